@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Mirvale and runs it or its tests.
+#   scripts/mirvale.sh run     install what is missing, build, start Mirvale
+#   scripts/mirvale.sh test    install what is missing, build, run the test suite
+#   scripts/mirvale.sh sanitize [address|thread]   the test suite under a sanitizer build
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+JOBS="$(nproc 2>/dev/null || echo 2)"
+
+PACKAGES=(
+  build-essential cmake pkg-config git
+  qt6-base-dev libgl-dev libmount-dev libudev-dev nlohmann-json3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  dbus dbus-bin
+)
+RUN_PACKAGES=(xvfb xauth)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+ensure_packages() {
+  local missing=()
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq >/dev/null
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+build() { # build DIR [cmake options...]
+  local dir="$1"; shift
+  cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRVALE_WERROR=ON "$@" >/dev/null
+  cmake --build "$dir" -j "$JOBS" 2>&1 | grep -E "error|warning|Error" || true
+  # Fail loudly if the build did not finish.
+  cmake --build "$dir" -j "$JOBS" >/dev/null
+}
+
+run_tests() { # run_tests DIR
+  (cd "$1" && ctest --output-on-failure -j "$JOBS" 2>&1 | tail -n 25)
+  (cd "$1" && ctest -j "$JOBS" >/dev/null 2>&1)
+}
+
+case "${1:-}" in
+  run)
+    ensure_packages "${PACKAGES[@]}" "${RUN_PACKAGES[@]}"
+    build "$ROOT/build"
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+      export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+    fi
+    exec "$ROOT/build/src/mirvale" "${@:2}"
+    ;;
+  test)
+    ensure_packages "${PACKAGES[@]}"
+    build "$ROOT/build"
+    run_tests "$ROOT/build"
+    ;;
+  sanitize)
+    ensure_packages "${PACKAGES[@]}"
+    kind="${2:-address}"
+    case "$kind" in
+      address) opt=-DMIRVALE_SANITIZE_ADDRESS=ON ;;
+      thread) opt=-DMIRVALE_SANITIZE_THREAD=ON ;;
+      *) echo "unknown sanitizer: $kind" >&2; exit 2 ;;
+    esac
+    build "$ROOT/build-$kind" "$opt" -DMIRVALE_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
+    run_tests "$ROOT/build-$kind"
+    ;;
+  *)
+    echo "usage: $0 run|test|sanitize [address|thread]" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,303 @@
+#include "app/Coordinator.h"
+
+#include "app/AbstractNotifier.h"
+#include "finder/DovettaError.h"
+#include "finder/FinderScripts.h"
+#include "finder/FinderService.h"
+#include "finder/MouseWarp.h"
+#include "platform/ScreenSource.h"
+#include "rules/RulesProvider.h"
+#include "support/GlobalQueue.h"
+#include "support/Logger.h"
+#include "support/MainQueue.h"
+#include "support/Semaphore.h"
+#include "targets/TargetResolver.h"
+
+namespace {
+
+QString pathOrRoot(const QString &relativePath)
+{
+    return relativePath.isEmpty() ? QStringLiteral("(card root)") : relativePath;
+}
+
+} // namespace
+
+bool Coordinator::ReportGuard::markReported()
+{
+    std::lock_guard lock(m_lock);
+    const bool first = !m_reported;
+    m_reported = true;
+    return first;
+}
+
+void Coordinator::ReportGuard::markLate()
+{
+    std::lock_guard lock(m_lock);
+    m_isLate = true;
+}
+
+bool Coordinator::ReportGuard::isLate()
+{
+    std::lock_guard lock(m_lock);
+    return m_isLate;
+}
+
+Coordinator::Coordinator(Services services, QObject *parent)
+    : Coordinator(std::move(services), Limits(), parent)
+{
+}
+
+Coordinator::Coordinator(Services services, Limits limits, QObject *parent)
+    : QObject(parent)
+    , m_services(std::move(services))
+    , m_limits(limits)
+    , m_mountRelay(std::make_shared<MountRelay>())
+    , m_pipelineQueue(std::make_unique<SerialQueue>(
+          QStringLiteral("com.ferrowind.dovetta.coordinator.pipeline")))
+{
+    // The watcher is built before the coordinator is ready to take cards; the relay drops
+    // anything that arrives in between.
+    std::weak_ptr<MountRelay> relay = m_mountRelay;
+    m_volumeWatcher = m_services.makeVolumeWatcher([relay](const MountedCard &card) {
+        if (auto strong = relay.lock(); strong && strong->onMount)
+            strong->onMount(card);
+    });
+    std::weak_ptr<bool> alive = m_alive;
+    m_mountRelay->onMount = [this, alive](const MountedCard &card) {
+        if (auto token = alive.lock(); token && *token)
+            handle(card, false);
+    };
+}
+
+Coordinator::~Coordinator()
+{
+    *m_alive = false;
+    m_mountRelay->onMount = nullptr;
+    {
+        std::lock_guard lock(m_waitMutex);
+        m_shuttingDown = true;
+        if (m_currentWait)
+            m_currentWait->signal();
+    }
+    m_pipelineQueue.reset();
+    m_volumeWatcher.reset();
+}
+
+void Coordinator::start()
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    m_services.rules->load();
+    m_services.notifier->setup();
+    observeScreenChanges();
+    observeSaveFailures();
+
+    std::weak_ptr<bool> alive = m_alive;
+    m_services.notifier->setOnEjectRequested([this, alive](const QUrl &volume) {
+        if (auto token = alive.lock(); token && *token)
+            emit ejectRequested(volume);
+    });
+
+    if (m_services.makeStatusMenu)
+        m_statusMenu = m_services.makeStatusMenu(*this);
+    m_volumeWatcher->start();
+    m_services.log->info(QStringLiteral("Coordinator started"));
+    if (m_services.refreshLoginItemStatus)
+        m_services.refreshLoginItemStatus();
+
+    Logger *log = m_services.log;
+    m_services.finder->checkAutomationPermission([log](bool granted) {
+        log->info(granted ? QStringLiteral("Finder automation is allowed")
+                          : QStringLiteral("Finder automation is NOT allowed yet (System Settings "
+                                           "\u2192 Privacy & Security \u2192 Automation)"));
+    });
+
+    if (!m_services.rules->settings().handleCardsPresentAtLaunch)
+        return;
+    m_volumeWatcher->scanExistingAsync([this, alive](const QList<MountedCard> &cards) {
+        auto token = alive.lock();
+        if (!token || !*token)
+            return;
+        m_volumeWatcher->noteHandledAtLaunch(cards);
+        for (const MountedCard &card : cards)
+            handle(card, false);
+    });
+}
+
+void Coordinator::handle(const MountedCard &card, bool ignorePause)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    const AppSettings settings = m_services.rules->settings();
+    const RuleList rules = m_services.rules->rules();
+    const ScreenSnapshot screens = currentScreens();
+    const bool userAsked = ignorePause || m_pendingUserOpenNames.remove(card.name.toLower());
+
+    Logger *log = m_services.log;
+    AbstractNotifier *notifier = m_services.notifier;
+    const bool paused = settings.paused;
+    // The queue is destroyed (and its thread joined) before the coordinator's other fields,
+    // so `this` is valid for as long as any block runs.
+    m_pipelineQueue->async([this, log, notifier, card, paused, userAsked, rules, screens] {
+        if (paused && !userAsked) {
+            log->info(card.name + QStringLiteral(": watching is paused, ignoring"));
+            return;
+        }
+        const std::optional<Rule> rule = TargetResolver::firstMatch(rules, card);
+        if (!rule) {
+            log->info(QStringLiteral("no rule for ") + card.name);
+            if (userAsked)
+                notifier->cardProblem(card, DovettaError::noMatchingRule().description());
+            return;
+        }
+        openAndReport(*rule, card, screens);
+    });
+}
+
+void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const ScreenSnapshot &screens)
+{
+    Logger *log = m_services.log;
+    const ResolvedTarget target = TargetResolver::resolve(rule, card, *log);
+    log->info(card.name + QStringLiteral(": opening ") + pathOrRoot(target.relativePath));
+
+    std::optional<Placement> placement = rule.placement;
+    if (placement)
+        placement = FinderScripts::clamp(*placement, screens);
+
+    auto finished = std::make_shared<Semaphore>(0);
+    auto guard = std::make_shared<ReportGuard>();
+    {
+        std::lock_guard lock(m_waitMutex);
+        if (m_shuttingDown)
+            return;
+        m_currentWait = finished;
+    }
+
+    std::weak_ptr<bool> alive = m_alive;
+    m_services.finder->open(
+        target.folder, placement, rule.bringToFront, target.newestFile,
+        [this, alive, target, guard, finished](std::optional<DovettaError> error) {
+            // On the main thread; the coordinator may be gone by now.
+            auto token = alive.lock();
+            const bool coordinatorExists = token && *token;
+            if (coordinatorExists)
+                completeRequest(target, guard, error);
+            finished->signal();
+        });
+
+    if (!finished->waitFor(m_limits.pipelineRelease)) {
+        guard->markLate();
+        bool shuttingDown = false;
+        {
+            std::lock_guard lock(m_waitMutex);
+            shuttingDown = m_shuttingDown;
+        }
+        if (!shuttingDown)
+            log->warn(card.name
+                      + QStringLiteral(": releasing the pipeline after 45s; FinderController still "
+                                       "has this request and will report its own outcome"));
+    }
+    std::lock_guard lock(m_waitMutex);
+    if (m_currentWait == finished)
+        m_currentWait.reset();
+}
+
+void Coordinator::completeRequest(const ResolvedTarget &target, const std::shared_ptr<ReportGuard> &guard,
+                                  const std::optional<DovettaError> &error)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    Logger *log = m_services.log;
+    const QString &name = target.card.name;
+    const bool firstOutcome = guard->markReported();
+    const bool isLate = guard->isLate();
+
+    if (error) {
+        QString line = name + QStringLiteral(": failed to open ") + target.relativePath
+                     + QStringLiteral(" \u2014 ") + error->description();
+        if (isLate)
+            line += QStringLiteral(" (after the pipeline had already been released)");
+        log->error(line);
+        if (firstOutcome)
+            m_services.notifier->cardProblem(target.card, error->description());
+        return;
+    }
+
+    if (isLate)
+        log->info(name + QStringLiteral(": Finder answered after the pipeline released at 45s; "
+                                        "reporting the window it opened"));
+    if (firstOutcome)
+        handleOpenSuccess(target);
+    else
+        log->info(name + QStringLiteral(": Finder answered but this card was already reported; "
+                                        "not reporting twice"));
+}
+
+void Coordinator::handleOpenSuccess(const ResolvedTarget &target)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    Logger *log = m_services.log;
+    const QString &name = target.card.name;
+    log->info(name + QStringLiteral(": opened ") + pathOrRoot(target.relativePath));
+
+    if (target.rule.extras.mouseWarp && m_services.pointer)
+        MouseWarp::warp(*target.rule.extras.mouseWarp, *m_services.pointer, *log);
+
+    if (target.usedFallbackToRoot && target.note) {
+        log->warn(name + QStringLiteral(": ") + *target.note);
+        m_services.notifier->cardProblem(target.card, *target.note);
+    }
+
+    AbstractNotifier *notifier = m_services.notifier;
+    if (!m_services.rules->settings().showNotifications) {
+        notifier->cardOpened(target.card, target, std::nullopt);
+        return;
+    }
+    auto fileCount = m_services.fileCount;
+    const QString folder = target.folder.toLocalFile();
+    std::weak_ptr<bool> alive = m_alive;
+    GlobalQueue::async([fileCount, folder, target, notifier, alive] {
+        const int count = fileCount ? fileCount(folder) : 0;
+        MainQueue::async([target, notifier, alive, count] {
+            if (auto token = alive.lock(); token && *token)
+                notifier->cardOpened(target.card, target, count);
+        });
+    });
+}
+
+ScreenSnapshot Coordinator::currentScreens()
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    if (!m_cachedScreens)
+        refreshScreens();
+    return *m_cachedScreens;
+}
+
+void Coordinator::refreshScreens()
+{
+    m_cachedScreens = m_services.screens ? m_services.screens->capture() : ScreenSnapshot{};
+}
+
+void Coordinator::observeScreenChanges()
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    refreshScreens();
+    if (!m_services.screens)
+        return;
+    connect(m_services.screens, &ScreenSource::screensChanged, this, [this] {
+        refreshScreens();
+        m_services.log->info(
+            QStringLiteral("Coordinator: screen arrangement changed, placement snapshot refreshed"));
+    });
+    connect(m_services.screens, &ScreenSource::applicationActivated, this, [this] { refreshScreens(); });
+}
+
+void Coordinator::observeSaveFailures()
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    connect(m_services.rules, &RulesProvider::settingsSaveFailed, this, [this](const QString &message) {
+        const QString reason = message.isEmpty() ? QStringLiteral("unknown error") : message;
+        MountedCard settingsCard;
+        settingsCard.url = QUrl::fromLocalFile(QStringLiteral("/"));
+        settingsCard.name = QStringLiteral("Mirvale settings");
+        m_services.notifier->cardProblem(settingsCard,
+                                         QStringLiteral("Your change could not be saved: ") + reason);
+    });
+}

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "detection/MountedCard.h"
+#include "detection/VolumeWatching.h"
+#include "finder/DovettaError.h"
+#include "finder/ScreenSnapshot.h"
+#include "rules/Rule.h"
+#include "support/SerialQueue.h"
+
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QUrl>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+class AbstractNotifier;
+class FinderService;
+class Logger;
+class PointerControl;
+class RulesProvider;
+class ScreenSource;
+class Semaphore;
+struct ResolvedTarget;
+
+/// Carries each mounted card from detection to an opened file-manager window, one card at a
+/// time, and reports every outcome exactly once.
+class Coordinator : public QObject
+{
+    Q_OBJECT
+public:
+    /// How long one card may hold the pipeline while the file manager has not answered.
+    static constexpr std::chrono::milliseconds kPipelineRelease{45'000};
+
+    struct Limits {
+        std::chrono::milliseconds pipelineRelease = kPipelineRelease;
+    };
+
+    /// The collaborators; all must outlive the Coordinator. The optional ones may be empty.
+    struct Services {
+        RulesProvider *rules = nullptr;
+        FinderService *finder = nullptr;
+        AbstractNotifier *notifier = nullptr;
+        ScreenSource *screens = nullptr;
+        PointerControl *pointer = nullptr;
+        Logger *log = nullptr;
+        VolumeWatcherFactory makeVolumeWatcher;
+        /// Builds the status menu for this coordinator at start.
+        std::function<std::unique_ptr<QObject>(Coordinator &)> makeStatusMenu;
+        /// Re-reads the launch-at-login status in the background.
+        std::function<void()> refreshLoginItemStatus;
+        /// Counts the regular files of a folder for the success panel (off the main thread).
+        std::function<int(const QString &folder)> fileCount;
+    };
+
+    explicit Coordinator(Services services, QObject *parent = nullptr);
+    Coordinator(Services services, Limits limits, QObject *parent = nullptr);
+    ~Coordinator() override;
+
+    void start();
+
+    /// Runs one card through the pipeline. Main thread only.
+    void handle(const MountedCard &card, bool ignorePause);
+
+    /// Opens one rule on one card and reports the outcome. Runs on the pipeline queue.
+    void openAndReport(const Rule &rule, const MountedCard &card, const ScreenSnapshot &screens);
+
+    /// The cached screen arrangement. Main thread only.
+    ScreenSnapshot currentScreens();
+
+    VolumeWatching &volumeWatcher() { return *m_volumeWatcher; }
+
+signals:
+    /// A panel's Unmount button asked to eject the volume at `volume`.
+    void ejectRequested(const QUrl &volume);
+
+private:
+    /// One per file-manager request: makes the report happen once, whether early or late.
+    class ReportGuard
+    {
+    public:
+        /// Marks the request reported; true the first time only.
+        bool markReported();
+        void markLate();
+        bool isLate();
+
+    private:
+        std::mutex m_lock;
+        bool m_reported = false;
+        bool m_isLate = false;
+    };
+
+    /// Forwards the watcher's mount callback once the coordinator is ready for it.
+    struct MountRelay {
+        VolumeWatching::MountCallback onMount;
+    };
+
+    void completeRequest(const ResolvedTarget &target, const std::shared_ptr<ReportGuard> &guard,
+                         const std::optional<DovettaError> &error);
+    void handleOpenSuccess(const ResolvedTarget &target);
+    void observeScreenChanges();
+    void observeSaveFailures();
+    void refreshScreens();
+
+    Services m_services;
+    Limits m_limits;
+    std::shared_ptr<MountRelay> m_mountRelay;
+    std::unique_ptr<VolumeWatching> m_volumeWatcher;
+    std::unique_ptr<QObject> m_statusMenu;
+    QSet<QString> m_pendingUserOpenNames;
+    std::optional<ScreenSnapshot> m_cachedScreens;
+
+    // Set false on the main thread when the coordinator goes away; read on the main thread
+    // by completions that may outlive it.
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+
+    // The wait the pipeline is in, so that tear-down can cut it short.
+    std::mutex m_waitMutex;
+    std::shared_ptr<Semaphore> m_currentWait;
+    bool m_shuttingDown = false;
+
+    // Last: destroyed first, so its thread stops while the fields above still exist.
+    std::unique_ptr<SerialQueue> m_pipelineQueue;
+};

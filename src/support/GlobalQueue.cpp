@@ -1,0 +1,78 @@
+#include "support/GlobalQueue.h"
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+
+class Pool
+{
+public:
+    static constexpr int kThreads = 4;
+
+    static Pool &instance()
+    {
+        static Pool pool;
+        return pool;
+    }
+
+    void post(std::function<void()> work)
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_work.push_back(std::move(work));
+        }
+        m_wake.notify_one();
+    }
+
+    ~Pool()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stopping = true;
+            m_work.clear();
+        }
+        m_wake.notify_all();
+        for (auto &thread : m_threads)
+            thread.join();
+    }
+
+private:
+    Pool()
+    {
+        for (int i = 0; i < kThreads; ++i)
+            m_threads.emplace_back([this] { run(); });
+    }
+
+    void run()
+    {
+        std::unique_lock lock(m_mutex);
+        while (true) {
+            m_wake.wait(lock, [this] { return m_stopping || !m_work.empty(); });
+            if (m_stopping)
+                return;
+            auto work = std::move(m_work.front());
+            m_work.pop_front();
+            lock.unlock();
+            work();
+            work = nullptr;
+            lock.lock();
+        }
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::deque<std::function<void()>> m_work;
+    bool m_stopping = false;
+    std::vector<std::thread> m_threads;
+};
+
+} // namespace
+
+void GlobalQueue::async(std::function<void()> work)
+{
+    Pool::instance().post(std::move(work));
+}

@@ -1,0 +1,145 @@
+#include "support/Log.h"
+
+#include "support/LogLine.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kFileName = QStringLiteral("dovetta.log");
+
+QString generation(const QString &directory, int index)
+{
+    return directory + QLatin1Char('/') + kFileName + QLatin1Char('.') + QString::number(index);
+}
+
+} // namespace
+
+Log::Log(const QString &libraryFolder)
+{
+    const QString logs = libraryFolder + QStringLiteral("/Logs");
+    const QString folder = logs + QStringLiteral("/Mirvale");
+    const QString legacy = logs + QStringLiteral("/Dovetta");
+    // Older versions logged under the old name; keep their history in the new place.
+    if (!QFileInfo::exists(folder) && QFileInfo(legacy).isDir())
+        QDir().rename(legacy, folder);
+
+    m_directory = folder;
+    m_logFilePath = folder + QLatin1Char('/') + kFileName;
+    QDir().mkpath(m_directory);
+    m_queue = std::make_unique<SerialQueue>(QStringLiteral("com.ferrowind.dovetta.log"));
+    m_queue->sync([this] { openHandleForAppend(true); });
+}
+
+Log::~Log()
+{
+    sync();
+    m_queue.reset();
+}
+
+QString Log::defaultLibraryFolder()
+{
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!state.isEmpty() && QDir::isAbsolutePath(state))
+        return QDir::cleanPath(state);
+    return QDir::homePath() + QStringLiteral("/.local/state");
+}
+
+void Log::write(Level level, const QString &message)
+{
+    bool schedule = false;
+    {
+        std::lock_guard lock(m_pendingMutex);
+        m_pending.push_back({level, message});
+        schedule = !m_drainScheduled;
+        m_drainScheduled = true;
+    }
+    if (schedule)
+        m_queue->async([this] { drainPending(); });
+}
+
+void Log::sync()
+{
+    m_queue->sync([this] { drainPending(); });
+}
+
+void Log::drainPending()
+{
+    std::vector<PendingLine> batch;
+    {
+        std::lock_guard lock(m_pendingMutex);
+        batch.swap(m_pending);
+        m_drainScheduled = false;
+    }
+    for (const auto &line : batch)
+        writeLine(line);
+}
+
+void Log::writeLine(const PendingLine &line)
+{
+    // A message with broken UTF-16 cannot be encoded without loss; drop it.
+    if (!QStringView(line.message).isValidUtf16())
+        return;
+    const QByteArray bytes = LogLine::format(QDateTime::currentDateTime(), line.level, line.message);
+
+    if (m_handle && !QFileInfo::exists(m_logFilePath)) {
+        // Deleted under us: start a new file rather than write into the unlinked one.
+        closeHandle();
+        m_currentSize = 0;
+    }
+    rotateIfNeeded(bytes.size());
+    if (!m_handle)
+        openHandleForAppend(true);
+    if (!m_handle)
+        return;
+    if (m_handle->write(bytes) != bytes.size() || !m_handle->flush()) {
+        closeHandle();
+        return;
+    }
+    m_currentSize += bytes.size();
+}
+
+void Log::rotateIfNeeded(qint64 incomingBytes)
+{
+    if (m_currentSize + incomingBytes <= kMaxBytes)
+        return;
+    closeHandle();
+    ensureDirectoryExists();
+    QFile::remove(generation(m_directory, 2));
+    QFile::rename(generation(m_directory, 1), generation(m_directory, 2));
+    const bool renamed = QFile::rename(m_logFilePath, generation(m_directory, 1));
+    openHandleForAppend(!renamed);
+}
+
+void Log::openHandleForAppend(bool seedSize)
+{
+    ensureDirectoryExists();
+    closeHandle();
+    auto file = std::make_unique<QFile>(m_logFilePath);
+    // Append mode creates a missing file and positions every write at the end.
+    if (file->open(QIODevice::WriteOnly | QIODevice::Append))
+        m_handle = std::move(file);
+    if (seedSize) {
+        const QFileInfo info(m_logFilePath);
+        m_currentSize = info.exists() ? std::max<qint64>(0, info.size()) : 0;
+    } else {
+        m_currentSize = 0;
+    }
+}
+
+void Log::ensureDirectoryExists()
+{
+    if (!QFileInfo(m_directory).isDir())
+        QDir().mkpath(m_directory);
+}
+
+void Log::closeHandle()
+{
+    if (m_handle) {
+        m_handle->close();
+        m_handle.reset();
+    }
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "support/Logger.h"
+#include "support/SerialQueue.h"
+
+#include <QFile>
+#include <QString>
+
+#include <memory>
+#include <mutex>
+#include <vector>
+
+/// The application's rotating log file: "dovetta.log" with two older generations,
+/// written on a serial queue of its own so that callers never wait for the disk.
+class Log final : public Logger
+{
+public:
+    static constexpr qint64 kMaxBytes = 512 * 1024;
+
+    /// `libraryFolder` is the folder that holds "Logs/Mirvale" (see defaultLibraryFolder()).
+    explicit Log(const QString &libraryFolder);
+    ~Log() override;
+
+    /// $XDG_STATE_HOME, or ~/.local/state when it is unset or not absolute.
+    static QString defaultLibraryFolder();
+
+    void write(Level level, const QString &message) override;
+
+    QString directory() const { return m_directory; }
+    QString logFilePath() const { return m_logFilePath; }
+
+    /// Waits until every line queued before the call has been written or dropped.
+    void sync();
+
+private:
+    struct PendingLine {
+        Level level;
+        QString message;
+    };
+
+    void drainPending();
+    void writeLine(const PendingLine &line);
+    void rotateIfNeeded(qint64 incomingBytes);
+    void openHandleForAppend(bool seedSize);
+    void ensureDirectoryExists();
+    void closeHandle();
+
+    QString m_logFilePath;
+    QString m_directory;
+    std::unique_ptr<SerialQueue> m_queue;
+
+    // Hand-over from callers to the queue.
+    std::mutex m_pendingMutex;
+    std::vector<PendingLine> m_pending;
+    bool m_drainScheduled = false;
+
+    // Touched only on the queue.
+    std::unique_ptr<QFile> m_handle;
+    qint64 m_currentSize = 0;
+};

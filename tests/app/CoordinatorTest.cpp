@@ -1,0 +1,279 @@
+#include "app/Coordinator.h"
+
+#include "common/FakeFinderService.h"
+#include "common/FakeNotifier.h"
+#include "common/FakePointer.h"
+#include "common/FakeRulesProvider.h"
+#include "common/FakeScreenSource.h"
+#include "common/FakeVolumeWatcher.h"
+#include "common/PollUntil.h"
+#include "common/RecordingLogger.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class CoordinatorTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QDir(m_card.path()).mkpath(QStringLiteral("DCIM"));
+        m_rules.setRules({Rule::makeDefaultCatchAll()});
+    }
+
+    void TearDown() override { m_coordinator.reset(); }
+
+    Coordinator &make(std::chrono::milliseconds release = 5s)
+    {
+        Coordinator::Services services;
+        services.rules = &m_rules;
+        services.finder = &m_finder;
+        services.notifier = &m_notifier;
+        services.screens = &m_screens;
+        services.pointer = &m_pointer;
+        services.log = &m_log;
+        services.makeVolumeWatcher = [this](VolumeWatching::MountCallback onMount) {
+            auto watcher = std::make_unique<FakeVolumeWatcher>(std::move(onMount));
+            m_watcher = watcher.get();
+            return watcher;
+        };
+        services.fileCount = [](const QString &) { return 7; };
+        m_coordinator = std::make_unique<Coordinator>(services, Coordinator::Limits{release});
+        return *m_coordinator;
+    }
+
+    MountedCard card(const QString &name = QStringLiteral("EOS_DIGITAL")) const
+    {
+        return MountedCard{QUrl::fromLocalFile(m_card.path()), name, true, true, 1000};
+    }
+
+    bool logged(const QString &line) { return pollUntil([&] { return m_log.contains(line); }); }
+
+    /// Waits until everything queued on the pipeline so far has run.
+
+    QTemporaryDir m_card;
+    FakeRulesProvider m_rules;
+    FakeFinderService m_finder;
+    FakeNotifier m_notifier;
+    FakeScreenSource m_screens;
+    FakePointer m_pointer;
+    RecordingLogger m_log;
+    FakeVolumeWatcher *m_watcher = nullptr;
+    std::unique_ptr<Coordinator> m_coordinator;
+};
+
+TEST_F(CoordinatorTest, PausedCardIsIgnoredUnlessTheUserAsked)
+{
+    AppSettings settings;
+    settings.paused = true;
+    m_rules.setSettings(settings);
+    m_finder.answerImmediately(std::nullopt);
+    Coordinator &coordinator = make();
+
+    coordinator.handle(card(), false);
+    ASSERT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: watching is paused, ignoring")));
+    EXPECT_EQ(m_finder.requestCount(), 0);
+
+    coordinator.handle(card(), true);
+    ASSERT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opened (card root)")));
+    EXPECT_EQ(m_finder.requestCount(), 1);
+    EXPECT_TRUE(m_notifier.problems().isEmpty());
+}
+
+TEST_F(CoordinatorTest, NoRuleLogsAndShowsAPanelOnlyWhenAsked)
+{
+    m_rules.setRules({});
+    Coordinator &coordinator = make();
+
+    coordinator.handle(card(QStringLiteral("FROM_MOUNT")), false);
+    ASSERT_TRUE(logged(QStringLiteral("[INFO] no rule for FROM_MOUNT")));
+    coordinator.handle(card(QStringLiteral("ASKED")), true);
+    ASSERT_TRUE(logged(QStringLiteral("[INFO] no rule for ASKED")));
+    ASSERT_TRUE(pollUntil([&] { return m_notifier.problems().size() == 1; }));
+    EXPECT_EQ(m_notifier.problems()[0].card.name, QStringLiteral("ASKED"));
+    EXPECT_EQ(m_notifier.problems()[0].message, QStringLiteral("No rule matches this card."));
+    EXPECT_EQ(m_finder.requestCount(), 0);
+}
+
+TEST_F(CoordinatorTest, MountCallbackReachesThePipeline)
+{
+    m_finder.answerImmediately(std::nullopt);
+    make();
+    m_watcher->mount(card());
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opening (card root)")));
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opened (card root)")));
+}
+
+TEST_F(CoordinatorTest, LateSuccessIsReportedOnceAfterThePipelineMovedOn)
+{
+    Rule rule = Rule::makeDefaultCatchAll();
+    rule.extras.mouseWarp = MousePoint{100, 200};
+    m_rules.setRules({rule});
+    AppSettings settings;
+    settings.showNotifications = true;
+    m_rules.setSettings(settings);
+    Coordinator &coordinator = make(50ms);
+
+    coordinator.handle(card(QStringLiteral("FIRST")), false);
+    coordinator.handle(card(QStringLiteral("SECOND")), false);
+    ASSERT_TRUE(logged(QStringLiteral("[WARN] FIRST: releasing the pipeline after 45s; FinderController "
+                                      "still has this request and will report its own outcome")));
+    // The pipeline moved on to the next card while the first is still unanswered.
+    ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 2; }));
+
+    m_finder.complete(0);
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] FIRST: Finder answered after the pipeline released "
+                                              "at 45s; reporting the window it opened")));
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] FIRST: opened (card root)")));
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] MouseWarp.warp(to: 100, 200)")));
+    ASSERT_TRUE(pollUntil([&] { return m_notifier.opened().size() == 1; }));
+    EXPECT_EQ(m_notifier.opened()[0].card.name, QStringLiteral("FIRST"));
+    EXPECT_EQ(m_notifier.opened()[0].fileCount, 7);
+    EXPECT_EQ(m_pointer.moves(), QList<QPointF>{QPointF(100, 200)});
+
+    // A second outcome for the same request is logged, never reported again.
+    m_finder.complete(0);
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] FIRST: Finder answered but this card was already "
+                                              "reported; not reporting twice")));
+    processEventsFor(50ms);
+    EXPECT_EQ(m_notifier.opened().size(), 1);
+    EXPECT_EQ(m_pointer.moves().size(), 1);
+    m_finder.complete(1);
+}
+
+TEST_F(CoordinatorTest, LateFailureCarriesTheSuffixAndShowsOnePanel)
+{
+    Coordinator &coordinator = make(30ms);
+    coordinator.handle(card(), false);
+    ASSERT_TRUE(logged(QStringLiteral("[WARN] EOS_DIGITAL: releasing the pipeline after 45s; FinderController "
+                                      "still has this request and will report its own outcome")));
+    m_finder.complete(0, DovettaError::finderTimeout());
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[ERROR] EOS_DIGITAL: failed to open  \u2014 Finder did not respond "
+                                              "in time. (after the pipeline had already been released)")));
+    m_finder.complete(0, DovettaError::finderScriptError(QStringLiteral("again")));
+    ASSERT_EQ(m_notifier.problems().size(), 1);
+    EXPECT_EQ(m_notifier.problems()[0].message, QStringLiteral("Finder did not respond in time."));
+    EXPECT_TRUE(m_notifier.opened().isEmpty());
+}
+
+TEST_F(CoordinatorTest, FailureThenSuccessReportsOnlyTheFailure)
+{
+    Coordinator &coordinator = make();
+    coordinator.handle(card(), false);
+    ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 1; }));
+    m_finder.complete(0, DovettaError::folderMissing(QStringLiteral("/media/x")));
+    m_finder.complete(0);
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[ERROR] EOS_DIGITAL: failed to open  \u2014 Folder not found: /media/x")));
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] EOS_DIGITAL: Finder answered but this card was already "
+                                              "reported; not reporting twice")));
+    processEventsFor(30ms);
+    EXPECT_EQ(m_notifier.problems().size(), 1);
+    EXPECT_TRUE(m_notifier.opened().isEmpty());
+    // An answer in time does not produce the release line.
+    EXPECT_FALSE(m_log.lines().join(QLatin1Char('\n')).contains(QStringLiteral("releasing the pipeline")));
+}
+
+TEST_F(CoordinatorTest, RequestCarriesTheRuleAndTarget)
+{
+    Rule rule = Rule::makeDefaultCatchAll();
+    rule.placement = Placement{10, 20, 300, 400};
+    rule.bringToFront = true;
+    m_rules.setRules({rule});
+    m_finder.answerImmediately(std::nullopt);
+    make().handle(card(), false);
+    ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 1; }));
+    const auto request = m_finder.request(0);
+    EXPECT_EQ(request.folder, QUrl::fromLocalFile(m_card.path()));
+    EXPECT_TRUE(request.bringToFront);
+    EXPECT_TRUE(request.placement.has_value());
+    // Notifications off: the notifier is told, without a count.
+    ASSERT_TRUE(pollUntil([&] { return m_notifier.opened().size() == 1; }));
+    EXPECT_FALSE(m_notifier.opened()[0].fileCount.has_value());
+}
+
+TEST_F(CoordinatorTest, StartRunsTheSequenceAndHandlesCardsPresentAtLaunch)
+{
+    AppSettings settings;
+    settings.handleCardsPresentAtLaunch = true;
+    settings.paused = true; // pause still applies to the launch scan
+    m_rules.setSettings(settings);
+    m_finder.setPermissionGranted(false);
+    Coordinator &coordinator = make();
+    m_watcher->setExisting({card(QStringLiteral("A")), card(QStringLiteral("B"))});
+    coordinator.start();
+
+    EXPECT_EQ(m_rules.loads(), 1);
+    EXPECT_TRUE(m_notifier.isSetUp());
+    EXPECT_TRUE(m_watcher->isStarted());
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] Coordinator started")));
+    ASSERT_TRUE(logged(QStringLiteral("[INFO] Finder automation is NOT allowed yet (System Settings \u2192 "
+                                      "Privacy & Security \u2192 Automation)")));
+    ASSERT_TRUE(logged(QStringLiteral("[INFO] B: watching is paused, ignoring")));
+    const QStringList lines = m_log.lines();
+    EXPECT_LT(lines.indexOf(QStringLiteral("[INFO] A: watching is paused, ignoring")),
+              lines.indexOf(QStringLiteral("[INFO] B: watching is paused, ignoring")));
+    EXPECT_EQ(m_watcher->notedAtLaunch().size(), 2);
+}
+
+TEST_F(CoordinatorTest, CardsPresentAtLaunchAreLeftAloneWhenSwitchedOff)
+{
+    Coordinator &coordinator = make();
+    m_watcher->setExisting({card()});
+    coordinator.start();
+    ASSERT_TRUE(logged(QStringLiteral("[INFO] Finder automation is allowed")));
+    processEventsFor(30ms);
+    EXPECT_EQ(m_finder.requestCount(), 0);
+    EXPECT_TRUE(m_watcher->notedAtLaunch().isEmpty());
+}
+
+TEST_F(CoordinatorTest, SettingsSaveFailureShowsASettingsPanel)
+{
+    Coordinator &coordinator = make();
+    coordinator.start();
+    emit m_rules.settingsSaveFailed(QStringLiteral("disk full"));
+    emit m_rules.settingsSaveFailed(QString());
+    const auto problems = m_notifier.problems();
+    ASSERT_EQ(problems.size(), 2);
+    EXPECT_EQ(problems[0].card.name, QStringLiteral("Mirvale settings"));
+    EXPECT_EQ(problems[0].card.url, QUrl::fromLocalFile(QStringLiteral("/")));
+    EXPECT_FALSE(problems[0].card.isRemovable || problems[0].card.isEjectable || problems[0].card.freeBytes);
+    EXPECT_EQ(problems[0].message, QStringLiteral("Your change could not be saved: disk full"));
+    EXPECT_EQ(problems[1].message, QStringLiteral("Your change could not be saved: unknown error"));
+}
+
+TEST_F(CoordinatorTest, ScreenSnapshotIsCachedAndRefreshedOnChange)
+{
+    Coordinator &coordinator = make();
+    ScreenSnapshot one;
+    one.visibleFramesTopLeft = {QRectF(0, 25, 1440, 875)};
+    m_screens.setSnapshot(one);
+    coordinator.start();
+    EXPECT_EQ(coordinator.currentScreens(), one);
+    const int captures = m_screens.captures();
+    EXPECT_EQ(coordinator.currentScreens(), one);
+    EXPECT_EQ(m_screens.captures(), captures);
+
+    ScreenSnapshot two = one;
+    two.visibleFramesTopLeft.append(QRectF(1440, 0, 1920, 1080));
+    m_screens.setSnapshot(two);
+    emit m_screens.screensChanged();
+    EXPECT_EQ(coordinator.currentScreens(), two);
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] Coordinator: screen arrangement changed, placement snapshot refreshed")));
+}
+
+TEST_F(CoordinatorTest, TearDownWhileWaitingDoesNotHangOrReport)
+{
+    Coordinator &coordinator = make(10s);
+    coordinator.handle(card(), false);
+    ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 1; }));
+    m_coordinator.reset(); // must not wait the full limit
+    m_finder.complete(0);
+    EXPECT_TRUE(m_notifier.opened().isEmpty());
+}
+
+} // namespace

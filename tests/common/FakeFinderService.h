@@ -1,0 +1,41 @@
+#pragma once
+
+#include "finder/FinderService.h"
+
+#include <QList>
+
+#include <mutex>
+
+/// Records open requests; the test answers them when it likes (on the main thread), or
+/// sets an answer that is given at once.
+class FakeFinderService final : public FinderService
+{
+public:
+    struct Request {
+        QUrl folder;
+        std::optional<Placement> placement;
+        bool bringToFront = false;
+        std::optional<QUrl> selectFile;
+        Completion completion;
+    };
+
+    void open(const QUrl &folder, const std::optional<Placement> &placement, bool bringToFront,
+              const std::optional<QUrl> &selectFile, Completion completion) override;
+    void checkAutomationPermission(std::function<void(bool)> completion) override;
+
+    /// Every later request is answered at once (through the main queue) with this outcome.
+    void answerImmediately(std::optional<DovettaError> outcome);
+    void setPermissionGranted(bool granted) { m_granted = granted; }
+
+    int requestCount() const;
+    Request request(int index) const;
+    /// Calls request `index`'s completion; main thread.
+    void complete(int index, std::optional<DovettaError> outcome = std::nullopt);
+
+private:
+    mutable std::mutex m_mutex;
+    QList<Request> m_requests;
+    bool m_answerImmediately = false;
+    std::optional<DovettaError> m_immediateOutcome;
+    bool m_granted = true;
+};

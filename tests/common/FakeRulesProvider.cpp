@@ -1,0 +1,25 @@
+#include "common/FakeRulesProvider.h"
+
+RuleList FakeRulesProvider::rules() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_rules;
+}
+
+AppSettings FakeRulesProvider::settings() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_settings;
+}
+
+void FakeRulesProvider::setRules(const RuleList &rules)
+{
+    std::lock_guard lock(m_mutex);
+    m_rules = rules;
+}
+
+void FakeRulesProvider::setSettings(const AppSettings &settings)
+{
+    std::lock_guard lock(m_mutex);
+    m_settings = settings;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "rules/RulesProvider.h"
+
+#include <mutex>
+
+/// Rules and settings held in memory.
+class FakeRulesProvider final : public RulesProvider
+{
+    Q_OBJECT
+public:
+    void load() override { ++m_loads; }
+    RuleList rules() const override;
+    AppSettings settings() const override;
+
+    void setRules(const RuleList &rules);
+    void setSettings(const AppSettings &settings);
+    int loads() const { return m_loads; }
+
+private:
+    mutable std::mutex m_mutex;
+    RuleList m_rules;
+    AppSettings m_settings;
+    int m_loads = 0;
+};
