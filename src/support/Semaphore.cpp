@@ -7,10 +7,10 @@ Semaphore::Semaphore(int initial)
 
 void Semaphore::signal()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        ++m_count;
-    }
+    // Notified under the lock: a waiter that returns may destroy the semaphore at once,
+    // and must not do so while this call still touches the condition variable.
+    std::lock_guard lock(m_mutex);
+    ++m_count;
     m_condition.notify_one();
 }
 
