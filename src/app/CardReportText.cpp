@@ -1,0 +1,20 @@
+#include "app/CardReportText.h"
+
+#include "support/ByteCountFormatter.h"
+#include "targets/TargetResolver.h"
+
+#include <QStringList>
+
+QString CardReportText::openedBody(const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
+{
+    QStringList parts{QStringLiteral("Opened ") + TargetResolver::describe(target)};
+    if (fileCount)
+        parts.append(QString::number(*fileCount) + (*fileCount == 1 ? QStringLiteral(" file") : QStringLiteral(" files")));
+    if (card.freeBytes) {
+        // No-break spaces keep "31.9 GB" together when the panel wraps the line.
+        QString size = ByteCountFormatter::fileStyle(*card.freeBytes, false);
+        size.replace(QLatin1Char(' '), QChar(0x00A0));
+        parts.append(size + QStringLiteral(" free"));
+    }
+    return parts.join(QStringLiteral(" \u00b7 "));
+}
