@@ -105,7 +105,9 @@ void Coordinator::start()
         m_services.refreshLoginItemStatus();
 
     Logger *log = m_services.log;
-    m_services.finder->checkAutomationPermission([log](bool granted) {
+    m_services.finder->checkAutomationPermission([log, alive](bool granted) {
+        if (auto token = alive.lock(); !token || !*token)
+            return;
         log->info(granted ? QStringLiteral("Finder automation is allowed")
                           : QStringLiteral("Finder automation is NOT allowed yet (System Settings "
                                            "\u2192 Privacy & Security \u2192 Automation)"));
