@@ -1,0 +1,10 @@
+#pragma once
+
+#include "rules/DescribedError.h"
+
+/// A file that could not be read, written, created or moved.
+class FileError : public DescribedError
+{
+public:
+    using DescribedError::DescribedError;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "rules/FileAccess.h"
+
+/// FileAccess on the local file system through POSIX calls.
+class LocalFileAccess final : public FileAccess
+{
+public:
+    bool exists(const QString &path) override;
+    void createFolder(const QString &path) override;
+    QByteArray read(const QString &path, qint64 maxBytes) override;
+    void writeAtomically(const QString &path, const QByteArray &data) override;
+    void move(const QString &from, const QString &to) override;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "rules/Rule.h"
+#include "rules/RuleIssue.h"
+
+/// Checks a rule list before it is saved and after every edit. Pure: it reads nothing but
+/// its argument, so it runs on any thread and on lists that are not stored.
+namespace RuleValidator {
+
+inline constexpr qint64 kMinPlacementSize = 200;
+inline constexpr qint64 kMaxPlacementSize = 20000;
+inline constexpr qint64 kMaxCoordinate = 20000;
+
+/// Per-rule errors in list order, then duplicate ids, then warnings for rules that do the
+/// same thing, then warnings for extra catch-all smart rules.
+RuleIssueList validate(const RuleList &rules);
+
+/// The name as stored, or "Untitled rule" when it is blank.
+QString label(const Rule &rule);
+
+} // namespace RuleValidator

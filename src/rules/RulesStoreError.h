@@ -1,0 +1,19 @@
+#pragma once
+
+#include "rules/DescribedError.h"
+#include "rules/RuleIssue.h"
+
+/// A refused save: the rules have validation errors. The description is the issues'
+/// messages, one per line.
+class RulesStoreError : public DescribedError
+{
+public:
+    static RulesStoreError invalid(RuleIssueList issues);
+
+    const RuleIssueList &issues() const { return m_issues; }
+
+private:
+    RulesStoreError(QString description, RuleIssueList issues);
+
+    RuleIssueList m_issues;
+};
