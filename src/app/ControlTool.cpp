@@ -1,0 +1,202 @@
+#include "app/ControlTool.h"
+
+#include "finder/FinderScripts.h"
+#include "rules/DecodingError.h"
+#include "rules/FileError.h"
+#include "rules/LocalFileAccess.h"
+#include "rules/RuleValidator.h"
+#include "rules/RulesFormat.h"
+#include "support/StreamLogger.h"
+#include "targets/TargetResolver.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+constexpr qint64 kMaxRulesFileBytes = 16 * 1024 * 1024;
+
+const char *const kUsage =
+    "usage: mirvalectl COMMAND [OPTIONS]\n"
+    "\n"
+    "Commands:\n"
+    "  validate FILE                      check a rules file (rules.json or an export)\n"
+    "  resolve --rules FILE [--name NAME] CARD_DIR\n"
+    "                                     show what Mirvale would open for a card\n"
+    "\n"
+    "Run 'mirvalectl COMMAND --help' for the details of a command.\n";
+
+const char *const kValidateHelp =
+    "usage: mirvalectl validate FILE\n"
+    "\n"
+    "Decodes FILE as a Mirvale rules file and checks the rules as the settings window does.\n"
+    "Prints one line per finding, in order, as 'error: MESSAGE' or 'warning: MESSAGE'.\n"
+    "\n"
+    "Exit status: 0 no errors (warnings allowed), 1 at least one error,\n"
+    "2 the file cannot be read or is not a rules file.\n";
+
+const char *const kResolveHelp =
+    "usage: mirvalectl resolve --rules FILE [--name VOLUME_NAME] CARD_DIR\n"
+    "\n"
+    "Treats CARD_DIR as a mounted card named VOLUME_NAME (default: the last component of\n"
+    "CARD_DIR), chooses the first matching rule of FILE and resolves the folder to open.\n"
+    "Prints one JSON object: rule, ruleId, folder, relativePath, usedFallbackToRoot,\n"
+    "newestFolderName, newestFile, note and script (the exact request for the file manager).\n"
+    "Diagnostics go to standard error in the log's line format.\n"
+    "\n"
+    "Exit status: 0 a rule matched, 3 no rule matched, 2 unreadable or undecodable FILE,\n"
+    "or CARD_DIR is not a directory.\n";
+
+void print(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+}
+
+int usageError(std::FILE *err, const QString &problem)
+{
+    print(err, QStringLiteral("mirvalectl: ") + problem + QLatin1Char('\n'));
+    print(err, QString::fromUtf8(kUsage));
+    return ControlTool::Usage;
+}
+
+int failure(std::FILE *err, const QString &reason)
+{
+    print(err, QStringLiteral("mirvalectl: ") + reason + QLatin1Char('\n'));
+    return ControlTool::Unreadable;
+}
+
+/// Reads and decodes a rules file; on failure prints the reason and returns nothing.
+std::optional<RuleList> loadRules(const QString &path, std::FILE *err)
+{
+    try {
+        LocalFileAccess files;
+        const QByteArray data = files.read(path, kMaxRulesFileBytes);
+        return RulesFormat::decodeRules(data);
+    } catch (const DecodingError &error) {
+        failure(err, path + QStringLiteral(": ") + error.description());
+    } catch (const DescribedError &error) {
+        failure(err, error.description());
+    }
+    return std::nullopt;
+}
+
+bool wantsHelp(const QStringList &arguments)
+{
+    return arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"));
+}
+
+int validate(const QStringList &arguments, std::FILE *out, std::FILE *err)
+{
+    if (wantsHelp(arguments)) {
+        print(out, QString::fromUtf8(kValidateHelp));
+        return ControlTool::Success;
+    }
+    if (arguments.size() != 1)
+        return usageError(err, QStringLiteral("validate takes exactly one FILE"));
+    if (arguments[0].startsWith(QLatin1Char('-')) && arguments[0] != QStringLiteral("-"))
+        return usageError(err, QStringLiteral("unknown option ") + arguments[0]);
+    const std::optional<RuleList> rules = loadRules(arguments[0], err);
+    if (!rules)
+        return ControlTool::Unreadable;
+    bool hasErrors = false;
+    for (const RuleIssue &issue : RuleValidator::validate(*rules)) {
+        hasErrors = hasErrors || issue.isError;
+        print(out, (issue.isError ? QStringLiteral("error: ") : QStringLiteral("warning: ")) + issue.message
+                       + QLatin1Char('\n'));
+    }
+    return hasErrors ? ControlTool::HasErrors : ControlTool::Success;
+}
+
+nlohmann::json optionalString(const std::optional<QString> &value)
+{
+    return value ? nlohmann::json(value->toStdString()) : nlohmann::json(nullptr);
+}
+
+int resolve(const QStringList &arguments, std::FILE *out, std::FILE *err)
+{
+    if (wantsHelp(arguments)) {
+        print(out, QString::fromUtf8(kResolveHelp));
+        return ControlTool::Success;
+    }
+    QString rulesPath;
+    std::optional<QString> name;
+    QString cardDir;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == QStringLiteral("--rules") || argument == QStringLiteral("--name")) {
+            if (i + 1 >= arguments.size())
+                return usageError(err, argument + QStringLiteral(" needs a value"));
+            (argument == QStringLiteral("--rules") ? rulesPath : name.emplace()) = arguments[++i];
+        } else if (argument.startsWith(QStringLiteral("--"))) {
+            return usageError(err, QStringLiteral("unknown option ") + argument);
+        } else if (cardDir.isEmpty()) {
+            cardDir = argument;
+        } else {
+            return usageError(err, QStringLiteral("resolve takes one CARD_DIR"));
+        }
+    }
+    if (rulesPath.isEmpty())
+        return usageError(err, QStringLiteral("resolve needs --rules FILE"));
+    if (cardDir.isEmpty())
+        return usageError(err, QStringLiteral("resolve needs a CARD_DIR"));
+
+    const QFileInfo cardInfo(cardDir);
+    if (!cardInfo.isDir())
+        return failure(err, cardDir + QStringLiteral(" is not a directory"));
+    const std::optional<RuleList> rules = loadRules(rulesPath, err);
+    if (!rules)
+        return ControlTool::Unreadable;
+
+    MountedCard card;
+    const QString root = QDir::cleanPath(cardInfo.absoluteFilePath());
+    card.url = QUrl::fromLocalFile(root);
+    card.name = name ? *name : QFileInfo(root).fileName();
+
+    StreamLogger log(err);
+    nlohmann::ordered_json result;
+    const std::optional<Rule> rule = TargetResolver::firstMatch(*rules, card);
+    ResolvedTarget target;
+    if (rule) {
+        target = TargetResolver::resolve(*rule, card, log);
+    } else {
+        target.card = card;
+        target.folder = card.url;
+    }
+    result["rule"] = rule ? nlohmann::json(rule->name.toStdString()) : nlohmann::json(nullptr);
+    result["ruleId"] = rule ? nlohmann::json(rule->idString().toStdString()) : nlohmann::json(nullptr);
+    result["folder"] = target.folder.toLocalFile().toStdString();
+    result["relativePath"] = target.relativePath.toStdString();
+    result["usedFallbackToRoot"] = target.usedFallbackToRoot;
+    result["newestFolderName"] = optionalString(target.newestFolderName);
+    result["newestFile"] = target.newestFile ? nlohmann::json(target.newestFile->toLocalFile().toStdString())
+                                             : nlohmann::json(nullptr);
+    result["note"] = optionalString(target.note);
+    result["script"] = rule ? nlohmann::json(FinderScripts::openScript(target.folder, rule->placement,
+                                                                       target.newestFile)
+                                                 .toStdString())
+                            : nlohmann::json(nullptr);
+    print(out, QString::fromStdString(result.dump(2)) + QLatin1Char('\n'));
+    return rule ? ControlTool::Success : ControlTool::NoMatchingRule;
+}
+
+} // namespace
+
+int ControlTool::run(const QStringList &arguments, std::FILE *out, std::FILE *err)
+{
+    if (arguments.isEmpty())
+        return usageError(err, QStringLiteral("no command given"));
+    const QString &command = arguments[0];
+    const QStringList rest = arguments.mid(1);
+    if (command == QStringLiteral("--help") || command == QStringLiteral("-h") || command == QStringLiteral("help")) {
+        print(out, QString::fromUtf8(kUsage));
+        return Success;
+    }
+    if (command == QStringLiteral("validate"))
+        return validate(rest, out, err);
+    if (command == QStringLiteral("resolve"))
+        return resolve(rest, out, err);
+    return usageError(err, QStringLiteral("unknown command ") + command);
+}

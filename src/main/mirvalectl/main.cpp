@@ -1,0 +1,11 @@
+#include "app/ControlTool.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    return ControlTool::run(arguments, stdout, stderr);
+}
