@@ -196,6 +196,9 @@ TEST(FileManagerScriptRunnerWithController, NoFileManagerIsRetriedOnceThenReport
 
 TEST(FakeFileManagerTool, RecordsCallsFromAnotherProcess)
 {
+#if defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "ThreadSanitizer cannot start a process from a threaded one";
+#endif
     const QString tool = qEnvironmentVariable("MIRVALE_BUILD_DIR") + QStringLiteral("/tests/mirvale_fake_file_manager");
     if (!QFile::exists(tool))
         GTEST_SKIP() << "mirvale_fake_file_manager is not built";
