@@ -122,7 +122,8 @@ void FinderController::open(const QUrl &folder, const std::optional<Placement> &
                 return;
             }
             // The open succeeded whatever bringing to front does.
-            bringFinderToFront([completion] { MainQueue::async([completion] { completion(std::nullopt); }); });
+            bringFinderToFront(
+                [completion] { MainQueue::async([completion] { completion(std::nullopt); }); });
         });
     });
 }
@@ -160,8 +161,8 @@ void FinderController::captureFrontWindowBounds(std::function<void(std::optional
     }
     m_queue->async([this, request, completion] {
         runWithRetry(request, [completion](const ScriptOutcome &outcome) {
-            const std::optional<Placement> placement =
-                outcome.error ? std::nullopt : placementFromBounds(outcome.value);
+            const std::optional<Placement> placement
+                = outcome.error ? std::nullopt : placementFromBounds(outcome.value);
             MainQueue::async([completion, placement] { completion(placement); });
         });
     });
@@ -189,7 +190,8 @@ void FinderController::bringFinderToFront(std::function<void()> completion)
                 m_log.warn(QStringLiteral("FinderController: could not bring Finder to front: ")
                            + outcome.error->plainText());
             else
-                m_log.info(QStringLiteral("FinderController: brought Finder to front via AppleScript activate fallback"));
+                m_log.info(QStringLiteral(
+                    "FinderController: brought Finder to front via AppleScript activate fallback"));
             completion();
         });
     });
@@ -204,13 +206,14 @@ void FinderController::runWithRetry(const Request &request, OutcomeHandler compl
     }
     m_log.info(QStringLiteral("FinderController[") + request.label + QStringLiteral("]: retrying after ")
                + retryDelayText(m_limits.retryDelay) + QStringLiteral("s"));
-    m_queue->asyncAfter(m_limits.retryDelay, [this, request, completion] { completion(runOnce(request, 2)); });
+    m_queue->asyncAfter(m_limits.retryDelay,
+                        [this, request, completion] { completion(runOnce(request, 2)); });
 }
 
 FinderController::ScriptOutcome FinderController::runOnce(const Request &request, int attempt)
 {
     const QString prefix = QStringLiteral("FinderController[") + request.label + QStringLiteral("] attempt ")
-                         + QString::number(attempt) + QStringLiteral(": ");
+                           + QString::number(attempt) + QStringLiteral(": ");
     m_log.info(prefix + QStringLiteral("queued"));
 
     auto started = std::make_shared<Semaphore>(0);
@@ -246,12 +249,14 @@ FinderController::ScriptOutcome FinderController::runOnce(const Request &request
     return *box->value;
 }
 
-void FinderController::execute(const Request &request, int attempt, const std::shared_ptr<WorkItemState> &state,
-                               const std::shared_ptr<OutcomeBox> &box, const std::shared_ptr<Semaphore> &started,
+void FinderController::execute(const Request &request, int attempt,
+                               const std::shared_ptr<WorkItemState> &state,
+                               const std::shared_ptr<OutcomeBox> &box,
+                               const std::shared_ptr<Semaphore> &started,
                                const std::shared_ptr<Semaphore> &finished)
 {
     const QString prefix = QStringLiteral("FinderController[") + request.label + QStringLiteral("] attempt ")
-                         + QString::number(attempt) + QStringLiteral(": ");
+                           + QString::number(attempt) + QStringLiteral(": ");
     bool abandoned = false;
     {
         std::lock_guard lock(state->lock);
@@ -278,7 +283,8 @@ void FinderController::execute(const Request &request, int attempt, const std::s
 
     const std::unique_ptr<ScriptRunner::Compiled> compiled = m_runner.compile(request.script);
     if (!compiled) {
-        box->value = ScriptOutcome{DovettaError::finderScriptError(QStringLiteral("could not compile script")), {}, false};
+        box->value = ScriptOutcome{
+            DovettaError::finderScriptError(QStringLiteral("could not compile script")), {}, false};
         finished->signal();
         exitAttempt(request, *state);
         return;
@@ -301,10 +307,10 @@ void FinderController::execute(const Request &request, int attempt, const std::s
         const auto &failure = std::get<ScriptRunner::Failure>(result);
         const QString message = failure.message.value_or(QStringLiteral("unknown Finder scripting error"));
         const int number = failure.number.value_or(0);
-        m_log.warn(prefix + QStringLiteral("AppleScript error ") + QString::number(number) + QStringLiteral(" - ")
-                   + message);
+        m_log.warn(prefix + QStringLiteral("AppleScript error ") + QString::number(number)
+                   + QStringLiteral(" - ") + message);
         const bool retryable = std::find(retryableErrorNumbers.begin(), retryableErrorNumbers.end(), number)
-                            != retryableErrorNumbers.end();
+                               != retryableErrorNumbers.end();
         box->value = ScriptOutcome{mapScriptError(number, message, request), {}, retryable};
     }
     finished->signal();
@@ -348,17 +354,14 @@ void FinderController::abandon(const Request &request, WorkItemState &state)
                                   "further Finder requests fail immediately instead of queueing behind it"));
 }
 
-DovettaError FinderController::mapScriptError(int number, const QString &message, const Request &request) const
+DovettaError FinderController::mapScriptError(int number, const QString &message,
+                                              const Request &request) const
 {
     switch (number) {
-    case -1743:
-        return DovettaError::automationDenied();
-    case -1712:
-        return DovettaError::finderTimeout();
+    case -1743: return DovettaError::automationDenied();
+    case -1712: return DovettaError::finderTimeout();
     case -10006:
-    case -43:
-        return DovettaError::folderMissing(request.folderPath.value_or(message));
-    default:
-        return DovettaError::finderScriptError(message);
+    case -43: return DovettaError::folderMissing(request.folderPath.value_or(message));
+    default: return DovettaError::finderScriptError(message);
     }
 }

@@ -95,9 +95,9 @@ QString FinderScripts::openScript(const QUrl &folder, const std::optional<Placem
         QStringLiteral("end repeat"),
         QStringLiteral("if w is missing value then set w to make new Finder window to theFolder"),
     };
-    const QString setBounds = placement
-        ? QStringLiteral("set bounds of w to {") + boundsText(*placement) + QStringLiteral("}")
-        : QString();
+    const QString setBounds
+        = placement ? QStringLiteral("set bounds of w to {") + boundsText(*placement) + QStringLiteral("}")
+                    : QString();
     if (placement)
         lines << setBounds;
     lines << QStringLiteral("set index of w to 1");
@@ -105,8 +105,7 @@ QString FinderScripts::openScript(const QUrl &folder, const std::optional<Placem
         const QString file = escapeLiteral(QDir::cleanPath(selectFile->toLocalFile()));
         lines << QStringLiteral("try")
               << QStringLiteral("    reveal (POSIX file \"") + file + QStringLiteral("\" as alias)")
-              << QStringLiteral("    set w to front Finder window")
-              << QStringLiteral("end try");
+              << QStringLiteral("    set w to front Finder window") << QStringLiteral("end try");
         if (placement)
             lines << setBounds;
         lines << QStringLiteral("set index of w to 1");
@@ -137,8 +136,9 @@ Placement FinderScripts::clamp(const Placement &placement, const ScreenSnapshot 
     const qint64 width = std::max<qint64>(placement.width, 200);
     const qint64 height = std::max<qint64>(placement.height, 200);
     const QRectF wanted(double(placement.left), double(placement.top), double(width), double(height));
-    const bool onSomeScreen = std::any_of(screens.visibleFramesTopLeft.cbegin(), screens.visibleFramesTopLeft.cend(),
-                                          [&wanted](const QRectF &frame) { return frame.intersects(wanted); });
+    const bool onSomeScreen
+        = std::any_of(screens.visibleFramesTopLeft.cbegin(), screens.visibleFramesTopLeft.cend(),
+                      [&wanted](const QRectF &frame) { return frame.intersects(wanted); });
     if (onSomeScreen)
         return {placement.left, placement.top, width, height};
 

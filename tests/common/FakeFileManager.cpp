@@ -20,8 +20,8 @@ FakeFileManager::FakeFileManager(CallHandler onCall, QObject *parent)
     , m_onCall(std::move(onCall))
 {
     m_registered = m_connection.isConnected()
-                && m_connection.registerObject(kPath, this, QDBusConnection::ExportScriptableSlots)
-                && m_connection.registerService(kService);
+                   && m_connection.registerObject(kPath, this, QDBusConnection::ExportScriptableSlots)
+                   && m_connection.registerService(kService);
 }
 
 FakeFileManager::~FakeFileManager()

@@ -20,7 +20,10 @@ public:
     };
 
     static Step succeed(QVariant value = 0) { return {std::move(value), false, false}; }
-    static Step fail(int number, QString message) { return {Failure{number, std::move(message)}, false, false}; }
+    static Step fail(int number, QString message)
+    {
+        return {Failure{number, std::move(message)}, false, false};
+    }
     static Step hangThen(Result result = QVariant(0)) { return {std::move(result), true, false}; }
 
     ~FakeScriptRunner() override;

@@ -40,14 +40,17 @@ TEST(FileManagerScriptRunnerErrors, DBusErrorsMapOntoScriptErrorNumbers)
         {"org.freedesktop.DBus.Error.InvalidArgs", std::nullopt},
     };
     for (const Row &row : rows) {
-        const Failure failure =
-            FileManagerScriptRunner::failureFromDBusError(QLatin1String(row.name), QStringLiteral("the bus said"));
+        const Failure failure = FileManagerScriptRunner::failureFromDBusError(QLatin1String(row.name),
+                                                                              QStringLiteral("the bus said"));
         EXPECT_EQ(failure.number, row.number) << row.name;
         ASSERT_TRUE(failure.message) << row.name;
     }
-    EXPECT_EQ(FileManagerScriptRunner::failureFromDBusError(QStringLiteral("org.example.Odd"), QStringLiteral("odd")).message,
+    EXPECT_EQ(FileManagerScriptRunner::failureFromDBusError(QStringLiteral("org.example.Odd"),
+                                                            QStringLiteral("odd"))
+                  .message,
               QStringLiteral("odd"));
-    EXPECT_EQ(FileManagerScriptRunner::failureFromDBusError(QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"), {})
+    EXPECT_EQ(FileManagerScriptRunner::failureFromDBusError(
+                  QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"), {})
                   .message,
               FileManagerScriptRunner::noFileManagerMessage());
 }
@@ -79,8 +82,9 @@ protected:
         FileManagerScriptRunner *runner = &m_runner;
         m_worker.async([runner, source, shared] {
             std::unique_ptr<ScriptRunner::Compiled> compiled = runner->compile(source);
-            ScriptRunner::Result result =
-                compiled ? runner->execute(*compiled) : ScriptRunner::Result(Failure{0, QStringLiteral("not compiled")});
+            ScriptRunner::Result result
+                = compiled ? runner->execute(*compiled)
+                           : ScriptRunner::Result(Failure{0, QStringLiteral("not compiled")});
             std::lock_guard lock(shared->mutex);
             shared->result = std::move(result);
         });
@@ -107,8 +111,9 @@ protected:
 
 TEST_F(FileManagerScriptRunnerTest, WithoutAFileManagerEveryScriptFailsAsNotRunning)
 {
-    for (const QString &script : {FinderScripts::permissionCheckScript(), FinderScripts::activateScript(),
-                                  FinderScripts::openScript(QUrl::fromLocalFile(folder()), std::nullopt, std::nullopt)}) {
+    for (const QString &script :
+         {FinderScripts::permissionCheckScript(), FinderScripts::activateScript(),
+          FinderScripts::openScript(QUrl::fromLocalFile(folder()), std::nullopt, std::nullopt)}) {
         const ScriptRunner::Result result = run(script);
         EXPECT_EQ(errorNumber(result), -600);
         EXPECT_EQ(std::get<Failure>(result).message, FileManagerScriptRunner::noFileManagerMessage());
@@ -121,12 +126,14 @@ TEST_F(FileManagerScriptRunnerTest, OpenShowsTheFolderOrSelectsTheFile)
     ASSERT_TRUE(fileManager.isRegistered());
     const QUrl folderUrl = QUrl::fromLocalFile(folder());
 
-    EXPECT_EQ(errorNumber(run(FinderScripts::openScript(folderUrl, std::nullopt, std::nullopt))), std::nullopt);
-    EXPECT_EQ(errorNumber(run(FinderScripts::openScript(folderUrl, std::nullopt, QUrl::fromLocalFile(file())))),
+    EXPECT_EQ(errorNumber(run(FinderScripts::openScript(folderUrl, std::nullopt, std::nullopt))),
               std::nullopt);
+    EXPECT_EQ(
+        errorNumber(run(FinderScripts::openScript(folderUrl, std::nullopt, QUrl::fromLocalFile(file())))),
+        std::nullopt);
     // A file that is gone falls back to its folder.
-    EXPECT_EQ(errorNumber(run(FinderScripts::openScript(folderUrl, std::nullopt,
-                                                        QUrl::fromLocalFile(folder() + QStringLiteral("/gone.jpg"))))),
+    EXPECT_EQ(errorNumber(run(FinderScripts::openScript(
+                  folderUrl, std::nullopt, QUrl::fromLocalFile(folder() + QStringLiteral("/gone.jpg"))))),
               std::nullopt);
     EXPECT_EQ(fileManager.calls(), (QStringList{QStringLiteral("ShowFolders ") + uri(folder()),
                                                 QStringLiteral("ShowItems ") + uri(file()),
@@ -141,14 +148,17 @@ TEST_F(FileManagerScriptRunnerTest, OpenShowsTheFolderOrSelectsTheFile)
 TEST_F(FileManagerScriptRunnerTest, PlacementIsMentionedOnceAndMissingFoldersAreNotFound)
 {
     FakeFileManager fileManager;
-    const QString placed = FinderScripts::openScript(QUrl::fromLocalFile(folder()), Placement{0, 0, 400, 300}, std::nullopt);
+    const QString placed
+        = FinderScripts::openScript(QUrl::fromLocalFile(folder()), Placement{0, 0, 400, 300}, std::nullopt);
     run(placed);
     run(placed);
     const QStringList placementLines = m_log.lines().filter(QStringLiteral("window placement"));
     EXPECT_EQ(placementLines.size(), 1);
 
     const QString gone = m_card.path() + QStringLiteral("/gone");
-    EXPECT_EQ(errorNumber(run(FinderScripts::openScript(QUrl::fromLocalFile(gone), std::nullopt, std::nullopt))), -43);
+    EXPECT_EQ(
+        errorNumber(run(FinderScripts::openScript(QUrl::fromLocalFile(gone), std::nullopt, std::nullopt))),
+        -43);
     EXPECT_EQ(fileManager.calls().size(), 2);
 }
 
@@ -156,7 +166,8 @@ TEST_F(FileManagerScriptRunnerTest, RefusalsAndSilenceBecomeTheirNumbers)
 {
     FakeFileManager fileManager;
     const QString open = FinderScripts::openScript(QUrl::fromLocalFile(folder()), std::nullopt, std::nullopt);
-    fileManager.setErrorReply(QStringLiteral("org.freedesktop.DBus.Error.AccessDenied"), QStringLiteral("no"));
+    fileManager.setErrorReply(QStringLiteral("org.freedesktop.DBus.Error.AccessDenied"),
+                              QStringLiteral("no"));
     EXPECT_EQ(errorNumber(run(open)), -1743);
     fileManager.setErrorReply(QStringLiteral("org.example.Broken"), QStringLiteral("it broke"));
     const ScriptRunner::Result broken = run(open);
@@ -173,7 +184,8 @@ TEST_F(FileManagerScriptRunnerTest, RefusalsAndSilenceBecomeTheirNumbers)
 TEST_F(FileManagerScriptRunnerTest, ForeignScriptsAreRefusedWithoutTouchingTheBus)
 {
     FakeFileManager fileManager;
-    EXPECT_EQ(errorNumber(run(QStringLiteral("tell application \"Finder\"\n    delete every item\nend tell"))), 0);
+    EXPECT_EQ(
+        errorNumber(run(QStringLiteral("tell application \"Finder\"\n    delete every item\nend tell"))), 0);
     EXPECT_TRUE(fileManager.calls().isEmpty());
     EXPECT_EQ(m_log.lines().filter(QStringLiteral("[WARN] ScriptRunner: refused a script")).size(), 1);
 }
@@ -199,7 +211,8 @@ TEST(FakeFileManagerTool, RecordsCallsFromAnotherProcess)
 #if defined(__SANITIZE_THREAD__)
     GTEST_SKIP() << "ThreadSanitizer cannot start a process from a threaded one";
 #endif
-    const QString tool = qEnvironmentVariable("MIRVALE_BUILD_DIR") + QStringLiteral("/tests/mirvale_fake_file_manager");
+    const QString tool
+        = qEnvironmentVariable("MIRVALE_BUILD_DIR") + QStringLiteral("/tests/mirvale_fake_file_manager");
     if (!QFile::exists(tool))
         GTEST_SKIP() << "mirvale_fake_file_manager is not built";
     QTemporaryDir dir;
@@ -213,7 +226,8 @@ TEST(FakeFileManagerTool, RecordsCallsFromAnotherProcess)
     SerialQueue worker(QStringLiteral("test.finder.tool"));
     std::mutex mutex;
     bool shown = false;
-    const QString open = FinderScripts::openScript(QUrl::fromLocalFile(dir.path()), std::nullopt, std::nullopt);
+    const QString open
+        = FinderScripts::openScript(QUrl::fromLocalFile(dir.path()), std::nullopt, std::nullopt);
     // The tool needs a moment to own its name; ask until it answers.
     ASSERT_TRUE(pollUntil([&] {
         worker.sync([&] {

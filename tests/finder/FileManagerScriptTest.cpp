@@ -24,7 +24,8 @@ TEST(FileManagerScript, RecognizesEveryOpenScriptItCanBeHanded)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.folder.toStdString());
-        const std::optional<QUrl> file = row.file ? std::optional<QUrl>(QUrl::fromLocalFile(*row.file)) : std::nullopt;
+        const std::optional<QUrl> file
+            = row.file ? std::optional<QUrl>(QUrl::fromLocalFile(*row.file)) : std::nullopt;
         const std::optional<FileManagerScript> script = FileManagerScript::recognize(
             FinderScripts::openScript(QUrl::fromLocalFile(row.folder), row.placement, file));
         ASSERT_TRUE(script);
@@ -41,20 +42,23 @@ TEST(FileManagerScript, RecognizesTheSmallScripts)
               FileManagerScript::Kind::PermissionCheck);
     EXPECT_EQ(FileManagerScript::recognize(FinderScripts::frontWindowBoundsScript())->kind,
               FileManagerScript::Kind::FrontWindowBounds);
-    EXPECT_EQ(FileManagerScript::recognize(FinderScripts::activateScript())->kind, FileManagerScript::Kind::Activate);
+    EXPECT_EQ(FileManagerScript::recognize(FinderScripts::activateScript())->kind,
+              FileManagerScript::Kind::Activate);
 }
 
 TEST(FileManagerScript, RefusesAnythingElse)
 {
-    const QString open = FinderScripts::openScript(QUrl::fromLocalFile(QStringLiteral("/Volumes/CARD")), std::nullopt,
-                                                   std::nullopt);
+    const QString open = FinderScripts::openScript(QUrl::fromLocalFile(QStringLiteral("/Volumes/CARD")),
+                                                   std::nullopt, std::nullopt);
     QString injected = open;
     injected.replace(QStringLiteral("        return id of w"),
                      QStringLiteral("        do shell script \"rm -rf ~\"\n        return id of w"));
     QString bareQuote = open;
-    bareQuote.replace(QStringLiteral("POSIX file \"/Volumes/CARD\""), QStringLiteral("POSIX file \"/Volumes/\"CARD\""));
+    bareQuote.replace(QStringLiteral("POSIX file \"/Volumes/CARD\""),
+                      QStringLiteral("POSIX file \"/Volumes/\"CARD\""));
     QString unclean = open;
-    unclean.replace(QStringLiteral("POSIX file \"/Volumes/CARD\""), QStringLiteral("POSIX file \"/Volumes/x/../CARD\""));
+    unclean.replace(QStringLiteral("POSIX file \"/Volumes/CARD\""),
+                    QStringLiteral("POSIX file \"/Volumes/x/../CARD\""));
     const QString rows[] = {
         QString(),
         QStringLiteral("tell application \"Finder\"\n    delete every item of home\nend tell"),
@@ -74,7 +78,8 @@ TEST(FileManagerScript, RefusesAnythingElse)
 
 TEST(FileManagerScript, UnescapeRejectsMalformedLiterals)
 {
-    EXPECT_EQ(FileManagerScript::unescapeLiteral(QStringLiteral("a\\\\\\\"b\\n\\r\\t")), QStringLiteral("a\\\"b\n\r\t"));
+    EXPECT_EQ(FileManagerScript::unescapeLiteral(QStringLiteral("a\\\\\\\"b\\n\\r\\t")),
+              QStringLiteral("a\\\"b\n\r\t"));
     for (const char *bad : {"trailing\\", "bare\"quote", "unknown\\x"})
         EXPECT_FALSE(FileManagerScript::unescapeLiteral(QLatin1String(bad))) << bad;
 }

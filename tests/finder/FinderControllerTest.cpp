@@ -15,8 +15,7 @@ using namespace std::chrono_literals;
 namespace {
 
 /// One completion's answer, and whether it came once and on the main thread.
-template<typename T>
-struct Answer {
+template <typename T> struct Answer {
     std::optional<T> value;
     int calls = 0;
     bool onMainThread = true;
@@ -54,7 +53,8 @@ protected:
     QString label() const { return QStringLiteral("open ") + m_card.path(); }
     QString line(const QString &level, const QString &tail) const
     {
-        return QLatin1Char('[') + level + QStringLiteral("] FinderController[") + label() + QLatin1Char(']') + tail;
+        return QLatin1Char('[') + level + QStringLiteral("] FinderController[") + label() + QLatin1Char(']')
+               + tail;
     }
 
     void openAndWait(OpenAnswer &answer, bool bringToFront = false)
@@ -78,9 +78,10 @@ TEST_F(FinderControllerTest, OpenRunsTheOpenScriptAndSucceedsOnTheMainThread)
     EXPECT_TRUE(answer.onMainThread);
     EXPECT_EQ(m_runner.executed(),
               QStringList{FinderScripts::openScript(folder(), Placement{1, 2, 300, 400}, std::nullopt)});
-    EXPECT_EQ(m_log.lines(), (QStringList{line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: queued")),
-                                          line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: running")),
-                                          line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: succeeded"))}));
+    EXPECT_EQ(m_log.lines(),
+              (QStringList{line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: queued")),
+                           line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: running")),
+                           line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: succeeded"))}));
 }
 
 TEST_F(FinderControllerTest, ErrorNumbersMapAndOnlyTransientOnesAreRetried)
@@ -102,7 +103,8 @@ TEST_F(FinderControllerTest, ErrorNumbersMapAndOnlyTransientOnesAreRetried)
         {-43, msg, 1, DovettaError::folderMissing(path)},
         {-10006, msg, 1, DovettaError::folderMissing(path)},
         {-2700, msg, 1, DovettaError::finderScriptError(msg)},
-        {std::nullopt, std::nullopt, 1, DovettaError::finderScriptError(QStringLiteral("unknown Finder scripting error"))},
+        {std::nullopt, std::nullopt, 1,
+         DovettaError::finderScriptError(QStringLiteral("unknown Finder scripting error"))},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.number.value_or(0));
@@ -117,10 +119,11 @@ TEST_F(FinderControllerTest, ErrorNumbersMapAndOnlyTransientOnesAreRetried)
         EXPECT_EQ(runner.executed().size(), row.expectedRuns);
         EXPECT_EQ(m_log.count(line(QStringLiteral("INFO"), QStringLiteral(": retrying after 0.050s"))),
                   row.expectedRuns - 1);
-        EXPECT_TRUE(m_log.contains(line(QStringLiteral("WARN"), QStringLiteral(" attempt 1: AppleScript error ")
-                                                                    + QString::number(row.number.value_or(0))
-                                                                    + QStringLiteral(" - ")
-                                                                    + row.message.value_or(QStringLiteral("unknown Finder scripting error")))));
+        EXPECT_TRUE(m_log.contains(
+            line(QStringLiteral("WARN"),
+                 QStringLiteral(" attempt 1: AppleScript error ") + QString::number(row.number.value_or(0))
+                     + QStringLiteral(" - ")
+                     + row.message.value_or(QStringLiteral("unknown Finder scripting error")))));
     }
 }
 
@@ -139,8 +142,9 @@ TEST_F(FinderControllerTest, HungScriptTimesOutAndItsLateResultIsDropped)
     OpenAnswer answer;
     openAndWait(answer);
     EXPECT_EQ(*answer.value, DovettaError::finderTimeout());
-    EXPECT_TRUE(m_log.contains(line(QStringLiteral("ERROR"),
-                                    QStringLiteral(" attempt 1: timed out after 0.15s of running, result will be discarded"))));
+    EXPECT_TRUE(m_log.contains(
+        line(QStringLiteral("ERROR"),
+             QStringLiteral(" attempt 1: timed out after 0.15s of running, result will be discarded"))));
 
     m_runner.releaseHung();
     ASSERT_TRUE(pollUntil([&] { return m_runner.finishedCount() == 1; }));
@@ -162,10 +166,12 @@ TEST_F(FinderControllerTest, RequestBehindAHungScriptIsAbandonedAndSkipsItself)
     ASSERT_TRUE(pollUntil([&] { return second.arrived(); }));
     EXPECT_EQ(*first.value, DovettaError::finderTimeout());
     EXPECT_EQ(*second.value, DovettaError::finderTimeout());
-    EXPECT_TRUE(m_log.contains(line(QStringLiteral("ERROR"), QStringLiteral(" attempt 1: never got a turn within 0.3s, abandoned"))));
+    EXPECT_TRUE(m_log.contains(line(QStringLiteral("ERROR"),
+                                    QStringLiteral(" attempt 1: never got a turn within 0.3s, abandoned"))));
 
     m_runner.releaseHung();
-    const QString skipped = line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: abandoned before it started, not running"));
+    const QString skipped = line(QStringLiteral("INFO"),
+                                 QStringLiteral(" attempt 1: abandoned before it started, not running"));
     ASSERT_TRUE(pollUntil([&] { return m_log.contains(skipped); }));
     EXPECT_EQ(m_runner.compiledCount(), 1);
     EXPECT_EQ(m_runner.executed().size(), 1);
@@ -184,22 +190,26 @@ TEST_F(FinderControllerTest, UnansweredPermissionCheckRefusesRequestsUntilItRetu
     OpenAnswer refused;
     openAndWait(refused);
     ASSERT_TRUE(refused.value->has_value());
-    EXPECT_EQ((*refused.value)->description(), QStringLiteral("Still waiting for you to answer the Finder automation prompt."));
+    EXPECT_EQ((*refused.value)->description(),
+              QStringLiteral("Still waiting for you to answer the Finder automation prompt."));
     Answer<bool> secondCheck;
     m_controller->checkAutomationPermission(secondCheck.handler());
     ASSERT_TRUE(pollUntil([&] { return secondCheck.arrived(); }));
     EXPECT_FALSE(*secondCheck.value);
     EXPECT_EQ(m_runner.compiledCount(), 1);
-    EXPECT_EQ(m_log.count(QStringLiteral("[WARN] FinderController: the Automation permission dialog is still "
-                                         "unanswered; further Finder requests fail immediately instead of queueing behind it")),
+    EXPECT_EQ(m_log.count(QStringLiteral(
+                  "[WARN] FinderController: the Automation permission dialog is still "
+                  "unanswered; further Finder requests fail immediately instead of queueing behind it")),
               1);
-    EXPECT_TRUE(m_log.contains(line(QStringLiteral("WARN"), QStringLiteral(": refused \u2014 the Automation permission "
-                                                                           "dialog from an earlier check is still unanswered"))));
+    EXPECT_TRUE(m_log.contains(
+        line(QStringLiteral("WARN"), QStringLiteral(": refused \u2014 the Automation permission "
+                                                    "dialog from an earlier check is still unanswered"))));
 
     m_runner.releaseHung();
     ASSERT_TRUE(pollUntil([&] { return !m_controller->isAutomationCheckOutstanding(); }));
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] FinderController: the abandoned Automation permission check "
-                                              "finally returned; Finder requests are accepted again")));
+    EXPECT_TRUE(
+        m_log.contains(QStringLiteral("[INFO] FinderController: the abandoned Automation permission check "
+                                      "finally returned; Finder requests are accepted again")));
     OpenAnswer accepted;
     openAndWait(accepted);
     EXPECT_EQ(*accepted.value, std::nullopt);
@@ -235,12 +245,14 @@ TEST_F(FinderControllerTest, BringingToFrontNeverFailsASuccessfulOpen)
     EXPECT_EQ(*answer.value, std::nullopt);
     ASSERT_EQ(m_runner.executed().size(), 2);
     EXPECT_EQ(m_runner.executed().at(1), FinderScripts::activateScript());
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[WARN] FinderController: could not bring Finder to front: automationDenied")));
+    EXPECT_TRUE(m_log.contains(
+        QStringLiteral("[WARN] FinderController: could not bring Finder to front: automationDenied")));
 
     OpenAnswer raised;
     openAndWait(raised, true);
     EXPECT_EQ(*raised.value, std::nullopt);
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] FinderController: brought Finder to front via AppleScript activate fallback")));
+    EXPECT_TRUE(m_log.contains(QStringLiteral(
+        "[INFO] FinderController: brought Finder to front via AppleScript activate fallback")));
 }
 
 TEST_F(FinderControllerTest, FrontWindowBoundsNeedFourIncreasingCoordinates)

@@ -100,17 +100,19 @@ TEST(FinderScripts, OpenScriptLineCountsFollowPlacementAndFile)
 TEST(FinderScripts, OpenScriptWithPlacementAndFileIsByteExact)
 {
     const QString script = FinderScripts::openScript(
-        QUrl::fromLocalFile(QStringLiteral("/Volumes/CARD/DCIM/./100CANON/../100CANON/")), Placement{-10, 25, 800, 600},
+        QUrl::fromLocalFile(QStringLiteral("/Volumes/CARD/DCIM/./100CANON/../100CANON/")),
+        Placement{-10, 25, 800, 600},
         QUrl::fromLocalFile(QStringLiteral("/Volumes/CARD/DCIM/100CANON/IMG_0001.JPG")));
     QStringList expected = searchLines(QStringLiteral("/Volumes/CARD/DCIM/100CANON"),
                                        QStringLiteral("file:///Volumes/CARD/DCIM/100CANON/"),
                                        QStringLiteral("/Volumes/CARD/DCIM/100CANON"));
-    expected << QStringLiteral("set bounds of w to {-10, 25, 790, 625}") << QStringLiteral("set index of w to 1")
-             << QStringLiteral("try")
-             << QStringLiteral("    reveal (POSIX file \"/Volumes/CARD/DCIM/100CANON/IMG_0001.JPG\" as alias)")
+    expected << QStringLiteral("set bounds of w to {-10, 25, 790, 625}")
+             << QStringLiteral("set index of w to 1") << QStringLiteral("try")
+             << QStringLiteral(
+                    "    reveal (POSIX file \"/Volumes/CARD/DCIM/100CANON/IMG_0001.JPG\" as alias)")
              << QStringLiteral("    set w to front Finder window") << QStringLiteral("end try")
-             << QStringLiteral("set bounds of w to {-10, 25, 790, 625}") << QStringLiteral("set index of w to 1")
-             << QStringLiteral("return id of w");
+             << QStringLiteral("set bounds of w to {-10, 25, 790, 625}")
+             << QStringLiteral("set index of w to 1") << QStringLiteral("return id of w");
     EXPECT_EQ(script, FinderScripts::wrapInFinderTell(lines(expected), 7));
     EXPECT_FALSE(script.contains(QStringLiteral(" \n")));
 }
@@ -124,20 +126,22 @@ TEST(FinderScripts, OpenScriptRootsAndHostileNames)
         QString base;
     };
     const Row rows[] = {
-        {QStringLiteral("/Volumes/CARD"), QStringLiteral("/Volumes/CARD"), QStringLiteral("file:///Volumes/CARD/"),
-         QStringLiteral("/Volumes/CARD")},
-        {QStringLiteral("/Volumes/CARD/"), QStringLiteral("/Volumes/CARD"), QStringLiteral("file:///Volumes/CARD/"),
-         QStringLiteral("/Volumes/CARD")},
+        {QStringLiteral("/Volumes/CARD"), QStringLiteral("/Volumes/CARD"),
+         QStringLiteral("file:///Volumes/CARD/"), QStringLiteral("/Volumes/CARD")},
+        {QStringLiteral("/Volumes/CARD/"), QStringLiteral("/Volumes/CARD"),
+         QStringLiteral("file:///Volumes/CARD/"), QStringLiteral("/Volumes/CARD")},
         {QStringLiteral("/"), QStringLiteral("/"), QStringLiteral("file:///"), QString()},
         {QStringLiteral("/media/u/My \"Card\"\\x"), QStringLiteral("/media/u/My \\\"Card\\\"\\\\x"),
-         QStringLiteral("file:///media/u/My%20%22Card%22%5Cx/"), QStringLiteral("/media/u/My \\\"Card\\\"\\\\x")},
+         QStringLiteral("file:///media/u/My%20%22Card%22%5Cx/"),
+         QStringLiteral("/media/u/My \\\"Card\\\"\\\\x")},
         {QStringLiteral("/media/u/a\nb\rc\td"), QStringLiteral("/media/u/a\\nb\\rc\\td"),
          QStringLiteral("file:///media/u/a%0Ab%0Dc%09d/"), QStringLiteral("/media/u/a\\nb\\rc\\td")},
         {QStringLiteral("/media/u/Ü 100%#1"), QStringLiteral("/media/u/Ü 100%#1"),
          QStringLiteral("file:///media/u/%C3%9C%20100%25%231/"), QStringLiteral("/media/u/Ü 100%#1")},
     };
     for (const Row &row : rows) {
-        const QString script = FinderScripts::openScript(QUrl::fromLocalFile(row.folder), std::nullopt, std::nullopt);
+        const QString script
+            = FinderScripts::openScript(QUrl::fromLocalFile(row.folder), std::nullopt, std::nullopt);
         QStringList expected = searchLines(row.path, row.url, row.base);
         expected << QStringLiteral("set index of w to 1") << QStringLiteral("return id of w");
         EXPECT_EQ(script, FinderScripts::wrapInFinderTell(lines(expected), 7)) << row.folder.toStdString();
@@ -148,16 +152,18 @@ TEST(FinderScripts, OpenScriptRootsAndHostileNames)
 
 TEST(FinderScripts, SelectedFileIsEscaped)
 {
-    const QString script = FinderScripts::openScript(QUrl::fromLocalFile(QStringLiteral("/Volumes/CARD")),
-                                                     std::nullopt,
-                                                     QUrl::fromLocalFile(QStringLiteral("/Volumes/CARD/x\"\n.jpg")));
-    EXPECT_TRUE(script.contains(QStringLiteral("        reveal (POSIX file \"/Volumes/CARD/x\\\"\\n.jpg\" as alias)\n")));
+    const QString script
+        = FinderScripts::openScript(QUrl::fromLocalFile(QStringLiteral("/Volumes/CARD")), std::nullopt,
+                                    QUrl::fromLocalFile(QStringLiteral("/Volumes/CARD/x\"\n.jpg")));
+    EXPECT_TRUE(script.contains(
+        QStringLiteral("        reveal (POSIX file \"/Volumes/CARD/x\\\"\\n.jpg\" as alias)\n")));
 }
 
 TEST(FinderScripts, Clamp)
 {
     const ScreenSnapshot one{{QRectF(0, 25, 1440, 875)}, QRectF(0, 25, 1440, 875)};
-    const ScreenSnapshot two{{QRectF(0, 0, 1920, 1080), QRectF(1920, -200, 1280, 1024)}, QRectF(0, 0, 1920, 1080)};
+    const ScreenSnapshot two{{QRectF(0, 0, 1920, 1080), QRectF(1920, -200, 1280, 1024)},
+                             QRectF(0, 0, 1920, 1080)};
     struct Row {
         const char *name;
         Placement in;
@@ -172,7 +178,9 @@ TEST(FinderScripts, Clamp)
         {"on the second screen", {2000, -150, 500, 400}, two, {2000, -150, 500, 400}},
         {"far off moved and limited", {-5000, -5000, 2000, 1000}, one, {20, 45, 1400, 835}},
         {"touching an edge is off", {1440, 100, 300, 300}, one, {20, 45, 300, 300}},
-        {"tiny main screen", {-5000, 0, 300, 300}, {{QRectF(0.9, 0.9, 30.5, 30.5)}, QRectF(0.9, 0.9, 30.5, 30.5)},
+        {"tiny main screen",
+         {-5000, 0, 300, 300},
+         {{QRectF(0.9, 0.9, 30.5, 30.5)}, QRectF(0.9, 0.9, 30.5, 30.5)},
          {20, 20, 1, 1}},
     };
     for (const Row &row : rows)

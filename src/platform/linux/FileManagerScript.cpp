@@ -14,7 +14,8 @@ std::optional<QString> literalOnLine(const QStringList &lines, const QString &pr
 {
     for (const QString &line : lines) {
         if (line.startsWith(prefix) && line.endsWith(suffix) && line.size() >= prefix.size() + suffix.size())
-            return FileManagerScript::unescapeLiteral(line.mid(prefix.size(), line.size() - prefix.size() - suffix.size()));
+            return FileManagerScript::unescapeLiteral(
+                line.mid(prefix.size(), line.size() - prefix.size() - suffix.size()));
     }
     return std::nullopt;
 }
@@ -25,7 +26,8 @@ std::optional<Placement> boundsOnLines(const QStringList &lines)
     for (const QString &line : lines) {
         if (!line.startsWith(prefix) || !line.endsWith(QLatin1Char('}')))
             continue;
-        const QStringList numbers = line.mid(prefix.size(), line.size() - prefix.size() - 1).split(QStringLiteral(", "));
+        const QStringList numbers
+            = line.mid(prefix.size(), line.size() - prefix.size() - 1).split(QStringLiteral(", "));
         if (numbers.size() != 4)
             return std::nullopt;
         qint64 values[4] = {};
@@ -86,25 +88,25 @@ std::optional<FileManagerScript> FileManagerScript::recognize(const QString &sou
     // Read the values out of an open script, then write the script again from them: only
     // a text that comes back byte for byte is one of ours.
     const QStringList lines = source.split(QLatin1Char('\n'));
-    const std::optional<QString> folder =
-        literalOnLine(lines, QStringLiteral("        set theFolder to POSIX file \""), QStringLiteral("\" as alias"));
+    const std::optional<QString> folder = literalOnLine(
+        lines, QStringLiteral("        set theFolder to POSIX file \""), QStringLiteral("\" as alias"));
     if (!folder || folder->isEmpty() || !folder->startsWith(QLatin1Char('/'))) {
         setWhy(why, QStringLiteral("not a script Mirvale writes"));
         return std::nullopt;
     }
     FileManagerScript script{Kind::Open, *folder, {}, boundsOnLines(lines)};
     const QString revealPrefix = QStringLiteral("            reveal (POSIX file \"");
-    if (lines.contains(QStringLiteral("        try")) || std::any_of(lines.cbegin(), lines.cend(), [&](const QString &line) {
-            return line.startsWith(revealPrefix);
-        })) {
+    if (lines.contains(QStringLiteral("        try"))
+        || std::any_of(lines.cbegin(), lines.cend(),
+                       [&](const QString &line) { return line.startsWith(revealPrefix); })) {
         script.selectFile = literalOnLine(lines, revealPrefix, QStringLiteral("\" as alias)"));
         if (!script.selectFile || !script.selectFile->startsWith(QLatin1Char('/'))) {
             setWhy(why, QStringLiteral("malformed file to select"));
             return std::nullopt;
         }
     }
-    const std::optional<QUrl> file =
-        script.selectFile ? std::optional<QUrl>(QUrl::fromLocalFile(*script.selectFile)) : std::nullopt;
+    const std::optional<QUrl> file
+        = script.selectFile ? std::optional<QUrl>(QUrl::fromLocalFile(*script.selectFile)) : std::nullopt;
     if (FinderScripts::openScript(QUrl::fromLocalFile(script.folderPath), script.placement, file) != source) {
         setWhy(why, QStringLiteral("an open script that differs from the one Mirvale writes"));
         return std::nullopt;

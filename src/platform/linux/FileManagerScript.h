@@ -12,8 +12,8 @@ struct FileManagerScript {
     enum class Kind { PermissionCheck, FrontWindowBounds, Activate, Open };
 
     Kind kind = Kind::PermissionCheck;
-    QString folderPath;                 ///< Open only
-    std::optional<QString> selectFile;  ///< Open only
+    QString folderPath; ///< Open only
+    std::optional<QString> selectFile; ///< Open only
     std::optional<Placement> placement; ///< Open only
 
     /// The script `source` stands for, or nothing (with the reason in `why`) when it is not

@@ -32,7 +32,8 @@ QString uriFor(const QString &path)
 
 bool isOneOf(const QString &name, std::initializer_list<const char *> names)
 {
-    return std::any_of(names.begin(), names.end(), [&name](const char *candidate) { return name == QLatin1String(candidate); });
+    return std::any_of(names.begin(), names.end(),
+                       [&name](const char *candidate) { return name == QLatin1String(candidate); });
 }
 
 ScriptRunner::Failure failure(int number, QString message)
@@ -64,10 +65,12 @@ QString FileManagerScriptRunner::noFileManagerMessage()
                           "org.freedesktop.FileManager1 on the desktop session; start or install one.");
 }
 
-ScriptRunner::Failure FileManagerScriptRunner::failureFromDBusError(const QString &name, const QString &message)
+ScriptRunner::Failure FileManagerScriptRunner::failureFromDBusError(const QString &name,
+                                                                    const QString &message)
 {
-    if (isOneOf(name, {"org.freedesktop.DBus.Error.ServiceUnknown", "org.freedesktop.DBus.Error.NameHasNoOwner",
-                       "org.freedesktop.DBus.Error.Disconnected"})
+    if (isOneOf(name,
+                {"org.freedesktop.DBus.Error.ServiceUnknown", "org.freedesktop.DBus.Error.NameHasNoOwner",
+                 "org.freedesktop.DBus.Error.Disconnected"})
         || name.startsWith(QLatin1String("org.freedesktop.DBus.Error.Spawn.")))
         return failure(kNotRunning, noFileManagerMessage());
     if (isOneOf(name, {"org.freedesktop.DBus.Error.AccessDenied", "org.freedesktop.DBus.Error.AuthFailed"}))
@@ -102,10 +105,10 @@ ScriptRunner::Result FileManagerScriptRunner::execute(const Compiled &compiled)
         // The interface cannot count windows; zero stands for "answered".
         return std::holds_alternative<Failure>(reachable) ? reachable : Result(QVariant(0));
     }
-    case FileManagerScript::Kind::Activate:
-        return checkReachable(deadline);
+    case FileManagerScript::Kind::Activate: return checkReachable(deadline);
     case FileManagerScript::Kind::FrontWindowBounds:
-        return Failure{std::nullopt, QStringLiteral("the file manager does not tell window bounds on this desktop")};
+        return Failure{std::nullopt,
+                       QStringLiteral("the file manager does not tell window bounds on this desktop")};
     case FileManagerScript::Kind::Open:
         return open(script.folderPath, script.selectFile, script.placement.has_value(), deadline);
     }
@@ -143,13 +146,14 @@ ScriptRunner::Result FileManagerScriptRunner::open(const QString &folder, const 
 
 ScriptRunner::Result FileManagerScriptRunner::checkReachable(Deadline deadline)
 {
-    Result owned = call(kBusService, kBusPath, kBusService, QStringLiteral("NameHasOwner"), {kService}, deadline);
+    Result owned
+        = call(kBusService, kBusPath, kBusService, QStringLiteral("NameHasOwner"), {kService}, deadline);
     if (std::holds_alternative<Failure>(owned))
         return owned;
     if (std::get<QVariant>(owned).toBool())
         return QVariant(true);
-    Result activatable =
-        call(kBusService, kBusPath, kBusService, QStringLiteral("ListActivatableNames"), {}, deadline);
+    Result activatable
+        = call(kBusService, kBusPath, kBusService, QStringLiteral("ListActivatableNames"), {}, deadline);
     if (std::holds_alternative<Failure>(activatable))
         return activatable;
     if (std::get<QVariant>(activatable).toStringList().contains(kService))
@@ -166,7 +170,8 @@ ScriptRunner::Result FileManagerScriptRunner::call(const QString &service, const
         m_log.warn(QStringLiteral("ScriptRunner: no session bus: ") + bus.lastError().message());
         return failure(kNotRunning, noFileManagerMessage());
     }
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    const auto left
+        = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0)
         return failure(kTimedOut, QStringLiteral("The file manager did not answer in time."));
 
