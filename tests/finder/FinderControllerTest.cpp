@@ -36,12 +36,19 @@ using OpenAnswer = Answer<std::optional<DovettaError>>;
 class FinderControllerTest : public ::testing::Test
 {
 protected:
-    static constexpr FinderController::Limits kLimits{300ms, 150ms, 200ms, 50ms};
+    // Roomy limits where a script answers at once, so a loaded machine cannot fail the test;
+    // short ones where the test is about a limit running out.
+    static constexpr FinderController::Limits kLimits{10s, 10s, 10s, 50ms};
+    static constexpr FinderController::Limits kShortLimits{500ms, 250ms, 250ms, 50ms};
 
     void SetUp() override
     {
         ASSERT_TRUE(m_card.isValid());
         m_controller = std::make_unique<FinderController>(m_runner, m_log, kLimits);
+    }
+    void useShortLimits()
+    {
+        m_controller = std::make_unique<FinderController>(m_runner, m_log, kShortLimits);
     }
     void TearDown() override
     {
@@ -138,13 +145,14 @@ TEST_F(FinderControllerTest, TransientErrorThenSuccessSucceeds)
 
 TEST_F(FinderControllerTest, HungScriptTimesOutAndItsLateResultIsDropped)
 {
+    useShortLimits();
     m_runner.enqueue(FakeScriptRunner::hangThen());
     OpenAnswer answer;
     openAndWait(answer);
     EXPECT_EQ(*answer.value, DovettaError::finderTimeout());
     EXPECT_TRUE(m_log.contains(
         line(QStringLiteral("ERROR"),
-             QStringLiteral(" attempt 1: timed out after 0.15s of running, result will be discarded"))));
+             QStringLiteral(" attempt 1: timed out after 0.25s of running, result will be discarded"))));
 
     m_runner.releaseHung();
     ASSERT_TRUE(pollUntil([&] { return m_runner.finishedCount() == 1; }));
@@ -158,6 +166,7 @@ TEST_F(FinderControllerTest, HungScriptTimesOutAndItsLateResultIsDropped)
 
 TEST_F(FinderControllerTest, RequestBehindAHungScriptIsAbandonedAndSkipsItself)
 {
+    useShortLimits();
     m_runner.enqueue(FakeScriptRunner::hangThen());
     OpenAnswer first;
     OpenAnswer second;
@@ -167,7 +176,7 @@ TEST_F(FinderControllerTest, RequestBehindAHungScriptIsAbandonedAndSkipsItself)
     EXPECT_EQ(*first.value, DovettaError::finderTimeout());
     EXPECT_EQ(*second.value, DovettaError::finderTimeout());
     EXPECT_TRUE(m_log.contains(line(QStringLiteral("ERROR"),
-                                    QStringLiteral(" attempt 1: never got a turn within 0.3s, abandoned"))));
+                                    QStringLiteral(" attempt 1: never got a turn within 0.5s, abandoned"))));
 
     m_runner.releaseHung();
     const QString skipped = line(QStringLiteral("INFO"),
@@ -179,6 +188,7 @@ TEST_F(FinderControllerTest, RequestBehindAHungScriptIsAbandonedAndSkipsItself)
 
 TEST_F(FinderControllerTest, UnansweredPermissionCheckRefusesRequestsUntilItReturns)
 {
+    useShortLimits();
     m_runner.enqueue(FakeScriptRunner::hangThen());
     Answer<bool> check;
     m_controller->checkAutomationPermission(check.handler());
