@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <mutex>
+#include <optional>
 
 using namespace std::chrono_literals;
 
@@ -220,25 +221,23 @@ TEST(FakeFileManagerTool, RecordsCallsFromAnotherProcess)
     QProcess process;
     process.start(tool, {calls});
     ASSERT_TRUE(process.waitForStarted());
+    QByteArray output;
+    ASSERT_TRUE(pollUntil([&] {
+        output += process.readAllStandardOutput();
+        return output.contains("ready");
+    }));
 
     RecordingLogger log;
     FileManagerScriptRunner runner(log, 2s);
     SerialQueue worker(QStringLiteral("test.finder.tool"));
-    std::mutex mutex;
-    bool shown = false;
     const QString open
         = FinderScripts::openScript(QUrl::fromLocalFile(dir.path()), std::nullopt, std::nullopt);
-    // The tool needs a moment to own its name; ask until it answers.
-    ASSERT_TRUE(pollUntil([&] {
-        worker.sync([&] {
-            const auto compiled = runner.compile(open);
-            const bool ok = compiled && std::holds_alternative<QVariant>(runner.execute(*compiled));
-            std::lock_guard lock(mutex);
-            shown = ok;
-        });
-        std::lock_guard lock(mutex);
-        return shown;
-    }));
+    std::optional<ScriptRunner::Result> result;
+    worker.sync([&] {
+        if (const auto compiled = runner.compile(open))
+            result = runner.execute(*compiled);
+    });
+    ASSERT_TRUE(result && std::holds_alternative<QVariant>(*result));
     process.terminate();
     process.waitForFinished();
     QFile file(calls);

@@ -1,6 +1,7 @@
 // mirvale_fake_file_manager LOGFILE
 // Owns org.freedesktop.FileManager1 on the session bus and appends each call to LOGFILE as
 // one line ("ShowFolders file:///..."), for tests that run Mirvale as a separate process.
+// Prints "ready" on standard output once it owns the name; ends on SIGTERM.
 #include "common/FakeFileManager.h"
 
 #include <QCoreApplication>
@@ -26,5 +27,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "mirvale_fake_file_manager: could not own org.freedesktop.FileManager1\n");
         return 1;
     }
+    std::printf("ready\n");
+    std::fflush(stdout);
     return app.exec();
 }
