@@ -21,3 +21,27 @@ QString DovettaError::description() const
     }
     return {};
 }
+
+QString DovettaError::plainText() const
+{
+    const auto withPayload = [this](const char *name) {
+        return QLatin1String(name) + QStringLiteral("(\"") + m_payload + QStringLiteral("\")");
+    };
+    switch (m_kind) {
+    case Kind::FinderScriptError:
+        return withPayload("finderScriptError");
+    case Kind::FolderMissing:
+        return withPayload("folderMissing");
+    case Kind::DiskError:
+        return withPayload("diskError");
+    case Kind::FinderTimeout:
+        return QStringLiteral("finderTimeout");
+    case Kind::NoMatchingRule:
+        return QStringLiteral("noMatchingRule");
+    case Kind::AutomationDenied:
+        return QStringLiteral("automationDenied");
+    case Kind::AutomationPending:
+        return QStringLiteral("automationPending");
+    }
+    return {};
+}

@@ -29,6 +29,8 @@ public:
     const QString &payload() const { return m_payload; }
     /// The user-readable description.
     QString description() const;
+    /// The plain form for logs, such as "finderTimeout" or "finderScriptError(\"message\")".
+    QString plainText() const;
 
     friend bool operator==(const DovettaError &, const DovettaError &) = default;
 

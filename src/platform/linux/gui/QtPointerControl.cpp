@@ -1,15 +1,33 @@
 #include "platform/linux/gui/QtPointerControl.h"
 
+#include "support/MainQueue.h"
+
 #include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <cmath>
 
+namespace {
+
+/// The primary screen's top-left corner in global coordinates; none without screens.
+QPointF primaryOrigin()
+{
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    return primary ? QPointF(primary->geometry().topLeft()) : QPointF();
+}
+
+} // namespace
+
 void QtPointerControl::moveTo(const QPointF &point)
 {
-    QCursor::setPos(int(std::lround(point.x())), int(std::lround(point.y())));
+    MIRVALE_ASSERT_MAIN_THREAD();
+    const QPointF global = point + primaryOrigin();
+    QCursor::setPos(int(std::lround(global.x())), int(std::lround(global.y())));
 }
 
 QPointF QtPointerControl::position() const
 {
-    return QPointF(QCursor::pos());
+    MIRVALE_ASSERT_MAIN_THREAD();
+    return QPointF(QCursor::pos()) - primaryOrigin();
 }

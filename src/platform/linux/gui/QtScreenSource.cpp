@@ -32,16 +32,20 @@ ScreenSnapshot QtScreenSource::capture() const
 {
     MIRVALE_ASSERT_MAIN_THREAD();
     ScreenSnapshot snapshot;
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    // The primary screen comes first, as the placement coordinates are relative to it.
     QScreen *primary = QGuiApplication::primaryScreen();
-    if (primary)
-        snapshot.visibleFramesTopLeft.append(QRectF(primary->availableGeometry()));
-    for (QScreen *screen : screens) {
+    if (!primary)
+        return snapshot;
+    // Placements are relative to the primary screen's corner, and it comes first; Qt's
+    // global coordinates may put that corner anywhere on the virtual desktop.
+    const QPointF origin = primary->geometry().topLeft();
+    const auto topLeft = [&origin](const QScreen *screen) {
+        return QRectF(screen->availableGeometry()).translated(-origin);
+    };
+    snapshot.visibleFramesTopLeft.append(topLeft(primary));
+    for (QScreen *screen : QGuiApplication::screens()) {
         if (screen != primary)
-            snapshot.visibleFramesTopLeft.append(QRectF(screen->availableGeometry()));
+            snapshot.visibleFramesTopLeft.append(topLeft(screen));
     }
-    if (primary)
-        snapshot.mainVisibleTopLeft = QRectF(primary->availableGeometry());
+    snapshot.mainVisibleTopLeft = topLeft(primary);
     return snapshot;
 }

@@ -1,0 +1,367 @@
+#include "finder/FinderController.h"
+
+#include "finder/FinderScripts.h"
+#include "support/Logger.h"
+#include "support/MainQueue.h"
+#include "support/Semaphore.h"
+#include "support/SerialQueue.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+/// "8" for whole seconds (the real limits); shortened limits keep their fraction.
+QString secondsText(std::chrono::milliseconds duration)
+{
+    if (duration.count() % 1000 == 0)
+        return QString::number(duration.count() / 1000);
+    return QString::number(double(duration.count()) / 1000.0, 'g', 6);
+}
+
+QString retryDelayText(std::chrono::milliseconds duration)
+{
+    const double seconds = double(duration.count()) / 1000.0;
+    return QString::number(seconds, 'f', duration.count() % 100 == 0 ? 1 : 3);
+}
+
+/// The bounds answer as a placement: four present integers with left < right, top < bottom.
+std::optional<Placement> placementFromBounds(const QVariant &value)
+{
+    if (value.typeId() != QMetaType::QVariantList)
+        return std::nullopt;
+    const QVariantList items = value.toList();
+    if (items.size() != 4)
+        return std::nullopt;
+    qint32 coordinates[4] = {};
+    for (int index = 0; index < 4; ++index) {
+        bool ok = false;
+        const qlonglong number = items.at(index).toLongLong(&ok);
+        if (!items.at(index).isValid() || !ok || number < INT32_MIN || number > INT32_MAX)
+            return std::nullopt;
+        coordinates[index] = qint32(number);
+    }
+    const auto [x1, y1, x2, y2] = coordinates;
+    if (x1 >= x2 || y1 >= y2)
+        return std::nullopt;
+    return Placement{x1, y1, qint64(x2) - x1, qint64(y2) - y1};
+}
+
+} // namespace
+
+struct FinderController::OutcomeBox {
+    std::optional<ScriptOutcome> value;
+};
+
+struct FinderController::WorkItemState {
+    std::mutex lock;
+    bool isAbandoned = false;
+    bool hasStarted = false;
+    bool hasExited = false;
+    bool markedOutstanding = false;
+};
+
+FinderController::FinderController(ScriptRunner &runner, Logger &log)
+    : FinderController(runner, log, Limits{})
+{
+}
+
+FinderController::FinderController(ScriptRunner &runner, Logger &log, Limits limits)
+    : m_runner(runner)
+    , m_log(log)
+    , m_limits(limits)
+    , m_executionQueue(std::make_unique<SerialQueue>(QStringLiteral("com.ferrowind.dovetta.finder.execute")))
+    , m_queue(std::make_unique<SerialQueue>(QStringLiteral("com.ferrowind.dovetta.finder")))
+{
+}
+
+FinderController::~FinderController() = default;
+
+bool FinderController::isAutomationCheckOutstanding() const
+{
+    std::lock_guard lock(m_automationStateLock);
+    return m_automationCheckOutstanding;
+}
+
+bool FinderController::admit(const QString &label)
+{
+    if (!isAutomationCheckOutstanding())
+        return true;
+    m_log.warn(QStringLiteral("FinderController[") + label
+               + QStringLiteral("]: refused \u2014 the Automation permission dialog from an earlier "
+                                "check is still unanswered"));
+    return false;
+}
+
+void FinderController::open(const QUrl &folder, const std::optional<Placement> &placement, bool bringToFront,
+                            const std::optional<QUrl> &selectFile, Completion completion)
+{
+    const QString path = FinderScripts::standardizedPath(folder);
+    Request request;
+    request.script = FinderScripts::openScript(folder, placement, selectFile);
+    request.label = QStringLiteral("open ") + path;
+    request.folderPath = path;
+    request.watchdog = m_limits.run;
+    request.preflight = [path]() -> std::optional<DovettaError> {
+        // A card pulled before its turn fails here without talking to the file manager.
+        if (!QFileInfo(path).isDir())
+            return DovettaError::folderMissing(path);
+        return std::nullopt;
+    };
+
+    if (!admit(request.label)) {
+        MainQueue::async([completion] { completion(DovettaError::automationPending()); });
+        return;
+    }
+    m_queue->async([this, request, bringToFront, completion] {
+        runWithRetry(request, [this, bringToFront, completion](const ScriptOutcome &outcome) {
+            if (outcome.error || !bringToFront) {
+                const std::optional<DovettaError> error = outcome.error;
+                MainQueue::async([completion, error] { completion(error); });
+                return;
+            }
+            // The open succeeded whatever bringing to front does.
+            bringFinderToFront(
+                [completion] { MainQueue::async([completion] { completion(std::nullopt); }); });
+        });
+    });
+}
+
+void FinderController::checkAutomationPermission(std::function<void(bool)> completion)
+{
+    Request request;
+    request.script = FinderScripts::permissionCheckScript();
+    request.label = QStringLiteral("checkAutomationPermission");
+    request.watchdog = m_limits.permissionRun;
+    request.isAutomationCheck = true;
+
+    if (!admit(request.label)) {
+        MainQueue::async([completion] { completion(false); });
+        return;
+    }
+    m_queue->async([this, request, completion] {
+        runWithRetry(request, [completion](const ScriptOutcome &outcome) {
+            const bool granted = !outcome.error;
+            MainQueue::async([completion, granted] { completion(granted); });
+        });
+    });
+}
+
+void FinderController::captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion)
+{
+    Request request;
+    request.script = FinderScripts::frontWindowBoundsScript();
+    request.label = QStringLiteral("captureFrontWindowBounds");
+    request.watchdog = m_limits.run;
+
+    if (!admit(request.label)) {
+        MainQueue::async([completion] { completion(std::nullopt); });
+        return;
+    }
+    m_queue->async([this, request, completion] {
+        runWithRetry(request, [completion](const ScriptOutcome &outcome) {
+            const std::optional<Placement> placement
+                = outcome.error ? std::nullopt : placementFromBounds(outcome.value);
+            MainQueue::async([completion, placement] { completion(placement); });
+        });
+    });
+}
+
+void FinderController::bringFinderToFront(std::function<void()> completion)
+{
+    // The desktop offers no portable way to raise another application's windows from
+    // here, so the activate script is the only route (the first-choice route of asking
+    // the running file manager process directly does not exist on this platform).
+    Request request;
+    request.script = FinderScripts::activateScript();
+    request.label = QStringLiteral("activate-fallback");
+    request.watchdog = m_limits.run;
+
+    if (!admit(request.label)) {
+        m_log.warn(QStringLiteral("FinderController: could not bring Finder to front: ")
+                   + DovettaError::automationPending().plainText());
+        completion();
+        return;
+    }
+    m_queue->async([this, request, completion] {
+        runWithRetry(request, [this, completion](const ScriptOutcome &outcome) {
+            if (outcome.error)
+                m_log.warn(QStringLiteral("FinderController: could not bring Finder to front: ")
+                           + outcome.error->plainText());
+            else
+                m_log.info(QStringLiteral(
+                    "FinderController: brought Finder to front via AppleScript activate fallback"));
+            completion();
+        });
+    });
+}
+
+void FinderController::runWithRetry(const Request &request, OutcomeHandler completion)
+{
+    const ScriptOutcome first = runOnce(request, 1);
+    if (!first.error || !first.isRetryable) {
+        completion(first);
+        return;
+    }
+    m_log.info(QStringLiteral("FinderController[") + request.label + QStringLiteral("]: retrying after ")
+               + retryDelayText(m_limits.retryDelay) + QStringLiteral("s"));
+    m_queue->asyncAfter(m_limits.retryDelay,
+                        [this, request, completion] { completion(runOnce(request, 2)); });
+}
+
+FinderController::ScriptOutcome FinderController::runOnce(const Request &request, int attempt)
+{
+    const QString prefix = QStringLiteral("FinderController[") + request.label + QStringLiteral("] attempt ")
+                           + QString::number(attempt) + QStringLiteral(": ");
+    m_log.info(prefix + QStringLiteral("queued"));
+
+    auto started = std::make_shared<Semaphore>(0);
+    auto finished = std::make_shared<Semaphore>(0);
+    auto box = std::make_shared<OutcomeBox>();
+    auto state = std::make_shared<WorkItemState>();
+    // Never cancelled: an abandoned attempt skips itself or runs out and is ignored.
+    m_executionQueue->async([this, request, attempt, state, box, started, finished] {
+        execute(request, attempt, state, box, started, finished);
+    });
+
+    if (!started->waitFor(m_limits.turn)) {
+        abandon(request, *state);
+        m_log.error(prefix + QStringLiteral("never got a turn within ") + secondsText(m_limits.turn)
+                    + QStringLiteral("s, abandoned"));
+        return {DovettaError::finderTimeout(), {}, false};
+    }
+    const auto startedAt = Semaphore::Clock::now();
+    if (!finished->waitUntil(startedAt + request.watchdog)) {
+        abandon(request, *state);
+        m_log.error(prefix + QStringLiteral("timed out after ") + secondsText(request.watchdog)
+                    + QStringLiteral("s of running, result will be discarded"));
+        return {DovettaError::finderTimeout(), {}, false};
+    }
+
+    // The execution side wrote the box before signalling `finished`.
+    if (!box->value) {
+        m_log.error(prefix + QStringLiteral("produced no result"));
+        return {DovettaError::finderScriptError(QStringLiteral("no result")), {}, false};
+    }
+    if (!box->value->error)
+        m_log.info(prefix + QStringLiteral("succeeded"));
+    return *box->value;
+}
+
+void FinderController::execute(const Request &request, int attempt,
+                               const std::shared_ptr<WorkItemState> &state,
+                               const std::shared_ptr<OutcomeBox> &box,
+                               const std::shared_ptr<Semaphore> &started,
+                               const std::shared_ptr<Semaphore> &finished)
+{
+    const QString prefix = QStringLiteral("FinderController[") + request.label + QStringLiteral("] attempt ")
+                           + QString::number(attempt) + QStringLiteral(": ");
+    bool abandoned = false;
+    {
+        std::lock_guard lock(state->lock);
+        abandoned = state->isAbandoned;
+        if (!abandoned)
+            state->hasStarted = true;
+    }
+    if (abandoned) {
+        m_log.info(prefix + QStringLiteral("abandoned before it started, not running"));
+        return;
+    }
+    started->signal();
+    m_log.info(prefix + QStringLiteral("running"));
+
+    if (request.preflight) {
+        if (const std::optional<DovettaError> error = request.preflight()) {
+            m_log.warn(prefix + QStringLiteral("skipped \u2014 ") + error->description());
+            box->value = ScriptOutcome{error, {}, false};
+            finished->signal();
+            exitAttempt(request, *state);
+            return;
+        }
+    }
+
+    const std::unique_ptr<ScriptRunner::Compiled> compiled = m_runner.compile(request.script);
+    if (!compiled) {
+        box->value = ScriptOutcome{
+            DovettaError::finderScriptError(QStringLiteral("could not compile script")), {}, false};
+        finished->signal();
+        exitAttempt(request, *state);
+        return;
+    }
+
+    {
+        std::lock_guard lock(state->lock);
+        abandoned = state->isAbandoned;
+    }
+    if (abandoned) {
+        m_log.info(prefix + QStringLiteral("abandoned before the event was sent, not running"));
+        exitAttempt(request, *state);
+        return;
+    }
+
+    const ScriptRunner::Result result = m_runner.execute(*compiled);
+    if (const auto *value = std::get_if<QVariant>(&result)) {
+        box->value = ScriptOutcome{std::nullopt, *value, false};
+    } else {
+        const auto &failure = std::get<ScriptRunner::Failure>(result);
+        const QString message = failure.message.value_or(QStringLiteral("unknown Finder scripting error"));
+        const int number = failure.number.value_or(0);
+        m_log.warn(prefix + QStringLiteral("AppleScript error ") + QString::number(number)
+                   + QStringLiteral(" - ") + message);
+        const bool retryable = std::find(retryableErrorNumbers.begin(), retryableErrorNumbers.end(), number)
+                               != retryableErrorNumbers.end();
+        box->value = ScriptOutcome{mapScriptError(number, message, request), {}, retryable};
+    }
+    finished->signal();
+    exitAttempt(request, *state);
+}
+
+void FinderController::exitAttempt(const Request &request, WorkItemState &state)
+{
+    bool cleared = false;
+    {
+        std::lock_guard lock(state.lock);
+        state.hasExited = true;
+        if (state.markedOutstanding && request.isAutomationCheck) {
+            std::lock_guard automationLock(m_automationStateLock);
+            cleared = m_automationCheckOutstanding;
+            m_automationCheckOutstanding = false;
+        }
+    }
+    if (cleared)
+        m_log.info(QStringLiteral("FinderController: the abandoned Automation permission check finally "
+                                  "returned; Finder requests are accepted again"));
+}
+
+void FinderController::abandon(const Request &request, WorkItemState &state)
+{
+    bool newlyOutstanding = false;
+    {
+        std::lock_guard lock(state.lock);
+        state.isAbandoned = true;
+        if (state.hasStarted && !state.hasExited) {
+            state.markedOutstanding = true;
+            if (request.isAutomationCheck) {
+                std::lock_guard automationLock(m_automationStateLock);
+                newlyOutstanding = !m_automationCheckOutstanding;
+                m_automationCheckOutstanding = true;
+            }
+        }
+    }
+    if (newlyOutstanding)
+        m_log.warn(QStringLiteral("FinderController: the Automation permission dialog is still unanswered; "
+                                  "further Finder requests fail immediately instead of queueing behind it"));
+}
+
+DovettaError FinderController::mapScriptError(int number, const QString &message,
+                                              const Request &request) const
+{
+    switch (number) {
+    case -1743: return DovettaError::automationDenied();
+    case -1712: return DovettaError::finderTimeout();
+    case -10006:
+    case -43: return DovettaError::folderMissing(request.folderPath.value_or(message));
+    default: return DovettaError::finderScriptError(message);
+    }
+}

@@ -1,0 +1,203 @@
+#include "platform/linux/FileManagerScriptRunner.h"
+
+#include "platform/linux/FileManagerScript.h"
+#include "support/Logger.h"
+
+#include <QDBusMessage>
+#include <QFileInfo>
+#include <QUrl>
+
+#include <algorithm>
+#include <atomic>
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.FileManager1");
+const QString kPath = QStringLiteral("/org/freedesktop/FileManager1");
+const QString kBusService = QStringLiteral("org.freedesktop.DBus");
+const QString kBusPath = QStringLiteral("/org/freedesktop/DBus");
+
+struct CompiledScript final : ScriptRunner::Compiled {
+    explicit CompiledScript(FileManagerScript recognized)
+        : script(std::move(recognized))
+    {
+    }
+    FileManagerScript script;
+};
+
+QString uriFor(const QString &path)
+{
+    return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
+}
+
+bool isOneOf(const QString &name, std::initializer_list<const char *> names)
+{
+    return std::any_of(names.begin(), names.end(),
+                       [&name](const char *candidate) { return name == QLatin1String(candidate); });
+}
+
+ScriptRunner::Failure failure(int number, QString message)
+{
+    return {number, std::move(message)};
+}
+
+} // namespace
+
+FileManagerScriptRunner::FileManagerScriptRunner(Logger &log, std::chrono::milliseconds callTimeout)
+    : m_log(log)
+    , m_callTimeout(callTimeout)
+{
+    static std::atomic<int> instances{0};
+    m_connectionName = QStringLiteral("mirvale-script-runner-%1").arg(++instances);
+}
+
+FileManagerScriptRunner::~FileManagerScriptRunner()
+{
+    if (m_connection) {
+        m_connection.reset();
+        QDBusConnection::disconnectFromBus(m_connectionName);
+    }
+}
+
+QString FileManagerScriptRunner::noFileManagerMessage()
+{
+    return QStringLiteral("No file manager is available to show folders. Mirvale needs one that offers "
+                          "org.freedesktop.FileManager1 on the desktop session; start or install one.");
+}
+
+ScriptRunner::Failure FileManagerScriptRunner::failureFromDBusError(const QString &name,
+                                                                    const QString &message)
+{
+    if (isOneOf(name,
+                {"org.freedesktop.DBus.Error.ServiceUnknown", "org.freedesktop.DBus.Error.NameHasNoOwner",
+                 "org.freedesktop.DBus.Error.Disconnected"})
+        || name.startsWith(QLatin1String("org.freedesktop.DBus.Error.Spawn.")))
+        return failure(kNotRunning, noFileManagerMessage());
+    if (isOneOf(name, {"org.freedesktop.DBus.Error.AccessDenied", "org.freedesktop.DBus.Error.AuthFailed"}))
+        return failure(kAccessDenied, QStringLiteral("The file manager refused the request: ") + message);
+    if (isOneOf(name, {"org.freedesktop.DBus.Error.NoReply", "org.freedesktop.DBus.Error.Timeout",
+                       "org.freedesktop.DBus.Error.TimedOut"}))
+        return failure(kTimedOut, QStringLiteral("The file manager did not answer in time."));
+    if (isOneOf(name, {"org.freedesktop.DBus.Error.FileNotFound",
+                       "org.gtk.GDBus.UnmappedGError.Quark._g_2dio_2derror_2dquark.Code1"}))
+        return failure(kNotFound, message);
+    return {std::nullopt, message.isEmpty() ? name : message};
+}
+
+std::unique_ptr<ScriptRunner::Compiled> FileManagerScriptRunner::compile(const QString &source)
+{
+    QString why;
+    std::optional<FileManagerScript> script = FileManagerScript::recognize(source, &why);
+    if (!script) {
+        m_log.warn(QStringLiteral("ScriptRunner: refused a script: ") + why);
+        return nullptr;
+    }
+    return std::make_unique<CompiledScript>(std::move(*script));
+}
+
+ScriptRunner::Result FileManagerScriptRunner::execute(const Compiled &compiled)
+{
+    const FileManagerScript &script = static_cast<const CompiledScript &>(compiled).script;
+    const Deadline deadline = std::chrono::steady_clock::now() + m_callTimeout;
+    switch (script.kind) {
+    case FileManagerScript::Kind::PermissionCheck: {
+        Result reachable = checkReachable(deadline);
+        // The interface cannot count windows; zero stands for "answered".
+        return std::holds_alternative<Failure>(reachable) ? reachable : Result(QVariant(0));
+    }
+    case FileManagerScript::Kind::Activate: return checkReachable(deadline);
+    case FileManagerScript::Kind::FrontWindowBounds:
+        return Failure{std::nullopt,
+                       QStringLiteral("the file manager does not tell window bounds on this desktop")};
+    case FileManagerScript::Kind::Open:
+        return open(script.folderPath, script.selectFile, script.placement.has_value(), deadline);
+    }
+    return Failure{std::nullopt, QStringLiteral("unknown script")};
+}
+
+ScriptRunner::Result FileManagerScriptRunner::open(const QString &folder, const std::optional<QString> &file,
+                                                   bool placed, Deadline deadline)
+{
+    if (placed && !m_toldAboutPlacement) {
+        m_toldAboutPlacement = true;
+        m_log.info(QStringLiteral("ScriptRunner: window placement is not carried out on this desktop yet; "
+                                  "windows open where the file manager puts them"));
+    }
+    if (!QFileInfo(folder).isDir())
+        return failure(kNotFound, QStringLiteral("No such folder: ") + folder);
+
+    // Selecting a file that is gone falls back to the folder alone, as the script's
+    // try block swallows a failed reveal.
+    if (file && QFileInfo::exists(*file)) {
+        Result shown = call(kService, kPath, kService, QStringLiteral("ShowItems"),
+                            {QStringList{uriFor(*file)}, QString()}, deadline);
+        const auto *failed = std::get_if<Failure>(&shown);
+        if (!failed)
+            return QVariant(m_nextWindowId++);
+        if (failed->number != kNotFound)
+            return shown;
+    }
+    Result shown = call(kService, kPath, kService, QStringLiteral("ShowFolders"),
+                        {QStringList{uriFor(folder)}, QString()}, deadline);
+    if (std::holds_alternative<Failure>(shown))
+        return shown;
+    return QVariant(m_nextWindowId++);
+}
+
+ScriptRunner::Result FileManagerScriptRunner::checkReachable(Deadline deadline)
+{
+    Result owned
+        = call(kBusService, kBusPath, kBusService, QStringLiteral("NameHasOwner"), {kService}, deadline);
+    if (std::holds_alternative<Failure>(owned))
+        return owned;
+    if (std::get<QVariant>(owned).toBool())
+        return QVariant(true);
+    Result activatable
+        = call(kBusService, kBusPath, kBusService, QStringLiteral("ListActivatableNames"), {}, deadline);
+    if (std::holds_alternative<Failure>(activatable))
+        return activatable;
+    if (std::get<QVariant>(activatable).toStringList().contains(kService))
+        return QVariant(true);
+    return failure(kNotRunning, noFileManagerMessage());
+}
+
+ScriptRunner::Result FileManagerScriptRunner::call(const QString &service, const QString &path,
+                                                   const QString &interface, const QString &method,
+                                                   const QVariantList &arguments, Deadline deadline)
+{
+    QDBusConnection &bus = connection();
+    if (!bus.isConnected()) {
+        m_log.warn(QStringLiteral("ScriptRunner: no session bus: ") + bus.lastError().message());
+        return failure(kNotRunning, noFileManagerMessage());
+    }
+    const auto left
+        = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0)
+        return failure(kTimedOut, QStringLiteral("The file manager did not answer in time."));
+
+    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+    message.setArguments(arguments);
+    const QDBusMessage reply = bus.call(message, QDBus::Block, int(left.count()));
+    if (reply.type() == QDBusMessage::ErrorMessage) {
+        m_log.warn(QStringLiteral("ScriptRunner: ") + method + QStringLiteral(" failed: ") + reply.errorName()
+                   + QStringLiteral(" ") + reply.errorMessage());
+        return failureFromDBusError(reply.errorName(), reply.errorMessage());
+    }
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        return Failure{std::nullopt, QStringLiteral("unexpected answer from the bus")};
+    const QList<QVariant> values = reply.arguments();
+    return values.isEmpty() ? QVariant() : values.first();
+}
+
+QDBusConnection &FileManagerScriptRunner::connection()
+{
+    // Made on the first script, so it belongs to the execution thread that runs them all;
+    // made again when the bus went away in between.
+    if (m_connection && !m_connection->isConnected()) {
+        m_connection.reset();
+        QDBusConnection::disconnectFromBus(m_connectionName);
+    }
+    if (!m_connection)
+        m_connection = QDBusConnection::connectToBus(QDBusConnection::SessionBus, m_connectionName);
+    return *m_connection;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/ScriptRunner.h"
+
+#include <QDBusConnection>
+#include <QString>
+#include <QVariantList>
+
+#include <chrono>
+#include <optional>
+
+class Logger;
+
+/// Carries out Mirvale's own scripts through the desktop's file manager on the session bus
+/// (org.freedesktop.FileManager1) and answers with the error numbers the controller knows.
+///
+/// It is used only on the controller's execution thread, which has no event loop: it opens
+/// a private bus connection there on first use and makes blocking calls, each bounded by
+/// what is left of the call timeout, so no script blocks longer than that.
+class FileManagerScriptRunner final : public ScriptRunner
+{
+public:
+    /// The longest one script may take, matching the scripts' own time limit.
+    static constexpr std::chrono::milliseconds kCallTimeout{7'000};
+
+    static constexpr int kNotRunning = -600;
+    static constexpr int kAccessDenied = -1743;
+    static constexpr int kTimedOut = -1712;
+    static constexpr int kNotFound = -43;
+
+    explicit FileManagerScriptRunner(Logger &log, std::chrono::milliseconds callTimeout = kCallTimeout);
+    ~FileManagerScriptRunner() override;
+
+    std::unique_ptr<Compiled> compile(const QString &source) override;
+    Result execute(const Compiled &script) override;
+
+    /// The D-Bus error `name` as a script failure with one of the controller's numbers.
+    static Failure failureFromDBusError(const QString &name, const QString &message);
+    /// What the user reads when the desktop has no file manager to ask.
+    static QString noFileManagerMessage();
+
+private:
+    using Deadline = std::chrono::steady_clock::time_point;
+
+    Result open(const QString &folder, const std::optional<QString> &file, bool placed, Deadline deadline);
+    /// Succeeds when a file manager owns the name or the bus can start one.
+    Result checkReachable(Deadline deadline);
+    Result call(const QString &service, const QString &path, const QString &interface, const QString &method,
+                const QVariantList &arguments, Deadline deadline);
+    QDBusConnection &connection();
+
+    Logger &m_log;
+    const std::chrono::milliseconds m_callTimeout;
+    QString m_connectionName;
+    std::optional<QDBusConnection> m_connection;
+    bool m_toldAboutPlacement = false;
+    qint64 m_nextWindowId = 1;
+};

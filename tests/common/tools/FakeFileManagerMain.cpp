@@ -1,0 +1,33 @@
+// mirvale_fake_file_manager LOGFILE
+// Owns org.freedesktop.FileManager1 on the session bus and appends each call to LOGFILE as
+// one line ("ShowFolders file:///..."), for tests that run Mirvale as a separate process.
+// Prints "ready" on standard output once it owns the name; ends on SIGTERM.
+#include "common/FakeFileManager.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: mirvale_fake_file_manager LOGFILE\n");
+        return 2;
+    }
+    const QString logPath = arguments.at(1);
+    FakeFileManager fileManager([logPath](const QString &line) {
+        QFile log(logPath);
+        if (log.open(QIODevice::Append | QIODevice::Text))
+            log.write(line.toUtf8() + '\n');
+    });
+    if (!fileManager.isRegistered()) {
+        std::fprintf(stderr, "mirvale_fake_file_manager: could not own org.freedesktop.FileManager1\n");
+        return 1;
+    }
+    std::printf("ready\n");
+    std::fflush(stdout);
+    return app.exec();
+}

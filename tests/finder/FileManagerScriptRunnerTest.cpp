@@ -1,0 +1,250 @@
+#include "platform/linux/FileManagerScriptRunner.h"
+
+#include "finder/FinderController.h"
+#include "finder/FinderScripts.h"
+
+#include "common/FakeFileManager.h"
+#include "common/PollUntil.h"
+#include "common/RecordingLogger.h"
+#include "support/SerialQueue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <mutex>
+#include <optional>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+using Failure = ScriptRunner::Failure;
+
+TEST(FileManagerScriptRunnerErrors, DBusErrorsMapOntoScriptErrorNumbers)
+{
+    struct Row {
+        const char *name;
+        std::optional<int> number;
+    };
+    const Row rows[] = {
+        {"org.freedesktop.DBus.Error.ServiceUnknown", -600},
+        {"org.freedesktop.DBus.Error.NameHasNoOwner", -600},
+        {"org.freedesktop.DBus.Error.Spawn.ChildExited", -600},
+        {"org.freedesktop.DBus.Error.AccessDenied", -1743},
+        {"org.freedesktop.DBus.Error.NoReply", -1712},
+        {"org.freedesktop.DBus.Error.Timeout", -1712},
+        {"org.freedesktop.DBus.Error.FileNotFound", -43},
+        {"org.freedesktop.DBus.Error.InvalidArgs", std::nullopt},
+    };
+    for (const Row &row : rows) {
+        const Failure failure = FileManagerScriptRunner::failureFromDBusError(QLatin1String(row.name),
+                                                                              QStringLiteral("the bus said"));
+        EXPECT_EQ(failure.number, row.number) << row.name;
+        ASSERT_TRUE(failure.message) << row.name;
+    }
+    EXPECT_EQ(FileManagerScriptRunner::failureFromDBusError(QStringLiteral("org.example.Odd"),
+                                                            QStringLiteral("odd"))
+                  .message,
+              QStringLiteral("odd"));
+    EXPECT_EQ(FileManagerScriptRunner::failureFromDBusError(
+                  QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"), {})
+                  .message,
+              FileManagerScriptRunner::noFileManagerMessage());
+}
+
+/// Runs the runner on a thread of its own, as the controller's execution queue does, while
+/// the main thread keeps serving the fake file manager.
+class FileManagerScriptRunnerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_card.isValid());
+        ASSERT_TRUE(QDir(m_card.path()).mkpath(QStringLiteral("DCIM/100 \"A\"")));
+        QFile file(m_card.path() + QStringLiteral("/DCIM/100 \"A\"/IMG 1.JPG"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+
+    QString folder() const { return m_card.path() + QStringLiteral("/DCIM/100 \"A\""); }
+    QString file() const { return folder() + QStringLiteral("/IMG 1.JPG"); }
+    static QString uri(const QString &path) { return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded); }
+
+    ScriptRunner::Result run(const QString &source)
+    {
+        struct Shared {
+            std::mutex mutex;
+            std::optional<ScriptRunner::Result> result;
+        };
+        auto shared = std::make_shared<Shared>();
+        FileManagerScriptRunner *runner = &m_runner;
+        m_worker.async([runner, source, shared] {
+            std::unique_ptr<ScriptRunner::Compiled> compiled = runner->compile(source);
+            ScriptRunner::Result result
+                = compiled ? runner->execute(*compiled)
+                           : ScriptRunner::Result(Failure{0, QStringLiteral("not compiled")});
+            std::lock_guard lock(shared->mutex);
+            shared->result = std::move(result);
+        });
+        const bool done = pollUntil([&] {
+            std::lock_guard lock(shared->mutex);
+            return shared->result.has_value();
+        });
+        EXPECT_TRUE(done);
+        std::lock_guard lock(shared->mutex);
+        return shared->result.value_or(Failure{});
+    }
+
+    static std::optional<int> errorNumber(const ScriptRunner::Result &result)
+    {
+        const auto *failure = std::get_if<Failure>(&result);
+        return failure ? std::optional<int>(failure->number.value_or(0)) : std::nullopt;
+    }
+
+    QTemporaryDir m_card;
+    RecordingLogger m_log;
+    FileManagerScriptRunner m_runner{m_log, 1s};
+    SerialQueue m_worker{QStringLiteral("test.finder.execute")};
+};
+
+TEST_F(FileManagerScriptRunnerTest, WithoutAFileManagerEveryScriptFailsAsNotRunning)
+{
+    for (const QString &script :
+         {FinderScripts::permissionCheckScript(), FinderScripts::activateScript(),
+          FinderScripts::openScript(QUrl::fromLocalFile(folder()), std::nullopt, std::nullopt)}) {
+        const ScriptRunner::Result result = run(script);
+        EXPECT_EQ(errorNumber(result), -600);
+        EXPECT_EQ(std::get<Failure>(result).message, FileManagerScriptRunner::noFileManagerMessage());
+    }
+}
+
+TEST_F(FileManagerScriptRunnerTest, OpenShowsTheFolderOrSelectsTheFile)
+{
+    FakeFileManager fileManager;
+    ASSERT_TRUE(fileManager.isRegistered());
+    const QUrl folderUrl = QUrl::fromLocalFile(folder());
+
+    EXPECT_EQ(errorNumber(run(FinderScripts::openScript(folderUrl, std::nullopt, std::nullopt))),
+              std::nullopt);
+    EXPECT_EQ(
+        errorNumber(run(FinderScripts::openScript(folderUrl, std::nullopt, QUrl::fromLocalFile(file())))),
+        std::nullopt);
+    // A file that is gone falls back to its folder.
+    EXPECT_EQ(errorNumber(run(FinderScripts::openScript(
+                  folderUrl, std::nullopt, QUrl::fromLocalFile(folder() + QStringLiteral("/gone.jpg"))))),
+              std::nullopt);
+    EXPECT_EQ(fileManager.calls(), (QStringList{QStringLiteral("ShowFolders ") + uri(folder()),
+                                                QStringLiteral("ShowItems ") + uri(file()),
+                                                QStringLiteral("ShowFolders ") + uri(folder())}));
+
+    EXPECT_EQ(std::get<QVariant>(run(FinderScripts::permissionCheckScript())), QVariant(0));
+    EXPECT_EQ(errorNumber(run(FinderScripts::activateScript())), std::nullopt);
+    EXPECT_EQ(errorNumber(run(FinderScripts::frontWindowBoundsScript())), 0);
+    EXPECT_EQ(fileManager.calls().size(), 3);
+}
+
+TEST_F(FileManagerScriptRunnerTest, PlacementIsMentionedOnceAndMissingFoldersAreNotFound)
+{
+    FakeFileManager fileManager;
+    const QString placed
+        = FinderScripts::openScript(QUrl::fromLocalFile(folder()), Placement{0, 0, 400, 300}, std::nullopt);
+    run(placed);
+    run(placed);
+    const QStringList placementLines = m_log.lines().filter(QStringLiteral("window placement"));
+    EXPECT_EQ(placementLines.size(), 1);
+
+    const QString gone = m_card.path() + QStringLiteral("/gone");
+    EXPECT_EQ(
+        errorNumber(run(FinderScripts::openScript(QUrl::fromLocalFile(gone), std::nullopt, std::nullopt))),
+        -43);
+    EXPECT_EQ(fileManager.calls().size(), 2);
+}
+
+TEST_F(FileManagerScriptRunnerTest, RefusalsAndSilenceBecomeTheirNumbers)
+{
+    FakeFileManager fileManager;
+    const QString open = FinderScripts::openScript(QUrl::fromLocalFile(folder()), std::nullopt, std::nullopt);
+    fileManager.setErrorReply(QStringLiteral("org.freedesktop.DBus.Error.AccessDenied"),
+                              QStringLiteral("no"));
+    EXPECT_EQ(errorNumber(run(open)), -1743);
+    fileManager.setErrorReply(QStringLiteral("org.example.Broken"), QStringLiteral("it broke"));
+    const ScriptRunner::Result broken = run(open);
+    EXPECT_EQ(std::get<Failure>(broken).number, std::nullopt);
+    EXPECT_EQ(std::get<Failure>(broken).message, QStringLiteral("it broke"));
+
+    fileManager.setErrorReply({}, {});
+    fileManager.setSilent(true);
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_EQ(errorNumber(run(open)), -1712);
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 3s); // the call timeout, and no more
+}
+
+TEST_F(FileManagerScriptRunnerTest, ForeignScriptsAreRefusedWithoutTouchingTheBus)
+{
+    FakeFileManager fileManager;
+    EXPECT_EQ(
+        errorNumber(run(QStringLiteral("tell application \"Finder\"\n    delete every item\nend tell"))), 0);
+    EXPECT_TRUE(fileManager.calls().isEmpty());
+    EXPECT_EQ(m_log.lines().filter(QStringLiteral("[WARN] ScriptRunner: refused a script")).size(), 1);
+}
+
+TEST(FileManagerScriptRunnerWithController, NoFileManagerIsRetriedOnceThenReported)
+{
+    QTemporaryDir card;
+    RecordingLogger log;
+    FileManagerScriptRunner runner(log, 2s);
+    FinderController controller(runner, log, FinderController::Limits{2s, 2s, 2s, 20ms});
+    std::optional<std::optional<DovettaError>> answer;
+    controller.open(QUrl::fromLocalFile(card.path()), std::nullopt, false, std::nullopt,
+                    [&answer](std::optional<DovettaError> error) { answer = error; });
+    ASSERT_TRUE(pollUntil([&] { return answer.has_value(); }));
+    ASSERT_TRUE(answer->has_value());
+    EXPECT_EQ((*answer)->description(),
+              QStringLiteral("Finder reported: ") + FileManagerScriptRunner::noFileManagerMessage());
+    EXPECT_EQ(log.lines().filter(QStringLiteral("retrying after")).size(), 1);
+}
+
+TEST(FakeFileManagerTool, RecordsCallsFromAnotherProcess)
+{
+#if defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "ThreadSanitizer cannot start a process from a threaded one";
+#endif
+    const QString tool
+        = qEnvironmentVariable("MIRVALE_BUILD_DIR") + QStringLiteral("/tests/mirvale_fake_file_manager");
+    if (!QFile::exists(tool))
+        GTEST_SKIP() << "mirvale_fake_file_manager is not built";
+    QTemporaryDir dir;
+    const QString calls = dir.filePath(QStringLiteral("calls.txt"));
+    QProcess process;
+    process.start(tool, {calls});
+    ASSERT_TRUE(process.waitForStarted());
+    QByteArray output;
+    ASSERT_TRUE(pollUntil([&] {
+        output += process.readAllStandardOutput();
+        return output.contains("ready");
+    }));
+
+    RecordingLogger log;
+    FileManagerScriptRunner runner(log, 2s);
+    SerialQueue worker(QStringLiteral("test.finder.tool"));
+    const QString open
+        = FinderScripts::openScript(QUrl::fromLocalFile(dir.path()), std::nullopt, std::nullopt);
+    std::optional<ScriptRunner::Result> result;
+    worker.sync([&] {
+        if (const auto compiled = runner.compile(open))
+            result = runner.execute(*compiled);
+    });
+    ASSERT_TRUE(result && std::holds_alternative<QVariant>(*result));
+    process.terminate();
+    process.waitForFinished();
+    QFile file(calls);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()),
+              QStringLiteral("ShowFolders ") + QUrl::fromLocalFile(dir.path()).toString(QUrl::FullyEncoded)
+                  + QLatin1Char('\n'));
+}
+
+} // namespace

@@ -1,0 +1,294 @@
+#include "finder/FinderController.h"
+#include "finder/FinderScripts.h"
+
+#include "common/FakeScriptRunner.h"
+#include "common/PollUntil.h"
+#include "common/RecordingLogger.h"
+#include "support/MainQueue.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+/// One completion's answer, and whether it came once and on the main thread.
+template <typename T> struct Answer {
+    std::optional<T> value;
+    int calls = 0;
+    bool onMainThread = true;
+
+    auto handler()
+    {
+        return [this](T result) {
+            ++calls;
+            onMainThread = onMainThread && MainQueue::isMainThread();
+            value = std::move(result);
+        };
+    }
+    bool arrived() const { return calls > 0; }
+};
+
+using OpenAnswer = Answer<std::optional<DovettaError>>;
+
+class FinderControllerTest : public ::testing::Test
+{
+protected:
+    // Roomy limits where a script answers at once, so a loaded machine cannot fail the test;
+    // short ones where the test is about a limit running out.
+    static constexpr FinderController::Limits kLimits{10s, 10s, 10s, 50ms};
+    static constexpr FinderController::Limits kShortLimits{500ms, 250ms, 250ms, 50ms};
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_card.isValid());
+        m_controller = std::make_unique<FinderController>(m_runner, m_log, kLimits);
+    }
+    void useShortLimits()
+    {
+        m_controller = std::make_unique<FinderController>(m_runner, m_log, kShortLimits);
+    }
+    void TearDown() override
+    {
+        m_runner.releaseHung();
+        m_controller.reset();
+    }
+
+    QUrl folder() const { return QUrl::fromLocalFile(m_card.path()); }
+    QString label() const { return QStringLiteral("open ") + m_card.path(); }
+    QString line(const QString &level, const QString &tail) const
+    {
+        return QLatin1Char('[') + level + QStringLiteral("] FinderController[") + label() + QLatin1Char(']')
+               + tail;
+    }
+
+    void openAndWait(OpenAnswer &answer, bool bringToFront = false)
+    {
+        m_controller->open(folder(), std::nullopt, bringToFront, std::nullopt, answer.handler());
+        ASSERT_TRUE(pollUntil([&] { return answer.arrived(); }));
+    }
+
+    QTemporaryDir m_card;
+    RecordingLogger m_log;
+    FakeScriptRunner m_runner;
+    std::unique_ptr<FinderController> m_controller;
+};
+
+TEST_F(FinderControllerTest, OpenRunsTheOpenScriptAndSucceedsOnTheMainThread)
+{
+    OpenAnswer answer;
+    m_controller->open(folder(), Placement{1, 2, 300, 400}, false, std::nullopt, answer.handler());
+    ASSERT_TRUE(pollUntil([&] { return answer.arrived(); }));
+    EXPECT_EQ(*answer.value, std::nullopt);
+    EXPECT_TRUE(answer.onMainThread);
+    EXPECT_EQ(m_runner.executed(),
+              QStringList{FinderScripts::openScript(folder(), Placement{1, 2, 300, 400}, std::nullopt)});
+    EXPECT_EQ(m_log.lines(),
+              (QStringList{line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: queued")),
+                           line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: running")),
+                           line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: succeeded"))}));
+}
+
+TEST_F(FinderControllerTest, ErrorNumbersMapAndOnlyTransientOnesAreRetried)
+{
+    struct Row {
+        std::optional<int> number;
+        std::optional<QString> message;
+        int expectedRuns;
+        DovettaError expected;
+    };
+    const QString path = m_card.path();
+    const QString msg = QStringLiteral("msg");
+    const Row rows[] = {
+        {-600, msg, 2, DovettaError::finderScriptError(msg)},
+        {-601, msg, 2, DovettaError::finderScriptError(msg)},
+        {-609, msg, 2, DovettaError::finderScriptError(msg)},
+        {-1743, msg, 1, DovettaError::automationDenied()},
+        {-1712, msg, 1, DovettaError::finderTimeout()},
+        {-43, msg, 1, DovettaError::folderMissing(path)},
+        {-10006, msg, 1, DovettaError::folderMissing(path)},
+        {-2700, msg, 1, DovettaError::finderScriptError(msg)},
+        {std::nullopt, std::nullopt, 1,
+         DovettaError::finderScriptError(QStringLiteral("unknown Finder scripting error"))},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.number.value_or(0));
+        FakeScriptRunner runner;
+        runner.setDefault({ScriptRunner::Failure{row.number, row.message}, false, false});
+        m_log.clear();
+        FinderController controller(runner, m_log, kLimits);
+        OpenAnswer answer;
+        controller.open(folder(), std::nullopt, false, std::nullopt, answer.handler());
+        ASSERT_TRUE(pollUntil([&] { return answer.arrived(); }));
+        EXPECT_EQ(*answer.value, row.expected);
+        EXPECT_EQ(runner.executed().size(), row.expectedRuns);
+        EXPECT_EQ(m_log.count(line(QStringLiteral("INFO"), QStringLiteral(": retrying after 0.050s"))),
+                  row.expectedRuns - 1);
+        EXPECT_TRUE(m_log.contains(
+            line(QStringLiteral("WARN"),
+                 QStringLiteral(" attempt 1: AppleScript error ") + QString::number(row.number.value_or(0))
+                     + QStringLiteral(" - ")
+                     + row.message.value_or(QStringLiteral("unknown Finder scripting error")))));
+    }
+}
+
+TEST_F(FinderControllerTest, TransientErrorThenSuccessSucceeds)
+{
+    m_runner.enqueue(FakeScriptRunner::fail(-600, QStringLiteral("Finder is not running.")));
+    OpenAnswer answer;
+    openAndWait(answer);
+    EXPECT_EQ(*answer.value, std::nullopt);
+    EXPECT_TRUE(m_log.contains(line(QStringLiteral("INFO"), QStringLiteral(" attempt 2: succeeded"))));
+}
+
+TEST_F(FinderControllerTest, HungScriptTimesOutAndItsLateResultIsDropped)
+{
+    useShortLimits();
+    m_runner.enqueue(FakeScriptRunner::hangThen());
+    OpenAnswer answer;
+    openAndWait(answer);
+    EXPECT_EQ(*answer.value, DovettaError::finderTimeout());
+    EXPECT_TRUE(m_log.contains(
+        line(QStringLiteral("ERROR"),
+             QStringLiteral(" attempt 1: timed out after 0.25s of running, result will be discarded"))));
+
+    m_runner.releaseHung();
+    ASSERT_TRUE(pollUntil([&] { return m_runner.finishedCount() == 1; }));
+    // The late result is written to a box nobody reads; the next request runs normally.
+    OpenAnswer next;
+    openAndWait(next);
+    EXPECT_EQ(*next.value, std::nullopt);
+    EXPECT_EQ(answer.calls, 1);
+    EXPECT_EQ(m_log.count(line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: succeeded"))), 1);
+}
+
+TEST_F(FinderControllerTest, RequestBehindAHungScriptIsAbandonedAndSkipsItself)
+{
+    useShortLimits();
+    m_runner.enqueue(FakeScriptRunner::hangThen());
+    OpenAnswer first;
+    OpenAnswer second;
+    m_controller->open(folder(), std::nullopt, false, std::nullopt, first.handler());
+    m_controller->open(folder(), std::nullopt, false, std::nullopt, second.handler());
+    ASSERT_TRUE(pollUntil([&] { return second.arrived(); }));
+    EXPECT_EQ(*first.value, DovettaError::finderTimeout());
+    EXPECT_EQ(*second.value, DovettaError::finderTimeout());
+    EXPECT_TRUE(m_log.contains(line(QStringLiteral("ERROR"),
+                                    QStringLiteral(" attempt 1: never got a turn within 0.5s, abandoned"))));
+
+    m_runner.releaseHung();
+    const QString skipped = line(QStringLiteral("INFO"),
+                                 QStringLiteral(" attempt 1: abandoned before it started, not running"));
+    ASSERT_TRUE(pollUntil([&] { return m_log.contains(skipped); }));
+    EXPECT_EQ(m_runner.compiledCount(), 1);
+    EXPECT_EQ(m_runner.executed().size(), 1);
+}
+
+TEST_F(FinderControllerTest, UnansweredPermissionCheckRefusesRequestsUntilItReturns)
+{
+    useShortLimits();
+    m_runner.enqueue(FakeScriptRunner::hangThen());
+    Answer<bool> check;
+    m_controller->checkAutomationPermission(check.handler());
+    ASSERT_TRUE(pollUntil([&] { return check.arrived(); }));
+    EXPECT_FALSE(*check.value);
+    EXPECT_TRUE(m_controller->isAutomationCheckOutstanding());
+    EXPECT_EQ(m_runner.executed(), QStringList{FinderScripts::permissionCheckScript()});
+
+    OpenAnswer refused;
+    openAndWait(refused);
+    ASSERT_TRUE(refused.value->has_value());
+    EXPECT_EQ((*refused.value)->description(),
+              QStringLiteral("Still waiting for you to answer the Finder automation prompt."));
+    Answer<bool> secondCheck;
+    m_controller->checkAutomationPermission(secondCheck.handler());
+    ASSERT_TRUE(pollUntil([&] { return secondCheck.arrived(); }));
+    EXPECT_FALSE(*secondCheck.value);
+    EXPECT_EQ(m_runner.compiledCount(), 1);
+    EXPECT_EQ(m_log.count(QStringLiteral(
+                  "[WARN] FinderController: the Automation permission dialog is still "
+                  "unanswered; further Finder requests fail immediately instead of queueing behind it")),
+              1);
+    EXPECT_TRUE(m_log.contains(
+        line(QStringLiteral("WARN"), QStringLiteral(": refused \u2014 the Automation permission "
+                                                    "dialog from an earlier check is still unanswered"))));
+
+    m_runner.releaseHung();
+    ASSERT_TRUE(pollUntil([&] { return !m_controller->isAutomationCheckOutstanding(); }));
+    EXPECT_TRUE(
+        m_log.contains(QStringLiteral("[INFO] FinderController: the abandoned Automation permission check "
+                                      "finally returned; Finder requests are accepted again")));
+    OpenAnswer accepted;
+    openAndWait(accepted);
+    EXPECT_EQ(*accepted.value, std::nullopt);
+}
+
+TEST_F(FinderControllerTest, VanishedFolderFailsInPreflightWithoutAScript)
+{
+    const QString gone = m_card.path() + QStringLiteral("/DCIM");
+    OpenAnswer answer;
+    m_controller->open(QUrl::fromLocalFile(gone), std::nullopt, true, std::nullopt, answer.handler());
+    ASSERT_TRUE(pollUntil([&] { return answer.arrived(); }));
+    EXPECT_EQ(*answer.value, DovettaError::folderMissing(gone));
+    EXPECT_EQ(m_runner.compiledCount(), 0);
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[WARN] FinderController[open ") + gone
+                               + QStringLiteral("] attempt 1: skipped \u2014 Folder not found: ") + gone));
+}
+
+TEST_F(FinderControllerTest, UncompilableScriptIsAScriptError)
+{
+    m_runner.enqueue({QVariant(), false, true});
+    OpenAnswer answer;
+    openAndWait(answer);
+    EXPECT_EQ(*answer.value, DovettaError::finderScriptError(QStringLiteral("could not compile script")));
+    EXPECT_TRUE(m_runner.executed().isEmpty());
+}
+
+TEST_F(FinderControllerTest, BringingToFrontNeverFailsASuccessfulOpen)
+{
+    m_runner.enqueue(FakeScriptRunner::succeed());
+    m_runner.enqueue(FakeScriptRunner::fail(-1743, QStringLiteral("denied")));
+    OpenAnswer answer;
+    openAndWait(answer, true);
+    EXPECT_EQ(*answer.value, std::nullopt);
+    ASSERT_EQ(m_runner.executed().size(), 2);
+    EXPECT_EQ(m_runner.executed().at(1), FinderScripts::activateScript());
+    EXPECT_TRUE(m_log.contains(
+        QStringLiteral("[WARN] FinderController: could not bring Finder to front: automationDenied")));
+
+    OpenAnswer raised;
+    openAndWait(raised, true);
+    EXPECT_EQ(*raised.value, std::nullopt);
+    EXPECT_TRUE(m_log.contains(QStringLiteral(
+        "[INFO] FinderController: brought Finder to front via AppleScript activate fallback")));
+}
+
+TEST_F(FinderControllerTest, FrontWindowBoundsNeedFourIncreasingCoordinates)
+{
+    using List = QVariantList;
+    struct Row {
+        const char *name;
+        FakeScriptRunner::Step step;
+        std::optional<Placement> expected;
+    };
+    const Row rows[] = {
+        {"bounds", FakeScriptRunner::succeed(List{10, 20, 810, 620}), Placement{10, 20, 800, 600}},
+        {"three items", FakeScriptRunner::succeed(List{10, 20, 810}), std::nullopt},
+        {"not increasing", FakeScriptRunner::succeed(List{10, 20, 10, 620}), std::nullopt},
+        {"missing item", FakeScriptRunner::succeed(List{10, QVariant(), 810, 620}), std::nullopt},
+        {"not a list", FakeScriptRunner::succeed(3), std::nullopt},
+        {"no window", FakeScriptRunner::fail(-1728, QStringLiteral("no window")), std::nullopt},
+    };
+    for (const Row &row : rows) {
+        m_runner.enqueue(row.step);
+        Answer<std::optional<Placement>> answer;
+        m_controller->captureFrontWindowBounds(answer.handler());
+        ASSERT_TRUE(pollUntil([&] { return answer.arrived(); })) << row.name;
+        EXPECT_EQ(*answer.value, row.expected) << row.name;
+        EXPECT_TRUE(answer.onMainThread);
+    }
+}
+
+} // namespace
