@@ -7,6 +7,7 @@
 #include "common/FakeScreenSource.h"
 #include "common/FakeVolumeWatcher.h"
 #include "common/PollUntil.h"
+#include "common/QtPrinters.h"
 #include "common/RecordingLogger.h"
 
 #include <QTemporaryDir>

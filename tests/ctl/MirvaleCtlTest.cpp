@@ -1,6 +1,8 @@
 // Runs the built mirvalectl on rules files and card trees and checks what it prints.
 #include "rules/RulesFormat.h"
 
+#include "common/QtPrinters.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
