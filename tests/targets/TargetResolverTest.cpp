@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+#include <vector>
+
 #include <sys/stat.h>
 
 namespace {
@@ -341,6 +345,36 @@ TEST(TargetResolverPaths, ContainmentAndRelativePaths)
     };
     for (const Row &row : rows)
         EXPECT_EQ(TargetResolver::relativePath(url(row.folder), url(row.root)), row.expected);
+}
+
+} // namespace
+
+namespace {
+
+TEST(TargetResolverResolve, IsReentrant)
+{
+    CardTree tree;
+    tree.mkdir(QStringLiteral("DCIM/100CANON"));
+    tree.mkdir(QStringLiteral("DCIM/99CANON"));
+    for (int i = 0; i < 20; ++i)
+        tree.touch(QStringLiteral("DCIM/100CANON/IMG_%1.JPG").arg(i));
+    const Rule rule = withFlags(catchAll(Subfolder::smart()), true, true);
+    RecordingLogger log;
+    std::vector<std::thread> threads;
+    std::atomic<int> wrong{0};
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&] {
+            for (int i = 0; i < 20; ++i) {
+                const ResolvedTarget target = TargetResolver::resolve(rule, tree.card(), log);
+                if (target.relativePath != QStringLiteral("DCIM/100CANON")
+                    || target.newestFile != QUrl::fromLocalFile(tree.path(QStringLiteral("DCIM/100CANON/IMG_19.JPG"))))
+                    ++wrong;
+            }
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    EXPECT_EQ(wrong.load(), 0);
 }
 
 } // namespace
