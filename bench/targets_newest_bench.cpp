@@ -35,10 +35,9 @@ namespace {
 
 constexpr int kEntries = 10'000;
 
-class NullLogger final : public Logger
-{
+class NullLogger final : public Logger {
 public:
-    void write(Level, const QString &) override {}
+    void write(Level, const QString &) override { }
 };
 
 void makeTree(const QString &base)
@@ -62,14 +61,20 @@ QString treeRoot()
     return dir.path();
 }
 
-QString filesDir() { return treeRoot() + QStringLiteral("/files"); }
-QString foldersDir() { return treeRoot() + QStringLiteral("/folders"); }
+QString filesDir()
+{
+    return treeRoot() + QStringLiteral("/files");
+}
+QString foldersDir()
+{
+    return treeRoot() + QStringLiteral("/folders");
+}
 
 // Runs `find DIR -maxdepth 1 -printf '%B@ %f\n'` with its output thrown away.
 void runFind(const QString &dir)
 {
     const std::string path = QFile::encodeName(dir).toStdString();
-    const char *argv[] = {"find", path.c_str(), "-maxdepth", "1", "-printf", "%B@ %f\n", nullptr};
+    const char *argv[] = { "find", path.c_str(), "-maxdepth", "1", "-printf", "%B@ %f\n", nullptr };
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -141,8 +146,7 @@ BENCHMARK(BM_find_folders)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_find_emptyDir)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Prints, after the table, each finder's time against `find` on the same directory.
-class RatioReporter final : public benchmark::ConsoleReporter
-{
+class RatioReporter final : public benchmark::ConsoleReporter {
 public:
     using ConsoleReporter::ConsoleReporter;
 
@@ -179,11 +183,12 @@ private:
             return;
         const Figures a = m_figures[ours];
         const Figures b = m_figures[theirs];
-        std::printf("%s wall %7.2f ms vs find %7.2f ms (%7.2f without its start-up): ratio %.2f (%.2f)\n", what,
-                    a.wallMs, b.wallMs, b.wallMs - startup.wallMs, a.wallMs / b.wallMs,
-                    a.wallMs / (b.wallMs - startup.wallMs));
-        std::printf("%s cpu  %7.2f ms vs find %7.2f ms (%7.2f without its start-up): ratio %.2f (%.2f)\n", what,
-                    a.cpuMs, b.cpuMs, b.cpuMs - startup.cpuMs, a.cpuMs / b.cpuMs, a.cpuMs / (b.cpuMs - startup.cpuMs));
+        std::printf("%s wall %7.2f ms vs find %7.2f ms (%7.2f without its start-up): ratio %.2f (%.2f)\n",
+            what, a.wallMs, b.wallMs, b.wallMs - startup.wallMs, a.wallMs / b.wallMs,
+            a.wallMs / (b.wallMs - startup.wallMs));
+        std::printf("%s cpu  %7.2f ms vs find %7.2f ms (%7.2f without its start-up): ratio %.2f (%.2f)\n",
+            what, a.cpuMs, b.cpuMs, b.cpuMs - startup.cpuMs, a.cpuMs / b.cpuMs,
+            a.cpuMs / (b.cpuMs - startup.cpuMs));
     }
 
     std::map<std::string, Figures> m_figures;
@@ -206,7 +211,8 @@ int runOnce(const char *mode, const char *dir)
 
 int main(int argc, char **argv)
 {
-    if (argc == 3 && (std::strcmp(argv[1], "--newest-file") == 0 || std::strcmp(argv[1], "--newest-folder") == 0))
+    if (argc == 3
+        && (std::strcmp(argv[1], "--newest-file") == 0 || std::strcmp(argv[1], "--newest-folder") == 0))
         return runOnce(argv[1], argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "--make-tree") == 0) {
         makeTree(QFile::decodeName(argv[2]));

@@ -9,8 +9,7 @@
 
 /// Lists a directory's immediate entries and reads their attributes without following
 /// symbolic links. Names are raw bytes: a card may carry names that are not valid UTF-8.
-class EntryAttributeSource
-{
+class EntryAttributeSource {
 public:
     using Clock = std::chrono::system_clock;
 
@@ -37,8 +36,7 @@ public:
     enum class TypeHint { Unknown, Directory, RegularFile, SymbolicLink, Other };
 
     /// One pass over a directory, in the order the file system returns its entries.
-    class Listing
-    {
+    class Listing {
     public:
         virtual ~Listing() = default;
 

@@ -38,7 +38,7 @@ bool CardPaths::isDirectory(const QString &path)
     const std::optional<QByteArray> bytes = native(path);
     if (!bytes || bytes->isEmpty())
         return false;
-    struct stat info {};
+    struct stat info { };
     return ::stat(bytes->constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
@@ -55,7 +55,8 @@ QString CardPaths::forLog(const QString &text)
         else if (u == u'\t')
             out += QStringLiteral("\\t");
         else if (u < 0x20 || u == 0x7f || (u >= 0x80 && u < 0xa0) || u == 0x2028 || u == 0x2029)
-            out += QStringLiteral("\\x") + QString::number(u, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+            out += QStringLiteral("\\x")
+                + QString::number(u, 16).toUpper().rightJustified(2, QLatin1Char('0'));
         else
             out += c;
     }

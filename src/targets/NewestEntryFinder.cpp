@@ -61,8 +61,8 @@ const Candidate &pickNewest(const std::vector<Candidate> &candidates)
 
 } // namespace
 
-std::optional<QUrl> NewestEntryFinder::find(const QUrl &directory, Source::Keys keys, const MatchTest &isMatch,
-                                            const QString &logLabel, Logger &log, const Source &source)
+std::optional<QUrl> NewestEntryFinder::find(const QUrl &directory, Source::Keys keys,
+    const MatchTest &isMatch, const QString &logLabel, Logger &log, const Source &source)
 {
     const QString local = directory.toLocalFile();
     const QString dirPath = local.isEmpty() ? local : QDir::cleanPath(local);
@@ -97,13 +97,14 @@ std::optional<QUrl> NewestEntryFinder::find(const QUrl &directory, Source::Keys 
             ++unreachable;
             continue;
         }
-        candidates.push_back({std::move(decoded), attributes->creationDate});
+        candidates.push_back({ std::move(decoded), attributes->creationDate });
     }
     if (listing->failed())
         return couldNotList();
     if (unreachable > 0) {
         log.warn(logLabel + QStringLiteral(": skipped ") + QString::number(unreachable)
-                 + QStringLiteral(" entries with names that are not valid UTF-8 in ") + CardPaths::forLog(dirPath));
+            + QStringLiteral(" entries with names that are not valid UTF-8 in ")
+            + CardPaths::forLog(dirPath));
     }
     if (candidates.empty())
         return std::nullopt;

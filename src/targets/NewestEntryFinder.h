@@ -20,10 +20,10 @@ using Attributes = EntryAttributeSource::Attributes;
 using MatchTest = std::function<bool(const Attributes &)>;
 
 /// Creation dates before 2005-01-01 00:00:00 UTC come from cameras whose clock was never set.
-inline constexpr EntryAttributeSource::Clock::time_point bogusDateCutoff{std::chrono::seconds(1104537600)};
+inline constexpr EntryAttributeSource::Clock::time_point bogusDateCutoff { std::chrono::seconds(1104537600) };
 /// Candidates created within this span of each other (a card copied in one go) are told
 /// apart by name instead.
-inline constexpr std::chrono::seconds sameBatchSpan{60};
+inline constexpr std::chrono::seconds sameBatchSpan { 60 };
 
 /// The newest entry of `directory` accepted by `isMatch`, as a URL inside `directory`;
 /// none when there is none or the directory cannot be listed (logged as
@@ -31,7 +31,7 @@ inline constexpr std::chrono::seconds sameBatchSpan{60};
 /// candidates. `isMatch` must decide on the type flags alone: the listing's own type
 /// information may rule an entry out before its attributes are read.
 std::optional<QUrl> find(const QUrl &directory, EntryAttributeSource::Keys keys, const MatchTest &isMatch,
-                         const QString &logLabel, Logger &log,
-                         const EntryAttributeSource &source = StatxEntryAttributeSource::instance());
+    const QString &logLabel, Logger &log,
+    const EntryAttributeSource &source = StatxEntryAttributeSource::instance());
 
 } // namespace NewestEntryFinder

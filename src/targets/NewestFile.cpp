@@ -9,7 +9,7 @@ std::optional<QUrl> NewestFile::find(const QUrl &directory, Logger &log, const E
         return !a.isHidden && !a.isSymbolicLink && a.isRegularFile && !a.isDirectory;
     };
     return NewestEntryFinder::find(directory,
-                                   Source::IsDirectory | Source::IsRegularFile | Source::IsHidden
-                                       | Source::IsSymbolicLink | Source::CreationDate,
-                                   isFile, QStringLiteral("NewestFile"), log, source);
+        Source::IsDirectory | Source::IsRegularFile | Source::IsHidden | Source::IsSymbolicLink
+            | Source::CreationDate,
+        isFile, QStringLiteral("NewestFile"), log, source);
 }

@@ -12,5 +12,5 @@ class Logger;
 /// The newest immediate regular file of a directory (not hidden, not a symbolic link).
 namespace NewestFile {
 std::optional<QUrl> find(const QUrl &directory, Logger &log,
-                         const EntryAttributeSource &source = StatxEntryAttributeSource::instance());
+    const EntryAttributeSource &source = StatxEntryAttributeSource::instance());
 }

@@ -12,5 +12,5 @@ class Logger;
 /// The newest immediate subfolder of a directory (not hidden, not a symbolic link).
 namespace NewestFolder {
 std::optional<QUrl> find(const QUrl &directory, Logger &log,
-                         const EntryAttributeSource &source = StatxEntryAttributeSource::instance());
+    const EntryAttributeSource &source = StatxEntryAttributeSource::instance());
 }

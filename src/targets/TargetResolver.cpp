@@ -10,10 +10,9 @@
 
 namespace {
 
-class SilentLogger final : public Logger
-{
+class SilentLogger final : public Logger {
 public:
-    void write(Level, const QString &) override {}
+    void write(Level, const QString &) override { }
 };
 
 QString localPath(const QUrl &url)
@@ -37,7 +36,7 @@ std::optional<QString> containedDirectory(const QString &path, const MountedCard
     if (TargetResolver::isContained(QUrl::fromLocalFile(path), QUrl::fromLocalFile(cardRoot(card))))
         return path;
     log.warn(QStringLiteral("TargetResolver: ") + CardPaths::forLog(path) + QStringLiteral(" escapes ")
-             + CardPaths::forLog(card.name) + QStringLiteral(" via a symlink; treating it as missing"));
+        + CardPaths::forLog(card.name) + QStringLiteral(" via a symlink; treating it as missing"));
     return std::nullopt;
 }
 
@@ -89,8 +88,8 @@ std::optional<Rule> TargetResolver::firstMatch(const RuleList &rules, const Moun
     return std::nullopt;
 }
 
-ResolvedTarget TargetResolver::resolve(const Rule &rule, const MountedCard &card, Logger &log,
-                                       const EntryAttributeSource &entries)
+ResolvedTarget TargetResolver::resolve(
+    const Rule &rule, const MountedCard &card, Logger &log, const EntryAttributeSource &entries)
 {
     ResolvedTarget target;
     target.card = card;
@@ -109,9 +108,9 @@ ResolvedTarget TargetResolver::resolve(const Rule &rule, const MountedCard &card
                 folder = localPath(*newest);
                 target.newestFolderName = QFileInfo(folder).fileName();
             } else if (newest) {
-                log.warn(QStringLiteral("TargetResolver: newest folder ") + CardPaths::forLog(localPath(*newest))
-                         + QStringLiteral(" escapes ") + cardName + QStringLiteral(" via a symlink; staying on ")
-                         + CardPaths::forLog(folder));
+                log.warn(QStringLiteral("TargetResolver: newest folder ")
+                    + CardPaths::forLog(localPath(*newest)) + QStringLiteral(" escapes ") + cardName
+                    + QStringLiteral(" via a symlink; staying on ") + CardPaths::forLog(folder));
             }
         }
     } else {
@@ -119,8 +118,8 @@ ResolvedTarget TargetResolver::resolve(const Rule &rule, const MountedCard &card
         target.usedFallbackToRoot = true;
         const QString description = expectedFolderDescription(rule.subfolder);
         target.note = description + QStringLiteral(" not found on this card, opened the card instead");
-        log.warn(QStringLiteral("TargetResolver: ") + CardPaths::forLog(description) + QStringLiteral(" not found on ")
-                 + cardName + QStringLiteral(", opened the card root instead"));
+        log.warn(QStringLiteral("TargetResolver: ") + CardPaths::forLog(description)
+            + QStringLiteral(" not found on ") + cardName + QStringLiteral(", opened the card root instead"));
     }
 
     if (rule.selectNewestFile && !folder.isEmpty()) {
@@ -129,7 +128,7 @@ ResolvedTarget TargetResolver::resolve(const Rule &rule, const MountedCard &card
             target.newestFile = newest;
         } else if (newest) {
             log.warn(QStringLiteral("TargetResolver: newest file ") + CardPaths::forLog(localPath(*newest))
-                     + QStringLiteral(" escapes ") + cardName + QStringLiteral(" via a symlink; ignoring it"));
+                + QStringLiteral(" escapes ") + cardName + QStringLiteral(" via a symlink; ignoring it"));
         }
     }
 

@@ -25,7 +25,7 @@ std::optional<Rule> firstMatch(const RuleList &rules, const MountedCard &card, L
 
 /// Never fails: problems become a fallback to the card root with a note and log lines.
 ResolvedTarget resolve(const Rule &rule, const MountedCard &card, Logger &log,
-                       const EntryAttributeSource &entries = StatxEntryAttributeSource::instance());
+    const EntryAttributeSource &entries = StatxEntryAttributeSource::instance());
 
 /// The short name of what was opened: the relative path, or the card's name for the root.
 QString describe(const ResolvedTarget &target);

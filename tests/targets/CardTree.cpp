@@ -22,7 +22,8 @@ CardTree::~CardTree()
 {
     // QDir cannot remove names that are not valid UTF-8; the byte-level walk can.
     std::error_code ignored;
-    std::filesystem::remove_all(std::filesystem::path(QFile::encodeName(m_dir.path()).toStdString()), ignored);
+    std::filesystem::remove_all(
+        std::filesystem::path(QFile::encodeName(m_dir.path()).toStdString()), ignored);
 }
 
 MountedCard CardTree::card(const QString &name) const
@@ -46,6 +47,7 @@ void CardTree::touch(const QString &relative) const
 
 void CardTree::symlink(const QString &target, const QString &relative) const
 {
-    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path(relative)).constData()), 0)
+    ASSERT_EQ(
+        ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path(relative)).constData()), 0)
         << relative.toStdString();
 }

@@ -16,8 +16,7 @@ inline void PrintTo(const QString &text, std::ostream *out)
 
 /// A throw-away card on disk: a "card" folder (the mount point) beside an "outside" folder
 /// that links can point at.
-class CardTree
-{
+class CardTree {
 public:
     CardTree();
     ~CardTree();

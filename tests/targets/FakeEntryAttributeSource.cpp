@@ -9,11 +9,10 @@ Source::Clock::time_point at(std::chrono::seconds sinceEpoch)
     return Source::Clock::time_point(sinceEpoch);
 }
 
-class FakeListing final : public Source::Listing
-{
+class FakeListing final : public Source::Listing {
 public:
     FakeListing(std::vector<FakeEntryAttributeSource::Entry> entries, int failAfter,
-                std::shared_ptr<std::map<QByteArray, int>> reads)
+        std::shared_ptr<std::map<QByteArray, int>> reads)
         : m_entries(std::move(entries))
         , m_failAfter(failAfter)
         , m_reads(std::move(reads))
@@ -58,24 +57,24 @@ private:
 
 } // namespace
 
-FakeEntryAttributeSource::Entry FakeEntryAttributeSource::folder(const QByteArray &name,
-                                                                 std::optional<std::chrono::seconds> created)
+FakeEntryAttributeSource::Entry FakeEntryAttributeSource::folder(
+    const QByteArray &name, std::optional<std::chrono::seconds> created)
 {
     Attributes a;
     a.isDirectory = true;
     if (created)
         a.creationDate = at(*created);
-    return {name, a, TypeHint::Unknown};
+    return { name, a, TypeHint::Unknown };
 }
 
-FakeEntryAttributeSource::Entry FakeEntryAttributeSource::file(const QByteArray &name,
-                                                               std::optional<std::chrono::seconds> created)
+FakeEntryAttributeSource::Entry FakeEntryAttributeSource::file(
+    const QByteArray &name, std::optional<std::chrono::seconds> created)
 {
     Attributes a;
     a.isRegularFile = true;
     if (created)
         a.creationDate = at(*created);
-    return {name, a, TypeHint::Unknown};
+    return { name, a, TypeHint::Unknown };
 }
 
 FakeEntryAttributeSource::Entry FakeEntryAttributeSource::symlink(const QByteArray &name)
@@ -83,7 +82,7 @@ FakeEntryAttributeSource::Entry FakeEntryAttributeSource::symlink(const QByteArr
     Attributes a;
     a.isSymbolicLink = true;
     a.creationDate = at(std::chrono::seconds(2'000'000'000));
-    return {name, a, TypeHint::Unknown};
+    return { name, a, TypeHint::Unknown };
 }
 
 void FakeEntryAttributeSource::setDirectory(const QByteArray &path, std::vector<Entry> entries)
@@ -102,7 +101,8 @@ int FakeEntryAttributeSource::attributeReads(const QByteArray &name) const
     return it == m_reads->end() ? 0 : it->second;
 }
 
-std::unique_ptr<EntryAttributeSource::Listing> FakeEntryAttributeSource::list(const QByteArray &directory) const
+std::unique_ptr<EntryAttributeSource::Listing> FakeEntryAttributeSource::list(
+    const QByteArray &directory) const
 {
     const auto it = m_directories.find(directory);
     if (it == m_directories.end())

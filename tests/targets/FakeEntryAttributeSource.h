@@ -10,8 +10,7 @@
 
 /// Directories held in memory, with attributes the test chooses (birth times cannot be set
 /// on real files). Counts attribute reads per entry name.
-class FakeEntryAttributeSource final : public EntryAttributeSource
-{
+class FakeEntryAttributeSource final : public EntryAttributeSource {
 public:
     struct Entry {
         QByteArray name;

@@ -38,29 +38,34 @@ struct OrderRow {
 TEST(NewestEntryFinder, PicksByDateOnlyWhenDatesAreUsable)
 {
     const OrderRow rows[] = {
-        {"within a minute: last name wins whatever the dates",
-         {Fake::folder("102", kDay2020 + 50s), Fake::folder("103", kDay2020), Fake::folder("101", kDay2020 + 59s)},
-         "103"},
-        {"more than a minute apart: the later one wins",
-         {Fake::folder("zzz", kDay2020), Fake::folder("aaa", kDay2020 + 61s)}, "aaa"},
-        {"exactly sixty seconds apart still counts as one batch",
-         {Fake::folder("zzz", kDay2020), Fake::folder("aaa", kDay2020 + 60s)}, "zzz"},
-        {"a date before 2005 makes the name decide, numbers by value",
-         {Fake::folder("clip100", kYear2001), Fake::folder("clip99", kDay2020)}, "clip100"},
-        {"a missing date makes the name decide",
-         {Fake::folder("b", std::nullopt), Fake::folder("a", kDay2020 + 3600s), Fake::folder("c", kDay2020)}, "c"},
-        {"equal newest dates: the later name among them wins",
-         {Fake::folder("old", kDay2020), Fake::folder("B", kDay2020 + 500s), Fake::folder("a", kDay2020 + 500s)},
-         "B"},
-        {"a single candidate without a date", {Fake::folder("only", std::nullopt)}, "only"},
-        {"case is ignored in the name ordering", {Fake::folder("Card 10", kYear2001), Fake::folder("card 9", kYear2001)},
-         "Card 10"},
+        { "within a minute: last name wins whatever the dates",
+            { Fake::folder("102", kDay2020 + 50s), Fake::folder("103", kDay2020),
+                Fake::folder("101", kDay2020 + 59s) },
+            "103" },
+        { "more than a minute apart: the later one wins",
+            { Fake::folder("zzz", kDay2020), Fake::folder("aaa", kDay2020 + 61s) }, "aaa" },
+        { "exactly sixty seconds apart still counts as one batch",
+            { Fake::folder("zzz", kDay2020), Fake::folder("aaa", kDay2020 + 60s) }, "zzz" },
+        { "a date before 2005 makes the name decide, numbers by value",
+            { Fake::folder("clip100", kYear2001), Fake::folder("clip99", kDay2020) }, "clip100" },
+        { "a missing date makes the name decide",
+            { Fake::folder("b", std::nullopt), Fake::folder("a", kDay2020 + 3600s),
+                Fake::folder("c", kDay2020) },
+            "c" },
+        { "equal newest dates: the later name among them wins",
+            { Fake::folder("old", kDay2020), Fake::folder("B", kDay2020 + 500s),
+                Fake::folder("a", kDay2020 + 500s) },
+            "B" },
+        { "a single candidate without a date", { Fake::folder("only", std::nullopt) }, "only" },
+        { "case is ignored in the name ordering",
+            { Fake::folder("Card 10", kYear2001), Fake::folder("card 9", kYear2001) }, "Card 10" },
     };
     for (const OrderRow &row : rows) {
         Fake source;
         source.setDirectory(kDir, row.entries);
         RecordingLogger log;
-        EXPECT_EQ(nameOf(NewestFolder::find(kDirUrl, log, source)), QString::fromLatin1(row.expected)) << row.what;
+        EXPECT_EQ(nameOf(NewestFolder::find(kDirUrl, log, source)), QString::fromLatin1(row.expected))
+            << row.what;
         EXPECT_TRUE(log.lines().isEmpty()) << row.what;
     }
 }
@@ -72,15 +77,16 @@ TEST(NewestEntryFinder, OnlyRealEntriesOfTheRightKindAreCandidates)
     hidden.attributes->isHidden = true;
     Fake::Entry hintedFile = Fake::file("zz-hinted-file", kDay2020 + 9000s);
     hintedFile.hint = EntryAttributeSource::TypeHint::RegularFile;
-    source.setDirectory(kDir, {
-                                  Fake::folder("100CANON", kDay2020),
-                                  Fake::symlink("zz-link"),
-                                  Fake::folder(".zz-dot", kDay2020 + 9000s),
-                                  hidden,
-                                  Fake::file("zz-file.jpg", kDay2020 + 9000s),
-                                  hintedFile,
-                                  {"zz-unreadable", std::nullopt, EntryAttributeSource::TypeHint::Unknown},
-                              });
+    source.setDirectory(kDir,
+        {
+            Fake::folder("100CANON", kDay2020),
+            Fake::symlink("zz-link"),
+            Fake::folder(".zz-dot", kDay2020 + 9000s),
+            hidden,
+            Fake::file("zz-file.jpg", kDay2020 + 9000s),
+            hintedFile,
+            { "zz-unreadable", std::nullopt, EntryAttributeSource::TypeHint::Unknown },
+        });
     RecordingLogger log;
     EXPECT_EQ(nameOf(NewestFolder::find(kDirUrl, log, source)), QStringLiteral("100CANON"));
     EXPECT_EQ(nameOf(NewestFile::find(kDirUrl, log, source)), QStringLiteral("zz-hinted-file"));
@@ -93,20 +99,21 @@ TEST(NewestEntryFinder, OnlyRealEntriesOfTheRightKindAreCandidates)
 TEST(NewestEntryFinder, UnreadableDirectoryWarnsOnceAndYieldsNone)
 {
     Fake source;
-    source.setDirectory(kDir, {Fake::folder("100", kDay2020), Fake::folder("101", kDay2020)});
+    source.setDirectory(kDir, { Fake::folder("100", kDay2020), Fake::folder("101", kDay2020) });
     source.failAfter(kDir, 1);
-    for (bool missing : {true, false}) {
+    for (bool missing : { true, false }) {
         RecordingLogger log;
         const QUrl url = missing ? QUrl::fromLocalFile(QStringLiteral("/card/nope")) : kDirUrl;
         EXPECT_FALSE(NewestFolder::find(url, log, source));
-        EXPECT_EQ(log.lines(), QStringList{QStringLiteral("[WARN] NewestFolder: could not list ") + url.toLocalFile()});
+        EXPECT_EQ(log.lines(),
+            QStringList { QStringLiteral("[WARN] NewestFolder: could not list ") + url.toLocalFile() });
     }
 }
 
 TEST(NewestEntryFinder, EmptyDirectoryYieldsNoneQuietly)
 {
     Fake source;
-    source.setDirectory(kDir, {Fake::file("a.jpg", kDay2020)});
+    source.setDirectory(kDir, { Fake::file("a.jpg", kDay2020) });
     RecordingLogger log;
     EXPECT_FALSE(NewestFolder::find(kDirUrl, log, source));
     EXPECT_TRUE(log.lines().isEmpty());
@@ -115,11 +122,12 @@ TEST(NewestEntryFinder, EmptyDirectoryYieldsNoneQuietly)
 TEST(NewestEntryFinder, NamesThatAreNotUtf8AreNeverHandedOut)
 {
     Fake source;
-    source.setDirectory(kDir, {Fake::file("a.jpg", kDay2020), Fake::file("z\xff\xfe.jpg", kDay2020)});
+    source.setDirectory(kDir, { Fake::file("a.jpg", kDay2020), Fake::file("z\xff\xfe.jpg", kDay2020) });
     RecordingLogger log;
     EXPECT_EQ(nameOf(NewestFile::find(kDirUrl, log, source)), QStringLiteral("a.jpg"));
-    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("[WARN] NewestFile: skipped 1 entries with names that are "
-                                                      "not valid UTF-8 in /card/DCIM")});
+    EXPECT_EQ(log.lines(),
+        QStringList { QStringLiteral("[WARN] NewestFile: skipped 1 entries with names that are "
+                                     "not valid UTF-8 in /card/DCIM") });
 }
 
 TEST(NewestEntryFinderOnDisk, ListsARealDirectory)
@@ -149,9 +157,10 @@ TEST(NewestEntryFinderOnDisk, ListsARealDirectory)
     // at the very same entry.
     EXPECT_EQ(file->toLocalFile(), tree.path(QStringLiteral("DCIM/") + odd));
     EXPECT_TRUE(QFileInfo::exists(file->toLocalFile()));
-    EXPECT_EQ(log.count(QStringLiteral("[WARN] NewestFile: skipped 1 entries with names that are not valid UTF-8 in ")
-                        + tree.path(QStringLiteral("DCIM"))),
-              1);
+    EXPECT_EQ(log.count(QStringLiteral(
+                            "[WARN] NewestFile: skipped 1 entries with names that are not valid UTF-8 in ")
+                  + tree.path(QStringLiteral("DCIM"))),
+        1);
 }
 
 TEST(NewestEntryFinderOnDisk, AFileOrLoopInsteadOfADirectoryCannotBeListed)
@@ -159,10 +168,11 @@ TEST(NewestEntryFinderOnDisk, AFileOrLoopInsteadOfADirectoryCannotBeListed)
     CardTree tree;
     tree.touch(QStringLiteral("DCIM"));
     tree.symlink(QStringLiteral("loop"), QStringLiteral("loop"));
-    for (const QString &name : {QStringLiteral("DCIM"), QStringLiteral("loop")}) {
+    for (const QString &name : { QStringLiteral("DCIM"), QStringLiteral("loop") }) {
         RecordingLogger log;
         EXPECT_FALSE(NewestFile::find(QUrl::fromLocalFile(tree.path(name)), log));
-        EXPECT_EQ(log.lines(), QStringList{QStringLiteral("[WARN] NewestFile: could not list ") + tree.path(name)});
+        EXPECT_EQ(log.lines(),
+            QStringList { QStringLiteral("[WARN] NewestFile: could not list ") + tree.path(name) });
     }
 }
 

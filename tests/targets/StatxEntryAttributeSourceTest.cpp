@@ -1,5 +1,5 @@
-#include "CardTree.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
+#include "CardTree.h"
 
 #include <QFile>
 
@@ -23,9 +23,10 @@ TEST(StatxEntryAttributeSource, ReadsTypesWithoutFollowingLinks)
     tree.touch(QStringLiteral(".hidden"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(tree.path(QStringLiteral("fifo"))).constData(), 0644), 0);
 
-    const Source::Keys all =
-        Source::IsDirectory | Source::IsRegularFile | Source::IsSymbolicLink | Source::IsHidden | Source::CreationDate;
-    std::unique_ptr<Source::Listing> listing = StatxEntryAttributeSource::instance().list(QFile::encodeName(tree.root()));
+    const Source::Keys all = Source::IsDirectory | Source::IsRegularFile | Source::IsSymbolicLink
+        | Source::IsHidden | Source::CreationDate;
+    std::unique_ptr<Source::Listing> listing
+        = StatxEntryAttributeSource::instance().list(QFile::encodeName(tree.root()));
     ASSERT_TRUE(listing);
     std::map<QByteArray, Source::Attributes> seen;
     while (listing->next()) {

@@ -1,7 +1,7 @@
+#include "targets/TargetResolver.h"
 #include "CardTree.h"
 #include "FakeEntryAttributeSource.h"
 #include "common/RecordingLogger.h"
-#include "targets/TargetResolver.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -54,21 +54,23 @@ TEST(TargetResolverMatch, NamedBeforeCatchAllAndCatchAllOnlyWithItsFolder)
         std::optional<QString> expected; // rule name
     };
     const Row rows[] = {
-        {"named rule wins though second; case, spaces and newline ignored",
-         {smart, named(QStringLiteral("EOS_Digital"))}, {QStringLiteral("DCIM")}, QStringLiteral(" eos_digital\n"),
-         QStringLiteral("named EOS_Digital")},
-        {"named rule matches even without its folder", {named(QStringLiteral("X"))}, {}, QStringLiteral("x"),
-         QStringLiteral("named X")},
-        {"disabled named rule is ignored", {named(QStringLiteral("EOS"), false), smart}, {QStringLiteral("DCIM")},
-         QStringLiteral("EOS"), QStringLiteral("smart")},
-        {"catch-all without its folder is passed over", {xavc, smart}, {QStringLiteral("DCIM")},
-         QStringLiteral("EOS"), QStringLiteral("smart")},
-        {"no camera folders: no rule", {xavc, smart}, {}, QStringLiteral("EOS"), std::nullopt},
-        {"a DCIM that is a file does not count", {smart}, {}, QStringLiteral("EOS"), std::nullopt},
-        {"blank rule name matches a blank card name", {named(QStringLiteral(" "))}, {}, QStringLiteral("\t"),
-         QStringLiteral("named  ")},
-        {"blank rule name does not match a named card", {named(QString())}, {}, QStringLiteral("EOS"), std::nullopt},
-        {"accents still count", {named(QStringLiteral("CAMÉRA"))}, {}, QStringLiteral("camera"), std::nullopt},
+        { "named rule wins though second; case, spaces and newline ignored",
+            { smart, named(QStringLiteral("EOS_Digital")) }, { QStringLiteral("DCIM") },
+            QStringLiteral(" eos_digital\n"), QStringLiteral("named EOS_Digital") },
+        { "named rule matches even without its folder", { named(QStringLiteral("X")) }, {},
+            QStringLiteral("x"), QStringLiteral("named X") },
+        { "disabled named rule is ignored", { named(QStringLiteral("EOS"), false), smart },
+            { QStringLiteral("DCIM") }, QStringLiteral("EOS"), QStringLiteral("smart") },
+        { "catch-all without its folder is passed over", { xavc, smart }, { QStringLiteral("DCIM") },
+            QStringLiteral("EOS"), QStringLiteral("smart") },
+        { "no camera folders: no rule", { xavc, smart }, {}, QStringLiteral("EOS"), std::nullopt },
+        { "a DCIM that is a file does not count", { smart }, {}, QStringLiteral("EOS"), std::nullopt },
+        { "blank rule name matches a blank card name", { named(QStringLiteral(" ")) }, {},
+            QStringLiteral("\t"), QStringLiteral("named  ") },
+        { "blank rule name does not match a named card", { named(QString()) }, {}, QStringLiteral("EOS"),
+            std::nullopt },
+        { "accents still count", { named(QStringLiteral("CAMÉRA")) }, {}, QStringLiteral("camera"),
+            std::nullopt },
     };
     for (const Row &row : rows) {
         CardTree tree;
@@ -86,9 +88,11 @@ TEST(TargetResolverMatch, CatchAllPassOverLogsEscapes)
     CardTree tree;
     tree.symlink(tree.outside(), QStringLiteral("DCIM"));
     RecordingLogger log;
-    EXPECT_FALSE(TargetResolver::firstMatch({catchAll(Subfolder::preset(Preset::Photos))}, tree.card(), &log));
-    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("[WARN] TargetResolver: ") + tree.path(QStringLiteral("DCIM"))
-                                       + QStringLiteral(" escapes EOS_DIGITAL via a symlink; treating it as missing")});
+    EXPECT_FALSE(
+        TargetResolver::firstMatch({ catchAll(Subfolder::preset(Preset::Photos)) }, tree.card(), &log));
+    EXPECT_EQ(log.lines(),
+        QStringList { QStringLiteral("[WARN] TargetResolver: ") + tree.path(QStringLiteral("DCIM"))
+            + QStringLiteral(" escapes EOS_DIGITAL via a symlink; treating it as missing") });
 }
 
 TEST(TargetResolverResolve, SmartOrderIsDcimThenAvchdThenXavc)
@@ -98,10 +102,10 @@ TEST(TargetResolverResolve, SmartOrderIsDcimThenAvchdThenXavc)
         QString expected;
     };
     const Row rows[] = {
-        {{QStringLiteral("PRIVATE/M4ROOT/CLIP"), QStringLiteral("DCIM")}, QStringLiteral("DCIM")},
-        {{QStringLiteral("PRIVATE/M4ROOT/CLIP"), QStringLiteral("PRIVATE/AVCHD/BDMV/STREAM")},
-         QStringLiteral("PRIVATE/AVCHD/BDMV/STREAM")},
-        {{QStringLiteral("PRIVATE/M4ROOT/CLIP")}, QStringLiteral("PRIVATE/M4ROOT/CLIP")},
+        { { QStringLiteral("PRIVATE/M4ROOT/CLIP"), QStringLiteral("DCIM") }, QStringLiteral("DCIM") },
+        { { QStringLiteral("PRIVATE/M4ROOT/CLIP"), QStringLiteral("PRIVATE/AVCHD/BDMV/STREAM") },
+            QStringLiteral("PRIVATE/AVCHD/BDMV/STREAM") },
+        { { QStringLiteral("PRIVATE/M4ROOT/CLIP") }, QStringLiteral("PRIVATE/M4ROOT/CLIP") },
     };
     for (const Row &row : rows) {
         CardTree tree;
@@ -123,14 +127,15 @@ TEST(TargetResolverResolve, SanitisesCustomPaths)
         std::optional<QStringList> pieces;
     };
     const Row rows[] = {
-        {QStringLiteral("  //DCIM//100CANON/ \n"), QStringList{QStringLiteral("DCIM"), QStringLiteral("100CANON")}},
-        {QStringLiteral("./DCIM"), QStringList{QStringLiteral("."), QStringLiteral("DCIM")}},
-        {QStringLiteral("///"), QStringList()},
-        {QString(), QStringList()},
-        {QStringLiteral("DCIM/../../etc"), std::nullopt},
-        {QStringLiteral(".."), std::nullopt},
-        {QStringLiteral("DCIM/..x"), QStringList{QStringLiteral("DCIM"), QStringLiteral("..x")}},
-        {QStringLiteral("DC") + QChar(u'\0') + QStringLiteral("IM"), std::nullopt},
+        { QStringLiteral("  //DCIM//100CANON/ \n"),
+            QStringList { QStringLiteral("DCIM"), QStringLiteral("100CANON") } },
+        { QStringLiteral("./DCIM"), QStringList { QStringLiteral("."), QStringLiteral("DCIM") } },
+        { QStringLiteral("///"), QStringList() },
+        { QString(), QStringList() },
+        { QStringLiteral("DCIM/../../etc"), std::nullopt },
+        { QStringLiteral(".."), std::nullopt },
+        { QStringLiteral("DCIM/..x"), QStringList { QStringLiteral("DCIM"), QStringLiteral("..x") } },
+        { QStringLiteral("DC") + QChar(u'\0') + QStringLiteral("IM"), std::nullopt },
     };
     for (const Row &row : rows)
         EXPECT_EQ(TargetResolver::sanitizedComponents(row.typed), row.pieces) << row.typed.toStdString();
@@ -138,8 +143,8 @@ TEST(TargetResolverResolve, SanitisesCustomPaths)
     CardTree tree;
     tree.mkdir(QStringLiteral("DCIM/100CANON"));
     RecordingLogger log;
-    const ResolvedTarget clean =
-        TargetResolver::resolve(catchAll(Subfolder::custom(QStringLiteral(" /DCIM//./100CANON/ "))), tree.card(), log);
+    const ResolvedTarget clean = TargetResolver::resolve(
+        catchAll(Subfolder::custom(QStringLiteral(" /DCIM//./100CANON/ "))), tree.card(), log);
     EXPECT_EQ(clean.folder, QUrl::fromLocalFile(tree.path(QStringLiteral("DCIM/100CANON"))));
     EXPECT_EQ(clean.relativePath, QStringLiteral("DCIM/100CANON"));
     EXPECT_FALSE(clean.usedFallbackToRoot);
@@ -152,14 +157,16 @@ TEST(TargetResolverResolve, FallsBackToTheRootWithANote)
         QString note;
     };
     const Row rows[] = {
-        {Subfolder::smart(), QStringLiteral("DCIM, AVCHD, or XAVC not found on this card, opened the card instead")},
-        {Subfolder::preset(Preset::Avchd),
-         QStringLiteral("PRIVATE/AVCHD/BDMV/STREAM not found on this card, opened the card instead")},
-        {Subfolder::custom(QStringLiteral("  DCIM/../.. ")),
-         QStringLiteral("DCIM/../.. not found on this card, opened the card instead")},
-        {Subfolder::custom(QStringLiteral("//")), QStringLiteral(" not found on this card, opened the card instead")},
-        {Subfolder::custom(QStringLiteral("/DCIM//missing/")),
-         QStringLiteral("DCIM/missing not found on this card, opened the card instead")},
+        { Subfolder::smart(),
+            QStringLiteral("DCIM, AVCHD, or XAVC not found on this card, opened the card instead") },
+        { Subfolder::preset(Preset::Avchd),
+            QStringLiteral("PRIVATE/AVCHD/BDMV/STREAM not found on this card, opened the card instead") },
+        { Subfolder::custom(QStringLiteral("  DCIM/../.. ")),
+            QStringLiteral("DCIM/../.. not found on this card, opened the card instead") },
+        { Subfolder::custom(QStringLiteral("//")),
+            QStringLiteral(" not found on this card, opened the card instead") },
+        { Subfolder::custom(QStringLiteral("/DCIM//missing/")),
+            QStringLiteral("DCIM/missing not found on this card, opened the card instead") },
     };
     for (const Row &row : rows) {
         CardTree tree;
@@ -169,17 +176,19 @@ TEST(TargetResolverResolve, FallsBackToTheRootWithANote)
         if (row.subfolder == Subfolder::smart())
             QDir(tree.path(QStringLiteral("DCIM"))).removeRecursively();
         RecordingLogger log;
-        const ResolvedTarget target =
-            TargetResolver::resolve(withFlags(catchAll(row.subfolder), true, true), tree.card(), log);
+        const ResolvedTarget target
+            = TargetResolver::resolve(withFlags(catchAll(row.subfolder), true, true), tree.card(), log);
         EXPECT_EQ(target.folder, QUrl::fromLocalFile(tree.root())) << row.note.toStdString();
         EXPECT_TRUE(target.relativePath.isEmpty());
         EXPECT_TRUE(target.usedFallbackToRoot);
         EXPECT_FALSE(target.newestFolderName); // no descent after a fallback
         EXPECT_EQ(target.note, row.note);
         EXPECT_EQ(target.newestFile, QUrl::fromLocalFile(tree.path(QStringLiteral("IMG_0001.JPG"))));
-        const QString description = row.note.left(row.note.indexOf(QStringLiteral(" not found on this card")));
-        EXPECT_EQ(log.lines(), QStringList{QStringLiteral("[WARN] TargetResolver: ") + description
-                                           + QStringLiteral(" not found on EOS_DIGITAL, opened the card root instead")});
+        const QString description
+            = row.note.left(row.note.indexOf(QStringLiteral(" not found on this card")));
+        EXPECT_EQ(log.lines(),
+            QStringList { QStringLiteral("[WARN] TargetResolver: ") + description
+                + QStringLiteral(" not found on EOS_DIGITAL, opened the card root instead") });
         EXPECT_EQ(TargetResolver::describe(target), QStringLiteral("EOS_DIGITAL"));
     }
 }
@@ -218,17 +227,17 @@ TEST(TargetResolverResolve, BaseFoldersThatLeaveTheCardAreMissing)
     struct Row {
         const char *what;
         Subfolder subfolder;
-        QString link;        // below the card
-        QString linkTarget;  // below the temporary folder
-        QString warnedPath;  // below the card
+        QString link; // below the card
+        QString linkTarget; // below the temporary folder
+        QString warnedPath; // below the card
     };
     const Row rows[] = {
-        {"DCIM links out; smart goes on to AVCHD", Subfolder::smart(), QStringLiteral("DCIM"),
-         QStringLiteral("outside"), QStringLiteral("DCIM")},
-        {"sibling volume whose name starts with the card's", Subfolder::preset(Preset::Photos),
-         QStringLiteral("DCIM"), QStringLiteral("card_2"), QStringLiteral("DCIM")},
-        {"a link deep in a custom path", Subfolder::custom(QStringLiteral("a/b/c")), QStringLiteral("a/b"),
-         QStringLiteral("outside"), QStringLiteral("a/b/c")},
+        { "DCIM links out; smart goes on to AVCHD", Subfolder::smart(), QStringLiteral("DCIM"),
+            QStringLiteral("outside"), QStringLiteral("DCIM") },
+        { "sibling volume whose name starts with the card's", Subfolder::preset(Preset::Photos),
+            QStringLiteral("DCIM"), QStringLiteral("card_2"), QStringLiteral("DCIM") },
+        { "a link deep in a custom path", Subfolder::custom(QStringLiteral("a/b/c")), QStringLiteral("a/b"),
+            QStringLiteral("outside"), QStringLiteral("a/b/c") },
     };
     for (const Row &row : rows) {
         CardTree tree;
@@ -242,8 +251,8 @@ TEST(TargetResolverResolve, BaseFoldersThatLeaveTheCardAreMissing)
         const ResolvedTarget target = TargetResolver::resolve(catchAll(row.subfolder), tree.card(), log);
         EXPECT_TRUE(TargetResolver::isContained(target.folder, tree.card().url)) << row.what;
         EXPECT_TRUE(log.lines().value(0).endsWith(tree.path(row.warnedPath)
-                                                  + QStringLiteral(" escapes EOS_DIGITAL via a symlink; "
-                                                                   "treating it as missing")))
+            + QStringLiteral(" escapes EOS_DIGITAL via a symlink; "
+                             "treating it as missing")))
             << row.what << ": " << log.lines().join(u'\n').toStdString();
         EXPECT_EQ(target.usedFallbackToRoot, row.subfolder != Subfolder::smart()) << row.what;
     }
@@ -255,12 +264,13 @@ TEST(TargetResolverResolve, LinksInsideTheCardAndACardReachedThroughALinkAreFine
     tree.mkdir(QStringLiteral("real/100CANON"));
     tree.symlink(QStringLiteral("real"), QStringLiteral("DCIM"));
     const QString viaLink = tree.outside() + QStringLiteral("/mnt");
-    ASSERT_EQ(::symlink(QFile::encodeName(tree.root()).constData(), QFile::encodeName(viaLink).constData()), 0);
+    ASSERT_EQ(
+        ::symlink(QFile::encodeName(tree.root()).constData(), QFile::encodeName(viaLink).constData()), 0);
     MountedCard card = tree.card();
     card.url = QUrl::fromLocalFile(viaLink + QLatin1Char('/'));
     RecordingLogger log;
-    const ResolvedTarget target =
-        TargetResolver::resolve(withFlags(catchAll(Subfolder::smart()), true, false), card, log);
+    const ResolvedTarget target
+        = TargetResolver::resolve(withFlags(catchAll(Subfolder::smart()), true, false), card, log);
     EXPECT_EQ(target.folder, QUrl::fromLocalFile(viaLink + QStringLiteral("/DCIM/100CANON")));
     EXPECT_EQ(target.relativePath, QStringLiteral("DCIM/100CANON"));
     EXPECT_TRUE(log.lines().isEmpty());
@@ -277,8 +287,8 @@ TEST(TargetResolverResolve, NewestEntriesSwappedForOutsideLinksAreRefused)
     tree.symlink(tree.outside() + QStringLiteral("/secret"), QStringLiteral("DCIM/IMG_0001.JPG"));
     FakeEntryAttributeSource entries;
     entries.setDirectory(QFile::encodeName(tree.path(QStringLiteral("DCIM"))),
-                         {FakeEntryAttributeSource::folder("100CANON", std::nullopt),
-                          FakeEntryAttributeSource::file("IMG_0001.JPG", std::nullopt)});
+        { FakeEntryAttributeSource::folder("100CANON", std::nullopt),
+            FakeEntryAttributeSource::file("IMG_0001.JPG", std::nullopt) });
     RecordingLogger log;
     const ResolvedTarget target = TargetResolver::resolve(
         withFlags(catchAll(Subfolder::preset(Preset::Photos)), true, true), tree.card(), log, entries);
@@ -287,10 +297,10 @@ TEST(TargetResolverResolve, NewestEntriesSwappedForOutsideLinksAreRefused)
     EXPECT_FALSE(target.newestFile);
     const QString dcim = tree.path(QStringLiteral("DCIM"));
     EXPECT_EQ(log.lines(),
-              (QStringList{QStringLiteral("[WARN] TargetResolver: newest folder ") + dcim
-                               + QStringLiteral("/100CANON escapes EOS_DIGITAL via a symlink; staying on ") + dcim,
-                           QStringLiteral("[WARN] TargetResolver: newest file ") + dcim
-                               + QStringLiteral("/IMG_0001.JPG escapes EOS_DIGITAL via a symlink; ignoring it")}));
+        (QStringList { QStringLiteral("[WARN] TargetResolver: newest folder ") + dcim
+                + QStringLiteral("/100CANON escapes EOS_DIGITAL via a symlink; staying on ") + dcim,
+            QStringLiteral("[WARN] TargetResolver: newest file ") + dcim
+                + QStringLiteral("/IMG_0001.JPG escapes EOS_DIGITAL via a symlink; ignoring it") }));
 }
 
 TEST(TargetResolverResolve, HostileTreesDegradeQuietly)
@@ -303,8 +313,8 @@ TEST(TargetResolverResolve, HostileTreesDegradeQuietly)
     const ResolvedTarget smart = TargetResolver::resolve(catchAll(Subfolder::smart()), tree.card(), log);
     EXPECT_TRUE(smart.usedFallbackToRoot);
 
-    const ResolvedTarget odd =
-        TargetResolver::resolve(withFlags(catchAll(Subfolder::custom(QStringLiteral("x"))), true, false), tree.card(), log);
+    const ResolvedTarget odd = TargetResolver::resolve(
+        withFlags(catchAll(Subfolder::custom(QStringLiteral("x"))), true, false), tree.card(), log);
     EXPECT_EQ(odd.newestFolderName, QStringLiteral("a\"b'\nc\td"));
     EXPECT_TRUE(QFileInfo(odd.folder.toLocalFile()).isDir());
 
@@ -339,9 +349,10 @@ TEST(TargetResolverPaths, ContainmentAndRelativePaths)
         QString expected;
     };
     const Row rows[] = {
-        {QStringLiteral("/media/u/EOS"), QStringLiteral("/media/u/EOS/"), QString()},
-        {QStringLiteral("/media/u/EOS/DCIM/./100"), QStringLiteral("/media/u/EOS"), QStringLiteral("DCIM/100")},
-        {QStringLiteral("/DCIM"), QStringLiteral("/"), QStringLiteral("DCIM")},
+        { QStringLiteral("/media/u/EOS"), QStringLiteral("/media/u/EOS/"), QString() },
+        { QStringLiteral("/media/u/EOS/DCIM/./100"), QStringLiteral("/media/u/EOS"),
+            QStringLiteral("DCIM/100") },
+        { QStringLiteral("/DCIM"), QStringLiteral("/"), QStringLiteral("DCIM") },
     };
     for (const Row &row : rows)
         EXPECT_EQ(TargetResolver::relativePath(url(row.folder), url(row.root)), row.expected);
@@ -361,13 +372,14 @@ TEST(TargetResolverResolve, IsReentrant)
     const Rule rule = withFlags(catchAll(Subfolder::smart()), true, true);
     RecordingLogger log;
     std::vector<std::thread> threads;
-    std::atomic<int> wrong{0};
+    std::atomic<int> wrong { 0 };
     for (int t = 0; t < 4; ++t) {
         threads.emplace_back([&] {
             for (int i = 0; i < 20; ++i) {
                 const ResolvedTarget target = TargetResolver::resolve(rule, tree.card(), log);
                 if (target.relativePath != QStringLiteral("DCIM/100CANON")
-                    || target.newestFile != QUrl::fromLocalFile(tree.path(QStringLiteral("DCIM/100CANON/IMG_19.JPG"))))
+                    || target.newestFile
+                        != QUrl::fromLocalFile(tree.path(QStringLiteral("DCIM/100CANON/IMG_19.JPG"))))
                     ++wrong;
             }
         });

@@ -26,8 +26,7 @@ EntryAttributeSource::TypeHint hintFor(unsigned char type)
     }
 }
 
-class DirListing final : public EntryAttributeSource::Listing
-{
+class DirListing final : public EntryAttributeSource::Listing {
 public:
     explicit DirListing(DIR *dir)
         : m_dir(dir)
@@ -94,7 +93,7 @@ std::optional<EntryAttributeSource::Attributes> DirListing::attributes(EntryAttr
         mask |= STATX_TYPE;
     if (wantsDate)
         mask |= STATX_BTIME;
-    struct statx info {};
+    struct statx info { };
     // Relative to the open directory, so a parent renamed meanwhile cannot redirect us;
     // never follows the entry itself and never triggers an automount.
     if (::statx(m_fd, m_entry->d_name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, mask, &info) != 0)
@@ -107,17 +106,18 @@ std::optional<EntryAttributeSource::Attributes> DirListing::attributes(EntryAttr
         result.isSymbolicLink = (keys & Source::IsSymbolicLink) && type == S_IFLNK;
     }
     if (wantsDate && (info.stx_mask & STATX_BTIME)) {
-        const auto since = std::chrono::seconds(info.stx_btime.tv_sec)
-                           + std::chrono::nanoseconds(info.stx_btime.tv_nsec);
-        result.creationDate = Source::Clock::time_point(
-            std::chrono::duration_cast<Source::Clock::duration>(since));
+        const auto since
+            = std::chrono::seconds(info.stx_btime.tv_sec) + std::chrono::nanoseconds(info.stx_btime.tv_nsec);
+        result.creationDate
+            = Source::Clock::time_point(std::chrono::duration_cast<Source::Clock::duration>(since));
     }
     return result;
 }
 
 } // namespace
 
-std::unique_ptr<EntryAttributeSource::Listing> StatxEntryAttributeSource::list(const QByteArray &directory) const
+std::unique_ptr<EntryAttributeSource::Listing> StatxEntryAttributeSource::list(
+    const QByteArray &directory) const
 {
     // A NUL inside the path would silently shorten it to another directory.
     if (directory.isEmpty() || directory.contains('\0'))

@@ -4,8 +4,7 @@
 
 /// Reads directories with getdents and entry attributes with one statx call each; the
 /// creation date is the birth time when the file system reports one.
-class StatxEntryAttributeSource final : public EntryAttributeSource
-{
+class StatxEntryAttributeSource final : public EntryAttributeSource {
 public:
     std::unique_ptr<Listing> list(const QByteArray &directory) const override;
 
