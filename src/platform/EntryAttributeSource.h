@@ -23,7 +23,8 @@ public:
     };
     using Keys = unsigned;
 
-    /// A value the file system does not report is false (flags) or absent (the date).
+    /// A value the file system does not report is false (flags) or absent (the date). A date
+    /// lies within 4e9 seconds of 1970, so differences between dates cannot overflow.
     struct Attributes {
         bool isDirectory = false;
         bool isRegularFile = false;

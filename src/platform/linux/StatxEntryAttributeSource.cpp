@@ -1,6 +1,7 @@
 #include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include <dirent.h>
@@ -105,7 +106,11 @@ std::optional<EntryAttributeSource::Attributes> DirListing::attributes(EntryAttr
         result.isRegularFile = (keys & Source::IsRegularFile) && type == S_IFREG;
         result.isSymbolicLink = (keys & Source::IsSymbolicLink) && type == S_IFLNK;
     }
-    if (wantsDate && (info.stx_mask & STATX_BTIME)) {
+    // A file system may report any 64-bit second count; beyond about 126 years from 1970
+    // the date is meaningless and would overflow nanosecond arithmetic, so it is absent.
+    constexpr std::int64_t kSaneSeconds = 4'000'000'000;
+    if (wantsDate && (info.stx_mask & STATX_BTIME) && info.stx_btime.tv_sec > -kSaneSeconds
+        && info.stx_btime.tv_sec < kSaneSeconds) {
         const auto since
             = std::chrono::seconds(info.stx_btime.tv_sec) + std::chrono::nanoseconds(info.stx_btime.tv_nsec);
         result.creationDate
