@@ -1,5 +1,7 @@
 // NewestFile.find and NewestFolder.find on 10,000 entries, beside `find -printf '%B@ %f\n'`
-// doing the same listing (one getdents pass, one statx per entry).
+// doing the same listing (one getdents pass, one stat call per entry). Debian's find is built
+// without statx: it prints -1 for %B but still stats every entry (newfstatat), and for folders
+// it also opens each one, so its figure is a lower bound for a birth-time listing.
 //
 //   targets_newest_bench                    run the benchmarks and print the ratios
 //   targets_newest_bench --newest-file DIR  print DIR's newest file once (for hyperfine)
