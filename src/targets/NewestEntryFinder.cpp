@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -27,6 +28,18 @@ Source::Attributes fromHint(Source::TypeHint hint, Source::Keys keys)
     a.isRegularFile = (keys & Source::IsRegularFile) && hint == Source::TypeHint::RegularFile;
     a.isSymbolicLink = hint == Source::TypeHint::SymbolicLink;
     return a;
+}
+
+// The name as text, or none when the text would not encode back to the same bytes.
+std::optional<QString> decodedExactly(QByteArrayView name)
+{
+    const auto isAscii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+    if (std::all_of(name.begin(), name.end(), isAscii))
+        return QString::fromLatin1(name);
+    QString decoded = QFile::decodeName(name.toByteArray());
+    if (QFile::encodeName(decoded) != name)
+        return std::nullopt;
+    return decoded;
 }
 
 bool datesAreUsable(const std::vector<Candidate> &candidates)
@@ -92,12 +105,12 @@ std::optional<QUrl> NewestEntryFinder::find(const QUrl &directory, Source::Keys 
             continue;
         // A name that is not valid UTF-8 cannot be carried in a QString/QUrl and come back
         // as the same bytes; handing it out would point at another entry or at none.
-        QString decoded = QFile::decodeName(name.toByteArray());
-        if (QFile::encodeName(decoded) != name) {
+        std::optional<QString> decoded = decodedExactly(name);
+        if (!decoded) {
             ++unreachable;
             continue;
         }
-        candidates.push_back({ std::move(decoded), attributes->creationDate });
+        candidates.push_back({ std::move(*decoded), attributes->creationDate });
     }
     if (listing->failed())
         return couldNotList();
