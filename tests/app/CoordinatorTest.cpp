@@ -81,7 +81,7 @@ TEST_F(CoordinatorTest, PausedCardIsIgnoredUnlessTheUserAsked)
     EXPECT_EQ(m_finder.requestCount(), 0);
 
     coordinator.handle(card(), true);
-    ASSERT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opened (card root)")));
+    ASSERT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opened DCIM")));
     EXPECT_EQ(m_finder.requestCount(), 1);
     EXPECT_TRUE(m_notifier.problems().isEmpty());
 }
@@ -106,8 +106,8 @@ TEST_F(CoordinatorTest, MountCallbackReachesThePipeline)
     m_finder.answerImmediately(std::nullopt);
     make();
     m_watcher->mount(card());
-    EXPECT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opening (card root)")));
-    EXPECT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opened (card root)")));
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opening DCIM")));
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opened DCIM")));
 }
 
 TEST_F(CoordinatorTest, LateSuccessIsReportedOnceAfterThePipelineMovedOn)
@@ -130,7 +130,7 @@ TEST_F(CoordinatorTest, LateSuccessIsReportedOnceAfterThePipelineMovedOn)
     m_finder.complete(0);
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] FIRST: Finder answered after the pipeline released "
                                               "at 45s; reporting the window it opened")));
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] FIRST: opened (card root)")));
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] FIRST: opened DCIM")));
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] MouseWarp.warp(to: 100, 200)")));
     ASSERT_TRUE(pollUntil([&] { return m_notifier.opened().size() == 1; }));
     EXPECT_EQ(m_notifier.opened()[0].card.name, QStringLiteral("FIRST"));
@@ -154,7 +154,7 @@ TEST_F(CoordinatorTest, LateFailureCarriesTheSuffixAndShowsOnePanel)
     ASSERT_TRUE(logged(QStringLiteral("[WARN] EOS_DIGITAL: releasing the pipeline after 45s; FinderController "
                                       "still has this request and will report its own outcome")));
     m_finder.complete(0, DovettaError::finderTimeout());
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[ERROR] EOS_DIGITAL: failed to open  \u2014 Finder did not respond "
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[ERROR] EOS_DIGITAL: failed to open DCIM \u2014 Finder did not respond "
                                               "in time. (after the pipeline had already been released)")));
     m_finder.complete(0, DovettaError::finderScriptError(QStringLiteral("again")));
     ASSERT_EQ(m_notifier.problems().size(), 1);
@@ -169,7 +169,7 @@ TEST_F(CoordinatorTest, FailureThenSuccessReportsOnlyTheFailure)
     ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 1; }));
     m_finder.complete(0, DovettaError::folderMissing(QStringLiteral("/media/x")));
     m_finder.complete(0);
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[ERROR] EOS_DIGITAL: failed to open  \u2014 Folder not found: /media/x")));
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[ERROR] EOS_DIGITAL: failed to open DCIM \u2014 Folder not found: /media/x")));
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] EOS_DIGITAL: Finder answered but this card was already "
                                               "reported; not reporting twice")));
     processEventsFor(30ms);
@@ -189,7 +189,7 @@ TEST_F(CoordinatorTest, RequestCarriesTheRuleAndTarget)
     make().handle(card(), false);
     ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 1; }));
     const auto request = m_finder.request(0);
-    EXPECT_EQ(request.folder, QUrl::fromLocalFile(m_card.path()));
+    EXPECT_EQ(request.folder, QUrl::fromLocalFile(m_card.path() + QStringLiteral("/DCIM")));
     EXPECT_TRUE(request.bringToFront);
     EXPECT_TRUE(request.placement.has_value());
     // Notifications off: the notifier is told, without a count.

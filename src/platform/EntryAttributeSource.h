@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+/// Lists a directory's immediate entries and reads their attributes without following
+/// symbolic links. Names are raw bytes: a card may carry names that are not valid UTF-8.
+class EntryAttributeSource {
+public:
+    using Clock = std::chrono::system_clock;
+
+    /// Which attributes a caller asks for; attributes not asked for read as false or absent.
+    enum Key : unsigned {
+        IsDirectory = 1u << 0,
+        IsRegularFile = 1u << 1,
+        IsSymbolicLink = 1u << 2,
+        IsHidden = 1u << 3,
+        CreationDate = 1u << 4,
+    };
+    using Keys = unsigned;
+
+    /// A value the file system does not report is false (flags) or absent (the date). A date
+    /// lies within 4e9 seconds of 1970, so differences between dates cannot overflow.
+    struct Attributes {
+        bool isDirectory = false;
+        bool isRegularFile = false;
+        bool isSymbolicLink = false;
+        bool isHidden = false;
+        std::optional<Clock::time_point> creationDate;
+    };
+
+    /// What the listing itself already tells about an entry's type, before any attribute read.
+    enum class TypeHint { Unknown, Directory, RegularFile, SymbolicLink, Other };
+
+    /// One pass over a directory, in the order the file system returns its entries.
+    class Listing {
+    public:
+        virtual ~Listing() = default;
+
+        /// Moves to the next entry; false at the end, or after a read error (see failed()).
+        virtual bool next() = 0;
+        /// The current entry's name; valid until the next call to next().
+        virtual QByteArrayView name() const = 0;
+        virtual TypeHint typeHint() const = 0;
+        /// The current entry's attributes, or none when they cannot be read (it vanished,
+        /// lost permission, the card went away).
+        virtual std::optional<Attributes> attributes(Keys keys) = 0;
+        /// True when the pass stopped on a read error rather than at the end.
+        virtual bool failed() const = 0;
+    };
+
+    virtual ~EntryAttributeSource() = default;
+
+    /// Opens `directory` (a native path) for one pass; null when it cannot be read.
+    virtual std::unique_ptr<Listing> list(const QByteArray &directory) const = 0;
+};
