@@ -157,7 +157,7 @@ int resolve(const QStringList &arguments, std::FILE *out, std::FILE *err)
 
     StreamLogger log(err);
     nlohmann::ordered_json result;
-    const std::optional<Rule> rule = TargetResolver::firstMatch(*rules, card);
+    const std::optional<Rule> rule = TargetResolver::firstMatch(*rules, card, &log);
     ResolvedTarget target;
     if (rule) {
         target = TargetResolver::resolve(*rule, card, log);

@@ -143,7 +143,7 @@ void Coordinator::handle(const MountedCard &card, bool ignorePause)
             log->info(card.name + QStringLiteral(": watching is paused, ignoring"));
             return;
         }
-        const std::optional<Rule> rule = TargetResolver::firstMatch(rules, card);
+        const std::optional<Rule> rule = TargetResolver::firstMatch(rules, card, log);
         if (!rule) {
             log->info(QStringLiteral("no rule for ") + card.name);
             if (userAsked)
