@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/DiskDescription.h"
+
+#include <QString>
+
+#include <functional>
+
+/// A live connection to the system's disk service, reporting the removable and ejectable
+/// disks it knows. Main thread only; callbacks arrive on the main thread.
+class DiskSession
+{
+public:
+    struct Callbacks {
+        /// The session is connected and has reported the disks present at its start.
+        std::function<void()> ready;
+        /// The session could not be set up or was lost; no callback follows.
+        std::function<void(const QString &reason)> failed;
+        std::function<void(const DiskDescription &disk)> appeared;
+        std::function<void(const QString &bsdName)> disappeared;
+        std::function<void(const DiskDescription &disk)> descriptionChanged;
+    };
+
+    virtual ~DiskSession() = default;
+
+    /// Starts the session. Returns false when it cannot even be attempted (no system bus);
+    /// otherwise ready() or failed() follows later. Never blocks.
+    virtual bool start(Callbacks callbacks) = 0;
+    /// Stops reporting; no callback runs after it returns.
+    virtual void stop() = 0;
+};
