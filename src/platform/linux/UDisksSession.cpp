@@ -38,6 +38,8 @@ QList<QByteArray> byteArrays(const QVariant &value)
     QList<QByteArray> list;
     if (value.canConvert<QDBusArgument>())
         value.value<QDBusArgument>() >> list;
+    else
+        list = value.value<QList<QByteArray>>();
     return list;
 }
 
