@@ -239,6 +239,7 @@ TEST(LinuxPlatform, UDisksObjectsBecomeDiskDescriptions)
         map.insert(QStringLiteral("Drive"), QVariant::fromValue(QDBusObjectPath(QString::fromUtf8(drive))));
         map.insert(QStringLiteral("IdType"), QString::fromUtf8(type));
         map.insert(QStringLiteral("IdLabel"), QString::fromUtf8(label));
+        map.insert(QStringLiteral("Size"), quint64(64) << 20);
         return map;
     };
     UDisksSession::ObjectMap objects;
@@ -272,6 +273,9 @@ TEST(LinuxPlatform, UDisksObjectsBecomeDiskDescriptions)
     EXPECT_TRUE(image->isEjectable && image->isWhole && image->volumePath.isEmpty());
 
     EXPECT_FALSE(UDisksSession::describe(objects, root + QStringLiteral("block_devices/nvme0n1p2")));
+    objects[root + QStringLiteral("block_devices/loop0")][QStringLiteral("org.freedesktop.UDisks2.Block")]
+        [QStringLiteral("Size")] = quint64(0); // a loop device with nothing attached
+    EXPECT_FALSE(UDisksSession::describe(objects, root + QStringLiteral("block_devices/loop0")));
     EXPECT_FALSE(UDisksSession::describe(objects, root + QStringLiteral("drives/SD")));
 }
 

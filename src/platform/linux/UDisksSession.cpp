@@ -252,7 +252,8 @@ std::optional<DiskDescription> UDisksSession::describe(const ObjectMap &objects,
     DiskDescription description;
     description.bsdName = QFileInfo(QString::fromLocal8Bit(stripNul(block.value(QStringLiteral("Device")).toByteArray())))
                               .fileName();
-    if (description.bsdName.isEmpty())
+    // udisks2 lists every loop device, attached or not; only an attached image is a disk.
+    if (description.bsdName.isEmpty() || (isLoop && block.value(QStringLiteral("Size")).toULongLong() == 0))
         return std::nullopt;
     description.isRemovable = drive.value(QStringLiteral("MediaRemovable")).toBool()
         || drive.value(QStringLiteral("Removable")).toBool();
