@@ -40,13 +40,13 @@ bool CardProber::isUserVisibleMountPath(const QString &path)
 
 QString CardProber::standardizedPath(const QUrl &url)
 {
-    const QString path = url.path();
+    const QString path = url.toLocalFile();
     return path.isEmpty() ? path : QDir::cleanPath(path);
 }
 
 CardProber::CardProbe CardProber::probeCard(const QUrl &url)
 {
-    const QString path = url.path();
+    const QString path = url.toLocalFile();
     if (!isUserVisibleMountPath(path))
         return CardProbe::notACard;
     const std::optional<VolumeValues> values = m_volumeValues->read(path);
@@ -70,7 +70,7 @@ std::optional<MountedCard> CardProber::makeCard(const QUrl &url)
 {
     if (probeCard(url) != CardProbe::card)
         return std::nullopt;
-    const std::optional<VolumeValues> values = m_volumeValues->read(url.path());
+    const std::optional<VolumeValues> values = m_volumeValues->read(url.toLocalFile());
     if (!values)
         return std::nullopt;
     return cardFromValues(url, *values);
@@ -102,7 +102,7 @@ CardProber::Scan CardProber::scanExistingCards()
     }
     std::sort(scan.cards.begin(), scan.cards.end(), &MountedCard::isOrderedBefore);
     for (const MountedCard &card : std::as_const(scan.cards)) {
-        const QString name = bsdNameForVolume(card.url.path());
+        const QString name = bsdNameForVolume(card.url.toLocalFile());
         if (!name.isEmpty())
             scan.bsdNamesByKey.insert(standardizedPath(card.url), name);
     }
@@ -111,7 +111,7 @@ CardProber::Scan CardProber::scanExistingCards()
 
 std::optional<qint64> CardProber::freeBytes(const QUrl &url) const
 {
-    return m_volumeValues->availableBytes(url.path());
+    return m_volumeValues->availableBytes(url.toLocalFile());
 }
 
 QString CardProber::bsdNameForVolume(const QString &mountPath)

@@ -221,7 +221,7 @@ void VolumeWatcher::handleDidMount(const QString &path)
 
 void VolumeWatcher::handleProbeResult(const QUrl &url, const QString &key, Stamp stamp, CardProbe result)
 {
-    const QString path = url.path();
+    const QString path = url.toLocalFile();
     switch (result) {
     case CardProbe::card:
         if (!isCurrentStamp(key, stamp)) {
@@ -258,7 +258,7 @@ void VolumeWatcher::settleFired(const QUrl &url, const QString &key, Stamp stamp
 {
     m_settleWork.remove(key);
     if (!isCurrentStamp(key, stamp)) {
-        m_logger.info(url.path() + QStringLiteral(" went away before it settled, ignoring"));
+        m_logger.info(url.toLocalFile() + QStringLiteral(" went away before it settled, ignoring"));
         return;
     }
     const WeakSelf weak = m_self;
@@ -276,7 +276,7 @@ void VolumeWatcher::settleFired(const QUrl &url, const QString &key, Stamp stamp
 
 void VolumeWatcher::settleRead(const QUrl &url, const QString &key, Stamp stamp, const std::optional<MountedCard> &card)
 {
-    const QString path = url.path();
+    const QString path = url.toLocalFile();
     if (!isCurrentStamp(key, stamp)) {
         m_logger.info(path + QStringLiteral(" went away before it settled, ignoring"));
         return;
@@ -311,7 +311,7 @@ void VolumeWatcher::noteHandledAtLaunch(const QList<MountedCard> &cards)
     MIRVALE_ASSERT_MAIN_THREAD();
     const Clock::time_point now = Clock::now();
     for (const MountedCard &card : cards) {
-        if (!isUserVisibleMountPath(card.url.path()))
+        if (!isUserVisibleMountPath(card.url.toLocalFile()))
             continue;
         const QString key = CardProber::standardizedPath(card.url);
         cancelSettle(key);

@@ -161,6 +161,20 @@ TEST_F(VolumeWatcherTest, HiddenAndOutsidePathsAreIgnoredSilently)
     EXPECT_TRUE(ready.isEmpty());
 }
 
+TEST_F(VolumeWatcherTest, HostileVolumeNamesTravelUnchanged)
+{
+    startWatcher();
+    const QString path = QStringLiteral("/media/me/EOS #1?%20\"quoted\"\nline");
+    mountCard(path, QStringLiteral("EOS #1"));
+    ASSERT_TRUE(pollUntil([&] { return ready.size() == 1; }));
+    EXPECT_EQ(ready.first().url.toLocalFile(), path);
+    EXPECT_EQ(ready.first().path(), path);
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] Card ready: EOS #1 at ") + path));
+    mountTable->unmount(path);
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] Volume unmounted: ") + path));
+    ASSERT_TRUE(pollUntil([&] { return watcher->mountedCards().isEmpty(); }));
+}
+
 TEST_F(VolumeWatcherTest, UserVisibleMountPaths)
 {
     const struct {
