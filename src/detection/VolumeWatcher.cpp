@@ -4,6 +4,7 @@
 #include "support/MainQueue.h"
 
 #include <QDir>
+#include <QTimer>
 
 namespace {
 const QString kProbeQueueLabel = QStringLiteral("com.ferrowind.dovetta.volumeprobe");
@@ -251,7 +252,8 @@ void VolumeWatcher::scheduleSettle(const QUrl &url, const QString &key, Stamp st
             self->settleFired(url, key, stamp);
     });
     m_settleWork.insert(key, item);
-    MainQueue::asyncAfter(m_limits.settleDelay, [item] { item->perform(); });
+    // A precise timer: a coarse one may fire up to 5% early, before the card has had its time.
+    QTimer::singleShot(m_limits.settleDelay, Qt::PreciseTimer, this, [item] { item->perform(); });
 }
 
 void VolumeWatcher::settleFired(const QUrl &url, const QString &key, Stamp stamp)
