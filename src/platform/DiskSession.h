@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 /// A live connection to the system's disk service, reporting the removable and ejectable
 /// disks it knows. Main thread only; callbacks arrive on the main thread.
@@ -21,6 +22,9 @@ public:
         std::function<void(const DiskDescription &disk)> descriptionChanged;
     };
 
+    /// The answer to a mount or unmount: absent on success, else the service's refusal.
+    using Completion = std::function<void(const std::optional<QString> &dissent)>;
+
     virtual ~DiskSession() = default;
 
     /// Starts the session. Returns false when it cannot even be attempted (no system bus);
@@ -28,4 +32,12 @@ public:
     virtual bool start(Callbacks callbacks) = 0;
     /// Stops reporting; no callback runs after it returns.
     virtual void stop() = 0;
+
+    /// True when the session knows a disk by this device name (a handle can be made).
+    virtual bool hasDisk(const QString &bsdName) const = 0;
+    /// Asks the service to mount or unmount the volume on the named disk. Returns false
+    /// (and never calls `completion`) when the disk is unknown; otherwise `completion` follows
+    /// on the main thread unless the session is stopped first.
+    virtual bool mount(const QString &bsdName, Completion completion) = 0;
+    virtual bool unmount(const QString &bsdName, Completion completion) = 0;
 };

@@ -14,3 +14,21 @@ void FakeDiskSession::stop()
     m_probe->stopped = true;
     m_probe->callbacks = {};
 }
+
+bool FakeDiskSession::mount(const QString &bsdName, Completion completion)
+{
+    if (!hasDisk(bsdName))
+        return false;
+    m_probe->requests.append(QStringLiteral("mount ") + bsdName);
+    m_probe->pending.append(std::move(completion));
+    return true;
+}
+
+bool FakeDiskSession::unmount(const QString &bsdName, Completion completion)
+{
+    if (!hasDisk(bsdName))
+        return false;
+    m_probe->requests.append(QStringLiteral("unmount ") + bsdName);
+    m_probe->pending.append(std::move(completion));
+    return true;
+}

@@ -2,6 +2,9 @@
 
 #include "platform/DiskSession.h"
 
+#include <QSet>
+#include <QStringList>
+
 #include <memory>
 
 /// A disk session the test drives through the callbacks it was given.
@@ -14,6 +17,9 @@ public:
         bool started = false;
         bool stopped = false;
         Callbacks callbacks;
+        QSet<QString> disks;               ///< the device names hasDisk() knows
+        QStringList requests;              ///< "mount sdb1", "unmount sdb1", in order
+        QList<Completion> pending;         ///< completions the test answers by hand
     };
 
     explicit FakeDiskSession(std::shared_ptr<Probe> probe)
@@ -23,6 +29,9 @@ public:
 
     bool start(Callbacks callbacks) override;
     void stop() override;
+    bool hasDisk(const QString &bsdName) const override { return m_probe->disks.contains(bsdName); }
+    bool mount(const QString &bsdName, Completion completion) override;
+    bool unmount(const QString &bsdName, Completion completion) override;
 
 private:
     std::shared_ptr<Probe> m_probe;

@@ -114,6 +114,7 @@ void UDisksSession::stop()
         return;
     m_started = false;
     ++m_fetchGeneration;
+    ++m_sessionGeneration;
     m_connection.disconnect(kService, kRoot, kObjectManager, QStringLiteral("InterfacesAdded"), this,
                             SLOT(onInterfacesAdded(QDBusMessage)));
     m_connection.disconnect(kService, kRoot, kObjectManager, QStringLiteral("InterfacesRemoved"), this,
@@ -125,6 +126,52 @@ void UDisksSession::stop()
     m_callbacks = {};
     m_objects.clear();
     m_reported.clear();
+}
+
+bool UDisksSession::hasDisk(const QString &bsdName) const
+{
+    for (const DiskDescription &disk : m_reported) {
+        if (disk.bsdName == bsdName)
+            return true;
+    }
+    return false;
+}
+
+bool UDisksSession::mount(const QString &bsdName, Completion completion)
+{
+    return callFilesystem(bsdName, QStringLiteral("Mount"), std::move(completion));
+}
+
+bool UDisksSession::unmount(const QString &bsdName, Completion completion)
+{
+    return callFilesystem(bsdName, QStringLiteral("Unmount"), std::move(completion));
+}
+
+bool UDisksSession::callFilesystem(const QString &bsdName, const QString &method, Completion completion)
+{
+    QString path;
+    for (auto disk = m_reported.cbegin(); disk != m_reported.cend() && path.isEmpty(); ++disk) {
+        if (disk->bsdName == bsdName)
+            path = disk.key();
+    }
+    if (!m_started || path.isEmpty())
+        return false;
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, path, kFilesystem, method);
+    call << QVariantMap();
+    auto *watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(call), this);
+    const quint64 generation = m_sessionGeneration;
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, generation, completion = std::move(completion)](QDBusPendingCallWatcher *done) {
+                done->deleteLater();
+                if (generation != m_sessionGeneration || !completion)
+                    return;
+                const QDBusPendingReply<> reply = *done;
+                if (reply.isError())
+                    completion(reply.error().name() + QStringLiteral(": ") + reply.error().message());
+                else
+                    completion(std::nullopt);
+            });
+    return true;
 }
 
 void UDisksSession::fetchManagedObjects()

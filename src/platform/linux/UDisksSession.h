@@ -29,6 +29,9 @@ public:
 
     bool start(Callbacks callbacks) override;
     void stop() override;
+    bool hasDisk(const QString &bsdName) const override;
+    bool mount(const QString &bsdName, Completion completion) override;
+    bool unmount(const QString &bsdName, Completion completion) override;
 
     /// The description udisks2's objects give for one block object; absent when the object is
     /// no block device or its medium is neither removable nor ejectable.
@@ -45,12 +48,14 @@ private:
     void managedObjectsArrived(QDBusPendingCallWatcher *call);
     void serviceVanished();
     void publish();
+    bool callFilesystem(const QString &bsdName, const QString &method, Completion completion);
 
     QDBusConnection m_connection;
     Callbacks m_callbacks;
     bool m_started = false;
     bool m_readyReported = false;
     quint64 m_fetchGeneration = 0; // a reply to an older fetch is stale
+    quint64 m_sessionGeneration = 0; // mount replies after a stop are dropped
     ObjectMap m_objects;
     QHash<QString, DiskDescription> m_reported; ///< by object path
     QDBusServiceWatcher *m_serviceWatcher = nullptr;
