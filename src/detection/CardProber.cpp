@@ -32,7 +32,8 @@ bool CardProber::isUserVisibleMountPath(const QString &path)
         if (components.isEmpty())
             return false;
         return std::none_of(components.cbegin(), components.cend(), [](const QString &component) {
-            return component.startsWith(QLatin1Char('.')) || component.startsWith(QLatin1String("com.apple."));
+            return component.startsWith(QLatin1Char('.'))
+                || component.startsWith(QLatin1String("com.apple."));
         });
     }
     return false;

@@ -29,7 +29,8 @@ QString readAttribute(const QString &folder, const QString &name)
 /// The card device under a host ("mmc0:aaaa"); empty when the slot is empty.
 QString cardFolder(const QString &hostFolder, const QString &host)
 {
-    QStringList cards = QDir(hostFolder).entryList({host + QStringLiteral(":*")}, QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList cards
+        = QDir(hostFolder).entryList({ host + QStringLiteral(":*") }, QDir::Dirs | QDir::NoDotAndDotDot);
     if (cards.isEmpty())
         return QString();
     cards.sort();

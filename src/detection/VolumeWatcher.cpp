@@ -34,9 +34,10 @@ VolumeWatcher::VolumeWatcher(MountCallback onMount, Logger &logger, Services ser
     , m_limits(limits)
     , m_mountTable(services.mountTable)
     , m_makeDiskSession(std::move(services.makeDiskSession))
-    , m_cardSlotWatcher(std::make_unique<CardSlotWatcher>(services.sysfsRoot, std::move(services.slotEvents), logger))
+    , m_cardSlotWatcher(
+          std::make_unique<CardSlotWatcher>(services.sysfsRoot, std::move(services.slotEvents), logger))
     , m_probe(std::make_shared<ProbeState>(std::move(services.mountTable), std::move(services.volumeValues),
-                                           std::move(services.makeDescriptionSession)))
+          std::move(services.makeDescriptionSession)))
     , m_self(std::make_shared<VolumeWatcher *>(this))
     , m_probeQueue(std::make_unique<SerialQueue>(kProbeQueueLabel))
 {
@@ -45,6 +46,11 @@ VolumeWatcher::VolumeWatcher(MountCallback onMount, Logger &logger, Services ser
 VolumeWatcher::~VolumeWatcher()
 {
     tearDown();
+}
+
+bool VolumeWatcher::isUserVisibleMountPath(const QString &path)
+{
+    return CardProber::isUserVisibleMountPath(path);
 }
 
 int VolumeWatcher::fileCount(const QString &folder)
@@ -82,7 +88,8 @@ void VolumeWatcher::start()
                 self->handleDidUnmount(path);
         });
     if (!m_watchingMounts)
-        m_logger.error(QStringLiteral("VolumeWatcher: cannot watch the mount table; new cards will not be noticed"));
+        m_logger.error(
+            QStringLiteral("VolumeWatcher: cannot watch the mount table; new cards will not be noticed"));
     m_logger.info(QStringLiteral("VolumeWatcher started"));
 
     scanExistingAsync({});
@@ -146,7 +153,8 @@ void VolumeWatcher::scanExistingAsync(ScanCallback completion)
     });
 }
 
-void VolumeWatcher::makeCardAsync(const QUrl &url, std::function<void(const std::optional<MountedCard> &)> completion)
+void VolumeWatcher::makeCardAsync(
+    const QUrl &url, std::function<void(const std::optional<MountedCard> &)> completion)
 {
     const std::shared_ptr<ProbeState> probe = m_probe;
     m_probeQueue->async([probe, url, completion = std::move(completion)] {
@@ -233,10 +241,12 @@ void VolumeWatcher::handleProbeResult(const QUrl &url, const QString &key, Stamp
         scheduleSettle(url, key, stamp);
         return;
     case CardProbe::notACard:
-        m_logger.info(QStringLiteral("Mounted ") + path + QStringLiteral(" but it is not a removable card, ignoring"));
+        m_logger.info(
+            QStringLiteral("Mounted ") + path + QStringLiteral(" but it is not a removable card, ignoring"));
         return;
     case CardProbe::unreadable:
-        m_logger.warn(path + QStringLiteral(" could not be read when it mounted; will handle the next mount event for it"));
+        m_logger.warn(path
+            + QStringLiteral(" could not be read when it mounted; will handle the next mount event for it"));
         if (isCurrentStamp(key, stamp))
             m_lastMountTimes.remove(key);
         return;
@@ -276,7 +286,8 @@ void VolumeWatcher::settleFired(const QUrl &url, const QString &key, Stamp stamp
     });
 }
 
-void VolumeWatcher::settleRead(const QUrl &url, const QString &key, Stamp stamp, const std::optional<MountedCard> &card)
+void VolumeWatcher::settleRead(
+    const QUrl &url, const QString &key, Stamp stamp, const std::optional<MountedCard> &card)
 {
     const QString path = url.toLocalFile();
     if (!isCurrentStamp(key, stamp)) {

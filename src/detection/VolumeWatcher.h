@@ -68,7 +68,7 @@ public:
     bool hasDiskSession() const { return m_daSession != nullptr; }
     CardSlotWatcher &cardSlotWatcher() { return *m_cardSlotWatcher; }
 
-    static bool isUserVisibleMountPath(const QString &path) { return CardProber::isUserVisibleMountPath(path); }
+    static bool isUserVisibleMountPath(const QString &path);
     static int fileCount(const QString &folder);
 
 signals:

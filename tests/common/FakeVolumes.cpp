@@ -50,7 +50,8 @@ void FakeVolumes::addCard(const QString &mountPath, const QString &name, const Q
     values.availableBytes = 31'900'000'000;
     setValues(mountPath, values);
     DiskDescription description;
-    description.bsdName = QStringLiteral("sd") + QFileInfo(mountPath).fileName().toLower() + QStringLiteral("1");
+    description.bsdName
+        = QStringLiteral("sd") + QFileInfo(mountPath).fileName().toLower() + QStringLiteral("1");
     description.volumePath = mountPath;
     description.volumeName = name;
     description.deviceProtocol = protocol;

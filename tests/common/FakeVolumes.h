@@ -33,8 +33,8 @@ public:
     std::optional<qint64> availableBytes(const QString &mountPath) const override;
 
     /// A removable card with a disk description ("exfat" on a USB reader unless told otherwise).
-    void addCard(const QString &mountPath, const QString &name, const QString &volumeKind = QStringLiteral("exfat"),
-                 const QString &protocol = QStringLiteral("USB"));
+    void addCard(const QString &mountPath, const QString &name,
+        const QString &volumeKind = QStringLiteral("exfat"), const QString &protocol = QStringLiteral("USB"));
     void setValues(const QString &mountPath, const VolumeValues &values);
     void setDescription(const QString &mountPath, const DiskDescription &description);
     void setUnreadable(const QString &mountPath, bool unreadable);

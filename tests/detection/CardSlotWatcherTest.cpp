@@ -53,13 +53,15 @@ class CardSlotWatcherTest : public ::testing::Test
 protected:
     void makeWatcher()
     {
-        watcher = std::make_unique<CardSlotWatcher>(sysfs.root(), std::make_unique<FakeDeviceEvents>(events), logger);
+        watcher = std::make_unique<CardSlotWatcher>(
+            sysfs.root(), std::make_unique<FakeDeviceEvents>(events), logger);
         watcher->onChange = [this] { ++changes; };
     }
 
     static QMap<QString, QByteArray> sdCard(const QByteArray &name, const QByteArray &serial)
     {
-        return {{QStringLiteral("type"), "SD\n"}, {QStringLiteral("name"), name}, {QStringLiteral("serial"), serial}};
+        return { { QStringLiteral("type"), "SD\n" }, { QStringLiteral("name"), name },
+            { QStringLiteral("serial"), serial } };
     }
 
     FakeSysfs sysfs;
@@ -84,7 +86,8 @@ TEST_F(CardSlotWatcherTest, InsertedCardIsReportedOnceAndRemovalAgain)
     sysfs.addHost(QStringLiteral("mmc0"));
     makeWatcher();
     watcher->start();
-    events->send(QStringLiteral("add"), QStringLiteral("mmc_host"), QStringLiteral("mmc0")); // the same slot again
+    events->send(
+        QStringLiteral("add"), QStringLiteral("mmc_host"), QStringLiteral("mmc0")); // the same slot again
     EXPECT_EQ(watcher->watchedSlots(), QStringList{QStringLiteral("mmc0")});
     EXPECT_EQ(changes, 0);
 
@@ -109,12 +112,13 @@ TEST_F(CardSlotWatcherTest, CardValuesFromAttributes)
         QMap<QString, QByteArray> attributes;
         std::optional<SlotCard> expected;
     } rows[] = {
-        {"no attributes", {}, SlotCard{QString(), QStringLiteral("Card")}},
-        {"decimal serial", sdCard("EB1QT", "123456"), SlotCard{QStringLiteral("123456"), QStringLiteral("EB1QT")}},
-        {"text serial", sdCard("X", "A1-B2"), SlotCard{QStringLiteral("A1-B2"), QStringLiteral("X")}},
-        {"empty name", sdCard("\n", ""), SlotCard{QString(), QStringLiteral("Card")}},
-        {"built-in eMMC", {{QStringLiteral("type"), "MMC\n"}}, std::nullopt},
-        {"SDIO Wi-Fi", {{QStringLiteral("type"), "SDIO\n"}}, std::nullopt},
+        { "no attributes", {}, SlotCard { QString(), QStringLiteral("Card") } },
+        { "decimal serial", sdCard("EB1QT", "123456"),
+            SlotCard { QStringLiteral("123456"), QStringLiteral("EB1QT") } },
+        { "text serial", sdCard("X", "A1-B2"), SlotCard { QStringLiteral("A1-B2"), QStringLiteral("X") } },
+        { "empty name", sdCard("\n", ""), SlotCard { QString(), QStringLiteral("Card") } },
+        { "built-in eMMC", { { QStringLiteral("type"), "MMC\n" } }, std::nullopt },
+        { "SDIO Wi-Fi", { { QStringLiteral("type"), "SDIO\n" } }, std::nullopt },
     };
     for (const auto &row : rows) {
         FakeSysfs tree;
@@ -156,13 +160,17 @@ TEST_F(CardSlotWatcherTest, SlotsKeepKernelOrderAndTerminatedSlotsAreReleased)
 
     sysfs.removeHost(QStringLiteral("mmc2"));
     events->send(QStringLiteral("remove"), QStringLiteral("mmc_host"), QStringLiteral("mmc2"));
-    EXPECT_TRUE(logger.contains(QStringLiteral("[INFO] CardSlotWatcher: a slot service was terminated; released it")));
+    EXPECT_TRUE(logger.contains(
+        QStringLiteral("[INFO] CardSlotWatcher: a slot service was terminated; released it")));
     EXPECT_EQ(watcher->watchedSlots(), QStringList{QStringLiteral("mmc10")});
     EXPECT_EQ(watcher->presentCards().size(), 1);
     EXPECT_EQ(changes, 2);
 
-    events->send(QStringLiteral("remove"), QStringLiteral("mmc_host"), QStringLiteral("mmc7")); // never watched
-    EXPECT_EQ(logger.count(QStringLiteral("[INFO] CardSlotWatcher: a slot service was terminated; released it")), 1);
+    events->send(
+        QStringLiteral("remove"), QStringLiteral("mmc_host"), QStringLiteral("mmc7")); // never watched
+    EXPECT_EQ(
+        logger.count(QStringLiteral("[INFO] CardSlotWatcher: a slot service was terminated; released it")),
+        1);
 }
 
 TEST_F(CardSlotWatcherTest, StopForgetsEverythingWithoutCallingOnChange)

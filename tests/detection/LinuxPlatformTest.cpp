@@ -37,14 +37,16 @@ public:
 
     void addDisk(const QString &devicePath, const QString &disk, const QString &number, bool removable)
     {
-        const QString folder = root() + QStringLiteral("/devices/") + devicePath + QStringLiteral("/block/") + disk;
+        const QString folder
+            = root() + QStringLiteral("/devices/") + devicePath + QStringLiteral("/block/") + disk;
         writeFile(folder + QStringLiteral("/removable"), removable ? "1\n" : "0\n");
         link(folder, disk, number);
     }
-    void addPartition(const QString &devicePath, const QString &disk, const QString &partition, const QString &number)
+    void addPartition(
+        const QString &devicePath, const QString &disk, const QString &partition, const QString &number)
     {
-        const QString folder =
-            root() + QStringLiteral("/devices/") + devicePath + QStringLiteral("/block/") + disk + QLatin1Char('/') + partition;
+        const QString folder = root() + QStringLiteral("/devices/") + devicePath + QStringLiteral("/block/")
+            + disk + QLatin1Char('/') + partition;
         writeFile(folder + QStringLiteral("/partition"), "1\n");
         link(folder, partition, number);
     }
@@ -67,17 +69,18 @@ FakeBlockTree &standardTree()
         FakeBlockTree made;
         made.addDisk(QStringLiteral("pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host3/target3:0:0/3:0:0:0"),
                      QStringLiteral("sdb"), QStringLiteral("8:16"), true);
-        made.addPartition(QStringLiteral("pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host3/target3:0:0/3:0:0:0"),
-                          QStringLiteral("sdb"), QStringLiteral("sdb1"), QStringLiteral("8:17"));
-        made.addDisk(QStringLiteral("pci0000:00/0000:00:1e.6/mmc_host/mmc0/mmc0:aaaa"), QStringLiteral("mmcblk0"),
-                     QStringLiteral("179:0"), false);
-        made.addPartition(QStringLiteral("pci0000:00/0000:00:1e.6/mmc_host/mmc0/mmc0:aaaa"), QStringLiteral("mmcblk0"),
-                          QStringLiteral("mmcblk0p1"), QStringLiteral("179:1"));
+        made.addPartition(
+            QStringLiteral("pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host3/target3:0:0/3:0:0:0"),
+            QStringLiteral("sdb"), QStringLiteral("sdb1"), QStringLiteral("8:17"));
+        made.addDisk(QStringLiteral("pci0000:00/0000:00:1e.6/mmc_host/mmc0/mmc0:aaaa"),
+            QStringLiteral("mmcblk0"), QStringLiteral("179:0"), false);
+        made.addPartition(QStringLiteral("pci0000:00/0000:00:1e.6/mmc_host/mmc0/mmc0:aaaa"),
+            QStringLiteral("mmcblk0"), QStringLiteral("mmcblk0p1"), QStringLiteral("179:1"));
         made.addDisk(QStringLiteral("virtual"), QStringLiteral("loop0"), QStringLiteral("7:0"), false);
-        made.addDisk(QStringLiteral("pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0"), QStringLiteral("sda"),
-                     QStringLiteral("8:0"), false);
-        made.addPartition(QStringLiteral("pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0"), QStringLiteral("sda"),
-                          QStringLiteral("sda2"), QStringLiteral("8:2"));
+        made.addDisk(QStringLiteral("pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0"),
+            QStringLiteral("sda"), QStringLiteral("8:0"), false);
+        made.addPartition(QStringLiteral("pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0"),
+            QStringLiteral("sda"), QStringLiteral("sda2"), QStringLiteral("8:2"));
         return made;
     }();
     return tree;
@@ -87,13 +90,15 @@ TEST(LinuxPlatform, MountInfoIsReadWithEscapedNamesUndone)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("mountinfo"));
-    writeFile(path, "22 1 259:2 / / rw,relatime - ext4 /dev/nvme0n1p2 rw\n"
-                    "97 22 0:52 / /media/me/EOS\\040DIGITAL rw,nosuid,nodev - fuseblk /dev/loop0 rw,user_id=0\n"
-                    "98 22 179:1 / /media/me/odd\\012name rw - vfat /dev/mmcblk0p1 rw\n");
+    writeFile(path,
+        "22 1 259:2 / / rw,relatime - ext4 /dev/nvme0n1p2 rw\n"
+        "97 22 0:52 / /media/me/EOS\\040DIGITAL rw,nosuid,nodev - fuseblk /dev/loop0 rw,user_id=0\n"
+        "98 22 179:1 / /media/me/odd\\012name rw - vfat /dev/mmcblk0p1 rw\n");
     const QList<MountEntry> entries = LibmountMountTable(path).entries();
     ASSERT_EQ(entries.size(), 3);
-    EXPECT_EQ(entries.at(1), (MountEntry{97, QStringLiteral("/media/me/EOS DIGITAL"), QStringLiteral("fuseblk"),
-                                         QStringLiteral("/dev/loop0"), 0, 52}));
+    EXPECT_EQ(entries.at(1),
+        (MountEntry { 97, QStringLiteral("/media/me/EOS DIGITAL"), QStringLiteral("fuseblk"),
+            QStringLiteral("/dev/loop0"), 0, 52 }));
     EXPECT_EQ(entries.at(2).mountPoint, QStringLiteral("/media/me/odd\nname"));
     EXPECT_EQ(entries.at(2).major, 179u);
     EXPECT_TRUE(LibmountMountTable(dir.filePath(QStringLiteral("missing"))).entries().isEmpty());
@@ -101,7 +106,9 @@ TEST(LinuxPlatform, MountInfoIsReadWithEscapedNamesUndone)
 
 TEST(LinuxPlatform, TableComparisonTellsMountsFromUnmounts)
 {
-    const auto entry = [](int id, const char *point) { return MountEntry{id, QString::fromUtf8(point), {}, {}, 0, 0}; };
+    const auto entry = [](int id, const char *point) {
+        return MountEntry { id, QString::fromUtf8(point), {}, {}, 0, 0 };
+    };
     const QList<MountEntry> before = {entry(1, "/"), entry(5, "/media/me/A"), entry(6, "/media/me/B")};
     const QList<MountEntry> after = {entry(1, "/"), entry(7, "/media/me/B"), entry(8, "/media/me/C")};
     const LibmountMountTable::Changes changes = LibmountMountTable::compare(before, after);
@@ -124,8 +131,8 @@ TEST(LinuxPlatform, KernelMountTableReportsRealMountsAndUnmounts)
     if (::mount("mirvale-test", native.constData(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "mounting needs privileges this run does not have";
     // Never leave the mount behind, even when an assertion below fails.
-    const std::unique_ptr<const char, void (*)(const char *)> detach(native.constData(),
-                                                                     [](const char *target) { ::umount2(target, MNT_DETACH); });
+    const std::unique_ptr<const char, void (*)(const char *)> detach(
+        native.constData(), [](const char *target) { ::umount2(target, MNT_DETACH); });
     ASSERT_TRUE(pollUntil([&] { return mounted.contains(point); }));
     ASSERT_EQ(::umount(native.constData()), 0);
     ASSERT_TRUE(pollUntil([&] { return unmounted.contains(point); }));
@@ -227,7 +234,8 @@ TEST(LinuxPlatform, FileSystemNamesAndKinds)
     EXPECT_EQ(LinuxVolumeInspector::volumeKind(QStringLiteral("vfat")), QStringLiteral("msdos"));
     EXPECT_EQ(LinuxVolumeInspector::volumeKind(QStringLiteral("exfat")), QStringLiteral("exfat"));
     EXPECT_EQ(UdevProperties::decode(QStringLiteral("A\\x20B\\x2fC\\xzz")), QStringLiteral("A B/C\\xzz"));
-    EXPECT_EQ(UdevProperties::decode(QStringLiteral("\\xc3\\xa9t\\xc3\\xa9")), QStringLiteral("\u00e9t\u00e9"));
+    EXPECT_EQ(
+        UdevProperties::decode(QStringLiteral("\\xc3\\xa9t\\xc3\\xa9")), QStringLiteral("\u00e9t\u00e9"));
 }
 
 TEST(LinuxPlatform, UDisksObjectsBecomeDiskDescriptions)
@@ -248,16 +256,17 @@ TEST(LinuxPlatform, UDisksObjectsBecomeDiskDescriptions)
     objects[root + QStringLiteral("drives/SSD")][QStringLiteral("org.freedesktop.UDisks2.Drive")] = {
         {QStringLiteral("ConnectionBus"), QString()}, {QStringLiteral("MediaRemovable"), false}};
     auto &sd = objects[root + QStringLiteral("block_devices/mmcblk0p1")];
-    sd[QStringLiteral("org.freedesktop.UDisks2.Block")] = block("/dev/mmcblk0p1", "/org/freedesktop/UDisks2/drives/SD", "vfat", "EOS_DIGITAL");
+    sd[QStringLiteral("org.freedesktop.UDisks2.Block")]
+        = block("/dev/mmcblk0p1", "/org/freedesktop/UDisks2/drives/SD", "vfat", "EOS_DIGITAL");
     sd[QStringLiteral("org.freedesktop.UDisks2.Partition")] = {};
-    sd[QStringLiteral("org.freedesktop.UDisks2.Filesystem")] = {
-        {QStringLiteral("MountPoints"), QVariant::fromValue(QList<QByteArray>{QByteArray("/media/me/EOS_DIGITAL") + '\0'})}};
+    sd[QStringLiteral("org.freedesktop.UDisks2.Filesystem")] = { { QStringLiteral("MountPoints"),
+        QVariant::fromValue(QList<QByteArray> { QByteArray("/media/me/EOS_DIGITAL") + '\0' }) } };
     auto &loop = objects[root + QStringLiteral("block_devices/loop0")];
     loop[QStringLiteral("org.freedesktop.UDisks2.Block")] = block("/dev/loop0", "/", "exfat", "CARD");
     loop[QStringLiteral("org.freedesktop.UDisks2.Loop")] = {};
     loop[QStringLiteral("org.freedesktop.UDisks2.Filesystem")] = {};
-    objects[root + QStringLiteral("block_devices/nvme0n1p2")][QStringLiteral("org.freedesktop.UDisks2.Block")] =
-        block("/dev/nvme0n1p2", "/org/freedesktop/UDisks2/drives/SSD", "ext4", "");
+    objects[root + QStringLiteral("block_devices/nvme0n1p2")][QStringLiteral("org.freedesktop.UDisks2.Block")]
+        = block("/dev/nvme0n1p2", "/org/freedesktop/UDisks2/drives/SSD", "ext4", "");
 
     const auto card = UDisksSession::describe(objects, root + QStringLiteral("block_devices/mmcblk0p1"));
     ASSERT_TRUE(card);

@@ -42,14 +42,15 @@ protected:
         VolumeWatcher::Services services;
         services.mountTable = mountTable;
         services.volumeValues = volumes;
-        services.makeDescriptionSession = [volumes = volumes] { return std::make_unique<FakeVolumes::Lookup>(volumes); };
+        services.makeDescriptionSession
+            = [volumes = volumes] { return std::make_unique<FakeVolumes::Lookup>(volumes); };
         services.makeDiskSession = [session = session]() -> std::unique_ptr<DiskSession> {
             return std::make_unique<FakeDiskSession>(session);
         };
         services.sysfsRoot = sysfs.path();
         services.slotEvents = std::make_unique<FakeDeviceEvents>(slotEvents);
-        watcher = std::make_unique<VolumeWatcher>([this](const MountedCard &card) { ready.append(card); }, logger,
-                                                  std::move(services), limits);
+        watcher = std::make_unique<VolumeWatcher>(
+            [this](const MountedCard &card) { ready.append(card); }, logger, std::move(services), limits);
     }
 
     void startWatcher(VolumeWatcher::Limits limits = shortLimits())
@@ -90,7 +91,8 @@ TEST_F(VolumeWatcherTest, SettledCardReachesOnMountOnceWithItsValues)
 {
     startWatcher();
     int changed = 0;
-    QObject::connect(watcher.get(), &VolumeWatcher::mountedCardsChanged, watcher.get(), [&changed] { ++changed; });
+    QObject::connect(
+        watcher.get(), &VolumeWatcher::mountedCardsChanged, watcher.get(), [&changed] { ++changed; });
     mountCard();
 
     ASSERT_TRUE(pollUntil([&] { return ready.size() == 1; }));
@@ -144,7 +146,8 @@ TEST_F(VolumeWatcherTest, CardUnmountedWhileItsSettledReadRunsIsDropped)
     ASSERT_TRUE(pollUntil([&] { return volumes->readsWaiting() > 0; })); // the settled read is held
     mountTable->unmount(kCard);
     volumes->openGate();
-    ASSERT_TRUE(waitForLog(QStringLiteral("[INFO] ") + kCard + QStringLiteral(" went away before it settled, ignoring")));
+    ASSERT_TRUE(waitForLog(
+        QStringLiteral("[INFO] ") + kCard + QStringLiteral(" went away before it settled, ignoring")));
     drainProbeQueue();
     EXPECT_TRUE(ready.isEmpty());
 }
@@ -154,9 +157,10 @@ TEST_F(VolumeWatcherTest, HiddenAndOutsidePathsAreIgnoredSilently)
     startWatcher();
     const int readsBefore = volumes->readCount();
     logger.clear();
-    for (const QString &path : {QStringLiteral("/media/me/.hidden"), QStringLiteral("/media/me/com.apple.TimeMachine"),
-                                QStringLiteral("/mnt/card"), QStringLiteral("/run/media/me/.Trash-0/x"),
-                                QStringLiteral("/media/me/../../etc"), QStringLiteral("/media/")}) {
+    for (const QString &path :
+        { QStringLiteral("/media/me/.hidden"), QStringLiteral("/media/me/com.apple.TimeMachine"),
+            QStringLiteral("/mnt/card"), QStringLiteral("/run/media/me/.Trash-0/x"),
+            QStringLiteral("/media/me/../../etc"), QStringLiteral("/media/") }) {
         volumes->addCard(path, QStringLiteral("X"));
         mountTable->notifyMount(path);
     }
@@ -186,13 +190,22 @@ TEST_F(VolumeWatcherTest, UserVisibleMountPaths)
         const char *path;
         bool visible;
     } rows[] = {
-        {"/media/me/EOS_DIGITAL", true},     {"/run/media/me/NIKON D850", true},  {"/Volumes/Untitled", true},
-        {"/media/EOS", true},                {"/media/me/.hidden", false},        {"/media/me/com.apple.x", false},
-        {"/media/me/a/.b", false},           {"/media/me/..", false},             {"/media/", false},
-        {"/mnt/card", false},                {"/mediaX/card", false},             {"/home/me/media/card", false},
+        { "/media/me/EOS_DIGITAL", true },
+        { "/run/media/me/NIKON D850", true },
+        { "/Volumes/Untitled", true },
+        { "/media/EOS", true },
+        { "/media/me/.hidden", false },
+        { "/media/me/com.apple.x", false },
+        { "/media/me/a/.b", false },
+        { "/media/me/..", false },
+        { "/media/", false },
+        { "/mnt/card", false },
+        { "/mediaX/card", false },
+        { "/home/me/media/card", false },
     };
     for (const auto &row : rows)
-        EXPECT_EQ(VolumeWatcher::isUserVisibleMountPath(QString::fromUtf8(row.path)), row.visible) << row.path;
+        EXPECT_EQ(VolumeWatcher::isUserVisibleMountPath(QString::fromUtf8(row.path)), row.visible)
+            << row.path;
 }
 
 TEST_F(VolumeWatcherTest, ProbeDecidesByLocalityMediaAndImageKind)
@@ -204,16 +217,20 @@ TEST_F(VolumeWatcherTest, ProbeDecidesByLocalityMediaAndImageKind)
         const char *kind;
         CardProber::CardProbe expected;
     } rows[] = {
-        {"exFAT disk image", true, false, true, "Virtual Interface", "exfat", CardProber::CardProbe::card},
-        {"FAT disk image", true, false, true, "Virtual Interface", "MSDOS", CardProber::CardProbe::card},
-        {"ext4 disk image", true, false, true, "Virtual Interface", "ext4", CardProber::CardProbe::notACard},
-        {"image of unknown kind", true, false, true, "Virtual Interface", "", CardProber::CardProbe::notACard},
-        {"ext4 on a USB reader", true, true, true, "USB", "ext4", CardProber::CardProbe::card},
-        {"SD card, no description", true, true, false, nullptr, "", CardProber::CardProbe::card},
-        {"network share, ejectable", false, false, true, nullptr, "", CardProber::CardProbe::notACard},
-        {"locality not reported", std::nullopt, true, true, "USB", "exfat", CardProber::CardProbe::notACard},
-        {"fixed internal disk", true, false, false, "SATA", "exfat", CardProber::CardProbe::notACard},
-        {"media not reported", true, std::nullopt, std::nullopt, "USB", "exfat", CardProber::CardProbe::notACard},
+        { "exFAT disk image", true, false, true, "Virtual Interface", "exfat", CardProber::CardProbe::card },
+        { "FAT disk image", true, false, true, "Virtual Interface", "MSDOS", CardProber::CardProbe::card },
+        { "ext4 disk image", true, false, true, "Virtual Interface", "ext4",
+            CardProber::CardProbe::notACard },
+        { "image of unknown kind", true, false, true, "Virtual Interface", "",
+            CardProber::CardProbe::notACard },
+        { "ext4 on a USB reader", true, true, true, "USB", "ext4", CardProber::CardProbe::card },
+        { "SD card, no description", true, true, false, nullptr, "", CardProber::CardProbe::card },
+        { "network share, ejectable", false, false, true, nullptr, "", CardProber::CardProbe::notACard },
+        { "locality not reported", std::nullopt, true, true, "USB", "exfat",
+            CardProber::CardProbe::notACard },
+        { "fixed internal disk", true, false, false, "SATA", "exfat", CardProber::CardProbe::notACard },
+        { "media not reported", true, std::nullopt, std::nullopt, "USB", "exfat",
+            CardProber::CardProbe::notACard },
     };
     for (const auto &row : rows) {
         const QString path = QStringLiteral("/media/me/V");
@@ -229,12 +246,14 @@ TEST_F(VolumeWatcherTest, ProbeDecidesByLocalityMediaAndImageKind)
             description.volumeKind = QString::fromUtf8(row.kind);
             fakes->setDescription(path, description);
         }
-        CardProber prober(mountTable, fakes, [fakes] { return std::make_unique<FakeVolumes::Lookup>(fakes); });
+        CardProber prober(
+            mountTable, fakes, [fakes] { return std::make_unique<FakeVolumes::Lookup>(fakes); });
         EXPECT_EQ(prober.probeCard(QUrl::fromLocalFile(path)), row.expected) << row.what;
     }
     auto fakes = std::make_shared<FakeVolumes>();
     CardProber prober(mountTable, fakes, {});
-    EXPECT_EQ(prober.probeCard(QUrl::fromLocalFile(QStringLiteral("/media/me/gone"))), CardProber::CardProbe::unreadable);
+    EXPECT_EQ(prober.probeCard(QUrl::fromLocalFile(QStringLiteral("/media/me/gone"))),
+        CardProber::CardProbe::unreadable);
 }
 
 TEST_F(VolumeWatcherTest, ExtImageAndNetworkVolumeAreLoggedAndSkipped)
@@ -242,15 +261,19 @@ TEST_F(VolumeWatcherTest, ExtImageAndNetworkVolumeAreLoggedAndSkipped)
     startWatcher();
     volumes->addCard(QStringLiteral("/media/me/LINUXIMG"), QStringLiteral("LINUXIMG"), QStringLiteral("ext4"),
                      QStringLiteral("Virtual Interface"));
-    mountTable->mount(QStringLiteral("/media/me/LINUXIMG"), QStringLiteral("ext4"), QStringLiteral("/dev/loop3"));
+    mountTable->mount(
+        QStringLiteral("/media/me/LINUXIMG"), QStringLiteral("ext4"), QStringLiteral("/dev/loop3"));
     VolumeValues share;
     share.isLocal = false;
     share.isEjectable = true;
     volumes->setValues(QStringLiteral("/media/me/share"), share);
-    mountTable->mount(QStringLiteral("/media/me/share"), QStringLiteral("cifs"), QStringLiteral("//nas/photos"));
+    mountTable->mount(
+        QStringLiteral("/media/me/share"), QStringLiteral("cifs"), QStringLiteral("//nas/photos"));
 
-    ASSERT_TRUE(waitForLog(QStringLiteral("[INFO] Mounted /media/me/LINUXIMG but it is not a removable card, ignoring")));
-    ASSERT_TRUE(waitForLog(QStringLiteral("[INFO] Mounted /media/me/share but it is not a removable card, ignoring")));
+    ASSERT_TRUE(waitForLog(
+        QStringLiteral("[INFO] Mounted /media/me/LINUXIMG but it is not a removable card, ignoring")));
+    ASSERT_TRUE(waitForLog(
+        QStringLiteral("[INFO] Mounted /media/me/share but it is not a removable card, ignoring")));
     processEventsFor(150ms);
     EXPECT_TRUE(ready.isEmpty());
     EXPECT_TRUE(watcher->mountedCards().isEmpty());
@@ -263,7 +286,7 @@ TEST_F(VolumeWatcherTest, UnreadableFirstProbeLetsTheNextEventThrough)
     volumes->setUnreadable(kCard, true);
     mountTable->mount(kCard);
     ASSERT_TRUE(waitForLog(QStringLiteral("[WARN] ") + kCard
-                           + QStringLiteral(" could not be read when it mounted; will handle the next mount event for it")));
+        + QStringLiteral(" could not be read when it mounted; will handle the next mount event for it")));
 
     volumes->setUnreadable(kCard, false);
     mountTable->notifyMount(kCard); // well inside the debounce window
@@ -277,7 +300,8 @@ TEST_F(VolumeWatcherTest, CardUnreadableAfterSettlingIsDroppedAndForgotten)
     mountCard();
     ASSERT_TRUE(waitForLog(QStringLiteral("[INFO] Card mounted: ") + kCard + QStringLiteral(", settling")));
     volumes->setUnreadable(kCard, true);
-    ASSERT_TRUE(waitForLog(QStringLiteral("[WARN] ") + kCard + QStringLiteral(" is no longer readable after settling, ignoring")));
+    ASSERT_TRUE(waitForLog(QStringLiteral("[WARN] ") + kCard
+        + QStringLiteral(" is no longer readable after settling, ignoring")));
     volumes->setUnreadable(kCard, false);
     mountTable->notifyMount(kCard);
     ASSERT_TRUE(pollUntil([&] { return ready.size() == 1; }));
@@ -346,7 +370,8 @@ TEST_F(VolumeWatcherTest, ScanListsOnlyCardsSortedAndTopmostMounts)
     VolumeValues unnamed;
     unnamed.isLocal = unnamed.isRemovable = unnamed.isEjectable = true;
     volumes->setValues(QStringLiteral("/run/media/me/NONAME"), unnamed);
-    for (const char *path : {"/media/me/card 10", "/media/me/Card 2", "/run/media/me/NONAME", "/home", "/media/me/Card 2"})
+    for (const char *path :
+        { "/media/me/card 10", "/media/me/Card 2", "/run/media/me/NONAME", "/home", "/media/me/Card 2" })
         mountTable->addEntry(QString::fromUtf8(path));
     startWatcher();
 

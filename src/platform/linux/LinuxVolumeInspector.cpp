@@ -116,7 +116,8 @@ std::optional<DiskDescription> LinuxVolumeInspector::describeVolume(const QStrin
     const std::optional<SysfsBlockDevices::Device> device = deviceFor(*entry);
     if (!device)
         return std::nullopt;
-    const QHash<QString, QString> properties = m_properties ? m_properties(device->name) : QHash<QString, QString>();
+    const QHash<QString, QString> properties
+        = m_properties ? m_properties(device->name) : QHash<QString, QString>();
     QString fsType = properties.value(QStringLiteral("ID_FS_TYPE"));
     if (fsType.isEmpty() && !entry->fsType.startsWith(QLatin1String("fuse")))
         fsType = entry->fsType;

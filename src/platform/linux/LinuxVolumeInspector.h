@@ -13,8 +13,9 @@
 class LinuxVolumeInspector final : public VolumeValueReader, public DiskDescriptionLookup
 {
 public:
-    LinuxVolumeInspector(std::shared_ptr<const MountTable> mountTable, QString sysfsRoot = QStringLiteral("/sys"),
-                         UdevProperties::Lookup properties = &UdevProperties::forBlockDevice);
+    LinuxVolumeInspector(std::shared_ptr<const MountTable> mountTable,
+        QString sysfsRoot = QStringLiteral("/sys"),
+        UdevProperties::Lookup properties = &UdevProperties::forBlockDevice);
 
     std::optional<VolumeValues> read(const QString &mountPath) const override;
     std::optional<qint64> availableBytes(const QString &mountPath) const override;

@@ -77,7 +77,8 @@ std::optional<SysfsBlockDevices::Device> SysfsBlockDevices::fromFolder(const QSt
     const QStringList components = canonicalFolder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     if (device.wholeName.startsWith(QLatin1String("loop")))
         device.bus = Bus::loop;
-    else if (components.contains(QLatin1String("mmc_host")) || device.wholeName.startsWith(QLatin1String("mmcblk")))
+    else if (components.contains(QLatin1String("mmc_host"))
+        || device.wholeName.startsWith(QLatin1String("mmcblk")))
         device.bus = Bus::mmc;
     else if (std::any_of(components.cbegin(), components.cend(),
                          [](const QString &part) { return part.startsWith(QLatin1String("usb")); }))

@@ -101,9 +101,12 @@ bool UDisksSession::start(Callbacks callbacks)
                          SLOT(onInterfacesRemoved(QDBusMessage)));
     m_connection.connect(kService, QString(), kProperties, QStringLiteral("PropertiesChanged"), this,
                          SLOT(onPropertiesChanged(QDBusMessage)));
-    m_serviceWatcher = new QDBusServiceWatcher(kService, m_connection, QDBusServiceWatcher::WatchForOwnerChange, this);
-    connect(m_serviceWatcher, &QDBusServiceWatcher::serviceRegistered, this, &UDisksSession::fetchManagedObjects);
-    connect(m_serviceWatcher, &QDBusServiceWatcher::serviceUnregistered, this, &UDisksSession::serviceVanished);
+    m_serviceWatcher
+        = new QDBusServiceWatcher(kService, m_connection, QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(
+        m_serviceWatcher, &QDBusServiceWatcher::serviceRegistered, this, &UDisksSession::fetchManagedObjects);
+    connect(
+        m_serviceWatcher, &QDBusServiceWatcher::serviceUnregistered, this, &UDisksSession::serviceVanished);
     fetchManagedObjects();
     return true;
 }
@@ -180,11 +183,12 @@ void UDisksSession::fetchManagedObjects()
     const QDBusMessage call = QDBusMessage::createMethodCall(kService, kRoot, kObjectManager,
                                                              QStringLiteral("GetManagedObjects"));
     auto *watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, generation](QDBusPendingCallWatcher *done) {
-        done->deleteLater();
-        if (generation == m_fetchGeneration && m_started)
-            managedObjectsArrived(done);
-    });
+    connect(
+        watcher, &QDBusPendingCallWatcher::finished, this, [this, generation](QDBusPendingCallWatcher *done) {
+            done->deleteLater();
+            if (generation == m_fetchGeneration && m_started)
+                managedObjectsArrived(done);
+        });
 }
 
 void UDisksSession::managedObjectsArrived(QDBusPendingCallWatcher *call)
@@ -297,8 +301,9 @@ std::optional<DiskDescription> UDisksSession::describe(const ObjectMap &objects,
     const bool isLoop = interfaces.contains(kLoop);
 
     DiskDescription description;
-    description.bsdName = QFileInfo(QString::fromLocal8Bit(stripNul(block.value(QStringLiteral("Device")).toByteArray())))
-                              .fileName();
+    description.bsdName
+        = QFileInfo(QString::fromLocal8Bit(stripNul(block.value(QStringLiteral("Device")).toByteArray())))
+              .fileName();
     // udisks2 lists every loop device, attached or not; only an attached image is a disk.
     if (description.bsdName.isEmpty() || (isLoop && block.value(QStringLiteral("Size")).toULongLong() == 0))
         return std::nullopt;
@@ -317,10 +322,12 @@ std::optional<DiskDescription> UDisksSession::describe(const ObjectMap &objects,
         description.deviceProtocol = QStringLiteral("USB");
 
     description.volumeName = block.value(QStringLiteral("IdLabel")).toString();
-    description.volumeKind = LinuxVolumeInspector::volumeKind(block.value(QStringLiteral("IdType")).toString());
+    description.volumeKind
+        = LinuxVolumeInspector::volumeKind(block.value(QStringLiteral("IdType")).toString());
     description.isMountable = interfaces.contains(kFilesystem);
     if (description.isMountable) {
-        const QList<QByteArray> mountPoints = byteArrays(interfaces.value(kFilesystem).value(QStringLiteral("MountPoints")));
+        const QList<QByteArray> mountPoints
+            = byteArrays(interfaces.value(kFilesystem).value(QStringLiteral("MountPoints")));
         if (!mountPoints.isEmpty())
             description.volumePath = QString::fromLocal8Bit(stripNul(mountPoints.first()));
     }

@@ -36,7 +36,9 @@ bool UdevDeviceEventSource::start(Callback onEvent)
     bool ok = m_monitor != nullptr;
     for (const QString &subsystem : m_subsystems) {
         if (ok)
-            ok = udev_monitor_filter_add_match_subsystem_devtype(m_monitor, subsystem.toUtf8().constData(), nullptr) >= 0;
+            ok = udev_monitor_filter_add_match_subsystem_devtype(
+                     m_monitor, subsystem.toUtf8().constData(), nullptr)
+                >= 0;
     }
     ok = ok && udev_monitor_enable_receiving(m_monitor) >= 0;
     const int fd = ok ? udev_monitor_get_fd(m_monitor) : -1;
