@@ -1,0 +1,132 @@
+#include "detection/CardProber.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+const QLatin1String kVirtualInterface("Virtual Interface");
+
+} // namespace
+
+CardProber::CardProber(std::shared_ptr<const MountTable> mountTable,
+                       std::shared_ptr<const VolumeValueReader> volumeValues,
+                       DescriptionSessionFactory makeDescriptionSession)
+    : m_mountTable(std::move(mountTable))
+    , m_volumeValues(std::move(volumeValues))
+    , m_makeDescriptionSession(std::move(makeDescriptionSession))
+{
+}
+
+bool CardProber::isUserVisibleMountPath(const QString &path)
+{
+    static const QLatin1String roots[] = {QLatin1String("/run/media/"), QLatin1String("/media/"),
+                                          QLatin1String("/Volumes/")};
+    for (const QLatin1String &root : roots) {
+        if (!path.startsWith(root))
+            continue;
+        const QStringList components = path.mid(root.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        if (components.isEmpty())
+            return false;
+        return std::none_of(components.cbegin(), components.cend(), [](const QString &component) {
+            return component.startsWith(QLatin1Char('.'))
+                || component.startsWith(QLatin1String("com.apple."));
+        });
+    }
+    return false;
+}
+
+QString CardProber::standardizedPath(const QUrl &url)
+{
+    const QString path = url.toLocalFile();
+    return path.isEmpty() ? path : QDir::cleanPath(path);
+}
+
+CardProber::CardProbe CardProber::probeCard(const QUrl &url)
+{
+    const QString path = url.toLocalFile();
+    if (!isUserVisibleMountPath(path))
+        return CardProbe::notACard;
+    const std::optional<VolumeValues> values = m_volumeValues->read(path);
+    if (!values)
+        return CardProbe::unreadable;
+    if (!values->isLocal.value_or(false))
+        return CardProbe::notACard;
+    if (!values->isRemovable.value_or(false) && !values->isEjectable.value_or(false))
+        return CardProbe::notACard;
+
+    const std::optional<DiskDescription> description = describe(path);
+    if (description && description->deviceProtocol == kVirtualInterface) {
+        const QString kind = description->volumeKind.toLower();
+        return kind == QLatin1String("msdos") || kind == QLatin1String("exfat") ? CardProbe::card
+                                                                                : CardProbe::notACard;
+    }
+    return CardProbe::card;
+}
+
+std::optional<MountedCard> CardProber::makeCard(const QUrl &url)
+{
+    if (probeCard(url) != CardProbe::card)
+        return std::nullopt;
+    const std::optional<VolumeValues> values = m_volumeValues->read(url.toLocalFile());
+    if (!values)
+        return std::nullopt;
+    return cardFromValues(url, *values);
+}
+
+std::optional<MountedCard> CardProber::cardFromValues(const QUrl &url, const VolumeValues &values) const
+{
+    MountedCard card;
+    card.url = url;
+    card.name = values.name.isEmpty() ? QFileInfo(standardizedPath(url)).fileName() : values.name;
+    card.isRemovable = values.isRemovable.value_or(false);
+    card.isEjectable = values.isEjectable.value_or(false);
+    card.freeBytes = values.availableBytes;
+    return card;
+}
+
+CardProber::Scan CardProber::scanExistingCards()
+{
+    Scan scan;
+    QSet<QString> seen;
+    const QList<MountEntry> entries = m_mountTable->entries();
+    // Later entries hide earlier ones at the same point, so walk the table backwards.
+    for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry) {
+        if (seen.contains(entry->mountPoint))
+            continue;
+        seen.insert(entry->mountPoint);
+        if (std::optional<MountedCard> card = makeCard(QUrl::fromLocalFile(entry->mountPoint)))
+            scan.cards.append(*card);
+    }
+    std::sort(scan.cards.begin(), scan.cards.end(), &MountedCard::isOrderedBefore);
+    for (const MountedCard &card : std::as_const(scan.cards)) {
+        const QString name = bsdNameForVolume(card.url.toLocalFile());
+        if (!name.isEmpty())
+            scan.bsdNamesByKey.insert(standardizedPath(card.url), name);
+    }
+    return scan;
+}
+
+std::optional<qint64> CardProber::freeBytes(const QUrl &url) const
+{
+    return m_volumeValues->availableBytes(url.toLocalFile());
+}
+
+QString CardProber::bsdNameForVolume(const QString &mountPath)
+{
+    const std::optional<DiskDescription> description = describe(mountPath);
+    return description ? description->bsdName : QString();
+}
+
+std::optional<DiskDescription> CardProber::describe(const QString &mountPath)
+{
+    std::lock_guard lock(m_descriptionSessionLock);
+    if (!m_descriptionSession && m_makeDescriptionSession)
+        m_descriptionSession = m_makeDescriptionSession();
+    if (!m_descriptionSession)
+        return std::nullopt;
+    return m_descriptionSession->describeVolume(mountPath);
+}

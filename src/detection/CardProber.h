@@ -1,0 +1,60 @@
+#pragma once
+
+#include "detection/MountedCard.h"
+#include "platform/DiskDescriptionLookup.h"
+#include "platform/MountTable.h"
+#include "platform/VolumeValueReader.h"
+
+#include <QHash>
+#include <QList>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+/// Decides whether a mounted volume is a memory card and reads the card's values. Safe from
+/// any thread; the volume watcher runs it on its probe queue, never on the main thread.
+class CardProber
+{
+public:
+    enum class CardProbe { card, notACard, unreadable };
+
+    using DescriptionSessionFactory = std::function<std::unique_ptr<DiskDescriptionLookup>()>;
+
+    struct Scan {
+        QList<MountedCard> cards;                ///< sorted with MountedCard::isOrderedBefore
+        QHash<QString, QString> bsdNamesByKey;   ///< standardized mount path to device name
+    };
+
+    CardProber(std::shared_ptr<const MountTable> mountTable,
+               std::shared_ptr<const VolumeValueReader> volumeValues,
+               DescriptionSessionFactory makeDescriptionSession);
+
+    CardProbe probeCard(const QUrl &url);
+    bool isCard(const QUrl &url) { return probeCard(url) == CardProbe::card; }
+    std::optional<MountedCard> makeCard(const QUrl &url);
+    Scan scanExistingCards();
+    std::optional<qint64> freeBytes(const QUrl &url) const;
+    /// The kernel device name behind a mounted volume; empty when it cannot be found.
+    QString bsdNameForVolume(const QString &mountPath);
+
+    /// True when `path` lies under a root where removable media are mounted for the user
+    /// ("/media/", "/run/media/", "/Volumes/") and no component below the root is hidden.
+    static bool isUserVisibleMountPath(const QString &path);
+    /// The key every map of the watcher uses for a volume: its path with "."/".." resolved.
+    static QString standardizedPath(const QUrl &url);
+
+private:
+    std::optional<MountedCard> cardFromValues(const QUrl &url, const VolumeValues &values) const;
+    std::optional<DiskDescription> describe(const QString &mountPath);
+
+    const std::shared_ptr<const MountTable> m_mountTable;
+    const std::shared_ptr<const VolumeValueReader> m_volumeValues;
+    const DescriptionSessionFactory m_makeDescriptionSession;
+
+    // The lookup session is not thread-safe; the lock serialises every use of it.
+    std::mutex m_descriptionSessionLock;
+    std::unique_ptr<DiskDescriptionLookup> m_descriptionSession;
+};

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "detection/CardProber.h"
+#include "detection/CardSlotWatcher.h"
+#include "detection/DetectedCard.h"
+#include "detection/VolumeWatching.h"
+#include "platform/DeviceEventSource.h"
+#include "platform/DiskSession.h"
+#include "support/Logger.h"
+#include "support/SerialQueue.h"
+#include "support/WorkItem.h"
+
+#include <QHash>
+#include <QObject>
+
+#include <chrono>
+#include <memory>
+#include <mutex>
+
+/// The single source of truth about memory cards: watches mounts and disks, decides which
+/// newly mounted volumes are cards, lets them settle and hands each ready card to `onMount`.
+class VolumeWatcher final : public QObject, public VolumeWatching
+{
+    Q_OBJECT
+public:
+    using CardProbe = CardProber::CardProbe;
+    using Clock = std::chrono::steady_clock;
+
+    struct Limits {
+        /// A repeat mount event for the same path inside this window is ignored.
+        static constexpr std::chrono::milliseconds kDebounceInterval{30'000};
+        /// How long a card is left alone after mounting before it is read again.
+        static constexpr std::chrono::milliseconds kSettleDelay{2'000};
+        /// How long debounce entries are remembered at most.
+        static constexpr std::chrono::milliseconds kDebounceMemory{300'000};
+
+        std::chrono::milliseconds debounceInterval = kDebounceInterval;
+        std::chrono::milliseconds settleDelay = kSettleDelay;
+        std::chrono::milliseconds debounceMemory = kDebounceMemory;
+    };
+
+    struct Services {
+        std::shared_ptr<MountTable> mountTable;
+        std::shared_ptr<const VolumeValueReader> volumeValues;
+        /// Makes the lookup session on first use, on the probe queue.
+        CardProber::DescriptionSessionFactory makeDescriptionSession;
+        /// Makes the disk service session on each start; may be empty.
+        std::function<std::unique_ptr<DiskSession>()> makeDiskSession;
+        /// The sysfs root the slot watcher reads ("/sys") and its device events.
+        QString sysfsRoot = QStringLiteral("/sys");
+        std::unique_ptr<DeviceEventSource> slotEvents;
+    };
+
+    VolumeWatcher(MountCallback onMount, Logger &logger, Services services);
+    VolumeWatcher(MountCallback onMount, Logger &logger, Services services, Limits limits);
+    ~VolumeWatcher() override;
+
+    void start() override;
+    void stop();
+    void scanExistingAsync(ScanCallback completion) override;
+    void noteHandledAtLaunch(const QList<MountedCard> &cards) override;
+    void makeCardAsync(const QUrl &url, std::function<void(const std::optional<MountedCard> &)> completion);
+
+    const QList<MountedCard> &mountedCards() const { return m_mountedCards; }
+    const QList<DetectedCard> &detectedCards() const { return m_detectedCards; }
+    /// Every disk the disk session reported and that has not disappeared, by device name.
+    const QHash<QString, DiskDescription> &daDisks() const { return m_daDisks; }
+    bool hasDiskSession() const { return m_daSession != nullptr; }
+    CardSlotWatcher &cardSlotWatcher() { return *m_cardSlotWatcher; }
+
+    static bool isUserVisibleMountPath(const QString &path);
+    static int fileCount(const QString &folder);
+
+signals:
+    /// The mounted-card list or the detected-card list changed.
+    void mountedCardsChanged();
+
+private:
+    struct Stamp {
+        Clock::time_point time;
+        quint64 serial = 0;
+        friend bool operator==(const Stamp &, const Stamp &) = default;
+    };
+    using WeakSelf = std::weak_ptr<VolumeWatcher *>;
+
+    /// What the probe queue shares with the watcher; it outlives the watcher while blocks run.
+    struct ProbeState {
+        ProbeState(std::shared_ptr<const MountTable> mountTable,
+                   std::shared_ptr<const VolumeValueReader> volumeValues,
+                   CardProber::DescriptionSessionFactory makeDescriptionSession);
+        bool isRunning();
+        CardProber prober;
+        std::mutex runningLock;
+        bool runningFlag = false; // guarded by runningLock
+    };
+
+    void handleDidMount(const QString &path);
+    void handleDidUnmount(const QString &path);
+    void handleProbeResult(const QUrl &url, const QString &key, Stamp stamp, CardProbe result);
+    void scheduleSettle(const QUrl &url, const QString &key, Stamp stamp);
+    void settleFired(const QUrl &url, const QString &key, Stamp stamp);
+    void settleRead(const QUrl &url, const QString &key, Stamp stamp, const std::optional<MountedCard> &card);
+    void pruneOldDebounceEntries(Clock::time_point now);
+    void cancelSettle(const QString &key);
+    Stamp makeStamp(Clock::time_point now);
+    bool isCurrentStamp(const QString &key, Stamp stamp) const;
+
+    void startDiskArbitration();
+    void stopDiskArbitration();
+    void diskAppeared(const DiskDescription &disk);
+    void diskDisappeared(const QString &bsdName);
+    void diskDescriptionChanged(const DiskDescription &disk);
+
+    void setNeedsRebuildDetectedCards();
+    void rebuildDetectedCards();
+    void tearDown();
+    void setRunning(bool running);
+
+    static VolumeWatcher *resolve(const WeakSelf &self);
+
+    const MountCallback m_onMount;
+    Logger &m_logger;
+    const Limits m_limits;
+    std::shared_ptr<MountTable> m_mountTable;
+    std::function<std::unique_ptr<DiskSession>()> m_makeDiskSession;
+
+    QList<MountedCard> m_mountedCards;
+    QList<DetectedCard> m_detectedCards;
+    bool m_watchingMounts = false; // stands for the two workspace observers
+    std::unique_ptr<DiskSession> m_daSession;
+    quint64 m_daSessionGeneration = 0; // tells a stale failure report from the current one
+    QHash<QString, DiskDescription> m_daDisks;
+    QHash<QString, Stamp> m_lastMountTimes;
+    quint64 m_nextStampSerial = 1;
+    std::unique_ptr<CardSlotWatcher> m_cardSlotWatcher;
+    QHash<QString, WorkItemPtr> m_settleWork;
+    QHash<QString, QString> m_bsdNamesByMountPath;
+    bool m_needsRebuild = false;
+    bool m_needsFreeSpaceRefresh = false;
+
+    const std::shared_ptr<ProbeState> m_probe;
+    const std::shared_ptr<VolumeWatcher *> m_self;
+    // Declared last: destroyed first, so no queued block outlives the members above.
+    std::unique_ptr<SerialQueue> m_probeQueue;
+};

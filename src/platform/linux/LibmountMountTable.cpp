@@ -1,0 +1,137 @@
+#include "platform/linux/LibmountMountTable.h"
+
+#include "support/MainQueue.h"
+
+#include <QFile>
+#include <QSet>
+#include <QSocketNotifier>
+
+#include <libmount/libmount.h>
+#include <sys/sysmacros.h>
+
+namespace {
+
+QString text(const char *value)
+{
+    return value ? QFile::decodeName(value) : QString();
+}
+
+} // namespace
+
+LibmountMountTable::LibmountMountTable(QString mountInfoPath)
+    : m_mountInfoPath(std::move(mountInfoPath))
+{
+}
+
+LibmountMountTable::~LibmountMountTable()
+{
+    delete m_notifier; // nobody destroys the table from inside its own callback
+    m_notifier = nullptr;
+    stopWatching();
+}
+
+QList<MountEntry> LibmountMountTable::entries() const
+{
+    QList<MountEntry> result;
+    // A table of its own per call, so readers on different threads never share state.
+    libmnt_table *table = mnt_new_table_from_file(QFile::encodeName(m_mountInfoPath).constData());
+    if (!table)
+        return result;
+    libmnt_iter *iterator = mnt_new_iter(MNT_ITER_FORWARD);
+    libmnt_fs *fs = nullptr;
+    while (iterator && mnt_table_next_fs(table, iterator, &fs) == 0) {
+        MountEntry entry;
+        entry.id = mnt_fs_get_id(fs);
+        entry.mountPoint = text(mnt_fs_get_target(fs));
+        entry.fsType = text(mnt_fs_get_fstype(fs));
+        entry.source = text(mnt_fs_get_source(fs));
+        const dev_t device = mnt_fs_get_devno(fs);
+        entry.major = major(device);
+        entry.minor = minor(device);
+        if (!entry.mountPoint.isEmpty())
+            result.append(entry);
+    }
+    mnt_free_iter(iterator);
+    mnt_unref_table(table);
+    return result;
+}
+
+LibmountMountTable::Changes LibmountMountTable::compare(const QList<MountEntry> &before,
+                                                        const QList<MountEntry> &after)
+{
+    QSet<int> beforeIds;
+    QSet<int> afterIds;
+    for (const MountEntry &entry : before)
+        beforeIds.insert(entry.id);
+    for (const MountEntry &entry : after)
+        afterIds.insert(entry.id);
+    Changes changes;
+    for (const MountEntry &entry : before) {
+        if (!afterIds.contains(entry.id))
+            changes.unmounted.append(entry.mountPoint);
+    }
+    for (const MountEntry &entry : after) {
+        if (!beforeIds.contains(entry.id))
+            changes.mounted.append(entry.mountPoint);
+    }
+    return changes;
+}
+
+bool LibmountMountTable::startWatching(Callback onMount, Callback onUnmount)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    stopWatching();
+    m_monitor = mnt_new_monitor();
+    if (!m_monitor)
+        return false;
+    const int fd = mnt_monitor_enable_kernel(m_monitor, 1) == 0 ? mnt_monitor_get_fd(m_monitor) : -1;
+    if (fd < 0) {
+        mnt_unref_monitor(m_monitor);
+        m_monitor = nullptr;
+        return false;
+    }
+    m_onMount = std::move(onMount);
+    m_onUnmount = std::move(onUnmount);
+    m_known = entries();
+    m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
+    QObject::connect(m_notifier, &QSocketNotifier::activated, m_notifier, [this] { tableChanged(); });
+    return true;
+}
+
+void LibmountMountTable::stopWatching()
+{
+    if (m_notifier) {
+        m_notifier->setEnabled(false);
+        QObject::disconnect(m_notifier, nullptr, nullptr, nullptr);
+        m_notifier->deleteLater();
+        m_notifier = nullptr;
+    }
+    if (m_monitor) {
+        mnt_unref_monitor(m_monitor);
+        m_monitor = nullptr;
+    }
+    m_onMount = nullptr;
+    m_onUnmount = nullptr;
+    m_known.clear();
+}
+
+void LibmountMountTable::tableChanged()
+{
+    // Drain every pending change; one reading of the table covers them all.
+    while (m_monitor && mnt_monitor_next_change(m_monitor, nullptr, nullptr) == 0) {
+    }
+    QList<MountEntry> current = entries();
+    const Changes changes = compare(m_known, current);
+    m_known = std::move(current);
+    // Copies: a callback may stop the watching and clear the members.
+    const Callback onUnmount = m_onUnmount;
+    const Callback onMount = m_onMount;
+    for (const QString &path : changes.unmounted) {
+        if (onUnmount && m_monitor)
+            onUnmount(path);
+    }
+    for (const QString &path : changes.mounted) {
+        if (onMount && m_monitor)
+            onMount(path);
+    }
+}

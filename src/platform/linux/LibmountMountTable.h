@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/MountTable.h"
+
+#include <memory>
+
+class QSocketNotifier;
+struct libmnt_monitor;
+
+/// The kernel mount table, read with libmount and watched through its kernel monitor: the
+/// process sleeps until the table changes, then the old and new tables are compared.
+class LibmountMountTable final : public MountTable
+{
+public:
+    /// `mountInfoPath` is read for entries(); watching always follows the process's own table.
+    explicit LibmountMountTable(QString mountInfoPath = QStringLiteral("/proc/self/mountinfo"));
+    ~LibmountMountTable() override;
+
+    QList<MountEntry> entries() const override;
+    bool startWatching(Callback onMount, Callback onUnmount) override;
+    void stopWatching() override;
+
+    struct Changes {
+        QStringList unmounted; ///< mount points, in the old table's order
+        QStringList mounted;   ///< mount points, in the new table's order
+    };
+    /// What happened between two readings: an entry whose mount id is gone was unmounted, an
+    /// entry with a new id was mounted (so a quick remount at one point gives both).
+    static Changes compare(const QList<MountEntry> &before, const QList<MountEntry> &after);
+
+private:
+    void tableChanged();
+
+    const QString m_mountInfoPath;
+    libmnt_monitor *m_monitor = nullptr;
+    QSocketNotifier *m_notifier = nullptr; // deleted later: it may be stopped from its own signal
+    QList<MountEntry> m_known;
+    Callback m_onMount;
+    Callback m_onUnmount;
+};

@@ -1,0 +1,136 @@
+#include "platform/linux/LinuxVolumeInspector.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <sys/statvfs.h>
+
+namespace {
+
+bool isFuseBlock(const QString &fsType)
+{
+    return fsType == QLatin1String("fuseblk") || fsType.startsWith(QLatin1String("fuseblk."));
+}
+
+} // namespace
+
+LinuxVolumeInspector::LinuxVolumeInspector(std::shared_ptr<const MountTable> mountTable, QString sysfsRoot,
+                                           UdevProperties::Lookup properties)
+    : m_mountTable(std::move(mountTable))
+    , m_devices(std::move(sysfsRoot))
+    , m_properties(std::move(properties))
+{
+}
+
+bool LinuxVolumeInspector::isNetworkFileSystem(const QString &fsType)
+{
+    static const QSet<QString> network = {
+        QStringLiteral("nfs"),        QStringLiteral("nfs4"),       QStringLiteral("cifs"),
+        QStringLiteral("smb3"),       QStringLiteral("smbfs"),      QStringLiteral("9p"),
+        QStringLiteral("afs"),        QStringLiteral("ceph"),       QStringLiteral("ncpfs"),
+        QStringLiteral("coda"),       QStringLiteral("davfs"),      QStringLiteral("lustre"),
+        QStringLiteral("glusterfs"),  QStringLiteral("gfs2"),       QStringLiteral("ocfs2"),
+        QStringLiteral("fuse.sshfs"), QStringLiteral("fuse.rclone"), QStringLiteral("fuse.davfs2"),
+        QStringLiteral("fuse.glusterfs"), QStringLiteral("fuse.s3fs"), QStringLiteral("fuse.gvfsd-fuse"),
+        QStringLiteral("sshfs"),      QStringLiteral("virtiofs"),
+    };
+    return network.contains(fsType.toLower());
+}
+
+QString LinuxVolumeInspector::volumeKind(const QString &fsType)
+{
+    const QString lower = fsType.toLower();
+    if (lower == QLatin1String("vfat") || lower == QLatin1String("msdos") || lower == QLatin1String("fat")
+        || lower == QLatin1String("fat32") || lower == QLatin1String("fat16"))
+        return QStringLiteral("msdos");
+    return lower;
+}
+
+std::optional<MountEntry> LinuxVolumeInspector::entryFor(const QString &mountPath) const
+{
+    const QString path = QDir::cleanPath(mountPath);
+    const QList<MountEntry> entries = m_mountTable->entries();
+    // The last entry at a point is the one on top.
+    for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry) {
+        if (entry->mountPoint == path)
+            return *entry;
+    }
+    return std::nullopt;
+}
+
+std::optional<SysfsBlockDevices::Device> LinuxVolumeInspector::deviceFor(const MountEntry &entry) const
+{
+    // FUSE mounts carry an anonymous device number; their source names the real device.
+    if (!isFuseBlock(entry.fsType)) {
+        if (auto device = m_devices.byNumber(entry.major, entry.minor))
+            return device;
+    }
+    if (!entry.source.startsWith(QLatin1String("/dev/")))
+        return std::nullopt;
+    if (auto device = m_devices.byName(QFileInfo(entry.source).fileName()))
+        return device;
+    // "/dev/mapper/name" and "/dev/disk/by-label/..." are links to the kernel name.
+    const QString target = QFileInfo(entry.source).canonicalFilePath();
+    return target.isEmpty() ? std::nullopt : m_devices.byName(QFileInfo(target).fileName());
+}
+
+std::optional<VolumeValues> LinuxVolumeInspector::read(const QString &mountPath) const
+{
+    const std::optional<MountEntry> entry = entryFor(mountPath);
+    if (!entry)
+        return std::nullopt;
+    VolumeValues values;
+    values.isLocal = !isNetworkFileSystem(entry->fsType);
+    if (!*values.isLocal) {
+        // A stale network mount can hang statvfs; a network volume is never a card anyway.
+        values.isRemovable = false;
+        values.isEjectable = false;
+        return values;
+    }
+    const std::optional<SysfsBlockDevices::Device> device = deviceFor(*entry);
+    values.isRemovable = device && device->isRemovable;
+    values.isEjectable = device && device->isEjectable();
+    if (device && m_properties)
+        values.name = UdevProperties::label(m_properties(device->name));
+    values.availableBytes = availableBytes(entry->mountPoint);
+    if (!values.availableBytes)
+        return std::nullopt;
+    return values;
+}
+
+std::optional<qint64> LinuxVolumeInspector::availableBytes(const QString &mountPath) const
+{
+    struct statvfs info {};
+    if (::statvfs(QFile::encodeName(mountPath).constData(), &info) != 0)
+        return std::nullopt;
+    return qint64(info.f_bavail) * qint64(info.f_frsize);
+}
+
+std::optional<DiskDescription> LinuxVolumeInspector::describeVolume(const QString &mountPath)
+{
+    const std::optional<MountEntry> entry = entryFor(mountPath);
+    if (!entry || isNetworkFileSystem(entry->fsType))
+        return std::nullopt;
+    const std::optional<SysfsBlockDevices::Device> device = deviceFor(*entry);
+    if (!device)
+        return std::nullopt;
+    const QHash<QString, QString> properties
+        = m_properties ? m_properties(device->name) : QHash<QString, QString>();
+    QString fsType = properties.value(QStringLiteral("ID_FS_TYPE"));
+    if (fsType.isEmpty() && !entry->fsType.startsWith(QLatin1String("fuse")))
+        fsType = entry->fsType;
+
+    DiskDescription description;
+    description.bsdName = device->name;
+    description.volumePath = entry->mountPoint;
+    description.volumeName = UdevProperties::label(properties);
+    description.deviceProtocol = device->deviceProtocol();
+    description.volumeKind = volumeKind(fsType);
+    description.isMountable = true;
+    description.isRemovable = device->isRemovable;
+    description.isEjectable = device->isEjectable();
+    description.isWhole = !device->isPartition;
+    return description;
+}

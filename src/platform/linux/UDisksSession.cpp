@@ -1,0 +1,336 @@
+#include "platform/linux/UDisksSession.h"
+
+#include "platform/linux/LinuxVolumeInspector.h"
+
+#include <QDBusArgument>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
+#include <QFileInfo>
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.UDisks2");
+const QString kRoot = QStringLiteral("/org/freedesktop/UDisks2");
+const QString kObjectManager = QStringLiteral("org.freedesktop.DBus.ObjectManager");
+const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString kBlock = QStringLiteral("org.freedesktop.UDisks2.Block");
+const QString kDrive = QStringLiteral("org.freedesktop.UDisks2.Drive");
+const QString kFilesystem = QStringLiteral("org.freedesktop.UDisks2.Filesystem");
+const QString kPartition = QStringLiteral("org.freedesktop.UDisks2.Partition");
+const QString kLoop = QStringLiteral("org.freedesktop.UDisks2.Loop");
+
+using DBusInterfaceMap = QMap<QString, QVariantMap>;
+using DBusObjectMap = QMap<QDBusObjectPath, DBusInterfaceMap>;
+
+QByteArray stripNul(QByteArray bytes)
+{
+    while (bytes.endsWith('\0'))
+        bytes.chop(1);
+    return bytes;
+}
+
+/// Values of complex D-Bus types come wrapped in a QDBusArgument.
+QList<QByteArray> byteArrays(const QVariant &value)
+{
+    QList<QByteArray> list;
+    if (value.canConvert<QDBusArgument>())
+        value.value<QDBusArgument>() >> list;
+    else
+        list = value.value<QList<QByteArray>>();
+    return list;
+}
+
+QString objectPath(const QVariant &value)
+{
+    if (value.canConvert<QDBusObjectPath>())
+        return value.value<QDBusObjectPath>().path();
+    return QString();
+}
+
+QVariantMap variantMap(const QVariant &value)
+{
+    QVariantMap map;
+    if (value.canConvert<QDBusArgument>())
+        value.value<QDBusArgument>() >> map;
+    else
+        map = value.toMap();
+    return map;
+}
+
+DBusInterfaceMap interfaceMap(const QVariant &value)
+{
+    DBusInterfaceMap map;
+    if (value.canConvert<QDBusArgument>())
+        value.value<QDBusArgument>() >> map;
+    return map;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(DBusInterfaceMap)
+Q_DECLARE_METATYPE(DBusObjectMap)
+
+UDisksSession::UDisksSession(QDBusConnection connection, QObject *parent)
+    : QObject(parent)
+    , m_connection(std::move(connection))
+{
+    qDBusRegisterMetaType<QVariantMap>();
+    qDBusRegisterMetaType<DBusInterfaceMap>();
+    qDBusRegisterMetaType<DBusObjectMap>();
+}
+
+UDisksSession::~UDisksSession()
+{
+    stop();
+}
+
+bool UDisksSession::start(Callbacks callbacks)
+{
+    if (m_started)
+        return true;
+    if (!m_connection.isConnected())
+        return false;
+    m_callbacks = std::move(callbacks);
+    m_started = true;
+    m_connection.connect(kService, kRoot, kObjectManager, QStringLiteral("InterfacesAdded"), this,
+                         SLOT(onInterfacesAdded(QDBusMessage)));
+    m_connection.connect(kService, kRoot, kObjectManager, QStringLiteral("InterfacesRemoved"), this,
+                         SLOT(onInterfacesRemoved(QDBusMessage)));
+    m_connection.connect(kService, QString(), kProperties, QStringLiteral("PropertiesChanged"), this,
+                         SLOT(onPropertiesChanged(QDBusMessage)));
+    m_serviceWatcher
+        = new QDBusServiceWatcher(kService, m_connection, QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(
+        m_serviceWatcher, &QDBusServiceWatcher::serviceRegistered, this, &UDisksSession::fetchManagedObjects);
+    connect(
+        m_serviceWatcher, &QDBusServiceWatcher::serviceUnregistered, this, &UDisksSession::serviceVanished);
+    fetchManagedObjects();
+    return true;
+}
+
+void UDisksSession::stop()
+{
+    if (!m_started)
+        return;
+    m_started = false;
+    ++m_fetchGeneration;
+    ++m_sessionGeneration;
+    m_connection.disconnect(kService, kRoot, kObjectManager, QStringLiteral("InterfacesAdded"), this,
+                            SLOT(onInterfacesAdded(QDBusMessage)));
+    m_connection.disconnect(kService, kRoot, kObjectManager, QStringLiteral("InterfacesRemoved"), this,
+                            SLOT(onInterfacesRemoved(QDBusMessage)));
+    m_connection.disconnect(kService, QString(), kProperties, QStringLiteral("PropertiesChanged"), this,
+                            SLOT(onPropertiesChanged(QDBusMessage)));
+    delete m_serviceWatcher;
+    m_serviceWatcher = nullptr;
+    m_callbacks = {};
+    m_objects.clear();
+    m_reported.clear();
+}
+
+bool UDisksSession::hasDisk(const QString &bsdName) const
+{
+    for (const DiskDescription &disk : m_reported) {
+        if (disk.bsdName == bsdName)
+            return true;
+    }
+    return false;
+}
+
+bool UDisksSession::mount(const QString &bsdName, Completion completion)
+{
+    return callFilesystem(bsdName, QStringLiteral("Mount"), std::move(completion));
+}
+
+bool UDisksSession::unmount(const QString &bsdName, Completion completion)
+{
+    return callFilesystem(bsdName, QStringLiteral("Unmount"), std::move(completion));
+}
+
+bool UDisksSession::callFilesystem(const QString &bsdName, const QString &method, Completion completion)
+{
+    QString path;
+    for (auto disk = m_reported.cbegin(); disk != m_reported.cend() && path.isEmpty(); ++disk) {
+        if (disk->bsdName == bsdName)
+            path = disk.key();
+    }
+    if (!m_started || path.isEmpty())
+        return false;
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, path, kFilesystem, method);
+    call << QVariantMap();
+    auto *watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(call), this);
+    const quint64 generation = m_sessionGeneration;
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, generation, completion = std::move(completion)](QDBusPendingCallWatcher *done) {
+                done->deleteLater();
+                if (generation != m_sessionGeneration || !completion)
+                    return;
+                const QDBusPendingReply<> reply = *done;
+                if (reply.isError())
+                    completion(reply.error().name() + QStringLiteral(": ") + reply.error().message());
+                else
+                    completion(std::nullopt);
+            });
+    return true;
+}
+
+void UDisksSession::fetchManagedObjects()
+{
+    const quint64 generation = ++m_fetchGeneration;
+    const QDBusMessage call = QDBusMessage::createMethodCall(kService, kRoot, kObjectManager,
+                                                             QStringLiteral("GetManagedObjects"));
+    auto *watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(call), this);
+    connect(
+        watcher, &QDBusPendingCallWatcher::finished, this, [this, generation](QDBusPendingCallWatcher *done) {
+            done->deleteLater();
+            if (generation == m_fetchGeneration && m_started)
+                managedObjectsArrived(done);
+        });
+}
+
+void UDisksSession::managedObjectsArrived(QDBusPendingCallWatcher *call)
+{
+    const QDBusPendingReply<DBusObjectMap> reply = *call;
+    if (reply.isError()) {
+        if (!m_readyReported) {
+            const auto failed = m_callbacks.failed;
+            const QString reason = reply.error().name() + QStringLiteral(": ") + reply.error().message();
+            stop();
+            if (failed)
+                failed(reason);
+        }
+        return;
+    }
+    m_objects.clear();
+    const DBusObjectMap objects = reply.value();
+    for (auto object = objects.cbegin(); object != objects.cend(); ++object)
+        m_objects.insert(object.key().path(), object.value());
+    const bool firstReply = !m_readyReported;
+    m_readyReported = true;
+    if (firstReply && m_callbacks.ready)
+        m_callbacks.ready();
+    publish();
+}
+
+void UDisksSession::serviceVanished()
+{
+    m_objects.clear();
+    publish();
+}
+
+void UDisksSession::onInterfacesAdded(const QDBusMessage &message)
+{
+    const QList<QVariant> arguments = message.arguments();
+    if (!m_started || arguments.size() < 2)
+        return;
+    const QString path = objectPath(arguments.at(0));
+    const DBusInterfaceMap added = interfaceMap(arguments.at(1));
+    InterfaceMap &interfaces = m_objects[path];
+    for (auto interface = added.cbegin(); interface != added.cend(); ++interface)
+        interfaces.insert(interface.key(), interface.value());
+    publish();
+}
+
+void UDisksSession::onInterfacesRemoved(const QDBusMessage &message)
+{
+    const QList<QVariant> arguments = message.arguments();
+    if (!m_started || arguments.size() < 2)
+        return;
+    const QString path = objectPath(arguments.at(0));
+    const auto object = m_objects.find(path);
+    if (object == m_objects.end())
+        return;
+    for (const QString &name : arguments.at(1).toStringList())
+        object->remove(name);
+    if (object->isEmpty())
+        m_objects.erase(object);
+    publish();
+}
+
+void UDisksSession::onPropertiesChanged(const QDBusMessage &message)
+{
+    const QList<QVariant> arguments = message.arguments();
+    if (!m_started || arguments.size() < 2 || !message.path().startsWith(kRoot + QLatin1Char('/')))
+        return;
+    const auto object = m_objects.find(message.path());
+    const QString interfaceName = arguments.at(0).toString();
+    if (object == m_objects.end() || !object->contains(interfaceName))
+        return;
+    QVariantMap &properties = (*object)[interfaceName];
+    const QVariantMap changed = variantMap(arguments.at(1));
+    for (auto property = changed.cbegin(); property != changed.cend(); ++property)
+        properties.insert(property.key(), property.value());
+    publish();
+}
+
+void UDisksSession::publish()
+{
+    QHash<QString, DiskDescription> current;
+    for (auto object = m_objects.cbegin(); object != m_objects.cend(); ++object) {
+        if (std::optional<DiskDescription> description = describe(m_objects, object.key()))
+            current.insert(object.key(), *description);
+    }
+    const QHash<QString, DiskDescription> previous = std::exchange(m_reported, current);
+    // Copies: a callback may stop the session.
+    const Callbacks callbacks = m_callbacks;
+    for (auto old = previous.cbegin(); old != previous.cend(); ++old) {
+        if (!current.contains(old.key()) && callbacks.disappeared)
+            callbacks.disappeared(old.value().bsdName);
+    }
+    for (auto now = current.cbegin(); now != current.cend(); ++now) {
+        const auto old = previous.constFind(now.key());
+        if (old == previous.cend()) {
+            if (callbacks.appeared)
+                callbacks.appeared(now.value());
+        } else if (*old != now.value() && callbacks.descriptionChanged) {
+            callbacks.descriptionChanged(now.value());
+        }
+    }
+}
+
+std::optional<DiskDescription> UDisksSession::describe(const ObjectMap &objects, const QString &blockPath)
+{
+    const InterfaceMap interfaces = objects.value(blockPath);
+    if (!interfaces.contains(kBlock))
+        return std::nullopt;
+    const QVariantMap block = interfaces.value(kBlock);
+    const QVariantMap drive = objects.value(objectPath(block.value(QStringLiteral("Drive")))).value(kDrive);
+    const bool isLoop = interfaces.contains(kLoop);
+
+    DiskDescription description;
+    description.bsdName
+        = QFileInfo(QString::fromLocal8Bit(stripNul(block.value(QStringLiteral("Device")).toByteArray())))
+              .fileName();
+    // udisks2 lists every loop device, attached or not; only an attached image is a disk.
+    if (description.bsdName.isEmpty() || (isLoop && block.value(QStringLiteral("Size")).toULongLong() == 0))
+        return std::nullopt;
+    description.isRemovable = drive.value(QStringLiteral("MediaRemovable")).toBool()
+        || drive.value(QStringLiteral("Removable")).toBool();
+    description.isEjectable = drive.value(QStringLiteral("Ejectable")).toBool() || isLoop;
+    if (!description.isRemovable && !description.isEjectable)
+        return std::nullopt;
+
+    const QString bus = drive.value(QStringLiteral("ConnectionBus")).toString();
+    if (isLoop)
+        description.deviceProtocol = QStringLiteral("Virtual Interface");
+    else if (bus == QLatin1String("sdio") || description.bsdName.startsWith(QLatin1String("mmcblk")))
+        description.deviceProtocol = QStringLiteral("Secure Digital");
+    else if (bus == QLatin1String("usb"))
+        description.deviceProtocol = QStringLiteral("USB");
+
+    description.volumeName = block.value(QStringLiteral("IdLabel")).toString();
+    description.volumeKind
+        = LinuxVolumeInspector::volumeKind(block.value(QStringLiteral("IdType")).toString());
+    description.isMountable = interfaces.contains(kFilesystem);
+    if (description.isMountable) {
+        const QList<QByteArray> mountPoints
+            = byteArrays(interfaces.value(kFilesystem).value(QStringLiteral("MountPoints")));
+        if (!mountPoints.isEmpty())
+            description.volumePath = QString::fromLocal8Bit(stripNul(mountPoints.first()));
+    }
+    description.isWhole = !interfaces.contains(kPartition);
+    return description;
+}

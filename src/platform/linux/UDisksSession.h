@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/DiskSession.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QHash>
+#include <QMap>
+#include <QObject>
+#include <QVariantMap>
+
+#include <memory>
+
+class QDBusPendingCallWatcher;
+class QDBusServiceWatcher;
+
+/// The disk session over udisks2 on the system bus: its object manager's signals are the
+/// appeared, disappeared and description-changed reports, for removable or ejectable media.
+class UDisksSession final : public QObject, public DiskSession
+{
+    Q_OBJECT
+public:
+    using InterfaceMap = QMap<QString, QVariantMap>;
+    using ObjectMap = QMap<QString, InterfaceMap>; ///< by object path
+
+    /// `connection` is normally QDBusConnection::systemBus().
+    explicit UDisksSession(QDBusConnection connection, QObject *parent = nullptr);
+    ~UDisksSession() override;
+
+    bool start(Callbacks callbacks) override;
+    void stop() override;
+    bool hasDisk(const QString &bsdName) const override;
+    bool mount(const QString &bsdName, Completion completion) override;
+    bool unmount(const QString &bsdName, Completion completion) override;
+
+    /// The description udisks2's objects give for one block object; absent when the object is
+    /// no block device or its medium is neither removable nor ejectable.
+    static std::optional<DiskDescription> describe(const ObjectMap &objects, const QString &blockPath);
+
+private Q_SLOTS:
+    // Slots by name: QDBusConnection::connect offers no pointer-to-member form.
+    void onInterfacesAdded(const QDBusMessage &message);
+    void onInterfacesRemoved(const QDBusMessage &message);
+    void onPropertiesChanged(const QDBusMessage &message);
+
+private:
+    void fetchManagedObjects();
+    void managedObjectsArrived(QDBusPendingCallWatcher *call);
+    void serviceVanished();
+    void publish();
+    bool callFilesystem(const QString &bsdName, const QString &method, Completion completion);
+
+    QDBusConnection m_connection;
+    Callbacks m_callbacks;
+    bool m_started = false;
+    bool m_readyReported = false;
+    quint64 m_fetchGeneration = 0; // a reply to an older fetch is stale
+    quint64 m_sessionGeneration = 0; // mount replies after a stop are dropped
+    ObjectMap m_objects;
+    QHash<QString, DiskDescription> m_reported; ///< by object path
+    QDBusServiceWatcher *m_serviceWatcher = nullptr;
+};

@@ -1,0 +1,53 @@
+#include "platform/linux/UdevProperties.h"
+
+#include <QFile>
+
+#include <libudev.h>
+
+QHash<QString, QString> UdevProperties::forBlockDevice(const QString &deviceName)
+{
+    QHash<QString, QString> properties;
+    udev *context = udev_new();
+    if (!context)
+        return properties;
+    const QByteArray name = QFile::encodeName(deviceName);
+    if (udev_device *device = udev_device_new_from_subsystem_sysname(context, "block", name.constData())) {
+        for (udev_list_entry *entry = udev_device_get_properties_list_entry(device); entry;
+             entry = udev_list_entry_get_next(entry)) {
+            const char *value = udev_list_entry_get_value(entry);
+            properties.insert(QString::fromUtf8(udev_list_entry_get_name(entry)),
+                              value ? QString::fromUtf8(value) : QString());
+        }
+        udev_device_unref(device);
+    }
+    udev_unref(context);
+    return properties;
+}
+
+QString UdevProperties::decode(const QString &encoded)
+{
+    const QByteArray in = encoded.toUtf8();
+    QByteArray out;
+    out.reserve(in.size());
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        if (in[i] == '\\' && i + 3 < in.size() && in[i + 1] == 'x') {
+            bool ok = false;
+            const int byte = in.mid(i + 2, 2).toInt(&ok, 16);
+            if (ok) {
+                out.append(char(byte));
+                i += 3;
+                continue;
+            }
+        }
+        out.append(in[i]);
+    }
+    return QString::fromUtf8(out);
+}
+
+QString UdevProperties::label(const QHash<QString, QString> &properties)
+{
+    const QString encoded = properties.value(QStringLiteral("ID_FS_LABEL_ENC"));
+    if (!encoded.isEmpty())
+        return decode(encoded);
+    return properties.value(QStringLiteral("ID_FS_LABEL"));
+}

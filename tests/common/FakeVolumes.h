@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/DiskDescriptionLookup.h"
+#include "platform/VolumeValueReader.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+
+/// Volume values and disk descriptions the test scripts, by mount path. Reads can be held
+/// at a gate to freeze the probe queue at a chosen moment.
+class FakeVolumes final : public VolumeValueReader
+{
+public:
+    /// A lookup session over these volumes, as the description-session factory makes them.
+    class Lookup final : public DiskDescriptionLookup
+    {
+    public:
+        explicit Lookup(std::shared_ptr<FakeVolumes> volumes)
+            : m_volumes(std::move(volumes))
+        {
+        }
+        std::optional<DiskDescription> describeVolume(const QString &mountPath) override;
+
+    private:
+        std::shared_ptr<FakeVolumes> m_volumes;
+    };
+
+    std::optional<VolumeValues> read(const QString &mountPath) const override;
+    std::optional<qint64> availableBytes(const QString &mountPath) const override;
+
+    /// A removable card with a disk description ("exfat" on a USB reader unless told otherwise).
+    void addCard(const QString &mountPath, const QString &name,
+        const QString &volumeKind = QStringLiteral("exfat"), const QString &protocol = QStringLiteral("USB"));
+    void setValues(const QString &mountPath, const VolumeValues &values);
+    void setDescription(const QString &mountPath, const DiskDescription &description);
+    void setUnreadable(const QString &mountPath, bool unreadable);
+
+    /// While closed, read() waits; readsWaiting() tells how many are held.
+    void closeGate();
+    void openGate();
+    int readsWaiting() const;
+    int readCount() const;
+
+private:
+    void passGate() const;
+
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_gateChanged;
+    QHash<QString, VolumeValues> m_values;
+    QHash<QString, DiskDescription> m_descriptions;
+    QSet<QString> m_unreadable;
+    bool m_gateClosed = false;
+    mutable int m_waiting = 0;
+    mutable int m_reads = 0;
+};

@@ -1,0 +1,438 @@
+#include "detection/VolumeWatcher.h"
+
+#include "common/FakeDeviceEvents.h"
+#include "common/FakeDiskSession.h"
+#include "common/FakeMountTable.h"
+#include "common/FakeVolumes.h"
+#include "common/PollUntil.h"
+#include "common/RecordingLogger.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kCard = QStringLiteral("/media/me/EOS_DIGITAL");
+
+class VolumeWatcherTest : public ::testing::Test
+{
+protected:
+    static VolumeWatcher::Limits shortLimits()
+    {
+        VolumeWatcher::Limits limits;
+        limits.debounceInterval = 400ms;
+        limits.settleDelay = 60ms;
+        return limits;
+    }
+
+    /// For tests that act between "settling" and the settled read: long enough that a slow
+    /// run still acts first.
+    static VolumeWatcher::Limits slowSettle()
+    {
+        VolumeWatcher::Limits limits = shortLimits();
+        limits.settleDelay = 500ms;
+        return limits;
+    }
+
+    void makeWatcher(VolumeWatcher::Limits limits = shortLimits())
+    {
+        VolumeWatcher::Services services;
+        services.mountTable = mountTable;
+        services.volumeValues = volumes;
+        services.makeDescriptionSession
+            = [volumes = volumes] { return std::make_unique<FakeVolumes::Lookup>(volumes); };
+        services.makeDiskSession = [session = session]() -> std::unique_ptr<DiskSession> {
+            return std::make_unique<FakeDiskSession>(session);
+        };
+        services.sysfsRoot = sysfs.path();
+        services.slotEvents = std::make_unique<FakeDeviceEvents>(slotEvents);
+        watcher = std::make_unique<VolumeWatcher>(
+            [this](const MountedCard &card) { ready.append(card); }, logger, std::move(services), limits);
+    }
+
+    void startWatcher(VolumeWatcher::Limits limits = shortLimits())
+    {
+        makeWatcher(limits);
+        watcher->start();
+        drainProbeQueue();
+    }
+
+    /// Waits until every probe-queue block queued so far and its hand-back have run.
+    void drainProbeQueue()
+    {
+        bool done = false;
+        watcher->scanExistingAsync([&done](const QList<MountedCard> &) { done = true; });
+        ASSERT_TRUE(pollUntil([&] { return done; }));
+    }
+
+    bool logged(const QString &line) const { return logger.contains(line); }
+    bool waitForLog(const QString &line) { return pollUntil([&] { return logged(line); }); }
+
+    void mountCard(const QString &path = kCard, const QString &name = QStringLiteral("EOS_DIGITAL"))
+    {
+        volumes->addCard(path, name);
+        mountTable->mount(path);
+    }
+
+    RecordingLogger logger;
+    QTemporaryDir sysfs;
+    std::shared_ptr<FakeMountTable> mountTable = std::make_shared<FakeMountTable>();
+    std::shared_ptr<FakeVolumes> volumes = std::make_shared<FakeVolumes>();
+    std::shared_ptr<FakeDiskSession::Probe> session = std::make_shared<FakeDiskSession::Probe>();
+    std::shared_ptr<FakeDeviceEvents::Probe> slotEvents = std::make_shared<FakeDeviceEvents::Probe>();
+    QList<MountedCard> ready;
+    std::unique_ptr<VolumeWatcher> watcher; // last: goes first, while the fakes still exist
+};
+
+TEST_F(VolumeWatcherTest, SettledCardReachesOnMountOnceWithItsValues)
+{
+    startWatcher();
+    int changed = 0;
+    QObject::connect(
+        watcher.get(), &VolumeWatcher::mountedCardsChanged, watcher.get(), [&changed] { ++changed; });
+    mountCard();
+
+    ASSERT_TRUE(pollUntil([&] { return ready.size() == 1; }));
+    EXPECT_EQ(ready.first().url, QUrl::fromLocalFile(kCard));
+    EXPECT_EQ(ready.first().name, QStringLiteral("EOS_DIGITAL"));
+    EXPECT_TRUE(ready.first().isRemovable);
+    EXPECT_EQ(ready.first().freeBytes, 31'900'000'000);
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] Card mounted: ") + kCard + QStringLiteral(", settling")));
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] Card ready: EOS_DIGITAL at ") + kCard));
+    EXPECT_EQ(watcher->mountedCards().size(), 1);
+    EXPECT_GE(changed, 1);
+    processEventsFor(150ms);
+    EXPECT_EQ(ready.size(), 1);
+}
+
+TEST_F(VolumeWatcherTest, RepeatInsideDebounceIsIgnoredAndAfterItIsHandled)
+{
+    startWatcher();
+    mountCard();
+    mountTable->notifyMount(kCard); // at once: surely inside the 400 ms window
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] Ignoring duplicate mount event for ") + kCard));
+    ASSERT_TRUE(pollUntil([&] { return ready.size() == 1; }));
+    drainProbeQueue();
+    processEventsFor(450ms); // past the window, and far past a second settle
+    EXPECT_EQ(ready.size(), 1);
+
+    mountTable->notifyMount(kCard);
+    ASSERT_TRUE(pollUntil([&] { return ready.size() == 2; }));
+    EXPECT_EQ(logger.count(QStringLiteral("[INFO] Ignoring duplicate mount event for ") + kCard), 1);
+}
+
+TEST_F(VolumeWatcherTest, CardUnmountedWhileSettlingNeverReachesOnMount)
+{
+    startWatcher(slowSettle());
+    mountCard();
+    ASSERT_TRUE(waitForLog(QStringLiteral("[INFO] Card mounted: ") + kCard + QStringLiteral(", settling")));
+    mountTable->unmount(kCard);
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] Volume unmounted: ") + kCard));
+    processEventsFor(700ms);
+    drainProbeQueue();
+    EXPECT_TRUE(ready.isEmpty());
+    EXPECT_TRUE(watcher->mountedCards().isEmpty());
+}
+
+TEST_F(VolumeWatcherTest, CardUnmountedWhileItsSettledReadRunsIsDropped)
+{
+    startWatcher(slowSettle());
+    mountCard();
+    ASSERT_TRUE(waitForLog(QStringLiteral("[INFO] Card mounted: ") + kCard + QStringLiteral(", settling")));
+    volumes->closeGate();
+    ASSERT_TRUE(pollUntil([&] { return volumes->readsWaiting() > 0; })); // the settled read is held
+    mountTable->unmount(kCard);
+    volumes->openGate();
+    ASSERT_TRUE(waitForLog(
+        QStringLiteral("[INFO] ") + kCard + QStringLiteral(" went away before it settled, ignoring")));
+    drainProbeQueue();
+    EXPECT_TRUE(ready.isEmpty());
+}
+
+TEST_F(VolumeWatcherTest, HiddenAndOutsidePathsAreIgnoredSilently)
+{
+    startWatcher();
+    const int readsBefore = volumes->readCount();
+    logger.clear();
+    for (const QString &path :
+        { QStringLiteral("/media/me/.hidden"), QStringLiteral("/media/me/com.apple.TimeMachine"),
+            QStringLiteral("/mnt/card"), QStringLiteral("/run/media/me/.Trash-0/x"),
+            QStringLiteral("/media/me/../../etc"), QStringLiteral("/media/") }) {
+        volumes->addCard(path, QStringLiteral("X"));
+        mountTable->notifyMount(path);
+    }
+    processEventsFor(150ms);
+    EXPECT_TRUE(logger.lines().isEmpty()) << logger.lines().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(volumes->readCount(), readsBefore);
+    EXPECT_TRUE(ready.isEmpty());
+}
+
+TEST_F(VolumeWatcherTest, HostileVolumeNamesTravelUnchanged)
+{
+    startWatcher();
+    const QString path = QStringLiteral("/media/me/EOS #1?%20\"quoted\"\nline");
+    mountCard(path, QStringLiteral("EOS #1"));
+    ASSERT_TRUE(pollUntil([&] { return ready.size() == 1; }));
+    EXPECT_EQ(ready.first().url.toLocalFile(), path);
+    EXPECT_EQ(ready.first().path(), path);
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] Card ready: EOS #1 at ") + path));
+    mountTable->unmount(path);
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] Volume unmounted: ") + path));
+    ASSERT_TRUE(pollUntil([&] { return watcher->mountedCards().isEmpty(); }));
+}
+
+TEST_F(VolumeWatcherTest, UserVisibleMountPaths)
+{
+    const struct {
+        const char *path;
+        bool visible;
+    } rows[] = {
+        { "/media/me/EOS_DIGITAL", true },
+        { "/run/media/me/NIKON D850", true },
+        { "/Volumes/Untitled", true },
+        { "/media/EOS", true },
+        { "/media/me/.hidden", false },
+        { "/media/me/com.apple.x", false },
+        { "/media/me/a/.b", false },
+        { "/media/me/..", false },
+        { "/media/", false },
+        { "/mnt/card", false },
+        { "/mediaX/card", false },
+        { "/home/me/media/card", false },
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(VolumeWatcher::isUserVisibleMountPath(QString::fromUtf8(row.path)), row.visible)
+            << row.path;
+}
+
+TEST_F(VolumeWatcherTest, ProbeDecidesByLocalityMediaAndImageKind)
+{
+    const struct {
+        const char *what;
+        std::optional<bool> local, removable, ejectable;
+        const char *protocol; // nullptr: no disk description
+        const char *kind;
+        CardProber::CardProbe expected;
+    } rows[] = {
+        { "exFAT disk image", true, false, true, "Virtual Interface", "exfat", CardProber::CardProbe::card },
+        { "FAT disk image", true, false, true, "Virtual Interface", "MSDOS", CardProber::CardProbe::card },
+        { "ext4 disk image", true, false, true, "Virtual Interface", "ext4",
+            CardProber::CardProbe::notACard },
+        { "image of unknown kind", true, false, true, "Virtual Interface", "",
+            CardProber::CardProbe::notACard },
+        { "ext4 on a USB reader", true, true, true, "USB", "ext4", CardProber::CardProbe::card },
+        { "SD card, no description", true, true, false, nullptr, "", CardProber::CardProbe::card },
+        { "network share, ejectable", false, false, true, nullptr, "", CardProber::CardProbe::notACard },
+        { "locality not reported", std::nullopt, true, true, "USB", "exfat",
+            CardProber::CardProbe::notACard },
+        { "fixed internal disk", true, false, false, "SATA", "exfat", CardProber::CardProbe::notACard },
+        { "media not reported", true, std::nullopt, std::nullopt, "USB", "exfat",
+            CardProber::CardProbe::notACard },
+    };
+    for (const auto &row : rows) {
+        const QString path = QStringLiteral("/media/me/V");
+        auto fakes = std::make_shared<FakeVolumes>();
+        VolumeValues values;
+        values.isLocal = row.local;
+        values.isRemovable = row.removable;
+        values.isEjectable = row.ejectable;
+        fakes->setValues(path, values);
+        if (row.protocol) {
+            DiskDescription description;
+            description.deviceProtocol = QString::fromUtf8(row.protocol);
+            description.volumeKind = QString::fromUtf8(row.kind);
+            fakes->setDescription(path, description);
+        }
+        CardProber prober(
+            mountTable, fakes, [fakes] { return std::make_unique<FakeVolumes::Lookup>(fakes); });
+        EXPECT_EQ(prober.probeCard(QUrl::fromLocalFile(path)), row.expected) << row.what;
+    }
+    auto fakes = std::make_shared<FakeVolumes>();
+    CardProber prober(mountTable, fakes, {});
+    EXPECT_EQ(prober.probeCard(QUrl::fromLocalFile(QStringLiteral("/media/me/gone"))),
+        CardProber::CardProbe::unreadable);
+}
+
+TEST_F(VolumeWatcherTest, ExtImageAndNetworkVolumeAreLoggedAndSkipped)
+{
+    startWatcher();
+    volumes->addCard(QStringLiteral("/media/me/LINUXIMG"), QStringLiteral("LINUXIMG"), QStringLiteral("ext4"),
+                     QStringLiteral("Virtual Interface"));
+    mountTable->mount(
+        QStringLiteral("/media/me/LINUXIMG"), QStringLiteral("ext4"), QStringLiteral("/dev/loop3"));
+    VolumeValues share;
+    share.isLocal = false;
+    share.isEjectable = true;
+    volumes->setValues(QStringLiteral("/media/me/share"), share);
+    mountTable->mount(
+        QStringLiteral("/media/me/share"), QStringLiteral("cifs"), QStringLiteral("//nas/photos"));
+
+    ASSERT_TRUE(waitForLog(
+        QStringLiteral("[INFO] Mounted /media/me/LINUXIMG but it is not a removable card, ignoring")));
+    ASSERT_TRUE(waitForLog(
+        QStringLiteral("[INFO] Mounted /media/me/share but it is not a removable card, ignoring")));
+    processEventsFor(150ms);
+    EXPECT_TRUE(ready.isEmpty());
+    EXPECT_TRUE(watcher->mountedCards().isEmpty());
+}
+
+TEST_F(VolumeWatcherTest, UnreadableFirstProbeLetsTheNextEventThrough)
+{
+    startWatcher();
+    volumes->addCard(kCard, QStringLiteral("EOS_DIGITAL"));
+    volumes->setUnreadable(kCard, true);
+    mountTable->mount(kCard);
+    ASSERT_TRUE(waitForLog(QStringLiteral("[WARN] ") + kCard
+        + QStringLiteral(" could not be read when it mounted; will handle the next mount event for it")));
+
+    volumes->setUnreadable(kCard, false);
+    mountTable->notifyMount(kCard); // well inside the debounce window
+    ASSERT_TRUE(pollUntil([&] { return ready.size() == 1; }));
+    EXPECT_FALSE(logged(QStringLiteral("[INFO] Ignoring duplicate mount event for ") + kCard));
+}
+
+TEST_F(VolumeWatcherTest, CardUnreadableAfterSettlingIsDroppedAndForgotten)
+{
+    startWatcher(slowSettle());
+    mountCard();
+    ASSERT_TRUE(waitForLog(QStringLiteral("[INFO] Card mounted: ") + kCard + QStringLiteral(", settling")));
+    volumes->setUnreadable(kCard, true);
+    ASSERT_TRUE(waitForLog(QStringLiteral("[WARN] ") + kCard
+        + QStringLiteral(" is no longer readable after settling, ignoring")));
+    volumes->setUnreadable(kCard, false);
+    mountTable->notifyMount(kCard);
+    ASSERT_TRUE(pollUntil([&] { return ready.size() == 1; }));
+}
+
+TEST_F(VolumeWatcherTest, QueuedProbeFindsTheWatcherStopped)
+{
+    startWatcher();
+    volumes->addCard(kCard, QStringLiteral("EOS_DIGITAL"));
+    volumes->closeGate();
+    mountTable->mount(kCard); // queues a rescan (held at the gate) and then the probe
+    ASSERT_TRUE(pollUntil([&] { return volumes->readsWaiting() > 0; }));
+    watcher->stop();
+    volumes->openGate();
+    drainProbeQueue();
+    processEventsFor(150ms);
+    EXPECT_TRUE(ready.isEmpty());
+    EXPECT_FALSE(logged(QStringLiteral("[INFO] Card mounted: ") + kCard + QStringLiteral(", settling")));
+    EXPECT_FALSE(mountTable->isWatching());
+}
+
+TEST_F(VolumeWatcherTest, StopDuringSettleAndEventsAfterStopReachNothing)
+{
+    startWatcher(slowSettle());
+    mountCard();
+    ASSERT_TRUE(waitForLog(QStringLiteral("[INFO] Card mounted: ") + kCard + QStringLiteral(", settling")));
+    watcher->stop();
+    mountCard(QStringLiteral("/media/me/OTHER"), QStringLiteral("OTHER"));
+    processEventsFor(700ms);
+    drainProbeQueue();
+    EXPECT_TRUE(ready.isEmpty());
+    EXPECT_TRUE(session->stopped);
+}
+
+TEST_F(VolumeWatcherTest, StartAfterStopWatchesAgain)
+{
+    startWatcher();
+    watcher->stop();
+    watcher->start();
+    watcher->start(); // a second start while started does nothing
+    mountCard();
+    ASSERT_TRUE(pollUntil([&] { return ready.size() == 1; }));
+    EXPECT_EQ(logger.count(QStringLiteral("[INFO] VolumeWatcher started")), 2);
+}
+
+TEST_F(VolumeWatcherTest, CardsHandledAtLaunchAreNotHandledAgain)
+{
+    volumes->addCard(kCard, QStringLiteral("EOS_DIGITAL"));
+    mountTable->addEntry(kCard);
+    startWatcher();
+    QList<MountedCard> found;
+    watcher->scanExistingAsync([&found](const QList<MountedCard> &cards) { found = cards; });
+    ASSERT_TRUE(pollUntil([&] { return found.size() == 1; }));
+    watcher->noteHandledAtLaunch(found);
+
+    mountTable->notifyMount(kCard);
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] Ignoring duplicate mount event for ") + kCard));
+    processEventsFor(150ms);
+    EXPECT_TRUE(ready.isEmpty());
+}
+
+TEST_F(VolumeWatcherTest, ScanListsOnlyCardsSortedAndTopmostMounts)
+{
+    volumes->addCard(QStringLiteral("/media/me/card 10"), QStringLiteral("card 10"));
+    volumes->addCard(QStringLiteral("/media/me/Card 2"), QStringLiteral("Card 2"));
+    VolumeValues unnamed;
+    unnamed.isLocal = unnamed.isRemovable = unnamed.isEjectable = true;
+    volumes->setValues(QStringLiteral("/run/media/me/NONAME"), unnamed);
+    for (const char *path :
+        { "/media/me/card 10", "/media/me/Card 2", "/run/media/me/NONAME", "/home", "/media/me/Card 2" })
+        mountTable->addEntry(QString::fromUtf8(path));
+    startWatcher();
+
+    const QList<MountedCard> cards = watcher->mountedCards();
+    ASSERT_EQ(cards.size(), 3);
+    EXPECT_EQ(cards.at(0).name, QStringLiteral("Card 2"));
+    EXPECT_EQ(cards.at(1).name, QStringLiteral("card 10"));
+    EXPECT_EQ(cards.at(2).name, QStringLiteral("NONAME")); // no label: the mount point's name
+    EXPECT_FALSE(cards.at(2).freeBytes.has_value());
+}
+
+TEST_F(VolumeWatcherTest, MountEventWithoutPathOnlyRescans)
+{
+    startWatcher();
+    volumes->addCard(kCard, QStringLiteral("EOS_DIGITAL"));
+    mountTable->addEntry(kCard);
+    logger.clear();
+    mountTable->notifyMount(QString());
+    ASSERT_TRUE(pollUntil([&] { return watcher->mountedCards().size() == 1; }));
+    processEventsFor(150ms);
+    EXPECT_TRUE(ready.isEmpty());
+    EXPECT_TRUE(logger.lines().isEmpty());
+}
+
+TEST_F(VolumeWatcherTest, DiskSessionKeepsRemovableDisksByName)
+{
+    startWatcher();
+    ASSERT_TRUE(session->started);
+    session->callbacks.ready();
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] DiskArbitration session started")));
+    DiskDescription disk;
+    disk.bsdName = QStringLiteral("sdb1");
+    disk.volumeName = QStringLiteral("EOS_DIGITAL");
+    session->callbacks.appeared(disk);
+    session->callbacks.appeared(disk);
+    EXPECT_EQ(watcher->daDisks().size(), 1);
+    disk.volumePath = kCard;
+    session->callbacks.descriptionChanged(disk);
+    EXPECT_EQ(watcher->daDisks().value(QStringLiteral("sdb1")).volumePath, kCard);
+    session->callbacks.disappeared(QStringLiteral("sdb1"));
+    session->callbacks.disappeared(QStringLiteral("sdb1"));
+    EXPECT_TRUE(watcher->daDisks().isEmpty());
+}
+
+TEST_F(VolumeWatcherTest, MissingDiskServiceIsLoggedAndCardsStillArrive)
+{
+    session->startable = false; // no system bus
+    startWatcher();
+    EXPECT_TRUE(logged(QStringLiteral("[ERROR] Failed to create DiskArbitration session")));
+    EXPECT_FALSE(watcher->hasDiskSession());
+    mountCard();
+    ASSERT_TRUE(pollUntil([&] { return ready.size() == 1; }));
+}
+
+TEST_F(VolumeWatcherTest, DiskServiceFailingLaterIsDroppedOnce)
+{
+    startWatcher();
+    ASSERT_TRUE(watcher->hasDiskSession());
+    session->callbacks.failed(QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"));
+    ASSERT_TRUE(pollUntil([&] { return !watcher->hasDiskSession(); }));
+    EXPECT_EQ(logger.count(QStringLiteral("[ERROR] Failed to create DiskArbitration session")), 1);
+}
+
+} // namespace
