@@ -56,7 +56,7 @@ protected:
         }
         for (auto &pending : batch) {
             if (pending.delay.count() > 0)
-                QTimer::singleShot(pending.delay, this, std::move(pending.work));
+                QTimer::singleShot(pending.delay, Qt::PreciseTimer, this, std::move(pending.work));
             else
                 pending.work();
         }

@@ -2,7 +2,35 @@
 
 #include <QFile>
 
+#include <blkid/blkid.h>
+
 #include <libudev.h>
+
+namespace {
+
+/// Without a running udev daemon (containers, early boot, CI) the database has no file
+/// system entries; read the type and label from the device itself, as udev would.
+void addProbedFileSystem(QHash<QString, QString> &properties, const QString &deviceName)
+{
+    if (deviceName.isEmpty() || deviceName.contains(QLatin1Char('/')))
+        return;
+    const QByteArray path = QFile::encodeName(QStringLiteral("/dev/") + deviceName);
+    blkid_probe probe = blkid_new_probe_from_filename(path.constData());
+    if (!probe)
+        return;
+    blkid_probe_enable_superblocks(probe, 1);
+    blkid_probe_set_superblocks_flags(probe, BLKID_SUBLKS_TYPE | BLKID_SUBLKS_LABEL);
+    if (blkid_do_safeprobe(probe) == 0) {
+        const char *value = nullptr;
+        if (blkid_probe_lookup_value(probe, "TYPE", &value, nullptr) == 0 && value)
+            properties.insert(QStringLiteral("ID_FS_TYPE"), QString::fromUtf8(value));
+        if (blkid_probe_lookup_value(probe, "LABEL", &value, nullptr) == 0 && value)
+            properties.insert(QStringLiteral("ID_FS_LABEL"), QString::fromUtf8(value));
+    }
+    blkid_free_probe(probe);
+}
+
+} // namespace
 
 QHash<QString, QString> UdevProperties::forBlockDevice(const QString &deviceName)
 {
@@ -21,6 +49,8 @@ QHash<QString, QString> UdevProperties::forBlockDevice(const QString &deviceName
         udev_device_unref(device);
     }
     udev_unref(context);
+    if (!properties.contains(QStringLiteral("ID_FS_TYPE")))
+        addProbedFileSystem(properties, deviceName);
     return properties;
 }
 
