@@ -391,13 +391,21 @@ void VolumeWatcher::diskAppeared(const DiskDescription &disk)
     if (disk.bsdName.isEmpty() || m_daDisks.contains(disk.bsdName))
         return;
     m_daDisks.insert(disk.bsdName, disk);
+    // One line per disk, so a support log shows which disks the session could see.
+    m_logger.info(QStringLiteral("Disk appeared: ") + disk.bsdName + QStringLiteral(" (")
+                  + (disk.deviceProtocol.isEmpty() ? QStringLiteral("unknown protocol") : disk.deviceProtocol)
+                  + QStringLiteral(", ")
+                  + (disk.volumeKind.isEmpty() ? QStringLiteral("no file system") : disk.volumeKind)
+                  + QLatin1Char(')'));
     setNeedsRebuildDetectedCards();
 }
 
 void VolumeWatcher::diskDisappeared(const QString &bsdName)
 {
-    if (m_daDisks.remove(bsdName))
+    if (m_daDisks.remove(bsdName)) {
+        m_logger.info(QStringLiteral("Disk disappeared: ") + bsdName);
         setNeedsRebuildDetectedCards();
+    }
 }
 
 void VolumeWatcher::diskDescriptionChanged(const DiskDescription &disk)

@@ -157,7 +157,7 @@ if [ -x /usr/libexec/udisks2/udisksd ]; then
   fi
   udisksctl status >/dev/null 2>&1 || { echo "FAIL: udisks2 did not start" >&2; exit 1; }
   run_session udisks
-  wait_for "$LOGFILE" "$(basename "$LOOP")" 15 || exit 1
+  wait_for "$LOGFILE" "Disk appeared: $(basename "$LOOP") (Virtual Interface, exfat)" 15 || exit 1
   grep -q "Failed to create DiskArbitration session" "$LOGFILE" && { echo "FAIL: no disk session" >&2; exit 1; }
   stop_session udisks
   echo "PASS: disk session connected and saw $(basename "$LOOP")"

@@ -1,10 +1,12 @@
 // mirvale_fake_file_manager LOGFILE
 // Owns org.freedesktop.FileManager1 on the session bus and appends each call to LOGFILE as
-// one line ("ShowFolders file:///..."), for tests that run Mirvale as a separate process.
+// one line ("1733600000123 ShowFolders file:///...": milliseconds since the epoch, the call
+// and its URI), for tests that run Mirvale as a separate process and time it.
 // Prints "ready" on standard output once it owns the name; ends on SIGTERM.
 #include "common/FakeFileManager.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 
 #include <cstdio>
@@ -21,7 +23,7 @@ int main(int argc, char **argv)
     FakeFileManager fileManager([logPath](const QString &line) {
         QFile log(logPath);
         if (log.open(QIODevice::Append | QIODevice::Text))
-            log.write(line.toUtf8() + '\n');
+            log.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + ' ' + line.toUtf8() + '\n');
     });
     if (!fileManager.isRegistered()) {
         std::fprintf(stderr, "mirvale_fake_file_manager: could not own org.freedesktop.FileManager1\n");
