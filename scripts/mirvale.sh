@@ -57,7 +57,7 @@ start_services() {
 build() { # build DIR [cmake options...]
   local dir="$1"; shift
   cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRVALE_WERROR=ON "$@" >/dev/null
-  cmake --build "$dir" -j "$JOBS" 2>&1 | grep -E "error|warning|Error" || true
+  cmake --build "$dir" -j "$JOBS" 2>&1 | grep -E ": (error|warning):|\*\*\* \[" || true
   # Fail loudly if the build did not finish.
   cmake --build "$dir" -j "$JOBS" >/dev/null
 }
