@@ -159,7 +159,11 @@ QByteArray LocalFileAccess::read(const QString &path, qint64 maxBytes)
 
 void LocalFileAccess::writeAtomically(const QString &path, const QByteArray &data)
 {
-    const QFileInfo target(path);
+    QFileInfo target(path);
+    // A file kept elsewhere and linked in (as dotfile managers do) stays linked: the new
+    // content replaces the file the link points at, not the link.
+    if (target.isSymLink() && !target.canonicalFilePath().isEmpty())
+        target = QFileInfo(target.canonicalFilePath());
     const QString folder = target.absolutePath();
     const QByteArray targetName = native(target.absoluteFilePath());
 

@@ -38,6 +38,18 @@ TEST_F(LocalFileAccessTest, AtomicWriteReplacesWholeAndLeavesNoTemporaryFile)
     EXPECT_TRUE(m_files.read(target, 100).isEmpty());
 }
 
+TEST_F(LocalFileAccessTest, AtomicWriteThroughALinkKeepsTheLink)
+{
+    QDir().mkpath(path(QStringLiteral("dotfiles")));
+    const QString real = path(QStringLiteral("dotfiles/rules.json"));
+    const QString link = path(QStringLiteral("rules.json"));
+    m_files.writeAtomically(real, "old");
+    ASSERT_TRUE(QFile::link(real, link));
+    m_files.writeAtomically(link, "new");
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(m_files.read(real, 100), QByteArray("new"));
+}
+
 TEST_F(LocalFileAccessTest, FailedWriteKeepsTheOldFile)
 {
     const QString target = path(QStringLiteral("settings.json"));
