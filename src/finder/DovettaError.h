@@ -35,11 +35,7 @@ public:
     friend bool operator==(const DovettaError &, const DovettaError &) = default;
 
 private:
-    DovettaError(Kind kind, QString payload)
-        : m_kind(kind)
-        , m_payload(std::move(payload))
-    {
-    }
+    DovettaError(Kind kind, QString payload) : m_kind(kind), m_payload(std::move(payload)) {}
 
     Kind m_kind;
     QString m_payload;

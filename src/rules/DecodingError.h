@@ -7,11 +7,7 @@
 class DecodingError : public DescribedError
 {
 public:
-    DecodingError(QString description, QString codingPath)
-        : DescribedError(std::move(description))
-        , m_codingPath(std::move(codingPath))
-    {
-    }
+    DecodingError(QString description, QString codingPath) : DescribedError(std::move(description)), m_codingPath(std::move(codingPath)) {}
 
     const QString &codingPath() const { return m_codingPath; }
 

@@ -26,12 +26,7 @@ public:
     friend bool operator==(const Subfolder &a, const Subfolder &b);
 
 private:
-    Subfolder(Kind kind, ::Preset preset, QString customPath)
-        : m_kind(kind)
-        , m_preset(preset)
-        , m_customPath(std::move(customPath))
-    {
-    }
+    Subfolder(Kind kind, ::Preset preset, QString customPath) : m_kind(kind), m_preset(preset), m_customPath(std::move(customPath)) {}
 
     Kind m_kind;
     ::Preset m_preset;

@@ -19,11 +19,7 @@ public:
     friend bool operator==(const VolumeMatch &, const VolumeMatch &) = default;
 
 private:
-    VolumeMatch(Kind kind, QString name)
-        : m_kind(kind)
-        , m_name(std::move(name))
-    {
-    }
+    VolumeMatch(Kind kind, QString name) : m_kind(kind), m_name(std::move(name)) {}
 
     Kind m_kind;
     QString m_name;
