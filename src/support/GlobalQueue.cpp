@@ -30,10 +30,11 @@ public:
 
     ~Pool()
     {
+        std::deque<std::function<void()>> dropped;
         {
             std::lock_guard lock(m_mutex);
             m_stopping = true;
-            m_work.clear();
+            dropped.swap(m_work);
         }
         m_wake.notify_all();
         for (auto &thread : m_threads)

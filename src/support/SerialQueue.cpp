@@ -14,10 +14,13 @@ SerialQueue::SerialQueue(QString label)
 
 SerialQueue::~SerialQueue()
 {
+    // Dropped blocks are destroyed outside the lock: their captures may own objects whose
+    // destructors reach for this queue.
+    std::deque<Entry> dropped;
     {
         std::lock_guard lock(m_mutex);
         m_stopping = true;
-        m_entries.clear();
+        dropped.swap(m_entries);
     }
     m_wake.notify_all();
     if (m_thread.joinable())
