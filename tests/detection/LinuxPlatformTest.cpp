@@ -139,6 +139,32 @@ TEST(LinuxPlatform, KernelMountTableReportsRealMountsAndUnmounts)
     table.stopWatching();
 }
 
+TEST(LinuxPlatform, UnreadableMountTableReportsNoUnmounts)
+{
+    // The table is read from a copy; when that copy cannot be read any more, a change must
+    // not look as if every volume had been unmounted (and later mounted again).
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("mountinfo"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral("/proc/self/mountinfo"), copy));
+    const QString point = dir.filePath(QStringLiteral("point"));
+    QDir().mkpath(point);
+    const QByteArray native = QFile::encodeName(point);
+    LibmountMountTable table(copy);
+    QStringList mounted;
+    QStringList unmounted;
+    ASSERT_TRUE(table.startWatching([&](const QString &path) { mounted.append(path); },
+                                    [&](const QString &path) { unmounted.append(path); }));
+    ASSERT_TRUE(QFile::remove(copy));
+    if (::mount("mirvale-test", native.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "mounting needs privileges this run does not have";
+    const std::unique_ptr<const char, void (*)(const char *)> detach(
+        native.constData(), [](const char *target) { ::umount2(target, MNT_DETACH); });
+    // An empty path: something changed, which volume is unknown.
+    ASSERT_TRUE(pollUntil([&] { return mounted.contains(QString()); }));
+    EXPECT_TRUE(unmounted.isEmpty()) << unmounted.join(QLatin1Char(' ')).toStdString();
+    table.stopWatching();
+}
+
 TEST(LinuxPlatform, SysfsTellsBusRemovabilityAndWholeness)
 {
     const SysfsBlockDevices devices(standardTree().root());

@@ -3,6 +3,7 @@
 #include "platform/MountTable.h"
 
 #include <memory>
+#include <optional>
 
 class QSocketNotifier;
 struct libmnt_monitor;
@@ -29,12 +30,14 @@ public:
     static Changes compare(const QList<MountEntry> &before, const QList<MountEntry> &after);
 
 private:
+    /// The table, or none when it cannot be read.
+    std::optional<QList<MountEntry>> read() const;
     void tableChanged();
 
     const QString m_mountInfoPath;
     libmnt_monitor *m_monitor = nullptr;
     QSocketNotifier *m_notifier = nullptr; // deleted later: it may be stopped from its own signal
-    QList<MountEntry> m_known;
+    std::optional<QList<MountEntry>> m_known; // none until the table could be read
     Callback m_onMount;
     Callback m_onUnmount;
 };
