@@ -115,6 +115,18 @@ TEST(LinuxPlatform, TableComparisonTellsMountsFromUnmounts)
     EXPECT_EQ(changes.unmounted, (QStringList{QStringLiteral("/media/me/A"), QStringLiteral("/media/me/B")}));
     EXPECT_EQ(changes.mounted, (QStringList{QStringLiteral("/media/me/B"), QStringLiteral("/media/me/C")}));
     EXPECT_TRUE(LibmountMountTable::compare(after, after).mounted.isEmpty());
+
+    // The kernel hands a freed mount id to the next mount: a card swapped for another
+    // between two readings may come back under the same id.
+    const auto onDevice = [](int id, const char *point, unsigned minor) {
+        return MountEntry { id, QString::fromUtf8(point), QStringLiteral("vfat"), QStringLiteral("/dev/sdb1"), 8,
+            minor };
+    };
+    const LibmountMountTable::Changes reused = LibmountMountTable::compare(
+        {entry(1, "/"), onDevice(5, "/media/me/A", 17), onDevice(6, "/media/me/B", 33)},
+        {entry(1, "/"), onDevice(5, "/media/me/C", 17), onDevice(6, "/media/me/B", 34)});
+    EXPECT_EQ(reused.unmounted, (QStringList{QStringLiteral("/media/me/A"), QStringLiteral("/media/me/B")}));
+    EXPECT_EQ(reused.mounted, (QStringList{QStringLiteral("/media/me/C"), QStringLiteral("/media/me/B")}));
 }
 
 TEST(LinuxPlatform, KernelMountTableReportsRealMountsAndUnmounts)

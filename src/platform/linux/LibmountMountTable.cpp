@@ -3,7 +3,7 @@
 #include "support/MainQueue.h"
 
 #include <QFile>
-#include <QSet>
+#include <QHash>
 #include <QSocketNotifier>
 
 #include <libmount/libmount.h>
@@ -64,19 +64,25 @@ std::optional<QList<MountEntry>> LibmountMountTable::read() const
 LibmountMountTable::Changes LibmountMountTable::compare(const QList<MountEntry> &before,
                                                         const QList<MountEntry> &after)
 {
-    QSet<int> beforeIds;
-    QSet<int> afterIds;
+    // The kernel reuses a freed mount id at once, so an id alone does not tell one mount from
+    // another: a mount stays the same only while its whole entry does.
+    QHash<int, MountEntry> beforeById;
+    QHash<int, MountEntry> afterById;
     for (const MountEntry &entry : before)
-        beforeIds.insert(entry.id);
+        beforeById.insert(entry.id, entry);
     for (const MountEntry &entry : after)
-        afterIds.insert(entry.id);
+        afterById.insert(entry.id, entry);
+    const auto isIn = [](const QHash<int, MountEntry> &table, const MountEntry &entry) {
+        const auto found = table.constFind(entry.id);
+        return found != table.cend() && *found == entry;
+    };
     Changes changes;
     for (const MountEntry &entry : before) {
-        if (!afterIds.contains(entry.id))
+        if (!isIn(afterById, entry))
             changes.unmounted.append(entry.mountPoint);
     }
     for (const MountEntry &entry : after) {
-        if (!beforeIds.contains(entry.id))
+        if (!isIn(beforeById, entry))
             changes.mounted.append(entry.mountPoint);
     }
     return changes;

@@ -25,8 +25,9 @@ public:
         QStringList unmounted; ///< mount points, in the old table's order
         QStringList mounted;   ///< mount points, in the new table's order
     };
-    /// What happened between two readings: an entry whose mount id is gone was unmounted, an
-    /// entry with a new id was mounted (so a quick remount at one point gives both).
+    /// What happened between two readings: an entry whose mount id is gone, or now stands for
+    /// another entry, was unmounted; an entry not in the old reading was mounted (so a quick
+    /// remount at one point gives both).
     static Changes compare(const QList<MountEntry> &before, const QList<MountEntry> &after);
 
 private:
