@@ -223,6 +223,11 @@ void RulesStore::setSettings(const AppSettings &settings)
 
 void RulesStore::writeSettings(const AppSettings &value, qint64 sequence)
 {
+    // Changes made at the same time (on two threads, or by a listener reacting to a change)
+    // can queue their writes out of order; an older value must never replace a newer one.
+    if (sequence < m_newestWriteSequence)
+        return;
+    m_newestWriteSequence = sequence;
     try {
         m_files->writeAtomically(settingsPath(), RulesFormat::encodeSettings(value));
     } catch (const DescribedError &error) {

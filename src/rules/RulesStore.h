@@ -107,6 +107,7 @@ private:
     AppSettings m_storedSettings;
     AppSettings m_lastPersistedSettings;
     qint64 m_settingsWriteSequence = 0;
+    qint64 m_newestWriteSequence = 0; // only touched on the settings queue
 
     /// Dropped in the destructor, so queued notifications find the store gone.
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);

@@ -115,6 +115,18 @@ TEST(LinuxPlatform, TableComparisonTellsMountsFromUnmounts)
     EXPECT_EQ(changes.unmounted, (QStringList{QStringLiteral("/media/me/A"), QStringLiteral("/media/me/B")}));
     EXPECT_EQ(changes.mounted, (QStringList{QStringLiteral("/media/me/B"), QStringLiteral("/media/me/C")}));
     EXPECT_TRUE(LibmountMountTable::compare(after, after).mounted.isEmpty());
+
+    // The kernel hands a freed mount id to the next mount: a card swapped for another
+    // between two readings may come back under the same id.
+    const auto onDevice = [](int id, const char *point, unsigned minor) {
+        return MountEntry { id, QString::fromUtf8(point), QStringLiteral("vfat"), QStringLiteral("/dev/sdb1"), 8,
+            minor };
+    };
+    const LibmountMountTable::Changes reused = LibmountMountTable::compare(
+        {entry(1, "/"), onDevice(5, "/media/me/A", 17), onDevice(6, "/media/me/B", 33)},
+        {entry(1, "/"), onDevice(5, "/media/me/C", 17), onDevice(6, "/media/me/B", 34)});
+    EXPECT_EQ(reused.unmounted, (QStringList{QStringLiteral("/media/me/A"), QStringLiteral("/media/me/B")}));
+    EXPECT_EQ(reused.mounted, (QStringList{QStringLiteral("/media/me/C"), QStringLiteral("/media/me/B")}));
 }
 
 TEST(LinuxPlatform, KernelMountTableReportsRealMountsAndUnmounts)
@@ -136,6 +148,32 @@ TEST(LinuxPlatform, KernelMountTableReportsRealMountsAndUnmounts)
     ASSERT_TRUE(pollUntil([&] { return mounted.contains(point); }));
     ASSERT_EQ(::umount(native.constData()), 0);
     ASSERT_TRUE(pollUntil([&] { return unmounted.contains(point); }));
+    table.stopWatching();
+}
+
+TEST(LinuxPlatform, UnreadableMountTableReportsNoUnmounts)
+{
+    // The table is read from a copy; when that copy cannot be read any more, a change must
+    // not look as if every volume had been unmounted (and later mounted again).
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("mountinfo"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral("/proc/self/mountinfo"), copy));
+    const QString point = dir.filePath(QStringLiteral("point"));
+    QDir().mkpath(point);
+    const QByteArray native = QFile::encodeName(point);
+    LibmountMountTable table(copy);
+    QStringList mounted;
+    QStringList unmounted;
+    ASSERT_TRUE(table.startWatching([&](const QString &path) { mounted.append(path); },
+                                    [&](const QString &path) { unmounted.append(path); }));
+    ASSERT_TRUE(QFile::remove(copy));
+    if (::mount("mirvale-test", native.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "mounting needs privileges this run does not have";
+    const std::unique_ptr<const char, void (*)(const char *)> detach(
+        native.constData(), [](const char *target) { ::umount2(target, MNT_DETACH); });
+    // An empty path: something changed, which volume is unknown.
+    ASSERT_TRUE(pollUntil([&] { return mounted.contains(QString()); }));
+    EXPECT_TRUE(unmounted.isEmpty()) << unmounted.join(QLatin1Char(' ')).toStdString();
     table.stopWatching();
 }
 

@@ -19,6 +19,8 @@
 
 #include <sys/stat.h>
 
+#include <utility>
+
 namespace {
 
 constexpr qint64 kNow = 1'700'000'123;
@@ -373,6 +375,30 @@ TEST_F(RulesStoreTest, WhenEveryQueuedWriteFailsOnlyTheLastReverts)
     EXPECT_EQ(seen.settingsChanged, 3);
     EXPECT_EQ(seen.saveFailures.size(), 1);
     EXPECT_EQ(m_log.count(QStringLiteral("[ERROR] Could not save settings.json: The volume is full.")), 2);
+}
+
+TEST_F(RulesStoreTest, AChangeMadeWhileTheLastIsSignalledEndsUpOnDisk)
+{
+    auto store = makeStore();
+    store->load();
+    AppSettings first;
+    first.paused = true;
+    AppSettings second = first;
+    second.showNotifications = true;
+    // A listener that adjusts the settings as soon as they change: its write is queued
+    // before the write of the change it reacted to.
+    bool adjusted = false;
+    QObject::connect(store.get(), &RulesProvider::settingsChanged, store.get(), [&] {
+        if (std::exchange(adjusted, true))
+            return;
+        store->setSettings(second);
+    });
+    store->setSettings(first);
+    store->waitForPendingWrites();
+
+    EXPECT_EQ(store->settings(), second);
+    EXPECT_EQ(store->lastPersistedSettings(), second);
+    EXPECT_EQ(RulesFormat::decodeSettings(contents(file(QStringLiteral("settings.json")))), second);
 }
 
 TEST_F(RulesStoreTest, SettingsSetOffTheMainThreadSignalOnIt)

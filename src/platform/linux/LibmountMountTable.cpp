@@ -3,7 +3,7 @@
 #include "support/MainQueue.h"
 
 #include <QFile>
-#include <QSet>
+#include <QHash>
 #include <QSocketNotifier>
 
 #include <libmount/libmount.h>
@@ -32,11 +32,16 @@ LibmountMountTable::~LibmountMountTable()
 
 QList<MountEntry> LibmountMountTable::entries() const
 {
+    return read().value_or(QList<MountEntry>());
+}
+
+std::optional<QList<MountEntry>> LibmountMountTable::read() const
+{
     QList<MountEntry> result;
     // A table of its own per call, so readers on different threads never share state.
     libmnt_table *table = mnt_new_table_from_file(QFile::encodeName(m_mountInfoPath).constData());
     if (!table)
-        return result;
+        return std::nullopt;
     libmnt_iter *iterator = mnt_new_iter(MNT_ITER_FORWARD);
     libmnt_fs *fs = nullptr;
     while (iterator && mnt_table_next_fs(table, iterator, &fs) == 0) {
@@ -59,19 +64,25 @@ QList<MountEntry> LibmountMountTable::entries() const
 LibmountMountTable::Changes LibmountMountTable::compare(const QList<MountEntry> &before,
                                                         const QList<MountEntry> &after)
 {
-    QSet<int> beforeIds;
-    QSet<int> afterIds;
+    // The kernel reuses a freed mount id at once, so an id alone does not tell one mount from
+    // another: a mount stays the same only while its whole entry does.
+    QHash<int, MountEntry> beforeById;
+    QHash<int, MountEntry> afterById;
     for (const MountEntry &entry : before)
-        beforeIds.insert(entry.id);
+        beforeById.insert(entry.id, entry);
     for (const MountEntry &entry : after)
-        afterIds.insert(entry.id);
+        afterById.insert(entry.id, entry);
+    const auto isIn = [](const QHash<int, MountEntry> &table, const MountEntry &entry) {
+        const auto found = table.constFind(entry.id);
+        return found != table.cend() && *found == entry;
+    };
     Changes changes;
     for (const MountEntry &entry : before) {
-        if (!afterIds.contains(entry.id))
+        if (!isIn(afterById, entry))
             changes.unmounted.append(entry.mountPoint);
     }
     for (const MountEntry &entry : after) {
-        if (!beforeIds.contains(entry.id))
+        if (!isIn(beforeById, entry))
             changes.mounted.append(entry.mountPoint);
     }
     return changes;
@@ -92,7 +103,7 @@ bool LibmountMountTable::startWatching(Callback onMount, Callback onUnmount)
     }
     m_onMount = std::move(onMount);
     m_onUnmount = std::move(onUnmount);
-    m_known = entries();
+    m_known = read();
     m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
     QObject::connect(m_notifier, &QSocketNotifier::activated, m_notifier, [this] { tableChanged(); });
     return true;
@@ -112,7 +123,7 @@ void LibmountMountTable::stopWatching()
     }
     m_onMount = nullptr;
     m_onUnmount = nullptr;
-    m_known.clear();
+    m_known.reset();
 }
 
 void LibmountMountTable::tableChanged()
@@ -120,8 +131,18 @@ void LibmountMountTable::tableChanged()
     // Drain every pending change; one reading of the table covers them all.
     while (m_monitor && mnt_monitor_next_change(m_monitor, nullptr, nullptr) == 0) {
     }
-    QList<MountEntry> current = entries();
-    const Changes changes = compare(m_known, current);
+    std::optional<QList<MountEntry>> current = read();
+    if (!current || !m_known) {
+        // An unreadable table (out of file descriptors, say) is no empty one: nothing is
+        // reported as unmounted, or later as mounted again, against a reading that failed.
+        // Only say that something changed.
+        if (current)
+            m_known = std::move(current);
+        if (const Callback onMount = m_onMount)
+            onMount(QString());
+        return;
+    }
+    const Changes changes = compare(*m_known, *current);
     m_known = std::move(current);
     // Copies: a callback may stop the watching and clear the members.
     const Callback onUnmount = m_onUnmount;

@@ -3,6 +3,7 @@
 #include "platform/MountTable.h"
 
 #include <memory>
+#include <optional>
 
 class QSocketNotifier;
 struct libmnt_monitor;
@@ -24,17 +25,20 @@ public:
         QStringList unmounted; ///< mount points, in the old table's order
         QStringList mounted;   ///< mount points, in the new table's order
     };
-    /// What happened between two readings: an entry whose mount id is gone was unmounted, an
-    /// entry with a new id was mounted (so a quick remount at one point gives both).
+    /// What happened between two readings: an entry whose mount id is gone, or now stands for
+    /// another entry, was unmounted; an entry not in the old reading was mounted (so a quick
+    /// remount at one point gives both).
     static Changes compare(const QList<MountEntry> &before, const QList<MountEntry> &after);
 
 private:
+    /// The table, or none when it cannot be read.
+    std::optional<QList<MountEntry>> read() const;
     void tableChanged();
 
     const QString m_mountInfoPath;
     libmnt_monitor *m_monitor = nullptr;
     QSocketNotifier *m_notifier = nullptr; // deleted later: it may be stopped from its own signal
-    QList<MountEntry> m_known;
+    std::optional<QList<MountEntry>> m_known; // none until the table could be read
     Callback m_onMount;
     Callback m_onUnmount;
 };
