@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QHash>
-#include <QSocketNotifier>
 
 #include <libmount/libmount.h>
 #include <sys/sysmacros.h>
@@ -25,8 +24,6 @@ LibmountMountTable::LibmountMountTable(QString mountInfoPath)
 
 LibmountMountTable::~LibmountMountTable()
 {
-    delete m_notifier; // nobody destroys the table from inside its own callback
-    m_notifier = nullptr;
     stopWatching();
 }
 
@@ -104,19 +101,13 @@ bool LibmountMountTable::startWatching(Callback onMount, Callback onUnmount)
     m_onMount = std::move(onMount);
     m_onUnmount = std::move(onUnmount);
     m_known = read();
-    m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
-    QObject::connect(m_notifier, &QSocketNotifier::activated, m_notifier, [this] { tableChanged(); });
+    m_watch.start(fd, [this] { tableChanged(); });
     return true;
 }
 
 void LibmountMountTable::stopWatching()
 {
-    if (m_notifier) {
-        m_notifier->setEnabled(false);
-        QObject::disconnect(m_notifier, nullptr, nullptr, nullptr);
-        m_notifier->deleteLater();
-        m_notifier = nullptr;
-    }
+    m_watch.stop();
     if (m_monitor) {
         mnt_unref_monitor(m_monitor);
         m_monitor = nullptr;

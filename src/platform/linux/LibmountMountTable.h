@@ -1,11 +1,11 @@
 #pragma once
 
 #include "platform/MountTable.h"
+#include "platform/linux/DescriptorWatch.h"
 
 #include <memory>
 #include <optional>
 
-class QSocketNotifier;
 struct libmnt_monitor;
 
 /// The kernel mount table, read with libmount and watched through its kernel monitor: the
@@ -37,7 +37,7 @@ private:
 
     const QString m_mountInfoPath;
     libmnt_monitor *m_monitor = nullptr;
-    QSocketNotifier *m_notifier = nullptr; // deleted later: it may be stopped from its own signal
+    DescriptorWatch m_watch;
     std::optional<QList<MountEntry>> m_known; // none until the table could be read
     Callback m_onMount;
     Callback m_onUnmount;

@@ -2,8 +2,6 @@
 
 #include "support/MainQueue.h"
 
-#include <QSocketNotifier>
-
 #include <libudev.h>
 
 namespace {
@@ -22,8 +20,6 @@ UdevDeviceEventSource::UdevDeviceEventSource(QStringList subsystems)
 
 UdevDeviceEventSource::~UdevDeviceEventSource()
 {
-    delete m_notifier;
-    m_notifier = nullptr;
     stop();
 }
 
@@ -47,19 +43,13 @@ bool UdevDeviceEventSource::start(Callback onEvent)
         return false;
     }
     m_onEvent = std::move(onEvent);
-    m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
-    QObject::connect(m_notifier, &QSocketNotifier::activated, m_notifier, [this] { readEvents(); });
+    m_watch.start(fd, [this] { readEvents(); });
     return true;
 }
 
 void UdevDeviceEventSource::stop()
 {
-    if (m_notifier) {
-        m_notifier->setEnabled(false);
-        QObject::disconnect(m_notifier, nullptr, nullptr, nullptr);
-        m_notifier->deleteLater();
-        m_notifier = nullptr;
-    }
+    m_watch.stop();
     if (m_monitor) {
         udev_monitor_unref(m_monitor);
         m_monitor = nullptr;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "platform/DeviceEventSource.h"
+#include "platform/linux/DescriptorWatch.h"
 
 #include <QStringList>
 
-class QSocketNotifier;
 struct udev;
 struct udev_monitor;
 
@@ -25,6 +25,6 @@ private:
     const QStringList m_subsystems;
     udev *m_udev = nullptr;
     udev_monitor *m_monitor = nullptr;
-    QSocketNotifier *m_notifier = nullptr; // deleted later: it may be stopped from its own signal
+    DescriptorWatch m_watch;
     Callback m_onEvent;
 };
