@@ -1,6 +1,8 @@
 #include "app/Coordinator.h"
 
 #include "app/AbstractNotifier.h"
+#include "app/AbstractSettingsWindow.h"
+#include "app/AbstractStatusMenu.h"
 #include "finder/DovettaError.h"
 #include "finder/FinderScripts.h"
 #include "finder/FinderService.h"
@@ -94,7 +96,7 @@ void Coordinator::start()
     std::weak_ptr<bool> alive = m_alive;
     m_services.notifier->setOnEjectRequested([this, alive](const QUrl &volume) {
         if (auto token = alive.lock(); token && *token)
-            emit ejectRequested(volume);
+            ejectByURL(volume);
     });
 
     if (m_services.makeStatusMenu)
@@ -302,4 +304,49 @@ void Coordinator::observeSaveFailures()
         m_services.notifier->cardProblem(settingsCard,
                                          QStringLiteral("Your change could not be saved: ") + reason);
     });
+}
+
+AbstractSettingsWindow *Coordinator::settingsWindow()
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    if (!m_settingsWindow && m_services.makeSettingsWindow)
+        m_settingsWindow = m_services.makeSettingsWindow(*this);
+    return m_settingsWindow.get();
+}
+
+// The user actions below are placeholders until mounting on request lands.
+void Coordinator::cardClicked(const DetectedCard &card)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    m_services.log->info(card.name + QStringLiteral(": opening on request is not built yet"));
+}
+
+void Coordinator::test(const Rule &rule, const MountedCard &card)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    Q_UNUSED(rule);
+    Q_UNUSED(card);
+}
+
+void Coordinator::showSettings(bool revealExtras)
+{
+    Q_UNUSED(revealExtras);
+    m_services.log->info(QStringLiteral("Coordinator: the settings window is not built yet"));
+}
+
+void Coordinator::togglePause()
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+}
+
+void Coordinator::eject(const MountedCard &card)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    Q_UNUSED(card);
+}
+
+void Coordinator::ejectByURL(const QUrl &volume)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    Q_UNUSED(volume);
 }

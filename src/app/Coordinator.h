@@ -19,6 +19,8 @@
 #include <optional>
 
 class AbstractNotifier;
+class AbstractSettingsWindow;
+class AbstractStatusMenu;
 class FinderService;
 class Logger;
 class PointerControl;
@@ -49,8 +51,10 @@ public:
         PointerControl *pointer = nullptr;
         Logger *log = nullptr;
         VolumeWatcherFactory makeVolumeWatcher;
-        /// Builds the status menu for this coordinator at start.
-        std::function<std::unique_ptr<QObject>(Coordinator &)> makeStatusMenu;
+        /// Builds the status menu for this coordinator at start; may be empty.
+        std::function<std::unique_ptr<AbstractStatusMenu>(Coordinator &)> makeStatusMenu;
+        /// Builds the settings window on first use; may be empty.
+        std::function<std::unique_ptr<AbstractSettingsWindow>(Coordinator &)> makeSettingsWindow;
         /// Re-reads the launch-at-login status in the background.
         std::function<void()> refreshLoginItemStatus;
         /// Counts the regular files of a folder for the success panel (off the main thread).
@@ -73,10 +77,24 @@ public:
     ScreenSnapshot currentScreens();
 
     VolumeWatching &volumeWatcher() { return *m_volumeWatcher; }
+    RulesProvider &rules() { return *m_services.rules; }
+    /// The settings window, built on first use; null when the wiring gives none. Main thread.
+    AbstractSettingsWindow *settingsWindow();
+    AbstractStatusMenu *statusMenu() { return m_statusMenu.get(); }
 
-signals:
-    /// A panel's Unmount button asked to eject the volume at `volume`.
-    void ejectRequested(const QUrl &volume);
+    // What the user asks for, from the menu, the panels, the settings window and the control
+    // interface. Main thread only.
+
+    /// Opens the clicked card, mounting it first when it is not mounted.
+    void cardClicked(const DetectedCard &card);
+    /// Opens `rule` on `card`, ignoring pause and matching.
+    void test(const Rule &rule, const MountedCard &card);
+    /// Shows the settings window, on the next turn of the event loop.
+    void showSettings(bool revealExtras);
+    /// Flips the paused setting.
+    void togglePause();
+    /// Asks the watcher to unmount the card.
+    void eject(const MountedCard &card);
 
 private:
     /// One per file-manager request: makes the report happen once, whether early or late.
@@ -99,6 +117,8 @@ private:
         VolumeWatching::MountCallback onMount;
     };
 
+    /// Ejects the mounted card at `volume`; a panel's Unmount button.
+    void ejectByURL(const QUrl &volume);
     void completeRequest(const ResolvedTarget &target, const std::shared_ptr<ReportGuard> &guard,
                          const std::optional<DovettaError> &error);
     void handleOpenSuccess(const ResolvedTarget &target);
@@ -110,7 +130,8 @@ private:
     Limits m_limits;
     std::shared_ptr<MountRelay> m_mountRelay;
     std::unique_ptr<VolumeWatching> m_volumeWatcher;
-    std::unique_ptr<QObject> m_statusMenu;
+    std::unique_ptr<AbstractStatusMenu> m_statusMenu;
+    std::unique_ptr<AbstractSettingsWindow> m_settingsWindow;
     QSet<QString> m_pendingUserOpenNames;
     std::optional<ScreenSnapshot> m_cachedScreens;
 

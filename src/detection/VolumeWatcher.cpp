@@ -153,8 +153,7 @@ void VolumeWatcher::scanExistingAsync(ScanCallback completion)
     });
 }
 
-void VolumeWatcher::makeCardAsync(
-    const QUrl &url, std::function<void(const std::optional<MountedCard> &)> completion)
+void VolumeWatcher::makeCardAsync(const QUrl &url, CardCompletion completion)
 {
     const std::shared_ptr<ProbeState> probe = m_probe;
     m_probeQueue->async([probe, url, completion = std::move(completion)] {
@@ -434,4 +433,24 @@ void VolumeWatcher::setNeedsRebuildDetectedCards()
 void VolumeWatcher::rebuildDetectedCards()
 {
     // The detected-card list is built from daDisks, mountedCards and the slot cards here.
+}
+
+void VolumeWatcher::observeCardsChanged(QObject *context, std::function<void()> observer)
+{
+    connect(this, &VolumeWatcher::mountedCardsChanged, context, std::move(observer));
+}
+
+void VolumeWatcher::mount(const DetectedCard &card, RequestCompletion completion)
+{
+    // Mounting on request is not built yet.
+    MainQueue::async([completion, name = card.name] {
+        completion(DovettaError::diskError(QStringLiteral("mounting ") + name + QStringLiteral(" is not supported yet")));
+    });
+}
+
+void VolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
+{
+    MainQueue::async([completion, name = card.name] {
+        completion(DovettaError::diskError(QStringLiteral("unmounting ") + name + QStringLiteral(" is not supported yet")));
+    });
 }

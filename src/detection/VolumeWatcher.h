@@ -59,10 +59,13 @@ public:
     void stop();
     void scanExistingAsync(ScanCallback completion) override;
     void noteHandledAtLaunch(const QList<MountedCard> &cards) override;
-    void makeCardAsync(const QUrl &url, std::function<void(const std::optional<MountedCard> &)> completion);
+    void makeCardAsync(const QUrl &url, CardCompletion completion) override;
 
-    const QList<MountedCard> &mountedCards() const { return m_mountedCards; }
-    const QList<DetectedCard> &detectedCards() const { return m_detectedCards; }
+    QList<MountedCard> mountedCards() const override { return m_mountedCards; }
+    QList<DetectedCard> detectedCards() const override { return m_detectedCards; }
+    void observeCardsChanged(QObject *context, std::function<void()> observer) override;
+    void mount(const DetectedCard &card, RequestCompletion completion) override;
+    void eject(const MountedCard &card, RequestCompletion completion) override;
     /// Every disk the disk session reported and that has not disappeared, by device name.
     const QHash<QString, DiskDescription> &daDisks() const { return m_daDisks; }
     bool hasDiskSession() const { return m_daSession != nullptr; }

@@ -50,7 +50,7 @@ public:
               const std::optional<QUrl> &selectFile, Completion completion) override;
     void checkAutomationPermission(std::function<void(bool granted)> completion) override;
     /// The bounds of the front window, or nothing when there is no readable one.
-    void captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion);
+    void captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion) override;
 
     /// True while an abandoned permission check is still running.
     bool isAutomationCheckOutstanding() const;

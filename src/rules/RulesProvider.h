@@ -18,6 +18,8 @@ public:
     /// Copies of the current values; safe from any thread.
     virtual RuleList rules() const = 0;
     virtual AppSettings settings() const = 0;
+    /// Takes effect at once and signals settingsChanged; persisting happens in the background.
+    virtual void setSettings(const AppSettings &settings) = 0;
 
 signals:
     void rulesChanged();

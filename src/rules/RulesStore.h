@@ -58,7 +58,7 @@ public:
     /// Takes effect at once and signals settingsChanged; the file is written on the
     /// settings queue. A failed write that no newer change superseded reverts the settings
     /// and signals settingsSaveFailed.
-    void setSettings(const AppSettings &settings);
+    void setSettings(const AppSettings &settings) override;
     /// The settings last known to be on disk.
     AppSettings lastPersistedSettings() const;
 

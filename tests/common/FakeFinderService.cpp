@@ -47,3 +47,9 @@ void FakeFinderService::complete(int index, std::optional<DovettaError> outcome)
 {
     request(index).completion(std::move(outcome));
 }
+
+void FakeFinderService::captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion)
+{
+    const std::optional<Placement> bounds = m_frontBounds;
+    MainQueue::async([completion, bounds] { completion(bounds); });
+}

@@ -22,10 +22,12 @@ public:
     void open(const QUrl &folder, const std::optional<Placement> &placement, bool bringToFront,
               const std::optional<QUrl> &selectFile, Completion completion) override;
     void checkAutomationPermission(std::function<void(bool)> completion) override;
+    void captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion) override;
 
     /// Every later request is answered at once (through the main queue) with this outcome.
     void answerImmediately(std::optional<DovettaError> outcome);
     void setPermissionGranted(bool granted) { m_granted = granted; }
+    void setFrontWindowBounds(std::optional<Placement> bounds) { m_frontBounds = std::move(bounds); }
 
     int requestCount() const;
     Request request(int index) const;
@@ -38,4 +40,5 @@ private:
     bool m_answerImmediately = false;
     std::optional<DovettaError> m_immediateOutcome;
     bool m_granted = true;
+    std::optional<Placement> m_frontBounds;
 };

@@ -14,7 +14,7 @@ public:
     AppSettings settings() const override;
 
     void setRules(const RuleList &rules);
-    void setSettings(const AppSettings &settings);
+    void setSettings(const AppSettings &settings) override;
     int loads() const { return m_loads; }
 
 private:
