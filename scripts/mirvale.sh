@@ -10,12 +10,15 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 
 PACKAGES=(
   build-essential cmake pkg-config git
-  qt6-base-dev libgl-dev libmount-dev libudev-dev nlohmann-json3-dev
+  qt6-base-dev libgl-dev libmount-dev libudev-dev libblkid-dev nlohmann-json3-dev
+  libxcb1-dev libxcb-ewmh-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   dbus dbus-bin procps
   # The end-to-end card test: an exFAT image through FUSE, udev and udisks2.
   exfatprogs exfat-fuse udev udisks2
+  # The desktop tests: a real X server, a window manager, a real file manager.
+  xvfb xauth openbox thunar x11-utils
 )
 RUN_PACKAGES=()
 
