@@ -186,11 +186,7 @@ void RulesStore::backupCorruptFile(const QString &path)
 
 void RulesStore::save(const RuleList &rules)
 {
-    RuleIssueList errors;
-    for (const RuleIssue &issue : validate(rules)) {
-        if (issue.isError)
-            errors.append(issue);
-    }
+    RuleIssueList errors = RuleValidator::errors(rules);
     if (!errors.isEmpty()) {
         m_logger.warn(QStringLiteral("Not saving rules: %1 validation error(s).").arg(errors.size()));
         throw RulesStoreError::invalid(std::move(errors));
