@@ -80,9 +80,6 @@ void Log::drainPending()
 
 void Log::writeLine(const PendingLine &line)
 {
-    // A message with broken UTF-16 cannot be encoded without loss; drop it.
-    if (!QStringView(line.message).isValidUtf16())
-        return;
     const QByteArray bytes = LogLine::format(QDateTime::currentDateTime(), line.level, line.message);
 
     if (m_handle && !QFileInfo::exists(m_logFilePath)) {
