@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -38,14 +37,6 @@ Log::~Log()
 {
     sync();
     m_queue.reset();
-}
-
-QString Log::defaultLibraryFolder()
-{
-    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!state.isEmpty() && QDir::isAbsolutePath(state))
-        return QDir::cleanPath(state);
-    return QDir::homePath() + QStringLiteral("/.local/state");
 }
 
 void Log::write(Level level, const QString &message)
