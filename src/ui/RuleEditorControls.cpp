@@ -169,7 +169,7 @@ void RuleEditorControls::build(QWidget *pane)
     positionHintLabel = named<QLabel>("positionHintLabel");
     positionHintLabel->setWordWrap(true);
     QFont hintFont = positionHintLabel->font();
-    hintFont.setPointSizeF(hintFont.pointSizeF() * 10.0 / 13.0);
+    hintFont.setPointSizeF(hintFont.pointSizeF() * 0.85);
     positionHintLabel->setFont(hintFont);
     QPalette hintPalette = positionHintLabel->palette();
     hintPalette.setColor(QPalette::WindowText, QColor(0xE0, 0x3C, 0x31));

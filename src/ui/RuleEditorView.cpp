@@ -288,7 +288,7 @@ void RuleEditorView::captureAnswered(const std::optional<Placement> &bounds)
         if (m_services.log)
             m_services.log->warn(captureFailedLogLine());
         auto *alert = new QMessageBox(
-            QMessageBox::Information, captureFailedTitle(), QString(), QMessageBox::Ok, window());
+            QMessageBox::Information, QString(), captureFailedTitle(), QMessageBox::Ok, window());
         alert->setObjectName(QStringLiteral("captureFailedAlert"));
         alert->setInformativeText(captureFailedText());
         alert->setAttribute(Qt::WA_DeleteOnClose);

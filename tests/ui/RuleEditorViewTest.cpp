@@ -72,6 +72,16 @@ protected:
         emit combo->activated(index);
     }
 
+    // The last reported rule; a failure (not a crash) when nothing was reported.
+    Rule lastChange()
+    {
+        if (changes.isEmpty()) {
+            ADD_FAILURE() << "no change was reported";
+            return Rule {};
+        }
+        return changes.last();
+    }
+
     bool isShown(QWidget *widget) { return widget->isVisibleTo(editor); }
 
     QWidget window;
@@ -155,7 +165,7 @@ TEST_F(RuleEditorViewTest, EachControlReportsTheEditedRule)
         ASSERT_FALSE(changes.isEmpty());
         Rule expected = rule;
         c.change(expected);
-        EXPECT_EQ(changes.last(), expected);
+        EXPECT_EQ(lastChange(), expected);
         EXPECT_EQ(editor->rule(), expected);
     }
 }
@@ -165,17 +175,17 @@ TEST_F(RuleEditorViewTest, FolderMenuAndThePathRow)
     auto *popup = find<QComboBox>("folderPresetPopup");
     QLineEdit *path = field("customPathField");
     choose(popup, 4);
-    EXPECT_EQ(changes.last().subfolder, Subfolder::custom(QString()));
+    EXPECT_EQ(lastChange().subfolder, Subfolder::custom(QString()));
     EXPECT_TRUE(isShown(path) && path->isEnabled());
     type(path, u"DCIM/1"_s);
-    EXPECT_EQ(changes.last().subfolder, Subfolder::custom(u"DCIM/1"_s));
+    EXPECT_EQ(lastChange().subfolder, Subfolder::custom(u"DCIM/1"_s));
 
     choose(popup, 3);
-    EXPECT_EQ(changes.last().subfolder, Subfolder::smart());
+    EXPECT_EQ(lastChange().subfolder, Subfolder::smart());
     EXPECT_TRUE(path->text().isEmpty());
     EXPECT_FALSE(isShown(path));
     choose(popup, 4);
-    EXPECT_EQ(changes.last().subfolder, Subfolder::custom(QString())) << "the emptied field";
+    EXPECT_EQ(lastChange().subfolder, Subfolder::custom(QString())) << "the emptied field";
 }
 
 TEST_F(RuleEditorViewTest, PlacementFieldsClampAndReflect)
@@ -189,7 +199,7 @@ TEST_F(RuleEditorViewTest, PlacementFieldsClampAndReflect)
     EXPECT_TRUE(find<QPushButton>("captureButton")->isEnabled());
 
     type(left, u"-30000"_s);
-    EXPECT_EQ(changes.last().placement->left, -20000);
+    EXPECT_EQ(lastChange().placement->left, -20000);
     EXPECT_EQ(left->text(), u"-30000"_s) << "what was typed stays until editing ends";
     finishEditing(left);
     EXPECT_EQ(left->text(), u"-20000"_s);
@@ -200,7 +210,7 @@ TEST_F(RuleEditorViewTest, PlacementFieldsClampAndReflect)
     QLineEdit *width = field("widthField");
     type(width, u"50"_s);
     EXPECT_FALSE(isShown(find<QLabel>("positionHintLabel"))) << "a keystroke hides the hint";
-    EXPECT_EQ(changes.last().placement->width, 200);
+    EXPECT_EQ(lastChange().placement->width, 200);
     finishEditing(width);
     EXPECT_EQ(width->text(), u"200"_s);
 
@@ -214,7 +224,7 @@ TEST_F(RuleEditorViewTest, PlacementFieldsClampAndReflect)
     EXPECT_TRUE(isShown(find<QLabel>("positionHintLabel")));
 
     find<QCheckBox>("placeWindowCheckbox")->click();
-    EXPECT_FALSE(changes.last().placement);
+    EXPECT_FALSE(lastChange().placement);
     EXPECT_TRUE(left->text().isEmpty());
     EXPECT_FALSE(left->isEnabled());
     EXPECT_FALSE(find<QPushButton>("captureButton")->isEnabled());
@@ -232,21 +242,24 @@ TEST_F(RuleEditorViewTest, CardMenuAndCardNameField)
     EXPECT_FALSE(pick->isEnabled()) << "only with Card named on";
     EXPECT_FALSE(field("volumeNameField")->isEnabled());
 
-    // Typing in the name field while "Any card" is on switches to the named match.
-    type(field("volumeNameField"), u"X"_s);
-    EXPECT_EQ(changes.last().match, VolumeMatch::volumeName(u"X"_s));
-    EXPECT_TRUE(find<QRadioButton>("namedRadio")->isChecked());
+    // The name field is disabled with "Any card" on; "Card named" brings back its (empty) text.
+    find<QRadioButton>("namedRadio")->click();
+    ASSERT_FALSE(changes.isEmpty());
+    EXPECT_EQ(lastChange().match, VolumeMatch::volumeName(QString()));
+    EXPECT_TRUE(field("volumeNameField")->isEnabled());
     EXPECT_TRUE(pick->isEnabled());
+    type(field("volumeNameField"), u"X"_s);
+    EXPECT_EQ(lastChange().match, VolumeMatch::volumeName(u"X"_s));
 
     choose(pick, 2);
-    EXPECT_EQ(changes.last().match, VolumeMatch::volumeName(u"SONY"_s));
+    EXPECT_EQ(lastChange().match, VolumeMatch::volumeName(u"SONY"_s));
     EXPECT_EQ(field("volumeNameField")->text(), u"SONY"_s);
     EXPECT_EQ(pick->currentIndex(), 0);
 
     find<QRadioButton>("anyCardRadio")->click();
-    EXPECT_TRUE(changes.last().match.isAnyCard());
+    EXPECT_TRUE(lastChange().match.isAnyCard());
     find<QRadioButton>("namedRadio")->click();
-    EXPECT_EQ(changes.last().match, VolumeMatch::volumeName(u"SONY"_s)) << "the field's text comes back";
+    EXPECT_EQ(lastChange().match, VolumeMatch::volumeName(u"SONY"_s)) << "the field's text comes back";
 }
 
 TEST_F(RuleEditorViewTest, MousePoint)
@@ -255,21 +268,21 @@ TEST_F(RuleEditorViewTest, MousePoint)
     EXPECT_TRUE(isShown(find<QGroupBox>("extrasBox")));
     pointer.setPosition(QPointF(10.5, 799.6));
     find<QCheckBox>("mouseWarpCheckbox")->click();
-    EXPECT_EQ(changes.last().extras.mouseWarp, (MousePoint { 11, 800 }));
+    EXPECT_EQ(lastChange().extras.mouseWarp, (MousePoint { 11, 800 }));
     EXPECT_EQ(field("mouseXField")->text(), u"11"_s);
 
     type(field("mouseYField"), u"-25000"_s);
     finishEditing(field("mouseYField"));
-    EXPECT_EQ(changes.last().extras.mouseWarp, (MousePoint { 11, -20000 }));
+    EXPECT_EQ(lastChange().extras.mouseWarp, (MousePoint { 11, -20000 }));
     EXPECT_EQ(
         find<QLabel>("positionHintLabel")->text(), u"X and Y must be whole numbers from -20000 to 20000."_s);
 
     find<QCheckBox>("mouseWarpCheckbox")->click();
-    EXPECT_FALSE(changes.last().extras.mouseWarp);
+    EXPECT_FALSE(lastChange().extras.mouseWarp);
     EXPECT_FALSE(field("mouseXField")->isEnabled());
     pointer.setPosition(QPointF(-3.5, 4));
     find<QPushButton>("useCurrentPositionButton")->click();
-    EXPECT_EQ(changes.last().extras.mouseWarp, (MousePoint { -4, 4 }));
+    EXPECT_EQ(lastChange().extras.mouseWarp, (MousePoint { -4, 4 }));
     EXPECT_TRUE(find<QCheckBox>("mouseWarpCheckbox")->isChecked());
     EXPECT_TRUE(field("mouseXField")->isEnabled());
     EXPECT_EQ(field("mouseXField")->text(), u"-4"_s);
@@ -289,7 +302,7 @@ TEST_F(RuleEditorViewTest, CaptureStoresTheFrontWindowsBounds)
     EXPECT_TRUE(editor->isCapturing());
     EXPECT_FALSE(capture->isEnabled());
     ASSERT_TRUE(pollUntil([&] { return !editor->isCapturing(); }));
-    EXPECT_EQ(changes.last().placement, (Placement { 100, 50, 900, 700 }));
+    EXPECT_EQ(lastChange().placement, (Placement { 100, 50, 900, 700 }));
     EXPECT_EQ(field("widthField")->text(), u"900"_s);
     EXPECT_TRUE(capture->isEnabled());
 }
@@ -369,7 +382,7 @@ TEST_F(BrowseSheetTest, ChoosingAFolderMakesItTheCustomPath)
     EXPECT_TRUE(chooseButton->isEnabled());
     chooseButton->click();
 
-    EXPECT_EQ(changes.last().subfolder, Subfolder::custom(u"DCIM/100CANON"_s));
+    EXPECT_EQ(lastChange().subfolder, Subfolder::custom(u"DCIM/100CANON"_s));
     EXPECT_EQ(find<QComboBox>("folderPresetPopup")->currentText(), u"Custom\u2026"_s);
     EXPECT_EQ(field("customPathField")->text(), u"DCIM/100CANON"_s);
     EXPECT_TRUE(isShown(field("customPathField")));
@@ -411,7 +424,7 @@ TEST_F(BrowseSheetTest, DoubleClickChooses)
     ASSERT_TRUE(pollUntil([&] { return table->count() == 4; }));
     table->setCurrentRow(3);
     emit table->itemDoubleClicked(table->item(3));
-    EXPECT_EQ(changes.last().subfolder, Subfolder::custom(u"MISC"_s));
+    EXPECT_EQ(lastChange().subfolder, Subfolder::custom(u"MISC"_s));
 }
 
 } // namespace
