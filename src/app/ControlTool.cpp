@@ -1,5 +1,6 @@
 #include "app/ControlTool.h"
 
+#include "app/ControlCommands.h"
 #include "finder/FinderScripts.h"
 #include "rules/DecodingError.h"
 #include "rules/FileError.h"
@@ -192,8 +193,11 @@ int ControlTool::run(const QStringList &arguments, std::FILE *out, std::FILE *er
     const QStringList rest = arguments.mid(1);
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h") || command == QStringLiteral("help")) {
         print(out, QString::fromUtf8(kUsage));
+        print(out, QStringLiteral("\n") + ControlCommands::usage());
         return Success;
     }
+    if (ControlCommands::handles(command))
+        return ControlCommands::run(command, rest, out, err);
     if (command == QStringLiteral("validate"))
         return validate(rest, out, err);
     if (command == QStringLiteral("resolve"))
