@@ -1,18 +1,8 @@
 #include "platform/linux/SettingsFileUserDefaults.h"
 
-#include <QDir>
-
 SettingsFileUserDefaults::SettingsFileUserDefaults(const QString &filePath)
     : m_settings(filePath, QSettings::IniFormat)
 {
-}
-
-QString SettingsFileUserDefaults::defaultFilePath()
-{
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || !QDir::isAbsolutePath(base))
-        base = QDir::homePath() + QStringLiteral("/.config");
-    return base + QStringLiteral("/Mirvale/defaults.ini");
 }
 
 QVariant SettingsFileUserDefaults::value(const QString &key) const

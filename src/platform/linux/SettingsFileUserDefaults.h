@@ -4,14 +4,12 @@
 
 #include <QSettings>
 
-/// User defaults in an INI file of their own ("defaults.ini" in the storage folder).
+/// User defaults in an INI file of their own; the wiring puts it in the storage folder
+/// (~/.config/Mirvale/defaults.ini).
 class SettingsFileUserDefaults final : public UserDefaults
 {
 public:
     explicit SettingsFileUserDefaults(const QString &filePath);
-
-    /// The file in Mirvale's storage folder (~/.config/Mirvale/defaults.ini).
-    static QString defaultFilePath();
 
     QVariant value(const QString &key) const override;
     void setValue(const QString &key, const QVariant &value) override;
