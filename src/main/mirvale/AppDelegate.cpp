@@ -1,5 +1,6 @@
 #include "AppDelegate.h"
 
+#include "app/ControlInterface.h"
 #include "app/Coordinator.h"
 #include "app/LoggingNotifier.h"
 #include "detection/FileCount.h"
@@ -9,6 +10,8 @@
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
 #include "platform/linux/PosixFileAccess.h"
+#include "platform/linux/ProcessCommandRunner.h"
+#include "platform/linux/SettingsFileUserDefaults.h"
 #include "platform/linux/UDisksSession.h"
 #include "platform/linux/UdevDeviceEventSource.h"
 #include "platform/linux/XdgStandardFolders.h"
@@ -36,6 +39,9 @@ VolumeWatcherFactory linuxVolumeWatcher(Logger &log)
         };
         services.slotEvents = std::make_unique<UdevDeviceEventSource>(
             QStringList{QStringLiteral("mmc_host"), QStringLiteral("mmc")});
+        services.commands = std::make_shared<ProcessCommandRunner>();
+        services.userDefaults = std::make_shared<SettingsFileUserDefaults>(
+            RulesStore::defaultStorageFolder(XdgStandardFolders()) + QStringLiteral("/defaults.ini"));
         return std::make_unique<VolumeWatcher>(std::move(onMount), log, std::move(services));
     };
 }
@@ -67,12 +73,20 @@ AppDelegate::AppDelegate(QObject *parent)
 
 AppDelegate::~AppDelegate()
 {
+    m_control.reset();
     // The coordinator first: it stops the watcher and the pipeline, which use the rest.
     m_coordinator.reset();
     m_finder.reset();
     m_scriptRunner.reset();
     m_rules.reset();
     m_log->info(QStringLiteral("Mirvale quit"));
+}
+
+void AppDelegate::exportControl(QDBusConnection connection)
+{
+    m_control = std::make_unique<ControlInterface>(*m_coordinator, *m_log);
+    if (!m_control->registerOn(connection))
+        m_log->warn(QStringLiteral("Control: could not export the control interface on the session bus"));
 }
 
 void AppDelegate::applicationDidFinishLaunching()

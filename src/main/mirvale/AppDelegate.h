@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QObject>
 
 #include <memory>
 
+class ControlInterface;
 class Coordinator;
 class FileManagerScriptRunner;
 class FinderController;
@@ -22,6 +24,8 @@ public:
     explicit AppDelegate(QObject *parent = nullptr);
     ~AppDelegate() override;
 
+    /// Offers the control interface on `connection`, whose service name this process owns.
+    void exportControl(QDBusConnection connection);
     /// Starts normal operation once the event loop runs.
     void applicationDidFinishLaunching();
 
@@ -34,4 +38,5 @@ private:
     std::unique_ptr<QtScreenSource> m_screens;
     std::unique_ptr<QtPointerControl> m_pointer;
     std::unique_ptr<Coordinator> m_coordinator;
+    std::unique_ptr<ControlInterface> m_control;
 };

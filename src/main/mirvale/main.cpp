@@ -1,5 +1,6 @@
 #include "AppDelegate.h"
 
+#include "app/SingleInstance.h"
 #include "platform/linux/UnixSignalWatcher.h"
 
 #include <QApplication>
@@ -19,7 +20,18 @@ int main(int argc, char *argv[])
     UnixSignalWatcher terminationSignals({SIGTERM, SIGINT, SIGHUP});
     QObject::connect(&terminationSignals, &UnixSignalWatcher::received, &app, [] { QCoreApplication::quit(); });
 
+    // One Mirvale per session: the name is claimed before any watcher exists.
+    QDBusConnection sessionBus = QDBusConnection::sessionBus();
+    const SingleInstance::Claim claim = SingleInstance::claim(sessionBus);
+    if (claim == SingleInstance::Claim::AlreadyRunning) {
+        // Opening Mirvale again means: show me the settings.
+        SingleInstance::showSettingsInRunningInstance(sessionBus);
+        return 0;
+    }
+
     AppDelegate delegate;
+    if (claim == SingleInstance::Claim::Owned)
+        delegate.exportControl(sessionBus);
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
     return QApplication::exec();
 }
