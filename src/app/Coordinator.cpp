@@ -337,6 +337,13 @@ void Coordinator::showSettings(bool revealExtras)
 void Coordinator::togglePause()
 {
     MIRVALE_ASSERT_MAIN_THREAD();
+    AppSettings settings = m_services.rules->settings();
+    settings.paused = !settings.paused;
+    m_services.rules->setSettings(settings);
+    m_services.log->info(QStringLiteral("Paused set to ")
+        + (settings.paused ? QStringLiteral("true") : QStringLiteral("false")));
+    if (m_statusMenu)
+        m_statusMenu->refreshIcon();
 }
 
 void Coordinator::eject(const MountedCard &card)
