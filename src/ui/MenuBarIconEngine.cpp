@@ -38,17 +38,19 @@ QPixmap MenuBarIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::St
 QPixmap MenuBarIconEngine::scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale)
 {
     Q_UNUSED(state);
+    // `size` is in device pixels; the drawing does not depend on the ratio, only the tag does.
     const int side = std::min(size.width(), size.height());
-    const QImage drawn = MenuBarIcon::image(m_paused, colourFor(mode), side, scale);
-    if (size.width() == size.height())
-        return QPixmap::fromImage(drawn);
-    // Centre the square drawing in a non-square request.
-    QImage canvas(QSize(size.width(), size.height()) * scale, QImage::Format_ARGB32_Premultiplied);
+    QImage canvas = MenuBarIcon::image(m_paused, colourFor(mode), side, 1);
+    if (size.width() != size.height()) {
+        // Centre the square drawing in a non-square request.
+        QImage wide(size, QImage::Format_ARGB32_Premultiplied);
+        wide.fill(Qt::transparent);
+        QPainter painter(&wide);
+        painter.drawImage(QPointF((size.width() - side) / 2.0, (size.height() - side) / 2.0), canvas);
+        painter.end();
+        canvas = wide;
+    }
     canvas.setDevicePixelRatio(scale);
-    canvas.fill(Qt::transparent);
-    QPainter painter(&canvas);
-    painter.drawImage(QPointF((size.width() - side) / 2.0, (size.height() - side) / 2.0), drawn);
-    painter.end();
     return QPixmap::fromImage(canvas);
 }
 

@@ -105,14 +105,15 @@ paused() { grep -Eq "\"paused\" *: *true" "$settings" 2>/dev/null; }
 wait_for 10 paused || fail "settings.json does not say paused"
 icon_changed() { "$HOST" icon "$WORK/paused.png" >/dev/null && ! cmp -s "$WORK/normal.png" "$WORK/paused.png"; }
 wait_for 10 icon_changed || fail "the icon did not change when paused"
-"$HOST" menu | grep -qx "\[x\] Pause watching" || fail "Pause watching is not ticked"
+ticked() { "$HOST" menu >"$WORK/menu.out" && grep -qx "\[x\] $1" "$WORK/menu.out"; }
+ticked "Pause watching" || { cat "$WORK/menu.out" >&2; fail "Pause watching is not ticked"; }
 echo "pause: settings.json and the icon changed"
 
 "$HOST" click "Launch at Login" >/dev/null || fail "cannot choose Launch at Login"
 entry="$XDG_CONFIG_HOME/autostart/mirvale.desktop"
 wait_for 10 test -f "$entry" || fail "no autostart entry"
 grep -qx "Exec=$(readlink -f "$MIRVALE")" "$entry" || { cat "$entry" >&2; fail "the entry does not run this binary"; }
-wait_for 10 sh -c "\"$HOST\" menu | grep -qx \"\\[x\\] Launch at Login\"" || fail "Launch at Login is not ticked"
+wait_for 10 ticked "Launch at Login" || { cat "$WORK/menu.out" >&2; fail "Launch at Login is not ticked"; }
 "$HOST" click "Launch at Login" >/dev/null || fail "cannot choose Launch at Login again"
 wait_for 10 test ! -e "$entry" || fail "the autostart entry was not removed"
 echo "launch at login: the entry was written and removed"

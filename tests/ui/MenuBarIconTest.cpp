@@ -73,8 +73,9 @@ TEST(MenuBarIcon, AMaskInTheGivenColourOnAClearGround)
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QRgb pixel = image.pixel(x, y);
-            if (qAlpha(pixel) == 255)
+            if (qAlpha(pixel) == 255) {
                 ASSERT_EQ(QColor(pixel).rgb(), panelText.rgb());
+            }
         }
     }
     // The card's cut corner is top right: the top-right pixel area stays clear, the

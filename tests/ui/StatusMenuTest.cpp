@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QSystemTrayIcon>
 
@@ -258,6 +259,8 @@ TEST_F(StatusMenuTest, Snapshots)
             palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 130, 130));
             palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(130, 130, 130));
             palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+            // No engraved look for disabled text on a dark ground.
+            palette.setColor(QPalette::Disabled, QPalette::Light, Qt::transparent);
         }
         QApplication::setPalette(palette);
         const QString name = dark ? QStringLiteral("dark") : QStringLiteral("light");

@@ -4,8 +4,6 @@
 
 #include <QDir>
 
-#include <algorithm>
-
 StatusMenuItem StatusMenuItem::separator()
 {
     StatusMenuItem item;
@@ -47,15 +45,26 @@ QString cleanMountPath(const QUrl &url)
     return local.isEmpty() ? local : QDir::cleanPath(local);
 }
 
+/// The watcher's cards with their mount paths, worked out once per menu.
+struct MountedIndex {
+    explicit MountedIndex(const QList<MountedCard> &cards)
+        : cards(cards)
+    {
+        paths.reserve(cards.size());
+        for (const MountedCard &card : cards)
+            paths.append(card.path());
+    }
+    const QList<MountedCard> &cards;
+    QStringList paths;
+};
+
 /// The watcher's card at the same mount point, or one made from the line's own data so that
 /// the unmount line works even when the watcher's list lags behind.
-MountedCard unmountTarget(const DetectedCard &card, const QList<MountedCard> &mountedCards)
+MountedCard unmountTarget(const DetectedCard &card, const MountedIndex &mounted)
 {
-    const QString path = cleanMountPath(*card.mountURL);
-    for (const MountedCard &mounted : mountedCards) {
-        if (mounted.path() == path)
-            return mounted;
-    }
+    const qsizetype found = mounted.paths.indexOf(cleanMountPath(*card.mountURL));
+    if (found >= 0)
+        return mounted.cards[found];
     MountedCard built;
     built.url = *card.mountURL;
     built.name = card.name;
@@ -65,10 +74,7 @@ MountedCard unmountTarget(const DetectedCard &card, const QList<MountedCard> &mo
     return built;
 }
 
-} // namespace
-
-QList<StatusMenuItem> StatusMenuModel::cardItems(
-    const DetectedCard &card, const QList<MountedCard> &mountedCards, bool showUnmountItems)
+QList<StatusMenuItem> cardLines(const DetectedCard &card, const MountedIndex &mounted, bool showUnmountItems)
 {
     if (card.isEjected)
         return { disabledLine(
@@ -80,10 +86,18 @@ QList<StatusMenuItem> StatusMenuModel::cardItems(
     if (card.mountURL && showUnmountItems) {
         StatusMenuItem unmount = line(QStringLiteral("Unmount (keeps it in this menu)"), Action::EjectCard);
         unmount.indentation = 1;
-        unmount.card = unmountTarget(card, mountedCards);
+        unmount.card = unmountTarget(card, mounted);
         items.append(unmount);
     }
     return items;
+}
+
+} // namespace
+
+QList<StatusMenuItem> StatusMenuModel::cardItems(
+    const DetectedCard &card, const QList<MountedCard> &mountedCards, bool showUnmountItems)
+{
+    return cardLines(card, MountedIndex(mountedCards), showUnmountItems);
 }
 
 QList<StatusMenuItem> StatusMenuModel::build(const Input &input)
@@ -94,8 +108,9 @@ QList<StatusMenuItem> StatusMenuModel::build(const Input &input)
     items.append(StatusMenuItem::separator());
     if (input.detectedCards.isEmpty())
         items.append(disabledLine(QStringLiteral("No cards inserted")));
+    const MountedIndex mounted(input.mountedCards);
     for (const DetectedCard &card : input.detectedCards)
-        items.append(cardItems(card, input.mountedCards, input.settings.showUnmountItems));
+        items.append(cardLines(card, mounted, input.settings.showUnmountItems));
     items.append(StatusMenuItem::separator());
     items.append(tickLine(QStringLiteral("Pause watching"), Action::TogglePause, input.settings.paused));
     items.append(StatusMenuItem::separator());
@@ -122,6 +137,10 @@ QList<qsizetype> StatusMenuModel::retitle(
     QList<qsizetype> changed;
     if (detectedCards.isEmpty())
         return changed;
+    QStringList freshKeys;
+    freshKeys.reserve(detectedCards.size());
+    for (const DetectedCard &card : detectedCards)
+        freshKeys.append(identityKey(card));
     for (qsizetype i = 0; i < items.size(); ++i) {
         const DetectedCard *shown = items[i].detectedCard();
         if (!shown)
@@ -129,10 +148,10 @@ QList<qsizetype> StatusMenuModel::retitle(
         const QString key = identityKey(*shown);
         if (key.isEmpty())
             continue;
-        const auto fresh = std::find_if(detectedCards.begin(), detectedCards.end(),
-            [&key](const DetectedCard &card) { return identityKey(card) == key; });
-        if (fresh == detectedCards.end() || fresh->isEjected)
+        const qsizetype at = freshKeys.indexOf(key);
+        if (at < 0 || detectedCards[at].isEjected)
             continue;
+        const DetectedCard *fresh = &detectedCards[at];
         items[i].card = *fresh;
         const QString title = CardLineTitle::title(*fresh);
         if (title != items[i].title) {
