@@ -25,7 +25,11 @@ cat >"$WORK/bus.conf" <<'CONF'
   <type>session</type>
   <listen>unix:tmpdir=/tmp</listen>
   <auth>EXTERNAL</auth>
-  <policy context="default"><allow send_destination="*"/><allow own="*"/></policy>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
 </busconfig>
 CONF
 mkdir -p "$WORK/home"

@@ -78,7 +78,14 @@ void StatusMenu::refreshIcon()
 
 void StatusMenu::drawIcon(bool paused)
 {
-    m_trayIcon->setIcon(MenuBarIcon::icon(paused, MenuBarIcon::panelTextColour()));
+    // An installed symbolic icon goes to the tray host by name, and hosts tint symbolic icons
+    // for their panel; the drawn one, in the palette's text colour, serves everywhere else.
+    const QIcon themed = QIcon::fromTheme(
+        paused ? QStringLiteral("mirvale-tray-paused-symbolic") : QStringLiteral("mirvale-tray-symbolic"));
+    if (!themed.isNull() && !themed.pixmap(MenuBarIcon::kTraySizes[0]).isNull())
+        m_trayIcon->setIcon(themed);
+    else
+        m_trayIcon->setIcon(MenuBarIcon::icon(paused, MenuBarIcon::panelTextColour()));
 }
 
 void StatusMenu::handleExternalChange()
