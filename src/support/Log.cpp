@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -41,14 +40,6 @@ Log::~Log()
     m_queue.reset();
 }
 
-QString Log::defaultLibraryFolder()
-{
-    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!state.isEmpty() && QDir::isAbsolutePath(state))
-        return QDir::cleanPath(state);
-    return QDir::homePath() + QStringLiteral("/.local/state");
-}
-
 void Log::write(Level level, const QString &message)
 {
     bool schedule = false;
@@ -81,9 +72,6 @@ void Log::drainPending()
 
 void Log::writeLine(const PendingLine &line)
 {
-    // A message with broken UTF-16 cannot be encoded without loss; drop it.
-    if (!QStringView(line.message).isValidUtf16())
-        return;
     const QByteArray bytes = LogLine::format(QDateTime::currentDateTime(), line.level, line.message);
 
     if (m_handle && !QFileInfo::exists(m_logFilePath)) {

@@ -1,5 +1,7 @@
 #include "platform/linux/XdgAutostartLoginItem.h"
 
+#include "platform/linux/XdgStandardFolders.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -102,10 +104,7 @@ XdgAutostartLoginItem::XdgAutostartLoginItem(QString autostartFolder, QString ex
 
 QString XdgAutostartLoginItem::defaultAutostartFolder()
 {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty() || !QDir::isAbsolutePath(config))
-        config = QDir::homePath() + QStringLiteral("/.config");
-    return config + QStringLiteral("/autostart");
+    return XdgStandardFolders().applicationSupportFolder() + QStringLiteral("/autostart");
 }
 
 QString XdgAutostartLoginItem::execWord(const QString &path)
