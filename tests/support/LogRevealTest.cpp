@@ -15,6 +15,7 @@ TEST(LogReveal, AsksTheFileManagerToShowTheLogFileSelected)
     ASSERT_EQ(finder.requestCount(), 1);
     const FakeFinderService::Request request = finder.request(0);
     EXPECT_EQ(request.folder, QUrl::fromLocalFile(library.path() + QStringLiteral("/Logs/Mirvale")));
-    EXPECT_EQ(request.selectFile, QUrl::fromLocalFile(library.path() + QStringLiteral("/Logs/Mirvale/dovetta.log")));
+    EXPECT_EQ(request.selectFile,
+        QUrl::fromLocalFile(library.path() + QStringLiteral("/Logs/Mirvale/dovetta.log")));
     EXPECT_EQ(request.placement, std::nullopt);
 }
