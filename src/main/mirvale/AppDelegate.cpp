@@ -1,19 +1,21 @@
 #include "AppDelegate.h"
 
 #include "app/Coordinator.h"
-#include "app/LoggingNotifier.h"
 #include "detection/FileCount.h"
 #include "detection/VolumeWatcher.h"
 #include "finder/FinderController.h"
 #include "platform/linux/FileManagerScriptRunner.h"
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
+#include "platform/linux/PortalMotionPreference.h"
 #include "platform/linux/UDisksSession.h"
 #include "platform/linux/UdevDeviceEventSource.h"
 #include "platform/linux/gui/QtPointerControl.h"
 #include "platform/linux/gui/QtScreenSource.h"
 #include "rules/RulesStore.h"
 #include "support/Log.h"
+#include "support/MainLoopTimers.h"
+#include "ui/Notifier.h"
 
 #include <QDBusConnection>
 
@@ -46,10 +48,14 @@ AppDelegate::AppDelegate(QObject *parent)
     , m_rules(std::make_unique<RulesStore>(RulesStore::defaultStorageFolder(), *m_log))
     , m_scriptRunner(std::make_unique<FileManagerScriptRunner>(*m_log))
     , m_finder(std::make_unique<FinderController>(*m_scriptRunner, *m_log))
-    , m_notifier(std::make_unique<LoggingNotifier>(*m_rules, *m_log))
+    , m_timers(std::make_unique<MainLoopTimers>())
+    , m_motion(std::make_unique<PortalMotionPreference>(QDBusConnection::sessionBus()))
+    , m_notifier(std::make_unique<Notifier>(
+          Notifier::Services{m_rules.get(), m_log.get(), m_timers.get(), m_motion.get()}))
     , m_screens(std::make_unique<QtScreenSource>())
     , m_pointer(std::make_unique<QtPointerControl>())
 {
+    m_motion->start();
     Coordinator::Services services;
     services.rules = m_rules.get();
     services.finder = m_finder.get();
