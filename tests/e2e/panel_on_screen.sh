@@ -2,7 +2,8 @@
 # End to end on a real X server: a card image is mounted while the real mirvale binary runs
 # under Xvfb with openbox. The report panel must appear 12 px from the top and right edges of
 # the screen within a second of the file manager being asked, 330 px wide, and leave after
-# 8 s and a quarter-second fade. Without a file manager, the problem panel stays 12 s.
+# 8 s and a quarter-second fade. Without a file manager, the problem panel stays 12 s. The
+# pointer resting on a panel keeps it; a click dismisses it.
 #
 #   panel_on_screen.sh MIRVALE_BINARY FAKE_FILE_MANAGER_BINARY
 # Exits 77 (skipped) where cards cannot be mounted or X cannot run, except under CI=true.
@@ -204,4 +205,21 @@ check_stay problem 11900 13200
 umount "$MOUNTPOINT"
 stop_session problem
 echo "PASS: problem panel stayed 12 s"
+
+# Run 3: the pointer resting on a panel keeps it past its 8 s; a click sends it away.
+run_session hover yes
+mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || fail "mount"
+wait_for_panel 20 || { cat "$LOGFILE" >&2; fail "no panel appeared"; }
+read -r x y w h <<<"$GEOMETRY"
+xdotool mousemove $(( x + w - 40 )) $(( y + 20 ))
+sleep 9.5
+[ -n "$(panels)" ] || fail "the panel went while the pointer rested on it"
+xdotool click 1
+CLICKED_MS=$(now_ms)
+wait_for_no_panel 2 || fail "a click did not dismiss the panel"
+echo "measure: click -> panel gone: $(( GONE_MS - CLICKED_MS )) ms"
+xdotool mousemove 10 10
+umount "$MOUNTPOINT"
+stop_session hover
+echo "PASS: the pointer held the panel, a click dismissed it"
 exit 0

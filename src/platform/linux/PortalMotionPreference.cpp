@@ -15,7 +15,7 @@ const QString kKey = QStringLiteral("enable-animations");
 /// The older Read wraps the value in one more variant than ReadOne does.
 QVariant unwrapped(QVariant value)
 {
-    while (value.canConvert<QDBusVariant>() && value.userType() == qMetaTypeId<QDBusVariant>())
+    while (value.userType() == qMetaTypeId<QDBusVariant>())
         value = qvariant_cast<QDBusVariant>(value).variant();
     return value;
 }
