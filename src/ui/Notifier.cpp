@@ -35,6 +35,7 @@ Notifier::Notifier(Services services)
     stack.pointer = [] { return QCursor::pos(); };
     stack.reducedMotion = [motion = m_services.motion] { return motion && motion->prefersReducedMotion(); };
     m_stack = std::make_unique<PanelStack>(std::move(stack));
+    followScreens();
 }
 
 Notifier::~Notifier()
@@ -74,6 +75,27 @@ void Notifier::cardOpened(const MountedCard &card, const ResolvedTarget &target,
 void Notifier::cardProblem(const MountedCard &card, const QString &message)
 {
     onMainThread([this, title = card.name, message] { m_stack->present(title, message, true, {}); });
+}
+
+void Notifier::followScreens()
+{
+    // A panel or dock that appears, or a screen that goes, must not leave panels beneath it.
+    auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    if (!app)
+        return;
+    const auto watch = [this](QScreen *screen) {
+        QObject::connect(
+            screen, &QScreen::availableGeometryChanged, &m_screenWatch, [this] { m_stack->reflow(); });
+    };
+    for (QScreen *screen : QGuiApplication::screens())
+        watch(screen);
+    QObject::connect(app, &QGuiApplication::screenAdded, &m_screenWatch, [this, watch](QScreen *screen) {
+        watch(screen);
+        m_stack->reflow();
+    });
+    QObject::connect(app, &QGuiApplication::screenRemoved, &m_screenWatch, [this] { m_stack->reflow(); });
+    QObject::connect(
+        app, &QGuiApplication::primaryScreenChanged, &m_screenWatch, [this] { m_stack->reflow(); });
 }
 
 void Notifier::onMainThread(std::function<void()> work)

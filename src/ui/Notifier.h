@@ -3,6 +3,7 @@
 #include "app/AbstractNotifier.h"
 
 #include <QList>
+#include <QObject>
 #include <QPointer>
 
 #include <memory>
@@ -39,6 +40,7 @@ public:
 
 private:
     void onMainThread(std::function<void()> work);
+    void followScreens();
 
     Services m_services;
     std::function<void(const QUrl &)> m_onEjectRequested;
@@ -48,4 +50,6 @@ private:
     QList<QPointer<NotificationPanel>> m_windows;
     // Work queued from other threads checks it on the main thread before touching the rest.
     std::shared_ptr<char> m_alive = std::make_shared<char>();
+    // The context of the screen connections, so they end with the notifier.
+    QObject m_screenWatch;
 };
