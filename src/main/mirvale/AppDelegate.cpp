@@ -2,7 +2,6 @@
 
 #include "app/ControlInterface.h"
 #include "app/Coordinator.h"
-#include "app/LoggingNotifier.h"
 #include "detection/FileCount.h"
 #include "detection/VolumeWatcher.h"
 #include "finder/FinderController.h"
@@ -10,6 +9,7 @@
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
 #include "platform/linux/PackageKitUpdateService.h"
+#include "platform/linux/PortalMotionPreference.h"
 #include "platform/linux/PosixFileAccess.h"
 #include "platform/linux/ProcessCommandRunner.h"
 #include "platform/linux/SettingsFileUserDefaults.h"
@@ -23,6 +23,8 @@
 #include "support/Log.h"
 #include "support/LoginItem.h"
 #include "support/UpdateController.h"
+#include "support/MainLoopTimers.h"
+#include "ui/Notifier.h"
 #include "ui/StatusMenu.h"
 
 #include <QCoreApplication>
@@ -62,7 +64,10 @@ AppDelegate::AppDelegate(QObject *parent)
                                            std::make_shared<PosixFileAccess>()))
     , m_scriptRunner(std::make_unique<FileManagerScriptRunner>(*m_log))
     , m_finder(std::make_unique<FinderController>(*m_scriptRunner, *m_log))
-    , m_notifier(std::make_unique<LoggingNotifier>(*m_rules, *m_log))
+    , m_timers(std::make_unique<MainLoopTimers>())
+    , m_motion(std::make_unique<PortalMotionPreference>(QDBusConnection::sessionBus()))
+    , m_notifier(std::make_unique<Notifier>(
+          Notifier::Services{m_rules.get(), m_log.get(), m_timers.get(), m_motion.get()}))
     , m_screens(std::make_unique<QtScreenSource>())
     , m_pointer(std::make_unique<QtPointerControl>())
     , m_loginItem(std::make_unique<LoginItem>(
@@ -72,6 +77,7 @@ AppDelegate::AppDelegate(QObject *parent)
     , m_updateService(std::make_unique<PackageKitUpdateService>(QDBusConnection::systemBus(), *m_log))
     , m_updates(std::make_unique<UpdateController>(m_updateService.get()))
 {
+    m_motion->start();
     Coordinator::Services services;
     services.rules = m_rules.get();
     services.finder = m_finder.get();

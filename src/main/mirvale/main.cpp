@@ -1,5 +1,6 @@
 #include "AppDelegate.h"
 
+#include "app/DisplayPlatform.h"
 #include "app/SingleInstance.h"
 #include "platform/linux/UnixSignalWatcher.h"
 
@@ -10,6 +11,15 @@
 
 int main(int argc, char *argv[])
 {
+    // Before the application object: that is when Qt picks the display platform.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QByteArray platform
+        = DisplayPlatform::platformOverride([](const char *name) { return qgetenv(name); }, arguments);
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirvale"));
     QApplication::setOrganizationName(QStringLiteral("Mirvale"));
