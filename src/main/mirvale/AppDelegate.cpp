@@ -1,6 +1,7 @@
 #include "AppDelegate.h"
 
 #include "app/Coordinator.h"
+#include "app/SnapshotOptions.h"
 #include "app/LoggingNotifier.h"
 #include "detection/FileCount.h"
 #include "detection/VolumeWatcher.h"
@@ -14,7 +15,10 @@
 #include "platform/linux/gui/QtScreenSource.h"
 #include "rules/RulesStore.h"
 #include "support/Log.h"
+#include "ui/SettingsWindow.h"
+#include "ui/SnapshotMode.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 
 namespace {
@@ -59,6 +63,18 @@ AppDelegate::AppDelegate(QObject *parent)
     services.log = m_log.get();
     services.makeVolumeWatcher = linuxVolumeWatcher(*m_log);
     services.fileCount = &FileCount::regularFiles;
+    services.makeSettingsWindow = [this](Coordinator &coordinator) {
+        SettingsWindow::Services window;
+        window.store = m_rules.get();
+        window.finder = m_finder.get();
+        window.pointer = m_pointer.get();
+        window.log = m_log.get();
+        window.cards = &coordinator.volumeWatcher();
+        window.testRule = [&coordinator](const Rule &rule, const MountedCard &card) {
+            coordinator.test(rule, card);
+        };
+        return std::unique_ptr<AbstractSettingsWindow>(std::make_unique<SettingsWindow>(window));
+    };
     m_coordinator = std::make_unique<Coordinator>(std::move(services));
 }
 
@@ -69,10 +85,19 @@ AppDelegate::~AppDelegate()
     m_finder.reset();
     m_scriptRunner.reset();
     m_rules.reset();
-    m_log->info(QStringLiteral("Mirvale quit"));
+    if (!m_snapshotMode)
+        m_log->info(QStringLiteral("Mirvale quit"));
 }
 
 void AppDelegate::applicationDidFinishLaunching()
 {
+    const QStringList arguments = QCoreApplication::arguments();
+    if (const std::optional<QString> output = SnapshotOptions::outputPath(arguments)) {
+        m_snapshotMode = true;
+        SnapshotMode::run(*m_coordinator, *m_rules, *m_log,
+                          {*output, arguments, RulesStore::defaultStorageFolder()});
+        return;
+    }
     m_coordinator->start();
+    // The update controller starts here, once the Coordinator runs.
 }

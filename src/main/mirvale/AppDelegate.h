@@ -22,7 +22,8 @@ public:
     explicit AppDelegate(QObject *parent = nullptr);
     ~AppDelegate() override;
 
-    /// Starts normal operation once the event loop runs.
+    /// Once the event loop runs: snapshot mode when the command line asks for it (and
+    /// nothing else), else normal operation.
     void applicationDidFinishLaunching();
 
 private:
@@ -34,4 +35,5 @@ private:
     std::unique_ptr<QtScreenSource> m_screens;
     std::unique_ptr<QtPointerControl> m_pointer;
     std::unique_ptr<Coordinator> m_coordinator;
+    bool m_snapshotMode = false;
 };

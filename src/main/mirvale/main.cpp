@@ -1,6 +1,7 @@
 #include "AppDelegate.h"
 
 #include "platform/linux/UnixSignalWatcher.h"
+#include "ui/Appearance.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -9,11 +10,18 @@
 
 int main(int argc, char *argv[])
 {
+    // With no display at all (a server, a test), the offscreen platform still lets the
+    // windows be built and drawn; a platform the user chose stays.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirvale"));
     QApplication::setOrganizationName(QStringLiteral("Mirvale"));
     // A tray utility: closing a window never ends it.
     QApplication::setQuitOnLastWindowClosed(false);
+    Appearance::apply(app, Appearance::forDesktop(QApplication::palette()));
 
     // Termination requests leave the event loop, so everything shuts down in order.
     UnixSignalWatcher terminationSignals({SIGTERM, SIGINT, SIGHUP});
