@@ -24,6 +24,8 @@ bool isDark(const QPalette &palette);
 /// The colour a tone is shown in on `palette` (the system red, orange and green, in their
 /// light or dark variants; the secondary label colour).
 QColor toneColor(Tone tone, const QPalette &palette);
+/// Behind lists: darker than the window in the dark appearance, white in the light one.
+QColor controlBackground(const QPalette &palette);
 /// Hairlines between panes and around the list.
 QColor separatorColor(const QPalette &palette);
 

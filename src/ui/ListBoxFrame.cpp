@@ -21,7 +21,7 @@ void ListBoxFrame::paintEvent(QPaintEvent *event)
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath box;
     box.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kCornerRadius, kCornerRadius);
-    painter.fillPath(box, palette().color(QPalette::Base));
+    painter.fillPath(box, Appearance::controlBackground(palette()));
     painter.setPen(QPen(Appearance::separatorColor(palette()), 1));
     painter.drawPath(box);
 }

@@ -4,6 +4,7 @@
 #include "ui/model/RuleListModel.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -61,8 +62,9 @@ void RuleRowDelegate::paint(
     check.state = QStyle::State_Enabled | (option.state & QStyle::State_Active);
     check.state
         |= index.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStyle::State_On : QStyle::State_Off;
-    check.palette = palette;
     const QWidget *widget = option.widget;
+    // The list itself is see-through; the box takes the window's field colour.
+    check.palette = widget ? widget->window()->palette() : QGuiApplication::palette();
     QStyle *style = widget ? widget->style() : QApplication::style();
     style->drawPrimitive(QStyle::PE_IndicatorCheckBox, &check, painter, widget);
 

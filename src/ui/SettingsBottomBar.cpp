@@ -2,6 +2,7 @@
 
 #include "ui/Appearance.h"
 #include "ui/model/SettingsWindowModel.h"
+#include "ui/model/TestMenuModel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -51,6 +52,8 @@ SettingsBottomBar::SettingsBottomBar(SettingsWindowModel &model, QWidget *parent
     m_testPopup->setObjectName(QStringLiteral("testPopup"));
     m_testPopup->setMenu(m_testMenu);
     m_testPopup->setAutoDefault(false);
+    // Room for the menu arrow beside the title.
+    m_testPopup->setMinimumWidth(m_testPopup->fontMetrics().horizontalAdvance(TestMenuModel::title()) + 44);
 
     m_save = new QPushButton(QStringLiteral("Save"));
     m_save->setObjectName(QStringLiteral("saveButton"));

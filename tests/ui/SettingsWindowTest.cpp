@@ -3,6 +3,7 @@
 #include "common/FakePointer.h"
 #include "common/FakeVolumeWatcher.h"
 #include "common/PollUntil.h"
+#include "common/QtPrinters.h"
 #include "common/RecordingLogger.h"
 #include "rules/RulesFormat.h"
 #include "rules/RulesStore.h"
@@ -13,7 +14,9 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -98,6 +101,16 @@ protected:
         return dialog;
     }
 
+    /// Types `path` into the dialog's name field and presses Return, as a user would.
+    static void choose(QFileDialog *dialog, const QString &path)
+    {
+        dialog->setDirectory(QFileInfo(path).absolutePath());
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_TRUE(name);
+        name->setText(QFileInfo(path).fileName());
+        QTest::keyClick(name, Qt::Key_Return);
+    }
+
     QStringList storedNames() const
     {
         QStringList names;
@@ -144,6 +157,7 @@ TEST_F(SettingsWindowTest, OpensAtItsSizeWithTheSavedRules)
 TEST_F(SettingsWindowTest, ButtonsEditTheListAndSaveStoresIt)
 {
     m_window->show(false);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get())); // for the Return shortcut
     auto *table = find<QTableView>(QStringLiteral("ruleTable"));
     auto *save = find<QPushButton>(QStringLiteral("saveButton"));
     find<QAbstractButton>(QStringLiteral("downButton"))->click();
@@ -210,8 +224,7 @@ TEST_F(SettingsWindowTest, ImportAndExportThroughTheirSheets)
     QFileDialog *open = fileDialog(QStringLiteral("importFileDialog"));
     ASSERT_TRUE(open);
     EXPECT_EQ(open->windowModality(), Qt::WindowModal);
-    open->selectFile(importPath);
-    open->accept();
+    choose(open, importPath);
     EXPECT_TRUE(pollUntil([&] { return storedNames().size() == 4; }));
     EXPECT_EQ(find<QTableView>(QStringLiteral("ruleTable"))->model()->rowCount(), 4);
 
@@ -219,8 +232,7 @@ TEST_F(SettingsWindowTest, ImportAndExportThroughTheirSheets)
     QFileDialog *save = fileDialog(QStringLiteral("exportFileDialog"));
     ASSERT_TRUE(save);
     const QString exportPath = m_temp.path() + QStringLiteral("/out.json");
-    save->selectFile(exportPath);
-    save->accept();
+    choose(save, exportPath);
     ASSERT_TRUE(pollUntil([&] { return QFile::exists(exportPath); }));
     QFile out(exportPath);
     ASSERT_TRUE(out.open(QIODevice::ReadOnly));
