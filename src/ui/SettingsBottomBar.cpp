@@ -41,6 +41,13 @@ SettingsBottomBar::SettingsBottomBar(SettingsWindowModel &model, QWidget *parent
     m_status->setObjectName(QStringLiteral("automationStatusLabel"));
     m_status->setTextFormat(Qt::PlainText);
     setPixelSize(m_status, 12);
+    // As wide as its longest text, so that "Check…" stays put whatever the answer.
+    int statusWidth = 0;
+    for (const auto state : { AutomationStatus::State::NotChecked, AutomationStatus::State::Checking,
+             AutomationStatus::State::Allowed, AutomationStatus::State::NotAllowed })
+        statusWidth = std::max(
+            statusWidth, m_status->fontMetrics().horizontalAdvance(AutomationStatus { state }.text()));
+    m_status->setMinimumWidth(statusWidth + 2);
     auto *check = new QPushButton(QStringLiteral("Check\u2026"));
     check->setObjectName(QStringLiteral("checkButton"));
     setPixelSize(check, 12);

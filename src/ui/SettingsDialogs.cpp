@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 namespace {
 
 const QString kJsonFilter = QStringLiteral("JSON files (*.json)");
+constexpr int kTextWidth = 340;
 
 /// Opens a file dialog as a sheet and hands the chosen path (empty when cancelled) over once.
 void openFileDialog(QFileDialog *dialog, std::function<void(const QString &)> answer)
@@ -39,6 +41,15 @@ QMessageBox *SettingsDialogs::messageBox(const QString &objectName, int icon, co
     box->setInformativeText(informative);
     // After the informative text exists, so that both stay plain: rule names are user text.
     box->setTextFormat(Qt::PlainText);
+    // As alerts read elsewhere: the message in bold, both wide enough not to wrap every few words.
+    if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        label->setMinimumWidth(kTextWidth);
+    }
+    if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel")))
+        label->setMinimumWidth(kTextWidth);
     QList<QPushButton *> pushButtons;
     for (qsizetype index = 0; index < buttons.size(); ++index) {
         // The roles only place the buttons: first the main answer, last the way out.

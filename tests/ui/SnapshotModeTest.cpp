@@ -15,20 +15,23 @@
 namespace {
 
 // The window's size with the title bar drawn above it.
-constexpr QSize kImageSize{980, 620 + 32};
+constexpr QSize kImageSize { 980, 620 + 32 };
 
 /// Runs the real mirvale binary in a home of its own, with no display at all.
-class SnapshotModeTest : public ::testing::Test
-{
+class SnapshotModeTest : public ::testing::Test {
 protected:
     QString configFolder() const { return m_home.path() + QStringLiteral("/.config/Mirvale"); }
-    QString logFile() const { return m_home.path() + QStringLiteral("/.local/state/Logs/Mirvale/dovetta.log"); }
+    QString logFile() const
+    {
+        return m_home.path() + QStringLiteral("/.local/state/Logs/Mirvale/dovetta.log");
+    }
     QString output(const QString &name) const { return m_out.path() + QLatin1Char('/') + name; }
 
     void start(QProcess &process, const QStringList &arguments) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS"})
+        for (const char *name :
+            { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS" })
             env.remove(QString::fromLatin1(name));
         env.insert(QStringLiteral("HOME"), m_home.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + QStringLiteral("/.config"));
@@ -95,15 +98,16 @@ TEST_F(SnapshotModeTest, WritesTheWindowInDarkAndLight)
     Rule sony = Rule::makeNew();
     sony.name = QStringLiteral("Sony");
     sony.match = VolumeMatch::volumeName(QStringLiteral("SONY"));
-    writeRules({Rule::makeDefaultCatchAll(), sony});
+    writeRules({ Rule::makeDefaultCatchAll(), sony });
     const QByteArray rulesBefore = [&] {
         QFile f(configFolder() + QStringLiteral("/rules.json"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
 
-    ASSERT_EQ(run({QStringLiteral("--snapshot-settings"), output(QStringLiteral("dark.png"))}), 0);
-    ASSERT_EQ(run({QStringLiteral("light"), QStringLiteral("--snapshot-settings"), output(QStringLiteral("light.png"))}),
-              0);
+    ASSERT_EQ(run({ QStringLiteral("--snapshot-settings"), output(QStringLiteral("dark.png")) }), 0);
+    ASSERT_EQ(run({ QStringLiteral("light"), QStringLiteral("--snapshot-settings"),
+                  output(QStringLiteral("light.png")) }),
+        0);
     const QImage dark(output(QStringLiteral("dark.png")));
     const QImage light(output(QStringLiteral("light.png")));
     ASSERT_FALSE(dark.isNull());
@@ -116,13 +120,13 @@ TEST_F(SnapshotModeTest, WritesTheWindowInDarkAndLight)
     QFile after(configFolder() + QStringLiteral("/rules.json"));
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), rulesBefore);
-    EXPECT_EQ(QDir(configFolder()).entryList(QDir::Files), QStringList{QStringLiteral("rules.json")});
+    EXPECT_EQ(QDir(configFolder()).entryList(QDir::Files), QStringList { QStringLiteral("rules.json") });
     EXPECT_FALSE(log().contains(QStringLiteral("Coordinator started")));
 }
 
 TEST_F(SnapshotModeTest, NoRulesFileShowsAnEmptyTableAndWritesNone)
 {
-    ASSERT_EQ(run({QStringLiteral("--snapshot-settings"), output(QStringLiteral("empty.png"))}), 0);
+    ASSERT_EQ(run({ QStringLiteral("--snapshot-settings"), output(QStringLiteral("empty.png")) }), 0);
     const QImage image(output(QStringLiteral("empty.png")));
     ASSERT_EQ(image.size(), kImageSize);
     EXPECT_TRUE(listIsEmpty(image));
@@ -133,15 +137,15 @@ TEST_F(SnapshotModeTest, NoRulesFileShowsAnEmptyTableAndWritesNone)
 
 TEST_F(SnapshotModeTest, AnOutputFolderThatDoesNotExistEndsWithFive)
 {
-    EXPECT_EQ(run({QStringLiteral("--snapshot-settings"), output(QStringLiteral("missing/out.png"))}),
-              SnapshotOptions::NotWritten);
+    EXPECT_EQ(run({ QStringLiteral("--snapshot-settings"), output(QStringLiteral("missing/out.png")) }),
+        SnapshotOptions::NotWritten);
     EXPECT_FALSE(QFile::exists(output(QStringLiteral("missing/out.png"))));
 }
 
 TEST_F(SnapshotModeTest, TheFlagWithoutAPathStartsNormally)
 {
     QProcess process;
-    start(process, {QStringLiteral("--snapshot-settings")});
+    start(process, { QStringLiteral("--snapshot-settings") });
     const auto started = [this] { return log().contains(QStringLiteral("Coordinator started")); };
     for (int waited = 0; waited < 300 && !started() && process.state() == QProcess::Running; ++waited)
         process.waitForFinished(50);
