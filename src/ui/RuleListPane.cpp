@@ -6,6 +6,7 @@
 #include "ui/model/SettingsWindowModel.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -181,4 +182,11 @@ void RuleListPane::loadGeneralToggles()
     m_handleAtLaunch->setChecked(settings.handleCardsPresentAtLaunch);
     m_showPanels->setChecked(settings.showNotifications);
     m_showUnmount->setChecked(settings.showUnmountItems);
+}
+
+void RuleListPane::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        showValidation();
 }

@@ -18,6 +18,10 @@ public:
 
     explicit RuleListPane(SettingsWindowModel &model, QWidget *parent = nullptr);
 
+protected:
+    /// Colours are set per label; a new palette (the desktop went dark) recolours them.
+    void changeEvent(QEvent *event) override;
+
 private:
     QWidget *buildButtonRow();
     QWidget *buildGeneralBox();

@@ -4,6 +4,7 @@
 #include "ui/model/SettingsWindowModel.h"
 #include "ui/model/TestMenuModel.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -121,4 +122,11 @@ void SettingsBottomBar::showSaveState()
 {
     m_save->setText(m_model.saveTitle());
     m_save->setEnabled(m_model.isDirty());
+}
+
+void SettingsBottomBar::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        showAutomation();
 }

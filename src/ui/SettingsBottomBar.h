@@ -17,6 +17,10 @@ public:
 
     QPushButton *saveButton() const { return m_save; }
 
+protected:
+    /// Colours are set per label; a new palette (the desktop went dark) recolours them.
+    void changeEvent(QEvent *event) override;
+
 private:
     void showAutomation();
     void showTestMenu();

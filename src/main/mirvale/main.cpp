@@ -1,9 +1,12 @@
 #include "AppDelegate.h"
 
+#include "app/SnapshotOptions.h"
+#include "platform/linux/PortalColorScheme.h"
 #include "platform/linux/UnixSignalWatcher.h"
 #include "ui/Appearance.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QTimer>
 
 #include <csignal>
@@ -21,7 +24,20 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Mirvale"));
     // A tray utility: closing a window never ends it.
     QApplication::setQuitOnLastWindowClosed(false);
-    Appearance::apply(app, Appearance::forDesktop(QApplication::palette()));
+
+    // Light or dark as the desktop prefers; snapshot mode picks its own.
+    const QPalette platformPalette = QApplication::palette();
+    const auto follow = [&app, platformPalette](PortalColorScheme::Preference preference) {
+        Appearance::apply(app, preference == PortalColorScheme::Preference::Dark    ? Appearance::Mode::Dark
+                               : preference == PortalColorScheme::Preference::Light ? Appearance::Mode::Light
+                                                                                    : Appearance::forDesktop(platformPalette));
+    };
+    follow(PortalColorScheme::Preference::NoPreference);
+    PortalColorScheme colorScheme(QDBusConnection::sessionBus());
+    if (!SnapshotOptions::outputPath(QCoreApplication::arguments())) {
+        colorScheme.read(follow);
+        QObject::connect(&colorScheme, &PortalColorScheme::changed, &app, follow);
+    }
 
     // Termination requests leave the event loop, so everything shuts down in order.
     UnixSignalWatcher terminationSignals({SIGTERM, SIGINT, SIGHUP});
