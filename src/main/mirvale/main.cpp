@@ -11,6 +11,24 @@
 
 #include <csignal>
 
+namespace {
+
+/// The desktop's stated preference, else a guess from the palette its platform theme gave.
+Appearance::Mode appearanceFor(PortalColorScheme::Preference preference, const QPalette &platformPalette)
+{
+    switch (preference) {
+    case PortalColorScheme::Preference::Dark:
+        return Appearance::Mode::Dark;
+    case PortalColorScheme::Preference::Light:
+        return Appearance::Mode::Light;
+    case PortalColorScheme::Preference::NoPreference:
+        break;
+    }
+    return Appearance::forDesktop(platformPalette);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     // With no display at all (a server, a test), the offscreen platform still lets the
@@ -28,9 +46,7 @@ int main(int argc, char *argv[])
     // Light or dark as the desktop prefers; snapshot mode picks its own.
     const QPalette platformPalette = QApplication::palette();
     const auto follow = [&app, platformPalette](PortalColorScheme::Preference preference) {
-        Appearance::apply(app, preference == PortalColorScheme::Preference::Dark    ? Appearance::Mode::Dark
-                               : preference == PortalColorScheme::Preference::Light ? Appearance::Mode::Light
-                                                                                    : Appearance::forDesktop(platformPalette));
+        Appearance::apply(app, appearanceFor(preference, platformPalette));
     };
     follow(PortalColorScheme::Preference::NoPreference);
     PortalColorScheme colorScheme(QDBusConnection::sessionBus());
