@@ -9,6 +9,7 @@
 #include "finder/MouseWarp.h"
 #include "platform/ScreenSource.h"
 #include "rules/RulesProvider.h"
+#include "support/DurationText.h"
 #include "support/GlobalQueue.h"
 #include "support/Logger.h"
 #include "support/MainQueue.h"
@@ -195,9 +196,9 @@ void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const
             shuttingDown = m_shuttingDown;
         }
         if (!shuttingDown)
-            log->warn(card.name
-                      + QStringLiteral(": releasing the pipeline after 45s; FinderController still "
-                                       "has this request and will report its own outcome"));
+            log->warn(card.name + QStringLiteral(": releasing the pipeline after ")
+                      + DurationText::seconds(m_limits.pipelineRelease)
+                      + QStringLiteral("; FinderController still has this request and will report its own outcome"));
     }
     std::lock_guard lock(m_waitMutex);
     if (m_currentWait == finished)
@@ -225,8 +226,9 @@ void Coordinator::completeRequest(const ResolvedTarget &target, const std::share
     }
 
     if (isLate)
-        log->info(name + QStringLiteral(": Finder answered after the pipeline released at 45s; "
-                                        "reporting the window it opened"));
+        log->info(name + QStringLiteral(": Finder answered after the pipeline released at ")
+                  + DurationText::seconds(m_limits.pipelineRelease)
+                  + QStringLiteral("; reporting the window it opened"));
     if (firstOutcome)
         handleOpenSuccess(target);
     else

@@ -1,7 +1,7 @@
 #include "rules/RulesStore.h"
 
 #include "rules/DescribedError.h"
-#include "rules/LocalFileAccess.h"
+#include "platform/StandardFolders.h"
 #include "rules/RuleValidator.h"
 #include "rules/RulesFormat.h"
 #include "rules/RulesStoreError.h"
@@ -18,7 +18,7 @@ RulesStore::RulesStore(QString storageFolder, Logger &logger, std::shared_ptr<Fi
     : RulesProvider(parent)
     , m_storageFolder(QDir::cleanPath(storageFolder))
     , m_logger(logger)
-    , m_files(files ? std::move(files) : std::make_shared<LocalFileAccess>())
+    , m_files(std::move(files))
     , m_clock(clock ? std::move(clock) : [] { return QDateTime::currentSecsSinceEpoch(); })
     , m_settingsWriteQueue(std::make_unique<SerialQueue>(QLatin1String(kSettingsQueueLabel)))
 {
@@ -30,12 +30,9 @@ RulesStore::~RulesStore()
     waitForPendingWrites();
 }
 
-QString RulesStore::defaultStorageFolder()
+QString RulesStore::defaultStorageFolder(const StandardFolders &folders)
 {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || !QDir::isAbsolutePath(base))
-        base = QDir::homePath() + QStringLiteral("/.config");
-    return base + QStringLiteral("/Mirvale");
+    return folders.applicationSupportFolder() + QStringLiteral("/Mirvale");
 }
 
 QString RulesStore::storageDir()
@@ -218,11 +215,7 @@ void RulesStore::backupCorruptFile(const QString &path)
 
 void RulesStore::save(const RuleList &rules)
 {
-    RuleIssueList errors;
-    for (const RuleIssue &issue : validate(rules)) {
-        if (issue.isError)
-            errors.append(issue);
-    }
+    RuleIssueList errors = RuleValidator::errors(rules);
     if (!errors.isEmpty()) {
         m_logger.warn(QStringLiteral("Not saving rules: %1 validation error(s).").arg(errors.size()));
         throw RulesStoreError::invalid(std::move(errors));

@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -40,14 +39,6 @@ Log::~Log()
     m_queue.reset();
 }
 
-QString Log::defaultLibraryFolder()
-{
-    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!state.isEmpty() && QDir::isAbsolutePath(state))
-        return QDir::cleanPath(state);
-    return QDir::homePath() + QStringLiteral("/.local/state");
-}
-
 void Log::write(Level level, const QString &message)
 {
     bool schedule = false;
@@ -80,9 +71,6 @@ void Log::drainPending()
 
 void Log::writeLine(const PendingLine &line)
 {
-    // A message with broken UTF-16 cannot be encoded without loss; drop it.
-    if (!QStringView(line.message).isValidUtf16())
-        return;
     const QByteArray bytes = LogLine::format(QDateTime::currentDateTime(), line.level, line.message);
 
     if (m_handle && !QFileInfo::exists(m_logFilePath)) {

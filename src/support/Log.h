@@ -17,12 +17,10 @@ class Log final : public Logger
 public:
     static constexpr qint64 kMaxBytes = 512 * 1024;
 
-    /// `libraryFolder` is the folder that holds "Logs/Mirvale" (see defaultLibraryFolder()).
+    /// `libraryFolder` is the folder that holds "Logs/Mirvale" (the platform's
+    /// StandardFolders::libraryFolder()).
     explicit Log(const QString &libraryFolder);
     ~Log() override;
-
-    /// $XDG_STATE_HOME, or ~/.local/state when it is unset or not absolute.
-    static QString defaultLibraryFolder();
 
     void write(Level level, const QString &message) override;
 

@@ -9,8 +9,10 @@
 #include "platform/linux/FileManagerScriptRunner.h"
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
+#include "platform/linux/PosixFileAccess.h"
 #include "platform/linux/UDisksSession.h"
 #include "platform/linux/UdevDeviceEventSource.h"
+#include "platform/linux/XdgStandardFolders.h"
 #include "platform/linux/gui/QtPointerControl.h"
 #include "platform/linux/gui/QtScreenSource.h"
 #include "rules/RulesStore.h"
@@ -46,8 +48,9 @@ VolumeWatcherFactory linuxVolumeWatcher(Logger &log)
 
 AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
-    , m_log(std::make_unique<Log>(Log::defaultLibraryFolder()))
-    , m_rules(std::make_unique<RulesStore>(RulesStore::defaultStorageFolder(), *m_log))
+    , m_log(std::make_unique<Log>(XdgStandardFolders().libraryFolder()))
+    , m_rules(std::make_unique<RulesStore>(RulesStore::defaultStorageFolder(XdgStandardFolders()), *m_log,
+                                           std::make_shared<PosixFileAccess>()))
     , m_scriptRunner(std::make_unique<FileManagerScriptRunner>(*m_log))
     , m_finder(std::make_unique<FinderController>(*m_scriptRunner, *m_log))
     , m_notifier(std::make_unique<LoggingNotifier>(*m_rules, *m_log))
