@@ -2,6 +2,7 @@
 
 #include "app/ControlInterface.h"
 #include "app/Coordinator.h"
+#include "app/SnapshotOptions.h"
 #include "detection/FileCount.h"
 #include "detection/VolumeWatcher.h"
 #include "finder/FinderController.h"
@@ -22,13 +23,14 @@
 #include "rules/RulesStore.h"
 #include "support/Log.h"
 #include "support/LoginItem.h"
-#include "support/UpdateController.h"
 #include "support/MainLoopTimers.h"
+#include "support/UpdateController.h"
 #include "ui/Notifier.h"
+#include "ui/SettingsWindow.h"
+#include "ui/SnapshotMode.h"
 #include "ui/StatusMenu.h"
 
 #include <QCoreApplication>
-
 #include <QDBusConnection>
 
 namespace {
@@ -96,6 +98,18 @@ AppDelegate::AppDelegate(QObject *parent)
         return std::make_unique<StatusMenu>(std::move(menu));
     };
     services.refreshLoginItemStatus = [this] { m_loginItem->refreshStatus(); };
+    services.makeSettingsWindow = [this](Coordinator &coordinator) {
+        SettingsWindow::Services window;
+        window.store = m_rules.get();
+        window.finder = m_finder.get();
+        window.pointer = m_pointer.get();
+        window.log = m_log.get();
+        window.cards = &coordinator.volumeWatcher();
+        window.testRule = [&coordinator](const Rule &rule, const MountedCard &card) {
+            coordinator.test(rule, card);
+        };
+        return std::unique_ptr<AbstractSettingsWindow>(std::make_unique<SettingsWindow>(window));
+    };
     m_coordinator = std::make_unique<Coordinator>(std::move(services));
 }
 
@@ -109,7 +123,8 @@ AppDelegate::~AppDelegate()
     m_finder.reset();
     m_scriptRunner.reset();
     m_rules.reset();
-    m_log->info(QStringLiteral("Mirvale quit"));
+    if (!m_snapshotMode)
+        m_log->info(QStringLiteral("Mirvale quit"));
 }
 
 void AppDelegate::exportControl(QDBusConnection connection)
@@ -121,6 +136,13 @@ void AppDelegate::exportControl(QDBusConnection connection)
 
 void AppDelegate::applicationDidFinishLaunching()
 {
+    const QStringList arguments = QCoreApplication::arguments();
+    if (const std::optional<QString> output = SnapshotOptions::outputPath(arguments)) {
+        m_snapshotMode = true;
+        SnapshotMode::run(*m_coordinator, *m_rules, *m_log,
+                          {*output, arguments, RulesStore::defaultStorageFolder(XdgStandardFolders())});
+        return;
+    }
     m_coordinator->start();
     m_updates->start();
 }

@@ -32,7 +32,8 @@ public:
 
     /// Offers the control interface on `connection`, whose service name this process owns.
     void exportControl(QDBusConnection connection);
-    /// Starts normal operation once the event loop runs.
+    /// Once the event loop runs: snapshot mode when the command line asks for it (and
+    /// nothing else), else normal operation.
     void applicationDidFinishLaunching();
 
 private:
@@ -50,4 +51,5 @@ private:
     std::unique_ptr<UpdateController> m_updates;
     std::unique_ptr<Coordinator> m_coordinator;
     std::unique_ptr<ControlInterface> m_control;
+    bool m_snapshotMode = false;
 };
