@@ -4,6 +4,7 @@
 #include "detection/VolumeWatching.h"
 #include "finder/FinderService.h"
 #include "platform/PointerControl.h"
+#include "platform/linux/PosixFileAccess.h"
 #include "rules/RulesStore.h"
 #include "support/Logger.h"
 #include "ui/Appearance.h"
@@ -56,7 +57,7 @@ void BM_showSettingsWindow(benchmark::State &state)
 {
     QTemporaryDir temp;
     NullLogger log;
-    RulesStore store(temp.path() + QStringLiteral("/Mirvale"), log);
+    RulesStore store(temp.path() + QStringLiteral("/Mirvale"), log, std::make_shared<PosixFileAccess>());
     store.load();
     AppSettings settings = store.settings();
     settings.firstRunHintShown = true;
