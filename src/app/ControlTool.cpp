@@ -2,9 +2,9 @@
 
 #include "app/ControlCommands.h"
 #include "finder/FinderScripts.h"
+#include "platform/FileAccess.h"
 #include "rules/DecodingError.h"
 #include "rules/FileError.h"
-#include "platform/linux/PosixFileAccess.h"
 #include "rules/RuleValidator.h"
 #include "rules/RulesFormat.h"
 #include "support/LogLine.h"

@@ -405,7 +405,8 @@ void Coordinator::togglePause()
     AppSettings settings = m_services.rules->settings();
     settings.paused = !settings.paused;
     m_services.rules->setSettings(settings);
-    m_services.log->info(QStringLiteral("Paused set to ") + (settings.paused ? QStringLiteral("true") : QStringLiteral("false")));
+    m_services.log->info(QStringLiteral("Paused set to ")
+        + (settings.paused ? QStringLiteral("true") : QStringLiteral("false")));
     if (m_statusMenu)
         m_statusMenu->refreshIcon();
 }

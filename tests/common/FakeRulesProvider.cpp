@@ -24,5 +24,6 @@ void FakeRulesProvider::setSettings(const AppSettings &settings)
         std::lock_guard lock(m_mutex);
         m_settings = settings;
     }
+    // As the real store does: the change is announced at once.
     emit settingsChanged();
 }

@@ -9,16 +9,23 @@
 #include "platform/linux/FileManagerScriptRunner.h"
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
+#include "platform/linux/PackageKitUpdateService.h"
 #include "platform/linux/PosixFileAccess.h"
 #include "platform/linux/ProcessCommandRunner.h"
 #include "platform/linux/SettingsFileUserDefaults.h"
 #include "platform/linux/UDisksSession.h"
 #include "platform/linux/UdevDeviceEventSource.h"
+#include "platform/linux/XdgAutostartLoginItem.h"
 #include "platform/linux/XdgStandardFolders.h"
 #include "platform/linux/gui/QtPointerControl.h"
 #include "platform/linux/gui/QtScreenSource.h"
 #include "rules/RulesStore.h"
 #include "support/Log.h"
+#include "support/LoginItem.h"
+#include "support/UpdateController.h"
+#include "ui/StatusMenu.h"
+
+#include <QCoreApplication>
 
 #include <QDBusConnection>
 
@@ -58,6 +65,12 @@ AppDelegate::AppDelegate(QObject *parent)
     , m_notifier(std::make_unique<LoggingNotifier>(*m_rules, *m_log))
     , m_screens(std::make_unique<QtScreenSource>())
     , m_pointer(std::make_unique<QtPointerControl>())
+    , m_loginItem(std::make_unique<LoginItem>(
+          std::make_shared<XdgAutostartLoginItem>(XdgAutostartLoginItem::defaultAutostartFolder(),
+                                                  QCoreApplication::applicationFilePath()),
+          *m_log))
+    , m_updateService(std::make_unique<PackageKitUpdateService>(QDBusConnection::systemBus(), *m_log))
+    , m_updates(std::make_unique<UpdateController>(m_updateService.get()))
 {
     Coordinator::Services services;
     services.rules = m_rules.get();
@@ -68,6 +81,15 @@ AppDelegate::AppDelegate(QObject *parent)
     services.log = m_log.get();
     services.makeVolumeWatcher = linuxVolumeWatcher(*m_log);
     services.fileCount = &FileCount::regularFiles;
+    services.makeStatusMenu = [this](Coordinator &coordinator) -> std::unique_ptr<AbstractStatusMenu> {
+        StatusMenu::Services menu;
+        menu.coordinator = &coordinator;
+        menu.loginItem = m_loginItem.get();
+        menu.updates = m_updates.get();
+        menu.showLog = [this] { m_log->revealInFinder(*m_finder); };
+        return std::make_unique<StatusMenu>(std::move(menu));
+    };
+    services.refreshLoginItemStatus = [this] { m_loginItem->refreshStatus(); };
     m_coordinator = std::make_unique<Coordinator>(std::move(services));
 }
 
@@ -76,6 +98,8 @@ AppDelegate::~AppDelegate()
     m_control.reset();
     // The coordinator first: it stops the watcher and the pipeline, which use the rest.
     m_coordinator.reset();
+    m_updates.reset();
+    m_updateService.reset();
     m_finder.reset();
     m_scriptRunner.reset();
     m_rules.reset();
@@ -92,4 +116,5 @@ void AppDelegate::exportControl(QDBusConnection connection)
 void AppDelegate::applicationDidFinishLaunching()
 {
     m_coordinator->start();
+    m_updates->start();
 }

@@ -11,9 +11,12 @@ class FileManagerScriptRunner;
 class FinderController;
 class Log;
 class LoggingNotifier;
+class LoginItem;
+class PackageKitUpdateService;
 class QtPointerControl;
 class QtScreenSource;
 class RulesStore;
+class UpdateController;
 
 /// Builds Mirvale's services from their Linux implementations, once, and starts the
 /// Coordinator. Owns everything it builds and takes it down in order.
@@ -37,6 +40,9 @@ private:
     std::unique_ptr<LoggingNotifier> m_notifier;
     std::unique_ptr<QtScreenSource> m_screens;
     std::unique_ptr<QtPointerControl> m_pointer;
+    std::unique_ptr<LoginItem> m_loginItem;
+    std::unique_ptr<PackageKitUpdateService> m_updateService;
+    std::unique_ptr<UpdateController> m_updates;
     std::unique_ptr<Coordinator> m_coordinator;
     std::unique_ptr<ControlInterface> m_control;
 };
