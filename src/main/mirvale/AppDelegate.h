@@ -13,6 +13,9 @@ class Log;
 class LoggingNotifier;
 class LoginItem;
 class PackageKitUpdateService;
+class MainLoopTimers;
+class Notifier;
+class PortalMotionPreference;
 class QtPointerControl;
 class QtScreenSource;
 class RulesStore;
@@ -29,7 +32,8 @@ public:
 
     /// Offers the control interface on `connection`, whose service name this process owns.
     void exportControl(QDBusConnection connection);
-    /// Starts normal operation once the event loop runs.
+    /// Once the event loop runs: snapshot mode when the command line asks for it (and
+    /// nothing else), else normal operation.
     void applicationDidFinishLaunching();
 
 private:
@@ -37,7 +41,9 @@ private:
     std::unique_ptr<RulesStore> m_rules;
     std::unique_ptr<FileManagerScriptRunner> m_scriptRunner;
     std::unique_ptr<FinderController> m_finder;
-    std::unique_ptr<LoggingNotifier> m_notifier;
+    std::unique_ptr<MainLoopTimers> m_timers;
+    std::unique_ptr<PortalMotionPreference> m_motion;
+    std::unique_ptr<Notifier> m_notifier;
     std::unique_ptr<QtScreenSource> m_screens;
     std::unique_ptr<QtPointerControl> m_pointer;
     std::unique_ptr<LoginItem> m_loginItem;
@@ -45,4 +51,5 @@ private:
     std::unique_ptr<UpdateController> m_updates;
     std::unique_ptr<Coordinator> m_coordinator;
     std::unique_ptr<ControlInterface> m_control;
+    bool m_snapshotMode = false;
 };
