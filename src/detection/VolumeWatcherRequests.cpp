@@ -235,7 +235,8 @@ void VolumeWatcher::unmountWithDiskutil(
                 success);
         }
         if (!tryUdisksctl || error) {
-            if (mountPath.isEmpty()) {
+            // A mount point is absolute; anything else could read as an option to umount.
+            if (!mountPath.startsWith(QLatin1Char('/'))) {
                 error = error ? error : DovettaError::diskError(QStringLiteral("no mount path to unmount"));
             } else {
                 error = runLogged(runner.get(), *log, kUmount, { mountPath }, success);
