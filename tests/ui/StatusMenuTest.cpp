@@ -193,6 +193,19 @@ TEST_F(StatusMenuTest, PauseTicksAndRedrawsTheIconAlsoWhenChangedElsewhere)
     EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(), normalIcon);
 }
 
+TEST_F(StatusMenuTest, TheIconFollowsThePaletteTextColour)
+{
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    dark.setColor(QPalette::WindowText, QColor(240, 240, 240));
+    QApplication::setPalette(dark);
+    EXPECT_EQ(
+        m_menu->trayIcon()->icon().cacheKey(), MenuBarIcon::icon(false, QColor(240, 240, 240)).cacheKey());
+    QApplication::setPalette(original);
+    EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(),
+        MenuBarIcon::icon(false, original.color(QPalette::WindowText)).cacheKey());
+}
+
 TEST_F(StatusMenuTest, LaunchAtLoginTogglesInTheBackground)
 {
     open();
