@@ -4,10 +4,12 @@
 
 QString CardLineTitle::title(const DetectedCard &card)
 {
-    const QString dash = QStringLiteral(" \u2014 ");
+    const QString separator = QStringLiteral(" \u2014 ");
+    if (card.isEjected)
+        return card.name + separator + QStringLiteral("ejected by Finder, pull it out and reinsert");
     if (!card.isMounted())
-        return card.name + dash + QStringLiteral("unmounted");
+        return card.name + separator + QStringLiteral("unmounted");
     if (!card.freeBytes)
-        return card.name + dash + QStringLiteral("free space unknown");
-    return card.name + dash + ByteCountFormatter::fileStyle(*card.freeBytes) + QStringLiteral(" free");
+        return card.name + separator + QStringLiteral("free space unknown");
+    return card.name + separator + ByteCountFormatter::fileStyle(*card.freeBytes) + QStringLiteral(" free");
 }
