@@ -128,6 +128,7 @@ protected:
 TEST_F(StatusMenuTest, RebuildsFromCurrentDataEachTimeItOpens)
 {
     open();
+    EXPECT_EQ(m_watcher->freeSpaceRefreshes(), 1);
     EXPECT_EQ(texts().mid(0, 3),
         (QStringList {
             QStringLiteral("Mirvale"), QStringLiteral("---"), QStringLiteral("No cards inserted") }));
