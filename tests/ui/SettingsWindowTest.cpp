@@ -5,6 +5,7 @@
 #include "common/PollUntil.h"
 #include "common/QtPrinters.h"
 #include "common/RecordingLogger.h"
+#include "platform/linux/PosixFileAccess.h"
 #include "rules/RulesFormat.h"
 #include "rules/RulesStore.h"
 #include "ui/RuleEditorView.h"
@@ -121,7 +122,7 @@ protected:
 
     QTemporaryDir m_temp;
     RecordingLogger m_log;
-    RulesStore m_store { m_temp.path() + QStringLiteral("/Mirvale"), m_log };
+    RulesStore m_store { m_temp.path() + QStringLiteral("/Mirvale"), m_log, std::make_shared<PosixFileAccess>() };
     FakeFinderService m_finder;
     FakePointer m_pointer;
     FakeVolumeWatcher m_cards { [](const MountedCard &) {} };

@@ -6,7 +6,7 @@
 #include <QFile>
 
 SettingsModelFixture::SettingsModelFixture()
-    : m_store(std::make_unique<RulesStore>(folder(), m_log))
+    : m_store(std::make_unique<RulesStore>(folder(), m_log, std::make_shared<PosixFileAccess>()))
 {
     m_store->load();
     m_log.clear();
