@@ -58,6 +58,38 @@ void RulesStore::load()
     loadRules();
 }
 
+void RulesStore::loadReadOnly()
+{
+    // Straight from the folder given: storageDir() would move a legacy folder into place.
+    const QString settingsFile = m_storageFolder + QStringLiteral("/settings.json");
+    const QString rulesFile = m_storageFolder + QStringLiteral("/rules.json");
+    if (m_files->exists(settingsFile)) {
+        try {
+            const AppSettings loaded
+                = RulesFormat::decodeSettings(m_files->read(settingsFile, kMaxFileBytes));
+            std::lock_guard lock(m_stateLock);
+            m_storedSettings = loaded;
+            m_lastPersistedSettings = loaded;
+        } catch (const DescribedError &error) {
+            m_logger.error(QStringLiteral("settings.json could not be read (") + error.description()
+                           + QStringLiteral("); using the defaults, file left as it is."));
+        }
+    }
+    if (!m_files->exists(rulesFile))
+        return;
+    try {
+        const RuleList loaded = RulesFormat::decodeRules(m_files->read(rulesFile, kMaxFileBytes));
+        {
+            std::lock_guard lock(m_stateLock);
+            m_storedRules = loaded;
+        }
+        m_logger.info(QStringLiteral("Loaded %1 rule(s).").arg(loaded.size()));
+    } catch (const DescribedError &error) {
+        m_logger.error(QStringLiteral("rules.json could not be read (") + error.description()
+                       + QStringLiteral("); showing no rules, file left as it is."));
+    }
+}
+
 RuleList RulesStore::rules() const
 {
     std::lock_guard lock(m_stateLock);

@@ -52,6 +52,10 @@ public:
     /// Ensures the storage folder, then loads settings, then rules. Never fails: the
     /// defaults and the catch-all rule stand in for missing or corrupt files.
     void load() override;
+    /// Reads settings and rules as they are, for a look that must change nothing: no folder
+    /// is created or moved, no file is written or moved aside and no signal is sent. A
+    /// missing or unreadable file leaves the defaults and an empty rule list.
+    void loadReadOnly();
 
     RuleList rules() const override;
     AppSettings settings() const override;
