@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +67,18 @@ void RuleEditorView::setExtrasRevealed(bool revealed)
 {
     m_extrasRevealed = revealed;
     m_controls.extrasBox->setVisible(revealed);
+}
+
+BrowseCardPanel *RuleEditorView::browsePanel() const
+{
+    return m_browsePanel.data();
+}
+
+void RuleEditorView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        m_controls.applyTones(palette());
+    QWidget::changeEvent(event);
 }
 
 void RuleEditorView::connectControls()

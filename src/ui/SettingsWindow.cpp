@@ -32,7 +32,7 @@ SettingsWindow::SettingsWindow(const Services &services, QWidget *parent)
     resize(kSize);
     setMinimumSize(kMinimumSize);
 
-    m_editor = new RuleEditorView({ services.finder, services.pointer, services.log });
+    m_editor = new RuleEditorView({ services.finder, services.pointer, services.log, services.folders });
     m_editor->onChange = [this](const Rule &rule) { m_model.editorChanged(rule); };
     m_editor->onHideExtras = [this] { m_model.hideExtras(); };
     connect(&m_model, &SettingsWindowModel::editorRuleChanged, m_editor,

@@ -13,6 +13,7 @@
 class FinderService;
 class Logger;
 class PointerControl;
+class FolderLister;
 class RuleEditorView;
 class RulesStore;
 class SettingsBottomBar;
@@ -35,6 +36,8 @@ public:
         /// The mounted cards; may be null.
         VolumeWatching *cards = nullptr;
         std::function<void(const Rule &, const MountedCard &)> testRule;
+        /// Lists a card's folders for the editor's "Browse card…"; may be null.
+        const FolderLister *folders = nullptr;
     };
 
     explicit SettingsWindow(const Services &services, QWidget *parent = nullptr);

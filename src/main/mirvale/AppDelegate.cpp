@@ -12,6 +12,7 @@
 #include "platform/linux/PackageKitUpdateService.h"
 #include "platform/linux/PortalMotionPreference.h"
 #include "platform/linux/PosixFileAccess.h"
+#include "platform/linux/PosixFolderLister.h"
 #include "platform/linux/ProcessCommandRunner.h"
 #include "platform/linux/SettingsFileUserDefaults.h"
 #include "platform/linux/UDisksSession.h"
@@ -105,6 +106,7 @@ AppDelegate::AppDelegate(QObject *parent)
         window.pointer = m_pointer.get();
         window.log = m_log.get();
         window.cards = &coordinator.volumeWatcher();
+        window.folders = &PosixFolderLister::instance();
         window.testRule = [&coordinator](const Rule &rule, const MountedCard &card) {
             coordinator.test(rule, card);
         };
