@@ -9,6 +9,7 @@
 #include "platform/linux/FileManagerScriptRunner.h"
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
+#include "platform/linux/PosixFolderLister.h"
 #include "platform/linux/PosixFileAccess.h"
 #include "platform/linux/UDisksSession.h"
 #include "platform/linux/UdevDeviceEventSource.h"
@@ -72,6 +73,7 @@ AppDelegate::AppDelegate(QObject *parent)
         window.finder = m_finder.get();
         window.pointer = m_pointer.get();
         window.log = m_log.get();
+        window.folders = &PosixFolderLister::instance();
         window.cards = &coordinator.volumeWatcher();
         window.testRule = [&coordinator](const Rule &rule, const MountedCard &card) {
             coordinator.test(rule, card);
@@ -98,7 +100,7 @@ void AppDelegate::applicationDidFinishLaunching()
     if (const std::optional<QString> output = SnapshotOptions::outputPath(arguments)) {
         m_snapshotMode = true;
         SnapshotMode::run(*m_coordinator, *m_rules, *m_log,
-                          {*output, arguments, RulesStore::defaultStorageFolder()});
+                          {*output, arguments, RulesStore::defaultStorageFolder(XdgStandardFolders())});
         return;
     }
     m_coordinator->start();
