@@ -20,4 +20,4 @@ status=0
 /usr/bin/time -v "$ctl" validate "$work/rules.json" >"$work/out" 2>"$work/time" || status=$?
 echo "exit status $status (1 expected: the copies share one id), $(wc -l <"$work/out") lines, file $(wc -c <"$work/rules.json") bytes"
 sed -n -e 's/^\tElapsed (wall clock) time.*: /wall /p' -e 's/^\tMaximum resident set size (kbytes): /peak RSS kB /p' \
-    -e 's/^\tUser time (seconds): /user s /p' "$work/time"
+    -e 's/^\tUser time (seconds): /user s /p' -e 's/^\tSystem time (seconds): /system s /p' "$work/time"

@@ -106,6 +106,28 @@ void validate10000Twins(benchmark::State &state)
 }
 BENCHMARK(validate10000Twins)->Unit(benchmark::kMillisecond);
 
+/// Every rule repeats the first: once millions of warnings, now one per rule.
+void validate10000Identical(benchmark::State &state)
+{
+    const RuleList rules(10000, Rule::makeDefaultCatchAll());
+    std::size_t issues = 0;
+    for (auto _ : state) {
+        issues = static_cast<std::size_t>(RuleValidator::validate(rules).size());
+        benchmark::DoNotOptimize(issues);
+    }
+    state.counters["issues"] = static_cast<double>(issues);
+}
+BENCHMARK(validate10000Identical)->Unit(benchmark::kMillisecond);
+
+/// What saving checks: the errors alone.
+void errors10000Identical(benchmark::State &state)
+{
+    const RuleList rules(10000, Rule::makeDefaultCatchAll());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RuleValidator::errors(rules).size());
+}
+BENCHMARK(errors10000Identical)->Unit(benchmark::kMillisecond);
+
 void encode1000(benchmark::State &state)
 {
     const RuleList rules = makeRules(1000);

@@ -1,9 +1,10 @@
 #include "app/ControlTool.h"
 
+#include "app/ControlCommands.h"
 #include "finder/FinderScripts.h"
+#include "platform/FileAccess.h"
 #include "rules/DecodingError.h"
 #include "rules/FileError.h"
-#include "platform/linux/PosixFileAccess.h"
 #include "rules/RuleValidator.h"
 #include "rules/RulesFormat.h"
 #include "support/LogLine.h"
@@ -234,8 +235,11 @@ int ControlTool::run(const QByteArrayList &rawArguments, FileAccess &files, std:
     const QStringList rest = arguments.mid(1);
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h") || command == QStringLiteral("help")) {
         print(out, QString::fromUtf8(kUsage));
+        print(out, QStringLiteral("\n") + ControlCommands::usage());
         return Success;
     }
+    if (ControlCommands::handles(command))
+        return ControlCommands::run(command, rest, out, err);
     if (command == QStringLiteral("validate"))
         return validate(rest, files, out, err);
     if (command == QStringLiteral("resolve"))

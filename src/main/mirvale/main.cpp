@@ -1,5 +1,7 @@
 #include "AppDelegate.h"
 
+#include "app/DisplayPlatform.h"
+#include "app/SingleInstance.h"
 #include "app/SnapshotOptions.h"
 #include "platform/linux/PortalColorScheme.h"
 #include "platform/linux/UnixSignalWatcher.h"
@@ -31,6 +33,14 @@ Appearance::Mode appearanceFor(PortalColorScheme::Preference preference, const Q
 
 int main(int argc, char *argv[])
 {
+    // Before the application object: that is when Qt picks the display platform.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QByteArray platform
+        = DisplayPlatform::platformOverride([](const char *name) { return qgetenv(name); }, arguments);
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     // With no display at all (a server, a test), the offscreen platform still lets the
     // windows be built and drawn; a platform the user chose stays.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
@@ -59,7 +69,20 @@ int main(int argc, char *argv[])
     UnixSignalWatcher terminationSignals({SIGTERM, SIGINT, SIGHUP});
     QObject::connect(&terminationSignals, &UnixSignalWatcher::received, &app, [] { QCoreApplication::quit(); });
 
+    // One Mirvale per session: the name is claimed before any watcher exists. A snapshot
+    // runs beside a running Mirvale and claims nothing.
+    const bool snapshot = SnapshotOptions::outputPath(QCoreApplication::arguments()).has_value();
+    QDBusConnection sessionBus = QDBusConnection::sessionBus();
+    const SingleInstance::Claim claim = snapshot ? SingleInstance::Claim::Unavailable : SingleInstance::claim(sessionBus);
+    if (claim == SingleInstance::Claim::AlreadyRunning) {
+        // Opening Mirvale again means: show me the settings.
+        SingleInstance::showSettingsInRunningInstance(sessionBus);
+        return 0;
+    }
+
     AppDelegate delegate;
+    if (claim == SingleInstance::Claim::Owned)
+        delegate.exportControl(sessionBus);
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
     return QApplication::exec();
 }
