@@ -5,6 +5,7 @@
 #include "finder/FinderService.h"
 #include "platform/PointerControl.h"
 #include "platform/linux/PosixFileAccess.h"
+#include "platform/linux/PosixFolderLister.h"
 #include "rules/RulesStore.h"
 #include "support/Logger.h"
 #include "ui/Appearance.h"
@@ -66,8 +67,15 @@ void BM_showSettingsWindow(benchmark::State &state)
     SilentFinder finder;
     StillPointer pointer;
 
+    SettingsWindow::Services services;
+    services.store = &store;
+    services.finder = &finder;
+    services.pointer = &pointer;
+    services.log = &log;
+    services.folders = &PosixFolderLister::instance();
+
     for (auto _ : state) {
-        SettingsWindow window({ &store, &finder, &pointer, &log, nullptr, {} });
+        SettingsWindow window(services);
         window.show(false);
         // Until the first frame: layout and paint, as the event loop does them.
         window.repaint();

@@ -1,5 +1,6 @@
 #include "ui/SettingsWindow.h"
 
+#include "ui/BrowseCardPanel.h" // RuleEditorView.h needs it complete for its QPointer
 #include "ui/Hairline.h"
 #include "ui/RuleEditorView.h"
 #include "ui/RuleListPane.h"

@@ -360,7 +360,8 @@ TEST_F(SettingsWindowModelTest, ExtrasAndTheFirstRunHint)
 
 TEST_F(SettingsWindowModelTest, TheSnapshotFillsTheWindowAndWritesNothing)
 {
-    RulesStore readOnly(m_temp.path() + QStringLiteral("/elsewhere/Mirvale"), m_log, std::make_shared<PosixFileAccess>());
+    RulesStore readOnly(
+        m_temp.path() + QStringLiteral("/elsewhere/Mirvale"), m_log, std::make_shared<PosixFileAccess>());
     readOnly.loadReadOnly();
     SettingsWindowModel::Services services;
     services.store = &readOnly;
