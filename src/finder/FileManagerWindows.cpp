@@ -92,7 +92,7 @@ FileManagerWindows::reuse(const QString &folder, std::optional<qint64> owner,
     m_log.info(kPrefix + QStringLiteral("reusing window ") + windowText(known->window)
                + QStringLiteral(" that Mirvale opened for ") + folder);
     if (placement)
-        place(known->window, *placement, Clock::now());
+        place(known->window, *placement, std::nullopt);
     if (const std::optional<QString> why = raise(known->window))
         noteOnce(QStringLiteral("could not raise the window Mirvale opened earlier"), *why);
     return known->window;
@@ -147,7 +147,8 @@ FileManagerWindows::adopt(const Before &before, const QString &folder, std::opti
     return found;
 }
 
-bool FileManagerWindows::place(WindowId window, const Placement &frame, Clock::time_point answeredAt)
+bool FileManagerWindows::place(WindowId window, const Placement &frame,
+                               std::optional<Clock::time_point> answeredAt)
 {
     // The window manager may add or change the decoration after the first move, and a new
     // window may still size itself: ask again until the frame sits where it should.
@@ -162,10 +163,12 @@ bool FileManagerWindows::place(WindowId window, const Placement &frame, Clock::t
         const WindowService::FrameExtents extents = geometry->extents.value_or(WindowService::FrameExtents{});
         actual = WindowFrames::frameOf(geometry->client, extents);
         if (lastRequest && WindowFrames::isClose(*actual, frame, 0)) {
+            const QString after = answeredAt
+                                      ? QStringLiteral(" (") + QString::number(millisecondsSince(*answeredAt))
+                                            + QStringLiteral(" ms after the file manager answered)")
+                                      : QString();
             m_log.info(kPrefix + QStringLiteral("placed window ") + windowText(window)
-                       + QStringLiteral(" at ") + WindowFrames::boundsText(frame) + QStringLiteral(" (")
-                       + QString::number(millisecondsSince(answeredAt))
-                       + QStringLiteral(" ms after the file manager answered)"));
+                       + QStringLiteral(" at ") + WindowFrames::boundsText(frame) + after);
             return true;
         }
         const Clock::time_point now = Clock::now();

@@ -74,7 +74,8 @@ public:
     QList<Opened> opened() const;
 
 private:
-    bool place(WindowId window, const Placement &frame, Clock::time_point answeredAt);
+    /// `answeredAt`: when the file manager answered the request, for the log.
+    bool place(WindowId window, const Placement &frame, std::optional<Clock::time_point> answeredAt);
     std::optional<QString> raise(WindowId window);
     std::optional<Placement> frameOf(WindowId window);
     /// Logs a thing that could not be done, once per run for each reason.

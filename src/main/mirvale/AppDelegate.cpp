@@ -4,12 +4,15 @@
 #include "app/LoggingNotifier.h"
 #include "detection/FileCount.h"
 #include "detection/VolumeWatcher.h"
+#include "finder/CardWindowTidier.h"
+#include "finder/FileManagerWindows.h"
 #include "finder/FinderController.h"
 #include "platform/linux/FileManagerScriptRunner.h"
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
 #include "platform/linux/UDisksSession.h"
 #include "platform/linux/UdevDeviceEventSource.h"
+#include "platform/linux/X11WindowService.h"
 #include "platform/linux/gui/QtPointerControl.h"
 #include "platform/linux/gui/QtScreenSource.h"
 #include "rules/RulesStore.h"
@@ -44,7 +47,11 @@ AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
     , m_log(std::make_unique<Log>(Log::defaultLibraryFolder()))
     , m_rules(std::make_unique<RulesStore>(RulesStore::defaultStorageFolder(), *m_log))
-    , m_scriptRunner(std::make_unique<FileManagerScriptRunner>(*m_log))
+    , m_windowService(std::make_unique<X11WindowService>())
+    , m_windows(std::make_unique<FileManagerWindows>(*m_windowService, *m_log))
+    , m_windowTidier(std::make_unique<CardWindowTidier>(*m_windows))
+    , m_scriptRunner(std::make_unique<FileManagerScriptRunner>(*m_log, FileManagerScriptRunner::kCallTimeout,
+                                                               m_windows.get()))
     , m_finder(std::make_unique<FinderController>(*m_scriptRunner, *m_log))
     , m_notifier(std::make_unique<LoggingNotifier>(*m_rules, *m_log))
     , m_screens(std::make_unique<QtScreenSource>())
@@ -68,6 +75,7 @@ AppDelegate::~AppDelegate()
     m_coordinator.reset();
     m_finder.reset();
     m_scriptRunner.reset();
+    m_windowTidier.reset();
     m_rules.reset();
     m_log->info(QStringLiteral("Mirvale quit"));
 }
@@ -75,4 +83,11 @@ AppDelegate::~AppDelegate()
 void AppDelegate::applicationDidFinishLaunching()
 {
     m_coordinator->start();
+
+    // The windows Mirvale opened on a card close when the card goes away.
+    VolumeWatching &watcher = m_coordinator->volumeWatcher();
+    m_windowTidier->cardsChanged(watcher.mountedCards());
+    watcher.observeCardsChanged(this, [this] {
+        m_windowTidier->cardsChanged(m_coordinator->volumeWatcher().mountedCards());
+    });
 }
