@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QStringList>
+#include <QByteArrayList>
 
 #include <cstdio>
+
+class FileAccess;
 
 /// mirvalectl: checks rules files and previews what a card would open, using the same
 /// decoding, validation, matching and resolution as the application.
@@ -10,7 +12,9 @@ namespace ControlTool {
 
 enum ExitCode { Success = 0, HasErrors = 1, Usage = 2, Unreadable = 2, NoMatchingRule = 3 };
 
-/// `arguments` excludes the program name. Results go to `out`, diagnostics to `err`.
-int run(const QStringList &arguments, std::FILE *out, std::FILE *err);
+/// `arguments` are the raw command-line arguments without the program name; they must be
+/// UTF-8. Files are read through `files`. Results go to `out`, diagnostics to `err`, with
+/// control characters from the files and the arguments escaped so that no line is forged.
+int run(const QByteArrayList &arguments, FileAccess &files, std::FILE *out, std::FILE *err);
 
 } // namespace ControlTool

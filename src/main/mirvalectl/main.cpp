@@ -1,11 +1,15 @@
 #include "app/ControlTool.h"
+#include "platform/linux/PosixFileAccess.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
-    return ControlTool::run(arguments, stdout, stderr);
+    // The raw bytes: Qt's decoding would turn a name that is not UTF-8 into another name.
+    QByteArrayList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QByteArray(argv[i]));
+    PosixFileAccess files;
+    return ControlTool::run(arguments, files, stdout, stderr);
 }
