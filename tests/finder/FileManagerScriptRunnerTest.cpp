@@ -150,8 +150,8 @@ TEST_F(FileManagerScriptRunnerTest, OpenShowsTheFolderOrSelectsTheFile)
 
     EXPECT_EQ(std::get<QVariant>(run(FinderScripts::permissionCheckScript())), QVariant(0));
     // Without a window service nothing can be raised or read, and nothing claims so.
-    EXPECT_EQ(errorNumber(run(FinderScripts::activateScript())), 0);
-    EXPECT_EQ(errorNumber(run(FinderScripts::frontWindowBoundsScript())), -1728);
+    EXPECT_EQ(std::get<QVariant>(run(FinderScripts::activateScript())), QVariant(false));
+    EXPECT_EQ(std::get<QVariant>(run(FinderScripts::frontWindowBoundsScript())), QVariant());
     EXPECT_EQ(fileManager.calls().size(), 3);
 }
 
@@ -198,12 +198,14 @@ TEST_F(FileManagerScriptRunnerTest, TheFileManagersWindowIsPlacedRaisedReusedAnd
     EXPECT_EQ(m_windowService.clients()->active, 41u);
 
     m_windowService.setActive(7);
-    EXPECT_EQ(errorNumber(run(FinderScripts::activateScript(), &m_placingRunner)), std::nullopt);
+    EXPECT_EQ(std::get<QVariant>(run(FinderScripts::activateScript(), &m_placingRunner)), QVariant(true));
     EXPECT_EQ(m_windowService.clients()->active, 41u);
     EXPECT_EQ(std::get<QVariant>(run(FinderScripts::frontWindowBoundsScript(), &m_placingRunner)),
               QVariant(QVariantList{10, 20, 410, 320}));
     m_windowService.setActive(7);
-    EXPECT_EQ(errorNumber(run(FinderScripts::frontWindowBoundsScript(), &m_placingRunner)), -1728);
+    EXPECT_EQ(std::get<QVariant>(run(FinderScripts::frontWindowBoundsScript(), &m_placingRunner)), QVariant());
+    m_windowService.removeWindow(41);
+    EXPECT_EQ(std::get<QVariant>(run(FinderScripts::activateScript(), &m_placingRunner)), QVariant(false));
 }
 
 TEST_F(FileManagerScriptRunnerTest, RefusalsAndSilenceBecomeTheirNumbers)

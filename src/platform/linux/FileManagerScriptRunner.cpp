@@ -164,25 +164,22 @@ ScriptRunner::Result FileManagerScriptRunner::open(const QString &folder, const 
 
 ScriptRunner::Result FileManagerScriptRunner::bringToFront(Deadline deadline)
 {
+    // True only when a window was raised; false when the file manager answered but nothing
+    // could be raised (the reason is logged once by the windows).
     Result reachable = checkReachable(deadline);
     if (std::holds_alternative<Failure>(reachable))
         return reachable;
-    if (!m_windows)
-        return Failure{std::nullopt, QStringLiteral("no window service on this desktop")};
-    if (const std::optional<QString> why = m_windows->bringToFront())
-        return Failure{std::nullopt, *why};
-    return QVariant(true);
+    return QVariant(m_windows && !m_windows->bringToFront());
 }
 
 ScriptRunner::Result FileManagerScriptRunner::frontWindowBounds(Deadline deadline)
 {
-    // AppleScript's "can't get" number: there is no front window of the file manager to read.
-    constexpr int kNoSuchObject = -1728;
+    // Bounds that cannot be read are no error, just nothing to capture (logged once).
     if (!m_windows)
-        return Failure{kNoSuchObject, QStringLiteral("no window service on this desktop")};
+        return QVariant();
     const std::variant<Placement, QString> frame = m_windows->frontWindowFrame(fileManagerProcess(deadline));
-    if (const auto *why = std::get_if<QString>(&frame))
-        return Failure{kNoSuchObject, *why};
+    if (std::holds_alternative<QString>(frame))
+        return QVariant();
     const Placement &bounds = std::get<Placement>(frame);
     return QVariant(QVariantList{bounds.left, bounds.top, bounds.right(), bounds.bottom()});
 }
