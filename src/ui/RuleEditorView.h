@@ -51,7 +51,7 @@ public:
     /// Whether a capture of the front window is running.
     bool isCapturing() const { return m_isCapturing; }
     /// The "Browse Card" sheet while it is open.
-    BrowseCardPanel *browsePanel() const { return m_browsePanel; }
+    BrowseCardPanel *browsePanel() const;
 
     /// Called after every edit with the whole edited rule.
     std::function<void(const Rule &)> onChange;
