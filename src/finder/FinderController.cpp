@@ -189,6 +189,9 @@ void FinderController::bringFinderToFront(std::function<void()> completion)
             if (outcome.error)
                 m_log.warn(QStringLiteral("FinderController: could not bring Finder to front: ")
                            + outcome.error->plainText());
+            else if (outcome.value.typeId() == QMetaType::Bool && !outcome.value.toBool())
+                m_log.info(QStringLiteral("FinderController: did not bring Finder to front: the file manager "
+                                          "answered, but its windows cannot be raised on this desktop"));
             else
                 m_log.info(QStringLiteral(
                     "FinderController: brought Finder to front via AppleScript activate fallback"));

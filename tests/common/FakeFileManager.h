@@ -24,6 +24,8 @@ public:
     /// Whether it owns the name (false when another process already does).
     bool isRegistered() const { return m_registered; }
     QStringList calls() const { return m_calls; }
+    /// The startup id of the last ShowFolders or ShowItems call.
+    QString lastStartupId() const { return m_lastStartupId; }
 
     /// Later calls answer with this D-Bus error (an empty name answers normally again).
     void setErrorReply(const QString &name, const QString &message);
@@ -42,6 +44,7 @@ private:
     QDBusConnection m_connection;
     bool m_registered = false;
     QStringList m_calls;
+    QString m_lastStartupId;
     CallHandler m_onCall;
     QString m_errorName;
     QString m_errorMessage;

@@ -5,6 +5,8 @@
 #include "app/SnapshotOptions.h"
 #include "detection/FileCount.h"
 #include "detection/VolumeWatcher.h"
+#include "finder/CardWindowTidier.h"
+#include "finder/FileManagerWindows.h"
 #include "finder/FinderController.h"
 #include "platform/linux/FileManagerScriptRunner.h"
 #include "platform/linux/LibmountMountTable.h"
@@ -18,6 +20,7 @@
 #include "platform/linux/SettingsFileUserDefaults.h"
 #include "platform/linux/UDisksSession.h"
 #include "platform/linux/UdevDeviceEventSource.h"
+#include "platform/linux/X11WindowService.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
 #include "platform/linux/XdgStandardFolders.h"
 #include "platform/linux/gui/QtPointerControl.h"
@@ -66,7 +69,11 @@ AppDelegate::AppDelegate(QObject *parent)
     , m_log(std::make_unique<Log>(XdgStandardFolders().libraryFolder()))
     , m_rules(std::make_unique<RulesStore>(RulesStore::defaultStorageFolder(XdgStandardFolders()), *m_log,
                                            std::make_shared<PosixFileAccess>()))
-    , m_scriptRunner(std::make_unique<FileManagerScriptRunner>(*m_log))
+    , m_windowService(std::make_unique<X11WindowService>())
+    , m_windows(std::make_unique<FileManagerWindows>(*m_windowService, *m_log))
+    , m_windowTidier(std::make_unique<CardWindowTidier>(*m_windows))
+    , m_scriptRunner(std::make_unique<FileManagerScriptRunner>(*m_log, FileManagerScriptRunner::kCallTimeout,
+                                                               m_windows.get()))
     , m_finder(std::make_unique<FinderController>(*m_scriptRunner, *m_log))
     , m_timers(std::make_unique<MainLoopTimers>())
     , m_motion(std::make_unique<PortalMotionPreference>(QDBusConnection::sessionBus()))
@@ -126,6 +133,7 @@ AppDelegate::~AppDelegate()
     m_updateService.reset();
     m_finder.reset();
     m_scriptRunner.reset();
+    m_windowTidier.reset();
     m_rules.reset();
     if (!m_snapshotMode)
         m_log->info(QStringLiteral("Mirvale quit"));
@@ -149,4 +157,11 @@ void AppDelegate::applicationDidFinishLaunching()
     }
     m_coordinator->start();
     m_updates->start();
+
+    // The windows Mirvale opened on a card close when the card goes away.
+    VolumeWatching &watcher = m_coordinator->volumeWatcher();
+    m_windowTidier->cardsChanged(watcher.mountedCards());
+    watcher.observeCardsChanged(this, [this] {
+        m_windowTidier->cardsChanged(m_coordinator->volumeWatcher().mountedCards());
+    });
 }

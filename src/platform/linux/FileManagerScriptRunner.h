@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ScriptRunner.h"
+#include "rules/Placement.h"
 
 #include <QDBusConnection>
 #include <QString>
@@ -9,6 +10,7 @@
 #include <chrono>
 #include <optional>
 
+class FileManagerWindows;
 class Logger;
 
 /// Carries out Mirvale's own scripts through the desktop's file manager on the session bus
@@ -16,7 +18,8 @@ class Logger;
 ///
 /// It is used only on the controller's execution thread, which has no event loop: it opens
 /// a private bus connection there on first use and makes blocking calls, each bounded by
-/// what is left of the call timeout, so no script blocks longer than that.
+/// what is left of the call timeout, so no script blocks longer than that. With the file
+/// manager's windows at hand it also finds, places, raises and remembers the windows it opens.
 class FileManagerScriptRunner final : public ScriptRunner
 {
 public:
@@ -28,7 +31,9 @@ public:
     static constexpr int kTimedOut = -1712;
     static constexpr int kNotFound = -43;
 
-    explicit FileManagerScriptRunner(Logger &log, std::chrono::milliseconds callTimeout = kCallTimeout);
+    /// `windows` may be null: folders are then shown without placing or raising their windows.
+    explicit FileManagerScriptRunner(Logger &log, std::chrono::milliseconds callTimeout = kCallTimeout,
+                                     FileManagerWindows *windows = nullptr);
     ~FileManagerScriptRunner() override;
 
     std::unique_ptr<Compiled> compile(const QString &source) override;
@@ -42,15 +47,21 @@ public:
 private:
     using Deadline = std::chrono::steady_clock::time_point;
 
-    Result open(const QString &folder, const std::optional<QString> &file, bool placed, Deadline deadline);
+    Result open(const QString &folder, const std::optional<QString> &file,
+                const std::optional<Placement> &placement, Deadline deadline);
+    Result bringToFront(Deadline deadline);
+    Result frontWindowBounds(Deadline deadline);
+    /// The process that owns the file manager's name now, when one does.
+    std::optional<qint64> fileManagerProcess(Deadline deadline);
     /// Succeeds when a file manager owns the name or the bus can start one.
     Result checkReachable(Deadline deadline);
     Result call(const QString &service, const QString &path, const QString &interface, const QString &method,
-                const QVariantList &arguments, Deadline deadline);
+                const QVariantList &arguments, Deadline deadline, bool quiet = false);
     QDBusConnection &connection();
 
     Logger &m_log;
     const std::chrono::milliseconds m_callTimeout;
+    FileManagerWindows *const m_windows;
     QString m_connectionName;
     std::optional<QDBusConnection> m_connection;
     bool m_toldAboutPlacement = false;
