@@ -35,11 +35,6 @@ RuleEditorView::RuleEditorView(Services services, QWidget *parent)
     reloadAllControls();
 }
 
-BrowseCardPanel *RuleEditorView::browsePanel() const
-{
-    return m_browsePanel.data();
-}
-
 RuleEditorView::~RuleEditorView()
 {
     // The sheet shows the browser's state; it goes first.

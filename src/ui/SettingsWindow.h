@@ -39,8 +39,6 @@ public:
         /// The mounted cards; may be null.
         VolumeWatching *cards = nullptr;
         std::function<void(const Rule &, const MountedCard &)> testRule;
-        /// Lists a card's folders for the editor's "Browse card…"; may be null.
-        const FolderLister *folders = nullptr;
     };
 
     explicit SettingsWindow(const Services &services, QWidget *parent = nullptr);

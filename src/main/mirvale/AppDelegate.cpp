@@ -13,7 +13,6 @@
 #include "platform/linux/LinuxVolumeInspector.h"
 #include "platform/linux/PackageKitUpdateService.h"
 #include "platform/linux/PortalMotionPreference.h"
-#include "platform/linux/PosixFolderLister.h"
 #include "platform/linux/PosixFileAccess.h"
 #include "platform/linux/PosixFolderLister.h"
 #include "platform/linux/ProcessCommandRunner.h"
@@ -113,7 +112,6 @@ AppDelegate::AppDelegate(QObject *parent)
         window.finder = m_finder.get();
         window.pointer = m_pointer.get();
         window.log = m_log.get();
-        window.folders = &PosixFolderLister::instance();
         window.cards = &coordinator.volumeWatcher();
         window.folders = &PosixFolderLister::instance();
         window.testRule = [&coordinator](const Rule &rule, const MountedCard &card) {
