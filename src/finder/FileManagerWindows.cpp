@@ -129,7 +129,7 @@ FileManagerWindows::adopt(const Before &before, const QString &folder, std::opti
     for (;;) {
         if (const std::optional<WindowService::Clients> after = m_service.clients())
             found = WindowMatch::pick(*before.clients, *after, *owner, processOf);
-        if (found || Clock::now() >= deadline)
+        if (found || Clock::now() >= deadline || m_stopping)
             break;
         std::this_thread::sleep_for(m_limits.poll);
     }

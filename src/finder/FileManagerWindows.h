@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QString>
 
+#include <atomic>
 #include <chrono>
 #include <mutex>
 #include <optional>
@@ -70,6 +71,8 @@ public:
     std::variant<Placement, QString> frontWindowFrame(std::optional<qint64> owner);
     /// Closes the windows Mirvale opened on the card mounted at `cardPath`.
     void closeWindowsOfCard(const QString &cardPath);
+    /// Ends every wait for a window at once; for shutting down.
+    void stop() { m_stopping = true; }
 
     QList<Opened> opened() const;
 
@@ -90,5 +93,6 @@ private:
     mutable std::mutex m_mutex;
     QList<Opened> m_opened;
     std::optional<WindowId> m_last;
+    std::atomic<bool> m_stopping{false};
     QSet<QString> m_noted;
 };

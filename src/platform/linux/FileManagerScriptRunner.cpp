@@ -1,6 +1,7 @@
 #include "platform/linux/FileManagerScriptRunner.h"
 
 #include "finder/FileManagerWindows.h"
+#include "support/SerialQueue.h"
 #include "platform/linux/FileManagerScript.h"
 #include "support/Logger.h"
 
@@ -52,10 +53,16 @@ FileManagerScriptRunner::FileManagerScriptRunner(Logger &log, std::chrono::milli
 {
     static std::atomic<int> instances{0};
     m_connectionName = QStringLiteral("mirvale-script-runner-%1").arg(++instances);
+    if (m_windows)
+        m_adoptions = std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.finder.windows"));
 }
 
 FileManagerScriptRunner::~FileManagerScriptRunner()
 {
+    // A window still being waited for is given up at once, so quitting never waits for it.
+    if (m_windows)
+        m_windows->stop();
+    m_adoptions.reset();
     if (m_connection) {
         m_connection.reset();
         QDBusConnection::disconnectFromBus(m_connectionName);
@@ -157,6 +164,15 @@ ScriptRunner::Result FileManagerScriptRunner::open(const QString &folder, const 
     const auto answeredAt = std::chrono::steady_clock::now();
     if (!owner) // started by this very call
         owner = fileManagerProcess(deadline);
+    if (!placement) {
+        // Nothing to do to the window now: the folder is shown, and the window is noted in
+        // the background for raising and tidying later.
+        FileManagerWindows *windows = m_windows;
+        m_adoptions->async([windows, before, folder, owner, answeredAt, deadline] {
+            windows->adopt(before, folder, owner, std::nullopt, answeredAt, deadline);
+        });
+        return QVariant(m_nextWindowId++);
+    }
     const std::optional<FileManagerWindows::WindowId> window
         = m_windows->adopt(before, folder, owner, placement, answeredAt, deadline);
     return window ? QVariant(qint64(*window)) : QVariant(m_nextWindowId++);
@@ -169,6 +185,8 @@ ScriptRunner::Result FileManagerScriptRunner::bringToFront(Deadline deadline)
     Result reachable = checkReachable(deadline);
     if (std::holds_alternative<Failure>(reachable))
         return reachable;
+    if (m_adoptions)
+        m_adoptions->sync([] {}); // the window of the last open, once it has been looked for
     return QVariant(m_windows && !m_windows->bringToFront());
 }
 

@@ -8,10 +8,12 @@
 #include <QVariantList>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 
 class FileManagerWindows;
 class Logger;
+class SerialQueue;
 
 /// Carries out Mirvale's own scripts through the desktop's file manager on the session bus
 /// (org.freedesktop.FileManager1) and answers with the error numbers the controller knows.
@@ -66,4 +68,7 @@ private:
     std::optional<QDBusConnection> m_connection;
     bool m_toldAboutPlacement = false;
     qint64 m_nextWindowId = 1;
+    // Looks for the windows of opens that need no placement, so their report is not held up
+    // by a file manager that shows no X11 window. Last: stopped before the members above go.
+    std::unique_ptr<SerialQueue> m_adoptions;
 };
