@@ -25,8 +25,9 @@ public:
     bool isRegistered() const { return m_registered; }
     QStringList calls() const { return m_calls; }
 
-    /// Later calls answer with this D-Bus error (an empty name answers normally again).
-    void setErrorReply(const QString &name, const QString &message);
+    /// Later calls answer with this D-Bus error (an empty name answers normally again); with
+    /// `method`, only calls to that method do.
+    void setErrorReply(const QString &name, const QString &message, const QString &method = {});
     /// Later calls get no answer at all, as from a hung file manager.
     void setSilent(bool silent) { m_silent = silent; }
 
@@ -45,5 +46,6 @@ private:
     CallHandler m_onCall;
     QString m_errorName;
     QString m_errorMessage;
+    QString m_errorMethod;
     bool m_silent = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ScriptErrorNumber.h"
 #include "platform/ScriptRunner.h"
 
 #include <QDBusConnection>
@@ -7,9 +8,12 @@
 #include <QVariantList>
 
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 
 class Logger;
+class QDBusPendingCall;
 
 /// Carries out Mirvale's own scripts through the desktop's file manager on the session bus
 /// (org.freedesktop.FileManager1) and answers with the error numbers the controller knows.
@@ -23,16 +27,17 @@ public:
     /// The longest one script may take, matching the scripts' own time limit.
     static constexpr std::chrono::milliseconds kCallTimeout{7'000};
 
-    static constexpr int kNotRunning = -600;
-    static constexpr int kAccessDenied = -1743;
-    static constexpr int kTimedOut = -1712;
-    static constexpr int kNotFound = -43;
+    static constexpr int kNotRunning = ScriptErrorNumber::applicationNotRunning;
+    static constexpr int kAccessDenied = ScriptErrorNumber::accessDenied;
+    static constexpr int kTimedOut = ScriptErrorNumber::timedOut;
+    static constexpr int kNotFound = ScriptErrorNumber::fileNotFound;
 
     explicit FileManagerScriptRunner(Logger &log, std::chrono::milliseconds callTimeout = kCallTimeout);
     ~FileManagerScriptRunner() override;
 
     std::unique_ptr<Compiled> compile(const QString &source) override;
     Result execute(const Compiled &script) override;
+    void cancel() override;
 
     /// The D-Bus error `name` as a script failure with one of the controller's numbers.
     static Failure failureFromDBusError(const QString &name, const QString &message);
@@ -48,11 +53,18 @@ private:
     Result call(const QString &service, const QString &path, const QString &interface, const QString &method,
                 const QVariantList &arguments, Deadline deadline);
     QDBusConnection &connection();
+    /// Waits for the answer until it comes, the deadline passes or cancel() is called;
+    /// false when cancelled.
+    bool waitForAnswer(const QDBusPendingCall &pending, Deadline deadline);
 
     Logger &m_log;
     const std::chrono::milliseconds m_callTimeout;
     QString m_connectionName;
     std::optional<QDBusConnection> m_connection;
+    std::mutex m_cancelLock;
+    std::condition_variable m_cancelled;
+    bool m_isCancelled = false; // guarded by m_cancelLock
     bool m_toldAboutPlacement = false;
+    bool m_toldAboutBounds = false;
     qint64 m_nextWindowId = 1;
 };
