@@ -6,6 +6,7 @@
 #include "rules/LocalFileAccess.h"
 #include "rules/RuleValidator.h"
 #include "rules/RulesFormat.h"
+#include "rules/RulesStore.h"
 #include "support/StreamLogger.h"
 #include "targets/TargetResolver.h"
 
@@ -15,8 +16,6 @@
 #include <nlohmann/json.hpp>
 
 namespace {
-
-constexpr qint64 kMaxRulesFileBytes = 16 * 1024 * 1024;
 
 const char *const kUsage =
     "usage: mirvalectl COMMAND [OPTIONS]\n"
@@ -73,7 +72,7 @@ std::optional<RuleList> loadRules(const QString &path, std::FILE *err)
 {
     try {
         LocalFileAccess files;
-        const QByteArray data = files.read(path, kMaxRulesFileBytes);
+        const QByteArray data = files.read(path, RulesStore::kMaxFileBytes);
         return RulesFormat::decodeRules(data);
     } catch (const DecodingError &error) {
         failure(err, path + QStringLiteral(": ") + error.description());
@@ -115,7 +114,7 @@ nlohmann::json optionalString(const std::optional<QString> &value)
     return value ? nlohmann::json(value->toStdString()) : nlohmann::json(nullptr);
 }
 
-int resolve(const QStringList &arguments, std::FILE *out, std::FILE *err)
+int resolve(const QStringList &arguments, std::FILE *out, std::FILE *err, const EntryAttributeSource &files)
 {
     if (wantsHelp(arguments)) {
         print(out, QString::fromUtf8(kResolveHelp));
@@ -157,10 +156,10 @@ int resolve(const QStringList &arguments, std::FILE *out, std::FILE *err)
 
     StreamLogger log(err);
     nlohmann::ordered_json result;
-    const std::optional<Rule> rule = TargetResolver::firstMatch(*rules, card, &log);
+    const std::optional<Rule> rule = TargetResolver::firstMatch(*rules, card, files, &log);
     ResolvedTarget target;
     if (rule) {
-        target = TargetResolver::resolve(*rule, card, log);
+        target = TargetResolver::resolve(*rule, card, log, files);
     } else {
         target.card = card;
         target.folder = card.url;
@@ -184,7 +183,8 @@ int resolve(const QStringList &arguments, std::FILE *out, std::FILE *err)
 
 } // namespace
 
-int ControlTool::run(const QStringList &arguments, std::FILE *out, std::FILE *err)
+int ControlTool::run(
+    const QStringList &arguments, std::FILE *out, std::FILE *err, const EntryAttributeSource &files)
 {
     if (arguments.isEmpty())
         return usageError(err, QStringLiteral("no command given"));
@@ -197,6 +197,6 @@ int ControlTool::run(const QStringList &arguments, std::FILE *out, std::FILE *er
     if (command == QStringLiteral("validate"))
         return validate(rest, out, err);
     if (command == QStringLiteral("resolve"))
-        return resolve(rest, out, err);
+        return resolve(rest, out, err, files);
     return usageError(err, QStringLiteral("unknown command ") + command);
 }

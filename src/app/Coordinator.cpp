@@ -64,16 +64,16 @@ Coordinator::Coordinator(Services services, Limits limits, QObject *parent)
         if (auto strong = relay.lock(); strong && strong->onMount)
             strong->onMount(card);
     });
-    std::weak_ptr<bool> alive = m_alive;
+    const LifeToken<Coordinator>::Weak alive = m_life;
     m_mountRelay->onMount = [this, alive](const MountedCard &card) {
-        if (auto token = alive.lock(); token && *token)
+        if (alive)
             handle(card, false);
     };
 }
 
 Coordinator::~Coordinator()
 {
-    *m_alive = false;
+    m_life.end();
     m_mountRelay->onMount = nullptr;
     {
         std::lock_guard lock(m_waitMutex);
@@ -93,9 +93,9 @@ void Coordinator::start()
     observeScreenChanges();
     observeSaveFailures();
 
-    std::weak_ptr<bool> alive = m_alive;
+    const LifeToken<Coordinator>::Weak alive = m_life;
     m_services.notifier->setOnEjectRequested([this, alive](const QUrl &volume) {
-        if (auto token = alive.lock(); token && *token)
+        if (alive)
             ejectByURL(volume);
     });
 
@@ -108,18 +108,18 @@ void Coordinator::start()
 
     Logger *log = m_services.log;
     m_services.finder->checkAutomationPermission([log, alive](bool granted) {
-        if (auto token = alive.lock(); !token || !*token)
+        if (!alive)
             return;
         log->info(granted ? QStringLiteral("Finder automation is allowed")
-                          : QStringLiteral("Finder automation is NOT allowed yet (System Settings "
-                                           "\u2192 Privacy & Security \u2192 Automation)"));
+                          : QStringLiteral("Finder automation is NOT allowed yet (no file manager offers "
+                                           "org.freedesktop.FileManager1 on this desktop session; install "
+                                           "or start one that does)"));
     });
 
     if (!m_services.rules->settings().handleCardsPresentAtLaunch)
         return;
     m_volumeWatcher->scanExistingAsync([this, alive](const QList<MountedCard> &cards) {
-        auto token = alive.lock();
-        if (!token || !*token)
+        if (!alive)
             return;
         m_volumeWatcher->noteHandledAtLaunch(cards);
         for (const MountedCard &card : cards)
@@ -137,15 +137,16 @@ void Coordinator::handle(const MountedCard &card, bool ignorePause)
 
     Logger *log = m_services.log;
     AbstractNotifier *notifier = m_services.notifier;
+    const EntryAttributeSource *files = m_services.files;
     const bool paused = settings.paused;
     // The queue is destroyed (and its thread joined) before the coordinator's other fields,
     // so `this` is valid for as long as any block runs.
-    m_pipelineQueue->async([this, log, notifier, card, paused, userAsked, rules, screens] {
+    m_pipelineQueue->async([this, log, notifier, files, card, paused, userAsked, rules, screens] {
         if (paused && !userAsked) {
             log->info(card.name + QStringLiteral(": watching is paused, ignoring"));
             return;
         }
-        const std::optional<Rule> rule = TargetResolver::firstMatch(rules, card, log);
+        const std::optional<Rule> rule = TargetResolver::firstMatch(rules, card, *files, log);
         if (!rule) {
             log->info(QStringLiteral("no rule for ") + card.name);
             if (userAsked)
@@ -159,7 +160,7 @@ void Coordinator::handle(const MountedCard &card, bool ignorePause)
 void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const ScreenSnapshot &screens)
 {
     Logger *log = m_services.log;
-    const ResolvedTarget target = TargetResolver::resolve(rule, card, *log);
+    const ResolvedTarget target = TargetResolver::resolve(rule, card, *log, *m_services.files);
     log->info(card.name + QStringLiteral(": opening ") + pathOrRoot(target.relativePath));
 
     std::optional<Placement> placement = rule.placement;
@@ -175,14 +176,12 @@ void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const
         m_currentWait = finished;
     }
 
-    std::weak_ptr<bool> alive = m_alive;
+    const LifeToken<Coordinator>::Weak alive = m_life;
     m_services.finder->open(
         target.folder, placement, rule.bringToFront, target.newestFile,
         [this, alive, target, guard, finished](std::optional<DovettaError> error) {
             // On the main thread; the coordinator may be gone by now.
-            auto token = alive.lock();
-            const bool coordinatorExists = token && *token;
-            if (coordinatorExists)
+            if (alive)
                 completeRequest(target, guard, error);
             finished->signal();
         });
@@ -256,11 +255,11 @@ void Coordinator::handleOpenSuccess(const ResolvedTarget &target)
     }
     auto fileCount = m_services.fileCount;
     const QString folder = target.folder.toLocalFile();
-    std::weak_ptr<bool> alive = m_alive;
+    const LifeToken<Coordinator>::Weak alive = m_life;
     GlobalQueue::async([fileCount, folder, target, notifier, alive] {
         const int count = fileCount ? fileCount(folder) : 0;
         MainQueue::async([target, notifier, alive, count] {
-            if (auto token = alive.lock(); token && *token)
+            if (alive)
                 notifier->cardOpened(target.card, target, count);
         });
     });

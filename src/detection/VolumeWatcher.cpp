@@ -1,6 +1,5 @@
 #include "detection/VolumeWatcher.h"
 
-#include "detection/FileCount.h"
 #include "support/MainQueue.h"
 
 #include <QDir>
@@ -34,11 +33,10 @@ VolumeWatcher::VolumeWatcher(MountCallback onMount, Logger &logger, Services ser
     , m_limits(limits)
     , m_mountTable(services.mountTable)
     , m_makeDiskSession(std::move(services.makeDiskSession))
-    , m_cardSlotWatcher(
-          std::make_unique<CardSlotWatcher>(services.sysfsRoot, std::move(services.slotEvents), logger))
+    , m_cardSlotWatcher(std::make_unique<CardSlotWatcher>(
+          std::move(services.cardSlots), std::move(services.slotEvents), logger))
     , m_probe(std::make_shared<ProbeState>(std::move(services.mountTable), std::move(services.volumeValues),
           std::move(services.makeDescriptionSession)))
-    , m_self(std::make_shared<VolumeWatcher *>(this))
     , m_probeQueue(std::make_unique<SerialQueue>(kProbeQueueLabel))
 {
 }
@@ -53,15 +51,9 @@ bool VolumeWatcher::isUserVisibleMountPath(const QString &path)
     return CardProber::isUserVisibleMountPath(path);
 }
 
-int VolumeWatcher::fileCount(const QString &folder)
-{
-    return FileCount::regularFiles(folder);
-}
-
 VolumeWatcher *VolumeWatcher::resolve(const WeakSelf &self)
 {
-    const std::shared_ptr<VolumeWatcher *> strong = self.lock();
-    return strong ? *strong : nullptr;
+    return self.get();
 }
 
 void VolumeWatcher::setRunning(bool running)
@@ -356,6 +348,11 @@ void VolumeWatcher::startDiskArbitration()
             if (later && later->m_daSessionGeneration == generation)
                 later->stopDiskArbitration();
         });
+    };
+    callbacks.waiting = [weak](const QString &reason) {
+        if (VolumeWatcher *self = resolve(weak))
+            self->m_logger.warn(QStringLiteral("VolumeWatcher: the disk service is not running (") + reason
+                + QStringLiteral("); the DiskArbitration session starts when it appears"));
     };
     callbacks.appeared = [weak](const DiskDescription &disk) {
         if (VolumeWatcher *self = resolve(weak))

@@ -6,6 +6,7 @@
 #include "detection/VolumeWatching.h"
 #include "platform/DeviceEventSource.h"
 #include "platform/DiskSession.h"
+#include "support/LifeToken.h"
 #include "support/Logger.h"
 #include "support/SerialQueue.h"
 #include "support/WorkItem.h"
@@ -46,8 +47,8 @@ public:
         CardProber::DescriptionSessionFactory makeDescriptionSession;
         /// Makes the disk service session on each start; may be empty.
         std::function<std::unique_ptr<DiskSession>()> makeDiskSession;
-        /// The sysfs root the slot watcher reads ("/sys") and its device events.
-        QString sysfsRoot = QStringLiteral("/sys");
+        /// The built-in card slots and their device events, for the slot watcher.
+        std::unique_ptr<CardSlotSource> cardSlots;
         std::unique_ptr<DeviceEventSource> slotEvents;
     };
 
@@ -72,7 +73,6 @@ public:
     CardSlotWatcher &cardSlotWatcher() { return *m_cardSlotWatcher; }
 
     static bool isUserVisibleMountPath(const QString &path);
-    static int fileCount(const QString &folder);
 
 signals:
     /// The mounted-card list or the detected-card list changed.
@@ -84,7 +84,7 @@ private:
         quint64 serial = 0;
         friend bool operator==(const Stamp &, const Stamp &) = default;
     };
-    using WeakSelf = std::weak_ptr<VolumeWatcher *>;
+    using WeakSelf = LifeToken<VolumeWatcher>::Weak;
 
     /// What the probe queue shares with the watcher; it outlives the watcher while blocks run.
     struct ProbeState {
@@ -142,7 +142,7 @@ private:
     bool m_needsFreeSpaceRefresh = false;
 
     const std::shared_ptr<ProbeState> m_probe;
-    const std::shared_ptr<VolumeWatcher *> m_self;
+    const LifeToken<VolumeWatcher> m_self { this };
     // Declared last: destroyed first, so no queued block outlives the members above.
     std::unique_ptr<SerialQueue> m_probeQueue;
 };

@@ -7,8 +7,9 @@
 #include <memory>
 #include <optional>
 
-/// Lists a directory's immediate entries and reads their attributes without following
-/// symbolic links. Names are raw bytes: a card may carry names that are not valid UTF-8.
+/// A card's file system as Mirvale reads it: lists a directory's immediate entries and reads
+/// their attributes without following symbolic links, and tells where a path really leads.
+/// Names and paths are raw bytes: a card may carry names that are not valid UTF-8.
 class EntryAttributeSource {
 public:
     using Clock = std::chrono::system_clock;
@@ -53,8 +54,23 @@ public:
         virtual bool failed() const = 0;
     };
 
+    /// Where a path leads once every symbolic link is followed.
+    struct Resolution {
+        enum class Status {
+            Found,
+            Missing, ///< it (or a folder on the way) does not exist (any more)
+            Unreadable ///< it cannot be followed: no permission, a link loop, a read error
+        };
+        Status status = Status::Missing;
+        QByteArray path; ///< absolute, without links, "." or "..", when found
+    };
+
     virtual ~EntryAttributeSource() = default;
 
     /// Opens `directory` (a native path) for one pass; null when it cannot be read.
     virtual std::unique_ptr<Listing> list(const QByteArray &directory) const = 0;
+    /// Resolves every symbolic link in `path` (a native path).
+    virtual Resolution resolve(const QByteArray &path) const = 0;
+    /// Whether `path` exists and is a directory, following symbolic links.
+    virtual bool isDirectory(const QByteArray &path) const = 0;
 };

@@ -1,4 +1,5 @@
 #include "detection/VolumeWatcher.h"
+#include "platform/linux/SysfsCardSlots.h"
 
 #include "common/FakeDeviceEvents.h"
 #include "common/FakeDiskSession.h"
@@ -47,7 +48,7 @@ protected:
         services.makeDiskSession = [session = session]() -> std::unique_ptr<DiskSession> {
             return std::make_unique<FakeDiskSession>(session);
         };
-        services.sysfsRoot = sysfs.path();
+        services.cardSlots = std::make_unique<SysfsCardSlots>(sysfs.path());
         services.slotEvents = std::make_unique<FakeDeviceEvents>(slotEvents);
         watcher = std::make_unique<VolumeWatcher>(
             [this](const MountedCard &card) { ready.append(card); }, logger, std::move(services), limits);

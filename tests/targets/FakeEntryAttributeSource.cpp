@@ -1,5 +1,7 @@
 #include "FakeEntryAttributeSource.h"
 
+#include "platform/linux/StatxEntryAttributeSource.h"
+
 namespace {
 
 using Source = EntryAttributeSource;
@@ -108,4 +110,30 @@ std::unique_ptr<EntryAttributeSource::Listing> FakeEntryAttributeSource::list(
     if (it == m_directories.end())
         return nullptr;
     return std::make_unique<FakeListing>(it->second.entries, it->second.failAfter, m_reads);
+}
+
+int FakeEntryAttributeSource::totalAttributeReads() const
+{
+    int total = 0;
+    for (const auto &[name, reads] : *m_reads)
+        total += reads;
+    return total;
+}
+
+void FakeEntryAttributeSource::setResolution(const QByteArray &path, Resolution resolution)
+{
+    m_resolutions[path] = std::move(resolution);
+}
+
+EntryAttributeSource::Resolution FakeEntryAttributeSource::resolve(const QByteArray &path) const
+{
+    const auto chosen = m_resolutions.find(path);
+    if (chosen != m_resolutions.end())
+        return chosen->second;
+    return StatxEntryAttributeSource::instance().resolve(path);
+}
+
+bool FakeEntryAttributeSource::isDirectory(const QByteArray &path) const
+{
+    return StatxEntryAttributeSource::instance().isDirectory(path);
 }

@@ -1,6 +1,7 @@
 #include "CardTree.h"
 #include "FakeEntryAttributeSource.h"
 #include "common/RecordingLogger.h"
+#include "platform/linux/StatxEntryAttributeSource.h"
 #include "targets/NewestFile.h"
 #include "targets/NewestFolder.h"
 
@@ -149,9 +150,9 @@ TEST(NewestEntryFinderOnDisk, ListsARealDirectory)
 
     RecordingLogger log;
     const QUrl dcim = QUrl::fromLocalFile(tree.path(QStringLiteral("DCIM")));
-    const std::optional<QUrl> folder = NewestFolder::find(dcim, log);
+    const std::optional<QUrl> folder = NewestFolder::find(dcim, log, StatxEntryAttributeSource::instance());
     EXPECT_EQ(nameOf(folder), QStringLiteral("100CANON"));
-    const std::optional<QUrl> file = NewestFile::find(dcim, log);
+    const std::optional<QUrl> file = NewestFile::find(dcim, log, StatxEntryAttributeSource::instance());
     ASSERT_TRUE(file);
     // Files made within a second sort by name: the odd name beats IMG_0001 and still points
     // at the very same entry.
@@ -170,7 +171,8 @@ TEST(NewestEntryFinderOnDisk, AFileOrLoopInsteadOfADirectoryCannotBeListed)
     tree.symlink(QStringLiteral("loop"), QStringLiteral("loop"));
     for (const QString &name : { QStringLiteral("DCIM"), QStringLiteral("loop") }) {
         RecordingLogger log;
-        EXPECT_FALSE(NewestFile::find(QUrl::fromLocalFile(tree.path(name)), log));
+        EXPECT_FALSE(NewestFile::find(
+            QUrl::fromLocalFile(tree.path(name)), log, StatxEntryAttributeSource::instance()));
         EXPECT_EQ(log.lines(),
             QStringList { QStringLiteral("[WARN] NewestFile: could not list ") + tree.path(name) });
     }

@@ -8,6 +8,8 @@
 #include "platform/linux/FileManagerScriptRunner.h"
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
+#include "platform/linux/StatxEntryAttributeSource.h"
+#include "platform/linux/SysfsCardSlots.h"
 #include "platform/linux/UDisksSession.h"
 #include "platform/linux/UdevDeviceEventSource.h"
 #include "platform/linux/gui/QtPointerControl.h"
@@ -32,6 +34,7 @@ VolumeWatcherFactory linuxVolumeWatcher(Logger &log)
         services.makeDiskSession = []() -> std::unique_ptr<DiskSession> {
             return std::make_unique<UDisksSession>(QDBusConnection::systemBus());
         };
+        services.cardSlots = std::make_unique<SysfsCardSlots>(QStringLiteral("/sys"));
         services.slotEvents = std::make_unique<UdevDeviceEventSource>(
             QStringList{QStringLiteral("mmc_host"), QStringLiteral("mmc")});
         return std::make_unique<VolumeWatcher>(std::move(onMount), log, std::move(services));
@@ -58,7 +61,10 @@ AppDelegate::AppDelegate(QObject *parent)
     services.pointer = m_pointer.get();
     services.log = m_log.get();
     services.makeVolumeWatcher = linuxVolumeWatcher(*m_log);
-    services.fileCount = &FileCount::regularFiles;
+    services.files = &StatxEntryAttributeSource::instance();
+    services.fileCount = [](const QString &folder) {
+        return FileCount::regularFiles(folder, StatxEntryAttributeSource::instance());
+    };
     m_coordinator = std::make_unique<Coordinator>(std::move(services));
 }
 

@@ -1,4 +1,5 @@
 #include "app/ControlTool.h"
+#include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <QCoreApplication>
 
@@ -7,5 +8,5 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    return ControlTool::run(arguments, stdout, stderr);
+    return ControlTool::run(arguments, stdout, stderr, StatxEntryAttributeSource::instance());
 }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include <dirent.h>
@@ -137,6 +138,28 @@ std::unique_ptr<EntryAttributeSource::Listing> StatxEntryAttributeSource::list(
         return nullptr;
     }
     return std::make_unique<DirListing>(dir);
+}
+
+EntryAttributeSource::Resolution StatxEntryAttributeSource::resolve(const QByteArray &path) const
+{
+    if (path.isEmpty() || path.contains('\0'))
+        return { Resolution::Status::Missing, {} };
+    char *real = ::realpath(path.constData(), nullptr);
+    if (!real) {
+        const bool missing = errno == ENOENT || errno == ENOTDIR;
+        return { missing ? Resolution::Status::Missing : Resolution::Status::Unreadable, {} };
+    }
+    Resolution found { Resolution::Status::Found, QByteArray(real) };
+    std::free(real);
+    return found;
+}
+
+bool StatxEntryAttributeSource::isDirectory(const QByteArray &path) const
+{
+    if (path.isEmpty() || path.contains('\0'))
+        return false;
+    struct stat info { };
+    return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 const StatxEntryAttributeSource &StatxEntryAttributeSource::instance()
