@@ -282,6 +282,60 @@ TEST(TargetResolverResolve, LinksInsideTheCardAndACardReachedThroughALinkAreFine
     EXPECT_TRUE(log.lines().isEmpty());
 }
 
+TEST(TargetResolverResolve, NewestEntriesThatVanishOrCannotBeReadAreNotCalledEscapes)
+{
+    // The listing saw entries that are gone by the time they are checked (a folder removed,
+    // the card pulled), or that cannot be followed.
+    using Status = EntryAttributeSource::Resolution::Status;
+    struct Row {
+        const char *what;
+        std::optional<Status> status; // none: the real file system answers (the entries are gone)
+        const char *folderTail;
+        const char *fileTail;
+    };
+    const Row rows[] = {
+        { "gone", std::nullopt, "/100CANON is gone from EOS_DIGITAL; staying on ",
+            "/IMG_0001.JPG is gone from EOS_DIGITAL; ignoring it" },
+        { "unreadable", Status::Unreadable, "/100CANON on EOS_DIGITAL cannot be read; staying on ",
+            "/IMG_0001.JPG on EOS_DIGITAL cannot be read; ignoring it" },
+    };
+    for (const Row &row : rows) {
+        CardTree tree;
+        tree.mkdir(QStringLiteral("DCIM"));
+        const QString dcim = tree.path(QStringLiteral("DCIM"));
+        FakeEntryAttributeSource entries;
+        entries.setDirectory(QFile::encodeName(dcim),
+            { FakeEntryAttributeSource::folder("100CANON", std::nullopt),
+                FakeEntryAttributeSource::file("IMG_0001.JPG", std::nullopt) });
+        if (row.status) {
+            entries.setResolution(QFile::encodeName(dcim + QStringLiteral("/100CANON")), { *row.status, {} });
+            entries.setResolution(QFile::encodeName(dcim + QStringLiteral("/IMG_0001.JPG")), { *row.status, {} });
+        }
+        RecordingLogger log;
+        const ResolvedTarget target = TargetResolver::resolve(
+            withFlags(catchAll(Subfolder::preset(Preset::Photos)), true, true), tree.card(), log, entries);
+        EXPECT_EQ(target.relativePath, QStringLiteral("DCIM")) << row.what;
+        EXPECT_FALSE(target.newestFile) << row.what;
+        EXPECT_EQ(log.lines(),
+            (QStringList { QStringLiteral("[WARN] TargetResolver: newest folder ") + dcim
+                    + QLatin1String(row.folderTail) + dcim,
+                QStringLiteral("[WARN] TargetResolver: newest file ") + dcim + QLatin1String(row.fileTail) }))
+            << row.what;
+    }
+
+    // A whole card that went away: everything on it is gone, whatever the entry.
+    CardTree tree;
+    tree.mkdir(QStringLiteral("DCIM/100CANON"));
+    const MountedCard card = tree.card();
+    EXPECT_EQ(TargetResolver::containment(QUrl::fromLocalFile(tree.path(QStringLiteral("DCIM"))),
+                  QUrl::fromLocalFile(tree.root() + QStringLiteral("/pulled")), kFiles),
+        TargetResolver::Containment::Missing);
+    EXPECT_EQ(TargetResolver::containment(QUrl::fromLocalFile(tree.path(QStringLiteral("DCIM"))), card.url, kFiles),
+        TargetResolver::Containment::Inside);
+    EXPECT_EQ(TargetResolver::containment(QUrl::fromLocalFile(tree.outside()), card.url, kFiles),
+        TargetResolver::Containment::Escapes);
+}
+
 TEST(TargetResolverResolve, NewestEntriesSwappedForOutsideLinksAreRefused)
 {
     // The listing saw real entries; by the time they are checked they have become links out
