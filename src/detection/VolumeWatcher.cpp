@@ -191,6 +191,12 @@ void VolumeWatcher::handleDidMount(const QString &path)
     }
     if (!isUserVisibleMountPath(path))
         return;
+    // A mount stacked on a mounted volume (a bind mount over a card, say) is not a new card.
+    if (mountsAt(path) > 1) {
+        m_logger.info(QStringLiteral("VolumeWatcher: a mount was stacked on ") + path
+            + QStringLiteral(", which was mounted already; ignoring it"));
+        return;
+    }
     const QUrl url = QUrl::fromLocalFile(path);
     const Clock::time_point now = Clock::now();
     const QString key = CardProber::standardizedPath(url);
@@ -301,6 +307,12 @@ void VolumeWatcher::handleDidUnmount(const QString &path)
         scanExistingAsync({});
         return;
     }
+    // The upper of stacked mounts went away: the volume below is still mounted there.
+    if (isUserVisibleMountPath(path) && mountsAt(path) > 0) {
+        m_logger.info(QStringLiteral("VolumeWatcher: a mount stacked on ") + path
+            + QStringLiteral(" went away; the volume below is still mounted"));
+        return;
+    }
     const QString key = CardProber::standardizedPath(QUrl::fromLocalFile(path));
     m_lastMountTimes.remove(key);
     cancelSettle(key);
@@ -308,6 +320,13 @@ void VolumeWatcher::handleDidUnmount(const QString &path)
         m_logger.info(QStringLiteral("Volume unmounted: ") + path);
         scanExistingAsync({});
     }
+}
+
+int VolumeWatcher::mountsAt(const QString &path) const
+{
+    const QList<MountEntry> entries = m_mountTable->entries();
+    return int(std::count_if(entries.cbegin(), entries.cend(),
+        [&path](const MountEntry &entry) { return entry.mountPoint == path; }));
 }
 
 void VolumeWatcher::noteHandledAtLaunch(const QList<MountedCard> &cards)

@@ -99,6 +99,8 @@ private:
 
     void handleDidMount(const QString &path);
     void handleDidUnmount(const QString &path);
+    /// How many mounts the table lists at `path` (more than one when stacked).
+    int mountsAt(const QString &path) const;
     void handleProbeResult(const QUrl &url, const QString &key, Stamp stamp, CardProbe result);
     void scheduleSettle(const QUrl &url, const QString &key, Stamp stamp);
     void settleFired(const QUrl &url, const QString &key, Stamp stamp);

@@ -125,6 +125,32 @@ TEST_F(VolumeWatcherTest, RepeatInsideDebounceIsIgnoredAndAfterItIsHandled)
     EXPECT_EQ(logger.count(QStringLiteral("[INFO] Ignoring duplicate mount event for ") + kCard), 1);
 }
 
+TEST_F(VolumeWatcherTest, MountsStackedOnACardNeitherUnmountNorReopenIt)
+{
+    startWatcher();
+    mountCard();
+    ASSERT_TRUE(pollUntil([&] { return ready.size() == 1; }));
+    processEventsFor(450ms); // past the debounce window: only the stacking can keep it out
+
+    for (int round = 0; round < 2; ++round) {
+        mountTable->mount(kCard, QStringLiteral("exfat"), QStringLiteral("/dev/sdb1")); // a bind mount on top
+        mountTable->unmountTop(kCard);
+    }
+    drainProbeQueue();
+    processEventsFor(150ms); // far past a settle
+    EXPECT_EQ(ready.size(), 1);
+    EXPECT_FALSE(logged(QStringLiteral("[INFO] Volume unmounted: ") + kCard));
+    EXPECT_EQ(logger.count(QStringLiteral("[INFO] VolumeWatcher: a mount stacked on ") + kCard
+                  + QStringLiteral(" went away; the volume below is still mounted")),
+        2);
+
+    // The card itself going away is still noticed, and a card mounted there again is new.
+    mountTable->unmount(kCard);
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] Volume unmounted: ") + kCard));
+    mountCard();
+    ASSERT_TRUE(pollUntil([&] { return ready.size() == 2; }));
+}
+
 TEST_F(VolumeWatcherTest, CardUnmountedWhileSettlingNeverReachesOnMount)
 {
     startWatcher(slowSettle());
