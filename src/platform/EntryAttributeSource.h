@@ -50,6 +50,9 @@ public:
         /// The current entry's attributes, or none when they cannot be read (it vanished,
         /// lost permission, the card went away).
         virtual std::optional<Attributes> attributes(Keys keys) = 0;
+        /// The attributes of an entry of this directory by name, read now (for an entry seen
+        /// earlier in the pass, whose attributes turned out to matter only later).
+        virtual std::optional<Attributes> attributesOf(const QByteArray &name, Keys keys) = 0;
         /// True when the pass stopped on a read error rather than at the end.
         virtual bool failed() const = 0;
     };

@@ -34,7 +34,21 @@ public:
     Source::TypeHint typeHint() const override { return m_entries[size_t(m_index)].hint; }
     std::optional<Source::Attributes> attributes(Source::Keys keys) override
     {
-        const auto &entry = m_entries[size_t(m_index)];
+        return read(m_entries[size_t(m_index)], keys);
+    }
+    std::optional<Source::Attributes> attributesOf(const QByteArray &name, Source::Keys keys) override
+    {
+        for (const auto &entry : m_entries) {
+            if (entry.name == name)
+                return read(entry, keys);
+        }
+        return std::nullopt;
+    }
+    bool failed() const override { return m_failed; }
+
+private:
+    std::optional<Source::Attributes> read(const FakeEntryAttributeSource::Entry &entry, Source::Keys keys)
+    {
         ++(*m_reads)[entry.name];
         if (!entry.attributes)
             return std::nullopt;
@@ -47,9 +61,7 @@ public:
             a.creationDate.reset();
         return a;
     }
-    bool failed() const override { return m_failed; }
 
-private:
     std::vector<FakeEntryAttributeSource::Entry> m_entries;
     int m_failAfter;
     std::shared_ptr<std::map<QByteArray, int>> m_reads;
