@@ -1,6 +1,6 @@
 // Loading and validating rule lists far larger than anyone keeps, to show that neither
 // the decoder nor the repeat check grows out of hand.
-#include "rules/LocalFileAccess.h"
+#include "platform/linux/PosixFileAccess.h"
 #include "rules/RuleValidator.h"
 #include "rules/RulesFormat.h"
 #include "rules/RulesStore.h"
@@ -57,7 +57,7 @@ RuleList makeRules(int count, bool twins = false)
 void loadAndValidate1000(benchmark::State &state)
 {
     QTemporaryDir temp;
-    LocalFileAccess files;
+    PosixFileAccess files;
     const QString path = temp.filePath(QStringLiteral("rules.json"));
     files.writeAtomically(path, RulesFormat::encodeRules(makeRules(1000)));
     for (auto _ : state) {
@@ -73,13 +73,13 @@ void storeLoad1000(benchmark::State &state)
 {
     QTemporaryDir temp;
     const QString folder = temp.filePath(QStringLiteral("Mirvale"));
-    LocalFileAccess files;
+    PosixFileAccess files;
     files.createFolder(folder);
     files.writeAtomically(folder + QStringLiteral("/rules.json"), RulesFormat::encodeRules(makeRules(1000)));
     files.writeAtomically(folder + QStringLiteral("/settings.json"), RulesFormat::encodeSettings(AppSettings::defaults()));
     NullLogger logger;
     for (auto _ : state) {
-        RulesStore store(folder, logger);
+        RulesStore store(folder, logger, std::make_shared<PosixFileAccess>());
         store.load();
         benchmark::DoNotOptimize(RulesStore::validate(store.rules()).size());
     }
@@ -105,6 +105,28 @@ void validate10000Twins(benchmark::State &state)
     state.counters["issues"] = static_cast<double>(warnings);
 }
 BENCHMARK(validate10000Twins)->Unit(benchmark::kMillisecond);
+
+/// Every rule repeats the first: once millions of warnings, now one per rule.
+void validate10000Identical(benchmark::State &state)
+{
+    const RuleList rules(10000, Rule::makeDefaultCatchAll());
+    std::size_t issues = 0;
+    for (auto _ : state) {
+        issues = static_cast<std::size_t>(RuleValidator::validate(rules).size());
+        benchmark::DoNotOptimize(issues);
+    }
+    state.counters["issues"] = static_cast<double>(issues);
+}
+BENCHMARK(validate10000Identical)->Unit(benchmark::kMillisecond);
+
+/// What saving checks: the errors alone.
+void errors10000Identical(benchmark::State &state)
+{
+    const RuleList rules(10000, Rule::makeDefaultCatchAll());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RuleValidator::errors(rules).size());
+}
+BENCHMARK(errors10000Identical)->Unit(benchmark::kMillisecond);
 
 void encode1000(benchmark::State &state)
 {

@@ -3,6 +3,7 @@
 #   scripts/mirvale.sh run     install what is missing, build, start Mirvale
 #   scripts/mirvale.sh test    install what is missing, build, run the test suite
 #   scripts/mirvale.sh sanitize [address|thread]   the test suite under a sanitizer build
+#   scripts/mirvale.sh format-check   every C++ file against .clang-format (format: rewrite them)
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -13,12 +14,12 @@ PACKAGES=(
   qt6-base-dev libgl-dev libmount-dev libudev-dev libblkid-dev nlohmann-json3-dev
   libxcb1-dev libxcb-ewmh-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format-14
   dbus dbus-bin procps
   # The end-to-end card test: an exFAT image through FUSE, udev and udisks2.
   exfatprogs exfat-fuse udev udisks2
   # The desktop tests: a real X server, a window manager, a real file manager.
-  xvfb xauth openbox thunar x11-utils
+  xvfb xauth openbox thunar x11-utils xdotool
 )
 RUN_PACKAGES=()
 
@@ -76,7 +77,24 @@ run_tests() { # run_tests DIR: the summary on success, the failures otherwise
   return "$status"
 }
 
+cpp_files() { # the project's C++ files, NUL-separated
+  if git -C "$ROOT" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git -C "$ROOT" ls-files -z -- '*.cpp' '*.h'
+  else
+    (cd "$ROOT" && find src tests bench -name '*.cpp' -o -name '*.h' | tr '\n' '\0')
+  fi
+}
+
 case "${1:-}" in
+  format|format-check)
+    ensure_packages clang-format-14
+    if [ "$1" = format ]; then
+      cpp_files | (cd "$ROOT" && xargs -0 clang-format-14 -i)
+    else
+      cpp_files | (cd "$ROOT" && xargs -0 clang-format-14 --dry-run --Werror)
+      echo "Formatting: every C++ file follows .clang-format."
+    fi
+    ;;
   run)
     ensure_packages "${PACKAGES[@]}" ${RUN_PACKAGES[@]+"${RUN_PACKAGES[@]}"}
     build "$ROOT/build"
@@ -104,7 +122,7 @@ case "${1:-}" in
     run_tests "$ROOT/build-$kind"
     ;;
   *)
-    echo "usage: $0 run|test|sanitize [address|thread]" >&2
+    echo "usage: $0 run|test|sanitize [address|thread]|format|format-check" >&2
     exit 2
     ;;
 esac

@@ -1,21 +1,25 @@
 #include "app/ControlTool.h"
 
+#include "app/ControlCommands.h"
 #include "finder/FinderScripts.h"
+#include "platform/FileAccess.h"
 #include "rules/DecodingError.h"
 #include "rules/FileError.h"
-#include "rules/LocalFileAccess.h"
 #include "rules/RuleValidator.h"
 #include "rules/RulesFormat.h"
 #include "rules/RulesStore.h"
+#include "support/LogLine.h"
 #include "support/StreamLogger.h"
 #include "targets/TargetResolver.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <nlohmann/json.hpp>
 
 namespace {
+
 
 const char *const kUsage =
     "usage: mirvalectl COMMAND [OPTIONS]\n"
@@ -54,24 +58,30 @@ void print(std::FILE *stream, const QString &text)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
 }
 
+/// One line of text from files or arguments: a newline in a rule name or a match kind must
+/// not start a line of its own that reads like a finding.
+QString oneLine(const QString &text)
+{
+    return LogLine::escaped(text);
+}
+
 int usageError(std::FILE *err, const QString &problem)
 {
-    print(err, QStringLiteral("mirvalectl: ") + problem + QLatin1Char('\n'));
+    print(err, QStringLiteral("mirvalectl: ") + oneLine(problem) + QLatin1Char('\n'));
     print(err, QString::fromUtf8(kUsage));
     return ControlTool::Usage;
 }
 
 int failure(std::FILE *err, const QString &reason)
 {
-    print(err, QStringLiteral("mirvalectl: ") + reason + QLatin1Char('\n'));
+    print(err, QStringLiteral("mirvalectl: ") + oneLine(reason) + QLatin1Char('\n'));
     return ControlTool::Unreadable;
 }
 
 /// Reads and decodes a rules file; on failure prints the reason and returns nothing.
-std::optional<RuleList> loadRules(const QString &path, std::FILE *err)
+std::optional<RuleList> loadRules(const QString &path, FileAccess &files, std::FILE *err)
 {
     try {
-        LocalFileAccess files;
         const QByteArray data = files.read(path, RulesStore::kMaxFileBytes);
         return RulesFormat::decodeRules(data);
     } catch (const DecodingError &error) {
@@ -87,7 +97,7 @@ bool wantsHelp(const QStringList &arguments)
     return arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"));
 }
 
-int validate(const QStringList &arguments, std::FILE *out, std::FILE *err)
+int validate(const QStringList &arguments, FileAccess &files, std::FILE *out, std::FILE *err)
 {
     if (wantsHelp(arguments)) {
         print(out, QString::fromUtf8(kValidateHelp));
@@ -97,13 +107,15 @@ int validate(const QStringList &arguments, std::FILE *out, std::FILE *err)
         return usageError(err, QStringLiteral("validate takes exactly one FILE"));
     if (arguments[0].startsWith(QLatin1Char('-')) && arguments[0] != QStringLiteral("-"))
         return usageError(err, QStringLiteral("unknown option ") + arguments[0]);
-    const std::optional<RuleList> rules = loadRules(arguments[0], err);
+    if (arguments[0].isEmpty())
+        return usageError(err, QStringLiteral("validate needs a FILE"));
+    const std::optional<RuleList> rules = loadRules(arguments[0], files, err);
     if (!rules)
         return ControlTool::Unreadable;
     bool hasErrors = false;
     for (const RuleIssue &issue : RuleValidator::validate(*rules)) {
         hasErrors = hasErrors || issue.isError;
-        print(out, (issue.isError ? QStringLiteral("error: ") : QStringLiteral("warning: ")) + issue.message
+        print(out, (issue.isError ? QStringLiteral("error: ") : QStringLiteral("warning: ")) + oneLine(issue.message)
                        + QLatin1Char('\n'));
     }
     return hasErrors ? ControlTool::HasErrors : ControlTool::Success;
@@ -114,7 +126,8 @@ nlohmann::json optionalString(const std::optional<QString> &value)
     return value ? nlohmann::json(value->toStdString()) : nlohmann::json(nullptr);
 }
 
-int resolve(const QStringList &arguments, std::FILE *out, std::FILE *err, const EntryAttributeSource &files)
+int resolve(const QStringList &arguments, FileAccess &files, const EntryAttributeSource &cards, std::FILE *out,
+            std::FILE *err)
 {
     if (wantsHelp(arguments)) {
         print(out, QString::fromUtf8(kResolveHelp));
@@ -123,16 +136,22 @@ int resolve(const QStringList &arguments, std::FILE *out, std::FILE *err, const 
     QString rulesPath;
     std::optional<QString> name;
     QString cardDir;
+    bool optionsEnded = false;
+    bool hasCardDir = false;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        if (argument == QStringLiteral("--rules") || argument == QStringLiteral("--name")) {
+        const bool isOption = !optionsEnded && argument.startsWith(QLatin1Char('-')) && argument != QStringLiteral("-");
+        if (isOption && (argument == QStringLiteral("--rules") || argument == QStringLiteral("--name"))) {
             if (i + 1 >= arguments.size())
                 return usageError(err, argument + QStringLiteral(" needs a value"));
             (argument == QStringLiteral("--rules") ? rulesPath : name.emplace()) = arguments[++i];
-        } else if (argument.startsWith(QStringLiteral("--"))) {
+        } else if (isOption && argument == QStringLiteral("--")) {
+            optionsEnded = true; // a card folder whose name begins with "-" follows
+        } else if (isOption) {
             return usageError(err, QStringLiteral("unknown option ") + argument);
-        } else if (cardDir.isEmpty()) {
+        } else if (!hasCardDir) {
             cardDir = argument;
+            hasCardDir = true;
         } else {
             return usageError(err, QStringLiteral("resolve takes one CARD_DIR"));
         }
@@ -145,7 +164,7 @@ int resolve(const QStringList &arguments, std::FILE *out, std::FILE *err, const 
     const QFileInfo cardInfo(cardDir);
     if (!cardInfo.isDir())
         return failure(err, cardDir + QStringLiteral(" is not a directory"));
-    const std::optional<RuleList> rules = loadRules(rulesPath, err);
+    const std::optional<RuleList> rules = loadRules(rulesPath, files, err);
     if (!rules)
         return ControlTool::Unreadable;
 
@@ -156,10 +175,10 @@ int resolve(const QStringList &arguments, std::FILE *out, std::FILE *err, const 
 
     StreamLogger log(err);
     nlohmann::ordered_json result;
-    const std::optional<Rule> rule = TargetResolver::firstMatch(*rules, card, files, &log);
+    const std::optional<Rule> rule = TargetResolver::firstMatch(*rules, card, cards, &log);
     ResolvedTarget target;
     if (rule) {
-        target = TargetResolver::resolve(*rule, card, log, files);
+        target = TargetResolver::resolve(*rule, card, log, cards);
     } else {
         target.card = card;
         target.folder = card.url;
@@ -181,22 +200,51 @@ int resolve(const QStringList &arguments, std::FILE *out, std::FILE *err, const 
     return rule ? ControlTool::Success : ControlTool::NoMatchingRule;
 }
 
+/// The bytes of an argument that is not UTF-8, readable: ASCII as it is, the rest as "\\xHH".
+QString shownBytes(const QByteArray &bytes)
+{
+    QString shown;
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (value >= 0x20 && value < 0x7F)
+            shown += QLatin1Char(byte);
+        else
+            shown += QStringLiteral("\\x") + QString::number(value, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+    }
+    return shown;
+}
+
 } // namespace
 
-int ControlTool::run(
-    const QStringList &arguments, std::FILE *out, std::FILE *err, const EntryAttributeSource &files)
+int ControlTool::run(const QByteArrayList &rawArguments, FileAccess &files, const EntryAttributeSource &cards,
+                     std::FILE *out, std::FILE *err)
 {
+    // Names are UTF-8 throughout Mirvale; a name in another encoding could only be misread
+    // as some other path, and then reported as missing or as no folder.
+    QStringList arguments;
+    for (const QByteArray &raw : rawArguments) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString argument = decoder(raw);
+        if (decoder.hasError()) {
+            return failure(err, QStringLiteral("the argument \"") + shownBytes(raw)
+                                    + QStringLiteral("\" is not UTF-8; Mirvale reads only names in UTF-8"));
+        }
+        arguments.append(std::move(argument));
+    }
     if (arguments.isEmpty())
         return usageError(err, QStringLiteral("no command given"));
     const QString &command = arguments[0];
     const QStringList rest = arguments.mid(1);
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h") || command == QStringLiteral("help")) {
         print(out, QString::fromUtf8(kUsage));
+        print(out, QStringLiteral("\n") + ControlCommands::usage());
         return Success;
     }
+    if (ControlCommands::handles(command))
+        return ControlCommands::run(command, rest, out, err);
     if (command == QStringLiteral("validate"))
-        return validate(rest, out, err);
+        return validate(rest, files, out, err);
     if (command == QStringLiteral("resolve"))
-        return resolve(rest, out, err, files);
+        return resolve(rest, files, cards, out, err);
     return usageError(err, QStringLiteral("unknown command ") + command);
 }

@@ -9,11 +9,15 @@
 #include "finder/MouseWarp.h"
 #include "platform/ScreenSource.h"
 #include "rules/RulesProvider.h"
+#include "support/DurationText.h"
 #include "support/GlobalQueue.h"
 #include "support/Logger.h"
 #include "support/MainQueue.h"
 #include "support/Semaphore.h"
 #include "targets/TargetResolver.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -194,9 +198,9 @@ void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const
             shuttingDown = m_shuttingDown;
         }
         if (!shuttingDown)
-            log->warn(card.name
-                      + QStringLiteral(": releasing the pipeline after 45s; FinderController still "
-                                       "has this request and will report its own outcome"));
+            log->warn(card.name + QStringLiteral(": releasing the pipeline after ")
+                      + DurationText::seconds(m_limits.pipelineRelease)
+                      + QStringLiteral("; FinderController still has this request and will report its own outcome"));
     }
     std::lock_guard lock(m_waitMutex);
     if (m_currentWait == finished)
@@ -224,8 +228,9 @@ void Coordinator::completeRequest(const ResolvedTarget &target, const std::share
     }
 
     if (isLate)
-        log->info(name + QStringLiteral(": Finder answered after the pipeline released at 45s; "
-                                        "reporting the window it opened"));
+        log->info(name + QStringLiteral(": Finder answered after the pipeline released at ")
+                  + DurationText::seconds(m_limits.pipelineRelease)
+                  + QStringLiteral("; reporting the window it opened"));
     if (firstOutcome)
         handleOpenSuccess(target);
     else
@@ -313,39 +318,131 @@ AbstractSettingsWindow *Coordinator::settingsWindow()
     return m_settingsWindow.get();
 }
 
-// The user actions below are placeholders until mounting on request lands.
-void Coordinator::cardClicked(const DetectedCard &card)
+void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestCompletion onMounted)
 {
     MIRVALE_ASSERT_MAIN_THREAD();
-    m_services.log->info(card.name + QStringLiteral(": opening on request is not built yet"));
+    const auto report = [onMounted](const std::optional<DovettaError> &error) {
+        if (onMounted)
+            onMounted(error);
+    };
+    Logger *log = m_services.log;
+    if (card.isEjected) {
+        log->info(card.name + QStringLiteral(": ejected (powered down but still in the slot), reinsert to use"));
+        report(DovettaError::diskError(card.name + QStringLiteral(" is ejected (powered down but still in the "
+                                                                  "slot); reinsert it to use it")));
+        return;
+    }
+
+    const LifeToken<Coordinator>::Weak alive = m_life;
+    if (!card.mountURL) {
+        log->info(card.name + QStringLiteral(": not mounted, mounting ") + card.bsdName);
+        const QString pendingName = card.name.toLower();
+        m_pendingUserOpenNames.insert(pendingName);
+        m_volumeWatcher->mount(card, [this, alive, card, pendingName, report](const std::optional<DovettaError> &error) {
+            if (error) {
+                if (alive) {
+                    m_pendingUserOpenNames.remove(pendingName);
+                    m_services.log->error(card.name + QStringLiteral(": mount failed \u2014 ") + error->description());
+                    MountedCard synthetic;
+                    synthetic.url = QUrl::fromLocalFile(QStringLiteral("/Volumes/") + card.name);
+                    synthetic.name = card.name;
+                    synthetic.isRemovable = true;
+                    synthetic.isEjectable = true;
+                    m_services.notifier->cardProblem(synthetic, error->description());
+                }
+            }
+            // On success the volume arrives through the mount callback, which finds the name.
+            report(error);
+        });
+        return;
+    }
+
+    const QString path = card.mountURL->toLocalFile();
+    const QList<MountedCard> mounted = m_volumeWatcher->mountedCards();
+    for (const MountedCard &candidate : mounted) {
+        if (candidate.url.toLocalFile() == path) {
+            handle(candidate, true);
+            report(std::nullopt);
+            return;
+        }
+    }
+    m_volumeWatcher->makeCardAsync(*card.mountURL, [this, alive, name = card.name, path, report](
+                                                       const std::optional<MountedCard> &made) {
+        if (alive) {
+            if (made)
+                handle(*made, true);
+            else
+                m_services.log->warn(name + QStringLiteral(": reported mounted at ") + path
+                                     + QStringLiteral(" but no matching card was found"));
+        }
+        report(made ? std::nullopt
+                    : std::optional(DovettaError::diskError(QStringLiteral("no readable card was found at ") + path)));
+    });
 }
 
 void Coordinator::test(const Rule &rule, const MountedCard &card)
 {
     MIRVALE_ASSERT_MAIN_THREAD();
-    Q_UNUSED(rule);
-    Q_UNUSED(card);
+    const ScreenSnapshot screens = currentScreens();
+    // The queue is joined before the other fields go, so `this` outlives the block.
+    m_pipelineQueue->async([this, rule, card, screens] { openAndReport(rule, card, screens); });
 }
 
 void Coordinator::showSettings(bool revealExtras)
 {
-    Q_UNUSED(revealExtras);
-    m_services.log->info(QStringLiteral("Coordinator: the settings window is not built yet"));
+    MainQueue::async(this, [this, revealExtras] {
+        if (AbstractSettingsWindow *window = settingsWindow())
+            window->show(revealExtras);
+        else
+            m_services.log->info(QStringLiteral("Coordinator: this session has no settings window to show"));
+    });
 }
 
 void Coordinator::togglePause()
 {
     MIRVALE_ASSERT_MAIN_THREAD();
+    AppSettings settings = m_services.rules->settings();
+    settings.paused = !settings.paused;
+    m_services.rules->setSettings(settings);
+    m_services.log->info(QStringLiteral("Paused set to ")
+        + (settings.paused ? QStringLiteral("true") : QStringLiteral("false")));
+    if (m_statusMenu)
+        m_statusMenu->refreshIcon();
 }
 
-void Coordinator::eject(const MountedCard &card)
+void Coordinator::eject(const MountedCard &card, VolumeWatching::RequestCompletion onDone)
 {
     MIRVALE_ASSERT_MAIN_THREAD();
-    Q_UNUSED(card);
+    m_services.log->info(QStringLiteral("Ejecting ") + card.name);
+    const LifeToken<Coordinator>::Weak alive = m_life;
+    AbstractNotifier *notifier = m_services.notifier;
+    m_volumeWatcher->eject(card, [alive, notifier, card, onDone](const std::optional<DovettaError> &error) {
+        // On success the watcher sees the unmount; nothing to report here.
+        if (error) {
+            if (alive)
+                notifier->cardProblem(card, error->description());
+        }
+        if (onDone)
+            onDone(error);
+    });
 }
 
 void Coordinator::ejectByURL(const QUrl &volume)
 {
     MIRVALE_ASSERT_MAIN_THREAD();
-    Q_UNUSED(volume);
+    const QString path = volume.toLocalFile();
+    const QList<MountedCard> mounted = m_volumeWatcher->mountedCards();
+    for (const MountedCard &card : mounted) {
+        if (card.url.toLocalFile() == path) {
+            eject(card);
+            return;
+        }
+    }
+    m_services.log->warn(QStringLiteral("eject requested for ") + path + QStringLiteral(" but it is not currently mounted"));
+    MountedCard synthetic;
+    synthetic.url = volume;
+    synthetic.name = QFileInfo(QDir::cleanPath(path)).fileName();
+    synthetic.isRemovable = true;
+    synthetic.isEjectable = true;
+    m_services.notifier->cardProblem(synthetic, QStringLiteral("That card is no longer mounted."));
 }

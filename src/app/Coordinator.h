@@ -89,16 +89,19 @@ public:
     // What the user asks for, from the menu, the panels, the settings window and the control
     // interface. Main thread only.
 
-    /// Opens the clicked card, mounting it first when it is not mounted.
-    void cardClicked(const DetectedCard &card);
+    /// Opens the clicked card, mounting it first when it is not mounted. `onMounted`, when
+    /// given, hears once whether the card is mounted and on its way to be opened.
+    void cardClicked(const DetectedCard &card, VolumeWatching::RequestCompletion onMounted = {});
     /// Opens `rule` on `card`, ignoring pause and matching.
     void test(const Rule &rule, const MountedCard &card);
     /// Shows the settings window, on the next turn of the event loop.
     void showSettings(bool revealExtras);
     /// Flips the paused setting.
     void togglePause();
-    /// Asks the watcher to unmount the card.
-    void eject(const MountedCard &card);
+    /// Asks the watcher to unmount the card; `onDone`, when given, hears the outcome once.
+    void eject(const MountedCard &card, VolumeWatching::RequestCompletion onDone = {});
+    /// The names of cards being mounted because the user asked to open them, lower-cased.
+    const QSet<QString> &pendingUserOpenNames() const { return m_pendingUserOpenNames; }
 
 private:
     /// One per file-manager request: makes the report happen once, whether early or late.

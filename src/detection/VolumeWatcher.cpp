@@ -1,5 +1,7 @@
 #include "detection/VolumeWatcher.h"
 
+#include "detection/DAMountContext.h"
+#include "detection/DetectedCardList.h"
 #include "support/MainQueue.h"
 
 #include <QDir>
@@ -35,6 +37,9 @@ VolumeWatcher::VolumeWatcher(MountCallback onMount, Logger &logger, Services ser
     , m_makeDiskSession(std::move(services.makeDiskSession))
     , m_cardSlotWatcher(std::make_unique<CardSlotWatcher>(
           std::move(services.cardSlots), std::move(services.slotEvents), logger))
+    , m_commands(std::move(services.commands))
+    , m_userDefaults(std::move(services.userDefaults))
+    , m_knownCardNames(m_userDefaults.get())
     , m_probe(std::make_shared<ProbeState>(std::move(services.mountTable), std::move(services.volumeValues),
           std::move(services.makeDescriptionSession)))
     , m_probeQueue(std::make_unique<SerialQueue>(kProbeQueueLabel))
@@ -394,10 +399,22 @@ void VolumeWatcher::startDiskArbitration()
 
 void VolumeWatcher::stopDiskArbitration()
 {
+    const QList<std::shared_ptr<DAMountContext>> outstanding = m_outstandingDARequests;
+    for (const std::shared_ptr<DAMountContext> &context : outstanding) {
+        const DovettaError error = DovettaError::diskError(QStringLiteral("the disk session stopped before ")
+            + context->name() + QStringLiteral(" finished mounting or unmounting"));
+        if (MainQueue::isMainThread())
+            context->finish(error);
+        else
+            context->complete(error);
+    }
+    m_outstandingDARequests.clear();
     if (m_daSession) {
         m_daSession->stop();
         m_daSession.reset();
     }
+    if (MainQueue::isMainThread())
+        DAMountContext::dropBoxes(this);
     m_daDisks.clear();
 }
 
@@ -448,25 +465,91 @@ void VolumeWatcher::setNeedsRebuildDetectedCards()
 
 void VolumeWatcher::rebuildDetectedCards()
 {
-    // The detected-card list is built from daDisks, mountedCards and the slot cards here.
+    DetectedCardList::Inputs inputs;
+    inputs.current = m_detectedCards;
+    inputs.disks = m_daDisks;
+    inputs.mountedCards = m_mountedCards;
+    inputs.bsdNamesByMountPath = m_bsdNamesByMountPath;
+    inputs.slotCards = m_cardSlotWatcher->refreshNow();
+    inputs.knownNames = m_knownCardNames.knownCardNames();
+    const DetectedCardList::Outcome outcome = DetectedCardList::rebuild(inputs);
+
+    if (outcome.learntName)
+        m_knownCardNames.rememberCardName(outcome.learntName->second, outcome.learntName->first);
+    if (!outcome.unmountableSDDisk) {
+        m_loggedUnmountableSDDisk = false;
+    } else if (!m_loggedUnmountableSDDisk) {
+        m_loggedUnmountableSDDisk = true;
+        QStringList products;
+        for (const SlotCard &slot : std::as_const(inputs.slotCards))
+            products.append(slot.productName);
+        QString inSlot = products.join(QStringLiteral(", "));
+        if (inSlot.isEmpty())
+            inSlot = QStringLiteral("unknown");
+        m_logger.info(QStringLiteral("A Secure Digital disk has no mountable volume (card in slot: ") + inSlot
+                      + QStringLiteral(") \u2014 the card probably needs formatting; not listing it as ejected"));
+    }
+
+    const bool refreshWanted = std::exchange(m_needsFreeSpaceRefresh, false);
+    if (outcome.cards == m_detectedCards) {
+        if (refreshWanted)
+            refreshDetectedCardFreeSpace();
+        return;
+    }
+    m_detectedCards = outcome.cards;
+    emit mountedCardsChanged();
+    refreshDetectedCardFreeSpace();
+}
+
+void VolumeWatcher::refreshFreeSpaceNow()
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    m_needsFreeSpaceRefresh = true;
+    setNeedsRebuildDetectedCards();
+}
+
+void VolumeWatcher::refreshDetectedCardFreeSpace()
+{
+    QList<QUrl> urls;
+    for (const DetectedCard &card : std::as_const(m_detectedCards)) {
+        if (card.mountURL)
+            urls.append(*card.mountURL);
+    }
+    if (urls.isEmpty())
+        return;
+    const WeakSelf weak = m_self;
+    const std::shared_ptr<ProbeState> probe = m_probe;
+    m_probeQueue->async([weak, probe, urls] {
+        QHash<QString, qint64> figures;
+        for (const QUrl &url : urls) {
+            if (const std::optional<qint64> free = probe->prober.freeBytes(url))
+                figures.insert(url.toLocalFile(), *free);
+        }
+        MainQueue::async([weak, figures] {
+            if (VolumeWatcher *self = resolve(weak))
+                self->applyFreeSpace(figures);
+        });
+    });
+}
+
+void VolumeWatcher::applyFreeSpace(const QHash<QString, qint64> &figures)
+{
+    // Applied to the list as it is now, matched by mount path: it may have changed meanwhile.
+    bool changed = false;
+    for (DetectedCard &card : m_detectedCards) {
+        if (!card.mountURL)
+            continue;
+        const auto figure = figures.constFind(card.mountURL->toLocalFile());
+        if (figure != figures.cend() && card.freeBytes != *figure) {
+            card.freeBytes = *figure;
+            changed = true;
+        }
+    }
+    if (changed)
+        emit mountedCardsChanged();
 }
 
 void VolumeWatcher::observeCardsChanged(QObject *context, std::function<void()> observer)
 {
     connect(this, &VolumeWatcher::mountedCardsChanged, context, std::move(observer));
-}
-
-void VolumeWatcher::mount(const DetectedCard &card, RequestCompletion completion)
-{
-    // Mounting on request is not built yet.
-    MainQueue::async([completion, name = card.name] {
-        completion(DovettaError::diskError(QStringLiteral("mounting ") + name + QStringLiteral(" is not supported yet")));
-    });
-}
-
-void VolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
-{
-    MainQueue::async([completion, name = card.name] {
-        completion(DovettaError::diskError(QStringLiteral("unmounting ") + name + QStringLiteral(" is not supported yet")));
-    });
 }

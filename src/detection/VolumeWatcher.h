@@ -3,7 +3,9 @@
 #include "detection/CardProber.h"
 #include "detection/CardSlotWatcher.h"
 #include "detection/DetectedCard.h"
+#include "detection/KnownCardNames.h"
 #include "detection/VolumeWatching.h"
+#include "platform/CommandRunner.h"
 #include "platform/DeviceEventSource.h"
 #include "platform/DiskSession.h"
 #include "support/LifeToken.h"
@@ -20,6 +22,9 @@
 
 /// The single source of truth about memory cards: watches mounts and disks, decides which
 /// newly mounted volumes are cards, lets them settle and hands each ready card to `onMount`.
+class DAMountContext;
+class UserDefaults;
+
 class VolumeWatcher final : public QObject, public VolumeWatching
 {
     Q_OBJECT
@@ -34,10 +39,16 @@ public:
         static constexpr std::chrono::milliseconds kSettleDelay{2'000};
         /// How long debounce entries are remembered at most.
         static constexpr std::chrono::milliseconds kDebounceMemory{300'000};
+        /// How long the disk service may take to answer a mount or unmount.
+        static constexpr std::chrono::milliseconds kRequestTimeout{15'000};
+        /// How long an answer that never came is waited for before its entry is released.
+        static constexpr std::chrono::milliseconds kRegistryGrace{60'000};
 
         std::chrono::milliseconds debounceInterval = kDebounceInterval;
         std::chrono::milliseconds settleDelay = kSettleDelay;
         std::chrono::milliseconds debounceMemory = kDebounceMemory;
+        std::chrono::milliseconds requestTimeout = kRequestTimeout;
+        std::chrono::milliseconds registryGrace = kRegistryGrace;
     };
 
     struct Services {
@@ -50,6 +61,10 @@ public:
         /// The built-in card slots and their device events, for the slot watcher.
         std::unique_ptr<CardSlotSource> cardSlots;
         std::unique_ptr<DeviceEventSource> slotEvents;
+        /// Runs the mount and unmount commands when the disk service refuses; may be empty.
+        std::shared_ptr<CommandRunner> commands;
+        /// Where card names are remembered by serial; may be null (then only for this run).
+        std::shared_ptr<UserDefaults> userDefaults;
     };
 
     VolumeWatcher(MountCallback onMount, Logger &logger, Services services);
@@ -67,10 +82,13 @@ public:
     void observeCardsChanged(QObject *context, std::function<void()> observer) override;
     void mount(const DetectedCard &card, RequestCompletion completion) override;
     void eject(const MountedCard &card, RequestCompletion completion) override;
+    void refreshFreeSpaceNow() override;
     /// Every disk the disk session reported and that has not disappeared, by device name.
     const QHash<QString, DiskDescription> &daDisks() const { return m_daDisks; }
     bool hasDiskSession() const { return m_daSession != nullptr; }
     CardSlotWatcher &cardSlotWatcher() { return *m_cardSlotWatcher; }
+    /// Mount and unmount requests that have not finished yet.
+    int outstandingRequestCount() const { return int(m_outstandingDARequests.size()); }
 
     static bool isUserVisibleMountPath(const QString &path);
 
@@ -79,6 +97,8 @@ signals:
     void mountedCardsChanged();
 
 private:
+    friend class DAMountContext;
+
     struct Stamp {
         Clock::time_point time;
         quint64 serial = 0;
@@ -118,6 +138,17 @@ private:
 
     void setNeedsRebuildDetectedCards();
     void rebuildDetectedCards();
+    void refreshDetectedCardFreeSpace();
+    void applyFreeSpace(const QHash<QString, qint64> &figures);
+
+    void trackDARequest(const std::shared_ptr<DAMountContext> &context);
+    void forgetDARequest(const DAMountContext *context);
+    static void mountAnswered(quintptr token, const std::optional<QString> &dissent);
+    static void unmountAnswered(quintptr token, const std::optional<QString> &dissent);
+    void performUnmount(const QString &bsdName, const MountedCard &card, RequestCompletion completion);
+    void mountWithDiskutil(const QString &bsdName, const QString &name, RequestCompletion completion);
+    void unmountWithDiskutil(const QString &mountPath, const QString &bsdName, const QString &name,
+                             RequestCompletion completion);
     void tearDown();
     void setRunning(bool running);
 
@@ -140,8 +171,13 @@ private:
     std::unique_ptr<CardSlotWatcher> m_cardSlotWatcher;
     QHash<QString, WorkItemPtr> m_settleWork;
     QHash<QString, QString> m_bsdNamesByMountPath;
+    bool m_loggedUnmountableSDDisk = false;
+    QList<std::shared_ptr<DAMountContext>> m_outstandingDARequests;
     bool m_needsRebuild = false;
     bool m_needsFreeSpaceRefresh = false;
+    std::shared_ptr<CommandRunner> m_commands;
+    std::shared_ptr<UserDefaults> m_userDefaults;
+    KnownCardNames m_knownCardNames;
 
     const std::shared_ptr<ProbeState> m_probe;
     const LifeToken<VolumeWatcher> m_self { this };

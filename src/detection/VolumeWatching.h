@@ -44,6 +44,9 @@ public:
     virtual void mount(const DetectedCard &card, RequestCompletion completion) = 0;
     /// Unmounts a mounted card's volume. Main thread.
     virtual void eject(const MountedCard &card, RequestCompletion completion) = 0;
+    /// Asks for fresh free-space figures on the mounted lines; they arrive through the
+    /// change notification. Main thread.
+    virtual void refreshFreeSpaceNow() {}
     /// Reads the card mounted at `url`, if it is one; answers on the main thread.
     virtual void makeCardAsync(const QUrl &url, CardCompletion completion) = 0;
 };

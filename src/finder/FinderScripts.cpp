@@ -10,8 +10,10 @@ namespace {
 
 const QString kFinderTell = QStringLiteral("tell application \"Finder\"\n");
 
-QString boundsText(const Placement &placement)
+QString boundsText(const Placement &wanted)
 {
+    // A rule loaded from a file was never validated; its edges must not overflow.
+    const Placement placement = wanted.withinValidRanges();
     return QStringLiteral("%1, %2, %3, %4")
         .arg(placement.left)
         .arg(placement.top)
@@ -129,12 +131,15 @@ QString FinderScripts::activateScript()
     return wrapInFinderTell(QStringLiteral("activate"), kScriptTimeoutSeconds);
 }
 
-Placement FinderScripts::clamp(const Placement &placement, const ScreenSnapshot &screens)
+Placement FinderScripts::clamp(const Placement &requested, const ScreenSnapshot &screens)
 {
+    // First into the ranges validation accepts: a rule loaded from a file was never
+    // validated, and nothing below may overflow or lose precision on its values.
+    const Placement placement = requested.withinValidRanges();
     if (screens.visibleFramesTopLeft.isEmpty())
         return placement;
-    const qint64 width = std::max<qint64>(placement.width, 200);
-    const qint64 height = std::max<qint64>(placement.height, 200);
+    const qint64 width = placement.width;
+    const qint64 height = placement.height;
     const QRectF wanted(double(placement.left), double(placement.top), double(width), double(height));
     const bool onSomeScreen
         = std::any_of(screens.visibleFramesTopLeft.cbegin(), screens.visibleFramesTopLeft.cend(),

@@ -35,7 +35,8 @@ QString activateScript();
 /// for the root.
 QString standardizedPath(const QUrl &folder);
 
-/// Keeps a window placement on a screen; unchanged when no screens are known.
+/// Keeps a window placement within the ranges validation accepts and on a screen; only the
+/// former when no screens are known.
 Placement clamp(const Placement &placement, const ScreenSnapshot &screens);
 
 } // namespace FinderScripts

@@ -9,7 +9,8 @@ class PointerControl;
 /// coordinates of the primary screen, in whole points.
 namespace MouseWarp {
 
-/// Sends the pointer to `point` unchanged and logs it; main thread.
+/// Sends the pointer to `point`, held within the ranges validation accepts, and logs where;
+/// main thread.
 void warp(const MousePoint &point, PointerControl &pointer, Logger &log);
 /// The pointer's position rounded to whole points (halves away from zero); main thread.
 MousePoint currentPosition(const PointerControl &pointer);

@@ -59,14 +59,17 @@ public:
         return true;
     }
 
-    bool parse_error(std::size_t, const std::string &, const nlohmann::detail::exception &error)
+    bool parse_error(std::size_t position, const std::string &, const nlohmann::detail::exception &error)
     {
+        m_parseErrorPosition = position;
         m_error = QStringLiteral("The data is not valid JSON: %1").arg(jsonErrorText(error));
         return false;
     }
 
     const QString &error() const { return m_error; }
     const QString &errorPath() const { return m_errorPath; }
+    /// How many bytes had been read when the text stopped being JSON; 0 for other errors.
+    std::size_t parseErrorPosition() const { return m_parseErrorPosition; }
 
 private:
     struct Frame {
@@ -150,6 +153,7 @@ private:
     std::vector<Frame> m_frames;
     QString m_error;
     QString m_errorPath;
+    std::size_t m_parseErrorPosition = 0;
 };
 
 } // namespace
@@ -163,6 +167,13 @@ void JsonGuard::check(const QByteArray &data, int maxDepth)
         accepted = Json::sax_parse(begin, begin + data.size(), &handler, nlohmann::detail::input_format_t::json, true);
     } catch (const std::exception &error) {
         throw DecodingError(QStringLiteral("The data is not valid JSON: %1").arg(jsonErrorText(error)), QString());
+    }
+    // The parser takes a NUL byte for the end of the text and would accept "[]" followed by
+    // a NUL and anything at all. A NUL is an error where it stands, unless the text went
+    // wrong before it.
+    const qsizetype nul = data.indexOf('\0');
+    if (nul >= 0 && (accepted || handler.parseErrorPosition() > std::size_t(nul))) {
+        throw DecodingError(QStringLiteral("The data is not valid JSON: a NUL byte at offset %1.").arg(nul), QString());
     }
     if (!accepted) {
         QString description = handler.error();

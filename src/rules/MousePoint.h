@@ -7,5 +7,8 @@ struct MousePoint {
     qint64 x = 0;
     qint64 y = 0;
 
+    /// Both coordinates moved into the range that validation accepts.
+    MousePoint withinValidRanges() const;
+
     friend bool operator==(const MousePoint &, const MousePoint &) = default;
 };

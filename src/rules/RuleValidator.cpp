@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QSet>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -78,28 +77,30 @@ size_t qHash(const Behaviour &key, size_t seed = 0)
                       static_cast<int>(key.preset), key.customPath);
 }
 
-/// Every pair i < j with the same behaviour warns on j, in (i, j) order. Grouping first
-/// keeps this linear in the list plus the warnings instead of quadratic in the list.
+/// A rule that repeats earlier ones warns once, naming the first rule it repeats: warning on
+/// every pair would grow with the square of the list (a careless import of a few thousand
+/// copies of one rule would print millions of lines). The warnings keep the pair order,
+/// first rules ascending, then their repeats.
 void checkRepeats(RuleIssueList &issues, const RuleList &rules)
 {
-    QHash<Behaviour, std::vector<qsizetype>> groups;
-    std::vector<Behaviour> keys;
-    keys.reserve(static_cast<size_t>(rules.size()));
+    QHash<Behaviour, qsizetype> groupOf;
+    std::vector<std::vector<qsizetype>> groups;
     for (qsizetype i = 0; i < rules.size(); ++i) {
-        keys.emplace_back(rules[i]);
-        groups[keys.back()].push_back(i);
+        Behaviour key(rules[i]);
+        auto it = groupOf.find(key);
+        if (it == groupOf.end()) {
+            it = groupOf.insert(std::move(key), qsizetype(groups.size()));
+            groups.emplace_back();
+        }
+        groups[static_cast<size_t>(*it)].push_back(i);
     }
-    for (qsizetype i = 0; i < rules.size(); ++i) {
-        const std::vector<qsizetype> &group = groups[keys[static_cast<size_t>(i)]];
-        if (group.size() < 2)
-            continue;
-        const auto self = std::lower_bound(group.begin(), group.end(), i);
-        const QString earlierName = rules[i].name;
-        for (auto later = self + 1; later != group.end(); ++later) {
+    for (const std::vector<qsizetype> &group : groups) {
+        const QString &firstName = rules[group.front()].name;
+        for (auto later = group.begin() + 1; later != group.end(); ++later) {
             const Rule &repeat = rules[*later];
             issues.append(RuleIssue{repeat.id,
                                     QStringLiteral("\"%1\" matches the same card and folder as \"%2\".")
-                                        .arg(repeat.name, earlierName),
+                                        .arg(repeat.name, firstName),
                                     false});
         }
     }
@@ -112,7 +113,7 @@ QString RuleValidator::label(const Rule &rule)
     return rule.name.trimmed().isEmpty() ? QStringLiteral("Untitled rule") : rule.name;
 }
 
-RuleIssueList RuleValidator::validate(const RuleList &rules)
+RuleIssueList RuleValidator::errors(const RuleList &rules)
 {
     RuleIssueList issues;
     for (const Rule &rule : rules)
@@ -126,7 +127,12 @@ RuleIssueList RuleValidator::validate(const RuleList &rules)
         else
             seen.insert(rule.id);
     }
+    return issues;
+}
 
+RuleIssueList RuleValidator::validate(const RuleList &rules)
+{
+    RuleIssueList issues = errors(rules);
     checkRepeats(issues, rules);
 
     bool firstCatchAll = true;

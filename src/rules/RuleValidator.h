@@ -11,9 +11,13 @@ inline constexpr qint64 kMinPlacementSize = 200;
 inline constexpr qint64 kMaxPlacementSize = 20000;
 inline constexpr qint64 kMaxCoordinate = 20000;
 
-/// Per-rule errors in list order, then duplicate ids, then warnings for rules that do the
-/// same thing, then warnings for extra catch-all smart rules.
+/// Per-rule errors in list order, then duplicate ids, then one warning per rule that does
+/// the same thing as an earlier one, then warnings for extra catch-all smart rules.
 RuleIssueList validate(const RuleList &rules);
+
+/// Only the errors of validate(), in the same order: what decides whether a list may be
+/// saved, without building any warning.
+RuleIssueList errors(const RuleList &rules);
 
 /// The name as stored, or "Untitled rule" when it is blank.
 QString label(const Rule &rule);

@@ -1,10 +1,11 @@
 #include "rules/RulesFormat.h"
 
 #include "rules/DecodingError.h"
-#include "rules/JsonGuard.h"
+#include "rules/JsonDocument.h"
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -119,6 +120,12 @@ QString readString(const Json &object, const char *key, const QString &fallback,
     return value ? stringValue(*value, parent.member(key)) : fallback;
 }
 
+[[noreturn]] void tooLarge(const QString &number, const Path &path)
+{
+    throw DecodingError(QStringLiteral("The number %1 does not fit a 64-bit integer%2.").arg(number, path.where()),
+                        path.render());
+}
+
 qint64 readInteger(const Json &object, const char *key, const Path &parent)
 {
     const Path path = parent.member(key);
@@ -129,10 +136,14 @@ qint64 readInteger(const Json &object, const char *key, const Path &parent)
         const auto unsignedValue = value.get<std::uint64_t>();
         if (unsignedValue <= static_cast<std::uint64_t>(std::numeric_limits<qint64>::max()))
             return static_cast<qint64>(unsignedValue);
-        throw DecodingError(QStringLiteral("The number %1 does not fit a 64-bit integer%2.")
-                                .arg(unsignedValue)
-                                .arg(path.where()),
-                            path.render());
+        tooLarge(QString::number(unsignedValue), path);
+    }
+    // Whole numbers that fit were stored as integers whatever their spelling, so a whole
+    // float here is out of range; any other float has a fraction.
+    if (value.is_number_float()) {
+        const double number = value.get<double>();
+        if (!std::isfinite(number) || (std::trunc(number) == number && std::fabs(number) >= 0x1p63))
+            tooLarge(QString::number(number, 'g', 17), path);
     }
     wrongType(value, "an integer", path);
 }
@@ -242,18 +253,6 @@ Rule readRule(const Json &value, const Path &path)
     return rule;
 }
 
-Json parseDocument(const QByteArray &data)
-{
-    JsonGuard::check(data);
-    try {
-        return Json::parse(data.constData(), data.constData() + data.size());
-    } catch (const std::exception &error) {
-        // The guard has seen the same text; only a resource failure gets here.
-        throw DecodingError(QStringLiteral("The data could not be read as JSON: %1").arg(QString::fromUtf8(error.what())),
-                            QString());
-    }
-}
-
 std::string text(const QString &value)
 {
     return value.toStdString();
@@ -332,7 +331,7 @@ QByteArray RulesFormat::encodeRules(const RuleList &rules)
 
 RuleList RulesFormat::decodeRules(const QByteArray &data)
 {
-    const Json document = parseDocument(data);
+    const Json document = JsonDocument::parse(data);
     const Path root;
     if (!document.is_array())
         wrongType(document, "an array of rules", root);
@@ -358,7 +357,7 @@ QByteArray RulesFormat::encodeSettings(const AppSettings &settings)
 
 AppSettings RulesFormat::decodeSettings(const QByteArray &data)
 {
-    const Json document = parseDocument(data);
+    const Json document = JsonDocument::parse(data);
     const Path root;
     if (!document.is_object())
         wrongType(document, "a settings object", root);

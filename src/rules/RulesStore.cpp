@@ -1,7 +1,7 @@
 #include "rules/RulesStore.h"
 
 #include "rules/DescribedError.h"
-#include "rules/LocalFileAccess.h"
+#include "platform/StandardFolders.h"
 #include "rules/RuleValidator.h"
 #include "rules/RulesFormat.h"
 #include "rules/RulesStoreError.h"
@@ -18,7 +18,7 @@ RulesStore::RulesStore(QString storageFolder, Logger &logger, std::shared_ptr<Fi
     : RulesProvider(parent)
     , m_storageFolder(QDir::cleanPath(storageFolder))
     , m_logger(logger)
-    , m_files(files ? std::move(files) : std::make_shared<LocalFileAccess>())
+    , m_files(std::move(files))
     , m_clock(clock ? std::move(clock) : [] { return QDateTime::currentSecsSinceEpoch(); })
     , m_settingsWriteQueue(std::make_unique<SerialQueue>(QLatin1String(kSettingsQueueLabel)))
 {
@@ -30,12 +30,9 @@ RulesStore::~RulesStore()
     waitForPendingWrites();
 }
 
-QString RulesStore::defaultStorageFolder()
+QString RulesStore::defaultStorageFolder(const StandardFolders &folders)
 {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || !QDir::isAbsolutePath(base))
-        base = QDir::homePath() + QStringLiteral("/.config");
-    return base + QStringLiteral("/Mirvale");
+    return folders.applicationSupportFolder() + QStringLiteral("/Mirvale");
 }
 
 QString RulesStore::storageDir()
@@ -59,6 +56,38 @@ void RulesStore::load()
     ensureStorageDir();
     loadSettings();
     loadRules();
+}
+
+void RulesStore::loadReadOnly()
+{
+    // Straight from the folder given: storageDir() would move a legacy folder into place.
+    const QString settingsFile = m_storageFolder + QStringLiteral("/settings.json");
+    const QString rulesFile = m_storageFolder + QStringLiteral("/rules.json");
+    if (m_files->exists(settingsFile)) {
+        try {
+            const AppSettings loaded
+                = RulesFormat::decodeSettings(m_files->read(settingsFile, kMaxFileBytes));
+            std::lock_guard lock(m_stateLock);
+            m_storedSettings = loaded;
+            m_lastPersistedSettings = loaded;
+        } catch (const DescribedError &error) {
+            m_logger.error(QStringLiteral("settings.json could not be read (") + error.description()
+                           + QStringLiteral("); using the defaults, file left as it is."));
+        }
+    }
+    if (!m_files->exists(rulesFile))
+        return;
+    try {
+        const RuleList loaded = RulesFormat::decodeRules(m_files->read(rulesFile, kMaxFileBytes));
+        {
+            std::lock_guard lock(m_stateLock);
+            m_storedRules = loaded;
+        }
+        m_logger.info(QStringLiteral("Loaded %1 rule(s).").arg(loaded.size()));
+    } catch (const DescribedError &error) {
+        m_logger.error(QStringLiteral("rules.json could not be read (") + error.description()
+                       + QStringLiteral("); showing no rules, file left as it is."));
+    }
 }
 
 RuleList RulesStore::rules() const
@@ -186,11 +215,7 @@ void RulesStore::backupCorruptFile(const QString &path)
 
 void RulesStore::save(const RuleList &rules)
 {
-    RuleIssueList errors;
-    for (const RuleIssue &issue : validate(rules)) {
-        if (issue.isError)
-            errors.append(issue);
-    }
+    RuleIssueList errors = RuleValidator::errors(rules);
     if (!errors.isEmpty()) {
         m_logger.warn(QStringLiteral("Not saving rules: %1 validation error(s).").arg(errors.size()));
         throw RulesStoreError::invalid(std::move(errors));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "rules/AppSettings.h"
-#include "rules/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "rules/Rule.h"
 #include "rules/RuleIssue.h"
 #include "rules/RulesProvider.h"
@@ -17,6 +17,7 @@
 
 class Logger;
 class SerialQueue;
+class StandardFolders;
 
 /// Owns the rule list and the application settings: loads them from the storage folder
 /// (seeding or recovering them), saves rules after validation, writes settings in the
@@ -40,17 +41,22 @@ public:
 
     /// `storageFolder` holds rules.json and settings.json (see defaultStorageFolder());
     /// a "Dovetta" folder beside it is moved to its name once, when it does not exist yet.
-    RulesStore(QString storageFolder, Logger &logger, std::shared_ptr<FileAccess> files = {},
-               SecondsClock clock = {}, QObject *parent = nullptr);
+    /// Every file operation goes through `files`.
+    RulesStore(QString storageFolder, Logger &logger, std::shared_ptr<FileAccess> files, SecondsClock clock = {},
+               QObject *parent = nullptr);
     /// Waits for the settings writes already requested.
     ~RulesStore() override;
 
-    /// $XDG_CONFIG_HOME/Mirvale, or ~/.config/Mirvale when it is unset or not absolute.
-    static QString defaultStorageFolder();
+    /// "Mirvale" in the user's application support folder.
+    static QString defaultStorageFolder(const StandardFolders &folders);
 
     /// Ensures the storage folder, then loads settings, then rules. Never fails: the
     /// defaults and the catch-all rule stand in for missing or corrupt files.
     void load() override;
+    /// Reads settings and rules as they are, for a look that must change nothing: no folder
+    /// is created or moved, no file is written or moved aside and no signal is sent. A
+    /// missing or unreadable file leaves the defaults and an empty rule list.
+    void loadReadOnly();
 
     RuleList rules() const override;
     AppSettings settings() const override;

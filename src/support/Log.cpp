@@ -1,11 +1,11 @@
 #include "support/Log.h"
 
+#include "finder/FinderService.h"
 #include "support/LogLine.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -40,14 +40,6 @@ Log::~Log()
     m_queue.reset();
 }
 
-QString Log::defaultLibraryFolder()
-{
-    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!state.isEmpty() && QDir::isAbsolutePath(state))
-        return QDir::cleanPath(state);
-    return QDir::homePath() + QStringLiteral("/.local/state");
-}
-
 void Log::write(Level level, const QString &message)
 {
     bool schedule = false;
@@ -80,9 +72,6 @@ void Log::drainPending()
 
 void Log::writeLine(const PendingLine &line)
 {
-    // A message with broken UTF-16 cannot be encoded without loss; drop it.
-    if (!QStringView(line.message).isValidUtf16())
-        return;
     const QByteArray bytes = LogLine::format(QDateTime::currentDateTime(), line.level, line.message);
 
     if (m_handle && !QFileInfo::exists(m_logFilePath)) {
@@ -142,4 +131,11 @@ void Log::closeHandle()
         m_handle->close();
         m_handle.reset();
     }
+}
+
+void Log::revealInFinder(FinderService &finder) const
+{
+    // Showing an item raises the file manager on its own; the request log tells how it went.
+    finder.open(QUrl::fromLocalFile(m_directory), std::nullopt, false, QUrl::fromLocalFile(m_logFilePath),
+                [](const std::optional<DovettaError> &) {});
 }

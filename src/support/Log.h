@@ -10,6 +10,8 @@
 #include <mutex>
 #include <vector>
 
+class FinderService;
+
 /// The application's rotating log file: "dovetta.log" with two older generations,
 /// written on a serial queue of its own so that callers never wait for the disk.
 class Log final : public Logger
@@ -17,17 +19,19 @@ class Log final : public Logger
 public:
     static constexpr qint64 kMaxBytes = 512 * 1024;
 
-    /// `libraryFolder` is the folder that holds "Logs/Mirvale" (see defaultLibraryFolder()).
+    /// `libraryFolder` is the folder that holds "Logs/Mirvale" (the platform's
+    /// StandardFolders::libraryFolder()).
     explicit Log(const QString &libraryFolder);
     ~Log() override;
-
-    /// $XDG_STATE_HOME, or ~/.local/state when it is unset or not absolute.
-    static QString defaultLibraryFolder();
 
     void write(Level level, const QString &message) override;
 
     QString directory() const { return m_directory; }
     QString logFilePath() const { return m_logFilePath; }
+
+    /// Has the file manager show the current log file selected (its folder when the file is
+    /// not there yet). Main thread.
+    void revealInFinder(FinderService &finder) const;
 
     /// Waits until every line queued before the call has been written or dropped.
     void sync();

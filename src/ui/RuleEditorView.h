@@ -2,27 +2,37 @@
 
 #include "detection/MountedCard.h"
 #include "rules/Rule.h"
+#include "ui/RuleEditorControls.h"
+#include "ui/model/RuleEditorLogic.h"
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
+class BrowseCardPanel;
+class CardFolderBrowser;
 class FinderService;
+class FolderLister;
 class Logger;
 class PointerControl;
+class QLineEdit;
+class QMessageBox;
 
 /// The right-hand pane of the settings window: one rule as five titled sections. Every edit
 /// becomes a new Rule handed to `onChange`; the editor stores nothing itself.
-class RuleEditorView : public QWidget
-{
+class RuleEditorView : public QWidget {
     Q_OBJECT
 public:
     struct Services {
-        FinderService *finder = nullptr;   ///< captures the front file-manager window's bounds
+        FinderService *finder = nullptr; ///< captures the front file-manager window's bounds
         PointerControl *pointer = nullptr; ///< "Use current mouse position"
         Logger *log = nullptr;
+        /// Lists a card's folders for "Browse card…"; without one the sheet lists nothing.
+        const FolderLister *folders = nullptr;
     };
 
     explicit RuleEditorView(Services services, QWidget *parent = nullptr);
@@ -34,7 +44,14 @@ public:
     std::optional<Rule> rule() const { return m_rule; }
     /// Fills the card menus; rebuilt only when the mount paths differ from the last list.
     void setMountedCards(const QList<MountedCard> &cards);
+    QList<MountedCard> mountedCards() const { return m_mountedCards; }
     void setExtrasRevealed(bool revealed);
+    bool extrasRevealed() const { return m_extrasRevealed; }
+
+    /// Whether a capture of the front window is running.
+    bool isCapturing() const { return m_isCapturing; }
+    /// The "Browse Card" sheet while it is open.
+    BrowseCardPanel *browsePanel() const;
 
     /// Called after every edit with the whole edited rule.
     std::function<void(const Rule &)> onChange;
@@ -42,8 +59,43 @@ public:
     std::function<void()> onHideExtras;
 
 private:
+    using NumberField = RuleEditorLogic::NumberField;
+
+    void connectControls();
+    void reloadAllControls();
+    void refreshCardPopups();
+    void updateEnablement();
+    void apply(const Rule &edited);
+
+    void matchRadioClicked();
+    void volumeNameEdited(const QString &text);
+    void pickMountedCardChanged(int index);
+    void folderPresetPopupChanged(int index);
+    void placeWindowToggled(bool on);
+    void mouseWarpToggled(bool on);
+    void useCurrentPositionClicked();
+    void captureClicked();
+    void captureAnswered(const std::optional<Placement> &bounds);
+    void browseClicked();
+    void browseChosen(const QString &path);
+
+    void numberEdited(NumberField field);
+    void numberEditingEnded(NumberField field);
+    void commitPlacementFields(bool forceReflect, QLineEdit *editing);
+    void commitMouseWarpFields(bool forceReflect, QLineEdit *editing);
+    void reflect(qint64 value, QLineEdit *field, bool force, QLineEdit *editing);
+    void showPositionHint(const QString &message);
+    QLineEdit *numberField(NumberField field) const;
+
     Services m_services;
     std::optional<Rule> m_rule;
     QList<MountedCard> m_mountedCards;
     bool m_extrasRevealed = false;
+    bool m_isApplyingInternalUpdate = false;
+    bool m_isReportingChange = false;
+    bool m_isCapturing = false;
+    RuleEditorControls m_controls;
+    std::unique_ptr<CardFolderBrowser> m_browser;
+    QPointer<BrowseCardPanel> m_browsePanel;
+    QPointer<QMessageBox> m_captureAlert;
 };

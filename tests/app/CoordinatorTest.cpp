@@ -124,14 +124,14 @@ TEST_F(CoordinatorTest, LateSuccessIsReportedOnceAfterThePipelineMovedOn)
 
     coordinator.handle(card(QStringLiteral("FIRST")), false);
     coordinator.handle(card(QStringLiteral("SECOND")), false);
-    ASSERT_TRUE(logged(QStringLiteral("[WARN] FIRST: releasing the pipeline after 45s; FinderController "
+    ASSERT_TRUE(logged(QStringLiteral("[WARN] FIRST: releasing the pipeline after 0.05s; FinderController "
                                       "still has this request and will report its own outcome")));
     // The pipeline moved on to the next card while the first is still unanswered.
     ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 2; }));
 
     m_finder.complete(0);
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] FIRST: Finder answered after the pipeline released "
-                                              "at 45s; reporting the window it opened")));
+                                              "at 0.05s; reporting the window it opened")));
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] FIRST: opened DCIM")));
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] MouseWarp.warp(to: 100, 200)")));
     ASSERT_TRUE(pollUntil([&] { return m_notifier.opened().size() == 1; }));
@@ -153,7 +153,7 @@ TEST_F(CoordinatorTest, LateFailureCarriesTheSuffixAndShowsOnePanel)
 {
     Coordinator &coordinator = make(30ms);
     coordinator.handle(card(), false);
-    ASSERT_TRUE(logged(QStringLiteral("[WARN] EOS_DIGITAL: releasing the pipeline after 45s; FinderController "
+    ASSERT_TRUE(logged(QStringLiteral("[WARN] EOS_DIGITAL: releasing the pipeline after 0.03s; FinderController "
                                       "still has this request and will report its own outcome")));
     m_finder.complete(0, DovettaError::finderTimeout());
     EXPECT_TRUE(m_log.contains(QStringLiteral("[ERROR] EOS_DIGITAL: failed to open DCIM \u2014 Finder did not respond "

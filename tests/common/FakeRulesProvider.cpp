@@ -20,6 +20,10 @@ void FakeRulesProvider::setRules(const RuleList &rules)
 
 void FakeRulesProvider::setSettings(const AppSettings &settings)
 {
-    std::lock_guard lock(m_mutex);
-    m_settings = settings;
+    {
+        std::lock_guard lock(m_mutex);
+        m_settings = settings;
+    }
+    // As the real store does: the change is announced at once.
+    emit settingsChanged();
 }

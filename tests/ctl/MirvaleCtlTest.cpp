@@ -147,6 +147,81 @@ TEST_F(MirvaleCtlTest, UsageErrorsAndHelp)
     }
 }
 
+TEST_F(MirvaleCtlTest, MessagesNameWhatIsWrong)
+{
+    struct Row {
+        const char *what;
+        QStringList arguments;
+        int exitCode;
+        QString errorPart;
+    };
+    const QString ok = writeRules({});
+    const QString card = makeCard(QStringLiteral("CARD"), {});
+    const QString longName = m_dir.path() + QLatin1Char('/') + QString(5000, QLatin1Char('a'));
+    const Row rows[] = {
+        {"trailing slash", {QStringLiteral("validate"), ok + QLatin1Char('/')}, 2,
+         QStringLiteral("The file \"rules.json/\" could not be read: Not a directory.")},
+        {"over-long path", {QStringLiteral("validate"), longName}, 2, QStringLiteral("File name too long")},
+        {"empty path", {QStringLiteral("validate"), QString()}, 2, QStringLiteral("validate needs a FILE")},
+        {"unknown short option after the card", {QStringLiteral("resolve"), QStringLiteral("--rules"), ok, card, QStringLiteral("-v")},
+         2, QStringLiteral("mirvalectl: unknown option -v\n")},
+        {"unknown option before the card", {QStringLiteral("resolve"), QStringLiteral("-x"), QStringLiteral("--rules"), ok, card}, 2,
+         QStringLiteral("mirvalectl: unknown option -x\n")},
+    };
+    for (const Row &row : rows) {
+        const Result result = run(row.arguments);
+        EXPECT_EQ(result.exitCode, row.exitCode) << row.what;
+        EXPECT_TRUE(result.err.contains(row.errorPart)) << row.what << ": " << result.err.toStdString();
+        EXPECT_FALSE(result.err.contains(QStringLiteral("\"\""))) << row.what << ": " << result.err.toStdString();
+    }
+
+    // After "--", a card folder may begin with "-".
+    const QString dashed = makeCard(QStringLiteral("-CARD"), {QStringLiteral("DCIM")});
+    const Result result = run({QStringLiteral("resolve"), QStringLiteral("--rules"), writeRules({Rule::makeDefaultCatchAll()}),
+                               QStringLiteral("--"), dashed});
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+}
+
+TEST_F(MirvaleCtlTest, ACardFolderNameThatIsNotUtf8IsSaidToBeSo)
+{
+    // QProcess would encode the argument as UTF-8, so the shell passes the raw bytes.
+    const QString rules = writeRules({Rule::makeDefaultCatchAll()});
+    QProcess process;
+    process.setWorkingDirectory(m_dir.path());
+    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"),
+                                              // Removed here too: Qt could not name it to remove it.
+                                              QStringLiteral("name=$(printf 'caf\\351') && mkdir \"$name\" || exit 99; "
+                                                             "\"$0\" resolve --rules \"$1\" \"$name\"; status=$?; "
+                                                             "rmdir \"$name\"; exit $status"),
+                                              binary(), rules});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_EQ(process.exitCode(), 2) << err.toStdString();
+    EXPECT_EQ(err, QStringLiteral("mirvalectl: the argument \"caf\\xE9\" is not UTF-8; Mirvale reads only names in UTF-8\n"));
+}
+
+TEST_F(MirvaleCtlTest, ControlCharactersInFilesCannotForgeAFinding)
+{
+    // A match kind, then a rule name, each trying to print a line of its own.
+    const QString badKind = writeFile(QStringLiteral("kind.json"),
+                                      QByteArray(R"([{"match": {"kind": "x\nerror: forged"}}])"));
+    Result result = run({QStringLiteral("validate"), badKind});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(QStringLiteral("Unknown VolumeMatch kind \"x\\nerror: forged\"")))
+        << result.err.toStdString();
+
+    Rule first = Rule::makeDefaultCatchAll();
+    Rule second = Rule::makeDefaultCatchAll();
+    second.name = QStringLiteral("x\rerror: forged\u2028\u202E");
+    result = run({QStringLiteral("validate"), writeRules({first, second})});
+    EXPECT_EQ(result.exitCode, 0);
+    const QStringList lines = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << result.out.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("warning: \"x\\rerror: forged\\u2028\\u202E\" matches the same card and folder as "
+                                       "\"Any camera card\"."));
+}
+
 TEST_F(MirvaleCtlTest, ResolveChoosesTheRuleAndDescribesTheTarget)
 {
     Rule nikon = namedRule(QStringLiteral("Nikon"), QStringLiteral("NIKON"), Subfolder::preset(Preset::Photos));

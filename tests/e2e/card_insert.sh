@@ -4,12 +4,16 @@
 # card must be announced, the newest camera folder shown, and the unmount noticed. A second
 # run with udisks2 on the system bus shows the disk session at work.
 #
-#   card_insert.sh MIRVALE_BINARY FAKE_FILE_MANAGER_BINARY
+# With udisks2, mirvalectl lists, unmounts and (failing, as udisks2 cannot mount exFAT here)
+# mounts the card, and a second mirvale hands over to the first.
+#
+#   card_insert.sh MIRVALE_BINARY FAKE_FILE_MANAGER_BINARY MIRVALECTL_BINARY
 # Exits 77 (skipped) where cards cannot be mounted, except under CI=true, where that fails.
 set -uo pipefail
 
 MIRVALE="$1"
 FAKE_FM="$2"
+MIRVALECTL="$3"
 LABEL=EOS_DIGITAL
 
 skip() {
@@ -89,6 +93,7 @@ run_session() { # run_session NAME: one mirvale run on a private session bus
         string:org.freedesktop.FileManager1 2>/dev/null | grep -q "boolean true" && break
       sleep 0.05
     done
+    echo "$DBUS_SESSION_BUS_ADDRESS" > "$HOME/bus"
     "$MIRVALE" & app=$!
     echo "$app" > "$HOME/mirvale.pid"
     wait "$app"; status=$?
@@ -164,6 +169,46 @@ if [ -x /usr/libexec/udisks2/udisksd ]; then
   run_session udisks
   wait_for "$LOGFILE" "Disk appeared: $(basename "$LOOP") (Virtual Interface, exfat)" 15 || exit 1
   grep -q "Failed to create DiskArbitration session" "$LOGFILE" && { echo "FAIL: no disk session" >&2; exit 1; }
+  ctl() { DBUS_SESSION_BUS_ADDRESS="$(cat "$WORK/udisks/bus")" "$MIRVALECTL" "$@"; }
+  cards_show() { # cards_show PATTERN: mirvalectl cards lists a line matching PATTERN
+    local deadline=$(( $(date +%s) + 10 ))
+    while [ "$(date +%s)" -le "$deadline" ]; do
+      ctl cards > "$WORK/cards.txt" 2>&1 && grep -q -E -- "$1" "$WORK/cards.txt" && return 0
+      sleep 0.1
+    done
+    echo "FAIL: mirvalectl cards shows no line like \"$1\"" >&2; cat "$WORK/cards.txt" >&2
+    return 1
+  }
+
+  mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || { echo "FAIL: mount" >&2; exit 1; }
+  wait_for "$LOGFILE" "Card ready: $LABEL at $MOUNTPOINT" 15 || exit 1
+  cards_show "^$LABEL — [0-9.]+ [kMG]B free$" || exit 1
+  ctl cards --json | grep -q "\"mountPath\": \"$MOUNTPOINT\"" || { echo "FAIL: cards --json" >&2; exit 1; }
+  echo "PASS: mirvalectl cards lists $(cat "$WORK/cards.txt")"
+
+  ctl eject "$LABEL" || { echo "FAIL: mirvalectl eject exited $?" >&2; cat "$LOGFILE" >&2; exit 1; }
+  wait_for "$LOGFILE" "Volume unmounted: $MOUNTPOINT" 10 || exit 1
+  mountpoint -q "$MOUNTPOINT" && { echo "FAIL: still mounted after eject" >&2; exit 1; }
+  cards_show "^$LABEL — unmounted$" || exit 1
+  losetup "$LOOP" >/dev/null 2>&1 || { echo "FAIL: the loop device went away" >&2; exit 1; }
+  echo "PASS: mirvalectl eject unmounted the card; it lists as unmounted, $LOOP still attached"
+
+  ctl open "$LABEL" 2> "$WORK/open.err"; status=$?
+  [ "$status" -eq 1 ] || { echo "FAIL: mirvalectl open exited $status, expected 1" >&2; cat "$WORK/open.err" >&2; exit 1; }
+  grep -q "^mirvalectl: Disk error: " "$WORK/open.err" || { echo "FAIL: open's error" >&2; cat "$WORK/open.err" >&2; exit 1; }
+  wait_for "$LOGFILE" "Mounting $LABEL ($(basename "$LOOP"))" 5 || exit 1
+  wait_for "$LOGFILE" "DADiskMount dissented for $LABEL" 5 || exit 1
+  wait_for "$LOGFILE" "$LABEL: mount failed — " 5 || exit 1
+  cards_show "^$LABEL — unmounted$" || exit 1
+  echo "PASS: mirvalectl open reported: $(cat "$WORK/open.err")"
+
+  HOME="$WORK/udisks" XDG_CONFIG_HOME="$WORK/udisks/.config" XDG_STATE_HOME="$WORK/second/state" \
+  QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS="$(cat "$WORK/udisks/bus")" \
+    timeout 20 "$MIRVALE" > "$WORK/second.out" 2>&1; status=$?
+  [ "$status" -eq 0 ] || { echo "FAIL: a second mirvale exited $status" >&2; cat "$WORK/second.out" >&2; exit 1; }
+  wait_for "$LOGFILE" "Control: asked to show the settings window" 5 || exit 1
+  [ "$(grep -c "VolumeWatcher started" "$LOGFILE")" -eq 1 ] || { echo "FAIL: two watchers" >&2; exit 1; }
+  echo "PASS: a second mirvale handed over to the first and exited 0"
   stop_session udisks
   echo "PASS: disk session connected and saw $(basename "$LOOP")"
 elif [ "${CI:-}" = "true" ]; then

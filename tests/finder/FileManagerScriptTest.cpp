@@ -18,7 +18,7 @@ TEST(FileManagerScript, RecognizesEveryOpenScriptItCanBeHanded)
         {QStringLiteral("/Volumes/CARD"), std::nullopt, Placement{-20, 30, 800, 600}},
         {QStringLiteral("/media/u/CARD/DCIM"), QStringLiteral("/media/u/CARD/DCIM/IMG_1.JPG"), std::nullopt},
         {QStringLiteral("/media/u/a\"b\\c\nd\re\tf"), QStringLiteral("/media/u/a\"b\\c\nd\re\tf/x\\\".jpg"),
-         Placement{0, 0, 1, 1}},
+         Placement{0, 0, 200, 200}},
         {QStringLiteral("/media/u/end with backslash\\"), std::nullopt, std::nullopt},
         {QStringLiteral("/media/u/Ü 100%#1"), std::nullopt, std::nullopt},
     };

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 QString lines(const QStringList &list)
@@ -117,6 +119,15 @@ TEST(FinderScripts, OpenScriptWithPlacementAndFileIsByteExact)
     EXPECT_FALSE(script.contains(QStringLiteral(" \n")));
 }
 
+TEST(FinderScripts, BoundsNeverOverflow)
+{
+    constexpr qint64 kMax = std::numeric_limits<qint64>::max();
+    const QString script = FinderScripts::openScript(QUrl::fromLocalFile(QStringLiteral("/Volumes/CARD")),
+                                                     Placement{kMax - 10, -kMax, kMax, 100}, std::nullopt);
+    EXPECT_TRUE(script.contains(QStringLiteral("set bounds of w to {20000, -20000, 40000, -19800}")))
+        << script.toStdString();
+}
+
 TEST(FinderScripts, OpenScriptRootsAndHostileNames)
 {
     struct Row {
@@ -171,7 +182,14 @@ TEST(FinderScripts, Clamp)
         Placement out;
     };
     const Row rows[] = {
-        {"no screens: unchanged", {10, 10, 150, 100}, {}, {10, 10, 150, 100}},
+        {"no screens: unchanged", {10, 10, 300, 400}, {}, {10, 10, 300, 400}},
+        {"no screens: into the valid ranges", {-30000, 10, 150, 1LL << 62}, {}, {-20000, 10, 200, 20000}},
+        {"huge values first into the valid ranges",
+         {std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max(),
+          std::numeric_limits<qint64>::max()},
+         one,
+         {20, 45, 1400, 835}},
+        {"huge size on screen held at the limit", {100, 100, 1LL << 62, 300}, one, {100, 100, 20000, 300}},
         {"small widened", {10, 30, 150, 100}, one, {10, 30, 200, 200}},
         {"on screen kept", {100, 100, 800, 600}, one, {100, 100, 800, 600}},
         {"partly off kept", {-700, 800, 800, 600}, one, {-700, 800, 800, 600}},

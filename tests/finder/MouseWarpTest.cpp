@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 TEST(MouseWarp, WarpSendsThePointUnchangedAndLogsIt)
@@ -18,6 +20,15 @@ TEST(MouseWarp, WarpSendsThePointUnchangedAndLogsIt)
                                         QStringLiteral("[INFO] MouseWarp.warp(to: -20000, 20000)")}));
 }
 
+TEST(MouseWarp, APointNeverValidatedIsHeldWithinTheValidRanges)
+{
+    FakePointer pointer;
+    RecordingLogger log;
+    MouseWarp::warp({std::numeric_limits<qint64>::max(), -30000}, pointer, log);
+    EXPECT_EQ(pointer.moves(), (QList<QPointF>{QPointF(20000, -20000)}));
+    EXPECT_EQ(log.lines(), (QStringList{QStringLiteral("[INFO] MouseWarp.warp(to: 20000, -20000)")}));
+}
+
 TEST(MouseWarp, CurrentPositionRoundsHalvesAwayFromZero)
 {
     struct Row {
@@ -28,6 +39,9 @@ TEST(MouseWarp, CurrentPositionRoundsHalvesAwayFromZero)
         {QPointF(10.5, 799.6), {11, 800}},
         {QPointF(-10.5, -0.5), {-11, -1}},
         {QPointF(3.49, 2.5), {3, 3}},
+        // Beyond any screen, and beyond what a 64-bit integer holds: no undefined conversion.
+        {QPointF(1e300, -1e300), {1LL << 53, -(1LL << 53)}},
+        {QPointF(std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()), {0, 1LL << 53}},
     };
     FakePointer pointer;
     for (const Row &row : rows) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 TEST(RuleModel, FactoriesDifferOnlyInId)
@@ -73,6 +75,14 @@ TEST(RuleModel, PresetsAndValues)
     const Placement placement{100, 50, 800, 600};
     EXPECT_EQ(placement.right(), 900);
     EXPECT_EQ(placement.bottom(), 650);
+    constexpr qint64 kMax = std::numeric_limits<qint64>::max();
+    constexpr qint64 kMin = std::numeric_limits<qint64>::min();
+    EXPECT_EQ((Placement{kMax - 5, kMin + 5, 800, -600}.right()), kMax);
+    EXPECT_EQ((Placement{kMax - 5, kMin + 5, 800, -600}.bottom()), kMin);
+    EXPECT_EQ((Placement{kMax, kMin, kMin, kMax}.withinValidRanges()), (Placement{20000, -20000, 200, 20000}));
+    EXPECT_EQ(placement.withinValidRanges(), placement);
+    EXPECT_EQ((MousePoint{kMin, kMax}.withinValidRanges()), (MousePoint{-20000, 20000}));
+    EXPECT_EQ((MousePoint{-3, 19999}.withinValidRanges()), (MousePoint{-3, 19999}));
 
     const AppSettings defaults = AppSettings::defaults();
     EXPECT_EQ(defaults, AppSettings());

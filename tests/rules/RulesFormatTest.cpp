@@ -1,4 +1,5 @@
 #include "rules/DecodingError.h"
+#include "rules/JsonDocument.h"
 #include "rules/RulesFormat.h"
 
 #include <gtest/gtest.h>
@@ -172,11 +173,19 @@ TEST(RulesFormat, BadDocumentsFailWholeAndSayWhere)
         {R"([{"placement": {"left": 1, "top": 2, "width": 300}}])", "A required value is missing at [0].placement.height."},
         {R"([{"placement": {"left": 1.5, "top": 2, "width": 300, "height": 300}}])",
          "Expected an integer but found a number with a fraction or exponent at [0].placement.left."},
-        {R"([{"placement": {"left": 1e3, "top": 2, "width": 300, "height": 300}}])", "fraction or exponent"},
-        {R"([{"placement": {"left": 2.0, "top": 2, "width": 300, "height": 300}}])", "fraction or exponent"},
+        {R"([{"placement": {"left": 1.5e0, "top": 2, "width": 300, "height": 300}}])", "fraction or exponent"},
+        {R"([{"placement": {"left": 5e-1, "top": 2, "width": 300, "height": 300}}])", "fraction or exponent"},
+        {R"([{"placement": {"left": 100.5, "top": 2, "width": 300, "height": 300}}])", "fraction or exponent"},
+        // Rounds to exactly 100 as a double, yet is not a whole number.
+        {R"([{"placement": {"left": 100.0000000000000001, "top": 2, "width": 300, "height": 300}}])",
+         "fraction or exponent"},
         {R"([{"extras": {"mouseWarp": {"x": 9223372036854775808, "y": 0}}}])",
          "The number 9223372036854775808 does not fit a 64-bit integer at [0].extras.mouseWarp.x."},
-        {R"([{"extras": {"mouseWarp": {"x": -9223372036854775809, "y": 0}}}])", "[0].extras.mouseWarp.x"},
+        {R"([{"extras": {"mouseWarp": {"x": -9223372036854775809, "y": 0}}}])",
+         "The number -9.2233720368547758e+18 does not fit a 64-bit integer at [0].extras.mouseWarp.x."},
+        {R"([{"extras": {"mouseWarp": {"x": 100000000000000000000, "y": 0}}}])",
+         "The number 1e+20 does not fit a 64-bit integer at [0].extras.mouseWarp.x."},
+        {R"([{"extras": {"mouseWarp": {"x": 0, "y": 1e19}}}])", "does not fit a 64-bit integer at [0].extras.mouseWarp.y."},
         {R"([{"extras": {"mouseWarp": {"x": 1}}}])", "A required value is missing at [0].extras.mouseWarp.y."},
         {R"([{"extras": []}])", "Expected an object but found an array at [0].extras."},
         {R"([{"id": "{6f9619ff-8b86-d011-b42d-00c04fc964ff}"}])", "not a UUID in 8-4-4-4-12 form at [0].id"},
@@ -192,6 +201,67 @@ TEST(RulesFormat, BadDocumentsFailWholeAndSayWhere)
         EXPECT_TRUE(error.description().contains(QString::fromUtf8(row.descriptionPart)))
             << row.document << " -> " << error.description().toStdString();
     }
+}
+
+TEST(RulesFormat, WholeNumbersAreIntegersHoweverTheyAreWritten)
+{
+    struct Row {
+        const char *text;
+        qint64 value;
+    };
+    const Row rows[] = {
+        {"100.0", 100},
+        {"1e2", 100},
+        {"1E+2", 100},
+        {"12.30e1", 123},
+        {"0.5e1", 5},
+        {"1000e-1", 100},
+        {"-0.0", 0},
+        {"0e-99999999999999999999", 0},
+        {"-20000.000", -20000},
+        {"9223372036854775807.0", std::numeric_limits<qint64>::max()},
+        {"-9223372036854775808.0", std::numeric_limits<qint64>::min()},
+        {"-922337203685477580.8e1", std::numeric_limits<qint64>::min()},
+    };
+    for (const Row &row : rows) {
+        const QByteArray document = QByteArray(R"([{"extras": {"mouseWarp": {"x": )") + row.text + R"(, "y": 0}}}])";
+        RuleList rules;
+        ASSERT_NO_THROW(rules = RulesFormat::decodeRules(document)) << row.text;
+        ASSERT_TRUE(rules[0].extras.mouseWarp) << row.text;
+        EXPECT_EQ(rules[0].extras.mouseWarp->x, row.value) << row.text;
+    }
+    EXPECT_EQ(JsonDocument::integerValue("9223372036854775808").kind, JsonDocument::IntegerValue::Kind::TooLarge);
+    EXPECT_EQ(JsonDocument::integerValue("92233720368547758.08e2").kind, JsonDocument::IntegerValue::Kind::TooLarge);
+    EXPECT_EQ(JsonDocument::integerValue("1e99999999999999999999").kind, JsonDocument::IntegerValue::Kind::TooLarge);
+    EXPECT_EQ(JsonDocument::integerValue("1.0000000000000000000001").kind, JsonDocument::IntegerValue::Kind::NotInteger);
+}
+
+TEST(RulesFormat, ANulByteIsAnErrorWhereItStands)
+{
+    struct Row {
+        QByteArray document;
+        const char *description;
+    };
+    const auto withNul = [](const char *before, const char *after) {
+        return QByteArray(before) + '\0' + QByteArray(after);
+    };
+    const Row rows[] = {
+        {withNul("[]", "garbage"), "The data is not valid JSON: a NUL byte at offset 2."},
+        {withNul("[]", ""), "The data is not valid JSON: a NUL byte at offset 2."},
+        {withNul("[{\"name\":\"a\"}", "]"), "The data is not valid JSON: a NUL byte at offset 13."},
+        {withNul("[{\"name\":\"a", "\"}]"), "The data is not valid JSON: a NUL byte at offset 11."},
+        {withNul("[tru", "e]"), "The data is not valid JSON: a NUL byte at offset 4."},
+        {withNul("", "[]"), "The data is not valid JSON: a NUL byte at offset 0."},
+        // What went wrong before the NUL is reported first.
+        {withNul("[x", "]"), "The data is not valid JSON: parse error at line 1, column 2"},
+        {withNul("[{\"a\":1,\"a\":2}", "]"), "The member \"a\" appears twice"},
+    };
+    for (const Row &row : rows) {
+        const DecodingError error = rulesError(row.document);
+        EXPECT_TRUE(error.description().startsWith(QString::fromUtf8(row.description)))
+            << row.document.toStdString() << " -> " << error.description().toStdString();
+    }
+    EXPECT_THROW(RulesFormat::decodeSettings(withNul("{}", "")), DecodingError);
 }
 
 TEST(RulesFormat, ToleratesWhatTheFormatAllows)

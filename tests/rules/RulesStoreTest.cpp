@@ -2,6 +2,7 @@
 
 #include "common/PollUntil.h"
 #include "common/RecordingLogger.h"
+#include "platform/StandardFolders.h"
 #include "rules/DecodingError.h"
 #include "rules/FileError.h"
 #include "rules/NotificationNames.h"
@@ -103,10 +104,13 @@ TEST(RulesStoreNames, NotificationNamesAndQueue)
     EXPECT_STREQ(NotificationNames::dovettaMountedCardsChanged, "Dovetta.mountedCardsChanged");
     EXPECT_STREQ(RulesStore::kSettingsQueueLabel, "com.ferrowind.dovetta.rulesstore.settings");
 
-    qputenv("XDG_CONFIG_HOME", "relative/path");
-    EXPECT_EQ(RulesStore::defaultStorageFolder(), QDir::homePath() + QStringLiteral("/.config/Mirvale"));
-    qputenv("XDG_CONFIG_HOME", "/somewhere/config");
-    EXPECT_EQ(RulesStore::defaultStorageFolder(), QStringLiteral("/somewhere/config/Mirvale"));
+    class Folders final : public StandardFolders
+    {
+    public:
+        QString applicationSupportFolder() const override { return QStringLiteral("/somewhere/config"); }
+        QString libraryFolder() const override { return QStringLiteral("/somewhere/state"); }
+    };
+    EXPECT_EQ(RulesStore::defaultStorageFolder(Folders()), QStringLiteral("/somewhere/config/Mirvale"));
 }
 
 TEST_F(RulesStoreTest, FirstStartSeedsDefaults)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/LocalFileAccess.h"
+#include "platform/linux/PosixFileAccess.h"
 
 #include <QHash>
 #include <QString>
@@ -32,7 +32,7 @@ public:
     void move(const QString &from, const QString &to) override;
 
 private:
-    LocalFileAccess m_real;
+    PosixFileAccess m_real;
     mutable std::mutex m_mutex;
     std::condition_variable m_released;
     QHash<QString, int> m_failuresLeft;

@@ -43,7 +43,7 @@ TEST_F(LogTest, LineFormatAndLevels)
     EXPECT_EQ(LogLine::format(at, Logger::Level::Info, QStringLiteral("Coordinator started")),
               QByteArray("2024-05-01 09:30:12.045 [INFO] Coordinator started\n"));
     EXPECT_EQ(LogLine::format(at, Logger::Level::Warn, QStringLiteral("a\nb")),
-              QByteArray("2024-05-01 09:30:12.045 [WARN] a\nb\n"));
+              QByteArray("2024-05-01 09:30:12.045 [WARN] a\\nb\n"));
     EXPECT_EQ(LogLine::format(at, Logger::Level::Error, QStringLiteral("\u00e9")),
               QByteArray("2024-05-01 09:30:12.045 [ERROR] \xc3\xa9\n"));
 
@@ -51,7 +51,6 @@ TEST_F(LogTest, LineFormatAndLevels)
     log.info(QStringLiteral("one"));
     log.warn(QStringLiteral("two"));
     log.error(QStringLiteral("three"));
-    log.info(QString(QChar(0xD800))); // a lone surrogate cannot be encoded: dropped
     log.sync();
     const QStringList lines = QString::fromUtf8(read(file())).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
@@ -61,6 +60,47 @@ TEST_F(LogTest, LineFormatAndLevels)
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral("[INFO] one")));
     EXPECT_TRUE(lines[1].endsWith(QStringLiteral("[WARN] two")));
     EXPECT_TRUE(lines[2].endsWith(QStringLiteral("[ERROR] three")));
+}
+
+TEST(LogLine, EscapesWhatCouldForgeOrHideALine)
+{
+    struct Row {
+        QString message;
+        QString expected;
+    };
+    const QChar loneHigh(0xD800);
+    const QChar loneLow(0xDC00);
+    const Row rows[] = {
+        {QStringLiteral("plain \u00e9 \U0001F4F7 \\n stays"), QStringLiteral("plain \u00e9 \U0001F4F7 \\n stays")},
+        {QStringLiteral("CH\nE] FAKE"), QStringLiteral("CH\\nE] FAKE")},
+        {QStringLiteral("a\rb\tc"), QStringLiteral("a\\rb\\tc")},
+        {QStringLiteral("\x1b[31mred\x7f"), QStringLiteral("\\x1B[31mred\\x7F")},
+        {QString(QChar(0)) + QStringLiteral("nul"), QStringLiteral("\\x00nul")},
+        {QStringLiteral("next\u0085line"), QStringLiteral("next\\x85line")},
+        {QStringLiteral("sep\u2028par\u2029"), QStringLiteral("sep\\u2028par\\u2029")},
+        {QStringLiteral("evil\u202Egpj.exe"), QStringLiteral("evil\\u202Egpj.exe")},
+        {QStringLiteral("\u202A\u202B\u202C\u202D\u2066\u2067\u2068\u2069\u200E\u200F\u061C"),
+         QStringLiteral("\\u202A\\u202B\\u202C\\u202D\\u2066\\u2067\\u2068\\u2069\\u200E\\u200F\\u061C")},
+        {QStringLiteral("x") + loneHigh, QStringLiteral("x\\uD800")},
+        {loneLow + QStringLiteral("y") + loneHigh + loneHigh + loneLow,
+         QStringLiteral("\\uDC00y\\uD800") + loneHigh + loneLow},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(LogLine::escaped(row.message), row.expected) << row.message.toStdString();
+}
+
+TEST_F(LogTest, HostileNamesCannotStartALineOfTheirOwn)
+{
+    Log log(m_library.path());
+    log.info(QStringLiteral("Volume mounted: CH\nE] FAKE"));
+    log.warn(QStringLiteral("x\r\n2024-01-01 00:00:00.000 [ERROR] forged"));
+    log.info(QStringLiteral("broken ") + QChar(0xD800)); // once dropped, now written escaped
+    log.sync();
+    const QStringList lines = QString::fromUtf8(read(file())).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("[INFO] Volume mounted: CH\\nE] FAKE")));
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral("[WARN] x\\r\\n2024-01-01 00:00:00.000 [ERROR] forged")));
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral("[INFO] broken \\uD800")));
 }
 
 TEST_F(LogTest, RotatesBeforeALineWouldPassTheLimit)

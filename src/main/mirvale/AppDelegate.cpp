@@ -1,7 +1,8 @@
 #include "AppDelegate.h"
 
+#include "app/ControlInterface.h"
 #include "app/Coordinator.h"
-#include "app/LoggingNotifier.h"
+#include "app/SnapshotOptions.h"
 #include "detection/FileCount.h"
 #include "detection/VolumeWatcher.h"
 #include "finder/FinderController.h"
@@ -10,13 +11,28 @@
 #include "platform/linux/LinuxVolumeInspector.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
 #include "platform/linux/SysfsCardSlots.h"
+#include "platform/linux/PackageKitUpdateService.h"
+#include "platform/linux/PortalMotionPreference.h"
+#include "platform/linux/PosixFileAccess.h"
+#include "platform/linux/ProcessCommandRunner.h"
+#include "platform/linux/SettingsFileUserDefaults.h"
 #include "platform/linux/UDisksSession.h"
 #include "platform/linux/UdevDeviceEventSource.h"
+#include "platform/linux/XdgAutostartLoginItem.h"
+#include "platform/linux/XdgStandardFolders.h"
 #include "platform/linux/gui/QtPointerControl.h"
 #include "platform/linux/gui/QtScreenSource.h"
 #include "rules/RulesStore.h"
 #include "support/Log.h"
+#include "support/LoginItem.h"
+#include "support/MainLoopTimers.h"
+#include "support/UpdateController.h"
+#include "ui/Notifier.h"
+#include "ui/SettingsWindow.h"
+#include "ui/SnapshotMode.h"
+#include "ui/StatusMenu.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 
 namespace {
@@ -37,6 +53,9 @@ VolumeWatcherFactory linuxVolumeWatcher(Logger &log)
         services.cardSlots = std::make_unique<SysfsCardSlots>(QStringLiteral("/sys"));
         services.slotEvents = std::make_unique<UdevDeviceEventSource>(
             QStringList{QStringLiteral("mmc_host"), QStringLiteral("mmc")});
+        services.commands = std::make_shared<ProcessCommandRunner>();
+        services.userDefaults = std::make_shared<SettingsFileUserDefaults>(
+            RulesStore::defaultStorageFolder(XdgStandardFolders()) + QStringLiteral("/defaults.ini"));
         return std::make_unique<VolumeWatcher>(std::move(onMount), log, std::move(services));
     };
 }
@@ -45,14 +64,25 @@ VolumeWatcherFactory linuxVolumeWatcher(Logger &log)
 
 AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
-    , m_log(std::make_unique<Log>(Log::defaultLibraryFolder()))
-    , m_rules(std::make_unique<RulesStore>(RulesStore::defaultStorageFolder(), *m_log))
+    , m_log(std::make_unique<Log>(XdgStandardFolders().libraryFolder()))
+    , m_rules(std::make_unique<RulesStore>(RulesStore::defaultStorageFolder(XdgStandardFolders()), *m_log,
+                                           std::make_shared<PosixFileAccess>()))
     , m_scriptRunner(std::make_unique<FileManagerScriptRunner>(*m_log))
     , m_finder(std::make_unique<FinderController>(*m_scriptRunner, *m_log))
-    , m_notifier(std::make_unique<LoggingNotifier>(*m_rules, *m_log))
+    , m_timers(std::make_unique<MainLoopTimers>())
+    , m_motion(std::make_unique<PortalMotionPreference>(QDBusConnection::sessionBus()))
+    , m_notifier(std::make_unique<Notifier>(
+          Notifier::Services{m_rules.get(), m_log.get(), m_timers.get(), m_motion.get()}))
     , m_screens(std::make_unique<QtScreenSource>())
     , m_pointer(std::make_unique<QtPointerControl>())
+    , m_loginItem(std::make_unique<LoginItem>(
+          std::make_shared<XdgAutostartLoginItem>(XdgAutostartLoginItem::defaultAutostartFolder(),
+                                                  QCoreApplication::applicationFilePath()),
+          *m_log))
+    , m_updateService(std::make_unique<PackageKitUpdateService>(QDBusConnection::systemBus(), *m_log))
+    , m_updates(std::make_unique<UpdateController>(m_updateService.get()))
 {
+    m_motion->start();
     Coordinator::Services services;
     services.rules = m_rules.get();
     services.finder = m_finder.get();
@@ -65,20 +95,60 @@ AppDelegate::AppDelegate(QObject *parent)
     services.fileCount = [](const QString &folder) {
         return FileCount::regularFiles(folder, StatxEntryAttributeSource::instance());
     };
+    services.makeStatusMenu = [this](Coordinator &coordinator) -> std::unique_ptr<AbstractStatusMenu> {
+        StatusMenu::Services menu;
+        menu.coordinator = &coordinator;
+        menu.loginItem = m_loginItem.get();
+        menu.updates = m_updates.get();
+        menu.showLog = [this] { m_log->revealInFinder(*m_finder); };
+        return std::make_unique<StatusMenu>(std::move(menu));
+    };
+    services.refreshLoginItemStatus = [this] { m_loginItem->refreshStatus(); };
+    services.makeSettingsWindow = [this](Coordinator &coordinator) {
+        SettingsWindow::Services window;
+        window.store = m_rules.get();
+        window.finder = m_finder.get();
+        window.pointer = m_pointer.get();
+        window.log = m_log.get();
+        window.cards = &coordinator.volumeWatcher();
+        window.testRule = [&coordinator](const Rule &rule, const MountedCard &card) {
+            coordinator.test(rule, card);
+        };
+        return std::unique_ptr<AbstractSettingsWindow>(std::make_unique<SettingsWindow>(window));
+    };
     m_coordinator = std::make_unique<Coordinator>(std::move(services));
 }
 
 AppDelegate::~AppDelegate()
 {
+    m_control.reset();
     // The coordinator first: it stops the watcher and the pipeline, which use the rest.
     m_coordinator.reset();
+    m_updates.reset();
+    m_updateService.reset();
     m_finder.reset();
     m_scriptRunner.reset();
     m_rules.reset();
-    m_log->info(QStringLiteral("Mirvale quit"));
+    if (!m_snapshotMode)
+        m_log->info(QStringLiteral("Mirvale quit"));
+}
+
+void AppDelegate::exportControl(QDBusConnection connection)
+{
+    m_control = std::make_unique<ControlInterface>(*m_coordinator, *m_log);
+    if (!m_control->registerOn(connection))
+        m_log->warn(QStringLiteral("Control: could not export the control interface on the session bus"));
 }
 
 void AppDelegate::applicationDidFinishLaunching()
 {
+    const QStringList arguments = QCoreApplication::arguments();
+    if (const std::optional<QString> output = SnapshotOptions::outputPath(arguments)) {
+        m_snapshotMode = true;
+        SnapshotMode::run(*m_coordinator, *m_rules, *m_log,
+                          {*output, arguments, RulesStore::defaultStorageFolder(XdgStandardFolders())});
+        return;
+    }
     m_coordinator->start();
+    m_updates->start();
 }

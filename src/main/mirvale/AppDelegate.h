@@ -1,17 +1,25 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QObject>
 
 #include <memory>
 
+class ControlInterface;
 class Coordinator;
 class FileManagerScriptRunner;
 class FinderController;
 class Log;
 class LoggingNotifier;
+class LoginItem;
+class PackageKitUpdateService;
+class MainLoopTimers;
+class Notifier;
+class PortalMotionPreference;
 class QtPointerControl;
 class QtScreenSource;
 class RulesStore;
+class UpdateController;
 
 /// Builds Mirvale's services from their Linux implementations, once, and starts the
 /// Coordinator. Owns everything it builds and takes it down in order.
@@ -22,7 +30,10 @@ public:
     explicit AppDelegate(QObject *parent = nullptr);
     ~AppDelegate() override;
 
-    /// Starts normal operation once the event loop runs.
+    /// Offers the control interface on `connection`, whose service name this process owns.
+    void exportControl(QDBusConnection connection);
+    /// Once the event loop runs: snapshot mode when the command line asks for it (and
+    /// nothing else), else normal operation.
     void applicationDidFinishLaunching();
 
 private:
@@ -30,8 +41,15 @@ private:
     std::unique_ptr<RulesStore> m_rules;
     std::unique_ptr<FileManagerScriptRunner> m_scriptRunner;
     std::unique_ptr<FinderController> m_finder;
-    std::unique_ptr<LoggingNotifier> m_notifier;
+    std::unique_ptr<MainLoopTimers> m_timers;
+    std::unique_ptr<PortalMotionPreference> m_motion;
+    std::unique_ptr<Notifier> m_notifier;
     std::unique_ptr<QtScreenSource> m_screens;
     std::unique_ptr<QtPointerControl> m_pointer;
+    std::unique_ptr<LoginItem> m_loginItem;
+    std::unique_ptr<PackageKitUpdateService> m_updateService;
+    std::unique_ptr<UpdateController> m_updates;
     std::unique_ptr<Coordinator> m_coordinator;
+    std::unique_ptr<ControlInterface> m_control;
+    bool m_snapshotMode = false;
 };

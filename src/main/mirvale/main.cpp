@@ -1,25 +1,88 @@
 #include "AppDelegate.h"
 
+#include "app/DisplayPlatform.h"
+#include "app/SingleInstance.h"
+#include "app/SnapshotOptions.h"
+#include "platform/linux/PortalColorScheme.h"
 #include "platform/linux/UnixSignalWatcher.h"
+#include "ui/Appearance.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QTimer>
 
 #include <csignal>
 
+namespace {
+
+/// The desktop's stated preference, else a guess from the palette its platform theme gave.
+Appearance::Mode appearanceFor(PortalColorScheme::Preference preference, const QPalette &platformPalette)
+{
+    switch (preference) {
+    case PortalColorScheme::Preference::Dark:
+        return Appearance::Mode::Dark;
+    case PortalColorScheme::Preference::Light:
+        return Appearance::Mode::Light;
+    case PortalColorScheme::Preference::NoPreference:
+        break;
+    }
+    return Appearance::forDesktop(platformPalette);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // Before the application object: that is when Qt picks the display platform.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QByteArray platform
+        = DisplayPlatform::platformOverride([](const char *name) { return qgetenv(name); }, arguments);
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
+    // With no display at all (a server, a test), the offscreen platform still lets the
+    // windows be built and drawn; a platform the user chose stays.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirvale"));
     QApplication::setOrganizationName(QStringLiteral("Mirvale"));
     // A tray utility: closing a window never ends it.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Light or dark as the desktop prefers; snapshot mode picks its own.
+    const QPalette platformPalette = QApplication::palette();
+    const auto follow = [&app, platformPalette](PortalColorScheme::Preference preference) {
+        Appearance::apply(app, appearanceFor(preference, platformPalette));
+    };
+    follow(PortalColorScheme::Preference::NoPreference);
+    PortalColorScheme colorScheme(QDBusConnection::sessionBus());
+    if (!SnapshotOptions::outputPath(QCoreApplication::arguments())) {
+        colorScheme.read(follow);
+        QObject::connect(&colorScheme, &PortalColorScheme::changed, &app, follow);
+    }
+
     // Termination requests leave the event loop, so everything shuts down in order.
     UnixSignalWatcher terminationSignals({SIGTERM, SIGINT, SIGHUP});
     QObject::connect(&terminationSignals, &UnixSignalWatcher::received, &app, [] { QCoreApplication::quit(); });
 
+    // One Mirvale per session: the name is claimed before any watcher exists. A snapshot
+    // runs beside a running Mirvale and claims nothing.
+    const bool snapshot = SnapshotOptions::outputPath(QCoreApplication::arguments()).has_value();
+    QDBusConnection sessionBus = QDBusConnection::sessionBus();
+    const SingleInstance::Claim claim = snapshot ? SingleInstance::Claim::Unavailable : SingleInstance::claim(sessionBus);
+    if (claim == SingleInstance::Claim::AlreadyRunning) {
+        // Opening Mirvale again means: show me the settings.
+        SingleInstance::showSettingsInRunningInstance(sessionBus);
+        return 0;
+    }
+
     AppDelegate delegate;
+    if (claim == SingleInstance::Claim::Owned)
+        delegate.exportControl(sessionBus);
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
     return QApplication::exec();
 }

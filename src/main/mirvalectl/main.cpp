@@ -1,4 +1,5 @@
 #include "app/ControlTool.h"
+#include "platform/linux/PosixFileAccess.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <QCoreApplication>
@@ -6,7 +7,10 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
-    return ControlTool::run(arguments, stdout, stderr, StatxEntryAttributeSource::instance());
+    // The raw bytes: Qt's decoding would turn a name that is not UTF-8 into another name.
+    QByteArrayList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QByteArray(argv[i]));
+    PosixFileAccess files;
+    return ControlTool::run(arguments, files, StatxEntryAttributeSource::instance(), stdout, stderr);
 }

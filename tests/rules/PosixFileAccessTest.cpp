@@ -1,5 +1,5 @@
 #include "rules/FileError.h"
-#include "rules/LocalFileAccess.h"
+#include "platform/linux/PosixFileAccess.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +11,7 @@
 
 namespace {
 
-class LocalFileAccessTest : public ::testing::Test
+class PosixFileAccessTest : public ::testing::Test
 {
 protected:
     QString path(const QString &name) const { return m_temp.filePath(name); }
@@ -19,10 +19,10 @@ protected:
     QStringList entries() const { return QDir(m_temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
 
     QTemporaryDir m_temp;
-    LocalFileAccess m_files;
+    PosixFileAccess m_files;
 };
 
-TEST_F(LocalFileAccessTest, AtomicWriteReplacesWholeAndLeavesNoTemporaryFile)
+TEST_F(PosixFileAccessTest, AtomicWriteReplacesWholeAndLeavesNoTemporaryFile)
 {
     const QString target = path(QStringLiteral("rules.json"));
     m_files.writeAtomically(target, "old");
@@ -38,7 +38,7 @@ TEST_F(LocalFileAccessTest, AtomicWriteReplacesWholeAndLeavesNoTemporaryFile)
     EXPECT_TRUE(m_files.read(target, 100).isEmpty());
 }
 
-TEST_F(LocalFileAccessTest, AtomicWriteThroughALinkKeepsTheLink)
+TEST_F(PosixFileAccessTest, AtomicWriteThroughALinkKeepsTheLink)
 {
     QDir().mkpath(path(QStringLiteral("dotfiles")));
     const QString real = path(QStringLiteral("dotfiles/rules.json"));
@@ -50,7 +50,7 @@ TEST_F(LocalFileAccessTest, AtomicWriteThroughALinkKeepsTheLink)
     EXPECT_EQ(m_files.read(real, 100), QByteArray("new"));
 }
 
-TEST_F(LocalFileAccessTest, FailedWriteKeepsTheOldFile)
+TEST_F(PosixFileAccessTest, FailedWriteKeepsTheOldFile)
 {
     const QString target = path(QStringLiteral("settings.json"));
     m_files.writeAtomically(target, "old");
@@ -65,7 +65,7 @@ TEST_F(LocalFileAccessTest, FailedWriteKeepsTheOldFile)
     EXPECT_EQ(all, QStringList({QStringLiteral("blocked"), QStringLiteral("settings.json")}));
 }
 
-TEST_F(LocalFileAccessTest, ReadRefusesWhatIsNotASmallRegularFile)
+TEST_F(PosixFileAccessTest, ReadRefusesWhatIsNotASmallRegularFile)
 {
     const QString big = path(QStringLiteral("big.json"));
     m_files.writeAtomically(big, QByteArray(101, 'x'));
@@ -89,7 +89,7 @@ TEST_F(LocalFileAccessTest, ReadRefusesWhatIsNotASmallRegularFile)
     }
 }
 
-TEST_F(LocalFileAccessTest, MoveNeverReplacesAndFoldersAreCreatedWithParents)
+TEST_F(PosixFileAccessTest, MoveNeverReplacesAndFoldersAreCreatedWithParents)
 {
     m_files.writeAtomically(path(QStringLiteral("a")), "a");
     m_files.writeAtomically(path(QStringLiteral("b")), "b");

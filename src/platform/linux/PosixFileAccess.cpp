@@ -1,4 +1,4 @@
-#include "rules/LocalFileAccess.h"
+#include "platform/linux/PosixFileAccess.h"
 
 #include "rules/FileError.h"
 
@@ -20,9 +20,22 @@ QString errorText(int error)
     return QString::fromStdString(std::error_code(error, std::generic_category()).message());
 }
 
+/// The name a message shows: the last component as given ("rules.json/" keeps its slash,
+/// which is what went wrong), never an empty pair of quotes, and not a screenful.
 QString fileName(const QString &path)
 {
-    return QFileInfo(path).fileName();
+    constexpr qsizetype kShown = 80;
+    QString trimmed = path;
+    while (trimmed.size() > 1 && trimmed.endsWith(QLatin1Char('/')))
+        trimmed.chop(1);
+    QString name = QFileInfo(trimmed).fileName();
+    if (name.isEmpty())
+        name = trimmed;
+    if (trimmed.size() < path.size())
+        name += QLatin1Char('/');
+    if (name.size() > kShown)
+        name = name.left(kShown / 2) + QStringLiteral("\u2026") + name.right(kShown / 2);
+    return name;
 }
 
 [[noreturn]] void fail(const QString &what, const QString &path, int error)
@@ -94,13 +107,13 @@ void syncFolder(const QString &folder)
 
 } // namespace
 
-bool LocalFileAccess::exists(const QString &path)
+bool PosixFileAccess::exists(const QString &path)
 {
     struct stat info;
     return ::lstat(native(path).constData(), &info) == 0;
 }
 
-void LocalFileAccess::createFolder(const QString &path)
+void PosixFileAccess::createFolder(const QString &path)
 {
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     qsizetype next = 1;
@@ -121,7 +134,7 @@ void LocalFileAccess::createFolder(const QString &path)
     }
 }
 
-QByteArray LocalFileAccess::read(const QString &path, qint64 maxBytes)
+QByteArray PosixFileAccess::read(const QString &path, qint64 maxBytes)
 {
     // Non-blocking, so that a FIFO put in the file's place cannot hang the reader.
     Descriptor fd(::open(native(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
@@ -157,7 +170,7 @@ QByteArray LocalFileAccess::read(const QString &path, qint64 maxBytes)
     return data;
 }
 
-void LocalFileAccess::writeAtomically(const QString &path, const QByteArray &data)
+void PosixFileAccess::writeAtomically(const QString &path, const QByteArray &data)
 {
     QFileInfo target(path);
     // A file kept elsewhere and linked in (as dotfile managers do) stays linked: the new
@@ -200,7 +213,7 @@ void LocalFileAccess::writeAtomically(const QString &path, const QByteArray &dat
     syncFolder(folder);
 }
 
-void LocalFileAccess::move(const QString &from, const QString &to)
+void PosixFileAccess::move(const QString &from, const QString &to)
 {
     const QByteArray source = native(from);
     const QByteArray destination = native(to);

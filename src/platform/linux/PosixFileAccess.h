@@ -1,9 +1,9 @@
 #pragma once
 
-#include "rules/FileAccess.h"
+#include "platform/FileAccess.h"
 
 /// FileAccess on the local file system through POSIX calls.
-class LocalFileAccess final : public FileAccess
+class PosixFileAccess final : public FileAccess
 {
 public:
     bool exists(const QString &path) override;

@@ -1,0 +1,68 @@
+#include "app/ControlAdaptor.h"
+
+#include "app/ControlInterface.h"
+
+#include <QDBusMetaType>
+#include <QPointer>
+
+ControlAdaptor::ControlAdaptor(ControlInterface &control, QDBusConnection connection)
+    : QDBusAbstractAdaptor(&control)
+    , m_control(control)
+    , m_connection(std::move(connection))
+{
+    qDBusRegisterMetaType<QList<QVariantMap>>();
+    connect(&control, &ControlInterface::cardsChanged, this, &ControlAdaptor::CardsChanged);
+    connect(&control, &ControlInterface::pausedChanged, this, &ControlAdaptor::announcePaused);
+}
+
+bool ControlAdaptor::paused() const
+{
+    return m_control.paused();
+}
+
+QList<QVariantMap> ControlAdaptor::ListCards()
+{
+    return m_control.listCards();
+}
+
+namespace {
+
+/// Answers a call whose reply was delayed, unless the connection is gone.
+ControlInterface::Reply replyTo(const QDBusConnection &connection, const QDBusMessage &message)
+{
+    message.setDelayedReply(true);
+    return [connection, message](const std::optional<ControlInterface::Error> &error) {
+        QDBusConnection bus = connection;
+        bus.send(error ? message.createErrorReply(error->name, error->message) : message.createReply());
+    };
+}
+
+} // namespace
+
+void ControlAdaptor::OpenCard(const QString &card, const QDBusMessage &message)
+{
+    m_control.openCard(card, replyTo(m_connection, message));
+}
+
+void ControlAdaptor::Eject(const QString &card, const QDBusMessage &message)
+{
+    m_control.eject(card, replyTo(m_connection, message));
+}
+
+void ControlAdaptor::TogglePause()
+{
+    m_control.togglePause();
+}
+
+void ControlAdaptor::ShowSettings(bool revealExtras)
+{
+    m_control.showSettings(revealExtras);
+}
+
+void ControlAdaptor::announcePaused(bool paused)
+{
+    QDBusMessage signal = QDBusMessage::createSignal(ControlInterface::kObjectPath,
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
+    signal << ControlInterface::kInterfaceName << QVariantMap{{QStringLiteral("Paused"), paused}} << QStringList();
+    m_connection.send(signal);
+}

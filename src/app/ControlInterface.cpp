@@ -1,0 +1,157 @@
+#include "app/ControlInterface.h"
+
+#include "app/ControlAdaptor.h"
+#include "app/Coordinator.h"
+#include "rules/RulesProvider.h"
+#include "support/Logger.h"
+#include "ui/model/CardLineTitle.h"
+
+#include <QDir>
+#include <QPointer>
+
+const QString ControlInterface::kServiceName = QStringLiteral("io.github.mirvale.Mirvale");
+const QString ControlInterface::kObjectPath = QStringLiteral("/io/github/mirvale/Mirvale");
+const QString ControlInterface::kInterfaceName = QStringLiteral("io.github.mirvale.Mirvale1");
+
+namespace {
+
+const QString kUnknownCard = QStringLiteral("io.github.mirvale.Mirvale1.Error.UnknownCard");
+const QString kNotMounted = QStringLiteral("io.github.mirvale.Mirvale1.Error.NotMounted");
+const QString kFailed = QStringLiteral("io.github.mirvale.Mirvale1.Error.Failed");
+
+QString state(const DetectedCard &card)
+{
+    if (card.isEjected)
+        return QStringLiteral("ejected");
+    return card.isMounted() ? QStringLiteral("mounted") : QStringLiteral("unmounted");
+}
+
+QString mountPath(const DetectedCard &card)
+{
+    return card.mountURL ? QDir::cleanPath(card.mountURL->toLocalFile()) : QString();
+}
+
+} // namespace
+
+ControlInterface::ControlInterface(Coordinator &coordinator, Logger &log, QObject *parent)
+    : QObject(parent)
+    , m_coordinator(coordinator)
+    , m_log(log)
+    , m_lastPaused(coordinator.rules().settings().paused)
+{
+    coordinator.volumeWatcher().observeCardsChanged(this, [this] { emit cardsChanged(); });
+    connect(&coordinator.rules(), &RulesProvider::settingsChanged, this, [this] {
+        const bool now = paused();
+        if (now != m_lastPaused) {
+            m_lastPaused = now;
+            emit pausedChanged(now);
+        }
+    });
+}
+
+ControlInterface::~ControlInterface() = default;
+
+bool ControlInterface::registerOn(QDBusConnection connection)
+{
+    new ControlAdaptor(*this, connection);
+    return connection.registerObject(kObjectPath, this, QDBusConnection::ExportAdaptors);
+}
+
+QVariantMap ControlInterface::describe(const DetectedCard &card)
+{
+    return {
+        {QStringLiteral("name"), card.name},
+        {QStringLiteral("state"), state(card)},
+        {QStringLiteral("mountPath"), mountPath(card)},
+        {QStringLiteral("device"), card.bsdName},
+        {QStringLiteral("freeBytes"), qint64(card.freeBytes.value_or(-1))},
+        {QStringLiteral("title"), CardLineTitle::title(card)},
+    };
+}
+
+QList<QVariantMap> ControlInterface::listCards() const
+{
+    QList<QVariantMap> cards;
+    for (const DetectedCard &card : m_coordinator.volumeWatcher().detectedCards())
+        cards.append(describe(card));
+    return cards;
+}
+
+std::optional<DetectedCard> ControlInterface::findCard(const QString &card) const
+{
+    if (card.isEmpty())
+        return std::nullopt;
+    const QList<DetectedCard> cards = m_coordinator.volumeWatcher().detectedCards();
+    const QString asPath = card.startsWith(QLatin1Char('/')) ? QDir::cleanPath(card) : QString();
+    // Exact forms first, then the name without regard to case.
+    for (const DetectedCard &candidate : cards) {
+        if (candidate.name == card || candidate.bsdName == card
+            || (!asPath.isEmpty() && (mountPath(candidate) == asPath
+                                      || QStringLiteral("/dev/") + candidate.bsdName == asPath)))
+            return candidate;
+    }
+    for (const DetectedCard &candidate : cards) {
+        if (candidate.name.compare(card, Qt::CaseInsensitive) == 0)
+            return candidate;
+    }
+    return std::nullopt;
+}
+
+ControlInterface::Error ControlInterface::unknownCard(const QString &card)
+{
+    return {kUnknownCard, QStringLiteral("No card matches \"") + card
+                              + QStringLiteral("\"; name a card by its name, mount path or device")};
+}
+
+void ControlInterface::openCard(const QString &card, Reply reply)
+{
+    const std::optional<DetectedCard> found = findCard(card);
+    if (!found) {
+        reply(unknownCard(card));
+        return;
+    }
+    m_coordinator.cardClicked(*found, [reply](const std::optional<DovettaError> &error) {
+        reply(error ? std::optional(Error{kFailed, error->description()}) : std::nullopt);
+    });
+}
+
+void ControlInterface::eject(const QString &card, Reply reply)
+{
+    const std::optional<DetectedCard> found = findCard(card);
+    if (!found) {
+        reply(unknownCard(card));
+        return;
+    }
+    if (!found->mountURL) {
+        reply(Error{kNotMounted, found->name + QStringLiteral(" is not mounted")});
+        return;
+    }
+    // The watcher's own record when it has one, as the menu's unmount line does.
+    MountedCard mounted{*found->mountURL, found->name, true, true, found->freeBytes};
+    for (const MountedCard &candidate : m_coordinator.volumeWatcher().mountedCards()) {
+        if (candidate.url.toLocalFile() == found->mountURL->toLocalFile()) {
+            mounted = candidate;
+            break;
+        }
+    }
+    m_coordinator.eject(mounted, [reply](const std::optional<DovettaError> &error) {
+        reply(error ? std::optional(Error{kFailed, error->description()}) : std::nullopt);
+    });
+}
+
+void ControlInterface::togglePause()
+{
+    m_coordinator.togglePause();
+}
+
+void ControlInterface::showSettings(bool revealExtras)
+{
+    m_log.info(QStringLiteral("Control: asked to show the settings window")
+               + (revealExtras ? QStringLiteral(" with its extras") : QString()));
+    m_coordinator.showSettings(revealExtras);
+}
+
+bool ControlInterface::paused() const
+{
+    return m_coordinator.rules().settings().paused;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "detection/DetectedCard.h"
+
+#include <QDBusConnection>
+#include <QList>
+#include <QObject>
+#include <QVariantMap>
+
+#include <functional>
+#include <optional>
+
+class Coordinator;
+class Logger;
+
+/// What the running Mirvale offers other programs (mirvalectl, scripts) on the session bus:
+/// the card list and the user's actions. The D-Bus shape is ControlAdaptor's; the decisions
+/// are here. Main thread only.
+class ControlInterface : public QObject
+{
+    Q_OBJECT
+public:
+    static const QString kServiceName;   ///< "io.github.mirvale.Mirvale"
+    static const QString kObjectPath;    ///< "/io/github/mirvale/Mirvale"
+    static const QString kInterfaceName; ///< "io.github.mirvale.Mirvale1"
+
+    /// A refusal: a D-Bus error name and the text a person reads.
+    struct Error {
+        QString name;
+        QString message;
+    };
+    using Reply = std::function<void(const std::optional<Error> &error)>;
+
+    ControlInterface(Coordinator &coordinator, Logger &log, QObject *parent = nullptr);
+    ~ControlInterface() override;
+
+    /// Exports the interface on `connection`; false when the path is taken.
+    bool registerOn(QDBusConnection connection);
+
+    /// The detected cards in the menu's order, one dictionary each.
+    QList<QVariantMap> listCards() const;
+    /// Opens the card named by `card` (a name, mount path or device), mounting it first when
+    /// needed; `reply` hears once whether it is on its way.
+    void openCard(const QString &card, Reply reply);
+    /// Unmounts the card named by `card`; `reply` hears the outcome once.
+    void eject(const QString &card, Reply reply);
+    void togglePause();
+    void showSettings(bool revealExtras);
+    bool paused() const;
+
+    /// One card as ListCards gives it.
+    static QVariantMap describe(const DetectedCard &card);
+
+signals:
+    void cardsChanged();
+    void pausedChanged(bool paused);
+
+private:
+    std::optional<DetectedCard> findCard(const QString &card) const;
+    static Error unknownCard(const QString &card);
+
+    Coordinator &m_coordinator;
+    Logger &m_log;
+    bool m_lastPaused = false;
+};

@@ -1,0 +1,16 @@
+#include "app/DisplayPlatform.h"
+
+QByteArray DisplayPlatform::platformOverride(const Environment &environment, const QStringList &arguments)
+{
+    const auto isSet = [&environment](const char *name) { return !environment(name).trimmed().isEmpty(); };
+    if (!isSet("WAYLAND_DISPLAY") || !isSet("DISPLAY") || isSet("QT_QPA_PLATFORM"))
+        return {};
+    // Qt reads "-platform NAME" (and "--platform", "-platform=NAME") from the command line too.
+    for (const QString &argument : arguments) {
+        if (argument == QStringLiteral("-platform") || argument == QStringLiteral("--platform")
+            || argument.startsWith(QStringLiteral("-platform="))
+            || argument.startsWith(QStringLiteral("--platform=")))
+            return {};
+    }
+    return QByteArrayLiteral("xcb");
+}

@@ -1,0 +1,237 @@
+// VolumeWatcher: mounting and unmounting on the user's request, through the disk service
+// first and the system's commands when it refuses.
+#include "detection/VolumeWatcher.h"
+
+#include "detection/DAMountContext.h"
+#include "support/GlobalQueue.h"
+#include "support/MainQueue.h"
+
+#include <cmath>
+
+namespace {
+
+const QString kUdisksctl = QStringLiteral("udisksctl");
+const QString kUmount = QStringLiteral("umount");
+
+QString commandLine(const QString &program, const QStringList &arguments)
+{
+    return program + QLatin1Char(' ') + arguments.join(QLatin1Char(' '));
+}
+
+/// Runs one command and logs it as the fallback does; no error on success.
+std::optional<DovettaError> runLogged(CommandRunner *runner, Logger &log, const QString &program,
+                                      const QStringList &arguments, const QString &successLine)
+{
+    const QString command = commandLine(program, arguments);
+    log.info(QStringLiteral("Running ") + command);
+    if (!runner) {
+        log.error(QStringLiteral("Failed to run ") + command + QStringLiteral(": no command runner"));
+        return DovettaError::diskError(QStringLiteral("no command runner"));
+    }
+    const CommandRunner::Result result = runner->run(program, arguments);
+    if (!result.started) {
+        log.error(QStringLiteral("Failed to run ") + command + QStringLiteral(": ") + result.startError);
+        return DovettaError::diskError(result.startError);
+    }
+    if (result.crashed || result.exitStatus != 0) {
+        const QString message = result.crashed
+            ? command + QStringLiteral(" crashed")
+            : command + QStringLiteral(" exited with status ") + QString::number(result.exitStatus);
+        log.error(message);
+        if (!result.standardError.isEmpty())
+            log.info(program + QStringLiteral(" said: ") + result.standardError);
+        return DovettaError::diskError(message);
+    }
+    log.info(successLine + command);
+    return std::nullopt;
+}
+
+} // namespace
+
+void VolumeWatcher::trackDARequest(const std::shared_ptr<DAMountContext> &context)
+{
+    m_outstandingDARequests.append(context);
+    const std::weak_ptr<DAMountContext> weak = context;
+    const auto limit = m_limits.requestTimeout;
+    const qint64 seconds = qint64(std::ceil(double(limit.count()) / 1000.0));
+    context->armTimeout(limit, [weak, seconds] {
+        const std::shared_ptr<DAMountContext> request = weak.lock();
+        if (!request)
+            return;
+        request->logger().error(
+            QStringLiteral("DiskArbitration never answered for ") + request->name() + QStringLiteral("; giving up"));
+        request->complete(DovettaError::diskError(QStringLiteral("the disk system did not respond within ")
+                                                  + QString::number(seconds) + QStringLiteral(" seconds")));
+    });
+}
+
+void VolumeWatcher::forgetDARequest(const DAMountContext *context)
+{
+    m_outstandingDARequests.removeIf(
+        [context](const std::shared_ptr<DAMountContext> &entry) { return entry.get() == context; });
+}
+
+void VolumeWatcher::mount(const DetectedCard &card, RequestCompletion completion)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    m_logger.info(QStringLiteral("Mounting ") + card.name + QStringLiteral(" (") + card.bsdName + QLatin1Char(')'));
+    if (!m_daSession || !m_daSession->hasDisk(card.bsdName)) {
+        const QString reason = QStringLiteral("could not create a disk reference for ") + card.bsdName;
+        m_logger.error(QStringLiteral("Cannot mount ") + card.name + QStringLiteral(": ") + reason);
+        MainQueue::async([completion, reason] { completion(DovettaError::diskError(reason)); });
+        return;
+    }
+    const WeakSelf weak = m_self;
+    auto wrapped = [weak, completion](const std::optional<DovettaError> &error) {
+        if (!error) {
+            if (VolumeWatcher *self = resolve(weak))
+                self->refreshDetectedCardFreeSpace();
+        }
+        completion(error);
+    };
+    auto context = std::make_shared<DAMountContext>(
+        card.bsdName, card.name, std::move(wrapped), weak, std::nullopt, m_logger, m_limits.registryGrace);
+    trackDARequest(context);
+    const quintptr token = context->registerForCallback();
+    if (!m_daSession->mount(card.bsdName, [token](const std::optional<QString> &dissent) { mountAnswered(token, dissent); }))
+        context->finish(DovettaError::diskError(QStringLiteral("could not create a disk reference for ") + card.bsdName));
+}
+
+void VolumeWatcher::mountAnswered(quintptr token, const std::optional<QString> &dissent)
+{
+    const std::shared_ptr<DAMountContext> context = DAMountContext::claim(token);
+    if (!context || context->isFinished())
+        return;
+    Logger &log = context->logger();
+    if (dissent) {
+        log.warn(QStringLiteral("DADiskMount dissented for ") + context->name() + QStringLiteral(" (") + *dissent
+                 + QStringLiteral("); falling back to udisksctl mount -b /dev/") + context->bsdName());
+        // From here the command decides; the service's time limit no longer applies.
+        context->cancelTimeout();
+        if (VolumeWatcher *self = resolve(context->watcher())) {
+            self->mountWithDiskutil(context->bsdName(), context->name(),
+                                    [context](const std::optional<DovettaError> &error) { context->complete(error); });
+        }
+        return;
+    }
+    log.info(QStringLiteral("Mounted ") + context->name() + QStringLiteral(" via DiskArbitration"));
+    context->complete(std::nullopt);
+}
+
+void VolumeWatcher::mountWithDiskutil(const QString &bsdName, const QString &name, RequestCompletion completion)
+{
+    std::shared_ptr<CommandRunner> runner = m_commands;
+    Logger *log = &m_logger;
+    GlobalQueue::async([runner, log, bsdName, name, completion] {
+        const std::optional<DovettaError> error
+            = runLogged(runner.get(), *log, kUdisksctl,
+                        {QStringLiteral("mount"), QStringLiteral("-b"), QStringLiteral("/dev/") + bsdName},
+                        QStringLiteral("Mounted ") + name + QStringLiteral(" via "));
+        MainQueue::async([completion, error] { completion(error); });
+    });
+}
+
+void VolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    const QString path = card.url.toLocalFile();
+    const QString key = CardProber::standardizedPath(card.url);
+    if (!m_daSession) {
+        unmountWithDiskutil(path, QString(), card.name, std::move(completion));
+        return;
+    }
+    for (auto disk = m_daDisks.cbegin(); disk != m_daDisks.cend(); ++disk) {
+        if (!disk->volumePath.isEmpty() && CardProber::standardizedPath(QUrl::fromLocalFile(disk->volumePath)) == key) {
+            performUnmount(disk.key(), card, std::move(completion));
+            return;
+        }
+    }
+    const QString known = m_bsdNamesByMountPath.value(key);
+    if (!known.isEmpty() && m_daSession->hasDisk(known)) {
+        performUnmount(known, card, std::move(completion));
+        return;
+    }
+
+    m_logger.info(QStringLiteral("Unmounting ") + card.name + QStringLiteral(": resolving ") + path
+                  + QStringLiteral(" off the main thread"));
+    const WeakSelf weak = m_self;
+    const std::shared_ptr<ProbeState> probe = m_probe;
+    m_probeQueue->async([weak, probe, card, path, completion] {
+        const QString bsdName = probe->prober.bsdNameForVolume(path);
+        MainQueue::async([weak, card, path, bsdName, completion] {
+            VolumeWatcher *self = resolve(weak);
+            if (!self || !self->m_probe->isRunning() || !self->m_daSession) {
+                if (self)
+                    self->m_logger.warn(QStringLiteral("Cannot unmount ") + card.name
+                                        + QStringLiteral(": the disk session went away while ") + path
+                                        + QStringLiteral(" was being resolved"));
+                completion(DovettaError::diskError(QStringLiteral("the disk session stopped before ") + card.name
+                                                   + QStringLiteral(" could be unmounted")));
+                return;
+            }
+            if (bsdName.isEmpty() || !self->m_daSession->hasDisk(bsdName)) {
+                const QString reason = QStringLiteral("could not create a disk reference for ") + path;
+                self->m_logger.error(QStringLiteral("Cannot unmount ") + card.name + QStringLiteral(": ") + reason);
+                completion(DovettaError::diskError(reason));
+                return;
+            }
+            self->performUnmount(bsdName, card, completion);
+        });
+    });
+}
+
+void VolumeWatcher::performUnmount(const QString &bsdName, const MountedCard &card, RequestCompletion completion)
+{
+    auto context = std::make_shared<DAMountContext>(bsdName, card.name, std::move(completion), m_self,
+                                                    card.url.toLocalFile(), m_logger, m_limits.registryGrace);
+    trackDARequest(context);
+    const quintptr token = context->registerForCallback();
+    if (!m_daSession->unmount(bsdName, [token](const std::optional<QString> &dissent) { unmountAnswered(token, dissent); }))
+        context->finish(DovettaError::diskError(QStringLiteral("could not create a disk reference for ") + bsdName));
+}
+
+void VolumeWatcher::unmountAnswered(quintptr token, const std::optional<QString> &dissent)
+{
+    const std::shared_ptr<DAMountContext> context = DAMountContext::claim(token);
+    if (!context || context->isFinished())
+        return;
+    Logger &log = context->logger();
+    if (dissent) {
+        log.warn(QStringLiteral("DADiskUnmount dissented for ") + context->name() + QStringLiteral(" (") + *dissent
+                 + QStringLiteral("); falling back to the unmount command"));
+        context->cancelTimeout();
+        if (VolumeWatcher *self = resolve(context->watcher())) {
+            self->unmountWithDiskutil(context->mountPath().value_or(QString()), context->bsdName(), context->name(),
+                                      [context](const std::optional<DovettaError> &error) { context->complete(error); });
+        }
+        return;
+    }
+    log.info(QStringLiteral("Unmounted ") + context->name());
+    context->complete(std::nullopt);
+}
+
+void VolumeWatcher::unmountWithDiskutil(const QString &mountPath, const QString &bsdName, const QString &name,
+                                        RequestCompletion completion)
+{
+    std::shared_ptr<CommandRunner> runner = m_commands;
+    Logger *log = &m_logger;
+    // udisksctl only while udisks2 runs and knows the device; umount takes the mount path.
+    const bool tryUdisksctl = m_daSession && !bsdName.isEmpty();
+    GlobalQueue::async([runner, log, mountPath, bsdName, name, completion, tryUdisksctl] {
+        const QString success = QStringLiteral("Unmounted ") + name + QStringLiteral(" via ");
+        std::optional<DovettaError> error;
+        if (tryUdisksctl) {
+            error = runLogged(runner.get(), *log, kUdisksctl,
+                              {QStringLiteral("unmount"), QStringLiteral("-b"), QStringLiteral("/dev/") + bsdName},
+                              success);
+        }
+        if (!tryUdisksctl || error) {
+            if (mountPath.isEmpty()) {
+                error = error ? error : DovettaError::diskError(QStringLiteral("no mount path to unmount"));
+            } else {
+                error = runLogged(runner.get(), *log, kUmount, {mountPath}, success);
+            }
+        }
+        MainQueue::async([completion, error] { completion(error); });
+    });
+}

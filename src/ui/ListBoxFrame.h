@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QWidget>
+
+/// The rounded box the rule list sits in: a hairline border around the control background.
+class ListBoxFrame : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr qreal kCornerRadius = 8;
+
+    /// Takes `content` into the box, inset so that the border stays visible.
+    explicit ListBoxFrame(QWidget *content, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QImage>
+
+class QPainter;
+class QRectF;
+
+/// Mirvale's only artwork, drawn in code: the outline of an SD card, and the same with a
+/// diagonal stroke while watching is paused. Like a template image it is a mask: every stroke
+/// is one colour on a transparent ground, the colour being the panel's text colour.
+namespace MenuBarIcon {
+
+/// The side of the drawing, in points.
+inline constexpr qreal kSide = 18;
+/// The sizes a tray asks for, in device-independent pixels.
+inline constexpr int kTraySizes[] = { 16, 22, 24, 32, 48, 64 };
+
+/// The icon in `colour`, drawn sharp at whatever size and pixel ratio is asked for. The same
+/// icon object (same cacheKey) is returned for the same variant and colour.
+QIcon icon(bool paused, const QColor &colour);
+
+/// One image `side` × `side` device-independent pixels at `devicePixelRatio`.
+QImage image(bool paused, const QColor &colour, int side, qreal devicePixelRatio = 1);
+
+/// Draws the icon into `target` (a square) with `painter`.
+void paint(QPainter &painter, const QRectF &target, bool paused, const QColor &colour);
+
+/// The colour of text on the panel the icon sits on, as far as the application can know it.
+QColor panelTextColour();
+
+} // namespace MenuBarIcon

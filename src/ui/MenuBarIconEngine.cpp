@@ -1,0 +1,75 @@
+#include "ui/MenuBarIconEngine.h"
+
+#include "ui/MenuBarIcon.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+#include <algorithm>
+
+MenuBarIconEngine::MenuBarIconEngine(bool paused, QColor colour)
+    : m_paused(paused)
+    , m_colour(colour)
+{
+}
+
+QColor MenuBarIconEngine::colourFor(QIcon::Mode mode) const
+{
+    QColor colour = m_colour;
+    if (mode == QIcon::Disabled)
+        colour.setAlphaF(colour.alphaF() * 0.4);
+    return colour;
+}
+
+void MenuBarIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state)
+{
+    Q_UNUSED(state);
+    const int side = std::min(rect.width(), rect.height());
+    const QRectF square(
+        rect.x() + (rect.width() - side) / 2.0, rect.y() + (rect.height() - side) / 2.0, side, side);
+    MenuBarIcon::paint(*painter, square, m_paused, colourFor(mode));
+}
+
+QPixmap MenuBarIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state)
+{
+    return scaledPixmap(size, mode, state, 1.0);
+}
+
+QPixmap MenuBarIconEngine::scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale)
+{
+    Q_UNUSED(state);
+    // `size` is in device pixels; the drawing does not depend on the ratio, only the tag does.
+    const int side = std::min(size.width(), size.height());
+    QImage canvas = MenuBarIcon::image(m_paused, colourFor(mode), side, 1);
+    if (size.width() != size.height()) {
+        // Centre the square drawing in a non-square request.
+        QImage wide(size, QImage::Format_ARGB32_Premultiplied);
+        wide.fill(Qt::transparent);
+        QPainter painter(&wide);
+        painter.drawImage(QPointF((size.width() - side) / 2.0, (size.height() - side) / 2.0), canvas);
+        painter.end();
+        canvas = wide;
+    }
+    canvas.setDevicePixelRatio(scale);
+    return QPixmap::fromImage(canvas);
+}
+
+QList<QSize> MenuBarIconEngine::availableSizes(QIcon::Mode mode, QIcon::State state)
+{
+    Q_UNUSED(mode);
+    Q_UNUSED(state);
+    QList<QSize> sizes;
+    for (int side : MenuBarIcon::kTraySizes)
+        sizes.append(QSize(side, side));
+    return sizes;
+}
+
+QIconEngine *MenuBarIconEngine::clone() const
+{
+    return new MenuBarIconEngine(m_paused, m_colour);
+}
+
+QString MenuBarIconEngine::key() const
+{
+    return QStringLiteral("MenuBarIconEngine");
+}

@@ -1,0 +1,111 @@
+#include "ui/Notifier.h"
+
+#include "app/CardReportText.h"
+#include "platform/MotionPreference.h"
+#include "rules/RulesProvider.h"
+#include "support/Logger.h"
+#include "support/MainQueue.h"
+#include "ui/NotificationPanel.h"
+#include "ui/NotificationPanelView.h"
+#include "ui/model/PanelStack.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+
+Notifier::Notifier(Services services)
+    : m_services(services)
+{
+    PanelStack::Services stack;
+    stack.log = m_services.log;
+    stack.timers = m_services.timers;
+    stack.makeView
+        = [this](const PanelContent &content, PanelView::Events events) -> std::unique_ptr<PanelView> {
+        m_windows.removeAll(nullptr);
+        auto *window = new NotificationPanel(content, std::move(events));
+        m_windows.append(window);
+        return std::make_unique<NotificationPanelView>(window);
+    };
+    stack.availableArea = [] {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        if (!screen && !QGuiApplication::screens().isEmpty())
+            screen = QGuiApplication::screens().constFirst();
+        return screen ? screen->availableGeometry() : QRect();
+    };
+    stack.pointer = [] { return QCursor::pos(); };
+    stack.reducedMotion = [motion = m_services.motion] { return motion && motion->prefersReducedMotion(); };
+    m_stack = std::make_unique<PanelStack>(std::move(stack));
+    followScreens();
+}
+
+Notifier::~Notifier()
+{
+    m_stack.reset();
+    for (const QPointer<NotificationPanel> &window : std::as_const(m_windows))
+        delete window.data();
+}
+
+void Notifier::setup()
+{
+    m_services.log->info(QStringLiteral("Notifier ready (in-app panels, no permission needed)"));
+}
+
+void Notifier::setOnEjectRequested(std::function<void(const QUrl &)> callback)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    m_onEjectRequested = std::move(callback);
+}
+
+void Notifier::cardOpened(const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
+{
+    QString body = CardReportText::openedBody(card, target, fileCount);
+    onMainThread([this, title = card.name, body = std::move(body), volume = card.url] {
+        if (!m_services.rules->settings().showNotifications) {
+            m_services.log->info(
+                QStringLiteral("Notifier: skipping card-opened panel (notifications disabled)."));
+            return;
+        }
+        m_stack->present(title, body, false, [this, volume, alive = std::weak_ptr<char>(m_alive)] {
+            if (!alive.expired() && m_onEjectRequested)
+                m_onEjectRequested(volume);
+        });
+    });
+}
+
+void Notifier::cardProblem(const MountedCard &card, const QString &message)
+{
+    onMainThread([this, title = card.name, message] { m_stack->present(title, message, true, {}); });
+}
+
+void Notifier::followScreens()
+{
+    // A panel or dock that appears, or a screen that goes, must not leave panels beneath it.
+    auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    if (!app)
+        return;
+    const auto watch = [this](QScreen *screen) {
+        QObject::connect(
+            screen, &QScreen::availableGeometryChanged, &m_screenWatch, [this] { m_stack->reflow(); });
+    };
+    for (QScreen *screen : QGuiApplication::screens())
+        watch(screen);
+    QObject::connect(app, &QGuiApplication::screenAdded, &m_screenWatch, [this, watch](QScreen *screen) {
+        watch(screen);
+        m_stack->reflow();
+    });
+    QObject::connect(app, &QGuiApplication::screenRemoved, &m_screenWatch, [this] { m_stack->reflow(); });
+    QObject::connect(
+        app, &QGuiApplication::primaryScreenChanged, &m_screenWatch, [this] { m_stack->reflow(); });
+}
+
+void Notifier::onMainThread(std::function<void()> work)
+{
+    if (MainQueue::isMainThread()) {
+        work();
+        return;
+    }
+    MainQueue::async([alive = std::weak_ptr<char>(m_alive), work = std::move(work)] {
+        if (!alive.expired())
+            work();
+    });
+}

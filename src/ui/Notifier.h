@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/AbstractNotifier.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class Logger;
+class MotionPreference;
+class NotificationPanel;
+class PanelStack;
+class RulesProvider;
+class TimerScheduler;
+
+/// Reports what Mirvale did with a card in small panels at the top-right corner of the main
+/// screen. The two report calls may come from any thread: they compose their text where they
+/// are called and do everything else on the main thread, in the order each thread made them. Everything else
+/// is main-thread only.
+class Notifier final : public AbstractNotifier {
+public:
+    /// The collaborators; all must outlive the notifier.
+    struct Services {
+        const RulesProvider *rules = nullptr;
+        Logger *log = nullptr;
+        TimerScheduler *timers = nullptr;
+        const MotionPreference *motion = nullptr;
+    };
+
+    explicit Notifier(Services services);
+    ~Notifier() override;
+
+    void setup() override;
+    void setOnEjectRequested(std::function<void(const QUrl &)> callback) override;
+    void cardOpened(
+        const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount) override;
+    void cardProblem(const MountedCard &card, const QString &message) override;
+
+private:
+    void onMainThread(std::function<void()> work);
+    void followScreens();
+
+    Services m_services;
+    std::function<void(const QUrl &)> m_onEjectRequested;
+    std::unique_ptr<PanelStack> m_stack;
+    // Windows are deleted on a later turn of the loop; the ones still waiting when the
+    // notifier goes are deleted with it.
+    QList<QPointer<NotificationPanel>> m_windows;
+    // Work queued from other threads checks it on the main thread before touching the rest.
+    std::shared_ptr<char> m_alive = std::make_shared<char>();
+    // The context of the screen connections, so they end with the notifier.
+    QObject m_screenWatch;
+};

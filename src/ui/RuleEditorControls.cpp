@@ -1,0 +1,212 @@
+#include "ui/RuleEditorControls.h"
+
+#include "ui/model/RuleEditorLogic.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kLabelColumnWidth = 96;
+constexpr int kNumberFieldWidth = 64;
+
+template <typename Widget, typename... Args> Widget *named(const char *objectName, Args &&...args)
+{
+    auto *widget = new Widget(std::forward<Args>(args)...);
+    widget->setObjectName(QLatin1String(objectName));
+    return widget;
+}
+
+// A titled box with the two-column grid every section uses.
+QGridLayout *configureBox(QGroupBox *box)
+{
+    auto *grid = new QGridLayout(box);
+    grid->setContentsMargins(12, 12, 12, 12);
+    grid->setVerticalSpacing(8);
+    grid->setHorizontalSpacing(10);
+    grid->setColumnMinimumWidth(0, kLabelColumnWidth);
+    grid->setColumnStretch(1, 1);
+    return grid;
+}
+
+// Adds a row; returns the row's widgets (label, if any, and content) so it can be hidden.
+QList<QWidget *> addRow(QGridLayout *grid, const QString &label, QWidget *content)
+{
+    const int row = grid->rowCount();
+    QList<QWidget *> widgets;
+    if (!label.isEmpty()) {
+        auto *text = new QLabel(label);
+        text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(text, row, 0, Qt::AlignRight | Qt::AlignVCenter);
+        widgets.append(text);
+    }
+    grid->addWidget(content, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    widgets.append(content);
+    return widgets;
+}
+
+// Widgets side by side, left-aligned, in a plain container.
+QWidget *strip(std::initializer_list<QWidget *> widgets, int spacing)
+{
+    auto *container = new QWidget;
+    auto *layout = new QHBoxLayout(container);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    for (QWidget *widget : widgets)
+        layout->addWidget(widget);
+    return container;
+}
+
+QWidget *labeledPair(const QString &label, QWidget *field)
+{
+    field->setFixedWidth(kNumberFieldWidth);
+    return strip({ new QLabel(label), field }, 4);
+}
+
+} // namespace
+
+void RuleEditorControls::build(QWidget *pane)
+{
+    auto *stack = new QStackedLayout(pane);
+    stack->setContentsMargins(0, 0, 0, 0);
+
+    emptyLabel = named<QLabel>("emptyLabel", RuleEditorLogic::emptyMessage());
+    emptyLabel->setAlignment(Qt::AlignCenter);
+    emptyLabel->setForegroundRole(QPalette::PlaceholderText);
+    stack->addWidget(emptyLabel);
+
+    scrollView = named<QScrollArea>("scrollView");
+    scrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scrollView->setFrameShape(QFrame::NoFrame);
+    scrollView->setWidgetResizable(true);
+    auto *document = new QWidget;
+    document->setObjectName(QStringLiteral("sectionsStack"));
+    auto *sections = new QVBoxLayout(document);
+    sections->setSpacing(14);
+    sections->setContentsMargins(20, 20, 20, 20);
+    scrollView->setWidget(document);
+    // No background of its own: the pane's shows through.
+    scrollView->viewport()->setAutoFillBackground(false);
+    document->setAutoFillBackground(false);
+    stack->addWidget(scrollView);
+
+    // Rule
+    ruleBox = named<QGroupBox>("ruleBox", QStringLiteral("Rule"));
+    QGridLayout *ruleGrid = configureBox(ruleBox);
+    nameField = named<QLineEdit>("nameField");
+    nameField->setMinimumWidth(240);
+    addRow(ruleGrid, QStringLiteral("Name"), nameField);
+    ruleGrid->itemAtPosition(ruleGrid->rowCount() - 1, 1)->setAlignment(Qt::Alignment());
+    enabledCheckbox = named<QCheckBox>("enabledCheckbox", QStringLiteral("Enabled"));
+    addRow(ruleGrid, {}, enabledCheckbox);
+
+    // When a card is inserted
+    whenBox = named<QGroupBox>("whenBox", QStringLiteral("When a card is inserted"));
+    QGridLayout *whenGrid = configureBox(whenBox);
+    namedRadio = named<QRadioButton>("namedRadio", QStringLiteral("Card named"));
+    volumeNameField = named<QLineEdit>("volumeNameField");
+    volumeNameField->setFixedWidth(180);
+    pickMountedCardPopup = named<QComboBox>("pickMountedCardPopup");
+    pickMountedCardPopup->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    addRow(
+        whenGrid, QStringLiteral("Trigger"), strip({ namedRadio, volumeNameField, pickMountedCardPopup }, 8));
+    anyCardRadio
+        = named<QRadioButton>("anyCardRadio", QStringLiteral("Any card that contains the folder below"));
+    addRow(whenGrid, {}, anyCardRadio);
+    matchGroup = new QButtonGroup(whenBox);
+    matchGroup->addButton(namedRadio);
+    matchGroup->addButton(anyCardRadio);
+
+    // Open
+    openBox = named<QGroupBox>("openBox", QStringLiteral("Open"));
+    QGridLayout *openGrid = configureBox(openBox);
+    folderPresetPopup = named<QComboBox>("folderPresetPopup");
+    for (const RuleEditorLogic::MenuItem &item : RuleEditorLogic::folderMenuItems())
+        folderPresetPopup->addItem(item.title, item.tag);
+    folderPresetPopup->setFixedWidth(300);
+    addRow(openGrid, QStringLiteral("Folder"), folderPresetPopup);
+    customPathField = named<QLineEdit>("customPathField");
+    customPathField->setMinimumWidth(240);
+    customPathField->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    browseButton = named<QPushButton>("browseButton", QStringLiteral("Browse card\u2026"));
+    QWidget *pathStrip = strip({ customPathField, browseButton }, 8);
+    openPathRow = addRow(openGrid, QStringLiteral("Path"), pathStrip);
+    // The path field stretches with the pane.
+    openGrid->itemAtPosition(openGrid->rowCount() - 1, 1)->setAlignment(Qt::Alignment());
+    openNewestCheckbox
+        = named<QCheckBox>("openNewestCheckbox", QStringLiteral("Then open the newest folder inside it"));
+    addRow(openGrid, {}, openNewestCheckbox);
+    selectNewestFileCheckbox = named<QCheckBox>(
+        "selectNewestFileCheckbox", QStringLiteral("Then select the newest file in that folder"));
+    addRow(openGrid, {}, selectNewestFileCheckbox);
+
+    // Window
+    windowBox = named<QGroupBox>("windowBox", QStringLiteral("Window"));
+    QGridLayout *windowGrid = configureBox(windowBox);
+    placeWindowCheckbox = named<QCheckBox>("placeWindowCheckbox", QStringLiteral("Place the window"));
+    addRow(windowGrid, {}, placeWindowCheckbox);
+    leftField = named<QLineEdit>("leftField");
+    topField = named<QLineEdit>("topField");
+    widthField = named<QLineEdit>("widthField");
+    heightField = named<QLineEdit>("heightField");
+    addRow(windowGrid, QStringLiteral("Position"),
+        strip({ labeledPair(QStringLiteral("Left"), leftField), labeledPair(QStringLiteral("Top"), topField),
+                  labeledPair(QStringLiteral("Width"), widthField),
+                  labeledPair(QStringLiteral("Height"), heightField) },
+            8));
+    positionHintLabel = named<QLabel>("positionHintLabel");
+    positionHintLabel->setWordWrap(true);
+    QFont hintFont = positionHintLabel->font();
+    hintFont.setPointSizeF(hintFont.pointSizeF() * 0.85);
+    positionHintLabel->setFont(hintFont);
+    QPalette hintPalette = positionHintLabel->palette();
+    hintPalette.setColor(QPalette::WindowText, QColor(0xE0, 0x3C, 0x31));
+    positionHintLabel->setPalette(hintPalette);
+    // Two lines at most.
+    positionHintLabel->setMaximumHeight(2 * positionHintLabel->fontMetrics().lineSpacing() + 2);
+    positionHintRow = addRow(windowGrid, {}, positionHintLabel);
+    windowGrid->itemAtPosition(windowGrid->rowCount() - 1, 1)->setAlignment(Qt::Alignment());
+    captureButton = named<QPushButton>("captureButton", QStringLiteral("Capture from front Finder window"));
+    addRow(windowGrid, {}, captureButton);
+    bringToFrontCheckbox
+        = named<QCheckBox>("bringToFrontCheckbox", QStringLiteral("Bring the window to the front"));
+    addRow(windowGrid, {}, bringToFrontCheckbox);
+
+    // Extras
+    extrasBox = named<QGroupBox>("extrasBox", QStringLiteral("Extras"));
+    QGridLayout *extrasGrid = configureBox(extrasBox);
+    mouseWarpCheckbox = named<QCheckBox>("mouseWarpCheckbox", QStringLiteral("Move the mouse to"));
+    addRow(extrasGrid, {}, mouseWarpCheckbox);
+    mouseXField = named<QLineEdit>("mouseXField");
+    mouseYField = named<QLineEdit>("mouseYField");
+    useCurrentPositionButton
+        = named<QPushButton>("useCurrentPositionButton", QStringLiteral("Use current mouse position"));
+    addRow(extrasGrid, QStringLiteral("Point"),
+        strip({ labeledPair(QStringLiteral("X"), mouseXField), labeledPair(QStringLiteral("Y"), mouseYField),
+                  useCurrentPositionButton },
+            8));
+    hideExtrasButton = named<QPushButton>("hideExtrasButton", QStringLiteral("Hide extras"));
+    addRow(extrasGrid, {}, hideExtrasButton);
+
+    for (QGroupBox *box : { ruleBox, whenBox, openBox, windowBox, extrasBox })
+        sections->addWidget(box);
+    sections->addStretch(1);
+}
+
+void RuleEditorControls::setRowVisible(const QList<QWidget *> &row, bool visible)
+{
+    for (QWidget *widget : row)
+        widget->setVisible(visible);
+}

@@ -1,0 +1,192 @@
+#include "ui/RuleListPane.h"
+
+#include "ui/Appearance.h"
+#include "ui/ListBoxFrame.h"
+#include "ui/RuleRowDelegate.h"
+#include "ui/model/SettingsWindowModel.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+RuleListPane::RuleListPane(SettingsWindowModel &model, QWidget *parent)
+    : QWidget(parent)
+    , m_model(model)
+{
+    setObjectName(QStringLiteral("ruleListPane"));
+    setFixedWidth(kWidth);
+
+    m_table = new QTableView;
+    m_table->setObjectName(QStringLiteral("ruleTable"));
+    m_table->setModel(model.ruleList());
+    m_table->setSelectionModel(model.selection());
+    m_table->setItemDelegate(new RuleRowDelegate(m_table));
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->horizontalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(RuleRowDelegate::kRowHeight);
+    m_table->setShowGrid(false);
+    m_table->setAlternatingRowColors(false);
+    m_table->setFrameShape(QFrame::NoFrame);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_table->setWordWrap(false);
+    // The box behind the table draws the background.
+    m_table->viewport()->setAutoFillBackground(false);
+    QPalette transparent = m_table->palette();
+    transparent.setColor(QPalette::Base, Qt::transparent);
+    m_table->setPalette(transparent);
+    connect(
+        model.selection(), &QItemSelectionModel::currentChanged, m_table, [this](const QModelIndex &current) {
+            if (current.isValid())
+                m_table->scrollTo(current);
+        });
+
+    m_validationLabel = new QLabel;
+    m_validationLabel->setObjectName(QStringLiteral("validationLabel"));
+    m_validationLabel->setWordWrap(true);
+    m_validationLabel->setTextFormat(Qt::PlainText);
+    QFont small = m_validationLabel->font();
+    small.setPixelSize(11);
+    m_validationLabel->setFont(small);
+    // At most two lines: the label never grows taller than that.
+    m_validationLabel->setMaximumHeight(QFontMetrics(small).lineSpacing() * 2 + 2);
+    m_validationLabel->hide();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(new ListBoxFrame(m_table), 1);
+    layout->addSpacing(8);
+    layout->addWidget(buildButtonRow());
+    layout->addSpacing(6);
+    layout->addWidget(m_validationLabel);
+    layout->addSpacing(12);
+    layout->addWidget(buildGeneralBox());
+
+    connect(&model, &SettingsWindowModel::validationChanged, this, &RuleListPane::showValidation);
+    connect(&model, &SettingsWindowModel::generalSettingsChanged, this, &RuleListPane::loadGeneralToggles);
+    showValidation();
+    loadGeneralToggles();
+}
+
+QToolButton *RuleListPane::symbolButton(const QString &objectName, const QString &accessibleName)
+{
+    auto *button = new QToolButton;
+    button->setObjectName(objectName);
+    button->setAccessibleName(accessibleName);
+    button->setToolTip(accessibleName);
+    button->setFixedSize(28, 24);
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    return button;
+}
+
+QWidget *RuleListPane::buildButtonRow()
+{
+    QToolButton *add = symbolButton(QStringLiteral("addButton"), QStringLiteral("Add rule"));
+    add->setText(QStringLiteral("+"));
+    add->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QToolButton *remove = symbolButton(QStringLiteral("removeButton"), QStringLiteral("Remove rule"));
+    remove->setText(QStringLiteral("\u2212"));
+    remove->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QToolButton *up = symbolButton(QStringLiteral("upButton"), QStringLiteral("Move rule up"));
+    up->setArrowType(Qt::UpArrow);
+    QToolButton *down = symbolButton(QStringLiteral("downButton"), QStringLiteral("Move rule down"));
+    down->setArrowType(Qt::DownArrow);
+    QFont symbolFont = add->font();
+    symbolFont.setPixelSize(15);
+    add->setFont(symbolFont);
+    remove->setFont(symbolFont);
+
+    auto *importButton = new QPushButton(QStringLiteral("Import\u2026"));
+    importButton->setObjectName(QStringLiteral("importButton"));
+    auto *exportButton = new QPushButton(QStringLiteral("Export\u2026"));
+    exportButton->setObjectName(QStringLiteral("exportButton"));
+    for (QPushButton *button : { importButton, exportButton }) {
+        QFont font = button->font();
+        font.setPixelSize(12);
+        button->setFont(font);
+        button->setAutoDefault(false);
+    }
+
+    connect(add, &QToolButton::clicked, &m_model, &SettingsWindowModel::addRule);
+    connect(remove, &QToolButton::clicked, &m_model, &SettingsWindowModel::removeRule);
+    connect(up, &QToolButton::clicked, &m_model, &SettingsWindowModel::moveRuleUp);
+    connect(down, &QToolButton::clicked, &m_model, &SettingsWindowModel::moveRuleDown);
+    connect(importButton, &QPushButton::clicked, &m_model, &SettingsWindowModel::importRules);
+    connect(exportButton, &QPushButton::clicked, &m_model, &SettingsWindowModel::exportRules);
+
+    auto *row = new QWidget;
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    for (QToolButton *button : { add, remove, up, down })
+        layout->addWidget(button);
+    layout->addStretch(1);
+    layout->addWidget(importButton);
+    layout->addWidget(exportButton);
+    return row;
+}
+
+QWidget *RuleListPane::buildGeneralBox()
+{
+    auto *box = new QGroupBox(QStringLiteral("General"));
+    box->setObjectName(QStringLiteral("generalBox"));
+    m_handleAtLaunch = new QCheckBox(QStringLiteral("Open cards already inserted at launch"));
+    m_handleAtLaunch->setObjectName(QStringLiteral("handleAtLaunchCheckbox"));
+    m_showPanels = new QCheckBox(QStringLiteral("Show a panel when a card opens"));
+    m_showPanels->setObjectName(QStringLiteral("showPanelsCheckbox"));
+    m_showUnmount = new QCheckBox(QStringLiteral("Show Unmount in the menu"));
+    m_showUnmount->setObjectName(QStringLiteral("showUnmountCheckbox"));
+
+    // clicked, not toggled: only the user's own clicks change the settings.
+    connect(
+        m_handleAtLaunch, &QCheckBox::clicked, &m_model, &SettingsWindowModel::setHandleCardsPresentAtLaunch);
+    connect(m_showPanels, &QCheckBox::clicked, &m_model, &SettingsWindowModel::setShowNotifications);
+    connect(m_showUnmount, &QCheckBox::clicked, &m_model, &SettingsWindowModel::setShowUnmountItems);
+
+    auto *layout = new QVBoxLayout(box);
+    layout->setSpacing(6);
+    layout->addWidget(m_handleAtLaunch);
+    layout->addWidget(m_showPanels);
+    layout->addWidget(m_showUnmount);
+    return box;
+}
+
+void RuleListPane::showValidation()
+{
+    const ValidationDisplay display = m_model.validation();
+    m_validationLabel->setText(display.text);
+    QPalette palette = m_validationLabel->palette();
+    palette.setColor(QPalette::WindowText, Appearance::toneColor(display.tone, this->palette()));
+    m_validationLabel->setPalette(palette);
+    m_validationLabel->setToolTip(display.text);
+    m_validationLabel->setVisible(display.isVisible());
+}
+
+void RuleListPane::loadGeneralToggles()
+{
+    const AppSettings settings = m_model.generalSettings();
+    m_handleAtLaunch->setChecked(settings.handleCardsPresentAtLaunch);
+    m_showPanels->setChecked(settings.showNotifications);
+    m_showUnmount->setChecked(settings.showUnmountItems);
+}
+
+void RuleListPane::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        showValidation();
+}

@@ -1,0 +1,170 @@
+#include "ui/SettingsDialogs.h"
+
+#include "ui/model/FirstRunHint.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kJsonFilter = QStringLiteral("JSON files (*.json)");
+constexpr int kTextWidth = 340;
+
+/// Opens a file dialog as a sheet and hands the chosen path (empty when cancelled) over once.
+void openFileDialog(QFileDialog *dialog, std::function<void(const QString &)> answer)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setNameFilter(kJsonFilter);
+    QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, answer](int result) {
+        const QStringList files = dialog->selectedFiles();
+        answer(result == QDialog::Accepted && !files.isEmpty() ? files.first() : QString());
+    });
+    dialog->open();
+}
+
+} // namespace
+
+QMessageBox *SettingsDialogs::messageBox(const QString &objectName, int icon, const QString &message,
+    const QString &informative, const QList<Button> &buttons, std::function<void(int)> answer)
+{
+    auto *box = new QMessageBox(m_window);
+    box->setObjectName(objectName);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setIcon(static_cast<QMessageBox::Icon>(icon));
+    box->setWindowTitle(QStringLiteral("Mirvale"));
+    box->setText(message);
+    box->setInformativeText(informative);
+    // After the informative text exists, so that both stay plain: rule names are user text.
+    box->setTextFormat(Qt::PlainText);
+    // As alerts read elsewhere: the message in bold, both wide enough not to wrap every few words.
+    if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        label->setMinimumWidth(kTextWidth);
+    }
+    if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel")))
+        label->setMinimumWidth(kTextWidth);
+    QList<QPushButton *> pushButtons;
+    for (qsizetype index = 0; index < buttons.size(); ++index) {
+        // The roles only place the buttons: first the main answer, last the way out.
+        const bool last = index == buttons.size() - 1;
+        const QMessageBox::ButtonRole role = index == 0 ? QMessageBox::AcceptRole
+            : last                                      ? QMessageBox::RejectRole
+                                                        : QMessageBox::DestructiveRole;
+        QPushButton *push = box->addButton(buttons.at(index).title, role);
+        push->setObjectName(buttons.at(index).objectName);
+        pushButtons.append(push);
+    }
+    box->setDefaultButton(pushButtons.first());
+    box->setEscapeButton(pushButtons.last());
+    QObject::connect(box, &QMessageBox::finished, box, [box, pushButtons, answer](int) {
+        const int index = int(pushButtons.indexOf(qobject_cast<QPushButton *>(box->clickedButton())));
+        answer(index < 0 ? int(pushButtons.size()) - 1 : index);
+    });
+    return box;
+}
+
+void SettingsDialogs::askSaveBeforeImport(std::function<void(SaveChoice)> answer)
+{
+    messageBox(QStringLiteral("saveBeforeImportQuestion"), QMessageBox::Warning,
+        QStringLiteral("Save Changes Before Importing?"),
+        QStringLiteral("You have unsaved changes to Mirvale\u2019s rules. Importing reloads the rules list "
+                       "from disk, so unsaved changes would be lost."),
+        { { QStringLiteral("Save"), QStringLiteral("saveChoice") },
+            { QStringLiteral("Discard"), QStringLiteral("discardChoice") },
+            { QStringLiteral("Cancel"), QStringLiteral("cancelChoice") } },
+        [answer](int index) {
+            answer(index == 0 ? SaveChoice::Save : index == 1 ? SaveChoice::Discard : SaveChoice::Cancel);
+        })
+        ->open();
+}
+
+void SettingsDialogs::askImportMode(std::function<void(ImportChoice)> answer)
+{
+    messageBox(QStringLiteral("importChoiceQuestion"), QMessageBox::Question, QStringLiteral("Import Rules"),
+        QStringLiteral("Replace all existing rules, or add the imported ones to the list?"),
+        { { QStringLiteral("Replace"), QStringLiteral("replaceChoice") },
+            { QStringLiteral("Append"), QStringLiteral("appendChoice") },
+            { QStringLiteral("Cancel"), QStringLiteral("cancelChoice") } },
+        [answer](int index) {
+            answer(index == 0    ? ImportChoice::Replace
+                    : index == 1 ? ImportChoice::Append
+                                 : ImportChoice::Cancel);
+        })
+        ->open();
+}
+
+void SettingsDialogs::chooseImportFile(std::function<void(const QString &)> answer)
+{
+    auto *dialog = new QFileDialog(m_window, QStringLiteral("Import Rules"), QDir::homePath());
+    dialog->setObjectName(QStringLiteral("importFileDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    openFileDialog(dialog, std::move(answer));
+}
+
+void SettingsDialogs::chooseExportFile(std::function<void(const QString &)> answer)
+{
+    auto *dialog = new QFileDialog(m_window, QStringLiteral("Export Rules"), QDir::homePath());
+    dialog->setObjectName(QStringLiteral("exportFileDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(QStringLiteral("json"));
+    dialog->selectFile(QStringLiteral("Mirvale Rules.json"));
+    openFileDialog(dialog, std::move(answer));
+}
+
+void SettingsDialogs::askSaveBeforeClosing(std::function<void(SaveChoice)> answer)
+{
+    QMessageBox *box = messageBox(QStringLiteral("closeQuestion"), QMessageBox::Warning,
+        QStringLiteral("Save changes to your rules?"),
+        QStringLiteral("You have unsaved changes to Mirvale\u2019s rules."),
+        { { QStringLiteral("Save"), QStringLiteral("saveChoice") },
+            { QStringLiteral("Don\u2019t Save"), QStringLiteral("dontSaveChoice") },
+            { QStringLiteral("Cancel"), QStringLiteral("cancelChoice") } },
+        [answer](int index) {
+            answer(index == 0 ? SaveChoice::Save : index == 1 ? SaveChoice::Discard : SaveChoice::Cancel);
+        });
+    // The one application-modal question; show() keeps it modal without an event loop of its own.
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+}
+
+void SettingsDialogs::showSaveRefused(const QStringList &errors)
+{
+    messageBox(QStringLiteral("saveRefusedAlert"), QMessageBox::Warning,
+        QStringLiteral("Can\u2019t Save Rules"), errors.join(QLatin1Char('\n')),
+        { { QStringLiteral("OK"), QStringLiteral("okButton") } }, [](int) {})
+        ->open();
+}
+
+void SettingsDialogs::showTransferError(const QString &description)
+{
+    messageBox(QStringLiteral("transferErrorAlert"), QMessageBox::Warning, description, QString(),
+        { { QStringLiteral("OK"), QStringLiteral("okButton") } }, [](int) {})
+        ->open();
+}
+
+void SettingsDialogs::showFirstRunHint()
+{
+    const FirstRunHint hint
+        = FirstRunHint::forDesktop(QStandardPaths::findExecutable(QStringLiteral("gnome-control-center")));
+    QList<Button> buttons;
+    if (!hint.openButtonTitle.isEmpty())
+        buttons.append({ hint.openButtonTitle, QStringLiteral("openSettingsButton") });
+    buttons.append({ FirstRunHint::dismissButtonTitle(), QStringLiteral("gotItButton") });
+    const bool canOpen = buttons.size() > 1;
+    messageBox(QStringLiteral("firstRunHint"), QMessageBox::Information, hint.message, hint.informativeText,
+        buttons,
+        [hint, canOpen](int index) {
+            if (canOpen && index == 0)
+                QProcess::startDetached(hint.program, hint.arguments);
+        })
+        ->open();
+}

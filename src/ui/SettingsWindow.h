@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/AbstractSettingsWindow.h"
+#include "detection/MountedCard.h"
+#include "rules/Rule.h"
+#include "ui/SettingsDialogs.h"
+#include "ui/model/SettingsWindowModel.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class FinderService;
+class Logger;
+class PointerControl;
+class RuleEditorView;
+class RulesStore;
+class SettingsBottomBar;
+class VolumeWatching;
+
+/// The settings window: the rule list on the left, the editor of the selected rule on the
+/// right, the automation status, the test menu and Save along the bottom. Its decisions
+/// are SettingsWindowModel's; this class lays out the views and connects them.
+class SettingsWindow : public QWidget, public AbstractSettingsWindow {
+    Q_OBJECT
+public:
+    static constexpr QSize kSize { 980, 620 };
+    static constexpr QSize kMinimumSize { 900, 540 };
+
+    struct Services {
+        RulesStore *store = nullptr;
+        FinderService *finder = nullptr;
+        PointerControl *pointer = nullptr;
+        Logger *log = nullptr;
+        /// The mounted cards; may be null.
+        VolumeWatching *cards = nullptr;
+        std::function<void(const Rule &, const MountedCard &)> testRule;
+    };
+
+    explicit SettingsWindow(const Services &services, QWidget *parent = nullptr);
+    ~SettingsWindow() override;
+
+    void show(bool revealExtras) override;
+    /// Fills the window as show() does, without showing it, checking automation or hinting.
+    void prepareForSnapshot();
+
+    SettingsWindowModel &model() { return m_model; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void centreOnScreen();
+
+    SettingsDialogs m_dialogs;
+    SettingsWindowModel m_model;
+    RuleEditorView *m_editor = nullptr;
+    SettingsBottomBar *m_bottomBar = nullptr;
+    /// Set when the user's answer allows the close that follows.
+    bool m_closeApproved = false;
+};

@@ -1,0 +1,217 @@
+#include "ui/StatusMenu.h"
+
+#include "app/Coordinator.h"
+#include "rules/DescribedError.h"
+#include "rules/RulesProvider.h"
+#include "support/GlobalQueue.h"
+#include "support/LoginItem.h"
+#include "support/MainQueue.h"
+#include "support/UpdateController.h"
+#include "ui/MenuBarIcon.h"
+#include "ui/model/StatusMenuModel.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSystemTrayIcon>
+
+StatusMenu::StatusMenu(Services services, QObject *parent)
+    : QObject(parent)
+    , m_services(std::move(services))
+    , m_menu(std::make_unique<QMenu>())
+    , m_trayIcon(std::make_unique<QSystemTrayIcon>())
+{
+    m_trayIcon->setToolTip(QStringLiteral("Mirvale"));
+    m_trayIcon->setContextMenu(m_menu.get());
+    connect(m_menu.get(), &QMenu::aboutToShow, this, [this] {
+        rebuild();
+        m_menuOpen = true;
+        m_services.loginItem->refreshStatus();
+    });
+    connect(m_menu.get(), &QMenu::aboutToHide, this, [this] { m_menuOpen = false; });
+    // A click on the icon opens the menu too, where the tray tells us about it.
+    connect(m_trayIcon.get(), &QSystemTrayIcon::activated, this,
+        [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger && !m_menu->isVisible())
+                m_menu->popup(QCursor::pos());
+        });
+
+    Coordinator &coordinator = *m_services.coordinator;
+    coordinator.volumeWatcher().observeCardsChanged(this, [this] { handleExternalChange(); });
+    connect(&coordinator.rules(), &RulesProvider::settingsChanged, this, &StatusMenu::handleExternalChange);
+    // The icon follows the panel's text colour when the palette changes.
+    QCoreApplication::instance()->installEventFilter(this);
+
+    rebuild();
+    refreshIcon();
+    m_trayIcon->show();
+}
+
+StatusMenu::~StatusMenu()
+{
+    QCoreApplication::instance()->removeEventFilter(this);
+    m_trayIcon->setContextMenu(nullptr);
+}
+
+bool StatusMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange
+        && m_iconPaused)
+        drawIcon(*m_iconPaused);
+    return QObject::eventFilter(watched, event);
+}
+
+void StatusMenu::refreshIcon()
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    const bool paused = m_services.coordinator->rules().settings().paused;
+    if (m_iconPaused == paused)
+        return;
+    m_iconPaused = paused;
+    drawIcon(paused);
+}
+
+void StatusMenu::drawIcon(bool paused)
+{
+    // An installed symbolic icon goes to the tray host by name, and hosts tint symbolic icons
+    // for their panel; the drawn one, in the palette's text colour, serves everywhere else.
+    const QIcon themed = QIcon::fromTheme(
+        paused ? QStringLiteral("mirvale-tray-paused-symbolic") : QStringLiteral("mirvale-tray-symbolic"));
+    if (!themed.isNull() && !themed.pixmap(MenuBarIcon::kTraySizes[0]).isNull())
+        m_trayIcon->setIcon(themed);
+    else
+        m_trayIcon->setIcon(MenuBarIcon::icon(paused, MenuBarIcon::panelTextColour()));
+}
+
+void StatusMenu::handleExternalChange()
+{
+    refreshIcon();
+    retitleOpenMenuCards();
+}
+
+void StatusMenu::rebuild()
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    Coordinator &coordinator = *m_services.coordinator;
+    StatusMenuModel::Input input;
+    input.detectedCards = coordinator.volumeWatcher().detectedCards();
+    input.mountedCards = coordinator.volumeWatcher().mountedCards();
+    input.settings = coordinator.rules().settings();
+    input.launchAtLogin = m_services.loginItem->lastKnownEnabled();
+    if (m_services.updates) {
+        const UpdateController::MenuItem update = m_services.updates->makeMenuItem();
+        input.updateTitle = update.title;
+        input.updateEnabled = update.enabled;
+    }
+    m_items = StatusMenuModel::build(input);
+
+    m_menu->clear();
+    m_actions.clear();
+    for (qsizetype i = 0; i < m_items.size(); ++i) {
+        const StatusMenuItem &item = m_items[i];
+        if (item.isSeparator) {
+            m_actions.append(m_menu->addSeparator());
+            continue;
+        }
+        // Menus show no indentation levels; leading spaces stand in for them.
+        QAction *action = m_menu->addAction(QString(item.indentation * 4, u' ') + item.title);
+        action->setEnabled(item.enabled);
+        action->setCheckable(item.checkable);
+        action->setChecked(item.checked);
+        if (!item.shortcut.isEmpty())
+            action->setShortcut(QKeySequence(item.shortcut, QKeySequence::PortableText));
+        connect(action, &QAction::triggered, this, [this, i] { perform(i); });
+        m_actions.append(action);
+    }
+}
+
+void StatusMenu::retitleOpenMenuCards()
+{
+    if (!m_menuOpen)
+        return;
+    const QList<qsizetype> changed
+        = StatusMenuModel::retitle(m_items, m_services.coordinator->volumeWatcher().detectedCards());
+    for (qsizetype index : changed)
+        m_actions[index]->setText(QString(m_items[index].indentation * 4, u' ') + m_items[index].title);
+}
+
+void StatusMenu::perform(qsizetype index)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    if (index < 0 || index >= m_items.size())
+        return;
+    const StatusMenuItem item = m_items[index];
+    Coordinator &coordinator = *m_services.coordinator;
+    using Action = StatusMenuItem::Action;
+    switch (item.action) {
+    case Action::None:
+        return;
+    case Action::OpenCard:
+        if (const DetectedCard *card = item.detectedCard())
+            coordinator.cardClicked(*card);
+        return;
+    case Action::EjectCard:
+        if (const MountedCard *card = item.mountedCard())
+            coordinator.eject(*card);
+        return;
+    case Action::TogglePause:
+        coordinator.togglePause();
+        refreshIcon();
+        return;
+    case Action::ShowSettings:
+        coordinator.showSettings(QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier));
+        return;
+    case Action::ToggleLaunchAtLogin:
+        toggleLaunchAtLogin();
+        return;
+    case Action::ShowLog:
+        if (m_services.showLog)
+            m_services.showLog();
+        return;
+    case Action::CheckForUpdates:
+        if (m_services.updates)
+            m_services.updates->checkForUpdates();
+        return;
+    case Action::Quit:
+        if (m_services.quit)
+            m_services.quit();
+        else
+            QCoreApplication::quit();
+        return;
+    }
+}
+
+void StatusMenu::toggleLaunchAtLogin()
+{
+    LoginItem *loginItem = m_services.loginItem;
+    const bool wanted = !loginItem->lastKnownEnabled();
+    QPointer<StatusMenu> self(this);
+    // The file work happens off the main thread; only the alert comes back to it.
+    GlobalQueue::async([loginItem, wanted, self] {
+        try {
+            loginItem->setEnabled(wanted);
+            loginItem->refreshStatus();
+        } catch (const DescribedError &error) {
+            const QString description = error.description();
+            MainQueue::async([self, description] {
+                if (self)
+                    self->showLaunchAtLoginAlert(description);
+            });
+        }
+    });
+}
+
+void StatusMenu::showLaunchAtLoginAlert(const QString &description)
+{
+    auto *alert = new QMessageBox(QMessageBox::Warning, QStringLiteral("Mirvale"),
+        QStringLiteral("Couldn't change Launch at Login"), QMessageBox::Ok);
+    alert->setObjectName(QStringLiteral("launchAtLoginAlert"));
+    alert->setInformativeText(description);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->open();
+}

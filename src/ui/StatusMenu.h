@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/AbstractStatusMenu.h"
+#include "ui/model/StatusMenuItem.h"
+
+#include <QColor>
+#include <QList>
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class Coordinator;
+class LoginItem;
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class UpdateController;
+
+/// The tray icon and its menu. The menu's content comes from StatusMenuModel, rebuilt each
+/// time it is about to show; while it is open, card lines are retitled in place.
+class StatusMenu final : public QObject, public AbstractStatusMenu {
+    Q_OBJECT
+public:
+    struct Services {
+        Coordinator *coordinator = nullptr;
+        LoginItem *loginItem = nullptr;
+        /// May be null where updates cannot be had.
+        UpdateController *updates = nullptr;
+        /// Shows the log file in the file manager.
+        std::function<void()> showLog;
+        /// Ends the application; QCoreApplication::quit when empty.
+        std::function<void()> quit;
+    };
+
+    /// The collaborators must outlive the menu. Shows the icon at once.
+    explicit StatusMenu(Services services, QObject *parent = nullptr);
+    ~StatusMenu() override;
+
+    void refreshIcon() override;
+
+    QMenu *menu() const { return m_menu.get(); }
+    QSystemTrayIcon *trayIcon() const { return m_trayIcon.get(); }
+    /// What the menu shows now, line for line.
+    const QList<StatusMenuItem> &items() const { return m_items; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void rebuild();
+    void handleExternalChange();
+    void retitleOpenMenuCards();
+    void perform(qsizetype index);
+    void toggleLaunchAtLogin();
+    void showLaunchAtLoginAlert(const QString &description);
+    void drawIcon(bool paused);
+
+    Services m_services;
+    std::unique_ptr<QMenu> m_menu;
+    std::unique_ptr<QSystemTrayIcon> m_trayIcon;
+    QList<StatusMenuItem> m_items;
+    QList<QAction *> m_actions;
+    bool m_menuOpen = false;
+    std::optional<bool> m_iconPaused;
+};

@@ -1,0 +1,46 @@
+#include "ui/model/ValidationDisplay.h"
+
+namespace {
+
+ValidationDisplay summarise(const RuleIssueList &issues, bool errors)
+{
+    const RuleIssue *first = nullptr;
+    qsizetype count = 0;
+    for (const RuleIssue &issue : issues) {
+        if (issue.isError != errors)
+            continue;
+        if (!first)
+            first = &issue;
+        ++count;
+    }
+    if (!first)
+        return {};
+    QString text = first->message;
+    if (count > 1) {
+        const qsizetype more = count - 1;
+        text += QStringLiteral(" (+%1 more ").arg(more)
+            + (errors ? QStringLiteral("error") : QStringLiteral("warning"))
+            + (more == 1 ? QString() : QStringLiteral("s")) + QLatin1Char(')');
+    }
+    return { text, errors ? Tone::Error : Tone::Warning };
+}
+
+} // namespace
+
+ValidationDisplay ValidationDisplay::fromIssues(const RuleIssueList &issues)
+{
+    ValidationDisplay display = summarise(issues, true);
+    if (!display.isVisible())
+        display = summarise(issues, false);
+    return display;
+}
+
+ValidationDisplay ValidationDisplay::saved()
+{
+    return { QStringLiteral("Saved. Rules take effect on the next card insert."), Tone::Secondary };
+}
+
+ValidationDisplay ValidationDisplay::settingsSaveFailed(const QString &message)
+{
+    return { message.isEmpty() ? QStringLiteral("Couldn\u2019t save settings.") : message, Tone::Warning };
+}

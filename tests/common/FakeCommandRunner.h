@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/CommandRunner.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <mutex>
+
+/// Commands the test scripts by program name; every run is recorded as one line
+/// ("umount /media/me/EOS"). Unscripted programs succeed.
+class FakeCommandRunner final : public CommandRunner
+{
+public:
+    Result run(const QString &program, const QStringList &arguments) override;
+
+    void script(const QString &program, const Result &result);
+    /// The argument lists as they were handed over, one per run.
+    QList<QStringList> calls() const;
+    QStringList commandLines() const;
+
+    static Result exited(int status);
+    static Result notStarted(const QString &reason);
+
+private:
+    mutable std::mutex m_mutex;
+    QHash<QString, Result> m_results;
+    QList<QStringList> m_calls;
+};

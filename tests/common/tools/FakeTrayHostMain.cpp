@@ -1,0 +1,285 @@
+// A tray host of the test's own on the session bus: a StatusNotifierWatcher that tray icons
+// register with, and a client that reads and drives a registered icon's menu over DBusMenu.
+//
+//   mirvale_fake_tray_host watch          own the watcher; print each registered item
+//   mirvale_fake_tray_host menu           print the icon's menu, one line per entry
+//   mirvale_fake_tray_host click LABEL    choose the entry titled LABEL
+//   mirvale_fake_tray_host icon FILE.png  save the icon's largest image
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QImage>
+#include <QtEndian>
+
+#include <cstdio>
+
+namespace {
+
+const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
+const QString kItemInterface = QStringLiteral("org.kde.StatusNotifierItem");
+const QString kMenuInterface = QStringLiteral("com.canonical.dbusmenu");
+const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
+
+void say(const QString &line)
+{
+    std::fputs(qPrintable(line + u'\n'), stdout);
+    std::fflush(stdout);
+}
+
+int fail(const QString &why)
+{
+    std::fputs(qPrintable(QStringLiteral("fake tray host: ") + why + u'\n'), stderr);
+    return 1;
+}
+
+} // namespace
+
+/// The watcher as Qt's tray icon looks for it: the host-registered property must be true and
+/// listed in the introspection data.
+class Watcher : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredItems)
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+public:
+    QStringList registeredItems() const { return m_items; }
+    bool isHostRegistered() const { return true; }
+    int protocolVersion() const { return 0; }
+
+public slots:
+    void RegisterStatusNotifierItem(const QString &serviceOrPath, const QDBusMessage &message)
+    {
+        // Either a bus name, or an object path on the caller's connection.
+        const QString item
+            = serviceOrPath.startsWith(u'/') ? message.service() + serviceOrPath : serviceOrPath;
+        if (!m_items.contains(item))
+            m_items.append(item);
+        say(QStringLiteral("registered ") + item);
+        emit StatusNotifierItemRegistered(item);
+    }
+    void RegisterStatusNotifierHost(const QString &service) { Q_UNUSED(service); }
+
+signals:
+    void StatusNotifierItemRegistered(const QString &service);
+    void StatusNotifierItemUnregistered(const QString &service);
+    void StatusNotifierHostRegistered();
+
+private:
+    QStringList m_items;
+};
+
+namespace {
+
+struct MenuNode {
+    int id = 0;
+    QVariantMap properties;
+    QList<MenuNode> children;
+};
+
+MenuNode parseNode(const QDBusArgument &argument)
+{
+    MenuNode node;
+    argument.beginStructure();
+    argument >> node.id >> node.properties;
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        QDBusVariant child;
+        argument >> child;
+        node.children.append(parseNode(qvariant_cast<QDBusArgument>(child.variant())));
+    }
+    argument.endArray();
+    argument.endStructure();
+    return node;
+}
+
+QVariant getProperty(QDBusConnection &bus, const QString &service, const QString &path,
+    const QString &interface, const QString &name, QString *error)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(service, path, kProperties, QStringLiteral("Get"));
+    call.setArguments({ interface, name });
+    const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+        *error = reply.errorName() + u' ' + reply.errorMessage();
+        return {};
+    }
+    return qvariant_cast<QDBusVariant>(reply.arguments().value(0)).variant();
+}
+
+struct Item {
+    QString service;
+    QString path;
+};
+
+std::optional<Item> firstItem(QDBusConnection &bus, QString *error)
+{
+    const QVariant items = getProperty(bus, kWatcherService, kWatcherPath, kWatcherService,
+        QStringLiteral("RegisteredStatusNotifierItems"), error);
+    const QStringList names = items.toStringList();
+    if (names.isEmpty()) {
+        if (error->isEmpty())
+            *error = QStringLiteral("no tray icon registered");
+        return std::nullopt;
+    }
+    const QString name = names.first();
+    const qsizetype slash = name.indexOf(u'/');
+    if (slash > 0)
+        return Item { name.left(slash), name.mid(slash) };
+    return Item { name, QStringLiteral("/StatusNotifierItem") };
+}
+
+std::optional<MenuNode> readMenu(QDBusConnection &bus, const Item &item, QString *menuPath, QString *error)
+{
+    const QVariant path
+        = getProperty(bus, item.service, item.path, kItemInterface, QStringLiteral("Menu"), error);
+    if (!error->isEmpty())
+        return std::nullopt;
+    *menuPath = qvariant_cast<QDBusObjectPath>(path).path();
+    // What a host does before showing the menu: the application rebuilds it then.
+    QDBusMessage aboutToShow = QDBusMessage::createMethodCall(
+        item.service, *menuPath, kMenuInterface, QStringLiteral("AboutToShow"));
+    aboutToShow.setArguments({ 0 });
+    bus.call(aboutToShow, QDBus::Block, 5000);
+    QDBusMessage layout = QDBusMessage::createMethodCall(
+        item.service, *menuPath, kMenuInterface, QStringLiteral("GetLayout"));
+    layout.setArguments({ 0, -1, QStringList() });
+    const QDBusMessage reply = bus.call(layout, QDBus::Block, 5000);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() < 2) {
+        *error = QStringLiteral("GetLayout failed: ") + reply.errorMessage();
+        return std::nullopt;
+    }
+    return parseNode(qvariant_cast<QDBusArgument>(reply.arguments().at(1)));
+}
+
+QString describe(const MenuNode &node)
+{
+    const QVariantMap &p = node.properties;
+    if (p.value(QStringLiteral("type")).toString() == QLatin1String("separator"))
+        return QStringLiteral("---");
+    QString line = p.value(QStringLiteral("label")).toString();
+    if (p.value(QStringLiteral("toggle-type")).toString() == QLatin1String("checkmark"))
+        line = (p.value(QStringLiteral("toggle-state")).toInt() == 1 ? QStringLiteral("[x] ")
+                                                                     : QStringLiteral("[ ] "))
+            + line;
+    if (p.contains(QStringLiteral("enabled")) && !p.value(QStringLiteral("enabled")).toBool())
+        line = u'(' + line + u')';
+    if (p.contains(QStringLiteral("shortcut"))) {
+        QList<QStringList> shortcut;
+        qvariant_cast<QDBusArgument>(p.value(QStringLiteral("shortcut"))) >> shortcut;
+        if (!shortcut.isEmpty())
+            line += u'|' + shortcut.first().join(u'+');
+    }
+    return line;
+}
+
+QList<MenuNode> visibleChildren(const MenuNode &root)
+{
+    QList<MenuNode> shown;
+    for (const MenuNode &child : root.children) {
+        if (child.properties.value(QStringLiteral("visible"), true).toBool())
+            shown.append(child);
+    }
+    return shown;
+}
+
+int saveIcon(QDBusConnection &bus, const Item &item, const QString &file)
+{
+    QString error;
+    const QVariant pixmaps
+        = getProperty(bus, item.service, item.path, kItemInterface, QStringLiteral("IconPixmap"), &error);
+    if (!error.isEmpty())
+        return fail(error);
+    const QDBusArgument argument = qvariant_cast<QDBusArgument>(pixmaps);
+    QImage best;
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        int width = 0;
+        int height = 0;
+        QByteArray data;
+        argument.beginStructure();
+        argument >> width >> height >> data;
+        argument.endStructure();
+        if (width <= best.width() || data.size() < qsizetype(width) * height * 4)
+            continue;
+        // Network byte order ARGB.
+        QImage image(width, height, QImage::Format_ARGB32);
+        const auto *pixels = reinterpret_cast<const quint32 *>(data.constData());
+        for (int y = 0; y < height; ++y) {
+            auto *line = reinterpret_cast<quint32 *>(image.scanLine(y));
+            for (int x = 0; x < width; ++x)
+                line[x] = qFromBigEndian(pixels[y * width + x]);
+        }
+        best = image;
+    }
+    argument.endArray();
+    if (best.isNull())
+        return fail(QStringLiteral("the icon has no image"));
+    if (!best.save(file))
+        return fail(QStringLiteral("cannot write ") + file);
+    say(QStringLiteral("%1x%2").arg(best.width()).arg(best.height()));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments().mid(1);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return fail(QStringLiteral("no session bus"));
+    const QString command = arguments.value(0);
+
+    if (command == QLatin1String("watch")) {
+        Watcher watcher;
+        if (!bus.registerObject(kWatcherPath, &watcher,
+                QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals
+                    | QDBusConnection::ExportAllProperties)
+            || !bus.registerService(kWatcherService))
+            return fail(QStringLiteral("cannot own the watcher: ") + bus.lastError().message());
+        say(QStringLiteral("watching"));
+        return QCoreApplication::exec();
+    }
+
+    QString error;
+    const std::optional<Item> item = firstItem(bus, &error);
+    if (!item)
+        return fail(error);
+    if (command == QLatin1String("icon") && arguments.size() == 2)
+        return saveIcon(bus, *item, arguments.at(1));
+
+    QString menuPath;
+    const std::optional<MenuNode> root = readMenu(bus, *item, &menuPath, &error);
+    if (!root)
+        return fail(error);
+    if (command == QLatin1String("menu")) {
+        for (const MenuNode &child : visibleChildren(*root))
+            say(describe(child));
+        return 0;
+    }
+    if (command == QLatin1String("click") && arguments.size() == 2) {
+        for (const MenuNode &child : visibleChildren(*root)) {
+            if (child.properties.value(QStringLiteral("label")).toString() != arguments.at(1))
+                continue;
+            QDBusMessage event = QDBusMessage::createMethodCall(
+                item->service, menuPath, kMenuInterface, QStringLiteral("Event"));
+            event.setArguments(
+                { child.id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(QVariant(0))), 0u });
+            const QDBusMessage reply = bus.call(event, QDBus::Block, 5000);
+            if (reply.type() == QDBusMessage::ErrorMessage)
+                return fail(QStringLiteral("Event failed: ") + reply.errorMessage());
+            say(QStringLiteral("clicked ") + arguments.at(1));
+            return 0;
+        }
+        return fail(QStringLiteral("no entry titled ") + arguments.at(1));
+    }
+    return fail(QStringLiteral("usage: watch | menu | click LABEL | icon FILE.png"));
+}
+
+#include "FakeTrayHostMain.moc"

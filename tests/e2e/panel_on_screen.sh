@@ -1,0 +1,225 @@
+#!/usr/bin/env bash
+# End to end on a real X server: a card image is mounted while the real mirvale binary runs
+# under Xvfb with openbox. The report panel must appear 12 px from the top and right edges of
+# the screen within a second of the file manager being asked, 330 px wide, and leave after
+# 8 s and a quarter-second fade. Without a file manager, the problem panel stays 12 s. The
+# pointer resting on a panel keeps it; a click dismisses it.
+#
+#   panel_on_screen.sh MIRVALE_BINARY FAKE_FILE_MANAGER_BINARY
+# Exits 77 (skipped) where cards cannot be mounted or X cannot run, except under CI=true.
+set -uo pipefail
+
+MIRVALE="$1"
+FAKE_FM="$2"
+LABEL=EOS_DIGITAL
+SCREEN_W=1280
+SCREEN_H=800
+
+skip() {
+  if [ "${CI:-}" = "true" ]; then
+    echo "FAIL: cannot run the panel test in CI: $*" >&2
+    exit 1
+  fi
+  echo "SKIP: $*"
+  exit 77
+}
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+[ "$(id -u)" -eq 0 ] || skip "needs root to attach and mount a card image"
+[ -e /dev/fuse ] || skip "no /dev/fuse"
+for tool in mkfs.exfat mount.exfat-fuse losetup dbus-run-session Xvfb openbox xdotool xwininfo xprop; do
+  command -v "$tool" >/dev/null || skip "$tool is not installed"
+done
+
+WORK="$(mktemp -d /tmp/mirvale-panel-XXXXXX)"
+MOUNTPOINT="/media/root/$LABEL"
+LOOP=""
+STAGE="$WORK/stage"
+PIDS=()
+
+cleanup() {
+  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null; wait "${PIDS[$i]}" 2>/dev/null; done
+  mountpoint -q "$MOUNTPOINT" && umount "$MOUNTPOINT"
+  mountpoint -q "$STAGE" && umount "$STAGE"
+  [ -n "$LOOP" ] && losetup -d "$LOOP" 2>/dev/null
+  rmdir "$MOUNTPOINT" 2>/dev/null
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+now_ms() { date +%s%3N; }
+wait_for() { # wait_for FILE TEXT SECONDS
+  local deadline=$(( $(date +%s) + $3 ))
+  while [ "$(date +%s)" -le "$deadline" ]; do
+    grep -q -F -- "$2" "$1" 2>/dev/null && return 0
+    sleep 0.05
+  done
+  echo "FAIL: \"$2\" did not appear in $1 within $3 s" >&2
+  echo "---- $1" >&2; cat "$1" >&2 2>/dev/null
+  return 1
+}
+
+# The X server on a free display, and a window manager that honours placed windows.
+exec 3>"$WORK/display"
+Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+PIDS+=($!)
+exec 3>&-
+for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
+[ -s "$WORK/display" ] || skip "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$WORK/display")"
+openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+PIDS+=($!)
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.05; done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || fail "openbox did not start"
+
+# A closed session bus: no service on it but the ones this test starts.
+cat >"$WORK/bus.conf" <<CONF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:tmpdir=$WORK</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+CONF
+
+# The card: DCIM with one camera folder.
+truncate -s 64M "$WORK/card.img"
+mkfs.exfat -L "$LABEL" "$WORK/card.img" >/dev/null || skip "mkfs.exfat failed"
+LOOP="$(losetup -f --show "$WORK/card.img")" || skip "no free loop device"
+mkdir -p "$STAGE"
+mount.exfat-fuse "$LOOP" "$STAGE" >/dev/null 2>&1 || skip "exfat-fuse cannot mount here"
+mkdir -p "$STAGE/DCIM/100CANON"
+for n in 0001 0002 0003; do echo "raw $n" > "$STAGE/DCIM/100CANON/IMG_$n.CR3"; done
+umount "$STAGE"
+
+run_session() { # run_session NAME WITH_FILE_MANAGER(yes|no)
+  local name="$1" home="$WORK/$1"
+  mkdir -p "$home/.config/Mirvale"
+  echo '{ "showNotifications" : true }' > "$home/.config/Mirvale/settings.json"
+  HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_STATE_HOME="$home/.local/state" \
+  QT_QPA_PLATFORM=xcb FM_LOG="$WORK/$name-fm.log" MIRVALE="$MIRVALE" FAKE_FM="$FAKE_FM" WITH_FM="$2" \
+  dbus-run-session --config-file="$WORK/bus.conf" -- bash -c '
+    fm=""
+    if [ "$WITH_FM" = yes ]; then
+      "$FAKE_FM" "$FM_LOG" & fm=$!
+      for _ in $(seq 100); do
+        dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+          string:org.freedesktop.FileManager1 2>/dev/null | grep -q "boolean true" && break
+        sleep 0.05
+      done
+    fi
+    "$MIRVALE" & app=$!
+    echo "$app" > "$HOME/mirvale.pid"
+    wait "$app"; status=$?
+    [ -n "$fm" ] && kill "$fm" 2>/dev/null
+    exit $status
+  ' > "$home/stdout" 2>&1 &
+  PIDS+=($!)
+  SESSION_PID=$!
+  LOGFILE="$home/.local/state/Logs/Mirvale/dovetta.log"
+  FM_LOG="$WORK/$name-fm.log"
+  wait_for "$LOGFILE" "Coordinator started" 20 || exit 1
+  APP_PID="$(cat "$home/mirvale.pid")"
+}
+
+stop_session() {
+  kill -TERM "$APP_PID"
+  wait "$SESSION_PID"; local status=$?
+  [ "$status" -eq 0 ] || { cat "$WORK/$1/stdout" >&2; fail "mirvale exited with $status after SIGTERM"; }
+}
+
+# "X Y W H" of each mapped 330-pixel-wide window of mirvale, one a line.
+panels() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+    xwininfo -id "$id" 2>/dev/null | awk '
+      /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+      /Width:/ {w=$NF} /Height:/ {h=$NF} /Map State: IsViewable/ {v=1}
+      END { if (v && w == 330) print x, y, w, h }'
+  done
+}
+wait_for_panel() { # wait_for_panel SECONDS: sets SHOWN_MS and GEOMETRY
+  local deadline=$(( $(now_ms) + $1 * 1000 ))
+  while [ "$(now_ms)" -le "$deadline" ]; do
+    GEOMETRY="$(panels | head -n1)"
+    if [ -n "$GEOMETRY" ]; then SHOWN_MS=$(now_ms); return 0; fi
+    sleep 0.01
+  done
+  return 1
+}
+wait_for_no_panel() { # wait_for_no_panel SECONDS: sets GONE_MS
+  local deadline=$(( $(now_ms) + $1 * 1000 ))
+  while [ "$(now_ms)" -le "$deadline" ]; do
+    if [ -z "$(panels)" ]; then GONE_MS=$(now_ms); return 0; fi
+    sleep 0.02
+  done
+  return 1
+}
+check_corner() { # check_corner "X Y W H"
+  read -r x y w h <<<"$1"
+  [ "$w" -eq 330 ] || fail "panel is $w px wide"
+  [ "$y" -eq 12 ] || fail "panel top is at $y, not 12 px from the top edge"
+  [ $(( SCREEN_W - x - w )) -eq 12 ] || fail "panel right edge is $(( SCREEN_W - x - w )) px from the screen's, not 12"
+  [ "$h" -gt 40 ] && [ "$h" -lt 200 ] || fail "panel is $h px high"
+}
+check_stay() { # check_stay WHAT MIN_MS MAX_MS
+  local stay=$(( GONE_MS - SHOWN_MS ))
+  echo "measure: $1 panel on screen for $stay ms"
+  [ "$stay" -ge "$2" ] && [ "$stay" -le "$3" ] || fail "$1 panel stayed $stay ms, expected $2..$3"
+}
+
+# Run 1: the card opens; the report panel hangs in the corner for 8 s and fades.
+run_session report yes
+[ -z "$(panels)" ] || fail "a panel was on screen before any card"
+mkdir -p "$MOUNTPOINT"
+mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || fail "mount"
+wait_for "$FM_LOG" "DCIM/100CANON" 20 || exit 1
+wait_for_panel 5 || { cat "$LOGFILE" >&2; fail "no panel appeared"; }
+FM_CALL_MS=$(head -n1 "$FM_LOG" | cut -d' ' -f1)
+echo "measure: file manager asked -> panel on screen: $(( SHOWN_MS - FM_CALL_MS )) ms"
+[ $(( SHOWN_MS - FM_CALL_MS )) -le 1000 ] || fail "the panel took more than a second after the file manager was asked"
+check_corner "$GEOMETRY"
+grep -q -F "Notifier: showing panel \"$LABEL: Opened DCIM/100CANON · 3 files · " "$LOGFILE" || fail "no report line in the log"
+[ -n "${MIRVALE_PANEL_SCREENSHOT:-}" ] && import -window root "$MIRVALE_PANEL_SCREENSHOT" 2>/dev/null
+wait_for_no_panel 12 || fail "the report panel did not go"
+check_stay report 7900 9200
+umount "$MOUNTPOINT"
+wait_for "$LOGFILE" "Volume unmounted: $MOUNTPOINT" 10 || exit 1
+stop_session report
+echo "PASS: report panel in the top-right corner, gone after 8 s"
+
+# Run 2: no file manager on the bus; the problem panel stays 12 s.
+run_session problem no
+mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || fail "mount"
+wait_for_panel 60 || { cat "$LOGFILE" >&2; fail "no problem panel appeared"; }
+check_corner "$GEOMETRY"
+grep -q -F "$LABEL: failed to open" "$LOGFILE" || fail "the failure was not logged"
+wait_for_no_panel 16 || fail "the problem panel did not go"
+check_stay problem 11900 13200
+umount "$MOUNTPOINT"
+stop_session problem
+echo "PASS: problem panel stayed 12 s"
+
+# Run 3: the pointer resting on a panel keeps it past its 8 s; a click sends it away.
+run_session hover yes
+mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || fail "mount"
+wait_for_panel 20 || { cat "$LOGFILE" >&2; fail "no panel appeared"; }
+read -r x y w h <<<"$GEOMETRY"
+xdotool mousemove $(( x + w - 40 )) $(( y + 20 ))
+sleep 9.5
+[ -n "$(panels)" ] || fail "the panel went while the pointer rested on it"
+xdotool click 1
+CLICKED_MS=$(now_ms)
+wait_for_no_panel 2 || fail "a click did not dismiss the panel"
+echo "measure: click -> panel gone: $(( GONE_MS - CLICKED_MS )) ms"
+xdotool mousemove 10 10
+umount "$MOUNTPOINT"
+stop_session hover
+echo "PASS: the pointer held the panel, a click dismissed it"
+exit 0

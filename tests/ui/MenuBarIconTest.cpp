@@ -1,0 +1,95 @@
+#include "ui/MenuBarIcon.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int inkedPixels(const QImage &image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+    }
+    return count;
+}
+
+/// The distance of pixel (x, y) of a side × side image from the paused stroke, in points.
+qreal distanceFromDiagonal(int x, int y, int side)
+{
+    const qreal scale = MenuBarIcon::kSide / side;
+    const qreal px = (x + 0.5) * scale;
+    const qreal py = (y + 0.5) * scale;
+    // The stroke runs from (2.5, 15.5) to (15.5, 2.5) on screen: the line px + py = 18.
+    return std::abs(px + py - MenuBarIcon::kSide) / std::sqrt(2.0);
+}
+
+} // namespace
+
+TEST(MenuBarIcon, TheSameVariantAndColourGiveTheSameIcon)
+{
+    const QIcon first = MenuBarIcon::icon(false, Qt::black);
+    EXPECT_EQ(first.cacheKey(), MenuBarIcon::icon(false, Qt::black).cacheKey());
+    EXPECT_NE(first.cacheKey(), MenuBarIcon::icon(true, Qt::black).cacheKey());
+    EXPECT_NE(first.cacheKey(), MenuBarIcon::icon(false, Qt::white).cacheKey());
+}
+
+TEST(MenuBarIcon, PausedDiffersOnlyAlongTheDiagonal)
+{
+    for (int side : MenuBarIcon::kTraySizes) {
+        for (qreal ratio : { 1.0, 2.0 }) {
+            const QImage normal = MenuBarIcon::image(false, Qt::black, side, ratio);
+            const QImage paused = MenuBarIcon::image(true, Qt::black, side, ratio);
+            ASSERT_EQ(normal.size(), QSize(qRound(side * ratio), qRound(side * ratio)));
+            EXPECT_EQ(normal.devicePixelRatio(), ratio);
+            int differing = 0;
+            for (int y = 0; y < normal.height(); ++y) {
+                for (int x = 0; x < normal.width(); ++x) {
+                    if (normal.pixel(x, y) == paused.pixel(x, y))
+                        continue;
+                    ++differing;
+                    // Half the stroke width, and a pixel's worth of antialiasing.
+                    EXPECT_LE(distanceFromDiagonal(x, y, normal.width()),
+                        0.8 + 1.5 * MenuBarIcon::kSide / normal.width())
+                        << side << "@" << ratio << " at " << x << "," << y;
+                }
+            }
+            EXPECT_GT(differing, normal.width()) << side << "@" << ratio;
+        }
+    }
+}
+
+TEST(MenuBarIcon, AMaskInTheGivenColourOnAClearGround)
+{
+    const QColor panelText(230, 230, 230);
+    const QImage image = MenuBarIcon::image(false, panelText, 32, 2);
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    EXPECT_GT(inkedPixels(image), 64 * 2);
+    // Every fully inked pixel has exactly the colour asked for.
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) == 255) {
+                ASSERT_EQ(QColor(pixel).rgb(), panelText.rgb());
+            }
+        }
+    }
+    // The card's cut corner is top right: the top-right pixel area stays clear, the
+    // top-left corner's edge is inked.
+    const QImage small = MenuBarIcon::image(false, Qt::black, 18, 1);
+    EXPECT_EQ(qAlpha(small.pixel(13, 2)), 0);
+    EXPECT_GT(qAlpha(small.pixel(4, 8)), 0); // the left edge
+}
+
+TEST(MenuBarIcon, TheIconDrawsAtTheRequestedSizeAndRatio)
+{
+    const QIcon icon = MenuBarIcon::icon(true, Qt::black);
+    const QPixmap pixmap = icon.pixmap(QSize(22, 22), 2.0);
+    EXPECT_EQ(pixmap.size(), QSize(44, 44));
+    EXPECT_EQ(pixmap.toImage(),
+        MenuBarIcon::image(true, Qt::black, 22, 2).convertToFormat(pixmap.toImage().format()));
+}

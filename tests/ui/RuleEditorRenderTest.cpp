@@ -1,0 +1,184 @@
+#include "common/FakeFinderService.h"
+#include "common/FakeFolderLister.h"
+#include "common/FakePointer.h"
+#include "common/PollUntil.h"
+#include "common/RecordingLogger.h"
+#include "ui/BrowseCardPanel.h"
+#include "ui/RuleEditorView.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+// Renders the editor and the browse sheet to PNG files in light and dark Fusion palettes, for
+// a person to look at. Runs always (so rendering itself is exercised); the files are kept
+// only when MIRVALE_RENDER_DIR names a folder.
+namespace {
+
+QPalette lightPalette()
+{
+    return QStyleFactory::create(u"Fusion"_s)->standardPalette();
+}
+
+QPalette darkPalette()
+{
+    QPalette p;
+    const QColor window(0x2d, 0x2d, 0x30), base(0x3c, 0x3c, 0x40), text(0xe6, 0xe6, 0xe6);
+    const QColor button(0x45, 0x45, 0x49), highlight(0x2f, 0x6f, 0xd6), disabledText(0x80, 0x80, 0x84);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, QColor(0x96, 0x96, 0x9a));
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, button);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::white);
+    p.setColor(QPalette::Highlight, highlight);
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(0x5a, 0x9b, 0xf5));
+    p.setColor(QPalette::Light, QColor(0x4a, 0x4a, 0x4e));
+    p.setColor(QPalette::Midlight, QColor(0x40, 0x40, 0x44));
+    p.setColor(QPalette::Mid, QColor(0x30, 0x30, 0x33));
+    p.setColor(QPalette::Dark, QColor(0x18, 0x18, 0x1a));
+    p.setColor(QPalette::Shadow, Qt::black);
+    for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
+        p.setColor(QPalette::Disabled, role, disabledText);
+    p.setColor(QPalette::Disabled, QPalette::Base, window);
+    return p;
+}
+
+class RuleEditorRender : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_previousStyle = QApplication::style()->name();
+        QApplication::setStyle(u"Fusion"_s);
+        m_folder = qEnvironmentVariable("MIRVALE_RENDER_DIR");
+    }
+    void TearDown() override
+    {
+        QApplication::setPalette(QPalette());
+        QApplication::setStyle(m_previousStyle);
+    }
+
+    // Saves (when asked) and checks that something was drawn.
+    void keep(const QPixmap &shot, const QString &name)
+    {
+        ASSERT_FALSE(shot.isNull());
+        const QImage image = shot.toImage();
+        EXPECT_NE(image.pixel(5, 5), image.pixel(image.width() / 2, image.height() / 2) + 1);
+        if (!m_folder.isEmpty()) {
+            QDir().mkpath(m_folder);
+            EXPECT_TRUE(shot.save(m_folder + u'/' + name + u".png"_s)) << name.toStdString();
+        }
+    }
+
+    QString m_previousStyle;
+    QString m_folder;
+    FakeFinderService finder;
+    FakePointer pointer;
+    RecordingLogger log;
+    FakeFolderLister folders;
+};
+
+QList<Rule> sampleRules()
+{
+    Rule full = Rule::makeNew();
+    full.name = u"Canon R5"_s;
+    full.match = VolumeMatch::volumeName(u"EOS_DIGITAL"_s);
+    full.subfolder = Subfolder::custom(u"DCIM/100CANON"_s);
+    full.selectNewestFile = true;
+    full.placement = Placement { 120, 80, 1200, 760 };
+    full.bringToFront = true;
+    full.extras.mouseWarp = MousePoint { 640, 400 };
+
+    Rule catchAll = Rule::makeDefaultCatchAll();
+    catchAll.enabled = false;
+
+    Rule sony = Rule::makeNew();
+    sony.name = u"Sony FX3"_s;
+    sony.match = VolumeMatch::volumeName(u"Untitled"_s);
+    sony.subfolder = Subfolder::preset(Preset::Xavc);
+    return { full, catchAll, sony };
+}
+
+TEST_F(RuleEditorRender, EditorInLightAndDark)
+{
+    const QList<Rule> rules = sampleRules();
+    const QList<MountedCard> cards = [] {
+        MountedCard card;
+        card.name = u"EOS_DIGITAL"_s;
+        card.url = QUrl::fromLocalFile(u"/media/u/EOS_DIGITAL"_s);
+        return QList<MountedCard> { card };
+    }();
+    for (const bool dark : { false, true }) {
+        QApplication::setPalette(dark ? darkPalette() : lightPalette());
+        const QString appearance = dark ? u"dark"_s : u"light"_s;
+        for (int index = 0; index <= rules.size(); ++index) {
+            RuleEditorView editor({ &finder, &pointer, &log, &folders });
+            editor.resize(600, index == 0 ? 780 : 620);
+            editor.setMountedCards(cards);
+            editor.setExtrasRevealed(index == 0);
+            editor.setRule(index < rules.size() ? std::optional<Rule>(rules[index]) : std::nullopt);
+            editor.show();
+            if (index == 0) {
+                // Show the range hint as a user would see it after a wrong entry.
+                auto *height = editor.findChild<QLineEdit *>(u"heightField"_s);
+                height->setFocus();
+                height->selectAll();
+                QTest::keyClicks(height, u"tall"_s);
+                QTest::keyClick(height, Qt::Key_Return);
+            }
+            QApplication::processEvents();
+            const QString name = index < rules.size() ? u"editor-%1-%2"_s.arg(index + 1).arg(appearance)
+                                                      : u"editor-empty-%1"_s.arg(appearance);
+            keep(editor.grab(), name);
+        }
+    }
+}
+
+TEST_F(RuleEditorRender, BrowseSheetInLightAndDark)
+{
+    folders.addFolder(u"/media/u/EOS_DIGITAL/DCIM/100CANON"_s);
+    folders.addFolder(u"/media/u/EOS_DIGITAL/DCIM/101CANON"_s);
+    folders.addFolder(u"/media/u/EOS_DIGITAL/MISC"_s);
+    folders.addFolder(u"/media/u/EOS_DIGITAL/PRIVATE/AVCHD"_s);
+    MountedCard card;
+    card.name = u"EOS_DIGITAL"_s;
+    card.url = QUrl::fromLocalFile(u"/media/u/EOS_DIGITAL"_s);
+    for (const bool dark : { false, true }) {
+        QApplication::setPalette(dark ? darkPalette() : lightPalette());
+        QWidget window;
+        window.resize(600, 620);
+        RuleEditorView editor({ &finder, &pointer, &log, &folders }, &window);
+        editor.setMountedCards({ card });
+        editor.setRule(sampleRules().first());
+        window.show();
+        editor.findChild<QPushButton *>(u"browseButton"_s)->click();
+        BrowseCardPanel *panel = editor.browsePanel();
+        ASSERT_NE(panel, nullptr);
+        auto *table = panel->findChild<QListWidget *>(u"browseTable"_s);
+        ASSERT_TRUE(pollUntil([&] { return table->count() == 6; }));
+        table->setCurrentRow(1);
+        QApplication::processEvents();
+        keep(panel->grab(), u"browse-%1"_s.arg(dark ? u"dark"_s : u"light"_s));
+        panel->reject();
+    }
+}
+
+} // namespace

@@ -1,0 +1,299 @@
+#include "ui/SettingsWindow.h"
+#include "common/FakeFinderService.h"
+#include "common/FakePointer.h"
+#include "common/FakeVolumeWatcher.h"
+#include "common/PollUntil.h"
+#include "common/QtPrinters.h"
+#include "common/RecordingLogger.h"
+#include "rules/RulesFormat.h"
+#include "rules/RulesStore.h"
+#include "ui/RuleEditorView.h"
+#include "ui/RuleRowDelegate.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SettingsWindowTest : public ::testing::Test {
+protected:
+    SettingsWindowTest()
+    {
+        m_store.load();
+        // Only the window's own behaviour: the hint has been shown before.
+        AppSettings settings = m_store.settings();
+        settings.firstRunHintShown = true;
+        m_store.setSettings(settings);
+        RuleList rules;
+        for (const QString &name : { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") }) {
+            Rule rule = Rule::makeNew();
+            rule.name = name;
+            rule.match = VolumeMatch::volumeName(QStringLiteral("CARD_") + name);
+            rules.append(rule);
+        }
+        m_store.save(rules);
+        SettingsWindow::Services services;
+        services.store = &m_store;
+        services.finder = &m_finder;
+        services.pointer = &m_pointer;
+        services.log = &m_log;
+        services.cards = &m_cards;
+        services.testRule = [this](const Rule &rule, const MountedCard &card) {
+            m_tested.append({ rule, card });
+        };
+        m_window = std::make_unique<SettingsWindow>(services);
+    }
+
+    ~SettingsWindowTest() override
+    {
+        m_window.reset();
+        m_store.waitForPendingWrites();
+    }
+
+    template <typename T> T *find(const QString &name) const
+    {
+        T *child = m_window->findChild<T *>(name);
+        EXPECT_TRUE(child) << name.toStdString();
+        return child;
+    }
+
+    /// The message box `name` that is up now, if any (answered ones may linger hidden).
+    QMessageBox *visibleBox(const QString &name) const
+    {
+        for (QMessageBox *box : m_window->findChildren<QMessageBox *>(name)) {
+            if (box->isVisible())
+                return box;
+        }
+        return nullptr;
+    }
+
+    /// The message box `name` once it is up; then its button `button` is clicked.
+    void answer(const QString &name, const QString &button)
+    {
+        QMessageBox *box = nullptr;
+        ASSERT_TRUE(pollUntil([&] { return (box = visibleBox(name)) != nullptr; })) << name.toStdString();
+        auto *push = box->findChild<QPushButton *>(button);
+        ASSERT_TRUE(push) << button.toStdString();
+        push->click();
+        QCoreApplication::processEvents();
+    }
+
+    QFileDialog *fileDialog(const QString &name)
+    {
+        QFileDialog *dialog = nullptr;
+        pollUntil([&] {
+            dialog = m_window->findChild<QFileDialog *>(name);
+            return dialog && dialog->isVisible();
+        });
+        return dialog;
+    }
+
+    /// Types `path` into the dialog's name field and presses Return, as a user would.
+    static void choose(QFileDialog *dialog, const QString &path)
+    {
+        dialog->setDirectory(QFileInfo(path).absolutePath());
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_TRUE(name);
+        name->setText(QFileInfo(path).fileName());
+        QTest::keyClick(name, Qt::Key_Return);
+    }
+
+    QStringList storedNames() const
+    {
+        QStringList names;
+        for (const Rule &rule : m_store.rules())
+            names.append(rule.name);
+        return names;
+    }
+
+    QTemporaryDir m_temp;
+    RecordingLogger m_log;
+    RulesStore m_store { m_temp.path() + QStringLiteral("/Mirvale"), m_log };
+    FakeFinderService m_finder;
+    FakePointer m_pointer;
+    FakeVolumeWatcher m_cards { [](const MountedCard &) {} };
+    QList<std::pair<Rule, MountedCard>> m_tested;
+    std::unique_ptr<SettingsWindow> m_window;
+};
+
+TEST_F(SettingsWindowTest, OpensAtItsSizeWithTheSavedRules)
+{
+    m_window->show(false);
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Mirvale Settings"));
+    EXPECT_EQ(m_window->size(), QSize(980, 620));
+    EXPECT_EQ(m_window->minimumSize(), QSize(900, 540));
+    auto *table = find<QTableView>(QStringLiteral("ruleTable"));
+    EXPECT_EQ(table->model()->rowCount(), 3);
+    EXPECT_EQ(table->selectionModel()->selectedRows().value(0).row(), 0);
+    EXPECT_EQ(find<RuleEditorView>(QStringLiteral("ruleEditor"))->rule()->name, QStringLiteral("A"));
+    auto *save = find<QPushButton>(QStringLiteral("saveButton"));
+    EXPECT_EQ(save->text(), QStringLiteral("Saved"));
+    EXPECT_FALSE(save->isEnabled());
+    EXPECT_FALSE(find<QLabel>(QStringLiteral("validationLabel"))->isVisible());
+    EXPECT_EQ(
+        find<QAbstractButton>(QStringLiteral("addButton"))->accessibleName(), QStringLiteral("Add rule"));
+    EXPECT_EQ(
+        find<QPushButton>(QStringLiteral("testPopup"))->text(), QStringLiteral("Test rule on card\u2026"));
+    EXPECT_FALSE(find<QPushButton>(QStringLiteral("testPopup"))->isEnabled());
+
+    auto *status = find<QLabel>(QStringLiteral("automationStatusLabel"));
+    EXPECT_EQ(status->text(), QStringLiteral("Finder automation: Checking\u2026"));
+    EXPECT_TRUE(pollUntil([&] { return status->text() == QStringLiteral("Finder automation: Allowed"); }));
+}
+
+TEST_F(SettingsWindowTest, ButtonsEditTheListAndSaveStoresIt)
+{
+    m_window->show(false);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get())); // for the Return shortcut
+    auto *table = find<QTableView>(QStringLiteral("ruleTable"));
+    auto *save = find<QPushButton>(QStringLiteral("saveButton"));
+    find<QAbstractButton>(QStringLiteral("downButton"))->click();
+    find<QAbstractButton>(QStringLiteral("removeButton"))->click();
+    EXPECT_EQ(table->model()->rowCount(), 2);
+    EXPECT_EQ(find<RuleEditorView>(QStringLiteral("ruleEditor"))->rule()->name, QStringLiteral("C"));
+    EXPECT_EQ(save->text(), QStringLiteral("Save"));
+    EXPECT_TRUE(save->isEnabled());
+
+    // The checkbox of the first row, clicked where the row draws it.
+    const QRect row = table->visualRect(table->model()->index(0, 0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, RuleRowDelegate::checkboxRect(row).center());
+    QTest::keyClick(m_window.get(), Qt::Key_Return);
+    EXPECT_EQ(storedNames(), QStringList({ QStringLiteral("B"), QStringLiteral("C") }));
+    EXPECT_FALSE(m_store.rules().at(0).enabled);
+    EXPECT_EQ(save->text(), QStringLiteral("Saved"));
+    auto *label = find<QLabel>(QStringLiteral("validationLabel"));
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), QStringLiteral("Saved. Rules take effect on the next card insert."));
+}
+
+TEST_F(SettingsWindowTest, ARefusedSaveListsTheErrorsInASheet)
+{
+    m_window->show(false);
+    find<QAbstractButton>(QStringLiteral("addButton"))->click(); // a new rule has no card name yet
+    auto *label = find<QLabel>(QStringLiteral("validationLabel"));
+    EXPECT_EQ(label->text(), QStringLiteral("New rule: card name cannot be empty."));
+    find<QPushButton>(QStringLiteral("saveButton"))->click();
+    auto *box = visibleBox(QStringLiteral("saveRefusedAlert"));
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text(), QStringLiteral("Can\u2019t Save Rules"));
+    EXPECT_EQ(box->informativeText(), QStringLiteral("New rule: card name cannot be empty."));
+    EXPECT_EQ(box->windowModality(), Qt::WindowModal);
+    answer(QStringLiteral("saveRefusedAlert"), QStringLiteral("okButton"));
+    EXPECT_EQ(m_store.rules().size(), 3);
+}
+
+TEST_F(SettingsWindowTest, GeneralCheckboxesChangeTheSettingsAtOnce)
+{
+    m_window->show(false);
+    find<QCheckBox>(QStringLiteral("handleAtLaunchCheckbox"))->click();
+    find<QCheckBox>(QStringLiteral("showPanelsCheckbox"))->click();
+    find<QCheckBox>(QStringLiteral("showUnmountCheckbox"))->click();
+    const AppSettings settings = m_store.settings();
+    EXPECT_TRUE(settings.handleCardsPresentAtLaunch);
+    EXPECT_TRUE(settings.showNotifications);
+    EXPECT_FALSE(settings.showUnmountItems);
+}
+
+TEST_F(SettingsWindowTest, ImportAndExportThroughTheirSheets)
+{
+    m_window->show(false);
+    Rule imported = Rule::makeNew();
+    imported.name = QStringLiteral("D");
+    imported.match = VolumeMatch::volumeName(QStringLiteral("CARD_D"));
+    const QString importPath = m_temp.path() + QStringLiteral("/in.json");
+    QFile in(importPath);
+    ASSERT_TRUE(in.open(QIODevice::WriteOnly));
+    in.write(RulesFormat::encodeRules({ imported }));
+    in.close();
+
+    find<QPushButton>(QStringLiteral("importButton"))->click();
+    answer(QStringLiteral("importChoiceQuestion"), QStringLiteral("appendChoice"));
+    QFileDialog *open = fileDialog(QStringLiteral("importFileDialog"));
+    ASSERT_TRUE(open);
+    EXPECT_EQ(open->windowModality(), Qt::WindowModal);
+    choose(open, importPath);
+    EXPECT_TRUE(pollUntil([&] { return storedNames().size() == 4; }));
+    EXPECT_EQ(find<QTableView>(QStringLiteral("ruleTable"))->model()->rowCount(), 4);
+
+    find<QPushButton>(QStringLiteral("exportButton"))->click();
+    QFileDialog *save = fileDialog(QStringLiteral("exportFileDialog"));
+    ASSERT_TRUE(save);
+    const QString exportPath = m_temp.path() + QStringLiteral("/out.json");
+    choose(save, exportPath);
+    ASSERT_TRUE(pollUntil([&] { return QFile::exists(exportPath); }));
+    QFile out(exportPath);
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_EQ(RulesFormat::decodeRules(out.readAll()), m_store.rules());
+}
+
+TEST_F(SettingsWindowTest, ClosingWithUnsavedWorkAsksFirst)
+{
+    m_window->show(false);
+    find<QAbstractButton>(QStringLiteral("removeButton"))->click();
+    m_window->close();
+    EXPECT_TRUE(m_window->isVisible());
+    auto *box = visibleBox(QStringLiteral("closeQuestion"));
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(box->text(), QStringLiteral("Save changes to your rules?"));
+    EXPECT_EQ(box->informativeText(), QStringLiteral("You have unsaved changes to Mirvale\u2019s rules."));
+    answer(QStringLiteral("closeQuestion"), QStringLiteral("cancelChoice"));
+    EXPECT_TRUE(m_window->isVisible());
+
+    m_window->close();
+    answer(QStringLiteral("closeQuestion"), QStringLiteral("dontSaveChoice"));
+    EXPECT_FALSE(m_window->isVisible());
+    EXPECT_EQ(m_store.rules().size(), 3);
+
+    // Shown again, the window starts from the saved rules.
+    m_window->show(false);
+    EXPECT_EQ(find<QTableView>(QStringLiteral("ruleTable"))->model()->rowCount(), 3);
+    m_window->close();
+    EXPECT_FALSE(m_window->isVisible());
+}
+
+TEST_F(SettingsWindowTest, TheTestMenuListsTheCardsAndTestsTheSelectedRule)
+{
+    m_window->show(false);
+    MountedCard card;
+    card.url = QUrl::fromLocalFile(QStringLiteral("/media/me/R&D"));
+    card.name = QStringLiteral("R&D");
+    m_cards.setCards({ card }, {});
+    auto *popup = find<QPushButton>(QStringLiteral("testPopup"));
+    EXPECT_TRUE(popup->isEnabled());
+    ASSERT_EQ(popup->menu()->actions().size(), 1);
+    EXPECT_EQ(popup->menu()->actions().at(0)->text(), QStringLiteral("R&&D"));
+    popup->menu()->actions().at(0)->trigger();
+    ASSERT_EQ(m_tested.size(), 1);
+    EXPECT_EQ(m_tested.at(0).first.name, QStringLiteral("A"));
+    EXPECT_EQ(m_tested.at(0).second, card);
+}
+
+TEST_F(SettingsWindowTest, TheFirstRunHintComesOnce)
+{
+    AppSettings settings = m_store.settings();
+    settings.firstRunHintShown = false;
+    m_store.setSettings(settings);
+    m_window->show(false);
+    answer(QStringLiteral("firstRunHint"), QStringLiteral("gotItButton"));
+    m_window->close();
+    m_window->show(false);
+    processEventsFor(std::chrono::milliseconds(50));
+    EXPECT_FALSE(visibleBox(QStringLiteral("firstRunHint")));
+    EXPECT_TRUE(m_store.settings().firstRunHintShown);
+}
+
+} // namespace
