@@ -4,6 +4,8 @@
 #include "detection/VolumeWatching.h"
 #include "finder/FinderService.h"
 #include "platform/PointerControl.h"
+#include "platform/linux/PosixFileAccess.h"
+#include "platform/linux/PosixFolderLister.h"
 #include "rules/RulesStore.h"
 #include "support/Logger.h"
 #include "ui/Appearance.h"
@@ -56,7 +58,7 @@ void BM_showSettingsWindow(benchmark::State &state)
 {
     QTemporaryDir temp;
     NullLogger log;
-    RulesStore store(temp.path() + QStringLiteral("/Mirvale"), log);
+    RulesStore store(temp.path() + QStringLiteral("/Mirvale"), log, std::make_shared<PosixFileAccess>());
     store.load();
     AppSettings settings = store.settings();
     settings.firstRunHintShown = true;
@@ -65,8 +67,15 @@ void BM_showSettingsWindow(benchmark::State &state)
     SilentFinder finder;
     StillPointer pointer;
 
+    SettingsWindow::Services services;
+    services.store = &store;
+    services.finder = &finder;
+    services.pointer = &pointer;
+    services.log = &log;
+    services.folders = &PosixFolderLister::instance();
+
     for (auto _ : state) {
-        SettingsWindow window({ &store, &finder, &pointer, &log, nullptr, {} });
+        SettingsWindow window(services);
         window.show(false);
         // Until the first frame: layout and paint, as the event loop does them.
         window.repaint();

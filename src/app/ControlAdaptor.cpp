@@ -63,6 +63,7 @@ void ControlAdaptor::announcePaused(bool paused)
 {
     QDBusMessage signal = QDBusMessage::createSignal(ControlInterface::kObjectPath,
         QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
-    signal << ControlInterface::kInterfaceName << QVariantMap{{QStringLiteral("Paused"), paused}} << QStringList();
+    signal << ControlInterface::kInterfaceName << QVariantMap { { QStringLiteral("Paused"), paused } }
+           << QStringList();
     m_connection.send(signal);
 }

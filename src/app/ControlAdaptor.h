@@ -10,8 +10,7 @@ class ControlInterface;
 
 /// The io.github.mirvale.Mirvale1 interface on the bus, forwarding to a ControlInterface.
 /// Slot and signal names are the D-Bus member names.
-class ControlAdaptor : public QDBusAbstractAdaptor
-{
+class ControlAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "io.github.mirvale.Mirvale1")
     Q_PROPERTY(bool Paused READ paused)

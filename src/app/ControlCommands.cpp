@@ -41,10 +41,10 @@ bool isNotRunning(const QDBusMessage &reply)
 
 /// Calls one method; prints why it failed and sets `exitCode` when it did.
 std::optional<QDBusMessage> call(QDBusConnection &connection, const QString &interface, const QString &method,
-                                 const QVariantList &arguments, int timeoutMs, std::FILE *err, int &exitCode)
+    const QVariantList &arguments, int timeoutMs, std::FILE *err, int &exitCode)
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(ControlInterface::kServiceName,
-                                                          ControlInterface::kObjectPath, interface, method);
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        ControlInterface::kServiceName, ControlInterface::kObjectPath, interface, method);
     message.setArguments(arguments);
     // No auto-start: a bus that could launch Mirvale must not do so for a query.
     message.setAutoStartService(false);
@@ -75,7 +75,7 @@ QList<QVariantMap> cardList(const QDBusMessage &reply)
 nlohmann::ordered_json toJson(const QVariantMap &card)
 {
     nlohmann::ordered_json object;
-    for (const char *key : {"name", "state", "mountPath", "device", "freeBytes", "title"}) {
+    for (const char *key : { "name", "state", "mountPath", "device", "freeBytes", "title" }) {
         const QVariant value = card.value(QString::fromLatin1(key));
         if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int)
             object[key] = value.toLongLong();
@@ -95,8 +95,8 @@ int cards(QDBusConnection &connection, const QStringList &arguments, std::FILE *
             return usageError(err, QStringLiteral("cards takes only --json"));
     }
     int exitCode = ControlCommands::Success;
-    const std::optional<QDBusMessage> reply
-        = call(connection, ControlInterface::kInterfaceName, QStringLiteral("ListCards"), {}, kQuickTimeoutMs, err, exitCode);
+    const std::optional<QDBusMessage> reply = call(connection, ControlInterface::kInterfaceName,
+        QStringLiteral("ListCards"), {}, kQuickTimeoutMs, err, exitCode);
     if (!reply)
         return exitCode;
     const QList<QVariantMap> list = cardList(*reply);
@@ -112,13 +112,16 @@ int cards(QDBusConnection &connection, const QStringList &arguments, std::FILE *
     return ControlCommands::Success;
 }
 
-int cardRequest(QDBusConnection &connection, const QString &method, const QStringList &arguments, std::FILE *err)
+int cardRequest(
+    QDBusConnection &connection, const QString &method, const QStringList &arguments, std::FILE *err)
 {
     if (arguments.size() != 1 || arguments.first().isEmpty())
-        return usageError(err, method == QLatin1String("OpenCard") ? QStringLiteral("open takes one CARD")
-                                                                   : QStringLiteral("eject takes one CARD"));
+        return usageError(err,
+            method == QLatin1String("OpenCard") ? QStringLiteral("open takes one CARD")
+                                                : QStringLiteral("eject takes one CARD"));
     int exitCode = ControlCommands::Success;
-    call(connection, ControlInterface::kInterfaceName, method, {arguments.first()}, kRequestTimeoutMs, err, exitCode);
+    call(connection, ControlInterface::kInterfaceName, method, { arguments.first() }, kRequestTimeoutMs, err,
+        exitCode);
     return exitCode;
 }
 
@@ -127,15 +130,15 @@ int setPaused(QDBusConnection &connection, bool wanted, std::FILE *err)
     int exitCode = ControlCommands::Success;
     const std::optional<QDBusMessage> reply
         = call(connection, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
-               {ControlInterface::kInterfaceName, QStringLiteral("Paused")}, kQuickTimeoutMs, err, exitCode);
+            { ControlInterface::kInterfaceName, QStringLiteral("Paused") }, kQuickTimeoutMs, err, exitCode);
     if (!reply)
         return exitCode;
     const QVariant value = reply->arguments().value(0);
-    const bool paused = value.canConvert<QDBusVariant>() ? value.value<QDBusVariant>().variant().toBool()
-                                                         : value.toBool();
+    const bool paused
+        = value.canConvert<QDBusVariant>() ? value.value<QDBusVariant>().variant().toBool() : value.toBool();
     if (paused != wanted)
-        call(connection, ControlInterface::kInterfaceName, QStringLiteral("TogglePause"), {}, kQuickTimeoutMs, err,
-             exitCode);
+        call(connection, ControlInterface::kInterfaceName, QStringLiteral("TogglePause"), {}, kQuickTimeoutMs,
+            err, exitCode);
     return exitCode;
 }
 
@@ -143,20 +146,22 @@ int setPaused(QDBusConnection &connection, bool wanted, std::FILE *err)
 
 QString ControlCommands::usage()
 {
-    return QStringLiteral("Commands for the running Mirvale:\n"
-                          "  cards [--json]                     list the cards, as the menu shows them\n"
-                          "  open CARD                          open a card (a name, mount path or device),\n"
-                          "                                     mounting it first when needed\n"
-                          "  eject CARD                         unmount a card\n"
-                          "  pause | resume                     stop or go on watching for cards\n"
-                          "  settings                           show the settings window\n"
-                          "Exit status: 1 refused (the reason on standard error), 4 Mirvale is not running.\n");
+    return QStringLiteral(
+        "Commands for the running Mirvale:\n"
+        "  cards [--json]                     list the cards, as the menu shows them\n"
+        "  open CARD                          open a card (a name, mount path or device),\n"
+        "                                     mounting it first when needed\n"
+        "  eject CARD                         unmount a card\n"
+        "  pause | resume                     stop or go on watching for cards\n"
+        "  settings                           show the settings window\n"
+        "Exit status: 1 refused (the reason on standard error), 4 Mirvale is not running.\n");
 }
 
 bool ControlCommands::handles(const QString &command)
 {
-    static const QStringList commands{QStringLiteral("cards"), QStringLiteral("open"), QStringLiteral("eject"),
-                                      QStringLiteral("pause"), QStringLiteral("resume"), QStringLiteral("settings")};
+    static const QStringList commands { QStringLiteral("cards"), QStringLiteral("open"),
+        QStringLiteral("eject"), QStringLiteral("pause"), QStringLiteral("resume"),
+        QStringLiteral("settings") };
     return commands.contains(command);
 }
 
@@ -166,7 +171,7 @@ int ControlCommands::run(const QString &command, const QStringList &arguments, s
 }
 
 int ControlCommands::run(QDBusConnection connection, const QString &command, const QStringList &arguments,
-                         std::FILE *out, std::FILE *err)
+    std::FILE *out, std::FILE *err)
 {
     if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
         print(out, usage());
@@ -191,8 +196,8 @@ int ControlCommands::run(QDBusConnection connection, const QString &command, con
     if (command == QLatin1String("resume"))
         return setPaused(connection, false, err);
     if (command == QLatin1String("settings"))
-        call(connection, ControlInterface::kInterfaceName, QStringLiteral("ShowSettings"), {false}, kQuickTimeoutMs,
-             err, exitCode);
+        call(connection, ControlInterface::kInterfaceName, QStringLiteral("ShowSettings"), { false },
+            kQuickTimeoutMs, err, exitCode);
     else
         return usageError(err, QStringLiteral("unknown command ") + command);
     return exitCode;

@@ -18,6 +18,6 @@ bool handles(const QString &command);
 int run(const QString &command, const QStringList &arguments, std::FILE *out, std::FILE *err);
 /// The same on a given connection.
 int run(QDBusConnection connection, const QString &command, const QStringList &arguments, std::FILE *out,
-        std::FILE *err);
+    std::FILE *err);
 
 } // namespace ControlCommands

@@ -60,12 +60,12 @@ bool ControlInterface::registerOn(QDBusConnection connection)
 QVariantMap ControlInterface::describe(const DetectedCard &card)
 {
     return {
-        {QStringLiteral("name"), card.name},
-        {QStringLiteral("state"), state(card)},
-        {QStringLiteral("mountPath"), mountPath(card)},
-        {QStringLiteral("device"), card.bsdName},
-        {QStringLiteral("freeBytes"), qint64(card.freeBytes.value_or(-1))},
-        {QStringLiteral("title"), CardLineTitle::title(card)},
+        { QStringLiteral("name"), card.name },
+        { QStringLiteral("state"), state(card) },
+        { QStringLiteral("mountPath"), mountPath(card) },
+        { QStringLiteral("device"), card.bsdName },
+        { QStringLiteral("freeBytes"), qint64(card.freeBytes.value_or(-1)) },
+        { QStringLiteral("title"), CardLineTitle::title(card) },
     };
 }
 
@@ -86,8 +86,8 @@ std::optional<DetectedCard> ControlInterface::findCard(const QString &card) cons
     // Exact forms first, then the name without regard to case.
     for (const DetectedCard &candidate : cards) {
         if (candidate.name == card || candidate.bsdName == card
-            || (!asPath.isEmpty() && (mountPath(candidate) == asPath
-                                      || QStringLiteral("/dev/") + candidate.bsdName == asPath)))
+            || (!asPath.isEmpty()
+                && (mountPath(candidate) == asPath || QStringLiteral("/dev/") + candidate.bsdName == asPath)))
             return candidate;
     }
     for (const DetectedCard &candidate : cards) {
@@ -99,8 +99,9 @@ std::optional<DetectedCard> ControlInterface::findCard(const QString &card) cons
 
 ControlInterface::Error ControlInterface::unknownCard(const QString &card)
 {
-    return {kUnknownCard, QStringLiteral("No card matches \"") + card
-                              + QStringLiteral("\"; name a card by its name, mount path or device")};
+    return { kUnknownCard,
+        QStringLiteral("No card matches \"") + card
+            + QStringLiteral("\"; name a card by its name, mount path or device") };
 }
 
 void ControlInterface::openCard(const QString &card, Reply reply)
@@ -111,7 +112,7 @@ void ControlInterface::openCard(const QString &card, Reply reply)
         return;
     }
     m_coordinator.cardClicked(*found, [reply](const std::optional<DovettaError> &error) {
-        reply(error ? std::optional(Error{kFailed, error->description()}) : std::nullopt);
+        reply(error ? std::optional(Error { kFailed, error->description() }) : std::nullopt);
     });
 }
 
@@ -123,11 +124,11 @@ void ControlInterface::eject(const QString &card, Reply reply)
         return;
     }
     if (!found->mountURL) {
-        reply(Error{kNotMounted, found->name + QStringLiteral(" is not mounted")});
+        reply(Error { kNotMounted, found->name + QStringLiteral(" is not mounted") });
         return;
     }
     // The watcher's own record when it has one, as the menu's unmount line does.
-    MountedCard mounted{*found->mountURL, found->name, true, true, found->freeBytes};
+    MountedCard mounted { *found->mountURL, found->name, true, true, found->freeBytes };
     for (const MountedCard &candidate : m_coordinator.volumeWatcher().mountedCards()) {
         if (candidate.url.toLocalFile() == found->mountURL->toLocalFile()) {
             mounted = candidate;
@@ -135,7 +136,7 @@ void ControlInterface::eject(const QString &card, Reply reply)
         }
     }
     m_coordinator.eject(mounted, [reply](const std::optional<DovettaError> &error) {
-        reply(error ? std::optional(Error{kFailed, error->description()}) : std::nullopt);
+        reply(error ? std::optional(Error { kFailed, error->description() }) : std::nullopt);
     });
 }
 
@@ -147,7 +148,7 @@ void ControlInterface::togglePause()
 void ControlInterface::showSettings(bool revealExtras)
 {
     m_log.info(QStringLiteral("Control: asked to show the settings window")
-               + (revealExtras ? QStringLiteral(" with its extras") : QString()));
+        + (revealExtras ? QStringLiteral(" with its extras") : QString()));
     m_coordinator.showSettings(revealExtras);
 }
 

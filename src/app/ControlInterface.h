@@ -16,12 +16,11 @@ class Logger;
 /// What the running Mirvale offers other programs (mirvalectl, scripts) on the session bus:
 /// the card list and the user's actions. The D-Bus shape is ControlAdaptor's; the decisions
 /// are here. Main thread only.
-class ControlInterface : public QObject
-{
+class ControlInterface : public QObject {
     Q_OBJECT
 public:
-    static const QString kServiceName;   ///< "io.github.mirvale.Mirvale"
-    static const QString kObjectPath;    ///< "/io/github/mirvale/Mirvale"
+    static const QString kServiceName; ///< "io.github.mirvale.Mirvale"
+    static const QString kObjectPath; ///< "/io/github/mirvale/Mirvale"
     static const QString kInterfaceName; ///< "io.github.mirvale.Mirvale1"
 
     /// A refusal: a D-Bus error name and the text a person reads.

@@ -16,17 +16,17 @@ SingleInstance::Claim SingleInstance::claim(QDBusConnection connection)
         return Claim::Unavailable;
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply
         = connection.interface()->registerService(ControlInterface::kServiceName,
-                                                  QDBusConnectionInterface::DontQueueService,
-                                                  QDBusConnectionInterface::DontAllowReplacement);
+            QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
     if (!reply.isValid())
         return Claim::Unavailable;
-    return reply.value() == QDBusConnectionInterface::ServiceRegistered ? Claim::Owned : Claim::AlreadyRunning;
+    return reply.value() == QDBusConnectionInterface::ServiceRegistered ? Claim::Owned
+                                                                        : Claim::AlreadyRunning;
 }
 
 bool SingleInstance::showSettingsInRunningInstance(QDBusConnection connection)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(ControlInterface::kServiceName, ControlInterface::kObjectPath,
-                                                       ControlInterface::kInterfaceName, QStringLiteral("ShowSettings"));
+    QDBusMessage call = QDBusMessage::createMethodCall(ControlInterface::kServiceName,
+        ControlInterface::kObjectPath, ControlInterface::kInterfaceName, QStringLiteral("ShowSettings"));
     call << false;
     const QDBusMessage reply = connection.call(call, QDBus::Block, kAskTimeoutMs);
     return reply.type() == QDBusMessage::ReplyMessage;

@@ -7,9 +7,9 @@
 namespace SingleInstance {
 
 enum class Claim {
-    Owned,          ///< this process owns the name: it is the running Mirvale
+    Owned, ///< this process owns the name: it is the running Mirvale
     AlreadyRunning, ///< another process owns it
-    Unavailable,    ///< the bus did not answer; run without the control interface
+    Unavailable, ///< the bus did not answer; run without the control interface
 };
 
 /// Claims the name, never queueing for it: two watchers must never both handle a card.

@@ -22,8 +22,7 @@ quintptr nextToken = 1;
 } // namespace
 
 DAMountContext::DAMountContext(QString bsdName, QString name, Completion completion, WatcherRef watcher,
-                               std::optional<QString> mountPath, Logger &logger,
-                               std::chrono::milliseconds grace)
+    std::optional<QString> mountPath, Logger &logger, std::chrono::milliseconds grace)
     : m_bsdName(std::move(bsdName))
     , m_name(std::move(name))
     , m_completion(std::move(completion))
@@ -104,8 +103,8 @@ void DAMountContext::scheduleGraceRemoval()
         if (!self || boxes.value(token) != self)
             return;
         boxes.remove(token);
-        self->m_logger.warn(
-            QStringLiteral("DiskArbitration never claimed its context for ") + self->m_name + QStringLiteral("; released it"));
+        self->m_logger.warn(QStringLiteral("DiskArbitration never claimed its context for ") + self->m_name
+            + QStringLiteral("; released it"));
     });
 }
 

@@ -18,8 +18,7 @@ class VolumeWatcher;
 /// completion. The service's answer carries a token, looked up in a registry, so an answer
 /// that comes after the request ended (time limit, watcher stopped) finds nothing to do.
 /// Main thread only, except complete().
-class DAMountContext : public std::enable_shared_from_this<DAMountContext>
-{
+class DAMountContext : public std::enable_shared_from_this<DAMountContext> {
 public:
     using Completion = std::function<void(const std::optional<DovettaError> &error)>;
     using WatcherRef = LifeToken<VolumeWatcher>::Weak;
@@ -27,7 +26,7 @@ public:
     /// `bsdName` is the device to mount (for an unmount, the device being unmounted);
     /// `mountPath` is set for an unmount only.
     DAMountContext(QString bsdName, QString name, Completion completion, WatcherRef watcher,
-                   std::optional<QString> mountPath, Logger &logger, std::chrono::milliseconds grace);
+        std::optional<QString> mountPath, Logger &logger, std::chrono::milliseconds grace);
     ~DAMountContext();
 
     DAMountContext(const DAMountContext &) = delete;

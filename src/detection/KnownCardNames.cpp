@@ -79,9 +79,8 @@ void KnownCardNames::rememberCardName(const QString &name, const QString &serial
         for (qsizetype i = 0; i < serials.size() - kMaxSerials; ++i)
             names.remove(serials.at(i));
     }
-    seen.removeIf([&names](const QHash<QString, QDateTime>::iterator &entry) {
-        return !names.contains(entry.key());
-    });
+    seen.removeIf(
+        [&names](const QHash<QString, QDateTime>::iterator &entry) { return !names.contains(entry.key()); });
 
     QVariantMap storedNames;
     for (auto entry = names.cbegin(); entry != names.cend(); ++entry)

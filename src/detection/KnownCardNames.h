@@ -10,12 +10,11 @@ class UserDefaults;
 
 /// Remembers the volume name last seen for each card serial, so that a card resting ejected
 /// in a built-in slot can be listed under the name its volume had. Main thread only.
-class KnownCardNames
-{
+class KnownCardNames {
 public:
     static constexpr int kMaxSerials = 32;
     static constexpr qint64 kRewriteIntervalSeconds = 3600;
-    static const QString kNamesKey;    ///< "knownCardNamesBySerial"
+    static const QString kNamesKey; ///< "knownCardNamesBySerial"
     static const QString kLastSeenKey; ///< "knownCardNamesLastSeenBySerial"
 
     using Clock = std::function<QDateTime()>;

@@ -20,7 +20,7 @@ QString commandLine(const QString &program, const QStringList &arguments)
 
 /// Runs one command and logs it as the fallback does; no error on success.
 std::optional<DovettaError> runLogged(CommandRunner *runner, Logger &log, const QString &program,
-                                      const QStringList &arguments, const QString &successLine)
+    const QStringList &arguments, const QString &successLine)
 {
     const QString command = commandLine(program, arguments);
     log.info(QStringLiteral("Running ") + command);
@@ -58,10 +58,10 @@ void VolumeWatcher::trackDARequest(const std::shared_ptr<DAMountContext> &contex
         const std::shared_ptr<DAMountContext> request = weak.lock();
         if (!request)
             return;
-        request->logger().error(
-            QStringLiteral("DiskArbitration never answered for ") + request->name() + QStringLiteral("; giving up"));
+        request->logger().error(QStringLiteral("DiskArbitration never answered for ") + request->name()
+            + QStringLiteral("; giving up"));
         request->complete(DovettaError::diskError(QStringLiteral("the disk system did not respond within ")
-                                                  + QString::number(seconds) + QStringLiteral(" seconds")));
+            + QString::number(seconds) + QStringLiteral(" seconds")));
     });
 }
 
@@ -74,7 +74,8 @@ void VolumeWatcher::forgetDARequest(const DAMountContext *context)
 void VolumeWatcher::mount(const DetectedCard &card, RequestCompletion completion)
 {
     MIRVALE_ASSERT_MAIN_THREAD();
-    m_logger.info(QStringLiteral("Mounting ") + card.name + QStringLiteral(" (") + card.bsdName + QLatin1Char(')'));
+    m_logger.info(
+        QStringLiteral("Mounting ") + card.name + QStringLiteral(" (") + card.bsdName + QLatin1Char(')'));
     if (!m_daSession || !m_daSession->hasDisk(card.bsdName)) {
         const QString reason = QStringLiteral("could not create a disk reference for ") + card.bsdName;
         m_logger.error(QStringLiteral("Cannot mount ") + card.name + QStringLiteral(": ") + reason);
@@ -93,8 +94,10 @@ void VolumeWatcher::mount(const DetectedCard &card, RequestCompletion completion
         card.bsdName, card.name, std::move(wrapped), weak, std::nullopt, m_logger, m_limits.registryGrace);
     trackDARequest(context);
     const quintptr token = context->registerForCallback();
-    if (!m_daSession->mount(card.bsdName, [token](const std::optional<QString> &dissent) { mountAnswered(token, dissent); }))
-        context->finish(DovettaError::diskError(QStringLiteral("could not create a disk reference for ") + card.bsdName));
+    if (!m_daSession->mount(
+            card.bsdName, [token](const std::optional<QString> &dissent) { mountAnswered(token, dissent); }))
+        context->finish(
+            DovettaError::diskError(QStringLiteral("could not create a disk reference for ") + card.bsdName));
 }
 
 void VolumeWatcher::mountAnswered(quintptr token, const std::optional<QString> &dissent)
@@ -104,13 +107,13 @@ void VolumeWatcher::mountAnswered(quintptr token, const std::optional<QString> &
         return;
     Logger &log = context->logger();
     if (dissent) {
-        log.warn(QStringLiteral("DADiskMount dissented for ") + context->name() + QStringLiteral(" (") + *dissent
-                 + QStringLiteral("); falling back to udisksctl mount -b /dev/") + context->bsdName());
+        log.warn(QStringLiteral("DADiskMount dissented for ") + context->name() + QStringLiteral(" (")
+            + *dissent + QStringLiteral("); falling back to udisksctl mount -b /dev/") + context->bsdName());
         // From here the command decides; the service's time limit no longer applies.
         context->cancelTimeout();
         if (VolumeWatcher *self = resolve(context->watcher())) {
             self->mountWithDiskutil(context->bsdName(), context->name(),
-                                    [context](const std::optional<DovettaError> &error) { context->complete(error); });
+                [context](const std::optional<DovettaError> &error) { context->complete(error); });
         }
         return;
     }
@@ -118,15 +121,15 @@ void VolumeWatcher::mountAnswered(quintptr token, const std::optional<QString> &
     context->complete(std::nullopt);
 }
 
-void VolumeWatcher::mountWithDiskutil(const QString &bsdName, const QString &name, RequestCompletion completion)
+void VolumeWatcher::mountWithDiskutil(
+    const QString &bsdName, const QString &name, RequestCompletion completion)
 {
     std::shared_ptr<CommandRunner> runner = m_commands;
     Logger *log = &m_logger;
     GlobalQueue::async([runner, log, bsdName, name, completion] {
-        const std::optional<DovettaError> error
-            = runLogged(runner.get(), *log, kUdisksctl,
-                        {QStringLiteral("mount"), QStringLiteral("-b"), QStringLiteral("/dev/") + bsdName},
-                        QStringLiteral("Mounted ") + name + QStringLiteral(" via "));
+        const std::optional<DovettaError> error = runLogged(runner.get(), *log, kUdisksctl,
+            { QStringLiteral("mount"), QStringLiteral("-b"), QStringLiteral("/dev/") + bsdName },
+            QStringLiteral("Mounted ") + name + QStringLiteral(" via "));
         MainQueue::async([completion, error] { completion(error); });
     });
 }
@@ -141,7 +144,8 @@ void VolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
         return;
     }
     for (auto disk = m_daDisks.cbegin(); disk != m_daDisks.cend(); ++disk) {
-        if (!disk->volumePath.isEmpty() && CardProber::standardizedPath(QUrl::fromLocalFile(disk->volumePath)) == key) {
+        if (!disk->volumePath.isEmpty()
+            && CardProber::standardizedPath(QUrl::fromLocalFile(disk->volumePath)) == key) {
             performUnmount(disk.key(), card, std::move(completion));
             return;
         }
@@ -153,7 +157,7 @@ void VolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
     }
 
     m_logger.info(QStringLiteral("Unmounting ") + card.name + QStringLiteral(": resolving ") + path
-                  + QStringLiteral(" off the main thread"));
+        + QStringLiteral(" off the main thread"));
     const WeakSelf weak = m_self;
     const std::shared_ptr<ProbeState> probe = m_probe;
     m_probeQueue->async([weak, probe, card, path, completion] {
@@ -163,15 +167,16 @@ void VolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
             if (!self || !self->m_probe->isRunning() || !self->m_daSession) {
                 if (self)
                     self->m_logger.warn(QStringLiteral("Cannot unmount ") + card.name
-                                        + QStringLiteral(": the disk session went away while ") + path
-                                        + QStringLiteral(" was being resolved"));
-                completion(DovettaError::diskError(QStringLiteral("the disk session stopped before ") + card.name
-                                                   + QStringLiteral(" could be unmounted")));
+                        + QStringLiteral(": the disk session went away while ") + path
+                        + QStringLiteral(" was being resolved"));
+                completion(DovettaError::diskError(QStringLiteral("the disk session stopped before ")
+                    + card.name + QStringLiteral(" could be unmounted")));
                 return;
             }
             if (bsdName.isEmpty() || !self->m_daSession->hasDisk(bsdName)) {
                 const QString reason = QStringLiteral("could not create a disk reference for ") + path;
-                self->m_logger.error(QStringLiteral("Cannot unmount ") + card.name + QStringLiteral(": ") + reason);
+                self->m_logger.error(
+                    QStringLiteral("Cannot unmount ") + card.name + QStringLiteral(": ") + reason);
                 completion(DovettaError::diskError(reason));
                 return;
             }
@@ -180,14 +185,17 @@ void VolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
     });
 }
 
-void VolumeWatcher::performUnmount(const QString &bsdName, const MountedCard &card, RequestCompletion completion)
+void VolumeWatcher::performUnmount(
+    const QString &bsdName, const MountedCard &card, RequestCompletion completion)
 {
     auto context = std::make_shared<DAMountContext>(bsdName, card.name, std::move(completion), m_self,
-                                                    card.url.toLocalFile(), m_logger, m_limits.registryGrace);
+        card.url.toLocalFile(), m_logger, m_limits.registryGrace);
     trackDARequest(context);
     const quintptr token = context->registerForCallback();
-    if (!m_daSession->unmount(bsdName, [token](const std::optional<QString> &dissent) { unmountAnswered(token, dissent); }))
-        context->finish(DovettaError::diskError(QStringLiteral("could not create a disk reference for ") + bsdName));
+    if (!m_daSession->unmount(
+            bsdName, [token](const std::optional<QString> &dissent) { unmountAnswered(token, dissent); }))
+        context->finish(
+            DovettaError::diskError(QStringLiteral("could not create a disk reference for ") + bsdName));
 }
 
 void VolumeWatcher::unmountAnswered(quintptr token, const std::optional<QString> &dissent)
@@ -197,12 +205,13 @@ void VolumeWatcher::unmountAnswered(quintptr token, const std::optional<QString>
         return;
     Logger &log = context->logger();
     if (dissent) {
-        log.warn(QStringLiteral("DADiskUnmount dissented for ") + context->name() + QStringLiteral(" (") + *dissent
-                 + QStringLiteral("); falling back to the unmount command"));
+        log.warn(QStringLiteral("DADiskUnmount dissented for ") + context->name() + QStringLiteral(" (")
+            + *dissent + QStringLiteral("); falling back to the unmount command"));
         context->cancelTimeout();
         if (VolumeWatcher *self = resolve(context->watcher())) {
-            self->unmountWithDiskutil(context->mountPath().value_or(QString()), context->bsdName(), context->name(),
-                                      [context](const std::optional<DovettaError> &error) { context->complete(error); });
+            self->unmountWithDiskutil(context->mountPath().value_or(QString()), context->bsdName(),
+                context->name(),
+                [context](const std::optional<DovettaError> &error) { context->complete(error); });
         }
         return;
     }
@@ -210,8 +219,8 @@ void VolumeWatcher::unmountAnswered(quintptr token, const std::optional<QString>
     context->complete(std::nullopt);
 }
 
-void VolumeWatcher::unmountWithDiskutil(const QString &mountPath, const QString &bsdName, const QString &name,
-                                        RequestCompletion completion)
+void VolumeWatcher::unmountWithDiskutil(
+    const QString &mountPath, const QString &bsdName, const QString &name, RequestCompletion completion)
 {
     std::shared_ptr<CommandRunner> runner = m_commands;
     Logger *log = &m_logger;
@@ -222,14 +231,15 @@ void VolumeWatcher::unmountWithDiskutil(const QString &mountPath, const QString 
         std::optional<DovettaError> error;
         if (tryUdisksctl) {
             error = runLogged(runner.get(), *log, kUdisksctl,
-                              {QStringLiteral("unmount"), QStringLiteral("-b"), QStringLiteral("/dev/") + bsdName},
-                              success);
+                { QStringLiteral("unmount"), QStringLiteral("-b"), QStringLiteral("/dev/") + bsdName },
+                success);
         }
         if (!tryUdisksctl || error) {
-            if (mountPath.isEmpty()) {
+            // A mount point is absolute; anything else could read as an option to umount.
+            if (!mountPath.startsWith(QLatin1Char('/'))) {
                 error = error ? error : DovettaError::diskError(QStringLiteral("no mount path to unmount"));
             } else {
-                error = runLogged(runner.get(), *log, kUmount, {mountPath}, success);
+                error = runLogged(runner.get(), *log, kUmount, { mountPath }, success);
             }
         }
         MainQueue::async([completion, error] { completion(error); });

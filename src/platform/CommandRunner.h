@@ -5,14 +5,13 @@
 
 /// Runs a system command and waits for it: the fallback for mounting and unmounting when the
 /// disk service refuses. The program gets an argument list, never a shell line.
-class CommandRunner
-{
+class CommandRunner {
 public:
     struct Result {
-        bool started = false;  ///< false: the program could not be run at all
-        QString startError;    ///< why it could not be run
-        bool crashed = false;  ///< ended by a signal
-        int exitStatus = -1;   ///< the exit status when it ended normally
+        bool started = false; ///< false: the program could not be run at all
+        QString startError; ///< why it could not be run
+        bool crashed = false; ///< ended by a signal
+        int exitStatus = -1; ///< the exit status when it ended normally
         QString standardError; ///< what it wrote to standard error, trimmed
     };
 

@@ -5,8 +5,7 @@
 
 /// The application's small persistent preferences, kept apart from the rules and settings
 /// files: values by key that survive restarts. Main thread only.
-class UserDefaults
-{
+class UserDefaults {
 public:
     virtual ~UserDefaults() = default;
 

@@ -1,5 +1,6 @@
 #include "ui/BrowseCardPanel.h"
 
+#include "ui/Appearance.h"
 #include "ui/model/CardFolderBrowser.h"
 
 #include <QComboBox>
@@ -67,7 +68,7 @@ void BrowseCardPanel::refresh()
     for (int row = 0; row < m_browser.rowCount(); ++row) {
         auto *item = new QListWidgetItem(m_browser.rowText(row), m_table);
         if (m_browser.rowIsPlaceholder(row)) {
-            item->setForeground(palette().brush(QPalette::PlaceholderText));
+            item->setForeground(Appearance::toneColor(Tone::Secondary, palette()));
             item->setFlags(Qt::NoItemFlags);
         }
     }

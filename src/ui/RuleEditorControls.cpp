@@ -1,5 +1,6 @@
 #include "ui/RuleEditorControls.h"
 
+#include "ui/Appearance.h"
 #include "ui/model/RuleEditorLogic.h"
 
 #include <QButtonGroup>
@@ -83,7 +84,6 @@ void RuleEditorControls::build(QWidget *pane)
 
     emptyLabel = named<QLabel>("emptyLabel", RuleEditorLogic::emptyMessage());
     emptyLabel->setAlignment(Qt::AlignCenter);
-    emptyLabel->setForegroundRole(QPalette::PlaceholderText);
     stack->addWidget(emptyLabel);
 
     scrollView = named<QScrollArea>("scrollView");
@@ -171,9 +171,6 @@ void RuleEditorControls::build(QWidget *pane)
     QFont hintFont = positionHintLabel->font();
     hintFont.setPointSizeF(hintFont.pointSizeF() * 0.85);
     positionHintLabel->setFont(hintFont);
-    QPalette hintPalette = positionHintLabel->palette();
-    hintPalette.setColor(QPalette::WindowText, QColor(0xE0, 0x3C, 0x31));
-    positionHintLabel->setPalette(hintPalette);
     // Two lines at most.
     positionHintLabel->setMaximumHeight(2 * positionHintLabel->fontMetrics().lineSpacing() + 2);
     positionHintRow = addRow(windowGrid, {}, positionHintLabel);
@@ -203,6 +200,18 @@ void RuleEditorControls::build(QWidget *pane)
     for (QGroupBox *box : { ruleBox, whenBox, openBox, windowBox, extrasBox })
         sections->addWidget(box);
     sections->addStretch(1);
+    applyTones(pane->palette());
+}
+
+void RuleEditorControls::applyTones(const QPalette &palette)
+{
+    // The secondary label colour and the system red, in the variant of the current appearance.
+    QPalette empty = emptyLabel->palette();
+    empty.setColor(QPalette::WindowText, Appearance::toneColor(Tone::Secondary, palette));
+    emptyLabel->setPalette(empty);
+    QPalette hint = positionHintLabel->palette();
+    hint.setColor(QPalette::WindowText, Appearance::toneColor(Tone::Error, palette));
+    positionHintLabel->setPalette(hint);
 }
 
 void RuleEditorControls::setRowVisible(const QList<QWidget *> &row, bool visible)

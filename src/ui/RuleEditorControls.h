@@ -7,6 +7,7 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QPalette;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -59,6 +60,9 @@ struct RuleEditorControls {
 
     /// Builds everything as children of `pane`, which gets its layout.
     void build(QWidget *pane);
+
+    /// Colours that follow the appearance: the empty message and the range hint.
+    void applyTones(const QPalette &palette);
 
     static void setRowVisible(const QList<QWidget *> &row, bool visible);
 };

@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,11 +33,6 @@ RuleEditorView::RuleEditorView(Services services, QWidget *parent)
     refreshCardPopups();
     m_controls.extrasBox->setVisible(m_extrasRevealed);
     reloadAllControls();
-}
-
-BrowseCardPanel *RuleEditorView::browsePanel() const
-{
-    return m_browsePanel.data();
 }
 
 RuleEditorView::~RuleEditorView()
@@ -66,6 +62,18 @@ void RuleEditorView::setExtrasRevealed(bool revealed)
 {
     m_extrasRevealed = revealed;
     m_controls.extrasBox->setVisible(revealed);
+}
+
+BrowseCardPanel *RuleEditorView::browsePanel() const
+{
+    return m_browsePanel.data();
+}
+
+void RuleEditorView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        m_controls.applyTones(palette());
+    QWidget::changeEvent(event);
 }
 
 void RuleEditorView::connectControls()

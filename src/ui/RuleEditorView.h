@@ -58,6 +58,9 @@ public:
     /// Called by the "Hide extras" button.
     std::function<void()> onHideExtras;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     using NumberField = RuleEditorLogic::NumberField;
 

@@ -1,5 +1,6 @@
 #include "ui/SettingsWindow.h"
 
+#include "ui/BrowseCardPanel.h" // RuleEditorView.h needs it complete for its QPointer
 #include "ui/Hairline.h"
 #include "ui/RuleEditorView.h"
 #include "ui/RuleListPane.h"
@@ -32,7 +33,7 @@ SettingsWindow::SettingsWindow(const Services &services, QWidget *parent)
     resize(kSize);
     setMinimumSize(kMinimumSize);
 
-    m_editor = new RuleEditorView({ services.finder, services.pointer, services.log });
+    m_editor = new RuleEditorView({ services.finder, services.pointer, services.log, services.folders });
     m_editor->onChange = [this](const Rule &rule) { m_model.editorChanged(rule); };
     m_editor->onHideExtras = [this] { m_model.hideExtras(); };
     connect(&m_model, &SettingsWindowModel::editorRuleChanged, m_editor,

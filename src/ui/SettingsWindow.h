@@ -11,8 +11,10 @@
 #include <functional>
 
 class FinderService;
+class FolderLister;
 class Logger;
 class PointerControl;
+class FolderLister;
 class RuleEditorView;
 class RulesStore;
 class SettingsBottomBar;
@@ -32,6 +34,8 @@ public:
         FinderService *finder = nullptr;
         PointerControl *pointer = nullptr;
         Logger *log = nullptr;
+        /// Lists a card's folders for the editor's card browser.
+        const FolderLister *folders = nullptr;
         /// The mounted cards; may be null.
         VolumeWatching *cards = nullptr;
         std::function<void(const Rule &, const MountedCard &)> testRule;

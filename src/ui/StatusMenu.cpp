@@ -32,6 +32,8 @@ StatusMenu::StatusMenu(Services services, QObject *parent)
         rebuild();
         m_menuOpen = true;
         m_services.loginItem->refreshStatus();
+        // Fresh free space arrives later as a card change and retitles the open menu.
+        m_services.coordinator->volumeWatcher().refreshFreeSpaceNow();
     });
     connect(m_menu.get(), &QMenu::aboutToHide, this, [this] { m_menuOpen = false; });
     // A click on the icon opens the menu too, where the tray tells us about it.

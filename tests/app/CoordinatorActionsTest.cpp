@@ -22,24 +22,29 @@ using namespace std::chrono_literals;
 namespace {
 
 struct CountingMenu final : AbstractStatusMenu {
-    explicit CountingMenu(int &refreshes) : m_refreshes(refreshes) {}
+    explicit CountingMenu(int &refreshes)
+        : m_refreshes(refreshes)
+    {
+    }
     void refreshIcon() override { ++m_refreshes; }
     int &m_refreshes;
 };
 
 struct RecordingWindow final : AbstractSettingsWindow {
-    explicit RecordingWindow(QList<bool> &shown) : m_shown(shown) {}
+    explicit RecordingWindow(QList<bool> &shown)
+        : m_shown(shown)
+    {
+    }
     void show(bool revealExtras) override { m_shown.append(revealExtras); }
     QList<bool> &m_shown;
 };
 
-class CoordinatorActionsTest : public ::testing::Test
-{
+class CoordinatorActionsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         QDir(m_card.path()).mkpath(QStringLiteral("DCIM"));
-        m_rules.setRules({Rule::makeDefaultCatchAll()});
+        m_rules.setRules({ Rule::makeDefaultCatchAll() });
         m_finder.answerImmediately(std::nullopt);
     }
 
@@ -57,7 +62,8 @@ protected:
             m_watcher = watcher.get();
             return watcher;
         };
-        services.makeStatusMenu = [this](Coordinator &) { return std::make_unique<CountingMenu>(m_iconRefreshes); };
+        services.makeStatusMenu
+            = [this](Coordinator &) { return std::make_unique<CountingMenu>(m_iconRefreshes); };
         if (withWindow) {
             services.makeSettingsWindow
                 = [this](Coordinator &) { return std::make_unique<RecordingWindow>(m_windowShown); };
@@ -77,19 +83,23 @@ protected:
 
     MountedCard card(const QString &name = QStringLiteral("EOS_DIGITAL")) const
     {
-        return MountedCard{QUrl::fromLocalFile(m_card.path()), name, true, true, 1000};
+        return MountedCard { QUrl::fromLocalFile(m_card.path()), name, true, true, 1000 };
     }
     DetectedCard mountedLine() const
     {
-        return DetectedCard{QStringLiteral("sdb1"), QStringLiteral("EOS_DIGITAL"), QUrl::fromLocalFile(m_card.path()),
-                            1000, false};
+        return DetectedCard { QStringLiteral("sdb1"), QStringLiteral("EOS_DIGITAL"),
+            QUrl::fromLocalFile(m_card.path()), 1000, false };
     }
     static DetectedCard unmountedLine()
     {
-        return DetectedCard{QStringLiteral("sdb1"), QStringLiteral("EOS_DIGITAL"), std::nullopt, std::nullopt, false};
+        return DetectedCard { QStringLiteral("sdb1"), QStringLiteral("EOS_DIGITAL"), std::nullopt,
+            std::nullopt, false };
     }
 
-    bool logged(const QString &line) { return pollUntil([&] { return m_log.contains(line); }); }
+    bool logged(const QString &line)
+    {
+        return pollUntil([&] { return m_log.contains(line); });
+    }
 
     QTemporaryDir m_card;
     FakeRulesProvider m_rules;
@@ -108,7 +118,7 @@ TEST_F(CoordinatorActionsTest, ClickOnAMountedCardOpensItWhilePaused)
 {
     pause();
     Coordinator &coordinator = make();
-    m_watcher->setCards({card()}, {mountedLine()});
+    m_watcher->setCards({ card() }, { mountedLine() });
     coordinator.cardClicked(mountedLine());
     ASSERT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opened DCIM")));
     EXPECT_EQ(m_finder.requestCount(), 1);
@@ -123,9 +133,10 @@ TEST_F(CoordinatorActionsTest, ClickOnAListedCardMissingFromTheMountedListBuilds
 
     m_watcher->setMadeCard(std::nullopt);
     std::optional<DovettaError> outcome;
-    coordinator.cardClicked(mountedLine(), [&](const std::optional<DovettaError> &error) { outcome = error; });
+    coordinator.cardClicked(
+        mountedLine(), [&](const std::optional<DovettaError> &error) { outcome = error; });
     ASSERT_TRUE(logged(QStringLiteral("[WARN] EOS_DIGITAL: reported mounted at ") + m_card.path()
-                       + QStringLiteral(" but no matching card was found")));
+        + QStringLiteral(" but no matching card was found")));
     EXPECT_TRUE(outcome.has_value());
     EXPECT_EQ(m_finder.requestCount(), 1);
     EXPECT_TRUE(m_notifier.problems().isEmpty());
@@ -133,15 +144,16 @@ TEST_F(CoordinatorActionsTest, ClickOnAListedCardMissingFromTheMountedListBuilds
 
 TEST_F(CoordinatorActionsTest, ClickOnAnUnmountedCardMountsThenOpensAlthoughPaused)
 {
-    for (const bool hasRule : {true, false}) {
+    for (const bool hasRule : { true, false }) {
         SCOPED_TRACE(hasRule ? "a rule matches" : "no rule matches");
-        m_rules.setRules(hasRule ? RuleList{Rule::makeDefaultCatchAll()} : RuleList{});
+        m_rules.setRules(hasRule ? RuleList { Rule::makeDefaultCatchAll() } : RuleList {});
         pause();
         Coordinator &coordinator = make();
         std::optional<std::optional<DovettaError>> outcome;
-        coordinator.cardClicked(unmountedLine(), [&](const std::optional<DovettaError> &error) { outcome = error; });
+        coordinator.cardClicked(
+            unmountedLine(), [&](const std::optional<DovettaError> &error) { outcome = error; });
         EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] EOS_DIGITAL: not mounted, mounting sdb1")));
-        EXPECT_EQ(coordinator.pendingUserOpenNames(), QSet<QString>{QStringLiteral("eos_digital")});
+        EXPECT_EQ(coordinator.pendingUserOpenNames(), QSet<QString> { QStringLiteral("eos_digital") });
         ASSERT_EQ(m_watcher->mountRequests().size(), 1);
         ASSERT_TRUE(pollUntil([&] { return outcome.has_value(); }));
         EXPECT_FALSE(*outcome);
@@ -164,14 +176,17 @@ TEST_F(CoordinatorActionsTest, FailedMountClearsThePendingName)
 {
     pause();
     Coordinator &coordinator = make();
-    m_watcher->setRequestError(DovettaError::diskError(QStringLiteral("udisksctl mount -b /dev/sdb1 exited with status 1")));
+    m_watcher->setRequestError(
+        DovettaError::diskError(QStringLiteral("udisksctl mount -b /dev/sdb1 exited with status 1")));
     coordinator.cardClicked(unmountedLine());
-    const QString description = QStringLiteral("Disk error: udisksctl mount -b /dev/sdb1 exited with status 1");
+    const QString description
+        = QStringLiteral("Disk error: udisksctl mount -b /dev/sdb1 exited with status 1");
     ASSERT_TRUE(logged(QStringLiteral("[ERROR] EOS_DIGITAL: mount failed \u2014 ") + description));
     EXPECT_TRUE(coordinator.pendingUserOpenNames().isEmpty());
     ASSERT_EQ(m_notifier.problems().size(), 1);
     EXPECT_EQ(m_notifier.problems().first().card.name, QStringLiteral("EOS_DIGITAL"));
-    EXPECT_EQ(m_notifier.problems().first().card.url, QUrl::fromLocalFile(QStringLiteral("/Volumes/EOS_DIGITAL")));
+    EXPECT_EQ(
+        m_notifier.problems().first().card.url, QUrl::fromLocalFile(QStringLiteral("/Volumes/EOS_DIGITAL")));
     EXPECT_EQ(m_notifier.problems().first().message, description);
 
     // A later mount of the same card is an ordinary insertion: paused, so ignored.
@@ -182,7 +197,8 @@ TEST_F(CoordinatorActionsTest, FailedMountClearsThePendingName)
 TEST_F(CoordinatorActionsTest, ClickOnAnEjectedCardOnlyLogs)
 {
     Coordinator &coordinator = make();
-    DetectedCard ejected{QStringLiteral("slot:1234"), QStringLiteral("EOS_DIGITAL"), std::nullopt, std::nullopt, true};
+    DetectedCard ejected { QStringLiteral("slot:1234"), QStringLiteral("EOS_DIGITAL"), std::nullopt,
+        std::nullopt, true };
     std::optional<DovettaError> outcome;
     coordinator.cardClicked(ejected, [&](const std::optional<DovettaError> &error) { outcome = error; });
     EXPECT_TRUE(m_log.contains(
@@ -194,7 +210,7 @@ TEST_F(CoordinatorActionsTest, ClickOnAnEjectedCardOnlyLogs)
 TEST_F(CoordinatorActionsTest, EjectFromAPanel)
 {
     make();
-    m_watcher->setCards({card()}, {mountedLine()});
+    m_watcher->setCards({ card() }, { mountedLine() });
     m_notifier.pressUnmount(QUrl::fromLocalFile(m_card.path()));
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] Ejecting EOS_DIGITAL")));
     ASSERT_EQ(m_watcher->ejectRequests().size(), 1);
@@ -226,7 +242,8 @@ TEST_F(CoordinatorActionsTest, PauseTogglesAndRedrawsTheIcon)
     coordinator.togglePause();
     EXPECT_FALSE(m_rules.settings().paused);
     EXPECT_EQ(m_log.lines().filter(QStringLiteral("Paused set to")),
-              (QStringList{QStringLiteral("[INFO] Paused set to true"), QStringLiteral("[INFO] Paused set to false")}));
+        (QStringList {
+            QStringLiteral("[INFO] Paused set to true"), QStringLiteral("[INFO] Paused set to false") }));
     EXPECT_EQ(m_iconRefreshes, before + 2);
 }
 
@@ -235,9 +252,9 @@ TEST_F(CoordinatorActionsTest, SettingsWindowIsShownOnTheNextTurn)
     Coordinator &coordinator = make();
     coordinator.showSettings(true);
     EXPECT_TRUE(m_windowShown.isEmpty());
-    ASSERT_TRUE(pollUntil([&] { return m_windowShown == QList<bool>{true}; }));
+    ASSERT_TRUE(pollUntil([&] { return m_windowShown == QList<bool> { true }; }));
     coordinator.showSettings(false);
-    ASSERT_TRUE(pollUntil([&] { return m_windowShown == (QList<bool>{true, false}); }));
+    ASSERT_TRUE(pollUntil([&] { return m_windowShown == (QList<bool> { true, false }); }));
 
     m_coordinator.reset();
     Coordinator &windowless = make(false);

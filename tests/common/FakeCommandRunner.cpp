@@ -3,7 +3,7 @@
 CommandRunner::Result FakeCommandRunner::run(const QString &program, const QStringList &arguments)
 {
     std::lock_guard lock(m_mutex);
-    m_calls.append(QStringList{program} + arguments);
+    m_calls.append(QStringList { program } + arguments);
     return m_results.value(program, exited(0));
 }
 

@@ -9,8 +9,7 @@
 
 /// Commands the test scripts by program name; every run is recorded as one line
 /// ("umount /media/me/EOS"). Unscripted programs succeed.
-class FakeCommandRunner final : public CommandRunner
-{
+class FakeCommandRunner final : public CommandRunner {
 public:
     Result run(const QString &program, const QStringList &arguments) override;
 

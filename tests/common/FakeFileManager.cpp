@@ -39,13 +39,15 @@ void FakeFileManager::setErrorReply(const QString &name, const QString &message,
     m_errorMethod = method;
 }
 
-void FakeFileManager::ShowFolders(const QStringList &uris, const QString &)
+void FakeFileManager::ShowFolders(const QStringList &uris, const QString &startupId)
 {
+    m_lastStartupId = startupId;
     record(QStringLiteral("ShowFolders"), uris);
 }
 
-void FakeFileManager::ShowItems(const QStringList &uris, const QString &)
+void FakeFileManager::ShowItems(const QStringList &uris, const QString &startupId)
 {
+    m_lastStartupId = startupId;
     record(QStringLiteral("ShowItems"), uris);
 }
 

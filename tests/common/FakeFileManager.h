@@ -24,6 +24,8 @@ public:
     /// Whether it owns the name (false when another process already does).
     bool isRegistered() const { return m_registered; }
     QStringList calls() const { return m_calls; }
+    /// The startup id of the last ShowFolders or ShowItems call.
+    QString lastStartupId() const { return m_lastStartupId; }
 
     /// Later calls answer with this D-Bus error (an empty name answers normally again); with
     /// `method`, only calls to that method do.
@@ -43,6 +45,7 @@ private:
     QDBusConnection m_connection;
     bool m_registered = false;
     QStringList m_calls;
+    QString m_lastStartupId;
     CallHandler m_onCall;
     QString m_errorName;
     QString m_errorMessage;

@@ -22,6 +22,7 @@ public:
     void mount(const DetectedCard &card, RequestCompletion completion) override;
     void eject(const MountedCard &card, RequestCompletion completion) override;
     void makeCardAsync(const QUrl &url, CardCompletion completion) override;
+    void refreshFreeSpaceNow() override { ++m_freeSpaceRefreshes; }
 
     void mount(const MountedCard &card) { m_onMount(card); }
     void setExisting(const QList<MountedCard> &cards) { m_existing = cards; }
@@ -33,6 +34,7 @@ public:
     void setMadeCard(std::optional<MountedCard> card) { m_madeCard = std::move(card); }
 
     bool isStarted() const { return m_started; }
+    int freeSpaceRefreshes() const { return m_freeSpaceRefreshes; }
     QList<MountedCard> notedAtLaunch() const { return m_notedAtLaunch; }
     QList<DetectedCard> mountRequests() const { return m_mountRequests; }
     QList<MountedCard> ejectRequests() const { return m_ejectRequests; }
@@ -51,4 +53,5 @@ private:
     std::optional<DovettaError> m_requestError;
     std::optional<MountedCard> m_madeCard;
     bool m_started = false;
+    int m_freeSpaceRefreshes = 0;
 };

@@ -5,8 +5,7 @@
 #include <QHash>
 
 /// User defaults held in memory; counts the writes.
-class MemoryUserDefaults final : public UserDefaults
-{
+class MemoryUserDefaults final : public UserDefaults {
 public:
     QVariant value(const QString &key) const override { return m_values.value(key); }
     void setValue(const QString &key, const QVariant &value) override

@@ -1,7 +1,7 @@
 // The control interface on a private session bus, driven the way mirvalectl drives it.
+#include "app/ControlInterface.h"
 #include "app/AbstractSettingsWindow.h"
 #include "app/ControlCommands.h"
-#include "app/ControlInterface.h"
 #include "app/Coordinator.h"
 #include "app/SingleInstance.h"
 
@@ -30,7 +30,10 @@ using namespace std::chrono_literals;
 namespace {
 
 struct RecordingWindow final : AbstractSettingsWindow {
-    explicit RecordingWindow(QList<bool> &shown) : m_shown(shown) {}
+    explicit RecordingWindow(QList<bool> &shown)
+        : m_shown(shown)
+    {
+    }
     void show(bool revealExtras) override { m_shown.append(revealExtras); }
     QList<bool> &m_shown;
 };
@@ -53,15 +56,14 @@ QString readAll(std::FILE *file)
     return QString::fromUtf8(bytes);
 }
 
-class ControlInterfaceTest : public ::testing::Test
-{
+class ControlInterfaceTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(QDBusConnection::sessionBus().isConnected()) << "run under dbus-run-session";
         ASSERT_EQ(SingleInstance::claim(QDBusConnection::sessionBus()), SingleInstance::Claim::Owned);
         QDir(m_cardDir.path()).mkpath(QStringLiteral("DCIM"));
-        m_rules.setRules({Rule::makeDefaultCatchAll()});
+        m_rules.setRules({ Rule::makeDefaultCatchAll() });
         m_finder.answerImmediately(std::nullopt);
         Coordinator::Services services;
         services.rules = &m_rules;
@@ -73,7 +75,8 @@ protected:
             m_watcher = watcher.get();
             return watcher;
         };
-        services.makeSettingsWindow = [this](Coordinator &) { return std::make_unique<RecordingWindow>(m_shown); };
+        services.makeSettingsWindow
+            = [this](Coordinator &) { return std::make_unique<RecordingWindow>(m_shown); };
         m_coordinator = std::make_unique<Coordinator>(services);
         m_control = std::make_unique<ControlInterface>(*m_coordinator, m_log);
         ASSERT_TRUE(m_control->registerOn(QDBusConnection::sessionBus()));
@@ -94,8 +97,8 @@ protected:
         std::FILE *err = std::tmpfile();
         std::atomic<bool> done = false;
         std::thread client([&] {
-            QDBusConnection connection
-                = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("mirvalectl-test"));
+            QDBusConnection connection = QDBusConnection::connectToBus(
+                QDBusConnection::SessionBus, QStringLiteral("mirvalectl-test"));
             run.exitCode = ControlCommands::run(connection, arguments.first(), arguments.mid(1), out, err);
             done = true;
         });
@@ -110,13 +113,17 @@ protected:
 
     MountedCard mounted() const
     {
-        return MountedCard{QUrl::fromLocalFile(m_cardDir.path()), QStringLiteral("EOS_DIGITAL"), true, true, 31'900'000'000};
+        return MountedCard { QUrl::fromLocalFile(m_cardDir.path()), QStringLiteral("EOS_DIGITAL"), true, true,
+            31'900'000'000 };
     }
     QList<DetectedCard> lines() const
     {
-        return {DetectedCard{QStringLiteral("sdb1"), QStringLiteral("EOS_DIGITAL"), mounted().url, 31'900'000'000, false},
-                DetectedCard{QStringLiteral("sdc1"), QStringLiteral("NIKON"), std::nullopt, std::nullopt, false},
-                DetectedCard{QStringLiteral("slot:42"), QStringLiteral("SD64"), std::nullopt, std::nullopt, true}};
+        return { DetectedCard { QStringLiteral("sdb1"), QStringLiteral("EOS_DIGITAL"), mounted().url,
+                     31'900'000'000, false },
+            DetectedCard {
+                QStringLiteral("sdc1"), QStringLiteral("NIKON"), std::nullopt, std::nullopt, false },
+            DetectedCard {
+                QStringLiteral("slot:42"), QStringLiteral("SD64"), std::nullopt, std::nullopt, true } };
     }
 
     QTemporaryDir m_cardDir; // a card with a camera folder, so the catch-all rule matches
@@ -132,13 +139,14 @@ protected:
 
 TEST_F(ControlInterfaceTest, CardsListsTheMenuTitlesAndTheirDictionaries)
 {
-    m_watcher->setCards({mounted()}, lines());
-    CtlRun run = ctl({QStringLiteral("cards")});
+    m_watcher->setCards({ mounted() }, lines());
+    CtlRun run = ctl({ QStringLiteral("cards") });
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QStringLiteral("EOS_DIGITAL \u2014 31.9 GB free\nNIKON \u2014 unmounted\n"
-                                      "SD64 \u2014 ejected by Finder, pull it out and reinsert\n"));
+    EXPECT_EQ(run.out,
+        QStringLiteral("EOS_DIGITAL \u2014 31.9 GB free\nNIKON \u2014 unmounted\n"
+                       "SD64 \u2014 ejected by Finder, pull it out and reinsert\n"));
 
-    run = ctl({QStringLiteral("cards"), QStringLiteral("--json")});
+    run = ctl({ QStringLiteral("cards"), QStringLiteral("--json") });
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const nlohmann::json cards = nlohmann::json::parse(run.out.toStdString());
     ASSERT_EQ(cards.size(), 3u);
@@ -153,20 +161,20 @@ TEST_F(ControlInterfaceTest, CardsListsTheMenuTitlesAndTheirDictionaries)
 
 TEST_F(ControlInterfaceTest, RequestsNameACardByNameMountPathOrDevice)
 {
-    m_watcher->setCards({mounted()}, lines());
+    m_watcher->setCards({ mounted() }, lines());
     const struct {
         QStringList arguments;
         int exitCode;
         const char *err;
     } rows[] = {
-        {{QStringLiteral("eject"), m_cardDir.path() + QStringLiteral("/")}, 0, ""},
-        {{QStringLiteral("eject"), QStringLiteral("sdb1")}, 0, ""},
-        {{QStringLiteral("eject"), QStringLiteral("eos_digital")}, 0, ""},
-        {{QStringLiteral("eject"), QStringLiteral("NIKON")}, 1, "mirvalectl: NIKON is not mounted\n"},
-        {{QStringLiteral("open"), QStringLiteral("NOPE")}, 1,
-         "mirvalectl: No card matches \"NOPE\"; name a card by its name, mount path or device\n"},
-        {{QStringLiteral("open"), QStringLiteral("/dev/sdb1")}, 0, ""},
-        {{QStringLiteral("open")}, 2, nullptr},
+        { { QStringLiteral("eject"), m_cardDir.path() + QStringLiteral("/") }, 0, "" },
+        { { QStringLiteral("eject"), QStringLiteral("sdb1") }, 0, "" },
+        { { QStringLiteral("eject"), QStringLiteral("eos_digital") }, 0, "" },
+        { { QStringLiteral("eject"), QStringLiteral("NIKON") }, 1, "mirvalectl: NIKON is not mounted\n" },
+        { { QStringLiteral("open"), QStringLiteral("NOPE") }, 1,
+            "mirvalectl: No card matches \"NOPE\"; name a card by its name, mount path or device\n" },
+        { { QStringLiteral("open"), QStringLiteral("/dev/sdb1") }, 0, "" },
+        { { QStringLiteral("open") }, 2, nullptr },
     };
     for (const auto &row : rows) {
         const CtlRun run = ctl(row.arguments);
@@ -183,14 +191,16 @@ TEST_F(ControlInterfaceTest, RequestsNameACardByNameMountPathOrDevice)
 
 TEST_F(ControlInterfaceTest, ARefusedMountOrEjectIsReportedWithItsReason)
 {
-    m_watcher->setCards({mounted()}, lines());
-    m_watcher->setRequestError(DovettaError::diskError(QStringLiteral("udisksctl mount -b /dev/sdc1 exited with status 1")));
-    CtlRun run = ctl({QStringLiteral("open"), QStringLiteral("NIKON")});
+    m_watcher->setCards({ mounted() }, lines());
+    m_watcher->setRequestError(
+        DovettaError::diskError(QStringLiteral("udisksctl mount -b /dev/sdc1 exited with status 1")));
+    CtlRun run = ctl({ QStringLiteral("open"), QStringLiteral("NIKON") });
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, QStringLiteral("mirvalectl: Disk error: udisksctl mount -b /dev/sdc1 exited with status 1\n"));
+    EXPECT_EQ(run.err,
+        QStringLiteral("mirvalectl: Disk error: udisksctl mount -b /dev/sdc1 exited with status 1\n"));
     EXPECT_TRUE(m_coordinator->pendingUserOpenNames().isEmpty());
 
-    run = ctl({QStringLiteral("eject"), QStringLiteral("EOS_DIGITAL")});
+    run = ctl({ QStringLiteral("eject"), QStringLiteral("EOS_DIGITAL") });
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.startsWith(QStringLiteral("mirvalectl: Disk error: ")));
 }
@@ -199,23 +209,24 @@ TEST_F(ControlInterfaceTest, PauseResumeAndSettings)
 {
     QList<bool> announced;
     QObject::connect(m_control.get(), &ControlInterface::pausedChanged, m_control.get(),
-                     [&announced](bool paused) { announced.append(paused); });
-    EXPECT_EQ(ctl({QStringLiteral("pause")}).exitCode, 0);
+        [&announced](bool paused) { announced.append(paused); });
+    EXPECT_EQ(ctl({ QStringLiteral("pause") }).exitCode, 0);
     EXPECT_TRUE(m_rules.settings().paused);
-    EXPECT_EQ(ctl({QStringLiteral("pause")}).exitCode, 0); // already paused: stays paused
+    EXPECT_EQ(ctl({ QStringLiteral("pause") }).exitCode, 0); // already paused: stays paused
     EXPECT_TRUE(m_rules.settings().paused);
-    EXPECT_EQ(ctl({QStringLiteral("resume")}).exitCode, 0);
+    EXPECT_EQ(ctl({ QStringLiteral("resume") }).exitCode, 0);
     EXPECT_FALSE(m_rules.settings().paused);
-    EXPECT_EQ(announced, (QList<bool>{true, false}));
+    EXPECT_EQ(announced, (QList<bool> { true, false }));
 
-    EXPECT_EQ(ctl({QStringLiteral("settings")}).exitCode, 0);
-    ASSERT_TRUE(pollUntil([&] { return m_shown == QList<bool>{false}; }));
+    EXPECT_EQ(ctl({ QStringLiteral("settings") }).exitCode, 0);
+    ASSERT_TRUE(pollUntil([&] { return m_shown == QList<bool> { false }; }));
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] Control: asked to show the settings window")));
 }
 
 TEST_F(ControlInterfaceTest, ASecondStartFindsTheFirstAndAsksForItsSettings)
 {
-    QDBusConnection second = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("second"));
+    QDBusConnection second
+        = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("second"));
     EXPECT_EQ(SingleInstance::claim(second), SingleInstance::Claim::AlreadyRunning);
     bool answered = false;
     std::atomic<bool> done = false;
@@ -227,14 +238,14 @@ TEST_F(ControlInterfaceTest, ASecondStartFindsTheFirstAndAsksForItsSettings)
     starter.join();
     QDBusConnection::disconnectFromBus(QStringLiteral("second"));
     EXPECT_TRUE(answered);
-    ASSERT_TRUE(pollUntil([&] { return m_shown == QList<bool>{false}; }));
+    ASSERT_TRUE(pollUntil([&] { return m_shown == QList<bool> { false }; }));
 }
 
 TEST_F(ControlInterfaceTest, NothingRunningIsExitFour)
 {
     m_control.reset();
     QDBusConnection::sessionBus().unregisterService(ControlInterface::kServiceName);
-    const CtlRun run = ctl({QStringLiteral("cards")});
+    const CtlRun run = ctl({ QStringLiteral("cards") });
     EXPECT_EQ(run.exitCode, 4);
     EXPECT_EQ(run.err, QStringLiteral("mirvalectl: Mirvale is not running\n"));
 }

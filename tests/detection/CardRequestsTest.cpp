@@ -24,15 +24,15 @@ namespace {
 const QString kCard = QStringLiteral("/media/me/EOS_DIGITAL");
 const QString kDissent = QStringLiteral("org.freedesktop.UDisks2.Error.Failed: not configured in kernel");
 
-class CardRequestsTest : public ::testing::Test
-{
+class CardRequestsTest : public ::testing::Test {
 protected:
     void startWatcher(VolumeWatcher::Limits limits = {})
     {
         VolumeWatcher::Services services;
         services.mountTable = mountTable;
         services.volumeValues = volumes;
-        services.makeDescriptionSession = [volumes = volumes] { return std::make_unique<FakeVolumes::Lookup>(volumes); };
+        services.makeDescriptionSession
+            = [volumes = volumes] { return std::make_unique<FakeVolumes::Lookup>(volumes); };
         services.makeDiskSession = [session = session]() -> std::unique_ptr<DiskSession> {
             return std::make_unique<FakeDiskSession>(session);
         };
@@ -40,8 +40,10 @@ protected:
         services.slotEvents = std::make_unique<FakeDeviceEvents>(slotEvents);
         services.commands = commands;
         services.userDefaults = defaults;
-        watcher = std::make_unique<VolumeWatcher>([](const MountedCard &) {}, logger, std::move(services), limits);
-        QObject::connect(watcher.get(), &VolumeWatcher::mountedCardsChanged, watcher.get(), [this] { ++changes; });
+        watcher = std::make_unique<VolumeWatcher>(
+            [](const MountedCard &) {}, logger, std::move(services), limits);
+        QObject::connect(
+            watcher.get(), &VolumeWatcher::mountedCardsChanged, watcher.get(), [this] { ++changes; });
         watcher->start();
         if (session->started)
             session->callbacks.ready();
@@ -77,9 +79,12 @@ protected:
 
     static DetectedCard line(const QString &bsdName)
     {
-        return DetectedCard{bsdName, QStringLiteral("EOS_DIGITAL"), std::nullopt, std::nullopt, false};
+        return DetectedCard { bsdName, QStringLiteral("EOS_DIGITAL"), std::nullopt, std::nullopt, false };
     }
-    static MountedCard card() { return MountedCard{QUrl::fromLocalFile(kCard), QStringLiteral("EOS_DIGITAL"), true, true, {}}; }
+    static MountedCard card()
+    {
+        return MountedCard { QUrl::fromLocalFile(kCard), QStringLiteral("EOS_DIGITAL"), true, true, {} };
+    }
 
     bool logged(const QString &line) const { return logger.contains(line); }
 
@@ -138,8 +143,9 @@ TEST_F(CardRequestsTest, UnformattedCardInTheSlotIsExplainedOnce)
     whole.deviceProtocol = QStringLiteral("Secure Digital");
     whole.isRemovable = whole.isWhole = true;
     session->callbacks.appeared(whole);
-    const QString line = QStringLiteral("[INFO] A Secure Digital disk has no mountable volume (card in slot: Card) "
-                                        "\u2014 the card probably needs formatting; not listing it as ejected");
+    const QString line
+        = QStringLiteral("[INFO] A Secure Digital disk has no mountable volume (card in slot: Card) "
+                         "\u2014 the card probably needs formatting; not listing it as ejected");
     ASSERT_TRUE(pollUntil([&] { return logged(line); }));
     whole.volumeName = QStringLiteral("still nothing");
     session->callbacks.descriptionChanged(whole);
@@ -155,7 +161,7 @@ TEST_F(CardRequestsTest, MountThroughTheDiskService)
     const int registered = DAMountContext::registeredCount();
     watcher->mount(line(QStringLiteral("sdb1")), record());
     EXPECT_TRUE(logged(QStringLiteral("[INFO] Mounting EOS_DIGITAL (sdb1)")));
-    ASSERT_EQ(session->requests, QStringList{QStringLiteral("mount sdb1")});
+    ASSERT_EQ(session->requests, QStringList { QStringLiteral("mount sdb1") });
     EXPECT_EQ(watcher->outstandingRequestCount(), 1);
     session->pending.takeFirst()(std::nullopt);
     ASSERT_EQ(outcomes.size(), 1);
@@ -174,14 +180,14 @@ TEST_F(CardRequestsTest, DissentFallsBackToTheCommand)
         std::optional<QString> error;
         const char *logLine;
     } rows[] = {
-        {"command mounts", FakeCommandRunner::exited(0), std::nullopt,
-         "[INFO] Mounted EOS_DIGITAL via udisksctl mount -b /dev/sdb1"},
-        {"command refuses", FakeCommandRunner::exited(1),
-         QStringLiteral("Disk error: udisksctl mount -b /dev/sdb1 exited with status 1"),
-         "[ERROR] udisksctl mount -b /dev/sdb1 exited with status 1"},
-        {"command missing", FakeCommandRunner::notStarted(QStringLiteral("No such file or directory")),
-         QStringLiteral("Disk error: No such file or directory"),
-         "[ERROR] Failed to run udisksctl mount -b /dev/sdb1: No such file or directory"},
+        { "command mounts", FakeCommandRunner::exited(0), std::nullopt,
+            "[INFO] Mounted EOS_DIGITAL via udisksctl mount -b /dev/sdb1" },
+        { "command refuses", FakeCommandRunner::exited(1),
+            QStringLiteral("Disk error: udisksctl mount -b /dev/sdb1 exited with status 1"),
+            "[ERROR] udisksctl mount -b /dev/sdb1 exited with status 1" },
+        { "command missing", FakeCommandRunner::notStarted(QStringLiteral("No such file or directory")),
+            QStringLiteral("Disk error: No such file or directory"),
+            "[ERROR] Failed to run udisksctl mount -b /dev/sdb1: No such file or directory" },
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
@@ -197,15 +203,19 @@ TEST_F(CardRequestsTest, DissentFallsBackToTheCommand)
         watcher->mount(line(QStringLiteral("sdb1")), record());
         session->pending.takeFirst()(kDissent);
         EXPECT_TRUE(logged(QStringLiteral("[WARN] DADiskMount dissented for EOS_DIGITAL (") + kDissent
-                           + QStringLiteral("); falling back to udisksctl mount -b /dev/sdb1")));
+            + QStringLiteral("); falling back to udisksctl mount -b /dev/sdb1")));
         ASSERT_TRUE(pollUntil([&] { return !outcomes.isEmpty(); }));
         processEventsFor(200ms);
         ASSERT_EQ(outcomes.size(), 1);
-        EXPECT_EQ(outcomes.first() ? std::optional(outcomes.first()->description()) : std::nullopt, row.error);
-        EXPECT_TRUE(logged(QString::fromUtf8(row.logLine))) << logger.lines().join(QLatin1Char('\n')).toStdString();
-        EXPECT_EQ(commands->calls(), (QList<QStringList>{{QStringLiteral("udisksctl"), QStringLiteral("mount"),
-                                                           QStringLiteral("-b"), QStringLiteral("/dev/sdb1")}}));
-        EXPECT_FALSE(logged(QStringLiteral("[ERROR] DiskArbitration never answered for EOS_DIGITAL; giving up")));
+        EXPECT_EQ(
+            outcomes.first() ? std::optional(outcomes.first()->description()) : std::nullopt, row.error);
+        EXPECT_TRUE(logged(QString::fromUtf8(row.logLine)))
+            << logger.lines().join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(commands->calls(),
+            (QList<QStringList> { { QStringLiteral("udisksctl"), QStringLiteral("mount"),
+                QStringLiteral("-b"), QStringLiteral("/dev/sdb1") } }));
+        EXPECT_FALSE(
+            logged(QStringLiteral("[ERROR] DiskArbitration never answered for EOS_DIGITAL; giving up")));
         watcher.reset();
     }
 }
@@ -221,17 +231,22 @@ TEST_F(CardRequestsTest, SilentServiceHitsTheTimeLimitAndTheEntryIsReleasedLater
     watcher->mount(line(QStringLiteral("sdb1")), record());
     watcher->mount(line(QStringLiteral("sdc1")), record());
     ASSERT_TRUE(pollUntil([&] { return outcomes.size() == 2; }));
-    EXPECT_EQ(outcomes.first()->description(), QStringLiteral("Disk error: the disk system did not respond within 1 seconds"));
-    EXPECT_EQ(logger.count(QStringLiteral("[ERROR] DiskArbitration never answered for EOS_DIGITAL; giving up")), 2);
+    EXPECT_EQ(outcomes.first()->description(),
+        QStringLiteral("Disk error: the disk system did not respond within 1 seconds"));
+    EXPECT_EQ(
+        logger.count(QStringLiteral("[ERROR] DiskArbitration never answered for EOS_DIGITAL; giving up")), 2);
 
     session->pending.takeFirst()(std::nullopt); // a late answer: nothing more happens
     ASSERT_TRUE(pollUntil([&] {
-        return logged(QStringLiteral("[WARN] DiskArbitration never claimed its context for EOS_DIGITAL; released it"));
+        return logged(
+            QStringLiteral("[WARN] DiskArbitration never claimed its context for EOS_DIGITAL; released it"));
     }));
     processEventsFor(100ms);
     EXPECT_EQ(outcomes.size(), 2);
     EXPECT_FALSE(logged(QStringLiteral("[INFO] Mounted EOS_DIGITAL via DiskArbitration")));
-    EXPECT_EQ(logger.count(QStringLiteral("[WARN] DiskArbitration never claimed its context for EOS_DIGITAL; released it")), 1);
+    EXPECT_EQ(logger.count(QStringLiteral(
+                  "[WARN] DiskArbitration never claimed its context for EOS_DIGITAL; released it")),
+        1);
 }
 
 TEST_F(CardRequestsTest, WatcherGoneBeforeTheAnswer)
@@ -243,7 +258,8 @@ TEST_F(CardRequestsTest, WatcherGoneBeforeTheAnswer)
     watcher.reset();
     ASSERT_EQ(outcomes.size(), 1);
     EXPECT_EQ(outcomes.first()->description(),
-              QStringLiteral("Disk error: the disk session stopped before EOS_DIGITAL finished mounting or unmounting"));
+        QStringLiteral(
+            "Disk error: the disk session stopped before EOS_DIGITAL finished mounting or unmounting"));
     EXPECT_EQ(DAMountContext::registeredCount(), registered - 1);
     session->pending.takeFirst()(kDissent); // the answer finds nothing to do
     processEventsFor(100ms);
@@ -257,8 +273,10 @@ TEST_F(CardRequestsTest, MountOfAnUnknownDeviceFailsAtOnce)
     watcher->mount(line(QStringLiteral("slot:1234")), record());
     EXPECT_TRUE(outcomes.isEmpty()); // never inside the call
     ASSERT_TRUE(pollUntil([&] { return outcomes.size() == 1; }));
-    EXPECT_EQ(outcomes.first()->description(), QStringLiteral("Disk error: could not create a disk reference for slot:1234"));
-    EXPECT_TRUE(logged(QStringLiteral("[ERROR] Cannot mount EOS_DIGITAL: could not create a disk reference for slot:1234")));
+    EXPECT_EQ(outcomes.first()->description(),
+        QStringLiteral("Disk error: could not create a disk reference for slot:1234"));
+    EXPECT_TRUE(logged(
+        QStringLiteral("[ERROR] Cannot mount EOS_DIGITAL: could not create a disk reference for slot:1234")));
 }
 
 TEST_F(CardRequestsTest, UnmountPicksTheDiskAndFallsBackInOrder)
@@ -269,12 +287,12 @@ TEST_F(CardRequestsTest, UnmountPicksTheDiskAndFallsBackInOrder)
         QStringList commandLines;
         bool fails;
     } rows[] = {
-        {"udisksctl unmounts", FakeCommandRunner::exited(0), FakeCommandRunner::exited(0),
-         {QStringLiteral("udisksctl unmount -b /dev/sdb1")}, false},
-        {"umount after udisksctl", FakeCommandRunner::exited(1), FakeCommandRunner::exited(0),
-         {QStringLiteral("udisksctl unmount -b /dev/sdb1"), QStringLiteral("umount ") + kCard}, false},
-        {"both refuse", FakeCommandRunner::exited(1), FakeCommandRunner::exited(32),
-         {QStringLiteral("udisksctl unmount -b /dev/sdb1"), QStringLiteral("umount ") + kCard}, true},
+        { "udisksctl unmounts", FakeCommandRunner::exited(0), FakeCommandRunner::exited(0),
+            { QStringLiteral("udisksctl unmount -b /dev/sdb1") }, false },
+        { "umount after udisksctl", FakeCommandRunner::exited(1), FakeCommandRunner::exited(0),
+            { QStringLiteral("udisksctl unmount -b /dev/sdb1"), QStringLiteral("umount ") + kCard }, false },
+        { "both refuse", FakeCommandRunner::exited(1), FakeCommandRunner::exited(32),
+            { QStringLiteral("udisksctl unmount -b /dev/sdb1"), QStringLiteral("umount ") + kCard }, true },
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
@@ -286,14 +304,14 @@ TEST_F(CardRequestsTest, UnmountPicksTheDiskAndFallsBackInOrder)
         startWatcher();
         addDisk(QStringLiteral("sdb1"), kCard);
         watcher->eject(card(), record());
-        ASSERT_EQ(session->requests, QStringList{QStringLiteral("unmount sdb1")});
+        ASSERT_EQ(session->requests, QStringList { QStringLiteral("unmount sdb1") });
         session->pending.takeFirst()(QStringLiteral("org.freedesktop.UDisks2.Error.NotMounted: not mounted"));
         ASSERT_TRUE(pollUntil([&] { return !outcomes.isEmpty(); }));
         EXPECT_EQ(commands->commandLines(), row.commandLines);
         EXPECT_EQ(bool(outcomes.first()), row.fails);
         if (row.fails) {
             EXPECT_EQ(outcomes.first()->description(),
-                      QStringLiteral("Disk error: umount ") + kCard + QStringLiteral(" exited with status 32"));
+                QStringLiteral("Disk error: umount ") + kCard + QStringLiteral(" exited with status 32"));
         }
         watcher.reset();
     }
@@ -306,7 +324,7 @@ TEST_F(CardRequestsTest, UnmountWithoutTheDiskServiceRunsUmount)
     watcher->eject(card(), record());
     ASSERT_TRUE(pollUntil([&] { return outcomes.size() == 1; }));
     EXPECT_FALSE(outcomes.first());
-    EXPECT_EQ(commands->commandLines(), QStringList{QStringLiteral("umount ") + kCard});
+    EXPECT_EQ(commands->commandLines(), QStringList { QStringLiteral("umount ") + kCard });
     EXPECT_TRUE(logged(QStringLiteral("[INFO] Unmounted EOS_DIGITAL via umount ") + kCard));
 }
 
@@ -317,19 +335,20 @@ TEST_F(CardRequestsTest, UnmountResolvesAnUnlistedVolumeOffTheMainThread)
     session->disks.insert(QStringLiteral("sdeos_digital1"));
     watcher->eject(card(), record());
     EXPECT_TRUE(logged(QStringLiteral("[INFO] Unmounting EOS_DIGITAL: resolving ") + kCard
-                       + QStringLiteral(" off the main thread")));
+        + QStringLiteral(" off the main thread")));
     ASSERT_TRUE(pollUntil([&] { return !session->pending.isEmpty(); }));
-    EXPECT_EQ(session->requests, QStringList{QStringLiteral("unmount sdeos_digital1")});
+    EXPECT_EQ(session->requests, QStringList { QStringLiteral("unmount sdeos_digital1") });
     session->pending.takeFirst()(std::nullopt);
     ASSERT_EQ(outcomes.size(), 1);
     EXPECT_FALSE(outcomes.first());
     EXPECT_TRUE(logged(QStringLiteral("[INFO] Unmounted EOS_DIGITAL")));
 
-    watcher->eject(MountedCard{QUrl::fromLocalFile(QStringLiteral("/media/me/GONE")), QStringLiteral("GONE"), true, true, {}},
-                   record());
+    watcher->eject(MountedCard { QUrl::fromLocalFile(QStringLiteral("/media/me/GONE")),
+                       QStringLiteral("GONE"), true, true, {} },
+        record());
     ASSERT_TRUE(pollUntil([&] { return outcomes.size() == 2; }));
     EXPECT_EQ(outcomes.last()->description(),
-              QStringLiteral("Disk error: could not create a disk reference for /media/me/GONE"));
+        QStringLiteral("Disk error: could not create a disk reference for /media/me/GONE"));
 }
 
 } // namespace

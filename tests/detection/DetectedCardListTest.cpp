@@ -12,7 +12,7 @@
 namespace {
 
 DiskDescription disk(const QString &bsdName, const QString &name, const QString &path = QString(),
-                     const QString &protocol = QStringLiteral("USB"), const QString &kind = QStringLiteral("exfat"))
+    const QString &protocol = QStringLiteral("USB"), const QString &kind = QStringLiteral("exfat"))
 {
     DiskDescription description;
     description.bsdName = bsdName;
@@ -27,7 +27,8 @@ DiskDescription disk(const QString &bsdName, const QString &name, const QString 
 
 DiskDescription wholeSD(const QString &bsdName)
 {
-    DiskDescription description = disk(bsdName, QString(), QString(), QStringLiteral("Secure Digital"), QString());
+    DiskDescription description
+        = disk(bsdName, QString(), QString(), QStringLiteral("Secure Digital"), QString());
     description.isMountable = false;
     description.isWhole = true;
     return description;
@@ -35,7 +36,7 @@ DiskDescription wholeSD(const QString &bsdName)
 
 MountedCard mounted(const QString &path, const QString &name, std::optional<qint64> free = std::nullopt)
 {
-    return MountedCard{QUrl::fromLocalFile(path), name, true, true, free};
+    return MountedCard { QUrl::fromLocalFile(path), name, true, true, free };
 }
 
 QStringList lines(const QList<DetectedCard> &cards)
@@ -43,9 +44,9 @@ QStringList lines(const QList<DetectedCard> &cards)
     QStringList out;
     for (const DetectedCard &card : cards) {
         out.append(card.bsdName + QLatin1Char('|') + card.name + QLatin1Char('|')
-                   + (card.mountURL ? card.mountURL->toLocalFile() : QStringLiteral("-")) + QLatin1Char('|')
-                   + (card.freeBytes ? QString::number(*card.freeBytes) : QStringLiteral("-"))
-                   + (card.isEjected ? QStringLiteral("|ejected") : QString()));
+            + (card.mountURL ? card.mountURL->toLocalFile() : QStringLiteral("-")) + QLatin1Char('|')
+            + (card.freeBytes ? QString::number(*card.freeBytes) : QStringLiteral("-"))
+            + (card.isEjected ? QStringLiteral("|ejected") : QString()));
     }
     return out;
 }
@@ -57,19 +58,26 @@ TEST(DetectedCardListTest, DiskDescriptionsBecomeLinesOnlyForCardVolumes)
         DiskDescription description;
         bool listed;
     } rows[] = {
-        {"exFAT card on a USB reader", disk(QStringLiteral("sdb1"), QStringLiteral("EOS")), true},
-        {"no volume name", disk(QStringLiteral("sdb1"), QString()), false},
-        {"mounted outside the media roots",
-         disk(QStringLiteral("sdb1"), QStringLiteral("EOS"), QStringLiteral("/mnt/eos")), false},
-        {"FAT image", disk(QStringLiteral("loop0"), QStringLiteral("IMG"), QString(),
-                           QStringLiteral("Virtual Interface"), QStringLiteral("MSDOS")), true},
-        {"ext4 image", disk(QStringLiteral("loop0"), QStringLiteral("IMG"), QString(),
-                            QStringLiteral("Virtual Interface"), QStringLiteral("ext4")), false},
-        {"ext4 on a USB reader", disk(QStringLiteral("sdc1"), QStringLiteral("X"), QString(),
-                                      QStringLiteral("USB"), QStringLiteral("ext4")), true},
+        { "exFAT card on a USB reader", disk(QStringLiteral("sdb1"), QStringLiteral("EOS")), true },
+        { "no volume name", disk(QStringLiteral("sdb1"), QString()), false },
+        { "mounted outside the media roots",
+            disk(QStringLiteral("sdb1"), QStringLiteral("EOS"), QStringLiteral("/mnt/eos")), false },
+        { "FAT image",
+            disk(QStringLiteral("loop0"), QStringLiteral("IMG"), QString(),
+                QStringLiteral("Virtual Interface"), QStringLiteral("MSDOS")),
+            true },
+        { "ext4 image",
+            disk(QStringLiteral("loop0"), QStringLiteral("IMG"), QString(),
+                QStringLiteral("Virtual Interface"), QStringLiteral("ext4")),
+            false },
+        { "ext4 on a USB reader",
+            disk(QStringLiteral("sdc1"), QStringLiteral("X"), QString(), QStringLiteral("USB"),
+                QStringLiteral("ext4")),
+            true },
     };
     for (const auto &row : rows)
-        EXPECT_EQ(DetectedCardList::makeDetectedCard(row.description.bsdName, row.description).has_value(), row.listed)
+        EXPECT_EQ(DetectedCardList::makeDetectedCard(row.description.bsdName, row.description).has_value(),
+            row.listed)
             << row.what;
 
     DiskDescription fixed = disk(QStringLiteral("sda1"), QStringLiteral("DATA"));
@@ -83,33 +91,33 @@ TEST(DetectedCardListTest, DiskDescriptionsBecomeLinesOnlyForCardVolumes)
 TEST(DetectedCardListTest, ThreeSourcesMakeOneSortedList)
 {
     DetectedCardList::Inputs inputs;
-    inputs.disks.insert(QStringLiteral("sdb1"), disk(QStringLiteral("sdb1"), QStringLiteral("card 10"),
-                                                     QStringLiteral("/media/me/card 10")));
+    inputs.disks.insert(QStringLiteral("sdb1"),
+        disk(QStringLiteral("sdb1"), QStringLiteral("card 10"), QStringLiteral("/media/me/card 10")));
     inputs.disks.insert(QStringLiteral("sdc1"), disk(QStringLiteral("sdc1"), QStringLiteral("UNMOUNTED")));
-    inputs.mountedCards = {mounted(QStringLiteral("/media/me/card 10"), QStringLiteral("card 10"), 5),
-                           mounted(QStringLiteral("/media/me/Card 2"), QStringLiteral("Card 2"), 7),
-                           mounted(QStringLiteral("/run/media/me/NIKON"), QStringLiteral("NIKON"))};
+    inputs.mountedCards = { mounted(QStringLiteral("/media/me/card 10"), QStringLiteral("card 10"), 5),
+        mounted(QStringLiteral("/media/me/Card 2"), QStringLiteral("Card 2"), 7),
+        mounted(QStringLiteral("/run/media/me/NIKON"), QStringLiteral("NIKON")) };
     inputs.bsdNamesByMountPath.insert(QStringLiteral("/media/me/Card 2"), QStringLiteral("sdd1"));
-    inputs.slotCards = {SlotCard{QStringLiteral("42"), QStringLiteral("SD64")}};
+    inputs.slotCards = { SlotCard { QStringLiteral("42"), QStringLiteral("SD64") } };
     inputs.knownNames.insert(QStringLiteral("42"), QStringLiteral("EOS_DIGITAL"));
 
     const DetectedCardList::Outcome outcome = DetectedCardList::rebuild(inputs);
     EXPECT_EQ(lines(outcome.cards),
-              (QStringList{QStringLiteral("sdd1|Card 2|/media/me/Card 2|7"),
-                           QStringLiteral("sdb1|card 10|/media/me/card 10|-"),
-                           // no SD disk, the remembered name matches no mounted line: ejected in the slot
-                           QStringLiteral("slot:42|EOS_DIGITAL|-|-|ejected"),
-                           QStringLiteral("path:/run/media/me/NIKON|NIKON|/run/media/me/NIKON|-"),
-                           QStringLiteral("sdc1|UNMOUNTED|-|-")}));
+        (QStringList { QStringLiteral("sdd1|Card 2|/media/me/Card 2|7"),
+            QStringLiteral("sdb1|card 10|/media/me/card 10|-"),
+            // no SD disk, the remembered name matches no mounted line: ejected in the slot
+            QStringLiteral("slot:42|EOS_DIGITAL|-|-|ejected"),
+            QStringLiteral("path:/run/media/me/NIKON|NIKON|/run/media/me/NIKON|-"),
+            QStringLiteral("sdc1|UNMOUNTED|-|-") }));
     EXPECT_FALSE(outcome.learntName);
 }
 
 TEST(DetectedCardListTest, SlotCardLinesFollowTheDisksAndTheRememberedNames)
 {
     const DiskDescription sdVolume = disk(QStringLiteral("mmcblk0p1"), QStringLiteral("EOS_DIGITAL"),
-                                          QStringLiteral("/media/me/EOS_DIGITAL"), QStringLiteral("Secure Digital"));
-    const SlotCard slot{QStringLiteral("1234"), QStringLiteral("SD64")};
-    const SlotCard noSerial{QString(), QStringLiteral("Card")};
+        QStringLiteral("/media/me/EOS_DIGITAL"), QStringLiteral("Secure Digital"));
+    const SlotCard slot { QStringLiteral("1234"), QStringLiteral("SD64") };
+    const SlotCard noSerial { QString(), QStringLiteral("Card") };
     const struct {
         const char *what;
         QList<DiskDescription> disks;
@@ -118,23 +126,25 @@ TEST(DetectedCardListTest, SlotCardLinesFollowTheDisksAndTheRememberedNames)
         QStringList expectedSlotLines;
         bool unmountable;
     } rows[] = {
-        {"formatted card mounted from the slot: one line, from the disk", {wholeSD(QStringLiteral("mmcblk0")), sdVolume},
-         {slot}, {}, {}, false},
-        {"ejected by the user, left in the slot: listed under its remembered name", {}, {slot},
-         {{QStringLiteral("1234"), QStringLiteral("EOS_DIGITAL")}}, {QStringLiteral("slot:1234|EOS_DIGITAL|-|-|ejected")},
-         false},
-        {"no remembered name: the product name", {}, {noSerial}, {}, {QStringLiteral("slot:Card#0|Card|-|-|ejected")},
-         false},
-        {"unformatted card: whole SD disk without a volume, nothing listed", {wholeSD(QStringLiteral("mmcblk0"))},
-         {noSerial}, {}, {}, true},
-        {"two slots with SD disks present: a card whose name is on a disk is skipped",
-         {wholeSD(QStringLiteral("mmcblk0")), sdVolume},
-         {slot, SlotCard{QStringLiteral("99"), QStringLiteral("SD32")}},
-         {{QStringLiteral("1234"), QStringLiteral("eos_digital")}}, {QStringLiteral("slot:99|SD32|-|-|ejected")}, false},
-        {"the partition of another whole disk does not count",
-         {wholeSD(QStringLiteral("mmcblk1")), disk(QStringLiteral("mmcblk10p1"), QStringLiteral("X"), QString(),
-                                                    QStringLiteral("Secure Digital"))},
-         {noSerial}, {}, {}, true},
+        { "formatted card mounted from the slot: one line, from the disk",
+            { wholeSD(QStringLiteral("mmcblk0")), sdVolume }, { slot }, {}, {}, false },
+        { "ejected by the user, left in the slot: listed under its remembered name", {}, { slot },
+            { { QStringLiteral("1234"), QStringLiteral("EOS_DIGITAL") } },
+            { QStringLiteral("slot:1234|EOS_DIGITAL|-|-|ejected") }, false },
+        { "no remembered name: the product name", {}, { noSerial }, {},
+            { QStringLiteral("slot:Card#0|Card|-|-|ejected") }, false },
+        { "unformatted card: whole SD disk without a volume, nothing listed",
+            { wholeSD(QStringLiteral("mmcblk0")) }, { noSerial }, {}, {}, true },
+        { "two slots with SD disks present: a card whose name is on a disk is skipped",
+            { wholeSD(QStringLiteral("mmcblk0")), sdVolume },
+            { slot, SlotCard { QStringLiteral("99"), QStringLiteral("SD32") } },
+            { { QStringLiteral("1234"), QStringLiteral("eos_digital") } },
+            { QStringLiteral("slot:99|SD32|-|-|ejected") }, false },
+        { "the partition of another whole disk does not count",
+            { wholeSD(QStringLiteral("mmcblk1")),
+                disk(QStringLiteral("mmcblk10p1"), QStringLiteral("X"), QString(),
+                    QStringLiteral("Secure Digital")) },
+            { noSerial }, {}, {}, true },
     };
     for (const auto &row : rows) {
         DetectedCardList::Inputs inputs;
@@ -157,56 +167,58 @@ TEST(DetectedCardListTest, OneSDCardAndOneSlotCardTeachTheName)
 {
     DetectedCardList::Inputs inputs;
     inputs.disks.insert(QStringLiteral("mmcblk0"), wholeSD(QStringLiteral("mmcblk0")));
-    inputs.disks.insert(QStringLiteral("mmcblk0p1"), disk(QStringLiteral("mmcblk0p1"), QStringLiteral("EOS_DIGITAL"),
-                                                          QString(), QStringLiteral("Secure Digital")));
-    inputs.slotCards = {SlotCard{QStringLiteral("1234"), QStringLiteral("SD64")}};
+    inputs.disks.insert(QStringLiteral("mmcblk0p1"),
+        disk(QStringLiteral("mmcblk0p1"), QStringLiteral("EOS_DIGITAL"), QString(),
+            QStringLiteral("Secure Digital")));
+    inputs.slotCards = { SlotCard { QStringLiteral("1234"), QStringLiteral("SD64") } };
     const DetectedCardList::Outcome outcome = DetectedCardList::rebuild(inputs);
     ASSERT_TRUE(outcome.learntName);
     EXPECT_EQ(outcome.learntName->first, QStringLiteral("1234"));
     EXPECT_EQ(outcome.learntName->second, QStringLiteral("EOS_DIGITAL"));
-    EXPECT_EQ(lines(outcome.cards), QStringList{QStringLiteral("mmcblk0p1|EOS_DIGITAL|-|-")});
+    EXPECT_EQ(lines(outcome.cards), QStringList { QStringLiteral("mmcblk0p1|EOS_DIGITAL|-|-") });
 
-    inputs.slotCards = {SlotCard{QString(), QStringLiteral("SD64")}}; // no serial: nothing to learn
+    inputs.slotCards = { SlotCard { QString(), QStringLiteral("SD64") } }; // no serial: nothing to learn
     EXPECT_FALSE(DetectedCardList::rebuild(inputs).learntName);
 }
 
 TEST(DetectedCardListTest, FreeSpaceIsKeptAcrossRebuilds)
 {
     DetectedCardList::Inputs inputs;
-    inputs.disks.insert(QStringLiteral("sdb1"), disk(QStringLiteral("sdb1"), QStringLiteral("EOS"),
-                                                     QStringLiteral("/media/me/EOS")));
-    inputs.mountedCards = {mounted(QStringLiteral("/media/me/OTHER"), QStringLiteral("OTHER"))};
-    DetectedCard eos{QStringLiteral("sdb1"), QStringLiteral("EOS"), QUrl::fromLocalFile(QStringLiteral("/media/me/EOS")),
-                     31'900'000'000, false};
-    DetectedCard other{QStringLiteral("path:/media/me/OTHER"), QStringLiteral("OTHER"),
-                       QUrl::fromLocalFile(QStringLiteral("/media/me/OTHER")), 12, false};
-    inputs.current = {eos, other};
-    EXPECT_EQ(DetectedCardList::rebuild(inputs).cards, (QList<DetectedCard>{eos, other}));
+    inputs.disks.insert(QStringLiteral("sdb1"),
+        disk(QStringLiteral("sdb1"), QStringLiteral("EOS"), QStringLiteral("/media/me/EOS")));
+    inputs.mountedCards = { mounted(QStringLiteral("/media/me/OTHER"), QStringLiteral("OTHER")) };
+    DetectedCard eos { QStringLiteral("sdb1"), QStringLiteral("EOS"),
+        QUrl::fromLocalFile(QStringLiteral("/media/me/EOS")), 31'900'000'000, false };
+    DetectedCard other { QStringLiteral("path:/media/me/OTHER"), QStringLiteral("OTHER"),
+        QUrl::fromLocalFile(QStringLiteral("/media/me/OTHER")), 12, false };
+    inputs.current = { eos, other };
+    EXPECT_EQ(DetectedCardList::rebuild(inputs).cards, (QList<DetectedCard> { eos, other }));
 
     // The mounted card's own figure wins over the previous one.
     inputs.mountedCards.first().freeBytes = 99;
     other.freeBytes = 99;
-    EXPECT_EQ(DetectedCardList::rebuild(inputs).cards, (QList<DetectedCard>{eos, other}));
+    EXPECT_EQ(DetectedCardList::rebuild(inputs).cards, (QList<DetectedCard> { eos, other }));
 }
 
 TEST(DetectedCardListTest, AVolumeTheMountTableShowsMountedIsOneMountedLine)
 {
     // FUSE mounts: the disk service lists the device unmounted while the mount table has it.
     DetectedCardList::Inputs inputs;
-    inputs.disks.insert(QStringLiteral("loop0"), disk(QStringLiteral("loop0"), QStringLiteral("EOS_DIGITAL"), QString(),
-                                                      QStringLiteral("Virtual Interface")));
-    inputs.mountedCards = {mounted(QStringLiteral("/media/root/EOS_DIGITAL"), QStringLiteral("EOS_DIGITAL"), 60)};
+    inputs.disks.insert(QStringLiteral("loop0"),
+        disk(QStringLiteral("loop0"), QStringLiteral("EOS_DIGITAL"), QString(),
+            QStringLiteral("Virtual Interface")));
+    inputs.mountedCards
+        = { mounted(QStringLiteral("/media/root/EOS_DIGITAL"), QStringLiteral("EOS_DIGITAL"), 60) };
     inputs.bsdNamesByMountPath.insert(QStringLiteral("/media/root/EOS_DIGITAL"), QStringLiteral("loop0"));
     EXPECT_EQ(lines(DetectedCardList::rebuild(inputs).cards),
-              QStringList{QStringLiteral("loop0|EOS_DIGITAL|/media/root/EOS_DIGITAL|-")});
+        QStringList { QStringLiteral("loop0|EOS_DIGITAL|/media/root/EOS_DIGITAL|-") });
 }
 
-class KnownCardNamesTest : public ::testing::Test
-{
+class KnownCardNamesTest : public ::testing::Test {
 protected:
     QDateTime now = QDateTime(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
     MemoryUserDefaults defaults;
-    KnownCardNames names{&defaults, [this] { return now; }};
+    KnownCardNames names { &defaults, [this] { return now; } };
 };
 
 TEST_F(KnownCardNamesTest, SameNameWithinAnHourIsWrittenOnce)
@@ -223,13 +235,15 @@ TEST_F(KnownCardNamesTest, SameNameWithinAnHourIsWrittenOnce)
     names.rememberCardName(QStringLiteral("RENAMED"), QStringLiteral("1234"));
     EXPECT_GT(defaults.writes(), afterRename);
     names.rememberCardName(QStringLiteral("X"), QString());
-    EXPECT_EQ(names.knownCardNames(), (QHash<QString, QString>{{QStringLiteral("1234"), QStringLiteral("RENAMED")}}));
+    EXPECT_EQ(names.knownCardNames(),
+        (QHash<QString, QString> { { QStringLiteral("1234"), QStringLiteral("RENAMED") } }));
 }
 
 TEST_F(KnownCardNamesTest, ThirtyThirdSerialDropsTheOneSeenLongestAgo)
 {
     // A serial stored without a date (an older file) counts as the distant past.
-    defaults.setValue(KnownCardNames::kNamesKey, QVariantMap{{QStringLiteral("undated"), QStringLiteral("OLD")}});
+    defaults.setValue(
+        KnownCardNames::kNamesKey, QVariantMap { { QStringLiteral("undated"), QStringLiteral("OLD") } });
     for (int i = 0; i < 32; ++i) {
         now = now.addSecs(10);
         names.rememberCardName(QStringLiteral("CARD"), QString::number(i));
@@ -250,8 +264,10 @@ TEST_F(KnownCardNamesTest, ValuesOfAnotherTypeReadAsNothing)
 {
     defaults.setValue(KnownCardNames::kNamesKey, QStringLiteral("not a dictionary"));
     EXPECT_TRUE(names.knownCardNames().isEmpty());
-    defaults.setValue(KnownCardNames::kNamesKey, QVariantMap{{QStringLiteral("1"), 5}, {QStringLiteral("2"), QStringLiteral("B")}});
-    EXPECT_EQ(names.knownCardNames(), (QHash<QString, QString>{{QStringLiteral("2"), QStringLiteral("B")}}));
+    defaults.setValue(KnownCardNames::kNamesKey,
+        QVariantMap { { QStringLiteral("1"), 5 }, { QStringLiteral("2"), QStringLiteral("B") } });
+    EXPECT_EQ(
+        names.knownCardNames(), (QHash<QString, QString> { { QStringLiteral("2"), QStringLiteral("B") } }));
 }
 
 TEST(SettingsFileUserDefaultsTest, NamesSurviveARestart)
@@ -264,8 +280,12 @@ TEST(SettingsFileUserDefaultsTest, NamesSurviveARestart)
     }
     SettingsFileUserDefaults reopened(file);
     EXPECT_EQ(KnownCardNames(&reopened).knownCardNames(),
-              (QHash<QString, QString>{{QStringLiteral("0x1a"), QStringLiteral("EOS DIGITAL/ü")}}));
-    EXPECT_TRUE(reopened.value(KnownCardNames::kLastSeenKey).toMap().value(QStringLiteral("0x1a")).toDateTime().isValid());
+        (QHash<QString, QString> { { QStringLiteral("0x1a"), QStringLiteral("EOS DIGITAL/ü") } }));
+    EXPECT_TRUE(reopened.value(KnownCardNames::kLastSeenKey)
+                    .toMap()
+                    .value(QStringLiteral("0x1a"))
+                    .toDateTime()
+                    .isValid());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "common/RecordingLogger.h"
+#include "platform/linux/PosixFileAccess.h"
 #include "rules/RulesFormat.h"
 #include "rules/RulesStore.h"
 
@@ -45,7 +46,7 @@ protected:
 
 TEST_F(RulesStoreReadOnlyTest, NothingThereCreatesNothing)
 {
-    RulesStore store(folder(), m_log);
+    RulesStore store(folder(), m_log, std::make_shared<PosixFileAccess>());
     int signals_ = 0;
     QObject::connect(&store, &RulesProvider::rulesChanged, &store, [&signals_] { ++signals_; });
     QObject::connect(&store, &RulesProvider::settingsChanged, &store, [&signals_] { ++signals_; });
@@ -69,7 +70,7 @@ TEST_F(RulesStoreReadOnlyTest, ReadsBothFilesAndWritesNothing)
     put(folder(), QStringLiteral("settings.json"), RulesFormat::encodeSettings(settings));
     const auto before = tree();
 
-    RulesStore store(folder(), m_log);
+    RulesStore store(folder(), m_log, std::make_shared<PosixFileAccess>());
     store.loadReadOnly();
 
     EXPECT_EQ(store.rules(), RuleList { rule });
@@ -84,7 +85,7 @@ TEST_F(RulesStoreReadOnlyTest, CorruptFilesStayWhereTheyAre)
     put(folder(), QStringLiteral("settings.json"), "nope");
     const auto before = tree();
 
-    RulesStore store(folder(), m_log);
+    RulesStore store(folder(), m_log, std::make_shared<PosixFileAccess>());
     store.loadReadOnly();
 
     EXPECT_TRUE(store.rules().isEmpty());
@@ -101,7 +102,7 @@ TEST_F(RulesStoreReadOnlyTest, ALegacyFolderIsNotMoved)
         RulesFormat::encodeRules({ Rule::makeNew() }));
     const auto before = tree();
 
-    RulesStore store(folder(), m_log);
+    RulesStore store(folder(), m_log, std::make_shared<PosixFileAccess>());
     store.loadReadOnly();
 
     EXPECT_TRUE(store.rules().isEmpty());

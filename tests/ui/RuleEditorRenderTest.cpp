@@ -3,6 +3,7 @@
 #include "common/FakePointer.h"
 #include "common/PollUntil.h"
 #include "common/RecordingLogger.h"
+#include "ui/Appearance.h"
 #include "ui/BrowseCardPanel.h"
 #include "ui/RuleEditorView.h"
 
@@ -29,37 +30,12 @@ namespace {
 
 QPalette lightPalette()
 {
-    return QStyleFactory::create(u"Fusion"_s)->standardPalette();
+    return Appearance::palette(Appearance::Mode::Light);
 }
 
 QPalette darkPalette()
 {
-    QPalette p;
-    const QColor window(0x2d, 0x2d, 0x30), base(0x3c, 0x3c, 0x40), text(0xe6, 0xe6, 0xe6);
-    const QColor button(0x45, 0x45, 0x49), highlight(0x2f, 0x6f, 0xd6), disabledText(0x80, 0x80, 0x84);
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, window);
-    p.setColor(QPalette::ToolTipBase, base);
-    p.setColor(QPalette::ToolTipText, text);
-    p.setColor(QPalette::PlaceholderText, QColor(0x96, 0x96, 0x9a));
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, button);
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::BrightText, Qt::white);
-    p.setColor(QPalette::Highlight, highlight);
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::Link, QColor(0x5a, 0x9b, 0xf5));
-    p.setColor(QPalette::Light, QColor(0x4a, 0x4a, 0x4e));
-    p.setColor(QPalette::Midlight, QColor(0x40, 0x40, 0x44));
-    p.setColor(QPalette::Mid, QColor(0x30, 0x30, 0x33));
-    p.setColor(QPalette::Dark, QColor(0x18, 0x18, 0x1a));
-    p.setColor(QPalette::Shadow, Qt::black);
-    for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
-        p.setColor(QPalette::Disabled, role, disabledText);
-    p.setColor(QPalette::Disabled, QPalette::Base, window);
-    return p;
+    return Appearance::palette(Appearance::Mode::Dark);
 }
 
 class RuleEditorRender : public ::testing::Test {

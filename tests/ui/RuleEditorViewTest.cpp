@@ -427,4 +427,16 @@ TEST_F(BrowseSheetTest, DoubleClickChooses)
     EXPECT_EQ(lastChange().subfolder, Subfolder::custom(u"MISC"_s));
 }
 
+TEST_F(BrowseSheetTest, NoMountedCards)
+{
+    editor->setMountedCards({});
+    BrowseCardPanel *panel = openSheet();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(inSheet<QComboBox>(panel, "browseCardPopup")->count(), 0);
+    processEventsFor(std::chrono::milliseconds(20));
+    EXPECT_EQ(inSheet<QListWidget>(panel, "browseTable")->count(), 0);
+    EXPECT_FALSE(inSheet<QPushButton>(panel, "browseChooseButton")->isEnabled());
+    panel->reject();
+}
+
 } // namespace

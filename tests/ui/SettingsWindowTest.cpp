@@ -5,8 +5,10 @@
 #include "common/PollUntil.h"
 #include "common/QtPrinters.h"
 #include "common/RecordingLogger.h"
+#include "platform/linux/PosixFileAccess.h"
 #include "rules/RulesFormat.h"
 #include "rules/RulesStore.h"
+#include "ui/BrowseCardPanel.h"
 #include "ui/RuleEditorView.h"
 #include "ui/RuleRowDelegate.h"
 
@@ -121,7 +123,8 @@ protected:
 
     QTemporaryDir m_temp;
     RecordingLogger m_log;
-    RulesStore m_store { m_temp.path() + QStringLiteral("/Mirvale"), m_log };
+    RulesStore m_store { m_temp.path() + QStringLiteral("/Mirvale"), m_log,
+        std::make_shared<PosixFileAccess>() };
     FakeFinderService m_finder;
     FakePointer m_pointer;
     FakeVolumeWatcher m_cards { [](const MountedCard &) {} };

@@ -128,6 +128,7 @@ protected:
 TEST_F(StatusMenuTest, RebuildsFromCurrentDataEachTimeItOpens)
 {
     open();
+    EXPECT_EQ(m_watcher->freeSpaceRefreshes(), 1);
     EXPECT_EQ(texts().mid(0, 3),
         (QStringList {
             QStringLiteral("Mirvale"), QStringLiteral("---"), QStringLiteral("No cards inserted") }));
@@ -191,6 +192,19 @@ TEST_F(StatusMenuTest, PauseTicksAndRedrawsTheIconAlsoWhenChangedElsewhere)
     settings.paused = false;
     m_rules.setSettings(settings);
     EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(), normalIcon);
+}
+
+TEST_F(StatusMenuTest, TheIconFollowsThePaletteTextColour)
+{
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    dark.setColor(QPalette::WindowText, QColor(240, 240, 240));
+    QApplication::setPalette(dark);
+    EXPECT_EQ(
+        m_menu->trayIcon()->icon().cacheKey(), MenuBarIcon::icon(false, QColor(240, 240, 240)).cacheKey());
+    QApplication::setPalette(original);
+    EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(),
+        MenuBarIcon::icon(false, original.color(QPalette::WindowText)).cacheKey());
 }
 
 TEST_F(StatusMenuTest, LaunchAtLoginTogglesInTheBackground)

@@ -5,6 +5,8 @@
 #include "app/SnapshotOptions.h"
 #include "detection/FileCount.h"
 #include "detection/VolumeWatcher.h"
+#include "finder/CardWindowTidier.h"
+#include "finder/FileManagerWindows.h"
 #include "finder/FinderController.h"
 #include "platform/linux/FileManagerScriptRunner.h"
 #include "platform/linux/LibmountMountTable.h"
@@ -13,11 +15,14 @@
 #include "platform/linux/SysfsCardSlots.h"
 #include "platform/linux/PackageKitUpdateService.h"
 #include "platform/linux/PortalMotionPreference.h"
+#include "platform/linux/PosixFolderLister.h"
 #include "platform/linux/PosixFileAccess.h"
+#include "platform/linux/PosixFolderLister.h"
 #include "platform/linux/ProcessCommandRunner.h"
 #include "platform/linux/SettingsFileUserDefaults.h"
 #include "platform/linux/UDisksSession.h"
 #include "platform/linux/UdevDeviceEventSource.h"
+#include "platform/linux/X11WindowService.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
 #include "platform/linux/XdgStandardFolders.h"
 #include "platform/linux/gui/QtPointerControl.h"
@@ -67,7 +72,11 @@ AppDelegate::AppDelegate(QObject *parent)
     , m_log(std::make_unique<Log>(XdgStandardFolders().libraryFolder()))
     , m_rules(std::make_unique<RulesStore>(RulesStore::defaultStorageFolder(XdgStandardFolders()), *m_log,
                                            std::make_shared<PosixFileAccess>()))
-    , m_scriptRunner(std::make_unique<FileManagerScriptRunner>(*m_log))
+    , m_windowService(std::make_unique<X11WindowService>())
+    , m_windows(std::make_unique<FileManagerWindows>(*m_windowService, *m_log))
+    , m_windowTidier(std::make_unique<CardWindowTidier>(*m_windows))
+    , m_scriptRunner(std::make_unique<FileManagerScriptRunner>(*m_log, FileManagerScriptRunner::kCallTimeout,
+                                                               m_windows.get()))
     , m_finder(std::make_unique<FinderController>(*m_scriptRunner, *m_log))
     , m_timers(std::make_unique<MainLoopTimers>())
     , m_motion(std::make_unique<PortalMotionPreference>(QDBusConnection::sessionBus()))
@@ -110,7 +119,9 @@ AppDelegate::AppDelegate(QObject *parent)
         window.finder = m_finder.get();
         window.pointer = m_pointer.get();
         window.log = m_log.get();
+        window.folders = &PosixFolderLister::instance();
         window.cards = &coordinator.volumeWatcher();
+        window.folders = &PosixFolderLister::instance();
         window.testRule = [&coordinator](const Rule &rule, const MountedCard &card) {
             coordinator.test(rule, card);
         };
@@ -128,6 +139,7 @@ AppDelegate::~AppDelegate()
     m_updateService.reset();
     m_finder.reset();
     m_scriptRunner.reset();
+    m_windowTidier.reset();
     m_rules.reset();
     if (!m_snapshotMode)
         m_log->info(QStringLiteral("Mirvale quit"));
@@ -151,4 +163,11 @@ void AppDelegate::applicationDidFinishLaunching()
     }
     m_coordinator->start();
     m_updates->start();
+
+    // The windows Mirvale opened on a card close when the card goes away.
+    VolumeWatching &watcher = m_coordinator->volumeWatcher();
+    m_windowTidier->cardsChanged(watcher.mountedCards());
+    watcher.observeCardsChanged(this, [this] {
+        m_windowTidier->cardsChanged(m_coordinator->volumeWatcher().mountedCards());
+    });
 }

@@ -5,9 +5,11 @@
 
 #include <memory>
 
+class CardWindowTidier;
 class ControlInterface;
 class Coordinator;
 class FileManagerScriptRunner;
+class FileManagerWindows;
 class FinderController;
 class Log;
 class LoggingNotifier;
@@ -20,6 +22,7 @@ class QtPointerControl;
 class QtScreenSource;
 class RulesStore;
 class UpdateController;
+class X11WindowService;
 
 /// Builds Mirvale's services from their Linux implementations, once, and starts the
 /// Coordinator. Owns everything it builds and takes it down in order.
@@ -39,6 +42,9 @@ public:
 private:
     std::unique_ptr<Log> m_log;
     std::unique_ptr<RulesStore> m_rules;
+    std::unique_ptr<X11WindowService> m_windowService;
+    std::unique_ptr<FileManagerWindows> m_windows;
+    std::unique_ptr<CardWindowTidier> m_windowTidier;
     std::unique_ptr<FileManagerScriptRunner> m_scriptRunner;
     std::unique_ptr<FinderController> m_finder;
     std::unique_ptr<MainLoopTimers> m_timers;

@@ -1,5 +1,6 @@
 #include "platform/linux/FileManagerScriptRunner.h"
 
+#include "finder/FileManagerWindows.h"
 #include "platform/linux/FileManagerScript.h"
 #include "support/Logger.h"
 
@@ -44,9 +45,11 @@ ScriptRunner::Failure failure(int number, QString message)
 
 } // namespace
 
-FileManagerScriptRunner::FileManagerScriptRunner(Logger &log, std::chrono::milliseconds callTimeout)
+FileManagerScriptRunner::FileManagerScriptRunner(Logger &log, std::chrono::milliseconds callTimeout,
+                                                 FileManagerWindows *windows)
     : m_log(log)
     , m_callTimeout(callTimeout)
+    , m_windows(windows)
 {
     static std::atomic<int> instances{0};
     m_connectionName = QStringLiteral("mirvale-script-runner-%1").arg(++instances);
@@ -111,55 +114,97 @@ ScriptRunner::Result FileManagerScriptRunner::execute(const Compiled &compiled)
         // The interface cannot count windows; zero stands for "answered".
         return std::holds_alternative<Failure>(reachable) ? reachable : Result(QVariant(0));
     }
-    case FileManagerScript::Kind::Activate: {
-        // Reached, but nothing raised: the interface has no way to bring windows forward.
-        Result reachable = checkReachable(deadline);
-        return std::holds_alternative<Failure>(reachable) ? reachable : Result(QVariant(false));
-    }
+    case FileManagerScript::Kind::Activate:
+        return bringToFront(deadline);
     case FileManagerScript::Kind::FrontWindowBounds:
-        // No window whose bounds could be read: not an error, just nothing to capture.
-        if (!m_toldAboutBounds) {
-            m_toldAboutBounds = true;
-            m_log.info(QStringLiteral("ScriptRunner: window bounds cannot be read on this desktop yet; "
-                                      "no bounds are captured"));
-        }
-        return QVariant();
+        return frontWindowBounds(deadline);
     case FileManagerScript::Kind::Open:
-        return open(script.folderPath, script.selectFile, script.placement.has_value(), deadline);
+        return open(script.folderPath, script.selectFile, script.placement, deadline);
     }
     return Failure{std::nullopt, QStringLiteral("unknown script")};
 }
 
 ScriptRunner::Result FileManagerScriptRunner::open(const QString &folder, const std::optional<QString> &file,
-                                                   bool placed, Deadline deadline)
+                                                   const std::optional<Placement> &placement,
+                                                   Deadline deadline)
 {
-    if (placed && !m_toldAboutPlacement) {
+    if (!m_windows && placement && !m_toldAboutPlacement) {
         m_toldAboutPlacement = true;
-        m_log.info(QStringLiteral("ScriptRunner: window placement is not carried out on this desktop yet; "
-                                  "windows open where the file manager puts them"));
+        m_log.warn(QStringLiteral("ScriptRunner: could not place the file manager's window: "
+                                  "no window service on this desktop"));
     }
     if (!QFileInfo(folder).isDir())
         return failure(kNotFound, QStringLiteral("No such folder: ") + folder);
+
+    // The window Mirvale opened for this folder earlier comes forward instead of another.
+    std::optional<qint64> owner = m_windows ? fileManagerProcess(deadline) : std::nullopt;
+    if (m_windows && owner) {
+        if (const std::optional<FileManagerWindows::WindowId> window
+            = m_windows->reuse(folder, owner, placement))
+            return QVariant(qint64(*window));
+    }
+    const FileManagerWindows::Before before = m_windows ? m_windows->prepare() : FileManagerWindows::Before{};
+    const QString startupId = before.startupId();
 
     // Any failure to select the file (it is gone, the file manager cannot select, refuses or
     // does not know the method) falls back to the folder alone, as the script's try block
     // swallows a failed reveal. Only a file manager that is gone or silent ends the open here:
     // asking it again could not help.
+    Result shown = Failure{kNotFound, {}};
     if (file && QFileInfo::exists(*file)) {
-        Result shown = call(kService, kPath, kService, QStringLiteral("ShowItems"),
-                            {QStringList{uriFor(*file)}, QString()}, deadline);
-        const auto *failed = std::get_if<Failure>(&shown);
-        if (!failed)
-            return QVariant(m_nextWindowId++);
-        if (failed->number == kNotRunning || failed->number == kTimedOut)
-            return shown;
-        m_log.info(QStringLiteral("ScriptRunner: could not select the file; showing its folder instead"));
+        shown = call(kService, kPath, kService, QStringLiteral("ShowItems"),
+                     {QStringList{uriFor(*file)}, startupId}, deadline);
+        if (const auto *failed = std::get_if<Failure>(&shown);
+            failed && failed->number != kNotRunning && failed->number != kTimedOut)
+            m_log.info(QStringLiteral("ScriptRunner: could not select the file; showing its folder instead"));
     }
-    Result shown = call(kService, kPath, kService, QStringLiteral("ShowFolders"),
-                        {QStringList{uriFor(folder)}, QString()}, deadline);
+    if (const auto *failed = std::get_if<Failure>(&shown);
+        failed && failed->number != kNotRunning && failed->number != kTimedOut)
+        shown = call(kService, kPath, kService, QStringLiteral("ShowFolders"),
+                     {QStringList{uriFor(folder)}, startupId}, deadline);
     if (std::holds_alternative<Failure>(shown))
         return shown;
-    return QVariant(m_nextWindowId++);
+    if (!m_windows)
+        return QVariant(m_nextWindowId++);
+
+    const auto answeredAt = std::chrono::steady_clock::now();
+    if (!owner) // started by this very call
+        owner = fileManagerProcess(deadline);
+    const std::optional<FileManagerWindows::WindowId> window
+        = m_windows->adopt(before, folder, owner, placement, answeredAt, deadline);
+    return window ? QVariant(qint64(*window)) : QVariant(m_nextWindowId++);
+}
+
+ScriptRunner::Result FileManagerScriptRunner::bringToFront(Deadline deadline)
+{
+    // True only when a window was raised; false when the file manager answered but nothing
+    // could be raised (the reason is logged once by the windows).
+    Result reachable = checkReachable(deadline);
+    if (std::holds_alternative<Failure>(reachable))
+        return reachable;
+    return QVariant(m_windows && !m_windows->bringToFront());
+}
+
+ScriptRunner::Result FileManagerScriptRunner::frontWindowBounds(Deadline deadline)
+{
+    // Bounds that cannot be read are no error, just nothing to capture (logged once).
+    if (!m_windows)
+        return QVariant();
+    const std::variant<Placement, QString> frame = m_windows->frontWindowFrame(fileManagerProcess(deadline));
+    if (std::holds_alternative<QString>(frame))
+        return QVariant();
+    const Placement &bounds = std::get<Placement>(frame);
+    return QVariant(QVariantList{bounds.left, bounds.top, bounds.right(), bounds.bottom()});
+}
+
+std::optional<qint64> FileManagerScriptRunner::fileManagerProcess(Deadline deadline)
+{
+    const Result process
+        = call(kBusService, kBusPath, kBusService, QStringLiteral("GetConnectionUnixProcessID"), {kService},
+               deadline, /*quiet=*/true);
+    if (const auto *value = std::get_if<QVariant>(&process); value && value->isValid())
+        return value->toLongLong();
+    return std::nullopt;
 }
 
 ScriptRunner::Result FileManagerScriptRunner::checkReachable(Deadline deadline)
@@ -181,7 +226,8 @@ ScriptRunner::Result FileManagerScriptRunner::checkReachable(Deadline deadline)
 
 ScriptRunner::Result FileManagerScriptRunner::call(const QString &service, const QString &path,
                                                    const QString &interface, const QString &method,
-                                                   const QVariantList &arguments, Deadline deadline)
+                                                   const QVariantList &arguments, Deadline deadline,
+                                                   bool quiet)
 {
     QDBusConnection &bus = connection();
     if (!bus.isConnected()) {
@@ -203,8 +249,9 @@ ScriptRunner::Result FileManagerScriptRunner::call(const QString &service, const
         return failure(kTimedOut, QStringLiteral("The file manager did not answer in time."));
     const QDBusMessage reply = pending.reply();
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        m_log.warn(QStringLiteral("ScriptRunner: ") + method + QStringLiteral(" failed: ") + reply.errorName()
-                   + QStringLiteral(" ") + reply.errorMessage());
+        if (!quiet)
+            m_log.warn(QStringLiteral("ScriptRunner: ") + method + QStringLiteral(" failed: ")
+                       + reply.errorName() + QStringLiteral(" ") + reply.errorMessage());
         return failureFromDBusError(reply.errorName(), reply.errorMessage());
     }
     if (reply.type() != QDBusMessage::ReplyMessage)

@@ -2,6 +2,7 @@
 
 #include "platform/ScriptErrorNumber.h"
 #include "platform/ScriptRunner.h"
+#include "rules/Placement.h"
 
 #include <QDBusConnection>
 #include <QString>
@@ -12,6 +13,7 @@
 #include <mutex>
 #include <optional>
 
+class FileManagerWindows;
 class Logger;
 class QDBusPendingCall;
 
@@ -20,7 +22,8 @@ class QDBusPendingCall;
 ///
 /// It is used only on the controller's execution thread, which has no event loop: it opens
 /// a private bus connection there on first use and makes blocking calls, each bounded by
-/// what is left of the call timeout, so no script blocks longer than that.
+/// what is left of the call timeout, so no script blocks longer than that. With the file
+/// manager's windows at hand it also finds, places, raises and remembers the windows it opens.
 class FileManagerScriptRunner final : public ScriptRunner
 {
 public:
@@ -32,7 +35,9 @@ public:
     static constexpr int kTimedOut = ScriptErrorNumber::timedOut;
     static constexpr int kNotFound = ScriptErrorNumber::fileNotFound;
 
-    explicit FileManagerScriptRunner(Logger &log, std::chrono::milliseconds callTimeout = kCallTimeout);
+    /// `windows` may be null: folders are then shown without placing or raising their windows.
+    explicit FileManagerScriptRunner(Logger &log, std::chrono::milliseconds callTimeout = kCallTimeout,
+                                     FileManagerWindows *windows = nullptr);
     ~FileManagerScriptRunner() override;
 
     std::unique_ptr<Compiled> compile(const QString &source) override;
@@ -47,11 +52,16 @@ public:
 private:
     using Deadline = std::chrono::steady_clock::time_point;
 
-    Result open(const QString &folder, const std::optional<QString> &file, bool placed, Deadline deadline);
+    Result open(const QString &folder, const std::optional<QString> &file,
+                const std::optional<Placement> &placement, Deadline deadline);
+    Result bringToFront(Deadline deadline);
+    Result frontWindowBounds(Deadline deadline);
+    /// The process that owns the file manager's name now, when one does.
+    std::optional<qint64> fileManagerProcess(Deadline deadline);
     /// Succeeds when a file manager owns the name or the bus can start one.
     Result checkReachable(Deadline deadline);
     Result call(const QString &service, const QString &path, const QString &interface, const QString &method,
-                const QVariantList &arguments, Deadline deadline);
+                const QVariantList &arguments, Deadline deadline, bool quiet = false);
     QDBusConnection &connection();
     /// Waits for the answer until it comes, the deadline passes or cancel() is called;
     /// false when cancelled.
@@ -59,12 +69,12 @@ private:
 
     Logger &m_log;
     const std::chrono::milliseconds m_callTimeout;
+    FileManagerWindows *const m_windows;
     QString m_connectionName;
     std::optional<QDBusConnection> m_connection;
     std::mutex m_cancelLock;
     std::condition_variable m_cancelled;
     bool m_isCancelled = false; // guarded by m_cancelLock
     bool m_toldAboutPlacement = false;
-    bool m_toldAboutBounds = false;
     qint64 m_nextWindowId = 1;
 };

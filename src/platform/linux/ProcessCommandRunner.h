@@ -3,8 +3,7 @@
 #include "platform/CommandRunner.h"
 
 /// Runs commands with QProcess on the calling thread.
-class ProcessCommandRunner final : public CommandRunner
-{
+class ProcessCommandRunner final : public CommandRunner {
 public:
     Result run(const QString &program, const QStringList &arguments) override;
 };

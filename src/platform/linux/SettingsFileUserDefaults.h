@@ -6,8 +6,7 @@
 
 /// User defaults in an INI file of their own; the wiring puts it in the storage folder
 /// (~/.config/Mirvale/defaults.ini).
-class SettingsFileUserDefaults final : public UserDefaults
-{
+class SettingsFileUserDefaults final : public UserDefaults {
 public:
     explicit SettingsFileUserDefaults(const QString &filePath);
 

@@ -77,8 +77,7 @@ MountedCard unmountTarget(const DetectedCard &card, const MountedIndex &mounted)
 QList<StatusMenuItem> cardLines(const DetectedCard &card, const MountedIndex &mounted, bool showUnmountItems)
 {
     if (card.isEjected)
-        return { disabledLine(
-            card.name + QStringLiteral(" \u2014 ejected by Finder, pull it out and reinsert")) };
+        return { disabledLine(CardLineTitle::title(card)) };
 
     StatusMenuItem cardLine = line(CardLineTitle::title(card), Action::OpenCard);
     cardLine.card = card;

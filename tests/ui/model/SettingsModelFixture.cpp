@@ -1,12 +1,13 @@
 #include "SettingsModelFixture.h"
 
 #include "common/PollUntil.h"
+#include "platform/linux/PosixFileAccess.h"
 #include "support/MainQueue.h"
 
 #include <QFile>
 
 SettingsModelFixture::SettingsModelFixture()
-    : m_store(std::make_unique<RulesStore>(folder(), m_log))
+    : m_store(std::make_unique<RulesStore>(folder(), m_log, std::make_shared<PosixFileAccess>()))
 {
     m_store->load();
     m_log.clear();

@@ -5,6 +5,7 @@
 #include "common/FakeFinderService.h"
 #include "common/FakeVolumeWatcher.h"
 #include "common/RecordingLogger.h"
+#include "platform/linux/PosixFileAccess.h"
 #include "rules/RulesStore.h"
 #include "ui/model/SettingsWindowModel.h"
 

@@ -1,6 +1,7 @@
 #include "SettingsModelFixture.h"
 
 #include "common/PollUntil.h"
+#include "platform/linux/PosixFileAccess.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -359,7 +360,8 @@ TEST_F(SettingsWindowModelTest, ExtrasAndTheFirstRunHint)
 
 TEST_F(SettingsWindowModelTest, TheSnapshotFillsTheWindowAndWritesNothing)
 {
-    RulesStore readOnly(m_temp.path() + QStringLiteral("/elsewhere/Mirvale"), m_log);
+    RulesStore readOnly(
+        m_temp.path() + QStringLiteral("/elsewhere/Mirvale"), m_log, std::make_shared<PosixFileAccess>());
     readOnly.loadReadOnly();
     SettingsWindowModel::Services services;
     services.store = &readOnly;

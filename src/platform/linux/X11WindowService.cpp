@@ -1,0 +1,228 @@
+#include "platform/linux/X11WindowService.h"
+
+#include <xcb/xcb.h>
+#include <xcb/xcb_ewmh.h>
+
+#include <poll.h>
+
+#include <cstdlib>
+
+namespace {
+
+template <typename T> struct FreeDeleter {
+    void operator()(T *pointer) const { std::free(pointer); }
+};
+template <typename T> using Reply = std::unique_ptr<T, FreeDeleter<T>>;
+
+} // namespace
+
+struct X11WindowService::Connection {
+    xcb_connection_t *xcb = nullptr;
+    xcb_ewmh_connection_t ewmh{};
+    bool ewmhReady = false;
+    int screen = 0;
+    xcb_window_t root = XCB_NONE;
+    xcb_window_t timeWindow = XCB_NONE; // ours, for reading the server time
+    xcb_atom_t timeAtom = XCB_NONE;
+
+    ~Connection()
+    {
+        if (ewmhReady)
+            xcb_ewmh_connection_wipe(&ewmh);
+        if (xcb)
+            xcb_disconnect(xcb);
+    }
+
+    bool flush() { return xcb_flush(xcb) > 0 && !xcb_connection_has_error(xcb); }
+};
+
+X11WindowService::X11WindowService() = default;
+
+X11WindowService::~X11WindowService() = default;
+
+X11WindowService::Connection *X11WindowService::connection()
+{
+    if (m_connection && !xcb_connection_has_error(m_connection->xcb))
+        return m_connection.get();
+    m_connection.reset();
+
+    const QByteArray display = qgetenv("DISPLAY");
+    if (display.isEmpty()) {
+        m_reason = QStringLiteral("no X11 display (DISPLAY is not set)");
+        return nullptr;
+    }
+    auto connection = std::make_unique<Connection>();
+    connection->xcb = xcb_connect(nullptr, &connection->screen);
+    if (xcb_connection_has_error(connection->xcb)) {
+        m_reason = QStringLiteral("cannot connect to the X11 display ") + QString::fromLocal8Bit(display);
+        return nullptr;
+    }
+    xcb_intern_atom_cookie_t *cookies = xcb_ewmh_init_atoms(connection->xcb, &connection->ewmh);
+    if (!cookies || !xcb_ewmh_init_atoms_replies(&connection->ewmh, cookies, nullptr)) {
+        m_reason = QStringLiteral("the X11 display ") + QString::fromLocal8Bit(display)
+                   + QStringLiteral(" did not answer");
+        return nullptr;
+    }
+    connection->ewmhReady = true;
+    if (connection->screen < 0 || connection->screen >= connection->ewmh.nb_screens) {
+        m_reason = QStringLiteral("the X11 display has no screen %1").arg(connection->screen);
+        return nullptr;
+    }
+    connection->root = connection->ewmh.screens[connection->screen]->root;
+
+    const QByteArray atomName("_MIRVALE_TIME");
+    Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+        connection->xcb, xcb_intern_atom(connection->xcb, 0, uint16_t(atomName.size()), atomName.constData()),
+        nullptr));
+    if (atom)
+        connection->timeAtom = atom->atom;
+    connection->timeWindow = xcb_generate_id(connection->xcb);
+    const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_create_window(connection->xcb, XCB_COPY_FROM_PARENT, connection->timeWindow, connection->root, -1, -1,
+                      1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
+    if (!connection->flush()) {
+        m_reason = QStringLiteral("the X11 connection broke");
+        return nullptr;
+    }
+    m_reason.clear();
+    m_connection = std::move(connection);
+    return m_connection.get();
+}
+
+std::optional<QString> X11WindowService::unavailableReason()
+{
+    std::lock_guard lock(m_mutex);
+    if (connection())
+        return std::nullopt;
+    return m_reason;
+}
+
+std::optional<WindowService::Clients> X11WindowService::clients()
+{
+    std::lock_guard lock(m_mutex);
+    Connection *c = connection();
+    if (!c)
+        return std::nullopt;
+    const xcb_get_property_cookie_t listCookie = xcb_ewmh_get_client_list(&c->ewmh, c->screen);
+    const xcb_get_property_cookie_t activeCookie = xcb_ewmh_get_active_window(&c->ewmh, c->screen);
+    xcb_ewmh_get_windows_reply_t list{};
+    if (!xcb_ewmh_get_client_list_reply(&c->ewmh, listCookie, &list, nullptr)) {
+        xcb_discard_reply(c->xcb, activeCookie.sequence);
+        return std::nullopt;
+    }
+    Clients clients;
+    clients.windows.reserve(qsizetype(list.windows_len));
+    for (uint32_t index = 0; index < list.windows_len; ++index)
+        clients.windows.append(list.windows[index]);
+    xcb_ewmh_get_windows_reply_wipe(&list);
+    xcb_window_t active = XCB_NONE;
+    if (xcb_ewmh_get_active_window_reply(&c->ewmh, activeCookie, &active, nullptr) && active != XCB_NONE)
+        clients.active = active;
+    return clients;
+}
+
+std::optional<qint64> X11WindowService::processId(WindowId window)
+{
+    std::lock_guard lock(m_mutex);
+    Connection *c = connection();
+    if (!c)
+        return std::nullopt;
+    uint32_t pid = 0;
+    if (!xcb_ewmh_get_wm_pid_reply(&c->ewmh, xcb_ewmh_get_wm_pid(&c->ewmh, window), &pid, nullptr))
+        return std::nullopt;
+    return qint64(pid);
+}
+
+std::optional<WindowService::Geometry> X11WindowService::geometry(WindowId window)
+{
+    std::lock_guard lock(m_mutex);
+    Connection *c = connection();
+    if (!c)
+        return std::nullopt;
+    const xcb_get_geometry_cookie_t sizeCookie = xcb_get_geometry(c->xcb, window);
+    const xcb_translate_coordinates_cookie_t originCookie
+        = xcb_translate_coordinates(c->xcb, window, c->root, 0, 0);
+    const xcb_get_property_cookie_t extentsCookie = xcb_ewmh_get_frame_extents(&c->ewmh, window);
+    Reply<xcb_get_geometry_reply_t> size(xcb_get_geometry_reply(c->xcb, sizeCookie, nullptr));
+    Reply<xcb_translate_coordinates_reply_t> origin(
+        xcb_translate_coordinates_reply(c->xcb, originCookie, nullptr));
+    xcb_ewmh_get_extents_reply_t extents{};
+    const bool hasExtents = xcb_ewmh_get_frame_extents_reply(&c->ewmh, extentsCookie, &extents, nullptr);
+    if (!size || !origin)
+        return std::nullopt;
+    Geometry geometry;
+    geometry.client = QRect(origin->dst_x, origin->dst_y, size->width, size->height);
+    if (hasExtents)
+        geometry.extents
+            = FrameExtents{int(extents.left), int(extents.right), int(extents.top), int(extents.bottom)};
+    return geometry;
+}
+
+bool X11WindowService::moveResize(WindowId window, QPoint frameTopLeft, QSize clientSize)
+{
+    std::lock_guard lock(m_mutex);
+    Connection *c = connection();
+    if (!c)
+        return false;
+    // North-west gravity: the position is the frame's outer corner, the size the window's own.
+    const auto flags = xcb_ewmh_moveresize_window_opt_flags_t(
+        XCB_EWMH_MOVERESIZE_WINDOW_X | XCB_EWMH_MOVERESIZE_WINDOW_Y | XCB_EWMH_MOVERESIZE_WINDOW_WIDTH
+        | XCB_EWMH_MOVERESIZE_WINDOW_HEIGHT);
+    xcb_ewmh_request_moveresize_window(&c->ewmh, c->screen, window, XCB_GRAVITY_NORTH_WEST,
+                                       XCB_EWMH_CLIENT_SOURCE_TYPE_OTHER, flags, uint32_t(frameTopLeft.x()),
+                                       uint32_t(frameTopLeft.y()), uint32_t(clientSize.width()),
+                                       uint32_t(clientSize.height()));
+    return c->flush();
+}
+
+bool X11WindowService::activate(WindowId window, quint32 timestamp)
+{
+    std::lock_guard lock(m_mutex);
+    Connection *c = connection();
+    if (!c)
+        return false;
+    // Sent as a tool acting for the user, with the time of the user's request.
+    xcb_ewmh_request_change_active_window(&c->ewmh, c->screen, window, XCB_EWMH_CLIENT_SOURCE_TYPE_OTHER,
+                                          timestamp, XCB_NONE);
+    return c->flush();
+}
+
+bool X11WindowService::close(WindowId window, quint32 timestamp)
+{
+    std::lock_guard lock(m_mutex);
+    Connection *c = connection();
+    if (!c)
+        return false;
+    xcb_ewmh_request_close_window(&c->ewmh, c->screen, window, timestamp, XCB_EWMH_CLIENT_SOURCE_TYPE_OTHER);
+    return c->flush();
+}
+
+std::optional<quint32> X11WindowService::serverTime()
+{
+    std::lock_guard lock(m_mutex);
+    Connection *c = connection();
+    if (!c || c->timeAtom == XCB_NONE)
+        return std::nullopt;
+    // The time stamp of a property change on our own window is the server's current time.
+    xcb_change_property(c->xcb, XCB_PROP_MODE_APPEND, c->timeWindow, c->timeAtom, XCB_ATOM_STRING, 8, 0,
+                        nullptr);
+    if (!c->flush())
+        return std::nullopt;
+    const auto deadline = std::chrono::steady_clock::now() + kTimeLimit;
+    for (;;) {
+        while (xcb_generic_event_t *raw = xcb_poll_for_event(c->xcb)) {
+            Reply<xcb_generic_event_t> event(raw);
+            if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+                continue;
+            const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event.get());
+            if (notify->window == c->timeWindow && notify->atom == c->timeAtom)
+                return notify->time;
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0 || xcb_connection_has_error(c->xcb))
+            return std::nullopt;
+        pollfd descriptor{xcb_get_file_descriptor(c->xcb), POLLIN, 0};
+        ::poll(&descriptor, 1, int(left.count()));
+    }
+}
