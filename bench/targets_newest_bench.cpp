@@ -8,6 +8,7 @@
 //   targets_newest_bench --newest-folder DIR
 //   targets_newest_bench --make-tree DIR    fill DIR/files and DIR/folders, then exit
 
+#include "platform/linux/StatxEntryAttributeSource.h"
 #include "support/Logger.h"
 #include "targets/NewestFile.h"
 #include "targets/NewestFolder.h"
@@ -95,7 +96,7 @@ void BM_NewestFile_find(benchmark::State &state)
     NullLogger log;
     const QUrl url = QUrl::fromLocalFile(filesDir());
     for (auto _ : state)
-        benchmark::DoNotOptimize(NewestFile::find(url, log));
+        benchmark::DoNotOptimize(NewestFile::find(url, log, StatxEntryAttributeSource::instance()));
 }
 
 void BM_NewestFolder_find(benchmark::State &state)
@@ -103,7 +104,7 @@ void BM_NewestFolder_find(benchmark::State &state)
     NullLogger log;
     const QUrl url = QUrl::fromLocalFile(foldersDir());
     for (auto _ : state)
-        benchmark::DoNotOptimize(NewestFolder::find(url, log));
+        benchmark::DoNotOptimize(NewestFolder::find(url, log, StatxEntryAttributeSource::instance()));
 }
 
 double childrenCpuMs()
@@ -202,9 +203,9 @@ int runOnce(const char *mode, const char *dir)
     const QUrl url = QUrl::fromLocalFile(QFile::decodeName(dir));
     std::optional<QUrl> found;
     if (std::strcmp(mode, "--newest-file") == 0)
-        found = NewestFile::find(url, log);
+        found = NewestFile::find(url, log, StatxEntryAttributeSource::instance());
     else
-        found = NewestFolder::find(url, log);
+        found = NewestFolder::find(url, log, StatxEntryAttributeSource::instance());
     std::printf("%s\n", found ? QFile::encodeName(found->toLocalFile()).constData() : "");
     return 0;
 }

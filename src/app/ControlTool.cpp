@@ -7,6 +7,7 @@
 #include "rules/FileError.h"
 #include "rules/RuleValidator.h"
 #include "rules/RulesFormat.h"
+#include "rules/RulesStore.h"
 #include "support/LogLine.h"
 #include "support/StreamLogger.h"
 #include "targets/TargetResolver.h"
@@ -19,7 +20,6 @@
 
 namespace {
 
-constexpr qint64 kMaxRulesFileBytes = 16 * 1024 * 1024;
 
 const char *const kUsage =
     "usage: mirvalectl COMMAND [OPTIONS]\n"
@@ -82,7 +82,7 @@ int failure(std::FILE *err, const QString &reason)
 std::optional<RuleList> loadRules(const QString &path, FileAccess &files, std::FILE *err)
 {
     try {
-        const QByteArray data = files.read(path, kMaxRulesFileBytes);
+        const QByteArray data = files.read(path, RulesStore::kMaxFileBytes);
         return RulesFormat::decodeRules(data);
     } catch (const DecodingError &error) {
         failure(err, path + QStringLiteral(": ") + error.description());
@@ -126,7 +126,8 @@ nlohmann::json optionalString(const std::optional<QString> &value)
     return value ? nlohmann::json(value->toStdString()) : nlohmann::json(nullptr);
 }
 
-int resolve(const QStringList &arguments, FileAccess &files, std::FILE *out, std::FILE *err)
+int resolve(const QStringList &arguments, FileAccess &files, const EntryAttributeSource &cards, std::FILE *out,
+            std::FILE *err)
 {
     if (wantsHelp(arguments)) {
         print(out, QString::fromUtf8(kResolveHelp));
@@ -174,10 +175,10 @@ int resolve(const QStringList &arguments, FileAccess &files, std::FILE *out, std
 
     StreamLogger log(err);
     nlohmann::ordered_json result;
-    const std::optional<Rule> rule = TargetResolver::firstMatch(*rules, card, &log);
+    const std::optional<Rule> rule = TargetResolver::firstMatch(*rules, card, cards, &log);
     ResolvedTarget target;
     if (rule) {
-        target = TargetResolver::resolve(*rule, card, log);
+        target = TargetResolver::resolve(*rule, card, log, cards);
     } else {
         target.card = card;
         target.folder = card.url;
@@ -215,7 +216,8 @@ QString shownBytes(const QByteArray &bytes)
 
 } // namespace
 
-int ControlTool::run(const QByteArrayList &rawArguments, FileAccess &files, std::FILE *out, std::FILE *err)
+int ControlTool::run(const QByteArrayList &rawArguments, FileAccess &files, const EntryAttributeSource &cards,
+                     std::FILE *out, std::FILE *err)
 {
     // Names are UTF-8 throughout Mirvale; a name in another encoding could only be misread
     // as some other path, and then reported as missing or as no folder.
@@ -243,6 +245,6 @@ int ControlTool::run(const QByteArrayList &rawArguments, FileAccess &files, std:
     if (command == QStringLiteral("validate"))
         return validate(rest, files, out, err);
     if (command == QStringLiteral("resolve"))
-        return resolve(rest, files, out, err);
+        return resolve(rest, files, cards, out, err);
     return usageError(err, QStringLiteral("unknown command ") + command);
 }

@@ -68,16 +68,16 @@ Coordinator::Coordinator(Services services, Limits limits, QObject *parent)
         if (auto strong = relay.lock(); strong && strong->onMount)
             strong->onMount(card);
     });
-    std::weak_ptr<bool> alive = m_alive;
+    const LifeToken<Coordinator>::Weak alive = m_life;
     m_mountRelay->onMount = [this, alive](const MountedCard &card) {
-        if (auto token = alive.lock(); token && *token)
+        if (alive)
             handle(card, false);
     };
 }
 
 Coordinator::~Coordinator()
 {
-    *m_alive = false;
+    m_life.end();
     m_mountRelay->onMount = nullptr;
     {
         std::lock_guard lock(m_waitMutex);
@@ -97,9 +97,9 @@ void Coordinator::start()
     observeScreenChanges();
     observeSaveFailures();
 
-    std::weak_ptr<bool> alive = m_alive;
+    const LifeToken<Coordinator>::Weak alive = m_life;
     m_services.notifier->setOnEjectRequested([this, alive](const QUrl &volume) {
-        if (auto token = alive.lock(); token && *token)
+        if (alive)
             ejectByURL(volume);
     });
 
@@ -112,18 +112,18 @@ void Coordinator::start()
 
     Logger *log = m_services.log;
     m_services.finder->checkAutomationPermission([log, alive](bool granted) {
-        if (auto token = alive.lock(); !token || !*token)
+        if (!alive)
             return;
         log->info(granted ? QStringLiteral("Finder automation is allowed")
-                          : QStringLiteral("Finder automation is NOT allowed yet (System Settings "
-                                           "\u2192 Privacy & Security \u2192 Automation)"));
+                          : QStringLiteral("Finder automation is NOT allowed yet (no file manager offers "
+                                           "org.freedesktop.FileManager1 on this desktop session; install "
+                                           "or start one that does)"));
     });
 
     if (!m_services.rules->settings().handleCardsPresentAtLaunch)
         return;
     m_volumeWatcher->scanExistingAsync([this, alive](const QList<MountedCard> &cards) {
-        auto token = alive.lock();
-        if (!token || !*token)
+        if (!alive)
             return;
         m_volumeWatcher->noteHandledAtLaunch(cards);
         for (const MountedCard &card : cards)
@@ -141,15 +141,16 @@ void Coordinator::handle(const MountedCard &card, bool ignorePause)
 
     Logger *log = m_services.log;
     AbstractNotifier *notifier = m_services.notifier;
+    const EntryAttributeSource *files = m_services.files;
     const bool paused = settings.paused;
     // The queue is destroyed (and its thread joined) before the coordinator's other fields,
     // so `this` is valid for as long as any block runs.
-    m_pipelineQueue->async([this, log, notifier, card, paused, userAsked, rules, screens] {
+    m_pipelineQueue->async([this, log, notifier, files, card, paused, userAsked, rules, screens] {
         if (paused && !userAsked) {
             log->info(card.name + QStringLiteral(": watching is paused, ignoring"));
             return;
         }
-        const std::optional<Rule> rule = TargetResolver::firstMatch(rules, card, log);
+        const std::optional<Rule> rule = TargetResolver::firstMatch(rules, card, *files, log);
         if (!rule) {
             log->info(QStringLiteral("no rule for ") + card.name);
             if (userAsked)
@@ -163,7 +164,7 @@ void Coordinator::handle(const MountedCard &card, bool ignorePause)
 void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const ScreenSnapshot &screens)
 {
     Logger *log = m_services.log;
-    const ResolvedTarget target = TargetResolver::resolve(rule, card, *log);
+    const ResolvedTarget target = TargetResolver::resolve(rule, card, *log, *m_services.files);
     log->info(card.name + QStringLiteral(": opening ") + pathOrRoot(target.relativePath));
 
     std::optional<Placement> placement = rule.placement;
@@ -179,14 +180,12 @@ void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const
         m_currentWait = finished;
     }
 
-    std::weak_ptr<bool> alive = m_alive;
+    const LifeToken<Coordinator>::Weak alive = m_life;
     m_services.finder->open(
         target.folder, placement, rule.bringToFront, target.newestFile,
         [this, alive, target, guard, finished](std::optional<DovettaError> error) {
             // On the main thread; the coordinator may be gone by now.
-            auto token = alive.lock();
-            const bool coordinatorExists = token && *token;
-            if (coordinatorExists)
+            if (alive)
                 completeRequest(target, guard, error);
             finished->signal();
         });
@@ -261,11 +260,11 @@ void Coordinator::handleOpenSuccess(const ResolvedTarget &target)
     }
     auto fileCount = m_services.fileCount;
     const QString folder = target.folder.toLocalFile();
-    std::weak_ptr<bool> alive = m_alive;
+    const LifeToken<Coordinator>::Weak alive = m_life;
     GlobalQueue::async([fileCount, folder, target, notifier, alive] {
         const int count = fileCount ? fileCount(folder) : 0;
         MainQueue::async([target, notifier, alive, count] {
-            if (auto token = alive.lock(); token && *token)
+            if (alive)
                 notifier->cardOpened(target.card, target, count);
         });
     });
@@ -334,14 +333,14 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
         return;
     }
 
-    std::weak_ptr<bool> alive = m_alive;
+    const LifeToken<Coordinator>::Weak alive = m_life;
     if (!card.mountURL) {
         log->info(card.name + QStringLiteral(": not mounted, mounting ") + card.bsdName);
         const QString pendingName = card.name.toLower();
         m_pendingUserOpenNames.insert(pendingName);
         m_volumeWatcher->mount(card, [this, alive, card, pendingName, report](const std::optional<DovettaError> &error) {
             if (error) {
-                if (auto token = alive.lock(); token && *token) {
+                if (alive) {
                     m_pendingUserOpenNames.remove(pendingName);
                     m_services.log->error(card.name + QStringLiteral(": mount failed \u2014 ") + error->description());
                     MountedCard synthetic;
@@ -369,7 +368,7 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
     }
     m_volumeWatcher->makeCardAsync(*card.mountURL, [this, alive, name = card.name, path, report](
                                                        const std::optional<MountedCard> &made) {
-        if (auto token = alive.lock(); token && *token) {
+        if (alive) {
             if (made)
                 handle(*made, true);
             else
@@ -415,12 +414,12 @@ void Coordinator::eject(const MountedCard &card, VolumeWatching::RequestCompleti
 {
     MIRVALE_ASSERT_MAIN_THREAD();
     m_services.log->info(QStringLiteral("Ejecting ") + card.name);
-    std::weak_ptr<bool> alive = m_alive;
+    const LifeToken<Coordinator>::Weak alive = m_life;
     AbstractNotifier *notifier = m_services.notifier;
     m_volumeWatcher->eject(card, [alive, notifier, card, onDone](const std::optional<DovettaError> &error) {
         // On success the watcher sees the unmount; nothing to report here.
         if (error) {
-            if (auto token = alive.lock(); token && *token)
+            if (alive)
                 notifier->cardProblem(card, error->description());
         }
         if (onDone)

@@ -5,6 +5,7 @@
 #include "finder/DovettaError.h"
 #include "finder/ScreenSnapshot.h"
 #include "rules/Rule.h"
+#include "support/LifeToken.h"
 #include "support/SerialQueue.h"
 
 #include <QObject>
@@ -21,6 +22,7 @@
 class AbstractNotifier;
 class AbstractSettingsWindow;
 class AbstractStatusMenu;
+class EntryAttributeSource;
 class FinderService;
 class Logger;
 class PointerControl;
@@ -50,6 +52,8 @@ public:
         ScreenSource *screens = nullptr;
         PointerControl *pointer = nullptr;
         Logger *log = nullptr;
+        /// The cards' file system, for matching and resolving.
+        const EntryAttributeSource *files = nullptr;
         VolumeWatcherFactory makeVolumeWatcher;
         /// Builds the status menu for this coordinator at start; may be empty.
         std::function<std::unique_ptr<AbstractStatusMenu>(Coordinator &)> makeStatusMenu;
@@ -138,9 +142,9 @@ private:
     QSet<QString> m_pendingUserOpenNames;
     std::optional<ScreenSnapshot> m_cachedScreens;
 
-    // Set false on the main thread when the coordinator goes away; read on the main thread
-    // by completions that may outlive it.
-    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+    // Ended on the main thread when the coordinator goes away; asked on the main thread by
+    // completions that may outlive it.
+    LifeToken<Coordinator> m_life { this };
 
     // The wait the pipeline is in, so that tear-down can cut it short.
     std::mutex m_waitMutex;

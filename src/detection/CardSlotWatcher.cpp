@@ -2,9 +2,6 @@
 
 #include "support/MainQueue.h"
 
-#include <QDir>
-#include <QFile>
-
 #include <algorithm>
 
 namespace {
@@ -15,26 +12,6 @@ int hostNumber(const QString &host)
     bool ok = false;
     const int number = host.mid(3).toInt(&ok);
     return ok ? number : -1;
-}
-
-QString readAttribute(const QString &folder, const QString &name)
-{
-    QFile file(folder + QLatin1Char('/') + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    // Attributes are short; a bounded read keeps a strange file from costing much.
-    return QString::fromUtf8(file.read(256)).trimmed();
-}
-
-/// The card device under a host ("mmc0:aaaa"); empty when the slot is empty.
-QString cardFolder(const QString &hostFolder, const QString &host)
-{
-    QStringList cards
-        = QDir(hostFolder).entryList({ host + QStringLiteral(":*") }, QDir::Dirs | QDir::NoDotAndDotDot);
-    if (cards.isEmpty())
-        return QString();
-    cards.sort();
-    return hostFolder + QLatin1Char('/') + cards.first();
 }
 
 /// The kernel writes the serial as hex ("0x01a2b3c4"); like any numeric serial it is shown as
@@ -49,8 +26,9 @@ QString serialText(const QString &raw)
 
 } // namespace
 
-CardSlotWatcher::CardSlotWatcher(QString sysfsRoot, std::unique_ptr<DeviceEventSource> events, Logger &logger)
-    : m_sysfsRoot(std::move(sysfsRoot))
+CardSlotWatcher::CardSlotWatcher(
+    std::unique_ptr<CardSlotSource> slotSource, std::unique_ptr<DeviceEventSource> events, Logger &logger)
+    : m_source(std::move(slotSource))
     , m_events(std::move(events))
     , m_logger(logger)
 {
@@ -59,11 +37,6 @@ CardSlotWatcher::CardSlotWatcher(QString sysfsRoot, std::unique_ptr<DeviceEventS
 CardSlotWatcher::~CardSlotWatcher()
 {
     stop();
-}
-
-QString CardSlotWatcher::hostsFolder() const
-{
-    return m_sysfsRoot + QStringLiteral("/class/mmc_host");
 }
 
 void CardSlotWatcher::start()
@@ -112,7 +85,7 @@ void CardSlotWatcher::slotsFound()
 {
     if (!m_watching)
         return;
-    QStringList hosts = QDir(hostsFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList hosts = m_source ? m_source->slotNames() : QStringList();
     hosts.removeIf([](const QString &host) { return hostNumber(host) < 0; });
     std::sort(hosts.begin(), hosts.end(),
               [](const QString &a, const QString &b) { return hostNumber(a) < hostNumber(b); });
@@ -146,20 +119,19 @@ void CardSlotWatcher::rescan()
 QList<SlotCard> CardSlotWatcher::readSlots() const
 {
     QList<SlotCard> cards;
+    if (!m_source)
+        return cards;
     for (const QString &host : m_slots) {
-        const QString card = cardFolder(hostsFolder() + QLatin1Char('/') + host, host);
-        if (card.isEmpty())
+        const std::optional<CardSlotSource::CardAttributes> card = m_source->cardIn(host);
+        if (!card)
             continue;
         // Built-in eMMC storage and SDIO devices (Wi-Fi) sit on MMC hosts too; they are no cards.
-        const QString type = readAttribute(card, QStringLiteral("type"));
-        if (type == QLatin1String("MMC") || type == QLatin1String("SDIO"))
+        if (card->type == QLatin1String("MMC") || card->type == QLatin1String("SDIO"))
             continue;
         SlotCard slotCard;
-        const QString product = readAttribute(card, QStringLiteral("name"));
-        if (!product.isEmpty())
-            slotCard.productName = product;
-        const QString serial = readAttribute(card, QStringLiteral("serial"));
-        slotCard.serial = serialText(serial);
+        if (!card->name.isEmpty())
+            slotCard.productName = card->name;
+        slotCard.serial = serialText(card->serial);
         cards.append(slotCard);
     }
     return cards;

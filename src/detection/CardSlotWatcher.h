@@ -1,6 +1,7 @@
 #pragma once
 
 #include "detection/SlotCard.h"
+#include "platform/CardSlotSource.h"
 #include "platform/DeviceEventSource.h"
 #include "support/Logger.h"
 
@@ -10,13 +11,15 @@
 #include <functional>
 #include <memory>
 
-/// Watches the built-in SD card slots (the MMC hosts in sysfs) and keeps the cards present
-/// in them, so that a card ejected but left in its slot can still be listed. Main thread only.
+/// Watches the built-in SD card slots and keeps the cards present in them, so that a card
+/// ejected but left in its slot can still be listed. Main thread only.
 class CardSlotWatcher
 {
 public:
-    /// `sysfsRoot` is normally "/sys"; `events` reports hosts and cards coming and going.
-    CardSlotWatcher(QString sysfsRoot, std::unique_ptr<DeviceEventSource> events, Logger &logger);
+    /// `slotSource` reads the slots (none: there are none); `events` reports slots and cards
+    /// coming and going.
+    CardSlotWatcher(std::unique_ptr<CardSlotSource> slotSource, std::unique_ptr<DeviceEventSource> events,
+        Logger &logger);
     ~CardSlotWatcher();
 
     CardSlotWatcher(const CardSlotWatcher &) = delete;
@@ -40,9 +43,8 @@ private:
     void slotTerminated(const QString &host);
     void rescan();
     QList<SlotCard> readSlots() const;
-    QString hostsFolder() const;
 
-    const QString m_sysfsRoot;
+    const std::unique_ptr<CardSlotSource> m_source;
     const std::unique_ptr<DeviceEventSource> m_events;
     Logger &m_logger;
     QList<SlotCard> m_presentCards;

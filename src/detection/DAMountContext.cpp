@@ -82,8 +82,8 @@ void DAMountContext::finish(const std::optional<DovettaError> &error)
         return;
     m_isFinished = true;
     cancelTimeout();
-    if (const std::shared_ptr<VolumeWatcher *> watcher = m_watcher.lock())
-        (*watcher)->forgetDARequest(this);
+    if (VolumeWatcher *watcher = m_watcher.get())
+        watcher->forgetDARequest(this);
     scheduleGraceRemoval();
     // Dropped after the call, so whatever it captured goes with the request.
     const Completion completion = std::exchange(m_completion, nullptr);
@@ -119,11 +119,10 @@ std::shared_ptr<DAMountContext> DAMountContext::claim(quintptr token)
 void DAMountContext::dropBoxes(const VolumeWatcher *watcher)
 {
     MIRVALE_ASSERT_MAIN_THREAD();
-    boxesByToken().removeIf(
-        [watcher](const QHash<quintptr, std::shared_ptr<DAMountContext>>::iterator &entry) {
-            const std::shared_ptr<VolumeWatcher *> owner = entry.value()->m_watcher.lock();
-            return !owner || *owner == watcher;
-        });
+    boxesByToken().removeIf([watcher](const QHash<quintptr, std::shared_ptr<DAMountContext>>::iterator &entry) {
+        const VolumeWatcher *owner = entry.value()->m_watcher.get();
+        return !owner || owner == watcher;
+    });
 }
 
 int DAMountContext::registeredCount()

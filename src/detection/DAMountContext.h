@@ -1,6 +1,7 @@
 #pragma once
 
 #include "finder/DovettaError.h"
+#include "support/LifeToken.h"
 #include "support/Logger.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ class VolumeWatcher;
 class DAMountContext : public std::enable_shared_from_this<DAMountContext> {
 public:
     using Completion = std::function<void(const std::optional<DovettaError> &error)>;
-    using WatcherRef = std::weak_ptr<VolumeWatcher *>;
+    using WatcherRef = LifeToken<VolumeWatcher>::Weak;
 
     /// `bsdName` is the device to mount (for an unmount, the device being unmounted);
     /// `mountPath` is set for an unmount only.

@@ -1,37 +1,35 @@
 #include "detection/FileCount.h"
 
+#include "platform/EntryAttributeSource.h"
+
 #include <QFile>
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-int FileCount::regularFiles(const QString &folder)
+int FileCount::regularFiles(const QString &folder, const EntryAttributeSource &files)
 {
-    const QByteArray path = QFile::encodeName(folder);
-    const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    using Source = EntryAttributeSource;
+    if (folder.isEmpty() || folder.contains(QChar(u'\0')))
         return 0;
-    DIR *dir = ::fdopendir(fd);
-    if (!dir) {
-        ::close(fd);
+    const std::unique_ptr<Source::Listing> listing = files.list(QFile::encodeName(folder));
+    if (!listing)
         return 0;
-    }
     int count = 0;
-    while (const dirent *entry = ::readdir(dir)) {
-        if (entry->d_name[0] == '.')
+    while (listing->next()) {
+        const QByteArrayView name = listing->name();
+        if (name.isEmpty() || name.front() == '.')
             continue;
-        unsigned char type = entry->d_type;
-        if (type == DT_UNKNOWN) {
-            struct stat info {};
-            if (::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
-                continue;
-            type = S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
-        }
-        if (type == DT_REG)
+        switch (listing->typeHint()) {
+        case Source::TypeHint::RegularFile:
             ++count;
+            break;
+        case Source::TypeHint::Unknown:
+            if (const std::optional<Source::Attributes> attributes
+                = listing->attributes(Source::IsRegularFile);
+                attributes && attributes->isRegularFile)
+                ++count;
+            break;
+        default:
+            break;
+        }
     }
-    ::closedir(dir);
     return count;
 }

@@ -2,7 +2,6 @@
 
 #include "detection/DAMountContext.h"
 #include "detection/DetectedCardList.h"
-#include "detection/FileCount.h"
 #include "support/MainQueue.h"
 
 #include <QDir>
@@ -36,14 +35,13 @@ VolumeWatcher::VolumeWatcher(MountCallback onMount, Logger &logger, Services ser
     , m_limits(limits)
     , m_mountTable(services.mountTable)
     , m_makeDiskSession(std::move(services.makeDiskSession))
-    , m_cardSlotWatcher(
-          std::make_unique<CardSlotWatcher>(services.sysfsRoot, std::move(services.slotEvents), logger))
+    , m_cardSlotWatcher(std::make_unique<CardSlotWatcher>(
+          std::move(services.cardSlots), std::move(services.slotEvents), logger))
     , m_commands(std::move(services.commands))
     , m_userDefaults(std::move(services.userDefaults))
     , m_knownCardNames(m_userDefaults.get())
     , m_probe(std::make_shared<ProbeState>(std::move(services.mountTable), std::move(services.volumeValues),
           std::move(services.makeDescriptionSession)))
-    , m_self(std::make_shared<VolumeWatcher *>(this))
     , m_probeQueue(std::make_unique<SerialQueue>(kProbeQueueLabel))
 {
 }
@@ -58,15 +56,9 @@ bool VolumeWatcher::isUserVisibleMountPath(const QString &path)
     return CardProber::isUserVisibleMountPath(path);
 }
 
-int VolumeWatcher::fileCount(const QString &folder)
-{
-    return FileCount::regularFiles(folder);
-}
-
 VolumeWatcher *VolumeWatcher::resolve(const WeakSelf &self)
 {
-    const std::shared_ptr<VolumeWatcher *> strong = self.lock();
-    return strong ? *strong : nullptr;
+    return self.get();
 }
 
 void VolumeWatcher::setRunning(bool running)
@@ -204,6 +196,12 @@ void VolumeWatcher::handleDidMount(const QString &path)
     }
     if (!isUserVisibleMountPath(path))
         return;
+    // A mount stacked on a mounted volume (a bind mount over a card, say) is not a new card.
+    if (mountsAt(path) > 1) {
+        m_logger.info(QStringLiteral("VolumeWatcher: a mount was stacked on ") + path
+            + QStringLiteral(", which was mounted already; ignoring it"));
+        return;
+    }
     const QUrl url = QUrl::fromLocalFile(path);
     const Clock::time_point now = Clock::now();
     const QString key = CardProber::standardizedPath(url);
@@ -314,6 +312,12 @@ void VolumeWatcher::handleDidUnmount(const QString &path)
         scanExistingAsync({});
         return;
     }
+    // The upper of stacked mounts went away: the volume below is still mounted there.
+    if (isUserVisibleMountPath(path) && mountsAt(path) > 0) {
+        m_logger.info(QStringLiteral("VolumeWatcher: a mount stacked on ") + path
+            + QStringLiteral(" went away; the volume below is still mounted"));
+        return;
+    }
     const QString key = CardProber::standardizedPath(QUrl::fromLocalFile(path));
     m_lastMountTimes.remove(key);
     cancelSettle(key);
@@ -321,6 +325,13 @@ void VolumeWatcher::handleDidUnmount(const QString &path)
         m_logger.info(QStringLiteral("Volume unmounted: ") + path);
         scanExistingAsync({});
     }
+}
+
+int VolumeWatcher::mountsAt(const QString &path) const
+{
+    const QList<MountEntry> entries = m_mountTable->entries();
+    return int(std::count_if(entries.cbegin(), entries.cend(),
+        [&path](const MountEntry &entry) { return entry.mountPoint == path; }));
 }
 
 void VolumeWatcher::noteHandledAtLaunch(const QList<MountedCard> &cards)
@@ -361,6 +372,11 @@ void VolumeWatcher::startDiskArbitration()
             if (later && later->m_daSessionGeneration == generation)
                 later->stopDiskArbitration();
         });
+    };
+    callbacks.waiting = [weak](const QString &reason) {
+        if (VolumeWatcher *self = resolve(weak))
+            self->m_logger.warn(QStringLiteral("VolumeWatcher: the disk service is not running (") + reason
+                + QStringLiteral("); the DiskArbitration session starts when it appears"));
     };
     callbacks.appeared = [weak](const DiskDescription &disk) {
         if (VolumeWatcher *self = resolve(weak))

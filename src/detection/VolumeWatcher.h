@@ -8,6 +8,7 @@
 #include "platform/CommandRunner.h"
 #include "platform/DeviceEventSource.h"
 #include "platform/DiskSession.h"
+#include "support/LifeToken.h"
 #include "support/Logger.h"
 #include "support/SerialQueue.h"
 #include "support/WorkItem.h"
@@ -57,8 +58,8 @@ public:
         CardProber::DescriptionSessionFactory makeDescriptionSession;
         /// Makes the disk service session on each start; may be empty.
         std::function<std::unique_ptr<DiskSession>()> makeDiskSession;
-        /// The sysfs root the slot watcher reads ("/sys") and its device events.
-        QString sysfsRoot = QStringLiteral("/sys");
+        /// The built-in card slots and their device events, for the slot watcher.
+        std::unique_ptr<CardSlotSource> cardSlots;
         std::unique_ptr<DeviceEventSource> slotEvents;
         /// Runs the mount and unmount commands when the disk service refuses; may be empty.
         std::shared_ptr<CommandRunner> commands;
@@ -90,7 +91,6 @@ public:
     int outstandingRequestCount() const { return int(m_outstandingDARequests.size()); }
 
     static bool isUserVisibleMountPath(const QString &path);
-    static int fileCount(const QString &folder);
 
 signals:
     /// The mounted-card list or the detected-card list changed.
@@ -104,7 +104,7 @@ private:
         quint64 serial = 0;
         friend bool operator==(const Stamp &, const Stamp &) = default;
     };
-    using WeakSelf = std::weak_ptr<VolumeWatcher *>;
+    using WeakSelf = LifeToken<VolumeWatcher>::Weak;
 
     /// What the probe queue shares with the watcher; it outlives the watcher while blocks run.
     struct ProbeState {
@@ -119,6 +119,8 @@ private:
 
     void handleDidMount(const QString &path);
     void handleDidUnmount(const QString &path);
+    /// How many mounts the table lists at `path` (more than one when stacked).
+    int mountsAt(const QString &path) const;
     void handleProbeResult(const QUrl &url, const QString &key, Stamp stamp, CardProbe result);
     void scheduleSettle(const QUrl &url, const QString &key, Stamp stamp);
     void settleFired(const QUrl &url, const QString &key, Stamp stamp);
@@ -178,7 +180,7 @@ private:
     KnownCardNames m_knownCardNames;
 
     const std::shared_ptr<ProbeState> m_probe;
-    const std::shared_ptr<VolumeWatcher *> m_self;
+    const LifeToken<VolumeWatcher> m_self { this };
     // Declared last: destroyed first, so no queued block outlives the members above.
     std::unique_ptr<SerialQueue> m_probeQueue;
 };

@@ -76,7 +76,31 @@ FinderController::FinderController(ScriptRunner &runner, Logger &log, Limits lim
 {
 }
 
-FinderController::~FinderController() = default;
+FinderController::~FinderController()
+{
+    // Quitting never waits for a file manager that does not answer: the request queue's wait
+    // is cut short, the runner drops the call in flight, and only then are the threads joined.
+    cutWaitsShort();
+    m_runner.cancel();
+    m_queue.reset();
+    m_executionQueue.reset();
+}
+
+void FinderController::cutWaitsShort()
+{
+    std::lock_guard lock(m_shutdownLock);
+    m_shuttingDown = true;
+    if (m_waitStarted)
+        m_waitStarted->signal();
+    if (m_waitFinished)
+        m_waitFinished->signal();
+}
+
+bool FinderController::isShuttingDown()
+{
+    std::lock_guard lock(m_shutdownLock);
+    return m_shuttingDown;
+}
 
 bool FinderController::isAutomationCheckOutstanding() const
 {
@@ -216,26 +240,45 @@ void FinderController::runWithRetry(const Request &request, OutcomeHandler compl
 FinderController::ScriptOutcome FinderController::runOnce(const Request &request, int attempt)
 {
     const QString prefix = QStringLiteral("FinderController[") + request.label + QStringLiteral("] attempt ")
-                           + QString::number(attempt) + QStringLiteral(": ");
-    m_log.info(prefix + QStringLiteral("queued"));
-
+        + QString::number(attempt) + QStringLiteral(": ");
     auto started = std::make_shared<Semaphore>(0);
     auto finished = std::make_shared<Semaphore>(0);
     auto box = std::make_shared<OutcomeBox>();
     auto state = std::make_shared<WorkItemState>();
+    {
+        std::lock_guard lock(m_shutdownLock);
+        if (m_shuttingDown)
+            return { DovettaError::finderTimeout(), {}, false };
+        m_waitStarted = started;
+        m_waitFinished = finished;
+    }
+    m_log.info(prefix + QStringLiteral("queued"));
+    const auto quitting = [&]() -> std::optional<ScriptOutcome> {
+        if (!isShuttingDown())
+            return std::nullopt;
+        abandon(request, *state);
+        m_log.info(prefix + QStringLiteral("abandoned, Mirvale is quitting"));
+        return ScriptOutcome { DovettaError::finderTimeout(), {}, false };
+    };
     // Never cancelled: an abandoned attempt skips itself or runs out and is ignored.
     m_executionQueue->async([this, request, attempt, state, box, started, finished] {
         execute(request, attempt, state, box, started, finished);
     });
 
-    if (!started->waitFor(m_limits.turn)) {
+    const bool gotTurn = started->waitFor(m_limits.turn);
+    if (const std::optional<ScriptOutcome> abandoned = quitting())
+        return *abandoned;
+    if (!gotTurn) {
         abandon(request, *state);
         m_log.error(prefix + QStringLiteral("never got a turn within ") + secondsText(m_limits.turn)
                     + QStringLiteral("s, abandoned"));
         return {DovettaError::finderTimeout(), {}, false};
     }
     const auto startedAt = Semaphore::Clock::now();
-    if (!finished->waitUntil(startedAt + request.watchdog)) {
+    const bool finishedInTime = finished->waitUntil(startedAt + request.watchdog);
+    if (const std::optional<ScriptOutcome> abandoned = quitting())
+        return *abandoned;
+    if (!finishedInTime) {
         abandon(request, *state);
         m_log.error(prefix + QStringLiteral("timed out after ") + secondsText(request.watchdog)
                     + QStringLiteral("s of running, result will be discarded"));
@@ -361,10 +404,13 @@ DovettaError FinderController::mapScriptError(int number, const QString &message
                                               const Request &request) const
 {
     switch (number) {
-    case -1743: return DovettaError::automationDenied();
-    case -1712: return DovettaError::finderTimeout();
-    case -10006:
-    case -43: return DovettaError::folderMissing(request.folderPath.value_or(message));
+    case ScriptErrorNumber::accessDenied:
+        return DovettaError::automationDenied();
+    case ScriptErrorNumber::timedOut:
+        return DovettaError::finderTimeout();
+    case ScriptErrorNumber::cannotSetData:
+    case ScriptErrorNumber::fileNotFound:
+        return DovettaError::folderMissing(request.folderPath.value_or(message));
     default: return DovettaError::finderScriptError(message);
     }
 }

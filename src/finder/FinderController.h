@@ -1,6 +1,7 @@
 #pragma once
 
 #include "finder/FinderService.h"
+#include "platform/ScriptErrorNumber.h"
 #include "platform/ScriptRunner.h"
 
 #include <QString>
@@ -30,7 +31,8 @@ public:
     static constexpr std::chrono::milliseconds kRetryDelay{1'000};
 
     /// Script errors after which a request is tried once more (Finder not reachable yet).
-    static constexpr std::array<int, 3> retryableErrorNumbers{-600, -601, -609};
+    static constexpr std::array<int, 3> retryableErrorNumbers { ScriptErrorNumber::applicationNotRunning,
+        ScriptErrorNumber::applicationNotLaunched, ScriptErrorNumber::connectionInvalid };
 
     struct Limits {
         /// How long an attempt may wait for its turn on the execution queue.
@@ -88,9 +90,19 @@ private:
     /// Completion runs on the queue; the open's own answer moves to the main thread.
     void bringFinderToFront(std::function<void()> completion);
 
+    /// Wakes the request queue's wait, so tear-down need not sit out a watchdog.
+    void cutWaitsShort();
+    bool isShuttingDown();
+
     ScriptRunner &m_runner;
     Logger &m_log;
     const Limits m_limits;
+
+    // The semaphores the request queue is waiting on, so that tear-down can signal them.
+    std::mutex m_shutdownLock;
+    bool m_shuttingDown = false;
+    std::shared_ptr<Semaphore> m_waitStarted;
+    std::shared_ptr<Semaphore> m_waitFinished;
 
     mutable std::mutex m_automationStateLock;
     bool m_automationCheckOutstanding = false;

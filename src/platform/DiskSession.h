@@ -17,6 +17,9 @@ public:
         std::function<void()> ready;
         /// The session could not be set up or was lost; no callback follows.
         std::function<void(const QString &reason)> failed;
+        /// The disk service is not running yet; the session waits for it and calls ready()
+        /// once it appears.
+        std::function<void(const QString &reason)> waiting;
         std::function<void(const DiskDescription &disk)> appeared;
         std::function<void(const QString &bsdName)> disappeared;
         std::function<void(const DiskDescription &disk)> descriptionChanged;

@@ -27,12 +27,17 @@ public:
     };
 
     /// The script's result (a list for bounds, a number for counts and ids) or its failure.
+    /// Reading bounds with no readable window answers an empty value; activating answers
+    /// false when the file manager answered but no window was raised.
     using Result = std::variant<QVariant, Failure>;
 
     virtual ~ScriptRunner() = default;
 
     /// Null when the text cannot be run at all.
     virtual std::unique_ptr<Compiled> compile(const QString &source) = 0;
-    /// Runs a script from compile(); blocks until it answers.
+    /// Runs a script from compile(); blocks until it answers or cancel() is called.
     virtual Result execute(const Compiled &script) = 0;
+    /// Makes a running execute() give up at once with a time-out failure, and every later
+    /// one fail the same way without running. For quitting; callable from any thread.
+    virtual void cancel() = 0;
 };

@@ -326,10 +326,10 @@ void RulesStore::postOnMain(std::function<void(RulesStore &)> post)
         post(*this);
         return;
     }
-    std::weak_ptr<int> alive = m_alive;
-    MainQueue::async([this, alive, post] {
+    const LifeToken<RulesStore>::Weak alive = m_life;
+    MainQueue::async([alive, post] {
         // The store is destroyed on the main thread, so this check cannot race with it.
-        if (alive.lock())
-            post(*this);
+        if (RulesStore *store = alive.get())
+            post(*store);
     });
 }

@@ -5,6 +5,7 @@
 #include "rules/Rule.h"
 #include "rules/RuleIssue.h"
 #include "rules/RulesProvider.h"
+#include "support/LifeToken.h"
 
 #include <QSet>
 #include <QString>
@@ -115,8 +116,8 @@ private:
     qint64 m_settingsWriteSequence = 0;
     qint64 m_newestWriteSequence = 0; // only touched on the settings queue
 
-    /// Dropped in the destructor, so queued notifications find the store gone.
-    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
+    /// Ends with the store, so queued notifications find it gone.
+    LifeToken<RulesStore> m_life { this };
     // Last, so that it stops before the members its writes use.
     std::unique_ptr<SerialQueue> m_settingsWriteQueue;
 };

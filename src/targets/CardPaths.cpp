@@ -2,10 +2,6 @@
 
 #include <QFile>
 
-#include <cstdlib>
-
-#include <sys/stat.h>
-
 std::optional<QByteArray> CardPaths::native(const QString &path)
 {
     if (path.contains(QChar(u'\0')))
@@ -18,28 +14,6 @@ QString CardPaths::join(const QString &directory, const QString &relative)
     if (directory.endsWith(QLatin1Char('/')))
         return directory + relative;
     return directory + QLatin1Char('/') + relative;
-}
-
-std::optional<QByteArray> CardPaths::resolved(const QString &path)
-{
-    const std::optional<QByteArray> bytes = native(path);
-    if (!bytes || bytes->isEmpty())
-        return std::nullopt;
-    char *real = ::realpath(bytes->constData(), nullptr);
-    if (!real)
-        return std::nullopt;
-    QByteArray result(real);
-    std::free(real);
-    return result;
-}
-
-bool CardPaths::isDirectory(const QString &path)
-{
-    const std::optional<QByteArray> bytes = native(path);
-    if (!bytes || bytes->isEmpty())
-        return false;
-    struct stat info { };
-    return ::stat(bytes->constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 QString CardPaths::forLog(const QString &text)

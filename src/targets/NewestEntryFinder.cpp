@@ -72,6 +72,48 @@ const Candidate &pickNewest(const std::vector<Candidate> &candidates)
     return *best;
 }
 
+// The newest by name of the candidates and of the entries of unknown type, reading the type
+// of an entry only when it would win. Equal names keep the earlier candidate, then the
+// earlier entry, as one pass over the listing would.
+std::optional<QString> newestByName(const std::vector<Candidate> &candidates,
+    const std::vector<QByteArray> &untyped, Source::Keys keys, const NewestEntryFinder::MatchTest &isMatch,
+    Source::Listing &listing, int &unreachable)
+{
+    const Source::Keys typeKeys = keys & ~Source::Keys(Source::CreationDate);
+    struct Pending {
+        QString name;
+        const QByteArray *raw; // null for a candidate, whose type is known
+    };
+    std::vector<Pending> pool;
+    pool.reserve(candidates.size() + untyped.size());
+    for (const Candidate &candidate : candidates)
+        pool.push_back({ candidate.name, nullptr });
+    for (const QByteArray &raw : untyped) {
+        if (std::optional<QString> decoded = decodedExactly(raw)) {
+            pool.push_back({ std::move(*decoded), &raw });
+            continue;
+        }
+        // Counted as skipped only when it would have been a candidate.
+        const std::optional<Source::Attributes> a = listing.attributesOf(raw, typeKeys);
+        if (a && !a->isHidden && !a->isSymbolicLink && isMatch(*a))
+            ++unreachable;
+    }
+    while (!pool.empty()) {
+        auto best = pool.begin();
+        for (auto it = pool.begin() + 1; it != pool.end(); ++it) {
+            if (LocalizedCompare::compare(best->name, it->name) < 0)
+                best = it;
+        }
+        if (!best->raw)
+            return best->name;
+        const std::optional<Source::Attributes> a = listing.attributesOf(*best->raw, typeKeys);
+        if (a && !a->isHidden && !a->isSymbolicLink && isMatch(*a))
+            return best->name;
+        pool.erase(best);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<QUrl> NewestEntryFinder::find(const QUrl &directory, Source::Keys keys,
@@ -89,18 +131,30 @@ std::optional<QUrl> NewestEntryFinder::find(const QUrl &directory, Source::Keys 
         return couldNotList();
 
     std::vector<Candidate> candidates;
+    // Once one candidate has no usable creation date the choice is by name, so no later entry
+    // needs its date; entries whose type the listing did not tell wait here, and only those
+    // that could win are read at all (a FUSE card answers every read slowly).
+    bool byName = false;
+    std::vector<QByteArray> untyped;
     int unreachable = 0;
     while (listing->next()) {
         const QByteArrayView name = listing->name();
         if (name.isEmpty() || name.front() == '.')
             continue;
         const Source::TypeHint hint = listing->typeHint();
+        std::optional<Source::Attributes> attributes;
         if (hint != Source::TypeHint::Unknown) {
             const Source::Attributes typed = fromHint(hint, keys);
             if (typed.isSymbolicLink || !isMatch(typed))
                 continue;
+            if (byName)
+                attributes = typed; // the listing said all that is needed
+        } else if (byName) {
+            untyped.push_back(name.toByteArray());
+            continue;
         }
-        const std::optional<Source::Attributes> attributes = listing->attributes(keys);
+        if (!attributes)
+            attributes = listing->attributes(keys);
         if (!attributes || attributes->isHidden || attributes->isSymbolicLink || !isMatch(*attributes))
             continue;
         // A name that is not valid UTF-8 cannot be carried in a QString/QUrl and come back
@@ -110,16 +164,27 @@ std::optional<QUrl> NewestEntryFinder::find(const QUrl &directory, Source::Keys 
             ++unreachable;
             continue;
         }
+        if (byName)
+            attributes->creationDate.reset();
+        else if (!attributes->creationDate || *attributes->creationDate < bogusDateCutoff)
+            byName = true;
         candidates.push_back({ std::move(*decoded), attributes->creationDate });
     }
     if (listing->failed())
         return couldNotList();
+
+    std::optional<QString> newest;
+    if (!untyped.empty())
+        newest = newestByName(candidates, untyped, keys, isMatch, *listing, unreachable);
+    else if (!candidates.empty())
+        newest = pickNewest(candidates).name;
+
     if (unreachable > 0) {
         log.warn(logLabel + QStringLiteral(": skipped ") + QString::number(unreachable)
             + QStringLiteral(" entries with names that are not valid UTF-8 in ")
             + CardPaths::forLog(dirPath));
     }
-    if (candidates.empty())
+    if (!newest)
         return std::nullopt;
-    return QUrl::fromLocalFile(CardPaths::join(dirPath, pickNewest(candidates).name));
+    return QUrl::fromLocalFile(CardPaths::join(dirPath, *newest));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/EntryAttributeSource.h"
-#include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <QString>
 #include <QUrl>
@@ -31,7 +30,6 @@ inline constexpr std::chrono::seconds sameBatchSpan { 60 };
 /// candidates. `isMatch` must decide on the type flags alone: the listing's own type
 /// information may rule an entry out before its attributes are read.
 std::optional<QUrl> find(const QUrl &directory, EntryAttributeSource::Keys keys, const MatchTest &isMatch,
-    const QString &logLabel, Logger &log,
-    const EntryAttributeSource &source = StatxEntryAttributeSource::instance());
+    const QString &logLabel, Logger &log, const EntryAttributeSource &source);
 
 } // namespace NewestEntryFinder

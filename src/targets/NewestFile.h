@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/EntryAttributeSource.h"
-#include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <QUrl>
 
@@ -11,6 +10,5 @@ class Logger;
 
 /// The newest immediate regular file of a directory (not hidden, not a symbolic link).
 namespace NewestFile {
-std::optional<QUrl> find(const QUrl &directory, Logger &log,
-    const EntryAttributeSource &source = StatxEntryAttributeSource::instance());
+std::optional<QUrl> find(const QUrl &directory, Logger &log, const EntryAttributeSource &source);
 }

@@ -29,39 +29,64 @@ QString cardRoot(const MountedCard &card)
     return QDir::isAbsolutePath(root) ? root : QString();
 }
 
-std::optional<QString> containedDirectory(const QString &path, const MountedCard &card, Logger &log)
+/// What became of a path that is not inside the card, for a log line: " escapes CARD via a
+/// symlink", " is gone from CARD" or " on CARD cannot be read".
+QString notInside(TargetResolver::Containment containment, const QString &cardName)
 {
-    if (!CardPaths::isDirectory(path))
+    switch (containment) {
+    case TargetResolver::Containment::Missing:
+        return QStringLiteral(" is gone from ") + cardName;
+    case TargetResolver::Containment::Unreadable:
+        return QStringLiteral(" on ") + cardName + QStringLiteral(" cannot be read");
+    case TargetResolver::Containment::Inside:
+    case TargetResolver::Containment::Escapes:
+        break;
+    }
+    return QStringLiteral(" escapes ") + cardName + QStringLiteral(" via a symlink");
+}
+
+struct Lookup {
+    const MountedCard &card;
+    const EntryAttributeSource &files;
+    Logger &log;
+};
+
+std::optional<QString> containedDirectory(const QString &path, const Lookup &lookup)
+{
+    const std::optional<QByteArray> native = CardPaths::native(path);
+    if (!native || !lookup.files.isDirectory(*native))
         return std::nullopt;
-    if (TargetResolver::isContained(QUrl::fromLocalFile(path), QUrl::fromLocalFile(cardRoot(card))))
+    const TargetResolver::Containment where = TargetResolver::containment(
+        QUrl::fromLocalFile(path), QUrl::fromLocalFile(cardRoot(lookup.card)), lookup.files);
+    if (where == TargetResolver::Containment::Inside)
         return path;
-    log.warn(QStringLiteral("TargetResolver: ") + CardPaths::forLog(path) + QStringLiteral(" escapes ")
-        + CardPaths::forLog(card.name) + QStringLiteral(" via a symlink; treating it as missing"));
+    lookup.log.warn(QStringLiteral("TargetResolver: ") + CardPaths::forLog(path)
+        + notInside(where, CardPaths::forLog(lookup.card.name)) + QStringLiteral("; treating it as missing"));
     return std::nullopt;
 }
 
-std::optional<QString> containedBelowRoot(const QString &relative, const MountedCard &card, Logger &log)
+std::optional<QString> containedBelowRoot(const QString &relative, const Lookup &lookup)
 {
-    const QString root = cardRoot(card);
+    const QString root = cardRoot(lookup.card);
     if (root.isEmpty() || relative.isEmpty())
         return std::nullopt;
-    return containedDirectory(QDir::cleanPath(CardPaths::join(root, relative)), card, log);
+    return containedDirectory(QDir::cleanPath(CardPaths::join(root, relative)), lookup);
 }
 
-std::optional<QString> existingBase(const Subfolder &subfolder, const MountedCard &card, Logger &log)
+std::optional<QString> existingBase(const Subfolder &subfolder, const Lookup &lookup)
 {
     switch (subfolder.kind()) {
     case Subfolder::Kind::Preset:
-        return containedBelowRoot(Presets::relativePath(subfolder.presetValue()), card, log);
+        return containedBelowRoot(Presets::relativePath(subfolder.presetValue()), lookup);
     case Subfolder::Kind::Custom: {
         const std::optional<QStringList> pieces = TargetResolver::sanitizedComponents(subfolder.customPath());
         if (!pieces)
             return std::nullopt;
-        return containedBelowRoot(pieces->join(QLatin1Char('/')), card, log);
+        return containedBelowRoot(pieces->join(QLatin1Char('/')), lookup);
     }
     case Subfolder::Kind::Smart:
         for (Preset preset : Presets::allCases) {
-            if (std::optional<QString> found = containedBelowRoot(Presets::relativePath(preset), card, log))
+            if (std::optional<QString> found = containedBelowRoot(Presets::relativePath(preset), lookup))
                 return found;
         }
         return std::nullopt;
@@ -71,10 +96,11 @@ std::optional<QString> existingBase(const Subfolder &subfolder, const MountedCar
 
 } // namespace
 
-std::optional<Rule> TargetResolver::firstMatch(const RuleList &rules, const MountedCard &card, Logger *log)
+std::optional<Rule> TargetResolver::firstMatch(
+    const RuleList &rules, const MountedCard &card, const EntryAttributeSource &files, Logger *log)
 {
     SilentLogger silent;
-    Logger &sink = log ? *log : silent;
+    const Lookup lookup { card, files, log ? *log : silent };
     const QString cardName = card.name.trimmed();
     for (const Rule &rule : rules) {
         if (rule.enabled && !rule.match.isAnyCard()
@@ -82,14 +108,14 @@ std::optional<Rule> TargetResolver::firstMatch(const RuleList &rules, const Moun
             return rule;
     }
     for (const Rule &rule : rules) {
-        if (rule.enabled && rule.match.isAnyCard() && existingBase(rule.subfolder, card, sink))
+        if (rule.enabled && rule.match.isAnyCard() && existingBase(rule.subfolder, lookup))
             return rule;
     }
     return std::nullopt;
 }
 
 ResolvedTarget TargetResolver::resolve(
-    const Rule &rule, const MountedCard &card, Logger &log, const EntryAttributeSource &entries)
+    const Rule &rule, const MountedCard &card, Logger &log, const EntryAttributeSource &files)
 {
     ResolvedTarget target;
     target.card = card;
@@ -100,17 +126,18 @@ ResolvedTarget TargetResolver::resolve(
     const QString cardName = CardPaths::forLog(card.name);
     QString folder;
 
-    if (const std::optional<QString> base = existingBase(rule.subfolder, card, log)) {
+    if (const std::optional<QString> base = existingBase(rule.subfolder, Lookup { card, files, log })) {
         folder = *base;
         if (rule.openNewestFolder) {
-            const std::optional<QUrl> newest = NewestFolder::find(QUrl::fromLocalFile(folder), log, entries);
-            if (newest && isContained(*newest, rootUrl)) {
+            const std::optional<QUrl> newest = NewestFolder::find(QUrl::fromLocalFile(folder), log, files);
+            const Containment where = newest ? containment(*newest, rootUrl, files) : Containment::Missing;
+            if (newest && where == Containment::Inside) {
                 folder = localPath(*newest);
                 target.newestFolderName = QFileInfo(folder).fileName();
             } else if (newest) {
                 log.warn(QStringLiteral("TargetResolver: newest folder ")
-                    + CardPaths::forLog(localPath(*newest)) + QStringLiteral(" escapes ") + cardName
-                    + QStringLiteral(" via a symlink; staying on ") + CardPaths::forLog(folder));
+                    + CardPaths::forLog(localPath(*newest)) + notInside(where, cardName)
+                    + QStringLiteral("; staying on ") + CardPaths::forLog(folder));
             }
         }
     } else {
@@ -123,12 +150,13 @@ ResolvedTarget TargetResolver::resolve(
     }
 
     if (rule.selectNewestFile && !folder.isEmpty()) {
-        const std::optional<QUrl> newest = NewestFile::find(QUrl::fromLocalFile(folder), log, entries);
-        if (newest && isContained(*newest, rootUrl)) {
+        const std::optional<QUrl> newest = NewestFile::find(QUrl::fromLocalFile(folder), log, files);
+        const Containment where = newest ? containment(*newest, rootUrl, files) : Containment::Missing;
+        if (newest && where == Containment::Inside) {
             target.newestFile = newest;
         } else if (newest) {
             log.warn(QStringLiteral("TargetResolver: newest file ") + CardPaths::forLog(localPath(*newest))
-                + QStringLiteral(" escapes ") + cardName + QStringLiteral(" via a symlink; ignoring it"));
+                + notInside(where, cardName) + QStringLiteral("; ignoring it"));
         }
     }
 
@@ -163,16 +191,29 @@ std::optional<QStringList> TargetResolver::sanitizedComponents(const QString &cu
     return pieces;
 }
 
-bool TargetResolver::isContained(const QUrl &url, const QUrl &root)
+TargetResolver::Containment TargetResolver::containment(
+    const QUrl &url, const QUrl &root, const EntryAttributeSource &files)
 {
-    const std::optional<QByteArray> rootPath = CardPaths::resolved(localPath(root));
-    const std::optional<QByteArray> testedPath = CardPaths::resolved(localPath(url));
-    if (!rootPath || !testedPath)
-        return false;
-    if (*rootPath == *testedPath)
-        return true;
-    const QByteArray prefix = rootPath->endsWith('/') ? *rootPath : *rootPath + '/';
-    return testedPath->startsWith(prefix);
+    using Status = EntryAttributeSource::Resolution::Status;
+    const auto resolve = [&files](const QUrl &of) {
+        const std::optional<QByteArray> native = CardPaths::native(localPath(of));
+        return native ? files.resolve(*native) : EntryAttributeSource::Resolution {};
+    };
+    // The card root first: a card pulled meanwhile makes everything on it gone.
+    const EntryAttributeSource::Resolution rootPath = resolve(root);
+    const EntryAttributeSource::Resolution tested
+        = rootPath.status == Status::Found ? resolve(url) : rootPath;
+    if (tested.status != Status::Found)
+        return tested.status == Status::Missing ? Containment::Missing : Containment::Unreadable;
+    if (rootPath.path == tested.path)
+        return Containment::Inside;
+    const QByteArray prefix = rootPath.path.endsWith('/') ? rootPath.path : rootPath.path + '/';
+    return tested.path.startsWith(prefix) ? Containment::Inside : Containment::Escapes;
+}
+
+bool TargetResolver::isContained(const QUrl &url, const QUrl &root, const EntryAttributeSource &files)
+{
+    return containment(url, root, files) == Containment::Inside;
 }
 
 QString TargetResolver::relativePath(const QUrl &folder, const QUrl &cardRoot)

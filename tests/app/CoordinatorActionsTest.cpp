@@ -12,6 +12,7 @@
 #include "common/PollUntil.h"
 #include "common/QtPrinters.h"
 #include "common/RecordingLogger.h"
+#include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <QTemporaryDir>
 
@@ -57,6 +58,7 @@ protected:
         services.screens = &m_screens;
         services.pointer = &m_pointer;
         services.log = &m_log;
+        services.files = &StatxEntryAttributeSource::instance();
         services.makeVolumeWatcher = [this](VolumeWatching::MountCallback onMount) {
             auto watcher = std::make_unique<FakeVolumeWatcher>(std::move(onMount));
             m_watcher = watcher.get();

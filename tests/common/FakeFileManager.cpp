@@ -32,10 +32,11 @@ FakeFileManager::~FakeFileManager()
     QDBusConnection::disconnectFromBus(m_connectionName);
 }
 
-void FakeFileManager::setErrorReply(const QString &name, const QString &message)
+void FakeFileManager::setErrorReply(const QString &name, const QString &message, const QString &method)
 {
     m_errorName = name;
     m_errorMessage = message;
+    m_errorMethod = method;
 }
 
 void FakeFileManager::ShowFolders(const QStringList &uris, const QString &startupId)
@@ -63,6 +64,6 @@ void FakeFileManager::record(const QString &method, const QStringList &uris)
         m_onCall(line);
     if (m_silent)
         setDelayedReply(true); // and never answer
-    else if (!m_errorName.isEmpty())
+    else if (!m_errorName.isEmpty() && (m_errorMethod.isEmpty() || m_errorMethod == method))
         sendErrorReply(m_errorName, m_errorMessage);
 }

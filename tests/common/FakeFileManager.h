@@ -27,8 +27,9 @@ public:
     /// The startup id of the last ShowFolders or ShowItems call.
     QString lastStartupId() const { return m_lastStartupId; }
 
-    /// Later calls answer with this D-Bus error (an empty name answers normally again).
-    void setErrorReply(const QString &name, const QString &message);
+    /// Later calls answer with this D-Bus error (an empty name answers normally again); with
+    /// `method`, only calls to that method do.
+    void setErrorReply(const QString &name, const QString &message, const QString &method = {});
     /// Later calls get no answer at all, as from a hung file manager.
     void setSilent(bool silent) { m_silent = silent; }
 
@@ -48,5 +49,6 @@ private:
     CallHandler m_onCall;
     QString m_errorName;
     QString m_errorMessage;
+    QString m_errorMethod;
     bool m_silent = false;
 };

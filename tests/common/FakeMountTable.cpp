@@ -48,3 +48,18 @@ void FakeMountTable::notifyMount(const QString &mountPoint)
     if (m_onMount)
         m_onMount(mountPoint);
 }
+
+void FakeMountTable::unmountTop(const QString &mountPoint)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        for (qsizetype index = m_entries.size() - 1; index >= 0; --index) {
+            if (m_entries.at(index).mountPoint == mountPoint) {
+                m_entries.removeAt(index);
+                break;
+            }
+        }
+    }
+    if (m_onUnmount)
+        m_onUnmount(mountPoint);
+}

@@ -16,6 +16,8 @@ public:
     void mount(const QString &mountPoint, const QString &fsType = QStringLiteral("exfat"),
                const QString &source = QStringLiteral("/dev/sdb1"));
     void unmount(const QString &mountPoint);
+    /// Removes only the last (upper) mount at `mountPoint` and sends the unmount event.
+    void unmountTop(const QString &mountPoint);
     /// Sends a mount event without changing the table (a repeated notification).
     void notifyMount(const QString &mountPoint);
     void addEntry(const QString &mountPoint, const QString &fsType = QStringLiteral("exfat"),

@@ -38,11 +38,31 @@ ScriptRunner::Result FakeScriptRunner::execute(const Compiled &script)
     m_executed.append(compiled.source);
     if (compiled.step.hang) {
         ++m_hung;
-        m_released.wait(lock, [this] { return m_releaseHung; });
+        const int cancellations = m_cancellations;
+        m_released.wait(lock, [&] { return m_releaseHung || m_cancellations != cancellations; });
         --m_hung;
+        if (m_cancellations != cancellations) {
+            ++m_finished;
+            return Failure { -1712, QStringLiteral("cancelled") };
+        }
     }
     ++m_finished;
     return compiled.step.result;
+}
+
+void FakeScriptRunner::cancel()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        ++m_cancellations;
+    }
+    m_released.notify_all();
+}
+
+bool FakeScriptRunner::isCancelled() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_cancellations > 0;
 }
 
 void FakeScriptRunner::enqueue(Step step)

@@ -30,6 +30,9 @@ public:
 
     std::unique_ptr<Compiled> compile(const QString &source) override;
     Result execute(const Compiled &script) override;
+    /// Scripts hung now return a time-out failure instead of their result. (Later ones run
+    /// as scripted: tests hand one runner to several controllers in turn.)
+    void cancel() override;
 
     void enqueue(Step step);
     void setDefault(Step step);
@@ -40,6 +43,7 @@ public:
     int compiledCount() const;
     int hungCount() const;
     int finishedCount() const;
+    bool isCancelled() const;
 
 private:
     mutable std::mutex m_mutex;
@@ -51,4 +55,5 @@ private:
     int m_hung = 0;
     int m_finished = 0;
     bool m_releaseHung = false;
+    int m_cancellations = 0;
 };

@@ -1,6 +1,7 @@
 // The detected card list as the watcher keeps it, and mounting and unmounting on request.
 #include "detection/DAMountContext.h"
 #include "detection/VolumeWatcher.h"
+#include "platform/linux/SysfsCardSlots.h"
 
 #include "common/FakeCommandRunner.h"
 #include "common/FakeDeviceEvents.h"
@@ -35,7 +36,7 @@ protected:
         services.makeDiskSession = [session = session]() -> std::unique_ptr<DiskSession> {
             return std::make_unique<FakeDiskSession>(session);
         };
-        services.sysfsRoot = sysfs.path();
+        services.cardSlots = std::make_unique<SysfsCardSlots>(sysfs.path());
         services.slotEvents = std::make_unique<FakeDeviceEvents>(slotEvents);
         services.commands = commands;
         services.userDefaults = defaults;

@@ -1,4 +1,5 @@
 #include "detection/CardSlotWatcher.h"
+#include "platform/linux/SysfsCardSlots.h"
 
 #include "common/FakeDeviceEvents.h"
 #include "common/RecordingLogger.h"
@@ -53,8 +54,8 @@ class CardSlotWatcherTest : public ::testing::Test
 protected:
     void makeWatcher()
     {
-        watcher = std::make_unique<CardSlotWatcher>(
-            sysfs.root(), std::make_unique<FakeDeviceEvents>(events), logger);
+        watcher = std::make_unique<CardSlotWatcher>(std::make_unique<SysfsCardSlots>(sysfs.root()),
+            std::make_unique<FakeDeviceEvents>(events), logger);
         watcher->onChange = [this] { ++changes; };
     }
 
@@ -124,7 +125,8 @@ TEST_F(CardSlotWatcherTest, CardValuesFromAttributes)
         FakeSysfs tree;
         tree.addHost(QStringLiteral("mmc0"));
         tree.insertCard(QStringLiteral("mmc0"), row.attributes);
-        CardSlotWatcher reader(tree.root(), std::make_unique<FakeDeviceEvents>(events), logger);
+        CardSlotWatcher reader(std::make_unique<SysfsCardSlots>(tree.root()),
+            std::make_unique<FakeDeviceEvents>(events), logger);
         reader.start();
         const QList<SlotCard> cards = reader.refreshNow();
         if (row.expected)

@@ -1,4 +1,5 @@
 #include "detection/VolumeWatcher.h"
+#include "platform/linux/SysfsCardSlots.h"
 
 #include "common/FakeDeviceEvents.h"
 #include "common/FakeDiskSession.h"
@@ -47,7 +48,7 @@ protected:
         services.makeDiskSession = [session = session]() -> std::unique_ptr<DiskSession> {
             return std::make_unique<FakeDiskSession>(session);
         };
-        services.sysfsRoot = sysfs.path();
+        services.cardSlots = std::make_unique<SysfsCardSlots>(sysfs.path());
         services.slotEvents = std::make_unique<FakeDeviceEvents>(slotEvents);
         watcher = std::make_unique<VolumeWatcher>(
             [this](const MountedCard &card) { ready.append(card); }, logger, std::move(services), limits);
@@ -122,6 +123,32 @@ TEST_F(VolumeWatcherTest, RepeatInsideDebounceIsIgnoredAndAfterItIsHandled)
     mountTable->notifyMount(kCard);
     ASSERT_TRUE(pollUntil([&] { return ready.size() == 2; }));
     EXPECT_EQ(logger.count(QStringLiteral("[INFO] Ignoring duplicate mount event for ") + kCard), 1);
+}
+
+TEST_F(VolumeWatcherTest, MountsStackedOnACardNeitherUnmountNorReopenIt)
+{
+    startWatcher();
+    mountCard();
+    ASSERT_TRUE(pollUntil([&] { return ready.size() == 1; }));
+    processEventsFor(450ms); // past the debounce window: only the stacking can keep it out
+
+    for (int round = 0; round < 2; ++round) {
+        mountTable->mount(kCard, QStringLiteral("exfat"), QStringLiteral("/dev/sdb1")); // a bind mount on top
+        mountTable->unmountTop(kCard);
+    }
+    drainProbeQueue();
+    processEventsFor(150ms); // far past a settle
+    EXPECT_EQ(ready.size(), 1);
+    EXPECT_FALSE(logged(QStringLiteral("[INFO] Volume unmounted: ") + kCard));
+    EXPECT_EQ(logger.count(QStringLiteral("[INFO] VolumeWatcher: a mount stacked on ") + kCard
+                  + QStringLiteral(" went away; the volume below is still mounted")),
+        2);
+
+    // The card itself going away is still noticed, and a card mounted there again is new.
+    mountTable->unmount(kCard);
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] Volume unmounted: ") + kCard));
+    mountCard();
+    ASSERT_TRUE(pollUntil([&] { return ready.size() == 2; }));
 }
 
 TEST_F(VolumeWatcherTest, CardUnmountedWhileSettlingNeverReachesOnMount)

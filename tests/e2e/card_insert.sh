@@ -47,6 +47,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The session bus of each run activates nothing from the machine (no desktop file manager).
+BUS_CONFIG="$WORK/session-bus.conf"
+mkdir -p "$WORK/services"
+sed "s|@MIRVALE_TEST_SERVICE_DIR@|$WORK/services|" "$(dirname "$0")/../common/session-bus.conf.in" > "$BUS_CONFIG"
+
 now_ms() { date +%s%3N; }
 # Milliseconds since the epoch of the first log line containing $2, from its timestamp.
 log_time_ms() {
@@ -81,7 +86,7 @@ run_session() { # run_session NAME: one mirvale run on a private session bus
   mkdir -p "$home"
   HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_STATE_HOME="$home/.local/state" \
   QT_QPA_PLATFORM=offscreen FM_LOG="$WORK/$name-fm.log" MIRVALE="$MIRVALE" FAKE_FM="$FAKE_FM" \
-  dbus-run-session -- bash -c '
+  dbus-run-session --config-file="$BUS_CONFIG" -- bash -c '
     "$FAKE_FM" "$FM_LOG" & fm=$!
     for _ in $(seq 100); do
       dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \

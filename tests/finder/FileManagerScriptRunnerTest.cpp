@@ -155,6 +155,47 @@ TEST_F(FileManagerScriptRunnerTest, OpenShowsTheFolderOrSelectsTheFile)
     EXPECT_EQ(fileManager.calls().size(), 3);
 }
 
+TEST(FileManagerScriptRunnerWithController, FrontWindowBoundsAreAbsentWithoutAWarning)
+{
+    FakeFileManager fileManager;
+    RecordingLogger log;
+    FileManagerScriptRunner runner(log, 2s);
+    FinderController controller(runner, log, FinderController::Limits { 2s, 2s, 2s, 20ms });
+    for (int request = 0; request < 2; ++request) {
+        std::optional<std::optional<Placement>> bounds;
+        controller.captureFrontWindowBounds([&bounds](std::optional<Placement> answer) { bounds = answer; });
+        ASSERT_TRUE(pollUntil([&] { return bounds.has_value(); }));
+        EXPECT_EQ(*bounds, std::nullopt);
+    }
+    EXPECT_TRUE(log.lines().filter(QStringLiteral("[WARN]")).isEmpty())
+        << log.lines().join(u'\n').toStdString();
+}
+
+TEST_F(FileManagerScriptRunnerTest, AFileManagerThatCannotSelectStillShowsTheFolder)
+{
+    FakeFileManager fileManager;
+    const QString select
+        = FinderScripts::openScript(QUrl::fromLocalFile(folder()), std::nullopt, QUrl::fromLocalFile(file()));
+    for (const char *error :
+        { "org.freedesktop.DBus.Error.UnknownMethod", "org.freedesktop.DBus.Error.Failed",
+            "org.freedesktop.DBus.Error.AccessDenied", "org.example.Broken" }) {
+        fileManager.setErrorReply(
+            QLatin1String(error), QStringLiteral("cannot select"), QStringLiteral("ShowItems"));
+        const qsizetype before = fileManager.calls().size();
+        EXPECT_EQ(errorNumber(run(select)), std::nullopt) << error;
+        EXPECT_EQ(fileManager.calls().mid(before),
+            (QStringList {
+                QStringLiteral("ShowItems ") + uri(file()), QStringLiteral("ShowFolders ") + uri(folder()) }))
+            << error;
+    }
+    // A file manager that does not answer is not asked a second time.
+    fileManager.setErrorReply({}, {});
+    fileManager.setSilent(true);
+    const qsizetype before = fileManager.calls().size();
+    EXPECT_EQ(errorNumber(run(select)), -1712);
+    EXPECT_EQ(fileManager.calls().size(), before + 1);
+}
+
 TEST_F(FileManagerScriptRunnerTest, PlacementIsMentionedOnceAndMissingFoldersAreNotFound)
 {
     FakeFileManager fileManager;
@@ -225,6 +266,43 @@ TEST_F(FileManagerScriptRunnerTest, RefusalsAndSilenceBecomeTheirNumbers)
     const auto before = std::chrono::steady_clock::now();
     EXPECT_EQ(errorNumber(run(open)), -1712);
     EXPECT_LT(std::chrono::steady_clock::now() - before, 3s); // the call timeout, and no more
+}
+
+TEST(FileManagerScriptRunnerCancel, CancelEndsACallTheFileManagerNeverAnswers)
+{
+    QTemporaryDir card;
+    FakeFileManager fileManager;
+    fileManager.setSilent(true);
+    RecordingLogger log;
+    FileManagerScriptRunner runner(log, 60s);
+    SerialQueue worker(QStringLiteral("test.finder.cancel"));
+    const QString open
+        = FinderScripts::openScript(QUrl::fromLocalFile(card.path()), std::nullopt, std::nullopt);
+
+    std::mutex mutex;
+    std::optional<ScriptRunner::Result> result;
+    worker.async([&] {
+        const auto compiled = runner.compile(open);
+        ScriptRunner::Result answer = runner.execute(*compiled);
+        std::lock_guard lock(mutex);
+        result = std::move(answer);
+    });
+    ASSERT_TRUE(pollUntil([&] { return fileManager.calls().size() == 1; }));
+    runner.cancel();
+    // Far inside the call's own 60 s limit.
+    ASSERT_TRUE(pollUntil(
+        [&] {
+            std::lock_guard lock(mutex);
+            return result.has_value();
+        },
+        5s));
+    EXPECT_EQ(std::get<Failure>(*result).number, -1712);
+
+    // Later scripts fail the same way without reaching the file manager.
+    std::optional<ScriptRunner::Result> later;
+    worker.sync([&] { later = runner.execute(*runner.compile(open)); });
+    EXPECT_EQ(std::get<Failure>(*later).number, -1712);
+    EXPECT_EQ(fileManager.calls().size(), 1);
 }
 
 TEST_F(FileManagerScriptRunnerTest, ForeignScriptsAreRefusedWithoutTouchingTheBus)

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -258,11 +261,50 @@ TEST_F(FinderControllerTest, BringingToFrontNeverFailsASuccessfulOpen)
     EXPECT_TRUE(m_log.contains(
         QStringLiteral("[WARN] FinderController: could not bring Finder to front: automationDenied")));
 
+    // A runner that reached the file manager but raised nothing says so, and so does the log.
+    m_runner.enqueue(FakeScriptRunner::succeed());
+    m_runner.enqueue(FakeScriptRunner::succeed(false));
+    OpenAnswer notRaised;
+    openAndWait(notRaised, true);
+    EXPECT_EQ(*notRaised.value, std::nullopt);
+    EXPECT_TRUE(
+        m_log.contains(QStringLiteral("[INFO] FinderController: did not bring Finder to front: the file "
+                                      "manager answered, but its windows cannot be raised on this desktop")));
+    EXPECT_FALSE(m_log.contains(QStringLiteral("brought Finder to front")));
+
     OpenAnswer raised;
     openAndWait(raised, true);
     EXPECT_EQ(*raised.value, std::nullopt);
     EXPECT_TRUE(m_log.contains(QStringLiteral(
         "[INFO] FinderController: brought Finder to front via AppleScript activate fallback")));
+}
+
+TEST_F(FinderControllerTest, TearDownDoesNotWaitForAHungScript)
+{
+    // Roomy limits: before, tear-down sat out the watchdog and then the hung script itself.
+    m_controller = std::make_unique<FinderController>(
+        m_runner, m_log, FinderController::Limits { 60s, 60s, 60s, 50ms });
+    m_runner.enqueue(FakeScriptRunner::hangThen());
+    OpenAnswer answer;
+    m_controller->open(folder(), std::nullopt, false, std::nullopt, answer.handler());
+    ASSERT_TRUE(pollUntil([&] { return m_runner.hungCount() == 1; }));
+
+    std::atomic<bool> destroyed { false };
+    std::thread tearDown([&] {
+        m_controller.reset();
+        destroyed = true;
+    });
+    const bool quick = pollUntil([&] { return destroyed.load(); }, 5s);
+    m_runner.releaseHung(); // lets a failing run end instead of hanging
+    tearDown.join();
+    EXPECT_TRUE(quick);
+    // The open still gets its one answer.
+    ASSERT_TRUE(pollUntil([&] { return answer.arrived(); }));
+    EXPECT_EQ(*answer.value, DovettaError::finderTimeout());
+    EXPECT_TRUE(m_runner.isCancelled());
+    EXPECT_TRUE(m_log.contains(
+        line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: abandoned, Mirvale is quitting"))));
+    EXPECT_TRUE(m_log.lines().filter(QStringLiteral("[ERROR]")).isEmpty());
 }
 
 TEST_F(FinderControllerTest, FrontWindowBoundsNeedFourIncreasingCoordinates)

@@ -1,5 +1,7 @@
 #include "FakeEntryAttributeSource.h"
 
+#include "platform/linux/StatxEntryAttributeSource.h"
+
 namespace {
 
 using Source = EntryAttributeSource;
@@ -32,7 +34,21 @@ public:
     Source::TypeHint typeHint() const override { return m_entries[size_t(m_index)].hint; }
     std::optional<Source::Attributes> attributes(Source::Keys keys) override
     {
-        const auto &entry = m_entries[size_t(m_index)];
+        return read(m_entries[size_t(m_index)], keys);
+    }
+    std::optional<Source::Attributes> attributesOf(const QByteArray &name, Source::Keys keys) override
+    {
+        for (const auto &entry : m_entries) {
+            if (entry.name == name)
+                return read(entry, keys);
+        }
+        return std::nullopt;
+    }
+    bool failed() const override { return m_failed; }
+
+private:
+    std::optional<Source::Attributes> read(const FakeEntryAttributeSource::Entry &entry, Source::Keys keys)
+    {
         ++(*m_reads)[entry.name];
         if (!entry.attributes)
             return std::nullopt;
@@ -45,9 +61,7 @@ public:
             a.creationDate.reset();
         return a;
     }
-    bool failed() const override { return m_failed; }
 
-private:
     std::vector<FakeEntryAttributeSource::Entry> m_entries;
     int m_failAfter;
     std::shared_ptr<std::map<QByteArray, int>> m_reads;
@@ -108,4 +122,30 @@ std::unique_ptr<EntryAttributeSource::Listing> FakeEntryAttributeSource::list(
     if (it == m_directories.end())
         return nullptr;
     return std::make_unique<FakeListing>(it->second.entries, it->second.failAfter, m_reads);
+}
+
+int FakeEntryAttributeSource::totalAttributeReads() const
+{
+    int total = 0;
+    for (const auto &[name, reads] : *m_reads)
+        total += reads;
+    return total;
+}
+
+void FakeEntryAttributeSource::setResolution(const QByteArray &path, Resolution resolution)
+{
+    m_resolutions[path] = std::move(resolution);
+}
+
+EntryAttributeSource::Resolution FakeEntryAttributeSource::resolve(const QByteArray &path) const
+{
+    const auto chosen = m_resolutions.find(path);
+    if (chosen != m_resolutions.end())
+        return chosen->second;
+    return StatxEntryAttributeSource::instance().resolve(path);
+}
+
+bool FakeEntryAttributeSource::isDirectory(const QByteArray &path) const
+{
+    return StatxEntryAttributeSource::instance().isDirectory(path);
 }

@@ -9,7 +9,8 @@
 #include <vector>
 
 /// Directories held in memory, with attributes the test chooses (birth times cannot be set
-/// on real files). Counts attribute reads per entry name.
+/// on real files). Counts attribute reads per entry name. Paths are resolved and tested on
+/// the real file system unless the test chose an answer for a path.
 class FakeEntryAttributeSource final : public EntryAttributeSource {
 public:
     struct Entry {
@@ -27,8 +28,14 @@ public:
     void failAfter(const QByteArray &path, int count);
 
     int attributeReads(const QByteArray &name) const;
+    /// Entry attributes read so far, over all entries.
+    int totalAttributeReads() const;
+    /// resolve(path) answers `resolution` from now on.
+    void setResolution(const QByteArray &path, Resolution resolution);
 
     std::unique_ptr<Listing> list(const QByteArray &directory) const override;
+    Resolution resolve(const QByteArray &path) const override;
+    bool isDirectory(const QByteArray &path) const override;
 
 private:
     struct Directory {
@@ -36,5 +43,6 @@ private:
         int failAfter = -1;
     };
     std::map<QByteArray, Directory> m_directories;
+    std::map<QByteArray, Resolution> m_resolutions;
     std::shared_ptr<std::map<QByteArray, int>> m_reads = std::make_shared<std::map<QByteArray, int>>();
 };

@@ -1,6 +1,7 @@
 #include "CardTree.h"
 #include "FakeEntryAttributeSource.h"
 #include "common/RecordingLogger.h"
+#include "platform/linux/StatxEntryAttributeSource.h"
 #include "targets/NewestFile.h"
 #include "targets/NewestFolder.h"
 
@@ -34,6 +35,61 @@ struct OrderRow {
     std::vector<Fake::Entry> entries;
     const char *expected;
 };
+
+TEST(NewestEntryFinder, WithoutBirthTimesOnlyWhatCouldWinIsRead)
+{
+    // A FUSE card: no birth times and no entry types in the listing, where each read is slow.
+    struct Row {
+        const char *what;
+        std::vector<Fake::Entry> extra;
+        const char *expected;
+        int reads; // the first candidate's, plus one per entry that would have won
+    };
+    const Row rows[] = {
+        { "files only", {}, "IMG_0999.JPG", 2 },
+        { "a folder and a link named higher are read and passed over",
+            { Fake::folder("ZZZ", std::nullopt), Fake::symlink("ZZ_LINK.JPG") }, "IMG_0999.JPG", 4 },
+        { "an entry that vanished is passed over",
+            { { "ZZ_GONE.JPG", std::nullopt, Fake::TypeHint::Unknown } }, "IMG_0999.JPG", 3 },
+    };
+    for (const Row &row : rows) {
+        std::vector<Fake::Entry> entries;
+        for (int i = 0; i < 1000; ++i)
+            entries.push_back(Fake::file(
+                QStringLiteral("IMG_%1.JPG").arg(i, 4, 10, QLatin1Char('0')).toLatin1(), std::nullopt));
+        entries.insert(entries.end(), row.extra.begin(), row.extra.end());
+        Fake source;
+        source.setDirectory(kDir, entries);
+        RecordingLogger log;
+        EXPECT_EQ(nameOf(NewestFile::find(kDirUrl, log, source)), QString::fromLatin1(row.expected))
+            << row.what;
+        EXPECT_EQ(source.totalAttributeReads(), row.reads) << row.what;
+    }
+
+    // Folders: a file is read only when it would win by name.
+    Fake folders;
+    folders.setDirectory(kDir,
+        { Fake::folder("099CANON", std::nullopt), Fake::file("000_NOTE.TXT", std::nullopt),
+            Fake::folder("101CANON", std::nullopt), Fake::file("MISC", std::nullopt),
+            Fake::folder("100CANON", std::nullopt) });
+    RecordingLogger folderLog;
+    EXPECT_EQ(nameOf(NewestFolder::find(kDirUrl, folderLog, folders)), QStringLiteral("101CANON"));
+    EXPECT_EQ(folders.totalAttributeReads(), 3);
+
+    // Where the listing tells the types, nothing past the first candidate is read.
+    std::vector<Fake::Entry> typed;
+    for (int i = 0; i < 1000; ++i) {
+        Fake::Entry entry = Fake::file(
+            QStringLiteral("IMG_%1.JPG").arg(i, 4, 10, QLatin1Char('0')).toLatin1(), std::nullopt);
+        entry.hint = Fake::TypeHint::RegularFile;
+        typed.push_back(entry);
+    }
+    Fake source;
+    source.setDirectory(kDir, typed);
+    RecordingLogger log;
+    EXPECT_EQ(nameOf(NewestFile::find(kDirUrl, log, source)), QStringLiteral("IMG_0999.JPG"));
+    EXPECT_EQ(source.totalAttributeReads(), 1);
+}
 
 TEST(NewestEntryFinder, PicksByDateOnlyWhenDatesAreUsable)
 {
@@ -149,9 +205,9 @@ TEST(NewestEntryFinderOnDisk, ListsARealDirectory)
 
     RecordingLogger log;
     const QUrl dcim = QUrl::fromLocalFile(tree.path(QStringLiteral("DCIM")));
-    const std::optional<QUrl> folder = NewestFolder::find(dcim, log);
+    const std::optional<QUrl> folder = NewestFolder::find(dcim, log, StatxEntryAttributeSource::instance());
     EXPECT_EQ(nameOf(folder), QStringLiteral("100CANON"));
-    const std::optional<QUrl> file = NewestFile::find(dcim, log);
+    const std::optional<QUrl> file = NewestFile::find(dcim, log, StatxEntryAttributeSource::instance());
     ASSERT_TRUE(file);
     // Files made within a second sort by name: the odd name beats IMG_0001 and still points
     // at the very same entry.
@@ -170,7 +226,8 @@ TEST(NewestEntryFinderOnDisk, AFileOrLoopInsteadOfADirectoryCannotBeListed)
     tree.symlink(QStringLiteral("loop"), QStringLiteral("loop"));
     for (const QString &name : { QStringLiteral("DCIM"), QStringLiteral("loop") }) {
         RecordingLogger log;
-        EXPECT_FALSE(NewestFile::find(QUrl::fromLocalFile(tree.path(name)), log));
+        EXPECT_FALSE(NewestFile::find(
+            QUrl::fromLocalFile(tree.path(name)), log, StatxEntryAttributeSource::instance()));
         EXPECT_EQ(log.lines(),
             QStringList { QStringLiteral("[WARN] NewestFile: could not list ") + tree.path(name) });
     }

@@ -2,6 +2,7 @@
 #include "CardTree.h"
 #include "FakeEntryAttributeSource.h"
 #include "common/RecordingLogger.h"
+#include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,8 @@
 #include <sys/stat.h>
 
 namespace {
+
+const EntryAttributeSource &kFiles = StatxEntryAttributeSource::instance();
 
 Rule catchAll(const Subfolder &subfolder, const QString &name = QStringLiteral("any"))
 {
@@ -78,7 +81,8 @@ TEST(TargetResolverMatch, NamedBeforeCatchAllAndCatchAllOnlyWithItsFolder)
             tree.mkdir(folder);
         if (QByteArray(row.what).contains("is a file"))
             tree.touch(QStringLiteral("DCIM"));
-        const std::optional<Rule> rule = TargetResolver::firstMatch(row.rules, tree.card(row.cardName));
+        const std::optional<Rule> rule
+            = TargetResolver::firstMatch(row.rules, tree.card(row.cardName), kFiles);
         EXPECT_EQ(rule ? std::optional<QString>(rule->name) : std::nullopt, row.expected) << row.what;
     }
 }
@@ -88,8 +92,8 @@ TEST(TargetResolverMatch, CatchAllPassOverLogsEscapes)
     CardTree tree;
     tree.symlink(tree.outside(), QStringLiteral("DCIM"));
     RecordingLogger log;
-    EXPECT_FALSE(
-        TargetResolver::firstMatch({ catchAll(Subfolder::preset(Preset::Photos)) }, tree.card(), &log));
+    EXPECT_FALSE(TargetResolver::firstMatch(
+        { catchAll(Subfolder::preset(Preset::Photos)) }, tree.card(), kFiles, &log));
     EXPECT_EQ(log.lines(),
         QStringList { QStringLiteral("[WARN] TargetResolver: ") + tree.path(QStringLiteral("DCIM"))
             + QStringLiteral(" escapes EOS_DIGITAL via a symlink; treating it as missing") });
@@ -112,7 +116,8 @@ TEST(TargetResolverResolve, SmartOrderIsDcimThenAvchdThenXavc)
         for (const QString &folder : row.folders)
             tree.mkdir(folder);
         RecordingLogger log;
-        const ResolvedTarget target = TargetResolver::resolve(catchAll(Subfolder::smart()), tree.card(), log);
+        const ResolvedTarget target
+            = TargetResolver::resolve(catchAll(Subfolder::smart()), tree.card(), log, kFiles);
         EXPECT_EQ(target.relativePath, row.expected);
         EXPECT_EQ(target.folder, QUrl::fromLocalFile(tree.path(row.expected)));
         EXPECT_FALSE(target.usedFallbackToRoot);
@@ -144,7 +149,7 @@ TEST(TargetResolverResolve, SanitisesCustomPaths)
     tree.mkdir(QStringLiteral("DCIM/100CANON"));
     RecordingLogger log;
     const ResolvedTarget clean = TargetResolver::resolve(
-        catchAll(Subfolder::custom(QStringLiteral(" /DCIM//./100CANON/ "))), tree.card(), log);
+        catchAll(Subfolder::custom(QStringLiteral(" /DCIM//./100CANON/ "))), tree.card(), log, kFiles);
     EXPECT_EQ(clean.folder, QUrl::fromLocalFile(tree.path(QStringLiteral("DCIM/100CANON"))));
     EXPECT_EQ(clean.relativePath, QStringLiteral("DCIM/100CANON"));
     EXPECT_FALSE(clean.usedFallbackToRoot);
@@ -176,8 +181,8 @@ TEST(TargetResolverResolve, FallsBackToTheRootWithANote)
         if (row.subfolder == Subfolder::smart())
             QDir(tree.path(QStringLiteral("DCIM"))).removeRecursively();
         RecordingLogger log;
-        const ResolvedTarget target
-            = TargetResolver::resolve(withFlags(catchAll(row.subfolder), true, true), tree.card(), log);
+        const ResolvedTarget target = TargetResolver::resolve(
+            withFlags(catchAll(row.subfolder), true, true), tree.card(), log, kFiles);
         EXPECT_EQ(target.folder, QUrl::fromLocalFile(tree.root())) << row.note.toStdString();
         EXPECT_TRUE(target.relativePath.isEmpty());
         EXPECT_TRUE(target.usedFallbackToRoot);
@@ -202,7 +207,7 @@ TEST(TargetResolverResolve, DescendsIntoTheNewestFolderAndSelectsItsNewestFile)
     tree.touch(QStringLiteral("DCIM/100CANON/IMG_10.JPG"));
     RecordingLogger log;
     const Rule rule = withFlags(catchAll(Subfolder::preset(Preset::Photos)), true, true);
-    const ResolvedTarget target = TargetResolver::resolve(rule, tree.card(), log);
+    const ResolvedTarget target = TargetResolver::resolve(rule, tree.card(), log, kFiles);
     EXPECT_EQ(target.newestFolderName, QStringLiteral("100CANON"));
     EXPECT_EQ(target.relativePath, QStringLiteral("DCIM/100CANON"));
     EXPECT_EQ(TargetResolver::describe(target), QStringLiteral("DCIM/100CANON"));
@@ -214,7 +219,7 @@ TEST(TargetResolverResolve, DescendsIntoTheNewestFolderAndSelectsItsNewestFile)
     // No subfolder to descend into: stay, and say nothing about a newest folder.
     CardTree flat;
     flat.mkdir(QStringLiteral("DCIM"));
-    const ResolvedTarget stay = TargetResolver::resolve(rule, flat.card(), log);
+    const ResolvedTarget stay = TargetResolver::resolve(rule, flat.card(), log, kFiles);
     EXPECT_EQ(stay.relativePath, QStringLiteral("DCIM"));
     EXPECT_EQ(TargetResolver::describe(stay), QStringLiteral("DCIM"));
     EXPECT_FALSE(stay.newestFolderName);
@@ -248,8 +253,9 @@ TEST(TargetResolverResolve, BaseFoldersThatLeaveTheCardAreMissing)
         tree.mkdir(QFileInfo(row.link).path());
         tree.symlink(temp + QLatin1Char('/') + row.linkTarget, row.link);
         RecordingLogger log;
-        const ResolvedTarget target = TargetResolver::resolve(catchAll(row.subfolder), tree.card(), log);
-        EXPECT_TRUE(TargetResolver::isContained(target.folder, tree.card().url)) << row.what;
+        const ResolvedTarget target
+            = TargetResolver::resolve(catchAll(row.subfolder), tree.card(), log, kFiles);
+        EXPECT_TRUE(TargetResolver::isContained(target.folder, tree.card().url, kFiles)) << row.what;
         EXPECT_TRUE(log.lines().value(0).endsWith(tree.path(row.warnedPath)
             + QStringLiteral(" escapes EOS_DIGITAL via a symlink; "
                              "treating it as missing")))
@@ -270,10 +276,64 @@ TEST(TargetResolverResolve, LinksInsideTheCardAndACardReachedThroughALinkAreFine
     card.url = QUrl::fromLocalFile(viaLink + QLatin1Char('/'));
     RecordingLogger log;
     const ResolvedTarget target
-        = TargetResolver::resolve(withFlags(catchAll(Subfolder::smart()), true, false), card, log);
+        = TargetResolver::resolve(withFlags(catchAll(Subfolder::smart()), true, false), card, log, kFiles);
     EXPECT_EQ(target.folder, QUrl::fromLocalFile(viaLink + QStringLiteral("/DCIM/100CANON")));
     EXPECT_EQ(target.relativePath, QStringLiteral("DCIM/100CANON"));
     EXPECT_TRUE(log.lines().isEmpty());
+}
+
+TEST(TargetResolverResolve, NewestEntriesThatVanishOrCannotBeReadAreNotCalledEscapes)
+{
+    // The listing saw entries that are gone by the time they are checked (a folder removed,
+    // the card pulled), or that cannot be followed.
+    using Status = EntryAttributeSource::Resolution::Status;
+    struct Row {
+        const char *what;
+        std::optional<Status> status; // none: the real file system answers (the entries are gone)
+        const char *folderTail;
+        const char *fileTail;
+    };
+    const Row rows[] = {
+        { "gone", std::nullopt, "/100CANON is gone from EOS_DIGITAL; staying on ",
+            "/IMG_0001.JPG is gone from EOS_DIGITAL; ignoring it" },
+        { "unreadable", Status::Unreadable, "/100CANON on EOS_DIGITAL cannot be read; staying on ",
+            "/IMG_0001.JPG on EOS_DIGITAL cannot be read; ignoring it" },
+    };
+    for (const Row &row : rows) {
+        CardTree tree;
+        tree.mkdir(QStringLiteral("DCIM"));
+        const QString dcim = tree.path(QStringLiteral("DCIM"));
+        FakeEntryAttributeSource entries;
+        entries.setDirectory(QFile::encodeName(dcim),
+            { FakeEntryAttributeSource::folder("100CANON", std::nullopt),
+                FakeEntryAttributeSource::file("IMG_0001.JPG", std::nullopt) });
+        if (row.status) {
+            entries.setResolution(QFile::encodeName(dcim + QStringLiteral("/100CANON")), { *row.status, {} });
+            entries.setResolution(QFile::encodeName(dcim + QStringLiteral("/IMG_0001.JPG")), { *row.status, {} });
+        }
+        RecordingLogger log;
+        const ResolvedTarget target = TargetResolver::resolve(
+            withFlags(catchAll(Subfolder::preset(Preset::Photos)), true, true), tree.card(), log, entries);
+        EXPECT_EQ(target.relativePath, QStringLiteral("DCIM")) << row.what;
+        EXPECT_FALSE(target.newestFile) << row.what;
+        EXPECT_EQ(log.lines(),
+            (QStringList { QStringLiteral("[WARN] TargetResolver: newest folder ") + dcim
+                    + QLatin1String(row.folderTail) + dcim,
+                QStringLiteral("[WARN] TargetResolver: newest file ") + dcim + QLatin1String(row.fileTail) }))
+            << row.what;
+    }
+
+    // A whole card that went away: everything on it is gone, whatever the entry.
+    CardTree tree;
+    tree.mkdir(QStringLiteral("DCIM/100CANON"));
+    const MountedCard card = tree.card();
+    EXPECT_EQ(TargetResolver::containment(QUrl::fromLocalFile(tree.path(QStringLiteral("DCIM"))),
+                  QUrl::fromLocalFile(tree.root() + QStringLiteral("/pulled")), kFiles),
+        TargetResolver::Containment::Missing);
+    EXPECT_EQ(TargetResolver::containment(QUrl::fromLocalFile(tree.path(QStringLiteral("DCIM"))), card.url, kFiles),
+        TargetResolver::Containment::Inside);
+    EXPECT_EQ(TargetResolver::containment(QUrl::fromLocalFile(tree.outside()), card.url, kFiles),
+        TargetResolver::Containment::Escapes);
 }
 
 TEST(TargetResolverResolve, NewestEntriesSwappedForOutsideLinksAreRefused)
@@ -310,18 +370,19 @@ TEST(TargetResolverResolve, HostileTreesDegradeQuietly)
     ASSERT_EQ(::mkfifo(QFile::encodeName(tree.path(QStringLiteral("PRIVATE"))).constData(), 0644), 0);
     tree.mkdir(QStringLiteral("x/a\"b'\nc\td"));
     RecordingLogger log;
-    const ResolvedTarget smart = TargetResolver::resolve(catchAll(Subfolder::smart()), tree.card(), log);
+    const ResolvedTarget smart
+        = TargetResolver::resolve(catchAll(Subfolder::smart()), tree.card(), log, kFiles);
     EXPECT_TRUE(smart.usedFallbackToRoot);
 
     const ResolvedTarget odd = TargetResolver::resolve(
-        withFlags(catchAll(Subfolder::custom(QStringLiteral("x"))), true, false), tree.card(), log);
+        withFlags(catchAll(Subfolder::custom(QStringLiteral("x"))), true, false), tree.card(), log, kFiles);
     EXPECT_EQ(odd.newestFolderName, QStringLiteral("a\"b'\nc\td"));
     EXPECT_TRUE(QFileInfo(odd.folder.toLocalFile()).isDir());
 
     // A newline in a name cannot forge a log line.
     MountedCard card = tree.card(QStringLiteral("EOS\n2026-01-01 00:00:00.000 [INFO] forged"));
     log.clear();
-    TargetResolver::resolve(catchAll(Subfolder::preset(Preset::Photos)), card, log);
+    TargetResolver::resolve(catchAll(Subfolder::preset(Preset::Photos)), card, log, kFiles);
     ASSERT_EQ(log.lines().size(), 1);
     EXPECT_FALSE(log.lines().first().contains(u'\n'));
     EXPECT_TRUE(log.lines().first().contains(QStringLiteral("EOS\\n2026")));
@@ -335,13 +396,13 @@ TEST(TargetResolverPaths, ContainmentAndRelativePaths)
     QDir().mkpath(temp + QStringLiteral("/card_2"));
     const QUrl root = tree.card().url;
     const auto url = [](const QString &path) { return QUrl::fromLocalFile(path); };
-    EXPECT_TRUE(TargetResolver::isContained(url(tree.root()), root));
-    EXPECT_TRUE(TargetResolver::isContained(url(tree.root() + QStringLiteral("/DCIM/")), root));
-    EXPECT_TRUE(TargetResolver::isContained(url(tree.root() + QStringLiteral("/DCIM/..")), root));
-    EXPECT_FALSE(TargetResolver::isContained(url(tree.root() + QStringLiteral("/..")), root));
-    EXPECT_FALSE(TargetResolver::isContained(url(temp + QStringLiteral("/card_2")), root));
-    EXPECT_FALSE(TargetResolver::isContained(url(tree.root() + QStringLiteral("/missing")), root));
-    EXPECT_FALSE(TargetResolver::isContained(url(tree.root()), QUrl()));
+    EXPECT_TRUE(TargetResolver::isContained(url(tree.root()), root, kFiles));
+    EXPECT_TRUE(TargetResolver::isContained(url(tree.root() + QStringLiteral("/DCIM/")), root, kFiles));
+    EXPECT_TRUE(TargetResolver::isContained(url(tree.root() + QStringLiteral("/DCIM/..")), root, kFiles));
+    EXPECT_FALSE(TargetResolver::isContained(url(tree.root() + QStringLiteral("/..")), root, kFiles));
+    EXPECT_FALSE(TargetResolver::isContained(url(temp + QStringLiteral("/card_2")), root, kFiles));
+    EXPECT_FALSE(TargetResolver::isContained(url(tree.root() + QStringLiteral("/missing")), root, kFiles));
+    EXPECT_FALSE(TargetResolver::isContained(url(tree.root()), QUrl(), kFiles));
 
     struct Row {
         QString folder;
@@ -376,7 +437,7 @@ TEST(TargetResolverResolve, IsReentrant)
     for (int t = 0; t < 4; ++t) {
         threads.emplace_back([&] {
             for (int i = 0; i < 20; ++i) {
-                const ResolvedTarget target = TargetResolver::resolve(rule, tree.card(), log);
+                const ResolvedTarget target = TargetResolver::resolve(rule, tree.card(), log, kFiles);
                 if (target.relativePath != QStringLiteral("DCIM/100CANON")
                     || target.newestFile
                         != QUrl::fromLocalFile(tree.path(QStringLiteral("DCIM/100CANON/IMG_19.JPG"))))

@@ -11,6 +11,8 @@
 #include "platform/linux/FileManagerScriptRunner.h"
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
+#include "platform/linux/StatxEntryAttributeSource.h"
+#include "platform/linux/SysfsCardSlots.h"
 #include "platform/linux/PackageKitUpdateService.h"
 #include "platform/linux/PortalMotionPreference.h"
 #include "platform/linux/PosixFileAccess.h"
@@ -52,6 +54,7 @@ VolumeWatcherFactory linuxVolumeWatcher(Logger &log)
         services.makeDiskSession = []() -> std::unique_ptr<DiskSession> {
             return std::make_unique<UDisksSession>(QDBusConnection::systemBus());
         };
+        services.cardSlots = std::make_unique<SysfsCardSlots>(QStringLiteral("/sys"));
         services.slotEvents = std::make_unique<UdevDeviceEventSource>(
             QStringList{QStringLiteral("mmc_host"), QStringLiteral("mmc")});
         services.commands = std::make_shared<ProcessCommandRunner>();
@@ -96,7 +99,10 @@ AppDelegate::AppDelegate(QObject *parent)
     services.pointer = m_pointer.get();
     services.log = m_log.get();
     services.makeVolumeWatcher = linuxVolumeWatcher(*m_log);
-    services.fileCount = &FileCount::regularFiles;
+    services.files = &StatxEntryAttributeSource::instance();
+    services.fileCount = [](const QString &folder) {
+        return FileCount::regularFiles(folder, StatxEntryAttributeSource::instance());
+    };
     services.makeStatusMenu = [this](Coordinator &coordinator) -> std::unique_ptr<AbstractStatusMenu> {
         StatusMenu::Services menu;
         menu.coordinator = &coordinator;

@@ -1,5 +1,6 @@
 #include "app/ControlTool.h"
 #include "platform/linux/PosixFileAccess.h"
+#include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <QCoreApplication>
 
@@ -11,5 +12,5 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments.append(QByteArray(argv[i]));
     PosixFileAccess files;
-    return ControlTool::run(arguments, files, stdout, stderr);
+    return ControlTool::run(arguments, files, StatxEntryAttributeSource::instance(), stdout, stderr);
 }

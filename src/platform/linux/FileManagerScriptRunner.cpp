@@ -6,6 +6,7 @@
 #include "support/Logger.h"
 
 #include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -107,6 +108,11 @@ std::unique_ptr<ScriptRunner::Compiled> FileManagerScriptRunner::compile(const Q
 
 ScriptRunner::Result FileManagerScriptRunner::execute(const Compiled &compiled)
 {
+    {
+        std::lock_guard lock(m_cancelLock);
+        if (m_isCancelled)
+            return failure(kTimedOut, QStringLiteral("Not run: Mirvale is quitting."));
+    }
     const FileManagerScript &script = static_cast<const CompiledScript &>(compiled).script;
     const Deadline deadline = std::chrono::steady_clock::now() + m_callTimeout;
     switch (script.kind) {
@@ -147,13 +153,20 @@ ScriptRunner::Result FileManagerScriptRunner::open(const QString &folder, const 
     const FileManagerWindows::Before before = m_windows ? m_windows->prepare() : FileManagerWindows::Before{};
     const QString startupId = before.startupId();
 
-    // Selecting a file that is gone falls back to the folder alone, as the script's
-    // try block swallows a failed reveal.
+    // Any failure to select the file (it is gone, the file manager cannot select, refuses or
+    // does not know the method) falls back to the folder alone, as the script's try block
+    // swallows a failed reveal. Only a file manager that is gone or silent ends the open here:
+    // asking it again could not help.
     Result shown = Failure{kNotFound, {}};
-    if (file && QFileInfo::exists(*file))
+    if (file && QFileInfo::exists(*file)) {
         shown = call(kService, kPath, kService, QStringLiteral("ShowItems"),
                      {QStringList{uriFor(*file)}, startupId}, deadline);
-    if (const auto *failed = std::get_if<Failure>(&shown); failed && failed->number == kNotFound)
+        if (const auto *failed = std::get_if<Failure>(&shown);
+            failed && failed->number != kNotRunning && failed->number != kTimedOut)
+            m_log.info(QStringLiteral("ScriptRunner: could not select the file; showing its folder instead"));
+    }
+    if (const auto *failed = std::get_if<Failure>(&shown);
+        failed && failed->number != kNotRunning && failed->number != kTimedOut)
         shown = call(kService, kPath, kService, QStringLiteral("ShowFolders"),
                      {QStringList{uriFor(folder)}, startupId}, deadline);
     if (std::holds_alternative<Failure>(shown))
@@ -246,7 +259,13 @@ ScriptRunner::Result FileManagerScriptRunner::call(const QString &service, const
 
     QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
     message.setArguments(arguments);
-    const QDBusMessage reply = bus.call(message, QDBus::Block, int(left.count()));
+    const QDBusPendingCall pending = bus.asyncCall(message, int(left.count()));
+    if (!waitForAnswer(pending, deadline))
+        return failure(
+            kTimedOut, QStringLiteral("The call to the file manager was abandoned: Mirvale is quitting."));
+    if (!pending.isFinished())
+        return failure(kTimedOut, QStringLiteral("The file manager did not answer in time."));
+    const QDBusMessage reply = pending.reply();
     if (reply.type() == QDBusMessage::ErrorMessage) {
         if (!quiet)
             m_log.warn(QStringLiteral("ScriptRunner: ") + method + QStringLiteral(" failed: ")
@@ -257,6 +276,35 @@ ScriptRunner::Result FileManagerScriptRunner::call(const QString &service, const
         return Failure{std::nullopt, QStringLiteral("unexpected answer from the bus")};
     const QList<QVariant> values = reply.arguments();
     return values.isEmpty() ? QVariant() : values.first();
+}
+
+void FileManagerScriptRunner::cancel()
+{
+    {
+        std::lock_guard lock(m_cancelLock);
+        m_isCancelled = true;
+    }
+    m_cancelled.notify_all();
+    if (m_windows)
+        m_windows->stop(); // and no wait for a window either
+}
+
+bool FileManagerScriptRunner::waitForAnswer(const QDBusPendingCall &pending, Deadline deadline)
+{
+    // The bus delivers the answer on its own thread, so finishing can be polled from here;
+    // short slices at first keep a quick answer quick, and cancel() wakes the wait at once.
+    // The bus itself ends the call with a time-out error at the deadline.
+    std::chrono::milliseconds slice { 1 };
+    std::unique_lock lock(m_cancelLock);
+    while (!pending.isFinished()) {
+        if (m_cancelled.wait_for(lock, slice, [this] { return m_isCancelled; }))
+            return false;
+        slice = std::min(slice * 2, std::chrono::milliseconds { 20 });
+        // A bus that never times the call out cannot keep us past the deadline and a little.
+        if (std::chrono::steady_clock::now() > deadline + std::chrono::seconds(1))
+            break;
+    }
+    return !m_isCancelled;
 }
 
 QDBusConnection &FileManagerScriptRunner::connection()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ScriptErrorNumber.h"
 #include "platform/ScriptRunner.h"
 #include "rules/Placement.h"
 
@@ -8,11 +9,14 @@
 #include <QVariantList>
 
 #include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 class FileManagerWindows;
 class Logger;
+class QDBusPendingCall;
 class SerialQueue;
 
 /// Carries out Mirvale's own scripts through the desktop's file manager on the session bus
@@ -28,10 +32,10 @@ public:
     /// The longest one script may take, matching the scripts' own time limit.
     static constexpr std::chrono::milliseconds kCallTimeout{7'000};
 
-    static constexpr int kNotRunning = -600;
-    static constexpr int kAccessDenied = -1743;
-    static constexpr int kTimedOut = -1712;
-    static constexpr int kNotFound = -43;
+    static constexpr int kNotRunning = ScriptErrorNumber::applicationNotRunning;
+    static constexpr int kAccessDenied = ScriptErrorNumber::accessDenied;
+    static constexpr int kTimedOut = ScriptErrorNumber::timedOut;
+    static constexpr int kNotFound = ScriptErrorNumber::fileNotFound;
 
     /// `windows` may be null: folders are then shown without placing or raising their windows.
     explicit FileManagerScriptRunner(Logger &log, std::chrono::milliseconds callTimeout = kCallTimeout,
@@ -40,6 +44,7 @@ public:
 
     std::unique_ptr<Compiled> compile(const QString &source) override;
     Result execute(const Compiled &script) override;
+    void cancel() override;
 
     /// The D-Bus error `name` as a script failure with one of the controller's numbers.
     static Failure failureFromDBusError(const QString &name, const QString &message);
@@ -60,12 +65,18 @@ private:
     Result call(const QString &service, const QString &path, const QString &interface, const QString &method,
                 const QVariantList &arguments, Deadline deadline, bool quiet = false);
     QDBusConnection &connection();
+    /// Waits for the answer until it comes, the deadline passes or cancel() is called;
+    /// false when cancelled.
+    bool waitForAnswer(const QDBusPendingCall &pending, Deadline deadline);
 
     Logger &m_log;
     const std::chrono::milliseconds m_callTimeout;
     FileManagerWindows *const m_windows;
     QString m_connectionName;
     std::optional<QDBusConnection> m_connection;
+    std::mutex m_cancelLock;
+    std::condition_variable m_cancelled;
+    bool m_isCancelled = false; // guarded by m_cancelLock
     bool m_toldAboutPlacement = false;
     qint64 m_nextWindowId = 1;
     // Looks for the windows of opens that need no placement, so their report is not held up

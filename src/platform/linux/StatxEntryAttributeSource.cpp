@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include <dirent.h>
@@ -64,25 +65,36 @@ public:
         return m_entry ? hintFor(m_entry->d_type) : EntryAttributeSource::TypeHint::Unknown;
     }
 
-    std::optional<EntryAttributeSource::Attributes> attributes(EntryAttributeSource::Keys keys) override;
+    std::optional<EntryAttributeSource::Attributes> attributes(EntryAttributeSource::Keys keys) override
+    {
+        return m_entry ? attributesAt(m_entry->d_name, keys) : std::nullopt;
+    }
+    std::optional<EntryAttributeSource::Attributes> attributesOf(
+        const QByteArray &name, EntryAttributeSource::Keys keys) override
+    {
+        if (name.isEmpty() || name.contains('\0') || name.contains('/'))
+            return std::nullopt;
+        return attributesAt(name.constData(), keys);
+    }
 
     bool failed() const override { return m_failed; }
 
 private:
+    std::optional<EntryAttributeSource::Attributes> attributesAt(
+        const char *name, EntryAttributeSource::Keys keys);
+
     DIR *m_dir;
     int m_fd;
     const dirent *m_entry = nullptr;
     bool m_failed = false;
 };
 
-std::optional<EntryAttributeSource::Attributes> DirListing::attributes(EntryAttributeSource::Keys keys)
+std::optional<EntryAttributeSource::Attributes> DirListing::attributesAt(
+    const char *name, EntryAttributeSource::Keys keys)
 {
     using Source = EntryAttributeSource;
-    if (!m_entry)
-        return std::nullopt;
-
     EntryAttributeSource::Attributes result;
-    result.isHidden = (keys & Source::IsHidden) && m_entry->d_name[0] == '.';
+    result.isHidden = (keys & Source::IsHidden) && name[0] == '.';
 
     const bool wantsType = keys & (Source::IsDirectory | Source::IsRegularFile | Source::IsSymbolicLink);
     const bool wantsDate = keys & Source::CreationDate;
@@ -97,7 +109,7 @@ std::optional<EntryAttributeSource::Attributes> DirListing::attributes(EntryAttr
     struct statx info { };
     // Relative to the open directory, so a parent renamed meanwhile cannot redirect us;
     // never follows the entry itself and never triggers an automount.
-    if (::statx(m_fd, m_entry->d_name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, mask, &info) != 0)
+    if (::statx(m_fd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, mask, &info) != 0)
         return std::nullopt;
 
     if (wantsType && (info.stx_mask & STATX_TYPE)) {
@@ -137,6 +149,28 @@ std::unique_ptr<EntryAttributeSource::Listing> StatxEntryAttributeSource::list(
         return nullptr;
     }
     return std::make_unique<DirListing>(dir);
+}
+
+EntryAttributeSource::Resolution StatxEntryAttributeSource::resolve(const QByteArray &path) const
+{
+    if (path.isEmpty() || path.contains('\0'))
+        return { Resolution::Status::Missing, {} };
+    char *real = ::realpath(path.constData(), nullptr);
+    if (!real) {
+        const bool missing = errno == ENOENT || errno == ENOTDIR;
+        return { missing ? Resolution::Status::Missing : Resolution::Status::Unreadable, {} };
+    }
+    Resolution found { Resolution::Status::Found, QByteArray(real) };
+    std::free(real);
+    return found;
+}
+
+bool StatxEntryAttributeSource::isDirectory(const QByteArray &path) const
+{
+    if (path.isEmpty() || path.contains('\0'))
+        return false;
+    struct stat info { };
+    return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 const StatxEntryAttributeSource &StatxEntryAttributeSource::instance()

@@ -1,9 +1,11 @@
 #include "platform/linux/UDisksSession.h"
 
+#include "platform/linux/DBusObjectManagerProxy.h"
+#include "platform/linux/DBusPropertiesProxy.h"
 #include "platform/linux/LinuxVolumeInspector.h"
+#include "support/MainQueue.h"
 
 #include <QDBusArgument>
-#include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -14,16 +16,11 @@ namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.UDisks2");
 const QString kRoot = QStringLiteral("/org/freedesktop/UDisks2");
-const QString kObjectManager = QStringLiteral("org.freedesktop.DBus.ObjectManager");
-const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
 const QString kBlock = QStringLiteral("org.freedesktop.UDisks2.Block");
 const QString kDrive = QStringLiteral("org.freedesktop.UDisks2.Drive");
 const QString kFilesystem = QStringLiteral("org.freedesktop.UDisks2.Filesystem");
 const QString kPartition = QStringLiteral("org.freedesktop.UDisks2.Partition");
 const QString kLoop = QStringLiteral("org.freedesktop.UDisks2.Loop");
-
-using DBusInterfaceMap = QMap<QString, QVariantMap>;
-using DBusObjectMap = QMap<QDBusObjectPath, DBusInterfaceMap>;
 
 QByteArray stripNul(QByteArray bytes)
 {
@@ -50,36 +47,22 @@ QString objectPath(const QVariant &value)
     return QString();
 }
 
-QVariantMap variantMap(const QVariant &value)
+/// Errors that mean the service is not on the bus (yet), as opposed to refusing us.
+bool isServiceAbsent(const QDBusError &error)
 {
-    QVariantMap map;
-    if (value.canConvert<QDBusArgument>())
-        value.value<QDBusArgument>() >> map;
-    else
-        map = value.toMap();
-    return map;
-}
-
-DBusInterfaceMap interfaceMap(const QVariant &value)
-{
-    DBusInterfaceMap map;
-    if (value.canConvert<QDBusArgument>())
-        value.value<QDBusArgument>() >> map;
-    return map;
+    const QString name = error.name();
+    return error.type() == QDBusError::ServiceUnknown
+        || name == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner")
+        || name.startsWith(QLatin1String("org.freedesktop.DBus.Error.Spawn."));
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(DBusInterfaceMap)
-Q_DECLARE_METATYPE(DBusObjectMap)
 
 UDisksSession::UDisksSession(QDBusConnection connection, QObject *parent)
     : QObject(parent)
     , m_connection(std::move(connection))
 {
-    qDBusRegisterMetaType<QVariantMap>();
-    qDBusRegisterMetaType<DBusInterfaceMap>();
-    qDBusRegisterMetaType<DBusObjectMap>();
+    DBusObjectManagerProxy::registerTypes();
 }
 
 UDisksSession::~UDisksSession()
@@ -95,16 +78,16 @@ bool UDisksSession::start(Callbacks callbacks)
         return false;
     m_callbacks = std::move(callbacks);
     m_started = true;
-    m_connection.connect(kService, kRoot, kObjectManager, QStringLiteral("InterfacesAdded"), this,
-                         SLOT(onInterfacesAdded(QDBusMessage)));
-    m_connection.connect(kService, kRoot, kObjectManager, QStringLiteral("InterfacesRemoved"), this,
-                         SLOT(onInterfacesRemoved(QDBusMessage)));
-    m_connection.connect(kService, QString(), kProperties, QStringLiteral("PropertiesChanged"), this,
-                         SLOT(onPropertiesChanged(QDBusMessage)));
+    m_readyReported = false;
+    m_waitingReported = false;
+    followObjectManager();
     m_serviceWatcher
         = new QDBusServiceWatcher(kService, m_connection, QDBusServiceWatcher::WatchForOwnerChange, this);
-    connect(
-        m_serviceWatcher, &QDBusServiceWatcher::serviceRegistered, this, &UDisksSession::fetchManagedObjects);
+    // udisks2 started late or again: follow the new owner, then read its disks.
+    connect(m_serviceWatcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        followObjectManager();
+        fetchManagedObjects();
+    });
     connect(
         m_serviceWatcher, &QDBusServiceWatcher::serviceUnregistered, this, &UDisksSession::serviceVanished);
     fetchManagedObjects();
@@ -118,14 +101,12 @@ void UDisksSession::stop()
     m_started = false;
     ++m_fetchGeneration;
     ++m_sessionGeneration;
-    m_connection.disconnect(kService, kRoot, kObjectManager, QStringLiteral("InterfacesAdded"), this,
-                            SLOT(onInterfacesAdded(QDBusMessage)));
-    m_connection.disconnect(kService, kRoot, kObjectManager, QStringLiteral("InterfacesRemoved"), this,
-                            SLOT(onInterfacesRemoved(QDBusMessage)));
-    m_connection.disconnect(kService, QString(), kProperties, QStringLiteral("PropertiesChanged"), this,
-                            SLOT(onPropertiesChanged(QDBusMessage)));
     delete m_serviceWatcher;
     m_serviceWatcher = nullptr;
+    delete m_objectManager;
+    m_objectManager = nullptr;
+    qDeleteAll(m_propertyWatches);
+    m_propertyWatches.clear();
     m_callbacks = {};
     m_objects.clear();
     m_reported.clear();
@@ -177,12 +158,23 @@ bool UDisksSession::callFilesystem(const QString &bsdName, const QString &method
     return true;
 }
 
+void UDisksSession::followObjectManager()
+{
+    // A proxy made while the name had no owner does not always get the new owner's signals,
+    // so each owner gets a proxy of its own, made before its objects are fetched.
+    delete m_objectManager;
+    m_objectManager = new DBusObjectManagerProxy(kService, kRoot, m_connection, this);
+    connect(m_objectManager, &DBusObjectManagerProxy::InterfacesAdded, this, &UDisksSession::interfacesAdded);
+    connect(
+        m_objectManager, &DBusObjectManagerProxy::InterfacesRemoved, this, &UDisksSession::interfacesRemoved);
+}
+
 void UDisksSession::fetchManagedObjects()
 {
+    if (!m_objectManager)
+        return;
     const quint64 generation = ++m_fetchGeneration;
-    const QDBusMessage call = QDBusMessage::createMethodCall(kService, kRoot, kObjectManager,
-                                                             QStringLiteral("GetManagedObjects"));
-    auto *watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(call), this);
+    auto *watcher = new QDBusPendingCallWatcher(m_objectManager->GetManagedObjects(), this);
     connect(
         watcher, &QDBusPendingCallWatcher::finished, this, [this, generation](QDBusPendingCallWatcher *done) {
             done->deleteLater();
@@ -195,9 +187,15 @@ void UDisksSession::managedObjectsArrived(QDBusPendingCallWatcher *call)
 {
     const QDBusPendingReply<DBusObjectMap> reply = *call;
     if (reply.isError()) {
+        const QString reason = reply.error().name() + QStringLiteral(": ") + reply.error().message();
+        if (!m_readyReported && isServiceAbsent(reply.error())) {
+            // Not running (yet): the service watcher fetches again when the name appears.
+            if (!std::exchange(m_waitingReported, true) && m_callbacks.waiting)
+                m_callbacks.waiting(reason);
+            return;
+        }
         if (!m_readyReported) {
             const auto failed = m_callbacks.failed;
-            const QString reason = reply.error().name() + QStringLiteral(": ") + reply.error().message();
             stop();
             if (failed)
                 failed(reason);
@@ -210,60 +208,99 @@ void UDisksSession::managedObjectsArrived(QDBusPendingCallWatcher *call)
         m_objects.insert(object.key().path(), object.value());
     const bool firstReply = !m_readyReported;
     m_readyReported = true;
+    if (watchProperties())
+        scheduleCatchUpFetch();
     if (firstReply && m_callbacks.ready)
         m_callbacks.ready();
-    publish();
+    if (m_started)
+        publish();
 }
 
 void UDisksSession::serviceVanished()
 {
     m_objects.clear();
+    watchProperties();
     publish();
 }
 
-void UDisksSession::onInterfacesAdded(const QDBusMessage &message)
+void UDisksSession::interfacesAdded(const QDBusObjectPath &path, const QMap<QString, QVariantMap> &added)
 {
-    const QList<QVariant> arguments = message.arguments();
-    if (!m_started || arguments.size() < 2)
+    if (!m_started)
         return;
-    const QString path = objectPath(arguments.at(0));
-    const DBusInterfaceMap added = interfaceMap(arguments.at(1));
-    InterfaceMap &interfaces = m_objects[path];
+    InterfaceMap &interfaces = m_objects[path.path()];
     for (auto interface = added.cbegin(); interface != added.cend(); ++interface)
         interfaces.insert(interface.key(), interface.value());
+    if (watchProperties())
+        scheduleCatchUpFetch();
     publish();
 }
 
-void UDisksSession::onInterfacesRemoved(const QDBusMessage &message)
+void UDisksSession::interfacesRemoved(const QDBusObjectPath &path, const QStringList &removed)
 {
-    const QList<QVariant> arguments = message.arguments();
-    if (!m_started || arguments.size() < 2)
+    if (!m_started)
         return;
-    const QString path = objectPath(arguments.at(0));
-    const auto object = m_objects.find(path);
+    const auto object = m_objects.find(path.path());
     if (object == m_objects.end())
         return;
-    for (const QString &name : arguments.at(1).toStringList())
+    for (const QString &name : removed)
         object->remove(name);
     if (object->isEmpty())
         m_objects.erase(object);
+    watchProperties();
     publish();
 }
 
-void UDisksSession::onPropertiesChanged(const QDBusMessage &message)
+void UDisksSession::propertiesChanged(
+    const QString &path, const QString &interfaceName, const QVariantMap &changed)
 {
-    const QList<QVariant> arguments = message.arguments();
-    if (!m_started || arguments.size() < 2 || !message.path().startsWith(kRoot + QLatin1Char('/')))
+    if (!m_started)
         return;
-    const auto object = m_objects.find(message.path());
-    const QString interfaceName = arguments.at(0).toString();
+    const auto object = m_objects.find(path);
     if (object == m_objects.end() || !object->contains(interfaceName))
         return;
     QVariantMap &properties = (*object)[interfaceName];
-    const QVariantMap changed = variantMap(arguments.at(1));
     for (auto property = changed.cbegin(); property != changed.cend(); ++property)
         properties.insert(property.key(), property.value());
     publish();
+}
+
+bool UDisksSession::watchProperties()
+{
+    for (auto watch = m_propertyWatches.begin(); watch != m_propertyWatches.end();) {
+        if (m_objects.contains(watch.key())) {
+            ++watch;
+        } else {
+            delete watch.value();
+            watch = m_propertyWatches.erase(watch);
+        }
+    }
+    bool added = false;
+    for (auto object = m_objects.cbegin(); object != m_objects.cend(); ++object) {
+        if (m_propertyWatches.contains(object.key()))
+            continue;
+        const QString path = object.key();
+        auto *proxy = new DBusPropertiesProxy(kService, path, m_connection, this);
+        connect(proxy, &DBusPropertiesProxy::PropertiesChanged, this,
+            [this, path](const QString &interfaceName, const QVariantMap &changed, const QStringList &) {
+                propertiesChanged(path, interfaceName, changed);
+            });
+        m_propertyWatches.insert(path, proxy);
+        added = true;
+    }
+    return added;
+}
+
+void UDisksSession::scheduleCatchUpFetch()
+{
+    // One fetch for every object followed in this turn of the event loop.
+    if (std::exchange(m_catchUpScheduled, true))
+        return;
+    const quint64 generation = m_sessionGeneration;
+    MainQueue::async(this, [this, generation] {
+        m_catchUpScheduled = false;
+        if (m_started && generation == m_sessionGeneration)
+            fetchManagedObjects();
+    });
 }
 
 void UDisksSession::publish()

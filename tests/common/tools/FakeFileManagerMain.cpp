@@ -1,7 +1,8 @@
-// mirvale_fake_file_manager LOGFILE
+// mirvale_fake_file_manager [--silent] LOGFILE
 // Owns org.freedesktop.FileManager1 on the session bus and appends each call to LOGFILE as
 // one line ("1733600000123 ShowFolders file:///...": milliseconds since the epoch, the call
-// and its URI), for tests that run Mirvale as a separate process and time it.
+// and its URI), for tests that run Mirvale as a separate process and time it. With --silent
+// it records calls but never answers them, like a hung file manager.
 // Prints "ready" on standard output once it owns the name; ends on SIGTERM.
 #include "common/FakeFileManager.h"
 
@@ -14,9 +15,10 @@
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
+    QStringList arguments = QCoreApplication::arguments();
+    const bool silent = arguments.removeAll(QStringLiteral("--silent")) > 0;
     if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: mirvale_fake_file_manager LOGFILE\n");
+        std::fprintf(stderr, "usage: mirvale_fake_file_manager [--silent] LOGFILE\n");
         return 2;
     }
     const QString logPath = arguments.at(1);
@@ -25,6 +27,7 @@ int main(int argc, char **argv)
         if (log.open(QIODevice::Append | QIODevice::Text))
             log.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + ' ' + line.toUtf8() + '\n');
     });
+    fileManager.setSilent(silent);
     if (!fileManager.isRegistered()) {
         std::fprintf(stderr, "mirvale_fake_file_manager: could not own org.freedesktop.FileManager1\n");
         return 1;
