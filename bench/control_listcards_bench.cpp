@@ -7,6 +7,7 @@
 #include "rules/RulesProvider.h"
 #include "support/Logger.h"
 #include "support/MainQueue.h"
+#include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -104,6 +105,7 @@ int main(int argc, char **argv)
     services.finder = &finder;
     services.notifier = &notifier;
     services.log = &log;
+    services.files = &StatxEntryAttributeSource::instance();
     services.makeVolumeWatcher
         = [](VolumeWatching::MountCallback) { return std::make_unique<ListedCards>(); };
     Coordinator coordinator(services);

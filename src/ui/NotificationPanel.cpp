@@ -1,6 +1,5 @@
 #include "ui/NotificationPanel.h"
 
-#include "platform/linux/gui/X11Compositing.h"
 #include "ui/PanelSymbol.h"
 
 #include <QEvent>
@@ -32,12 +31,14 @@ QColor secondaryText(const QPalette &palette)
 
 } // namespace
 
-NotificationPanel::NotificationPanel(const PanelContent &content, PanelView::Events events, QWidget *parent)
+NotificationPanel::NotificationPanel(const PanelContent &content, PanelView::Events events,
+                                     std::function<bool()> seeThroughWorks, QWidget *parent)
     : QWidget(
         parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
     , m_events(std::move(events))
     , m_isProblem(content.isProblem)
     , m_title(content.title)
+    , m_seeThroughWorks(std::move(seeThroughWorks))
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -192,7 +193,7 @@ void NotificationPanel::changeEvent(QEvent *event)
 void NotificationPanel::updateShape()
 {
     // Without a compositor the see-through corners would show black; cut them off instead.
-    if (X11Compositing::isRunning())
+    if (!m_seeThroughWorks || m_seeThroughWorks())
         clearMask();
     else
         setMask(QRegion(roundedOutline(QRectF(rect())).toFillPolygon().toPolygon()));

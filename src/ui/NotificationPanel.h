@@ -24,7 +24,10 @@ public:
     static constexpr int kCornerRadius = 12;
     static constexpr std::chrono::milliseconds kFadeDuration { 250 };
 
-    NotificationPanel(const PanelContent &content, PanelView::Events events, QWidget *parent = nullptr);
+    /// `seeThroughWorks` tells whether translucent corners show as such (a compositor runs);
+    /// empty means they do.
+    NotificationPanel(const PanelContent &content, PanelView::Events events,
+                      std::function<bool()> seeThroughWorks = {}, QWidget *parent = nullptr);
 
     /// Fades the window out over a quarter of a second, hides it, then calls `done`.
     void fadeOut(std::function<void()> done);
@@ -50,4 +53,5 @@ private:
     QLabel *m_bodyLabel = nullptr;
     QPushButton *m_unmountButton = nullptr;
     QPropertyAnimation *m_fade = nullptr;
+    std::function<bool()> m_seeThroughWorks;
 };

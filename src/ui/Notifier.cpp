@@ -22,7 +22,7 @@ Notifier::Notifier(Services services)
     stack.makeView
         = [this](const PanelContent &content, PanelView::Events events) -> std::unique_ptr<PanelView> {
         m_windows.removeAll(nullptr);
-        auto *window = new NotificationPanel(content, std::move(events));
+        auto *window = new NotificationPanel(content, std::move(events), m_services.seeThroughWorks);
         m_windows.append(window);
         return std::make_unique<NotificationPanelView>(window);
     };

@@ -27,6 +27,8 @@ public:
         Logger *log = nullptr;
         TimerScheduler *timers = nullptr;
         const MotionPreference *motion = nullptr;
+        /// Whether translucent window parts show as such; empty means they do.
+        std::function<bool()> seeThroughWorks;
     };
 
     explicit Notifier(Services services);

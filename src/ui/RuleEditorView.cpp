@@ -37,6 +37,11 @@ RuleEditorView::RuleEditorView(Services services, QWidget *parent)
 
 RuleEditorView::~RuleEditorView()
 {
+    // Fields that lose focus while the children are torn down must not call back into a
+    // half-destroyed editor.
+    const QList<QLineEdit *> edits = findChildren<QLineEdit *>();
+    for (QLineEdit *edit : edits)
+        edit->disconnect(this);
     // The sheet shows the browser's state; it goes first.
     delete m_browsePanel.data();
 }

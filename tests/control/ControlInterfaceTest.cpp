@@ -12,6 +12,7 @@
 #include "common/PollUntil.h"
 #include "common/QtPrinters.h"
 #include "common/RecordingLogger.h"
+#include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -70,6 +71,7 @@ protected:
         services.finder = &m_finder;
         services.notifier = &m_notifier;
         services.log = &m_log;
+        services.files = &StatxEntryAttributeSource::instance();
         services.makeVolumeWatcher = [this](VolumeWatching::MountCallback onMount) {
             auto watcher = std::make_unique<FakeVolumeWatcher>(std::move(onMount));
             m_watcher = watcher.get();

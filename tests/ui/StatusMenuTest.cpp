@@ -14,6 +14,7 @@
 #include "support/LoginItem.h"
 #include "support/UpdateController.h"
 #include "ui/MenuBarIcon.h"
+#include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,6 +64,7 @@ protected:
         services.screens = &m_screens;
         services.pointer = &m_pointer;
         services.log = &m_log;
+        services.files = &StatxEntryAttributeSource::instance();
         services.makeVolumeWatcher = [this](VolumeWatching::MountCallback onMount) {
             auto watcher = std::make_unique<FakeVolumeWatcher>(std::move(onMount));
             m_watcher = watcher.get();
