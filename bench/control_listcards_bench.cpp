@@ -4,10 +4,10 @@
 #include "app/ControlInterface.h"
 #include "app/Coordinator.h"
 #include "finder/FinderService.h"
+#include "platform/linux/StatxEntryAttributeSource.h"
 #include "rules/RulesProvider.h"
 #include "support/Logger.h"
 #include "support/MainQueue.h"
-#include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

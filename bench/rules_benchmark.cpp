@@ -12,10 +12,9 @@
 
 namespace {
 
-class NullLogger final : public Logger
-{
+class NullLogger final : public Logger {
 public:
-    void write(Level, const QString &) override {}
+    void write(Level, const QString &) override { }
 };
 
 /// Rules with every field in use and no two alike, unless `twins` makes every second
@@ -46,9 +45,9 @@ RuleList makeRules(int count, bool twins = false)
         rule.openNewestFolder = i % 2 == 0;
         rule.selectNewestFile = i % 3 == 0;
         if (i % 4 == 0)
-            rule.placement = Placement{i % 1000, i % 700, 800, 600};
+            rule.placement = Placement { i % 1000, i % 700, 800, 600 };
         if (i % 7 == 0)
-            rule.extras.mouseWarp = MousePoint{i % 1500, i % 900};
+            rule.extras.mouseWarp = MousePoint { i % 1500, i % 900 };
         rules.append(rule);
     }
     return rules;
@@ -76,7 +75,8 @@ void storeLoad1000(benchmark::State &state)
     PosixFileAccess files;
     files.createFolder(folder);
     files.writeAtomically(folder + QStringLiteral("/rules.json"), RulesFormat::encodeRules(makeRules(1000)));
-    files.writeAtomically(folder + QStringLiteral("/settings.json"), RulesFormat::encodeSettings(AppSettings::defaults()));
+    files.writeAtomically(
+        folder + QStringLiteral("/settings.json"), RulesFormat::encodeSettings(AppSettings::defaults()));
     NullLogger logger;
     for (auto _ : state) {
         RulesStore store(folder, logger, std::make_shared<PosixFileAccess>());

@@ -34,7 +34,11 @@ void BM_LogInfoCallerTime(benchmark::State &state)
     }
     log.sync();
 }
-BENCHMARK(BM_LogInfoCallerTime)->MinTime(0.05)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kNanosecond);
+BENCHMARK(BM_LogInfoCallerTime)
+    ->MinTime(0.05)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kNanosecond);
 
 void BM_LogTwoThreadsToDisk(benchmark::State &state)
 {
@@ -45,8 +49,14 @@ void BM_LogTwoThreadsToDisk(benchmark::State &state)
         QTemporaryDir library;
         auto log = std::make_unique<Log>(library.path());
         state.ResumeTiming();
-        std::thread a([&] { for (int i = 0; i < linesPerThread; ++i) log->info(text); });
-        std::thread b([&] { for (int i = 0; i < linesPerThread; ++i) log->warn(text); });
+        std::thread a([&] {
+            for (int i = 0; i < linesPerThread; ++i)
+                log->info(text);
+        });
+        std::thread b([&] {
+            for (int i = 0; i < linesPerThread; ++i)
+                log->warn(text);
+        });
         a.join();
         b.join();
         log->sync();

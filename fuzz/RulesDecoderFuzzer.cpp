@@ -4,12 +4,13 @@
 #include "rules/RulesFormat.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QByteArray bytes
+        = QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     try {
         const RuleList rules = RulesFormat::decodeRules(bytes);
         const RuleList again = RulesFormat::decodeRules(RulesFormat::encodeRules(rules));

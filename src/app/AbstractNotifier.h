@@ -10,8 +10,7 @@
 #include <optional>
 
 /// The panels that report openings and problems.
-class AbstractNotifier
-{
+class AbstractNotifier {
 public:
     virtual ~AbstractNotifier() = default;
 
@@ -20,8 +19,9 @@ public:
     /// Called on the main thread when a panel's Unmount button is pressed.
     virtual void setOnEjectRequested(std::function<void(const QUrl &volume)> callback) = 0;
     /// A card was opened; `fileCount` is absent when no panel is wanted. Any thread.
-    virtual void cardOpened(const MountedCard &card, const ResolvedTarget &target,
-                            std::optional<int> fileCount) = 0;
+    virtual void cardOpened(
+        const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
+        = 0;
     /// Something about `card` went wrong. Any thread.
     virtual void cardProblem(const MountedCard &card, const QString &message) = 0;
 };

@@ -1,8 +1,7 @@
 #pragma once
 
 /// The settings window as the Coordinator reaches it.
-class AbstractSettingsWindow
-{
+class AbstractSettingsWindow {
 public:
     virtual ~AbstractSettingsWindow() = default;
 

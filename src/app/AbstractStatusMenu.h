@@ -1,8 +1,7 @@
 #pragma once
 
 /// The tray icon and its menu as the Coordinator reaches them.
-class AbstractStatusMenu
-{
+class AbstractStatusMenu {
 public:
     virtual ~AbstractStatusMenu() = default;
 

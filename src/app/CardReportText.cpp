@@ -5,11 +5,13 @@
 
 #include <QStringList>
 
-QString CardReportText::openedBody(const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
+QString CardReportText::openedBody(
+    const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
 {
-    QStringList parts{QStringLiteral("Opened ") + TargetResolver::describe(target)};
+    QStringList parts { QStringLiteral("Opened ") + TargetResolver::describe(target) };
     if (fileCount)
-        parts.append(QString::number(*fileCount) + (*fileCount == 1 ? QStringLiteral(" file") : QStringLiteral(" files")));
+        parts.append(QString::number(*fileCount)
+            + (*fileCount == 1 ? QStringLiteral(" file") : QStringLiteral(" files")));
     if (card.freeBytes) {
         // No-break spaces keep "31.9 GB" together when the panel wraps the line.
         QString size = ByteCountFormatter::fileStyle(*card.freeBytes, false);

@@ -20,37 +20,36 @@
 
 namespace {
 
+const char *const kUsage
+    = "usage: mirvalectl COMMAND [OPTIONS]\n"
+      "\n"
+      "Commands:\n"
+      "  validate FILE                      check a rules file (rules.json or an export)\n"
+      "  resolve --rules FILE [--name NAME] CARD_DIR\n"
+      "                                     show what Mirvale would open for a card\n"
+      "\n"
+      "Run 'mirvalectl COMMAND --help' for the details of a command.\n";
 
-const char *const kUsage =
-    "usage: mirvalectl COMMAND [OPTIONS]\n"
-    "\n"
-    "Commands:\n"
-    "  validate FILE                      check a rules file (rules.json or an export)\n"
-    "  resolve --rules FILE [--name NAME] CARD_DIR\n"
-    "                                     show what Mirvale would open for a card\n"
-    "\n"
-    "Run 'mirvalectl COMMAND --help' for the details of a command.\n";
+const char *const kValidateHelp
+    = "usage: mirvalectl validate FILE\n"
+      "\n"
+      "Decodes FILE as a Mirvale rules file and checks the rules as the settings window does.\n"
+      "Prints one line per finding, in order, as 'error: MESSAGE' or 'warning: MESSAGE'.\n"
+      "\n"
+      "Exit status: 0 no errors (warnings allowed), 1 at least one error,\n"
+      "2 the file cannot be read or is not a rules file.\n";
 
-const char *const kValidateHelp =
-    "usage: mirvalectl validate FILE\n"
-    "\n"
-    "Decodes FILE as a Mirvale rules file and checks the rules as the settings window does.\n"
-    "Prints one line per finding, in order, as 'error: MESSAGE' or 'warning: MESSAGE'.\n"
-    "\n"
-    "Exit status: 0 no errors (warnings allowed), 1 at least one error,\n"
-    "2 the file cannot be read or is not a rules file.\n";
-
-const char *const kResolveHelp =
-    "usage: mirvalectl resolve --rules FILE [--name VOLUME_NAME] CARD_DIR\n"
-    "\n"
-    "Treats CARD_DIR as a mounted card named VOLUME_NAME (default: the last component of\n"
-    "CARD_DIR), chooses the first matching rule of FILE and resolves the folder to open.\n"
-    "Prints one JSON object: rule, ruleId, folder, relativePath, usedFallbackToRoot,\n"
-    "newestFolderName, newestFile, note and script (the exact request for the file manager).\n"
-    "Diagnostics go to standard error in the log's line format.\n"
-    "\n"
-    "Exit status: 0 a rule matched, 3 no rule matched, 2 unreadable or undecodable FILE,\n"
-    "or CARD_DIR is not a directory.\n";
+const char *const kResolveHelp
+    = "usage: mirvalectl resolve --rules FILE [--name VOLUME_NAME] CARD_DIR\n"
+      "\n"
+      "Treats CARD_DIR as a mounted card named VOLUME_NAME (default: the last component of\n"
+      "CARD_DIR), chooses the first matching rule of FILE and resolves the folder to open.\n"
+      "Prints one JSON object: rule, ruleId, folder, relativePath, usedFallbackToRoot,\n"
+      "newestFolderName, newestFile, note and script (the exact request for the file manager).\n"
+      "Diagnostics go to standard error in the log's line format.\n"
+      "\n"
+      "Exit status: 0 a rule matched, 3 no rule matched, 2 unreadable or undecodable FILE,\n"
+      "or CARD_DIR is not a directory.\n";
 
 void print(std::FILE *stream, const QString &text)
 {
@@ -115,8 +114,9 @@ int validate(const QStringList &arguments, FileAccess &files, std::FILE *out, st
     bool hasErrors = false;
     for (const RuleIssue &issue : RuleValidator::validate(*rules)) {
         hasErrors = hasErrors || issue.isError;
-        print(out, (issue.isError ? QStringLiteral("error: ") : QStringLiteral("warning: ")) + oneLine(issue.message)
-                       + QLatin1Char('\n'));
+        print(out,
+            (issue.isError ? QStringLiteral("error: ") : QStringLiteral("warning: ")) + oneLine(issue.message)
+                + QLatin1Char('\n'));
     }
     return hasErrors ? ControlTool::HasErrors : ControlTool::Success;
 }
@@ -126,8 +126,8 @@ nlohmann::json optionalString(const std::optional<QString> &value)
     return value ? nlohmann::json(value->toStdString()) : nlohmann::json(nullptr);
 }
 
-int resolve(const QStringList &arguments, FileAccess &files, const EntryAttributeSource &cards, std::FILE *out,
-            std::FILE *err)
+int resolve(const QStringList &arguments, FileAccess &files, const EntryAttributeSource &cards,
+    std::FILE *out, std::FILE *err)
 {
     if (wantsHelp(arguments)) {
         print(out, QString::fromUtf8(kResolveHelp));
@@ -140,7 +140,8 @@ int resolve(const QStringList &arguments, FileAccess &files, const EntryAttribut
     bool hasCardDir = false;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        const bool isOption = !optionsEnded && argument.startsWith(QLatin1Char('-')) && argument != QStringLiteral("-");
+        const bool isOption
+            = !optionsEnded && argument.startsWith(QLatin1Char('-')) && argument != QStringLiteral("-");
         if (isOption && (argument == QStringLiteral("--rules") || argument == QStringLiteral("--name"))) {
             if (i + 1 >= arguments.size())
                 return usageError(err, argument + QStringLiteral(" needs a value"));
@@ -192,10 +193,10 @@ int resolve(const QStringList &arguments, FileAccess &files, const EntryAttribut
     result["newestFile"] = target.newestFile ? nlohmann::json(target.newestFile->toLocalFile().toStdString())
                                              : nlohmann::json(nullptr);
     result["note"] = optionalString(target.note);
-    result["script"] = rule ? nlohmann::json(FinderScripts::openScript(target.folder, rule->placement,
-                                                                       target.newestFile)
-                                                 .toStdString())
-                            : nlohmann::json(nullptr);
+    result["script"] = rule
+        ? nlohmann::json(
+            FinderScripts::openScript(target.folder, rule->placement, target.newestFile).toStdString())
+        : nlohmann::json(nullptr);
     print(out, QString::fromStdString(result.dump(2)) + QLatin1Char('\n'));
     return rule ? ControlTool::Success : ControlTool::NoMatchingRule;
 }
@@ -209,7 +210,8 @@ QString shownBytes(const QByteArray &bytes)
         if (value >= 0x20 && value < 0x7F)
             shown += QLatin1Char(byte);
         else
-            shown += QStringLiteral("\\x") + QString::number(value, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+            shown += QStringLiteral("\\x")
+                + QString::number(value, 16).toUpper().rightJustified(2, QLatin1Char('0'));
     }
     return shown;
 }
@@ -217,7 +219,7 @@ QString shownBytes(const QByteArray &bytes)
 } // namespace
 
 int ControlTool::run(const QByteArrayList &rawArguments, FileAccess &files, const EntryAttributeSource &cards,
-                     std::FILE *out, std::FILE *err)
+    std::FILE *out, std::FILE *err)
 {
     // Names are UTF-8 throughout Mirvale; a name in another encoding could only be misread
     // as some other path, and then reported as missing or as no folder.
@@ -226,8 +228,9 @@ int ControlTool::run(const QByteArrayList &rawArguments, FileAccess &files, cons
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString argument = decoder(raw);
         if (decoder.hasError()) {
-            return failure(err, QStringLiteral("the argument \"") + shownBytes(raw)
-                                    + QStringLiteral("\" is not UTF-8; Mirvale reads only names in UTF-8"));
+            return failure(err,
+                QStringLiteral("the argument \"") + shownBytes(raw)
+                    + QStringLiteral("\" is not UTF-8; Mirvale reads only names in UTF-8"));
         }
         arguments.append(std::move(argument));
     }
@@ -235,7 +238,8 @@ int ControlTool::run(const QByteArrayList &rawArguments, FileAccess &files, cons
         return usageError(err, QStringLiteral("no command given"));
     const QString &command = arguments[0];
     const QStringList rest = arguments.mid(1);
-    if (command == QStringLiteral("--help") || command == QStringLiteral("-h") || command == QStringLiteral("help")) {
+    if (command == QStringLiteral("--help") || command == QStringLiteral("-h")
+        || command == QStringLiteral("help")) {
         print(out, QString::fromUtf8(kUsage));
         print(out, QStringLiteral("\n") + ControlCommands::usage());
         return Success;

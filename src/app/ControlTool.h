@@ -18,6 +18,6 @@ enum ExitCode { Success = 0, HasErrors = 1, Usage = 2, Unreadable = 2, NoMatchin
 /// diagnostics to `err`, with control characters from the files and the arguments escaped so
 /// that no line is forged.
 int run(const QByteArrayList &arguments, FileAccess &files, const EntryAttributeSource &cards, std::FILE *out,
-        std::FILE *err);
+    std::FILE *err);
 
 } // namespace ControlTool

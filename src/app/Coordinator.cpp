@@ -58,8 +58,8 @@ Coordinator::Coordinator(Services services, Limits limits, QObject *parent)
     , m_services(std::move(services))
     , m_limits(limits)
     , m_mountRelay(std::make_shared<MountRelay>())
-    , m_pipelineQueue(std::make_unique<SerialQueue>(
-          QStringLiteral("com.ferrowind.dovetta.coordinator.pipeline")))
+    , m_pipelineQueue(
+          std::make_unique<SerialQueue>(QStringLiteral("com.ferrowind.dovetta.coordinator.pipeline")))
 {
     // The watcher is built before the coordinator is ready to take cards; the relay drops
     // anything that arrives in between.
@@ -181,8 +181,7 @@ void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const
     }
 
     const LifeToken<Coordinator>::Weak alive = m_life;
-    m_services.finder->open(
-        target.folder, placement, rule.bringToFront, target.newestFile,
+    m_services.finder->open(target.folder, placement, rule.bringToFront, target.newestFile,
         [this, alive, target, guard, finished](std::optional<DovettaError> error) {
             // On the main thread; the coordinator may be gone by now.
             if (alive)
@@ -199,8 +198,9 @@ void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const
         }
         if (!shuttingDown)
             log->warn(card.name + QStringLiteral(": releasing the pipeline after ")
-                      + DurationText::seconds(m_limits.pipelineRelease)
-                      + QStringLiteral("; FinderController still has this request and will report its own outcome"));
+                + DurationText::seconds(m_limits.pipelineRelease)
+                + QStringLiteral(
+                    "; FinderController still has this request and will report its own outcome"));
     }
     std::lock_guard lock(m_waitMutex);
     if (m_currentWait == finished)
@@ -208,7 +208,7 @@ void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const
 }
 
 void Coordinator::completeRequest(const ResolvedTarget &target, const std::shared_ptr<ReportGuard> &guard,
-                                  const std::optional<DovettaError> &error)
+    const std::optional<DovettaError> &error)
 {
     MIRVALE_ASSERT_MAIN_THREAD();
     Logger *log = m_services.log;
@@ -218,7 +218,7 @@ void Coordinator::completeRequest(const ResolvedTarget &target, const std::share
 
     if (error) {
         QString line = name + QStringLiteral(": failed to open ") + target.relativePath
-                     + QStringLiteral(" \u2014 ") + error->description();
+            + QStringLiteral(" \u2014 ") + error->description();
         if (isLate)
             line += QStringLiteral(" (after the pipeline had already been released)");
         log->error(line);
@@ -229,13 +229,14 @@ void Coordinator::completeRequest(const ResolvedTarget &target, const std::share
 
     if (isLate)
         log->info(name + QStringLiteral(": Finder answered after the pipeline released at ")
-                  + DurationText::seconds(m_limits.pipelineRelease)
-                  + QStringLiteral("; reporting the window it opened"));
+            + DurationText::seconds(m_limits.pipelineRelease)
+            + QStringLiteral("; reporting the window it opened"));
     if (firstOutcome)
         handleOpenSuccess(target);
     else
-        log->info(name + QStringLiteral(": Finder answered but this card was already reported; "
-                                        "not reporting twice"));
+        log->info(name
+            + QStringLiteral(": Finder answered but this card was already reported; "
+                             "not reporting twice"));
 }
 
 void Coordinator::handleOpenSuccess(const ResolvedTarget &target)
@@ -280,7 +281,7 @@ ScreenSnapshot Coordinator::currentScreens()
 
 void Coordinator::refreshScreens()
 {
-    m_cachedScreens = m_services.screens ? m_services.screens->capture() : ScreenSnapshot{};
+    m_cachedScreens = m_services.screens ? m_services.screens->capture() : ScreenSnapshot {};
 }
 
 void Coordinator::observeScreenChanges()
@@ -305,8 +306,8 @@ void Coordinator::observeSaveFailures()
         MountedCard settingsCard;
         settingsCard.url = QUrl::fromLocalFile(QStringLiteral("/"));
         settingsCard.name = QStringLiteral("Mirvale settings");
-        m_services.notifier->cardProblem(settingsCard,
-                                         QStringLiteral("Your change could not be saved: ") + reason);
+        m_services.notifier->cardProblem(
+            settingsCard, QStringLiteral("Your change could not be saved: ") + reason);
     });
 }
 
@@ -327,9 +328,11 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
     };
     Logger *log = m_services.log;
     if (card.isEjected) {
-        log->info(card.name + QStringLiteral(": ejected (powered down but still in the slot), reinsert to use"));
-        report(DovettaError::diskError(card.name + QStringLiteral(" is ejected (powered down but still in the "
-                                                                  "slot); reinsert it to use it")));
+        log->info(
+            card.name + QStringLiteral(": ejected (powered down but still in the slot), reinsert to use"));
+        report(DovettaError::diskError(card.name
+            + QStringLiteral(" is ejected (powered down but still in the "
+                             "slot); reinsert it to use it")));
         return;
     }
 
@@ -338,22 +341,24 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
         log->info(card.name + QStringLiteral(": not mounted, mounting ") + card.bsdName);
         const QString pendingName = card.name.toLower();
         m_pendingUserOpenNames.insert(pendingName);
-        m_volumeWatcher->mount(card, [this, alive, card, pendingName, report](const std::optional<DovettaError> &error) {
-            if (error) {
-                if (alive) {
-                    m_pendingUserOpenNames.remove(pendingName);
-                    m_services.log->error(card.name + QStringLiteral(": mount failed \u2014 ") + error->description());
-                    MountedCard synthetic;
-                    synthetic.url = QUrl::fromLocalFile(QStringLiteral("/Volumes/") + card.name);
-                    synthetic.name = card.name;
-                    synthetic.isRemovable = true;
-                    synthetic.isEjectable = true;
-                    m_services.notifier->cardProblem(synthetic, error->description());
+        m_volumeWatcher->mount(
+            card, [this, alive, card, pendingName, report](const std::optional<DovettaError> &error) {
+                if (error) {
+                    if (alive) {
+                        m_pendingUserOpenNames.remove(pendingName);
+                        m_services.log->error(
+                            card.name + QStringLiteral(": mount failed \u2014 ") + error->description());
+                        MountedCard synthetic;
+                        synthetic.url = QUrl::fromLocalFile(QStringLiteral("/Volumes/") + card.name);
+                        synthetic.name = card.name;
+                        synthetic.isRemovable = true;
+                        synthetic.isEjectable = true;
+                        m_services.notifier->cardProblem(synthetic, error->description());
+                    }
                 }
-            }
-            // On success the volume arrives through the mount callback, which finds the name.
-            report(error);
-        });
+                // On success the volume arrives through the mount callback, which finds the name.
+                report(error);
+            });
         return;
     }
 
@@ -366,18 +371,19 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
             return;
         }
     }
-    m_volumeWatcher->makeCardAsync(*card.mountURL, [this, alive, name = card.name, path, report](
-                                                       const std::optional<MountedCard> &made) {
-        if (alive) {
-            if (made)
-                handle(*made, true);
-            else
-                m_services.log->warn(name + QStringLiteral(": reported mounted at ") + path
-                                     + QStringLiteral(" but no matching card was found"));
-        }
-        report(made ? std::nullopt
-                    : std::optional(DovettaError::diskError(QStringLiteral("no readable card was found at ") + path)));
-    });
+    m_volumeWatcher->makeCardAsync(*card.mountURL,
+        [this, alive, name = card.name, path, report](const std::optional<MountedCard> &made) {
+            if (alive) {
+                if (made)
+                    handle(*made, true);
+                else
+                    m_services.log->warn(name + QStringLiteral(": reported mounted at ") + path
+                        + QStringLiteral(" but no matching card was found"));
+            }
+            report(made ? std::nullopt
+                        : std::optional(DovettaError::diskError(
+                            QStringLiteral("no readable card was found at ") + path)));
+        });
 }
 
 void Coordinator::test(const Rule &rule, const MountedCard &card)
@@ -438,7 +444,8 @@ void Coordinator::ejectByURL(const QUrl &volume)
             return;
         }
     }
-    m_services.log->warn(QStringLiteral("eject requested for ") + path + QStringLiteral(" but it is not currently mounted"));
+    m_services.log->warn(
+        QStringLiteral("eject requested for ") + path + QStringLiteral(" but it is not currently mounted"));
     MountedCard synthetic;
     synthetic.url = volume;
     synthetic.name = QFileInfo(QDir::cleanPath(path)).fileName();

@@ -33,12 +33,11 @@ struct ResolvedTarget;
 
 /// Carries each mounted card from detection to an opened file-manager window, one card at a
 /// time, and reports every outcome exactly once.
-class Coordinator : public QObject
-{
+class Coordinator : public QObject {
     Q_OBJECT
 public:
     /// How long one card may hold the pipeline while the file manager has not answered.
-    static constexpr std::chrono::milliseconds kPipelineRelease{45'000};
+    static constexpr std::chrono::milliseconds kPipelineRelease { 45'000 };
 
     struct Limits {
         std::chrono::milliseconds pipelineRelease = kPipelineRelease;
@@ -105,8 +104,7 @@ public:
 
 private:
     /// One per file-manager request: makes the report happen once, whether early or late.
-    class ReportGuard
-    {
+    class ReportGuard {
     public:
         /// Marks the request reported; true the first time only.
         bool markReported();
@@ -127,7 +125,7 @@ private:
     /// Ejects the mounted card at `volume`; a panel's Unmount button.
     void ejectByURL(const QUrl &volume);
     void completeRequest(const ResolvedTarget &target, const std::shared_ptr<ReportGuard> &guard,
-                         const std::optional<DovettaError> &error);
+        const std::optional<DovettaError> &error);
     void handleOpenSuccess(const ResolvedTarget &target);
     void observeScreenChanges();
     void observeSaveFailures();

@@ -20,7 +20,8 @@ void LoggingNotifier::setOnEjectRequested(std::function<void(const QUrl &)> call
     m_onEjectRequested = std::move(callback);
 }
 
-void LoggingNotifier::cardOpened(const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
+void LoggingNotifier::cardOpened(
+    const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
 {
     if (!m_rules.settings().showNotifications) {
         m_log.info(QStringLiteral("Notifier: skipping card-opened panel (notifications disabled)."));
@@ -36,5 +37,6 @@ void LoggingNotifier::cardProblem(const MountedCard &card, const QString &messag
 
 void LoggingNotifier::present(const QString &title, const QString &body)
 {
-    m_log.info(QStringLiteral("Notifier: showing panel \"") + title + QStringLiteral(": ") + body + QLatin1Char('"'));
+    m_log.info(QStringLiteral("Notifier: showing panel \"") + title + QStringLiteral(": ") + body
+        + QLatin1Char('"'));
 }

@@ -13,8 +13,7 @@ const QLatin1String kVirtualInterface("Virtual Interface");
 } // namespace
 
 CardProber::CardProber(std::shared_ptr<const MountTable> mountTable,
-                       std::shared_ptr<const VolumeValueReader> volumeValues,
-                       DescriptionSessionFactory makeDescriptionSession)
+    std::shared_ptr<const VolumeValueReader> volumeValues, DescriptionSessionFactory makeDescriptionSession)
     : m_mountTable(std::move(mountTable))
     , m_volumeValues(std::move(volumeValues))
     , m_makeDescriptionSession(std::move(makeDescriptionSession))
@@ -23,8 +22,8 @@ CardProber::CardProber(std::shared_ptr<const MountTable> mountTable,
 
 bool CardProber::isUserVisibleMountPath(const QString &path)
 {
-    static const QLatin1String roots[] = {QLatin1String("/run/media/"), QLatin1String("/media/"),
-                                          QLatin1String("/Volumes/")};
+    static const QLatin1String roots[]
+        = { QLatin1String("/run/media/"), QLatin1String("/media/"), QLatin1String("/Volumes/") };
     for (const QLatin1String &root : roots) {
         if (!path.startsWith(root))
             continue;

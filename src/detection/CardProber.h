@@ -16,21 +16,20 @@
 
 /// Decides whether a mounted volume is a memory card and reads the card's values. Safe from
 /// any thread; the volume watcher runs it on its probe queue, never on the main thread.
-class CardProber
-{
+class CardProber {
 public:
     enum class CardProbe { card, notACard, unreadable };
 
     using DescriptionSessionFactory = std::function<std::unique_ptr<DiskDescriptionLookup>()>;
 
     struct Scan {
-        QList<MountedCard> cards;                ///< sorted with MountedCard::isOrderedBefore
-        QHash<QString, QString> bsdNamesByKey;   ///< standardized mount path to device name
+        QList<MountedCard> cards; ///< sorted with MountedCard::isOrderedBefore
+        QHash<QString, QString> bsdNamesByKey; ///< standardized mount path to device name
     };
 
     CardProber(std::shared_ptr<const MountTable> mountTable,
-               std::shared_ptr<const VolumeValueReader> volumeValues,
-               DescriptionSessionFactory makeDescriptionSession);
+        std::shared_ptr<const VolumeValueReader> volumeValues,
+        DescriptionSessionFactory makeDescriptionSession);
 
     CardProbe probeCard(const QUrl &url);
     bool isCard(const QUrl &url) { return probeCard(url) == CardProbe::card; }

@@ -88,7 +88,7 @@ void CardSlotWatcher::slotsFound()
     QStringList hosts = m_source ? m_source->slotNames() : QStringList();
     hosts.removeIf([](const QString &host) { return hostNumber(host) < 0; });
     std::sort(hosts.begin(), hosts.end(),
-              [](const QString &a, const QString &b) { return hostNumber(a) < hostNumber(b); });
+        [](const QString &a, const QString &b) { return hostNumber(a) < hostNumber(b); });
     for (const QString &host : std::as_const(hosts)) {
         if (!m_slots.contains(host))
             m_slots.append(host);

@@ -13,8 +13,7 @@
 
 /// Watches the built-in SD card slots and keeps the cards present in them, so that a card
 /// ejected but left in its slot can still be listed. Main thread only.
-class CardSlotWatcher
-{
+class CardSlotWatcher {
 public:
     /// `slotSource` reads the slots (none: there are none); `events` reports slots and cards
     /// coming and going.

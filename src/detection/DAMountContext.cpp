@@ -119,10 +119,11 @@ std::shared_ptr<DAMountContext> DAMountContext::claim(quintptr token)
 void DAMountContext::dropBoxes(const VolumeWatcher *watcher)
 {
     MIRVALE_ASSERT_MAIN_THREAD();
-    boxesByToken().removeIf([watcher](const QHash<quintptr, std::shared_ptr<DAMountContext>>::iterator &entry) {
-        const VolumeWatcher *owner = entry.value()->m_watcher.get();
-        return !owner || owner == watcher;
-    });
+    boxesByToken().removeIf(
+        [watcher](const QHash<quintptr, std::shared_ptr<DAMountContext>>::iterator &entry) {
+            const VolumeWatcher *owner = entry.value()->m_watcher.get();
+            return !owner || owner == watcher;
+        });
 }
 
 int DAMountContext::registeredCount()

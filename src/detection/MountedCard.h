@@ -7,8 +7,8 @@
 
 /// A card whose volume is mounted and readable: what rules match and what gets opened.
 struct MountedCard {
-    QUrl url;      ///< the mount point, as a file URL
-    QString name;  ///< the volume name; the mount point's last component when there is none
+    QUrl url; ///< the mount point, as a file URL
+    QString name; ///< the volume name; the mount point's last component when there is none
     bool isRemovable = false;
     bool isEjectable = false;
     std::optional<qint64> freeBytes;

@@ -4,7 +4,7 @@
 
 /// What a built-in SD slot says about the card in it.
 struct SlotCard {
-    QString serial;                              ///< empty when the slot reports none
+    QString serial; ///< empty when the slot reports none
     QString productName = QStringLiteral("Card"); ///< "Card" when the slot reports none
 
     /// A stable key for an ejected card: "slot:" + serial, or "slot:" + product + "#" + index.

@@ -12,8 +12,8 @@ const QString kProbeQueueLabel = QStringLiteral("com.ferrowind.dovetta.volumepro
 }
 
 VolumeWatcher::ProbeState::ProbeState(std::shared_ptr<const MountTable> mountTable,
-                                      std::shared_ptr<const VolumeValueReader> volumeValues,
-                                      CardProber::DescriptionSessionFactory makeDescriptionSession)
+    std::shared_ptr<const VolumeValueReader> volumeValues,
+    CardProber::DescriptionSessionFactory makeDescriptionSession)
     : prober(std::move(mountTable), std::move(volumeValues), std::move(makeDescriptionSession))
 {
 }
@@ -166,7 +166,7 @@ void VolumeWatcher::makeCardAsync(const QUrl &url, CardCompletion completion)
 
 VolumeWatcher::Stamp VolumeWatcher::makeStamp(Clock::time_point now)
 {
-    return Stamp{now, m_nextStampSerial++};
+    return Stamp { now, m_nextStampSerial++ };
 }
 
 bool VolumeWatcher::isCurrentStamp(const QString &key, Stamp stamp) const
@@ -425,10 +425,10 @@ void VolumeWatcher::diskAppeared(const DiskDescription &disk)
     m_daDisks.insert(disk.bsdName, disk);
     // One line per disk, so a support log shows which disks the session could see.
     m_logger.info(QStringLiteral("Disk appeared: ") + disk.bsdName + QStringLiteral(" (")
-                  + (disk.deviceProtocol.isEmpty() ? QStringLiteral("unknown protocol") : disk.deviceProtocol)
-                  + QStringLiteral(", ")
-                  + (disk.volumeKind.isEmpty() ? QStringLiteral("no file system") : disk.volumeKind)
-                  + QLatin1Char(')'));
+        + (disk.deviceProtocol.isEmpty() ? QStringLiteral("unknown protocol") : disk.deviceProtocol)
+        + QStringLiteral(", ")
+        + (disk.volumeKind.isEmpty() ? QStringLiteral("no file system") : disk.volumeKind)
+        + QLatin1Char(')'));
     setNeedsRebuildDetectedCards();
 }
 
@@ -487,7 +487,7 @@ void VolumeWatcher::rebuildDetectedCards()
         if (inSlot.isEmpty())
             inSlot = QStringLiteral("unknown");
         m_logger.info(QStringLiteral("A Secure Digital disk has no mountable volume (card in slot: ") + inSlot
-                      + QStringLiteral(") \u2014 the card probably needs formatting; not listing it as ejected"));
+            + QStringLiteral(") \u2014 the card probably needs formatting; not listing it as ejected"));
     }
 
     const bool refreshWanted = std::exchange(m_needsFreeSpaceRefresh, false);

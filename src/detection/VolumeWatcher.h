@@ -25,8 +25,7 @@
 class DAMountContext;
 class UserDefaults;
 
-class VolumeWatcher final : public QObject, public VolumeWatching
-{
+class VolumeWatcher final : public QObject, public VolumeWatching {
     Q_OBJECT
 public:
     using CardProbe = CardProber::CardProbe;
@@ -34,15 +33,15 @@ public:
 
     struct Limits {
         /// A repeat mount event for the same path inside this window is ignored.
-        static constexpr std::chrono::milliseconds kDebounceInterval{30'000};
+        static constexpr std::chrono::milliseconds kDebounceInterval { 30'000 };
         /// How long a card is left alone after mounting before it is read again.
-        static constexpr std::chrono::milliseconds kSettleDelay{2'000};
+        static constexpr std::chrono::milliseconds kSettleDelay { 2'000 };
         /// How long debounce entries are remembered at most.
-        static constexpr std::chrono::milliseconds kDebounceMemory{300'000};
+        static constexpr std::chrono::milliseconds kDebounceMemory { 300'000 };
         /// How long the disk service may take to answer a mount or unmount.
-        static constexpr std::chrono::milliseconds kRequestTimeout{15'000};
+        static constexpr std::chrono::milliseconds kRequestTimeout { 15'000 };
         /// How long an answer that never came is waited for before its entry is released.
-        static constexpr std::chrono::milliseconds kRegistryGrace{60'000};
+        static constexpr std::chrono::milliseconds kRegistryGrace { 60'000 };
 
         std::chrono::milliseconds debounceInterval = kDebounceInterval;
         std::chrono::milliseconds settleDelay = kSettleDelay;
@@ -109,8 +108,8 @@ private:
     /// What the probe queue shares with the watcher; it outlives the watcher while blocks run.
     struct ProbeState {
         ProbeState(std::shared_ptr<const MountTable> mountTable,
-                   std::shared_ptr<const VolumeValueReader> volumeValues,
-                   CardProber::DescriptionSessionFactory makeDescriptionSession);
+            std::shared_ptr<const VolumeValueReader> volumeValues,
+            CardProber::DescriptionSessionFactory makeDescriptionSession);
         bool isRunning();
         CardProber prober;
         std::mutex runningLock;
@@ -147,8 +146,8 @@ private:
     static void unmountAnswered(quintptr token, const std::optional<QString> &dissent);
     void performUnmount(const QString &bsdName, const MountedCard &card, RequestCompletion completion);
     void mountWithDiskutil(const QString &bsdName, const QString &name, RequestCompletion completion);
-    void unmountWithDiskutil(const QString &mountPath, const QString &bsdName, const QString &name,
-                             RequestCompletion completion);
+    void unmountWithDiskutil(
+        const QString &mountPath, const QString &bsdName, const QString &name, RequestCompletion completion);
     void tearDown();
     void setRunning(bool running);
 

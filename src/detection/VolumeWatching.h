@@ -14,8 +14,7 @@
 class QObject;
 
 /// The card-detection service as the Coordinator, the menu and the settings window drive it.
-class VolumeWatching
-{
+class VolumeWatching {
 public:
     using MountCallback = std::function<void(const MountedCard &card)>;
     using ScanCallback = std::function<void(const QList<MountedCard> &cards)>;
@@ -46,11 +45,11 @@ public:
     virtual void eject(const MountedCard &card, RequestCompletion completion) = 0;
     /// Asks for fresh free-space figures on the mounted lines; they arrive through the
     /// change notification. Main thread.
-    virtual void refreshFreeSpaceNow() {}
+    virtual void refreshFreeSpaceNow() { }
     /// Reads the card mounted at `url`, if it is one; answers on the main thread.
     virtual void makeCardAsync(const QUrl &url, CardCompletion completion) = 0;
 };
 
 /// Builds the watcher with the callback that receives each ready card on the main thread.
-using VolumeWatcherFactory =
-    std::function<std::unique_ptr<VolumeWatching>(VolumeWatching::MountCallback onMount)>;
+using VolumeWatcherFactory
+    = std::function<std::unique_ptr<VolumeWatching>(VolumeWatching::MountCallback onMount)>;

@@ -15,8 +15,7 @@ class SerialQueue;
 /// a file manager closes the windows of a volume that goes away. Told the mounted cards
 /// after every change; the windows are closed on a queue of its own, so the main thread
 /// never waits for the display server.
-class CardWindowTidier
-{
+class CardWindowTidier {
 public:
     explicit CardWindowTidier(FileManagerWindows &windows);
     ~CardWindowTidier();

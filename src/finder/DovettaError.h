@@ -3,8 +3,7 @@
 #include <QString>
 
 /// The application's errors, each with the description that panels show.
-class DovettaError
-{
+class DovettaError {
 public:
     enum class Kind {
         FinderScriptError,
@@ -16,13 +15,16 @@ public:
         AutomationPending,
     };
 
-    static DovettaError finderScriptError(const QString &message) { return {Kind::FinderScriptError, message}; }
-    static DovettaError folderMissing(const QString &path) { return {Kind::FolderMissing, path}; }
-    static DovettaError diskError(const QString &message) { return {Kind::DiskError, message}; }
-    static DovettaError finderTimeout() { return {Kind::FinderTimeout, {}}; }
-    static DovettaError noMatchingRule() { return {Kind::NoMatchingRule, {}}; }
-    static DovettaError automationDenied() { return {Kind::AutomationDenied, {}}; }
-    static DovettaError automationPending() { return {Kind::AutomationPending, {}}; }
+    static DovettaError finderScriptError(const QString &message)
+    {
+        return { Kind::FinderScriptError, message };
+    }
+    static DovettaError folderMissing(const QString &path) { return { Kind::FolderMissing, path }; }
+    static DovettaError diskError(const QString &message) { return { Kind::DiskError, message }; }
+    static DovettaError finderTimeout() { return { Kind::FinderTimeout, {} }; }
+    static DovettaError noMatchingRule() { return { Kind::NoMatchingRule, {} }; }
+    static DovettaError automationDenied() { return { Kind::AutomationDenied, {} }; }
+    static DovettaError automationPending() { return { Kind::AutomationPending, {} }; }
 
     Kind kind() const { return m_kind; }
     /// The message or path the error carries; empty for the cases without one.
@@ -35,7 +37,11 @@ public:
     friend bool operator==(const DovettaError &, const DovettaError &) = default;
 
 private:
-    DovettaError(Kind kind, QString payload) : m_kind(kind), m_payload(std::move(payload)) {}
+    DovettaError(Kind kind, QString payload)
+        : m_kind(kind)
+        , m_payload(std::move(payload))
+    {
+    }
 
     Kind m_kind;
     QString m_payload;

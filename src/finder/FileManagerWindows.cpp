@@ -39,7 +39,7 @@ QString FileManagerWindows::Before::startupId() const
 }
 
 FileManagerWindows::FileManagerWindows(WindowService &service, Logger &log)
-    : FileManagerWindows(service, log, Limits{})
+    : FileManagerWindows(service, log, Limits {})
 {
 }
 
@@ -58,12 +58,11 @@ FileManagerWindows::Before FileManagerWindows::prepare()
     }
     if (m_service.unavailableReason())
         return {};
-    return {m_service.clients(), m_service.serverTime()};
+    return { m_service.clients(), m_service.serverTime() };
 }
 
-std::optional<FileManagerWindows::WindowId>
-FileManagerWindows::reuse(const QString &folder, std::optional<qint64> owner,
-                          const std::optional<Placement> &placement)
+std::optional<FileManagerWindows::WindowId> FileManagerWindows::reuse(
+    const QString &folder, std::optional<qint64> owner, const std::optional<Placement> &placement)
 {
     std::optional<Opened> known;
     {
@@ -90,7 +89,7 @@ FileManagerWindows::reuse(const QString &folder, std::optional<qint64> owner,
         m_last = known->window;
     }
     m_log.info(kPrefix + QStringLiteral("reusing window ") + windowText(known->window)
-               + QStringLiteral(" that Mirvale opened for ") + folder);
+        + QStringLiteral(" that Mirvale opened for ") + folder);
     if (placement)
         place(known->window, *placement, std::nullopt);
     if (const std::optional<QString> why = raise(known->window))
@@ -98,10 +97,9 @@ FileManagerWindows::reuse(const QString &folder, std::optional<qint64> owner,
     return known->window;
 }
 
-std::optional<FileManagerWindows::WindowId>
-FileManagerWindows::adopt(const Before &before, const QString &folder, std::optional<qint64> owner,
-                          const std::optional<Placement> &placement, Clock::time_point answeredAt,
-                          Clock::time_point deadline)
+std::optional<FileManagerWindows::WindowId> FileManagerWindows::adopt(const Before &before,
+    const QString &folder, std::optional<qint64> owner, const std::optional<Placement> &placement,
+    Clock::time_point answeredAt, Clock::time_point deadline)
 {
     const QString what = placement ? QStringLiteral("could not place the file manager's window")
                                    : QStringLiteral("could not find the file manager's window");
@@ -134,21 +132,22 @@ FileManagerWindows::adopt(const Before &before, const QString &folder, std::opti
         std::this_thread::sleep_for(m_limits.poll);
     }
     if (!found) {
-        noteOnce(what, QStringLiteral("its window did not appear in time (a file manager that is not an "
-                                      "X11 client cannot be placed)"));
+        noteOnce(what,
+            QStringLiteral("its window did not appear in time (a file manager that is not an "
+                           "X11 client cannot be placed)"));
         return std::nullopt;
     }
-    remember({folder, *found, *owner});
+    remember({ folder, *found, *owner });
     m_log.info(kPrefix + QStringLiteral("window ") + windowText(*found) + QStringLiteral(" shows ") + folder
-               + QStringLiteral(" (") + QString::number(millisecondsSince(answeredAt))
-               + QStringLiteral(" ms after the file manager answered)"));
+        + QStringLiteral(" (") + QString::number(millisecondsSince(answeredAt))
+        + QStringLiteral(" ms after the file manager answered)"));
     if (placement)
         place(*found, *placement, answeredAt);
     return found;
 }
 
-bool FileManagerWindows::place(WindowId window, const Placement &frame,
-                               std::optional<Clock::time_point> answeredAt)
+bool FileManagerWindows::place(
+    WindowId window, const Placement &frame, std::optional<Clock::time_point> answeredAt)
 {
     // The window manager may add or change the decoration after the first move, and a new
     // window may still size itself: ask again until the frame sits where it should.
@@ -160,15 +159,16 @@ bool FileManagerWindows::place(WindowId window, const Placement &frame,
         const std::optional<WindowService::Geometry> geometry = m_service.geometry(window);
         if (!geometry)
             break;
-        const WindowService::FrameExtents extents = geometry->extents.value_or(WindowService::FrameExtents{});
+        const WindowService::FrameExtents extents
+            = geometry->extents.value_or(WindowService::FrameExtents {});
         actual = WindowFrames::frameOf(geometry->client, extents);
         if (lastRequest && WindowFrames::isClose(*actual, frame, 0)) {
             const QString after = answeredAt
-                                      ? QStringLiteral(" (") + QString::number(millisecondsSince(*answeredAt))
-                                            + QStringLiteral(" ms after the file manager answered)")
-                                      : QString();
+                ? QStringLiteral(" (") + QString::number(millisecondsSince(*answeredAt))
+                    + QStringLiteral(" ms after the file manager answered)")
+                : QString();
             m_log.info(kPrefix + QStringLiteral("placed window ") + windowText(window)
-                       + QStringLiteral(" at ") + WindowFrames::boundsText(frame) + after);
+                + QStringLiteral(" at ") + WindowFrames::boundsText(frame) + after);
             return true;
         }
         const Clock::time_point now = Clock::now();
@@ -184,9 +184,9 @@ bool FileManagerWindows::place(WindowId window, const Placement &frame,
         std::this_thread::sleep_for(m_limits.poll);
     }
     noteOnce(QStringLiteral("could not place the file manager's window"),
-             actual ? QStringLiteral("the window manager left it at ") + WindowFrames::boundsText(*actual)
-                          + QStringLiteral(" instead of ") + WindowFrames::boundsText(frame)
-                    : QStringLiteral("the window went away"));
+        actual ? QStringLiteral("the window manager left it at ") + WindowFrames::boundsText(*actual)
+                + QStringLiteral(" instead of ") + WindowFrames::boundsText(frame)
+               : QStringLiteral("the window went away"));
     return false;
 }
 
@@ -202,7 +202,7 @@ std::optional<QString> FileManagerWindows::raise(WindowId window)
         const std::optional<WindowService::Clients> clients = m_service.clients();
         if (clients && clients->active == window) {
             m_log.info(kPrefix + QStringLiteral("brought window ") + windowText(window)
-                       + QStringLiteral(" to front"));
+                + QStringLiteral(" to front"));
             return std::nullopt;
         }
         if (Clock::now() >= giveUp)
@@ -259,7 +259,8 @@ std::optional<Placement> FileManagerWindows::frameOf(WindowId window)
     const std::optional<WindowService::Geometry> geometry = m_service.geometry(window);
     if (!geometry)
         return std::nullopt;
-    return WindowFrames::frameOf(geometry->client, geometry->extents.value_or(WindowService::FrameExtents{}));
+    return WindowFrames::frameOf(
+        geometry->client, geometry->extents.value_or(WindowService::FrameExtents {}));
 }
 
 void FileManagerWindows::closeWindowsOfCard(const QString &cardPath)
@@ -289,8 +290,8 @@ void FileManagerWindows::closeWindowsOfCard(const QString &cardPath)
             continue;
         if (m_service.close(opened.window, time))
             m_log.info(kPrefix + QStringLiteral("asked to close window ") + windowText(opened.window)
-                       + QStringLiteral(", opened for ") + opened.folder
-                       + QStringLiteral(" on a card that is gone"));
+                + QStringLiteral(", opened for ") + opened.folder
+                + QStringLiteral(" on a card that is gone"));
     }
 }
 

@@ -22,17 +22,16 @@ class Logger;
 /// to read the front window's frame.
 ///
 /// Used from the script runner's thread and the tidy-up queue; the bookkeeping is locked.
-class FileManagerWindows
-{
+class FileManagerWindows {
 public:
     using WindowId = WindowService::WindowId;
     using Clock = std::chrono::steady_clock;
 
     struct Limits {
         /// How often the window list is read while waiting for a window.
-        std::chrono::milliseconds poll{10};
+        std::chrono::milliseconds poll { 10 };
         /// How long a move or a raise may take to show before it counts as not done.
-        std::chrono::milliseconds settle{1'000};
+        std::chrono::milliseconds settle { 1'000 };
     };
 
     /// What was on screen before a request, to tell its window from the others.
@@ -58,13 +57,12 @@ public:
     Before prepare();
     /// The window Mirvale opened for `folder` when it is still open and still `owner`'s:
     /// placed as asked and raised. Nothing when there is none (then ask the file manager).
-    std::optional<WindowId> reuse(const QString &folder, std::optional<qint64> owner,
-                                  const std::optional<Placement> &placement);
+    std::optional<WindowId> reuse(
+        const QString &folder, std::optional<qint64> owner, const std::optional<Placement> &placement);
     /// After the file manager answered: waits until `deadline` for the window it opened or
     /// raised, remembers it for `folder` and places it as asked.
     std::optional<WindowId> adopt(const Before &before, const QString &folder, std::optional<qint64> owner,
-                                  const std::optional<Placement> &placement, Clock::time_point answeredAt,
-                                  Clock::time_point deadline);
+        const std::optional<Placement> &placement, Clock::time_point answeredAt, Clock::time_point deadline);
     /// Raises and focuses the window of the last request. Nothing (logged) when it cannot.
     std::optional<QString> bringToFront();
     /// The outer frame of the active window when it belongs to `owner`, else why not.
@@ -93,6 +91,6 @@ private:
     mutable std::mutex m_mutex;
     QList<Opened> m_opened;
     std::optional<WindowId> m_last;
-    std::atomic<bool> m_stopping{false};
+    std::atomic<bool> m_stopping { false };
     QSet<QString> m_noted;
 };

@@ -45,7 +45,7 @@ std::optional<Placement> placementFromBounds(const QVariant &value)
     const auto [x1, y1, x2, y2] = coordinates;
     if (x1 >= x2 || y1 >= y2)
         return std::nullopt;
-    return Placement{x1, y1, qint64(x2) - x1, qint64(y2) - y1};
+    return Placement { x1, y1, qint64(x2) - x1, qint64(y2) - y1 };
 }
 
 } // namespace
@@ -63,7 +63,7 @@ struct FinderController::WorkItemState {
 };
 
 FinderController::FinderController(ScriptRunner &runner, Logger &log)
-    : FinderController(runner, log, Limits{})
+    : FinderController(runner, log, Limits {})
 {
 }
 
@@ -113,13 +113,13 @@ bool FinderController::admit(const QString &label)
     if (!isAutomationCheckOutstanding())
         return true;
     m_log.warn(QStringLiteral("FinderController[") + label
-               + QStringLiteral("]: refused \u2014 the Automation permission dialog from an earlier "
-                                "check is still unanswered"));
+        + QStringLiteral("]: refused \u2014 the Automation permission dialog from an earlier "
+                         "check is still unanswered"));
     return false;
 }
 
 void FinderController::open(const QUrl &folder, const std::optional<Placement> &placement, bool bringToFront,
-                            const std::optional<QUrl> &selectFile, Completion completion)
+    const std::optional<QUrl> &selectFile, Completion completion)
 {
     const QString path = FinderScripts::standardizedPath(folder);
     Request request;
@@ -204,7 +204,7 @@ void FinderController::bringFinderToFront(std::function<void()> completion)
 
     if (!admit(request.label)) {
         m_log.warn(QStringLiteral("FinderController: could not bring Finder to front: ")
-                   + DovettaError::automationPending().plainText());
+            + DovettaError::automationPending().plainText());
         completion();
         return;
     }
@@ -212,7 +212,7 @@ void FinderController::bringFinderToFront(std::function<void()> completion)
         runWithRetry(request, [this, completion](const ScriptOutcome &outcome) {
             if (outcome.error)
                 m_log.warn(QStringLiteral("FinderController: could not bring Finder to front: ")
-                           + outcome.error->plainText());
+                    + outcome.error->plainText());
             else if (outcome.value.typeId() == QMetaType::Bool && !outcome.value.toBool())
                 m_log.info(QStringLiteral("FinderController: did not bring Finder to front: the file manager "
                                           "answered, but its windows cannot be raised on this desktop"));
@@ -232,9 +232,9 @@ void FinderController::runWithRetry(const Request &request, OutcomeHandler compl
         return;
     }
     m_log.info(QStringLiteral("FinderController[") + request.label + QStringLiteral("]: retrying after ")
-               + retryDelayText(m_limits.retryDelay) + QStringLiteral("s"));
-    m_queue->asyncAfter(m_limits.retryDelay,
-                        [this, request, completion] { completion(runOnce(request, 2)); });
+        + retryDelayText(m_limits.retryDelay) + QStringLiteral("s"));
+    m_queue->asyncAfter(
+        m_limits.retryDelay, [this, request, completion] { completion(runOnce(request, 2)); });
 }
 
 FinderController::ScriptOutcome FinderController::runOnce(const Request &request, int attempt)
@@ -271,8 +271,8 @@ FinderController::ScriptOutcome FinderController::runOnce(const Request &request
     if (!gotTurn) {
         abandon(request, *state);
         m_log.error(prefix + QStringLiteral("never got a turn within ") + secondsText(m_limits.turn)
-                    + QStringLiteral("s, abandoned"));
-        return {DovettaError::finderTimeout(), {}, false};
+            + QStringLiteral("s, abandoned"));
+        return { DovettaError::finderTimeout(), {}, false };
     }
     const auto startedAt = Semaphore::Clock::now();
     const bool finishedInTime = finished->waitUntil(startedAt + request.watchdog);
@@ -281,14 +281,14 @@ FinderController::ScriptOutcome FinderController::runOnce(const Request &request
     if (!finishedInTime) {
         abandon(request, *state);
         m_log.error(prefix + QStringLiteral("timed out after ") + secondsText(request.watchdog)
-                    + QStringLiteral("s of running, result will be discarded"));
-        return {DovettaError::finderTimeout(), {}, false};
+            + QStringLiteral("s of running, result will be discarded"));
+        return { DovettaError::finderTimeout(), {}, false };
     }
 
     // The execution side wrote the box before signalling `finished`.
     if (!box->value) {
         m_log.error(prefix + QStringLiteral("produced no result"));
-        return {DovettaError::finderScriptError(QStringLiteral("no result")), {}, false};
+        return { DovettaError::finderScriptError(QStringLiteral("no result")), {}, false };
     }
     if (!box->value->error)
         m_log.info(prefix + QStringLiteral("succeeded"));
@@ -296,13 +296,11 @@ FinderController::ScriptOutcome FinderController::runOnce(const Request &request
 }
 
 void FinderController::execute(const Request &request, int attempt,
-                               const std::shared_ptr<WorkItemState> &state,
-                               const std::shared_ptr<OutcomeBox> &box,
-                               const std::shared_ptr<Semaphore> &started,
-                               const std::shared_ptr<Semaphore> &finished)
+    const std::shared_ptr<WorkItemState> &state, const std::shared_ptr<OutcomeBox> &box,
+    const std::shared_ptr<Semaphore> &started, const std::shared_ptr<Semaphore> &finished)
 {
     const QString prefix = QStringLiteral("FinderController[") + request.label + QStringLiteral("] attempt ")
-                           + QString::number(attempt) + QStringLiteral(": ");
+        + QString::number(attempt) + QStringLiteral(": ");
     bool abandoned = false;
     {
         std::lock_guard lock(state->lock);
@@ -320,7 +318,7 @@ void FinderController::execute(const Request &request, int attempt,
     if (request.preflight) {
         if (const std::optional<DovettaError> error = request.preflight()) {
             m_log.warn(prefix + QStringLiteral("skipped \u2014 ") + error->description());
-            box->value = ScriptOutcome{error, {}, false};
+            box->value = ScriptOutcome { error, {}, false };
             finished->signal();
             exitAttempt(request, *state);
             return;
@@ -329,8 +327,9 @@ void FinderController::execute(const Request &request, int attempt,
 
     const std::unique_ptr<ScriptRunner::Compiled> compiled = m_runner.compile(request.script);
     if (!compiled) {
-        box->value = ScriptOutcome{
-            DovettaError::finderScriptError(QStringLiteral("could not compile script")), {}, false};
+        box->value
+            = ScriptOutcome { DovettaError::finderScriptError(QStringLiteral("could not compile script")), {},
+                  false };
         finished->signal();
         exitAttempt(request, *state);
         return;
@@ -348,16 +347,16 @@ void FinderController::execute(const Request &request, int attempt,
 
     const ScriptRunner::Result result = m_runner.execute(*compiled);
     if (const auto *value = std::get_if<QVariant>(&result)) {
-        box->value = ScriptOutcome{std::nullopt, *value, false};
+        box->value = ScriptOutcome { std::nullopt, *value, false };
     } else {
         const auto &failure = std::get<ScriptRunner::Failure>(result);
         const QString message = failure.message.value_or(QStringLiteral("unknown Finder scripting error"));
         const int number = failure.number.value_or(0);
         m_log.warn(prefix + QStringLiteral("AppleScript error ") + QString::number(number)
-                   + QStringLiteral(" - ") + message);
+            + QStringLiteral(" - ") + message);
         const bool retryable = std::find(retryableErrorNumbers.begin(), retryableErrorNumbers.end(), number)
-                               != retryableErrorNumbers.end();
-        box->value = ScriptOutcome{mapScriptError(number, message, request), {}, retryable};
+            != retryableErrorNumbers.end();
+        box->value = ScriptOutcome { mapScriptError(number, message, request), {}, retryable };
     }
     finished->signal();
     exitAttempt(request, *state);
@@ -400,8 +399,8 @@ void FinderController::abandon(const Request &request, WorkItemState &state)
                                   "further Finder requests fail immediately instead of queueing behind it"));
 }
 
-DovettaError FinderController::mapScriptError(int number, const QString &message,
-                                              const Request &request) const
+DovettaError FinderController::mapScriptError(
+    int number, const QString &message, const Request &request) const
 {
     switch (number) {
     case ScriptErrorNumber::accessDenied:
@@ -411,6 +410,7 @@ DovettaError FinderController::mapScriptError(int number, const QString &message
     case ScriptErrorNumber::cannotSetData:
     case ScriptErrorNumber::fileNotFound:
         return DovettaError::folderMissing(request.folderPath.value_or(message));
-    default: return DovettaError::finderScriptError(message);
+    default:
+        return DovettaError::finderScriptError(message);
     }
 }

@@ -22,13 +22,12 @@ class SerialQueue;
 /// answers into success or a DovettaError. No caller waits longer than a known bound, a
 /// script that never got its turn is reported as a time-out rather than run late, and an
 /// unanswered permission prompt makes later requests fail at once instead of piling up.
-class FinderController final : public FinderService
-{
+class FinderController final : public FinderService {
 public:
-    static constexpr std::chrono::milliseconds kTurnLimit{120'000};
-    static constexpr std::chrono::milliseconds kRunLimit{8'000};
-    static constexpr std::chrono::milliseconds kPermissionRunLimit{120'000};
-    static constexpr std::chrono::milliseconds kRetryDelay{1'000};
+    static constexpr std::chrono::milliseconds kTurnLimit { 120'000 };
+    static constexpr std::chrono::milliseconds kRunLimit { 8'000 };
+    static constexpr std::chrono::milliseconds kPermissionRunLimit { 120'000 };
+    static constexpr std::chrono::milliseconds kRetryDelay { 1'000 };
 
     /// Script errors after which a request is tried once more (Finder not reachable yet).
     static constexpr std::array<int, 3> retryableErrorNumbers { ScriptErrorNumber::applicationNotRunning,
@@ -49,7 +48,7 @@ public:
     ~FinderController() override;
 
     void open(const QUrl &folder, const std::optional<Placement> &placement, bool bringToFront,
-              const std::optional<QUrl> &selectFile, Completion completion) override;
+        const std::optional<QUrl> &selectFile, Completion completion) override;
     void checkAutomationPermission(std::function<void(bool granted)> completion) override;
     /// The bounds of the front window, or nothing when there is no readable one.
     void captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion) override;
@@ -72,7 +71,7 @@ private:
         QString script;
         QString label;
         std::optional<QString> folderPath;
-        std::chrono::milliseconds watchdog{0};
+        std::chrono::milliseconds watchdog { 0 };
         bool isAutomationCheck = false;
         Preflight preflight;
     };
@@ -82,8 +81,8 @@ private:
     void runWithRetry(const Request &request, OutcomeHandler completion);
     ScriptOutcome runOnce(const Request &request, int attempt);
     void execute(const Request &request, int attempt, const std::shared_ptr<WorkItemState> &state,
-                 const std::shared_ptr<OutcomeBox> &box, const std::shared_ptr<Semaphore> &started,
-                 const std::shared_ptr<Semaphore> &finished);
+        const std::shared_ptr<OutcomeBox> &box, const std::shared_ptr<Semaphore> &started,
+        const std::shared_ptr<Semaphore> &finished);
     void exitAttempt(const Request &request, WorkItemState &state);
     void abandon(const Request &request, WorkItemState &state);
     DovettaError mapScriptError(int number, const QString &message, const Request &request) const;

@@ -64,8 +64,8 @@ QString FinderScripts::standardizedPath(const QUrl &folder)
     return QDir::cleanPath(folder.toLocalFile());
 }
 
-QString FinderScripts::openScript(const QUrl &folder, const std::optional<Placement> &placement,
-                                  const std::optional<QUrl> &selectFile)
+QString FinderScripts::openScript(
+    const QUrl &folder, const std::optional<Placement> &placement, const std::optional<QUrl> &selectFile)
 {
     const QString rawPath = standardizedPath(folder);
     const QString path = escapeLiteral(rawPath);
@@ -97,9 +97,9 @@ QString FinderScripts::openScript(const QUrl &folder, const std::optional<Placem
         QStringLiteral("end repeat"),
         QStringLiteral("if w is missing value then set w to make new Finder window to theFolder"),
     };
-    const QString setBounds
-        = placement ? QStringLiteral("set bounds of w to {") + boundsText(*placement) + QStringLiteral("}")
-                    : QString();
+    const QString setBounds = placement
+        ? QStringLiteral("set bounds of w to {") + boundsText(*placement) + QStringLiteral("}")
+        : QString();
     if (placement)
         lines << setBounds;
     lines << QStringLiteral("set index of w to 1");
@@ -143,9 +143,9 @@ Placement FinderScripts::clamp(const Placement &requested, const ScreenSnapshot 
     const QRectF wanted(double(placement.left), double(placement.top), double(width), double(height));
     const bool onSomeScreen
         = std::any_of(screens.visibleFramesTopLeft.cbegin(), screens.visibleFramesTopLeft.cend(),
-                      [&wanted](const QRectF &frame) { return frame.intersects(wanted); });
+            [&wanted](const QRectF &frame) { return frame.intersects(wanted); });
     if (onSomeScreen)
-        return {placement.left, placement.top, width, height};
+        return { placement.left, placement.top, width, height };
 
     const QRectF &main = screens.mainVisibleTopLeft;
     const auto truncated = [](double value) { return qint64(std::trunc(value)); };

@@ -23,8 +23,8 @@ QString escapeLiteral(const QString &value);
 QString wrapInFinderTell(const QString &body, std::optional<int> timeoutSeconds);
 
 /// Opens or reuses a window on `folder`, optionally placing it and selecting `selectFile`.
-QString openScript(const QUrl &folder, const std::optional<Placement> &placement,
-                   const std::optional<QUrl> &selectFile);
+QString openScript(
+    const QUrl &folder, const std::optional<Placement> &placement, const std::optional<QUrl> &selectFile);
 
 /// The harmless script whose answer shows that Finder may be driven (no time limit).
 QString permissionCheckScript();

@@ -9,8 +9,7 @@
 #include <optional>
 
 /// What the rest of the application asks of the file-manager automation.
-class FinderService
-{
+class FinderService {
 public:
     /// No error on success. Always delivered once, on the main thread.
     using Completion = std::function<void(std::optional<DovettaError>)>;
@@ -19,9 +18,9 @@ public:
 
     /// Opens (or reuses) a window on `folder`, places it, selects `selectFile` and brings it
     /// to the front as asked. May be called from any thread.
-    virtual void open(const QUrl &folder, const std::optional<Placement> &placement,
-                      bool bringToFront, const std::optional<QUrl> &selectFile,
-                      Completion completion) = 0;
+    virtual void open(const QUrl &folder, const std::optional<Placement> &placement, bool bringToFront,
+        const std::optional<QUrl> &selectFile, Completion completion)
+        = 0;
 
     /// Asks whether the application may drive the file manager; answers on the main thread.
     virtual void checkAutomationPermission(std::function<void(bool granted)> completion) = 0;

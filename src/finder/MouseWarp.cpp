@@ -24,5 +24,5 @@ MousePoint MouseWarp::currentPosition(const PointerControl &pointer)
         return std::isnan(value) ? qint64(0) : qint64(std::round(std::clamp(value, -kBound, kBound)));
     };
     const QPointF at = pointer.position();
-    return {whole(at.x()), whole(at.y())};
+    return { whole(at.x()), whole(at.y()) };
 }

@@ -3,8 +3,7 @@
 namespace WindowMatch {
 
 std::optional<WindowService::WindowId> pick(const WindowService::Clients &before,
-                                            const WindowService::Clients &after, qint64 owner,
-                                            const ProcessOf &processOf)
+    const WindowService::Clients &after, qint64 owner, const ProcessOf &processOf)
 {
     const auto owned = [&](WindowService::WindowId window) { return processOf(window) == owner; };
 

@@ -6,14 +6,13 @@
 
 /// A device the kernel added, removed or changed.
 struct DeviceEvent {
-    QString action;    ///< "add", "remove", "change", "bind", ...
+    QString action; ///< "add", "remove", "change", "bind", ...
     QString subsystem; ///< "mmc_host", "mmc", "block", ...
-    QString sysName;   ///< "mmc0", "mmc0:aaaa", ...
+    QString sysName; ///< "mmc0", "mmc0:aaaa", ...
 };
 
 /// Word of devices coming and going. Main thread only; events arrive on the main thread.
-class DeviceEventSource
-{
+class DeviceEventSource {
 public:
     using Callback = std::function<void(const DeviceEvent &event)>;
 

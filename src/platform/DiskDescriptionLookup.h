@@ -8,8 +8,7 @@
 
 /// Looks up the disk behind a mounted volume. Not thread-safe: callers serialise their use
 /// of one instance; the calls may block, so they are made off the main thread.
-class DiskDescriptionLookup
-{
+class DiskDescriptionLookup {
 public:
     virtual ~DiskDescriptionLookup() = default;
 

@@ -9,8 +9,7 @@
 
 /// A live connection to the system's disk service, reporting the removable and ejectable
 /// disks it knows. Main thread only; callbacks arrive on the main thread.
-class DiskSession
-{
+class DiskSession {
 public:
     struct Callbacks {
         /// The session is connected and has reported the disks present at its start.

@@ -5,8 +5,7 @@
 
 /// The file operations of the rules store, so that tests can make any of them fail.
 /// Every operation throws FileError with a user-readable description on failure.
-class FileAccess
-{
+class FileAccess {
 public:
     virtual ~FileAccess() = default;
 

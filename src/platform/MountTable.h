@@ -7,19 +7,18 @@
 
 /// One mounted file system as the kernel's mount table lists it.
 struct MountEntry {
-    int id = 0;           ///< the table's mount id; a remount at the same point gets a new one
-    QString mountPoint;   ///< unescaped absolute path
-    QString fsType;       ///< "vfat", "exfat", "fuseblk", "nfs4", ...
-    QString source;       ///< "/dev/loop0", "server:/share", ...
-    unsigned major = 0;   ///< the device number the table reports (anonymous for FUSE)
+    int id = 0; ///< the table's mount id; a remount at the same point gets a new one
+    QString mountPoint; ///< unescaped absolute path
+    QString fsType; ///< "vfat", "exfat", "fuseblk", "nfs4", ...
+    QString source; ///< "/dev/loop0", "server:/share", ...
+    unsigned major = 0; ///< the device number the table reports (anonymous for FUSE)
     unsigned minor = 0;
 
     friend bool operator==(const MountEntry &, const MountEntry &) = default;
 };
 
 /// The system's mounted volumes, and word of volumes being mounted and unmounted.
-class MountTable
-{
+class MountTable {
 public:
     /// Called on the main thread with the mount point; an empty path means "something
     /// changed, but which volume is unknown".

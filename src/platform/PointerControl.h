@@ -3,8 +3,7 @@
 #include <QPointF>
 
 /// The mouse pointer, in top-left screen coordinates of the primary screen.
-class PointerControl
-{
+class PointerControl {
 public:
     virtual ~PointerControl() = default;
 

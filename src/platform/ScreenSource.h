@@ -5,8 +5,7 @@
 #include <QObject>
 
 /// The screen arrangement, and word of when it changes.
-class ScreenSource : public QObject
-{
+class ScreenSource : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;

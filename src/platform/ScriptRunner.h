@@ -10,12 +10,10 @@
 /// Carries out the scripts that FinderController writes. The text handed in is exactly the
 /// script text; the answer is the script's result or an error number with a message, as the
 /// file manager reported it. Used only from the controller's execution queue.
-class ScriptRunner
-{
+class ScriptRunner {
 public:
     /// A script that was understood and is ready to run.
-    class Compiled
-    {
+    class Compiled {
     public:
         virtual ~Compiled() = default;
     };

@@ -3,8 +3,7 @@
 #include <QString>
 
 /// The user's standard folders, where the platform keeps them.
-class StandardFolders
-{
+class StandardFolders {
 public:
     virtual ~StandardFolders() = default;
 

@@ -8,8 +8,7 @@
 
 /// Reads the values of a mounted volume. Calls may block on the file system, so they are made
 /// off the main thread; implementations are safe to call from any thread.
-class VolumeValueReader
-{
+class VolumeValueReader {
 public:
     virtual ~VolumeValueReader() = default;
 

@@ -9,6 +9,6 @@ struct VolumeValues {
     std::optional<bool> isRemovable;
     std::optional<bool> isEjectable;
     std::optional<bool> isLocal;
-    QString name;                         ///< the volume's label; empty when it has none
+    QString name; ///< the volume's label; empty when it has none
     std::optional<qint64> availableBytes; ///< free space for an unprivileged writer
 };

@@ -12,8 +12,7 @@
 /// The desktop's top-level windows as the window manager publishes them (the client list,
 /// the active window, each window's process and frame), and the requests a tool may make of
 /// the window manager. Safe to call from any thread; calls may wait for the display server.
-class WindowService
-{
+class WindowService {
 public:
     using WindowId = quint32;
 

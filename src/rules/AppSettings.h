@@ -9,7 +9,7 @@ struct AppSettings {
     bool extrasRevealed = false;
     bool showUnmountItems = true;
 
-    static AppSettings defaults() { return AppSettings{}; }
+    static AppSettings defaults() { return AppSettings {}; }
 
     friend bool operator==(const AppSettings &, const AppSettings &) = default;
 };

@@ -6,8 +6,7 @@
 #include <exception>
 
 /// An error whose description is meant for the user (the settings window shows it as is).
-class DescribedError : public std::exception
-{
+class DescribedError : public std::exception {
 public:
     explicit DescribedError(QString description);
 

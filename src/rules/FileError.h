@@ -3,8 +3,7 @@
 #include "rules/DescribedError.h"
 
 /// A file that could not be read, written, created or moved.
-class FileError : public DescribedError
-{
+class FileError : public DescribedError {
 public:
     using DescribedError::DescribedError;
 };

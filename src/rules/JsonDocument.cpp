@@ -12,8 +12,7 @@ using Json = nlohmann::json;
 
 /// The library's own document builder, except that whole numbers written with a fraction or
 /// an exponent become integers.
-class DocumentBuilder : public nlohmann::detail::json_sax_dom_parser<Json>
-{
+class DocumentBuilder : public nlohmann::detail::json_sax_dom_parser<Json> {
 public:
     explicit DocumentBuilder(Json &root)
         : json_sax_dom_parser(root, true)
@@ -70,26 +69,27 @@ JsonDocument::IntegerValue JsonDocument::integerValue(std::string_view number)
 
     const std::size_t firstSignificant = digits.find_first_not_of('0');
     if (firstSignificant == std::string::npos)
-        return {Kind::Fits, 0};
+        return { Kind::Fits, 0 };
     point -= qint64(firstSignificant);
     const qint64 significant = qint64(digits.find_last_not_of('0') + 1 - firstSignificant);
     if (point < significant)
         return {}; // a digit other than zero after the point
     if (point > 19)
-        return {Kind::TooLarge, 0}; // at least 10^19, beyond 2^63
+        return { Kind::TooLarge, 0 }; // at least 10^19, beyond 2^63
 
     std::uint64_t magnitude = 0;
     for (qint64 i = 0; i < point; ++i) {
         const int digit = i < significant ? digits[std::size_t(firstSignificant + std::size_t(i))] - '0' : 0;
-        if (__builtin_mul_overflow(magnitude, 10u, &magnitude) || __builtin_add_overflow(magnitude, unsigned(digit), &magnitude))
-            return {Kind::TooLarge, 0};
+        if (__builtin_mul_overflow(magnitude, 10u, &magnitude)
+            || __builtin_add_overflow(magnitude, unsigned(digit), &magnitude))
+            return { Kind::TooLarge, 0 };
     }
     const std::uint64_t limit = std::uint64_t(std::numeric_limits<qint64>::max()) + (negative ? 1 : 0);
     if (magnitude > limit)
-        return {Kind::TooLarge, 0};
+        return { Kind::TooLarge, 0 };
     if (negative)
-        return {Kind::Fits, magnitude == limit ? std::numeric_limits<qint64>::min() : -qint64(magnitude)};
-    return {Kind::Fits, qint64(magnitude)};
+        return { Kind::Fits, magnitude == limit ? std::numeric_limits<qint64>::min() : -qint64(magnitude) };
+    return { Kind::Fits, qint64(magnitude) };
 }
 
 Json JsonDocument::parse(const QByteArray &data)
@@ -102,8 +102,9 @@ Json JsonDocument::parse(const QByteArray &data)
         Json::sax_parse(begin, begin + data.size(), &builder, nlohmann::detail::input_format_t::json, true);
     } catch (const std::exception &error) {
         // The guard has seen the same text; only a resource failure gets here.
-        throw DecodingError(QStringLiteral("The data could not be read as JSON: %1").arg(QString::fromUtf8(error.what())),
-                            QString());
+        throw DecodingError(
+            QStringLiteral("The data could not be read as JSON: %1").arg(QString::fromUtf8(error.what())),
+            QString());
     }
     return document;
 }

@@ -25,8 +25,7 @@ QString jsonErrorText(const std::exception &error)
     return text;
 }
 
-class GuardHandler
-{
+class GuardHandler {
 public:
     explicit GuardHandler(int maxDepth)
         : m_maxDepth(maxDepth)
@@ -97,7 +96,7 @@ private:
             m_errorPath = path(m_frames.size());
             return false;
         }
-        m_frames.push_back(Frame{isObject, 0, 0, {}, {}});
+        m_frames.push_back(Frame { isObject, 0, 0, {}, {} });
         return true;
     }
 
@@ -120,7 +119,8 @@ private:
         if (key.empty() || key.size() > 64)
             return false;
         for (char c : key) {
-            const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+            const bool plain
+                = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
             if (!plain)
                 return false;
         }
@@ -134,7 +134,8 @@ private:
         for (std::size_t i = 0; i < count; ++i) {
             const Frame &frame = m_frames[i];
             if (frame.isObject && isPlainName(frame.key))
-                rendered += (rendered.isEmpty() ? QString() : QStringLiteral(".")) + QString::fromStdString(frame.key);
+                rendered += (rendered.isEmpty() ? QString() : QStringLiteral("."))
+                    + QString::fromStdString(frame.key);
             else if (frame.isObject)
                 rendered += QStringLiteral("[%1]").arg(quoted(frame.key));
             else
@@ -164,16 +165,19 @@ void JsonGuard::check(const QByteArray &data, int maxDepth)
     const char *begin = data.constData();
     bool accepted = false;
     try {
-        accepted = Json::sax_parse(begin, begin + data.size(), &handler, nlohmann::detail::input_format_t::json, true);
+        accepted = Json::sax_parse(
+            begin, begin + data.size(), &handler, nlohmann::detail::input_format_t::json, true);
     } catch (const std::exception &error) {
-        throw DecodingError(QStringLiteral("The data is not valid JSON: %1").arg(jsonErrorText(error)), QString());
+        throw DecodingError(
+            QStringLiteral("The data is not valid JSON: %1").arg(jsonErrorText(error)), QString());
     }
     // The parser takes a NUL byte for the end of the text and would accept "[]" followed by
     // a NUL and anything at all. A NUL is an error where it stands, unless the text went
     // wrong before it.
     const qsizetype nul = data.indexOf('\0');
     if (nul >= 0 && (accepted || handler.parseErrorPosition() > std::size_t(nul))) {
-        throw DecodingError(QStringLiteral("The data is not valid JSON: a NUL byte at offset %1.").arg(nul), QString());
+        throw DecodingError(
+            QStringLiteral("The data is not valid JSON: a NUL byte at offset %1.").arg(nul), QString());
     }
     if (!accepted) {
         QString description = handler.error();

@@ -7,5 +7,5 @@
 MousePoint MousePoint::withinValidRanges() const
 {
     using RuleValidator::kMaxCoordinate;
-    return {std::clamp(x, -kMaxCoordinate, kMaxCoordinate), std::clamp(y, -kMaxCoordinate, kMaxCoordinate)};
+    return { std::clamp(x, -kMaxCoordinate, kMaxCoordinate), std::clamp(y, -kMaxCoordinate, kMaxCoordinate) };
 }

@@ -9,7 +9,7 @@
 enum class Preset { Photos, Avchd, Xavc };
 
 namespace Presets {
-inline constexpr std::array<Preset, 3> allCases{Preset::Photos, Preset::Avchd, Preset::Xavc};
+inline constexpr std::array<Preset, 3> allCases { Preset::Photos, Preset::Avchd, Preset::Xavc };
 
 QString rawValue(Preset preset);
 /// Exactly "photos", "avchd" or "xavc"; anything else gives no preset.

@@ -9,16 +9,15 @@ namespace {
 
 RuleIssue error(const Rule &rule, const QString &text)
 {
-    return RuleIssue{rule.id, RuleValidator::label(rule) + text, true};
+    return RuleIssue { rule.id, RuleValidator::label(rule) + text, true };
 }
 
-void checkRange(RuleIssueList &issues, const Rule &rule, qint64 value, qint64 low, qint64 high, const char *what)
+void checkRange(
+    RuleIssueList &issues, const Rule &rule, qint64 value, qint64 low, qint64 high, const char *what)
 {
     if (value < low || value > high) {
-        issues.append(error(rule, QStringLiteral(": %1 must be between %2 and %3.")
-                                      .arg(QLatin1String(what))
-                                      .arg(low)
-                                      .arg(high)));
+        issues.append(error(rule,
+            QStringLiteral(": %1 must be between %2 and %3.").arg(QLatin1String(what)).arg(low).arg(high)));
     }
 }
 
@@ -34,7 +33,8 @@ void checkRule(RuleIssueList &issues, const Rule &rule)
         if (path.isEmpty())
             issues.append(error(rule, QStringLiteral(": custom folder path cannot be empty.")));
         else if (path.startsWith(QLatin1Char('/')))
-            issues.append(error(rule, QStringLiteral(": custom folder path must be relative to the card, not absolute.")));
+            issues.append(error(
+                rule, QStringLiteral(": custom folder path must be relative to the card, not absolute.")));
         else if (path.contains(QLatin1String("..")))
             issues.append(error(rule, QStringLiteral(": custom folder path cannot contain \"..\".")));
     }
@@ -73,8 +73,8 @@ struct Behaviour {
 
 size_t qHash(const Behaviour &key, size_t seed = 0)
 {
-    return qHashMulti(seed, static_cast<int>(key.matchKind), key.volumeName, static_cast<int>(key.subfolderKind),
-                      static_cast<int>(key.preset), key.customPath);
+    return qHashMulti(seed, static_cast<int>(key.matchKind), key.volumeName,
+        static_cast<int>(key.subfolderKind), static_cast<int>(key.preset), key.customPath);
 }
 
 /// A rule that repeats earlier ones warns once, naming the first rule it repeats: warning on
@@ -98,10 +98,10 @@ void checkRepeats(RuleIssueList &issues, const RuleList &rules)
         const QString &firstName = rules[group.front()].name;
         for (auto later = group.begin() + 1; later != group.end(); ++later) {
             const Rule &repeat = rules[*later];
-            issues.append(RuleIssue{repeat.id,
-                                    QStringLiteral("\"%1\" matches the same card and folder as \"%2\".")
-                                        .arg(repeat.name, firstName),
-                                    false});
+            issues.append(RuleIssue { repeat.id,
+                QStringLiteral("\"%1\" matches the same card and folder as \"%2\".")
+                    .arg(repeat.name, firstName),
+                false });
         }
     }
 }
@@ -142,9 +142,10 @@ RuleIssueList RuleValidator::validate(const RuleList &rules)
         if (firstCatchAll)
             firstCatchAll = false;
         else
-            issues.append(RuleIssue{rule.id,
-                                    QStringLiteral("More than one \"any card, smart folder\" rule; only the first can ever match."),
-                                    false});
+            issues.append(RuleIssue { rule.id,
+                QStringLiteral(
+                    "More than one \"any card, smart folder\" rule; only the first can ever match."),
+                false });
     }
     return issues;
 }

@@ -18,14 +18,15 @@ struct Path {
     const char *key = nullptr;
     qsizetype index = -1;
 
-    Path member(const char *name) const { return Path{this, name, -1}; }
-    Path element(qsizetype at) const { return Path{this, nullptr, at}; }
+    Path member(const char *name) const { return Path { this, name, -1 }; }
+    Path element(qsizetype at) const { return Path { this, nullptr, at }; }
 
     QString render() const
     {
         QString parentText = parent ? parent->render() : QString();
         if (key)
-            return parentText.isEmpty() ? QLatin1String(key) : parentText + QLatin1Char('.') + QLatin1String(key);
+            return parentText.isEmpty() ? QLatin1String(key)
+                                        : parentText + QLatin1Char('.') + QLatin1String(key);
         if (index >= 0)
             return parentText + QStringLiteral("[%1]").arg(index);
         return parentText;
@@ -65,7 +66,7 @@ QString typeName(const Json &value)
 {
     throw DecodingError(QStringLiteral("Expected %1 but found %2%3.")
                             .arg(QLatin1String(expected), typeName(value), path.where()),
-                        path.render());
+        path.render());
 }
 
 [[noreturn]] void missing(const Path &path)
@@ -122,8 +123,9 @@ QString readString(const Json &object, const char *key, const QString &fallback,
 
 [[noreturn]] void tooLarge(const QString &number, const Path &path)
 {
-    throw DecodingError(QStringLiteral("The number %1 does not fit a 64-bit integer%2.").arg(number, path.where()),
-                        path.render());
+    throw DecodingError(
+        QStringLiteral("The number %1 does not fit a 64-bit integer%2.").arg(number, path.where()),
+        path.render());
 }
 
 qint64 readInteger(const Json &object, const char *key, const Path &parent)
@@ -150,7 +152,8 @@ qint64 readInteger(const Json &object, const char *key, const Path &parent)
 
 bool isHex(QChar c)
 {
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
         || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
 }
 
@@ -165,8 +168,9 @@ QUuid readId(const Json &value, const Path &path)
         canonical = dash ? text[i] == QLatin1Char('-') : isHex(text[i]);
     }
     if (!canonical) {
-        throw DecodingError(QStringLiteral("The rule id is not a UUID in 8-4-4-4-12 form%1.").arg(path.where()),
-                            path.render());
+        throw DecodingError(
+            QStringLiteral("The rule id is not a UUID in 8-4-4-4-12 form%1.").arg(path.where()),
+            path.render());
     }
     return QUuid::fromString(text);
 }
@@ -197,8 +201,8 @@ Subfolder readSubfolder(const Json &value, const Path &path)
         const std::optional<Preset> preset = Presets::fromRawValue(raw);
         if (!preset) {
             const Path presetPath = path.member("preset");
-            throw DecodingError(QStringLiteral("Unknown Preset \"%1\"%2.").arg(raw, presetPath.where()),
-                                presetPath.render());
+            throw DecodingError(
+                QStringLiteral("Unknown Preset \"%1\"%2.").arg(raw, presetPath.where()), presetPath.render());
         }
         return Subfolder::preset(*preset);
     }
@@ -219,7 +223,7 @@ Placement readPlacement(const Json &value, const Path &path)
 MousePoint readPoint(const Json &value, const Path &path)
 {
     expectObject(value, path);
-    return MousePoint{readInteger(value, "x", path), readInteger(value, "y", path)};
+    return MousePoint { readInteger(value, "x", path), readInteger(value, "y", path) };
 }
 
 Extras readExtras(const Json &value, const Path &path)
@@ -288,10 +292,8 @@ Json ruleJson(const Rule &rule)
     json["name"] = text(rule.name);
     json["openNewestFolder"] = rule.openNewestFolder;
     if (rule.placement) {
-        json["placement"] = Json{{"height", rule.placement->height},
-                                 {"left", rule.placement->left},
-                                 {"top", rule.placement->top},
-                                 {"width", rule.placement->width}};
+        json["placement"] = Json { { "height", rule.placement->height }, { "left", rule.placement->left },
+            { "top", rule.placement->top }, { "width", rule.placement->width } };
     }
     json["selectNewestFile"] = rule.selectNewestFile;
 
@@ -364,8 +366,8 @@ AppSettings RulesFormat::decodeSettings(const QByteArray &data)
     const AppSettings defaults = AppSettings::defaults();
     AppSettings settings;
     settings.paused = readBool(document, "paused", defaults.paused, root);
-    settings.handleCardsPresentAtLaunch =
-        readBool(document, "handleCardsPresentAtLaunch", defaults.handleCardsPresentAtLaunch, root);
+    settings.handleCardsPresentAtLaunch
+        = readBool(document, "handleCardsPresentAtLaunch", defaults.handleCardsPresentAtLaunch, root);
     settings.showNotifications = readBool(document, "showNotifications", defaults.showNotifications, root);
     settings.firstRunHintShown = readBool(document, "firstRunHintShown", defaults.firstRunHintShown, root);
     settings.extrasRevealed = readBool(document, "extrasRevealed", defaults.extrasRevealed, root);

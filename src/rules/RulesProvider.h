@@ -7,8 +7,7 @@
 
 /// The stored rules and settings as the pipeline and the views read them. Signals are
 /// emitted on the main thread.
-class RulesProvider : public QObject
-{
+class RulesProvider : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;

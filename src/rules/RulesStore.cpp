@@ -1,7 +1,7 @@
 #include "rules/RulesStore.h"
 
-#include "rules/DescribedError.h"
 #include "platform/StandardFolders.h"
+#include "rules/DescribedError.h"
 #include "rules/RuleValidator.h"
 #include "rules/RulesFormat.h"
 #include "rules/RulesStoreError.h"
@@ -13,8 +13,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-RulesStore::RulesStore(QString storageFolder, Logger &logger, std::shared_ptr<FileAccess> files, SecondsClock clock,
-                       QObject *parent)
+RulesStore::RulesStore(QString storageFolder, Logger &logger, std::shared_ptr<FileAccess> files,
+    SecondsClock clock, QObject *parent)
     : RulesProvider(parent)
     , m_storageFolder(QDir::cleanPath(storageFolder))
     , m_logger(logger)
@@ -72,7 +72,7 @@ void RulesStore::loadReadOnly()
             m_lastPersistedSettings = loaded;
         } catch (const DescribedError &error) {
             m_logger.error(QStringLiteral("settings.json could not be read (") + error.description()
-                           + QStringLiteral("); using the defaults, file left as it is."));
+                + QStringLiteral("); using the defaults, file left as it is."));
         }
     }
     if (!m_files->exists(rulesFile))
@@ -86,7 +86,7 @@ void RulesStore::loadReadOnly()
         m_logger.info(QStringLiteral("Loaded %1 rule(s).").arg(loaded.size()));
     } catch (const DescribedError &error) {
         m_logger.error(QStringLiteral("rules.json could not be read (") + error.description()
-                       + QStringLiteral("); showing no rules, file left as it is."));
+            + QStringLiteral("); showing no rules, file left as it is."));
     }
 }
 
@@ -122,7 +122,8 @@ void RulesStore::ensureStorageDir()
     try {
         m_files->createFolder(dir);
     } catch (const DescribedError &error) {
-        m_logger.error(QStringLiteral("Could not create ") + dir + QStringLiteral(": ") + error.description());
+        m_logger.error(
+            QStringLiteral("Could not create ") + dir + QStringLiteral(": ") + error.description());
     }
 }
 
@@ -141,7 +142,7 @@ void RulesStore::loadSettings()
         return;
     } catch (const DescribedError &error) {
         m_logger.error(QStringLiteral("settings.json is corrupt (") + error.description()
-                       + QStringLiteral("); moving it aside."));
+            + QStringLiteral("); moving it aside."));
     }
     backupCorruptFile(path);
     writeDefaultSettings(QStringLiteral("Could not write recovery settings.json: "));
@@ -180,7 +181,7 @@ void RulesStore::loadRules()
         return;
     } catch (const DescribedError &error) {
         m_logger.error(QStringLiteral("rules.json is corrupt (") + error.description()
-                       + QStringLiteral("); moving it aside."));
+            + QStringLiteral("); moving it aside."));
     }
     backupCorruptFile(path);
     seed();
@@ -188,7 +189,7 @@ void RulesStore::loadRules()
 
 void RulesStore::seed()
 {
-    const RuleList seeded{Rule::makeDefaultCatchAll()};
+    const RuleList seeded { Rule::makeDefaultCatchAll() };
     try {
         save(seeded);
     } catch (const DescribedError &error) {
@@ -208,8 +209,8 @@ void RulesStore::backupCorruptFile(const QString &path)
     try {
         m_files->move(path, destination);
     } catch (const DescribedError &error) {
-        m_logger.error(QStringLiteral("Could not move ") + QFileInfo(path).fileName() + QStringLiteral(" aside: ")
-                       + error.description());
+        m_logger.error(QStringLiteral("Could not move ") + QFileInfo(path).fileName()
+            + QStringLiteral(" aside: ") + error.description());
     }
 }
 
@@ -305,8 +306,9 @@ qsizetype RulesStore::importRules(const QString &path, bool replace)
     }
     const RuleList unique = deduplicatingIDs(imported, std::move(avoiding));
     save(replace ? unique : current + unique);
-    m_logger.info(replace ? QStringLiteral("Imported %1 rule(s), replacing existing rules.").arg(unique.size())
-                          : QStringLiteral("Imported %1 rule(s), appended to existing rules.").arg(unique.size()));
+    m_logger.info(replace
+            ? QStringLiteral("Imported %1 rule(s), replacing existing rules.").arg(unique.size())
+            : QStringLiteral("Imported %1 rule(s), appended to existing rules.").arg(unique.size()));
     return unique.size();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rules/AppSettings.h"
 #include "platform/FileAccess.h"
+#include "rules/AppSettings.h"
 #include "rules/Rule.h"
 #include "rules/RuleIssue.h"
 #include "rules/RulesProvider.h"
@@ -26,8 +26,7 @@ class StandardFolders;
 ///
 /// save(), importRules() and exportRules() do their file work on the calling thread and
 /// throw a DescribedError (RulesStoreError, DecodingError or FileError) to their caller.
-class RulesStore final : public RulesProvider
-{
+class RulesStore final : public RulesProvider {
     Q_OBJECT
 public:
     /// Rules and settings files are a few hundred kilobytes at most; anything far beyond
@@ -42,8 +41,8 @@ public:
     /// `storageFolder` holds rules.json and settings.json (see defaultStorageFolder());
     /// a "Dovetta" folder beside it is moved to its name once, when it does not exist yet.
     /// Every file operation goes through `files`.
-    RulesStore(QString storageFolder, Logger &logger, std::shared_ptr<FileAccess> files, SecondsClock clock = {},
-               QObject *parent = nullptr);
+    RulesStore(QString storageFolder, Logger &logger, std::shared_ptr<FileAccess> files,
+        SecondsClock clock = {}, QObject *parent = nullptr);
     /// Waits for the settings writes already requested.
     ~RulesStore() override;
 

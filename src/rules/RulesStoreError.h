@@ -5,8 +5,7 @@
 
 /// A refused save: the rules have validation errors. The description is the issues'
 /// messages, one per line.
-class RulesStoreError : public DescribedError
-{
+class RulesStoreError : public DescribedError {
 public:
     static RulesStoreError invalid(RuleIssueList issues);
 

@@ -5,8 +5,7 @@
 #include <QString>
 
 /// Which folder on the card a rule opens.
-class Subfolder
-{
+class Subfolder {
 public:
     enum class Kind { Smart, Preset, Custom };
 
@@ -26,7 +25,12 @@ public:
     friend bool operator==(const Subfolder &a, const Subfolder &b);
 
 private:
-    Subfolder(Kind kind, ::Preset preset, QString customPath) : m_kind(kind), m_preset(preset), m_customPath(std::move(customPath)) {}
+    Subfolder(Kind kind, ::Preset preset, QString customPath)
+        : m_kind(kind)
+        , m_preset(preset)
+        , m_customPath(std::move(customPath))
+    {
+    }
 
     Kind m_kind;
     ::Preset m_preset;

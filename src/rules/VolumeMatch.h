@@ -3,8 +3,7 @@
 #include <QString>
 
 /// Which cards a rule applies to: any card, or cards with a given volume name.
-class VolumeMatch
-{
+class VolumeMatch {
 public:
     enum class Kind { AnyCard, VolumeName };
 
@@ -19,7 +18,11 @@ public:
     friend bool operator==(const VolumeMatch &, const VolumeMatch &) = default;
 
 private:
-    VolumeMatch(Kind kind, QString name) : m_kind(kind), m_name(std::move(name)) {}
+    VolumeMatch(Kind kind, QString name)
+        : m_kind(kind)
+        , m_name(std::move(name))
+    {
+    }
 
     Kind m_kind;
     QString m_name;

@@ -8,8 +8,7 @@
 
 namespace {
 
-class Pool
-{
+class Pool {
 public:
     static constexpr int kThreads = 4;
 

@@ -45,7 +45,7 @@ void Log::write(Level level, const QString &message)
     bool schedule = false;
     {
         std::lock_guard lock(m_pendingMutex);
-        m_pending.push_back({level, message});
+        m_pending.push_back({ level, message });
         schedule = !m_drainScheduled;
         m_drainScheduled = true;
     }
@@ -137,5 +137,5 @@ void Log::revealInFinder(FinderService &finder) const
 {
     // Showing an item raises the file manager on its own; the request log tells how it went.
     finder.open(QUrl::fromLocalFile(m_directory), std::nullopt, false, QUrl::fromLocalFile(m_logFilePath),
-                [](const std::optional<DovettaError> &) {});
+        [](const std::optional<DovettaError> &) {});
 }

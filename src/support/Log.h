@@ -14,8 +14,7 @@ class FinderService;
 
 /// The application's rotating log file: "dovetta.log" with two older generations,
 /// written on a serial queue of its own so that callers never wait for the disk.
-class Log final : public Logger
-{
+class Log final : public Logger {
 public:
     static constexpr qint64 kMaxBytes = 512 * 1024;
 

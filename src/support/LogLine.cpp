@@ -30,7 +30,8 @@ void appendNumber(QByteArray &out, int value, int width)
 
 bool isBidiControl(char16_t u)
 {
-    return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+    return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E)
+        || (u >= 0x2066 && u <= 0x2069);
 }
 
 /// Needs an escape, leaving surrogates aside.

@@ -4,8 +4,7 @@
 
 /// Where components send their diagnostic lines. The application's file log implements it;
 /// command-line tools and tests hand in their own sinks.
-class Logger
-{
+class Logger {
 public:
     enum class Level { Info, Warn, Error };
 

@@ -17,8 +17,7 @@ struct Pending {
 };
 
 /// Lives on the main thread and drains the hand-over list when woken.
-class MainQueueDrain : public QObject
-{
+class MainQueueDrain : public QObject {
 public:
     static MainQueueDrain &instance()
     {
@@ -73,12 +72,12 @@ private:
 
 void MainQueue::async(std::function<void()> work)
 {
-    MainQueueDrain::instance().post({std::chrono::milliseconds(0), std::move(work)});
+    MainQueueDrain::instance().post({ std::chrono::milliseconds(0), std::move(work) });
 }
 
 void MainQueue::asyncAfter(std::chrono::milliseconds delay, std::function<void()> work)
 {
-    MainQueueDrain::instance().post({delay, std::move(work)});
+    MainQueueDrain::instance().post({ delay, std::move(work) });
 }
 
 void MainQueue::async(QObject *context, std::function<void()> work)

@@ -5,8 +5,7 @@
 #include <mutex>
 
 /// A counting semaphore whose waits can carry a deadline.
-class Semaphore
-{
+class Semaphore {
 public:
     using Clock = std::chrono::steady_clock;
 

@@ -72,12 +72,11 @@ void SerialQueue::enqueue(Clock::time_point due, WorkItemPtr item)
         std::lock_guard lock(m_mutex);
         if (m_stopping)
             return;
-        Entry entry{due, m_nextSequence++, std::move(item)};
-        auto position = std::upper_bound(m_entries.begin(), m_entries.end(), entry,
-                                         [](const Entry &a, const Entry &b) {
-                                             return a.due < b.due
-                                                 || (a.due == b.due && a.sequence < b.sequence);
-                                         });
+        Entry entry { due, m_nextSequence++, std::move(item) };
+        auto position
+            = std::upper_bound(m_entries.begin(), m_entries.end(), entry, [](const Entry &a, const Entry &b) {
+                  return a.due < b.due || (a.due == b.due && a.sequence < b.sequence);
+              });
         m_entries.insert(position, std::move(entry));
     }
     m_wake.notify_one();

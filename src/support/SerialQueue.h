@@ -12,8 +12,7 @@
 
 /// A serial work queue on a thread of its own: blocks run one at a time in the order they
 /// are due (submission order for equal due times).
-class SerialQueue
-{
+class SerialQueue {
 public:
     using Clock = std::chrono::steady_clock;
 

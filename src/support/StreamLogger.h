@@ -7,8 +7,7 @@
 
 /// Writes log lines, in the log file's format, straight to a stream such as standard error.
 /// For command-line tools that must not touch the user's log file.
-class StreamLogger final : public Logger
-{
+class StreamLogger final : public Logger {
 public:
     explicit StreamLogger(std::FILE *stream);
 

@@ -5,8 +5,7 @@
 #include <memory>
 
 /// A unit of queued work that can be cancelled until it starts.
-class WorkItem
-{
+class WorkItem {
 public:
     explicit WorkItem(std::function<void()> work);
 
@@ -18,7 +17,7 @@ public:
 
 private:
     std::function<void()> m_work;
-    std::atomic<bool> m_cancelled{false};
+    std::atomic<bool> m_cancelled { false };
 };
 
 using WorkItemPtr = std::shared_ptr<WorkItem>;

@@ -12,12 +12,12 @@
 struct ResolvedTarget {
     MountedCard card;
     Rule rule;
-    QUrl folder;                            ///< always inside the card
-    QString relativePath;                   ///< folder below the card root; empty for the root
+    QUrl folder; ///< always inside the card
+    QString relativePath; ///< folder below the card root; empty for the root
     bool usedFallbackToRoot = false;
     std::optional<QString> newestFolderName;
     std::optional<QUrl> newestFile;
-    std::optional<QString> note;            ///< present only after a fallback to the root
+    std::optional<QString> note; ///< present only after a fallback to the root
 
     friend bool operator==(const ResolvedTarget &, const ResolvedTarget &) = default;
 };

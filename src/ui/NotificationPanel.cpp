@@ -32,7 +32,7 @@ QColor secondaryText(const QPalette &palette)
 } // namespace
 
 NotificationPanel::NotificationPanel(const PanelContent &content, PanelView::Events events,
-                                     std::function<bool()> seeThroughWorks, QWidget *parent)
+    std::function<bool()> seeThroughWorks, QWidget *parent)
     : QWidget(
         parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
     , m_events(std::move(events))

@@ -27,7 +27,7 @@ public:
     /// `seeThroughWorks` tells whether translucent corners show as such (a compositor runs);
     /// empty means they do.
     NotificationPanel(const PanelContent &content, PanelView::Events events,
-                      std::function<bool()> seeThroughWorks = {}, QWidget *parent = nullptr);
+        std::function<bool()> seeThroughWorks = {}, QWidget *parent = nullptr);
 
     /// Fades the window out over a quarter of a second, hides it, then calls `done`.
     void fadeOut(std::function<void()> done);

@@ -19,13 +19,12 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class CoordinatorTest : public ::testing::Test
-{
+class CoordinatorTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         QDir(m_card.path()).mkpath(QStringLiteral("DCIM"));
-        m_rules.setRules({Rule::makeDefaultCatchAll()});
+        m_rules.setRules({ Rule::makeDefaultCatchAll() });
     }
 
     void TearDown() override { m_coordinator.reset(); }
@@ -46,16 +45,19 @@ protected:
             return watcher;
         };
         services.fileCount = [](const QString &) { return 7; };
-        m_coordinator = std::make_unique<Coordinator>(services, Coordinator::Limits{release});
+        m_coordinator = std::make_unique<Coordinator>(services, Coordinator::Limits { release });
         return *m_coordinator;
     }
 
     MountedCard card(const QString &name = QStringLiteral("EOS_DIGITAL")) const
     {
-        return MountedCard{QUrl::fromLocalFile(m_card.path()), name, true, true, 1000};
+        return MountedCard { QUrl::fromLocalFile(m_card.path()), name, true, true, 1000 };
     }
 
-    bool logged(const QString &line) { return pollUntil([&] { return m_log.contains(line); }); }
+    bool logged(const QString &line)
+    {
+        return pollUntil([&] { return m_log.contains(line); });
+    }
 
     /// Waits until everything queued on the pipeline so far has run.
 
@@ -115,8 +117,8 @@ TEST_F(CoordinatorTest, MountCallbackReachesThePipeline)
 TEST_F(CoordinatorTest, LateSuccessIsReportedOnceAfterThePipelineMovedOn)
 {
     Rule rule = Rule::makeDefaultCatchAll();
-    rule.extras.mouseWarp = MousePoint{100, 200};
-    m_rules.setRules({rule});
+    rule.extras.mouseWarp = MousePoint { 100, 200 };
+    m_rules.setRules({ rule });
     AppSettings settings;
     settings.showNotifications = true;
     m_rules.setSettings(settings);
@@ -137,7 +139,7 @@ TEST_F(CoordinatorTest, LateSuccessIsReportedOnceAfterThePipelineMovedOn)
     ASSERT_TRUE(pollUntil([&] { return m_notifier.opened().size() == 1; }));
     EXPECT_EQ(m_notifier.opened()[0].card.name, QStringLiteral("FIRST"));
     EXPECT_EQ(m_notifier.opened()[0].fileCount, 7);
-    EXPECT_EQ(m_pointer.moves(), QList<QPointF>{QPointF(100, 200)});
+    EXPECT_EQ(m_pointer.moves(), QList<QPointF> { QPointF(100, 200) });
 
     // A second outcome for the same request is logged, never reported again.
     m_finder.complete(0);
@@ -153,11 +155,13 @@ TEST_F(CoordinatorTest, LateFailureCarriesTheSuffixAndShowsOnePanel)
 {
     Coordinator &coordinator = make(30ms);
     coordinator.handle(card(), false);
-    ASSERT_TRUE(logged(QStringLiteral("[WARN] EOS_DIGITAL: releasing the pipeline after 0.03s; FinderController "
-                                      "still has this request and will report its own outcome")));
+    ASSERT_TRUE(
+        logged(QStringLiteral("[WARN] EOS_DIGITAL: releasing the pipeline after 0.03s; FinderController "
+                              "still has this request and will report its own outcome")));
     m_finder.complete(0, DovettaError::finderTimeout());
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[ERROR] EOS_DIGITAL: failed to open DCIM \u2014 Finder did not respond "
-                                              "in time. (after the pipeline had already been released)")));
+    EXPECT_TRUE(m_log.contains(
+        QStringLiteral("[ERROR] EOS_DIGITAL: failed to open DCIM \u2014 Finder did not respond "
+                       "in time. (after the pipeline had already been released)")));
     m_finder.complete(0, DovettaError::finderScriptError(QStringLiteral("again")));
     ASSERT_EQ(m_notifier.problems().size(), 1);
     EXPECT_EQ(m_notifier.problems()[0].message, QStringLiteral("Finder did not respond in time."));
@@ -171,7 +175,8 @@ TEST_F(CoordinatorTest, FailureThenSuccessReportsOnlyTheFailure)
     ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 1; }));
     m_finder.complete(0, DovettaError::folderMissing(QStringLiteral("/media/x")));
     m_finder.complete(0);
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[ERROR] EOS_DIGITAL: failed to open DCIM \u2014 Folder not found: /media/x")));
+    EXPECT_TRUE(m_log.contains(
+        QStringLiteral("[ERROR] EOS_DIGITAL: failed to open DCIM \u2014 Folder not found: /media/x")));
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] EOS_DIGITAL: Finder answered but this card was already "
                                               "reported; not reporting twice")));
     processEventsFor(30ms);
@@ -184,9 +189,9 @@ TEST_F(CoordinatorTest, FailureThenSuccessReportsOnlyTheFailure)
 TEST_F(CoordinatorTest, RequestCarriesTheRuleAndTarget)
 {
     Rule rule = Rule::makeDefaultCatchAll();
-    rule.placement = Placement{10, 20, 300, 400};
+    rule.placement = Placement { 10, 20, 300, 400 };
     rule.bringToFront = true;
-    m_rules.setRules({rule});
+    m_rules.setRules({ rule });
     m_finder.answerImmediately(std::nullopt);
     make().handle(card(), false);
     ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 1; }));
@@ -207,7 +212,7 @@ TEST_F(CoordinatorTest, StartRunsTheSequenceAndHandlesCardsPresentAtLaunch)
     m_rules.setSettings(settings);
     m_finder.setPermissionGranted(false);
     Coordinator &coordinator = make();
-    m_watcher->setExisting({card(QStringLiteral("A")), card(QStringLiteral("B"))});
+    m_watcher->setExisting({ card(QStringLiteral("A")), card(QStringLiteral("B")) });
     coordinator.start();
 
     EXPECT_EQ(m_rules.loads(), 1);
@@ -221,14 +226,14 @@ TEST_F(CoordinatorTest, StartRunsTheSequenceAndHandlesCardsPresentAtLaunch)
     ASSERT_TRUE(logged(QStringLiteral("[INFO] B: watching is paused, ignoring")));
     const QStringList lines = m_log.lines();
     EXPECT_LT(lines.indexOf(QStringLiteral("[INFO] A: watching is paused, ignoring")),
-              lines.indexOf(QStringLiteral("[INFO] B: watching is paused, ignoring")));
+        lines.indexOf(QStringLiteral("[INFO] B: watching is paused, ignoring")));
     EXPECT_EQ(m_watcher->notedAtLaunch().size(), 2);
 }
 
 TEST_F(CoordinatorTest, CardsPresentAtLaunchAreLeftAloneWhenSwitchedOff)
 {
     Coordinator &coordinator = make();
-    m_watcher->setExisting({card()});
+    m_watcher->setExisting({ card() });
     coordinator.start();
     ASSERT_TRUE(logged(QStringLiteral("[INFO] Finder automation is allowed")));
     processEventsFor(30ms);
@@ -255,7 +260,7 @@ TEST_F(CoordinatorTest, ScreenSnapshotIsCachedAndRefreshedOnChange)
 {
     Coordinator &coordinator = make();
     ScreenSnapshot one;
-    one.visibleFramesTopLeft = {QRectF(0, 25, 1440, 875)};
+    one.visibleFramesTopLeft = { QRectF(0, 25, 1440, 875) };
     m_screens.setSnapshot(one);
     coordinator.start();
     EXPECT_EQ(coordinator.currentScreens(), one);
@@ -268,7 +273,8 @@ TEST_F(CoordinatorTest, ScreenSnapshotIsCachedAndRefreshedOnChange)
     m_screens.setSnapshot(two);
     emit m_screens.screensChanged();
     EXPECT_EQ(coordinator.currentScreens(), two);
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] Coordinator: screen arrangement changed, placement snapshot refreshed")));
+    EXPECT_TRUE(m_log.contains(
+        QStringLiteral("[INFO] Coordinator: screen arrangement changed, placement snapshot refreshed")));
 }
 
 TEST_F(CoordinatorTest, TearDownWhileWaitingDoesNotHangOrReport)

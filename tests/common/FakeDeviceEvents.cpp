@@ -3,7 +3,7 @@
 void FakeDeviceEvents::Probe::send(const QString &action, const QString &subsystem, const QString &sysName)
 {
     if (onEvent)
-        onEvent(DeviceEvent{action, subsystem, sysName});
+        onEvent(DeviceEvent { action, subsystem, sysName });
 }
 
 bool FakeDeviceEvents::start(Callback onEvent)

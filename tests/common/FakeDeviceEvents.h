@@ -5,8 +5,7 @@
 #include <memory>
 
 /// Device events the test sends by hand.
-class FakeDeviceEvents final : public DeviceEventSource
-{
+class FakeDeviceEvents final : public DeviceEventSource {
 public:
     struct Probe {
         bool startable = true;

@@ -8,8 +8,7 @@
 #include <memory>
 
 /// A disk session the test drives through the callbacks it was given.
-class FakeDiskSession final : public DiskSession
-{
+class FakeDiskSession final : public DiskSession {
 public:
     /// What the test sees of the session after handing it over to the watcher.
     struct Probe {
@@ -17,9 +16,9 @@ public:
         bool started = false;
         bool stopped = false;
         Callbacks callbacks;
-        QSet<QString> disks;               ///< the device names hasDisk() knows
-        QStringList requests;              ///< "mount sdb1", "unmount sdb1", in order
-        QList<Completion> pending;         ///< completions the test answers by hand
+        QSet<QString> disks; ///< the device names hasDisk() knows
+        QStringList requests; ///< "mount sdb1", "unmount sdb1", in order
+        QList<Completion> pending; ///< completions the test answers by hand
     };
 
     explicit FakeDiskSession(std::shared_ptr<Probe> probe)

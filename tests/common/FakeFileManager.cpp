@@ -8,7 +8,7 @@ const QString kPath = QStringLiteral("/org/freedesktop/FileManager1");
 
 QString nextConnectionName()
 {
-    static std::atomic<int> count{0};
+    static std::atomic<int> count { 0 };
     return QStringLiteral("mirvale-fake-file-manager-%1").arg(++count);
 }
 } // namespace
@@ -20,8 +20,8 @@ FakeFileManager::FakeFileManager(CallHandler onCall, QObject *parent)
     , m_onCall(std::move(onCall))
 {
     m_registered = m_connection.isConnected()
-                   && m_connection.registerObject(kPath, this, QDBusConnection::ExportScriptableSlots)
-                   && m_connection.registerService(kService);
+        && m_connection.registerObject(kPath, this, QDBusConnection::ExportScriptableSlots)
+        && m_connection.registerService(kService);
 }
 
 FakeFileManager::~FakeFileManager()

@@ -11,8 +11,7 @@
 /// session bus through a connection of its own and records each call as one line,
 /// "ShowFolders URI" or "ShowItems URI" (URIs separated by spaces). It answers on the thread
 /// it lives on, so that thread must run its event loop.
-class FakeFileManager final : public QObject, protected QDBusContext
-{
+class FakeFileManager final : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
 public:

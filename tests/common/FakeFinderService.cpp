@@ -2,15 +2,14 @@
 
 #include "support/MainQueue.h"
 
-void FakeFinderService::open(const QUrl &folder, const std::optional<Placement> &placement,
-                             bool bringToFront, const std::optional<QUrl> &selectFile,
-                             Completion completion)
+void FakeFinderService::open(const QUrl &folder, const std::optional<Placement> &placement, bool bringToFront,
+    const std::optional<QUrl> &selectFile, Completion completion)
 {
     std::optional<DovettaError> outcome;
     bool immediate = false;
     {
         std::lock_guard lock(m_mutex);
-        m_requests.append({folder, placement, bringToFront, selectFile, completion});
+        m_requests.append({ folder, placement, bringToFront, selectFile, completion });
         immediate = m_answerImmediately;
         outcome = m_immediateOutcome;
     }

@@ -8,8 +8,7 @@
 
 /// Records open requests; the test answers them when it likes (on the main thread), or
 /// sets an answer that is given at once.
-class FakeFinderService final : public FinderService
-{
+class FakeFinderService final : public FinderService {
 public:
     struct Request {
         QUrl folder;
@@ -20,7 +19,7 @@ public:
     };
 
     void open(const QUrl &folder, const std::optional<Placement> &placement, bool bringToFront,
-              const std::optional<QUrl> &selectFile, Completion completion) override;
+        const std::optional<QUrl> &selectFile, Completion completion) override;
     void checkAutomationPermission(std::function<void(bool)> completion) override;
     void captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion) override;
 

@@ -24,7 +24,7 @@ void FakeMountTable::stopWatching()
 void FakeMountTable::addEntry(const QString &mountPoint, const QString &fsType, const QString &source)
 {
     std::lock_guard lock(m_mutex);
-    m_entries.append(MountEntry{m_nextId++, mountPoint, fsType, source, 8, 17});
+    m_entries.append(MountEntry { m_nextId++, mountPoint, fsType, source, 8, 17 });
 }
 
 void FakeMountTable::mount(const QString &mountPoint, const QString &fsType, const QString &source)

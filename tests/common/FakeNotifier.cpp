@@ -1,15 +1,16 @@
 #include "common/FakeNotifier.h"
 
-void FakeNotifier::cardOpened(const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
+void FakeNotifier::cardOpened(
+    const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
 {
     std::lock_guard lock(m_mutex);
-    m_opened.append({card, target, fileCount});
+    m_opened.append({ card, target, fileCount });
 }
 
 void FakeNotifier::cardProblem(const MountedCard &card, const QString &message)
 {
     std::lock_guard lock(m_mutex);
-    m_problems.append({card, message});
+    m_problems.append({ card, message });
 }
 
 QList<FakeNotifier::Problem> FakeNotifier::problems() const

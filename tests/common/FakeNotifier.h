@@ -7,8 +7,7 @@
 #include <mutex>
 
 /// Records the panels that would have been shown.
-class FakeNotifier final : public AbstractNotifier
-{
+class FakeNotifier final : public AbstractNotifier {
 public:
     struct Problem {
         MountedCard card;
@@ -21,14 +20,22 @@ public:
     };
 
     void setup() override { m_setUp = true; }
-    void setOnEjectRequested(std::function<void(const QUrl &)> callback) override { m_onEject = std::move(callback); }
-    void cardOpened(const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount) override;
+    void setOnEjectRequested(std::function<void(const QUrl &)> callback) override
+    {
+        m_onEject = std::move(callback);
+    }
+    void cardOpened(
+        const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount) override;
     void cardProblem(const MountedCard &card, const QString &message) override;
 
     QList<Problem> problems() const;
     QList<Opened> opened() const;
     bool isSetUp() const { return m_setUp; }
-    void pressUnmount(const QUrl &volume) { if (m_onEject) m_onEject(volume); }
+    void pressUnmount(const QUrl &volume)
+    {
+        if (m_onEject)
+            m_onEject(volume);
+    }
 
 private:
     mutable std::mutex m_mutex;

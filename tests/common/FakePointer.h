@@ -5,8 +5,7 @@
 #include <QList>
 
 /// Remembers where the pointer was sent.
-class FakePointer final : public PointerControl
-{
+class FakePointer final : public PointerControl {
 public:
     void moveTo(const QPointF &point) override
     {

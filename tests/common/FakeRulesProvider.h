@@ -5,8 +5,7 @@
 #include <mutex>
 
 /// Rules and settings held in memory.
-class FakeRulesProvider final : public RulesProvider
-{
+class FakeRulesProvider final : public RulesProvider {
     Q_OBJECT
 public:
     void load() override { ++m_loads; }

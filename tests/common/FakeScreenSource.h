@@ -3,8 +3,7 @@
 #include "platform/ScreenSource.h"
 
 /// A fixed screen list that the test can change.
-class FakeScreenSource final : public ScreenSource
-{
+class FakeScreenSource final : public ScreenSource {
     Q_OBJECT
 public:
     ScreenSnapshot capture() const override

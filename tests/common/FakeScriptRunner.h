@@ -10,8 +10,7 @@
 
 /// A script runner with scripted answers. Each compiled script takes the next step (or the
 /// default one); a hanging step blocks in execute() until the test releases it.
-class FakeScriptRunner final : public ScriptRunner
-{
+class FakeScriptRunner final : public ScriptRunner {
 public:
     struct Step {
         Result result = QVariant(0);
@@ -19,12 +18,12 @@ public:
         bool failCompile = false;
     };
 
-    static Step succeed(QVariant value = 0) { return {std::move(value), false, false}; }
+    static Step succeed(QVariant value = 0) { return { std::move(value), false, false }; }
     static Step fail(int number, QString message)
     {
-        return {Failure{number, std::move(message)}, false, false};
+        return { Failure { number, std::move(message) }, false, false };
     }
-    static Step hangThen(Result result = QVariant(0)) { return {std::move(result), true, false}; }
+    static Step hangThen(Result result = QVariant(0)) { return { std::move(result), true, false }; }
 
     ~FakeScriptRunner() override;
 

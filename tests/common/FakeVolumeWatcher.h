@@ -6,11 +6,13 @@
 
 /// A watcher the test drives: it mounts cards by hand and decides what the launch scan finds,
 /// what the card lists hold and how mount and eject requests end.
-class FakeVolumeWatcher final : public QObject, public VolumeWatching
-{
+class FakeVolumeWatcher final : public QObject, public VolumeWatching {
     Q_OBJECT
 public:
-    explicit FakeVolumeWatcher(MountCallback onMount) : m_onMount(std::move(onMount)) {}
+    explicit FakeVolumeWatcher(MountCallback onMount)
+        : m_onMount(std::move(onMount))
+    {
+    }
 
     void start() override { m_started = true; }
     void scanExistingAsync(ScanCallback completion) override;

@@ -39,8 +39,8 @@ std::optional<qint64> FakeVolumes::availableBytes(const QString &mountPath) cons
     return values ? values->availableBytes : std::nullopt;
 }
 
-void FakeVolumes::addCard(const QString &mountPath, const QString &name, const QString &volumeKind,
-                          const QString &protocol)
+void FakeVolumes::addCard(
+    const QString &mountPath, const QString &name, const QString &volumeKind, const QString &protocol)
 {
     VolumeValues values;
     values.isRemovable = true;

@@ -12,12 +12,10 @@
 
 /// Volume values and disk descriptions the test scripts, by mount path. Reads can be held
 /// at a gate to freeze the probe queue at a chosen moment.
-class FakeVolumes final : public VolumeValueReader
-{
+class FakeVolumes final : public VolumeValueReader {
 public:
     /// A lookup session over these volumes, as the description-session factory makes them.
-    class Lookup final : public DiskDescriptionLookup
-    {
+    class Lookup final : public DiskDescriptionLookup {
     public:
         explicit Lookup(std::shared_ptr<FakeVolumes> volumes)
             : m_volumes(std::move(volumes))

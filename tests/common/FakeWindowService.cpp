@@ -18,7 +18,7 @@ void FakeWindowService::addWindow(WindowId id, const Window &window, bool activa
 void FakeWindowService::addWindowAfterReads(WindowId id, const Window &window, int reads, bool activate)
 {
     std::lock_guard lock(m_mutex);
-    m_pending.append({id, window, reads, activate});
+    m_pending.append({ id, window, reads, activate });
 }
 
 void FakeWindowService::removeWindow(WindowId id)
@@ -90,7 +90,7 @@ std::optional<WindowService::Clients> FakeWindowService::clients()
             m_active = it->id;
         it = m_pending.erase(it);
     }
-    return Clients{m_order, m_active};
+    return Clients { m_order, m_active };
 }
 
 std::optional<qint64> FakeWindowService::processId(WindowId window)
@@ -108,7 +108,7 @@ std::optional<WindowService::Geometry> FakeWindowService::geometry(WindowId wind
     const auto it = m_windows.constFind(window);
     if (m_unavailable || it == m_windows.cend())
         return std::nullopt;
-    return Geometry{it->client, it->extents};
+    return Geometry { it->client, it->extents };
 }
 
 bool FakeWindowService::moveResize(WindowId window, QPoint frameTopLeft, QSize clientSize)
@@ -129,7 +129,7 @@ bool FakeWindowService::moveResize(WindowId window, QPoint frameTopLeft, QSize c
         it->extents = *extents;
         m_extentsOnMove.erase(extents);
     }
-    const FrameExtents extents = it->extents.value_or(FrameExtents{});
+    const FrameExtents extents = it->extents.value_or(FrameExtents {});
     it->client = QRect(frameTopLeft + QPoint(extents.left, extents.top), clientSize);
     return true;
 }

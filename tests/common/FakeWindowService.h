@@ -9,8 +9,7 @@
 
 /// A window manager in memory: windows with a process, an area and a decoration; moves,
 /// raises and closes take effect at once unless told otherwise, and each is recorded.
-class FakeWindowService final : public WindowService
-{
+class FakeWindowService final : public WindowService {
 public:
     struct Window {
         qint64 pid = 0;

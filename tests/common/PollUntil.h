@@ -7,7 +7,7 @@
 #include <chrono>
 
 /// Processes events until `condition` holds or `timeout` passes; returns the condition.
-template<typename Condition>
+template <typename Condition>
 bool pollUntil(Condition condition, std::chrono::milliseconds timeout = std::chrono::seconds(10))
 {
     QDeadlineTimer deadline(timeout);

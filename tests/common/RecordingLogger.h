@@ -7,8 +7,7 @@
 #include <mutex>
 
 /// Keeps every line in memory, formatted as "[LEVEL] message", for tests to inspect.
-class RecordingLogger final : public Logger
-{
+class RecordingLogger final : public Logger {
 public:
     void write(Level level, const QString &message) override;
 

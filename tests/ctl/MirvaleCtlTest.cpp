@@ -20,8 +20,7 @@ struct Result {
     QString err;
 };
 
-class MirvaleCtlTest : public ::testing::Test
-{
+class MirvaleCtlTest : public ::testing::Test {
 protected:
     static QString binary()
     {
@@ -33,9 +32,9 @@ protected:
         QProcess process;
         process.start(binary(), arguments);
         EXPECT_TRUE(process.waitForFinished(30000)) << "mirvalectl did not finish";
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError()) };
     }
 
     QString writeFile(const QString &name, const QByteArray &content)
@@ -47,7 +46,10 @@ protected:
         return path;
     }
 
-    QString writeRules(const RuleList &rules) { return writeFile(QStringLiteral("rules.json"), RulesFormat::encodeRules(rules)); }
+    QString writeRules(const RuleList &rules)
+    {
+        return writeFile(QStringLiteral("rules.json"), RulesFormat::encodeRules(rules));
+    }
 
     QString makeCard(const QString &name, const QStringList &folders)
     {
@@ -85,7 +87,7 @@ TEST_F(MirvaleCtlTest, ValidatePrintsFindingsInOrderAndExitsByErrors)
     Rule first = Rule::makeDefaultCatchAll();
     Rule second = Rule::makeDefaultCatchAll();
     second.name = QStringLiteral("Second");
-    Result result = run({QStringLiteral("validate"), writeRules({empty, first, second})});
+    Result result = run({ QStringLiteral("validate"), writeRules({ empty, first, second }) });
     EXPECT_EQ(result.exitCode, 1) << result.err.toStdString();
     const QStringList lines = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_GE(lines.size(), 4) << result.out.toStdString();
@@ -96,10 +98,10 @@ TEST_F(MirvaleCtlTest, ValidatePrintsFindingsInOrderAndExitsByErrors)
         EXPECT_TRUE(lines[i].startsWith(QStringLiteral("warning: "))) << lines[i].toStdString();
 
     // Warnings alone still pass.
-    result = run({QStringLiteral("validate"), writeRules({first, second})});
+    result = run({ QStringLiteral("validate"), writeRules({ first, second }) });
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.out.startsWith(QStringLiteral("warning: ")));
-    result = run({QStringLiteral("validate"), writeRules({first})});
+    result = run({ QStringLiteral("validate"), writeRules({ first }) });
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.out.isEmpty());
 }
@@ -110,14 +112,17 @@ TEST_F(MirvaleCtlTest, UnreadableOrUndecodableFilesExitTwo)
         QStringList arguments;
         QString errorPart;
     };
-    const QString bad = writeFile(QStringLiteral("bad.json"), QByteArray("[{\"match\": {\"kind\": \"AnyCard\"}}]"));
+    const QString bad
+        = writeFile(QStringLiteral("bad.json"), QByteArray("[{\"match\": {\"kind\": \"AnyCard\"}}]"));
     const QString card = makeCard(QStringLiteral("CARD"), {});
     const Row rows[] = {
-        {{QStringLiteral("validate"), m_dir.path() + QStringLiteral("/missing.json")}, QString()},
-        {{QStringLiteral("validate"), bad}, QStringLiteral("Unknown VolumeMatch kind \"AnyCard\"")},
-        {{QStringLiteral("resolve"), QStringLiteral("--rules"), bad, card}, QStringLiteral("Unknown VolumeMatch kind")},
-        {{QStringLiteral("resolve"), QStringLiteral("--rules"), writeRules({}), m_dir.path() + QStringLiteral("/nope")},
-         QStringLiteral("is not a directory")},
+        { { QStringLiteral("validate"), m_dir.path() + QStringLiteral("/missing.json") }, QString() },
+        { { QStringLiteral("validate"), bad }, QStringLiteral("Unknown VolumeMatch kind \"AnyCard\"") },
+        { { QStringLiteral("resolve"), QStringLiteral("--rules"), bad, card },
+            QStringLiteral("Unknown VolumeMatch kind") },
+        { { QStringLiteral("resolve"), QStringLiteral("--rules"), writeRules({}),
+              m_dir.path() + QStringLiteral("/nope") },
+            QStringLiteral("is not a directory") },
     };
     for (const Row &row : rows) {
         const Result result = run(row.arguments);
@@ -130,17 +135,17 @@ TEST_F(MirvaleCtlTest, UnreadableOrUndecodableFilesExitTwo)
 
 TEST_F(MirvaleCtlTest, UsageErrorsAndHelp)
 {
-    for (const QStringList &arguments : {QStringList{}, QStringList{QStringLiteral("frobnicate")},
-                                         QStringList{QStringLiteral("validate"), QStringLiteral("--bogus")},
-                                         QStringList{QStringLiteral("resolve"), QStringLiteral("--rules")},
-                                         QStringList{QStringLiteral("resolve"), QStringLiteral("--what"), QStringLiteral("x")}}) {
+    for (const QStringList &arguments : { QStringList {}, QStringList { QStringLiteral("frobnicate") },
+             QStringList { QStringLiteral("validate"), QStringLiteral("--bogus") },
+             QStringList { QStringLiteral("resolve"), QStringLiteral("--rules") },
+             QStringList { QStringLiteral("resolve"), QStringLiteral("--what"), QStringLiteral("x") } }) {
         const Result result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(result.err.contains(QStringLiteral("usage: mirvalectl"))) << result.err.toStdString();
     }
-    for (const QStringList &arguments : {QStringList{QStringLiteral("--help")},
-                                         QStringList{QStringLiteral("validate"), QStringLiteral("--help")},
-                                         QStringList{QStringLiteral("resolve"), QStringLiteral("--help")}}) {
+    for (const QStringList &arguments : { QStringList { QStringLiteral("--help") },
+             QStringList { QStringLiteral("validate"), QStringLiteral("--help") },
+             QStringList { QStringLiteral("resolve"), QStringLiteral("--help") } }) {
         const Result result = run(arguments);
         EXPECT_EQ(result.exitCode, 0);
         EXPECT_TRUE(result.out.startsWith(QStringLiteral("usage: mirvalectl")));
@@ -159,53 +164,61 @@ TEST_F(MirvaleCtlTest, MessagesNameWhatIsWrong)
     const QString card = makeCard(QStringLiteral("CARD"), {});
     const QString longName = m_dir.path() + QLatin1Char('/') + QString(5000, QLatin1Char('a'));
     const Row rows[] = {
-        {"trailing slash", {QStringLiteral("validate"), ok + QLatin1Char('/')}, 2,
-         QStringLiteral("The file \"rules.json/\" could not be read: Not a directory.")},
-        {"over-long path", {QStringLiteral("validate"), longName}, 2, QStringLiteral("File name too long")},
-        {"empty path", {QStringLiteral("validate"), QString()}, 2, QStringLiteral("validate needs a FILE")},
-        {"unknown short option after the card", {QStringLiteral("resolve"), QStringLiteral("--rules"), ok, card, QStringLiteral("-v")},
-         2, QStringLiteral("mirvalectl: unknown option -v\n")},
-        {"unknown option before the card", {QStringLiteral("resolve"), QStringLiteral("-x"), QStringLiteral("--rules"), ok, card}, 2,
-         QStringLiteral("mirvalectl: unknown option -x\n")},
+        { "trailing slash", { QStringLiteral("validate"), ok + QLatin1Char('/') }, 2,
+            QStringLiteral("The file \"rules.json/\" could not be read: Not a directory.") },
+        { "over-long path", { QStringLiteral("validate"), longName }, 2,
+            QStringLiteral("File name too long") },
+        { "empty path", { QStringLiteral("validate"), QString() }, 2,
+            QStringLiteral("validate needs a FILE") },
+        { "unknown short option after the card",
+            { QStringLiteral("resolve"), QStringLiteral("--rules"), ok, card, QStringLiteral("-v") }, 2,
+            QStringLiteral("mirvalectl: unknown option -v\n") },
+        { "unknown option before the card",
+            { QStringLiteral("resolve"), QStringLiteral("-x"), QStringLiteral("--rules"), ok, card }, 2,
+            QStringLiteral("mirvalectl: unknown option -x\n") },
     };
     for (const Row &row : rows) {
         const Result result = run(row.arguments);
         EXPECT_EQ(result.exitCode, row.exitCode) << row.what;
         EXPECT_TRUE(result.err.contains(row.errorPart)) << row.what << ": " << result.err.toStdString();
-        EXPECT_FALSE(result.err.contains(QStringLiteral("\"\""))) << row.what << ": " << result.err.toStdString();
+        EXPECT_FALSE(result.err.contains(QStringLiteral("\"\"")))
+            << row.what << ": " << result.err.toStdString();
     }
 
     // After "--", a card folder may begin with "-".
-    const QString dashed = makeCard(QStringLiteral("-CARD"), {QStringLiteral("DCIM")});
-    const Result result = run({QStringLiteral("resolve"), QStringLiteral("--rules"), writeRules({Rule::makeDefaultCatchAll()}),
-                               QStringLiteral("--"), dashed});
+    const QString dashed = makeCard(QStringLiteral("-CARD"), { QStringLiteral("DCIM") });
+    const Result result = run({ QStringLiteral("resolve"), QStringLiteral("--rules"),
+        writeRules({ Rule::makeDefaultCatchAll() }), QStringLiteral("--"), dashed });
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
 }
 
 TEST_F(MirvaleCtlTest, ACardFolderNameThatIsNotUtf8IsSaidToBeSo)
 {
     // QProcess would encode the argument as UTF-8, so the shell passes the raw bytes.
-    const QString rules = writeRules({Rule::makeDefaultCatchAll()});
+    const QString rules = writeRules({ Rule::makeDefaultCatchAll() });
     QProcess process;
     process.setWorkingDirectory(m_dir.path());
-    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"),
-                                              // Removed here too: Qt could not name it to remove it.
-                                              QStringLiteral("name=$(printf 'caf\\351') && mkdir \"$name\" || exit 99; "
-                                                             "\"$0\" resolve --rules \"$1\" \"$name\"; status=$?; "
-                                                             "rmdir \"$name\"; exit $status"),
-                                              binary(), rules});
+    process.start(QStringLiteral("/bin/sh"),
+        { QStringLiteral("-c"),
+            // Removed here too: Qt could not name it to remove it.
+            QStringLiteral("name=$(printf 'caf\\351') && mkdir \"$name\" || exit 99; "
+                           "\"$0\" resolve --rules \"$1\" \"$name\"; status=$?; "
+                           "rmdir \"$name\"; exit $status"),
+            binary(), rules });
     ASSERT_TRUE(process.waitForFinished(30000));
     const QString err = QString::fromUtf8(process.readAllStandardError());
     EXPECT_EQ(process.exitCode(), 2) << err.toStdString();
-    EXPECT_EQ(err, QStringLiteral("mirvalectl: the argument \"caf\\xE9\" is not UTF-8; Mirvale reads only names in UTF-8\n"));
+    EXPECT_EQ(err,
+        QStringLiteral(
+            "mirvalectl: the argument \"caf\\xE9\" is not UTF-8; Mirvale reads only names in UTF-8\n"));
 }
 
 TEST_F(MirvaleCtlTest, ControlCharactersInFilesCannotForgeAFinding)
 {
     // A match kind, then a rule name, each trying to print a line of its own.
-    const QString badKind = writeFile(QStringLiteral("kind.json"),
-                                      QByteArray(R"([{"match": {"kind": "x\nerror: forged"}}])"));
-    Result result = run({QStringLiteral("validate"), badKind});
+    const QString badKind
+        = writeFile(QStringLiteral("kind.json"), QByteArray(R"([{"match": {"kind": "x\nerror: forged"}}])"));
+    Result result = run({ QStringLiteral("validate"), badKind });
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains(QStringLiteral("Unknown VolumeMatch kind \"x\\nerror: forged\"")))
@@ -214,22 +227,25 @@ TEST_F(MirvaleCtlTest, ControlCharactersInFilesCannotForgeAFinding)
     Rule first = Rule::makeDefaultCatchAll();
     Rule second = Rule::makeDefaultCatchAll();
     second.name = QStringLiteral("x\rerror: forged\u2028\u202E");
-    result = run({QStringLiteral("validate"), writeRules({first, second})});
+    result = run({ QStringLiteral("validate"), writeRules({ first, second }) });
     EXPECT_EQ(result.exitCode, 0);
     const QStringList lines = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2) << result.out.toStdString();
-    EXPECT_EQ(lines[0], QStringLiteral("warning: \"x\\rerror: forged\\u2028\\u202E\" matches the same card and folder as "
-                                       "\"Any camera card\"."));
+    EXPECT_EQ(lines[0],
+        QStringLiteral("warning: \"x\\rerror: forged\\u2028\\u202E\" matches the same card and folder as "
+                       "\"Any camera card\"."));
 }
 
 TEST_F(MirvaleCtlTest, ResolveChoosesTheRuleAndDescribesTheTarget)
 {
-    Rule nikon = namedRule(QStringLiteral("Nikon"), QStringLiteral("NIKON"), Subfolder::preset(Preset::Photos));
+    Rule nikon
+        = namedRule(QStringLiteral("Nikon"), QStringLiteral("NIKON"), Subfolder::preset(Preset::Photos));
     Rule any = Rule::makeDefaultCatchAll();
-    const QString rules = writeRules({nikon, any});
-    const QString card = makeCard(QStringLiteral("EOS_DIGITAL"), {QStringLiteral("DCIM/100CANON"), QStringLiteral("DCIM/101CANON")});
+    const QString rules = writeRules({ nikon, any });
+    const QString card = makeCard(
+        QStringLiteral("EOS_DIGITAL"), { QStringLiteral("DCIM/100CANON"), QStringLiteral("DCIM/101CANON") });
 
-    Result result = run({QStringLiteral("resolve"), QStringLiteral("--rules"), rules, card});
+    Result result = run({ QStringLiteral("resolve"), QStringLiteral("--rules"), rules, card });
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     QJsonObject object = json(result);
     EXPECT_EQ(object.keys().size(), 9);
@@ -244,8 +260,8 @@ TEST_F(MirvaleCtlTest, ResolveChoosesTheRuleAndDescribesTheTarget)
     EXPECT_TRUE(object[QStringLiteral("script")].toString().contains(QStringLiteral("101CANON/")));
 
     // --name decides which named rule matches, whatever the folder is called.
-    result = run({QStringLiteral("resolve"), QStringLiteral("--rules"), rules, QStringLiteral("--name"),
-                  QStringLiteral("NIKON"), card});
+    result = run({ QStringLiteral("resolve"), QStringLiteral("--rules"), rules, QStringLiteral("--name"),
+        QStringLiteral("NIKON"), card });
     ASSERT_EQ(result.exitCode, 0);
     object = json(result);
     EXPECT_EQ(object[QStringLiteral("rule")].toString(), QStringLiteral("Nikon"));
@@ -254,22 +270,23 @@ TEST_F(MirvaleCtlTest, ResolveChoosesTheRuleAndDescribesTheTarget)
 
 TEST_F(MirvaleCtlTest, ResolveWithoutAMatchingRuleExitsThree)
 {
-    const QString rules = writeRules({namedRule(QStringLiteral("Nikon"), QStringLiteral("NIKON"), Subfolder::smart())});
-    const Result result = run({QStringLiteral("resolve"), QStringLiteral("--rules"), rules,
-                               makeCard(QStringLiteral("EOS_DIGITAL"), {QStringLiteral("DCIM")})});
+    const QString rules
+        = writeRules({ namedRule(QStringLiteral("Nikon"), QStringLiteral("NIKON"), Subfolder::smart()) });
+    const Result result = run({ QStringLiteral("resolve"), QStringLiteral("--rules"), rules,
+        makeCard(QStringLiteral("EOS_DIGITAL"), { QStringLiteral("DCIM") }) });
     EXPECT_EQ(result.exitCode, 3);
     const QJsonObject object = json(result);
-    for (const char *key : {"rule", "ruleId", "script", "newestFolderName", "newestFile", "note"})
+    for (const char *key : { "rule", "ruleId", "script", "newestFolderName", "newestFile", "note" })
         EXPECT_TRUE(object[QLatin1String(key)].isNull()) << key;
 }
 
 TEST_F(MirvaleCtlTest, ResolveRefusesACustomPathLeavingTheCard)
 {
-    const QString card = makeCard(QStringLiteral("CARD"), {QStringLiteral("DCIM")});
+    const QString card = makeCard(QStringLiteral("CARD"), { QStringLiteral("DCIM") });
     makeCard(QStringLiteral("outside"), {});
-    const QString rules = writeRules({namedRule(QStringLiteral("Escape"), QStringLiteral("CARD"),
-                                                Subfolder::custom(QStringLiteral("../outside")))});
-    const Result result = run({QStringLiteral("resolve"), QStringLiteral("--rules"), rules, card});
+    const QString rules = writeRules({ namedRule(
+        QStringLiteral("Escape"), QStringLiteral("CARD"), Subfolder::custom(QStringLiteral("../outside"))) });
+    const Result result = run({ QStringLiteral("resolve"), QStringLiteral("--rules"), rules, card });
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     const QJsonObject object = json(result);
     EXPECT_EQ(object[QStringLiteral("folder")].toString(), card);
@@ -277,19 +294,21 @@ TEST_F(MirvaleCtlTest, ResolveRefusesACustomPathLeavingTheCard)
     EXPECT_TRUE(object[QStringLiteral("usedFallbackToRoot")].toBool());
     EXPECT_FALSE(object[QStringLiteral("note")].toString().isEmpty());
     // The resolver's diagnostics arrive on standard error in the log's line format.
-    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[(INFO|WARN|ERROR)\] )"))
-                    .match(result.err)
-                    .hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[(INFO|WARN|ERROR)\] )"))
+            .match(result.err)
+            .hasMatch())
         << result.err.toStdString();
 }
 
 TEST_F(MirvaleCtlTest, ScriptEscapesQuotesBackslashesAndNewlines)
 {
     const QString name = QStringLiteral("Card \"A\\B\"\nX");
-    const QString card = makeCard(name, {QStringLiteral("DCIM")});
+    const QString card = makeCard(name, { QStringLiteral("DCIM") });
     Rule rule = Rule::makeDefaultCatchAll();
     rule.openNewestFolder = false;
-    const Result result = run({QStringLiteral("resolve"), QStringLiteral("--rules"), writeRules({rule}), card});
+    const Result result
+        = run({ QStringLiteral("resolve"), QStringLiteral("--rules"), writeRules({ rule }), card });
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     const QJsonObject object = json(result);
     EXPECT_EQ(object[QStringLiteral("folder")].toString(), card + QStringLiteral("/DCIM"));

@@ -14,8 +14,7 @@ namespace {
 
 /// A sysfs tree in a temporary folder: class/mmc_host/<host> links to a device folder that
 /// holds the card device "<host>:<rca>" with its attributes, as the kernel lays it out.
-class FakeSysfs
-{
+class FakeSysfs {
 public:
     QString root() const { return m_dir.path(); }
 
@@ -49,8 +48,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-class CardSlotWatcherTest : public ::testing::Test
-{
+class CardSlotWatcherTest : public ::testing::Test {
 protected:
     void makeWatcher()
     {
@@ -89,13 +87,14 @@ TEST_F(CardSlotWatcherTest, InsertedCardIsReportedOnceAndRemovalAgain)
     watcher->start();
     events->send(
         QStringLiteral("add"), QStringLiteral("mmc_host"), QStringLiteral("mmc0")); // the same slot again
-    EXPECT_EQ(watcher->watchedSlots(), QStringList{QStringLiteral("mmc0")});
+    EXPECT_EQ(watcher->watchedSlots(), QStringList { QStringLiteral("mmc0") });
     EXPECT_EQ(changes, 0);
 
     sysfs.insertCard(QStringLiteral("mmc0"), sdCard("SD64G\n", "0x0001e240\n"));
     events->send(QStringLiteral("add"), QStringLiteral("mmc"), QStringLiteral("mmc0:aaaa"));
     ASSERT_EQ(watcher->presentCards().size(), 1);
-    EXPECT_EQ(watcher->presentCards().first(), (SlotCard{QStringLiteral("123456"), QStringLiteral("SD64G")}));
+    EXPECT_EQ(
+        watcher->presentCards().first(), (SlotCard { QStringLiteral("123456"), QStringLiteral("SD64G") }));
     EXPECT_EQ(changes, 1);
     events->send(QStringLiteral("change"), QStringLiteral("mmc"), QStringLiteral("mmc0:aaaa"));
     EXPECT_EQ(changes, 1);
@@ -130,7 +129,7 @@ TEST_F(CardSlotWatcherTest, CardValuesFromAttributes)
         reader.start();
         const QList<SlotCard> cards = reader.refreshNow();
         if (row.expected)
-            EXPECT_EQ(cards, QList<SlotCard>{*row.expected}) << row.what;
+            EXPECT_EQ(cards, QList<SlotCard> { *row.expected }) << row.what;
         else
             EXPECT_TRUE(cards.isEmpty()) << row.what;
     }
@@ -149,13 +148,13 @@ TEST_F(CardSlotWatcherTest, RefreshNowDoesNotCallOnChange)
 
 TEST_F(CardSlotWatcherTest, SlotsKeepKernelOrderAndTerminatedSlotsAreReleased)
 {
-    for (const char *host : {"mmc10", "mmc2"}) {
+    for (const char *host : { "mmc10", "mmc2" }) {
         sysfs.addHost(QString::fromUtf8(host));
         sysfs.insertCard(QString::fromUtf8(host), sdCard(host, ""));
     }
     makeWatcher();
     watcher->start();
-    EXPECT_EQ(watcher->watchedSlots(), (QStringList{QStringLiteral("mmc2"), QStringLiteral("mmc10")}));
+    EXPECT_EQ(watcher->watchedSlots(), (QStringList { QStringLiteral("mmc2"), QStringLiteral("mmc10") }));
     ASSERT_EQ(watcher->presentCards().size(), 2);
     EXPECT_EQ(watcher->presentCards().first().productName, QStringLiteral("mmc2"));
     EXPECT_EQ(changes, 1);
@@ -164,7 +163,7 @@ TEST_F(CardSlotWatcherTest, SlotsKeepKernelOrderAndTerminatedSlotsAreReleased)
     events->send(QStringLiteral("remove"), QStringLiteral("mmc_host"), QStringLiteral("mmc2"));
     EXPECT_TRUE(logger.contains(
         QStringLiteral("[INFO] CardSlotWatcher: a slot service was terminated; released it")));
-    EXPECT_EQ(watcher->watchedSlots(), QStringList{QStringLiteral("mmc10")});
+    EXPECT_EQ(watcher->watchedSlots(), QStringList { QStringLiteral("mmc10") });
     EXPECT_EQ(watcher->presentCards().size(), 1);
     EXPECT_EQ(changes, 2);
 

@@ -30,8 +30,7 @@ void writeFile(const QString &path, const QByteArray &content)
 
 /// sysfs as the kernel lays it out: devices under their bus, linked from class/block and
 /// dev/block by name and by number.
-class FakeBlockTree
-{
+class FakeBlockTree {
 public:
     QString root() const { return m_dir.path(); }
 
@@ -68,7 +67,7 @@ FakeBlockTree &standardTree()
     static FakeBlockTree tree = [] {
         FakeBlockTree made;
         made.addDisk(QStringLiteral("pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host3/target3:0:0/3:0:0:0"),
-                     QStringLiteral("sdb"), QStringLiteral("8:16"), true);
+            QStringLiteral("sdb"), QStringLiteral("8:16"), true);
         made.addPartition(
             QStringLiteral("pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host3/target3:0:0/3:0:0:0"),
             QStringLiteral("sdb"), QStringLiteral("sdb1"), QStringLiteral("8:17"));
@@ -109,24 +108,27 @@ TEST(LinuxPlatform, TableComparisonTellsMountsFromUnmounts)
     const auto entry = [](int id, const char *point) {
         return MountEntry { id, QString::fromUtf8(point), {}, {}, 0, 0 };
     };
-    const QList<MountEntry> before = {entry(1, "/"), entry(5, "/media/me/A"), entry(6, "/media/me/B")};
-    const QList<MountEntry> after = {entry(1, "/"), entry(7, "/media/me/B"), entry(8, "/media/me/C")};
+    const QList<MountEntry> before = { entry(1, "/"), entry(5, "/media/me/A"), entry(6, "/media/me/B") };
+    const QList<MountEntry> after = { entry(1, "/"), entry(7, "/media/me/B"), entry(8, "/media/me/C") };
     const LibmountMountTable::Changes changes = LibmountMountTable::compare(before, after);
-    EXPECT_EQ(changes.unmounted, (QStringList{QStringLiteral("/media/me/A"), QStringLiteral("/media/me/B")}));
-    EXPECT_EQ(changes.mounted, (QStringList{QStringLiteral("/media/me/B"), QStringLiteral("/media/me/C")}));
+    EXPECT_EQ(
+        changes.unmounted, (QStringList { QStringLiteral("/media/me/A"), QStringLiteral("/media/me/B") }));
+    EXPECT_EQ(
+        changes.mounted, (QStringList { QStringLiteral("/media/me/B"), QStringLiteral("/media/me/C") }));
     EXPECT_TRUE(LibmountMountTable::compare(after, after).mounted.isEmpty());
 
     // The kernel hands a freed mount id to the next mount: a card swapped for another
     // between two readings may come back under the same id.
     const auto onDevice = [](int id, const char *point, unsigned minor) {
-        return MountEntry { id, QString::fromUtf8(point), QStringLiteral("vfat"), QStringLiteral("/dev/sdb1"), 8,
-            minor };
+        return MountEntry { id, QString::fromUtf8(point), QStringLiteral("vfat"), QStringLiteral("/dev/sdb1"),
+            8, minor };
     };
     const LibmountMountTable::Changes reused = LibmountMountTable::compare(
-        {entry(1, "/"), onDevice(5, "/media/me/A", 17), onDevice(6, "/media/me/B", 33)},
-        {entry(1, "/"), onDevice(5, "/media/me/C", 17), onDevice(6, "/media/me/B", 34)});
-    EXPECT_EQ(reused.unmounted, (QStringList{QStringLiteral("/media/me/A"), QStringLiteral("/media/me/B")}));
-    EXPECT_EQ(reused.mounted, (QStringList{QStringLiteral("/media/me/C"), QStringLiteral("/media/me/B")}));
+        { entry(1, "/"), onDevice(5, "/media/me/A", 17), onDevice(6, "/media/me/B", 33) },
+        { entry(1, "/"), onDevice(5, "/media/me/C", 17), onDevice(6, "/media/me/B", 34) });
+    EXPECT_EQ(
+        reused.unmounted, (QStringList { QStringLiteral("/media/me/A"), QStringLiteral("/media/me/B") }));
+    EXPECT_EQ(reused.mounted, (QStringList { QStringLiteral("/media/me/C"), QStringLiteral("/media/me/B") }));
 }
 
 TEST(LinuxPlatform, KernelMountTableReportsRealMountsAndUnmounts)
@@ -139,7 +141,7 @@ TEST(LinuxPlatform, KernelMountTableReportsRealMountsAndUnmounts)
     QStringList mounted;
     QStringList unmounted;
     ASSERT_TRUE(table.startWatching([&](const QString &path) { mounted.append(path); },
-                                    [&](const QString &path) { unmounted.append(path); }));
+        [&](const QString &path) { unmounted.append(path); }));
     if (::mount("mirvale-test", native.constData(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "mounting needs privileges this run does not have";
     // Never leave the mount behind, even when an assertion below fails.
@@ -165,7 +167,7 @@ TEST(LinuxPlatform, UnreadableMountTableReportsNoUnmounts)
     QStringList mounted;
     QStringList unmounted;
     ASSERT_TRUE(table.startWatching([&](const QString &path) { mounted.append(path); },
-                                    [&](const QString &path) { unmounted.append(path); }));
+        [&](const QString &path) { unmounted.append(path); }));
     ASSERT_TRUE(QFile::remove(copy));
     if (::mount("mirvale-test", native.constData(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "mounting needs privileges this run does not have";
@@ -186,10 +188,10 @@ TEST(LinuxPlatform, SysfsTellsBusRemovabilityAndWholeness)
         bool partition, removable, ejectable;
         const char *protocol;
     } rows[] = {
-        {"sdb1", "sdb", true, true, true, "USB"},
-        {"mmcblk0p1", "mmcblk0", true, false, true, "Secure Digital"},
-        {"loop0", "loop0", false, false, true, "Virtual Interface"},
-        {"sda2", "sda", true, false, false, "SATA"},
+        { "sdb1", "sdb", true, true, true, "USB" },
+        { "mmcblk0p1", "mmcblk0", true, false, true, "Secure Digital" },
+        { "loop0", "loop0", false, false, true, "Virtual Interface" },
+        { "sda2", "sda", true, false, false, "SATA" },
     };
     for (const auto &row : rows) {
         const auto device = devices.byName(QString::fromUtf8(row.name));
@@ -202,7 +204,7 @@ TEST(LinuxPlatform, SysfsTellsBusRemovabilityAndWholeness)
     }
     EXPECT_EQ(devices.byNumber(179, 1)->name, QStringLiteral("mmcblk0p1"));
     EXPECT_FALSE(devices.byNumber(0, 52));
-    for (const char *bad : {"", "..", "../../etc", "nosuch"})
+    for (const char *bad : { "", "..", "../../etc", "nosuch" })
         EXPECT_FALSE(devices.byName(QString::fromUtf8(bad))) << bad;
 }
 
@@ -253,7 +255,7 @@ TEST(LinuxPlatform, VolumeValuesByFileSystemAndDevice)
     ASSERT_TRUE(sd);
     EXPECT_EQ(sd->isRemovable, true);
     EXPECT_EQ(sd->isEjectable, true);
-    for (const QString &network : {b.path(), c.path()}) {
+    for (const QString &network : { b.path(), c.path() }) {
         const auto values = inspector.read(network);
         ASSERT_TRUE(values);
         EXPECT_EQ(values->isLocal, false);
@@ -265,9 +267,9 @@ TEST(LinuxPlatform, VolumeValuesByFileSystemAndDevice)
 
 TEST(LinuxPlatform, FileSystemNamesAndKinds)
 {
-    for (const char *type : {"nfs", "nfs4", "cifs", "smb3", "fuse.sshfs", "9p", "ceph"})
+    for (const char *type : { "nfs", "nfs4", "cifs", "smb3", "fuse.sshfs", "9p", "ceph" })
         EXPECT_TRUE(LinuxVolumeInspector::isNetworkFileSystem(QString::fromUtf8(type))) << type;
-    for (const char *type : {"vfat", "exfat", "fuseblk", "ext4", "tmpfs"})
+    for (const char *type : { "vfat", "exfat", "fuseblk", "ext4", "tmpfs" })
         EXPECT_FALSE(LinuxVolumeInspector::isNetworkFileSystem(QString::fromUtf8(type))) << type;
     EXPECT_EQ(LinuxVolumeInspector::volumeKind(QStringLiteral("vfat")), QStringLiteral("msdos"));
     EXPECT_EQ(LinuxVolumeInspector::volumeKind(QStringLiteral("exfat")), QStringLiteral("exfat"));
@@ -289,10 +291,11 @@ TEST(LinuxPlatform, UDisksObjectsBecomeDiskDescriptions)
         return map;
     };
     UDisksSession::ObjectMap objects;
-    objects[root + QStringLiteral("drives/SD")][QStringLiteral("org.freedesktop.UDisks2.Drive")] = {
-        {QStringLiteral("ConnectionBus"), QStringLiteral("sdio")}, {QStringLiteral("MediaRemovable"), true}};
-    objects[root + QStringLiteral("drives/SSD")][QStringLiteral("org.freedesktop.UDisks2.Drive")] = {
-        {QStringLiteral("ConnectionBus"), QString()}, {QStringLiteral("MediaRemovable"), false}};
+    objects[root + QStringLiteral("drives/SD")][QStringLiteral("org.freedesktop.UDisks2.Drive")]
+        = { { QStringLiteral("ConnectionBus"), QStringLiteral("sdio") },
+              { QStringLiteral("MediaRemovable"), true } };
+    objects[root + QStringLiteral("drives/SSD")][QStringLiteral("org.freedesktop.UDisks2.Drive")]
+        = { { QStringLiteral("ConnectionBus"), QString() }, { QStringLiteral("MediaRemovable"), false } };
     auto &sd = objects[root + QStringLiteral("block_devices/mmcblk0p1")];
     sd[QStringLiteral("org.freedesktop.UDisks2.Block")]
         = block("/dev/mmcblk0p1", "/org/freedesktop/UDisks2/drives/SD", "vfat", "EOS_DIGITAL");
@@ -321,7 +324,8 @@ TEST(LinuxPlatform, UDisksObjectsBecomeDiskDescriptions)
 
     EXPECT_FALSE(UDisksSession::describe(objects, root + QStringLiteral("block_devices/nvme0n1p2")));
     objects[root + QStringLiteral("block_devices/loop0")][QStringLiteral("org.freedesktop.UDisks2.Block")]
-        [QStringLiteral("Size")] = quint64(0); // a loop device with nothing attached
+           [QStringLiteral("Size")]
+        = quint64(0); // a loop device with nothing attached
     EXPECT_FALSE(UDisksSession::describe(objects, root + QStringLiteral("block_devices/loop0")));
     EXPECT_FALSE(UDisksSession::describe(objects, root + QStringLiteral("drives/SD")));
 }

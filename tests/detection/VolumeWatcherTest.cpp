@@ -18,8 +18,7 @@ namespace {
 
 const QString kCard = QStringLiteral("/media/me/EOS_DIGITAL");
 
-class VolumeWatcherTest : public ::testing::Test
-{
+class VolumeWatcherTest : public ::testing::Test {
 protected:
     static VolumeWatcher::Limits shortLimits()
     {
@@ -70,7 +69,10 @@ protected:
     }
 
     bool logged(const QString &line) const { return logger.contains(line); }
-    bool waitForLog(const QString &line) { return pollUntil([&] { return logged(line); }); }
+    bool waitForLog(const QString &line)
+    {
+        return pollUntil([&] { return logged(line); });
+    }
 
     void mountCard(const QString &path = kCard, const QString &name = QStringLiteral("EOS_DIGITAL"))
     {
@@ -287,7 +289,7 @@ TEST_F(VolumeWatcherTest, ExtImageAndNetworkVolumeAreLoggedAndSkipped)
 {
     startWatcher();
     volumes->addCard(QStringLiteral("/media/me/LINUXIMG"), QStringLiteral("LINUXIMG"), QStringLiteral("ext4"),
-                     QStringLiteral("Virtual Interface"));
+        QStringLiteral("Virtual Interface"));
     mountTable->mount(
         QStringLiteral("/media/me/LINUXIMG"), QStringLiteral("ext4"), QStringLiteral("/dev/loop3"));
     VolumeValues share;

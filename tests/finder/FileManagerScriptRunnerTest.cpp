@@ -35,35 +35,34 @@ TEST(FileManagerScriptRunnerErrors, DBusErrorsMapOntoScriptErrorNumbers)
         std::optional<int> number;
     };
     const Row rows[] = {
-        {"org.freedesktop.DBus.Error.ServiceUnknown", -600},
-        {"org.freedesktop.DBus.Error.NameHasNoOwner", -600},
-        {"org.freedesktop.DBus.Error.Spawn.ChildExited", -600},
-        {"org.freedesktop.DBus.Error.AccessDenied", -1743},
-        {"org.freedesktop.DBus.Error.NoReply", -1712},
-        {"org.freedesktop.DBus.Error.Timeout", -1712},
-        {"org.freedesktop.DBus.Error.FileNotFound", -43},
-        {"org.freedesktop.DBus.Error.InvalidArgs", std::nullopt},
+        { "org.freedesktop.DBus.Error.ServiceUnknown", -600 },
+        { "org.freedesktop.DBus.Error.NameHasNoOwner", -600 },
+        { "org.freedesktop.DBus.Error.Spawn.ChildExited", -600 },
+        { "org.freedesktop.DBus.Error.AccessDenied", -1743 },
+        { "org.freedesktop.DBus.Error.NoReply", -1712 },
+        { "org.freedesktop.DBus.Error.Timeout", -1712 },
+        { "org.freedesktop.DBus.Error.FileNotFound", -43 },
+        { "org.freedesktop.DBus.Error.InvalidArgs", std::nullopt },
     };
     for (const Row &row : rows) {
-        const Failure failure = FileManagerScriptRunner::failureFromDBusError(QLatin1String(row.name),
-                                                                              QStringLiteral("the bus said"));
+        const Failure failure = FileManagerScriptRunner::failureFromDBusError(
+            QLatin1String(row.name), QStringLiteral("the bus said"));
         EXPECT_EQ(failure.number, row.number) << row.name;
         ASSERT_TRUE(failure.message) << row.name;
     }
-    EXPECT_EQ(FileManagerScriptRunner::failureFromDBusError(QStringLiteral("org.example.Odd"),
-                                                            QStringLiteral("odd"))
+    EXPECT_EQ(FileManagerScriptRunner::failureFromDBusError(
+                  QStringLiteral("org.example.Odd"), QStringLiteral("odd"))
                   .message,
-              QStringLiteral("odd"));
+        QStringLiteral("odd"));
     EXPECT_EQ(FileManagerScriptRunner::failureFromDBusError(
                   QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"), {})
                   .message,
-              FileManagerScriptRunner::noFileManagerMessage());
+        FileManagerScriptRunner::noFileManagerMessage());
 }
 
 /// Runs the runner on a thread of its own, as the controller's execution queue does, while
 /// the main thread keeps serving the fake file manager.
-class FileManagerScriptRunnerTest : public ::testing::Test
-{
+class FileManagerScriptRunnerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -88,9 +87,9 @@ protected:
             runner = &m_runner;
         m_worker.async([runner, source, shared] {
             std::unique_ptr<ScriptRunner::Compiled> compiled = runner->compile(source);
-            ScriptRunner::Result result
-                = compiled ? runner->execute(*compiled)
-                           : ScriptRunner::Result(Failure{0, QStringLiteral("not compiled")});
+            ScriptRunner::Result result = compiled
+                ? runner->execute(*compiled)
+                : ScriptRunner::Result(Failure { 0, QStringLiteral("not compiled") });
             std::lock_guard lock(shared->mutex);
             shared->result = std::move(result);
         });
@@ -100,7 +99,7 @@ protected:
         });
         EXPECT_TRUE(done);
         std::lock_guard lock(shared->mutex);
-        return shared->result.value_or(Failure{});
+        return shared->result.value_or(Failure {});
     }
 
     static std::optional<int> errorNumber(const ScriptRunner::Result &result)
@@ -111,18 +110,17 @@ protected:
 
     QTemporaryDir m_card;
     RecordingLogger m_log;
-    FileManagerScriptRunner m_runner{m_log, 1s};
+    FileManagerScriptRunner m_runner { m_log, 1s };
     FakeWindowService m_windowService;
-    FileManagerWindows m_windows{m_windowService, m_log, FileManagerWindows::Limits{1ms, 200ms}};
-    FileManagerScriptRunner m_placingRunner{m_log, 2s, &m_windows};
-    SerialQueue m_worker{QStringLiteral("test.finder.execute")};
+    FileManagerWindows m_windows { m_windowService, m_log, FileManagerWindows::Limits { 1ms, 200ms } };
+    FileManagerScriptRunner m_placingRunner { m_log, 2s, &m_windows };
+    SerialQueue m_worker { QStringLiteral("test.finder.execute") };
 };
 
 TEST_F(FileManagerScriptRunnerTest, WithoutAFileManagerEveryScriptFailsAsNotRunning)
 {
-    for (const QString &script :
-         {FinderScripts::permissionCheckScript(), FinderScripts::activateScript(),
-          FinderScripts::openScript(QUrl::fromLocalFile(folder()), std::nullopt, std::nullopt)}) {
+    for (const QString &script : { FinderScripts::permissionCheckScript(), FinderScripts::activateScript(),
+             FinderScripts::openScript(QUrl::fromLocalFile(folder()), std::nullopt, std::nullopt) }) {
         const ScriptRunner::Result result = run(script);
         EXPECT_EQ(errorNumber(result), -600);
         EXPECT_EQ(std::get<Failure>(result).message, FileManagerScriptRunner::noFileManagerMessage());
@@ -135,18 +133,18 @@ TEST_F(FileManagerScriptRunnerTest, OpenShowsTheFolderOrSelectsTheFile)
     ASSERT_TRUE(fileManager.isRegistered());
     const QUrl folderUrl = QUrl::fromLocalFile(folder());
 
-    EXPECT_EQ(errorNumber(run(FinderScripts::openScript(folderUrl, std::nullopt, std::nullopt))),
-              std::nullopt);
+    EXPECT_EQ(
+        errorNumber(run(FinderScripts::openScript(folderUrl, std::nullopt, std::nullopt))), std::nullopt);
     EXPECT_EQ(
         errorNumber(run(FinderScripts::openScript(folderUrl, std::nullopt, QUrl::fromLocalFile(file())))),
         std::nullopt);
     // A file that is gone falls back to its folder.
     EXPECT_EQ(errorNumber(run(FinderScripts::openScript(
                   folderUrl, std::nullopt, QUrl::fromLocalFile(folder() + QStringLiteral("/gone.jpg"))))),
-              std::nullopt);
-    EXPECT_EQ(fileManager.calls(), (QStringList{QStringLiteral("ShowFolders ") + uri(folder()),
-                                                QStringLiteral("ShowItems ") + uri(file()),
-                                                QStringLiteral("ShowFolders ") + uri(folder())}));
+        std::nullopt);
+    EXPECT_EQ(fileManager.calls(),
+        (QStringList { QStringLiteral("ShowFolders ") + uri(folder()),
+            QStringLiteral("ShowItems ") + uri(file()), QStringLiteral("ShowFolders ") + uri(folder()) }));
 
     EXPECT_EQ(std::get<QVariant>(run(FinderScripts::permissionCheckScript())), QVariant(0));
     // Without a window service nothing can be raised or read, and nothing claims so.
@@ -199,8 +197,8 @@ TEST_F(FileManagerScriptRunnerTest, AFileManagerThatCannotSelectStillShowsTheFol
 TEST_F(FileManagerScriptRunnerTest, PlacementIsMentionedOnceAndMissingFoldersAreNotFound)
 {
     FakeFileManager fileManager;
-    const QString placed
-        = FinderScripts::openScript(QUrl::fromLocalFile(folder()), Placement{0, 0, 400, 300}, std::nullopt);
+    const QString placed = FinderScripts::openScript(
+        QUrl::fromLocalFile(folder()), Placement { 0, 0, 400, 300 }, std::nullopt);
     run(placed);
     run(placed);
     const QStringList placementLines = m_log.lines().filter(QStringLiteral("could not place"));
@@ -219,14 +217,14 @@ TEST_F(FileManagerScriptRunnerTest, TheFileManagersWindowIsPlacedRaisedReusedAnd
     const qint64 self = QCoreApplication::applicationPid();
     WindowService::WindowId nextWindow = 41;
     FakeFileManager fileManager([&](const QString &) {
-        m_windowService.addWindow(
-            nextWindow++, {self, QRect(300, 300, 640, 480), WindowService::FrameExtents{1, 1, 20, 1}}, true);
+        m_windowService.addWindow(nextWindow++,
+            { self, QRect(300, 300, 640, 480), WindowService::FrameExtents { 1, 1, 20, 1 } }, true);
     });
     ASSERT_TRUE(fileManager.isRegistered());
-    m_windowService.addWindow(7, {self + 1, QRect(0, 0, 100, 100), {}}, true);
+    m_windowService.addWindow(7, { self + 1, QRect(0, 0, 100, 100), {} }, true);
 
-    const QString placed
-        = FinderScripts::openScript(QUrl::fromLocalFile(folder()), Placement{10, 20, 400, 300}, std::nullopt);
+    const QString placed = FinderScripts::openScript(
+        QUrl::fromLocalFile(folder()), Placement { 10, 20, 400, 300 }, std::nullopt);
     EXPECT_EQ(std::get<QVariant>(run(placed, &m_placingRunner)), QVariant(qint64(41)));
     EXPECT_TRUE(fileManager.lastStartupId().startsWith(QStringLiteral("_TIME")))
         << fileManager.lastStartupId().toStdString();
@@ -242,9 +240,10 @@ TEST_F(FileManagerScriptRunnerTest, TheFileManagersWindowIsPlacedRaisedReusedAnd
     EXPECT_EQ(std::get<QVariant>(run(FinderScripts::activateScript(), &m_placingRunner)), QVariant(true));
     EXPECT_EQ(m_windowService.clients()->active, 41u);
     EXPECT_EQ(std::get<QVariant>(run(FinderScripts::frontWindowBoundsScript(), &m_placingRunner)),
-              QVariant(QVariantList{10, 20, 410, 320}));
+        QVariant(QVariantList { 10, 20, 410, 320 }));
     m_windowService.setActive(7);
-    EXPECT_EQ(std::get<QVariant>(run(FinderScripts::frontWindowBoundsScript(), &m_placingRunner)), QVariant());
+    EXPECT_EQ(
+        std::get<QVariant>(run(FinderScripts::frontWindowBoundsScript(), &m_placingRunner)), QVariant());
     m_windowService.removeWindow(41);
     EXPECT_EQ(std::get<QVariant>(run(FinderScripts::activateScript(), &m_placingRunner)), QVariant(false));
 }
@@ -253,8 +252,8 @@ TEST_F(FileManagerScriptRunnerTest, RefusalsAndSilenceBecomeTheirNumbers)
 {
     FakeFileManager fileManager;
     const QString open = FinderScripts::openScript(QUrl::fromLocalFile(folder()), std::nullopt, std::nullopt);
-    fileManager.setErrorReply(QStringLiteral("org.freedesktop.DBus.Error.AccessDenied"),
-                              QStringLiteral("no"));
+    fileManager.setErrorReply(
+        QStringLiteral("org.freedesktop.DBus.Error.AccessDenied"), QStringLiteral("no"));
     EXPECT_EQ(errorNumber(run(open)), -1743);
     fileManager.setErrorReply(QStringLiteral("org.example.Broken"), QStringLiteral("it broke"));
     const ScriptRunner::Result broken = run(open);
@@ -319,14 +318,14 @@ TEST(FileManagerScriptRunnerWithController, NoFileManagerIsRetriedOnceThenReport
     QTemporaryDir card;
     RecordingLogger log;
     FileManagerScriptRunner runner(log, 2s);
-    FinderController controller(runner, log, FinderController::Limits{2s, 2s, 2s, 20ms});
+    FinderController controller(runner, log, FinderController::Limits { 2s, 2s, 2s, 20ms });
     std::optional<std::optional<DovettaError>> answer;
     controller.open(QUrl::fromLocalFile(card.path()), std::nullopt, false, std::nullopt,
-                    [&answer](std::optional<DovettaError> error) { answer = error; });
+        [&answer](std::optional<DovettaError> error) { answer = error; });
     ASSERT_TRUE(pollUntil([&] { return answer.has_value(); }));
     ASSERT_TRUE(answer->has_value());
     EXPECT_EQ((*answer)->description(),
-              QStringLiteral("Finder reported: ") + FileManagerScriptRunner::noFileManagerMessage());
+        QStringLiteral("Finder reported: ") + FileManagerScriptRunner::noFileManagerMessage());
     EXPECT_EQ(log.lines().filter(QStringLiteral("retrying after")).size(), 1);
 }
 
@@ -342,7 +341,7 @@ TEST(FakeFileManagerTool, RecordsCallsFromAnotherProcess)
     QTemporaryDir dir;
     const QString calls = dir.filePath(QStringLiteral("calls.txt"));
     QProcess process;
-    process.start(tool, {calls});
+    process.start(tool, { calls });
     ASSERT_TRUE(process.waitForStarted());
     QByteArray output;
     ASSERT_TRUE(pollUntil([&] {
@@ -367,8 +366,8 @@ TEST(FakeFileManagerTool, RecordsCallsFromAnotherProcess)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString recorded = QString::fromUtf8(file.readAll());
     EXPECT_EQ(recorded.section(QLatin1Char(' '), 1),
-              QStringLiteral("ShowFolders ") + QUrl::fromLocalFile(dir.path()).toString(QUrl::FullyEncoded)
-                  + QLatin1Char('\n'));
+        QStringLiteral("ShowFolders ") + QUrl::fromLocalFile(dir.path()).toString(QUrl::FullyEncoded)
+            + QLatin1Char('\n'));
 }
 
 } // namespace

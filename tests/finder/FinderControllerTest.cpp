@@ -36,13 +36,12 @@ template <typename T> struct Answer {
 
 using OpenAnswer = Answer<std::optional<DovettaError>>;
 
-class FinderControllerTest : public ::testing::Test
-{
+class FinderControllerTest : public ::testing::Test {
 protected:
     // Roomy limits where a script answers at once, so a loaded machine cannot fail the test;
     // short ones where the test is about a limit running out.
-    static constexpr FinderController::Limits kLimits{10s, 10s, 10s, 50ms};
-    static constexpr FinderController::Limits kShortLimits{500ms, 250ms, 250ms, 50ms};
+    static constexpr FinderController::Limits kLimits { 10s, 10s, 10s, 50ms };
+    static constexpr FinderController::Limits kShortLimits { 500ms, 250ms, 250ms, 50ms };
 
     void SetUp() override
     {
@@ -64,7 +63,7 @@ protected:
     QString line(const QString &level, const QString &tail) const
     {
         return QLatin1Char('[') + level + QStringLiteral("] FinderController[") + label() + QLatin1Char(']')
-               + tail;
+            + tail;
     }
 
     void openAndWait(OpenAnswer &answer, bool bringToFront = false)
@@ -82,16 +81,16 @@ protected:
 TEST_F(FinderControllerTest, OpenRunsTheOpenScriptAndSucceedsOnTheMainThread)
 {
     OpenAnswer answer;
-    m_controller->open(folder(), Placement{1, 2, 300, 400}, false, std::nullopt, answer.handler());
+    m_controller->open(folder(), Placement { 1, 2, 300, 400 }, false, std::nullopt, answer.handler());
     ASSERT_TRUE(pollUntil([&] { return answer.arrived(); }));
     EXPECT_EQ(*answer.value, std::nullopt);
     EXPECT_TRUE(answer.onMainThread);
     EXPECT_EQ(m_runner.executed(),
-              QStringList{FinderScripts::openScript(folder(), Placement{1, 2, 300, 400}, std::nullopt)});
+        QStringList { FinderScripts::openScript(folder(), Placement { 1, 2, 300, 400 }, std::nullopt) });
     EXPECT_EQ(m_log.lines(),
-              (QStringList{line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: queued")),
-                           line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: running")),
-                           line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: succeeded"))}));
+        (QStringList { line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: queued")),
+            line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: running")),
+            line(QStringLiteral("INFO"), QStringLiteral(" attempt 1: succeeded")) }));
 }
 
 TEST_F(FinderControllerTest, ErrorNumbersMapAndOnlyTransientOnesAreRetried)
@@ -105,21 +104,21 @@ TEST_F(FinderControllerTest, ErrorNumbersMapAndOnlyTransientOnesAreRetried)
     const QString path = m_card.path();
     const QString msg = QStringLiteral("msg");
     const Row rows[] = {
-        {-600, msg, 2, DovettaError::finderScriptError(msg)},
-        {-601, msg, 2, DovettaError::finderScriptError(msg)},
-        {-609, msg, 2, DovettaError::finderScriptError(msg)},
-        {-1743, msg, 1, DovettaError::automationDenied()},
-        {-1712, msg, 1, DovettaError::finderTimeout()},
-        {-43, msg, 1, DovettaError::folderMissing(path)},
-        {-10006, msg, 1, DovettaError::folderMissing(path)},
-        {-2700, msg, 1, DovettaError::finderScriptError(msg)},
-        {std::nullopt, std::nullopt, 1,
-         DovettaError::finderScriptError(QStringLiteral("unknown Finder scripting error"))},
+        { -600, msg, 2, DovettaError::finderScriptError(msg) },
+        { -601, msg, 2, DovettaError::finderScriptError(msg) },
+        { -609, msg, 2, DovettaError::finderScriptError(msg) },
+        { -1743, msg, 1, DovettaError::automationDenied() },
+        { -1712, msg, 1, DovettaError::finderTimeout() },
+        { -43, msg, 1, DovettaError::folderMissing(path) },
+        { -10006, msg, 1, DovettaError::folderMissing(path) },
+        { -2700, msg, 1, DovettaError::finderScriptError(msg) },
+        { std::nullopt, std::nullopt, 1,
+            DovettaError::finderScriptError(QStringLiteral("unknown Finder scripting error")) },
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.number.value_or(0));
         FakeScriptRunner runner;
-        runner.setDefault({ScriptRunner::Failure{row.number, row.message}, false, false});
+        runner.setDefault({ ScriptRunner::Failure { row.number, row.message }, false, false });
         m_log.clear();
         FinderController controller(runner, m_log, kLimits);
         OpenAnswer answer;
@@ -128,12 +127,11 @@ TEST_F(FinderControllerTest, ErrorNumbersMapAndOnlyTransientOnesAreRetried)
         EXPECT_EQ(*answer.value, row.expected);
         EXPECT_EQ(runner.executed().size(), row.expectedRuns);
         EXPECT_EQ(m_log.count(line(QStringLiteral("INFO"), QStringLiteral(": retrying after 0.050s"))),
-                  row.expectedRuns - 1);
-        EXPECT_TRUE(m_log.contains(
-            line(QStringLiteral("WARN"),
-                 QStringLiteral(" attempt 1: AppleScript error ") + QString::number(row.number.value_or(0))
-                     + QStringLiteral(" - ")
-                     + row.message.value_or(QStringLiteral("unknown Finder scripting error")))));
+            row.expectedRuns - 1);
+        EXPECT_TRUE(m_log.contains(line(QStringLiteral("WARN"),
+            QStringLiteral(" attempt 1: AppleScript error ") + QString::number(row.number.value_or(0))
+                + QStringLiteral(" - ")
+                + row.message.value_or(QStringLiteral("unknown Finder scripting error")))));
     }
 }
 
@@ -153,9 +151,8 @@ TEST_F(FinderControllerTest, HungScriptTimesOutAndItsLateResultIsDropped)
     OpenAnswer answer;
     openAndWait(answer);
     EXPECT_EQ(*answer.value, DovettaError::finderTimeout());
-    EXPECT_TRUE(m_log.contains(
-        line(QStringLiteral("ERROR"),
-             QStringLiteral(" attempt 1: timed out after 0.25s of running, result will be discarded"))));
+    EXPECT_TRUE(m_log.contains(line(QStringLiteral("ERROR"),
+        QStringLiteral(" attempt 1: timed out after 0.25s of running, result will be discarded"))));
 
     m_runner.releaseHung();
     ASSERT_TRUE(pollUntil([&] { return m_runner.finishedCount() == 1; }));
@@ -178,12 +175,12 @@ TEST_F(FinderControllerTest, RequestBehindAHungScriptIsAbandonedAndSkipsItself)
     ASSERT_TRUE(pollUntil([&] { return second.arrived(); }));
     EXPECT_EQ(*first.value, DovettaError::finderTimeout());
     EXPECT_EQ(*second.value, DovettaError::finderTimeout());
-    EXPECT_TRUE(m_log.contains(line(QStringLiteral("ERROR"),
-                                    QStringLiteral(" attempt 1: never got a turn within 0.5s, abandoned"))));
+    EXPECT_TRUE(m_log.contains(line(
+        QStringLiteral("ERROR"), QStringLiteral(" attempt 1: never got a turn within 0.5s, abandoned"))));
 
     m_runner.releaseHung();
-    const QString skipped = line(QStringLiteral("INFO"),
-                                 QStringLiteral(" attempt 1: abandoned before it started, not running"));
+    const QString skipped = line(
+        QStringLiteral("INFO"), QStringLiteral(" attempt 1: abandoned before it started, not running"));
     ASSERT_TRUE(pollUntil([&] { return m_log.contains(skipped); }));
     EXPECT_EQ(m_runner.compiledCount(), 1);
     EXPECT_EQ(m_runner.executed().size(), 1);
@@ -198,13 +195,13 @@ TEST_F(FinderControllerTest, UnansweredPermissionCheckRefusesRequestsUntilItRetu
     ASSERT_TRUE(pollUntil([&] { return check.arrived(); }));
     EXPECT_FALSE(*check.value);
     EXPECT_TRUE(m_controller->isAutomationCheckOutstanding());
-    EXPECT_EQ(m_runner.executed(), QStringList{FinderScripts::permissionCheckScript()});
+    EXPECT_EQ(m_runner.executed(), QStringList { FinderScripts::permissionCheckScript() });
 
     OpenAnswer refused;
     openAndWait(refused);
     ASSERT_TRUE(refused.value->has_value());
     EXPECT_EQ((*refused.value)->description(),
-              QStringLiteral("Still waiting for you to answer the Finder automation prompt."));
+        QStringLiteral("Still waiting for you to answer the Finder automation prompt."));
     Answer<bool> secondCheck;
     m_controller->checkAutomationPermission(secondCheck.handler());
     ASSERT_TRUE(pollUntil([&] { return secondCheck.arrived(); }));
@@ -213,10 +210,10 @@ TEST_F(FinderControllerTest, UnansweredPermissionCheckRefusesRequestsUntilItRetu
     EXPECT_EQ(m_log.count(QStringLiteral(
                   "[WARN] FinderController: the Automation permission dialog is still "
                   "unanswered; further Finder requests fail immediately instead of queueing behind it")),
-              1);
-    EXPECT_TRUE(m_log.contains(
-        line(QStringLiteral("WARN"), QStringLiteral(": refused \u2014 the Automation permission "
-                                                    "dialog from an earlier check is still unanswered"))));
+        1);
+    EXPECT_TRUE(m_log.contains(line(QStringLiteral("WARN"),
+        QStringLiteral(": refused \u2014 the Automation permission "
+                       "dialog from an earlier check is still unanswered"))));
 
     m_runner.releaseHung();
     ASSERT_TRUE(pollUntil([&] { return !m_controller->isAutomationCheckOutstanding(); }));
@@ -237,12 +234,12 @@ TEST_F(FinderControllerTest, VanishedFolderFailsInPreflightWithoutAScript)
     EXPECT_EQ(*answer.value, DovettaError::folderMissing(gone));
     EXPECT_EQ(m_runner.compiledCount(), 0);
     EXPECT_TRUE(m_log.contains(QStringLiteral("[WARN] FinderController[open ") + gone
-                               + QStringLiteral("] attempt 1: skipped \u2014 Folder not found: ") + gone));
+        + QStringLiteral("] attempt 1: skipped \u2014 Folder not found: ") + gone));
 }
 
 TEST_F(FinderControllerTest, UncompilableScriptIsAScriptError)
 {
-    m_runner.enqueue({QVariant(), false, true});
+    m_runner.enqueue({ QVariant(), false, true });
     OpenAnswer answer;
     openAndWait(answer);
     EXPECT_EQ(*answer.value, DovettaError::finderScriptError(QStringLiteral("could not compile script")));
@@ -316,12 +313,12 @@ TEST_F(FinderControllerTest, FrontWindowBoundsNeedFourIncreasingCoordinates)
         std::optional<Placement> expected;
     };
     const Row rows[] = {
-        {"bounds", FakeScriptRunner::succeed(List{10, 20, 810, 620}), Placement{10, 20, 800, 600}},
-        {"three items", FakeScriptRunner::succeed(List{10, 20, 810}), std::nullopt},
-        {"not increasing", FakeScriptRunner::succeed(List{10, 20, 10, 620}), std::nullopt},
-        {"missing item", FakeScriptRunner::succeed(List{10, QVariant(), 810, 620}), std::nullopt},
-        {"not a list", FakeScriptRunner::succeed(3), std::nullopt},
-        {"no window", FakeScriptRunner::fail(-1728, QStringLiteral("no window")), std::nullopt},
+        { "bounds", FakeScriptRunner::succeed(List { 10, 20, 810, 620 }), Placement { 10, 20, 800, 600 } },
+        { "three items", FakeScriptRunner::succeed(List { 10, 20, 810 }), std::nullopt },
+        { "not increasing", FakeScriptRunner::succeed(List { 10, 20, 10, 620 }), std::nullopt },
+        { "missing item", FakeScriptRunner::succeed(List { 10, QVariant(), 810, 620 }), std::nullopt },
+        { "not a list", FakeScriptRunner::succeed(3), std::nullopt },
+        { "no window", FakeScriptRunner::fail(-1728, QStringLiteral("no window")), std::nullopt },
     };
     for (const Row &row : rows) {
         m_runner.enqueue(row.step);

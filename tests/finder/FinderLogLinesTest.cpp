@@ -29,10 +29,10 @@ TEST(FinderLogLines, AFolderNameWithALineFeedCannotStartALogLine)
     {
         Log log(library);
         FakeScriptRunner runner;
-        FinderController controller(runner, log, FinderController::Limits{10s, 10s, 10s, 50ms});
+        FinderController controller(runner, log, FinderController::Limits { 10s, 10s, 10s, 50ms });
         bool answered = false;
         controller.open(QUrl::fromLocalFile(card), std::nullopt, false, std::nullopt,
-                        [&answered](std::optional<DovettaError>) { answered = true; });
+            [&answered](std::optional<DovettaError>) { answered = true; });
         ASSERT_TRUE(pollUntil([&] { return answered; }));
         log.sync();
     }
@@ -41,13 +41,14 @@ TEST(FinderLogLines, AFolderNameWithALineFeedCannotStartALogLine)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_FALSE(lines.isEmpty());
-    const QRegularExpression stamped(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[(INFO|WARN|ERROR)\] )"));
+    const QRegularExpression stamped(
+        QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[(INFO|WARN|ERROR)\] )"));
     for (const QString &line : lines) {
         EXPECT_TRUE(stamped.match(line).hasMatch()) << line.toStdString();
         EXPECT_FALSE(line.contains(QChar(0x202E))) << line.toStdString();
     }
     const QString label = QStringLiteral("FinderController[open ") + temp.path()
-                        + QStringLiteral("/CH\\nE] FAKE \\u202Etxt.exe]");
+        + QStringLiteral("/CH\\nE] FAKE \\u202Etxt.exe]");
     EXPECT_TRUE(lines.first().contains(label)) << lines.first().toStdString();
 }
 

@@ -17,8 +17,8 @@ constexpr qint64 kOther = 600;
 TEST(WindowMatch, PicksTheFileManagersNewOrNewlyActiveWindow)
 {
     // Windows 1-3 belong to the file manager, 7-8 to another program, 9 has no process.
-    const QHash<WindowService::WindowId, qint64> owners{
-        {1, kFileManager}, {2, kFileManager}, {3, kFileManager}, {7, kOther}, {8, kOther}};
+    const QHash<WindowService::WindowId, qint64> owners { { 1, kFileManager }, { 2, kFileManager },
+        { 3, kFileManager }, { 7, kOther }, { 8, kOther } };
     struct Row {
         const char *what;
         Clients before;
@@ -26,17 +26,18 @@ TEST(WindowMatch, PicksTheFileManagersNewOrNewlyActiveWindow)
         std::optional<WindowService::WindowId> expected;
     };
     const Row rows[] = {
-        {"a new window that took focus", {{7}, 7}, {{7, 1}, 1}, 1},
-        {"a new window kept in the background", {{7}, 7}, {{7, 1}, 7}, 1},
-        {"an existing window raised for the request", {{1, 7}, 7}, {{1, 7}, 1}, 1},
-        {"of several new windows the active one", {{7}, 7}, {{7, 1, 2}, 1}, 1},
-        {"of several new background windows the newest", {{7}, 7}, {{7, 1, 2}, 7}, 2},
-        {"nothing changed", {{1, 7}, 1}, {{1, 7}, 1}, std::nullopt},
-        {"only another program's window is new", {{1}, 1}, {{1, 8}, 8}, std::nullopt},
-        {"a new window without a process", {{1}, 1}, {{1, 9}, 9}, std::nullopt},
-        {"the file manager's window is new but another one took focus", {{7}, 7}, {{7, 8, 3}, 8}, 3},
-        {"an active window that is no longer listed", {{7}, 7}, {{7}, 2}, std::nullopt},
-        {"first window on an empty desktop", {{}, std::nullopt}, {{2}, std::nullopt}, 2},
+        { "a new window that took focus", { { 7 }, 7 }, { { 7, 1 }, 1 }, 1 },
+        { "a new window kept in the background", { { 7 }, 7 }, { { 7, 1 }, 7 }, 1 },
+        { "an existing window raised for the request", { { 1, 7 }, 7 }, { { 1, 7 }, 1 }, 1 },
+        { "of several new windows the active one", { { 7 }, 7 }, { { 7, 1, 2 }, 1 }, 1 },
+        { "of several new background windows the newest", { { 7 }, 7 }, { { 7, 1, 2 }, 7 }, 2 },
+        { "nothing changed", { { 1, 7 }, 1 }, { { 1, 7 }, 1 }, std::nullopt },
+        { "only another program's window is new", { { 1 }, 1 }, { { 1, 8 }, 8 }, std::nullopt },
+        { "a new window without a process", { { 1 }, 1 }, { { 1, 9 }, 9 }, std::nullopt },
+        { "the file manager's window is new but another one took focus", { { 7 }, 7 }, { { 7, 8, 3 }, 8 },
+            3 },
+        { "an active window that is no longer listed", { { 7 }, 7 }, { { 7 }, 2 }, std::nullopt },
+        { "first window on an empty desktop", { {}, std::nullopt }, { { 2 }, std::nullopt }, 2 },
     };
     for (const Row &row : rows) {
         QList<WindowService::WindowId> asked;
@@ -61,32 +62,32 @@ TEST(WindowFrames, FramesAndRequestsConvertThroughTheDecoration)
         WindowFrames::Request request;
     };
     const Row rows[] = {
-        {{100, 50, 800, 600}, {}, {{100, 50}, {800, 600}}},
-        {{100, 50, 800, 600}, {1, 1, 22, 3}, {{100, 50}, {798, 575}}},
-        {{-40, 10, 300, 200}, {4, 6, 30, 2}, {{-40, 10}, {290, 168}}},
+        { { 100, 50, 800, 600 }, {}, { { 100, 50 }, { 800, 600 } } },
+        { { 100, 50, 800, 600 }, { 1, 1, 22, 3 }, { { 100, 50 }, { 798, 575 } } },
+        { { -40, 10, 300, 200 }, { 4, 6, 30, 2 }, { { -40, 10 }, { 290, 168 } } },
         // A frame smaller than its decoration still asks for a window of one pixel.
-        {{0, 0, 10, 10}, {8, 8, 30, 4}, {{0, 0}, {1, 1}}},
+        { { 0, 0, 10, 10 }, { 8, 8, 30, 4 }, { { 0, 0 }, { 1, 1 } } },
     };
     for (const Row &row : rows) {
         const WindowFrames::Request request = WindowFrames::requestFor(row.frame, row.extents);
         EXPECT_EQ(request, row.request) << WindowFrames::boundsText(row.frame).toStdString();
         if (request.clientSize.width() > 1) {
             // The window manager puts the window inside its decoration: the frame comes back.
-            const QRect client(request.frameTopLeft + QPoint(row.extents.left, row.extents.top),
-                               request.clientSize);
+            const QRect client(
+                request.frameTopLeft + QPoint(row.extents.left, row.extents.top), request.clientSize);
             EXPECT_EQ(WindowFrames::frameOf(client, row.extents), row.frame);
         }
     }
-    EXPECT_EQ(WindowFrames::boundsText({100, 50, 800, 600}), QStringLiteral("{100, 50, 900, 650}"));
+    EXPECT_EQ(WindowFrames::boundsText({ 100, 50, 800, 600 }), QStringLiteral("{100, 50, 900, 650}"));
 }
 
 TEST(WindowFrames, ClosenessLooksAtEveryEdge)
 {
-    const Placement wanted{100, 100, 400, 300};
+    const Placement wanted { 100, 100, 400, 300 };
     EXPECT_TRUE(WindowFrames::isClose(wanted, wanted, 0));
-    EXPECT_TRUE(WindowFrames::isClose({102, 99, 398, 303}, wanted, 3));
-    EXPECT_FALSE(WindowFrames::isClose({100, 100, 400, 304}, wanted, 3));
-    EXPECT_FALSE(WindowFrames::isClose({96, 100, 400, 300}, wanted, 3));
+    EXPECT_TRUE(WindowFrames::isClose({ 102, 99, 398, 303 }, wanted, 3));
+    EXPECT_FALSE(WindowFrames::isClose({ 100, 100, 400, 304 }, wanted, 3));
+    EXPECT_FALSE(WindowFrames::isClose({ 96, 100, 400, 300 }, wanted, 3));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "rules/FileError.h"
 #include "platform/linux/PosixFileAccess.h"
+#include "rules/FileError.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,12 +11,14 @@
 
 namespace {
 
-class PosixFileAccessTest : public ::testing::Test
-{
+class PosixFileAccessTest : public ::testing::Test {
 protected:
     QString path(const QString &name) const { return m_temp.filePath(name); }
 
-    QStringList entries() const { return QDir(m_temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
+    QStringList entries() const
+    {
+        return QDir(m_temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
 
     QTemporaryDir m_temp;
     PosixFileAccess m_files;
@@ -29,7 +31,7 @@ TEST_F(PosixFileAccessTest, AtomicWriteReplacesWholeAndLeavesNoTemporaryFile)
     ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0640), 0);
     m_files.writeAtomically(target, "new content");
     EXPECT_EQ(m_files.read(target, 100), QByteArray("new content"));
-    EXPECT_EQ(entries(), QStringList({QStringLiteral("rules.json")}));
+    EXPECT_EQ(entries(), QStringList({ QStringLiteral("rules.json") }));
     struct stat info;
     ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u); // the user's permissions survive a save
@@ -62,7 +64,7 @@ TEST_F(PosixFileAccessTest, FailedWriteKeepsTheOldFile)
     EXPECT_EQ(m_files.read(target, 100), QByteArray("old"));
     QStringList all = entries();
     all.sort();
-    EXPECT_EQ(all, QStringList({QStringLiteral("blocked"), QStringLiteral("settings.json")}));
+    EXPECT_EQ(all, QStringList({ QStringLiteral("blocked"), QStringLiteral("settings.json") }));
 }
 
 TEST_F(PosixFileAccessTest, ReadRefusesWhatIsNotASmallRegularFile)
@@ -73,7 +75,8 @@ TEST_F(PosixFileAccessTest, ReadRefusesWhatIsNotASmallRegularFile)
         m_files.read(big, 100);
         FAIL() << "read";
     } catch (const FileError &error) {
-        EXPECT_EQ(error.description(), QStringLiteral("The file \"big.json\" is too large (101 bytes; at most 100 are read)."));
+        EXPECT_EQ(error.description(),
+            QStringLiteral("The file \"big.json\" is too large (101 bytes; at most 100 are read)."));
     }
     EXPECT_EQ(m_files.read(big, 101).size(), 101);
 
@@ -85,7 +88,8 @@ TEST_F(PosixFileAccessTest, ReadRefusesWhatIsNotASmallRegularFile)
         m_files.read(path(QStringLiteral("none.json")), 100);
         FAIL() << "read";
     } catch (const FileError &error) {
-        EXPECT_EQ(error.description(), QStringLiteral("The file \"none.json\" could not be read: No such file or directory."));
+        EXPECT_EQ(error.description(),
+            QStringLiteral("The file \"none.json\" could not be read: No such file or directory."));
     }
 }
 

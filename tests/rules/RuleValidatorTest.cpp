@@ -34,54 +34,62 @@ TEST(RuleValidator, PerRuleChecks)
         return [text](Rule &rule) { rule.subfolder = Subfolder::custom(QString::fromUtf8(text)); };
     };
     const auto placement = [](qint64 left, qint64 top, qint64 width, qint64 height) {
-        return [=](Rule &rule) { rule.placement = Placement{left, top, width, height}; };
+        return [=](Rule &rule) { rule.placement = Placement { left, top, width, height }; };
     };
-    const auto warp = [](qint64 x, qint64 y) { return [=](Rule &rule) { rule.extras.mouseWarp = MousePoint{x, y}; }; };
+    const auto warp = [](qint64 x, qint64 y) {
+        return [=](Rule &rule) { rule.extras.mouseWarp = MousePoint { x, y }; };
+    };
     const QString abs = QStringLiteral("R: custom folder path must be relative to the card, not absolute.");
     const QString dots = QStringLiteral("R: custom folder path cannot contain \"..\".");
     const Row rows[] = {
-        {"valid", [](Rule &) {}, {}},
-        {"blank name", [](Rule &rule) { rule.name = QStringLiteral(" \t\n\u2028"); },
-         {QStringLiteral("Untitled rule: rule name cannot be empty.")}},
-        {"untrimmed label", [](Rule &rule) {
-             rule.name = QStringLiteral(" R ");
-             rule.match = VolumeMatch::volumeName(QStringLiteral("  "));
-         },
-         {QStringLiteral(" R : card name cannot be empty.")}},
-        {"four errors in order", [](Rule &rule) {
-             rule.name = QStringLiteral("   ");
-             rule.match = VolumeMatch::volumeName(QString());
-             rule.subfolder = Subfolder::custom(QStringLiteral("/DCIM"));
-             rule.placement = Placement{0, 0, 100, 300};
-         },
-         {QStringLiteral("Untitled rule: rule name cannot be empty."), QStringLiteral("Untitled rule: card name cannot be empty."),
-          QStringLiteral("Untitled rule: custom folder path must be relative to the card, not absolute."),
-          QStringLiteral("Untitled rule: placement width must be between 200 and 20000.")}},
-        {"empty path", path("  "), {QStringLiteral("R: custom folder path cannot be empty.")}},
-        {"absolute path with dots", path(" /a/../b"), {abs}},
-        {"dots piece", path("DCIM/../x"), {dots}},
-        {"dots inside a name", path("DCIM/a..b"), {dots}},
-        {"plain relative path", path(" DCIM/100CANON "), {}},
-        {"bounds pass", placement(-20000, 20000, 200, 20000), {}},
-        {"bounds pass too", placement(20000, -20000, 20000, 200), {}},
-        {"every placement bound fails", placement(-20001, 20001, 199, 20001),
-         {QStringLiteral("R: placement width must be between 200 and 20000."),
-          QStringLiteral("R: placement height must be between 200 and 20000."),
-          QStringLiteral("R: placement left must be between -20000 and 20000."),
-          QStringLiteral("R: placement top must be between -20000 and 20000.")}},
-        {"width above", placement(0, 0, 20001, 300), {QStringLiteral("R: placement width must be between 200 and 20000.")}},
-        {"extreme values", placement(std::numeric_limits<qint64>::min(), 0, std::numeric_limits<qint64>::max(), 300),
-         {QStringLiteral("R: placement width must be between 200 and 20000."),
-          QStringLiteral("R: placement left must be between -20000 and 20000.")}},
-        {"warp passes", warp(20000, -20000), {}},
-        {"warp fails", warp(20001, -20001),
-         {QStringLiteral("R: mouse warp x must be between -20000 and 20000."),
-          QStringLiteral("R: mouse warp y must be between -20000 and 20000.")}},
+        { "valid", [](Rule &) {}, {} },
+        { "blank name", [](Rule &rule) { rule.name = QStringLiteral(" \t\n\u2028"); },
+            { QStringLiteral("Untitled rule: rule name cannot be empty.") } },
+        { "untrimmed label",
+            [](Rule &rule) {
+                rule.name = QStringLiteral(" R ");
+                rule.match = VolumeMatch::volumeName(QStringLiteral("  "));
+            },
+            { QStringLiteral(" R : card name cannot be empty.") } },
+        { "four errors in order",
+            [](Rule &rule) {
+                rule.name = QStringLiteral("   ");
+                rule.match = VolumeMatch::volumeName(QString());
+                rule.subfolder = Subfolder::custom(QStringLiteral("/DCIM"));
+                rule.placement = Placement { 0, 0, 100, 300 };
+            },
+            { QStringLiteral("Untitled rule: rule name cannot be empty."),
+                QStringLiteral("Untitled rule: card name cannot be empty."),
+                QStringLiteral(
+                    "Untitled rule: custom folder path must be relative to the card, not absolute."),
+                QStringLiteral("Untitled rule: placement width must be between 200 and 20000.") } },
+        { "empty path", path("  "), { QStringLiteral("R: custom folder path cannot be empty.") } },
+        { "absolute path with dots", path(" /a/../b"), { abs } },
+        { "dots piece", path("DCIM/../x"), { dots } },
+        { "dots inside a name", path("DCIM/a..b"), { dots } },
+        { "plain relative path", path(" DCIM/100CANON "), {} },
+        { "bounds pass", placement(-20000, 20000, 200, 20000), {} },
+        { "bounds pass too", placement(20000, -20000, 20000, 200), {} },
+        { "every placement bound fails", placement(-20001, 20001, 199, 20001),
+            { QStringLiteral("R: placement width must be between 200 and 20000."),
+                QStringLiteral("R: placement height must be between 200 and 20000."),
+                QStringLiteral("R: placement left must be between -20000 and 20000."),
+                QStringLiteral("R: placement top must be between -20000 and 20000.") } },
+        { "width above", placement(0, 0, 20001, 300),
+            { QStringLiteral("R: placement width must be between 200 and 20000.") } },
+        { "extreme values",
+            placement(std::numeric_limits<qint64>::min(), 0, std::numeric_limits<qint64>::max(), 300),
+            { QStringLiteral("R: placement width must be between 200 and 20000."),
+                QStringLiteral("R: placement left must be between -20000 and 20000.") } },
+        { "warp passes", warp(20000, -20000), {} },
+        { "warp fails", warp(20001, -20001),
+            { QStringLiteral("R: mouse warp x must be between -20000 and 20000."),
+                QStringLiteral("R: mouse warp y must be between -20000 and 20000.") } },
     };
     for (const Row &row : rows) {
         Rule rule = named(QStringLiteral("R"));
         row.change(rule);
-        const RuleIssueList issues = RuleValidator::validate({rule});
+        const RuleIssueList issues = RuleValidator::validate({ rule });
         EXPECT_EQ(messages(issues), row.expected) << row.what;
         for (const RuleIssue &issue : issues) {
             EXPECT_TRUE(issue.isError) << row.what;
@@ -100,10 +108,10 @@ TEST(RuleValidator, DuplicateIdsReportLaterCopiesOnly)
     third.match = VolumeMatch::volumeName(QStringLiteral("THIRD"));
     second.id = first.id;
     third.id = first.id;
-    const RuleIssueList issues = RuleValidator::validate({first, second, third});
+    const RuleIssueList issues = RuleValidator::validate({ first, second, third });
     EXPECT_EQ(messages(issues),
-              QStringList({QStringLiteral("Untitled rule: rule name cannot be empty."), QStringLiteral("B: duplicate rule id."),
-                           QStringLiteral("Untitled rule: duplicate rule id.")}));
+        QStringList({ QStringLiteral("Untitled rule: rule name cannot be empty."),
+            QStringLiteral("B: duplicate rule id."), QStringLiteral("Untitled rule: duplicate rule id.") }));
     EXPECT_TRUE(issues[1].isError);
 }
 
@@ -121,16 +129,16 @@ TEST(RuleValidator, RepeatsAndCatchAllsWarnInPairOrder)
     Rule otherFolder = named(QStringLiteral("Other folder"));
     otherFolder.subfolder = Subfolder::preset(Preset::Avchd);
 
-    const RuleList rules{catchAll1, card1, catchAll2, card2, otherCase, card3, otherFolder};
+    const RuleList rules { catchAll1, card1, catchAll2, card2, otherCase, card3, otherFolder };
     const RuleIssueList issues = RuleValidator::validate(rules);
-    const QString catchAllWarning =
-        QStringLiteral("More than one \"any card, smart folder\" rule; only the first can ever match.");
+    const QString catchAllWarning
+        = QStringLiteral("More than one \"any card, smart folder\" rule; only the first can ever match.");
     EXPECT_EQ(messages(issues),
-              QStringList({QStringLiteral("Untitled rule: rule name cannot be empty."),
-                           QStringLiteral("\" \" matches the same card and folder as \"Any camera card\"."),
-                           QStringLiteral("\"Card two\" matches the same card and folder as \"Card one\"."),
-                           QStringLiteral("\"Card three\" matches the same card and folder as \"Card one\"."),
-                           catchAllWarning}));
+        QStringList({ QStringLiteral("Untitled rule: rule name cannot be empty."),
+            QStringLiteral("\" \" matches the same card and folder as \"Any camera card\"."),
+            QStringLiteral("\"Card two\" matches the same card and folder as \"Card one\"."),
+            QStringLiteral("\"Card three\" matches the same card and folder as \"Card one\"."),
+            catchAllWarning }));
     ASSERT_EQ(issues.size(), 5);
     EXPECT_EQ(issues[1].ruleID, catchAll2.id);
     EXPECT_EQ(issues[3].ruleID, card3.id);
@@ -143,8 +151,8 @@ TEST(RuleValidator, NamesWithPlaceholdersAreNotExpanded)
 {
     Rule a = named(QStringLiteral("%2 and %1"));
     Rule b = named(QStringLiteral("%1"));
-    EXPECT_EQ(messages(RuleValidator::validate({a, b})),
-              QStringList({QStringLiteral("\"%1\" matches the same card and folder as \"%2 and %1\".")}));
+    EXPECT_EQ(messages(RuleValidator::validate({ a, b })),
+        QStringList({ QStringLiteral("\"%1\" matches the same card and folder as \"%2 and %1\".") }));
 }
 
 TEST(RuleValidator, MatchesAReferenceOnAMixedList)
@@ -153,8 +161,10 @@ TEST(RuleValidator, MatchesAReferenceOnAMixedList)
     RuleList rules;
     for (int i = 0; i < 60; ++i) {
         Rule rule = named(QStringLiteral("r%1").arg(i));
-        rule.match = i % 3 == 0 ? VolumeMatch::anyCard() : VolumeMatch::volumeName(QStringLiteral("V%1").arg(i % 2));
-        rule.subfolder = i % 4 == 0 ? Subfolder::smart() : Subfolder::custom(QStringLiteral("p%1").arg(i % 3));
+        rule.match
+            = i % 3 == 0 ? VolumeMatch::anyCard() : VolumeMatch::volumeName(QStringLiteral("V%1").arg(i % 2));
+        rule.subfolder
+            = i % 4 == 0 ? Subfolder::smart() : Subfolder::custom(QStringLiteral("p%1").arg(i % 3));
         rules.append(rule);
     }
     // The pairs in (i, j) order, keeping only those whose i is the first rule of its kind.
@@ -173,7 +183,8 @@ TEST(RuleValidator, MatchesAReferenceOnAMixedList)
         }
     }
     QStringList actual = messages(RuleValidator::validate(rules));
-    actual.removeAll(QStringLiteral("More than one \"any card, smart folder\" rule; only the first can ever match."));
+    actual.removeAll(
+        QStringLiteral("More than one \"any card, smart folder\" rule; only the first can ever match."));
     EXPECT_EQ(actual, expected);
     EXPECT_LT(actual.size(), 60);
 }
@@ -183,14 +194,15 @@ TEST(RuleValidator, ManyCopiesOfOneRuleWarnOncePerCopy)
     // Warning on every pair would give 300 * 299 / 2 repeat warnings here.
     const Rule catchAll = Rule::makeDefaultCatchAll();
     RuleList rules(300, catchAll);
-    rules[7].placement = Placement{0, 0, 100, 300}; // one error among them
+    rules[7].placement = Placement { 0, 0, 100, 300 }; // one error among them
     const RuleIssueList issues = RuleValidator::validate(rules);
     ASSERT_EQ(issues.size(), 1 + 299 + 299 + 299);
-    EXPECT_EQ(issues[0].message, QStringLiteral("Any camera card: placement width must be between 200 and 20000."));
+    EXPECT_EQ(
+        issues[0].message, QStringLiteral("Any camera card: placement width must be between 200 and 20000."));
     for (qsizetype i = 1; i < 300; ++i) {
         EXPECT_EQ(issues[i].message, QStringLiteral("Any camera card: duplicate rule id."));
         EXPECT_EQ(issues[299 + i].message,
-                  QStringLiteral("\"Any camera card\" matches the same card and folder as \"Any camera card\"."));
+            QStringLiteral("\"Any camera card\" matches the same card and folder as \"Any camera card\"."));
     }
     EXPECT_EQ(RuleValidator::errors(rules), issues.mid(0, 300));
 }
@@ -203,7 +215,8 @@ TEST(RuleValidator, ErrorsAreTheErrorsOfAFullValidation)
     badPath.subfolder = Subfolder::custom(QStringLiteral("/abs"));
     Rule sameId = named(QStringLiteral("same id"));
     sameId.id = twin.id;
-    const RuleList rules{blank, twin, badPath, sameId, Rule::makeDefaultCatchAll(), Rule::makeDefaultCatchAll()};
+    const RuleList rules { blank, twin, badPath, sameId, Rule::makeDefaultCatchAll(),
+        Rule::makeDefaultCatchAll() };
     RuleIssueList expected;
     for (const RuleIssue &issue : RuleValidator::validate(rules)) {
         if (issue.isError)
@@ -215,8 +228,9 @@ TEST(RuleValidator, ErrorsAreTheErrorsOfAFullValidation)
 
 TEST(RulesStoreError, DescriptionJoinsMessages)
 {
-    const RulesStoreError error = RulesStoreError::invalid(
-        {RuleIssue{QUuid(), QStringLiteral("first"), true}, RuleIssue{QUuid(), QStringLiteral("second"), true}});
+    const RulesStoreError error
+        = RulesStoreError::invalid({ RuleIssue { QUuid(), QStringLiteral("first"), true },
+            RuleIssue { QUuid(), QStringLiteral("second"), true } });
     EXPECT_EQ(error.description(), QStringLiteral("first\nsecond"));
     EXPECT_STREQ(error.what(), "first\nsecond");
     EXPECT_EQ(error.issues().size(), 2);

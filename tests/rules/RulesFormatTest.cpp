@@ -1,6 +1,6 @@
+#include "rules/RulesFormat.h"
 #include "rules/DecodingError.h"
 #include "rules/JsonDocument.h"
-#include "rules/RulesFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -35,9 +35,10 @@ Rule fullRule()
     rule.subfolder = Subfolder::custom(QStringLiteral(" DCIM/100CANON/ "));
     rule.openNewestFolder = false;
     rule.selectNewestFile = true;
-    rule.placement = Placement{std::numeric_limits<qint64>::min(), -7, std::numeric_limits<qint64>::max(), 600};
+    rule.placement
+        = Placement { std::numeric_limits<qint64>::min(), -7, std::numeric_limits<qint64>::max(), 600 };
     rule.bringToFront = true;
-    rule.extras.mouseWarp = MousePoint{-20000, 20000};
+    rule.extras.mouseWarp = MousePoint { -20000, 20000 };
     return rule;
 }
 
@@ -78,7 +79,7 @@ TEST(RulesFormat, EveryFieldSurvivesAWriteAndARead)
 {
     Rule plain = Rule::makeNew();
     plain.subfolder = Subfolder::preset(Preset::Xavc);
-    const RuleList rules{fullRule(), Rule::makeDefaultCatchAll(), plain};
+    const RuleList rules { fullRule(), Rule::makeDefaultCatchAll(), plain };
     EXPECT_EQ(RulesFormat::decodeRules(RulesFormat::encodeRules(rules)), rules);
 
     AppSettings settings;
@@ -92,7 +93,7 @@ TEST(RulesFormat, WritesSortedIndentedKeysAndOmitsWhatIsNotSet)
 {
     Rule rule = Rule::makeDefaultCatchAll();
     rule.id = QUuid::fromString(QStringLiteral("0a1b2c3d-4e5f-6789-abcd-ef0123456789"));
-    EXPECT_EQ(RulesFormat::encodeRules({rule}), bytes(R"([
+    EXPECT_EQ(RulesFormat::encodeRules({ rule }), bytes(R"([
   {
     "bringToFront": false,
     "enabled": true,
@@ -110,13 +111,14 @@ TEST(RulesFormat, WritesSortedIndentedKeysAndOmitsWhatIsNotSet)
   }
 ])"));
 
-    const QByteArray full = RulesFormat::encodeRules({fullRule()});
+    const QByteArray full = RulesFormat::encodeRules({ fullRule() });
     EXPECT_TRUE(full.contains(R"("placement": {
       "height": 600,
       "left": -9223372036854775808,
       "top": -7,
       "width": 9223372036854775807
-    },)")) << full.toStdString();
+    },)"))
+        << full.toStdString();
     EXPECT_TRUE(full.contains(R"("mouseWarp": {
         "x": -20000,
         "y": 20000
@@ -160,41 +162,51 @@ TEST(RulesFormat, BadDocumentsFailWholeAndSayWhere)
         const char *descriptionPart;
     };
     const Row rows[] = {
-        {"", "not valid JSON"},
-        {"[{]", "not valid JSON"},
-        {"[] []", "not valid JSON"},
-        {R"({"name": "x"})", "Expected an array of rules but found an object at the top level."},
-        {"[1]", "Expected an object but found an integer at [0]."},
-        {R"([{}, {"enabled": "yes"}])", "Expected a boolean but found a string at [1].enabled."},
-        {R"([{"name": 3}])", "Expected a string but found an integer at [0].name."},
-        {R"([{"match": {}}])", "A required value is missing at [0].match.kind."},
-        {R"([{"subfolder": {"kind": null}}])", "A required value is missing at [0].subfolder.kind."},
-        {R"([{"subfolder": {"kind": "preset", "preset": "Photos"}}])", "Unknown Preset \"Photos\" at [0].subfolder.preset."},
-        {R"([{"placement": {"left": 1, "top": 2, "width": 300}}])", "A required value is missing at [0].placement.height."},
-        {R"([{"placement": {"left": 1.5, "top": 2, "width": 300, "height": 300}}])",
-         "Expected an integer but found a number with a fraction or exponent at [0].placement.left."},
-        {R"([{"placement": {"left": 1.5e0, "top": 2, "width": 300, "height": 300}}])", "fraction or exponent"},
-        {R"([{"placement": {"left": 5e-1, "top": 2, "width": 300, "height": 300}}])", "fraction or exponent"},
-        {R"([{"placement": {"left": 100.5, "top": 2, "width": 300, "height": 300}}])", "fraction or exponent"},
+        { "", "not valid JSON" },
+        { "[{]", "not valid JSON" },
+        { "[] []", "not valid JSON" },
+        { R"({"name": "x"})", "Expected an array of rules but found an object at the top level." },
+        { "[1]", "Expected an object but found an integer at [0]." },
+        { R"([{}, {"enabled": "yes"}])", "Expected a boolean but found a string at [1].enabled." },
+        { R"([{"name": 3}])", "Expected a string but found an integer at [0].name." },
+        { R"([{"match": {}}])", "A required value is missing at [0].match.kind." },
+        { R"([{"subfolder": {"kind": null}}])", "A required value is missing at [0].subfolder.kind." },
+        { R"([{"subfolder": {"kind": "preset", "preset": "Photos"}}])",
+            "Unknown Preset \"Photos\" at [0].subfolder.preset." },
+        { R"([{"placement": {"left": 1, "top": 2, "width": 300}}])",
+            "A required value is missing at [0].placement.height." },
+        { R"([{"placement": {"left": 1.5, "top": 2, "width": 300, "height": 300}}])",
+            "Expected an integer but found a number with a fraction or exponent at [0].placement.left." },
+        { R"([{"placement": {"left": 1.5e0, "top": 2, "width": 300, "height": 300}}])",
+            "fraction or exponent" },
+        { R"([{"placement": {"left": 5e-1, "top": 2, "width": 300, "height": 300}}])",
+            "fraction or exponent" },
+        { R"([{"placement": {"left": 100.5, "top": 2, "width": 300, "height": 300}}])",
+            "fraction or exponent" },
         // Rounds to exactly 100 as a double, yet is not a whole number.
-        {R"([{"placement": {"left": 100.0000000000000001, "top": 2, "width": 300, "height": 300}}])",
-         "fraction or exponent"},
-        {R"([{"extras": {"mouseWarp": {"x": 9223372036854775808, "y": 0}}}])",
-         "The number 9223372036854775808 does not fit a 64-bit integer at [0].extras.mouseWarp.x."},
-        {R"([{"extras": {"mouseWarp": {"x": -9223372036854775809, "y": 0}}}])",
-         "The number -9.2233720368547758e+18 does not fit a 64-bit integer at [0].extras.mouseWarp.x."},
-        {R"([{"extras": {"mouseWarp": {"x": 100000000000000000000, "y": 0}}}])",
-         "The number 1e+20 does not fit a 64-bit integer at [0].extras.mouseWarp.x."},
-        {R"([{"extras": {"mouseWarp": {"x": 0, "y": 1e19}}}])", "does not fit a 64-bit integer at [0].extras.mouseWarp.y."},
-        {R"([{"extras": {"mouseWarp": {"x": 1}}}])", "A required value is missing at [0].extras.mouseWarp.y."},
-        {R"([{"extras": []}])", "Expected an object but found an array at [0].extras."},
-        {R"([{"id": "{6f9619ff-8b86-d011-b42d-00c04fc964ff}"}])", "not a UUID in 8-4-4-4-12 form at [0].id"},
-        {R"([{"id": "6f9619ff8b86d011b42d00c04fc964ff"}])", "[0].id"},
-        {R"([{"enabled": true, "enabled": false}])", "The member \"enabled\" appears twice in the same object at [0]."},
-        {R"([{"extras": {"a b": {"k": 1, "k": 2}}}])", "appears twice in the same object at [0].extras[\"a b\"]."},
-        {"[\"\xff\"]", "not valid JSON"},
-        {R"(["\ud800"])", "not valid JSON"},
-        {R"([{"unknown": 1e999}])", "not valid JSON"},
+        { R"([{"placement": {"left": 100.0000000000000001, "top": 2, "width": 300, "height": 300}}])",
+            "fraction or exponent" },
+        { R"([{"extras": {"mouseWarp": {"x": 9223372036854775808, "y": 0}}}])",
+            "The number 9223372036854775808 does not fit a 64-bit integer at [0].extras.mouseWarp.x." },
+        { R"([{"extras": {"mouseWarp": {"x": -9223372036854775809, "y": 0}}}])",
+            "The number -9.2233720368547758e+18 does not fit a 64-bit integer at [0].extras.mouseWarp.x." },
+        { R"([{"extras": {"mouseWarp": {"x": 100000000000000000000, "y": 0}}}])",
+            "The number 1e+20 does not fit a 64-bit integer at [0].extras.mouseWarp.x." },
+        { R"([{"extras": {"mouseWarp": {"x": 0, "y": 1e19}}}])",
+            "does not fit a 64-bit integer at [0].extras.mouseWarp.y." },
+        { R"([{"extras": {"mouseWarp": {"x": 1}}}])",
+            "A required value is missing at [0].extras.mouseWarp.y." },
+        { R"([{"extras": []}])", "Expected an object but found an array at [0].extras." },
+        { R"([{"id": "{6f9619ff-8b86-d011-b42d-00c04fc964ff}"}])",
+            "not a UUID in 8-4-4-4-12 form at [0].id" },
+        { R"([{"id": "6f9619ff8b86d011b42d00c04fc964ff"}])", "[0].id" },
+        { R"([{"enabled": true, "enabled": false}])",
+            "The member \"enabled\" appears twice in the same object at [0]." },
+        { R"([{"extras": {"a b": {"k": 1, "k": 2}}}])",
+            "appears twice in the same object at [0].extras[\"a b\"]." },
+        { "[\"\xff\"]", "not valid JSON" },
+        { R"(["\ud800"])", "not valid JSON" },
+        { R"([{"unknown": 1e999}])", "not valid JSON" },
     };
     for (const Row &row : rows) {
         const DecodingError error = rulesError(bytes(row.document));
@@ -210,30 +222,35 @@ TEST(RulesFormat, WholeNumbersAreIntegersHoweverTheyAreWritten)
         qint64 value;
     };
     const Row rows[] = {
-        {"100.0", 100},
-        {"1e2", 100},
-        {"1E+2", 100},
-        {"12.30e1", 123},
-        {"0.5e1", 5},
-        {"1000e-1", 100},
-        {"-0.0", 0},
-        {"0e-99999999999999999999", 0},
-        {"-20000.000", -20000},
-        {"9223372036854775807.0", std::numeric_limits<qint64>::max()},
-        {"-9223372036854775808.0", std::numeric_limits<qint64>::min()},
-        {"-922337203685477580.8e1", std::numeric_limits<qint64>::min()},
+        { "100.0", 100 },
+        { "1e2", 100 },
+        { "1E+2", 100 },
+        { "12.30e1", 123 },
+        { "0.5e1", 5 },
+        { "1000e-1", 100 },
+        { "-0.0", 0 },
+        { "0e-99999999999999999999", 0 },
+        { "-20000.000", -20000 },
+        { "9223372036854775807.0", std::numeric_limits<qint64>::max() },
+        { "-9223372036854775808.0", std::numeric_limits<qint64>::min() },
+        { "-922337203685477580.8e1", std::numeric_limits<qint64>::min() },
     };
     for (const Row &row : rows) {
-        const QByteArray document = QByteArray(R"([{"extras": {"mouseWarp": {"x": )") + row.text + R"(, "y": 0}}}])";
+        const QByteArray document
+            = QByteArray(R"([{"extras": {"mouseWarp": {"x": )") + row.text + R"(, "y": 0}}}])";
         RuleList rules;
         ASSERT_NO_THROW(rules = RulesFormat::decodeRules(document)) << row.text;
         ASSERT_TRUE(rules[0].extras.mouseWarp) << row.text;
         EXPECT_EQ(rules[0].extras.mouseWarp->x, row.value) << row.text;
     }
-    EXPECT_EQ(JsonDocument::integerValue("9223372036854775808").kind, JsonDocument::IntegerValue::Kind::TooLarge);
-    EXPECT_EQ(JsonDocument::integerValue("92233720368547758.08e2").kind, JsonDocument::IntegerValue::Kind::TooLarge);
-    EXPECT_EQ(JsonDocument::integerValue("1e99999999999999999999").kind, JsonDocument::IntegerValue::Kind::TooLarge);
-    EXPECT_EQ(JsonDocument::integerValue("1.0000000000000000000001").kind, JsonDocument::IntegerValue::Kind::NotInteger);
+    EXPECT_EQ(
+        JsonDocument::integerValue("9223372036854775808").kind, JsonDocument::IntegerValue::Kind::TooLarge);
+    EXPECT_EQ(JsonDocument::integerValue("92233720368547758.08e2").kind,
+        JsonDocument::IntegerValue::Kind::TooLarge);
+    EXPECT_EQ(JsonDocument::integerValue("1e99999999999999999999").kind,
+        JsonDocument::IntegerValue::Kind::TooLarge);
+    EXPECT_EQ(JsonDocument::integerValue("1.0000000000000000000001").kind,
+        JsonDocument::IntegerValue::Kind::NotInteger);
 }
 
 TEST(RulesFormat, ANulByteIsAnErrorWhereItStands)
@@ -242,19 +259,18 @@ TEST(RulesFormat, ANulByteIsAnErrorWhereItStands)
         QByteArray document;
         const char *description;
     };
-    const auto withNul = [](const char *before, const char *after) {
-        return QByteArray(before) + '\0' + QByteArray(after);
-    };
+    const auto withNul
+        = [](const char *before, const char *after) { return QByteArray(before) + '\0' + QByteArray(after); };
     const Row rows[] = {
-        {withNul("[]", "garbage"), "The data is not valid JSON: a NUL byte at offset 2."},
-        {withNul("[]", ""), "The data is not valid JSON: a NUL byte at offset 2."},
-        {withNul("[{\"name\":\"a\"}", "]"), "The data is not valid JSON: a NUL byte at offset 13."},
-        {withNul("[{\"name\":\"a", "\"}]"), "The data is not valid JSON: a NUL byte at offset 11."},
-        {withNul("[tru", "e]"), "The data is not valid JSON: a NUL byte at offset 4."},
-        {withNul("", "[]"), "The data is not valid JSON: a NUL byte at offset 0."},
+        { withNul("[]", "garbage"), "The data is not valid JSON: a NUL byte at offset 2." },
+        { withNul("[]", ""), "The data is not valid JSON: a NUL byte at offset 2." },
+        { withNul("[{\"name\":\"a\"}", "]"), "The data is not valid JSON: a NUL byte at offset 13." },
+        { withNul("[{\"name\":\"a", "\"}]"), "The data is not valid JSON: a NUL byte at offset 11." },
+        { withNul("[tru", "e]"), "The data is not valid JSON: a NUL byte at offset 4." },
+        { withNul("", "[]"), "The data is not valid JSON: a NUL byte at offset 0." },
         // What went wrong before the NUL is reported first.
-        {withNul("[x", "]"), "The data is not valid JSON: parse error at line 1, column 2"},
-        {withNul("[{\"a\":1,\"a\":2}", "]"), "The member \"a\" appears twice"},
+        { withNul("[x", "]"), "The data is not valid JSON: parse error at line 1, column 2" },
+        { withNul("[{\"a\":1,\"a\":2}", "]"), "The member \"a\" appears twice" },
     };
     for (const Row &row : rows) {
         const DecodingError error = rulesError(row.document);

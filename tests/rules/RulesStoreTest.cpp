@@ -50,8 +50,7 @@ struct SignalCounter {
     }
 };
 
-class RulesStoreTest : public ::testing::Test
-{
+class RulesStoreTest : public ::testing::Test {
 protected:
     QString folder() const { return m_temp.path() + QStringLiteral("/config/Mirvale"); }
     QString file(const QString &name) const { return folder() + QLatin1Char('/') + name; }
@@ -104,8 +103,7 @@ TEST(RulesStoreNames, NotificationNamesAndQueue)
     EXPECT_STREQ(NotificationNames::dovettaMountedCardsChanged, "Dovetta.mountedCardsChanged");
     EXPECT_STREQ(RulesStore::kSettingsQueueLabel, "com.ferrowind.dovetta.rulesstore.settings");
 
-    class Folders final : public StandardFolders
-    {
+    class Folders final : public StandardFolders {
     public:
         QString applicationSupportFolder() const override { return QStringLiteral("/somewhere/config"); }
         QString libraryFolder() const override { return QStringLiteral("/somewhere/state"); }
@@ -119,7 +117,8 @@ TEST_F(RulesStoreTest, FirstStartSeedsDefaults)
     SignalCounter seen(*store);
     store->load();
 
-    EXPECT_EQ(contents(file(QStringLiteral("settings.json"))), RulesFormat::encodeSettings(AppSettings::defaults()));
+    EXPECT_EQ(contents(file(QStringLiteral("settings.json"))),
+        RulesFormat::encodeSettings(AppSettings::defaults()));
     const RuleList onDisk = RulesFormat::decodeRules(contents(file(QStringLiteral("rules.json"))));
     ASSERT_EQ(onDisk.size(), 1);
     Rule expected = Rule::makeDefaultCatchAll();
@@ -127,8 +126,9 @@ TEST_F(RulesStoreTest, FirstStartSeedsDefaults)
     EXPECT_EQ(onDisk[0], expected);
     EXPECT_EQ(store->rules(), onDisk);
     EXPECT_EQ(store->settings(), AppSettings::defaults());
-    EXPECT_EQ(m_log.lines(), QStringList({QStringLiteral("[INFO] No rules.json found; seeding the default catch-all rule."),
-                                          QStringLiteral("[INFO] Saved 1 rule(s).")}));
+    EXPECT_EQ(m_log.lines(),
+        QStringList({ QStringLiteral("[INFO] No rules.json found; seeding the default catch-all rule."),
+            QStringLiteral("[INFO] Saved 1 rule(s).") }));
     EXPECT_EQ(seen.rulesChanged, 1); // posted before load() returned, on the main thread
     EXPECT_EQ(seen.settingsChanged, 0);
 }
@@ -138,16 +138,16 @@ TEST_F(RulesStoreTest, LoadsExistingFilesWithoutValidating)
     Rule invalid = volumeRule(QString(), QString());
     AppSettings paused;
     paused.paused = true;
-    put(QStringLiteral("rules.json"), RulesFormat::encodeRules({invalid}));
+    put(QStringLiteral("rules.json"), RulesFormat::encodeRules({ invalid }));
     put(QStringLiteral("settings.json"), RulesFormat::encodeSettings(paused));
 
     auto store = makeStore();
     SignalCounter seen(*store);
     store->load();
-    EXPECT_EQ(store->rules(), RuleList({invalid}));
+    EXPECT_EQ(store->rules(), RuleList({ invalid }));
     EXPECT_EQ(store->settings(), paused);
     EXPECT_EQ(store->lastPersistedSettings(), paused);
-    EXPECT_EQ(m_log.lines(), QStringList({QStringLiteral("[INFO] Loaded 1 rule(s).")}));
+    EXPECT_EQ(m_log.lines(), QStringList({ QStringLiteral("[INFO] Loaded 1 rule(s).") }));
     drainMainQueue();
     EXPECT_EQ(seen.rulesChanged + seen.settingsChanged, 0);
 }
@@ -180,7 +180,8 @@ TEST_F(RulesStoreTest, CorruptFilesAreMovedAsideAndDefaultsStandIn)
         ASSERT_EQ(store->rules().size(), 1);
         EXPECT_EQ(store->rules()[0].name, QStringLiteral("Any camera card"));
         EXPECT_EQ(RulesFormat::decodeRules(contents(file(QStringLiteral("rules.json")))), store->rules());
-        EXPECT_EQ(contents(file(QStringLiteral("settings.json"))), RulesFormat::encodeSettings(AppSettings::defaults()));
+        EXPECT_EQ(contents(file(QStringLiteral("settings.json"))),
+            RulesFormat::encodeSettings(AppSettings::defaults()));
         const QStringList lines = m_log.lines();
         ASSERT_EQ(lines.size(), 3) << lines.join(QLatin1Char('\n')).left(2000).toStdString();
         EXPECT_TRUE(lines[0].startsWith(QStringLiteral("[ERROR] settings.json is corrupt (")));
@@ -211,8 +212,8 @@ TEST_F(RulesStoreTest, AFifoInPlaceOfTheRulesFileDoesNotHangLoading)
     auto store = makeStore();
     store->load();
     EXPECT_EQ(store->rules().size(), 1);
-    EXPECT_TRUE(m_log.contains(QStringLiteral(
-        "[ERROR] rules.json is corrupt (The file \"rules.json\" could not be read: it is not a regular file.); moving it aside.")));
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[ERROR] rules.json is corrupt (The file \"rules.json\" could "
+                                              "not be read: it is not a regular file.); moving it aside.")));
 }
 
 TEST_F(RulesStoreTest, FailuresWhileLoadingAreLoggedAndDefaultsStandIn)
@@ -224,10 +225,11 @@ TEST_F(RulesStoreTest, FailuresWhileLoadingAreLoggedAndDefaultsStandIn)
     SignalCounter seen(*store);
     store->load();
     EXPECT_EQ(m_log.lines(),
-              QStringList({QStringLiteral("[ERROR] Could not create ") + folder() + QStringLiteral(": Permission denied."),
-                           QStringLiteral("[ERROR] Could not write initial settings.json: The volume is full."),
-                           QStringLiteral("[INFO] No rules.json found; seeding the default catch-all rule."),
-                           QStringLiteral("[ERROR] Could not persist the default rule: The volume is full.")}));
+        QStringList(
+            { QStringLiteral("[ERROR] Could not create ") + folder() + QStringLiteral(": Permission denied."),
+                QStringLiteral("[ERROR] Could not write initial settings.json: The volume is full."),
+                QStringLiteral("[INFO] No rules.json found; seeding the default catch-all rule."),
+                QStringLiteral("[ERROR] Could not persist the default rule: The volume is full.") }));
     ASSERT_EQ(store->rules().size(), 1);
     EXPECT_EQ(store->settings(), AppSettings::defaults());
     drainMainQueue();
@@ -240,8 +242,10 @@ TEST_F(RulesStoreTest, FailuresWhileLoadingAreLoggedAndDefaultsStandIn)
     m_files->failWrites(QStringLiteral("settings.json"), 1);
     auto again = makeStore();
     again->load();
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[ERROR] Could not move settings.json aside: The file could not be moved.")));
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[ERROR] Could not write recovery settings.json: The volume is full.")));
+    EXPECT_TRUE(m_log.contains(
+        QStringLiteral("[ERROR] Could not move settings.json aside: The file could not be moved.")));
+    EXPECT_TRUE(m_log.contains(
+        QStringLiteral("[ERROR] Could not write recovery settings.json: The volume is full.")));
 }
 
 TEST_F(RulesStoreTest, LegacyFolderIsMovedOnce)
@@ -251,12 +255,12 @@ TEST_F(RulesStoreTest, LegacyFolderIsMovedOnce)
     const Rule rule = volumeRule(QStringLiteral("Old"), QStringLiteral("EOS"));
     QFile old(legacy + QStringLiteral("/rules.json"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(RulesFormat::encodeRules({rule}));
+    old.write(RulesFormat::encodeRules({ rule }));
     old.close();
 
     auto store = makeStore();
     store->load();
-    EXPECT_EQ(store->rules(), RuleList({rule}));
+    EXPECT_EQ(store->rules(), RuleList({ rule }));
     EXPECT_FALSE(QFileInfo::exists(legacy));
     EXPECT_TRUE(QFileInfo::exists(file(QStringLiteral("rules.json"))));
 
@@ -265,7 +269,7 @@ TEST_F(RulesStoreTest, LegacyFolderIsMovedOnce)
     auto later = makeStore();
     later->load();
     EXPECT_TRUE(QFileInfo::exists(legacy));
-    EXPECT_EQ(later->rules(), RuleList({rule}));
+    EXPECT_EQ(later->rules(), RuleList({ rule }));
 }
 
 TEST_F(RulesStoreTest, RefusedSaveLeavesEverythingUntouched)
@@ -278,7 +282,7 @@ TEST_F(RulesStoreTest, RefusedSaveLeavesEverythingUntouched)
     m_log.clear();
 
     Rule blank = volumeRule(QStringLiteral("  "), QStringLiteral("A"));
-    const RuleList rules{Rule::makeDefaultCatchAll(), Rule::makeDefaultCatchAll(), blank};
+    const RuleList rules { Rule::makeDefaultCatchAll(), Rule::makeDefaultCatchAll(), blank };
     try {
         store->save(rules);
         FAIL() << "saved";
@@ -287,13 +291,14 @@ TEST_F(RulesStoreTest, RefusedSaveLeavesEverythingUntouched)
         EXPECT_EQ(error.description(), QStringLiteral("Untitled rule: rule name cannot be empty."));
         EXPECT_EQ(error.issues()[0].ruleID, blank.id);
     }
-    EXPECT_EQ(m_log.lines(), QStringList({QStringLiteral("[WARN] Not saving rules: 1 validation error(s).")}));
+    EXPECT_EQ(
+        m_log.lines(), QStringList({ QStringLiteral("[WARN] Not saving rules: 1 validation error(s).") }));
     EXPECT_EQ(contents(file(QStringLiteral("rules.json"))), before);
     EXPECT_EQ(store->rules(), stored);
 
     m_files->failWrites(QStringLiteral("rules.json"), 1);
-    EXPECT_THROW(store->save({Rule::makeNew()}), RulesStoreError); // refused before any write
-    EXPECT_THROW(store->save({volumeRule(QStringLiteral("ok"), QStringLiteral("A"))}), FileError);
+    EXPECT_THROW(store->save({ Rule::makeNew() }), RulesStoreError); // refused before any write
+    EXPECT_THROW(store->save({ volumeRule(QStringLiteral("ok"), QStringLiteral("A")) }), FileError);
     EXPECT_EQ(contents(file(QStringLiteral("rules.json"))), before);
     EXPECT_EQ(store->rules(), stored);
     drainMainQueue();
@@ -325,10 +330,11 @@ TEST_F(RulesStoreTest, AFailedSettingsWriteReverts)
 
     EXPECT_EQ(store->settings(), AppSettings::defaults());
     EXPECT_EQ(seen.settingsChanged, 2);
-    EXPECT_EQ(seen.saveFailures, QStringList({ScriptedFileAccess::kFullDisk}));
+    EXPECT_EQ(seen.saveFailures, QStringList({ ScriptedFileAccess::kFullDisk }));
     EXPECT_FALSE(seen.offMainThread);
     EXPECT_TRUE(m_log.contains(QStringLiteral("[ERROR] Could not save settings.json: The volume is full.")));
-    EXPECT_EQ(contents(file(QStringLiteral("settings.json"))), RulesFormat::encodeSettings(AppSettings::defaults()));
+    EXPECT_EQ(contents(file(QStringLiteral("settings.json"))),
+        RulesFormat::encodeSettings(AppSettings::defaults()));
 }
 
 TEST_F(RulesStoreTest, AFailedWriteSupersededByANewerOneDoesNothing)
@@ -446,7 +452,7 @@ TEST_F(RulesStoreTest, ImportAppendsWithFreshIdsForCollisions)
     Rule again = repeated;
     again.name = QStringLiteral("Twice again");
     const QString importPath = m_temp.path() + QStringLiteral("/import.json");
-    m_files->writeAtomically(importPath, RulesFormat::encodeRules({sameId, repeated, again}));
+    m_files->writeAtomically(importPath, RulesFormat::encodeRules({ sameId, repeated, again }));
     m_log.clear();
 
     EXPECT_EQ(store->importRules(importPath, false), 3);
@@ -471,7 +477,7 @@ TEST_F(RulesStoreTest, ImportReplacesAndDeduplicatesWithinTheFile)
     Rule two = volumeRule(QStringLiteral("Two"), QStringLiteral("B"));
     two.id = one.id;
     const QString importPath = m_temp.path() + QStringLiteral("/import.json");
-    m_files->writeAtomically(importPath, RulesFormat::encodeRules({one, two}));
+    m_files->writeAtomically(importPath, RulesFormat::encodeRules({ one, two }));
 
     EXPECT_EQ(store->importRules(importPath, true), 2);
     const RuleList after = store->rules();
@@ -490,7 +496,8 @@ TEST_F(RulesStoreTest, RefusedImportsChangeNothing)
     const QByteArray beforeFile = contents(file(QStringLiteral("rules.json")));
     const QString importPath = m_temp.path() + QStringLiteral("/import.json");
 
-    m_files->writeAtomically(importPath, RulesFormat::encodeRules({volumeRule(QStringLiteral("x"), QStringLiteral(" "))}));
+    m_files->writeAtomically(
+        importPath, RulesFormat::encodeRules({ volumeRule(QStringLiteral("x"), QStringLiteral(" ")) }));
     EXPECT_THROW(store->importRules(importPath, true), RulesStoreError);
     m_files->writeAtomically(importPath, "{\"kind\": 1}");
     EXPECT_THROW(store->importRules(importPath, false), DecodingError);
@@ -507,7 +514,8 @@ TEST_F(RulesStoreTest, ExportWritesTheCurrentRules)
     const QString exportPath = m_temp.path() + QStringLiteral("/Mirvale Rules.json");
     store->exportRules(exportPath);
     EXPECT_EQ(RulesFormat::decodeRules(contents(exportPath)), store->rules());
-    EXPECT_EQ(m_log.lines().last(), QStringLiteral("[INFO] Exported 1 rule(s) to ") + exportPath + QLatin1Char('.'));
+    EXPECT_EQ(m_log.lines().last(),
+        QStringLiteral("[INFO] Exported 1 rule(s) to ") + exportPath + QLatin1Char('.'));
     EXPECT_THROW(store->exportRules(m_temp.path() + QStringLiteral("/no/such/folder/x.json")), FileError);
 }
 
@@ -518,7 +526,7 @@ TEST(RulesStoreIds, DeduplicatingKeepsOrderAndFields)
     const QUuid avoided = QUuid::createUuid();
     Rule c = b;
     c.id = avoided;
-    const RuleList result = RulesStore::deduplicatingIDs({a, b, b, c}, {avoided});
+    const RuleList result = RulesStore::deduplicatingIDs({ a, b, b, c }, { avoided });
     ASSERT_EQ(result.size(), 4);
     EXPECT_EQ(result[0], a);
     EXPECT_EQ(result[1], b);

@@ -10,8 +10,7 @@
 
 /// The real file system, with failures and pauses that tests script by file name.
 /// Safe to use from the settings queue and the test thread at once.
-class ScriptedFileAccess final : public FileAccess
-{
+class ScriptedFileAccess final : public FileAccess {
 public:
     static inline const QString kFullDisk = QStringLiteral("The volume is full.");
 

@@ -20,8 +20,8 @@ TEST(SerialQueue, RunsBlocksOneAtATimeInOrder)
     SerialQueue queue(QStringLiteral("test.serial"));
     std::mutex mutex;
     std::vector<int> order;
-    std::atomic<int> running{0};
-    std::atomic<bool> overlapped{false};
+    std::atomic<int> running { 0 };
+    std::atomic<bool> overlapped { false };
     for (int i = 0; i < 50; ++i) {
         queue.async([&, i] {
             if (running.fetch_add(1) != 0)
@@ -51,17 +51,20 @@ TEST(SerialQueue, DelayedWorkRunsLaterAndCanBeCancelled)
         order.push_back(what);
     };
     Semaphore done;
-    queue.asyncAfter(60ms, [&] { record(QStringLiteral("late")); done.signal(); });
+    queue.asyncAfter(60ms, [&] {
+        record(QStringLiteral("late"));
+        done.signal();
+    });
     WorkItemPtr cancelled = queue.asyncAfter(20ms, [&] { record(QStringLiteral("cancelled")); });
     queue.async([&] { record(QStringLiteral("now")); });
     cancelled->cancel();
     ASSERT_TRUE(done.waitFor(5s));
-    EXPECT_EQ(order, (std::vector<QString>{QStringLiteral("now"), QStringLiteral("late")}));
+    EXPECT_EQ(order, (std::vector<QString> { QStringLiteral("now"), QStringLiteral("late") }));
 }
 
 TEST(SerialQueue, DestructionDropsPendingWork)
 {
-    std::atomic<int> ran{0};
+    std::atomic<int> ran { 0 };
     {
         SerialQueue queue(QStringLiteral("test.drop"));
         queue.asyncAfter(10s, [&] { ++ran; });
@@ -86,8 +89,8 @@ TEST(Semaphore, WaitsWithDeadline)
 TEST(MainQueue, WorkFromOtherThreadsRunsOnTheMainThread)
 {
     EXPECT_TRUE(MainQueue::isMainThread());
-    std::atomic<int> onMain{0};
-    std::atomic<int> offMain{0};
+    std::atomic<int> onMain { 0 };
+    std::atomic<int> offMain { 0 };
     std::vector<std::thread> threads;
     for (int i = 0; i < 4; ++i) {
         threads.emplace_back([&] {

@@ -12,11 +12,13 @@
 
 namespace {
 
-class LogTest : public ::testing::Test
-{
+class LogTest : public ::testing::Test {
 protected:
     QString folder() const { return m_library.path() + QStringLiteral("/Logs/Mirvale"); }
-    QString file(const QString &name = QStringLiteral("dovetta.log")) const { return folder() + QLatin1Char('/') + name; }
+    QString file(const QString &name = QStringLiteral("dovetta.log")) const
+    {
+        return folder() + QLatin1Char('/') + name;
+    }
 
     static qint64 sizeOf(const QString &path) { return QFileInfo(path).size(); }
     static QByteArray read(const QString &path)
@@ -41,11 +43,11 @@ TEST_F(LogTest, LineFormatAndLevels)
 {
     const QDateTime at(QDate(2024, 5, 1), QTime(9, 30, 12, 45));
     EXPECT_EQ(LogLine::format(at, Logger::Level::Info, QStringLiteral("Coordinator started")),
-              QByteArray("2024-05-01 09:30:12.045 [INFO] Coordinator started\n"));
+        QByteArray("2024-05-01 09:30:12.045 [INFO] Coordinator started\n"));
     EXPECT_EQ(LogLine::format(at, Logger::Level::Warn, QStringLiteral("a\nb")),
-              QByteArray("2024-05-01 09:30:12.045 [WARN] a\\nb\n"));
+        QByteArray("2024-05-01 09:30:12.045 [WARN] a\\nb\n"));
     EXPECT_EQ(LogLine::format(at, Logger::Level::Error, QStringLiteral("\u00e9")),
-              QByteArray("2024-05-01 09:30:12.045 [ERROR] \xc3\xa9\n"));
+        QByteArray("2024-05-01 09:30:12.045 [ERROR] \xc3\xa9\n"));
 
     Log log(m_library.path());
     log.info(QStringLiteral("one"));
@@ -54,7 +56,8 @@ TEST_F(LogTest, LineFormatAndLevels)
     log.sync();
     const QStringList lines = QString::fromUtf8(read(file())).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
-    const QRegularExpression shape(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[(INFO|WARN|ERROR)\] \w+$)"));
+    const QRegularExpression shape(
+        QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[(INFO|WARN|ERROR)\] \w+$)"));
     for (const QString &line : lines)
         EXPECT_TRUE(shape.match(line).hasMatch()) << line.toStdString();
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral("[INFO] one")));
@@ -71,19 +74,20 @@ TEST(LogLine, EscapesWhatCouldForgeOrHideALine)
     const QChar loneHigh(0xD800);
     const QChar loneLow(0xDC00);
     const Row rows[] = {
-        {QStringLiteral("plain \u00e9 \U0001F4F7 \\n stays"), QStringLiteral("plain \u00e9 \U0001F4F7 \\n stays")},
-        {QStringLiteral("CH\nE] FAKE"), QStringLiteral("CH\\nE] FAKE")},
-        {QStringLiteral("a\rb\tc"), QStringLiteral("a\\rb\\tc")},
-        {QStringLiteral("\x1b[31mred\x7f"), QStringLiteral("\\x1B[31mred\\x7F")},
-        {QString(QChar(0)) + QStringLiteral("nul"), QStringLiteral("\\x00nul")},
-        {QStringLiteral("next\u0085line"), QStringLiteral("next\\x85line")},
-        {QStringLiteral("sep\u2028par\u2029"), QStringLiteral("sep\\u2028par\\u2029")},
-        {QStringLiteral("evil\u202Egpj.exe"), QStringLiteral("evil\\u202Egpj.exe")},
-        {QStringLiteral("\u202A\u202B\u202C\u202D\u2066\u2067\u2068\u2069\u200E\u200F\u061C"),
-         QStringLiteral("\\u202A\\u202B\\u202C\\u202D\\u2066\\u2067\\u2068\\u2069\\u200E\\u200F\\u061C")},
-        {QStringLiteral("x") + loneHigh, QStringLiteral("x\\uD800")},
-        {loneLow + QStringLiteral("y") + loneHigh + loneHigh + loneLow,
-         QStringLiteral("\\uDC00y\\uD800") + loneHigh + loneLow},
+        { QStringLiteral("plain \u00e9 \U0001F4F7 \\n stays"),
+            QStringLiteral("plain \u00e9 \U0001F4F7 \\n stays") },
+        { QStringLiteral("CH\nE] FAKE"), QStringLiteral("CH\\nE] FAKE") },
+        { QStringLiteral("a\rb\tc"), QStringLiteral("a\\rb\\tc") },
+        { QStringLiteral("\x1b[31mred\x7f"), QStringLiteral("\\x1B[31mred\\x7F") },
+        { QString(QChar(0)) + QStringLiteral("nul"), QStringLiteral("\\x00nul") },
+        { QStringLiteral("next\u0085line"), QStringLiteral("next\\x85line") },
+        { QStringLiteral("sep\u2028par\u2029"), QStringLiteral("sep\\u2028par\\u2029") },
+        { QStringLiteral("evil\u202Egpj.exe"), QStringLiteral("evil\\u202Egpj.exe") },
+        { QStringLiteral("\u202A\u202B\u202C\u202D\u2066\u2067\u2068\u2069\u200E\u200F\u061C"),
+            QStringLiteral("\\u202A\\u202B\\u202C\\u202D\\u2066\\u2067\\u2068\\u2069\\u200E\\u200F\\u061C") },
+        { QStringLiteral("x") + loneHigh, QStringLiteral("x\\uD800") },
+        { loneLow + QStringLiteral("y") + loneHigh + loneHigh + loneLow,
+            QStringLiteral("\\uDC00y\\uD800") + loneHigh + loneLow },
     };
     for (const Row &row : rows)
         EXPECT_EQ(LogLine::escaped(row.message), row.expected) << row.message.toStdString();
@@ -139,8 +143,9 @@ TEST_F(LogTest, KeepsTwoOlderGenerations)
     log.sync();
     QStringList names = QDir(folder()).entryList(QDir::Files);
     names.sort();
-    EXPECT_EQ(names, (QStringList{QStringLiteral("dovetta.log"), QStringLiteral("dovetta.log.1"),
-                                  QStringLiteral("dovetta.log.2")}));
+    EXPECT_EQ(names,
+        (QStringList { QStringLiteral("dovetta.log"), QStringLiteral("dovetta.log.1"),
+            QStringLiteral("dovetta.log.2") }));
     for (const QString &name : names)
         EXPECT_LE(sizeOf(file(name)), Log::kMaxBytes);
 }

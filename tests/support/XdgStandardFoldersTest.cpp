@@ -7,8 +7,7 @@
 namespace {
 
 /// Sets an environment variable for one scope and puts the old value back.
-class ScopedVariable
-{
+class ScopedVariable {
 public:
     ScopedVariable(const char *name, const char *value)
         : m_name(name)
@@ -46,16 +45,19 @@ TEST(XdgStandardFolders, VariablesWhenAbsoluteElseTheHomeDefaults)
     };
     const QString home = QDir::homePath();
     const Row rows[] = {
-        {nullptr, nullptr, home + QStringLiteral("/.config"), home + QStringLiteral("/.local/state")},
-        {"", "", home + QStringLiteral("/.config"), home + QStringLiteral("/.local/state")},
-        {"relative/path", "state", home + QStringLiteral("/.config"), home + QStringLiteral("/.local/state")},
-        {"/somewhere/config/", "/var/tmp//state", QStringLiteral("/somewhere/config"), QStringLiteral("/var/tmp/state")},
+        { nullptr, nullptr, home + QStringLiteral("/.config"), home + QStringLiteral("/.local/state") },
+        { "", "", home + QStringLiteral("/.config"), home + QStringLiteral("/.local/state") },
+        { "relative/path", "state", home + QStringLiteral("/.config"),
+            home + QStringLiteral("/.local/state") },
+        { "/somewhere/config/", "/var/tmp//state", QStringLiteral("/somewhere/config"),
+            QStringLiteral("/var/tmp/state") },
     };
     for (const Row &row : rows) {
         ScopedVariable config("XDG_CONFIG_HOME", row.config);
         ScopedVariable state("XDG_STATE_HOME", row.state);
         const XdgStandardFolders folders;
-        EXPECT_EQ(folders.applicationSupportFolder(), row.applicationSupport) << (row.config ? row.config : "unset");
+        EXPECT_EQ(folders.applicationSupportFolder(), row.applicationSupport)
+            << (row.config ? row.config : "unset");
         EXPECT_EQ(folders.libraryFolder(), row.library) << (row.state ? row.state : "unset");
     }
 }

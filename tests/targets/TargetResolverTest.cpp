@@ -309,7 +309,8 @@ TEST(TargetResolverResolve, NewestEntriesThatVanishOrCannotBeReadAreNotCalledEsc
                 FakeEntryAttributeSource::file("IMG_0001.JPG", std::nullopt) });
         if (row.status) {
             entries.setResolution(QFile::encodeName(dcim + QStringLiteral("/100CANON")), { *row.status, {} });
-            entries.setResolution(QFile::encodeName(dcim + QStringLiteral("/IMG_0001.JPG")), { *row.status, {} });
+            entries.setResolution(
+                QFile::encodeName(dcim + QStringLiteral("/IMG_0001.JPG")), { *row.status, {} });
         }
         RecordingLogger log;
         const ResolvedTarget target = TargetResolver::resolve(
@@ -330,7 +331,8 @@ TEST(TargetResolverResolve, NewestEntriesThatVanishOrCannotBeReadAreNotCalledEsc
     EXPECT_EQ(TargetResolver::containment(QUrl::fromLocalFile(tree.path(QStringLiteral("DCIM"))),
                   QUrl::fromLocalFile(tree.root() + QStringLiteral("/pulled")), kFiles),
         TargetResolver::Containment::Missing);
-    EXPECT_EQ(TargetResolver::containment(QUrl::fromLocalFile(tree.path(QStringLiteral("DCIM"))), card.url, kFiles),
+    EXPECT_EQ(
+        TargetResolver::containment(QUrl::fromLocalFile(tree.path(QStringLiteral("DCIM"))), card.url, kFiles),
         TargetResolver::Containment::Inside);
     EXPECT_EQ(TargetResolver::containment(QUrl::fromLocalFile(tree.outside()), card.url, kFiles),
         TargetResolver::Containment::Escapes);

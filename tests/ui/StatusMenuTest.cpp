@@ -11,10 +11,10 @@
 #include "common/PollUntil.h"
 #include "common/RecordingLogger.h"
 #include "platform/LoginItemService.h"
+#include "platform/linux/StatxEntryAttributeSource.h"
 #include "support/LoginItem.h"
 #include "support/UpdateController.h"
 #include "ui/MenuBarIcon.h"
-#include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <QApplication>
 #include <QDir>

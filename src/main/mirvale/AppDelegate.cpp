@@ -11,22 +11,22 @@
 #include "platform/linux/FileManagerScriptRunner.h"
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
-#include "platform/linux/StatxEntryAttributeSource.h"
-#include "platform/linux/SysfsCardSlots.h"
 #include "platform/linux/PackageKitUpdateService.h"
 #include "platform/linux/PortalMotionPreference.h"
 #include "platform/linux/PosixFileAccess.h"
 #include "platform/linux/PosixFolderLister.h"
 #include "platform/linux/ProcessCommandRunner.h"
 #include "platform/linux/SettingsFileUserDefaults.h"
+#include "platform/linux/StatxEntryAttributeSource.h"
+#include "platform/linux/SysfsCardSlots.h"
 #include "platform/linux/UDisksSession.h"
 #include "platform/linux/UdevDeviceEventSource.h"
 #include "platform/linux/X11WindowService.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
 #include "platform/linux/XdgStandardFolders.h"
 #include "platform/linux/gui/QtPointerControl.h"
-#include "platform/linux/gui/X11Compositing.h"
 #include "platform/linux/gui/QtScreenSource.h"
+#include "platform/linux/gui/X11Compositing.h"
 #include "rules/RulesStore.h"
 #include "support/Log.h"
 #include "support/LoginItem.h"
@@ -57,7 +57,7 @@ VolumeWatcherFactory linuxVolumeWatcher(Logger &log)
         };
         services.cardSlots = std::make_unique<SysfsCardSlots>(QStringLiteral("/sys"));
         services.slotEvents = std::make_unique<UdevDeviceEventSource>(
-            QStringList{QStringLiteral("mmc_host"), QStringLiteral("mmc")});
+            QStringList { QStringLiteral("mmc_host"), QStringLiteral("mmc") });
         services.commands = std::make_shared<ProcessCommandRunner>();
         services.userDefaults = std::make_shared<SettingsFileUserDefaults>(
             RulesStore::defaultStorageFolder(XdgStandardFolders()) + QStringLiteral("/defaults.ini"));
@@ -71,22 +71,22 @@ AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
     , m_log(std::make_unique<Log>(XdgStandardFolders().libraryFolder()))
     , m_rules(std::make_unique<RulesStore>(RulesStore::defaultStorageFolder(XdgStandardFolders()), *m_log,
-                                           std::make_shared<PosixFileAccess>()))
+          std::make_shared<PosixFileAccess>()))
     , m_windowService(std::make_unique<X11WindowService>())
     , m_windows(std::make_unique<FileManagerWindows>(*m_windowService, *m_log))
     , m_windowTidier(std::make_unique<CardWindowTidier>(*m_windows))
-    , m_scriptRunner(std::make_unique<FileManagerScriptRunner>(*m_log, FileManagerScriptRunner::kCallTimeout,
-                                                               m_windows.get()))
+    , m_scriptRunner(std::make_unique<FileManagerScriptRunner>(
+          *m_log, FileManagerScriptRunner::kCallTimeout, m_windows.get()))
     , m_finder(std::make_unique<FinderController>(*m_scriptRunner, *m_log))
     , m_timers(std::make_unique<MainLoopTimers>())
     , m_motion(std::make_unique<PortalMotionPreference>(QDBusConnection::sessionBus()))
-    , m_notifier(std::make_unique<Notifier>(
-          Notifier::Services{m_rules.get(), m_log.get(), m_timers.get(), m_motion.get(), &X11Compositing::isRunning}))
+    , m_notifier(std::make_unique<Notifier>(Notifier::Services {
+          m_rules.get(), m_log.get(), m_timers.get(), m_motion.get(), &X11Compositing::isRunning }))
     , m_screens(std::make_unique<QtScreenSource>())
     , m_pointer(std::make_unique<QtPointerControl>())
     , m_loginItem(std::make_unique<LoginItem>(
-          std::make_shared<XdgAutostartLoginItem>(XdgAutostartLoginItem::defaultAutostartFolder(),
-                                                  QCoreApplication::applicationFilePath()),
+          std::make_shared<XdgAutostartLoginItem>(
+              XdgAutostartLoginItem::defaultAutostartFolder(), QCoreApplication::applicationFilePath()),
           *m_log))
     , m_updateService(std::make_unique<PackageKitUpdateService>(QDBusConnection::systemBus(), *m_log))
     , m_updates(std::make_unique<UpdateController>(m_updateService.get()))
@@ -121,9 +121,8 @@ AppDelegate::AppDelegate(QObject *parent)
         window.log = m_log.get();
         window.cards = &coordinator.volumeWatcher();
         window.folders = &PosixFolderLister::instance();
-        window.testRule = [&coordinator](const Rule &rule, const MountedCard &card) {
-            coordinator.test(rule, card);
-        };
+        window.testRule
+            = [&coordinator](const Rule &rule, const MountedCard &card) { coordinator.test(rule, card); };
         return std::unique_ptr<AbstractSettingsWindow>(std::make_unique<SettingsWindow>(window));
     };
     m_coordinator = std::make_unique<Coordinator>(std::move(services));
@@ -157,7 +156,7 @@ void AppDelegate::applicationDidFinishLaunching()
     if (const std::optional<QString> output = SnapshotOptions::outputPath(arguments)) {
         m_snapshotMode = true;
         SnapshotMode::run(*m_coordinator, *m_rules, *m_log,
-                          {*output, arguments, RulesStore::defaultStorageFolder(XdgStandardFolders())});
+            { *output, arguments, RulesStore::defaultStorageFolder(XdgStandardFolders()) });
         return;
     }
     m_coordinator->start();
@@ -166,7 +165,6 @@ void AppDelegate::applicationDidFinishLaunching()
     // The windows Mirvale opened on a card close when the card goes away.
     VolumeWatching &watcher = m_coordinator->volumeWatcher();
     m_windowTidier->cardsChanged(watcher.mountedCards());
-    watcher.observeCardsChanged(this, [this] {
-        m_windowTidier->cardsChanged(m_coordinator->volumeWatcher().mountedCards());
-    });
+    watcher.observeCardsChanged(
+        this, [this] { m_windowTidier->cardsChanged(m_coordinator->volumeWatcher().mountedCards()); });
 }

@@ -26,8 +26,7 @@ class X11WindowService;
 
 /// Builds Mirvale's services from their Linux implementations, once, and starts the
 /// Coordinator. Owns everything it builds and takes it down in order.
-class AppDelegate : public QObject
-{
+class AppDelegate : public QObject {
     Q_OBJECT
 public:
     explicit AppDelegate(QObject *parent = nullptr);

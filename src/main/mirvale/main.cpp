@@ -66,14 +66,16 @@ int main(int argc, char *argv[])
     }
 
     // Termination requests leave the event loop, so everything shuts down in order.
-    UnixSignalWatcher terminationSignals({SIGTERM, SIGINT, SIGHUP});
-    QObject::connect(&terminationSignals, &UnixSignalWatcher::received, &app, [] { QCoreApplication::quit(); });
+    UnixSignalWatcher terminationSignals({ SIGTERM, SIGINT, SIGHUP });
+    QObject::connect(
+        &terminationSignals, &UnixSignalWatcher::received, &app, [] { QCoreApplication::quit(); });
 
     // One Mirvale per session: the name is claimed before any watcher exists. A snapshot
     // runs beside a running Mirvale and claims nothing.
     const bool snapshot = SnapshotOptions::outputPath(QCoreApplication::arguments()).has_value();
     QDBusConnection sessionBus = QDBusConnection::sessionBus();
-    const SingleInstance::Claim claim = snapshot ? SingleInstance::Claim::Unavailable : SingleInstance::claim(sessionBus);
+    const SingleInstance::Claim claim
+        = snapshot ? SingleInstance::Claim::Unavailable : SingleInstance::claim(sessionBus);
     if (claim == SingleInstance::Claim::AlreadyRunning) {
         // Opening Mirvale again means: show me the settings.
         SingleInstance::showSettingsInRunningInstance(sessionBus);

@@ -11,12 +11,12 @@ void DescriptorWatch::start(int fd, std::function<void()> onReadable)
 {
     stop();
     m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
-    QObject::connect(m_notifier, &QSocketNotifier::activated, m_notifier,
-                     [this, onReadable = std::move(onReadable)] {
-                         m_inCallback = true;
-                         onReadable();
-                         m_inCallback = false;
-                     });
+    QObject::connect(
+        m_notifier, &QSocketNotifier::activated, m_notifier, [this, onReadable = std::move(onReadable)] {
+            m_inCallback = true;
+            onReadable();
+            m_inCallback = false;
+        });
 }
 
 void DescriptorWatch::stop()

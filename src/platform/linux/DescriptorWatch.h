@@ -6,8 +6,7 @@ class QSocketNotifier;
 
 /// Calls back on the main thread whenever a file descriptor becomes readable. It may be
 /// stopped from inside its own callback.
-class DescriptorWatch
-{
+class DescriptorWatch {
 public:
     DescriptorWatch() = default;
     /// Not to be destroyed from inside its own callback (stopping there is fine).

@@ -37,7 +37,7 @@ std::optional<Placement> boundsOnLines(const QStringList &lines)
             if (!ok)
                 return std::nullopt;
         }
-        return Placement{values[0], values[1], values[2] - values[0], values[3] - values[1]};
+        return Placement { values[0], values[1], values[2] - values[0], values[3] - values[1] };
     }
     return std::nullopt;
 }
@@ -65,12 +65,23 @@ std::optional<QString> FileManagerScript::unescapeLiteral(const QString &literal
         if (++index == literal.size())
             return std::nullopt;
         switch (literal.at(index).unicode()) {
-        case '\\': value += QLatin1Char('\\'); break;
-        case '"': value += QLatin1Char('"'); break;
-        case 'n': value += QLatin1Char('\n'); break;
-        case 'r': value += QLatin1Char('\r'); break;
-        case 't': value += QLatin1Char('\t'); break;
-        default: return std::nullopt;
+        case '\\':
+            value += QLatin1Char('\\');
+            break;
+        case '"':
+            value += QLatin1Char('"');
+            break;
+        case 'n':
+            value += QLatin1Char('\n');
+            break;
+        case 'r':
+            value += QLatin1Char('\r');
+            break;
+        case 't':
+            value += QLatin1Char('\t');
+            break;
+        default:
+            return std::nullopt;
         }
     }
     return value;
@@ -79,11 +90,11 @@ std::optional<QString> FileManagerScript::unescapeLiteral(const QString &literal
 std::optional<FileManagerScript> FileManagerScript::recognize(const QString &source, QString *why)
 {
     if (source == FinderScripts::permissionCheckScript())
-        return FileManagerScript{Kind::PermissionCheck, {}, {}, {}};
+        return FileManagerScript { Kind::PermissionCheck, {}, {}, {} };
     if (source == FinderScripts::frontWindowBoundsScript())
-        return FileManagerScript{Kind::FrontWindowBounds, {}, {}, {}};
+        return FileManagerScript { Kind::FrontWindowBounds, {}, {}, {} };
     if (source == FinderScripts::activateScript())
-        return FileManagerScript{Kind::Activate, {}, {}, {}};
+        return FileManagerScript { Kind::Activate, {}, {}, {} };
 
     // Read the values out of an open script, then write the script again from them: only
     // a text that comes back byte for byte is one of ours.
@@ -94,11 +105,11 @@ std::optional<FileManagerScript> FileManagerScript::recognize(const QString &sou
         setWhy(why, QStringLiteral("not a script Mirvale writes"));
         return std::nullopt;
     }
-    FileManagerScript script{Kind::Open, *folder, {}, boundsOnLines(lines)};
+    FileManagerScript script { Kind::Open, *folder, {}, boundsOnLines(lines) };
     const QString revealPrefix = QStringLiteral("            reveal (POSIX file \"");
     if (lines.contains(QStringLiteral("        try"))
         || std::any_of(lines.cbegin(), lines.cend(),
-                       [&](const QString &line) { return line.startsWith(revealPrefix); })) {
+            [&](const QString &line) { return line.startsWith(revealPrefix); })) {
         script.selectFile = literalOnLine(lines, revealPrefix, QStringLiteral("\" as alias)"));
         if (!script.selectFile || !script.selectFile->startsWith(QLatin1Char('/'))) {
             setWhy(why, QStringLiteral("malformed file to select"));

@@ -1,9 +1,9 @@
 #include "platform/linux/FileManagerScriptRunner.h"
 
 #include "finder/FileManagerWindows.h"
-#include "support/SerialQueue.h"
 #include "platform/linux/FileManagerScript.h"
 #include "support/Logger.h"
+#include "support/SerialQueue.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCall>
@@ -36,23 +36,23 @@ QString uriFor(const QString &path)
 bool isOneOf(const QString &name, std::initializer_list<const char *> names)
 {
     return std::any_of(names.begin(), names.end(),
-                       [&name](const char *candidate) { return name == QLatin1String(candidate); });
+        [&name](const char *candidate) { return name == QLatin1String(candidate); });
 }
 
 ScriptRunner::Failure failure(int number, QString message)
 {
-    return {number, std::move(message)};
+    return { number, std::move(message) };
 }
 
 } // namespace
 
-FileManagerScriptRunner::FileManagerScriptRunner(Logger &log, std::chrono::milliseconds callTimeout,
-                                                 FileManagerWindows *windows)
+FileManagerScriptRunner::FileManagerScriptRunner(
+    Logger &log, std::chrono::milliseconds callTimeout, FileManagerWindows *windows)
     : m_log(log)
     , m_callTimeout(callTimeout)
     , m_windows(windows)
 {
-    static std::atomic<int> instances{0};
+    static std::atomic<int> instances { 0 };
     m_connectionName = QStringLiteral("mirvale-script-runner-%1").arg(++instances);
     if (m_windows)
         m_adoptions = std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.finder.windows"));
@@ -76,23 +76,25 @@ QString FileManagerScriptRunner::noFileManagerMessage()
                           "org.freedesktop.FileManager1 on the desktop session; start or install one.");
 }
 
-ScriptRunner::Failure FileManagerScriptRunner::failureFromDBusError(const QString &name,
-                                                                    const QString &message)
+ScriptRunner::Failure FileManagerScriptRunner::failureFromDBusError(
+    const QString &name, const QString &message)
 {
     if (isOneOf(name,
-                {"org.freedesktop.DBus.Error.ServiceUnknown", "org.freedesktop.DBus.Error.NameHasNoOwner",
-                 "org.freedesktop.DBus.Error.Disconnected"})
+            { "org.freedesktop.DBus.Error.ServiceUnknown", "org.freedesktop.DBus.Error.NameHasNoOwner",
+                "org.freedesktop.DBus.Error.Disconnected" })
         || name.startsWith(QLatin1String("org.freedesktop.DBus.Error.Spawn.")))
         return failure(kNotRunning, noFileManagerMessage());
-    if (isOneOf(name, {"org.freedesktop.DBus.Error.AccessDenied", "org.freedesktop.DBus.Error.AuthFailed"}))
+    if (isOneOf(name, { "org.freedesktop.DBus.Error.AccessDenied", "org.freedesktop.DBus.Error.AuthFailed" }))
         return failure(kAccessDenied, QStringLiteral("The file manager refused the request: ") + message);
-    if (isOneOf(name, {"org.freedesktop.DBus.Error.NoReply", "org.freedesktop.DBus.Error.Timeout",
-                       "org.freedesktop.DBus.Error.TimedOut"}))
+    if (isOneOf(name,
+            { "org.freedesktop.DBus.Error.NoReply", "org.freedesktop.DBus.Error.Timeout",
+                "org.freedesktop.DBus.Error.TimedOut" }))
         return failure(kTimedOut, QStringLiteral("The file manager did not answer in time."));
-    if (isOneOf(name, {"org.freedesktop.DBus.Error.FileNotFound",
-                       "org.gtk.GDBus.UnmappedGError.Quark._g_2dio_2derror_2dquark.Code1"}))
+    if (isOneOf(name,
+            { "org.freedesktop.DBus.Error.FileNotFound",
+                "org.gtk.GDBus.UnmappedGError.Quark._g_2dio_2derror_2dquark.Code1" }))
         return failure(kNotFound, message);
-    return {std::nullopt, message.isEmpty() ? name : message};
+    return { std::nullopt, message.isEmpty() ? name : message };
 }
 
 std::unique_ptr<ScriptRunner::Compiled> FileManagerScriptRunner::compile(const QString &source)
@@ -128,12 +130,11 @@ ScriptRunner::Result FileManagerScriptRunner::execute(const Compiled &compiled)
     case FileManagerScript::Kind::Open:
         return open(script.folderPath, script.selectFile, script.placement, deadline);
     }
-    return Failure{std::nullopt, QStringLiteral("unknown script")};
+    return Failure { std::nullopt, QStringLiteral("unknown script") };
 }
 
 ScriptRunner::Result FileManagerScriptRunner::open(const QString &folder, const std::optional<QString> &file,
-                                                   const std::optional<Placement> &placement,
-                                                   Deadline deadline)
+    const std::optional<Placement> &placement, Deadline deadline)
 {
     if (!m_windows && placement && !m_toldAboutPlacement) {
         m_toldAboutPlacement = true;
@@ -150,17 +151,18 @@ ScriptRunner::Result FileManagerScriptRunner::open(const QString &folder, const 
             = m_windows->reuse(folder, owner, placement))
             return QVariant(qint64(*window));
     }
-    const FileManagerWindows::Before before = m_windows ? m_windows->prepare() : FileManagerWindows::Before{};
+    const FileManagerWindows::Before before
+        = m_windows ? m_windows->prepare() : FileManagerWindows::Before {};
     const QString startupId = before.startupId();
 
     // Any failure to select the file (it is gone, the file manager cannot select, refuses or
     // does not know the method) falls back to the folder alone, as the script's try block
     // swallows a failed reveal. Only a file manager that is gone or silent ends the open here:
     // asking it again could not help.
-    Result shown = Failure{kNotFound, {}};
+    Result shown = Failure { kNotFound, {} };
     if (file && QFileInfo::exists(*file)) {
         shown = call(kService, kPath, kService, QStringLiteral("ShowItems"),
-                     {QStringList{uriFor(*file)}, startupId}, deadline);
+            { QStringList { uriFor(*file) }, startupId }, deadline);
         if (const auto *failed = std::get_if<Failure>(&shown);
             failed && failed->number != kNotRunning && failed->number != kTimedOut)
             m_log.info(QStringLiteral("ScriptRunner: could not select the file; showing its folder instead"));
@@ -168,7 +170,7 @@ ScriptRunner::Result FileManagerScriptRunner::open(const QString &folder, const 
     if (const auto *failed = std::get_if<Failure>(&shown);
         failed && failed->number != kNotRunning && failed->number != kTimedOut)
         shown = call(kService, kPath, kService, QStringLiteral("ShowFolders"),
-                     {QStringList{uriFor(folder)}, startupId}, deadline);
+            { QStringList { uriFor(folder) }, startupId }, deadline);
     if (std::holds_alternative<Failure>(shown))
         return shown;
     if (!m_windows)
@@ -212,14 +214,13 @@ ScriptRunner::Result FileManagerScriptRunner::frontWindowBounds(Deadline deadlin
     if (std::holds_alternative<QString>(frame))
         return QVariant();
     const Placement &bounds = std::get<Placement>(frame);
-    return QVariant(QVariantList{bounds.left, bounds.top, bounds.right(), bounds.bottom()});
+    return QVariant(QVariantList { bounds.left, bounds.top, bounds.right(), bounds.bottom() });
 }
 
 std::optional<qint64> FileManagerScriptRunner::fileManagerProcess(Deadline deadline)
 {
-    const Result process
-        = call(kBusService, kBusPath, kBusService, QStringLiteral("GetConnectionUnixProcessID"), {kService},
-               deadline, /*quiet=*/true);
+    const Result process = call(kBusService, kBusPath, kBusService,
+        QStringLiteral("GetConnectionUnixProcessID"), { kService }, deadline, /*quiet=*/true);
     if (const auto *value = std::get_if<QVariant>(&process); value && value->isValid())
         return value->toLongLong();
     return std::nullopt;
@@ -228,7 +229,7 @@ std::optional<qint64> FileManagerScriptRunner::fileManagerProcess(Deadline deadl
 ScriptRunner::Result FileManagerScriptRunner::checkReachable(Deadline deadline)
 {
     Result owned
-        = call(kBusService, kBusPath, kBusService, QStringLiteral("NameHasOwner"), {kService}, deadline);
+        = call(kBusService, kBusPath, kBusService, QStringLiteral("NameHasOwner"), { kService }, deadline);
     if (std::holds_alternative<Failure>(owned))
         return owned;
     if (std::get<QVariant>(owned).toBool())
@@ -243,9 +244,8 @@ ScriptRunner::Result FileManagerScriptRunner::checkReachable(Deadline deadline)
 }
 
 ScriptRunner::Result FileManagerScriptRunner::call(const QString &service, const QString &path,
-                                                   const QString &interface, const QString &method,
-                                                   const QVariantList &arguments, Deadline deadline,
-                                                   bool quiet)
+    const QString &interface, const QString &method, const QVariantList &arguments, Deadline deadline,
+    bool quiet)
 {
     QDBusConnection &bus = connection();
     if (!bus.isConnected()) {
@@ -269,11 +269,11 @@ ScriptRunner::Result FileManagerScriptRunner::call(const QString &service, const
     if (reply.type() == QDBusMessage::ErrorMessage) {
         if (!quiet)
             m_log.warn(QStringLiteral("ScriptRunner: ") + method + QStringLiteral(" failed: ")
-                       + reply.errorName() + QStringLiteral(" ") + reply.errorMessage());
+                + reply.errorName() + QStringLiteral(" ") + reply.errorMessage());
         return failureFromDBusError(reply.errorName(), reply.errorMessage());
     }
     if (reply.type() != QDBusMessage::ReplyMessage)
-        return Failure{std::nullopt, QStringLiteral("unexpected answer from the bus")};
+        return Failure { std::nullopt, QStringLiteral("unexpected answer from the bus") };
     const QList<QVariant> values = reply.arguments();
     return values.isEmpty() ? QVariant() : values.first();
 }

@@ -26,11 +26,10 @@ class SerialQueue;
 /// a private bus connection there on first use and makes blocking calls, each bounded by
 /// what is left of the call timeout, so no script blocks longer than that. With the file
 /// manager's windows at hand it also finds, places, raises and remembers the windows it opens.
-class FileManagerScriptRunner final : public ScriptRunner
-{
+class FileManagerScriptRunner final : public ScriptRunner {
 public:
     /// The longest one script may take, matching the scripts' own time limit.
-    static constexpr std::chrono::milliseconds kCallTimeout{7'000};
+    static constexpr std::chrono::milliseconds kCallTimeout { 7'000 };
 
     static constexpr int kNotRunning = ScriptErrorNumber::applicationNotRunning;
     static constexpr int kAccessDenied = ScriptErrorNumber::accessDenied;
@@ -39,7 +38,7 @@ public:
 
     /// `windows` may be null: folders are then shown without placing or raising their windows.
     explicit FileManagerScriptRunner(Logger &log, std::chrono::milliseconds callTimeout = kCallTimeout,
-                                     FileManagerWindows *windows = nullptr);
+        FileManagerWindows *windows = nullptr);
     ~FileManagerScriptRunner() override;
 
     std::unique_ptr<Compiled> compile(const QString &source) override;
@@ -55,7 +54,7 @@ private:
     using Deadline = std::chrono::steady_clock::time_point;
 
     Result open(const QString &folder, const std::optional<QString> &file,
-                const std::optional<Placement> &placement, Deadline deadline);
+        const std::optional<Placement> &placement, Deadline deadline);
     Result bringToFront(Deadline deadline);
     Result frontWindowBounds(Deadline deadline);
     /// The process that owns the file manager's name now, when one does.
@@ -63,7 +62,7 @@ private:
     /// Succeeds when a file manager owns the name or the bus can start one.
     Result checkReachable(Deadline deadline);
     Result call(const QString &service, const QString &path, const QString &interface, const QString &method,
-                const QVariantList &arguments, Deadline deadline, bool quiet = false);
+        const QVariantList &arguments, Deadline deadline, bool quiet = false);
     QDBusConnection &connection();
     /// Waits for the answer until it comes, the deadline passes or cancel() is called;
     /// false when cancelled.

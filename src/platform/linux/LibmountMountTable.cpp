@@ -58,8 +58,8 @@ std::optional<QList<MountEntry>> LibmountMountTable::read() const
     return result;
 }
 
-LibmountMountTable::Changes LibmountMountTable::compare(const QList<MountEntry> &before,
-                                                        const QList<MountEntry> &after)
+LibmountMountTable::Changes LibmountMountTable::compare(
+    const QList<MountEntry> &before, const QList<MountEntry> &after)
 {
     // The kernel reuses a freed mount id at once, so an id alone does not tell one mount from
     // another: a mount stays the same only while its whole entry does.
@@ -120,8 +120,7 @@ void LibmountMountTable::stopWatching()
 void LibmountMountTable::tableChanged()
 {
     // Drain every pending change; one reading of the table covers them all.
-    while (m_monitor && mnt_monitor_next_change(m_monitor, nullptr, nullptr) == 0) {
-    }
+    while (m_monitor && mnt_monitor_next_change(m_monitor, nullptr, nullptr) == 0) { }
     std::optional<QList<MountEntry>> current = read();
     if (!current || !m_known) {
         // An unreadable table (out of file descriptors, say) is no empty one: nothing is

@@ -10,8 +10,7 @@ struct libmnt_monitor;
 
 /// The kernel mount table, read with libmount and watched through its kernel monitor: the
 /// process sleeps until the table changes, then the old and new tables are compared.
-class LibmountMountTable final : public MountTable
-{
+class LibmountMountTable final : public MountTable {
 public:
     /// `mountInfoPath` is read for entries(); watching always follows the process's own table.
     explicit LibmountMountTable(QString mountInfoPath = QStringLiteral("/proc/self/mountinfo"));
@@ -23,7 +22,7 @@ public:
 
     struct Changes {
         QStringList unmounted; ///< mount points, in the old table's order
-        QStringList mounted;   ///< mount points, in the new table's order
+        QStringList mounted; ///< mount points, in the new table's order
     };
     /// What happened between two readings: an entry whose mount id is gone, or now stands for
     /// another entry, was unmounted; an entry not in the old reading was mounted (so a quick

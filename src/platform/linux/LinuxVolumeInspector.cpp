@@ -16,8 +16,8 @@ bool isFuseBlock(const QString &fsType)
 
 } // namespace
 
-LinuxVolumeInspector::LinuxVolumeInspector(std::shared_ptr<const MountTable> mountTable, QString sysfsRoot,
-                                           UdevProperties::Lookup properties)
+LinuxVolumeInspector::LinuxVolumeInspector(
+    std::shared_ptr<const MountTable> mountTable, QString sysfsRoot, UdevProperties::Lookup properties)
     : m_mountTable(std::move(mountTable))
     , m_devices(std::move(sysfsRoot))
     , m_properties(std::move(properties))
@@ -27,14 +27,29 @@ LinuxVolumeInspector::LinuxVolumeInspector(std::shared_ptr<const MountTable> mou
 bool LinuxVolumeInspector::isNetworkFileSystem(const QString &fsType)
 {
     static const QSet<QString> network = {
-        QStringLiteral("nfs"),        QStringLiteral("nfs4"),       QStringLiteral("cifs"),
-        QStringLiteral("smb3"),       QStringLiteral("smbfs"),      QStringLiteral("9p"),
-        QStringLiteral("afs"),        QStringLiteral("ceph"),       QStringLiteral("ncpfs"),
-        QStringLiteral("coda"),       QStringLiteral("davfs"),      QStringLiteral("lustre"),
-        QStringLiteral("glusterfs"),  QStringLiteral("gfs2"),       QStringLiteral("ocfs2"),
-        QStringLiteral("fuse.sshfs"), QStringLiteral("fuse.rclone"), QStringLiteral("fuse.davfs2"),
-        QStringLiteral("fuse.glusterfs"), QStringLiteral("fuse.s3fs"), QStringLiteral("fuse.gvfsd-fuse"),
-        QStringLiteral("sshfs"),      QStringLiteral("virtiofs"),
+        QStringLiteral("nfs"),
+        QStringLiteral("nfs4"),
+        QStringLiteral("cifs"),
+        QStringLiteral("smb3"),
+        QStringLiteral("smbfs"),
+        QStringLiteral("9p"),
+        QStringLiteral("afs"),
+        QStringLiteral("ceph"),
+        QStringLiteral("ncpfs"),
+        QStringLiteral("coda"),
+        QStringLiteral("davfs"),
+        QStringLiteral("lustre"),
+        QStringLiteral("glusterfs"),
+        QStringLiteral("gfs2"),
+        QStringLiteral("ocfs2"),
+        QStringLiteral("fuse.sshfs"),
+        QStringLiteral("fuse.rclone"),
+        QStringLiteral("fuse.davfs2"),
+        QStringLiteral("fuse.glusterfs"),
+        QStringLiteral("fuse.s3fs"),
+        QStringLiteral("fuse.gvfsd-fuse"),
+        QStringLiteral("sshfs"),
+        QStringLiteral("virtiofs"),
     };
     return network.contains(fsType.toLower());
 }
@@ -102,7 +117,7 @@ std::optional<VolumeValues> LinuxVolumeInspector::read(const QString &mountPath)
 
 std::optional<qint64> LinuxVolumeInspector::availableBytes(const QString &mountPath) const
 {
-    struct statvfs info {};
+    struct statvfs info { };
     if (::statvfs(QFile::encodeName(mountPath).constData(), &info) != 0)
         return std::nullopt;
     return qint64(info.f_bavail) * qint64(info.f_frsize);

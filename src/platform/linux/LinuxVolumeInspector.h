@@ -10,8 +10,7 @@
 
 /// Volume values and disk descriptions from the mount table, sysfs, udev's database and
 /// statvfs. Safe from any thread.
-class LinuxVolumeInspector final : public VolumeValueReader, public DiskDescriptionLookup
-{
+class LinuxVolumeInspector final : public VolumeValueReader, public DiskDescriptionLookup {
 public:
     LinuxVolumeInspector(std::shared_ptr<const MountTable> mountTable,
         QString sysfsRoot = QStringLiteral("/sys"),

@@ -40,7 +40,8 @@ QString fileName(const QString &path)
 
 [[noreturn]] void fail(const QString &what, const QString &path, int error)
 {
-    throw FileError(QStringLiteral("The file \"%1\" could not be %2: %3.").arg(fileName(path), what, errorText(error)));
+    throw FileError(
+        QStringLiteral("The file \"%1\" could not be %2: %3.").arg(fileName(path), what, errorText(error)));
 }
 
 QByteArray native(const QString &path)
@@ -49,8 +50,7 @@ QByteArray native(const QString &path)
 }
 
 /// Closes on every path out, including exceptions.
-class Descriptor
-{
+class Descriptor {
 public:
     explicit Descriptor(int fd)
         : m_fd(fd)
@@ -144,7 +144,8 @@ QByteArray PosixFileAccess::read(const QString &path, qint64 maxBytes)
     if (::fstat(fd.get(), &info) != 0)
         fail(QStringLiteral("read"), path, errno);
     if (!S_ISREG(info.st_mode))
-        throw FileError(QStringLiteral("The file \"%1\" could not be read: it is not a regular file.").arg(fileName(path)));
+        throw FileError(QStringLiteral("The file \"%1\" could not be read: it is not a regular file.")
+                            .arg(fileName(path)));
     if (info.st_size > maxBytes) {
         throw FileError(QStringLiteral("The file \"%1\" is too large (%2 bytes; at most %3 are read).")
                             .arg(fileName(path))
@@ -164,7 +165,8 @@ QByteArray PosixFileAccess::read(const QString &path, qint64 maxBytes)
         if (count == 0)
             break;
         if (data.size() + count > maxBytes)
-            throw FileError(QStringLiteral("The file \"%1\" grew too large while it was read.").arg(fileName(path)));
+            throw FileError(
+                QStringLiteral("The file \"%1\" grew too large while it was read.").arg(fileName(path)));
         data.append(buffer, static_cast<qsizetype>(count));
     }
     return data;

@@ -3,8 +3,7 @@
 #include "platform/FileAccess.h"
 
 /// FileAccess on the local file system through POSIX calls.
-class PosixFileAccess final : public FileAccess
-{
+class PosixFileAccess final : public FileAccess {
 public:
     bool exists(const QString &path) override;
     void createFolder(const QString &path) override;

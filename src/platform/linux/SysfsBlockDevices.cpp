@@ -81,7 +81,7 @@ std::optional<SysfsBlockDevices::Device> SysfsBlockDevices::fromFolder(const QSt
         || device.wholeName.startsWith(QLatin1String("mmcblk")))
         device.bus = Bus::mmc;
     else if (std::any_of(components.cbegin(), components.cend(),
-                         [](const QString &part) { return part.startsWith(QLatin1String("usb")); }))
+                 [](const QString &part) { return part.startsWith(QLatin1String("usb")); }))
         device.bus = Bus::usb;
     return device;
 }

@@ -5,13 +5,12 @@
 #include <optional>
 
 /// What sysfs tells about a block device: where it sits, whether its medium can be removed.
-class SysfsBlockDevices
-{
+class SysfsBlockDevices {
 public:
     enum class Bus { loop, usb, mmc, other };
 
     struct Device {
-        QString name;      ///< kernel name: "sdb1", "mmcblk0p1", "loop0"
+        QString name; ///< kernel name: "sdb1", "mmcblk0p1", "loop0"
         QString wholeName; ///< the whole disk: "sdb", "mmcblk0", "loop0"
         bool isPartition = false;
         bool isRemovable = false; ///< the whole disk's "removable" attribute

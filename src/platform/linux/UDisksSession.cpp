@@ -145,16 +145,16 @@ bool UDisksSession::callFilesystem(const QString &bsdName, const QString &method
     auto *watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(call), this);
     const quint64 generation = m_sessionGeneration;
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, generation, completion = std::move(completion)](QDBusPendingCallWatcher *done) {
-                done->deleteLater();
-                if (generation != m_sessionGeneration || !completion)
-                    return;
-                const QDBusPendingReply<> reply = *done;
-                if (reply.isError())
-                    completion(reply.error().name() + QStringLiteral(": ") + reply.error().message());
-                else
-                    completion(std::nullopt);
-            });
+        [this, generation, completion = std::move(completion)](QDBusPendingCallWatcher *done) {
+            done->deleteLater();
+            if (generation != m_sessionGeneration || !completion)
+                return;
+            const QDBusPendingReply<> reply = *done;
+            if (reply.isError())
+                completion(reply.error().name() + QStringLiteral(": ") + reply.error().message());
+            else
+                completion(std::nullopt);
+        });
     return true;
 }
 

@@ -20,8 +20,7 @@ class QDBusServiceWatcher;
 /// appeared, disappeared and description-changed reports, for removable or ejectable media.
 /// When udisks2 is not running at start the session waits for it, and it follows the service
 /// through restarts.
-class UDisksSession final : public QObject, public DiskSession
-{
+class UDisksSession final : public QObject, public DiskSession {
     Q_OBJECT
 public:
     using InterfaceMap = QMap<QString, QVariantMap>;

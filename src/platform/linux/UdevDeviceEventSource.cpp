@@ -68,8 +68,8 @@ void UdevDeviceEventSource::readEvents()
         udev_device *device = udev_monitor_receive_device(m_monitor);
         if (!device)
             return;
-        const DeviceEvent event{text(udev_device_get_action(device)), text(udev_device_get_subsystem(device)),
-                                text(udev_device_get_sysname(device))};
+        const DeviceEvent event { text(udev_device_get_action(device)),
+            text(udev_device_get_subsystem(device)), text(udev_device_get_sysname(device)) };
         udev_device_unref(device);
         const Callback onEvent = m_onEvent;
         if (onEvent)

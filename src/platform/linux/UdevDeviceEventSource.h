@@ -10,8 +10,7 @@ struct udev_monitor;
 
 /// Device events from udev's netlink monitor, filtered to the given subsystems and delivered
 /// on the main thread through a socket notifier.
-class UdevDeviceEventSource final : public DeviceEventSource
-{
+class UdevDeviceEventSource final : public DeviceEventSource {
 public:
     explicit UdevDeviceEventSource(QStringList subsystems);
     ~UdevDeviceEventSource() override;

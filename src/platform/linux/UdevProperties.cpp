@@ -44,7 +44,7 @@ QHash<QString, QString> UdevProperties::forBlockDevice(const QString &deviceName
              entry = udev_list_entry_get_next(entry)) {
             const char *value = udev_list_entry_get_value(entry);
             properties.insert(QString::fromUtf8(udev_list_entry_get_name(entry)),
-                              value ? QString::fromUtf8(value) : QString());
+                value ? QString::fromUtf8(value) : QString());
         }
         udev_device_unref(device);
     }

@@ -8,7 +8,7 @@
 
 namespace {
 
-int pipeEnds[2] = {-1, -1};
+int pipeEnds[2] = { -1, -1 };
 
 extern "C" void forwardSignal(int signalNumber)
 {
@@ -29,7 +29,7 @@ UnixSignalWatcher::UnixSignalWatcher(std::initializer_list<int> signalNumbers, Q
         return;
     m_notifier = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &UnixSignalWatcher::readPending);
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = forwardSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

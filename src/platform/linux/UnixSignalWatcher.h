@@ -8,8 +8,7 @@ class QSocketNotifier;
 
 /// Turns SIGTERM, SIGINT and the like into a Qt signal on the main thread, so the
 /// application can leave its event loop and shut down in order.
-class UnixSignalWatcher : public QObject
-{
+class UnixSignalWatcher : public QObject {
     Q_OBJECT
 public:
     /// Only one watcher may exist at a time: the handlers write to a process-wide pipe.

@@ -18,7 +18,7 @@ template <typename T> using Reply = std::unique_ptr<T, FreeDeleter<T>>;
 
 struct X11WindowService::Connection {
     xcb_connection_t *xcb = nullptr;
-    xcb_ewmh_connection_t ewmh{};
+    xcb_ewmh_connection_t ewmh {};
     bool ewmhReady = false;
     int screen = 0;
     xcb_window_t root = XCB_NONE;
@@ -60,7 +60,7 @@ X11WindowService::Connection *X11WindowService::connection()
     xcb_intern_atom_cookie_t *cookies = xcb_ewmh_init_atoms(connection->xcb, &connection->ewmh);
     if (!cookies || !xcb_ewmh_init_atoms_replies(&connection->ewmh, cookies, nullptr)) {
         m_reason = QStringLiteral("the X11 display ") + QString::fromLocal8Bit(display)
-                   + QStringLiteral(" did not answer");
+            + QStringLiteral(" did not answer");
         return nullptr;
     }
     connection->ewmhReady = true;
@@ -71,15 +71,14 @@ X11WindowService::Connection *X11WindowService::connection()
     connection->root = connection->ewmh.screens[connection->screen]->root;
 
     const QByteArray atomName("_MIRVALE_TIME");
-    Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
-        connection->xcb, xcb_intern_atom(connection->xcb, 0, uint16_t(atomName.size()), atomName.constData()),
-        nullptr));
+    Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(connection->xcb,
+        xcb_intern_atom(connection->xcb, 0, uint16_t(atomName.size()), atomName.constData()), nullptr));
     if (atom)
         connection->timeAtom = atom->atom;
     connection->timeWindow = xcb_generate_id(connection->xcb);
     const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_create_window(connection->xcb, XCB_COPY_FROM_PARENT, connection->timeWindow, connection->root, -1, -1,
-                      1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
+        1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
     if (!connection->flush()) {
         m_reason = QStringLiteral("the X11 connection broke");
         return nullptr;
@@ -105,7 +104,7 @@ std::optional<WindowService::Clients> X11WindowService::clients()
         return std::nullopt;
     const xcb_get_property_cookie_t listCookie = xcb_ewmh_get_client_list(&c->ewmh, c->screen);
     const xcb_get_property_cookie_t activeCookie = xcb_ewmh_get_active_window(&c->ewmh, c->screen);
-    xcb_ewmh_get_windows_reply_t list{};
+    xcb_ewmh_get_windows_reply_t list {};
     if (!xcb_ewmh_get_client_list_reply(&c->ewmh, listCookie, &list, nullptr)) {
         xcb_discard_reply(c->xcb, activeCookie.sequence);
         return std::nullopt;
@@ -146,7 +145,7 @@ std::optional<WindowService::Geometry> X11WindowService::geometry(WindowId windo
     Reply<xcb_get_geometry_reply_t> size(xcb_get_geometry_reply(c->xcb, sizeCookie, nullptr));
     Reply<xcb_translate_coordinates_reply_t> origin(
         xcb_translate_coordinates_reply(c->xcb, originCookie, nullptr));
-    xcb_ewmh_get_extents_reply_t extents{};
+    xcb_ewmh_get_extents_reply_t extents {};
     const bool hasExtents = xcb_ewmh_get_frame_extents_reply(&c->ewmh, extentsCookie, &extents, nullptr);
     if (!size || !origin)
         return std::nullopt;
@@ -154,7 +153,7 @@ std::optional<WindowService::Geometry> X11WindowService::geometry(WindowId windo
     geometry.client = QRect(origin->dst_x, origin->dst_y, size->width, size->height);
     if (hasExtents)
         geometry.extents
-            = FrameExtents{int(extents.left), int(extents.right), int(extents.top), int(extents.bottom)};
+            = FrameExtents { int(extents.left), int(extents.right), int(extents.top), int(extents.bottom) };
     return geometry;
 }
 
@@ -165,13 +164,12 @@ bool X11WindowService::moveResize(WindowId window, QPoint frameTopLeft, QSize cl
     if (!c)
         return false;
     // North-west gravity: the position is the frame's outer corner, the size the window's own.
-    const auto flags = xcb_ewmh_moveresize_window_opt_flags_t(
-        XCB_EWMH_MOVERESIZE_WINDOW_X | XCB_EWMH_MOVERESIZE_WINDOW_Y | XCB_EWMH_MOVERESIZE_WINDOW_WIDTH
-        | XCB_EWMH_MOVERESIZE_WINDOW_HEIGHT);
+    const auto flags
+        = xcb_ewmh_moveresize_window_opt_flags_t(XCB_EWMH_MOVERESIZE_WINDOW_X | XCB_EWMH_MOVERESIZE_WINDOW_Y
+            | XCB_EWMH_MOVERESIZE_WINDOW_WIDTH | XCB_EWMH_MOVERESIZE_WINDOW_HEIGHT);
     xcb_ewmh_request_moveresize_window(&c->ewmh, c->screen, window, XCB_GRAVITY_NORTH_WEST,
-                                       XCB_EWMH_CLIENT_SOURCE_TYPE_OTHER, flags, uint32_t(frameTopLeft.x()),
-                                       uint32_t(frameTopLeft.y()), uint32_t(clientSize.width()),
-                                       uint32_t(clientSize.height()));
+        XCB_EWMH_CLIENT_SOURCE_TYPE_OTHER, flags, uint32_t(frameTopLeft.x()), uint32_t(frameTopLeft.y()),
+        uint32_t(clientSize.width()), uint32_t(clientSize.height()));
     return c->flush();
 }
 
@@ -182,8 +180,8 @@ bool X11WindowService::activate(WindowId window, quint32 timestamp)
     if (!c)
         return false;
     // Sent as a tool acting for the user, with the time of the user's request.
-    xcb_ewmh_request_change_active_window(&c->ewmh, c->screen, window, XCB_EWMH_CLIENT_SOURCE_TYPE_OTHER,
-                                          timestamp, XCB_NONE);
+    xcb_ewmh_request_change_active_window(
+        &c->ewmh, c->screen, window, XCB_EWMH_CLIENT_SOURCE_TYPE_OTHER, timestamp, XCB_NONE);
     return c->flush();
 }
 
@@ -204,8 +202,8 @@ std::optional<quint32> X11WindowService::serverTime()
     if (!c || c->timeAtom == XCB_NONE)
         return std::nullopt;
     // The time stamp of a property change on our own window is the server's current time.
-    xcb_change_property(c->xcb, XCB_PROP_MODE_APPEND, c->timeWindow, c->timeAtom, XCB_ATOM_STRING, 8, 0,
-                        nullptr);
+    xcb_change_property(
+        c->xcb, XCB_PROP_MODE_APPEND, c->timeWindow, c->timeAtom, XCB_ATOM_STRING, 8, 0, nullptr);
     if (!c->flush())
         return std::nullopt;
     const auto deadline = std::chrono::steady_clock::now() + kTimeLimit;
@@ -222,7 +220,7 @@ std::optional<quint32> X11WindowService::serverTime()
             deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0 || xcb_connection_has_error(c->xcb))
             return std::nullopt;
-        pollfd descriptor{xcb_get_file_descriptor(c->xcb), POLLIN, 0};
+        pollfd descriptor { xcb_get_file_descriptor(c->xcb), POLLIN, 0 };
         ::poll(&descriptor, 1, int(left.count()));
     }
 }

@@ -11,11 +11,10 @@
 /// The window service of an X11 desktop (and of XWayland on a Wayland session): the EWMH
 /// properties and client messages of the window manager, over an xcb connection of its own
 /// that is opened on first use and opened again after the display server went away.
-class X11WindowService final : public WindowService
-{
+class X11WindowService final : public WindowService {
 public:
     /// How long the display server may take to report its time.
-    static constexpr std::chrono::milliseconds kTimeLimit{1'000};
+    static constexpr std::chrono::milliseconds kTimeLimit { 1'000 };
 
     X11WindowService();
     ~X11WindowService() override;

@@ -5,8 +5,7 @@
 /// The XDG base directories: configuration in $XDG_CONFIG_HOME (~/.config), state such as
 /// logs in $XDG_STATE_HOME (~/.local/state). A variable that is unset or not absolute is
 /// ignored, as the specification asks.
-class XdgStandardFolders final : public StandardFolders
-{
+class XdgStandardFolders final : public StandardFolders {
 public:
     QString applicationSupportFolder() const override;
     QString libraryFolder() const override;
