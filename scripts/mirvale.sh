@@ -120,9 +120,8 @@ case "${1:-}" in
       *) echo "unknown sanitizer: $kind" >&2; exit 2 ;;
     esac
     build "$ROOT/build-$kind" "$opt" -DMIRVALE_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
-    # The real-Thunar window test leans on a cold file manager start and the 30 s repeat
-    # window; a sanitizer's slowdown upsets those timings, not the code. The window logic's
-    # own tests run here like every other test.
+    # The real-Thunar window test runs in the plain suite only: it has not been proven under
+    # the sanitizers yet. The window logic's own tests run here like every other test.
     run_tests "$ROOT/build-$kind" -E '^e2e_window$'
     ;;
   *)
