@@ -84,11 +84,12 @@ protected:
 
     bool isShown(QWidget *widget) { return widget->isVisibleTo(editor); }
 
-    QWidget window;
     FakeFinderService finder;
     FakePointer pointer;
     RecordingLogger log;
     FakeFolderLister folders;
+    // After the services it uses: the editor and its browser's queue go first.
+    QWidget window;
     RuleEditorView *editor = nullptr;
     Rule rule;
     QList<Rule> changes;
