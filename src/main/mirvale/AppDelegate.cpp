@@ -58,7 +58,10 @@ VolumeWatcherFactory linuxVolumeWatcher(Logger &log)
         services.cardSlots = std::make_unique<SysfsCardSlots>(QStringLiteral("/sys"));
         services.slotEvents = std::make_unique<UdevDeviceEventSource>(
             QStringList { QStringLiteral("mmc_host"), QStringLiteral("mmc") });
-        services.commands = std::make_shared<ProcessCommandRunner>();
+        // Stateless, and called from worker threads that may still be winding down at exit:
+        // one runner for the life of the process, never destroyed.
+        static auto *const commandRunner = new ProcessCommandRunner;
+        services.commands = std::shared_ptr<CommandRunner>(std::shared_ptr<CommandRunner>(), commandRunner);
         services.userDefaults = std::make_shared<SettingsFileUserDefaults>(
             RulesStore::defaultStorageFolder(XdgStandardFolders()) + QStringLiteral("/defaults.ini"));
         return std::make_unique<VolumeWatcher>(std::move(onMount), log, std::move(services));
