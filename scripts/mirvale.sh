@@ -19,7 +19,7 @@ PACKAGES=(
   # The end-to-end card test: an exFAT image through FUSE, udev and udisks2.
   exfatprogs exfat-fuse udev udisks2
   # The desktop tests: a real X server, a window manager, a real file manager.
-  xvfb xauth openbox thunar x11-utils xdotool
+  xvfb xauth openbox thunar x11-utils xdotool fonts-dejavu-core
 )
 RUN_PACKAGES=()
 
