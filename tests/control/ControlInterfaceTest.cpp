@@ -221,6 +221,7 @@ TEST_F(ControlInterfaceTest, OpenSucceedsOnlyForAnOpenThatHappened)
     run = ctl({ QStringLiteral("open"), QStringLiteral("EOS_DIGITAL") });
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, QStringLiteral("mirvalectl: no outcome within 0.3s; the card may still open\n"));
+    m_finder.complete(1);
 
     m_rules.setRules({});
     run = ctl({ QStringLiteral("open"), QStringLiteral("EOS_DIGITAL") });
