@@ -49,9 +49,9 @@ void ControlAdaptor::Eject(const QString &card, const QDBusMessage &message)
     m_control.eject(card, replyTo(m_connection, message));
 }
 
-void ControlAdaptor::TogglePause()
+void ControlAdaptor::TogglePause(const QDBusMessage &message)
 {
-    m_control.togglePause();
+    m_control.togglePause(replyTo(m_connection, message));
 }
 
 void ControlAdaptor::ShowSettings(bool revealExtras)

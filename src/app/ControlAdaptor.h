@@ -23,7 +23,7 @@ public Q_SLOTS:
     QList<QVariantMap> ListCards();
     void OpenCard(const QString &card, const QDBusMessage &message);
     void Eject(const QString &card, const QDBusMessage &message);
-    void TogglePause();
+    void TogglePause(const QDBusMessage &message);
     void ShowSettings(bool revealExtras);
 
 Q_SIGNALS:

@@ -1,6 +1,7 @@
 #include "app/ControlCommands.h"
 
 #include "app/ControlInterface.h"
+#include "support/LogLine.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
@@ -108,7 +109,7 @@ int cards(QDBusConnection &connection, const QStringList &arguments, std::FILE *
         return ControlCommands::Success;
     }
     for (const QVariantMap &card : list)
-        print(out, card.value(QStringLiteral("title")).toString() + QLatin1Char('\n'));
+        print(out, LogLine::escaped(card.value(QStringLiteral("title")).toString()) + QLatin1Char('\n'));
     return ControlCommands::Success;
 }
 

@@ -3,11 +3,13 @@
 #include "app/ControlAdaptor.h"
 #include "app/Coordinator.h"
 #include "rules/RulesProvider.h"
+#include "support/DurationText.h"
 #include "support/Logger.h"
 #include "ui/model/CardLineTitle.h"
 
 #include <QDir>
 #include <QPointer>
+#include <QTimer>
 
 const QString ControlInterface::kServiceName = QStringLiteral("io.github.mirvale.Mirvale");
 const QString ControlInterface::kObjectPath = QStringLiteral("/io/github/mirvale/Mirvale");
@@ -99,8 +101,12 @@ std::optional<DetectedCard> ControlInterface::findCard(const QString &card) cons
 
 ControlInterface::Error ControlInterface::unknownCard(const QString &card)
 {
+    // What the caller sent is echoed only in part: a huge argument would make a huge reply.
+    constexpr int kEchoedCharacters = 200;
+    const QString echoed
+        = card.size() > kEchoedCharacters ? card.left(kEchoedCharacters) + QChar(0x2026) : card;
     return { kUnknownCard,
-        QStringLiteral("No card matches \"") + card
+        QStringLiteral("No card matches \"") + echoed
             + QStringLiteral("\"; name a card by its name, mount path or device") };
 }
 
@@ -111,8 +117,19 @@ void ControlInterface::openCard(const QString &card, Reply reply)
         reply(unknownCard(card));
         return;
     }
-    m_coordinator.cardClicked(*found, [reply](const std::optional<DovettaError> &error) {
-        reply(error ? std::optional(Error { kFailed, error->description() }) : std::nullopt);
+    // The answer waits for the outcome, within a limit of its own: success means it opened.
+    auto answered = std::make_shared<bool>(false);
+    const auto once = [answered, reply](const std::optional<Error> &error) {
+        if (!std::exchange(*answered, true))
+            reply(error);
+    };
+    QTimer::singleShot(m_openReplyLimit, this, [once, limit = m_openReplyLimit] {
+        once(Error { kFailed,
+            QStringLiteral("no outcome within ") + DurationText::seconds(limit)
+                + QStringLiteral("; the card may still open") });
+    });
+    m_coordinator.cardClicked(*found, [once](const std::optional<DovettaError> &error) {
+        once(error ? std::optional(Error { kFailed, error->description() }) : std::nullopt);
     });
 }
 
@@ -140,8 +157,28 @@ void ControlInterface::eject(const QString &card, Reply reply)
     });
 }
 
-void ControlInterface::togglePause()
+void ControlInterface::togglePause(Reply reply)
 {
+    RulesProvider &rules = m_coordinator.rules();
+    // Whichever outcome of this change's write comes first answers; the other is dropped.
+    auto answered = std::make_shared<bool>(false);
+    auto connections = std::make_shared<QList<QMetaObject::Connection>>();
+    const auto once = [answered, connections, reply](const std::optional<Error> &error) {
+        if (std::exchange(*answered, true))
+            return;
+        for (const QMetaObject::Connection &connection : std::as_const(*connections))
+            QObject::disconnect(connection);
+        reply(error);
+    };
+    connections->append(connect(&rules, &RulesProvider::settingsSaved, this, [once] { once(std::nullopt); }));
+    connections->append(
+        connect(&rules, &RulesProvider::settingsSaveFailed, this, [this, once](const QString &message) {
+            once(Error { kFailed,
+                QStringLiteral("could not save the settings")
+                    + (message.isEmpty() ? QString() : QStringLiteral(" (") + message + QLatin1Char(')'))
+                    + QStringLiteral("; Mirvale stays ")
+                    + (paused() ? QStringLiteral("paused") : QStringLiteral("watching")) });
+        }));
     m_coordinator.togglePause();
 }
 

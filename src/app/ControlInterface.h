@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QVariantMap>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -38,12 +39,19 @@ public:
 
     /// The detected cards in the menu's order, one dictionary each.
     QList<QVariantMap> listCards() const;
+    /// How long an open may take before the caller hears that there is no outcome yet;
+    /// below mirvalectl's own wait.
+    static constexpr std::chrono::milliseconds kOpenReplyLimit { 100'000 };
+
     /// Opens the card named by `card` (a name, mount path or device), mounting it first when
-    /// needed; `reply` hears once whether it is on its way.
+    /// needed; `reply` hears once whether it opened, or why not.
     void openCard(const QString &card, Reply reply);
+    void setOpenReplyLimit(std::chrono::milliseconds limit) { m_openReplyLimit = limit; }
     /// Unmounts the card named by `card`; `reply` hears the outcome once.
     void eject(const QString &card, Reply reply);
-    void togglePause();
+    /// Flips pausing; `reply` hears once the setting is saved, or that it could not be (then
+    /// Mirvale has gone back to the old value).
+    void togglePause(Reply reply);
     void showSettings(bool revealExtras);
     bool paused() const;
 
@@ -61,4 +69,5 @@ private:
     Coordinator &m_coordinator;
     Logger &m_log;
     bool m_lastPaused = false;
+    std::chrono::milliseconds m_openReplyLimit = kOpenReplyLimit;
 };

@@ -21,6 +21,24 @@
 
 namespace {
 
+/// Calls `outcome` on the main thread (at once when already there); does nothing when empty.
+VolumeWatching::RequestCompletion onMainThread(VolumeWatching::RequestCompletion outcome)
+{
+    return [outcome](const std::optional<DovettaError> &error) {
+        if (!outcome)
+            return;
+        if (MainQueue::isMainThread())
+            outcome(error);
+        else
+            MainQueue::async([outcome, error] { outcome(error); });
+    };
+}
+
+DovettaError removedError(const MountedCard &card)
+{
+    return DovettaError::diskError(card.name + QStringLiteral(" was removed before it could be opened"));
+}
+
 QString pathOrRoot(const QString &relativePath)
 {
     return relativePath.isEmpty() ? QStringLiteral("(card root)") : relativePath;
@@ -131,13 +149,17 @@ void Coordinator::start()
     });
 }
 
-void Coordinator::handle(const MountedCard &card, bool ignorePause)
+void Coordinator::handle(const MountedCard &card, bool ignorePause, VolumeWatching::RequestCompletion outcome)
 {
     MIRVALE_ASSERT_MAIN_THREAD();
     const AppSettings settings = m_services.rules->settings();
     const RuleList rules = m_services.rules->rules();
     const ScreenSnapshot screens = currentScreens();
-    const bool userAsked = ignorePause || m_pendingUserOpenNames.remove(card.name.toLower());
+    const QString lowerName = card.name.toLower();
+    const bool userAsked = ignorePause || m_pendingUserOpenNames.remove(lowerName);
+    if (const VolumeWatching::RequestCompletion waiting = m_pendingOutcomes.take(lowerName); !outcome)
+        outcome = waiting;
+    const VolumeWatching::RequestCompletion tell = onMainThread(outcome);
 
     Logger *log = m_services.log;
     AbstractNotifier *notifier = m_services.notifier;
@@ -145,26 +167,50 @@ void Coordinator::handle(const MountedCard &card, bool ignorePause)
     const bool paused = settings.paused;
     // The queue is destroyed (and its thread joined) before the coordinator's other fields,
     // so `this` is valid for as long as any block runs.
-    m_pipelineQueue->async([this, log, notifier, files, card, paused, userAsked, rules, screens] {
+    m_pipelineQueue->async([this, log, notifier, files, card, paused, userAsked, rules, screens, tell] {
         if (paused && !userAsked) {
             log->info(card.name + QStringLiteral(": watching is paused, ignoring"));
             return;
         }
+        if (!stillThere(card)) {
+            tell(removedError(card));
+            return;
+        }
         const std::optional<Rule> rule = TargetResolver::firstMatch(rules, card, *files, log);
+        if (!rule && !stillThere(card)) { // pulled while its rules were being matched
+            tell(removedError(card));
+            return;
+        }
         if (!rule) {
             log->info(QStringLiteral("no rule for ") + card.name);
             if (userAsked)
                 notifier->cardProblem(card, DovettaError::noMatchingRule().description());
+            tell(DovettaError::noMatchingRule());
             return;
         }
-        openAndReport(*rule, card, screens);
+        openAndReport(*rule, card, screens, tell);
     });
 }
 
-void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const ScreenSnapshot &screens)
+bool Coordinator::stillThere(const MountedCard &card) const
+{
+    if (!m_services.isStillMounted || m_services.isStillMounted(card))
+        return true;
+    m_services.log->info(card.name + QStringLiteral(": removed before it could be opened"));
+    return false;
+}
+
+void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const ScreenSnapshot &screens,
+    const VolumeWatching::RequestCompletion &outcome)
 {
     Logger *log = m_services.log;
+    const VolumeWatching::RequestCompletion tell = onMainThread(outcome);
     const ResolvedTarget target = TargetResolver::resolve(rule, card, *log, *m_services.files);
+    // Resolving can take a while on a large card; it may have been pulled meanwhile.
+    if (!stillThere(card)) {
+        tell(removedError(card));
+        return;
+    }
     log->info(card.name + QStringLiteral(": opening ") + pathOrRoot(target.relativePath));
 
     std::optional<Placement> placement = rule.placement;
@@ -182,11 +228,12 @@ void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const
 
     const LifeToken<Coordinator>::Weak alive = m_life;
     m_services.finder->open(target.folder, placement, rule.bringToFront, target.newestFile,
-        [this, alive, target, guard, finished](std::optional<DovettaError> error) {
+        [this, alive, target, guard, finished, tell](std::optional<DovettaError> error) {
             // On the main thread; the coordinator may be gone by now.
             if (alive)
                 completeRequest(target, guard, error);
             finished->signal();
+            tell(error);
         });
 
     if (!finished->waitFor(m_limits.pipelineRelease)) {
@@ -217,7 +264,7 @@ void Coordinator::completeRequest(const ResolvedTarget &target, const std::share
     const bool isLate = guard->isLate();
 
     if (error) {
-        QString line = name + QStringLiteral(": failed to open ") + target.relativePath
+        QString line = name + QStringLiteral(": failed to open ") + pathOrRoot(target.relativePath)
             + QStringLiteral(" \u2014 ") + error->description();
         if (isLate)
             line += QStringLiteral(" (after the pipeline had already been released)");
@@ -319,13 +366,10 @@ AbstractSettingsWindow *Coordinator::settingsWindow()
     return m_settingsWindow.get();
 }
 
-void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestCompletion onMounted)
+void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestCompletion outcome)
 {
     MIRVALE_ASSERT_MAIN_THREAD();
-    const auto report = [onMounted](const std::optional<DovettaError> &error) {
-        if (onMounted)
-            onMounted(error);
-    };
+    const VolumeWatching::RequestCompletion report = onMainThread(outcome);
     Logger *log = m_services.log;
     if (card.isEjected) {
         log->info(
@@ -341,11 +385,14 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
         log->info(card.name + QStringLiteral(": not mounted, mounting ") + card.bsdName);
         const QString pendingName = card.name.toLower();
         m_pendingUserOpenNames.insert(pendingName);
+        if (outcome)
+            m_pendingOutcomes.insert(pendingName, outcome);
         m_volumeWatcher->mount(
             card, [this, alive, card, pendingName, report](const std::optional<DovettaError> &error) {
                 if (error) {
                     if (alive) {
                         m_pendingUserOpenNames.remove(pendingName);
+                        m_pendingOutcomes.remove(pendingName);
                         m_services.log->error(
                             card.name + QStringLiteral(": mount failed \u2014 ") + error->description());
                         MountedCard synthetic;
@@ -356,8 +403,10 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
                         m_services.notifier->cardProblem(synthetic, error->description());
                     }
                 }
-                // On success the volume arrives through the mount callback, which finds the name.
-                report(error);
+                // On success the volume arrives through the mount callback, which finds the name
+                // and the outcome waiting for it.
+                if (error)
+                    report(error);
             });
         return;
     }
@@ -366,23 +415,20 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
     const QList<MountedCard> mounted = m_volumeWatcher->mountedCards();
     for (const MountedCard &candidate : mounted) {
         if (candidate.url.toLocalFile() == path) {
-            handle(candidate, true);
-            report(std::nullopt);
+            handle(candidate, true, outcome);
             return;
         }
     }
     m_volumeWatcher->makeCardAsync(*card.mountURL,
         [this, alive, name = card.name, path, report](const std::optional<MountedCard> &made) {
-            if (alive) {
-                if (made)
-                    handle(*made, true);
-                else
-                    m_services.log->warn(name + QStringLiteral(": reported mounted at ") + path
-                        + QStringLiteral(" but no matching card was found"));
+            if (alive && made) {
+                handle(*made, true, report);
+                return;
             }
-            report(made ? std::nullopt
-                        : std::optional(DovettaError::diskError(
-                            QStringLiteral("no readable card was found at ") + path)));
+            if (alive)
+                m_services.log->warn(name + QStringLiteral(": reported mounted at ") + path
+                    + QStringLiteral(" but no matching card was found"));
+            report(DovettaError::diskError(QStringLiteral("no readable card was found at ") + path));
         });
 }
 

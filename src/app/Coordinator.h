@@ -8,6 +8,7 @@
 #include "support/LifeToken.h"
 #include "support/SerialQueue.h"
 
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -62,6 +63,8 @@ public:
         std::function<void()> refreshLoginItemStatus;
         /// Counts the regular files of a folder for the success panel (off the main thread).
         std::function<int(const QString &folder)> fileCount;
+        /// Whether a card is still mounted where it was found (any thread); empty: always.
+        std::function<bool(const MountedCard &card)> isStillMounted;
     };
 
     explicit Coordinator(Services services, QObject *parent = nullptr);
@@ -71,10 +74,15 @@ public:
     void start();
 
     /// Runs one card through the pipeline. Main thread only.
-    void handle(const MountedCard &card, bool ignorePause);
+    /// `outcome`, when given, hears once whether the card was opened (on the main thread).
+    void handle(const MountedCard &card, bool ignorePause, VolumeWatching::RequestCompletion outcome = {});
+
+    /// False, with a log line, for a card pulled while it waited. Runs on the pipeline queue.
+    bool stillThere(const MountedCard &card) const;
 
     /// Opens one rule on one card and reports the outcome. Runs on the pipeline queue.
-    void openAndReport(const Rule &rule, const MountedCard &card, const ScreenSnapshot &screens);
+    void openAndReport(const Rule &rule, const MountedCard &card, const ScreenSnapshot &screens,
+        const VolumeWatching::RequestCompletion &outcome = {});
 
     /// The cached screen arrangement. Main thread only.
     ScreenSnapshot currentScreens();
@@ -90,7 +98,9 @@ public:
 
     /// Opens the clicked card, mounting it first when it is not mounted. `onMounted`, when
     /// given, hears once whether the card is mounted and on its way to be opened.
-    void cardClicked(const DetectedCard &card, VolumeWatching::RequestCompletion onMounted = {});
+    /// `outcome` hears once whether the card was opened: after the file manager answered, or
+    /// why it was not (mount failed, no rule, removed, the file manager failed).
+    void cardClicked(const DetectedCard &card, VolumeWatching::RequestCompletion outcome = {});
     /// Opens `rule` on `card`, ignoring pause and matching.
     void test(const Rule &rule, const MountedCard &card);
     /// Shows the settings window, on the next turn of the event loop.
@@ -138,6 +148,8 @@ private:
     std::unique_ptr<AbstractStatusMenu> m_statusMenu;
     std::unique_ptr<AbstractSettingsWindow> m_settingsWindow;
     QSet<QString> m_pendingUserOpenNames;
+    // Who waits for the outcome of a user's open that waits for its mount, by lower-case name.
+    QHash<QString, VolumeWatching::RequestCompletion> m_pendingOutcomes;
     std::optional<ScreenSnapshot> m_cachedScreens;
 
     // Ended on the main thread when the coordinator goes away; asked on the main thread by

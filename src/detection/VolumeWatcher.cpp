@@ -2,12 +2,15 @@
 
 #include "detection/DAMountContext.h"
 #include "detection/DetectedCardList.h"
+#include "support/CutOffLogger.h"
 #include "support/MainQueue.h"
 
 #include <QDir>
 #include <QTimer>
 
 namespace {
+
+constexpr std::chrono::milliseconds kProbeTearDownCutOff { 250 };
 const QString kProbeQueueLabel = QStringLiteral("com.ferrowind.dovetta.volumeprobe");
 }
 
@@ -38,17 +41,22 @@ VolumeWatcher::VolumeWatcher(MountCallback onMount, Logger &logger, Services ser
     , m_cardSlotWatcher(std::make_unique<CardSlotWatcher>(
           std::move(services.cardSlots), std::move(services.slotEvents), logger))
     , m_commands(std::move(services.commands))
+    , m_commandLog(std::make_shared<CutOffLogger>(logger))
     , m_userDefaults(std::move(services.userDefaults))
     , m_knownCardNames(m_userDefaults.get())
     , m_probe(std::make_shared<ProbeState>(std::move(services.mountTable), std::move(services.volumeValues),
           std::move(services.makeDescriptionSession)))
     , m_probeQueue(std::make_unique<SerialQueue>(kProbeQueueLabel))
 {
+    // A read stuck on a hung card must not hold up quitting; its block holds what it uses.
+    m_probeQueue->setTearDownCutOff(kProbeTearDownCutOff);
 }
 
 VolumeWatcher::~VolumeWatcher()
 {
     tearDown();
+    // Running commands are killed and log nothing more: the log may go right after us.
+    m_commandLog->cutOff();
 }
 
 bool VolumeWatcher::isUserVisibleMountPath(const QString &path)
@@ -355,10 +363,16 @@ void VolumeWatcher::startDiskArbitration()
     std::unique_ptr<DiskSession> session = m_makeDiskSession ? m_makeDiskSession() : nullptr;
     const WeakSelf weak = m_self;
     const quint64 generation = ++m_daSessionGeneration;
+    m_diskService.reset();
     DiskSession::Callbacks callbacks;
     callbacks.ready = [weak] {
-        if (VolumeWatcher *self = resolve(weak))
+        VolumeWatcher *self = resolve(weak);
+        if (self && !self->m_diskService.ready())
             self->m_logger.info(QStringLiteral("DiskArbitration session started"));
+    };
+    callbacks.departed = [weak] {
+        if (VolumeWatcher *self = resolve(weak))
+            self->m_diskService.departed();
     };
     callbacks.failed = [weak, generation](const QString &reason) {
         VolumeWatcher *self = resolve(weak);
@@ -413,6 +427,7 @@ void VolumeWatcher::stopDiskArbitration()
         m_daSession->stop();
         m_daSession.reset();
     }
+    m_diskService.reset();
     if (MainQueue::isMainThread())
         DAMountContext::dropBoxes(this);
     m_daDisks.clear();

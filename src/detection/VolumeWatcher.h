@@ -3,6 +3,7 @@
 #include "detection/CardProber.h"
 #include "detection/CardSlotWatcher.h"
 #include "detection/DetectedCard.h"
+#include "detection/DiskServicePresence.h"
 #include "detection/KnownCardNames.h"
 #include "detection/VolumeWatching.h"
 #include "platform/CommandRunner.h"
@@ -22,6 +23,7 @@
 
 /// The single source of truth about memory cards: watches mounts and disks, decides which
 /// newly mounted volumes are cards, lets them settle and hands each ready card to `onMount`.
+class CutOffLogger;
 class DAMountContext;
 class UserDefaults;
 
@@ -42,12 +44,15 @@ public:
         static constexpr std::chrono::milliseconds kRequestTimeout { 15'000 };
         /// How long an answer that never came is waited for before its entry is released.
         static constexpr std::chrono::milliseconds kRegistryGrace { 60'000 };
+        /// How long a mount or unmount command may run before it is killed.
+        static constexpr std::chrono::milliseconds kCommandTimeout { 60'000 };
 
         std::chrono::milliseconds debounceInterval = kDebounceInterval;
         std::chrono::milliseconds settleDelay = kSettleDelay;
         std::chrono::milliseconds debounceMemory = kDebounceMemory;
         std::chrono::milliseconds requestTimeout = kRequestTimeout;
         std::chrono::milliseconds registryGrace = kRegistryGrace;
+        std::chrono::milliseconds commandTimeout = kCommandTimeout;
     };
 
     struct Services {
@@ -164,6 +169,7 @@ private:
     bool m_watchingMounts = false; // stands for the two workspace observers
     std::unique_ptr<DiskSession> m_daSession;
     quint64 m_daSessionGeneration = 0; // tells a stale failure report from the current one
+    DiskServicePresence m_diskService { m_logger };
     QHash<QString, DiskDescription> m_daDisks;
     QHash<QString, Stamp> m_lastMountTimes;
     quint64 m_nextStampSerial = 1;
@@ -175,6 +181,8 @@ private:
     bool m_needsRebuild = false;
     bool m_needsFreeSpaceRefresh = false;
     std::shared_ptr<CommandRunner> m_commands;
+    // What the commands on worker threads log through; silenced when the watcher goes.
+    const std::shared_ptr<CutOffLogger> m_commandLog;
     std::shared_ptr<UserDefaults> m_userDefaults;
     KnownCardNames m_knownCardNames;
 

@@ -3,6 +3,7 @@
 #include "detection/VolumeWatcher.h"
 
 #include "detection/DAMountContext.h"
+#include "support/CutOffLogger.h"
 #include "support/GlobalQueue.h"
 #include "support/MainQueue.h"
 
@@ -18,32 +19,52 @@ QString commandLine(const QString &program, const QStringList &arguments)
     return program + QLatin1Char(' ') + arguments.join(QLatin1Char(' '));
 }
 
-/// Runs one command and logs it as the fallback does; no error on success.
-std::optional<DovettaError> runLogged(CommandRunner *runner, Logger &log, const QString &program,
-    const QStringList &arguments, const QString &successLine)
+/// Runs one command and logs it as the fallback does; no error on success. Once the watcher is
+/// gone the command is killed and nothing more is logged.
+std::optional<DovettaError> runLogged(CommandRunner *runner, const std::shared_ptr<CutOffLogger> &log,
+    std::chrono::milliseconds timeLimit, const QString &program, const QStringList &arguments,
+    const QString &successLine)
 {
     const QString command = commandLine(program, arguments);
-    log.info(QStringLiteral("Running ") + command);
+    log->info(QStringLiteral("Running ") + command);
     if (!runner) {
-        log.error(QStringLiteral("Failed to run ") + command + QStringLiteral(": no command runner"));
+        log->error(QStringLiteral("Failed to run ") + command + QStringLiteral(": no command runner"));
         return DovettaError::diskError(QStringLiteral("no command runner"));
     }
-    const CommandRunner::Result result = runner->run(program, arguments);
+    const CommandRunner::Result result
+        = runner->run(program, arguments, { timeLimit, [log] { return log->isCutOff(); } });
     if (!result.started) {
-        log.error(QStringLiteral("Failed to run ") + command + QStringLiteral(": ") + result.startError);
+        log->error(QStringLiteral("Failed to run ") + command + QStringLiteral(": ") + result.startError);
         return DovettaError::diskError(result.startError);
+    }
+    if (result.cutOff)
+        return DovettaError::diskError(command + QStringLiteral(" was stopped at quit"));
+    if (result.timedOut) {
+        const QString message = command + QStringLiteral(" did not finish within ")
+            + QString::number(qint64(std::ceil(double(timeLimit.count()) / 1000.0)))
+            + QStringLiteral(" seconds");
+        log->error(message + QStringLiteral("; stopped it"));
+        return DovettaError::diskError(message);
     }
     if (result.crashed || result.exitStatus != 0) {
         const QString message = result.crashed
             ? command + QStringLiteral(" crashed")
             : command + QStringLiteral(" exited with status ") + QString::number(result.exitStatus);
-        log.error(message);
+        log->error(message);
         if (!result.standardError.isEmpty())
-            log.info(program + QStringLiteral(" said: ") + result.standardError);
+            log->info(program + QStringLiteral(" said: ") + result.standardError);
         return DovettaError::diskError(message);
     }
-    log.info(successLine + command);
+    log->info(successLine + command);
     return std::nullopt;
+}
+
+/// Hands the outcome to the main thread, unless the watcher that asked is gone.
+void deliver(const std::shared_ptr<CutOffLogger> &log, const VolumeWatching::RequestCompletion &completion,
+    const std::optional<DovettaError> &error)
+{
+    if (!log->isCutOff())
+        MainQueue::async([completion, error] { completion(error); });
 }
 
 } // namespace
@@ -125,12 +146,13 @@ void VolumeWatcher::mountWithDiskutil(
     const QString &bsdName, const QString &name, RequestCompletion completion)
 {
     std::shared_ptr<CommandRunner> runner = m_commands;
-    Logger *log = &m_logger;
-    GlobalQueue::async([runner, log, bsdName, name, completion] {
-        const std::optional<DovettaError> error = runLogged(runner.get(), *log, kUdisksctl,
+    std::shared_ptr<CutOffLogger> log = m_commandLog;
+    const auto limit = m_limits.commandTimeout;
+    GlobalQueue::async([runner, log, limit, bsdName, name, completion] {
+        const std::optional<DovettaError> error = runLogged(runner.get(), log, limit, kUdisksctl,
             { QStringLiteral("mount"), QStringLiteral("-b"), QStringLiteral("/dev/") + bsdName },
             QStringLiteral("Mounted ") + name + QStringLiteral(" via "));
-        MainQueue::async([completion, error] { completion(error); });
+        deliver(log, completion, error);
     });
 }
 
@@ -139,7 +161,8 @@ void VolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
     MIRVALE_ASSERT_MAIN_THREAD();
     const QString path = card.url.toLocalFile();
     const QString key = CardProber::standardizedPath(card.url);
-    if (!m_daSession) {
+    // Without the disk service (never there, or gone for now) the command does the work.
+    if (!m_daSession || !m_diskService.isPresent()) {
         unmountWithDiskutil(path, QString(), card.name, std::move(completion));
         return;
     }
@@ -223,14 +246,15 @@ void VolumeWatcher::unmountWithDiskutil(
     const QString &mountPath, const QString &bsdName, const QString &name, RequestCompletion completion)
 {
     std::shared_ptr<CommandRunner> runner = m_commands;
-    Logger *log = &m_logger;
+    std::shared_ptr<CutOffLogger> log = m_commandLog;
+    const auto limit = m_limits.commandTimeout;
     // udisksctl only while udisks2 runs and knows the device; umount takes the mount path.
     const bool tryUdisksctl = m_daSession && !bsdName.isEmpty();
-    GlobalQueue::async([runner, log, mountPath, bsdName, name, completion, tryUdisksctl] {
+    GlobalQueue::async([runner, log, limit, mountPath, bsdName, name, completion, tryUdisksctl] {
         const QString success = QStringLiteral("Unmounted ") + name + QStringLiteral(" via ");
         std::optional<DovettaError> error;
         if (tryUdisksctl) {
-            error = runLogged(runner.get(), *log, kUdisksctl,
+            error = runLogged(runner.get(), log, limit, kUdisksctl,
                 { QStringLiteral("unmount"), QStringLiteral("-b"), QStringLiteral("/dev/") + bsdName },
                 success);
         }
@@ -239,9 +263,9 @@ void VolumeWatcher::unmountWithDiskutil(
             if (!mountPath.startsWith(QLatin1Char('/'))) {
                 error = error ? error : DovettaError::diskError(QStringLiteral("no mount path to unmount"));
             } else {
-                error = runLogged(runner.get(), *log, kUmount, { mountPath }, success);
+                error = runLogged(runner.get(), log, limit, kUmount, { mountPath }, success);
             }
         }
-        MainQueue::async([completion, error] { completion(error); });
+        deliver(log, completion, error);
     });
 }

@@ -19,6 +19,9 @@ public:
         /// The disk service is not running yet; the session waits for it and calls ready()
         /// once it appears.
         std::function<void(const QString &reason)> waiting;
+        /// The disk service left the bus: its disks are reported gone next, and ready() follows
+        /// again once it returns.
+        std::function<void()> departed;
         std::function<void(const DiskDescription &disk)> appeared;
         std::function<void(const QString &bsdName)> disappeared;
         std::function<void(const DiskDescription &disk)> descriptionChanged;

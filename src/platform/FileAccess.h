@@ -20,4 +20,7 @@ public:
     virtual void writeAtomically(const QString &path, const QByteArray &data) = 0;
     /// Renames within one file system; refuses to replace an existing target.
     virtual void move(const QString &from, const QString &to) = 0;
+    /// Removes what writeAtomically left behind for `fileName` in `folder` when the process was
+    /// killed mid-write; returns how many were removed. Never throws. Call it before writing.
+    virtual int removeStaleTemporaries(const QString &folder, const QString &fileName) = 0;
 };

@@ -25,4 +25,6 @@ signals:
     void settingsChanged();
     /// A settings write failed; `message` is empty when the store had no reason to give.
     void settingsSaveFailed(const QString &message);
+    /// A settings write reached the disk.
+    void settingsSaved();
 };

@@ -54,6 +54,13 @@ QString RulesStore::storageDir()
 void RulesStore::load()
 {
     ensureStorageDir();
+    // A write killed halfway leaves its temporary file; nothing else writes ours yet.
+    int stale = 0;
+    for (const QString &name : { QStringLiteral("settings.json"), QStringLiteral("rules.json") })
+        stale += m_files->removeStaleTemporaries(storageDir(), name);
+    if (stale > 0)
+        m_logger.info(QStringLiteral("Removed ") + QString::number(stale)
+            + QStringLiteral(" temporary file(s) left by an interrupted save"));
     loadSettings();
     loadRules();
 }
@@ -281,6 +288,7 @@ void RulesStore::writeSettings(const AppSettings &value, qint64 sequence)
         m_lastPersistedSettings = value;
     }
     m_logger.info(QStringLiteral("Saved settings."));
+    postOnMain([](RulesStore &store) { emit store.settingsSaved(); });
 }
 
 void RulesStore::waitForPendingWrites()

@@ -12,10 +12,12 @@ class Pool {
 public:
     static constexpr int kThreads = 4;
 
+    // Never destroyed: quitting does not wait for work stuck on a hung card or command; such
+    // work holds what it uses and ends with the process.
     static Pool &instance()
     {
-        static Pool pool;
-        return pool;
+        static Pool *const pool = new Pool;
+        return *pool;
     }
 
     void post(std::function<void()> work)
@@ -25,19 +27,6 @@ public:
             m_work.push_back(std::move(work));
         }
         m_wake.notify_one();
-    }
-
-    ~Pool()
-    {
-        std::deque<std::function<void()>> dropped;
-        {
-            std::lock_guard lock(m_mutex);
-            m_stopping = true;
-            dropped.swap(m_work);
-        }
-        m_wake.notify_all();
-        for (auto &thread : m_threads)
-            thread.join();
     }
 
 private:

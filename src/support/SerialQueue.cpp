@@ -6,7 +6,8 @@
 SerialQueue::SerialQueue(QString label)
     : m_label(std::move(label))
 {
-    m_thread = std::thread([this] { run(); });
+    m_thread = std::thread([state = m_state] { run(state); });
+    m_threadId = m_thread.get_id();
     // Thread names are limited to 15 bytes; the tail of the label is the telling part.
     const QByteArray name = m_label.toUtf8().right(15);
     pthread_setname_np(m_thread.native_handle(), name.constData());
@@ -18,13 +19,21 @@ SerialQueue::~SerialQueue()
     // destructors reach for this queue.
     std::deque<Entry> dropped;
     {
-        std::lock_guard lock(m_mutex);
-        m_stopping = true;
-        dropped.swap(m_entries);
+        std::lock_guard lock(m_state->mutex);
+        m_state->stopping = true;
+        dropped.swap(m_state->entries);
     }
-    m_wake.notify_all();
-    if (m_thread.joinable())
-        m_thread.join();
+    m_state->wake.notify_all();
+    if (!m_thread.joinable())
+        return;
+    if (m_cutOff) {
+        std::unique_lock lock(m_state->mutex);
+        if (!m_state->ended.wait_for(lock, *m_cutOff, [this] { return m_state->finished; })) {
+            m_thread.detach();
+            return;
+        }
+    }
+    m_thread.join();
 }
 
 WorkItemPtr SerialQueue::async(std::function<void()> work)
@@ -68,37 +77,41 @@ void SerialQueue::sync(std::function<void()> work)
 
 void SerialQueue::enqueue(Clock::time_point due, WorkItemPtr item)
 {
+    State &state = *m_state;
     {
-        std::lock_guard lock(m_mutex);
-        if (m_stopping)
+        std::lock_guard lock(state.mutex);
+        if (state.stopping)
             return;
-        Entry entry { due, m_nextSequence++, std::move(item) };
-        auto position
-            = std::upper_bound(m_entries.begin(), m_entries.end(), entry, [](const Entry &a, const Entry &b) {
-                  return a.due < b.due || (a.due == b.due && a.sequence < b.sequence);
-              });
-        m_entries.insert(position, std::move(entry));
+        Entry entry { due, state.nextSequence++, std::move(item) };
+        auto position = std::upper_bound(
+            state.entries.begin(), state.entries.end(), entry, [](const Entry &a, const Entry &b) {
+                return a.due < b.due || (a.due == b.due && a.sequence < b.sequence);
+            });
+        state.entries.insert(position, std::move(entry));
     }
-    m_wake.notify_one();
+    state.wake.notify_one();
 }
 
-void SerialQueue::run()
+void SerialQueue::run(const std::shared_ptr<State> &state)
 {
-    std::unique_lock lock(m_mutex);
+    std::unique_lock lock(state->mutex);
     while (true) {
-        if (m_stopping)
+        if (state->stopping) {
+            state->finished = true;
+            state->ended.notify_all();
             return;
-        if (m_entries.empty()) {
-            m_wake.wait(lock);
+        }
+        if (state->entries.empty()) {
+            state->wake.wait(lock);
             continue;
         }
-        const auto due = m_entries.front().due;
+        const auto due = state->entries.front().due;
         if (Clock::now() < due) {
-            m_wake.wait_until(lock, due);
+            state->wake.wait_until(lock, due);
             continue;
         }
-        WorkItemPtr item = std::move(m_entries.front().item);
-        m_entries.pop_front();
+        WorkItemPtr item = std::move(state->entries.front().item);
+        state->entries.pop_front();
         lock.unlock();
         item->perform();
         item.reset();

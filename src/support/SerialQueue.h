@@ -7,7 +7,9 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 /// A serial work queue on a thread of its own: blocks run one at a time in the order they
@@ -17,8 +19,13 @@ public:
     using Clock = std::chrono::steady_clock;
 
     explicit SerialQueue(QString label);
-    /// Drops the blocks that have not started and waits for the running one to finish.
+    /// Drops the blocks that have not started and waits for the running one to finish, for
+    /// at most the tear-down cut-off when one is set.
     ~SerialQueue();
+
+    /// A block still running this long after the queue is destroyed (a read stuck on a hung
+    /// device) is left to finish on its own: it must hold everything it uses.
+    void setTearDownCutOff(std::chrono::milliseconds cutOff) { m_cutOff = cutOff; }
 
     SerialQueue(const SerialQueue &) = delete;
     SerialQueue &operator=(const SerialQueue &) = delete;
@@ -33,7 +40,7 @@ public:
     /// Runs the work on the queue and waits for it. Never call it from the queue itself.
     void sync(std::function<void()> work);
 
-    bool isCurrent() const { return std::this_thread::get_id() == m_thread.get_id(); }
+    bool isCurrent() const { return std::this_thread::get_id() == m_threadId; }
 
 private:
     struct Entry {
@@ -41,15 +48,23 @@ private:
         quint64 sequence;
         WorkItemPtr item;
     };
+    /// Shared with the thread, which may outlive the queue after a cut-off.
+    struct State {
+        std::mutex mutex;
+        std::condition_variable wake;
+        std::condition_variable ended;
+        std::deque<Entry> entries; // kept sorted by (due, sequence)
+        quint64 nextSequence = 0;
+        bool stopping = false;
+        bool finished = false;
+    };
 
-    void run();
+    static void run(const std::shared_ptr<State> &state);
     void enqueue(Clock::time_point due, WorkItemPtr item);
 
     const QString m_label;
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::deque<Entry> m_entries; // kept sorted by (due, sequence)
-    quint64 m_nextSequence = 0;
-    bool m_stopping = false;
+    const std::shared_ptr<State> m_state = std::make_shared<State>();
+    std::optional<std::chrono::milliseconds> m_cutOff;
     std::thread m_thread;
+    std::thread::id m_threadId;
 };

@@ -45,6 +45,7 @@ protected:
             return watcher;
         };
         services.fileCount = [](const QString &) { return 7; };
+        services.isStillMounted = [this](const MountedCard &card) { return !m_pulled.contains(card.name); };
         m_coordinator = std::make_unique<Coordinator>(services, Coordinator::Limits { release });
         return *m_coordinator;
     }
@@ -69,6 +70,7 @@ protected:
     FakePointer m_pointer;
     RecordingLogger m_log;
     FakeVolumeWatcher *m_watcher = nullptr;
+    QSet<QString> m_pulled; // names of cards no longer mounted
     std::unique_ptr<Coordinator> m_coordinator;
 };
 
@@ -151,6 +153,21 @@ TEST_F(CoordinatorTest, LateSuccessIsReportedOnceAfterThePipelineMovedOn)
     m_finder.complete(1);
 }
 
+TEST_F(CoordinatorTest, CardPulledWhileItWaitsIsNeitherOpenedNorReported)
+{
+    Coordinator &coordinator = make();
+    coordinator.handle(card(QStringLiteral("FIRST")), false); // the file manager is slow
+    ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 1; }));
+    coordinator.handle(card(QStringLiteral("PULLED")), true);
+    m_pulled.insert(QStringLiteral("PULLED"));
+    m_finder.complete(0);
+    ASSERT_TRUE(logged(QStringLiteral("[INFO] PULLED: removed before it could be opened")));
+    processEventsFor(20ms);
+    EXPECT_EQ(m_finder.requestCount(), 1);
+    EXPECT_FALSE(m_log.contains(QStringLiteral("[INFO] PULLED: opening DCIM")));
+    EXPECT_TRUE(m_notifier.problems().isEmpty());
+}
+
 TEST_F(CoordinatorTest, LateFailureCarriesTheSuffixAndShowsOnePanel)
 {
     Coordinator &coordinator = make(30ms);
@@ -181,6 +198,7 @@ TEST_F(CoordinatorTest, FailureThenSuccessReportsOnlyTheFailure)
                                               "reported; not reporting twice")));
     processEventsFor(30ms);
     EXPECT_EQ(m_notifier.problems().size(), 1);
+
     EXPECT_TRUE(m_notifier.opened().isEmpty());
     // An answer in time does not produce the release line.
     EXPECT_FALSE(m_log.lines().join(QLatin1Char('\n')).contains(QStringLiteral("releasing the pipeline")));

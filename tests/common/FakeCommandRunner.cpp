@@ -1,10 +1,35 @@
 #include "common/FakeCommandRunner.h"
 
-CommandRunner::Result FakeCommandRunner::run(const QString &program, const QStringList &arguments)
+#include <thread>
+
+CommandRunner::Result FakeCommandRunner::run(
+    const QString &program, const QStringList &arguments, const Limits &limits)
+{
+    std::unique_lock lock(m_mutex);
+    m_calls.append(QStringList { program } + arguments);
+    if (!m_hanging.count(program))
+        return m_results.value(program, exited(0));
+    ++m_hangingCount;
+    lock.unlock();
+    while (!(limits.cutOff && limits.cutOff()))
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    lock.lock();
+    --m_hangingCount;
+    Result result = exited(-1);
+    result.cutOff = true;
+    return result;
+}
+
+void FakeCommandRunner::hang(const QString &program)
 {
     std::lock_guard lock(m_mutex);
-    m_calls.append(QStringList { program } + arguments);
-    return m_results.value(program, exited(0));
+    m_hanging.insert(program);
+}
+
+int FakeCommandRunner::hangingCount() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_hangingCount;
 }
 
 void FakeCommandRunner::script(const QString &program, const Result &result)

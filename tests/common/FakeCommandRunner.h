@@ -6,12 +6,18 @@
 #include <QStringList>
 
 #include <mutex>
+#include <set>
 
 /// Commands the test scripts by program name; every run is recorded as one line
 /// ("umount /media/me/EOS"). Unscripted programs succeed.
 class FakeCommandRunner final : public CommandRunner {
 public:
-    Result run(const QString &program, const QStringList &arguments) override;
+    Result run(const QString &program, const QStringList &arguments, const Limits &limits) override;
+
+    /// Runs of `program` hang until cut off, as a stuck command would.
+    void hang(const QString &program);
+    /// How many runs are hanging right now.
+    int hangingCount() const;
 
     void script(const QString &program, const Result &result);
     /// The argument lists as they were handed over, one per run.
@@ -25,4 +31,6 @@ private:
     mutable std::mutex m_mutex;
     QHash<QString, Result> m_results;
     QList<QStringList> m_calls;
+    std::set<QString> m_hanging;
+    int m_hangingCount = 0;
 };

@@ -30,6 +30,12 @@ void FakeFinderService::answerImmediately(std::optional<DovettaError> outcome)
     m_immediateOutcome = std::move(outcome);
 }
 
+void FakeFinderService::answerLater()
+{
+    std::lock_guard lock(m_mutex);
+    m_answerImmediately = false;
+}
+
 int FakeFinderService::requestCount() const
 {
     std::lock_guard lock(m_mutex);

@@ -25,6 +25,8 @@ public:
 
     /// Every later request is answered at once (through the main queue) with this outcome.
     void answerImmediately(std::optional<DovettaError> outcome);
+    /// Requests wait for complete() again, as a hung file manager's would.
+    void answerLater();
     void setPermissionGranted(bool granted) { m_granted = granted; }
     void setFrontWindowBounds(std::optional<Placement> bounds) { m_frontBounds = std::move(bounds); }
 

@@ -20,10 +20,26 @@ void FakeRulesProvider::setRules(const RuleList &rules)
 
 void FakeRulesProvider::setSettings(const AppSettings &settings)
 {
+    AppSettings before;
     {
         std::lock_guard lock(m_mutex);
-        m_settings = settings;
+        before = std::exchange(m_settings, settings);
     }
-    // As the real store does: the change is announced at once.
+    // As the real store does: the change is announced at once, the write's outcome later.
     emit settingsChanged();
+    QMetaObject::invokeMethod(
+        this,
+        [this, before] {
+            if (!m_saveFailure) {
+                emit settingsSaved();
+                return;
+            }
+            {
+                std::lock_guard lock(m_mutex);
+                m_settings = before;
+            }
+            emit settingsChanged();
+            emit settingsSaveFailed(*m_saveFailure);
+        },
+        Qt::QueuedConnection);
 }

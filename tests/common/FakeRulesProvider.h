@@ -3,6 +3,7 @@
 #include "rules/RulesProvider.h"
 
 #include <mutex>
+#include <optional>
 
 /// Rules and settings held in memory.
 class FakeRulesProvider final : public RulesProvider {
@@ -15,10 +16,13 @@ public:
     void setRules(const RuleList &rules);
     void setSettings(const AppSettings &settings) override;
     int loads() const { return m_loads; }
+    /// Later writes fail with `message` (and the value reverts), as on a full disk.
+    void failSaves(const QString &message) { m_saveFailure = message; }
 
 private:
     mutable std::mutex m_mutex;
     RuleList m_rules;
     AppSettings m_settings;
     int m_loads = 0;
+    std::optional<QString> m_saveFailure;
 };

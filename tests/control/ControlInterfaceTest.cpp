@@ -207,6 +207,37 @@ TEST_F(ControlInterfaceTest, ARefusedMountOrEjectIsReportedWithItsReason)
     EXPECT_TRUE(run.err.startsWith(QStringLiteral("mirvalectl: Disk error: ")));
 }
 
+TEST_F(ControlInterfaceTest, OpenSucceedsOnlyForAnOpenThatHappened)
+{
+    m_watcher->setCards({ mounted() }, lines());
+    m_control->setOpenReplyLimit(300ms);
+    const QString dcim = m_cardDir.path() + QStringLiteral("/DCIM");
+    m_finder.answerImmediately(DovettaError::folderMissing(dcim));
+    CtlRun run = ctl({ QStringLiteral("open"), QStringLiteral("EOS_DIGITAL") });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, QStringLiteral("mirvalectl: Folder not found: ") + dcim + QLatin1Char('\n'));
+
+    m_finder.answerLater(); // a hung file manager: the limit answers
+    run = ctl({ QStringLiteral("open"), QStringLiteral("EOS_DIGITAL") });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, QStringLiteral("mirvalectl: no outcome within 0.3s; the card may still open\n"));
+    m_finder.complete(1);
+
+    m_rules.setRules({});
+    run = ctl({ QStringLiteral("open"), QStringLiteral("EOS_DIGITAL") });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, QStringLiteral("mirvalectl: No rule matches this card.\n"));
+
+    // What is echoed back is capped; a title cannot print as two lines.
+    run = ctl({ QStringLiteral("open"), QString(100'000, QLatin1Char('x')) });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_LT(run.err.size(), 400);
+    m_watcher->setCards({},
+        { DetectedCard {
+            QStringLiteral("sdd1"), QStringLiteral("TWO\nLINES"), std::nullopt, std::nullopt, false } });
+    EXPECT_EQ(ctl({ QStringLiteral("cards") }).out, QStringLiteral("TWO\\nLINES \u2014 unmounted\n"));
+}
+
 TEST_F(ControlInterfaceTest, PauseResumeAndSettings)
 {
     QList<bool> announced;
@@ -219,6 +250,13 @@ TEST_F(ControlInterfaceTest, PauseResumeAndSettings)
     EXPECT_EQ(ctl({ QStringLiteral("resume") }).exitCode, 0);
     EXPECT_FALSE(m_rules.settings().paused);
     EXPECT_EQ(announced, (QList<bool> { true, false }));
+    m_rules.failSaves(QStringLiteral("No space left on device"));
+    const CtlRun refused = ctl({ QStringLiteral("pause") });
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err,
+        QStringLiteral("mirvalectl: could not save the settings (No space left on device); Mirvale stays "
+                       "watching\n"));
+    EXPECT_FALSE(m_rules.settings().paused);
 
     EXPECT_EQ(ctl({ QStringLiteral("settings") }).exitCode, 0);
     ASSERT_TRUE(pollUntil([&] { return m_shown == QList<bool> { false }; }));

@@ -328,6 +328,45 @@ TEST_F(CardRequestsTest, UnmountWithoutTheDiskServiceRunsUmount)
     EXPECT_TRUE(logged(QStringLiteral("[INFO] Unmounted EOS_DIGITAL via umount ") + kCard));
 }
 
+TEST_F(CardRequestsTest, AStuckCommandIsCutOffSilentlyWhenTheWatcherGoes)
+{
+    session->startable = false;
+    commands->hang(QStringLiteral("umount"));
+    startWatcher();
+    watcher->eject(card(), record());
+    ASSERT_TRUE(pollUntil([&] { return commands->hangingCount() == 1; }));
+    const QStringList before = logger.lines();
+    watcher.reset(); // quit: the log may go right after the watcher
+    ASSERT_TRUE(pollUntil([&] { return commands->hangingCount() == 0; }));
+    processEventsFor(20ms);
+    EXPECT_EQ(logger.lines(), before);
+    EXPECT_TRUE(outcomes.isEmpty());
+}
+
+TEST_F(CardRequestsTest, DiskServiceLeavingAndReturningIsLoggedOnceAndEjectFallsBack)
+{
+    startWatcher();
+    addDisk(QStringLiteral("sdb1"), kCard);
+    session->callbacks.departed();
+    session->callbacks.departed();
+    session->callbacks.disappeared(QStringLiteral("sdb1"));
+    EXPECT_EQ(logger.count(QStringLiteral("[WARN] The disk service (udisks2) went away; unmounting uses the "
+                                          "umount command until it returns")),
+        1);
+    watcher->eject(card(), record());
+    ASSERT_TRUE(pollUntil([&] { return outcomes.size() == 1; }));
+    EXPECT_FALSE(outcomes.first());
+    EXPECT_EQ(commands->commandLines(), QStringList { QStringLiteral("umount ") + kCard });
+
+    session->callbacks.ready();
+    EXPECT_TRUE(logged(
+        QStringLiteral("[INFO] The disk service (udisks2) is back; disks are handled through it again")));
+    EXPECT_EQ(logger.count(QStringLiteral("[INFO] DiskArbitration session started")), 1);
+    addDisk(QStringLiteral("sdb1"), kCard);
+    watcher->eject(card(), record());
+    EXPECT_EQ(session->requests, QStringList { QStringLiteral("unmount sdb1") });
+}
+
 TEST_F(CardRequestsTest, UnmountResolvesAnUnlistedVolumeOffTheMainThread)
 {
     startWatcher();

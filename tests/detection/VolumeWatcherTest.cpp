@@ -1,4 +1,5 @@
 #include "detection/VolumeWatcher.h"
+#include "detection/TimeLimitedVolumeReader.h"
 #include "platform/linux/SysfsCardSlots.h"
 
 #include "common/FakeDeviceEvents.h"
@@ -7,6 +8,7 @@
 #include "common/FakeVolumes.h"
 #include "common/PollUntil.h"
 #include "common/RecordingLogger.h"
+#include "support/Semaphore.h"
 
 #include <QTemporaryDir>
 
@@ -462,6 +464,31 @@ TEST_F(VolumeWatcherTest, DiskServiceFailingLaterIsDroppedOnce)
     session->callbacks.failed(QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"));
     ASSERT_TRUE(pollUntil([&] { return !watcher->hasDiskSession(); }));
     EXPECT_EQ(logger.count(QStringLiteral("[ERROR] Failed to create DiskArbitration session")), 1);
+}
+
+TEST(TimeLimitedVolumeReader, AHungCardGivesUpAfterTheLimitAndNeverHoldsUpTheOthers)
+{
+    struct Reader final : VolumeValueReader {
+        std::optional<VolumeValues> read(const QString &) const override { return std::nullopt; }
+        std::optional<qint64> availableBytes(const QString &path) const override
+        {
+            ++calls;
+            if (path == QLatin1String("/media/me/HUNG"))
+                release->wait(); // its FUSE daemon is stopped
+            return 42;
+        }
+        std::shared_ptr<Semaphore> release = std::make_shared<Semaphore>();
+        mutable std::atomic<int> calls { 0 };
+    };
+    auto inner = std::make_shared<Reader>();
+    TimeLimitedVolumeReader reader(inner, 20ms);
+    EXPECT_EQ(reader.availableBytes(QStringLiteral("/media/me/HUNG")), std::nullopt);
+    EXPECT_EQ(reader.availableBytes(QStringLiteral("/media/me/HUNG")), std::nullopt); // at once
+    EXPECT_EQ(reader.availableBytes(QStringLiteral("/media/me/EOS")), 42);
+    EXPECT_EQ(inner->calls.load(), 2);
+    inner->release->signal(); // the daemon resumes: the card reads again
+    inner->release->signal();
+    ASSERT_TRUE(pollUntil([&] { return reader.availableBytes(QStringLiteral("/media/me/HUNG")) == 42; }));
 }
 
 } // namespace

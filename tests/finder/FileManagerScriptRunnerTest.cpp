@@ -50,6 +50,11 @@ TEST(FileManagerScriptRunnerErrors, DBusErrorsMapOntoScriptErrorNumbers)
         EXPECT_EQ(failure.number, row.number) << row.name;
         ASSERT_TRUE(failure.message) << row.name;
     }
+    EXPECT_EQ(
+        FileManagerScriptRunner::failureFromDBusError(QStringLiteral("org.freedesktop.DBus.Error.NoReply"),
+            QStringLiteral("Message recipient disconnected from message bus without replying"))
+            .message,
+        QStringLiteral("the file manager quit during the call"));
     EXPECT_EQ(FileManagerScriptRunner::failureFromDBusError(
                   QStringLiteral("org.example.Odd"), QStringLiteral("odd"))
                   .message,

@@ -41,6 +41,7 @@ protected:
         callbacks.ready = [this] { m_events << QStringLiteral("ready"); };
         callbacks.waiting = [this](const QString &) { m_events << QStringLiteral("waiting"); };
         callbacks.failed = [this](const QString &) { m_events << QStringLiteral("failed"); };
+        callbacks.departed = [this] { m_events << QStringLiteral("departed"); };
         callbacks.appeared = [this](const DiskDescription &disk) {
             m_events << QStringLiteral("appeared ") + disk.bsdName + QLatin1Char(' ') + disk.volumeName;
         };
@@ -83,13 +84,17 @@ TEST_F(UDisksSessionTest, AServiceThatStartsLateIsUsedAndFollowedThroughRestarts
     m_udisks.stop();
     ASSERT_TRUE(saw(QStringLiteral("disappeared loop0")));
     ASSERT_TRUE(saw(QStringLiteral("disappeared loop1")));
+    EXPECT_LT(
+        m_events.indexOf(QStringLiteral("departed")), m_events.indexOf(QStringLiteral("disappeared loop0")));
     EXPECT_FALSE(m_session.hasDisk(QStringLiteral("loop0")));
 
     ASSERT_TRUE(m_udisks.start());
     ASSERT_TRUE(saw(QStringLiteral("appeared loop0 NEW")));
     m_udisks.changeProperty(blockPath("loop0"), kBlock, QStringLiteral("IdLabel"), QStringLiteral("AGAIN"));
     ASSERT_TRUE(saw(QStringLiteral("changed loop0 AGAIN")));
-    EXPECT_EQ(m_events.count(QStringLiteral("ready")), 1);
+    // Each departure and return is said once: ready again after the restart.
+    EXPECT_EQ(m_events.count(QStringLiteral("ready")), 2);
+    EXPECT_EQ(m_events.count(QStringLiteral("departed")), 1);
     EXPECT_EQ(m_events.count(QStringLiteral("waiting")), 1);
     EXPECT_FALSE(m_events.contains(QStringLiteral("failed")));
 }

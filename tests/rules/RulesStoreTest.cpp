@@ -133,6 +133,20 @@ TEST_F(RulesStoreTest, FirstStartSeedsDefaults)
     EXPECT_EQ(seen.settingsChanged, 0);
 }
 
+TEST_F(RulesStoreTest, TemporariesLeftByAKilledSaveAreRemovedAtStart)
+{
+    put(QStringLiteral(".settings.json.tmp-3f09a1c2b4d5e6f7"), "{\"paused\":");
+    put(QStringLiteral(".rules.json.tmp-1"), "[");
+    put(QStringLiteral(".notes.json.tmp-1"), "theirs");
+    put(QStringLiteral(".rules.json.tmp-mine"), "not one of ours");
+    makeStore()->load();
+    EXPECT_TRUE(
+        m_log.contains(QStringLiteral("[INFO] Removed 2 temporary file(s) left by an interrupted save")));
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+        QStringList({ QStringLiteral(".notes.json.tmp-1"), QStringLiteral(".rules.json.tmp-mine"),
+            QStringLiteral("rules.json"), QStringLiteral("settings.json") }));
+}
+
 TEST_F(RulesStoreTest, LoadsExistingFilesWithoutValidating)
 {
     Rule invalid = volumeRule(QString(), QString());

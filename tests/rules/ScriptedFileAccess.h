@@ -29,6 +29,10 @@ public:
     QByteArray read(const QString &path, qint64 maxBytes) override;
     void writeAtomically(const QString &path, const QByteArray &data) override;
     void move(const QString &from, const QString &to) override;
+    int removeStaleTemporaries(const QString &folder, const QString &fileName) override
+    {
+        return m_real.removeStaleTemporaries(folder, fileName);
+    }
 
 private:
     PosixFileAccess m_real;

@@ -72,6 +72,27 @@ TEST(SerialQueue, DestructionDropsPendingWork)
     EXPECT_EQ(ran.load(), 0);
 }
 
+TEST(SerialQueue, DestructionLeavesAStuckBlockBehindAfterTheCutOff)
+{
+    auto release = std::make_shared<Semaphore>();
+    auto finished = std::make_shared<Semaphore>();
+    auto started = std::make_shared<Semaphore>();
+    {
+        SerialQueue queue(QStringLiteral("test.stuck"));
+        queue.setTearDownCutOff(20ms);
+        queue.async([release, finished, started] {
+            started->signal();
+            release->wait(); // a read on a hung device
+            finished->signal();
+        });
+        ASSERT_TRUE(started->waitFor(5s));
+    }
+    // The queue is gone while its block still runs; it ends on its own once released.
+    EXPECT_FALSE(finished->waitFor(0ms));
+    release->signal();
+    EXPECT_TRUE(finished->waitFor(5s));
+}
+
 TEST(Semaphore, WaitsWithDeadline)
 {
     Semaphore semaphore;

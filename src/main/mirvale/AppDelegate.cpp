@@ -4,6 +4,8 @@
 #include "app/Coordinator.h"
 #include "app/SnapshotOptions.h"
 #include "detection/FileCount.h"
+#include "detection/StillMounted.h"
+#include "detection/TimeLimitedVolumeReader.h"
 #include "detection/VolumeWatcher.h"
 #include "finder/CardWindowTidier.h"
 #include "finder/FileManagerWindows.h"
@@ -48,7 +50,9 @@ VolumeWatcherFactory linuxVolumeWatcher(Logger &log)
         auto mountTable = std::make_shared<LibmountMountTable>();
         VolumeWatcher::Services services;
         services.mountTable = mountTable;
-        services.volumeValues = std::make_shared<LinuxVolumeInspector>(mountTable);
+        // A hung card's reads give up after a while, so the other cards are still handled.
+        services.volumeValues = std::make_shared<TimeLimitedVolumeReader>(
+            std::make_shared<LinuxVolumeInspector>(mountTable), std::chrono::seconds(5));
         services.makeDescriptionSession = [mountTable]() -> std::unique_ptr<DiskDescriptionLookup> {
             return std::make_unique<LinuxVolumeInspector>(mountTable);
         };
@@ -107,6 +111,8 @@ AppDelegate::AppDelegate(QObject *parent)
     services.fileCount = [](const QString &folder) {
         return FileCount::regularFiles(folder, StatxEntryAttributeSource::instance());
     };
+    services.isStillMounted = [table = std::make_shared<LibmountMountTable>()](
+                                  const MountedCard &card) { return isStillMounted(*table, card); };
     services.makeStatusMenu = [this](Coordinator &coordinator) -> std::unique_ptr<AbstractStatusMenu> {
         StatusMenu::Services menu;
         menu.coordinator = &coordinator;

@@ -86,6 +86,11 @@ ScriptRunner::Failure FileManagerScriptRunner::failureFromDBusError(
         return failure(kNotRunning, noFileManagerMessage());
     if (isOneOf(name, { "org.freedesktop.DBus.Error.AccessDenied", "org.freedesktop.DBus.Error.AuthFailed" }))
         return failure(kAccessDenied, QStringLiteral("The file manager refused the request: ") + message);
+    // The bus answers NoReply also when the callee left it mid-call: that is a quit, not a delay,
+    // and the open is not retried, since it may have happened.
+    if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply")
+        && message.contains(QLatin1String("disconnected"), Qt::CaseInsensitive))
+        return { std::nullopt, QStringLiteral("the file manager quit during the call") };
     if (isOneOf(name,
             { "org.freedesktop.DBus.Error.NoReply", "org.freedesktop.DBus.Error.Timeout",
                 "org.freedesktop.DBus.Error.TimedOut" }))

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
@@ -172,6 +173,31 @@ QByteArray PosixFileAccess::read(const QString &path, qint64 maxBytes)
     return data;
 }
 
+namespace {
+
+/// The name writeAtomically gives its temporary file for `fileName`, up to the random part.
+QString temporaryPrefix(const QString &fileName)
+{
+    return QStringLiteral(".") + fileName + QStringLiteral(".tmp-");
+}
+
+} // namespace
+
+int PosixFileAccess::removeStaleTemporaries(const QString &folder, const QString &fileName)
+{
+    static const QRegularExpression randomPart(QStringLiteral("^[0-9a-f]{1,16}$"));
+    const QString prefix = temporaryPrefix(fileName);
+    int removed = 0;
+    const QStringList names
+        = QDir(folder).entryList({ prefix + QLatin1Char('*') }, QDir::Files | QDir::Hidden);
+    for (const QString &name : names) {
+        if (randomPart.match(name.mid(prefix.size())).hasMatch()
+            && ::unlink(native(folder + QLatin1Char('/') + name).constData()) == 0)
+            ++removed;
+    }
+    return removed;
+}
+
 void PosixFileAccess::writeAtomically(const QString &path, const QByteArray &data)
 {
     QFileInfo target(path);
@@ -187,7 +213,7 @@ void PosixFileAccess::writeAtomically(const QString &path, const QByteArray &dat
     QString temporary;
     int fdValue = -1;
     for (int attempt = 0; attempt < 16 && fdValue < 0; ++attempt) {
-        temporary = folder + QStringLiteral("/.") + target.fileName() + QStringLiteral(".tmp-")
+        temporary = folder + QLatin1Char('/') + temporaryPrefix(target.fileName())
             + QString::number(QRandomGenerator::global()->generate64(), 16);
         fdValue = ::open(native(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fdValue < 0 && errno != EEXIST)

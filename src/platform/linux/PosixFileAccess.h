@@ -10,4 +10,5 @@ public:
     QByteArray read(const QString &path, qint64 maxBytes) override;
     void writeAtomically(const QString &path, const QByteArray &data) override;
     void move(const QString &from, const QString &to) override;
+    int removeStaleTemporaries(const QString &folder, const QString &fileName) override;
 };

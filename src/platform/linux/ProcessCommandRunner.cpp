@@ -1,8 +1,19 @@
 #include "platform/linux/ProcessCommandRunner.h"
 
+#include <QDeadlineTimer>
 #include <QProcess>
 
-CommandRunner::Result ProcessCommandRunner::run(const QString &program, const QStringList &arguments)
+namespace {
+
+// How often a running command is asked whether it should be cut off.
+constexpr int kPollMilliseconds = 50;
+// A killed command stuck in the kernel is not waited for longer than this.
+constexpr int kKillGraceMilliseconds = 500;
+
+} // namespace
+
+CommandRunner::Result ProcessCommandRunner::run(
+    const QString &program, const QStringList &arguments, const Limits &limits)
 {
     Result result;
     QProcess process;
@@ -16,7 +27,19 @@ CommandRunner::Result ProcessCommandRunner::run(const QString &program, const QS
         return result;
     }
     result.started = true;
-    process.waitForFinished(-1);
+    const QDeadlineTimer deadline(limits.timeLimit);
+    while (!process.waitForFinished(kPollMilliseconds)) {
+        if (process.state() == QProcess::NotRunning)
+            break;
+        result.cutOff = limits.cutOff && limits.cutOff();
+        result.timedOut = !result.cutOff && deadline.hasExpired();
+        if (result.cutOff || result.timedOut) {
+            process.kill();
+            if (!process.waitForFinished(kKillGraceMilliseconds))
+                process.setParent(nullptr); // the destructor still reaps what it can
+            return result;
+        }
+    }
     result.crashed = process.exitStatus() == QProcess::CrashExit;
     result.exitStatus = process.exitCode();
     // Enough to explain a refusal; a runaway writer cannot fill the log.

@@ -218,6 +218,10 @@ void UDisksSession::managedObjectsArrived(QDBusPendingCallWatcher *call)
 
 void UDisksSession::serviceVanished()
 {
+    // Said once per departure; the next owner's first answer reports ready again.
+    if (std::exchange(m_readyReported, false) && m_callbacks.departed)
+        m_callbacks.departed();
+    m_waitingReported = true;
     m_objects.clear();
     watchProperties();
     publish();

@@ -1,0 +1,65 @@
+#include "detection/TimeLimitedVolumeReader.h"
+
+#include <condition_variable>
+#include <thread>
+
+namespace {
+
+template <typename T> struct Outcome {
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    bool abandoned = false;
+    std::optional<T> value;
+};
+
+} // namespace
+
+TimeLimitedVolumeReader::TimeLimitedVolumeReader(
+    std::shared_ptr<const VolumeValueReader> inner, std::chrono::milliseconds limit)
+    : m_inner(std::move(inner))
+    , m_limit(limit)
+{
+}
+
+std::optional<VolumeValues> TimeLimitedVolumeReader::read(const QString &mountPath) const
+{
+    return bounded<VolumeValues>(mountPath, [inner = m_inner, mountPath] { return inner->read(mountPath); });
+}
+
+std::optional<qint64> TimeLimitedVolumeReader::availableBytes(const QString &mountPath) const
+{
+    return bounded<qint64>(
+        mountPath, [inner = m_inner, mountPath] { return inner->availableBytes(mountPath); });
+}
+
+template <typename T>
+std::optional<T> TimeLimitedVolumeReader::bounded(
+    const QString &mountPath, std::function<std::optional<T>()> read) const
+{
+    {
+        std::lock_guard lock(m_stuck->mutex);
+        if (m_stuck->paths.contains(mountPath))
+            return std::nullopt;
+    }
+    auto outcome = std::make_shared<Outcome<T>>();
+    // The outcome's lock is always taken before the stuck list's.
+    std::thread([outcome, stuck = m_stuck, mountPath, read = std::move(read)] {
+        std::optional<T> value = read();
+        std::lock_guard lock(outcome->mutex);
+        outcome->value = std::move(value);
+        outcome->finished = true;
+        outcome->done.notify_all();
+        if (outcome->abandoned) {
+            std::lock_guard stuckLock(stuck->mutex);
+            stuck->paths.remove(mountPath);
+        }
+    }).detach();
+    std::unique_lock lock(outcome->mutex);
+    if (outcome->done.wait_for(lock, m_limit, [&outcome] { return outcome->finished; }))
+        return outcome->value;
+    outcome->abandoned = true;
+    std::lock_guard stuckLock(m_stuck->mutex);
+    m_stuck->paths.insert(mountPath);
+    return std::nullopt;
+}
