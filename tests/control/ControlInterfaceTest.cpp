@@ -1,7 +1,7 @@
 // The control interface on a private session bus, driven the way mirvalectl drives it.
 #include "app/ControlInterface.h"
 #include "app/AbstractSettingsWindow.h"
-#include "app/ControlCommands.h"
+#include "main/mirvalectl/ControlCommands.h"
 #include "app/Coordinator.h"
 #include "app/SingleInstance.h"
 

@@ -1,6 +1,6 @@
-#include "app/ControlTool.h"
+#include "main/mirvalectl/ControlTool.h"
 
-#include "app/ControlCommands.h"
+#include "main/mirvalectl/ControlCommands.h"
 #include "finder/FinderScripts.h"
 #include "platform/FileAccess.h"
 #include "rules/DecodingError.h"
