@@ -4,7 +4,7 @@
 #include "app/Coordinator.h"
 #include "rules/RulesProvider.h"
 #include "support/Logger.h"
-#include "ui/model/CardLineTitle.h"
+#include "detection/CardLineTitle.h"
 
 #include <QDir>
 #include <QPointer>

@@ -3,7 +3,7 @@
 #include "app/AbstractNotifier.h"
 #include "app/AbstractSettingsWindow.h"
 #include "app/AbstractStatusMenu.h"
-#include "finder/DovettaError.h"
+#include "support/DovettaError.h"
 #include "finder/FinderScripts.h"
 #include "finder/FinderService.h"
 #include "finder/MouseWarp.h"

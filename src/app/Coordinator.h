@@ -2,8 +2,8 @@
 
 #include "detection/MountedCard.h"
 #include "detection/VolumeWatching.h"
-#include "finder/DovettaError.h"
-#include "finder/ScreenSnapshot.h"
+#include "support/DovettaError.h"
+#include "platform/ScreenSnapshot.h"
 #include "rules/Rule.h"
 #include "support/LifeToken.h"
 #include "support/SerialQueue.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "finder/DovettaError.h"
+#include "support/DovettaError.h"
 #include "support/LifeToken.h"
 #include "support/Logger.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "finder/DovettaError.h"
+#include "support/DovettaError.h"
 #include "rules/Placement.h"
 
 #include <QUrl>

@@ -1,7 +1,7 @@
 #include "rules/RulesStore.h"
 
 #include "platform/StandardFolders.h"
-#include "rules/DescribedError.h"
+#include "support/DescribedError.h"
 #include "rules/RuleValidator.h"
 #include "rules/RulesFormat.h"
 #include "rules/RulesStoreError.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/DescribedError.h"
+#include "support/DescribedError.h"
 #include "rules/RuleIssue.h"
 
 /// A refused save: the rules have validation errors. The description is the issues'

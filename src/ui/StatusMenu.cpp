@@ -1,7 +1,7 @@
 #include "ui/StatusMenu.h"
 
 #include "app/Coordinator.h"
-#include "rules/DescribedError.h"
+#include "support/DescribedError.h"
 #include "rules/RulesProvider.h"
 #include "support/GlobalQueue.h"
 #include "support/LoginItem.h"

@@ -1,6 +1,6 @@
 #include "ui/model/RuleTransfer.h"
 
-#include "rules/DescribedError.h"
+#include "support/DescribedError.h"
 #include "rules/RulesStore.h"
 #include "support/Logger.h"
 #include "ui/model/SettingsPrompts.h"

@@ -2,7 +2,7 @@
 
 #include "detection/VolumeWatching.h"
 #include "finder/FinderService.h"
-#include "rules/DescribedError.h"
+#include "support/DescribedError.h"
 #include "rules/RulesStore.h"
 #include "rules/RulesStoreError.h"
 #include "support/Logger.h"
