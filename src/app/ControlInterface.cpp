@@ -2,9 +2,9 @@
 
 #include "app/ControlAdaptor.h"
 #include "app/Coordinator.h"
+#include "detection/CardLineTitle.h"
 #include "rules/RulesProvider.h"
 #include "support/Logger.h"
-#include "detection/CardLineTitle.h"
 
 #include <QDir>
 #include <QPointer>

@@ -1,9 +1,9 @@
 // The control interface on a private session bus, driven the way mirvalectl drives it.
 #include "app/ControlInterface.h"
 #include "app/AbstractSettingsWindow.h"
-#include "main/mirvalectl/ControlCommands.h"
 #include "app/Coordinator.h"
 #include "app/SingleInstance.h"
+#include "main/mirvalectl/ControlCommands.h"
 
 #include "common/FakeFinderService.h"
 #include "common/FakeNotifier.h"
