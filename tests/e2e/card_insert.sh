@@ -16,70 +16,29 @@ FAKE_FM="$2"
 MIRVALECTL="$3"
 LABEL=EOS_DIGITAL
 
-skip() {
-  if [ "${CI:-}" = "true" ]; then
-    echo "FAIL: cannot run the card test in CI: $*" >&2
-    exit 1
-  fi
-  echo "SKIP: $*"
-  exit 77
-}
+E2E_NAME=card
+. "$(dirname "$0")/lib.sh"
 
-[ "$(id -u)" -eq 0 ] || skip "needs root to attach and mount a card image"
-[ -e /dev/fuse ] || skip "no /dev/fuse"
-for tool in mkfs.exfat mount.exfat-fuse losetup dbus-run-session; do
-  command -v "$tool" >/dev/null || skip "$tool is not installed"
-done
+need_card_rights
+need_tools mkfs.exfat mount.exfat-fuse losetup dbus-run-session
 
-WORK="$(mktemp -d /tmp/mirvale-e2e-XXXXXX)"
 MOUNTPOINT="/media/root/$LABEL"
-LOOP=""
-STAGE="$WORK/stage"
-PIDS=()
-
-cleanup() {
-  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+e2e_cleanup() {
   mountpoint -q "$MOUNTPOINT" && umount "$MOUNTPOINT"
-  mountpoint -q "$STAGE" && umount "$STAGE"
-  [ -n "$LOOP" ] && losetup -d "$LOOP" 2>/dev/null
   rmdir "$MOUNTPOINT" 2>/dev/null
-  rm -rf "$WORK"
 }
-trap cleanup EXIT
 
 # The session bus of each run activates nothing from the machine (no desktop file manager).
 BUS_CONFIG="$WORK/session-bus.conf"
-mkdir -p "$WORK/services"
-sed "s|@MIRVALE_TEST_SERVICE_DIR@|$WORK/services|" "$(dirname "$0")/../common/session-bus.conf.in" > "$BUS_CONFIG"
-
-now_ms() { date +%s%3N; }
-# Milliseconds since the epoch of the first log line containing $2, from its timestamp.
-log_time_ms() {
-  local line
-  line="$(grep -m1 -F -- "$2" "$1")" || return 1
-  date -d "${line:0:23}" +%s%3N
-}
-wait_for() { # wait_for FILE TEXT SECONDS
-  local deadline=$(( $(date +%s) + $3 ))
-  while [ "$(date +%s)" -le "$deadline" ]; do
-    grep -q -F -- "$2" "$1" 2>/dev/null && return 0
-    sleep 0.05
-  done
-  echo "FAIL: \"$2\" did not appear in $1 within $3 s" >&2
-  echo "---- $1" >&2; cat "$1" >&2 2>/dev/null
-  return 1
-}
+write_bus_config "$BUS_CONFIG"
 
 # The card: DCIM with two camera folders, the newer one by name.
-truncate -s 64M "$WORK/card.img"
-mkfs.exfat -L "$LABEL" "$WORK/card.img" >/dev/null || skip "mkfs.exfat failed"
-LOOP="$(losetup -f --show "$WORK/card.img")" || skip "no free loop device"
-mkdir -p "$STAGE"
-mount.exfat-fuse "$LOOP" "$STAGE" >/dev/null 2>&1 || skip "exfat-fuse cannot mount here"
-mkdir -p "$STAGE/DCIM/100CANON" "$STAGE/DCIM/101CANON" "$STAGE/MISC"
-for n in 0001 0002 0003; do echo "raw $n" > "$STAGE/DCIM/100CANON/IMG_$n.CR3"; done
-for n in 0004 0005; do echo "raw $n" > "$STAGE/DCIM/101CANON/IMG_$n.CR3"; done
-umount "$STAGE"
+fill_card() {
+  mkdir -p "$1/DCIM/100CANON" "$1/DCIM/101CANON" "$1/MISC"
+  for n in 0001 0002 0003; do echo "raw $n" > "$1/DCIM/100CANON/IMG_$n.CR3"; done
+  for n in 0004 0005; do echo "raw $n" > "$1/DCIM/101CANON/IMG_$n.CR3"; done
+}
+make_card_image "$LABEL" fill_card
 
 run_session() { # run_session NAME: one mirvale run on a private session bus
   local name="$1" home="$WORK/$1"
