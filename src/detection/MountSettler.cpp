@@ -6,8 +6,8 @@
 
 #include <QTimer>
 
-MountSettler::MountSettler(VolumeWatching::MountCallback onMount, std::function<void()> rescan, Logger &logger,
-    const VolumeWatcherLimits &limits, std::shared_ptr<const MountTable> mountTable,
+MountSettler::MountSettler(VolumeWatching::MountCallback onMount, std::function<void()> rescan,
+    Logger &logger, const VolumeWatcherLimits &limits, std::shared_ptr<const MountTable> mountTable,
     std::shared_ptr<ProbeState> probe, SerialQueue &probeQueue)
     : m_onMount(std::move(onMount))
     , m_rescan(std::move(rescan))

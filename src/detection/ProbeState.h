@@ -8,7 +8,8 @@
 /// What the probe queue shares with the card watcher's parts; it outlives them while blocks
 /// run, and tells those blocks whether the watcher still runs.
 struct ProbeState {
-    ProbeState(std::shared_ptr<const MountTable> mountTable, std::shared_ptr<const VolumeValueReader> volumeValues,
+    ProbeState(std::shared_ptr<const MountTable> mountTable,
+        std::shared_ptr<const VolumeValueReader> volumeValues,
         CardProber::DescriptionSessionFactory makeDescriptionSession);
     bool isRunning();
     void setRunning(bool running);
