@@ -21,7 +21,8 @@ void RuleNumberFields::connectFields(QObject *context)
              NumberField::X, NumberField::Y }) {
         QLineEdit *edit = numberField(field);
         QObject::connect(edit, &QLineEdit::textEdited, context, [this, field] { numberEdited(field); });
-        QObject::connect(edit, &QLineEdit::editingFinished, context, [this, field] { numberEditingEnded(field); });
+        QObject::connect(
+            edit, &QLineEdit::editingFinished, context, [this, field] { numberEditingEnded(field); });
     }
 }
 

@@ -19,8 +19,8 @@ public:
     using NumberField = RuleEditorLogic::NumberField;
 
     /// `rule` is the editor's rule shown; `apply` stores an edit of it.
-    RuleNumberFields(
-        RuleEditorControls &controls, const std::optional<Rule> &rule, std::function<void(const Rule &)> apply);
+    RuleNumberFields(RuleEditorControls &controls, const std::optional<Rule> &rule,
+        std::function<void(const Rule &)> apply);
 
     /// Connects the six fields' edits, with `context` (the editor) as the connections' context.
     void connectFields(QObject *context);
