@@ -29,8 +29,7 @@ e2e_cleanup() {
 }
 
 # The session bus of each run activates nothing from the machine (no desktop file manager).
-BUS_CONFIG="$WORK/session-bus.conf"
-write_bus_config "$BUS_CONFIG"
+write_bus_config "$WORK/bus.conf"
 
 # The card: DCIM with two camera folders, the newer one by name.
 fill_card() {
@@ -40,44 +39,8 @@ fill_card() {
 }
 make_card_image "$LABEL" fill_card
 
-run_session() { # run_session NAME: one mirvale run on a private session bus
-  local name="$1" home="$WORK/$1"
-  mkdir -p "$home"
-  HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_STATE_HOME="$home/.local/state" \
-  QT_QPA_PLATFORM=offscreen FM_LOG="$WORK/$name-fm.log" MIRVALE="$MIRVALE" FAKE_FM="$FAKE_FM" \
-  dbus-run-session --config-file="$BUS_CONFIG" -- bash -c '
-    "$FAKE_FM" "$FM_LOG" & fm=$!
-    for _ in $(seq 100); do
-      dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-        string:org.freedesktop.FileManager1 2>/dev/null | grep -q "boolean true" && break
-      sleep 0.05
-    done
-    echo "$DBUS_SESSION_BUS_ADDRESS" > "$HOME/bus"
-    "$MIRVALE" & app=$!
-    echo "$app" > "$HOME/mirvale.pid"
-    wait "$app"; status=$?
-    kill "$fm" 2>/dev/null
-    exit $status
-  ' > "$home/stdout" 2>&1 &
-  PIDS+=($!)
-  SESSION_PID=$!
-  LOGFILE="$home/.local/state/Logs/Mirvale/dovetta.log"
-  FM_LOG="$WORK/$name-fm.log"
-  wait_for "$LOGFILE" "Coordinator started" 20 || exit 1
-}
-
-stop_session() {
-  kill -TERM "$(cat "$WORK/$1/mirvale.pid")"
-  wait "$SESSION_PID"; local status=$?
-  if [ "$status" -ne 0 ]; then
-    echo "FAIL: mirvale exited with $status after SIGTERM" >&2
-    cat "$WORK/$1/stdout" >&2
-    exit 1
-  fi
-}
-
 # Run 1: no udisks2 needed; the mount table drives everything.
-run_session plain
+start_mirvale plain offscreen yes
 mkdir -p "$MOUNTPOINT"
 mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || { echo "FAIL: mount" >&2; exit 1; }
 MOUNTED_AT=$(now_ms)
@@ -108,7 +71,7 @@ if [ -n "${MIRVALE_E2E_IDLE_SECONDS:-}" ]; then
   echo "measure: resident memory idle: $(awk '/VmRSS/ {print $2, $3}' "/proc/$PID/status")"
   umount "$MOUNTPOINT"
 fi
-stop_session plain
+stop_mirvale plain
 echo "PASS: card announced, DCIM/101CANON shown, unmount noticed"
 
 # Run 2: with udisks2 on the system bus, the disk session sees the loop disk.
@@ -125,7 +88,7 @@ if [ -x /usr/libexec/udisks2/udisksd ]; then
     for _ in $(seq 100); do udisksctl status >/dev/null 2>&1 && break; sleep 0.1; done
   fi
   udisksctl status >/dev/null 2>&1 || { echo "FAIL: udisks2 did not start" >&2; exit 1; }
-  run_session udisks
+  start_mirvale udisks offscreen yes
   wait_for "$LOGFILE" "Disk appeared: $(basename "$LOOP") (Virtual Interface, exfat)" 15 || exit 1
   grep -q "Failed to create DiskArbitration session" "$LOGFILE" && { echo "FAIL: no disk session" >&2; exit 1; }
   ctl() { DBUS_SESSION_BUS_ADDRESS="$(cat "$WORK/udisks/bus")" "$MIRVALECTL" "$@"; }
@@ -168,7 +131,7 @@ if [ -x /usr/libexec/udisks2/udisksd ]; then
   wait_for "$LOGFILE" "Control: asked to show the settings window" 5 || exit 1
   [ "$(grep -c "VolumeWatcher started" "$LOGFILE")" -eq 1 ] || { echo "FAIL: two watchers" >&2; exit 1; }
   echo "PASS: a second mirvale handed over to the first and exited 0"
-  stop_session udisks
+  stop_mirvale udisks
   echo "PASS: disk session connected and saw $(basename "$LOOP")"
 elif [ "${CI:-}" = "true" ]; then
   echo "FAIL: udisks2 is not installed" >&2

@@ -60,6 +60,53 @@ wait_for() { # wait_for FILE TEXT SECONDS
 }
 count_lines() { grep -c -F -- "$2" "$1" 2>/dev/null || true; }
 
+# Inside a dbus-run-session: waits until NAME has an owner on the session bus.
+wait_for_bus_name() { # wait_for_bus_name NAME
+  local _
+  for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+      string:"$1" 2>/dev/null | grep -q "boolean true" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+export -f wait_for_bus_name
+
+# One mirvale run on a closed session bus ($WORK/bus.conf) in a home of its own, $WORK/NAME,
+# with the recording file manager FAKE_FM on the bus when WITH_FM is yes. Returns once Mirvale
+# has started; sets LOGFILE, FM_LOG, APP_PID and SESSION_PID.
+start_mirvale() { # start_mirvale NAME QT_PLATFORM WITH_FM
+  local name="$1" home="$WORK/$1"
+  mkdir -p "$home"
+  HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_STATE_HOME="$home/.local/state" \
+  QT_QPA_PLATFORM="$2" FM_LOG="$WORK/$name-fm.log" MIRVALE="$MIRVALE" FAKE_FM="${FAKE_FM:-}" WITH_FM="$3" \
+  dbus-run-session --config-file="$WORK/bus.conf" -- bash -c '
+    fm=""
+    if [ "$WITH_FM" = yes ]; then
+      "$FAKE_FM" "$FM_LOG" & fm=$!
+      wait_for_bus_name org.freedesktop.FileManager1
+    fi
+    echo "$DBUS_SESSION_BUS_ADDRESS" > "$HOME/bus"
+    "$MIRVALE" & app=$!
+    echo "$app" > "$HOME/mirvale.pid"
+    wait "$app"; status=$?
+    [ -n "$fm" ] && kill "$fm" 2>/dev/null
+    exit $status
+  ' > "$home/stdout" 2>&1 &
+  SESSION_PID=$!
+  PIDS+=($SESSION_PID)
+  LOGFILE="$home/.local/state/Logs/Mirvale/dovetta.log"
+  FM_LOG="$WORK/$name-fm.log"
+  wait_for "$LOGFILE" "Coordinator started" 20 || exit 1
+  APP_PID="$(cat "$home/mirvale.pid")"
+}
+# Quits the run NAME with SIGTERM; Mirvale must exit 0.
+stop_mirvale() { # stop_mirvale NAME
+  kill -TERM "$APP_PID"
+  wait "$SESSION_PID"; local status=$?
+  [ "$status" -eq 0 ] || { cat "$WORK/$1/stdout" >&2; fail "mirvale exited with $status after SIGTERM"; }
+}
+
 # An X server on a free display (Xvfb picks the number), exported as DISPLAY.
 start_xvfb() { # start_xvfb WIDTHxHEIGHT
   Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &

@@ -42,39 +42,9 @@ fill_card() {
 make_card_image "$LABEL" fill_card
 
 run_session() { # run_session NAME WITH_FILE_MANAGER(yes|no)
-  local name="$1" home="$WORK/$1"
-  mkdir -p "$home/.config/Mirvale"
-  echo '{ "showNotifications" : true }' > "$home/.config/Mirvale/settings.json"
-  HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_STATE_HOME="$home/.local/state" \
-  QT_QPA_PLATFORM=xcb FM_LOG="$WORK/$name-fm.log" MIRVALE="$MIRVALE" FAKE_FM="$FAKE_FM" WITH_FM="$2" \
-  dbus-run-session --config-file="$WORK/bus.conf" -- bash -c '
-    fm=""
-    if [ "$WITH_FM" = yes ]; then
-      "$FAKE_FM" "$FM_LOG" & fm=$!
-      for _ in $(seq 100); do
-        dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-          string:org.freedesktop.FileManager1 2>/dev/null | grep -q "boolean true" && break
-        sleep 0.05
-      done
-    fi
-    "$MIRVALE" & app=$!
-    echo "$app" > "$HOME/mirvale.pid"
-    wait "$app"; status=$?
-    [ -n "$fm" ] && kill "$fm" 2>/dev/null
-    exit $status
-  ' > "$home/stdout" 2>&1 &
-  PIDS+=($!)
-  SESSION_PID=$!
-  LOGFILE="$home/.local/state/Logs/Mirvale/dovetta.log"
-  FM_LOG="$WORK/$name-fm.log"
-  wait_for "$LOGFILE" "Coordinator started" 20 || exit 1
-  APP_PID="$(cat "$home/mirvale.pid")"
-}
-
-stop_session() {
-  kill -TERM "$APP_PID"
-  wait "$SESSION_PID"; local status=$?
-  [ "$status" -eq 0 ] || { cat "$WORK/$1/stdout" >&2; fail "mirvale exited with $status after SIGTERM"; }
+  mkdir -p "$WORK/$1/.config/Mirvale"
+  echo '{ "showNotifications" : true }' > "$WORK/$1/.config/Mirvale/settings.json"
+  start_mirvale "$1" xcb "$2"
 }
 
 # "X Y W H" of each mapped 330-pixel-wide window of mirvale, one a line.
@@ -138,7 +108,7 @@ grep -q -F "Notifier: showing panel \"$LABEL: Opened DCIM/100CANON · 3 files ·
 wait_for_no_panel 20 || fail "the report panel did not go"
 check_stay report 7900 10500
 umount "$MOUNTPOINT" || fail "could not unmount the card"
-stop_session report
+stop_mirvale report
 echo "PASS: report panel in the top-right corner, gone after 8 s"
 
 # Run 2: no file manager on the bus; the problem panel stays 12 s.
@@ -150,7 +120,7 @@ grep -q -F "$LABEL: failed to open" "$LOGFILE" || fail "the failure was not logg
 wait_for_no_panel 25 || fail "the problem panel did not go"
 check_stay problem 11900 14500
 umount "$MOUNTPOINT"
-stop_session problem
+stop_mirvale problem
 echo "PASS: problem panel stayed 12 s"
 
 # Run 3: the pointer resting on a panel keeps it past its 8 s; a click sends it away.
@@ -167,6 +137,6 @@ wait_for_no_panel 2 || fail "a click did not dismiss the panel"
 echo "measure: click -> panel gone: $(( GONE_MS - CLICKED_MS )) ms"
 xdotool mousemove 10 10
 umount "$MOUNTPOINT"
-stop_session hover
+stop_mirvale hover
 echo "PASS: the pointer held the panel, a click dismissed it"
 exit 0
