@@ -2,6 +2,7 @@
 
 #include "ui/RuleEditorControls.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 
