@@ -14,7 +14,7 @@ set -uo pipefail
 MIRVALE="$1"
 FAKE_FM="$2"
 MIRVALECTL="$3"
-LABEL=EOS_DIGITAL
+LABEL="${MIRVALE_E2E_LABEL:-EOS_DIGITAL}" # exFAT: at most 11 characters
 
 E2E_NAME=card
 . "$(dirname "$0")/lib.sh"
