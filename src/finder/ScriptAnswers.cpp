@@ -27,7 +27,8 @@ std::optional<Placement> ScriptAnswers::placementFromBounds(const QVariant &valu
     return Placement { x1, y1, qint64(x2) - x1, qint64(y2) - y1 };
 }
 
-DovettaError ScriptAnswers::errorFor(int number, const QString &message, const std::optional<QString> &folderPath)
+DovettaError ScriptAnswers::errorFor(
+    int number, const QString &message, const std::optional<QString> &folderPath)
 {
     switch (number) {
     case ScriptErrorNumber::accessDenied:
