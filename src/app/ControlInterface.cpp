@@ -2,10 +2,10 @@
 
 #include "app/ControlAdaptor.h"
 #include "app/Coordinator.h"
+#include "detection/CardLineTitle.h"
 #include "rules/RulesProvider.h"
 #include "support/DurationText.h"
 #include "support/Logger.h"
-#include "ui/model/CardLineTitle.h"
 
 #include <QDir>
 #include <QPointer>

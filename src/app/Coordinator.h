@@ -2,9 +2,9 @@
 
 #include "detection/MountedCard.h"
 #include "detection/VolumeWatching.h"
-#include "finder/DovettaError.h"
-#include "finder/ScreenSnapshot.h"
+#include "platform/ScreenSnapshot.h"
 #include "rules/Rule.h"
+#include "support/DovettaError.h"
 #include "support/LifeToken.h"
 #include "support/SerialQueue.h"
 

@@ -1,6 +1,6 @@
 #include "detection/DAMountContext.h"
 
-#include "detection/VolumeWatcher.h"
+#include "detection/CardRequests.h"
 #include "support/MainQueue.h"
 
 #include <QHash>
@@ -82,7 +82,7 @@ void DAMountContext::finish(const std::optional<DovettaError> &error)
         return;
     m_isFinished = true;
     cancelTimeout();
-    if (VolumeWatcher *watcher = m_watcher.get())
+    if (CardRequests *watcher = m_watcher.get())
         watcher->forgetDARequest(this);
     scheduleGraceRemoval();
     // Dropped after the call, so whatever it captured goes with the request.
@@ -116,12 +116,12 @@ std::shared_ptr<DAMountContext> DAMountContext::claim(quintptr token)
     return boxesByToken().take(token);
 }
 
-void DAMountContext::dropBoxes(const VolumeWatcher *watcher)
+void DAMountContext::dropBoxes(const CardRequests *watcher)
 {
     MIRVALE_ASSERT_MAIN_THREAD();
     boxesByToken().removeIf(
         [watcher](const QHash<quintptr, std::shared_ptr<DAMountContext>>::iterator &entry) {
-            const VolumeWatcher *owner = entry.value()->m_watcher.get();
+            const CardRequests *owner = entry.value()->m_watcher.get();
             return !owner || owner == watcher;
         });
 }

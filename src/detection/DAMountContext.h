@@ -1,6 +1,6 @@
 #pragma once
 
-#include "finder/DovettaError.h"
+#include "support/DovettaError.h"
 #include "support/LifeToken.h"
 #include "support/Logger.h"
 
@@ -12,7 +12,7 @@
 #include <optional>
 
 class QTimer;
-class VolumeWatcher;
+class CardRequests;
 
 /// One mount or unmount request to the disk service: its identity, its time limit and its
 /// completion. The service's answer carries a token, looked up in a registry, so an answer
@@ -21,7 +21,7 @@ class VolumeWatcher;
 class DAMountContext : public std::enable_shared_from_this<DAMountContext> {
 public:
     using Completion = std::function<void(const std::optional<DovettaError> &error)>;
-    using WatcherRef = LifeToken<VolumeWatcher>::Weak;
+    using WatcherRef = LifeToken<CardRequests>::Weak;
 
     /// `bsdName` is the device to mount (for an unmount, the device being unmounted);
     /// `mountPath` is set for an unmount only.
@@ -55,7 +55,7 @@ public:
     /// Takes the context registered under `token` out of the registry, for its answer.
     static std::shared_ptr<DAMountContext> claim(quintptr token);
     /// Removes every registered context of `watcher` or of a watcher that is gone.
-    static void dropBoxes(const VolumeWatcher *watcher);
+    static void dropBoxes(const CardRequests *watcher);
     static int registeredCount();
 
 private:

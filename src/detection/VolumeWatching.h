@@ -2,7 +2,7 @@
 
 #include "detection/DetectedCard.h"
 #include "detection/MountedCard.h"
-#include "finder/DovettaError.h"
+#include "support/DovettaError.h"
 
 #include <QList>
 #include <QUrl>

@@ -1,6 +1,7 @@
 #include "finder/FinderController.h"
 
 #include "finder/FinderScripts.h"
+#include "finder/ScriptAnswers.h"
 #include "support/Logger.h"
 #include "support/MainQueue.h"
 #include "support/Semaphore.h"
@@ -24,28 +25,6 @@ QString retryDelayText(std::chrono::milliseconds duration)
 {
     const double seconds = double(duration.count()) / 1000.0;
     return QString::number(seconds, 'f', duration.count() % 100 == 0 ? 1 : 3);
-}
-
-/// The bounds answer as a placement: four present integers with left < right, top < bottom.
-std::optional<Placement> placementFromBounds(const QVariant &value)
-{
-    if (value.typeId() != QMetaType::QVariantList)
-        return std::nullopt;
-    const QVariantList items = value.toList();
-    if (items.size() != 4)
-        return std::nullopt;
-    qint32 coordinates[4] = {};
-    for (int index = 0; index < 4; ++index) {
-        bool ok = false;
-        const qlonglong number = items.at(index).toLongLong(&ok);
-        if (!items.at(index).isValid() || !ok || number < INT32_MIN || number > INT32_MAX)
-            return std::nullopt;
-        coordinates[index] = qint32(number);
-    }
-    const auto [x1, y1, x2, y2] = coordinates;
-    if (x1 >= x2 || y1 >= y2)
-        return std::nullopt;
-    return Placement { x1, y1, qint64(x2) - x1, qint64(y2) - y1 };
 }
 
 } // namespace
@@ -186,7 +165,7 @@ void FinderController::captureFrontWindowBounds(std::function<void(std::optional
     m_queue->async([this, request, completion] {
         runWithRetry(request, [completion](const ScriptOutcome &outcome) {
             const std::optional<Placement> placement
-                = outcome.error ? std::nullopt : placementFromBounds(outcome.value);
+                = outcome.error ? std::nullopt : ScriptAnswers::placementFromBounds(outcome.value);
             MainQueue::async([completion, placement] { completion(placement); });
         });
     });
@@ -356,7 +335,8 @@ void FinderController::execute(const Request &request, int attempt,
             + QStringLiteral(" - ") + message);
         const bool retryable = std::find(retryableErrorNumbers.begin(), retryableErrorNumbers.end(), number)
             != retryableErrorNumbers.end();
-        box->value = ScriptOutcome { mapScriptError(number, message, request), {}, retryable };
+        box->value
+            = ScriptOutcome { ScriptAnswers::errorFor(number, message, request.folderPath), {}, retryable };
     }
     finished->signal();
     exitAttempt(request, *state);
@@ -397,20 +377,4 @@ void FinderController::abandon(const Request &request, WorkItemState &state)
     if (newlyOutstanding)
         m_log.warn(QStringLiteral("FinderController: the Automation permission dialog is still unanswered; "
                                   "further Finder requests fail immediately instead of queueing behind it"));
-}
-
-DovettaError FinderController::mapScriptError(
-    int number, const QString &message, const Request &request) const
-{
-    switch (number) {
-    case ScriptErrorNumber::accessDenied:
-        return DovettaError::automationDenied();
-    case ScriptErrorNumber::timedOut:
-        return DovettaError::finderTimeout();
-    case ScriptErrorNumber::cannotSetData:
-    case ScriptErrorNumber::fileNotFound:
-        return DovettaError::folderMissing(request.folderPath.value_or(message));
-    default:
-        return DovettaError::finderScriptError(message);
-    }
 }

@@ -85,7 +85,6 @@ private:
         const std::shared_ptr<Semaphore> &finished);
     void exitAttempt(const Request &request, WorkItemState &state);
     void abandon(const Request &request, WorkItemState &state);
-    DovettaError mapScriptError(int number, const QString &message, const Request &request) const;
     /// Completion runs on the queue; the open's own answer moves to the main thread.
     void bringFinderToFront(std::function<void()> completion);
 

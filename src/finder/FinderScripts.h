@@ -1,6 +1,6 @@
 #pragma once
 
-#include "finder/ScreenSnapshot.h"
+#include "platform/ScreenSnapshot.h"
 #include "rules/Placement.h"
 
 #include <QString>

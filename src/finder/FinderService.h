@@ -1,7 +1,7 @@
 #pragma once
 
-#include "finder/DovettaError.h"
 #include "rules/Placement.h"
+#include "support/DovettaError.h"
 
 #include <QUrl>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/DescribedError.h"
+#include "support/DescribedError.h"
 
 /// A rules or settings document that cannot be read: not JSON, or not the expected shape.
 /// `codingPath` names the faulty member ("[2].match.kind"); empty for the document itself.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/DescribedError.h"
+#include "support/DescribedError.h"
 
 /// A file that could not be read, written, created or moved.
 class FileError : public DescribedError {

@@ -1,10 +1,10 @@
 #include "rules/RulesStore.h"
 
 #include "platform/StandardFolders.h"
-#include "rules/DescribedError.h"
 #include "rules/RuleValidator.h"
 #include "rules/RulesFormat.h"
 #include "rules/RulesStoreError.h"
+#include "support/DescribedError.h"
 #include "support/Logger.h"
 #include "support/MainQueue.h"
 #include "support/SerialQueue.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rules/DescribedError.h"
 #include "rules/RuleIssue.h"
+#include "support/DescribedError.h"
 
 /// A refused save: the rules have validation errors. The description is the issues'
 /// messages, one per line.

@@ -1,6 +1,5 @@
 #include "support/Log.h"
 
-#include "finder/FinderService.h"
 #include "support/LogLine.h"
 
 #include <QDateTime>
@@ -131,11 +130,4 @@ void Log::closeHandle()
         m_handle->close();
         m_handle.reset();
     }
-}
-
-void Log::revealInFinder(FinderService &finder) const
-{
-    // Showing an item raises the file manager on its own; the request log tells how it went.
-    finder.open(QUrl::fromLocalFile(m_directory), std::nullopt, false, QUrl::fromLocalFile(m_logFilePath),
-        [](const std::optional<DovettaError> &) {});
 }

@@ -10,8 +10,6 @@
 #include <mutex>
 #include <vector>
 
-class FinderService;
-
 /// The application's rotating log file: "dovetta.log" with two older generations,
 /// written on a serial queue of its own so that callers never wait for the disk.
 class Log final : public Logger {
@@ -27,10 +25,6 @@ public:
 
     QString directory() const { return m_directory; }
     QString logFilePath() const { return m_logFilePath; }
-
-    /// Has the file manager show the current log file selected (its folder when the file is
-    /// not there yet). Main thread.
-    void revealInFinder(FinderService &finder) const;
 
     /// Waits until every line queued before the call has been written or dropped.
     void sync();

@@ -1,7 +1,7 @@
 #include "support/LoginItem.h"
 
 #include "platform/LoginItemService.h"
-#include "rules/DescribedError.h"
+#include "support/DescribedError.h"
 #include "support/GlobalQueue.h"
 #include "support/Logger.h"
 #include "support/MainQueue.h"

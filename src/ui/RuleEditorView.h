@@ -3,6 +3,7 @@
 #include "detection/MountedCard.h"
 #include "rules/Rule.h"
 #include "ui/RuleEditorControls.h"
+#include "ui/RuleNumberFields.h"
 #include "ui/model/RuleEditorLogic.h"
 
 #include <QList>
@@ -62,8 +63,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    using NumberField = RuleEditorLogic::NumberField;
-
     void connectControls();
     void reloadAllControls();
     void refreshCardPopups();
@@ -82,14 +81,6 @@ private:
     void browseClicked();
     void browseChosen(const QString &path);
 
-    void numberEdited(NumberField field);
-    void numberEditingEnded(NumberField field);
-    void commitPlacementFields(bool forceReflect, QLineEdit *editing);
-    void commitMouseWarpFields(bool forceReflect, QLineEdit *editing);
-    void reflect(qint64 value, QLineEdit *field, bool force, QLineEdit *editing);
-    void showPositionHint(const QString &message);
-    QLineEdit *numberField(NumberField field) const;
-
     Services m_services;
     std::optional<Rule> m_rule;
     QList<MountedCard> m_mountedCards;
@@ -98,6 +89,7 @@ private:
     bool m_isReportingChange = false;
     bool m_isCapturing = false;
     RuleEditorControls m_controls;
+    RuleNumberFields m_numberFields;
     std::unique_ptr<CardFolderBrowser> m_browser;
     QPointer<BrowseCardPanel> m_browsePanel;
     QPointer<QMessageBox> m_captureAlert;

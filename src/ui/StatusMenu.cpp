@@ -1,8 +1,8 @@
 #include "ui/StatusMenu.h"
 
 #include "app/Coordinator.h"
-#include "rules/DescribedError.h"
 #include "rules/RulesProvider.h"
+#include "support/DescribedError.h"
 #include "support/GlobalQueue.h"
 #include "support/LoginItem.h"
 #include "support/MainQueue.h"

@@ -3,15 +3,9 @@
 #include "app/AbstractStatusMenu.h"
 #include "app/Coordinator.h"
 
-#include "common/FakeFinderService.h"
-#include "common/FakeNotifier.h"
-#include "common/FakePointer.h"
-#include "common/FakeRulesProvider.h"
-#include "common/FakeScreenSource.h"
-#include "common/FakeVolumeWatcher.h"
+#include "common/CoordinatorHarness.h"
 #include "common/PollUntil.h"
 #include "common/QtPrinters.h"
-#include "common/RecordingLogger.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <QTemporaryDir>
@@ -40,7 +34,7 @@ struct RecordingWindow final : AbstractSettingsWindow {
     QList<bool> &m_shown;
 };
 
-class CoordinatorActionsTest : public ::testing::Test {
+class CoordinatorActionsTest : public ::testing::Test, protected CoordinatorHarness {
 protected:
     void SetUp() override
     {
@@ -51,19 +45,7 @@ protected:
 
     Coordinator &make(bool withWindow = true)
     {
-        Coordinator::Services services;
-        services.rules = &m_rules;
-        services.finder = &m_finder;
-        services.notifier = &m_notifier;
-        services.screens = &m_screens;
-        services.pointer = &m_pointer;
-        services.log = &m_log;
-        services.files = &StatxEntryAttributeSource::instance();
-        services.makeVolumeWatcher = [this](VolumeWatching::MountCallback onMount) {
-            auto watcher = std::make_unique<FakeVolumeWatcher>(std::move(onMount));
-            m_watcher = watcher.get();
-            return watcher;
-        };
+        Coordinator::Services services = coordinatorServices(StatxEntryAttributeSource::instance());
         services.makeStatusMenu
             = [this](Coordinator &) { return std::make_unique<CountingMenu>(m_iconRefreshes); };
         if (withWindow) {
@@ -104,15 +86,8 @@ protected:
     }
 
     QTemporaryDir m_card;
-    FakeRulesProvider m_rules;
-    FakeFinderService m_finder;
-    FakeNotifier m_notifier;
-    FakeScreenSource m_screens;
-    FakePointer m_pointer;
-    RecordingLogger m_log;
     int m_iconRefreshes = 0;
     QList<bool> m_windowShown;
-    FakeVolumeWatcher *m_watcher = nullptr;
     std::unique_ptr<Coordinator> m_coordinator;
 };
 

@@ -1,14 +1,8 @@
 #include "app/Coordinator.h"
 
-#include "common/FakeFinderService.h"
-#include "common/FakeNotifier.h"
-#include "common/FakePointer.h"
-#include "common/FakeRulesProvider.h"
-#include "common/FakeScreenSource.h"
-#include "common/FakeVolumeWatcher.h"
+#include "common/CoordinatorHarness.h"
 #include "common/PollUntil.h"
 #include "common/QtPrinters.h"
-#include "common/RecordingLogger.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <QTemporaryDir>
@@ -19,7 +13,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class CoordinatorTest : public ::testing::Test {
+class CoordinatorTest : public ::testing::Test, protected CoordinatorHarness {
 protected:
     void SetUp() override
     {
@@ -31,19 +25,7 @@ protected:
 
     Coordinator &make(std::chrono::milliseconds release = 5s)
     {
-        Coordinator::Services services;
-        services.rules = &m_rules;
-        services.finder = &m_finder;
-        services.notifier = &m_notifier;
-        services.screens = &m_screens;
-        services.pointer = &m_pointer;
-        services.log = &m_log;
-        services.files = &StatxEntryAttributeSource::instance();
-        services.makeVolumeWatcher = [this](VolumeWatching::MountCallback onMount) {
-            auto watcher = std::make_unique<FakeVolumeWatcher>(std::move(onMount));
-            m_watcher = watcher.get();
-            return watcher;
-        };
+        Coordinator::Services services = coordinatorServices(StatxEntryAttributeSource::instance());
         services.fileCount = [](const QString &) { return 7; };
         services.isStillMounted = [this](const MountedCard &card) { return !m_pulled.contains(card.name); };
         m_coordinator = std::make_unique<Coordinator>(services, Coordinator::Limits { release });
@@ -63,13 +45,6 @@ protected:
     /// Waits until everything queued on the pipeline so far has run.
 
     QTemporaryDir m_card;
-    FakeRulesProvider m_rules;
-    FakeFinderService m_finder;
-    FakeNotifier m_notifier;
-    FakeScreenSource m_screens;
-    FakePointer m_pointer;
-    RecordingLogger m_log;
-    FakeVolumeWatcher *m_watcher = nullptr;
     QSet<QString> m_pulled; // names of cards no longer mounted
     std::unique_ptr<Coordinator> m_coordinator;
 };

@@ -1,17 +1,13 @@
 // The control interface on a private session bus, driven the way mirvalectl drives it.
 #include "app/ControlInterface.h"
 #include "app/AbstractSettingsWindow.h"
-#include "app/ControlCommands.h"
 #include "app/Coordinator.h"
 #include "app/SingleInstance.h"
+#include "main/mirvalectl/ControlCommands.h"
 
-#include "common/FakeFinderService.h"
-#include "common/FakeNotifier.h"
-#include "common/FakeRulesProvider.h"
-#include "common/FakeVolumeWatcher.h"
+#include "common/CoordinatorHarness.h"
 #include "common/PollUntil.h"
 #include "common/QtPrinters.h"
-#include "common/RecordingLogger.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
 
 #include <QDBusConnection>
@@ -57,7 +53,7 @@ QString readAll(std::FILE *file)
     return QString::fromUtf8(bytes);
 }
 
-class ControlInterfaceTest : public ::testing::Test {
+class ControlInterfaceTest : public ::testing::Test, protected CoordinatorHarness {
 protected:
     void SetUp() override
     {
@@ -66,17 +62,7 @@ protected:
         QDir(m_cardDir.path()).mkpath(QStringLiteral("DCIM"));
         m_rules.setRules({ Rule::makeDefaultCatchAll() });
         m_finder.answerImmediately(std::nullopt);
-        Coordinator::Services services;
-        services.rules = &m_rules;
-        services.finder = &m_finder;
-        services.notifier = &m_notifier;
-        services.log = &m_log;
-        services.files = &StatxEntryAttributeSource::instance();
-        services.makeVolumeWatcher = [this](VolumeWatching::MountCallback onMount) {
-            auto watcher = std::make_unique<FakeVolumeWatcher>(std::move(onMount));
-            m_watcher = watcher.get();
-            return watcher;
-        };
+        Coordinator::Services services = coordinatorServices(StatxEntryAttributeSource::instance());
         services.makeSettingsWindow
             = [this](Coordinator &) { return std::make_unique<RecordingWindow>(m_shown); };
         m_coordinator = std::make_unique<Coordinator>(services);
@@ -129,12 +115,7 @@ protected:
     }
 
     QTemporaryDir m_cardDir; // a card with a camera folder, so the catch-all rule matches
-    FakeRulesProvider m_rules;
-    FakeFinderService m_finder;
-    FakeNotifier m_notifier;
-    RecordingLogger m_log;
     QList<bool> m_shown;
-    FakeVolumeWatcher *m_watcher = nullptr;
     std::unique_ptr<Coordinator> m_coordinator;
     std::unique_ptr<ControlInterface> m_control;
 };

@@ -1,17 +1,9 @@
 // The detected card list as the watcher keeps it, and mounting and unmounting on request.
 #include "detection/DAMountContext.h"
-#include "detection/VolumeWatcher.h"
-#include "platform/linux/SysfsCardSlots.h"
+#include "detection/VolumeWatcherHarness.h"
 
-#include "common/FakeCommandRunner.h"
-#include "common/FakeDeviceEvents.h"
-#include "common/FakeDiskSession.h"
-#include "common/FakeMountTable.h"
-#include "common/FakeVolumes.h"
-#include "common/MemoryUserDefaults.h"
 #include "common/PollUntil.h"
 #include "common/QtPrinters.h"
-#include "common/RecordingLogger.h"
 
 #include <QTemporaryDir>
 
@@ -24,22 +16,11 @@ namespace {
 const QString kCard = QStringLiteral("/media/me/EOS_DIGITAL");
 const QString kDissent = QStringLiteral("org.freedesktop.UDisks2.Error.Failed: not configured in kernel");
 
-class CardRequestsTest : public ::testing::Test {
+class CardRequestsTest : public ::testing::Test, protected VolumeWatcherHarness {
 protected:
     void startWatcher(VolumeWatcher::Limits limits = {})
     {
-        VolumeWatcher::Services services;
-        services.mountTable = mountTable;
-        services.volumeValues = volumes;
-        services.makeDescriptionSession
-            = [volumes = volumes] { return std::make_unique<FakeVolumes::Lookup>(volumes); };
-        services.makeDiskSession = [session = session]() -> std::unique_ptr<DiskSession> {
-            return std::make_unique<FakeDiskSession>(session);
-        };
-        services.cardSlots = std::make_unique<SysfsCardSlots>(sysfs.path());
-        services.slotEvents = std::make_unique<FakeDeviceEvents>(slotEvents);
-        services.commands = commands;
-        services.userDefaults = defaults;
+        VolumeWatcher::Services services = watcherServices();
         watcher = std::make_unique<VolumeWatcher>(
             [](const MountedCard &) {}, logger, std::move(services), limits);
         QObject::connect(
@@ -88,14 +69,6 @@ protected:
 
     bool logged(const QString &line) const { return logger.contains(line); }
 
-    RecordingLogger logger;
-    QTemporaryDir sysfs;
-    std::shared_ptr<FakeMountTable> mountTable = std::make_shared<FakeMountTable>();
-    std::shared_ptr<FakeVolumes> volumes = std::make_shared<FakeVolumes>();
-    std::shared_ptr<FakeDiskSession::Probe> session = std::make_shared<FakeDiskSession::Probe>();
-    std::shared_ptr<FakeDeviceEvents::Probe> slotEvents = std::make_shared<FakeDeviceEvents::Probe>();
-    std::shared_ptr<FakeCommandRunner> commands = std::make_shared<FakeCommandRunner>();
-    std::shared_ptr<MemoryUserDefaults> defaults = std::make_shared<MemoryUserDefaults>();
     QList<std::optional<DovettaError>> outcomes;
     int changes = 0;
     std::unique_ptr<VolumeWatcher> watcher; // last: goes first

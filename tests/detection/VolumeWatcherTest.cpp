@@ -1,16 +1,8 @@
-#include "detection/VolumeWatcher.h"
 #include "detection/TimeLimitedVolumeReader.h"
-#include "platform/linux/SysfsCardSlots.h"
+#include "detection/VolumeWatcherHarness.h"
 
-#include "common/FakeDeviceEvents.h"
-#include "common/FakeDiskSession.h"
-#include "common/FakeMountTable.h"
-#include "common/FakeVolumes.h"
 #include "common/PollUntil.h"
-#include "common/RecordingLogger.h"
 #include "support/Semaphore.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -20,7 +12,7 @@ namespace {
 
 const QString kCard = QStringLiteral("/media/me/EOS_DIGITAL");
 
-class VolumeWatcherTest : public ::testing::Test {
+class VolumeWatcherTest : public ::testing::Test, protected VolumeWatcherHarness {
 protected:
     static VolumeWatcher::Limits shortLimits()
     {
@@ -41,16 +33,7 @@ protected:
 
     void makeWatcher(VolumeWatcher::Limits limits = shortLimits())
     {
-        VolumeWatcher::Services services;
-        services.mountTable = mountTable;
-        services.volumeValues = volumes;
-        services.makeDescriptionSession
-            = [volumes = volumes] { return std::make_unique<FakeVolumes::Lookup>(volumes); };
-        services.makeDiskSession = [session = session]() -> std::unique_ptr<DiskSession> {
-            return std::make_unique<FakeDiskSession>(session);
-        };
-        services.cardSlots = std::make_unique<SysfsCardSlots>(sysfs.path());
-        services.slotEvents = std::make_unique<FakeDeviceEvents>(slotEvents);
+        VolumeWatcher::Services services = watcherServices();
         watcher = std::make_unique<VolumeWatcher>(
             [this](const MountedCard &card) { ready.append(card); }, logger, std::move(services), limits);
     }
@@ -82,12 +65,6 @@ protected:
         mountTable->mount(path);
     }
 
-    RecordingLogger logger;
-    QTemporaryDir sysfs;
-    std::shared_ptr<FakeMountTable> mountTable = std::make_shared<FakeMountTable>();
-    std::shared_ptr<FakeVolumes> volumes = std::make_shared<FakeVolumes>();
-    std::shared_ptr<FakeDiskSession::Probe> session = std::make_shared<FakeDiskSession::Probe>();
-    std::shared_ptr<FakeDeviceEvents::Probe> slotEvents = std::make_shared<FakeDeviceEvents::Probe>();
     QList<MountedCard> ready;
     std::unique_ptr<VolumeWatcher> watcher; // last: goes first, while the fakes still exist
 };

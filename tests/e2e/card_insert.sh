@@ -14,111 +14,33 @@ set -uo pipefail
 MIRVALE="$1"
 FAKE_FM="$2"
 MIRVALECTL="$3"
-LABEL=EOS_DIGITAL
+LABEL="${MIRVALE_E2E_LABEL:-EOS_DIGITAL}" # exFAT: at most 11 characters
 
-skip() {
-  if [ "${CI:-}" = "true" ]; then
-    echo "FAIL: cannot run the card test in CI: $*" >&2
-    exit 1
-  fi
-  echo "SKIP: $*"
-  exit 77
-}
+E2E_NAME=card
+. "$(dirname "$0")/lib.sh"
 
-[ "$(id -u)" -eq 0 ] || skip "needs root to attach and mount a card image"
-[ -e /dev/fuse ] || skip "no /dev/fuse"
-for tool in mkfs.exfat mount.exfat-fuse losetup dbus-run-session; do
-  command -v "$tool" >/dev/null || skip "$tool is not installed"
-done
+need_card_rights
+need_tools mkfs.exfat mount.exfat-fuse losetup dbus-run-session
 
-WORK="$(mktemp -d /tmp/mirvale-e2e-XXXXXX)"
 MOUNTPOINT="/media/root/$LABEL"
-LOOP=""
-STAGE="$WORK/stage"
-PIDS=()
-
-cleanup() {
-  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+e2e_cleanup() {
   mountpoint -q "$MOUNTPOINT" && umount "$MOUNTPOINT"
-  mountpoint -q "$STAGE" && umount "$STAGE"
-  [ -n "$LOOP" ] && losetup -d "$LOOP" 2>/dev/null
   rmdir "$MOUNTPOINT" 2>/dev/null
-  rm -rf "$WORK"
 }
-trap cleanup EXIT
 
 # The session bus of each run activates nothing from the machine (no desktop file manager).
-BUS_CONFIG="$WORK/session-bus.conf"
-mkdir -p "$WORK/services"
-sed "s|@MIRVALE_TEST_SERVICE_DIR@|$WORK/services|" "$(dirname "$0")/../common/session-bus.conf.in" > "$BUS_CONFIG"
-
-now_ms() { date +%s%3N; }
-# Milliseconds since the epoch of the first log line containing $2, from its timestamp.
-log_time_ms() {
-  local line
-  line="$(grep -m1 -F -- "$2" "$1")" || return 1
-  date -d "${line:0:23}" +%s%3N
-}
-wait_for() { # wait_for FILE TEXT SECONDS
-  local deadline=$(( $(date +%s) + $3 ))
-  while [ "$(date +%s)" -le "$deadline" ]; do
-    grep -q -F -- "$2" "$1" 2>/dev/null && return 0
-    sleep 0.05
-  done
-  echo "FAIL: \"$2\" did not appear in $1 within $3 s" >&2
-  echo "---- $1" >&2; cat "$1" >&2 2>/dev/null
-  return 1
-}
+write_bus_config "$WORK/bus.conf"
 
 # The card: DCIM with two camera folders, the newer one by name.
-truncate -s 64M "$WORK/card.img"
-mkfs.exfat -L "$LABEL" "$WORK/card.img" >/dev/null || skip "mkfs.exfat failed"
-LOOP="$(losetup -f --show "$WORK/card.img")" || skip "no free loop device"
-mkdir -p "$STAGE"
-mount.exfat-fuse "$LOOP" "$STAGE" >/dev/null 2>&1 || skip "exfat-fuse cannot mount here"
-mkdir -p "$STAGE/DCIM/100CANON" "$STAGE/DCIM/101CANON" "$STAGE/MISC"
-for n in 0001 0002 0003; do echo "raw $n" > "$STAGE/DCIM/100CANON/IMG_$n.CR3"; done
-for n in 0004 0005; do echo "raw $n" > "$STAGE/DCIM/101CANON/IMG_$n.CR3"; done
-umount "$STAGE"
-
-run_session() { # run_session NAME: one mirvale run on a private session bus
-  local name="$1" home="$WORK/$1"
-  mkdir -p "$home"
-  HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_STATE_HOME="$home/.local/state" \
-  QT_QPA_PLATFORM=offscreen FM_LOG="$WORK/$name-fm.log" MIRVALE="$MIRVALE" FAKE_FM="$FAKE_FM" \
-  dbus-run-session --config-file="$BUS_CONFIG" -- bash -c '
-    "$FAKE_FM" "$FM_LOG" & fm=$!
-    for _ in $(seq 100); do
-      dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-        string:org.freedesktop.FileManager1 2>/dev/null | grep -q "boolean true" && break
-      sleep 0.05
-    done
-    echo "$DBUS_SESSION_BUS_ADDRESS" > "$HOME/bus"
-    "$MIRVALE" & app=$!
-    echo "$app" > "$HOME/mirvale.pid"
-    wait "$app"; status=$?
-    kill "$fm" 2>/dev/null
-    exit $status
-  ' > "$home/stdout" 2>&1 &
-  PIDS+=($!)
-  SESSION_PID=$!
-  LOGFILE="$home/.local/state/Logs/Mirvale/dovetta.log"
-  FM_LOG="$WORK/$name-fm.log"
-  wait_for "$LOGFILE" "Coordinator started" 20 || exit 1
+fill_card() {
+  mkdir -p "$1/DCIM/100CANON" "$1/DCIM/101CANON" "$1/MISC"
+  for n in 0001 0002 0003; do echo "raw $n" > "$1/DCIM/100CANON/IMG_$n.CR3"; done
+  for n in 0004 0005; do echo "raw $n" > "$1/DCIM/101CANON/IMG_$n.CR3"; done
 }
-
-stop_session() {
-  kill -TERM "$(cat "$WORK/$1/mirvale.pid")"
-  wait "$SESSION_PID"; local status=$?
-  if [ "$status" -ne 0 ]; then
-    echo "FAIL: mirvale exited with $status after SIGTERM" >&2
-    cat "$WORK/$1/stdout" >&2
-    exit 1
-  fi
-}
+make_card_image "$LABEL" fill_card
 
 # Run 1: no udisks2 needed; the mount table drives everything.
-run_session plain
+start_mirvale plain offscreen yes
 mkdir -p "$MOUNTPOINT"
 mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || { echo "FAIL: mount" >&2; exit 1; }
 MOUNTED_AT=$(now_ms)
@@ -149,7 +71,7 @@ if [ -n "${MIRVALE_E2E_IDLE_SECONDS:-}" ]; then
   echo "measure: resident memory idle: $(awk '/VmRSS/ {print $2, $3}' "/proc/$PID/status")"
   umount "$MOUNTPOINT"
 fi
-stop_session plain
+stop_mirvale plain
 echo "PASS: card announced, DCIM/101CANON shown, unmount noticed"
 
 # Run 2: with udisks2 on the system bus, the disk session sees the loop disk.
@@ -166,7 +88,7 @@ if [ -x /usr/libexec/udisks2/udisksd ]; then
     for _ in $(seq 100); do udisksctl status >/dev/null 2>&1 && break; sleep 0.1; done
   fi
   udisksctl status >/dev/null 2>&1 || { echo "FAIL: udisks2 did not start" >&2; exit 1; }
-  run_session udisks
+  start_mirvale udisks offscreen yes
   wait_for "$LOGFILE" "Disk appeared: $(basename "$LOOP") (Virtual Interface, exfat)" 15 || exit 1
   grep -q "Failed to create DiskArbitration session" "$LOGFILE" && { echo "FAIL: no disk session" >&2; exit 1; }
   ctl() { DBUS_SESSION_BUS_ADDRESS="$(cat "$WORK/udisks/bus")" "$MIRVALECTL" "$@"; }
@@ -209,7 +131,7 @@ if [ -x /usr/libexec/udisks2/udisksd ]; then
   wait_for "$LOGFILE" "Control: asked to show the settings window" 5 || exit 1
   [ "$(grep -c "VolumeWatcher started" "$LOGFILE")" -eq 1 ] || { echo "FAIL: two watchers" >&2; exit 1; }
   echo "PASS: a second mirvale handed over to the first and exited 0"
-  stop_session udisks
+  stop_mirvale udisks
   echo "PASS: disk session connected and saw $(basename "$LOOP")"
 elif [ "${CI:-}" = "true" ]; then
   echo "FAIL: udisks2 is not installed" >&2

@@ -13,102 +13,42 @@
 set -uo pipefail
 
 MIRVALE="$1"
-LABEL=EOS_DIGITAL
+LABEL="${MIRVALE_E2E_LABEL:-EOS_DIGITAL}" # exFAT: at most 11 characters
 BOUNDS_LEFT=120 BOUNDS_TOP=80 BOUNDS_WIDTH=700 BOUNDS_HEIGHT=500
 
-skip() {
-  if [ "${CI:-}" = "true" ]; then
-    echo "FAIL: cannot run the file manager window test in CI: $*" >&2
-    exit 1
-  fi
-  echo "SKIP: $*"
-  exit 77
-}
-fail() { echo "FAIL: $*" >&2; exit 1; }
+E2E_NAME=window
+. "$(dirname "$0")/lib.sh"
 
-[ "$(id -u)" -eq 0 ] || skip "needs root to attach and mount a card image"
-[ -e /dev/fuse ] || skip "no /dev/fuse"
-for tool in mkfs.exfat mount.exfat-fuse losetup dbus-run-session dbus-send Xvfb openbox thunar xprop xwininfo; do
-  command -v "$tool" >/dev/null || skip "$tool is not installed"
-done
+need_card_rights
+need_tools mkfs.exfat mount.exfat-fuse losetup dbus-run-session dbus-send Xvfb openbox thunar xprop xwininfo
 THUNAR="$(command -v thunar)"
 
-WORK="$(mktemp -d /tmp/mirvale-fmw-XXXXXX)"
 MOUNTPOINT="/media/root/$LABEL"
-LOOP=""
-STAGE="$WORK/stage"
-PIDS=()
-
-cleanup() {
-  for (( i=${#PIDS[@]}-1; i>=0; i-- )); do kill "${PIDS[$i]}" 2>/dev/null; done
+e2e_cleanup() {
   while mountpoint -q "$MOUNTPOINT"; do umount "$MOUNTPOINT" || break; done
   for dir in /media/root/MVBENCH_*; do mountpoint -q "$dir" && umount "$dir"; rmdir "$dir" 2>/dev/null; done
-  mountpoint -q "$STAGE" && umount "$STAGE"
-  [ -n "$LOOP" ] && losetup -d "$LOOP" 2>/dev/null
   rmdir "$MOUNTPOINT" 2>/dev/null
-  rm -rf "$WORK"
 }
-trap cleanup EXIT
-
-wait_for() { # wait_for FILE TEXT SECONDS
-  local deadline=$(( $(date +%s) + $3 ))
-  while [ "$(date +%s)" -le "$deadline" ]; do
-    grep -q -F -- "$2" "$1" 2>/dev/null && return 0
-    sleep 0.05
-  done
-  echo "FAIL: \"$2\" did not appear in $1 within $3 s" >&2
-  echo "---- $1" >&2; cat "$1" >&2 2>/dev/null
-  return 1
-}
-count_lines() { grep -c -F -- "$2" "$1" 2>/dev/null || true; }
 
 # The display: Xvfb on a free display number, openbox managing it.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-PIDS+=($!)
-for _ in $(seq 400); do [ -s "$WORK/display" ] && break; sleep 0.05; done
-[ -s "$WORK/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$WORK/display")"
-openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-PIDS+=($!)
-for _ in $(seq 400); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-  sleep 0.05
-done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" || fail "openbox did not start"
+start_xvfb 1280x1024
+start_openbox
 
 # The private bus: its only service is Thunar's file manager interface.
-mkdir -p "$WORK/services"
+write_bus_config "$WORK/bus.conf"
 cat > "$WORK/services/org.freedesktop.FileManager1.service" <<SERVICE
 [D-BUS Service]
 Name=org.freedesktop.FileManager1
 Exec=$THUNAR --gapplication-service
 SERVICE
-cat > "$WORK/bus.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:tmpdir=/tmp</listen>
-  <auth>EXTERNAL</auth>
-  <servicedir>$WORK/services</servicedir>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
 
 # The card: DCIM with two camera folders, the newer one by name.
-truncate -s 64M "$WORK/card.img"
-mkfs.exfat -L "$LABEL" "$WORK/card.img" >/dev/null || skip "mkfs.exfat failed"
-LOOP="$(losetup -f --show "$WORK/card.img")" || skip "no free loop device"
-mkdir -p "$STAGE"
-mount.exfat-fuse "$LOOP" "$STAGE" >/dev/null 2>&1 || skip "exfat-fuse cannot mount here"
-mkdir -p "$STAGE/DCIM/100CANON" "$STAGE/DCIM/101CANON"
-for n in 0001 0002; do echo "raw $n" > "$STAGE/DCIM/100CANON/IMG_$n.CR3"; done
-for n in 0003 0004; do echo "raw $n" > "$STAGE/DCIM/101CANON/IMG_$n.CR3"; done
-umount "$STAGE"
+fill_card() {
+  mkdir -p "$1/DCIM/100CANON" "$1/DCIM/101CANON"
+  for n in 0001 0002; do echo "raw $n" > "$1/DCIM/100CANON/IMG_$n.CR3"; done
+  for n in 0003 0004; do echo "raw $n" > "$1/DCIM/101CANON/IMG_$n.CR3"; done
+}
+make_card_image "$LABEL" fill_card
 
 # X helpers. Windows are decimal ids.
 clients() { xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*' | while read -r w; do echo $((w)); done; }

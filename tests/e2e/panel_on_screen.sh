@@ -11,133 +11,40 @@ set -uo pipefail
 
 MIRVALE="$1"
 FAKE_FM="$2"
-LABEL=EOS_DIGITAL
+LABEL="${MIRVALE_E2E_LABEL:-EOS_DIGITAL}" # exFAT: at most 11 characters
 SCREEN_W=1280
 SCREEN_H=800
 
-skip() {
-  if [ "${CI:-}" = "true" ]; then
-    echo "FAIL: cannot run the panel test in CI: $*" >&2
-    exit 1
-  fi
-  echo "SKIP: $*"
-  exit 77
-}
-fail() { echo "FAIL: $*" >&2; exit 1; }
+E2E_NAME=panel
+. "$(dirname "$0")/lib.sh"
 
-[ "$(id -u)" -eq 0 ] || skip "needs root to attach and mount a card image"
-[ -e /dev/fuse ] || skip "no /dev/fuse"
-for tool in mkfs.exfat mount.exfat-fuse losetup dbus-run-session Xvfb openbox xdotool xwininfo xprop; do
-  command -v "$tool" >/dev/null || skip "$tool is not installed"
-done
+need_card_rights
+need_tools mkfs.exfat mount.exfat-fuse losetup dbus-run-session Xvfb openbox xdotool xwininfo xprop
 
-WORK="$(mktemp -d /tmp/mirvale-panel-XXXXXX)"
 MOUNTPOINT="/media/root/$LABEL"
-LOOP=""
-STAGE="$WORK/stage"
-PIDS=()
-
-cleanup() {
-  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null; wait "${PIDS[$i]}" 2>/dev/null; done
+e2e_cleanup() {
   mountpoint -q "$MOUNTPOINT" && umount "$MOUNTPOINT"
-  mountpoint -q "$STAGE" && umount "$STAGE"
-  [ -n "$LOOP" ] && losetup -d "$LOOP" 2>/dev/null
   rmdir "$MOUNTPOINT" 2>/dev/null
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-now_ms() { date +%s%3N; }
-# Milliseconds since the epoch of the first log line containing $2, from its timestamp.
-log_time_ms() {
-  local line
-  line="$(grep -m1 -F -- "$2" "$1")" || return 1
-  date -d "${line:0:23}" +%s%3N
-}
-wait_for() { # wait_for FILE TEXT SECONDS
-  local deadline=$(( $(date +%s) + $3 ))
-  while [ "$(date +%s)" -le "$deadline" ]; do
-    grep -q -F -- "$2" "$1" 2>/dev/null && return 0
-    sleep 0.05
-  done
-  echo "FAIL: \"$2\" did not appear in $1 within $3 s" >&2
-  echo "---- $1" >&2; cat "$1" >&2 2>/dev/null
-  return 1
 }
 
-# The X server on a free display, and a window manager that honours placed windows.
-exec 3>"$WORK/display"
-Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-PIDS+=($!)
-exec 3>&-
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
-[ -s "$WORK/display" ] || skip "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$WORK/display")"
-openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-PIDS+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.05; done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || fail "openbox did not start"
+# The X server and a window manager that honours placed windows.
+start_xvfb "${SCREEN_W}x${SCREEN_H}"
+start_openbox
 
 # A closed session bus: no service on it but the ones this test starts.
-cat >"$WORK/bus.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:tmpdir=$WORK</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
+write_bus_config "$WORK/bus.conf"
 
 # The card: DCIM with one camera folder.
-truncate -s 64M "$WORK/card.img"
-mkfs.exfat -L "$LABEL" "$WORK/card.img" >/dev/null || skip "mkfs.exfat failed"
-LOOP="$(losetup -f --show "$WORK/card.img")" || skip "no free loop device"
-mkdir -p "$STAGE"
-mount.exfat-fuse "$LOOP" "$STAGE" >/dev/null 2>&1 || skip "exfat-fuse cannot mount here"
-mkdir -p "$STAGE/DCIM/100CANON"
-for n in 0001 0002 0003; do echo "raw $n" > "$STAGE/DCIM/100CANON/IMG_$n.CR3"; done
-umount "$STAGE"
+fill_card() {
+  mkdir -p "$1/DCIM/100CANON"
+  for n in 0001 0002 0003; do echo "raw $n" > "$1/DCIM/100CANON/IMG_$n.CR3"; done
+}
+make_card_image "$LABEL" fill_card
 
 run_session() { # run_session NAME WITH_FILE_MANAGER(yes|no)
-  local name="$1" home="$WORK/$1"
-  mkdir -p "$home/.config/Mirvale"
-  echo '{ "showNotifications" : true }' > "$home/.config/Mirvale/settings.json"
-  HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_STATE_HOME="$home/.local/state" \
-  QT_QPA_PLATFORM=xcb FM_LOG="$WORK/$name-fm.log" MIRVALE="$MIRVALE" FAKE_FM="$FAKE_FM" WITH_FM="$2" \
-  dbus-run-session --config-file="$WORK/bus.conf" -- bash -c '
-    fm=""
-    if [ "$WITH_FM" = yes ]; then
-      "$FAKE_FM" "$FM_LOG" & fm=$!
-      for _ in $(seq 100); do
-        dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-          string:org.freedesktop.FileManager1 2>/dev/null | grep -q "boolean true" && break
-        sleep 0.05
-      done
-    fi
-    "$MIRVALE" & app=$!
-    echo "$app" > "$HOME/mirvale.pid"
-    wait "$app"; status=$?
-    [ -n "$fm" ] && kill "$fm" 2>/dev/null
-    exit $status
-  ' > "$home/stdout" 2>&1 &
-  PIDS+=($!)
-  SESSION_PID=$!
-  LOGFILE="$home/.local/state/Logs/Mirvale/dovetta.log"
-  FM_LOG="$WORK/$name-fm.log"
-  wait_for "$LOGFILE" "Coordinator started" 20 || exit 1
-  APP_PID="$(cat "$home/mirvale.pid")"
-}
-
-stop_session() {
-  kill -TERM "$APP_PID"
-  wait "$SESSION_PID"; local status=$?
-  [ "$status" -eq 0 ] || { cat "$WORK/$1/stdout" >&2; fail "mirvale exited with $status after SIGTERM"; }
+  mkdir -p "$WORK/$1/.config/Mirvale"
+  echo '{ "showNotifications" : true }' > "$WORK/$1/.config/Mirvale/settings.json"
+  start_mirvale "$1" xcb "$2"
 }
 
 # "X Y W H" of each mapped 330-pixel-wide window of mirvale, one a line.
@@ -150,11 +57,11 @@ panels() {
       END { if (v && w == 330) print x, y, w, h }'
   done
 }
-wait_for_panel() { # wait_for_panel SECONDS: sets SHOWN_MS and GEOMETRY
+wait_for_panel() { # wait_for_panel SECONDS: sets GEOMETRY
   local deadline=$(( $(now_ms) + $1 * 1000 ))
   while [ "$(now_ms)" -le "$deadline" ]; do
     GEOMETRY="$(panels | head -n1)"
-    if [ -n "$GEOMETRY" ]; then SHOWN_MS=$(now_ms); return 0; fi
+    [ -n "$GEOMETRY" ] && return 0
     sleep 0.01
   done
   return 1
@@ -174,10 +81,12 @@ check_corner() { # check_corner "X Y W H"
   [ $(( SCREEN_W - x - w )) -eq 12 ] || fail "panel right edge is $(( SCREEN_W - x - w )) px from the screen's, not 12"
   [ "$h" -gt 40 ] && [ "$h" -lt 200 ] || fail "panel is $h px high"
 }
-check_stay() { # check_stay WHAT MIN_MS MAX_MS: from the panel's log line to its window gone
-  local shown
+# From Mirvale's own log, so that a loaded machine's slow polling of X does not count.
+check_stay() { # check_stay WHAT MIN_MS MAX_MS: from the panel's showing line to its closing line
+  local shown closed
   shown="$(log_time_ms "$LOGFILE" "Notifier: showing panel")" || fail "no panel line in the log"
-  local stay=$(( GONE_MS - shown ))
+  closed="$(log_time_ms "$LOGFILE" "Notifier: panel closed")" || fail "no closing line in the log"
+  local stay=$(( closed - shown ))
   echo "measure: $1 panel on screen for $stay ms"
   [ "$stay" -ge "$2" ] && [ "$stay" -le "$3" ] || fail "$1 panel stayed $stay ms, expected $2..$3"
 }
@@ -188,17 +97,18 @@ run_session report yes
 mkdir -p "$MOUNTPOINT"
 mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || fail "mount"
 wait_for "$FM_LOG" "DCIM/100CANON" 20 || exit 1
-wait_for_panel 5 || { cat "$LOGFILE" >&2; fail "no panel appeared"; }
+wait_for_panel 10 || { cat "$LOGFILE" >&2; fail "no panel appeared"; }
 FM_CALL_MS=$(head -n1 "$FM_LOG" | cut -d' ' -f1)
-echo "measure: file manager asked -> panel on screen: $(( SHOWN_MS - FM_CALL_MS )) ms"
+SHOWN_MS="$(log_time_ms "$LOGFILE" "Notifier: showing panel")" || fail "no panel line in the log"
+echo "measure: file manager asked -> panel shown: $(( SHOWN_MS - FM_CALL_MS )) ms"
 [ $(( SHOWN_MS - FM_CALL_MS )) -le 1000 ] || fail "the panel took more than a second after the file manager was asked"
 check_corner "$GEOMETRY"
 grep -q -F "Notifier: showing panel \"$LABEL: Opened DCIM/100CANON · 3 files · " "$LOGFILE" || fail "no report line in the log"
 [ -n "${MIRVALE_PANEL_SCREENSHOT:-}" ] && import -window root "$MIRVALE_PANEL_SCREENSHOT" 2>/dev/null
-wait_for_no_panel 12 || fail "the report panel did not go"
-check_stay report 7900 9200
+wait_for_no_panel 20 || fail "the report panel did not go"
+check_stay report 7900 10500
 umount "$MOUNTPOINT" || fail "could not unmount the card"
-stop_session report
+stop_mirvale report
 echo "PASS: report panel in the top-right corner, gone after 8 s"
 
 # Run 2: no file manager on the bus; the problem panel stays 12 s.
@@ -207,10 +117,10 @@ mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || fail "mount"
 wait_for_panel 60 || { cat "$LOGFILE" >&2; fail "no problem panel appeared"; }
 check_corner "$GEOMETRY"
 grep -q -F "$LABEL: failed to open" "$LOGFILE" || fail "the failure was not logged"
-wait_for_no_panel 16 || fail "the problem panel did not go"
-check_stay problem 11900 13200
+wait_for_no_panel 25 || fail "the problem panel did not go"
+check_stay problem 11900 14500
 umount "$MOUNTPOINT"
-stop_session problem
+stop_mirvale problem
 echo "PASS: problem panel stayed 12 s"
 
 # Run 3: the pointer resting on a panel keeps it past its 8 s; a click sends it away.
@@ -223,10 +133,10 @@ sleep 9.5
 [ -n "$(panels)" ] || fail "the panel went while the pointer rested on it"
 xdotool click 1
 CLICKED_MS=$(now_ms)
-wait_for_no_panel 2 || fail "a click did not dismiss the panel"
+wait_for_no_panel 5 || fail "a click did not dismiss the panel"
 echo "measure: click -> panel gone: $(( GONE_MS - CLICKED_MS )) ms"
 xdotool mousemove 10 10
 umount "$MOUNTPOINT"
-stop_session hover
+stop_mirvale hover
 echo "PASS: the pointer held the panel, a click dismissed it"
 exit 0

@@ -2,7 +2,7 @@
 #include "common/PollUntil.h"
 #include "common/RecordingLogger.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
-#include "rules/DescribedError.h"
+#include "support/DescribedError.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,6 +5,7 @@
 #include "common/PollUntil.h"
 #include "common/QtPrinters.h"
 #include "common/RecordingLogger.h"
+#include "common/TestCards.h"
 #include "ui/BrowseCardPanel.h"
 
 #include <QCheckBox>
@@ -23,15 +24,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+using TestCards::mountedAt;
 
-MountedCard card(const QString &name, const QString &path)
-{
-    MountedCard made;
-    made.name = name;
-    made.url = QUrl::fromLocalFile(path);
-    return made;
-}
+namespace {
 
 class RuleEditorViewTest : public ::testing::Test {
 protected:
@@ -237,7 +232,7 @@ TEST_F(RuleEditorViewTest, CardMenuAndCardNameField)
     editor->setRule(rule);
     auto *pick = find<QComboBox>("pickMountedCardPopup");
     editor->setMountedCards(
-        { card(u"EOS_DIGITAL"_s, u"/media/u/EOS_DIGITAL"_s), card(u"SONY"_s, u"/media/u/SONY"_s) });
+        { mountedAt(u"EOS_DIGITAL"_s, u"/media/u/EOS_DIGITAL"_s), mountedAt(u"SONY"_s, u"/media/u/SONY"_s) });
     ASSERT_EQ(pick->count(), 3);
     EXPECT_EQ(pick->itemText(0), u"Pick mounted card"_s);
     EXPECT_FALSE(pick->isEnabled()) << "only with Card named on";
@@ -345,8 +340,8 @@ protected:
         folders.addFolder(u"/media/u/EOS_DIGITAL/DCIM/101CANON"_s);
         folders.addFolder(u"/media/u/EOS_DIGITAL/MISC"_s);
         folders.addFolder(u"/media/u/SONY/PRIVATE"_s);
-        editor->setMountedCards(
-            { card(u"SONY"_s, u"/media/u/SONY"_s), card(u"EOS_DIGITAL"_s, u"/media/u/EOS_DIGITAL"_s) });
+        editor->setMountedCards({ mountedAt(u"SONY"_s, u"/media/u/SONY"_s),
+            mountedAt(u"EOS_DIGITAL"_s, u"/media/u/EOS_DIGITAL"_s) });
     }
 
     BrowseCardPanel *openSheet()
@@ -410,7 +405,7 @@ TEST_F(BrowseSheetTest, SwitchingCardsAndCardsChangingWhileOpen)
     ASSERT_TRUE(pollUntil([&] { return table->count() == 1 && table->item(0)->text() == u"PRIVATE"_s; }));
 
     // SONY goes away: the sheet falls back to the first card left.
-    editor->setMountedCards({ card(u"EOS_DIGITAL"_s, u"/media/u/EOS_DIGITAL"_s) });
+    editor->setMountedCards({ mountedAt(u"EOS_DIGITAL"_s, u"/media/u/EOS_DIGITAL"_s) });
     EXPECT_EQ(cards->count(), 1);
     EXPECT_EQ(cards->currentText(), u"EOS_DIGITAL"_s);
     ASSERT_TRUE(pollUntil([&] { return table->count() == 4; }));

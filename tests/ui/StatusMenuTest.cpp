@@ -1,15 +1,9 @@
 #include "ui/StatusMenu.h"
 
 #include "app/Coordinator.h"
-#include "common/FakeFinderService.h"
-#include "common/FakeNotifier.h"
-#include "common/FakePointer.h"
-#include "common/FakeRulesProvider.h"
-#include "common/FakeScreenSource.h"
+#include "common/CoordinatorHarness.h"
 #include "common/FakeUpdateService.h"
-#include "common/FakeVolumeWatcher.h"
 #include "common/PollUntil.h"
-#include "common/RecordingLogger.h"
 #include "platform/LoginItemService.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
 #include "support/LoginItem.h"
@@ -53,23 +47,11 @@ DetectedCard mounted(const QString &name, qint64 freeBytes)
     return card;
 }
 
-class StatusMenuTest : public ::testing::Test {
+class StatusMenuTest : public ::testing::Test, protected CoordinatorHarness {
 protected:
     void SetUp() override
     {
-        Coordinator::Services services;
-        services.rules = &m_rules;
-        services.finder = &m_finder;
-        services.notifier = &m_notifier;
-        services.screens = &m_screens;
-        services.pointer = &m_pointer;
-        services.log = &m_log;
-        services.files = &StatxEntryAttributeSource::instance();
-        services.makeVolumeWatcher = [this](VolumeWatching::MountCallback onMount) {
-            auto watcher = std::make_unique<FakeVolumeWatcher>(std::move(onMount));
-            m_watcher = watcher.get();
-            return watcher;
-        };
+        Coordinator::Services services = coordinatorServices(StatxEntryAttributeSource::instance());
         services.makeStatusMenu = [this](Coordinator &coordinator) -> std::unique_ptr<AbstractStatusMenu> {
             StatusMenu::Services menu;
             menu.coordinator = &coordinator;
@@ -108,17 +90,10 @@ protected:
         return nullptr;
     }
 
-    FakeRulesProvider m_rules;
-    FakeFinderService m_finder;
-    FakeNotifier m_notifier;
-    FakeScreenSource m_screens;
-    FakePointer m_pointer;
-    RecordingLogger m_log;
     std::shared_ptr<ScriptedLoginItemService> m_loginService = std::make_shared<ScriptedLoginItemService>();
     LoginItem m_loginItem { m_loginService, m_log };
     FakeUpdateService m_updateService;
     UpdateController m_updates { &m_updateService };
-    FakeVolumeWatcher *m_watcher = nullptr;
     StatusMenu *m_menu = nullptr;
     std::unique_ptr<Coordinator> m_coordinator;
     int m_showLogs = 0;

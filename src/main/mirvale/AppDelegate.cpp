@@ -10,6 +10,7 @@
 #include "finder/CardWindowTidier.h"
 #include "finder/FileManagerWindows.h"
 #include "finder/FinderController.h"
+#include "finder/LogReveal.h"
 #include "platform/linux/FileManagerScriptRunner.h"
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
@@ -118,7 +119,7 @@ AppDelegate::AppDelegate(QObject *parent)
         menu.coordinator = &coordinator;
         menu.loginItem = m_loginItem.get();
         menu.updates = m_updates.get();
-        menu.showLog = [this] { m_log->revealInFinder(*m_finder); };
+        menu.showLog = [this] { LogReveal::revealInFinder(*m_log, *m_finder); };
         return std::make_unique<StatusMenu>(std::move(menu));
     };
     services.refreshLoginItemStatus = [this] { m_loginItem->refreshStatus(); };

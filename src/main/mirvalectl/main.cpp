@@ -1,4 +1,4 @@
-#include "app/ControlTool.h"
+#include "main/mirvalectl/ControlTool.h"
 #include "platform/linux/PosixFileAccess.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
 

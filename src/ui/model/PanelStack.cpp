@@ -172,5 +172,7 @@ void PanelStack::closed(PanelId id)
     if (it == m_panels.end())
         return;
     m_panels.erase(it);
+    // With the showing line, the log tells how long a panel stayed.
+    m_services.log->info(QStringLiteral("Notifier: panel closed"));
     reflow();
 }

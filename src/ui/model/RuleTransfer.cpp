@@ -1,7 +1,7 @@
 #include "ui/model/RuleTransfer.h"
 
-#include "rules/DescribedError.h"
 #include "rules/RulesStore.h"
+#include "support/DescribedError.h"
 #include "support/Logger.h"
 #include "ui/model/SettingsPrompts.h"
 

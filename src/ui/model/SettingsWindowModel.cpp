@@ -2,9 +2,9 @@
 
 #include "detection/VolumeWatching.h"
 #include "finder/FinderService.h"
-#include "rules/DescribedError.h"
 #include "rules/RulesStore.h"
 #include "rules/RulesStoreError.h"
+#include "support/DescribedError.h"
 #include "support/Logger.h"
 #include "ui/model/SettingsPrompts.h"
 

@@ -1,6 +1,6 @@
 #include "ui/model/StatusMenuModel.h"
 
-#include "ui/model/CardLineTitle.h"
+#include "detection/CardLineTitle.h"
 
 #include <QDir>
 

@@ -2,6 +2,7 @@
 #include "common/FakeFolderLister.h"
 #include "common/PollUntil.h"
 #include "common/QtPrinters.h"
+#include "common/TestCards.h"
 #include "platform/linux/PosixFolderLister.h"
 #include "ui/model/CardFolderScan.h"
 
@@ -16,15 +17,9 @@
 using namespace Qt::Literals::StringLiterals;
 using Entry = CardFolderScan::Entry;
 
-namespace {
+using TestCards::mountedAt;
 
-MountedCard card(const QString &name, const QString &path)
-{
-    MountedCard made;
-    made.name = name;
-    made.url = QUrl::fromLocalFile(path);
-    return made;
-}
+namespace {
 
 QStringList paths(const QList<Entry> &entries)
 {
@@ -134,8 +129,8 @@ protected:
     }
 
     FakeFolderLister fs;
-    QList<MountedCard> cards { card(u"EOS_DIGITAL"_s, u"/media/u/EOS_DIGITAL"_s),
-        card(u"SONY"_s, u"/media/u/SONY"_s) };
+    QList<MountedCard> cards { mountedAt(u"EOS_DIGITAL"_s, u"/media/u/EOS_DIGITAL"_s),
+        mountedAt(u"SONY"_s, u"/media/u/SONY"_s) };
     CardFolderBrowser browser { &fs };
     int changes = 0;
 };
@@ -224,7 +219,7 @@ TEST_F(CardFolderBrowserTest, CardListChangeKeepsTheSelectedCardByName)
 {
     browser.open(cards, VolumeMatch::volumeName(u"SONY"_s));
     ASSERT_TRUE(loaded());
-    const MountedCard extra = card(u"NIKON"_s, u"/media/u/NIKON"_s);
+    const MountedCard extra = mountedAt(u"NIKON"_s, u"/media/u/NIKON"_s);
     browser.setCards({ extra, cards[1], cards[0] });
     EXPECT_EQ(browser.selectedCardIndex(), 1);
     ASSERT_TRUE(loaded());

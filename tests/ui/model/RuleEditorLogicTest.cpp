@@ -1,20 +1,15 @@
 #include "ui/model/RuleEditorLogic.h"
 #include "common/QtPrinters.h"
+#include "common/TestCards.h"
 
 #include <gtest/gtest.h>
 
 using namespace RuleEditorLogic;
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+using TestCards::mountedAt;
 
-MountedCard card(const QString &name, const QString &path)
-{
-    MountedCard made;
-    made.name = name;
-    made.url = QUrl::fromLocalFile(path);
-    return made;
-}
+namespace {
 
 Rule presetRule()
 {
@@ -170,8 +165,8 @@ TEST(RuleEditorLogic, TogglesKeepExistingValuesAndDropThemWhenOff)
 
 TEST(RuleEditorLogic, PickingACardNamesIt)
 {
-    const QList<MountedCard> cards { card(u"EOS_DIGITAL"_s, u"/media/u/EOS_DIGITAL"_s),
-        card(u"Untitled"_s, u"/media/u/Untitled"_s) };
+    const QList<MountedCard> cards { mountedAt(u"EOS_DIGITAL"_s, u"/media/u/EOS_DIGITAL"_s),
+        mountedAt(u"Untitled"_s, u"/media/u/Untitled"_s) };
     Rule rule = Rule::makeDefaultCatchAll();
     const std::optional<Rule> picked = withPickedCard(rule, cards, 2);
     ASSERT_TRUE(picked);

@@ -1,6 +1,6 @@
 #include "ui/model/StatusMenuModel.h"
 #include "common/QtPrinters.h"
-#include "ui/model/CardLineTitle.h"
+#include "detection/CardLineTitle.h"
 
 #include <gtest/gtest.h>
 

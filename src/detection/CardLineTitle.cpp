@@ -1,4 +1,4 @@
-#include "ui/model/CardLineTitle.h"
+#include "detection/CardLineTitle.h"
 
 #include "support/ByteCountFormatter.h"
 

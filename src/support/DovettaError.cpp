@@ -1,4 +1,4 @@
-#include "finder/DovettaError.h"
+#include "support/DovettaError.h"
 
 QString DovettaError::description() const
 {

@@ -1,4 +1,4 @@
-#include "app/ControlCommands.h"
+#include "main/mirvalectl/ControlCommands.h"
 
 #include "app/ControlInterface.h"
 #include "support/LogLine.h"

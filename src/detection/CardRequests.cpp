@@ -1,11 +1,13 @@
-// VolumeWatcher: mounting and unmounting on the user's request, through the disk service
-// first and the system's commands when it refuses.
-#include "detection/VolumeWatcher.h"
+#include "detection/CardRequests.h"
 
+#include "detection/CardProber.h"
 #include "detection/DAMountContext.h"
+#include "detection/DiskInventory.h"
+#include "detection/ProbeState.h"
 #include "support/CutOffLogger.h"
 #include "support/GlobalQueue.h"
 #include "support/MainQueue.h"
+#include "support/SerialQueue.h"
 
 #include <cmath>
 
@@ -69,7 +71,52 @@ void deliver(const std::shared_ptr<CutOffLogger> &log, const VolumeWatching::Req
 
 } // namespace
 
-void VolumeWatcher::trackDARequest(const std::shared_ptr<DAMountContext> &context)
+CardRequests::CardRequests(Logger &logger, const VolumeWatcherLimits &limits, DiskInventory &disks,
+    const QHash<QString, QString> &bsdNamesByMountPath, std::shared_ptr<CommandRunner> commands,
+    std::shared_ptr<ProbeState> probe, SerialQueue &probeQueue)
+    : m_logger(logger)
+    , m_limits(limits)
+    , m_disks(disks)
+    , m_bsdNamesByMountPath(bsdNamesByMountPath)
+    , m_commands(std::move(commands))
+    , m_commandLog(std::make_shared<CutOffLogger>(logger))
+    , m_probe(std::move(probe))
+    , m_probeQueue(probeQueue)
+{
+}
+
+CardRequests::~CardRequests()
+{
+    // Running commands are killed and log nothing more: the log may go right after us.
+    m_commandLog->cutOff();
+}
+
+CardRequests *CardRequests::resolve(const WeakSelf &self)
+{
+    return self.get();
+}
+
+void CardRequests::failOutstanding()
+{
+    const QList<std::shared_ptr<DAMountContext>> outstanding = m_outstandingDARequests;
+    for (const std::shared_ptr<DAMountContext> &context : outstanding) {
+        const DovettaError error = DovettaError::diskError(QStringLiteral("the disk session stopped before ")
+            + context->name() + QStringLiteral(" finished mounting or unmounting"));
+        if (MainQueue::isMainThread())
+            context->finish(error);
+        else
+            context->complete(error);
+    }
+    m_outstandingDARequests.clear();
+}
+
+void CardRequests::dropRegistered()
+{
+    if (MainQueue::isMainThread())
+        DAMountContext::dropBoxes(this);
+}
+
+void CardRequests::trackDARequest(const std::shared_ptr<DAMountContext> &context)
 {
     m_outstandingDARequests.append(context);
     const std::weak_ptr<DAMountContext> weak = context;
@@ -86,18 +133,18 @@ void VolumeWatcher::trackDARequest(const std::shared_ptr<DAMountContext> &contex
     });
 }
 
-void VolumeWatcher::forgetDARequest(const DAMountContext *context)
+void CardRequests::forgetDARequest(const DAMountContext *context)
 {
     m_outstandingDARequests.removeIf(
         [context](const std::shared_ptr<DAMountContext> &entry) { return entry.get() == context; });
 }
 
-void VolumeWatcher::mount(const DetectedCard &card, RequestCompletion completion)
+void CardRequests::mount(const DetectedCard &card, RequestCompletion completion)
 {
     MIRVALE_ASSERT_MAIN_THREAD();
     m_logger.info(
         QStringLiteral("Mounting ") + card.name + QStringLiteral(" (") + card.bsdName + QLatin1Char(')'));
-    if (!m_daSession || !m_daSession->hasDisk(card.bsdName)) {
+    if (!m_disks.hasSession() || !m_disks.session()->hasDisk(card.bsdName)) {
         const QString reason = QStringLiteral("could not create a disk reference for ") + card.bsdName;
         m_logger.error(QStringLiteral("Cannot mount ") + card.name + QStringLiteral(": ") + reason);
         MainQueue::async([completion, reason] { completion(DovettaError::diskError(reason)); });
@@ -106,8 +153,9 @@ void VolumeWatcher::mount(const DetectedCard &card, RequestCompletion completion
     const WeakSelf weak = m_self;
     auto wrapped = [weak, completion](const std::optional<DovettaError> &error) {
         if (!error) {
-            if (VolumeWatcher *self = resolve(weak))
-                self->refreshDetectedCardFreeSpace();
+            CardRequests *self = resolve(weak);
+            if (self && self->onMounted)
+                self->onMounted();
         }
         completion(error);
     };
@@ -115,13 +163,13 @@ void VolumeWatcher::mount(const DetectedCard &card, RequestCompletion completion
         card.bsdName, card.name, std::move(wrapped), weak, std::nullopt, m_logger, m_limits.registryGrace);
     trackDARequest(context);
     const quintptr token = context->registerForCallback();
-    if (!m_daSession->mount(
+    if (!m_disks.session()->mount(
             card.bsdName, [token](const std::optional<QString> &dissent) { mountAnswered(token, dissent); }))
         context->finish(
             DovettaError::diskError(QStringLiteral("could not create a disk reference for ") + card.bsdName));
 }
 
-void VolumeWatcher::mountAnswered(quintptr token, const std::optional<QString> &dissent)
+void CardRequests::mountAnswered(quintptr token, const std::optional<QString> &dissent)
 {
     const std::shared_ptr<DAMountContext> context = DAMountContext::claim(token);
     if (!context || context->isFinished())
@@ -132,7 +180,7 @@ void VolumeWatcher::mountAnswered(quintptr token, const std::optional<QString> &
             + *dissent + QStringLiteral("); falling back to udisksctl mount -b /dev/") + context->bsdName());
         // From here the command decides; the service's time limit no longer applies.
         context->cancelTimeout();
-        if (VolumeWatcher *self = resolve(context->watcher())) {
+        if (CardRequests *self = resolve(context->watcher())) {
             self->mountWithDiskutil(context->bsdName(), context->name(),
                 [context](const std::optional<DovettaError> &error) { context->complete(error); });
         }
@@ -142,7 +190,7 @@ void VolumeWatcher::mountAnswered(quintptr token, const std::optional<QString> &
     context->complete(std::nullopt);
 }
 
-void VolumeWatcher::mountWithDiskutil(
+void CardRequests::mountWithDiskutil(
     const QString &bsdName, const QString &name, RequestCompletion completion)
 {
     std::shared_ptr<CommandRunner> runner = m_commands;
@@ -156,17 +204,18 @@ void VolumeWatcher::mountWithDiskutil(
     });
 }
 
-void VolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
+void CardRequests::eject(const MountedCard &card, RequestCompletion completion)
 {
     MIRVALE_ASSERT_MAIN_THREAD();
     const QString path = card.url.toLocalFile();
     const QString key = CardProber::standardizedPath(card.url);
     // Without the disk service (never there, or gone for now) the command does the work.
-    if (!m_daSession || !m_diskService.isPresent()) {
+    if (!m_disks.hasSession() || !m_disks.isPresent()) {
         unmountWithDiskutil(path, QString(), card.name, std::move(completion));
         return;
     }
-    for (auto disk = m_daDisks.cbegin(); disk != m_daDisks.cend(); ++disk) {
+    const QHash<QString, DiskDescription> &disks = m_disks.disks();
+    for (auto disk = disks.cbegin(); disk != disks.cend(); ++disk) {
         if (!disk->volumePath.isEmpty()
             && CardProber::standardizedPath(QUrl::fromLocalFile(disk->volumePath)) == key) {
             performUnmount(disk.key(), card, std::move(completion));
@@ -174,7 +223,7 @@ void VolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
         }
     }
     const QString known = m_bsdNamesByMountPath.value(key);
-    if (!known.isEmpty() && m_daSession->hasDisk(known)) {
+    if (!known.isEmpty() && m_disks.session()->hasDisk(known)) {
         performUnmount(known, card, std::move(completion));
         return;
     }
@@ -183,11 +232,11 @@ void VolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
         + QStringLiteral(" off the main thread"));
     const WeakSelf weak = m_self;
     const std::shared_ptr<ProbeState> probe = m_probe;
-    m_probeQueue->async([weak, probe, card, path, completion] {
+    m_probeQueue.async([weak, probe, card, path, completion] {
         const QString bsdName = probe->prober.bsdNameForVolume(path);
         MainQueue::async([weak, card, path, bsdName, completion] {
-            VolumeWatcher *self = resolve(weak);
-            if (!self || !self->m_probe->isRunning() || !self->m_daSession) {
+            CardRequests *self = resolve(weak);
+            if (!self || !self->m_probe->isRunning() || !self->m_disks.hasSession()) {
                 if (self)
                     self->m_logger.warn(QStringLiteral("Cannot unmount ") + card.name
                         + QStringLiteral(": the disk session went away while ") + path
@@ -196,7 +245,7 @@ void VolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
                     + card.name + QStringLiteral(" could be unmounted")));
                 return;
             }
-            if (bsdName.isEmpty() || !self->m_daSession->hasDisk(bsdName)) {
+            if (bsdName.isEmpty() || !self->m_disks.session()->hasDisk(bsdName)) {
                 const QString reason = QStringLiteral("could not create a disk reference for ") + path;
                 self->m_logger.error(
                     QStringLiteral("Cannot unmount ") + card.name + QStringLiteral(": ") + reason);
@@ -208,20 +257,20 @@ void VolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
     });
 }
 
-void VolumeWatcher::performUnmount(
+void CardRequests::performUnmount(
     const QString &bsdName, const MountedCard &card, RequestCompletion completion)
 {
     auto context = std::make_shared<DAMountContext>(bsdName, card.name, std::move(completion), m_self,
         card.url.toLocalFile(), m_logger, m_limits.registryGrace);
     trackDARequest(context);
     const quintptr token = context->registerForCallback();
-    if (!m_daSession->unmount(
+    if (!m_disks.session()->unmount(
             bsdName, [token](const std::optional<QString> &dissent) { unmountAnswered(token, dissent); }))
         context->finish(
             DovettaError::diskError(QStringLiteral("could not create a disk reference for ") + bsdName));
 }
 
-void VolumeWatcher::unmountAnswered(quintptr token, const std::optional<QString> &dissent)
+void CardRequests::unmountAnswered(quintptr token, const std::optional<QString> &dissent)
 {
     const std::shared_ptr<DAMountContext> context = DAMountContext::claim(token);
     if (!context || context->isFinished())
@@ -231,7 +280,7 @@ void VolumeWatcher::unmountAnswered(quintptr token, const std::optional<QString>
         log.warn(QStringLiteral("DADiskUnmount dissented for ") + context->name() + QStringLiteral(" (")
             + *dissent + QStringLiteral("); falling back to the unmount command"));
         context->cancelTimeout();
-        if (VolumeWatcher *self = resolve(context->watcher())) {
+        if (CardRequests *self = resolve(context->watcher())) {
             self->unmountWithDiskutil(context->mountPath().value_or(QString()), context->bsdName(),
                 context->name(),
                 [context](const std::optional<DovettaError> &error) { context->complete(error); });
@@ -242,14 +291,14 @@ void VolumeWatcher::unmountAnswered(quintptr token, const std::optional<QString>
     context->complete(std::nullopt);
 }
 
-void VolumeWatcher::unmountWithDiskutil(
+void CardRequests::unmountWithDiskutil(
     const QString &mountPath, const QString &bsdName, const QString &name, RequestCompletion completion)
 {
     std::shared_ptr<CommandRunner> runner = m_commands;
     std::shared_ptr<CutOffLogger> log = m_commandLog;
     const auto limit = m_limits.commandTimeout;
     // udisksctl only while udisks2 runs and knows the device; umount takes the mount path.
-    const bool tryUdisksctl = m_daSession && !bsdName.isEmpty();
+    const bool tryUdisksctl = m_disks.hasSession() && !bsdName.isEmpty();
     GlobalQueue::async([runner, log, limit, mountPath, bsdName, name, completion, tryUdisksctl] {
         const QString success = QStringLiteral("Unmounted ") + name + QStringLiteral(" via ");
         std::optional<DovettaError> error;

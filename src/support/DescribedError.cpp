@@ -1,4 +1,4 @@
-#include "rules/DescribedError.h"
+#include "support/DescribedError.h"
 
 DescribedError::DescribedError(QString description)
     : m_description(std::move(description))

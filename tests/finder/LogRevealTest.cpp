@@ -1,3 +1,4 @@
+#include "finder/LogReveal.h"
 #include "common/FakeFinderService.h"
 #include "support/Log.h"
 
@@ -10,7 +11,7 @@ TEST(LogReveal, AsksTheFileManagerToShowTheLogFileSelected)
     QTemporaryDir library;
     Log log(library.path());
     FakeFinderService finder;
-    log.revealInFinder(finder);
+    LogReveal::revealInFinder(log, finder);
 
     ASSERT_EQ(finder.requestCount(), 1);
     const FakeFinderService::Request request = finder.request(0);

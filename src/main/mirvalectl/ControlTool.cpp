@@ -1,7 +1,7 @@
-#include "app/ControlTool.h"
+#include "main/mirvalectl/ControlTool.h"
 
-#include "app/ControlCommands.h"
 #include "finder/FinderScripts.h"
+#include "main/mirvalectl/ControlCommands.h"
 #include "platform/FileAccess.h"
 #include "rules/DecodingError.h"
 #include "rules/FileError.h"

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "detection/DetectedCard.h"
+#include "detection/MountedCard.h"
+#include "detection/VolumeWatcherLimits.h"
+#include "detection/VolumeWatching.h"
+#include "platform/CommandRunner.h"
+#include "support/LifeToken.h"
+#include "support/Logger.h"
+
+#include <QHash>
+#include <QList>
+
+#include <functional>
+#include <memory>
+
+class CutOffLogger;
+class DAMountContext;
+class DiskInventory;
+class SerialQueue;
+struct ProbeState;
+
+/// Mounting and ejecting on the user's request: through the disk service first, with the
+/// system's commands when it refuses, each request under its time limit. Main thread.
+class CardRequests final {
+public:
+    using RequestCompletion = VolumeWatching::RequestCompletion;
+
+    /// `bsdNamesByMountPath` is the watcher's last scan; `commands` may be null.
+    CardRequests(Logger &logger, const VolumeWatcherLimits &limits, DiskInventory &disks,
+        const QHash<QString, QString> &bsdNamesByMountPath, std::shared_ptr<CommandRunner> commands,
+        std::shared_ptr<ProbeState> probe, SerialQueue &probeQueue);
+    ~CardRequests();
+
+    CardRequests(const CardRequests &) = delete;
+    CardRequests &operator=(const CardRequests &) = delete;
+
+    /// Called after a mount succeeded, before its completion.
+    std::function<void()> onMounted;
+
+    void mount(const DetectedCard &card, RequestCompletion completion);
+    void eject(const MountedCard &card, RequestCompletion completion);
+
+    /// Mount and unmount requests that have not finished yet.
+    int outstandingRequestCount() const { return int(m_outstandingDARequests.size()); }
+    /// Ends every outstanding request with an error, for a disk session that stops.
+    void failOutstanding();
+    /// Releases the registry entries of this object's requests (main thread only).
+    void dropRegistered();
+    /// A request ended; called by the request itself.
+    void forgetDARequest(const DAMountContext *context);
+
+private:
+    using WeakSelf = LifeToken<CardRequests>::Weak;
+
+    void trackDARequest(const std::shared_ptr<DAMountContext> &context);
+    static void mountAnswered(quintptr token, const std::optional<QString> &dissent);
+    static void unmountAnswered(quintptr token, const std::optional<QString> &dissent);
+    void performUnmount(const QString &bsdName, const MountedCard &card, RequestCompletion completion);
+    void mountWithDiskutil(const QString &bsdName, const QString &name, RequestCompletion completion);
+    void unmountWithDiskutil(
+        const QString &mountPath, const QString &bsdName, const QString &name, RequestCompletion completion);
+
+    static CardRequests *resolve(const WeakSelf &self);
+
+    Logger &m_logger;
+    const VolumeWatcherLimits m_limits;
+    DiskInventory &m_disks;
+    const QHash<QString, QString> &m_bsdNamesByMountPath;
+    const std::shared_ptr<CommandRunner> m_commands;
+    // What the commands on worker threads log through; silenced when the requests go.
+    const std::shared_ptr<CutOffLogger> m_commandLog;
+    const std::shared_ptr<ProbeState> m_probe;
+    SerialQueue &m_probeQueue;
+    QList<std::shared_ptr<DAMountContext>> m_outstandingDARequests;
+    const LifeToken<CardRequests> m_self { this };
+};

@@ -1,0 +1,115 @@
+#include "detection/DiskInventory.h"
+
+#include "support/MainQueue.h"
+
+DiskInventory::DiskInventory(std::function<std::unique_ptr<DiskSession>()> makeSession, Logger &logger)
+    : m_makeSession(std::move(makeSession))
+    , m_logger(logger)
+{
+}
+
+DiskInventory::~DiskInventory() = default;
+
+DiskInventory *DiskInventory::resolve(const WeakSelf &self)
+{
+    return self.get();
+}
+
+void DiskInventory::start()
+{
+    std::unique_ptr<DiskSession> session = m_makeSession ? m_makeSession() : nullptr;
+    const WeakSelf weak = m_self;
+    const quint64 generation = ++m_sessionGeneration;
+    m_presence.reset();
+    DiskSession::Callbacks callbacks;
+    callbacks.ready = [weak] {
+        DiskInventory *self = resolve(weak);
+        if (self && !self->m_presence.ready())
+            self->m_logger.info(QStringLiteral("DiskArbitration session started"));
+    };
+    callbacks.departed = [weak] {
+        if (DiskInventory *self = resolve(weak))
+            self->m_presence.departed();
+    };
+    callbacks.failed = [weak, generation](const QString &reason) {
+        DiskInventory *self = resolve(weak);
+        if (!self)
+            return;
+        self->m_logger.error(QStringLiteral("Failed to create DiskArbitration session"));
+        self->m_logger.info(QStringLiteral("VolumeWatcher: the disk service is unavailable: ") + reason);
+        // Dropping the session from inside its own callback would destroy it mid-call.
+        MainQueue::async(self, [weak, generation] {
+            DiskInventory *later = resolve(weak);
+            if (later && later->m_sessionGeneration == generation && later->onSessionLost)
+                later->onSessionLost();
+        });
+    };
+    callbacks.waiting = [weak](const QString &reason) {
+        if (DiskInventory *self = resolve(weak))
+            self->m_logger.warn(QStringLiteral("VolumeWatcher: the disk service is not running (") + reason
+                + QStringLiteral("); the DiskArbitration session starts when it appears"));
+    };
+    callbacks.appeared = [weak](const DiskDescription &disk) {
+        if (DiskInventory *self = resolve(weak))
+            self->diskAppeared(disk);
+    };
+    callbacks.disappeared = [weak](const QString &bsdName) {
+        if (DiskInventory *self = resolve(weak))
+            self->diskDisappeared(bsdName);
+    };
+    callbacks.descriptionChanged = [weak](const DiskDescription &disk) {
+        if (DiskInventory *self = resolve(weak))
+            self->diskDescriptionChanged(disk);
+    };
+    if (!session || !session->start(std::move(callbacks))) {
+        m_logger.error(QStringLiteral("Failed to create DiskArbitration session"));
+        return;
+    }
+    m_session = std::move(session);
+}
+
+void DiskInventory::diskAppeared(const DiskDescription &disk)
+{
+    if (disk.bsdName.isEmpty() || m_disks.contains(disk.bsdName))
+        return;
+    m_disks.insert(disk.bsdName, disk);
+    // One line per disk, so a support log shows which disks the session could see.
+    m_logger.info(QStringLiteral("Disk appeared: ") + disk.bsdName + QStringLiteral(" (")
+        + (disk.deviceProtocol.isEmpty() ? QStringLiteral("unknown protocol") : disk.deviceProtocol)
+        + QStringLiteral(", ")
+        + (disk.volumeKind.isEmpty() ? QStringLiteral("no file system") : disk.volumeKind)
+        + QLatin1Char(')'));
+    changed();
+}
+
+void DiskInventory::diskDisappeared(const QString &bsdName)
+{
+    if (m_disks.remove(bsdName)) {
+        m_logger.info(QStringLiteral("Disk disappeared: ") + bsdName);
+        changed();
+    }
+}
+
+void DiskInventory::diskDescriptionChanged(const DiskDescription &disk)
+{
+    if (disk.bsdName.isEmpty())
+        return;
+    m_disks.insert(disk.bsdName, disk);
+    changed();
+}
+
+void DiskInventory::stop()
+{
+    if (m_session) {
+        m_session->stop();
+        m_session.reset();
+    }
+    m_presence.reset();
+    m_disks.clear();
+}
+
+void DiskInventory::changed()
+{
+    if (onChange)
+        onChange();
+}

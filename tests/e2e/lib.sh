@@ -1,0 +1,149 @@
+# Shared by the real-binary tests: skips, waits, log timing, a display, a closed session bus and
+# a card image. Source it after setting E2E_NAME (the test's name in messages); it makes WORK,
+# a folder of the test's own that goes at exit, and stops every process in PIDS at exit,
+# newest first. A test with more to undo (its mounts) defines e2e_cleanup, which runs after
+# that and before the card image is detached.
+# shellcheck shell=bash
+
+E2E_LIB_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+PIDS=()
+LOOP=""
+
+# Exits 77 (skipped), except under CI=true, where a test that cannot run fails.
+skip() {
+  if [ "${CI:-}" = "true" ]; then
+    echo "FAIL: cannot run the $E2E_NAME test in CI: $*" >&2
+    exit 1
+  fi
+  echo "SKIP: $*"
+  exit 77
+}
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+need_tools() { # need_tools TOOL...: skips when one is missing
+  local tool
+  for tool in "$@"; do command -v "$tool" >/dev/null || skip "$tool is not installed"; done
+}
+# Attaching and mounting a card image needs root and FUSE.
+need_card_rights() {
+  [ "$(id -u)" -eq 0 ] || skip "needs root to attach and mount a card image"
+  [ -e /dev/fuse ] || skip "no /dev/fuse"
+}
+
+WORK="$(mktemp -d "/tmp/mirvale-$E2E_NAME-XXXXXX")"
+e2e_exit() {
+  local i
+  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null; wait "${PIDS[$i]}" 2>/dev/null; done
+  declare -F e2e_cleanup >/dev/null && e2e_cleanup
+  mountpoint -q "$WORK/stage" && umount "$WORK/stage"
+  [ -n "$LOOP" ] && losetup -d "$LOOP" 2>/dev/null
+  rm -rf "$WORK"
+}
+trap e2e_exit EXIT
+
+now_ms() { date +%s%3N; }
+# Milliseconds since the epoch of the first line of FILE containing TEXT, from its timestamp.
+log_time_ms() { # log_time_ms FILE TEXT
+  local line
+  line="$(grep -m1 -F -- "$2" "$1")" || return 1
+  date -d "${line:0:23}" +%s%3N
+}
+wait_for() { # wait_for FILE TEXT SECONDS
+  local deadline=$(( $(date +%s) + $3 ))
+  while [ "$(date +%s)" -le "$deadline" ]; do
+    grep -q -F -- "$2" "$1" 2>/dev/null && return 0
+    sleep 0.05
+  done
+  echo "FAIL: \"$2\" did not appear in $1 within $3 s" >&2
+  echo "---- $1" >&2; cat "$1" >&2 2>/dev/null
+  return 1
+}
+count_lines() { grep -c -F -- "$2" "$1" 2>/dev/null || true; }
+
+# Inside a dbus-run-session: waits until NAME has an owner on the session bus.
+wait_for_bus_name() { # wait_for_bus_name NAME
+  local _
+  for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+      string:"$1" 2>/dev/null | grep -q "boolean true" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+export -f wait_for_bus_name
+
+# One mirvale run on a closed session bus ($WORK/bus.conf) in a home of its own, $WORK/NAME,
+# with the recording file manager FAKE_FM on the bus when WITH_FM is yes. Returns once Mirvale
+# has started; sets LOGFILE, FM_LOG, APP_PID and SESSION_PID.
+start_mirvale() { # start_mirvale NAME QT_PLATFORM WITH_FM
+  local name="$1" home="$WORK/$1"
+  mkdir -p "$home"
+  HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_STATE_HOME="$home/.local/state" \
+  QT_QPA_PLATFORM="$2" FM_LOG="$WORK/$name-fm.log" MIRVALE="$MIRVALE" FAKE_FM="${FAKE_FM:-}" WITH_FM="$3" \
+  dbus-run-session --config-file="$WORK/bus.conf" -- bash -c '
+    fm=""
+    if [ "$WITH_FM" = yes ]; then
+      "$FAKE_FM" "$FM_LOG" & fm=$!
+      wait_for_bus_name org.freedesktop.FileManager1
+    fi
+    echo "$DBUS_SESSION_BUS_ADDRESS" > "$HOME/bus"
+    "$MIRVALE" & app=$!
+    echo "$app" > "$HOME/mirvale.pid"
+    wait "$app"; status=$?
+    [ -n "$fm" ] && kill "$fm" 2>/dev/null
+    exit $status
+  ' > "$home/stdout" 2>&1 &
+  SESSION_PID=$!
+  PIDS+=($SESSION_PID)
+  LOGFILE="$home/.local/state/Logs/Mirvale/dovetta.log"
+  FM_LOG="$WORK/$name-fm.log"
+  wait_for "$LOGFILE" "Coordinator started" 20 || exit 1
+  APP_PID="$(cat "$home/mirvale.pid")"
+}
+# Quits the run NAME with SIGTERM; Mirvale must exit 0.
+stop_mirvale() { # stop_mirvale NAME
+  kill -TERM "$APP_PID"
+  wait "$SESSION_PID"; local status=$?
+  [ "$status" -eq 0 ] || { cat "$WORK/$1/stdout" >&2; fail "mirvale exited with $status after SIGTERM"; }
+}
+
+# An X server on a free display (Xvfb picks the number), exported as DISPLAY.
+start_xvfb() { # start_xvfb WIDTHxHEIGHT
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  PIDS+=($!)
+  local _
+  for _ in $(seq 400); do [ -s "$WORK/display" ] && break; sleep 0.05; done
+  [ -s "$WORK/display" ] || { cat "$WORK/xvfb.log" >&2; fail "Xvfb did not start"; }
+  export DISPLAY=":$(head -n1 "$WORK/display")"
+}
+# A window manager that honours placed windows.
+start_openbox() {
+  openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+  PIDS+=($!)
+  local _
+  for _ in $(seq 400); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+    sleep 0.05
+  done
+  fail "openbox did not start"
+}
+
+# A closed session bus configuration: it activates only the services in $WORK/services
+# (empty unless the test puts a .service file there), never the machine's.
+write_bus_config() { # write_bus_config FILE
+  mkdir -p "$WORK/services"
+  sed "s|@MIRVALE_TEST_SERVICE_DIR@|$WORK/services|" "$E2E_LIB_DIR/../common/session-bus.conf.in" > "$1"
+}
+
+# An exFAT card image labelled LABEL, attached as LOOP; FILL is called with the image mounted
+# at its argument to put the card's files there.
+make_card_image() { # make_card_image LABEL FILL
+  local stage="$WORK/stage"
+  truncate -s 64M "$WORK/card.img"
+  mkfs.exfat -L "$1" "$WORK/card.img" >/dev/null || skip "mkfs.exfat failed"
+  LOOP="$(losetup -f --show "$WORK/card.img")" || skip "no free loop device"
+  mkdir -p "$stage"
+  mount.exfat-fuse "$LOOP" "$stage" >/dev/null 2>&1 || skip "exfat-fuse cannot mount here"
+  "$2" "$stage"
+  umount "$stage"
+}
