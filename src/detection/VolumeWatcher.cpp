@@ -92,7 +92,7 @@ void VolumeWatcher::start()
     scanExistingAsync({});
 
     if (!m_daSession)
-        startDiskArbitration();
+        startDiskSession();
 
     m_cardSlotWatcher->onChange = [weak] {
         if (VolumeWatcher *self = resolve(weak))
@@ -120,7 +120,7 @@ void VolumeWatcher::tearDown()
         item->cancel();
     m_settleWork.clear();
     m_lastMountTimes.clear();
-    stopDiskArbitration();
+    stopDiskSession();
     m_cardSlotWatcher->onChange = nullptr;
     if (MainQueue::isMainThread())
         m_cardSlotWatcher->stop();
@@ -350,7 +350,7 @@ void VolumeWatcher::noteHandledAtLaunch(const QList<MountedCard> &cards)
 
 // MARK: disk service
 
-void VolumeWatcher::startDiskArbitration()
+void VolumeWatcher::startDiskSession()
 {
     std::unique_ptr<DiskSession> session = m_makeDiskSession ? m_makeDiskSession() : nullptr;
     const WeakSelf weak = m_self;
@@ -358,25 +358,25 @@ void VolumeWatcher::startDiskArbitration()
     DiskSession::Callbacks callbacks;
     callbacks.ready = [weak] {
         if (VolumeWatcher *self = resolve(weak))
-            self->m_logger.info(QStringLiteral("DiskArbitration session started"));
+            self->m_logger.info(QStringLiteral("udisks2 session started"));
     };
     callbacks.failed = [weak, generation](const QString &reason) {
         VolumeWatcher *self = resolve(weak);
         if (!self)
             return;
-        self->m_logger.error(QStringLiteral("Failed to create DiskArbitration session"));
+        self->m_logger.error(QStringLiteral("Failed to create udisks2 session"));
         self->m_logger.info(QStringLiteral("VolumeWatcher: the disk service is unavailable: ") + reason);
         // Dropping the session from inside its own callback would destroy it mid-call.
         MainQueue::async(self, [weak, generation] {
             VolumeWatcher *later = resolve(weak);
             if (later && later->m_daSessionGeneration == generation)
-                later->stopDiskArbitration();
+                later->stopDiskSession();
         });
     };
     callbacks.waiting = [weak](const QString &reason) {
         if (VolumeWatcher *self = resolve(weak))
             self->m_logger.warn(QStringLiteral("VolumeWatcher: the disk service is not running (") + reason
-                + QStringLiteral("); the DiskArbitration session starts when it appears"));
+                + QStringLiteral("); the udisks2 session starts when it appears"));
     };
     callbacks.appeared = [weak](const DiskDescription &disk) {
         if (VolumeWatcher *self = resolve(weak))
@@ -391,13 +391,13 @@ void VolumeWatcher::startDiskArbitration()
             self->diskDescriptionChanged(disk);
     };
     if (!session || !session->start(std::move(callbacks))) {
-        m_logger.error(QStringLiteral("Failed to create DiskArbitration session"));
+        m_logger.error(QStringLiteral("Failed to create udisks2 session"));
         return;
     }
     m_daSession = std::move(session);
 }
 
-void VolumeWatcher::stopDiskArbitration()
+void VolumeWatcher::stopDiskSession()
 {
     const QList<std::shared_ptr<DAMountContext>> outstanding = m_outstandingDARequests;
     for (const std::shared_ptr<DAMountContext> &context : outstanding) {

@@ -129,8 +129,8 @@ private:
     Stamp makeStamp(Clock::time_point now);
     bool isCurrentStamp(const QString &key, Stamp stamp) const;
 
-    void startDiskArbitration();
-    void stopDiskArbitration();
+    void startDiskSession();
+    void stopDiskSession();
     void diskAppeared(const DiskDescription &disk);
     void diskDisappeared(const QString &bsdName);
     void diskDescriptionChanged(const DiskDescription &disk);
@@ -145,8 +145,8 @@ private:
     static void mountAnswered(quintptr token, const std::optional<QString> &dissent);
     static void unmountAnswered(quintptr token, const std::optional<QString> &dissent);
     void performUnmount(const QString &bsdName, const MountedCard &card, RequestCompletion completion);
-    void mountWithDiskutil(const QString &bsdName, const QString &name, RequestCompletion completion);
-    void unmountWithDiskutil(
+    void mountWithUdisksctl(const QString &bsdName, const QString &name, RequestCompletion completion);
+    void unmountWithCommand(
         const QString &mountPath, const QString &bsdName, const QString &name, RequestCompletion completion);
     void tearDown();
     void setRunning(bool running);

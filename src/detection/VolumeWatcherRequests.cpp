@@ -58,8 +58,8 @@ void VolumeWatcher::trackDARequest(const std::shared_ptr<DAMountContext> &contex
         const std::shared_ptr<DAMountContext> request = weak.lock();
         if (!request)
             return;
-        request->logger().error(QStringLiteral("DiskArbitration never answered for ") + request->name()
-            + QStringLiteral("; giving up"));
+        request->logger().error(
+            QStringLiteral("udisks2 never answered for ") + request->name() + QStringLiteral("; giving up"));
         request->complete(DovettaError::diskError(QStringLiteral("the disk system did not respond within ")
             + QString::number(seconds) + QStringLiteral(" seconds")));
     });
@@ -107,21 +107,22 @@ void VolumeWatcher::mountAnswered(quintptr token, const std::optional<QString> &
         return;
     Logger &log = context->logger();
     if (dissent) {
-        log.warn(QStringLiteral("DADiskMount dissented for ") + context->name() + QStringLiteral(" (")
-            + *dissent + QStringLiteral("); falling back to udisksctl mount -b /dev/") + context->bsdName());
+        log.warn(QStringLiteral("udisks2 Filesystem.Mount dissented for ") + context->name()
+            + QStringLiteral(" (") + *dissent + QStringLiteral("); falling back to udisksctl mount -b /dev/")
+            + context->bsdName());
         // From here the command decides; the service's time limit no longer applies.
         context->cancelTimeout();
         if (VolumeWatcher *self = resolve(context->watcher())) {
-            self->mountWithDiskutil(context->bsdName(), context->name(),
+            self->mountWithUdisksctl(context->bsdName(), context->name(),
                 [context](const std::optional<DovettaError> &error) { context->complete(error); });
         }
         return;
     }
-    log.info(QStringLiteral("Mounted ") + context->name() + QStringLiteral(" via DiskArbitration"));
+    log.info(QStringLiteral("Mounted ") + context->name() + QStringLiteral(" via udisks2"));
     context->complete(std::nullopt);
 }
 
-void VolumeWatcher::mountWithDiskutil(
+void VolumeWatcher::mountWithUdisksctl(
     const QString &bsdName, const QString &name, RequestCompletion completion)
 {
     std::shared_ptr<CommandRunner> runner = m_commands;
@@ -140,7 +141,7 @@ void VolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
     const QString path = card.url.toLocalFile();
     const QString key = CardProber::standardizedPath(card.url);
     if (!m_daSession) {
-        unmountWithDiskutil(path, QString(), card.name, std::move(completion));
+        unmountWithCommand(path, QString(), card.name, std::move(completion));
         return;
     }
     for (auto disk = m_daDisks.cbegin(); disk != m_daDisks.cend(); ++disk) {
@@ -205,11 +206,11 @@ void VolumeWatcher::unmountAnswered(quintptr token, const std::optional<QString>
         return;
     Logger &log = context->logger();
     if (dissent) {
-        log.warn(QStringLiteral("DADiskUnmount dissented for ") + context->name() + QStringLiteral(" (")
-            + *dissent + QStringLiteral("); falling back to the unmount command"));
+        log.warn(QStringLiteral("udisks2 Filesystem.Unmount dissented for ") + context->name()
+            + QStringLiteral(" (") + *dissent + QStringLiteral("); falling back to the unmount command"));
         context->cancelTimeout();
         if (VolumeWatcher *self = resolve(context->watcher())) {
-            self->unmountWithDiskutil(context->mountPath().value_or(QString()), context->bsdName(),
+            self->unmountWithCommand(context->mountPath().value_or(QString()), context->bsdName(),
                 context->name(),
                 [context](const std::optional<DovettaError> &error) { context->complete(error); });
         }
@@ -219,7 +220,7 @@ void VolumeWatcher::unmountAnswered(quintptr token, const std::optional<QString>
     context->complete(std::nullopt);
 }
 
-void VolumeWatcher::unmountWithDiskutil(
+void VolumeWatcher::unmountWithCommand(
     const QString &mountPath, const QString &bsdName, const QString &name, RequestCompletion completion)
 {
     std::shared_ptr<CommandRunner> runner = m_commands;
