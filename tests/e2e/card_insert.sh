@@ -14,7 +14,7 @@ set -uo pipefail
 MIRVALE="$1"
 FAKE_FM="$2"
 MIRVALECTL="$3"
-LABEL=EOS_DIGITAL
+LABEL="${MIRVALE_E2E_LABEL:-EOS_DIGITAL}" # another label keeps parallel runs apart
 
 skip() {
   if [ "${CI:-}" = "true" ]; then
@@ -43,6 +43,7 @@ cleanup() {
   mountpoint -q "$STAGE" && umount "$STAGE"
   [ -n "$LOOP" ] && losetup -d "$LOOP" 2>/dev/null
   rmdir "$MOUNTPOINT" 2>/dev/null
+  [ -n "${MIRVALE_E2E_KEEP_LOGS:-}" ] && cp -r "$WORK" "$MIRVALE_E2E_KEEP_LOGS" 2>/dev/null
   rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -81,14 +82,16 @@ for n in 0001 0002 0003; do echo "raw $n" > "$STAGE/DCIM/100CANON/IMG_$n.CR3"; d
 for n in 0004 0005; do echo "raw $n" > "$STAGE/DCIM/101CANON/IMG_$n.CR3"; done
 umount "$STAGE"
 
-run_session() { # run_session NAME: one mirvale run on a private session bus
+run_session() { # run_session NAME [nofm]: one mirvale run on a private session bus
   local name="$1" home="$WORK/$1"
   mkdir -p "$home"
   HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_STATE_HOME="$home/.local/state" \
-  QT_QPA_PLATFORM=offscreen FM_LOG="$WORK/$name-fm.log" MIRVALE="$MIRVALE" FAKE_FM="$FAKE_FM" \
+  QT_QPA_PLATFORM=offscreen FM_LOG="$WORK/$name-fm.log" MIRVALE="$MIRVALE" FAKE_FM="$FAKE_FM" NO_FM="${2:-}" \
   dbus-run-session --config-file="$BUS_CONFIG" -- bash -c '
+    [ -n "$NO_FM" ] && FAKE_FM=true
     "$FAKE_FM" "$FM_LOG" & fm=$!
     for _ in $(seq 100); do
+      [ -n "$NO_FM" ] && break
       dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
         string:org.freedesktop.FileManager1 2>/dev/null | grep -q "boolean true" && break
       sleep 0.05
@@ -152,6 +155,15 @@ fi
 stop_session plain
 echo "PASS: card announced, DCIM/101CANON shown, unmount noticed"
 
+# Run 1b: no file manager and no system bus (so no udisks2): the card's failure is reported.
+DBUS_SYSTEM_BUS_ADDRESS="unix:path=$WORK/no-system-bus" run_session bare nofm
+wait_for "$LOGFILE" "No file manager is available yet" 10 || exit 1
+mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || { echo "FAIL: mount" >&2; exit 1; }
+wait_for "$LOGFILE" "$LABEL: failed to open DCIM/101CANON" 20 || exit 1
+umount "$MOUNTPOINT"
+stop_session bare
+echo "PASS: without a file manager or udisks2 the card's failure is logged"
+
 # Run 2: with udisks2 on the system bus, the disk session sees the loop disk.
 if [ -x /usr/libexec/udisks2/udisksd ]; then
   if ! udisksctl status >/dev/null 2>&1; then
@@ -168,7 +180,7 @@ if [ -x /usr/libexec/udisks2/udisksd ]; then
   udisksctl status >/dev/null 2>&1 || { echo "FAIL: udisks2 did not start" >&2; exit 1; }
   run_session udisks
   wait_for "$LOGFILE" "Disk appeared: $(basename "$LOOP") (Virtual Interface, exfat)" 15 || exit 1
-  grep -q "Failed to create DiskArbitration session" "$LOGFILE" && { echo "FAIL: no disk session" >&2; exit 1; }
+  grep -q "Failed to create udisks2 session" "$LOGFILE" && { echo "FAIL: no disk session" >&2; exit 1; }
   ctl() { DBUS_SESSION_BUS_ADDRESS="$(cat "$WORK/udisks/bus")" "$MIRVALECTL" "$@"; }
   cards_show() { # cards_show PATTERN: mirvalectl cards lists a line matching PATTERN
     local deadline=$(( $(date +%s) + 10 ))
@@ -197,7 +209,7 @@ if [ -x /usr/libexec/udisks2/udisksd ]; then
   [ "$status" -eq 1 ] || { echo "FAIL: mirvalectl open exited $status, expected 1" >&2; cat "$WORK/open.err" >&2; exit 1; }
   grep -q "^mirvalectl: Disk error: " "$WORK/open.err" || { echo "FAIL: open's error" >&2; cat "$WORK/open.err" >&2; exit 1; }
   wait_for "$LOGFILE" "Mounting $LABEL ($(basename "$LOOP"))" 5 || exit 1
-  wait_for "$LOGFILE" "DADiskMount dissented for $LABEL" 5 || exit 1
+  wait_for "$LOGFILE" "udisks2 Filesystem.Mount dissented for $LABEL" 5 || exit 1
   wait_for "$LOGFILE" "$LABEL: mount failed — " 5 || exit 1
   cards_show "^$LABEL — unmounted$" || exit 1
   echo "PASS: mirvalectl open reported: $(cat "$WORK/open.err")"
@@ -215,4 +227,13 @@ elif [ "${CI:-}" = "true" ]; then
   echo "FAIL: udisks2 is not installed" >&2
   exit 1
 fi
+
+# What a user reads (the logs of every run, mirvalectl's answers) names only what Linux has.
+if grep -rnE "Finder|AppleScript|DiskArbitration|diskutil|System Settings|Privacy & Security" \
+    "$WORK"/*/.local/state/Logs "$WORK"/second/state "$WORK"/*/stdout "$WORK"/*.txt "$WORK"/*.err \
+    "$WORK"/*.out 2>/dev/null; then
+  echo "FAIL: another platform's words in what a user reads (above)" >&2
+  exit 1
+fi
+echo "PASS: the logs and mirvalectl's answers speak Linux"
 exit 0
