@@ -26,7 +26,10 @@ QHash<QString, QString> readGroup(const QString &path, const QString &group)
     return keys;
 }
 
-QString program(const QString &exec) { return exec.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty); }
+QString program(const QString &exec)
+{
+    return exec.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+}
 
 } // namespace
 
@@ -44,8 +47,8 @@ QString FileManagerName::forExecutable(const QString &executable, const QStringL
             const QString lower = entry.toLower();
             if (lower != plain && !lower.endsWith(QLatin1Char('.') + plain))
                 continue;
-            const QHash<QString, QString> keys
-                = readGroup(dir + QStringLiteral("/applications/") + entry, QStringLiteral("[Desktop Entry]"));
+            const QHash<QString, QString> keys = readGroup(
+                dir + QStringLiteral("/applications/") + entry, QStringLiteral("[Desktop Entry]"));
             QString name = keys.value(QStringLiteral("Name"));
             const QString generic = QLatin1Char(' ') + keys.value(QStringLiteral("GenericName"));
             if (generic.size() > 1 && name.endsWith(generic) && name.size() > generic.size())
