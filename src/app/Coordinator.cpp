@@ -129,11 +129,14 @@ void Coordinator::start()
         m_services.refreshLoginItemStatus();
 
     Logger *log = m_services.log;
-    m_services.finder->checkAutomationPermission([log, alive](bool granted) {
+    FinderService *finder = m_services.finder;
+    m_services.finder->checkAutomationPermission([log, alive, finder](bool granted) {
         if (!alive)
             return;
-        log->info(granted ? QStringLiteral("Finder automation is allowed")
-                          : QStringLiteral("Finder automation is NOT allowed yet (no file manager offers "
+        const QString name = finder->fileManagerName();
+        log->info(granted ? QStringLiteral("A file manager is available")
+                    + (name.isEmpty() ? QString() : QStringLiteral(": ") + name)
+                          : QStringLiteral("No file manager is available yet (no file manager offers "
                                            "org.freedesktop.FileManager1 on this desktop session; install "
                                            "or start one that does)"));
     });
@@ -247,7 +250,7 @@ void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const
             log->warn(card.name + QStringLiteral(": releasing the pipeline after ")
                 + DurationText::seconds(m_limits.pipelineRelease)
                 + QStringLiteral(
-                    "; FinderController still has this request and will report its own outcome"));
+                    "; the file manager controller still has this request and will report its own outcome"));
     }
     std::lock_guard lock(m_waitMutex);
     if (m_currentWait == finished)
@@ -275,14 +278,14 @@ void Coordinator::completeRequest(const ResolvedTarget &target, const std::share
     }
 
     if (isLate)
-        log->info(name + QStringLiteral(": Finder answered after the pipeline released at ")
+        log->info(name + QStringLiteral(": the file manager answered after the pipeline released at ")
             + DurationText::seconds(m_limits.pipelineRelease)
             + QStringLiteral("; reporting the window it opened"));
     if (firstOutcome)
         handleOpenSuccess(target);
     else
         log->info(name
-            + QStringLiteral(": Finder answered but this card was already reported; "
+            + QStringLiteral(": the file manager answered but this card was already reported; "
                              "not reporting twice"));
 }
 
@@ -396,7 +399,7 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
                         m_services.log->error(
                             card.name + QStringLiteral(": mount failed \u2014 ") + error->description());
                         MountedCard synthetic;
-                        synthetic.url = QUrl::fromLocalFile(QStringLiteral("/Volumes/") + card.name);
+                        synthetic.url = QUrl::fromLocalFile(QStringLiteral("/media/") + card.name);
                         synthetic.name = card.name;
                         synthetic.isRemovable = true;
                         synthetic.isEjectable = true;

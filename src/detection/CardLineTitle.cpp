@@ -6,7 +6,7 @@ QString CardLineTitle::title(const DetectedCard &card)
 {
     const QString separator = QStringLiteral(" \u2014 ");
     if (card.isEjected)
-        return card.name + separator + QStringLiteral("ejected by Finder, pull it out and reinsert");
+        return card.name + separator + QStringLiteral("ejected by the system, pull it out and reinsert");
     if (!card.isMounted())
         return card.name + separator + QStringLiteral("unmounted");
     if (!card.freeBytes)

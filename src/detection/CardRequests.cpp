@@ -126,8 +126,8 @@ void CardRequests::trackDARequest(const std::shared_ptr<DAMountContext> &context
         const std::shared_ptr<DAMountContext> request = weak.lock();
         if (!request)
             return;
-        request->logger().error(QStringLiteral("DiskArbitration never answered for ") + request->name()
-            + QStringLiteral("; giving up"));
+        request->logger().error(
+            QStringLiteral("udisks2 never answered for ") + request->name() + QStringLiteral("; giving up"));
         request->complete(DovettaError::diskError(QStringLiteral("the disk system did not respond within ")
             + QString::number(seconds) + QStringLiteral(" seconds")));
     });
@@ -176,21 +176,22 @@ void CardRequests::mountAnswered(quintptr token, const std::optional<QString> &d
         return;
     Logger &log = context->logger();
     if (dissent) {
-        log.warn(QStringLiteral("DADiskMount dissented for ") + context->name() + QStringLiteral(" (")
-            + *dissent + QStringLiteral("); falling back to udisksctl mount -b /dev/") + context->bsdName());
+        log.warn(QStringLiteral("udisks2 Filesystem.Mount dissented for ") + context->name()
+            + QStringLiteral(" (") + *dissent + QStringLiteral("); falling back to udisksctl mount -b /dev/")
+            + context->bsdName());
         // From here the command decides; the service's time limit no longer applies.
         context->cancelTimeout();
         if (CardRequests *self = resolve(context->watcher())) {
-            self->mountWithDiskutil(context->bsdName(), context->name(),
+            self->mountWithUdisksctl(context->bsdName(), context->name(),
                 [context](const std::optional<DovettaError> &error) { context->complete(error); });
         }
         return;
     }
-    log.info(QStringLiteral("Mounted ") + context->name() + QStringLiteral(" via DiskArbitration"));
+    log.info(QStringLiteral("Mounted ") + context->name() + QStringLiteral(" via udisks2"));
     context->complete(std::nullopt);
 }
 
-void CardRequests::mountWithDiskutil(
+void CardRequests::mountWithUdisksctl(
     const QString &bsdName, const QString &name, RequestCompletion completion)
 {
     std::shared_ptr<CommandRunner> runner = m_commands;
@@ -211,7 +212,7 @@ void CardRequests::eject(const MountedCard &card, RequestCompletion completion)
     const QString key = CardProber::standardizedPath(card.url);
     // Without the disk service (never there, or gone for now) the command does the work.
     if (!m_disks.hasSession() || !m_disks.isPresent()) {
-        unmountWithDiskutil(path, QString(), card.name, std::move(completion));
+        unmountWithCommand(path, QString(), card.name, std::move(completion));
         return;
     }
     const QHash<QString, DiskDescription> &disks = m_disks.disks();
@@ -277,11 +278,11 @@ void CardRequests::unmountAnswered(quintptr token, const std::optional<QString> 
         return;
     Logger &log = context->logger();
     if (dissent) {
-        log.warn(QStringLiteral("DADiskUnmount dissented for ") + context->name() + QStringLiteral(" (")
-            + *dissent + QStringLiteral("); falling back to the unmount command"));
+        log.warn(QStringLiteral("udisks2 Filesystem.Unmount dissented for ") + context->name()
+            + QStringLiteral(" (") + *dissent + QStringLiteral("); falling back to the unmount command"));
         context->cancelTimeout();
         if (CardRequests *self = resolve(context->watcher())) {
-            self->unmountWithDiskutil(context->mountPath().value_or(QString()), context->bsdName(),
+            self->unmountWithCommand(context->mountPath().value_or(QString()), context->bsdName(),
                 context->name(),
                 [context](const std::optional<DovettaError> &error) { context->complete(error); });
         }
@@ -291,7 +292,7 @@ void CardRequests::unmountAnswered(quintptr token, const std::optional<QString> 
     context->complete(std::nullopt);
 }
 
-void CardRequests::unmountWithDiskutil(
+void CardRequests::unmountWithCommand(
     const QString &mountPath, const QString &bsdName, const QString &name, RequestCompletion completion)
 {
     std::shared_ptr<CommandRunner> runner = m_commands;

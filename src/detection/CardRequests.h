@@ -57,8 +57,8 @@ private:
     static void mountAnswered(quintptr token, const std::optional<QString> &dissent);
     static void unmountAnswered(quintptr token, const std::optional<QString> &dissent);
     void performUnmount(const QString &bsdName, const MountedCard &card, RequestCompletion completion);
-    void mountWithDiskutil(const QString &bsdName, const QString &name, RequestCompletion completion);
-    void unmountWithDiskutil(
+    void mountWithUdisksctl(const QString &bsdName, const QString &name, RequestCompletion completion);
+    void unmountWithCommand(
         const QString &mountPath, const QString &bsdName, const QString &name, RequestCompletion completion);
 
     static CardRequests *resolve(const WeakSelf &self);

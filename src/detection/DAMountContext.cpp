@@ -103,7 +103,7 @@ void DAMountContext::scheduleGraceRemoval()
         if (!self || boxes.value(token) != self)
             return;
         boxes.remove(token);
-        self->m_logger.warn(QStringLiteral("DiskArbitration never claimed its context for ") + self->m_name
+        self->m_logger.warn(QStringLiteral("udisks2 never claimed its context for ") + self->m_name
             + QStringLiteral("; released it"));
     });
 }

@@ -25,7 +25,7 @@ void DiskInventory::start()
     callbacks.ready = [weak] {
         DiskInventory *self = resolve(weak);
         if (self && !self->m_presence.ready())
-            self->m_logger.info(QStringLiteral("DiskArbitration session started"));
+            self->m_logger.info(QStringLiteral("udisks2 session started"));
     };
     callbacks.departed = [weak] {
         if (DiskInventory *self = resolve(weak))
@@ -35,7 +35,7 @@ void DiskInventory::start()
         DiskInventory *self = resolve(weak);
         if (!self)
             return;
-        self->m_logger.error(QStringLiteral("Failed to create DiskArbitration session"));
+        self->m_logger.error(QStringLiteral("Failed to create udisks2 session"));
         self->m_logger.info(QStringLiteral("VolumeWatcher: the disk service is unavailable: ") + reason);
         // Dropping the session from inside its own callback would destroy it mid-call.
         MainQueue::async(self, [weak, generation] {
@@ -47,7 +47,7 @@ void DiskInventory::start()
     callbacks.waiting = [weak](const QString &reason) {
         if (DiskInventory *self = resolve(weak))
             self->m_logger.warn(QStringLiteral("VolumeWatcher: the disk service is not running (") + reason
-                + QStringLiteral("); the DiskArbitration session starts when it appears"));
+                + QStringLiteral("); the udisks2 session starts when it appears"));
     };
     callbacks.appeared = [weak](const DiskDescription &disk) {
         if (DiskInventory *self = resolve(weak))
@@ -62,7 +62,7 @@ void DiskInventory::start()
             self->diskDescriptionChanged(disk);
     };
     if (!session || !session->start(std::move(callbacks))) {
-        m_logger.error(QStringLiteral("Failed to create DiskArbitration session"));
+        m_logger.error(QStringLiteral("Failed to create udisks2 session"));
         return;
     }
     m_session = std::move(session);

@@ -91,9 +91,9 @@ bool FinderController::admit(const QString &label)
 {
     if (!isAutomationCheckOutstanding())
         return true;
-    m_log.warn(QStringLiteral("FinderController[") + label
-        + QStringLiteral("]: refused \u2014 the Automation permission dialog from an earlier "
-                         "check is still unanswered"));
+    m_log.warn(QStringLiteral("FileManager[") + label
+        + QStringLiteral("]: refused \u2014 the file manager check from earlier "
+                         "is still unanswered"));
     return false;
 }
 
@@ -135,7 +135,7 @@ void FinderController::checkAutomationPermission(std::function<void(bool)> compl
 {
     Request request;
     request.script = FinderScripts::permissionCheckScript();
-    request.label = QStringLiteral("checkAutomationPermission");
+    request.label = QStringLiteral("checkFileManager");
     request.watchdog = m_limits.permissionRun;
     request.isAutomationCheck = true;
 
@@ -144,11 +144,21 @@ void FinderController::checkAutomationPermission(std::function<void(bool)> compl
         return;
     }
     m_queue->async([this, request, completion] {
-        runWithRetry(request, [completion](const ScriptOutcome &outcome) {
+        runWithRetry(request, [this, completion](const ScriptOutcome &outcome) {
             const bool granted = !outcome.error;
+            {
+                std::lock_guard lock(m_automationStateLock);
+                m_fileManagerName = granted ? outcome.value.toString() : QString();
+            }
             MainQueue::async([completion, granted] { completion(granted); });
         });
     });
+}
+
+QString FinderController::fileManagerName() const
+{
+    std::lock_guard lock(m_automationStateLock);
+    return m_fileManagerName;
 }
 
 void FinderController::captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion)
@@ -182,7 +192,7 @@ void FinderController::bringFinderToFront(std::function<void()> completion)
     request.watchdog = m_limits.run;
 
     if (!admit(request.label)) {
-        m_log.warn(QStringLiteral("FinderController: could not bring Finder to front: ")
+        m_log.warn(QStringLiteral("FileManager: could not bring the file manager to front: ")
             + DovettaError::automationPending().plainText());
         completion();
         return;
@@ -190,14 +200,14 @@ void FinderController::bringFinderToFront(std::function<void()> completion)
     m_queue->async([this, request, completion] {
         runWithRetry(request, [this, completion](const ScriptOutcome &outcome) {
             if (outcome.error)
-                m_log.warn(QStringLiteral("FinderController: could not bring Finder to front: ")
+                m_log.warn(QStringLiteral("FileManager: could not bring the file manager to front: ")
                     + outcome.error->plainText());
             else if (outcome.value.typeId() == QMetaType::Bool && !outcome.value.toBool())
-                m_log.info(QStringLiteral("FinderController: did not bring Finder to front: the file manager "
+                m_log.info(QStringLiteral("FileManager: did not bring the file manager to front: it "
                                           "answered, but its windows cannot be raised on this desktop"));
             else
                 m_log.info(QStringLiteral(
-                    "FinderController: brought Finder to front via AppleScript activate fallback"));
+                    "FileManager: brought the file manager to front via the activate fallback"));
             completion();
         });
     });
@@ -210,7 +220,7 @@ void FinderController::runWithRetry(const Request &request, OutcomeHandler compl
         completion(first);
         return;
     }
-    m_log.info(QStringLiteral("FinderController[") + request.label + QStringLiteral("]: retrying after ")
+    m_log.info(QStringLiteral("FileManager[") + request.label + QStringLiteral("]: retrying after ")
         + retryDelayText(m_limits.retryDelay) + QStringLiteral("s"));
     m_queue->asyncAfter(
         m_limits.retryDelay, [this, request, completion] { completion(runOnce(request, 2)); });
@@ -218,7 +228,7 @@ void FinderController::runWithRetry(const Request &request, OutcomeHandler compl
 
 FinderController::ScriptOutcome FinderController::runOnce(const Request &request, int attempt)
 {
-    const QString prefix = QStringLiteral("FinderController[") + request.label + QStringLiteral("] attempt ")
+    const QString prefix = QStringLiteral("FileManager[") + request.label + QStringLiteral("] attempt ")
         + QString::number(attempt) + QStringLiteral(": ");
     auto started = std::make_shared<Semaphore>(0);
     auto finished = std::make_shared<Semaphore>(0);
@@ -278,7 +288,7 @@ void FinderController::execute(const Request &request, int attempt,
     const std::shared_ptr<WorkItemState> &state, const std::shared_ptr<OutcomeBox> &box,
     const std::shared_ptr<Semaphore> &started, const std::shared_ptr<Semaphore> &finished)
 {
-    const QString prefix = QStringLiteral("FinderController[") + request.label + QStringLiteral("] attempt ")
+    const QString prefix = QStringLiteral("FileManager[") + request.label + QStringLiteral("] attempt ")
         + QString::number(attempt) + QStringLiteral(": ");
     bool abandoned = false;
     {
@@ -329,10 +339,9 @@ void FinderController::execute(const Request &request, int attempt,
         box->value = ScriptOutcome { std::nullopt, *value, false };
     } else {
         const auto &failure = std::get<ScriptRunner::Failure>(result);
-        const QString message = failure.message.value_or(QStringLiteral("unknown Finder scripting error"));
+        const QString message = failure.message.value_or(QStringLiteral("unknown file manager error"));
         const int number = failure.number.value_or(0);
-        m_log.warn(prefix + QStringLiteral("AppleScript error ") + QString::number(number)
-            + QStringLiteral(" - ") + message);
+        m_log.warn(prefix + QStringLiteral("the file manager call failed - ") + message);
         const bool retryable = std::find(retryableErrorNumbers.begin(), retryableErrorNumbers.end(), number)
             != retryableErrorNumbers.end();
         box->value
@@ -355,8 +364,8 @@ void FinderController::exitAttempt(const Request &request, WorkItemState &state)
         }
     }
     if (cleared)
-        m_log.info(QStringLiteral("FinderController: the abandoned Automation permission check finally "
-                                  "returned; Finder requests are accepted again"));
+        m_log.info(QStringLiteral("FileManager: the abandoned file manager check finally "
+                                  "returned; file manager requests are accepted again"));
 }
 
 void FinderController::abandon(const Request &request, WorkItemState &state)
@@ -375,6 +384,7 @@ void FinderController::abandon(const Request &request, WorkItemState &state)
         }
     }
     if (newlyOutstanding)
-        m_log.warn(QStringLiteral("FinderController: the Automation permission dialog is still unanswered; "
-                                  "further Finder requests fail immediately instead of queueing behind it"));
+        m_log.warn(
+            QStringLiteral("FileManager: the file manager check is still unanswered; "
+                           "further file manager requests fail immediately instead of queueing behind it"));
 }

@@ -52,6 +52,7 @@ public:
     void checkAutomationPermission(std::function<void(bool granted)> completion) override;
     /// The bounds of the front window, or nothing when there is no readable one.
     void captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion) override;
+    QString fileManagerName() const override;
 
     /// True while an abandoned permission check is still running.
     bool isAutomationCheckOutstanding() const;
@@ -104,6 +105,7 @@ private:
 
     mutable std::mutex m_automationStateLock;
     bool m_automationCheckOutstanding = false;
+    QString m_fileManagerName; // from the last check that answered
 
     // Destroyed first (reverse order): the request queue before the execution queue.
     std::unique_ptr<SerialQueue> m_executionQueue;

@@ -24,6 +24,8 @@ public:
 
     /// Asks whether the application may drive the file manager; answers on the main thread.
     virtual void checkAutomationPermission(std::function<void(bool granted)> completion) = 0;
+    /// The file manager's name as the last granted check learned it; empty when unknown.
+    virtual QString fileManagerName() const { return {}; }
     /// Reads the bounds of the file manager's front window; none when there is none or it
     /// cannot be read. Calls back once, on any thread.
     virtual void captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion) = 0;

@@ -175,7 +175,8 @@ void RuleEditorControls::build(QWidget *pane)
     positionHintLabel->setMaximumHeight(2 * positionHintLabel->fontMetrics().lineSpacing() + 2);
     positionHintRow = addRow(windowGrid, {}, positionHintLabel);
     windowGrid->itemAtPosition(windowGrid->rowCount() - 1, 1)->setAlignment(Qt::Alignment());
-    captureButton = named<QPushButton>("captureButton", QStringLiteral("Capture from front Finder window"));
+    captureButton
+        = named<QPushButton>("captureButton", QStringLiteral("Capture from front file manager window"));
     addRow(windowGrid, {}, captureButton);
     bringToFrontCheckbox
         = named<QCheckBox>("bringToFrontCheckbox", QStringLiteral("Bring the window to the front"));

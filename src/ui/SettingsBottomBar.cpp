@@ -47,7 +47,7 @@ SettingsBottomBar::SettingsBottomBar(SettingsWindowModel &model, QWidget *parent
     for (const auto state : { AutomationStatus::State::NotChecked, AutomationStatus::State::Checking,
              AutomationStatus::State::Allowed, AutomationStatus::State::NotAllowed })
         statusWidth = std::max(
-            statusWidth, m_status->fontMetrics().horizontalAdvance(AutomationStatus { state }.text()));
+            statusWidth, m_status->fontMetrics().horizontalAdvance(AutomationStatus { state, {} }.text()));
     m_status->setMinimumWidth(statusWidth + 2);
     auto *check = new QPushButton(QStringLiteral("Check\u2026"));
     check->setObjectName(QStringLiteral("checkButton"));

@@ -165,7 +165,7 @@ TEST_F(CoordinatorActionsTest, FailedMountClearsThePendingName)
     ASSERT_EQ(m_notifier.problems().size(), 1);
     EXPECT_EQ(m_notifier.problems().first().card.name, QStringLiteral("EOS_DIGITAL"));
     EXPECT_EQ(
-        m_notifier.problems().first().card.url, QUrl::fromLocalFile(QStringLiteral("/Volumes/EOS_DIGITAL")));
+        m_notifier.problems().first().card.url, QUrl::fromLocalFile(QStringLiteral("/media/EOS_DIGITAL")));
     EXPECT_EQ(m_notifier.problems().first().message, description);
 
     // A later mount of the same card is an ordinary insertion: paused, so ignored.

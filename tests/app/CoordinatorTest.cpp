@@ -103,14 +103,16 @@ TEST_F(CoordinatorTest, LateSuccessIsReportedOnceAfterThePipelineMovedOn)
 
     coordinator.handle(card(QStringLiteral("FIRST")), false);
     coordinator.handle(card(QStringLiteral("SECOND")), false);
-    ASSERT_TRUE(logged(QStringLiteral("[WARN] FIRST: releasing the pipeline after 0.05s; FinderController "
-                                      "still has this request and will report its own outcome")));
+    ASSERT_TRUE(
+        logged(QStringLiteral("[WARN] FIRST: releasing the pipeline after 0.05s; the file manager controller "
+                              "still has this request and will report its own outcome")));
     // The pipeline moved on to the next card while the first is still unanswered.
     ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 2; }));
 
     m_finder.complete(0);
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] FIRST: Finder answered after the pipeline released "
-                                              "at 0.05s; reporting the window it opened")));
+    EXPECT_TRUE(
+        m_log.contains(QStringLiteral("[INFO] FIRST: the file manager answered after the pipeline released "
+                                      "at 0.05s; reporting the window it opened")));
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] FIRST: opened DCIM")));
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] MouseWarp.warp(to: 100, 200)")));
     ASSERT_TRUE(pollUntil([&] { return m_notifier.opened().size() == 1; }));
@@ -120,8 +122,9 @@ TEST_F(CoordinatorTest, LateSuccessIsReportedOnceAfterThePipelineMovedOn)
 
     // A second outcome for the same request is logged, never reported again.
     m_finder.complete(0);
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] FIRST: Finder answered but this card was already "
-                                              "reported; not reporting twice")));
+    EXPECT_TRUE(
+        m_log.contains(QStringLiteral("[INFO] FIRST: the file manager answered but this card was already "
+                                      "reported; not reporting twice")));
     processEventsFor(50ms);
     EXPECT_EQ(m_notifier.opened().size(), 1);
     EXPECT_EQ(m_pointer.moves().size(), 1);
@@ -147,16 +150,16 @@ TEST_F(CoordinatorTest, LateFailureCarriesTheSuffixAndShowsOnePanel)
 {
     Coordinator &coordinator = make(30ms);
     coordinator.handle(card(), false);
-    ASSERT_TRUE(
-        logged(QStringLiteral("[WARN] EOS_DIGITAL: releasing the pipeline after 0.03s; FinderController "
-                              "still has this request and will report its own outcome")));
+    ASSERT_TRUE(logged(
+        QStringLiteral("[WARN] EOS_DIGITAL: releasing the pipeline after 0.03s; the file manager controller "
+                       "still has this request and will report its own outcome")));
     m_finder.complete(0, DovettaError::finderTimeout());
     EXPECT_TRUE(m_log.contains(
-        QStringLiteral("[ERROR] EOS_DIGITAL: failed to open DCIM \u2014 Finder did not respond "
+        QStringLiteral("[ERROR] EOS_DIGITAL: failed to open DCIM \u2014 The file manager did not respond "
                        "in time. (after the pipeline had already been released)")));
     m_finder.complete(0, DovettaError::finderScriptError(QStringLiteral("again")));
     ASSERT_EQ(m_notifier.problems().size(), 1);
-    EXPECT_EQ(m_notifier.problems()[0].message, QStringLiteral("Finder did not respond in time."));
+    EXPECT_EQ(m_notifier.problems()[0].message, QStringLiteral("The file manager did not respond in time."));
     EXPECT_TRUE(m_notifier.opened().isEmpty());
 }
 
@@ -169,8 +172,9 @@ TEST_F(CoordinatorTest, FailureThenSuccessReportsOnlyTheFailure)
     m_finder.complete(0);
     EXPECT_TRUE(m_log.contains(
         QStringLiteral("[ERROR] EOS_DIGITAL: failed to open DCIM \u2014 Folder not found: /media/x")));
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] EOS_DIGITAL: Finder answered but this card was already "
-                                              "reported; not reporting twice")));
+    EXPECT_TRUE(m_log.contains(
+        QStringLiteral("[INFO] EOS_DIGITAL: the file manager answered but this card was already "
+                       "reported; not reporting twice")));
     processEventsFor(30ms);
     EXPECT_EQ(m_notifier.problems().size(), 1);
 
@@ -213,7 +217,7 @@ TEST_F(CoordinatorTest, StartRunsTheSequenceAndHandlesCardsPresentAtLaunch)
     EXPECT_TRUE(m_watcher->isStarted());
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] Coordinator started")));
     // What a Linux user can do about it, not a settings pane this desktop does not have.
-    ASSERT_TRUE(logged(QStringLiteral("[INFO] Finder automation is NOT allowed yet (no file manager offers "
+    ASSERT_TRUE(logged(QStringLiteral("[INFO] No file manager is available yet (no file manager offers "
                                       "org.freedesktop.FileManager1 on this desktop session; install or "
                                       "start one that does)")));
     ASSERT_TRUE(logged(QStringLiteral("[INFO] B: watching is paused, ignoring")));
@@ -228,7 +232,7 @@ TEST_F(CoordinatorTest, CardsPresentAtLaunchAreLeftAloneWhenSwitchedOff)
     Coordinator &coordinator = make();
     m_watcher->setExisting({ card() });
     coordinator.start();
-    ASSERT_TRUE(logged(QStringLiteral("[INFO] Finder automation is allowed")));
+    ASSERT_TRUE(logged(QStringLiteral("[INFO] A file manager is available")));
     processEventsFor(30ms);
     EXPECT_EQ(m_finder.requestCount(), 0);
     EXPECT_TRUE(m_watcher->notedAtLaunch().isEmpty());

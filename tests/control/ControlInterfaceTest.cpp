@@ -127,7 +127,7 @@ TEST_F(ControlInterfaceTest, CardsListsTheMenuTitlesAndTheirDictionaries)
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out,
         QStringLiteral("EOS_DIGITAL \u2014 31.9 GB free\nNIKON \u2014 unmounted\n"
-                       "SD64 \u2014 ejected by Finder, pull it out and reinsert\n"));
+                       "SD64 \u2014 ejected by the system, pull it out and reinsert\n"));
 
     run = ctl({ QStringLiteral("cards"), QStringLiteral("--json") });
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();

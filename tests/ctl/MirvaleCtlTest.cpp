@@ -5,10 +5,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -248,7 +250,7 @@ TEST_F(MirvaleCtlTest, ResolveChoosesTheRuleAndDescribesTheTarget)
     Result result = run({ QStringLiteral("resolve"), QStringLiteral("--rules"), rules, card });
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     QJsonObject object = json(result);
-    EXPECT_EQ(object.keys().size(), 9);
+    EXPECT_EQ(object.keys().size(), 10);
     EXPECT_EQ(object[QStringLiteral("rule")].toString(), QStringLiteral("Any camera card"));
     EXPECT_EQ(object[QStringLiteral("ruleId")].toString(), any.idString());
     EXPECT_EQ(object[QStringLiteral("relativePath")].toString(), QStringLiteral("DCIM/101CANON"));
@@ -258,6 +260,10 @@ TEST_F(MirvaleCtlTest, ResolveChoosesTheRuleAndDescribesTheTarget)
     EXPECT_TRUE(object[QStringLiteral("newestFile")].isNull());
     EXPECT_TRUE(object[QStringLiteral("note")].isNull());
     EXPECT_TRUE(object[QStringLiteral("script")].toString().contains(QStringLiteral("101CANON/")));
+    const QJsonObject call = object[QStringLiteral("call")].toObject();
+    EXPECT_EQ(call[QStringLiteral("method")].toString(), QStringLiteral("ShowFolders"));
+    EXPECT_EQ(call[QStringLiteral("uris")].toArray().first().toString(),
+        QUrl::fromLocalFile(card + QStringLiteral("/DCIM/101CANON")).toString());
 
     // --name decides which named rule matches, whatever the folder is called.
     result = run({ QStringLiteral("resolve"), QStringLiteral("--rules"), rules, QStringLiteral("--name"),
@@ -276,7 +282,7 @@ TEST_F(MirvaleCtlTest, ResolveWithoutAMatchingRuleExitsThree)
         makeCard(QStringLiteral("EOS_DIGITAL"), { QStringLiteral("DCIM") }) });
     EXPECT_EQ(result.exitCode, 3);
     const QJsonObject object = json(result);
-    for (const char *key : { "rule", "ruleId", "script", "newestFolderName", "newestFile", "note" })
+    for (const char *key : { "rule", "ruleId", "script", "call", "newestFolderName", "newestFile", "note" })
         EXPECT_TRUE(object[QLatin1String(key)].isNull()) << key;
 }
 

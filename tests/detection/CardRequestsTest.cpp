@@ -139,7 +139,7 @@ TEST_F(CardRequestsTest, MountThroughTheDiskService)
     session->pending.takeFirst()(std::nullopt);
     ASSERT_EQ(outcomes.size(), 1);
     EXPECT_FALSE(outcomes.first());
-    EXPECT_TRUE(logged(QStringLiteral("[INFO] Mounted EOS_DIGITAL via DiskArbitration")));
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] Mounted EOS_DIGITAL via udisks2")));
     EXPECT_EQ(watcher->outstandingRequestCount(), 0);
     EXPECT_EQ(DAMountContext::registeredCount(), registered);
     EXPECT_TRUE(commands->calls().isEmpty());
@@ -175,8 +175,8 @@ TEST_F(CardRequestsTest, DissentFallsBackToTheCommand)
         addDisk(QStringLiteral("sdb1"));
         watcher->mount(line(QStringLiteral("sdb1")), record());
         session->pending.takeFirst()(kDissent);
-        EXPECT_TRUE(logged(QStringLiteral("[WARN] DADiskMount dissented for EOS_DIGITAL (") + kDissent
-            + QStringLiteral("); falling back to udisksctl mount -b /dev/sdb1")));
+        EXPECT_TRUE(logged(QStringLiteral("[WARN] udisks2 Filesystem.Mount dissented for EOS_DIGITAL (")
+            + kDissent + QStringLiteral("); falling back to udisksctl mount -b /dev/sdb1")));
         ASSERT_TRUE(pollUntil([&] { return !outcomes.isEmpty(); }));
         processEventsFor(200ms);
         ASSERT_EQ(outcomes.size(), 1);
@@ -187,8 +187,7 @@ TEST_F(CardRequestsTest, DissentFallsBackToTheCommand)
         EXPECT_EQ(commands->calls(),
             (QList<QStringList> { { QStringLiteral("udisksctl"), QStringLiteral("mount"),
                 QStringLiteral("-b"), QStringLiteral("/dev/sdb1") } }));
-        EXPECT_FALSE(
-            logged(QStringLiteral("[ERROR] DiskArbitration never answered for EOS_DIGITAL; giving up")));
+        EXPECT_FALSE(logged(QStringLiteral("[ERROR] udisks2 never answered for EOS_DIGITAL; giving up")));
         watcher.reset();
     }
 }
@@ -206,19 +205,18 @@ TEST_F(CardRequestsTest, SilentServiceHitsTheTimeLimitAndTheEntryIsReleasedLater
     ASSERT_TRUE(pollUntil([&] { return outcomes.size() == 2; }));
     EXPECT_EQ(outcomes.first()->description(),
         QStringLiteral("Disk error: the disk system did not respond within 1 seconds"));
-    EXPECT_EQ(
-        logger.count(QStringLiteral("[ERROR] DiskArbitration never answered for EOS_DIGITAL; giving up")), 2);
+    EXPECT_EQ(logger.count(QStringLiteral("[ERROR] udisks2 never answered for EOS_DIGITAL; giving up")), 2);
 
     session->pending.takeFirst()(std::nullopt); // a late answer: nothing more happens
     ASSERT_TRUE(pollUntil([&] {
         return logged(
-            QStringLiteral("[WARN] DiskArbitration never claimed its context for EOS_DIGITAL; released it"));
+            QStringLiteral("[WARN] udisks2 never claimed its context for EOS_DIGITAL; released it"));
     }));
     processEventsFor(100ms);
     EXPECT_EQ(outcomes.size(), 2);
-    EXPECT_FALSE(logged(QStringLiteral("[INFO] Mounted EOS_DIGITAL via DiskArbitration")));
-    EXPECT_EQ(logger.count(QStringLiteral(
-                  "[WARN] DiskArbitration never claimed its context for EOS_DIGITAL; released it")),
+    EXPECT_FALSE(logged(QStringLiteral("[INFO] Mounted EOS_DIGITAL via udisks2")));
+    EXPECT_EQ(
+        logger.count(QStringLiteral("[WARN] udisks2 never claimed its context for EOS_DIGITAL; released it")),
         1);
 }
 
@@ -334,7 +332,7 @@ TEST_F(CardRequestsTest, DiskServiceLeavingAndReturningIsLoggedOnceAndEjectFalls
     session->callbacks.ready();
     EXPECT_TRUE(logged(
         QStringLiteral("[INFO] The disk service (udisks2) is back; disks are handled through it again")));
-    EXPECT_EQ(logger.count(QStringLiteral("[INFO] DiskArbitration session started")), 1);
+    EXPECT_EQ(logger.count(QStringLiteral("[INFO] udisks2 session started")), 1);
     addDisk(QStringLiteral("sdb1"), kCard);
     watcher->eject(card(), record());
     EXPECT_EQ(session->requests, QStringList { QStringLiteral("unmount sdb1") });

@@ -409,7 +409,7 @@ TEST_F(VolumeWatcherTest, DiskSessionKeepsRemovableDisksByName)
     startWatcher();
     ASSERT_TRUE(session->started);
     session->callbacks.ready();
-    EXPECT_TRUE(logged(QStringLiteral("[INFO] DiskArbitration session started")));
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] udisks2 session started")));
     DiskDescription disk;
     disk.bsdName = QStringLiteral("sdb1");
     disk.volumeName = QStringLiteral("EOS_DIGITAL");
@@ -428,7 +428,7 @@ TEST_F(VolumeWatcherTest, MissingDiskServiceIsLoggedAndCardsStillArrive)
 {
     session->startable = false; // no system bus
     startWatcher();
-    EXPECT_TRUE(logged(QStringLiteral("[ERROR] Failed to create DiskArbitration session")));
+    EXPECT_TRUE(logged(QStringLiteral("[ERROR] Failed to create udisks2 session")));
     EXPECT_FALSE(watcher->hasDiskSession());
     mountCard();
     ASSERT_TRUE(pollUntil([&] { return ready.size() == 1; }));
@@ -440,7 +440,7 @@ TEST_F(VolumeWatcherTest, DiskServiceFailingLaterIsDroppedOnce)
     ASSERT_TRUE(watcher->hasDiskSession());
     session->callbacks.failed(QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"));
     ASSERT_TRUE(pollUntil([&] { return !watcher->hasDiskSession(); }));
-    EXPECT_EQ(logger.count(QStringLiteral("[ERROR] Failed to create DiskArbitration session")), 1);
+    EXPECT_EQ(logger.count(QStringLiteral("[ERROR] Failed to create udisks2 session")), 1);
 }
 
 TEST(TimeLimitedVolumeReader, AHungCardGivesUpAfterTheLimitAndNeverHoldsUpTheOthers)

@@ -26,6 +26,7 @@ MOUNTPOINT="/media/root/$LABEL"
 e2e_cleanup() {
   mountpoint -q "$MOUNTPOINT" && umount "$MOUNTPOINT"
   rmdir "$MOUNTPOINT" 2>/dev/null
+  [ -n "${MIRVALE_E2E_KEEP_LOGS:-}" ] && cp -r "$WORK" "$MIRVALE_E2E_KEEP_LOGS" 2>/dev/null
 }
 
 # The session bus of each run activates nothing from the machine (no desktop file manager).
@@ -74,6 +75,24 @@ fi
 stop_mirvale plain
 echo "PASS: card announced, DCIM/101CANON shown, unmount noticed"
 
+# Run 1b: no file manager and no system bus (so no udisks2): the card's failure is reported.
+DBUS_SYSTEM_BUS_ADDRESS="unix:path=$WORK/no-system-bus" run_session bare nofm
+wait_for "$LOGFILE" "No file manager is available yet" 10 || exit 1
+mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || { echo "FAIL: mount" >&2; exit 1; }
+wait_for "$LOGFILE" "$LABEL: failed to open DCIM/101CANON" 20 || exit 1
+umount "$MOUNTPOINT"
+stop_session bare
+echo "PASS: without a file manager or udisks2 the card's failure is logged"
+
+# Run 1b: no file manager and no system bus (so no udisks2): the card's failure is reported.
+DBUS_SYSTEM_BUS_ADDRESS="unix:path=$WORK/no-system-bus" start_mirvale bare offscreen no
+wait_for "$LOGFILE" "No file manager is available yet" 10 || exit 1
+mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || { echo "FAIL: mount" >&2; exit 1; }
+wait_for "$LOGFILE" "$LABEL: failed to open DCIM/101CANON" 20 || exit 1
+umount "$MOUNTPOINT"
+stop_mirvale bare
+echo "PASS: without a file manager or udisks2 the card's failure is logged"
+
 # Run 2: with udisks2 on the system bus, the disk session sees the loop disk.
 if [ -x /usr/libexec/udisks2/udisksd ]; then
   if ! udisksctl status >/dev/null 2>&1; then
@@ -90,7 +109,7 @@ if [ -x /usr/libexec/udisks2/udisksd ]; then
   udisksctl status >/dev/null 2>&1 || { echo "FAIL: udisks2 did not start" >&2; exit 1; }
   start_mirvale udisks offscreen yes
   wait_for "$LOGFILE" "Disk appeared: $(basename "$LOOP") (Virtual Interface, exfat)" 15 || exit 1
-  grep -q "Failed to create DiskArbitration session" "$LOGFILE" && { echo "FAIL: no disk session" >&2; exit 1; }
+  grep -q "Failed to create udisks2 session" "$LOGFILE" && { echo "FAIL: no disk session" >&2; exit 1; }
   ctl() { DBUS_SESSION_BUS_ADDRESS="$(cat "$WORK/udisks/bus")" "$MIRVALECTL" "$@"; }
   cards_show() { # cards_show PATTERN: mirvalectl cards lists a line matching PATTERN
     local deadline=$(( $(date +%s) + 10 ))
@@ -119,7 +138,7 @@ if [ -x /usr/libexec/udisks2/udisksd ]; then
   [ "$status" -eq 1 ] || { echo "FAIL: mirvalectl open exited $status, expected 1" >&2; cat "$WORK/open.err" >&2; exit 1; }
   grep -q "^mirvalectl: Disk error: " "$WORK/open.err" || { echo "FAIL: open's error" >&2; cat "$WORK/open.err" >&2; exit 1; }
   wait_for "$LOGFILE" "Mounting $LABEL ($(basename "$LOOP"))" 5 || exit 1
-  wait_for "$LOGFILE" "DADiskMount dissented for $LABEL" 5 || exit 1
+  wait_for "$LOGFILE" "udisks2 Filesystem.Mount dissented for $LABEL" 5 || exit 1
   wait_for "$LOGFILE" "$LABEL: mount failed — " 5 || exit 1
   cards_show "^$LABEL — unmounted$" || exit 1
   echo "PASS: mirvalectl open reported: $(cat "$WORK/open.err")"
@@ -137,4 +156,13 @@ elif [ "${CI:-}" = "true" ]; then
   echo "FAIL: udisks2 is not installed" >&2
   exit 1
 fi
+
+# What a user reads (the logs of every run, mirvalectl's answers) names only what Linux has.
+if grep -rnE "Finder|AppleScript|DiskArbitration|diskutil|System Settings|Privacy & Security" \
+    "$WORK"/*/.local/state/Logs "$WORK"/second/state "$WORK"/*/stdout "$WORK"/*.txt "$WORK"/*.err \
+    "$WORK"/*.out 2>/dev/null; then
+  echo "FAIL: another platform's words in what a user reads (above)" >&2
+  exit 1
+fi
+echo "PASS: the logs and mirvalectl's answers speak Linux"
 exit 0

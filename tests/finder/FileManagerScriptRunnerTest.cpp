@@ -4,6 +4,7 @@
 #include "finder/FinderScripts.h"
 
 #include "finder/FileManagerWindows.h"
+#include "platform/linux/FileManagerName.h"
 
 #include "common/FakeFileManager.h"
 #include "common/FakeWindowService.h"
@@ -14,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -151,7 +153,9 @@ TEST_F(FileManagerScriptRunnerTest, OpenShowsTheFolderOrSelectsTheFile)
         (QStringList { QStringLiteral("ShowFolders ") + uri(folder()),
             QStringLiteral("ShowItems ") + uri(file()), QStringLiteral("ShowFolders ") + uri(folder()) }));
 
-    EXPECT_EQ(std::get<QVariant>(run(FinderScripts::permissionCheckScript())), QVariant(0));
+    // The check answers with the bus owner's name: this test's own executable, with no desktop entry.
+    EXPECT_EQ(std::get<QVariant>(run(FinderScripts::permissionCheckScript())),
+        QVariant(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
     // Without a window service nothing can be raised or read, and nothing claims so.
     EXPECT_EQ(std::get<QVariant>(run(FinderScripts::activateScript())), QVariant(false));
     EXPECT_EQ(std::get<QVariant>(run(FinderScripts::frontWindowBoundsScript())), QVariant());
@@ -330,7 +334,7 @@ TEST(FileManagerScriptRunnerWithController, NoFileManagerIsRetriedOnceThenReport
     ASSERT_TRUE(pollUntil([&] { return answer.has_value(); }));
     ASSERT_TRUE(answer->has_value());
     EXPECT_EQ((*answer)->description(),
-        QStringLiteral("Finder reported: ") + FileManagerScriptRunner::noFileManagerMessage());
+        QStringLiteral("File manager error: ") + FileManagerScriptRunner::noFileManagerMessage());
     EXPECT_EQ(log.lines().filter(QStringLiteral("retrying after")).size(), 1);
 }
 
@@ -376,3 +380,34 @@ TEST(FakeFileManagerTool, RecordsCallsFromAnotherProcess)
 }
 
 } // namespace
+
+TEST(FileManagerName, FromTheDesktopEntryOrTheActivationFile)
+{
+    QTemporaryDir data;
+    const auto write = [&data](const QString &path, const QByteArray &text) {
+        QDir().mkpath(QFileInfo(data.filePath(path)).path());
+        QFile file(data.filePath(path));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    write(QStringLiteral("applications/thunar.desktop"),
+        "[Desktop Entry]\nName=Thunar File Manager\nName[de]=Thunar-Dateiverwaltung\nGenericName=File "
+        "Manager\n");
+    write(QStringLiteral("applications/org.gnome.Nautilus.desktop"), "[Desktop Entry]\nName=Files\n");
+    write(QStringLiteral("dbus-1/services/thunar.service"),
+        "[D-BUS Service]\nName=org.freedesktop.FileManager1\nExec=/usr/bin/Thunar --gapplication-service\n");
+    const QStringList dirs { data.path() };
+    const QString service = QStringLiteral("org.freedesktop.FileManager1");
+
+    EXPECT_EQ(
+        FileManagerName::forExecutable(QStringLiteral("/usr/bin/Thunar"), dirs), QStringLiteral("Thunar"));
+    EXPECT_EQ(
+        FileManagerName::forExecutable(QStringLiteral("/usr/bin/nautilus"), dirs), QStringLiteral("Files"));
+    EXPECT_EQ(FileManagerName::forExecutable(QStringLiteral("/usr/bin/pcmanfm-qt"), dirs),
+        QStringLiteral("pcmanfm-qt"));
+    EXPECT_EQ(FileManagerName::activationExecutable(service, dirs), QStringLiteral("/usr/bin/Thunar"));
+    // Two that disagree name none: which one the bus would start is not ours to guess.
+    write(QStringLiteral("dbus-1/services/nemo.service"),
+        "[D-BUS Service]\nName=org.freedesktop.FileManager1\nExec=/usr/bin/nemo --no-default-window\n");
+    EXPECT_EQ(FileManagerName::activationExecutable(service, dirs), QString());
+}

@@ -62,7 +62,7 @@ protected:
     QString label() const { return QStringLiteral("open ") + m_card.path(); }
     QString line(const QString &level, const QString &tail) const
     {
-        return QLatin1Char('[') + level + QStringLiteral("] FinderController[") + label() + QLatin1Char(']')
+        return QLatin1Char('[') + level + QStringLiteral("] FileManager[") + label() + QLatin1Char(']')
             + tail;
     }
 
@@ -113,7 +113,7 @@ TEST_F(FinderControllerTest, ErrorNumbersMapAndOnlyTransientOnesAreRetried)
         { -10006, msg, 1, DovettaError::folderMissing(path) },
         { -2700, msg, 1, DovettaError::finderScriptError(msg) },
         { std::nullopt, std::nullopt, 1,
-            DovettaError::finderScriptError(QStringLiteral("unknown Finder scripting error")) },
+            DovettaError::finderScriptError(QStringLiteral("unknown file manager error")) },
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.number.value_or(0));
@@ -129,9 +129,8 @@ TEST_F(FinderControllerTest, ErrorNumbersMapAndOnlyTransientOnesAreRetried)
         EXPECT_EQ(m_log.count(line(QStringLiteral("INFO"), QStringLiteral(": retrying after 0.050s"))),
             row.expectedRuns - 1);
         EXPECT_TRUE(m_log.contains(line(QStringLiteral("WARN"),
-            QStringLiteral(" attempt 1: AppleScript error ") + QString::number(row.number.value_or(0))
-                + QStringLiteral(" - ")
-                + row.message.value_or(QStringLiteral("unknown Finder scripting error")))));
+            QStringLiteral(" attempt 1: the file manager call failed - ")
+                + row.message.value_or(QStringLiteral("unknown file manager error")))));
     }
 }
 
@@ -201,25 +200,25 @@ TEST_F(FinderControllerTest, UnansweredPermissionCheckRefusesRequestsUntilItRetu
     openAndWait(refused);
     ASSERT_TRUE(refused.value->has_value());
     EXPECT_EQ((*refused.value)->description(),
-        QStringLiteral("Still waiting for you to answer the Finder automation prompt."));
+        QStringLiteral("Still waiting for the file manager to answer an earlier request."));
     Answer<bool> secondCheck;
     m_controller->checkAutomationPermission(secondCheck.handler());
     ASSERT_TRUE(pollUntil([&] { return secondCheck.arrived(); }));
     EXPECT_FALSE(*secondCheck.value);
     EXPECT_EQ(m_runner.compiledCount(), 1);
-    EXPECT_EQ(m_log.count(QStringLiteral(
-                  "[WARN] FinderController: the Automation permission dialog is still "
-                  "unanswered; further Finder requests fail immediately instead of queueing behind it")),
+    EXPECT_EQ(
+        m_log.count(QStringLiteral(
+            "[WARN] FileManager: the file manager check is still "
+            "unanswered; further file manager requests fail immediately instead of queueing behind it")),
         1);
     EXPECT_TRUE(m_log.contains(line(QStringLiteral("WARN"),
-        QStringLiteral(": refused \u2014 the Automation permission "
-                       "dialog from an earlier check is still unanswered"))));
+        QStringLiteral(": refused \u2014 the file manager check "
+                       "from earlier is still unanswered"))));
 
     m_runner.releaseHung();
     ASSERT_TRUE(pollUntil([&] { return !m_controller->isAutomationCheckOutstanding(); }));
-    EXPECT_TRUE(
-        m_log.contains(QStringLiteral("[INFO] FinderController: the abandoned Automation permission check "
-                                      "finally returned; Finder requests are accepted again")));
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] FileManager: the abandoned file manager check "
+                                              "finally returned; file manager requests are accepted again")));
     OpenAnswer accepted;
     openAndWait(accepted);
     EXPECT_EQ(*accepted.value, std::nullopt);
@@ -233,7 +232,7 @@ TEST_F(FinderControllerTest, VanishedFolderFailsInPreflightWithoutAScript)
     ASSERT_TRUE(pollUntil([&] { return answer.arrived(); }));
     EXPECT_EQ(*answer.value, DovettaError::folderMissing(gone));
     EXPECT_EQ(m_runner.compiledCount(), 0);
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[WARN] FinderController[open ") + gone
+    EXPECT_TRUE(m_log.contains(QStringLiteral("[WARN] FileManager[open ") + gone
         + QStringLiteral("] attempt 1: skipped \u2014 Folder not found: ") + gone));
 }
 
@@ -256,7 +255,7 @@ TEST_F(FinderControllerTest, BringingToFrontNeverFailsASuccessfulOpen)
     ASSERT_EQ(m_runner.executed().size(), 2);
     EXPECT_EQ(m_runner.executed().at(1), FinderScripts::activateScript());
     EXPECT_TRUE(m_log.contains(
-        QStringLiteral("[WARN] FinderController: could not bring Finder to front: automationDenied")));
+        QStringLiteral("[WARN] FileManager: could not bring the file manager to front: automationDenied")));
 
     // A runner that reached the file manager but raised nothing says so, and so does the log.
     m_runner.enqueue(FakeScriptRunner::succeed());
@@ -265,15 +264,15 @@ TEST_F(FinderControllerTest, BringingToFrontNeverFailsASuccessfulOpen)
     openAndWait(notRaised, true);
     EXPECT_EQ(*notRaised.value, std::nullopt);
     EXPECT_TRUE(
-        m_log.contains(QStringLiteral("[INFO] FinderController: did not bring Finder to front: the file "
-                                      "manager answered, but its windows cannot be raised on this desktop")));
-    EXPECT_FALSE(m_log.contains(QStringLiteral("brought Finder to front")));
+        m_log.contains(QStringLiteral("[INFO] FileManager: did not bring the file manager to front: it "
+                                      "answered, but its windows cannot be raised on this desktop")));
+    EXPECT_FALSE(m_log.contains(QStringLiteral("brought the file manager to front")));
 
     OpenAnswer raised;
     openAndWait(raised, true);
     EXPECT_EQ(*raised.value, std::nullopt);
-    EXPECT_TRUE(m_log.contains(QStringLiteral(
-        "[INFO] FinderController: brought Finder to front via AppleScript activate fallback")));
+    EXPECT_TRUE(m_log.contains(
+        QStringLiteral("[INFO] FileManager: brought the file manager to front via the activate fallback")));
 }
 
 TEST_F(FinderControllerTest, TearDownDoesNotWaitForAHungScript)

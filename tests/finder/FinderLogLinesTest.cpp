@@ -47,8 +47,8 @@ TEST(FinderLogLines, AFolderNameWithALineFeedCannotStartALogLine)
         EXPECT_TRUE(stamped.match(line).hasMatch()) << line.toStdString();
         EXPECT_FALSE(line.contains(QChar(0x202E))) << line.toStdString();
     }
-    const QString label = QStringLiteral("FinderController[open ") + temp.path()
-        + QStringLiteral("/CH\\nE] FAKE \\u202Etxt.exe]");
+    const QString label
+        = QStringLiteral("FileManager[open ") + temp.path() + QStringLiteral("/CH\\nE] FAKE \\u202Etxt.exe]");
     EXPECT_TRUE(lines.first().contains(label)) << lines.first().toStdString();
 }
 

@@ -312,12 +312,12 @@ TEST_F(RuleEditorViewTest, AFailedCaptureLeavesTheRuleAndSaysSo)
     ASSERT_TRUE(pollUntil([&] { return !editor->isCapturing(); }));
     EXPECT_EQ(editor->rule(), before);
     EXPECT_TRUE(log.contains(
-        u"[WARN] RuleEditorView: captureFrontWindowBounds returned nil (no Finder window open)"_s))
+        u"[WARN] RuleEditorView: captureFrontWindowBounds returned nil (no file manager window open)"_s))
         << log.lines().join(u'\n').toStdString();
     auto *alert = window.findChild<QMessageBox *>(u"captureFailedAlert"_s);
     ASSERT_NE(alert, nullptr);
-    EXPECT_EQ(alert->text(), u"Couldn\u2019t Read the Finder Window"_s);
-    EXPECT_TRUE(alert->informativeText().startsWith(u"Couldn\u2019t read the front Finder window."_s));
+    EXPECT_EQ(alert->text(), u"Couldn\u2019t Read the File Manager Window"_s);
+    EXPECT_TRUE(alert->informativeText().startsWith(u"Couldn\u2019t read the front file manager window."_s));
     EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
     EXPECT_TRUE(find<QPushButton>("captureButton")->isEnabled());
     alert->accept();

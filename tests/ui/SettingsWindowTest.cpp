@@ -1,19 +1,26 @@
 #include "ui/SettingsWindow.h"
 #include "common/FakeFinderService.h"
 #include "common/FakePointer.h"
+#include "common/FakeScriptRunner.h"
 #include "common/FakeVolumeWatcher.h"
 #include "common/PollUntil.h"
 #include "common/QtPrinters.h"
 #include "common/RecordingLogger.h"
+#include "detection/CardLineTitle.h"
+#include "finder/FinderController.h"
+#include "platform/linux/FileManagerScriptRunner.h"
 #include "platform/linux/PosixFileAccess.h"
 #include "rules/RulesFormat.h"
 #include "rules/RulesStore.h"
 #include "ui/BrowseCardPanel.h"
 #include "ui/RuleEditorView.h"
 #include "ui/RuleRowDelegate.h"
+#include "ui/model/RuleEditorLogic.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,6 +29,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -153,8 +161,8 @@ TEST_F(SettingsWindowTest, OpensAtItsSizeWithTheSavedRules)
     EXPECT_FALSE(find<QPushButton>(QStringLiteral("testPopup"))->isEnabled());
 
     auto *status = find<QLabel>(QStringLiteral("automationStatusLabel"));
-    EXPECT_EQ(status->text(), QStringLiteral("Finder automation: Checking\u2026"));
-    EXPECT_TRUE(pollUntil([&] { return status->text() == QStringLiteral("Finder automation: Allowed"); }));
+    EXPECT_EQ(status->text(), QStringLiteral("File manager: Checking\u2026"));
+    EXPECT_TRUE(pollUntil([&] { return status->text() == QStringLiteral("File manager: found"); }));
 }
 
 TEST_F(SettingsWindowTest, ButtonsEditTheListAndSaveStoresIt)
@@ -297,6 +305,69 @@ TEST_F(SettingsWindowTest, TheFirstRunHintComesOnce)
     processEventsFor(std::chrono::milliseconds(50));
     EXPECT_FALSE(visibleBox(QStringLiteral("firstRunHint")));
     EXPECT_TRUE(m_store.settings().firstRunHintShown);
+}
+
+// Nothing a user reads names another platform's programs: the window, its dialogs, the
+// panels' error texts and the file manager's log lines for every way a call can end.
+TEST_F(SettingsWindowTest, EveryTextSpeaksLinux)
+{
+    QStringList texts { m_window->windowTitle() };
+    for (const QWidget *widget : m_window->findChildren<QWidget *>()) {
+        texts << widget->windowTitle() << widget->toolTip();
+        if (const auto *label = qobject_cast<const QLabel *>(widget))
+            texts << label->text();
+        if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            texts << button->text();
+        if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
+            texts << edit->placeholderText();
+    }
+    for (const QAction *action : m_window->findChildren<QAction *>())
+        texts << action->text();
+    for (const auto state : { AutomationStatus::State::NotChecked, AutomationStatus::State::Checking,
+             AutomationStatus::State::Allowed, AutomationStatus::State::NotAllowed })
+        texts << AutomationStatus { state, {} }.text();
+    DetectedCard ejected;
+    ejected.name = QStringLiteral("SD");
+    ejected.isEjected = true;
+    texts << CardLineTitle::title(ejected) << RuleEditorLogic::captureFailedTitle()
+          << RuleEditorLogic::captureFailedText() << RuleEditorLogic::captureFailedLogLine()
+          << FileManagerScriptRunner::noFileManagerMessage();
+
+    // Each way the file manager can answer, as the panel and the log put it.
+    FakeScriptRunner runner;
+    RecordingLogger log;
+    {
+        FinderController controller(runner, log,
+            FinderController::Limits { std::chrono::seconds(10), std::chrono::seconds(10),
+                std::chrono::seconds(10), std::chrono::milliseconds(1) });
+        for (const char *name : { "org.freedesktop.DBus.Error.ServiceUnknown",
+                 "org.freedesktop.DBus.Error.AccessDenied", "org.freedesktop.DBus.Error.NoReply",
+                 "org.freedesktop.DBus.Error.FileNotFound", "org.freedesktop.DBus.Error.Failed" }) {
+            const ScriptRunner::Failure failure
+                = FileManagerScriptRunner::failureFromDBusError(QLatin1String(name), QStringLiteral("no"));
+            runner.setDefault({ failure, false, false });
+            std::optional<std::optional<DovettaError>> answer;
+            controller.open(QUrl::fromLocalFile(QDir::tempPath()), std::nullopt, false, std::nullopt,
+                [&answer](std::optional<DovettaError> error) { answer = error; });
+            ASSERT_TRUE(pollUntil([&] { return answer.has_value(); }));
+            texts << (*answer ? (*answer)->description() : QString());
+        }
+        runner.setDefault(FakeScriptRunner::succeed());
+        controller.open(QUrl::fromLocalFile(QDir::tempPath()), std::nullopt, true, std::nullopt, [](auto) {});
+        ASSERT_TRUE(
+            pollUntil([&] { return log.lines().join(QString()).contains(QStringLiteral("fallback")); }));
+    }
+    for (const DovettaError &error :
+        { DovettaError::finderScriptError(QStringLiteral("x")), DovettaError::finderTimeout(),
+            DovettaError::automationDenied(), DovettaError::automationPending() })
+        texts << error.description();
+    texts << log.lines();
+
+    const QRegularExpression foreign(
+        QStringLiteral("Finder|AppleScript|DiskArbitration|diskutil|System Settings|Privacy & Security"));
+    for (const QString &text : texts)
+        EXPECT_FALSE(foreign.match(text).hasMatch()) << text.toStdString();
+    EXPECT_GT(texts.size(), 40);
 }
 
 } // namespace

@@ -45,7 +45,9 @@ const char *const kResolveHelp
       "Treats CARD_DIR as a mounted card named VOLUME_NAME (default: the last component of\n"
       "CARD_DIR), chooses the first matching rule of FILE and resolves the folder to open.\n"
       "Prints one JSON object: rule, ruleId, folder, relativePath, usedFallbackToRoot,\n"
-      "newestFolderName, newestFile, note and script (the exact request for the file manager).\n"
+      "newestFolderName, newestFile, note, script (the request as Mirvale writes it) and call\n"
+      "(the org.freedesktop.FileManager1 method Mirvale calls for it, with its URIs, startup id\n"
+      "and the window placement it then applies; try it with dbus-send).\n"
       "Diagnostics go to standard error in the log's line format.\n"
       "\n"
       "Exit status: 0 a rule matched, 3 no rule matched, 2 unreadable or undecodable FILE,\n"
@@ -126,6 +128,23 @@ nlohmann::json optionalString(const std::optional<QString> &value)
     return value ? nlohmann::json(value->toStdString()) : nlohmann::json(nullptr);
 }
 
+/// The file manager call that shows `target`: the newest file selected, else the folder. The
+/// startup id is left empty here; Mirvale fills in the display's time when it makes the call.
+nlohmann::ordered_json fileManagerCall(
+    const ResolvedTarget &target, const std::optional<Placement> &placement)
+{
+    const QUrl shown = target.newestFile ? *target.newestFile : target.folder;
+    nlohmann::ordered_json call;
+    call["service"] = "org.freedesktop.FileManager1";
+    call["method"] = target.newestFile ? "ShowItems" : "ShowFolders";
+    call["uris"] = nlohmann::json::array({ shown.toString(QUrl::FullyEncoded).toStdString() });
+    call["startupId"] = "";
+    call["placement"] = placement ? nlohmann::ordered_json { { "left", placement->left },
+        { "top", placement->top }, { "width", placement->width }, { "height", placement->height } }
+                                  : nlohmann::ordered_json(nullptr);
+    return call;
+}
+
 int resolve(const QStringList &arguments, FileAccess &files, const EntryAttributeSource &cards,
     std::FILE *out, std::FILE *err)
 {
@@ -197,6 +216,7 @@ int resolve(const QStringList &arguments, FileAccess &files, const EntryAttribut
         ? nlohmann::json(
             FinderScripts::openScript(target.folder, rule->placement, target.newestFile).toStdString())
         : nlohmann::json(nullptr);
+    result["call"] = rule ? fileManagerCall(target, rule->placement) : nlohmann::ordered_json(nullptr);
     print(out, QString::fromStdString(result.dump(2)) + QLatin1Char('\n'));
     return rule ? ControlTool::Success : ControlTool::NoMatchingRule;
 }

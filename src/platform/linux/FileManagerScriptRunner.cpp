@@ -1,12 +1,14 @@
 #include "platform/linux/FileManagerScriptRunner.h"
 
 #include "finder/FileManagerWindows.h"
+#include "platform/linux/FileManagerName.h"
 #include "platform/linux/FileManagerScript.h"
 #include "support/Logger.h"
 #include "support/SerialQueue.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -125,8 +127,9 @@ ScriptRunner::Result FileManagerScriptRunner::execute(const Compiled &compiled)
     switch (script.kind) {
     case FileManagerScript::Kind::PermissionCheck: {
         Result reachable = checkReachable(deadline);
-        // The interface cannot count windows; zero stands for "answered".
-        return std::holds_alternative<Failure>(reachable) ? reachable : Result(QVariant(0));
+        // The interface cannot count windows; the answer is the name the user knows it by.
+        return std::holds_alternative<Failure>(reachable) ? reachable
+                                                          : Result(QVariant(displayName(deadline)));
     }
     case FileManagerScript::Kind::Activate:
         return bringToFront(deadline);
@@ -229,6 +232,15 @@ std::optional<qint64> FileManagerScriptRunner::fileManagerProcess(Deadline deadl
     if (const auto *value = std::get_if<QVariant>(&process); value && value->isValid())
         return value->toLongLong();
     return std::nullopt;
+}
+
+QString FileManagerScriptRunner::displayName(Deadline deadline)
+{
+    const QStringList dataDirs = FileManagerName::dataDirs();
+    const std::optional<qint64> process = fileManagerProcess(deadline);
+    const QString executable = process ? QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(*process))
+                                       : FileManagerName::activationExecutable(kService, dataDirs);
+    return executable.isEmpty() ? QString() : FileManagerName::forExecutable(executable, dataDirs);
 }
 
 ScriptRunner::Result FileManagerScriptRunner::checkReachable(Deadline deadline)

@@ -59,6 +59,8 @@ private:
     Result frontWindowBounds(Deadline deadline);
     /// The process that owns the file manager's name now, when one does.
     std::optional<qint64> fileManagerProcess(Deadline deadline);
+    /// The running (or else the activatable) file manager's name; empty when unknown.
+    QString displayName(Deadline deadline);
     /// Succeeds when a file manager owns the name or the bus can start one.
     Result checkReachable(Deadline deadline);
     Result call(const QString &service, const QString &path, const QString &interface, const QString &method,

@@ -4,13 +4,14 @@ QString AutomationStatus::text() const
 {
     switch (state) {
     case State::NotChecked:
-        return QStringLiteral("Finder automation: \u2014");
+        return QStringLiteral("File manager: \u2014");
     case State::Checking:
-        return QStringLiteral("Finder automation: Checking\u2026");
+        return QStringLiteral("File manager: Checking\u2026");
     case State::Allowed:
-        return QStringLiteral("Finder automation: Allowed");
+        return QStringLiteral("File manager: ")
+            + (fileManager.isEmpty() ? QStringLiteral("found") : fileManager);
     case State::NotAllowed:
-        return QStringLiteral("Finder automation: Not allowed");
+        return QStringLiteral("File manager: none found");
     }
     return {};
 }

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-/// The file-manager automation line of the settings window's bottom bar.
+/// The file manager line of the settings window's bottom bar: whether one answers, and its name.
 struct AutomationStatus {
     enum class State {
         NotChecked, ///< the snapshot shows no answer
@@ -14,6 +14,7 @@ struct AutomationStatus {
     };
 
     State state = State::NotChecked;
+    QString fileManager; ///< its name when Allowed, if known
 
     QString text() const;
     Tone dotTone() const;

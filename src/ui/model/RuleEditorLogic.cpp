@@ -298,16 +298,18 @@ QString RuleEditorLogic::emptyMessage()
 
 QString RuleEditorLogic::captureFailedLogLine()
 {
-    return QStringLiteral("RuleEditorView: captureFrontWindowBounds returned nil (no Finder window open)");
+    return QStringLiteral(
+        "RuleEditorView: captureFrontWindowBounds returned nil (no file manager window open)");
 }
 
 QString RuleEditorLogic::captureFailedTitle()
 {
-    return QStringLiteral("Couldn\u2019t Read the Finder Window");
+    return QStringLiteral("Couldn\u2019t Read the File Manager Window");
 }
 
 QString RuleEditorLogic::captureFailedText()
 {
-    return QStringLiteral("Couldn\u2019t read the front Finder window. Make sure a Finder window is open and "
-                          "Mirvale is allowed to control Finder.");
+    return QStringLiteral(
+        "Couldn\u2019t read the front file manager window. Make sure a file manager window is open and "
+        "Mirvale is allowed to control the file manager.");
 }

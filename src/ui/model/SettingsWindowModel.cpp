@@ -116,7 +116,7 @@ void SettingsWindowModel::prepareForSnapshot()
 {
     reloadFromStore(std::nullopt);
     refreshEditorContext();
-    m_automation = { AutomationStatus::State::NotChecked };
+    m_automation = { AutomationStatus::State::NotChecked, {} };
     emit automationChanged();
 }
 
@@ -300,7 +300,7 @@ void SettingsWindowModel::settingsSaveFailed(const QString &message)
 
 void SettingsWindowModel::checkAutomation()
 {
-    m_automation = { AutomationStatus::State::Checking };
+    m_automation = { AutomationStatus::State::Checking, {} };
     emit automationChanged();
     // Only the newest check's answer counts; the model may be gone when it arrives.
     const quint64 check = ++m_automationCheck;
@@ -309,7 +309,8 @@ void SettingsWindowModel::checkAutomation()
         if (!self || check != self->m_automationCheck)
             return;
         self->m_automation
-            = { granted ? AutomationStatus::State::Allowed : AutomationStatus::State::NotAllowed };
+            = { granted ? AutomationStatus::State::Allowed : AutomationStatus::State::NotAllowed,
+                  granted ? self->m_services.finder->fileManagerName() : QString() };
         emit self->automationChanged();
     });
 }

@@ -306,12 +306,14 @@ TEST(RuleEditorLogic, CaptureOutcomes)
     EXPECT_FALSE(nothingShown.failed);
     EXPECT_FALSE(nothingShown.rule);
 
-    EXPECT_EQ(captureFailedTitle(), QStringLiteral("Couldn\u2019t Read the Finder Window"));
+    EXPECT_EQ(captureFailedTitle(), QStringLiteral("Couldn\u2019t Read the File Manager Window"));
     EXPECT_EQ(captureFailedText(),
-        QStringLiteral("Couldn\u2019t read the front Finder window. Make sure a Finder window is open and "
-                       "Mirvale is allowed to control Finder."));
+        QStringLiteral(
+            "Couldn\u2019t read the front file manager window. Make sure a file manager window is open and "
+            "Mirvale is allowed to control the file manager."));
     EXPECT_EQ(captureFailedLogLine(),
-        QStringLiteral("RuleEditorView: captureFrontWindowBounds returned nil (no Finder window open)"));
+        QStringLiteral(
+            "RuleEditorView: captureFrontWindowBounds returned nil (no file manager window open)"));
     EXPECT_EQ(emptyMessage(), QStringLiteral("Select a rule, or press + to add one."));
 }
 

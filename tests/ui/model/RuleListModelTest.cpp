@@ -174,17 +174,19 @@ TEST(AutomationStatus, TextsAndDots)
     using State = AutomationStatus::State;
     const struct {
         State state;
+        QString name;
         QString text;
         Tone tone;
     } cases[] = {
-        { State::NotChecked, QStringLiteral("Finder automation: \u2014"), Tone::Secondary },
-        { State::Checking, QStringLiteral("Finder automation: Checking\u2026"), Tone::Secondary },
-        { State::Allowed, QStringLiteral("Finder automation: Allowed"), Tone::Success },
-        { State::NotAllowed, QStringLiteral("Finder automation: Not allowed"), Tone::Error },
+        { State::NotChecked, {}, QStringLiteral("File manager: \u2014"), Tone::Secondary },
+        { State::Checking, {}, QStringLiteral("File manager: Checking\u2026"), Tone::Secondary },
+        { State::Allowed, QStringLiteral("Thunar"), QStringLiteral("File manager: Thunar"), Tone::Success },
+        { State::Allowed, {}, QStringLiteral("File manager: found"), Tone::Success },
+        { State::NotAllowed, {}, QStringLiteral("File manager: none found"), Tone::Error },
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(AutomationStatus { c.state }.text(), c.text);
-        EXPECT_EQ(AutomationStatus { c.state }.dotTone(), c.tone);
+        EXPECT_EQ((AutomationStatus { c.state, c.name }.text()), c.text);
+        EXPECT_EQ((AutomationStatus { c.state, c.name }.dotTone()), c.tone);
     }
 }
 

@@ -371,7 +371,7 @@ TEST_F(SettingsWindowModelTest, TheSnapshotFillsTheWindowAndWritesNothing)
     model.prepareForSnapshot();
     drain();
     EXPECT_TRUE(model.workingRules().isEmpty());
-    EXPECT_EQ(model.automation().text(), QStringLiteral("Finder automation: \u2014"));
+    EXPECT_EQ(model.automation().text(), QStringLiteral("File manager: \u2014"));
     EXPECT_FALSE(QDir(m_temp.path() + QStringLiteral("/elsewhere")).exists());
     EXPECT_TRUE(m_prompts.asked.isEmpty());
 }

@@ -121,7 +121,7 @@ TEST(StatusMenuModel, CardListsBecomeTheseLines)
         { "ejected in its slot: one disabled line whatever showUnmountItems says",
             { ejectedCard(QStringLiteral("SD_CARD")) }, true,
             { QStringLiteral("(Mirvale)"), QStringLiteral("---"),
-                QStringLiteral("(SD_CARD \u2014 ejected by Finder, pull it out and reinsert)") } },
+                QStringLiteral("(SD_CARD \u2014 ejected by the system, pull it out and reinsert)") } },
         { "showUnmountItems off",
             { mountedCard(QStringLiteral("A"), 1'000),
                 mountedCard(QStringLiteral("B"), std::nullopt, QStringLiteral("sdc1")) },
@@ -134,7 +134,7 @@ TEST(StatusMenuModel, CardListsBecomeTheseLines)
             true,
             { QStringLiteral("(Mirvale)"), QStringLiteral("---"), QStringLiteral("Z \u2014 unmounted"),
                 QStringLiteral("A \u2014 1 KB free"), unmount,
-                QStringLiteral("(M \u2014 ejected by Finder, pull it out and reinsert)") } },
+                QStringLiteral("(M \u2014 ejected by the system, pull it out and reinsert)") } },
     };
     for (const Row &row : rows) {
         StatusMenuModel::Input input;
