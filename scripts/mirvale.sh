@@ -20,6 +20,8 @@ PACKAGES=(
   exfatprogs exfat-fuse udev udisks2
   # The desktop tests: a real X server, a window manager, a real file manager.
   xvfb xauth openbox thunar x11-utils xdotool fonts-dejavu-core
+  # The package as Debian and software centres check it (CI).
+  lintian appstream desktop-file-utils
 )
 RUN_PACKAGES=()
 

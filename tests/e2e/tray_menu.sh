@@ -78,7 +78,7 @@ ticked "Pause watching" || { cat "$WORK/menu.out" >&2; fail "Pause watching is n
 echo "pause: settings.json and the icon changed"
 
 "$HOST" click "Launch at Login" >/dev/null || fail "cannot choose Launch at Login"
-entry="$XDG_CONFIG_HOME/autostart/mirvale.desktop"
+entry="$XDG_CONFIG_HOME/autostart/io.github.mirvale.Mirvale.desktop"
 wait_until 10 test -f "$entry" || fail "no autostart entry"
 grep -qx "Exec=$(readlink -f "$MIRVALE")" "$entry" || { cat "$entry" >&2; fail "the entry does not run this binary"; }
 wait_until 10 ticked "Launch at Login" || { cat "$WORK/menu.out" >&2; fail "Launch at Login is not ticked"; }

@@ -34,19 +34,20 @@ protected:
         m_service = std::make_shared<XdgAutostartLoginItem>(m_folder, m_executable);
     }
 
-    QString entryPath() const { return m_folder + QStringLiteral("/mirvale.desktop"); }
+    QString entryPath() const { return m_folder + QStringLiteral("/io.github.mirvale.Mirvale.desktop"); }
+    QString legacyPath() const { return m_folder + QStringLiteral("/mirvale.desktop"); }
 
-    void writeEntry(const QByteArray &text)
+    void writeEntry(const QByteArray &text, const QString &path = {})
     {
         QDir().mkpath(m_folder);
-        QFile file(entryPath());
+        QFile file(path.isEmpty() ? entryPath() : path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
     }
 
-    QByteArray readEntry() const
+    QByteArray readEntry(const QString &path = {}) const
     {
-        QFile file(entryPath());
+        QFile file(path.isEmpty() ? entryPath() : path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
@@ -74,7 +75,8 @@ TEST_F(LoginItemTest, EnablingWritesAWholeEntryThatRunsThisBinary)
     EXPECT_TRUE(text.contains("\nX-GNOME-Autostart-enabled=true\n"));
     EXPECT_EQ(m_service->status(), Status::Enabled);
     // Written atomically: no temporary file is left beside it.
-    EXPECT_EQ(QDir(m_folder).entryList(QDir::Files), QStringList { QStringLiteral("mirvale.desktop") });
+    EXPECT_EQ(QDir(m_folder).entryList(QDir::Files),
+        QStringList { QStringLiteral("io.github.mirvale.Mirvale.desktop") });
 
     item.setEnabled(false);
     EXPECT_FALSE(item.lastKnownEnabled());
@@ -134,6 +136,27 @@ TEST_F(LoginItemTest, AFileThatIsNotOursIsNeitherReplacedNorRemoved)
 
     item.setEnabled(false);
     EXPECT_EQ(readEntry(), foreign);
+}
+
+TEST_F(LoginItemTest, AnEntryUnderTheOldNameIsMovedOnceAndAForeignOneLeftAlone)
+{
+    const QByteArray ours = "[Desktop Entry]\nExec=" + XdgAutostartLoginItem::execWord(m_executable).toUtf8()
+        + "\nHidden=true\n";
+    writeEntry(ours, legacyPath());
+    EXPECT_EQ(m_service->status(), Status::Disabled);
+    EXPECT_FALSE(QFile::exists(legacyPath()));
+    EXPECT_EQ(readEntry(), ours);
+
+    // An older Mirvale wrote it again: one entry stays, and unticking leaves none behind.
+    writeEntry(ours, legacyPath());
+    ASSERT_EQ(m_service->setRegistered(false), std::nullopt);
+    EXPECT_TRUE(QDir(m_folder).entryList(QDir::Files).isEmpty());
+
+    const QByteArray foreign = "[Desktop Entry]\nExec=/usr/bin/other\n";
+    writeEntry(foreign, legacyPath());
+    ASSERT_EQ(m_service->setRegistered(true), std::nullopt);
+    EXPECT_EQ(m_service->status(), Status::Enabled);
+    EXPECT_EQ(readEntry(legacyPath()), foreign);
 }
 
 TEST_F(LoginItemTest, AFailedWriteThrowsLogsAndKeepsTheLastKnownState)

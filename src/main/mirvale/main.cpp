@@ -1,5 +1,6 @@
 #include "AppDelegate.h"
 
+#include "app/ControlInterface.h"
 #include "app/DisplayPlatform.h"
 #include "app/SingleInstance.h"
 #include "app/SnapshotOptions.h"
@@ -50,6 +51,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirvale"));
     QApplication::setOrganizationName(QStringLiteral("Mirvale"));
+    // Desktops match windows and notifications to the desktop file named like the bus name.
+    QGuiApplication::setDesktopFileName(ControlInterface::kServiceName);
     // A tray utility: closing a window never ends it.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -163,12 +163,28 @@ QString XdgAutostartLoginItem::entryText(const QString &executable)
 LoginItemService::Status XdgAutostartLoginItem::status() const
 {
     std::lock_guard lock(m_mutex);
-    return readStatus();
+    // Where the old entry cannot be moved it still starts Mirvale, and the menu says so.
+    if (adoptLegacyEntry())
+        return readStatus(m_folder + u'/' + QLatin1String(kLegacyFileName));
+    return readStatus(m_filePath);
 }
 
-LoginItemService::Status XdgAutostartLoginItem::readStatus() const
+std::optional<QString> XdgAutostartLoginItem::adoptLegacyEntry() const
 {
-    QFile file(m_filePath);
+    const QString legacy = m_folder + u'/' + QLatin1String(kLegacyFileName);
+    if (!QFile::exists(legacy) || readStatus(legacy) == Status::NotOurs)
+        return std::nullopt;
+    // With both present (an older Mirvale ran in between), Mirvale would start twice at login
+    // and unticking would leave one behind: the entry under the new name is the one kept.
+    QFile file(legacy);
+    if (QFile::exists(m_filePath) ? file.remove() : file.rename(m_filePath))
+        return std::nullopt;
+    return QStringLiteral("Could not move %1 to %2: %3").arg(legacy, m_filePath, file.errorString());
+}
+
+LoginItemService::Status XdgAutostartLoginItem::readStatus(const QString &path) const
+{
+    QFile file(path);
     if (!file.exists())
         return Status::NotRegistered;
     if (!file.open(QIODevice::ReadOnly))
@@ -186,7 +202,9 @@ LoginItemService::Status XdgAutostartLoginItem::readStatus() const
 std::optional<QString> XdgAutostartLoginItem::setRegistered(bool on)
 {
     std::lock_guard lock(m_mutex);
-    const Status current = readStatus();
+    if (const std::optional<QString> problem = adoptLegacyEntry())
+        return problem;
+    const Status current = readStatus(m_filePath);
     if (!on) {
         // Someone else's file does not start Mirvale, so there is nothing to undo.
         if (current == Status::NotRegistered || current == Status::NotOurs)

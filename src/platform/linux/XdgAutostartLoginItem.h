@@ -6,14 +6,16 @@
 
 #include <mutex>
 
-/// Start at login through the XDG autostart folder: the file "mirvale.desktop" there, written
-/// whole and atomically, runs the Mirvale binary by its absolute path.
+/// Start at login through the XDG autostart folder: the file "io.github.mirvale.Mirvale.desktop"
+/// there, written whole and atomically, runs the Mirvale binary by its absolute path.
 ///
 /// The file counts as Mirvale's when its Exec line runs a program with the same file name as
-/// the running binary; any other file of that name is left alone.
+/// the running binary; any other file of that name is left alone. An entry of ours under the
+/// earlier name "mirvale.desktop" is moved to the new name when first seen.
 class XdgAutostartLoginItem final : public LoginItemService {
 public:
-    static constexpr const char *kFileName = "mirvale.desktop";
+    static constexpr const char *kFileName = "io.github.mirvale.Mirvale.desktop";
+    static constexpr const char *kLegacyFileName = "mirvale.desktop";
 
     /// `autostartFolder` is normally defaultAutostartFolder(); `executable` the absolute path
     /// of the binary to start.
@@ -34,7 +36,8 @@ public:
     static QString execWord(const QString &path);
 
 private:
-    Status readStatus() const;
+    Status readStatus(const QString &path) const;
+    std::optional<QString> adoptLegacyEntry() const;
 
     const QString m_folder;
     const QString m_filePath;
