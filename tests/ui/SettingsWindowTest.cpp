@@ -18,8 +18,10 @@
 #include "ui/model/RuleEditorLogic.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -30,13 +32,37 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+/// Whether the label shows all of its text, laid out as the label lays it out.
+bool showsWholeText(const QLabel *label)
+{
+    if (!label->wordWrap())
+        return label->sizeHint().width() <= label->width();
+    return label->heightForWidth(label->width()) <= label->height();
+}
+
+/// A rule that fills every field of the editor.
+Rule fullRule(const QString &name)
+{
+    Rule rule = Rule::makeNew();
+    rule.name = name;
+    rule.match = VolumeMatch::volumeName(QStringLiteral("EOS_DIGITAL"));
+    rule.subfolder = Subfolder::custom(QStringLiteral("DCIM/100CANON"));
+    rule.openNewestFolder = true;
+    rule.selectNewestFile = true;
+    rule.placement = Placement { 120, 80, 1200, 760 };
+    rule.extras.mouseWarp = MousePoint { 640, 400 };
+    return rule;
+}
 
 class SettingsWindowTest : public ::testing::Test {
 protected:
@@ -121,6 +147,14 @@ protected:
         QTest::keyClick(name, Qt::Key_Return);
     }
 
+    void setRules(const RuleList &rules)
+    {
+        m_store.save(rules);
+        AppSettings settings = m_store.settings();
+        settings.extrasRevealed = true;
+        m_store.setSettings(settings);
+    }
+
     QStringList storedNames() const
     {
         QStringList names;
@@ -139,6 +173,154 @@ protected:
     QList<std::pair<Rule, MountedCard>> m_tested;
     std::unique_ptr<SettingsWindow> m_window;
 };
+
+TEST_F(SettingsWindowTest, TheEditorFitsItsPaneAtEverySize)
+{
+    setRules({ fullRule(QStringLiteral("Canon R5")) });
+    m_window->show(false);
+    auto *scroll = find<QScrollArea>(QStringLiteral("scrollView"));
+    for (const QSize size : { SettingsWindow::kSize, SettingsWindow::kMinimumSize }) {
+        m_window->resize(size);
+        ASSERT_TRUE(pollUntil([&] { return m_window->size() == size; }));
+        QCoreApplication::processEvents();
+        const QWidget *viewport = scroll->viewport();
+        EXPECT_LE(scroll->widget()->width(), viewport->width()) << size.width();
+        for (const QWidget *child : scroll->widget()->findChildren<QWidget *>()) {
+            if (!child->isVisibleTo(scroll))
+                continue;
+            const QRect shown(child->mapTo(viewport, QPoint()), child->size());
+            EXPECT_LE(shown.right(), viewport->width())
+                << child->objectName().toStdString() << " at " << size.width();
+            // Menus and buttons show their whole title.
+            if (qobject_cast<const QComboBox *>(child) || qobject_cast<const QPushButton *>(child)) {
+                EXPECT_GE(child->width(), child->sizeHint().width()) << child->objectName().toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(SettingsWindowTest, TheWheelOverAnUnfocusedMenuScrollsInsteadOfEditing)
+{
+    setRules({ fullRule(QStringLiteral("Canon R5")) });
+    m_window->show(false);
+    auto *folder = find<QComboBox>(QStringLiteral("folderPresetPopup"));
+    const int before = folder->currentIndex();
+    const QPointF at = QPointF(folder->rect().center());
+    QWheelEvent wheel(
+        at, folder->mapToGlobal(at), {}, { 0, 120 }, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(folder, &wheel);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(folder->currentIndex(), before);
+    EXPECT_EQ(find<RuleEditorView>(QStringLiteral("ruleEditor"))->rule(), m_store.rules().first());
+    EXPECT_FALSE(find<QPushButton>(QStringLiteral("saveButton"))->isEnabled());
+}
+
+TEST_F(SettingsWindowTest, ValidationShowsTwoWholeLinesAndTheListStaysPut)
+{
+    // Four rules for one card and folder: three warnings; enough rows to scroll the list.
+    RuleList rules;
+    for (int index = 0; index < 8; ++index) {
+        Rule rule = Rule::makeNew();
+        rule.name = QStringLiteral("Camera card with a long descriptive name %1").arg(index);
+        rule.match = VolumeMatch::volumeName(QStringLiteral("CARD_%1").arg(index < 4 ? 0 : index));
+        rules.append(rule);
+    }
+    setRules(rules);
+    m_window->show(false);
+    auto *label = find<QLabel>(QStringLiteral("validationLabel"));
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_TRUE(label->text().endsWith(QStringLiteral("(+2 more warnings)"))) << label->text().toStdString();
+    EXPECT_TRUE(showsWholeText(label)) << label->text().toStdString();
+    EXPECT_LE(label->heightForWidth(label->width()), 2 * label->fontMetrics().lineSpacing() + 2);
+
+    // A rule added at the end appears whole, though the validation line changes under the list.
+    find<QAbstractButton>(QStringLiteral("removeButton"))->click();
+    find<QAbstractButton>(QStringLiteral("removeButton"))->click();
+    find<QAbstractButton>(QStringLiteral("removeButton"))->click();
+    auto *table = find<QTableView>(QStringLiteral("ruleTable"));
+    table->scrollToTop();
+    const int listHeight = table->viewport()->height();
+    find<QAbstractButton>(QStringLiteral("addButton"))->click();
+    processEventsFor(std::chrono::milliseconds(50));
+    EXPECT_EQ(label->text(), QStringLiteral("New rule: card name cannot be empty."));
+    EXPECT_EQ(table->viewport()->height(), listHeight);
+    const QRect last = table->visualRect(table->model()->index(table->model()->rowCount() - 1, 0));
+    EXPECT_TRUE(table->viewport()->rect().contains(last)) << last.top() << "-" << last.bottom();
+}
+
+TEST_F(SettingsWindowTest, AFailedImportSaysWhatFailedInFull)
+{
+    m_window->show(false);
+    const struct {
+        QByteArray content;
+        QString detail;
+    } cases[] = {
+        { "[x", QStringLiteral("The file is not valid JSON (line 1, column 2).") },
+        { R"([{"enabled": "yes", "name": "a very long rule name that makes the detail wrap"}])",
+            QStringLiteral("Rule 1, \u201cenabled\u201d: expected a boolean but found a string.") },
+    };
+    for (const auto &c : cases) {
+        const QString path = m_temp.path() + QStringLiteral("/exp2.json");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.content);
+        file.close();
+        find<QPushButton>(QStringLiteral("importButton"))->click();
+        answer(QStringLiteral("importChoiceQuestion"), QStringLiteral("appendChoice"));
+        QFileDialog *open = fileDialog(QStringLiteral("importFileDialog"));
+        ASSERT_TRUE(open);
+        choose(open, path);
+        QMessageBox *alert = nullptr;
+        ASSERT_TRUE(pollUntil([&] { return (alert = visibleBox(QStringLiteral("transferErrorAlert"))); }));
+        processEventsFor(std::chrono::milliseconds(20));
+        EXPECT_EQ(alert->text(), QStringLiteral("Couldn\u2019t import \u201cexp2.json\u201d"));
+        EXPECT_EQ(alert->informativeText(), c.detail);
+        for (const QLabel *label : alert->findChildren<QLabel *>()) {
+            if (!label->text().isEmpty()) {
+                EXPECT_TRUE(showsWholeText(label)) << label->text().toStdString();
+            }
+        }
+        answer(QStringLiteral("transferErrorAlert"), QStringLiteral("okButton"));
+    }
+    EXPECT_EQ(storedNames().size(), 3);
+}
+
+TEST_F(SettingsWindowTest, AFailedSaveShowsInTheWindowAndKeepsTheEdits)
+{
+    m_window->show(false);
+    // A folder where rules.json should be: the write fails, even for root.
+    const QString rulesPath = m_temp.path() + QStringLiteral("/Mirvale/rules.json");
+    ASSERT_TRUE(QFile::remove(rulesPath));
+    ASSERT_TRUE(QDir().mkpath(rulesPath + QStringLiteral("/occupied")));
+    find<QAbstractButton>(QStringLiteral("removeButton"))->click();
+    find<QPushButton>(QStringLiteral("saveButton"))->click();
+    auto *label = find<QLabel>(QStringLiteral("validationLabel"));
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_TRUE(label->text().startsWith(QStringLiteral("Rules not saved: "))) << label->text().toStdString();
+    EXPECT_EQ(find<QTableView>(QStringLiteral("ruleTable"))->model()->rowCount(), 2);
+    EXPECT_TRUE(find<QPushButton>(QStringLiteral("saveButton"))->isEnabled());
+
+    label->clear();
+    m_window->close();
+    answer(QStringLiteral("closeQuestion"), QStringLiteral("saveChoice"));
+    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_TRUE(label->text().startsWith(QStringLiteral("Rules not saved: ")));
+    EXPECT_EQ(find<QTableView>(QStringLiteral("ruleTable"))->model()->rowCount(), 2);
+    EXPECT_EQ(m_store.rules().size(), 3);
+}
+
+TEST_F(SettingsWindowTest, TheRowCheckboxIsNamedForItsRule)
+{
+    m_window->show(false);
+    auto *table = find<QTableView>(QStringLiteral("ruleTable"));
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(table);
+    ASSERT_TRUE(list && list->tableInterface());
+    QAccessibleInterface *cell = list->tableInterface()->cellAt(1, 0);
+    ASSERT_TRUE(cell);
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Enabled: B"));
+    EXPECT_TRUE(cell->state().checkable);
+    EXPECT_TRUE(cell->state().checked);
+}
 
 TEST_F(SettingsWindowTest, OpensAtItsSizeWithTheSavedRules)
 {
