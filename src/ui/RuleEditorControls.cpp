@@ -182,9 +182,12 @@ void RuleEditorControls::build(QWidget *pane)
     topField = named<QLineEdit>("topField");
     widthField = named<QLineEdit>("widthField");
     heightField = named<QLineEdit>("heightField");
-    addRow(windowGrid, QStringLiteral("Position"),
+    const QList<QWidget *> positionRow = addRow(windowGrid, QStringLiteral("Position"),
         numberGrid({ { QStringLiteral("Left"), leftField }, { QStringLiteral("Top"), topField },
             { QStringLiteral("Width"), widthField }, { QStringLiteral("Height"), heightField } }));
+    // Beside two lines of fields, the label reads with the first.
+    positionRow.first()->setMinimumHeight(leftField->sizeHint().height());
+    windowGrid->setAlignment(positionRow.first(), Qt::AlignRight | Qt::AlignTop);
     positionHintLabel = named<QLabel>("positionHintLabel");
     positionHintLabel->setWordWrap(true);
     QFont hintFont = positionHintLabel->font();
