@@ -187,12 +187,14 @@ TEST_F(SettingsWindowTest, TheEditorFitsItsPaneAndTheWheelOnlyScrollsIt)
         }
     }
 
-    // The wheel over the folder menu, not focused, leaves the rule as it is.
-    auto *folder = find<QComboBox>(QStringLiteral("folderPresetPopup"));
-    const QPointF at = QPointF(folder->rect().center());
-    QWheelEvent wheel(
-        at, folder->mapToGlobal(at), {}, { 0, 120 }, Qt::NoButton, {}, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(folder, &wheel);
+    // The wheel over the folder menu or a number field, not focused, leaves the rule as it is.
+    for (QWidget *under :
+        { find<QWidget>(QStringLiteral("folderPresetPopup")), find<QWidget>(QStringLiteral("widthField")) }) {
+        const QPointF at = QPointF(under->rect().center());
+        QWheelEvent wheel(
+            at, under->mapToGlobal(at), {}, { 0, 120 }, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(under, &wheel);
+    }
     EXPECT_EQ(find<RuleEditorView>(QStringLiteral("ruleEditor"))->rule(), m_store.rules().first());
     EXPECT_FALSE(find<QPushButton>(QStringLiteral("saveButton"))->isEnabled());
 }
