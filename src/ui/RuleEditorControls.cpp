@@ -1,6 +1,7 @@
 #include "ui/RuleEditorControls.h"
 
 #include "ui/Appearance.h"
+#include "ui/WheelSafeComboBox.h"
 #include "ui/model/RuleEditorLogic.h"
 
 #include <QButtonGroup>
@@ -21,6 +22,7 @@ namespace {
 
 constexpr int kLabelColumnWidth = 96;
 constexpr int kNumberFieldWidth = 64;
+constexpr int kPathFieldMinimumWidth = 160;
 
 template <typename Widget, typename... Args> Widget *named(const char *objectName, Args &&...args)
 {
@@ -69,10 +71,24 @@ QWidget *strip(std::initializer_list<QWidget *> widgets, int spacing)
     return container;
 }
 
-QWidget *labeledPair(const QString &label, QWidget *field)
+/// Labelled number fields, two to a line, so the rows stay within the narrowest pane.
+QWidget *numberGrid(const QList<std::pair<QString, QLineEdit *>> &fields)
 {
-    field->setFixedWidth(kNumberFieldWidth);
-    return strip({ new QLabel(label), field }, 4);
+    auto *container = new QWidget;
+    auto *grid = new QGridLayout(container);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(8);
+    for (qsizetype index = 0; index < fields.size(); ++index) {
+        const int row = int(index / 2);
+        const int column = int(index % 2) * 3;
+        fields.at(index).second->setFixedWidth(kNumberFieldWidth);
+        grid->addWidget(new QLabel(fields.at(index).first), row, column, Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(fields.at(index).second, row, column + 1);
+    }
+    // The gap between the two pairs of a line.
+    grid->setColumnMinimumWidth(2, 4);
+    return container;
 }
 
 } // namespace
@@ -118,10 +134,13 @@ void RuleEditorControls::build(QWidget *pane)
     namedRadio = named<QRadioButton>("namedRadio", QStringLiteral("Card named"));
     volumeNameField = named<QLineEdit>("volumeNameField");
     volumeNameField->setFixedWidth(180);
-    pickMountedCardPopup = named<QComboBox>("pickMountedCardPopup");
+    pickMountedCardPopup = named<WheelSafeComboBox>("pickMountedCardPopup");
     pickMountedCardPopup->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    addRow(
-        whenGrid, QStringLiteral("Trigger"), strip({ namedRadio, volumeNameField, pickMountedCardPopup }, 8));
+    addRow(whenGrid, QStringLiteral("Trigger"), strip({ namedRadio, volumeNameField }, 8));
+    // The card menu goes under the name field: beside it, the row is wider than the pane.
+    auto *pickIndent = new QWidget;
+    pickIndent->setFixedWidth(namedRadio->sizeHint().width());
+    addRow(whenGrid, {}, strip({ pickIndent, pickMountedCardPopup }, 8));
     anyCardRadio
         = named<QRadioButton>("anyCardRadio", QStringLiteral("Any card that contains the folder below"));
     addRow(whenGrid, {}, anyCardRadio);
@@ -132,13 +151,15 @@ void RuleEditorControls::build(QWidget *pane)
     // Open
     openBox = named<QGroupBox>("openBox", QStringLiteral("Open"));
     QGridLayout *openGrid = configureBox(openBox);
-    folderPresetPopup = named<QComboBox>("folderPresetPopup");
+    folderPresetPopup = named<WheelSafeComboBox>("folderPresetPopup");
     for (const RuleEditorLogic::MenuItem &item : RuleEditorLogic::folderMenuItems())
         folderPresetPopup->addItem(item.title, item.tag);
-    folderPresetPopup->setFixedWidth(300);
+    // 300 wide, or as wide as its longest title.
+    folderPresetPopup->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    folderPresetPopup->setMinimumWidth(300);
     addRow(openGrid, QStringLiteral("Folder"), folderPresetPopup);
     customPathField = named<QLineEdit>("customPathField");
-    customPathField->setMinimumWidth(240);
+    customPathField->setMinimumWidth(kPathFieldMinimumWidth);
     customPathField->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     browseButton = named<QPushButton>("browseButton", QStringLiteral("Browse card\u2026"));
     QWidget *pathStrip = strip({ customPathField, browseButton }, 8);
@@ -161,11 +182,12 @@ void RuleEditorControls::build(QWidget *pane)
     topField = named<QLineEdit>("topField");
     widthField = named<QLineEdit>("widthField");
     heightField = named<QLineEdit>("heightField");
-    addRow(windowGrid, QStringLiteral("Position"),
-        strip({ labeledPair(QStringLiteral("Left"), leftField), labeledPair(QStringLiteral("Top"), topField),
-                  labeledPair(QStringLiteral("Width"), widthField),
-                  labeledPair(QStringLiteral("Height"), heightField) },
-            8));
+    const QList<QWidget *> positionRow = addRow(windowGrid, QStringLiteral("Position"),
+        numberGrid({ { QStringLiteral("Left"), leftField }, { QStringLiteral("Top"), topField },
+            { QStringLiteral("Width"), widthField }, { QStringLiteral("Height"), heightField } }));
+    // Beside two lines of fields, the label reads with the first.
+    positionRow.first()->setMinimumHeight(leftField->sizeHint().height());
+    windowGrid->setAlignment(positionRow.first(), Qt::AlignRight | Qt::AlignTop);
     positionHintLabel = named<QLabel>("positionHintLabel");
     positionHintLabel->setWordWrap(true);
     QFont hintFont = positionHintLabel->font();
@@ -192,9 +214,8 @@ void RuleEditorControls::build(QWidget *pane)
     useCurrentPositionButton
         = named<QPushButton>("useCurrentPositionButton", QStringLiteral("Use current mouse position"));
     addRow(extrasGrid, QStringLiteral("Point"),
-        strip({ labeledPair(QStringLiteral("X"), mouseXField), labeledPair(QStringLiteral("Y"), mouseYField),
-                  useCurrentPositionButton },
-            8));
+        numberGrid({ { QStringLiteral("X"), mouseXField }, { QStringLiteral("Y"), mouseYField } }));
+    addRow(extrasGrid, {}, useCurrentPositionButton);
     hideExtrasButton = named<QPushButton>("hideExtrasButton", QStringLiteral("Hide extras"));
     addRow(extrasGrid, {}, hideExtrasButton);
 

@@ -1,6 +1,7 @@
 #include "ui/RuleListPane.h"
 
 #include "ui/Appearance.h"
+#include "ui/ElidedLines.h"
 #include "ui/ListBoxFrame.h"
 #include "ui/RuleRowDelegate.h"
 #include "ui/model/SettingsWindowModel.h"
@@ -61,8 +62,12 @@ RuleListPane::RuleListPane(SettingsWindowModel &model, QWidget *parent)
     QFont small = m_validationLabel->font();
     small.setPixelSize(11);
     m_validationLabel->setFont(small);
-    // At most two lines: the label never grows taller than that.
-    m_validationLabel->setMaximumHeight(QFontMetrics(small).lineSpacing() * 2 + 2);
+    m_validationLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Two lines, kept while hidden: the list above never changes height when it comes and goes.
+    m_validationLabel->setFixedHeight(QFontMetrics(small).lineSpacing() * kValidationLines);
+    QSizePolicy keepSpace = m_validationLabel->sizePolicy();
+    keepSpace.setRetainSizeWhenHidden(true);
+    m_validationLabel->setSizePolicy(keepSpace);
     m_validationLabel->hide();
 
     auto *layout = new QVBoxLayout(this);
@@ -168,7 +173,9 @@ QWidget *RuleListPane::buildGeneralBox()
 void RuleListPane::showValidation()
 {
     const ValidationDisplay display = m_model.validation();
-    m_validationLabel->setText(display.text);
+    // Whole lines only, the count of further issues whole at the end; the tooltip has it all.
+    m_validationLabel->setText(ElidedLines::fit(
+        display.text, display.moreCount(), m_validationLabel->fontMetrics(), kWidth, kValidationLines));
     QPalette palette = m_validationLabel->palette();
     palette.setColor(QPalette::WindowText, Appearance::toneColor(display.tone, this->palette()));
     m_validationLabel->setPalette(palette);

@@ -15,6 +15,7 @@ class RuleListPane : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kWidth = 320;
+    static constexpr int kValidationLines = 2;
 
     explicit RuleListPane(SettingsWindowModel &model, QWidget *parent = nullptr);
 

@@ -41,12 +41,14 @@ QMessageBox *SettingsDialogs::messageBox(const QString &objectName, int icon, co
     box->setInformativeText(informative);
     // After the informative text exists, so that both stay plain: rule names are user text.
     box->setTextFormat(Qt::PlainText);
-    // As alerts read elsewhere: the message in bold, both wide enough not to wrap every few words.
+    // As alerts read elsewhere: the message in bold, both wide enough not to wrap every few
+    // words, and both wrapping rather than cutting a long one (plain text turns wrapping off).
     if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
         QFont bold = label->font();
         bold.setBold(true);
         label->setFont(bold);
         label->setMinimumWidth(kTextWidth);
+        label->setWordWrap(true);
     }
     if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel")))
         label->setMinimumWidth(kTextWidth);
@@ -144,9 +146,9 @@ void SettingsDialogs::showSaveRefused(const QStringList &errors)
         ->open();
 }
 
-void SettingsDialogs::showTransferError(const QString &description)
+void SettingsDialogs::showTransferError(const QString &title, const QString &detail)
 {
-    messageBox(QStringLiteral("transferErrorAlert"), QMessageBox::Warning, description, QString(),
+    messageBox(QStringLiteral("transferErrorAlert"), QMessageBox::Warning, title, detail,
         { { QStringLiteral("OK"), QStringLiteral("okButton") } }, [](int) {})
         ->open();
 }

@@ -6,6 +6,7 @@
 #include "ui/RuleListPane.h"
 #include "ui/SettingsBottomBar.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPointer>
@@ -73,6 +74,9 @@ SettingsWindow::SettingsWindow(const Services &services, QWidget *parent)
     connect(closeKey, &QShortcut::activated, this, &QWidget::close);
 
     centreOnScreen();
+    // A quit (a signal, the session ending, the menu) closes every window first; this one
+    // must not hold it up with its question.
+    qApp->installEventFilter(this);
 }
 
 SettingsWindow::~SettingsWindow() = default;
@@ -118,4 +122,14 @@ void SettingsWindow::closeEvent(QCloseEvent *event)
         self->m_closeApproved = true;
         self->close();
     });
+}
+
+bool SettingsWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == qApp && event->type() == QEvent::Quit && isVisible()) {
+        m_model.discardForQuit();
+        m_closeApproved = true;
+        close();
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -52,6 +52,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    /// Watches the application for its quit request.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void centreOnScreen();

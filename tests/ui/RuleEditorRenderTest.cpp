@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
@@ -24,8 +25,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 // Renders the editor and the browse sheet to PNG files in light and dark Fusion palettes, for
-// a person to look at. Runs always (so rendering itself is exercised); the files are kept
-// only when MIRVALE_RENDER_DIR names a folder.
+// a person to look at; each light image must be clearly lighter than its dark twin. The files
+// are kept only when MIRVALE_RENDER_DIR names a folder.
 namespace {
 
 QPalette lightPalette()
@@ -50,14 +51,25 @@ protected:
     {
         QApplication::setPalette(QPalette());
         QApplication::setStyle(m_previousStyle);
+        for (auto light = m_lightness.cbegin(); light != m_lightness.cend(); ++light) {
+            if (light.key().endsWith(u"-light"_s)) {
+                const QString dark = light.key().chopped(5) + u"dark"_s;
+                EXPECT_GT(light.value(), m_lightness.value(dark, 255) + 60) << dark.toStdString();
+            }
+        }
     }
 
-    // Saves (when asked) and checks that something was drawn.
+    // Saves (when asked) and notes how light the image is on average.
     void keep(const QPixmap &shot, const QString &name)
     {
         ASSERT_FALSE(shot.isNull());
         const QImage image = shot.toImage();
-        EXPECT_NE(image.pixel(5, 5), image.pixel(image.width() / 2, image.height() / 2) + 1);
+        double sum = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                sum += qGray(image.pixel(x, y));
+        }
+        m_lightness.insert(name, sum / (double(image.width()) * image.height()));
         if (!m_folder.isEmpty()) {
             QDir().mkpath(m_folder);
             EXPECT_TRUE(shot.save(m_folder + u'/' + name + u".png"_s)) << name.toStdString();
@@ -66,6 +78,7 @@ protected:
 
     QString m_previousStyle;
     QString m_folder;
+    QMap<QString, double> m_lightness;
     FakeFinderService finder;
     FakePointer pointer;
     RecordingLogger log;

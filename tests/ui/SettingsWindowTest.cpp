@@ -18,8 +18,10 @@
 #include "ui/model/RuleEditorLogic.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -30,13 +32,23 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+/// Whether the label shows all of its text, laid out as the label lays it out.
+bool showsWholeText(const QLabel *label)
+{
+    if (!label->wordWrap())
+        return label->sizeHint().width() <= label->width();
+    return label->heightForWidth(label->width()) <= label->height();
+}
 
 class SettingsWindowTest : public ::testing::Test {
 protected:
@@ -121,6 +133,14 @@ protected:
         QTest::keyClick(name, Qt::Key_Return);
     }
 
+    void setRules(const RuleList &rules)
+    {
+        m_store.save(rules);
+        AppSettings settings = m_store.settings();
+        settings.extrasRevealed = true;
+        m_store.setSettings(settings);
+    }
+
     QStringList storedNames() const
     {
         QStringList names;
@@ -139,6 +159,137 @@ protected:
     QList<std::pair<Rule, MountedCard>> m_tested;
     std::unique_ptr<SettingsWindow> m_window;
 };
+
+TEST_F(SettingsWindowTest, TheEditorFitsItsPaneAndTheWheelOnlyScrollsIt)
+{
+    Rule full = Rule::makeNew();
+    full.match = VolumeMatch::volumeName(QStringLiteral("EOS_DIGITAL"));
+    full.subfolder = Subfolder::custom(QStringLiteral("DCIM/100CANON"));
+    full.placement = Placement { 120, 80, 1200, 760 };
+    full.extras.mouseWarp = MousePoint { 640, 400 };
+    setRules({ full });
+    m_window->show(false);
+    auto *scroll = find<QScrollArea>(QStringLiteral("scrollView"));
+    for (const QSize size : { SettingsWindow::kSize, SettingsWindow::kMinimumSize }) {
+        m_window->resize(size);
+        ASSERT_TRUE(pollUntil([&] { return m_window->size() == size; }));
+        const QWidget *viewport = scroll->viewport();
+        EXPECT_LE(scroll->widget()->width(), viewport->width()) << size.width();
+        for (const QWidget *child : scroll->widget()->findChildren<QWidget *>()) {
+            const bool titled
+                = qobject_cast<const QComboBox *>(child) || qobject_cast<const QPushButton *>(child);
+            if (child->isVisibleTo(scroll)) {
+                EXPECT_LE(child->mapTo(viewport, QPoint(child->width(), 0)).x(), viewport->width())
+                    << child->objectName().toStdString() << " at " << size.width();
+                EXPECT_TRUE(!titled || child->width() >= child->sizeHint().width())
+                    << child->objectName().toStdString();
+            }
+        }
+    }
+
+    // The wheel over the folder menu or a number field, not focused, leaves the rule as it is.
+    for (QWidget *under :
+        { find<QWidget>(QStringLiteral("folderPresetPopup")), find<QWidget>(QStringLiteral("widthField")) }) {
+        const QPointF at = QPointF(under->rect().center());
+        QWheelEvent wheel(
+            at, under->mapToGlobal(at), {}, { 0, 120 }, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(under, &wheel);
+    }
+    EXPECT_EQ(find<RuleEditorView>(QStringLiteral("ruleEditor"))->rule(), m_store.rules().first());
+    EXPECT_FALSE(find<QPushButton>(QStringLiteral("saveButton"))->isEnabled());
+}
+
+TEST_F(SettingsWindowTest, ValidationShowsTwoWholeLinesAndTheListStaysPut)
+{
+    // Four rules for one card and folder: three warnings; enough rows to scroll the list.
+    RuleList rules;
+    for (int index = 0; index < 8; ++index) {
+        Rule rule = Rule::makeNew();
+        rule.name = QStringLiteral("Camera card with a long descriptive name %1").arg(index);
+        rule.match = VolumeMatch::volumeName(QStringLiteral("CARD_%1").arg(index < 4 ? 0 : index));
+        rules.append(rule);
+    }
+    setRules(rules);
+    m_window->show(false);
+    auto *label = find<QLabel>(QStringLiteral("validationLabel"));
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_TRUE(label->text().endsWith(QStringLiteral("(+2 more warnings)"))) << label->text().toStdString();
+    EXPECT_TRUE(showsWholeText(label)) << label->text().toStdString();
+
+    // A rule added at the end appears whole, though the validation line changes under the list.
+    for (int removed = 0; removed < 3; ++removed)
+        find<QAbstractButton>(QStringLiteral("removeButton"))->click();
+    auto *table = find<QTableView>(QStringLiteral("ruleTable"));
+    table->scrollToTop();
+    const int listHeight = table->viewport()->height();
+    find<QAbstractButton>(QStringLiteral("addButton"))->click();
+    processEventsFor(std::chrono::milliseconds(50));
+    EXPECT_EQ(label->text(), QStringLiteral("New rule: card name cannot be empty."));
+    EXPECT_EQ(table->viewport()->height(), listHeight);
+    const QRect last = table->visualRect(table->model()->index(table->model()->rowCount() - 1, 0));
+    EXPECT_TRUE(table->viewport()->rect().contains(last)) << last.top() << "-" << last.bottom();
+}
+
+TEST_F(SettingsWindowTest, AFailedImportSaysWhatFailedInFull)
+{
+    m_window->show(false);
+    const struct {
+        QByteArray content;
+        QString detail;
+    } cases[] = {
+        { "[x", QStringLiteral("The file is not valid JSON (line 1, column 2).") },
+        { R"([{"enabled": "yes", "name": "a very long rule name that makes the detail wrap"}])",
+            QStringLiteral("Rule 1, \u201cenabled\u201d: expected a boolean but found a string.") },
+    };
+    for (const auto &c : cases) {
+        const QString path = m_temp.path() + QStringLiteral("/exp2.json");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.content);
+        file.close();
+        find<QPushButton>(QStringLiteral("importButton"))->click();
+        answer(QStringLiteral("importChoiceQuestion"), QStringLiteral("appendChoice"));
+        QFileDialog *open = fileDialog(QStringLiteral("importFileDialog"));
+        ASSERT_TRUE(open);
+        choose(open, path);
+        QMessageBox *alert = nullptr;
+        ASSERT_TRUE(pollUntil([&] { return (alert = visibleBox(QStringLiteral("transferErrorAlert"))); }));
+        processEventsFor(std::chrono::milliseconds(20));
+        EXPECT_EQ(alert->text(), QStringLiteral("Couldn\u2019t import \u201cexp2.json\u201d"));
+        EXPECT_EQ(alert->informativeText(), c.detail);
+        for (const QLabel *label : alert->findChildren<QLabel *>()) {
+            if (!label->text().isEmpty()) {
+                EXPECT_TRUE(showsWholeText(label)) << label->text().toStdString();
+            }
+        }
+        answer(QStringLiteral("transferErrorAlert"), QStringLiteral("okButton"));
+    }
+    EXPECT_EQ(storedNames().size(), 3);
+}
+
+TEST_F(SettingsWindowTest, AFailedSaveShowsInTheWindowAndKeepsTheEdits)
+{
+    m_window->show(false);
+    // A folder where rules.json should be: the write fails, even for root.
+    const QString rulesPath = m_temp.path() + QStringLiteral("/Mirvale/rules.json");
+    ASSERT_TRUE(QFile::remove(rulesPath));
+    ASSERT_TRUE(QDir().mkpath(rulesPath + QStringLiteral("/occupied")));
+    find<QAbstractButton>(QStringLiteral("removeButton"))->click();
+    find<QPushButton>(QStringLiteral("saveButton"))->click();
+    auto *label = find<QLabel>(QStringLiteral("validationLabel"));
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_TRUE(label->text().startsWith(QStringLiteral("Rules not saved: "))) << label->text().toStdString();
+    EXPECT_EQ(find<QTableView>(QStringLiteral("ruleTable"))->model()->rowCount(), 2);
+    EXPECT_TRUE(find<QPushButton>(QStringLiteral("saveButton"))->isEnabled());
+
+    label->clear();
+    m_window->close();
+    answer(QStringLiteral("closeQuestion"), QStringLiteral("saveChoice"));
+    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_TRUE(label->text().startsWith(QStringLiteral("Rules not saved: ")));
+    EXPECT_EQ(find<QTableView>(QStringLiteral("ruleTable"))->model()->rowCount(), 2);
+    EXPECT_EQ(m_store.rules().size(), 3);
+}
 
 TEST_F(SettingsWindowTest, OpensAtItsSizeWithTheSavedRules)
 {
@@ -159,6 +310,13 @@ TEST_F(SettingsWindowTest, OpensAtItsSizeWithTheSavedRules)
     EXPECT_EQ(
         find<QPushButton>(QStringLiteral("testPopup"))->text(), QStringLiteral("Test rule on card\u2026"));
     EXPECT_FALSE(find<QPushButton>(QStringLiteral("testPopup"))->isEnabled());
+    // The drawn check box of a row is named for its rule.
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(table);
+    QAccessibleInterface *cell
+        = list && list->tableInterface() ? list->tableInterface()->cellAt(1, 0) : nullptr;
+    ASSERT_TRUE(cell);
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Enabled: B"));
+    EXPECT_TRUE(cell->state().checkable && cell->state().checked);
 
     auto *status = find<QLabel>(QStringLiteral("automationStatusLabel"));
     EXPECT_EQ(status->text(), QStringLiteral("File manager: Checking\u2026"));

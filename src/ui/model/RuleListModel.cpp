@@ -17,16 +17,17 @@ QVariant RuleListModel::data(const QModelIndex &index, int role) const
     const Rule &rule = m_rules.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
         return rule.name;
+    // The row's check box is drawn, not a widget: the row stands for it to assistive tools.
+    case Qt::AccessibleTextRole:
+    case EnabledLabelRole:
+        return QStringLiteral("Enabled: ") + rule.name;
     case Qt::CheckStateRole:
         return rule.enabled ? Qt::Checked : Qt::Unchecked;
     case SummaryRole:
         return rule.matchSummary() + QStringLiteral(" \u00b7 ") + rule.openSummary();
     case RuleIdRole:
         return rule.id;
-    case EnabledLabelRole:
-        return QStringLiteral("Enabled: ") + rule.name;
     default:
         return {};
     }

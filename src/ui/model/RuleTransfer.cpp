@@ -1,5 +1,6 @@
 #include "ui/model/RuleTransfer.h"
 
+#include "rules/DecodingError.h"
 #include "rules/RulesStore.h"
 #include "support/DescribedError.h"
 #include "support/Logger.h"
@@ -7,6 +8,43 @@
 
 #include <QFileInfo>
 #include <QPointer>
+#include <QRegularExpression>
+
+namespace {
+
+QString alertTitle(const QString &verb, const QString &path)
+{
+    return QStringLiteral("Couldn\u2019t %1 \u201c%2\u201d").arg(verb, QFileInfo(path).fileName());
+}
+
+/// The reason as the user can act on it: where in the file, without the parser's own terms
+/// ("syntax error while parsing value - invalid literal; last read: ...", "[0].enabled").
+QString alertDetail(const DescribedError &error)
+{
+    const QString &description = error.description();
+    const auto *decoding = dynamic_cast<const DecodingError *>(&error);
+    if (!decoding)
+        return description;
+    if (description.startsWith(QStringLiteral("The data is not valid JSON"))) {
+        static const QRegularExpression position(QStringLiteral("line (\\d+), column (\\d+)"));
+        const QRegularExpressionMatch at = position.match(description);
+        return at.hasMatch() ? QStringLiteral("The file is not valid JSON (line %1, column %2).")
+                                   .arg(at.captured(1), at.captured(2))
+                             : QStringLiteral("The file is not valid JSON.");
+    }
+    static const QRegularExpression rulePath(QStringLiteral("^\\[(\\d+)\\](?:\\.(.+))?$"));
+    const QRegularExpressionMatch rule = rulePath.match(decoding->codingPath());
+    const QString where = QStringLiteral(" at ") + decoding->codingPath() + QLatin1Char('.');
+    if (!rule.hasMatch() || !description.endsWith(where))
+        return description;
+    QString place = QStringLiteral("Rule %1").arg(rule.captured(1).toLongLong() + 1);
+    if (!rule.captured(2).isEmpty())
+        place += QStringLiteral(", \u201c%1\u201d").arg(rule.captured(2));
+    const QString reason = description.chopped(where.size());
+    return place + QStringLiteral(": ") + reason.left(1).toLower() + reason.mid(1) + QLatin1Char('.');
+}
+
+} // namespace
 
 RuleTransfer::RuleTransfer(
     RulesStore &store, Logger &log, SettingsPrompts &prompts, Hooks hooks, QObject *parent)
@@ -69,7 +107,7 @@ void RuleTransfer::importFrom(const QString &path, bool replace)
         count = m_store.importRules(path, replace);
     } catch (const DescribedError &error) {
         m_log.error(QStringLiteral("Rule import failed: ") + error.description());
-        m_prompts.showTransferError(error.description());
+        m_prompts.showTransferError(alertTitle(QStringLiteral("import"), path), alertDetail(error));
         return;
     }
     m_hooks.imported();
@@ -91,7 +129,7 @@ void RuleTransfer::exportTo(const QString &path)
         m_store.exportRules(path);
     } catch (const DescribedError &error) {
         m_log.error(QStringLiteral("Rule export failed: ") + error.description());
-        m_prompts.showTransferError(error.description());
+        m_prompts.showTransferError(alertTitle(QStringLiteral("export"), path), alertDetail(error));
         return;
     }
     m_log.info(QStringLiteral("Exported rules to ") + QFileInfo(path).fileName());

@@ -27,8 +27,8 @@ public:
     virtual void askSaveBeforeClosing(std::function<void(SaveChoice)> answer) = 0;
     /// "Can’t Save Rules" with the error messages, one per line.
     virtual void showSaveRefused(const QStringList &errors) = 0;
-    /// A failed import or export, shown as the error itself.
-    virtual void showTransferError(const QString &description) = 0;
+    /// A failed import or export: a short title saying what failed, the reason under it.
+    virtual void showTransferError(const QString &title, const QString &detail) = 0;
     /// The once-only hint about other applications opening cards.
     virtual void showFirstRunHint() = 0;
 };

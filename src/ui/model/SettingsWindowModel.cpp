@@ -237,6 +237,8 @@ bool SettingsWindowModel::trySave()
         return false;
     } catch (const DescribedError &error) {
         m_services.log->error(QStringLiteral("Save failed: ") + error.description());
+        // Said where the user looks; the edits stay for another try.
+        displayValidation(ValidationDisplay::rulesSaveFailed(error.description()));
         return false;
     }
     refreshValidation();
@@ -268,6 +270,13 @@ void SettingsWindowModel::requestClose(std::function<void()> close)
             return;
         }
     });
+}
+
+void SettingsWindowModel::discardForQuit()
+{
+    if (isDirty())
+        m_services.log->info(
+            QStringLiteral("Quitting with unsaved rule changes: discarded them; rules.json left as it was"));
 }
 
 void SettingsWindowModel::setHandleCardsPresentAtLaunch(bool on)

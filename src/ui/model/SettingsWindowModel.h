@@ -94,6 +94,8 @@ public:
     void exportRules() { m_transfer.exportRules(); }
     /// Calls `close` now when nothing is unsaved; otherwise after the user's answer, if at all.
     void requestClose(std::function<void()> close);
+    /// The application quits without asking: unsaved edits are dropped, and the log says so.
+    void discardForQuit();
 
 signals:
     /// The editor must show editorRule() (the selection changed, or the list changed it).

@@ -1,5 +1,7 @@
 #include "ui/model/ValidationDisplay.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 ValidationDisplay summarise(const RuleIssueList &issues, bool errors)
@@ -43,4 +45,16 @@ ValidationDisplay ValidationDisplay::saved()
 ValidationDisplay ValidationDisplay::settingsSaveFailed(const QString &message)
 {
     return { message.isEmpty() ? QStringLiteral("Couldn\u2019t save settings.") : message, Tone::Warning };
+}
+
+ValidationDisplay ValidationDisplay::rulesSaveFailed(const QString &reason)
+{
+    return { QStringLiteral("Rules not saved: ") + reason, Tone::Error };
+}
+
+QString ValidationDisplay::moreCount() const
+{
+    static const QRegularExpression count(QStringLiteral(" \\(\\+\\d+ more (error|warning)s?\\)$"));
+    const QRegularExpressionMatch match = count.match(text);
+    return match.hasMatch() ? match.captured() : QString();
 }

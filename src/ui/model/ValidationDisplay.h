@@ -11,6 +11,9 @@ struct ValidationDisplay {
     Tone tone = Tone::Secondary;
 
     bool isVisible() const { return !text.isEmpty(); }
+    /// The closing " (+N more …)" of the text, empty when there is none; a shortened text
+    /// keeps it whole.
+    QString moreCount() const;
 
     /// The first error (or, with no errors, the first warning) and how many more there are.
     static ValidationDisplay fromIssues(const RuleIssueList &issues);
@@ -18,6 +21,8 @@ struct ValidationDisplay {
     static ValidationDisplay saved();
     /// A settings write failed; `message` is the store's reason, empty when it gave none.
     static ValidationDisplay settingsSaveFailed(const QString &message);
+    /// The rules could not be written; `reason` is the store's description.
+    static ValidationDisplay rulesSaveFailed(const QString &reason);
 
     friend bool operator==(const ValidationDisplay &, const ValidationDisplay &) = default;
 };

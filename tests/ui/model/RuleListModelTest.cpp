@@ -132,6 +132,8 @@ TEST(ValidationDisplay, FirstIssueAndHowManyMore)
         const ValidationDisplay display = ValidationDisplay::fromIssues(c.issues);
         EXPECT_EQ(display.text, c.text);
         EXPECT_EQ(display.isVisible(), !c.text.isEmpty());
+        const qsizetype count = c.text.indexOf(QStringLiteral(" (+"));
+        EXPECT_EQ(display.moreCount(), count < 0 ? QString() : c.text.mid(count));
         if (display.isVisible()) {
             EXPECT_EQ(display.tone, c.tone) << display.text.toStdString();
         }

@@ -43,10 +43,10 @@ void ScriptedPrompts::showSaveRefused(const QStringList &errors)
     refusals.append(errors);
 }
 
-void ScriptedPrompts::showTransferError(const QString &description)
+void ScriptedPrompts::showTransferError(const QString &, const QString &detail)
 {
     asked.append(QStringLiteral("transferError"));
-    transferErrors.append(description);
+    transferErrors.append(detail);
 }
 
 void ScriptedPrompts::showFirstRunHint()

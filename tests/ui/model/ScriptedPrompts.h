@@ -14,7 +14,7 @@ public:
     void chooseExportFile(std::function<void(const QString &)> answer) override;
     void askSaveBeforeClosing(std::function<void(SaveChoice)> answer) override;
     void showSaveRefused(const QStringList &errors) override;
-    void showTransferError(const QString &description) override;
+    void showTransferError(const QString &title, const QString &detail) override;
     void showFirstRunHint() override;
 
     std::optional<SaveChoice> saveBeforeImport;
