@@ -6,6 +6,7 @@
 #include "support/GlobalQueue.h"
 #include "support/LoginItem.h"
 #include "support/MainQueue.h"
+#include "support/ShownText.h"
 #include "support/UpdateController.h"
 #include "ui/MenuBarIcon.h"
 #include "ui/model/StatusMenuModel.h"
@@ -120,8 +121,7 @@ void StatusMenu::rebuild()
             m_actions.append(m_menu->addSeparator());
             continue;
         }
-        // Menus show no indentation levels; leading spaces stand in for them.
-        QAction *action = m_menu->addAction(QString(item.indentation * 4, u' ') + item.title);
+        QAction *action = m_menu->addAction(entryText(item));
         action->setEnabled(item.enabled);
         action->setCheckable(item.checkable);
         action->setChecked(item.checked);
@@ -132,6 +132,15 @@ void StatusMenu::rebuild()
     }
 }
 
+QString StatusMenu::entryText(const StatusMenuItem &item) const
+{
+    // Menus show no indentation levels; leading spaces stand in for them.
+    const QString label = QString(item.indentation * 4, u' ') + item.title;
+    // Qt exports the menu over DBusMenu when a StatusNotifier host took the icon (it gave the
+    // menu a platform menu then); otherwise it draws the menu itself.
+    return m_menu->platformMenu() ? ShownText::forDBusMenu(label) : ShownText::forQtMenu(label);
+}
+
 void StatusMenu::retitleOpenMenuCards()
 {
     if (!m_menuOpen)
@@ -139,7 +148,7 @@ void StatusMenu::retitleOpenMenuCards()
     const QList<qsizetype> changed
         = StatusMenuModel::retitle(m_items, m_services.coordinator->volumeWatcher().detectedCards());
     for (qsizetype index : changed)
-        m_actions[index]->setText(QString(m_items[index].indentation * 4, u' ') + m_items[index].title);
+        m_actions[index]->setText(entryText(m_items[index]));
 }
 
 void StatusMenu::perform(qsizetype index)

@@ -52,6 +52,7 @@ private:
     void rebuild();
     void handleExternalChange();
     void retitleOpenMenuCards();
+    QString entryText(const StatusMenuItem &item) const;
     void perform(qsizetype index);
     void toggleLaunchAtLogin();
     void showLaunchAtLoginAlert(const QString &description);
