@@ -20,7 +20,8 @@ TEST(ShownText, NamesShownExactlyOnEveryMedium)
         { u"SALE&", u"SALE&", u"SALE&&", u"SALE&" },
         { u"_X", u"_X", u"_X", u"__X" },
         { u"\u202Egpj.exe", u"<U+202E>gpj.exe", u"<U+202E>gpj.exe", u"<U+202E>gpj.exe" },
-        { u"TAB\tNL\n\x7F", u"TAB\u2409NL\u240A\u2421", u"TAB\u2409NL\u240A\u2421", u"TAB\u2409NL\u240A\u2421" },
+        { u"TAB\tNL\n\x7F", u"TAB\u2409NL\u240A\u2421", u"TAB\u2409NL\u240A\u2421",
+            u"TAB\u2409NL\u240A\u2421" },
         { u"\u0645\u0635\u0648\u0631 1", u"\u2068\u0645\u0635\u0648\u0631 1\u2069", u"", u"" },
         { u"\u2067X\u2069\u0085", u"<U+2067>X<U+2069><U+0085>", u"", u"" },
     };
