@@ -20,6 +20,8 @@ PACKAGES=(
   exfatprogs exfat-fuse udev udisks2
   # The desktop tests: a real X server, a window manager, a real file manager.
   xvfb xauth openbox thunar x11-utils xdotool fonts-dejavu-core
+  # A real panel with a task list and an XEmbed tray, and screenshots of it.
+  tint2 imagemagick
 )
 RUN_PACKAGES=()
 

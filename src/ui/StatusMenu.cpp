@@ -13,7 +13,6 @@
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
@@ -47,9 +46,6 @@ StatusMenu::StatusMenu(Services services, QObject *parent)
     Coordinator &coordinator = *m_services.coordinator;
     coordinator.volumeWatcher().observeCardsChanged(this, [this] { handleExternalChange(); });
     connect(&coordinator.rules(), &RulesProvider::settingsChanged, this, &StatusMenu::handleExternalChange);
-    // The icon follows the panel's text colour when the palette changes.
-    QCoreApplication::instance()->installEventFilter(this);
-
     rebuild();
     refreshIcon();
     m_trayIcon->show();
@@ -57,16 +53,7 @@ StatusMenu::StatusMenu(Services services, QObject *parent)
 
 StatusMenu::~StatusMenu()
 {
-    QCoreApplication::instance()->removeEventFilter(this);
     m_trayIcon->setContextMenu(nullptr);
-}
-
-bool StatusMenu::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange
-        && m_iconPaused)
-        drawIcon(*m_iconPaused);
-    return QObject::eventFilter(watched, event);
 }
 
 void StatusMenu::refreshIcon()
@@ -82,13 +69,14 @@ void StatusMenu::refreshIcon()
 void StatusMenu::drawIcon(bool paused)
 {
     // An installed symbolic icon goes to the tray host by name, and hosts tint symbolic icons
-    // for their panel; the drawn one, in the palette's text colour, serves everywhere else.
+    // for their panel. The drawn one serves everywhere else, on panels of any colour: the
+    // application's palette says nothing about the panel's.
     const QIcon themed = QIcon::fromTheme(
         paused ? QStringLiteral("mirvale-tray-paused-symbolic") : QStringLiteral("mirvale-tray-symbolic"));
     if (!themed.isNull() && !themed.pixmap(MenuBarIcon::kTraySizes[0]).isNull())
         m_trayIcon->setIcon(themed);
     else
-        m_trayIcon->setIcon(MenuBarIcon::icon(paused, MenuBarIcon::panelTextColour()));
+        m_trayIcon->setIcon(MenuBarIcon::trayIcon(paused));
 }
 
 void StatusMenu::handleExternalChange()

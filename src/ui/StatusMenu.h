@@ -45,9 +45,6 @@ public:
     /// What the menu shows now, line for line.
     const QList<StatusMenuItem> &items() const { return m_items; }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void rebuild();
     void handleExternalChange();

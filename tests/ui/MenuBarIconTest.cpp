@@ -93,3 +93,55 @@ TEST(MenuBarIcon, TheIconDrawsAtTheRequestedSizeAndRatio)
     EXPECT_EQ(pixmap.toImage(),
         MenuBarIcon::image(true, Qt::black, 22, 2).convertToFormat(pixmap.toImage().format()));
 }
+
+namespace {
+
+double luminance(QRgb rgb)
+{
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+/// How many pixels of `icon` shown on `panel` stand out from it at 3:1, what non-text marks
+/// need to be seen.
+int standingOut(const QImage &icon, const QColor &panel)
+{
+    QImage shown(icon.size(), QImage::Format_RGB32);
+    shown.fill(panel);
+    QPainter painter(&shown);
+    painter.drawImage(0, 0, icon);
+    painter.end();
+    int count = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x)
+            count += contrast(shown.pixel(x, y), panel.rgb()) >= 3.0 ? 1 : 0;
+    }
+    return count;
+}
+
+} // namespace
+
+// An XEmbed tray shows the pixels as drawn, on a panel of any colour; the card's outline alone
+// is some 60 pixels long at 22 px. The palette-coloured mask it replaces vanished on dark panels.
+TEST(MenuBarIcon, TheTrayIconReadsOnDarkAndLightPanels)
+{
+    const QColor panels[] = { Qt::black, QColor(0x30, 0x30, 0x30), QColor(0x3c, 0x3f, 0x41),
+        QColor(0x80, 0x80, 0x80), QColor(0xd6, 0xd6, 0xd6), QColor(0xf6, 0xf5, 0xf4), Qt::white };
+    for (bool paused : { false, true }) {
+        const QImage icon = MenuBarIcon::trayIcon(paused).pixmap(QSize(22, 22)).toImage();
+        for (const QColor &panel : panels)
+            EXPECT_GE(standingOut(icon, panel), 60) << qPrintable(panel.name()) << (paused ? " paused" : "");
+    }
+    EXPECT_EQ(
+        standingOut(MenuBarIcon::image(false, QColor(0x1d, 0x1d, 0x1f), 22), QColor(0x30, 0x30, 0x30)), 0);
+}
