@@ -99,25 +99,40 @@ void StatusMenu::rebuild()
         input.updateTitle = update.title;
         input.updateEnabled = update.enabled;
     }
-    m_items = StatusMenuModel::build(input);
+    QList<StatusMenuItem> fresh = StatusMenuModel::build(input);
 
+    // A tray host may still hold the entries of the menu it showed last and send a click on
+    // one of them; while the shape holds, the same entries take the fresh lines.
+    if (!m_actions.isEmpty() && StatusMenuModel::sameShape(m_items, fresh)) {
+        m_items = std::move(fresh);
+        for (qsizetype i = 0; i < m_items.size(); ++i)
+            applyLine(m_actions[i], m_items[i]);
+        return;
+    }
+    m_items = std::move(fresh);
     m_menu->clear();
     m_actions.clear();
     for (qsizetype i = 0; i < m_items.size(); ++i) {
-        const StatusMenuItem &item = m_items[i];
-        if (item.isSeparator) {
+        if (m_items[i].isSeparator) {
             m_actions.append(m_menu->addSeparator());
             continue;
         }
-        QAction *action = m_menu->addAction(entryText(item));
-        action->setEnabled(item.enabled);
-        action->setCheckable(item.checkable);
-        action->setChecked(item.checked);
-        if (!item.shortcut.isEmpty())
-            action->setShortcut(QKeySequence(item.shortcut, QKeySequence::PortableText));
+        QAction *action = m_menu->addAction(QString());
+        applyLine(action, m_items[i]);
         connect(action, &QAction::triggered, this, [this, i] { perform(i); });
         m_actions.append(action);
     }
+}
+
+void StatusMenu::applyLine(QAction *action, const StatusMenuItem &item) const
+{
+    if (item.isSeparator)
+        return;
+    action->setText(entryText(item));
+    action->setEnabled(item.enabled);
+    action->setCheckable(item.checkable);
+    action->setChecked(item.checked);
+    action->setShortcut(QKeySequence(item.shortcut, QKeySequence::PortableText));
 }
 
 QString StatusMenu::entryText(const StatusMenuItem &item) const

@@ -50,6 +50,8 @@ private:
     void handleExternalChange();
     void retitleOpenMenuCards();
     QString entryText(const StatusMenuItem &item) const;
+    /// Gives `action` the line's text, tick, enablement and shortcut.
+    void applyLine(QAction *action, const StatusMenuItem &item) const;
     void perform(qsizetype index);
     void toggleLaunchAtLogin();
     void showLaunchAtLoginAlert(const QString &description);

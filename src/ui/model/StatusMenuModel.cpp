@@ -4,6 +4,9 @@
 
 #include <QDir>
 
+#include <algorithm>
+#include <tuple>
+
 StatusMenuItem StatusMenuItem::separator()
 {
     StatusMenuItem item;
@@ -159,4 +162,13 @@ QList<qsizetype> StatusMenuModel::retitle(
         }
     }
     return changed;
+}
+
+bool StatusMenuModel::sameShape(const QList<StatusMenuItem> &shown, const QList<StatusMenuItem> &fresh)
+{
+    const auto shape = [](const StatusMenuItem &item) {
+        return std::tie(item.isSeparator, item.action, item.indentation, item.checkable, item.shortcut);
+    };
+    return std::equal(shown.cbegin(), shown.cend(), fresh.cbegin(), fresh.cend(),
+        [&](const StatusMenuItem &a, const StatusMenuItem &b) { return shape(a) == shape(b); });
 }

@@ -3,7 +3,7 @@
 //
 //   mirvale_fake_tray_host watch          own the watcher; print each registered item
 //   mirvale_fake_tray_host menu           print the icon's menu, one line per entry, as a host shows it
-//   mirvale_fake_tray_host click LABEL    choose the entry titled LABEL
+//   mirvale_fake_tray_host click LABEL    choose the entry titled LABEL, after opening the menu again
 //   mirvale_fake_tray_host icon FILE.png  save the icon's largest image
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -281,6 +281,12 @@ int main(int argc, char **argv)
         for (const MenuNode &child : visibleChildren(*root)) {
             if (shownLabel(child.properties) != arguments.at(1))
                 continue;
+            // The user opens the menu again before choosing: the host sends the click with the
+            // entry it read before, as hosts do until a new layout has reached them.
+            QDBusMessage reopen = QDBusMessage::createMethodCall(
+                item->service, menuPath, kMenuInterface, QStringLiteral("AboutToShow"));
+            reopen.setArguments({ 0 });
+            bus.call(reopen, QDBus::Block, 5000);
             QDBusMessage event = QDBusMessage::createMethodCall(
                 item->service, menuPath, kMenuInterface, QStringLiteral("Event"));
             event.setArguments(

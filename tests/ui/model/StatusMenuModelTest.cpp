@@ -263,3 +263,26 @@ TEST(StatusMenuModel, IdentityIsTheMountPathElseTheDeviceName)
     EXPECT_EQ(StatusMenuModel::identityKey(unmountedCard(QStringLiteral("A"), QStringLiteral("sdc1"))),
         QStringLiteral("sdc1"));
 }
+
+TEST(StatusMenuModel, TheShapeHoldsWhileOnlyTitlesTicksAndCardsChange)
+{
+    const DetectedCard canon = mountedCard(QStringLiteral("EOS_DIGITAL"), 1'000, QStringLiteral("sdb1"));
+    StatusMenuModel::Input input;
+    input.detectedCards = { canon };
+    const QList<StatusMenuItem> shown = StatusMenuModel::build(input);
+    const auto with = [&](auto change) {
+        StatusMenuModel::Input changed = input;
+        change(changed);
+        return StatusMenuModel::sameShape(shown, StatusMenuModel::build(changed));
+    };
+    EXPECT_TRUE(with([](auto &in) { in.detectedCards[0].freeBytes = 2'000; }));
+    EXPECT_TRUE(with([](auto &in) { in.detectedCards[0].name = QStringLiteral("OTHER"); }));
+    EXPECT_TRUE(with([](auto &in) { in.settings.paused = true; }));
+    EXPECT_TRUE(with([](auto &in) { in.updateTitle = QStringLiteral("Update to 2.3\u2026"); }));
+    EXPECT_FALSE(with([](auto &in) {
+        in.detectedCards.append(unmountedCard(QStringLiteral("N"), QStringLiteral("sdc1")));
+    }));
+    EXPECT_FALSE(with([](auto &in) { in.detectedCards[0].mountURL.reset(); }));
+    EXPECT_FALSE(with([](auto &in) { in.detectedCards.clear(); }));
+    EXPECT_FALSE(with([](auto &in) { in.settings.showUnmountItems = false; }));
+}
