@@ -4,6 +4,7 @@
 #include "rules/RulesProvider.h"
 #include "support/DescribedError.h"
 #include "support/GlobalQueue.h"
+#include "support/Logger.h"
 #include "support/LoginItem.h"
 #include "support/MainQueue.h"
 #include "support/ShownText.h"
@@ -19,6 +20,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 StatusMenu::StatusMenu(Services services, QObject *parent)
     : QObject(parent)
@@ -48,7 +50,28 @@ StatusMenu::StatusMenu(Services services, QObject *parent)
     connect(&coordinator.rules(), &RulesProvider::settingsChanged, this, &StatusMenu::handleExternalChange);
     rebuild();
     refreshIcon();
+    // Shown even without a tray: Qt puts the icon in a system tray that appears later.
     m_trayIcon->show();
+    // At login the panel may come up after Mirvale; look for a tray once it has had time to.
+    QTimer::singleShot(m_services.trayGrace, this, &StatusMenu::noticeMissingTray);
+}
+
+void StatusMenu::noticeMissingTray()
+{
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    if (m_services.log)
+        m_services.log->warn(QStringLiteral("No system tray on this desktop: Mirvale runs without an icon; "
+                                            "starting it again opens Settings, and mirvalectl reaches it"));
+    auto *notice = new QMessageBox(QMessageBox::Information, QStringLiteral("Mirvale"),
+        QStringLiteral("Mirvale is running, but this desktop shows no tray icons"), QMessageBox::Ok);
+    notice->setObjectName(QStringLiteral("noTrayNotice"));
+    notice->setInformativeText(QStringLiteral(
+        "To reach Mirvale, start it again: that opens its settings. From a terminal, mirvalectl lists "
+        "the cards and pauses or resumes watching. If a tray is added to the desktop later, the icon "
+        "shows there; some trays show it only after Mirvale is started again."));
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    notice->open();
 }
 
 StatusMenu::~StatusMenu()

@@ -7,11 +7,13 @@
 #include <QList>
 #include <QObject>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
 
 class Coordinator;
+class Logger;
 class LoginItem;
 class QAction;
 class QMenu;
@@ -32,6 +34,10 @@ public:
         std::function<void()> showLog;
         /// Ends the application; QCoreApplication::quit when empty.
         std::function<void()> quit;
+        /// Hears that the desktop has no tray; may be null.
+        Logger *log = nullptr;
+        /// How long the desktop has to bring up a tray before the user is told there is none.
+        std::chrono::milliseconds trayGrace = std::chrono::seconds(10);
     };
 
     /// The collaborators must outlive the menu. Shows the icon at once.
@@ -48,6 +54,8 @@ public:
 private:
     void rebuild();
     void handleExternalChange();
+    /// Says once, in the log and on screen, how to reach Mirvale when no tray shows its icon.
+    void noticeMissingTray();
     void retitleOpenMenuCards();
     QString entryText(const StatusMenuItem &item) const;
     /// Gives `action` the line's text, tick, enablement and shortcut.

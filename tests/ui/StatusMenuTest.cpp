@@ -59,6 +59,8 @@ protected:
             menu.updates = &m_updates;
             menu.showLog = [this] { ++m_showLogs; };
             menu.quit = [this] { ++m_quits; };
+            menu.log = &m_log;
+            menu.trayGrace = m_trayGrace;
             auto made = std::make_unique<StatusMenu>(std::move(menu));
             m_menu = made.get();
             return made;
@@ -98,6 +100,17 @@ protected:
     std::unique_ptr<Coordinator> m_coordinator;
     int m_showLogs = 0;
     int m_quits = 0;
+    std::chrono::milliseconds m_trayGrace = std::chrono::hours(1);
+};
+
+/// The offscreen platform has no system tray, as stock GNOME has none.
+class StatusMenuWithoutTrayTest : public StatusMenuTest {
+protected:
+    void SetUp() override
+    {
+        m_trayGrace = std::chrono::milliseconds(0);
+        StatusMenuTest::SetUp();
+    }
 };
 
 } // namespace
@@ -233,6 +246,27 @@ TEST_F(StatusMenuTest, AFailedLaunchAtLoginChangeShowsAnAlert)
     EXPECT_EQ(alert->icon(), QMessageBox::Warning);
     EXPECT_FALSE(m_loginItem.lastKnownEnabled());
     alert->close();
+}
+
+TEST_F(StatusMenuWithoutTrayTest, SaysOnceHowToReachMirvale)
+{
+    ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());
+    QMessageBox *notice = nullptr;
+    ASSERT_TRUE(pollUntil([&] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QLatin1String("noTrayNotice") && widget->isVisible())
+                notice = qobject_cast<QMessageBox *>(widget);
+        }
+        return notice != nullptr;
+    }));
+    EXPECT_TRUE(notice->informativeText().contains(QStringLiteral("start it again")));
+    EXPECT_TRUE(notice->informativeText().contains(QStringLiteral("mirvalectl")));
+    processEventsFor(std::chrono::milliseconds(50));
+    EXPECT_EQ(
+        m_log.count(QStringLiteral("[WARN] No system tray on this desktop: Mirvale runs without an icon; "
+                                   "starting it again opens Settings, and mirvalectl reaches it")),
+        1);
+    notice->close();
 }
 
 // Renders the menu and the icon on light and dark panels for a person to look at, when
