@@ -54,6 +54,11 @@ void ControlAdaptor::TogglePause(const QDBusMessage &message)
     m_control.togglePause(replyTo(m_connection, message));
 }
 
+void ControlAdaptor::SetPaused(bool paused, const QDBusMessage &message)
+{
+    m_control.setPaused(paused, replyTo(m_connection, message));
+}
+
 void ControlAdaptor::ShowSettings(bool revealExtras)
 {
     m_control.showSettings(revealExtras);

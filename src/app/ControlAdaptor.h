@@ -24,6 +24,7 @@ public Q_SLOTS:
     void OpenCard(const QString &card, const QDBusMessage &message);
     void Eject(const QString &card, const QDBusMessage &message);
     void TogglePause(const QDBusMessage &message);
+    void SetPaused(bool paused, const QDBusMessage &message);
     void ShowSettings(bool revealExtras);
 
 Q_SIGNALS:

@@ -159,6 +159,11 @@ void ControlInterface::eject(const QString &card, Reply reply)
 
 void ControlInterface::togglePause(Reply reply)
 {
+    setPaused(!paused(), std::move(reply));
+}
+
+void ControlInterface::setPaused(bool paused, Reply reply)
+{
     RulesProvider &rules = m_coordinator.rules();
     // Whichever outcome of this change's write comes first answers; the other is dropped.
     auto answered = std::make_shared<bool>(false);
@@ -177,9 +182,9 @@ void ControlInterface::togglePause(Reply reply)
                 QStringLiteral("could not save the settings")
                     + (message.isEmpty() ? QString() : QStringLiteral(" (") + message + QLatin1Char(')'))
                     + QStringLiteral("; Mirvale stays ")
-                    + (paused() ? QStringLiteral("paused") : QStringLiteral("watching")) });
+                    + (this->paused() ? QStringLiteral("paused") : QStringLiteral("watching")) });
         }));
-    m_coordinator.togglePause();
+    m_coordinator.setPaused(paused);
 }
 
 void ControlInterface::showSettings(bool revealExtras)

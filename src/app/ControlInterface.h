@@ -52,6 +52,8 @@ public:
     /// Flips pausing; `reply` hears once the setting is saved, or that it could not be (then
     /// Mirvale has gone back to the old value).
     void togglePause(Reply reply);
+    /// Sets pausing, whatever it was; `reply` hears as for togglePause.
+    void setPaused(bool paused, Reply reply);
     void showSettings(bool revealExtras);
     bool paused() const;
 
