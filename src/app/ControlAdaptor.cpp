@@ -20,9 +20,15 @@ bool ControlAdaptor::paused() const
     return m_control.paused();
 }
 
-QList<QVariantMap> ControlAdaptor::ListCards()
+QList<QVariantMap> ControlAdaptor::ListCards(const QDBusMessage &message)
 {
-    return m_control.listCards();
+    // Answered once the free space is fresh, as the menu shows it when it opens.
+    message.setDelayedReply(true);
+    m_control.listFreshCards([connection = m_connection, message](const QList<QVariantMap> &cards) {
+        QDBusConnection bus = connection;
+        bus.send(message.createReply(QVariant::fromValue(cards)));
+    });
+    return {};
 }
 
 namespace {

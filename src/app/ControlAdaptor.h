@@ -20,7 +20,7 @@ public:
     bool paused() const;
 
 public Q_SLOTS:
-    QList<QVariantMap> ListCards();
+    QList<QVariantMap> ListCards(const QDBusMessage &message);
     void OpenCard(const QString &card, const QDBusMessage &message);
     void Eject(const QString &card, const QDBusMessage &message);
     void TogglePause(const QDBusMessage &message);
