@@ -86,7 +86,11 @@ QList<StatusMenuItem> cardLines(const DetectedCard &card, const MountedIndex &mo
     cardLine.card = card;
     QList<StatusMenuItem> items { cardLine };
     if (card.mountURL && showUnmountItems) {
-        StatusMenuItem unmount = line(QStringLiteral("Unmount (keeps it in this menu)"), Action::EjectCard);
+        // Only a card the disk service knows can stay in the menu once it is unmounted.
+        StatusMenuItem unmount
+            = line(card.leavesWhenUnmounted ? QStringLiteral("Unmount (removes it from this menu)")
+                                            : QStringLiteral("Unmount (keeps it in this menu)"),
+                Action::EjectCard);
         unmount.indentation = 1;
         unmount.card = unmountTarget(card, mounted);
         items.append(unmount);

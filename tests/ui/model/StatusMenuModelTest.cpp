@@ -128,6 +128,15 @@ TEST(StatusMenuModel, CardListsBecomeTheseLines)
             false,
             { QStringLiteral("(Mirvale)"), QStringLiteral("---"), QStringLiteral("A \u2014 1 KB free"),
                 QStringLiteral("B \u2014 free space unknown") } },
+        { "known by its mount alone: unmounted, it leaves the menu, and its line says so", { [] {
+             DetectedCard card
+                 = mountedCard(QStringLiteral("FUSE"), 1'000, QStringLiteral("path:/media/me/FUSE"));
+             card.leavesWhenUnmounted = true;
+             return card;
+         }() },
+            true,
+            { QStringLiteral("(Mirvale)"), QStringLiteral("---"), QStringLiteral("FUSE \u2014 1 KB free"),
+                QStringLiteral(">Unmount (removes it from this menu)") } },
         { "several cards keep the watcher's order",
             { unmountedCard(QStringLiteral("Z"), QStringLiteral("sdd1")),
                 mountedCard(QStringLiteral("A"), 1'000), ejectedCard(QStringLiteral("M")) },
