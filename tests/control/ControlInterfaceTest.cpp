@@ -226,7 +226,7 @@ TEST_F(ControlInterfaceTest, OpenSucceedsOnlyForAnOpenThatHappened)
     m_watcher->setCards({},
         { DetectedCard {
             QStringLiteral("sdd1"), QStringLiteral("TWO\nLINES"), std::nullopt, std::nullopt, false } });
-    EXPECT_EQ(ctl({ QStringLiteral("cards") }).out, QStringLiteral("TWO\\nLINES \u2014 unmounted\n"));
+    EXPECT_EQ(ctl({ QStringLiteral("cards") }).out, QStringLiteral("TWO\u240ALINES \u2014 unmounted\n"));
 }
 
 TEST_F(ControlInterfaceTest, PauseResumeAndSettings)

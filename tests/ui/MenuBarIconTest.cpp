@@ -2,7 +2,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -96,20 +98,20 @@ TEST(MenuBarIcon, TheIconDrawsAtTheRequestedSizeAndRatio)
 
 namespace {
 
-double luminance(QRgb rgb)
-{
-    const auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
-}
-
+/// The contrast ratio of two colours, as the web's accessibility guidelines define it.
 double contrast(QRgb a, QRgb b)
 {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    const auto luminance = [](QRgb rgb) {
+        double sum = 0;
+        for (const auto &[value, weight] :
+            { std::pair { qRed(rgb), 0.2126 }, { qGreen(rgb), 0.7152 }, { qBlue(rgb), 0.0722 } }) {
+            const double c = value / 255.0;
+            sum += weight * (c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        return sum;
+    };
+    const auto [dark, light] = std::minmax({ luminance(a), luminance(b) });
+    return (light + 0.05) / (dark + 0.05);
 }
 
 /// How many pixels of `icon` shown on `panel` stand out from it at 3:1, what non-text marks

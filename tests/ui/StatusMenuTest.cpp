@@ -163,28 +163,6 @@ TEST_F(StatusMenuTest, CardLinesAreRetitledInPlaceOnlyWhileOpen)
     EXPECT_EQ(actions[2]->text(), QStringLiteral("A \u2014 1.5 GB free"));
 }
 
-// A host may send a click on an entry of the menu it showed before; while the menu's shape
-// holds, the entries stay and take the fresh lines, so the click lands.
-TEST_F(StatusMenuTest, ReopeningKeepsTheEntriesWhileTheShapeHolds)
-{
-    m_watcher->setCards({}, { mounted(QStringLiteral("A"), 2'000'000'000) });
-    open();
-    const QList<QAction *> actions = m_menu->menu()->actions();
-    close();
-    m_watcher->setCards({}, { mounted(QStringLiteral("B"), 1'000) });
-    open();
-    EXPECT_EQ(m_menu->menu()->actions(), actions);
-    EXPECT_EQ(actions[2]->text(), QStringLiteral("B \u2014 1 KB free"));
-    actions[3]->trigger();
-    EXPECT_EQ(m_watcher->ejectRequests().value(0).name, QStringLiteral("B"));
-    close();
-
-    m_watcher->setCards({}, {});
-    open();
-    EXPECT_NE(m_menu->menu()->actions(), actions);
-    EXPECT_EQ(texts().value(2), QStringLiteral("No cards inserted"));
-}
-
 TEST_F(StatusMenuTest, PauseTicksAndRedrawsTheIconAlsoWhenChangedElsewhere)
 {
     const qint64 normalIcon = m_menu->trayIcon()->icon().cacheKey();
@@ -250,17 +228,16 @@ TEST_F(StatusMenuTest, AFailedLaunchAtLoginChangeShowsAnAlert)
 
 TEST_F(StatusMenuWithoutTrayTest, SaysOnceHowToReachMirvale)
 {
-    ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());
     QMessageBox *notice = nullptr;
     ASSERT_TRUE(pollUntil([&] {
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == QLatin1String("noTrayNotice") && widget->isVisible())
-                notice = qobject_cast<QMessageBox *>(widget);
-        }
-        return notice != nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            notice = widget->objectName() == QLatin1String("noTrayNotice")
+                ? qobject_cast<QMessageBox *>(widget)
+                : notice;
+        return notice && notice->isVisible();
     }));
-    EXPECT_TRUE(notice->informativeText().contains(QStringLiteral("start it again")));
-    EXPECT_TRUE(notice->informativeText().contains(QStringLiteral("mirvalectl")));
+    EXPECT_TRUE(
+        notice->informativeText().contains(QStringLiteral("start it again: that opens its settings")));
     processEventsFor(std::chrono::milliseconds(50));
     EXPECT_EQ(
         m_log.count(QStringLiteral("[WARN] No system tray on this desktop: Mirvale runs without an icon; "
