@@ -22,6 +22,8 @@ PACKAGES=(
   xvfb xauth openbox thunar x11-utils xdotool fonts-dejavu-core
   # The package as Debian and software centres check it (CI).
   lintian appstream desktop-file-utils
+  # A real panel with a task list and an XEmbed tray, and screenshots of it.
+  tint2 imagemagick
 )
 RUN_PACKAGES=()
 

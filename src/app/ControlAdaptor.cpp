@@ -20,9 +20,15 @@ bool ControlAdaptor::paused() const
     return m_control.paused();
 }
 
-QList<QVariantMap> ControlAdaptor::ListCards()
+QList<QVariantMap> ControlAdaptor::ListCards(const QDBusMessage &message)
 {
-    return m_control.listCards();
+    // Answered once the free space is fresh, as the menu shows it when it opens.
+    message.setDelayedReply(true);
+    m_control.listFreshCards([connection = m_connection, message](const QList<QVariantMap> &cards) {
+        QDBusConnection bus = connection;
+        bus.send(message.createReply(QVariant::fromValue(cards)));
+    });
+    return {};
 }
 
 namespace {
@@ -52,6 +58,11 @@ void ControlAdaptor::Eject(const QString &card, const QDBusMessage &message)
 void ControlAdaptor::TogglePause(const QDBusMessage &message)
 {
     m_control.togglePause(replyTo(m_connection, message));
+}
+
+void ControlAdaptor::SetPaused(bool paused, const QDBusMessage &message)
+{
+    m_control.setPaused(paused, replyTo(m_connection, message));
 }
 
 void ControlAdaptor::ShowSettings(bool revealExtras)

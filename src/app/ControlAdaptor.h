@@ -20,10 +20,11 @@ public:
     bool paused() const;
 
 public Q_SLOTS:
-    QList<QVariantMap> ListCards();
+    QList<QVariantMap> ListCards(const QDBusMessage &message);
     void OpenCard(const QString &card, const QDBusMessage &message);
     void Eject(const QString &card, const QDBusMessage &message);
     void TogglePause(const QDBusMessage &message);
+    void SetPaused(bool paused, const QDBusMessage &message);
     void ShowSettings(bool revealExtras);
 
 Q_SIGNALS:

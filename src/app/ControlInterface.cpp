@@ -11,6 +11,9 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <algorithm>
+#include <utility>
+
 const QString ControlInterface::kServiceName = QStringLiteral("io.github.mirvale.Mirvale");
 const QString ControlInterface::kObjectPath = QStringLiteral("/io/github/mirvale/Mirvale");
 const QString ControlInterface::kInterfaceName = QStringLiteral("io.github.mirvale.Mirvale1");
@@ -77,6 +80,28 @@ QList<QVariantMap> ControlInterface::listCards() const
     for (const DetectedCard &card : m_coordinator.volumeWatcher().detectedCards())
         cards.append(describe(card));
     return cards;
+}
+
+void ControlInterface::listFreshCards(std::function<void(const QList<QVariantMap> &)> reply)
+{
+    VolumeWatching &watcher = m_coordinator.volumeWatcher();
+    const QList<DetectedCard> cards = watcher.detectedCards();
+    if (std::none_of(
+            cards.cbegin(), cards.cend(), [](const DetectedCard &card) { return card.isMounted(); })) {
+        reply(listCards());
+        return;
+    }
+    auto pending = std::make_shared<std::function<void(const QList<QVariantMap> &)>>(std::move(reply));
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    auto answer = [this, pending, connection] {
+        QObject::disconnect(*connection);
+        if (const auto done = std::exchange(*pending, nullptr))
+            done(listCards());
+    };
+    // The fresh figures arrive as a change of the cards.
+    *connection = connect(this, &ControlInterface::cardsChanged, this, answer);
+    QTimer::singleShot(kFreshFiguresWait, this, answer);
+    watcher.refreshFreeSpaceNow();
 }
 
 std::optional<DetectedCard> ControlInterface::findCard(const QString &card) const
@@ -159,6 +184,11 @@ void ControlInterface::eject(const QString &card, Reply reply)
 
 void ControlInterface::togglePause(Reply reply)
 {
+    setPaused(!paused(), std::move(reply));
+}
+
+void ControlInterface::setPaused(bool paused, Reply reply)
+{
     RulesProvider &rules = m_coordinator.rules();
     // Whichever outcome of this change's write comes first answers; the other is dropped.
     auto answered = std::make_shared<bool>(false);
@@ -177,9 +207,9 @@ void ControlInterface::togglePause(Reply reply)
                 QStringLiteral("could not save the settings")
                     + (message.isEmpty() ? QString() : QStringLiteral(" (") + message + QLatin1Char(')'))
                     + QStringLiteral("; Mirvale stays ")
-                    + (paused() ? QStringLiteral("paused") : QStringLiteral("watching")) });
+                    + (this->paused() ? QStringLiteral("paused") : QStringLiteral("watching")) });
         }));
-    m_coordinator.togglePause();
+    m_coordinator.setPaused(paused);
 }
 
 void ControlInterface::showSettings(bool revealExtras)

@@ -23,6 +23,8 @@ public:
     static const QString kServiceName; ///< "io.github.mirvale.Mirvale"
     static const QString kObjectPath; ///< "/io/github/mirvale/Mirvale"
     static const QString kInterfaceName; ///< "io.github.mirvale.Mirvale1"
+    /// How long a listing waits for fresh free space; figures that did not change send no news.
+    static constexpr std::chrono::milliseconds kFreshFiguresWait { 300 };
 
     /// A refusal: a D-Bus error name and the text a person reads.
     struct Error {
@@ -39,6 +41,9 @@ public:
 
     /// The detected cards in the menu's order, one dictionary each.
     QList<QVariantMap> listCards() const;
+    /// listCards() once the free space of the mounted cards has been measured afresh, or
+    /// kFreshFiguresWait has passed; `reply` hears it once.
+    void listFreshCards(std::function<void(const QList<QVariantMap> &)> reply);
     /// How long an open may take before the caller hears that there is no outcome yet;
     /// below mirvalectl's own wait.
     static constexpr std::chrono::milliseconds kOpenReplyLimit { 100'000 };
@@ -52,6 +57,8 @@ public:
     /// Flips pausing; `reply` hears once the setting is saved, or that it could not be (then
     /// Mirvale has gone back to the old value).
     void togglePause(Reply reply);
+    /// Sets pausing, whatever it was; `reply` hears as for togglePause.
+    void setPaused(bool paused, Reply reply);
     void showSettings(bool revealExtras);
     bool paused() const;
 

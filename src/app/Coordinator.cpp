@@ -455,9 +455,14 @@ void Coordinator::showSettings(bool revealExtras)
 
 void Coordinator::togglePause()
 {
+    setPaused(!m_services.rules->settings().paused);
+}
+
+void Coordinator::setPaused(bool paused)
+{
     MIRVALE_ASSERT_MAIN_THREAD();
     AppSettings settings = m_services.rules->settings();
-    settings.paused = !settings.paused;
+    settings.paused = paused;
     m_services.rules->setSettings(settings);
     m_services.log->info(QStringLiteral("Paused set to ")
         + (settings.paused ? QStringLiteral("true") : QStringLiteral("false")));

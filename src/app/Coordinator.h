@@ -107,6 +107,8 @@ public:
     void showSettings(bool revealExtras);
     /// Flips the paused setting.
     void togglePause();
+    /// Sets the paused setting, whatever it was.
+    void setPaused(bool paused);
     /// Asks the watcher to unmount the card; `onDone`, when given, hears the outcome once.
     void eject(const MountedCard &card, VolumeWatching::RequestCompletion onDone = {});
     /// The names of cards being mounted because the user asked to open them, lower-cased.

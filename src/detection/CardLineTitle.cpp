@@ -1,15 +1,17 @@
 #include "detection/CardLineTitle.h"
 
 #include "support/ByteCountFormatter.h"
+#include "support/ShownText.h"
 
 QString CardLineTitle::title(const DetectedCard &card)
 {
     const QString separator = QStringLiteral(" \u2014 ");
+    const QString name = ShownText::isolated(card.name);
     if (card.isEjected)
-        return card.name + separator + QStringLiteral("ejected by the system, pull it out and reinsert");
+        return name + separator + QStringLiteral("ejected by the system, pull it out and reinsert");
     if (!card.isMounted())
-        return card.name + separator + QStringLiteral("unmounted");
+        return name + separator + QStringLiteral("unmounted");
     if (!card.freeBytes)
-        return card.name + separator + QStringLiteral("free space unknown");
-    return card.name + separator + ByteCountFormatter::fileStyle(*card.freeBytes) + QStringLiteral(" free");
+        return name + separator + QStringLiteral("free space unknown");
+    return name + separator + ByteCountFormatter::fileStyle(*card.freeBytes) + QStringLiteral(" free");
 }

@@ -8,7 +8,8 @@
 namespace CardLineTitle {
 
 /// "EOS_DIGITAL — 31.9 GB free", "… — free space unknown", "… — unmounted", or, for a card
-/// resting ejected in its slot, "… — ejected by the system, pull it out and reinsert".
+/// resting ejected in its slot, "… — ejected by the system, pull it out and reinsert". The name
+/// is shown as ShownText::isolated shows it.
 QString title(const DetectedCard &card);
 
 } // namespace CardLineTitle

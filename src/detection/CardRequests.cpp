@@ -53,9 +53,12 @@ std::optional<DovettaError> runLogged(CommandRunner *runner, const std::shared_p
             ? command + QStringLiteral(" crashed")
             : command + QStringLiteral(" exited with status ") + QString::number(result.exitStatus);
         log->error(message);
-        if (!result.standardError.isEmpty())
-            log->info(program + QStringLiteral(" said: ") + result.standardError);
-        return DovettaError::diskError(message);
+        if (result.standardError.isEmpty())
+            return DovettaError::diskError(message);
+        log->info(program + QStringLiteral(" said: ") + result.standardError);
+        // The status alone tells nobody why ("target is busy" does).
+        return DovettaError::diskError(
+            message + QStringLiteral(": ") + result.standardError.section(u'\n', 0, 0));
     }
     log->info(successLine + command);
     return std::nullopt;

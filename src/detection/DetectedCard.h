@@ -14,6 +14,8 @@ struct DetectedCard {
     std::optional<QUrl> mountURL;
     std::optional<qint64> freeBytes;
     bool isEjected = false;
+    /// Known by its mount alone, not to the disk service: unmounted, it leaves the list.
+    bool leavesWhenUnmounted = false;
 
     bool isMounted() const { return mountURL.has_value(); }
 

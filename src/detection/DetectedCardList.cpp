@@ -121,6 +121,7 @@ DetectedCardList::Outcome DetectedCardList::rebuild(const Inputs &inputs)
         card.bsdName = bsdName.isEmpty() ? QStringLiteral("path:") + key : bsdName;
         card.name = mounted.name;
         card.mountURL = mounted.url;
+        card.leavesWhenUnmounted = true;
         card.freeBytes = mounted.freeBytes;
         if (!card.freeBytes) {
             const auto free = previousFree.constFind(mounted.url.toLocalFile());

@@ -1,5 +1,6 @@
 #include "ui/BrowseCardPanel.h"
 
+#include "support/ShownText.h"
 #include "ui/Appearance.h"
 #include "ui/model/CardFolderBrowser.h"
 
@@ -80,7 +81,7 @@ void BrowseCardPanel::rebuildCardMenu()
 {
     QStringList names;
     for (const MountedCard &card : m_browser.cards())
-        names.append(card.name);
+        names.append(ShownText::isolated(card.name));
     QStringList shown;
     for (int index = 0; index < m_cardPopup->count(); ++index)
         shown.append(m_cardPopup->itemText(index));

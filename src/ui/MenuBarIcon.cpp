@@ -2,11 +2,11 @@
 
 #include "ui/MenuBarIconEngine.h"
 
-#include <QGuiApplication>
-#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPalette>
+
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -43,55 +43,66 @@ QPainterPath cardOutline()
     return path;
 }
 
+/// The strokes in `colour`, each `widen` points wider than drawn.
+void strokes(QPainter &painter, bool paused, const QColor &colour, qreal widen)
+{
+    static const QPainterPath outline = cardOutline();
+    // A widened stroke is an outline: square caps edge the ends as well as the sides.
+    const Qt::PenCapStyle cap = widen > 0 ? Qt::SquareCap : Qt::FlatCap;
+    painter.setPen(QPen(colour, 1.1 + widen, Qt::SolidLine, cap, Qt::RoundJoin));
+    painter.drawPath(outline);
+
+    painter.setPen(QPen(colour, 1.0 + widen, Qt::SolidLine, cap));
+    for (qreal x : { 6.0, 8.5, 11.0 })
+        painter.drawLine(QPointF(x, flip(14.5)), QPointF(x, flip(12.5)));
+
+    if (paused) {
+        painter.setPen(QPen(colour, 1.6 + widen, Qt::SolidLine, cap));
+        painter.drawLine(QPointF(2.5, flip(2.5)), QPointF(15.5, flip(15.5)));
+    }
+}
+
 } // namespace
 
-void MenuBarIcon::paint(QPainter &painter, const QRectF &target, bool paused, const QColor &colour)
+void MenuBarIcon::paint(
+    QPainter &painter, const QRectF &target, bool paused, const QColor &colour, const QColor &outline)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(target.topLeft());
     painter.scale(target.width() / kSide, target.height() / kSide);
     painter.setBrush(Qt::NoBrush);
-
-    static const QPainterPath outline = cardOutline();
-    painter.setPen(QPen(colour, 1.1, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-    painter.drawPath(outline);
-
-    painter.setPen(QPen(colour, 1.0, Qt::SolidLine, Qt::FlatCap));
-    for (qreal x : { 6.0, 8.5, 11.0 })
-        painter.drawLine(QPointF(x, flip(14.5)), QPointF(x, flip(12.5)));
-
-    if (paused) {
-        painter.setPen(QPen(colour, 1.6, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(QPointF(2.5, flip(2.5)), QPointF(15.5, flip(15.5)));
-    }
+    if (outline.isValid())
+        strokes(painter, paused, outline, 2 * kOutlineWidth);
+    strokes(painter, paused, colour, 0);
     painter.restore();
 }
 
-QImage MenuBarIcon::image(bool paused, const QColor &colour, int side, qreal devicePixelRatio)
+QImage MenuBarIcon::image(
+    bool paused, const QColor &colour, int side, qreal devicePixelRatio, const QColor &outline)
 {
     const int pixels = qRound(side * devicePixelRatio);
     QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    paint(painter, QRectF(0, 0, side, side), paused, colour);
+    paint(painter, QRectF(0, 0, side, side), paused, colour, outline);
     painter.end();
     return image;
 }
 
-QIcon MenuBarIcon::icon(bool paused, const QColor &colour)
+QIcon MenuBarIcon::icon(bool paused, const QColor &colour, const QColor &outline)
 {
-    // Made once per variant and colour; the main thread is the only caller.
-    static QHash<QPair<bool, QRgb>, QIcon> made;
-    const QPair<bool, QRgb> key(paused, colour.rgba());
-    auto found = made.constFind(key);
-    if (found == made.constEnd())
-        found = made.insert(key, QIcon(new MenuBarIconEngine(paused, colour)));
-    return *found;
+    // Made once per variant and colours; the main thread is the only caller.
+    static std::map<std::tuple<bool, QRgb, QRgb>, QIcon> made;
+    const std::tuple<bool, QRgb, QRgb> key(paused, colour.rgba(), outline.isValid() ? outline.rgba() : 0);
+    auto found = made.find(key);
+    if (found == made.end())
+        found = made.emplace(key, QIcon(new MenuBarIconEngine(paused, colour, outline))).first;
+    return found->second;
 }
 
-QColor MenuBarIcon::panelTextColour()
+QIcon MenuBarIcon::trayIcon(bool paused)
 {
-    return QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
+    return icon(paused, QColor(0xf5, 0xf5, 0xf7), QColor(0x1d, 0x1d, 0x1f));
 }

@@ -17,17 +17,24 @@ inline constexpr qreal kSide = 18;
 /// The sizes a tray asks for, in device-independent pixels.
 inline constexpr int kTraySizes[] = { 16, 22, 24, 32, 48, 64 };
 
-/// The icon in `colour`, drawn sharp at whatever size and pixel ratio is asked for. The same
-/// icon object (same cacheKey) is returned for the same variant and colour.
-QIcon icon(bool paused, const QColor &colour);
+/// The width of the outline around every stroke, in points, when one is asked for.
+inline constexpr qreal kOutlineWidth = 0.9;
+
+/// The icon in `colour`, drawn sharp at whatever size and pixel ratio is asked for, each
+/// stroke edged in `outline` when that is valid. The same icon object (same cacheKey) is
+/// returned for the same variant and colours.
+QIcon icon(bool paused, const QColor &colour, const QColor &outline = {});
 
 /// One image `side` × `side` device-independent pixels at `devicePixelRatio`.
-QImage image(bool paused, const QColor &colour, int side, qreal devicePixelRatio = 1);
+QImage image(
+    bool paused, const QColor &colour, int side, qreal devicePixelRatio = 1, const QColor &outline = {});
 
 /// Draws the icon into `target` (a square) with `painter`.
-void paint(QPainter &painter, const QRectF &target, bool paused, const QColor &colour);
+void paint(
+    QPainter &painter, const QRectF &target, bool paused, const QColor &colour, const QColor &outline = {});
 
-/// The colour of text on the panel the icon sits on, as far as the application can know it.
-QColor panelTextColour();
+/// The tray's own drawing, for trays that show the pixels as drawn on a panel of unknown
+/// colour: a light card edged in dark, legible on dark and light panels alike.
+QIcon trayIcon(bool paused);
 
 } // namespace MenuBarIcon

@@ -7,9 +7,10 @@
 
 #include <algorithm>
 
-MenuBarIconEngine::MenuBarIconEngine(bool paused, QColor colour)
+MenuBarIconEngine::MenuBarIconEngine(bool paused, QColor colour, QColor outline)
     : m_paused(paused)
     , m_colour(colour)
+    , m_outline(outline)
 {
 }
 
@@ -27,7 +28,7 @@ void MenuBarIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode 
     const int side = std::min(rect.width(), rect.height());
     const QRectF square(
         rect.x() + (rect.width() - side) / 2.0, rect.y() + (rect.height() - side) / 2.0, side, side);
-    MenuBarIcon::paint(*painter, square, m_paused, colourFor(mode));
+    MenuBarIcon::paint(*painter, square, m_paused, colourFor(mode), m_outline);
 }
 
 QPixmap MenuBarIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state)
@@ -40,7 +41,7 @@ QPixmap MenuBarIconEngine::scaledPixmap(const QSize &size, QIcon::Mode mode, QIc
     Q_UNUSED(state);
     // `size` is in device pixels; the drawing does not depend on the ratio, only the tag does.
     const int side = std::min(size.width(), size.height());
-    QImage canvas = MenuBarIcon::image(m_paused, colourFor(mode), side, 1);
+    QImage canvas = MenuBarIcon::image(m_paused, colourFor(mode), side, 1, m_outline);
     if (size.width() != size.height()) {
         // Centre the square drawing in a non-square request.
         QImage wide(size, QImage::Format_ARGB32_Premultiplied);
@@ -66,7 +67,7 @@ QList<QSize> MenuBarIconEngine::availableSizes(QIcon::Mode mode, QIcon::State st
 
 QIconEngine *MenuBarIconEngine::clone() const
 {
-    return new MenuBarIconEngine(m_paused, m_colour);
+    return new MenuBarIconEngine(m_paused, m_colour, m_outline);
 }
 
 QString MenuBarIconEngine::key() const

@@ -7,7 +7,7 @@
 /// sharp in every tray.
 class MenuBarIconEngine final : public QIconEngine {
 public:
-    MenuBarIconEngine(bool paused, QColor colour);
+    MenuBarIconEngine(bool paused, QColor colour, QColor outline = {});
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override;
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
@@ -21,4 +21,5 @@ private:
 
     bool m_paused;
     QColor m_colour;
+    QColor m_outline;
 };

@@ -1,5 +1,7 @@
 #include "ui/NotificationPanel.h"
 
+#include "platform/linux/gui/X11WindowHints.h"
+#include "support/ShownText.h"
 #include "ui/PanelSymbol.h"
 
 #include <QEvent>
@@ -37,15 +39,18 @@ NotificationPanel::NotificationPanel(const PanelContent &content, PanelView::Eve
         parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
     , m_events(std::move(events))
     , m_isProblem(content.isProblem)
-    , m_title(content.title)
+    , m_title(ShownText::isolated(content.title))
     , m_seeThroughWorks(std::move(seeThroughWorks))
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
     setObjectName(QStringLiteral("notificationPanel"));
-    setWindowTitle(content.title);
+    setWindowTitle(m_title);
     buildContent(content);
+    // A report, not a window to switch to: it stays out of task lists and pagers.
+    winId();
+    X11WindowHints::markAsNotification(windowHandle());
 }
 
 void NotificationPanel::buildContent(const PanelContent &content)
@@ -64,8 +69,8 @@ void NotificationPanel::buildContent(const PanelContent &content)
     m_titleLabel->setFont(titleFont);
     m_titleLabel->setFixedWidth(kTextWidth);
     m_titleLabel->setTextFormat(Qt::PlainText);
-    m_titleLabel->setText(QFontMetrics(titleFont).elidedText(content.title, Qt::ElideRight, kTextWidth));
-    m_titleLabel->setAccessibleName(content.title);
+    m_titleLabel->setText(QFontMetrics(titleFont).elidedText(m_title, Qt::ElideRight, kTextWidth));
+    m_titleLabel->setAccessibleName(m_title);
 
     QFont bodyFont = font();
     bodyFont.setPixelSize(12);

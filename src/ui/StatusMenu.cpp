@@ -4,21 +4,23 @@
 #include "rules/RulesProvider.h"
 #include "support/DescribedError.h"
 #include "support/GlobalQueue.h"
+#include "support/Logger.h"
 #include "support/LoginItem.h"
 #include "support/MainQueue.h"
+#include "support/ShownText.h"
 #include "support/UpdateController.h"
 #include "ui/MenuBarIcon.h"
 #include "ui/model/StatusMenuModel.h"
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 StatusMenu::StatusMenu(Services services, QObject *parent)
     : QObject(parent)
@@ -46,26 +48,35 @@ StatusMenu::StatusMenu(Services services, QObject *parent)
     Coordinator &coordinator = *m_services.coordinator;
     coordinator.volumeWatcher().observeCardsChanged(this, [this] { handleExternalChange(); });
     connect(&coordinator.rules(), &RulesProvider::settingsChanged, this, &StatusMenu::handleExternalChange);
-    // The icon follows the panel's text colour when the palette changes.
-    QCoreApplication::instance()->installEventFilter(this);
-
     rebuild();
     refreshIcon();
+    // Shown even without a tray: Qt puts the icon in a system tray that appears later.
     m_trayIcon->show();
+    // At login the panel may come up after Mirvale; look for a tray once it has had time to.
+    QTimer::singleShot(m_services.trayGrace, this, &StatusMenu::noticeMissingTray);
+}
+
+void StatusMenu::noticeMissingTray()
+{
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    if (m_services.log)
+        m_services.log->warn(QStringLiteral("No system tray on this desktop: Mirvale runs without an icon; "
+                                            "starting it again opens Settings, and mirvalectl reaches it"));
+    auto *notice = new QMessageBox(QMessageBox::Information, QStringLiteral("Mirvale"),
+        QStringLiteral("Mirvale is running, but this desktop shows no tray icons"), QMessageBox::Ok);
+    notice->setObjectName(QStringLiteral("noTrayNotice"));
+    notice->setInformativeText(QStringLiteral(
+        "To reach Mirvale, start it again: that opens its settings. From a terminal, mirvalectl lists "
+        "the cards and pauses or resumes watching. If a tray is added to the desktop later, the icon "
+        "shows there; some trays show it only after Mirvale is started again."));
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    notice->open();
 }
 
 StatusMenu::~StatusMenu()
 {
-    QCoreApplication::instance()->removeEventFilter(this);
     m_trayIcon->setContextMenu(nullptr);
-}
-
-bool StatusMenu::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange
-        && m_iconPaused)
-        drawIcon(*m_iconPaused);
-    return QObject::eventFilter(watched, event);
 }
 
 void StatusMenu::refreshIcon()
@@ -81,13 +92,14 @@ void StatusMenu::refreshIcon()
 void StatusMenu::drawIcon(bool paused)
 {
     // An installed symbolic icon goes to the tray host by name, and hosts tint symbolic icons
-    // for their panel; the drawn one, in the palette's text colour, serves everywhere else.
+    // for their panel. The drawn one serves everywhere else, on panels of any colour: the
+    // application's palette says nothing about the panel's.
     const QIcon themed = QIcon::fromTheme(
         paused ? QStringLiteral("mirvale-tray-paused-symbolic") : QStringLiteral("mirvale-tray-symbolic"));
     if (!themed.isNull() && !themed.pixmap(MenuBarIcon::kTraySizes[0]).isNull())
         m_trayIcon->setIcon(themed);
     else
-        m_trayIcon->setIcon(MenuBarIcon::icon(paused, MenuBarIcon::panelTextColour()));
+        m_trayIcon->setIcon(MenuBarIcon::trayIcon(paused));
 }
 
 void StatusMenu::handleExternalChange()
@@ -110,26 +122,49 @@ void StatusMenu::rebuild()
         input.updateTitle = update.title;
         input.updateEnabled = update.enabled;
     }
-    m_items = StatusMenuModel::build(input);
+    QList<StatusMenuItem> fresh = StatusMenuModel::build(input);
 
+    // A tray host may still hold the entries of the menu it showed last and send a click on
+    // one of them; while the shape holds, the same entries take the fresh lines.
+    if (!m_actions.isEmpty() && StatusMenuModel::sameShape(m_items, fresh)) {
+        m_items = std::move(fresh);
+        for (qsizetype i = 0; i < m_items.size(); ++i)
+            applyLine(m_actions[i], m_items[i]);
+        return;
+    }
+    m_items = std::move(fresh);
     m_menu->clear();
     m_actions.clear();
     for (qsizetype i = 0; i < m_items.size(); ++i) {
-        const StatusMenuItem &item = m_items[i];
-        if (item.isSeparator) {
+        if (m_items[i].isSeparator) {
             m_actions.append(m_menu->addSeparator());
             continue;
         }
-        // Menus show no indentation levels; leading spaces stand in for them.
-        QAction *action = m_menu->addAction(QString(item.indentation * 4, u' ') + item.title);
-        action->setEnabled(item.enabled);
-        action->setCheckable(item.checkable);
-        action->setChecked(item.checked);
-        if (!item.shortcut.isEmpty())
-            action->setShortcut(QKeySequence(item.shortcut, QKeySequence::PortableText));
+        QAction *action = m_menu->addAction(QString());
+        applyLine(action, m_items[i]);
         connect(action, &QAction::triggered, this, [this, i] { perform(i); });
         m_actions.append(action);
     }
+}
+
+void StatusMenu::applyLine(QAction *action, const StatusMenuItem &item) const
+{
+    if (item.isSeparator)
+        return;
+    action->setText(entryText(item));
+    action->setEnabled(item.enabled);
+    action->setCheckable(item.checkable);
+    action->setChecked(item.checked);
+    action->setShortcut(QKeySequence(item.shortcut, QKeySequence::PortableText));
+}
+
+QString StatusMenu::entryText(const StatusMenuItem &item) const
+{
+    // Menus show no indentation levels; leading spaces stand in for them.
+    const QString label = QString(item.indentation * 4, u' ') + item.title;
+    // Qt exports the menu over DBusMenu when a StatusNotifier host took the icon (it gave the
+    // menu a platform menu then); otherwise it draws the menu itself.
+    return m_menu->platformMenu() ? ShownText::forDBusMenu(label) : ShownText::forQtMenu(label);
 }
 
 void StatusMenu::retitleOpenMenuCards()
@@ -139,7 +174,7 @@ void StatusMenu::retitleOpenMenuCards()
     const QList<qsizetype> changed
         = StatusMenuModel::retitle(m_items, m_services.coordinator->volumeWatcher().detectedCards());
     for (qsizetype index : changed)
-        m_actions[index]->setText(QString(m_items[index].indentation * 4, u' ') + m_items[index].title);
+        m_actions[index]->setText(entryText(m_items[index]));
 }
 
 void StatusMenu::perform(qsizetype index)

@@ -7,11 +7,13 @@
 #include <QList>
 #include <QObject>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
 
 class Coordinator;
+class Logger;
 class LoginItem;
 class QAction;
 class QMenu;
@@ -32,6 +34,10 @@ public:
         std::function<void()> showLog;
         /// Ends the application; QCoreApplication::quit when empty.
         std::function<void()> quit;
+        /// Hears that the desktop has no tray; may be null.
+        Logger *log = nullptr;
+        /// How long the desktop has to bring up a tray before the user is told there is none.
+        std::chrono::milliseconds trayGrace = std::chrono::seconds(10);
     };
 
     /// The collaborators must outlive the menu. Shows the icon at once.
@@ -45,13 +51,15 @@ public:
     /// What the menu shows now, line for line.
     const QList<StatusMenuItem> &items() const { return m_items; }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void rebuild();
     void handleExternalChange();
+    /// Says once, in the log and on screen, how to reach Mirvale when no tray shows its icon.
+    void noticeMissingTray();
     void retitleOpenMenuCards();
+    QString entryText(const StatusMenuItem &item) const;
+    /// Gives `action` the line's text, tick, enablement and shortcut.
+    void applyLine(QAction *action, const StatusMenuItem &item) const;
     void perform(qsizetype index);
     void toggleLaunchAtLogin();
     void showLaunchAtLoginAlert(const QString &description);

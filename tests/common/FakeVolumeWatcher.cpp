@@ -40,3 +40,10 @@ void FakeVolumeWatcher::makeCardAsync(const QUrl &url, CardCompletion completion
     const std::optional<MountedCard> card = m_madeCard;
     MainQueue::async([completion, card] { completion(card); });
 }
+
+void FakeVolumeWatcher::refreshFreeSpaceNow()
+{
+    ++m_freeSpaceRefreshes;
+    if (onFreeSpaceRefresh)
+        onFreeSpaceRefresh();
+}

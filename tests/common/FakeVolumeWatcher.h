@@ -24,7 +24,7 @@ public:
     void mount(const DetectedCard &card, RequestCompletion completion) override;
     void eject(const MountedCard &card, RequestCompletion completion) override;
     void makeCardAsync(const QUrl &url, CardCompletion completion) override;
-    void refreshFreeSpaceNow() override { ++m_freeSpaceRefreshes; }
+    void refreshFreeSpaceNow() override;
 
     void mount(const MountedCard &card) { m_onMount(card); }
     void setExisting(const QList<MountedCard> &cards) { m_existing = cards; }
@@ -37,6 +37,8 @@ public:
 
     bool isStarted() const { return m_started; }
     int freeSpaceRefreshes() const { return m_freeSpaceRefreshes; }
+    /// Called on each refresh, as the watcher would go and measure.
+    std::function<void()> onFreeSpaceRefresh;
     QList<MountedCard> notedAtLaunch() const { return m_notedAtLaunch; }
     QList<DetectedCard> mountRequests() const { return m_mountRequests; }
     QList<MountedCard> ejectRequests() const { return m_ejectRequests; }

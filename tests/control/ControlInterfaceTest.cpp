@@ -13,6 +13,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <nlohmann/json.hpp>
 
@@ -122,12 +123,21 @@ protected:
 
 TEST_F(ControlInterfaceTest, CardsListsTheMenuTitlesAndTheirDictionaries)
 {
+    // The listing measures the free space afresh, as opening the menu does.
+    QList<DetectedCard> measured = lines();
+    measured[0].freeBytes = 29'500'000'000;
+    m_watcher->onFreeSpaceRefresh = [this, measured] {
+        QTimer::singleShot(
+            0, m_control.get(), [this, measured] { m_watcher->setCards({ mounted() }, measured); });
+    };
     m_watcher->setCards({ mounted() }, lines());
     CtlRun run = ctl({ QStringLiteral("cards") });
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out,
-        QStringLiteral("EOS_DIGITAL \u2014 31.9 GB free\nNIKON \u2014 unmounted\n"
+        QStringLiteral("EOS_DIGITAL \u2014 29.5 GB free\nNIKON \u2014 unmounted\n"
                        "SD64 \u2014 ejected by the system, pull it out and reinsert\n"));
+    m_watcher->onFreeSpaceRefresh = nullptr;
+    m_watcher->setCards({ mounted() }, lines());
 
     run = ctl({ QStringLiteral("cards"), QStringLiteral("--json") });
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -216,7 +226,7 @@ TEST_F(ControlInterfaceTest, OpenSucceedsOnlyForAnOpenThatHappened)
     m_watcher->setCards({},
         { DetectedCard {
             QStringLiteral("sdd1"), QStringLiteral("TWO\nLINES"), std::nullopt, std::nullopt, false } });
-    EXPECT_EQ(ctl({ QStringLiteral("cards") }).out, QStringLiteral("TWO\\nLINES \u2014 unmounted\n"));
+    EXPECT_EQ(ctl({ QStringLiteral("cards") }).out, QStringLiteral("TWO\u240ALINES \u2014 unmounted\n"));
 }
 
 TEST_F(ControlInterfaceTest, PauseResumeAndSettings)

@@ -262,7 +262,12 @@ TEST_F(CardRequestsTest, UnmountPicksTheDiskAndFallsBackInOrder)
             { QStringLiteral("udisksctl unmount -b /dev/sdb1") }, false },
         { "umount after udisksctl", FakeCommandRunner::exited(1), FakeCommandRunner::exited(0),
             { QStringLiteral("udisksctl unmount -b /dev/sdb1"), QStringLiteral("umount ") + kCard }, false },
-        { "both refuse", FakeCommandRunner::exited(1), FakeCommandRunner::exited(32),
+        { "both refuse", FakeCommandRunner::exited(1),
+            [] {
+                FakeCommandRunner::Result busy = FakeCommandRunner::exited(32);
+                busy.standardError = QStringLiteral("umount: ") + kCard + QStringLiteral(": target is busy.");
+                return busy;
+            }(),
             { QStringLiteral("udisksctl unmount -b /dev/sdb1"), QStringLiteral("umount ") + kCard }, true },
     };
     for (const auto &row : rows) {
@@ -282,7 +287,9 @@ TEST_F(CardRequestsTest, UnmountPicksTheDiskAndFallsBackInOrder)
         EXPECT_EQ(bool(outcomes.first()), row.fails);
         if (row.fails) {
             EXPECT_EQ(outcomes.first()->description(),
-                QStringLiteral("Disk error: umount ") + kCard + QStringLiteral(" exited with status 32"));
+                QStringLiteral("Disk error: umount ") + kCard
+                    + QStringLiteral(" exited with status 32: umount: ") + kCard
+                    + QStringLiteral(": target is busy."));
         }
         watcher.reset();
     }

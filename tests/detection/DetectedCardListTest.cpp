@@ -110,6 +110,10 @@ TEST(DetectedCardListTest, ThreeSourcesMakeOneSortedList)
             QStringLiteral("path:/run/media/me/NIKON|NIKON|/run/media/me/NIKON|-"),
             QStringLiteral("sdc1|UNMOUNTED|-|-") }));
     EXPECT_FALSE(outcome.learntName);
+    // Lines the disk service does not list leave the list when unmounted.
+    EXPECT_EQ((QList<bool> { outcome.cards[0].leavesWhenUnmounted, outcome.cards[1].leavesWhenUnmounted,
+                  outcome.cards[3].leavesWhenUnmounted }),
+        (QList<bool> { true, false, true }));
 }
 
 TEST(DetectedCardListTest, SlotCardLinesFollowTheDisksAndTheRememberedNames)
@@ -190,7 +194,7 @@ TEST(DetectedCardListTest, FreeSpaceIsKeptAcrossRebuilds)
     DetectedCard eos { QStringLiteral("sdb1"), QStringLiteral("EOS"),
         QUrl::fromLocalFile(QStringLiteral("/media/me/EOS")), 31'900'000'000, false };
     DetectedCard other { QStringLiteral("path:/media/me/OTHER"), QStringLiteral("OTHER"),
-        QUrl::fromLocalFile(QStringLiteral("/media/me/OTHER")), 12, false };
+        QUrl::fromLocalFile(QStringLiteral("/media/me/OTHER")), 12, false, true };
     inputs.current = { eos, other };
     EXPECT_EQ(DetectedCardList::rebuild(inputs).cards, (QList<DetectedCard> { eos, other }));
 

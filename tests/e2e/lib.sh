@@ -109,7 +109,8 @@ stop_mirvale() { # stop_mirvale NAME
 
 # An X server on a free display (Xvfb picks the number), exported as DISPLAY.
 start_xvfb() { # start_xvfb WIDTHxHEIGHT
-  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  # MIRVALE_TEST_DISPLAY (":61") pins the number where the machine shares out displays.
+  Xvfb ${MIRVALE_TEST_DISPLAY:-} -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
   PIDS+=($!)
   local _
   for _ in $(seq 400); do [ -s "$WORK/display" ] && break; sleep 0.05; done

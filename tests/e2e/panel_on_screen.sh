@@ -3,7 +3,8 @@
 # under Xvfb with openbox. The report panel must appear 12 px from the top and right edges of
 # the screen within a second of the file manager being asked, 330 px wide, and leave after
 # 8 s and a quarter-second fade. Without a file manager, the problem panel stays 12 s. The
-# pointer resting on a panel keeps it; a click dismisses it.
+# pointer resting on a panel keeps it; a click dismisses it. A panel tells the window manager
+# and task lists that it is a notification, out of the taskbar and the pager.
 #
 #   panel_on_screen.sh MIRVALE_BINARY FAKE_FILE_MANAGER_BINARY
 # Exits 77 (skipped) where cards cannot be mounted or X cannot run, except under CI=true.
@@ -103,6 +104,13 @@ SHOWN_MS="$(log_time_ms "$LOGFILE" "Notifier: showing panel")" || fail "no panel
 echo "measure: file manager asked -> panel shown: $(( SHOWN_MS - FM_CALL_MS )) ms"
 [ $(( SHOWN_MS - FM_CALL_MS )) -le 1000 ] || fail "the panel took more than a second after the file manager was asked"
 check_corner "$GEOMETRY"
+# A notification, not a task: the window manager and task lists are told so.
+for id in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+  hints="$(xprop -id "$id" _NET_WM_STATE _NET_WM_WINDOW_TYPE 2>/dev/null)"
+  for hint in _NET_WM_STATE_SKIP_TASKBAR _NET_WM_STATE_SKIP_PAGER "_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_NOTIFICATION"; do
+    grep -q -F "$hint" <<<"$hints" || { echo "$hints" >&2; fail "the panel lacks $hint"; }
+  done
+done
 grep -q -F "Notifier: showing panel \"$LABEL: Opened DCIM/100CANON · 3 files · " "$LOGFILE" || fail "no report line in the log"
 [ -n "${MIRVALE_PANEL_SCREENSHOT:-}" ] && import -window root "$MIRVALE_PANEL_SCREENSHOT" 2>/dev/null
 wait_for_no_panel 20 || fail "the report panel did not go"

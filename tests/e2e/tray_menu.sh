@@ -2,7 +2,10 @@
 # The real mirvale under Xvfb on a private session bus with a tray host of the test's own:
 # its menu, read over DBusMenu, holds the expected lines in order (its card lines, which list
 # whatever the machine has mounted, go unchecked); choosing "Pause watching" and "Launch at
-# Login" changes settings.json and the autostart entry; the icon's pixels change with pause.
+# Login" (each clicked after the menu was opened again, with the entries read before) changes
+# settings.json and the autostart entry; the icon's pixels change with pause. Where cards can
+# be mounted (root, FUSE), three cards whose names a host could misread (EOS_DIGITAL,
+# R&D_CARD, one with a right-to-left override) are listed exactly, as a host shows the labels.
 #
 #   tray_menu.sh MIRVALE_BINARY FAKE_TRAY_HOST_BINARY
 # Exits 77 (skipped) without Xvfb or dbus-daemon, except under CI=true, where that fails.
@@ -20,13 +23,39 @@ need_tools Xvfb dbus-daemon dbus-run-session
 start_xvfb 1280x800
 write_bus_config "$WORK/bus.conf"
 
+# Cards whose names DBusMenu and Qt menus read as markup, and a name that would reverse the
+# rest of its line.
+CARD_LABELS=(EOS_DIGITAL "R&D_CARD" $'\u202egpj.exe')
+CARD_ROOT="/media/mirvale-tray-$$"
+LOOPS=()
+e2e_cleanup() {
+  local dir loop
+  for dir in "$CARD_ROOT"/*; do mountpoint -q "$dir" && { umount "$dir" 2>/dev/null || umount -l "$dir"; }; done
+  for loop in "${LOOPS[@]}"; do losetup -d "$loop" 2>/dev/null; done
+  rm -rf "$CARD_ROOT"
+}
+cards_mounted=no
+if [ "$(id -u)" -eq 0 ] && [ -e /dev/fuse ] && command -v mkfs.exfat >/dev/null && command -v mount.exfat-fuse >/dev/null; then
+  for i in "${!CARD_LABELS[@]}"; do
+    truncate -s 16M "$WORK/card$i.img"
+    mkfs.exfat -L "${CARD_LABELS[$i]}" "$WORK/card$i.img" >/dev/null || fail "mkfs.exfat"
+    loop="$(losetup -f --show "$WORK/card$i.img")" || fail "no free loop device"
+    LOOPS+=("$loop")
+    mkdir -p "$CARD_ROOT/${CARD_LABELS[$i]}"
+    mount.exfat-fuse "$loop" "$CARD_ROOT/${CARD_LABELS[$i]}" >/dev/null 2>&1 || fail "cannot mount a card"
+  done
+  cards_mounted=yes
+else
+  echo "cards: skipped (mounting a card image needs root, FUSE and exfatprogs)"
+fi
+
 mkdir -p "$WORK/home"
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_STATE_HOME="$WORK/home/.local/state"
 export XDG_CACHE_HOME="$WORK/home/.cache" XDG_DATA_HOME="$WORK/home/.local/share"
 export XDG_RUNTIME_DIR="$WORK/runtime" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 # No system bus: the test does not depend on the machine's disks or package manager.
 export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$WORK/no-system-bus"
-export QT_QPA_PLATFORM=xcb WORK MIRVALE HOST
+export QT_QPA_PLATFORM=xcb WORK MIRVALE HOST cards_mounted
 
 dbus-run-session --config-file="$WORK/bus.conf" -- bash -c '
 set -uo pipefail
@@ -46,7 +75,15 @@ wait_until 10 grep -q watching "$WORK/host.out" || fail "the tray host did not s
 wait_until 20 grep -q registered "$WORK/host.out" || { cat "$WORK/mirvale.out" >&2; fail "mirvale registered no tray icon"; }
 
 # The card lines (between the first two separators) list whatever the machine has mounted;
-# this test has no card of its own, so it checks every other line.
+# this test checks its own cards there, and every other line exactly.
+if [ "$cards_mounted" = yes ]; then
+  size="[0-9.]+ MB free"
+  for line in "EOS_DIGITAL — $size" "R&D_CARD — $size" "<U\+202E>gpj\.exe — $size"; do
+    shown() { "$HOST" menu >"$WORK/menu.out" && grep -Eqx -- "$line" "$WORK/menu.out"; }
+    wait_until 20 shown || { cat "$WORK/menu.out" >&2; fail "no menu line shows as \"$line\""; }
+  done
+  echo "cards: EOS_DIGITAL, R&D_CARD and the right-to-left override shown exactly"
+fi
 without_cards() { awk '"'"'/^---$/ { section++ } section != 1 || /^---$/'"'"'; }
 expected="(Mirvale)
 ---

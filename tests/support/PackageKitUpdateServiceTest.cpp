@@ -247,6 +247,10 @@ TEST(PackageKitUpdateService, AFailedInstallEndsTheSessionAndSaysWhy)
     ASSERT_TRUE(
         run.logged(QStringLiteral("[WARN] UpdateController: installing the update failed: not authorised")));
     EXPECT_EQ(run.events.last(), QStringLiteral("finished"));
+    // "Check for Updates…" is shown again, and checks rather than installs.
+    run.service->checkForUpdates();
+    ASSERT_TRUE(pollUntil([&] { return run.events.count(QStringLiteral("found 2.3")) == 2; }));
+    EXPECT_EQ(run.packageKit->calls.filter(QStringLiteral("UpdatePackages")).size(), 1);
 }
 
 TEST(PackageKitUpdateService, AUserCheckWithNothingNewSaysSo)

@@ -2,7 +2,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -92,4 +94,56 @@ TEST(MenuBarIcon, TheIconDrawsAtTheRequestedSizeAndRatio)
     EXPECT_EQ(pixmap.size(), QSize(44, 44));
     EXPECT_EQ(pixmap.toImage(),
         MenuBarIcon::image(true, Qt::black, 22, 2).convertToFormat(pixmap.toImage().format()));
+}
+
+namespace {
+
+/// The contrast ratio of two colours, as the web's accessibility guidelines define it.
+double contrast(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb rgb) {
+        double sum = 0;
+        for (const auto &[value, weight] :
+            { std::pair { qRed(rgb), 0.2126 }, { qGreen(rgb), 0.7152 }, { qBlue(rgb), 0.0722 } }) {
+            const double c = value / 255.0;
+            sum += weight * (c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        return sum;
+    };
+    const auto [dark, light] = std::minmax({ luminance(a), luminance(b) });
+    return (light + 0.05) / (dark + 0.05);
+}
+
+/// How many pixels of `icon` shown on `panel` stand out from it at 3:1, what non-text marks
+/// need to be seen.
+int standingOut(const QImage &icon, const QColor &panel)
+{
+    QImage shown(icon.size(), QImage::Format_RGB32);
+    shown.fill(panel);
+    QPainter painter(&shown);
+    painter.drawImage(0, 0, icon);
+    painter.end();
+    int count = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x)
+            count += contrast(shown.pixel(x, y), panel.rgb()) >= 3.0 ? 1 : 0;
+    }
+    return count;
+}
+
+} // namespace
+
+// An XEmbed tray shows the pixels as drawn, on a panel of any colour; the card's outline alone
+// is some 60 pixels long at 22 px. The palette-coloured mask it replaces vanished on dark panels.
+TEST(MenuBarIcon, TheTrayIconReadsOnDarkAndLightPanels)
+{
+    const QColor panels[] = { Qt::black, QColor(0x30, 0x30, 0x30), QColor(0x3c, 0x3f, 0x41),
+        QColor(0x80, 0x80, 0x80), QColor(0xd6, 0xd6, 0xd6), QColor(0xf6, 0xf5, 0xf4), Qt::white };
+    for (bool paused : { false, true }) {
+        const QImage icon = MenuBarIcon::trayIcon(paused).pixmap(QSize(22, 22)).toImage();
+        for (const QColor &panel : panels)
+            EXPECT_GE(standingOut(icon, panel), 60) << qPrintable(panel.name()) << (paused ? " paused" : "");
+    }
+    EXPECT_EQ(
+        standingOut(MenuBarIcon::image(false, QColor(0x1d, 0x1d, 0x1f), 22), QColor(0x30, 0x30, 0x30)), 0);
 }

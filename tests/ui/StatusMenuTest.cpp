@@ -59,6 +59,8 @@ protected:
             menu.updates = &m_updates;
             menu.showLog = [this] { ++m_showLogs; };
             menu.quit = [this] { ++m_quits; };
+            menu.log = &m_log;
+            menu.trayGrace = m_trayGrace;
             auto made = std::make_unique<StatusMenu>(std::move(menu));
             m_menu = made.get();
             return made;
@@ -98,6 +100,17 @@ protected:
     std::unique_ptr<Coordinator> m_coordinator;
     int m_showLogs = 0;
     int m_quits = 0;
+    std::chrono::milliseconds m_trayGrace = std::chrono::hours(1);
+};
+
+/// The offscreen platform has no system tray, as stock GNOME has none.
+class StatusMenuWithoutTrayTest : public StatusMenuTest {
+protected:
+    void SetUp() override
+    {
+        m_trayGrace = std::chrono::milliseconds(0);
+        StatusMenuTest::SetUp();
+    }
 };
 
 } // namespace
@@ -157,8 +170,7 @@ TEST_F(StatusMenuTest, PauseTicksAndRedrawsTheIconAlsoWhenChangedElsewhere)
     action(QStringLiteral("Pause watching"))->trigger();
     EXPECT_TRUE(m_rules.settings().paused);
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] Paused set to true")));
-    EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(),
-        MenuBarIcon::icon(true, MenuBarIcon::panelTextColour()).cacheKey());
+    EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(), MenuBarIcon::trayIcon(true).cacheKey());
     close();
     open();
     EXPECT_TRUE(action(QStringLiteral("Pause watching"))->isChecked());
@@ -171,17 +183,16 @@ TEST_F(StatusMenuTest, PauseTicksAndRedrawsTheIconAlsoWhenChangedElsewhere)
     EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(), normalIcon);
 }
 
-TEST_F(StatusMenuTest, TheIconFollowsThePaletteTextColour)
+// The application's palette says nothing about the panel's colour: the drawn icon reads on any.
+TEST_F(StatusMenuTest, TheDrawnIconIsTheOneForAnyPanel)
 {
+    EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(), MenuBarIcon::trayIcon(false).cacheKey());
     const QPalette original = QApplication::palette();
     QPalette dark = original;
     dark.setColor(QPalette::WindowText, QColor(240, 240, 240));
     QApplication::setPalette(dark);
-    EXPECT_EQ(
-        m_menu->trayIcon()->icon().cacheKey(), MenuBarIcon::icon(false, QColor(240, 240, 240)).cacheKey());
+    EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(), MenuBarIcon::trayIcon(false).cacheKey());
     QApplication::setPalette(original);
-    EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(),
-        MenuBarIcon::icon(false, original.color(QPalette::WindowText)).cacheKey());
 }
 
 TEST_F(StatusMenuTest, LaunchAtLoginTogglesInTheBackground)
@@ -213,6 +224,26 @@ TEST_F(StatusMenuTest, AFailedLaunchAtLoginChangeShowsAnAlert)
     EXPECT_EQ(alert->icon(), QMessageBox::Warning);
     EXPECT_FALSE(m_loginItem.lastKnownEnabled());
     alert->close();
+}
+
+TEST_F(StatusMenuWithoutTrayTest, SaysOnceHowToReachMirvale)
+{
+    QMessageBox *notice = nullptr;
+    ASSERT_TRUE(pollUntil([&] {
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            notice = widget->objectName() == QLatin1String("noTrayNotice")
+                ? qobject_cast<QMessageBox *>(widget)
+                : notice;
+        return notice && notice->isVisible();
+    }));
+    EXPECT_TRUE(
+        notice->informativeText().contains(QStringLiteral("start it again: that opens its settings")));
+    processEventsFor(std::chrono::milliseconds(50));
+    EXPECT_EQ(
+        m_log.count(QStringLiteral("[WARN] No system tray on this desktop: Mirvale runs without an icon; "
+                                   "starting it again opens Settings, and mirvalectl reaches it")),
+        1);
+    notice->close();
 }
 
 // Renders the menu and the icon on light and dark panels for a person to look at, when
@@ -266,12 +297,11 @@ TEST_F(StatusMenuTest, Snapshots)
         m_menu->menu()->hide();
 
         // The icons on a strip of panel, normal then paused, at 22 px and 2x.
-        const QColor text = MenuBarIcon::panelTextColour();
         QImage strip(2 * (22 + 8) * 2 + 8, (22 + 8) * 2, QImage::Format_ARGB32);
         strip.fill(palette.color(QPalette::Window));
         QPainter painter(&strip);
-        painter.drawImage(QPoint(8, 8), MenuBarIcon::image(false, text, 22, 2));
-        painter.drawImage(QPoint(8 + (22 + 8) * 2, 8), MenuBarIcon::image(true, text, 22, 2));
+        painter.drawPixmap(QPoint(8, 8), MenuBarIcon::trayIcon(false).pixmap(QSize(22, 22), 2));
+        painter.drawPixmap(QPoint(8 + (22 + 8) * 2, 8), MenuBarIcon::trayIcon(true).pixmap(QSize(22, 22), 2));
         painter.end();
         EXPECT_TRUE(strip.save(folder + QStringLiteral("/icon-") + name + QStringLiteral(".png")));
     }

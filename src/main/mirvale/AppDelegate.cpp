@@ -120,6 +120,7 @@ AppDelegate::AppDelegate(QObject *parent)
         menu.loginItem = m_loginItem.get();
         menu.updates = m_updates.get();
         menu.showLog = [this] { LogReveal::revealInFinder(*m_log, *m_finder); };
+        menu.log = m_log.get();
         return std::make_unique<StatusMenu>(std::move(menu));
     };
     services.refreshLoginItemStatus = [this] { m_loginItem->refreshStatus(); };

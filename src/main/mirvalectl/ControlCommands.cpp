@@ -128,18 +128,10 @@ int cardRequest(
 
 int setPaused(QDBusConnection &connection, bool wanted, std::FILE *err)
 {
+    // One call that sets the state: reading it first and toggling races another caller.
     int exitCode = ControlCommands::Success;
-    const std::optional<QDBusMessage> reply
-        = call(connection, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
-            { ControlInterface::kInterfaceName, QStringLiteral("Paused") }, kQuickTimeoutMs, err, exitCode);
-    if (!reply)
-        return exitCode;
-    const QVariant value = reply->arguments().value(0);
-    const bool paused
-        = value.canConvert<QDBusVariant>() ? value.value<QDBusVariant>().variant().toBool() : value.toBool();
-    if (paused != wanted)
-        call(connection, ControlInterface::kInterfaceName, QStringLiteral("TogglePause"), {}, kQuickTimeoutMs,
-            err, exitCode);
+    call(connection, ControlInterface::kInterfaceName, QStringLiteral("SetPaused"), { wanted },
+        kQuickTimeoutMs, err, exitCode);
     return exitCode;
 }
 

@@ -216,10 +216,11 @@ void PackageKitUpdateService::finishStep(bool succeeded)
         if (succeeded) {
             m_log.info(kPrefix + QStringLiteral("installed ") + m_package + u' ' + packageVersion(m_updateId)
                 + QStringLiteral("; it takes effect when Mirvale starts again"));
-            m_updateId.clear();
         } else {
             m_log.warn(kPrefix + QStringLiteral("installing the update failed: ") + reason);
         }
+        // The menu says "Check for Updates…" again, so the next choice checks anew.
+        m_updateId.clear();
         setBusy(false);
         emit sessionFinished();
         return;

@@ -4,6 +4,9 @@
 
 #include <QDir>
 
+#include <algorithm>
+#include <tuple>
+
 StatusMenuItem StatusMenuItem::separator()
 {
     StatusMenuItem item;
@@ -83,7 +86,11 @@ QList<StatusMenuItem> cardLines(const DetectedCard &card, const MountedIndex &mo
     cardLine.card = card;
     QList<StatusMenuItem> items { cardLine };
     if (card.mountURL && showUnmountItems) {
-        StatusMenuItem unmount = line(QStringLiteral("Unmount (keeps it in this menu)"), Action::EjectCard);
+        // Only a card the disk service knows can stay in the menu once it is unmounted.
+        StatusMenuItem unmount
+            = line(card.leavesWhenUnmounted ? QStringLiteral("Unmount (removes it from this menu)")
+                                            : QStringLiteral("Unmount (keeps it in this menu)"),
+                Action::EjectCard);
         unmount.indentation = 1;
         unmount.card = unmountTarget(card, mounted);
         items.append(unmount);
@@ -159,4 +166,13 @@ QList<qsizetype> StatusMenuModel::retitle(
         }
     }
     return changed;
+}
+
+bool StatusMenuModel::sameShape(const QList<StatusMenuItem> &shown, const QList<StatusMenuItem> &fresh)
+{
+    const auto shape = [](const StatusMenuItem &item) {
+        return std::tie(item.isSeparator, item.action, item.indentation, item.checkable, item.shortcut);
+    };
+    return std::equal(shown.cbegin(), shown.cend(), fresh.cbegin(), fresh.cend(),
+        [&](const StatusMenuItem &a, const StatusMenuItem &b) { return shape(a) == shape(b); });
 }

@@ -29,6 +29,11 @@ QList<StatusMenuItem> cardItems(
 /// What identifies a card across refreshes: its mount path, else its device name.
 QString identityKey(const DetectedCard &card);
 
+/// Whether `fresh` has the lines of `shown` in the same places, each doing the same kind of
+/// thing, so that a menu can keep its entries (and the identities hosts hold for them) and
+/// only take the new titles, ticks and cards.
+bool sameShape(const QList<StatusMenuItem> &shown, const QList<StatusMenuItem> &fresh);
+
 /// Gives the card lines of an open menu the fresh cards and their titles; nothing is added or
 /// removed. Returns the indices whose title changed.
 QList<qsizetype> retitle(QList<StatusMenuItem> &items, const QList<DetectedCard> &detectedCards);

@@ -2,8 +2,8 @@
 // register with, and a client that reads and drives a registered icon's menu over DBusMenu.
 //
 //   mirvale_fake_tray_host watch          own the watcher; print each registered item
-//   mirvale_fake_tray_host menu           print the icon's menu, one line per entry
-//   mirvale_fake_tray_host click LABEL    choose the entry titled LABEL
+//   mirvale_fake_tray_host menu           print the icon's menu, one line per entry, as a host shows it
+//   mirvale_fake_tray_host click LABEL    choose the entry titled LABEL, after opening the menu again
 //   mirvale_fake_tray_host icon FILE.png  save the icon's largest image
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -156,12 +156,26 @@ std::optional<MenuNode> readMenu(QDBusConnection &bus, const Item &item, QString
     return parseNode(qvariant_cast<QDBusArgument>(reply.arguments().at(1)));
 }
 
+/// A label as hosts show it: `__` is a literal underscore, a single `_` marks the mnemonic.
+QString shownLabel(const QVariantMap &properties)
+{
+    const QString label = properties.value(QStringLiteral("label")).toString();
+    QString shown;
+    for (qsizetype i = 0; i < label.size(); ++i) {
+        if (label[i] != u'_')
+            shown.append(label[i]);
+        else if (i + 1 < label.size() && label[i + 1] == u'_')
+            shown.append(label[++i]);
+    }
+    return shown;
+}
+
 QString describe(const MenuNode &node)
 {
     const QVariantMap &p = node.properties;
     if (p.value(QStringLiteral("type")).toString() == QLatin1String("separator"))
         return QStringLiteral("---");
-    QString line = p.value(QStringLiteral("label")).toString();
+    QString line = shownLabel(p);
     if (p.value(QStringLiteral("toggle-type")).toString() == QLatin1String("checkmark"))
         line = (p.value(QStringLiteral("toggle-state")).toInt() == 1 ? QStringLiteral("[x] ")
                                                                      : QStringLiteral("[ ] "))
@@ -265,8 +279,14 @@ int main(int argc, char **argv)
     }
     if (command == QLatin1String("click") && arguments.size() == 2) {
         for (const MenuNode &child : visibleChildren(*root)) {
-            if (child.properties.value(QStringLiteral("label")).toString() != arguments.at(1))
+            if (shownLabel(child.properties) != arguments.at(1))
                 continue;
+            // The user opens the menu again before choosing: the host sends the click with the
+            // entry it read before, as hosts do until a new layout has reached them.
+            QDBusMessage reopen = QDBusMessage::createMethodCall(
+                item->service, menuPath, kMenuInterface, QStringLiteral("AboutToShow"));
+            reopen.setArguments({ 0 });
+            bus.call(reopen, QDBus::Block, 5000);
             QDBusMessage event = QDBusMessage::createMethodCall(
                 item->service, menuPath, kMenuInterface, QStringLiteral("Event"));
             event.setArguments(

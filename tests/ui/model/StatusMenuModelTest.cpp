@@ -128,6 +128,15 @@ TEST(StatusMenuModel, CardListsBecomeTheseLines)
             false,
             { QStringLiteral("(Mirvale)"), QStringLiteral("---"), QStringLiteral("A \u2014 1 KB free"),
                 QStringLiteral("B \u2014 free space unknown") } },
+        { "known by its mount alone: unmounted, it leaves the menu, and its line says so", { [] {
+             DetectedCard card
+                 = mountedCard(QStringLiteral("FUSE"), 1'000, QStringLiteral("path:/media/me/FUSE"));
+             card.leavesWhenUnmounted = true;
+             return card;
+         }() },
+            true,
+            { QStringLiteral("(Mirvale)"), QStringLiteral("---"), QStringLiteral("FUSE \u2014 1 KB free"),
+                QStringLiteral(">Unmount (removes it from this menu)") } },
         { "several cards keep the watcher's order",
             { unmountedCard(QStringLiteral("Z"), QStringLiteral("sdd1")),
                 mountedCard(QStringLiteral("A"), 1'000), ejectedCard(QStringLiteral("M")) },
@@ -262,4 +271,27 @@ TEST(StatusMenuModel, IdentityIsTheMountPathElseTheDeviceName)
     EXPECT_EQ(StatusMenuModel::identityKey(card), QStringLiteral("/media/me/A"));
     EXPECT_EQ(StatusMenuModel::identityKey(unmountedCard(QStringLiteral("A"), QStringLiteral("sdc1"))),
         QStringLiteral("sdc1"));
+}
+
+TEST(StatusMenuModel, TheShapeHoldsWhileOnlyTitlesTicksAndCardsChange)
+{
+    const DetectedCard canon = mountedCard(QStringLiteral("EOS_DIGITAL"), 1'000, QStringLiteral("sdb1"));
+    StatusMenuModel::Input input;
+    input.detectedCards = { canon };
+    const QList<StatusMenuItem> shown = StatusMenuModel::build(input);
+    const auto with = [&](auto change) {
+        StatusMenuModel::Input changed = input;
+        change(changed);
+        return StatusMenuModel::sameShape(shown, StatusMenuModel::build(changed));
+    };
+    EXPECT_TRUE(with([](auto &in) { in.detectedCards[0].freeBytes = 2'000; }));
+    EXPECT_TRUE(with([](auto &in) { in.detectedCards[0].name = QStringLiteral("OTHER"); }));
+    EXPECT_TRUE(with([](auto &in) { in.settings.paused = true; }));
+    EXPECT_TRUE(with([](auto &in) { in.updateTitle = QStringLiteral("Update to 2.3\u2026"); }));
+    EXPECT_FALSE(with([](auto &in) {
+        in.detectedCards.append(unmountedCard(QStringLiteral("N"), QStringLiteral("sdc1")));
+    }));
+    EXPECT_FALSE(with([](auto &in) { in.detectedCards[0].mountURL.reset(); }));
+    EXPECT_FALSE(with([](auto &in) { in.detectedCards.clear(); }));
+    EXPECT_FALSE(with([](auto &in) { in.settings.showUnmountItems = false; }));
 }

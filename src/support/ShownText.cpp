@@ -1,0 +1,71 @@
+#include "support/ShownText.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr char16_t kFirstStrongIsolate = 0x2068;
+constexpr char16_t kPopDirectionalIsolate = 0x2069;
+
+bool isBidiControl(char16_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E)
+        || (c >= 0x2066 && c <= 0x2069);
+}
+
+bool isRightToLeft(QChar c)
+{
+    switch (c.direction()) {
+    case QChar::DirR:
+    case QChar::DirAL:
+    case QChar::DirAN:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+QString ShownText::visible(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code < 0x20)
+            shown.append(QChar(char16_t(0x2400 + code)));
+        else if (code == 0x7F)
+            shown.append(QChar(char16_t(0x2421)));
+        else if ((code >= 0x80 && code < 0xA0) || isBidiControl(code) || code == 0x2028 || code == 0x2029)
+            shown.append(QStringLiteral("<U+%1>").arg(int(code), 4, 16, QLatin1Char('0')).toUpper());
+        else
+            shown.append(c);
+    }
+    return shown;
+}
+
+QString ShownText::isolated(const QString &text)
+{
+    const QString shown = visible(text);
+    if (std::none_of(shown.cbegin(), shown.cend(), isRightToLeft))
+        return shown;
+    return QChar(kFirstStrongIsolate) + shown + QChar(kPopDirectionalIsolate);
+}
+
+QString ShownText::forQtMenu(const QString &label)
+{
+    QString text = label;
+    return text.replace(u'&', QStringLiteral("&&"));
+}
+
+QString ShownText::forDBusMenu(const QString &label)
+{
+    QString text = label;
+    text.replace(u'_', QStringLiteral("__"));
+    // Qt's conversion is spent on a leading `&`, which becomes a harmless mnemonic marker.
+    const qsizetype ampersand = text.indexOf(u'&');
+    if (ampersand >= 0 && ampersand < text.size() - 1)
+        text.prepend(u'&');
+    return text;
+}

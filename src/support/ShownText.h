@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+/// Texts Mirvale does not own (card names, paths) as they go on screen: exactly as they are,
+/// unable to reorder Mirvale's own words around them, and escaped for the medium that shows
+/// them.
+namespace ShownText {
+
+/// Control characters, bidirectional controls and line separators made visible: C0 controls
+/// and DEL as their control pictures ("␊"), the others as "<U+202E>".
+QString visible(const QString &text);
+
+/// `visible(text)`, set in a first-strong isolate (U+2068 … U+2069) when it holds right-to-left
+/// text, so that it cannot reorder the words around it; left-to-right text stays as it is.
+QString isolated(const QString &text);
+
+/// The text of a menu entry that Qt draws itself, where `&` marks a mnemonic.
+QString forQtMenu(const QString &label);
+
+/// The text of a menu entry that Qt exports over DBusMenu, so that a host shows `label`:
+/// hosts read `_` as a mnemonic marker (a literal one is sent as `__`), and Qt turns the
+/// first `&` before the last character into `_` on the way out.
+QString forDBusMenu(const QString &label);
+
+} // namespace ShownText

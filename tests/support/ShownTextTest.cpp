@@ -1,0 +1,39 @@
+#include "support/ShownText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// One row per name: how it is shown, and the entry texts for Qt's own menu and for DBusMenu.
+TEST(ShownText, NamesShownExactlyOnEveryMedium)
+{
+    struct Row {
+        const char16_t *name;
+        const char16_t *isolated;
+        const char16_t *qtMenu;
+        const char16_t *dbusMenu;
+    };
+    const Row rows[] = {
+        { u"EOS_DIGITAL", u"EOS_DIGITAL", u"EOS_DIGITAL", u"EOS__DIGITAL" },
+        { u"R&D_CARD", u"R&D_CARD", u"R&&D_CARD", u"&R&D__CARD" },
+        { u"A&B&C", u"A&B&C", u"A&&B&&C", u"&A&B&C" },
+        { u"SALE&", u"SALE&", u"SALE&&", u"SALE&" },
+        { u"_X", u"_X", u"_X", u"__X" },
+        { u"\u202Egpj.exe", u"<U+202E>gpj.exe", u"<U+202E>gpj.exe", u"<U+202E>gpj.exe" },
+        { u"TAB\tNL\n\x7F", u"TAB\u2409NL\u240A\u2421", u"TAB\u2409NL\u240A\u2421",
+            u"TAB\u2409NL\u240A\u2421" },
+        { u"\u0645\u0635\u0648\u0631 1", u"\u2068\u0645\u0635\u0648\u0631 1\u2069", u"", u"" },
+        { u"\u2067X\u2069\u0085", u"<U+2067>X<U+2069><U+0085>", u"", u"" },
+    };
+    for (const Row &row : rows) {
+        const QString name = QString::fromUtf16(row.name);
+        const QString shown = ShownText::isolated(name);
+        EXPECT_EQ(shown, QString::fromUtf16(row.isolated)) << name.toStdString();
+        if (*row.qtMenu) {
+            EXPECT_EQ(ShownText::forQtMenu(shown), QString::fromUtf16(row.qtMenu)) << name.toStdString();
+            EXPECT_EQ(ShownText::forDBusMenu(shown), QString::fromUtf16(row.dbusMenu)) << name.toStdString();
+        }
+    }
+}
+
+} // namespace
