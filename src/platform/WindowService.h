@@ -44,6 +44,12 @@ public:
     /// Nothing when the display or the window manager does not publish a client list.
     virtual std::optional<Clients> clients() = 0;
     virtual std::optional<qint64> processId(WindowId window) = 0;
+    /// The window's title (_NET_WM_NAME, else WM_NAME); file managers name the folder they show.
+    virtual std::optional<QString> title(WindowId window) = 0;
+    /// The startup id the program set on the window (_NET_STARTUP_ID), when it set one.
+    virtual std::optional<QString> startupId(WindowId window) = 0;
+    /// The window's class and instance names (WM_CLASS), "instance class".
+    virtual std::optional<QString> windowClass(WindowId window) = 0;
     virtual std::optional<Geometry> geometry(WindowId window) = 0;
     /// Asks the window manager to put the frame's top-left corner at `frameTopLeft` and give
     /// the window itself `clientSize`. False when the request could not be sent.
