@@ -89,7 +89,7 @@ FileManagerWindows::Before FileManagerWindows::prepare()
 }
 
 std::optional<FileManagerWindows::WindowId> FileManagerWindows::adopt(
-    const Before &before, const Request &request)
+    const Before &before, const Request &request, Wait wait)
 {
     const QString what = request.placement ? QStringLiteral("could not place the file manager's window")
                                            : QStringLiteral("could not find the file manager's window");
@@ -109,7 +109,9 @@ std::optional<FileManagerWindows::WindowId> FileManagerWindows::adopt(
         return std::nullopt;
     }
 
-    const Clock::time_point deadline = std::min(request.deadline, request.answeredAt + m_limits.find);
+    const Clock::time_point briefly = request.answeredAt + m_limits.find;
+    const Clock::time_point deadline
+        = wait == Wait::Late ? request.deadline : std::min(request.deadline, briefly);
     std::optional<WindowId> found;
     for (;;) {
         const bool reuseAllowed = Clock::now() >= request.answeredAt + m_limits.reuseGrace;
@@ -119,10 +121,17 @@ std::optional<FileManagerWindows::WindowId> FileManagerWindows::adopt(
             break;
         std::this_thread::sleep_for(m_limits.poll);
     }
+    if (!found && wait == Wait::Briefly && request.deadline > briefly) {
+        noteOnce(QStringLiteral("still looking for the file manager's window"),
+            QStringLiteral("none showed the folder within ") + secondsText(m_limits.find)
+                + QStringLiteral(" s of its answer; the open is reported without it"));
+        return std::nullopt;
+    }
     if (!found) {
         noteOnce(what,
             QStringLiteral("no window of the file manager showed the folder within ")
-                + secondsText(m_limits.find)
+                + secondsText(
+                    std::chrono::duration_cast<std::chrono::milliseconds>(deadline - request.answeredAt))
                 + QStringLiteral(" s of its answer (a file manager that is not an X11 client, or "
                                  "that does not name the folder in its window's title, cannot be "
                                  "placed)"));
@@ -135,7 +144,8 @@ std::optional<FileManagerWindows::WindowId> FileManagerWindows::adopt(
         mine = mine || std::any_of(m_opened.cbegin(), m_opened.cend(), [&](const Opened &opened) {
             return opened.window == *found;
         });
-        m_last = found;
+        if (wait == Wait::Briefly) // a late one may belong to an earlier request than the last
+            m_last = found;
     }
     if (mine)
         remember({ request.folder, *found, m_service.processId(*found).value_or(0) });
@@ -147,6 +157,8 @@ std::optional<FileManagerWindows::WindowId> FileManagerWindows::adopt(
         place(*found, *request.placement, request.answeredAt);
     if (!request.takesFocus)
         keepFocus(before, *found);
+    else if (wait == Wait::Late)
+        raise(*found); // the request to bring it to front came and went before it showed
     return found;
 }
 

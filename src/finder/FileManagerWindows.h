@@ -34,8 +34,8 @@ public:
         std::chrono::milliseconds poll { 10 };
         /// How long a move, a raise or a close may take to show before it counts as not done.
         std::chrono::milliseconds settle { 1'000 };
-        /// How long after the file manager's answer its window may take to show the folder;
-        /// an open waits no longer than this for a window that never comes.
+        /// How long after the file manager's answer an open waits for its window; a window
+        /// that comes later is placed in the background until the request's deadline.
         std::chrono::milliseconds find { 2'000 };
         /// How long a new window is waited for before an existing one showing the folder
         /// counts as the one the file manager reused.
@@ -52,6 +52,10 @@ public:
         /// when it may not take the focus, keeps it back (the earliest time there is).
         QString startupId(bool takesFocus) const;
     };
+
+    /// How long adopt() looks for the window: the find limit, or until the request's deadline
+    /// (in the background, after a brief look found nothing).
+    enum class Wait { Briefly, Late };
 
     /// One request to show a folder, as the file manager answered it.
     struct Request {
@@ -79,8 +83,9 @@ public:
     Before prepare();
     /// After the file manager answered: waits for the window that shows the folder, notes it
     /// as Mirvale's when it is new, places it as asked and keeps the focus where it was when
-    /// the window may not take it. Nothing (logged once) when no such window shows in time.
-    std::optional<WindowId> adopt(const Before &before, const Request &request);
+    /// the window may not take it (a late one is also raised when it may take the focus).
+    /// Nothing (logged once) when no such window shows in time.
+    std::optional<WindowId> adopt(const Before &before, const Request &request, Wait wait = Wait::Briefly);
     /// Raises and focuses the window of the last request. Nothing (logged) when it cannot.
     std::optional<QString> bringToFront();
     /// The outer frame of the active window when it is the file manager's, else why not.

@@ -16,7 +16,8 @@ class WindowService {
 public:
     using WindowId = quint32;
 
-    /// What the window manager's decoration adds around a window, in pixels.
+    /// What the window manager's decoration adds around a window, in pixels; negative where a
+    /// client-side decoration's shadow (_GTK_FRAME_EXTENTS) lies outside the visible frame.
     struct FrameExtents {
         int left = 0;
         int right = 0;

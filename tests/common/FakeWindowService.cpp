@@ -161,7 +161,8 @@ bool FakeWindowService::moveResize(WindowId window, QPoint frameTopLeft, QSize c
         m_extentsOnMove.erase(extents);
     }
     const FrameExtents extents = it->extents.value_or(FrameExtents {});
-    it->client = QRect(frameTopLeft + QPoint(extents.left, extents.top), clientSize);
+    it->client
+        = QRect(frameTopLeft + QPoint(std::max(0, extents.left), std::max(0, extents.top)), clientSize);
     return true;
 }
 

@@ -181,16 +181,18 @@ ScriptRunner::Result FileManagerScriptRunner::open(const QString &folder, const 
 
     // Read after the answer: the call may have started the file manager, or it may have
     // handed its name to another process of its own.
+    const auto answeredAt = std::chrono::steady_clock::now();
     const FileManagerWindows::Request request { folder, fileManagerProcess(deadline), placement, takesFocus,
-        std::chrono::steady_clock::now(), deadline };
-    if (!placement) {
-        // Nothing to wait for: the folder is shown, and its window is looked for in the
-        // background for raising and tidying later.
+        answeredAt, answeredAt + m_callTimeout };
+    const std::optional<FileManagerWindows::WindowId> window
+        = m_windows->adopt(before, request, FileManagerWindows::Wait::Briefly);
+    if (!window) {
+        // A slow file manager's window is still placed when it comes, without holding up
+        // the report or the next card.
         FileManagerWindows *windows = m_windows;
-        m_adoptions->async([windows, before, request] { windows->adopt(before, request); });
-        return QVariant(m_nextWindowId++);
+        m_adoptions->async(
+            [windows, before, request] { windows->adopt(before, request, FileManagerWindows::Wait::Late); });
     }
-    const std::optional<FileManagerWindows::WindowId> window = m_windows->adopt(before, request);
     return window ? QVariant(qint64(*window)) : QVariant(m_nextWindowId++);
 }
 
@@ -201,8 +203,6 @@ ScriptRunner::Result FileManagerScriptRunner::bringToFront(Deadline deadline)
     Result reachable = checkReachable(deadline);
     if (std::holds_alternative<Failure>(reachable))
         return reachable;
-    if (m_adoptions)
-        m_adoptions->sync([] {}); // the window of the last open, once it has been looked for
     return QVariant(m_windows && !m_windows->bringToFront());
 }
 

@@ -25,6 +25,7 @@ struct X11WindowService::Connection {
     xcb_window_t timeWindow = XCB_NONE; // ours, for reading the server time
     xcb_atom_t timeAtom = XCB_NONE;
     xcb_atom_t startupIdAtom = XCB_NONE;
+    xcb_atom_t gtkExtentsAtom = XCB_NONE;
 
     ~Connection()
     {
@@ -78,6 +79,7 @@ X11WindowService::Connection *X11WindowService::connection()
     };
     connection->timeAtom = intern("_MIRVALE_TIME");
     connection->startupIdAtom = intern("_NET_STARTUP_ID");
+    connection->gtkExtentsAtom = intern("_GTK_FRAME_EXTENTS");
     connection->timeWindow = xcb_generate_id(connection->xcb);
     const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_create_window(connection->xcb, XCB_COPY_FROM_PARENT, connection->timeWindow, connection->root, -1, -1,
@@ -193,11 +195,14 @@ std::optional<WindowService::Geometry> X11WindowService::geometry(WindowId windo
     const xcb_translate_coordinates_cookie_t originCookie
         = xcb_translate_coordinates(c->xcb, window, c->root, 0, 0);
     const xcb_get_property_cookie_t extentsCookie = xcb_ewmh_get_frame_extents(&c->ewmh, window);
+    const xcb_get_property_cookie_t shadowCookie
+        = xcb_get_property(c->xcb, 0, window, c->gtkExtentsAtom, XCB_ATOM_CARDINAL, 0, 4);
     Reply<xcb_get_geometry_reply_t> size(xcb_get_geometry_reply(c->xcb, sizeCookie, nullptr));
     Reply<xcb_translate_coordinates_reply_t> origin(
         xcb_translate_coordinates_reply(c->xcb, originCookie, nullptr));
     xcb_ewmh_get_extents_reply_t extents {};
     const bool hasExtents = xcb_ewmh_get_frame_extents_reply(&c->ewmh, extentsCookie, &extents, nullptr);
+    Reply<xcb_get_property_reply_t> shadow(xcb_get_property_reply(c->xcb, shadowCookie, nullptr));
     if (!size || !origin)
         return std::nullopt;
     Geometry geometry;
@@ -205,6 +210,15 @@ std::optional<WindowService::Geometry> X11WindowService::geometry(WindowId windo
     if (hasExtents)
         geometry.extents
             = FrameExtents { int(extents.left), int(extents.right), int(extents.top), int(extents.bottom) };
+    // A client-side decoration's shadow is part of the window but not of its visible frame.
+    if (shadow && shadow->format == 32 && xcb_get_property_value_length(shadow.get()) == 16) {
+        const auto *gtk = static_cast<const uint32_t *>(xcb_get_property_value(shadow.get()));
+        FrameExtents &frame = geometry.extents.emplace(geometry.extents.value_or(FrameExtents {}));
+        frame.left -= int(gtk[0]);
+        frame.right -= int(gtk[1]);
+        frame.top -= int(gtk[2]);
+        frame.bottom -= int(gtk[3]);
+    }
     return geometry;
 }
 
