@@ -38,7 +38,7 @@ start_openbox
 write_bus_config "$WORK/bus.conf"
 make_card_image FM21_NEVER true
 mkdir -p "$WORK/never/.config/Mirvale" /media/root/FM21_NEVER
-echo '[{"name": "Placed", "match": {"kind": "anyCard"}, "subfolder": {"kind": "smart"},
+echo '[{"name": "Placed", "match": {"kind": "volumeName", "name": "FM21_NEVER"}, "subfolder": {"kind": "smart"},
   "bringToFront": true, "placement": {"left": 100, "top": 100, "width": 600, "height": 400}}]' \
   > "$WORK/never/.config/Mirvale/rules.json"
 start_mirvale never xcb yes
