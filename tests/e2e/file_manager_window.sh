@@ -22,6 +22,7 @@ fail() {
   [ -n "${LOGFILE:-}" ] && grep -F "FileManagerWindows" "$LOGFILE" >&2
   [ -n "${MIRVALE_E2E_SHOT:-}" ] && xwd -root -silent > "$MIRVALE_E2E_SHOT"
   for w in $(clients 2>/dev/null); do echo "window $(hex "$w"): \"$(window_title "$w")\"" >&2; done
+  tail -n3 "$WORK/xvfb.log" "$WORK/openbox.log" >&2 2>/dev/null
   echo "FAIL: $*" >&2
   exit 1
 }

@@ -184,11 +184,13 @@ ScriptRunner::Result FileManagerScriptRunner::open(const QString &folder, const 
     const auto answeredAt = std::chrono::steady_clock::now();
     const FileManagerWindows::Request request { folder, fileManagerProcess(deadline), placement, takesFocus,
         answeredAt, answeredAt + m_callTimeout };
+    // The open waits briefly for a window it must place or bring to front; a window that
+    // comes later, or one only noted for tidying up, is seen to in the background, so a slow
+    // file manager holds up neither the report nor the next card.
+    const bool waits = placement || takesFocus;
     const std::optional<FileManagerWindows::WindowId> window
-        = m_windows->adopt(before, request, FileManagerWindows::Wait::Briefly);
+        = waits ? m_windows->adopt(before, request, FileManagerWindows::Wait::Briefly) : std::nullopt;
     if (!window) {
-        // A slow file manager's window is still placed when it comes, without holding up
-        // the report or the next card.
         FileManagerWindows *windows = m_windows;
         m_adoptions->async(
             [windows, before, request] { windows->adopt(before, request, FileManagerWindows::Wait::Late); });
