@@ -7,7 +7,7 @@
 # Needs root, FUSE, exfatprogs, exfat-fuse and the file managers.
 #
 #   bench/file_manager_window_bench.sh [MIRVALE [FAKE_FILE_MANAGER [ROUNDS [FILE_MANAGER...]]]]
-# MIRVALE_E2E_DISPLAY=:N uses that display number instead of a free one.
+# MIRVALE_E2E_DISPLAY=:N uses display numbers N to N+6 instead of free ones.
 set -uo pipefail
 
 MIRVALE="$(realpath "${1:-build/src/mirvale}")"
@@ -27,9 +27,9 @@ E2E_NAME=window-bench
 . "$HERE/../tests/e2e/lib.sh"
 e2e_cleanup() { mountpoint -q /media/root/FM21_NEVER && umount /media/root/FM21_NEVER; rmdir /media/root/FM21_NEVER 2>/dev/null; }
 if [ -n "${MIRVALE_E2E_DISPLAY:-}" ]; then
-  Xvfb "$MIRVALE_E2E_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null &
+  export DISPLAY=":$(( ${MIRVALE_E2E_DISPLAY#:} + 6 ))" # after the window test's six
+  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null &
   PIDS+=($!)
-  export DISPLAY="$MIRVALE_E2E_DISPLAY"
   sleep 1
 else
   start_xvfb 1280x1024

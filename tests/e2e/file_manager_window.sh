@@ -12,7 +12,7 @@
 #   FILE_MANAGER: thunar, nemo, nautilus, dolphin, caja or pcmanfm-qt
 # Exits 77 (skipped) where cards cannot be mounted, except under CI=true, where that fails.
 # MIRVALE_WINDOW_BENCH_ROUNDS=N also times N placements with the file manager running;
-# MIRVALE_E2E_DISPLAY=:N uses that display number instead of a free one.
+# MIRVALE_E2E_DISPLAY=:N uses display numbers N to N+5 (one a file manager) instead of free ones.
 set -uo pipefail
 
 MIRVALE="$1" FM="$2"
@@ -35,7 +35,8 @@ FRONT=FM21_CARD BACK=FM21_BACK
 FRONT_BOUNDS=(120 80 700 500) BACK_BOUNDS=(400 300 640 420) # left top width height
 # How each file manager is started: activated by the bus, or running before Mirvale starts.
 case "$FM" in
-  thunar | nautilus) ACTIVATE="$FM --gapplication-service" ;;
+  thunar) ACTIVATE="thunar --gapplication-service" ;;
+  nautilus) ACTIVATE="nautilus --gapplication-service" ;;
   nemo) ACTIVATE="nemo --no-default-window" ;;
   # Caja quits at once on a bare bus unless it keeps the desktop, as it does in a MATE session.
   caja) ACTIVATE="caja --no-default-window --force-desktop" ;;
@@ -58,15 +59,22 @@ e2e_cleanup() {
 }
 
 if [ -n "${MIRVALE_E2E_DISPLAY:-}" ]; then
-  wait_until 10 '[ ! -e "/tmp/.X${MIRVALE_E2E_DISPLAY#:}-lock" ]' || fail "display $MIRVALE_E2E_DISPLAY is taken"
-  Xvfb "$MIRVALE_E2E_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp 2>"$WORK/xvfb.log" &
+  # One number a file manager after the given one, so that runs one after another do not
+  # meet a server that is still going away.
+  FMS=(thunar nemo nautilus dolphin caja pcmanfm-qt)
+  for i in "${!FMS[@]}"; do [ "${FMS[$i]}" = "$FM" ] && export DISPLAY=":$(( ${MIRVALE_E2E_DISPLAY#:} + i ))"; done
+  wait_until 10 '[ ! -e "/tmp/.X${DISPLAY#:}-lock" ]' || fail "display $DISPLAY is taken"
+  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp 2>"$WORK/xvfb.log" &
   PIDS+=($!)
-  export DISPLAY="$MIRVALE_E2E_DISPLAY"
   wait_until 10 'xprop -root >/dev/null 2>&1' || fail "Xvfb did not start on $DISPLAY"
+  # A loaded machine has been seen to refuse openbox its first connection: one more try.
+  openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+  PIDS+=($!)
+  wait_until 10 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' || start_openbox
 else
   start_xvfb 1280x1024
+  start_openbox
 fi
-start_openbox
 
 write_bus_config "$WORK/bus.conf"
 if [ -n "${ACTIVATE:-}" ]; then
@@ -236,12 +244,13 @@ echo "PASS: $FM: unmounting through Mirvale closed its window first"
 # leaves them alone: PCManFM-Qt closes every window on a folder that goes away, and Nemo takes
 # them to the home folder, closes them, or quits.
 umount -l "$FRONT_DIR" || fail "umount"
+wait_for "$LOGFILE" "Volume unmounted: $FRONT_DIR" 10 || exit 1
 wait_until 5 'is_gone "$AGAIN" || { [ "$FM" = nemo ] && title_has "$AGAIN" Home; }' \
   || fail "$FM: the window Mirvale opened still shows \"$(window_title "$AGAIN")\""
 wait_until 5 'is_gone "$AGAIN" || grep -q "asked to close window $(hex "$AGAIN")\|left window $(hex "$AGAIN")" "$LOGFILE"' \
   || fail "$FM: Mirvale did not look at its window when the card went"
 grep -q "asked to close window $(hex "$MINE")" "$LOGFILE" && fail "$FM: Mirvale asked to close the user's own window"
-[ "$AGAIN" = "$FIRST" ] || grep -q "left window $(hex "$FIRST") open" "$LOGFILE" \
+[ "$AGAIN" = "$FIRST" ] || wait_until 5 'grep -q "left window $(hex "$FIRST") open" "$LOGFILE"' \
   || fail "$FM: Mirvale did not spare the window the user took elsewhere"
 case "$FM" in
   pcmanfm-qt | nemo) ;;
