@@ -228,7 +228,7 @@ wait_for "$LOGFILE" "$BACK: opened" 30 || exit 1
 BEHIND="$(found_window "$BACK_DIR" 1)" || fail "$FM: Mirvale found no window for $BACK_DIR"
 check_frame "$BEHIND" "${BACK_BOUNDS[@]}"
 sleep 0.5
-is_active "$HOLDER" || fail "$FM: the focus moved to $(hex "$(active_window)") for a rule that leaves it"
+is_active "$BEHIND" && fail "$FM: $BACK's window took the focus for a rule that leaves it"
 grep -q "brought window $(hex "$BEHIND")" "$LOGFILE" && fail "$FM: a raise was claimed for $BACK"
 echo "PASS: $FM placed $BACK's window and left the focus where it was"
 
