@@ -241,8 +241,8 @@ echo "PASS: $FM: unmounting through Mirvale closed its window first"
 
 # Pulling the card closes Mirvale's window on it, and only that one. What Mirvale spares is
 # read from its log; whether the windows are still there, only where the file manager itself
-# leaves them alone: PCManFM-Qt closes every window on a folder that goes away, and Nemo takes
-# them to the home folder, closes them, or quits.
+# leaves them alone: PCManFM-Qt and at times Caja close every window on a folder that goes
+# away, and Nemo takes them to the home folder, closes them, or quits.
 umount -l "$FRONT_DIR" || fail "umount"
 wait_for "$LOGFILE" "Volume unmounted: $FRONT_DIR" 10 || exit 1
 wait_until 5 'is_gone "$AGAIN" || { [ "$FM" = nemo ] && title_has "$AGAIN" Home; }' \
@@ -253,7 +253,7 @@ grep -q "asked to close window $(hex "$MINE")" "$LOGFILE" && fail "$FM: Mirvale 
 [ "$AGAIN" = "$FIRST" ] || wait_until 5 'grep -q "left window $(hex "$FIRST") open" "$LOGFILE"' \
   || fail "$FM: Mirvale did not spare the window the user took elsewhere"
 case "$FM" in
-  pcmanfm-qt | nemo) ;;
+  pcmanfm-qt | nemo | caja) ;;
   *) ! is_gone "$MINE" && { [ "$AGAIN" = "$FIRST" ] || ! is_gone "$FIRST"; } || fail "$FM: a window not Mirvale's to close went" ;;
 esac
 echo "PASS: $FM: pulling the card left no Mirvale window on it and spared the user's own and the repurposed one"
