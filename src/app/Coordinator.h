@@ -65,6 +65,9 @@ public:
         std::function<int(const QString &folder)> fileCount;
         /// Whether a card is still mounted where it was found (any thread); empty: always.
         std::function<bool(const MountedCard &card)> isStillMounted;
+        /// Closes Mirvale's file manager windows on the card at `cardPath`, then calls `then`
+        /// on the main thread; may be empty.
+        std::function<void(const QString &cardPath, std::function<void()> then)> closeCardWindows;
     };
 
     explicit Coordinator(Services services, QObject *parent = nullptr);
@@ -136,6 +139,8 @@ private:
 
     /// Ejects the mounted card at `volume`; a panel's Unmount button.
     void ejectByURL(const QUrl &volume);
+    /// The unmount itself, once Mirvale's windows on the card are closed.
+    void unmountCard(const MountedCard &card, VolumeWatching::RequestCompletion onDone);
     void completeRequest(const ResolvedTarget &target, const std::shared_ptr<ReportGuard> &guard,
         const std::optional<DovettaError> &error);
     void handleOpenSuccess(const ResolvedTarget &target);

@@ -1,6 +1,7 @@
 #include "finder/CardWindowTidier.h"
 
 #include "finder/FileManagerWindows.h"
+#include "support/MainQueue.h"
 #include "support/SerialQueue.h"
 
 CardWindowTidier::CardWindowTidier(FileManagerWindows &windows)
@@ -22,6 +23,17 @@ void CardWindowTidier::cardsChanged(const QList<MountedCard> &mounted)
         FileManagerWindows *windows = &m_windows;
         m_queue->async([windows, path] { windows->closeWindowsOfCard(path); });
     }
+}
+
+void CardWindowTidier::closeBeforeUnmount(const QString &cardPath, std::function<void()> then)
+{
+    FileManagerWindows *windows = &m_windows;
+    m_queue->async([windows, cardPath, then] {
+        const QList<FileManagerWindows::WindowId> closed = windows->closeWindowsOfCard(cardPath);
+        if (!closed.isEmpty())
+            windows->waitUntilClosed(closed);
+        MainQueue::async(then);
+    });
 }
 
 void CardWindowTidier::flush()

@@ -6,15 +6,16 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class FileManagerWindows;
 class SerialQueue;
 
-/// Closes the file manager windows Mirvale opened on a card once the card is unmounted, as
-/// a file manager closes the windows of a volume that goes away. Told the mounted cards
-/// after every change; the windows are closed on a queue of its own, so the main thread
-/// never waits for the display server.
+/// Closes the file manager windows Mirvale opened on a card before it unmounts the card, and
+/// once a card is gone, as a file manager closes the windows of a volume that goes away. Told the mounted
+/// cards after every change; the windows are closed on a queue of its own, so the main thread never waits for
+/// the display server.
 class CardWindowTidier {
 public:
     explicit CardWindowTidier(FileManagerWindows &windows);
@@ -22,6 +23,9 @@ public:
 
     /// The cards mounted now. Main thread.
     void cardsChanged(const QList<MountedCard> &mounted);
+    /// Closes Mirvale's windows on the card at `cardPath` and waits a moment for them to go,
+    /// so the file manager lets go of the card; then `then` runs on the main thread.
+    void closeBeforeUnmount(const QString &cardPath, std::function<void()> then);
     /// Waits until the closes asked for so far were sent (for tests and shut-down).
     void flush();
 

@@ -2,13 +2,20 @@
 
 #include "finder/WindowFrames.h"
 #include "finder/WindowMatch.h"
+#include "platform/ProcessTable.h"
 #include "support/Logger.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <algorithm>
 #include <thread>
 
 namespace {
 
 const QString kPrefix = QStringLiteral("FileManagerWindows: ");
+/// How far up the process tree a window's process is traced to the file manager.
+constexpr int kAncestors = 8;
 
 QString windowText(WindowService::WindowId window)
 {
@@ -19,6 +26,11 @@ qint64 millisecondsSince(FileManagerWindows::Clock::time_point start)
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(FileManagerWindows::Clock::now() - start)
         .count();
+}
+
+QString secondsText(std::chrono::milliseconds duration)
+{
+    return QString::number(double(duration.count()) / 1000.0, 'g', 3);
 }
 
 bool isOnCard(const QString &folder, const QString &cardPath)
@@ -33,18 +45,31 @@ bool isOnCard(const QString &folder, const QString &cardPath)
 
 } // namespace
 
-QString FileManagerWindows::Before::startupId() const
+/// What tells the file manager's windows from others: its bus owner's process and program,
+/// and the startup id this request sent. Answers are kept for the request.
+struct FileManagerWindows::Family {
+    std::optional<qint64> owner;
+    std::optional<QString> executable;
+    QString startupId;
+    QHash<WindowId, bool> known;
+};
+
+QString FileManagerWindows::Before::startupId(bool takesFocus) const
 {
-    return time ? QStringLiteral("_TIME") + QString::number(*time) : QString();
+    if (token.isEmpty() || !time)
+        return {};
+    return token + QStringLiteral("_TIME") + QString::number(takesFocus ? *time : 1u);
 }
 
-FileManagerWindows::FileManagerWindows(WindowService &service, Logger &log)
-    : FileManagerWindows(service, log, Limits {})
+FileManagerWindows::FileManagerWindows(WindowService &service, ProcessTable &processes, Logger &log)
+    : FileManagerWindows(service, processes, log, Limits {})
 {
 }
 
-FileManagerWindows::FileManagerWindows(WindowService &service, Logger &log, Limits limits)
+FileManagerWindows::FileManagerWindows(
+    WindowService &service, ProcessTable &processes, Logger &log, Limits limits)
     : m_service(service)
+    , m_processes(processes)
     , m_log(log)
     , m_limits(limits)
 {
@@ -58,51 +83,16 @@ FileManagerWindows::Before FileManagerWindows::prepare()
     }
     if (m_service.unavailableReason())
         return {};
-    return { m_service.clients(), m_service.serverTime() };
+    const QString token = QStringLiteral("mirvale-") + QString::number(QCoreApplication::applicationPid())
+        + QLatin1Char('-') + QString::number(++m_requests);
+    return { m_service.clients(), m_service.serverTime(), token };
 }
 
-std::optional<FileManagerWindows::WindowId> FileManagerWindows::reuse(
-    const QString &folder, std::optional<qint64> owner, const std::optional<Placement> &placement)
+std::optional<FileManagerWindows::WindowId> FileManagerWindows::adopt(
+    const Before &before, const Request &request, Wait wait)
 {
-    std::optional<Opened> known;
-    {
-        std::lock_guard lock(m_mutex);
-        m_last.reset();
-        for (const Opened &opened : std::as_const(m_opened)) {
-            if (opened.folder == folder)
-                known = opened;
-        }
-    }
-    if (!known || m_service.unavailableReason())
-        return std::nullopt;
-    const std::optional<WindowService::Clients> clients = m_service.clients();
-    if (!clients)
-        return std::nullopt;
-    // A window the user closed, or one whose id now belongs to another program, is forgotten.
-    if (!clients->windows.contains(known->window) || !owner || *owner != known->owner
-        || m_service.processId(known->window) != known->owner) {
-        forget(known->window);
-        return std::nullopt;
-    }
-    {
-        std::lock_guard lock(m_mutex);
-        m_last = known->window;
-    }
-    m_log.info(kPrefix + QStringLiteral("reusing window ") + windowText(known->window)
-        + QStringLiteral(" that Mirvale opened for ") + folder);
-    if (placement)
-        place(known->window, *placement, std::nullopt);
-    if (const std::optional<QString> why = raise(known->window))
-        noteOnce(QStringLiteral("could not raise the window Mirvale opened earlier"), *why);
-    return known->window;
-}
-
-std::optional<FileManagerWindows::WindowId> FileManagerWindows::adopt(const Before &before,
-    const QString &folder, std::optional<qint64> owner, const std::optional<Placement> &placement,
-    Clock::time_point answeredAt, Clock::time_point deadline)
-{
-    const QString what = placement ? QStringLiteral("could not place the file manager's window")
-                                   : QStringLiteral("could not find the file manager's window");
+    const QString what = request.placement ? QStringLiteral("could not place the file manager's window")
+                                           : QStringLiteral("could not find the file manager's window");
     if (const std::optional<QString> why = m_service.unavailableReason()) {
         noteOnce(what, *why);
         return std::nullopt;
@@ -111,39 +101,130 @@ std::optional<FileManagerWindows::WindowId> FileManagerWindows::adopt(const Befo
         noteOnce(what, QStringLiteral("the window manager does not list its windows (_NET_CLIENT_LIST)"));
         return std::nullopt;
     }
-    if (!owner) {
+    Family family { request.owner, std::nullopt, before.startupId(request.takesFocus), {} };
+    if (request.owner)
+        family.executable = m_processes.executable(*request.owner);
+    if (!request.owner && family.startupId.isEmpty()) {
         noteOnce(what, QStringLiteral("the file manager's process is unknown"));
         return std::nullopt;
     }
 
+    const Clock::time_point briefly = request.answeredAt + m_limits.find;
+    const Clock::time_point deadline
+        = wait == Wait::Late ? request.deadline : std::min(request.deadline, briefly);
     std::optional<WindowId> found;
-    QHash<WindowId, std::optional<qint64>> processes; // asked once per window
-    const WindowMatch::ProcessOf processOf = [&](WindowId window) {
-        auto it = processes.find(window);
-        if (it == processes.end())
-            it = processes.insert(window, m_service.processId(window));
-        return *it;
-    };
     for (;;) {
+        const bool reuseAllowed = Clock::now() >= request.answeredAt + m_limits.reuseGrace;
         if (const std::optional<WindowService::Clients> after = m_service.clients())
-            found = WindowMatch::pick(*before.clients, *after, *owner, processOf);
+            found = find(before, *after, request, family, reuseAllowed);
         if (found || Clock::now() >= deadline || m_stopping)
             break;
         std::this_thread::sleep_for(m_limits.poll);
     }
-    if (!found) {
-        noteOnce(what,
-            QStringLiteral("its window did not appear in time (a file manager that is not an "
-                           "X11 client cannot be placed)"));
+    if (!found && wait == Wait::Briefly && request.deadline > briefly) {
+        noteOnce(QStringLiteral("still looking for the file manager's window"),
+            QStringLiteral("none showed the folder within ") + secondsText(m_limits.find)
+                + QStringLiteral(" s of its answer; the open is reported without it"));
         return std::nullopt;
     }
-    remember({ folder, *found, *owner });
-    m_log.info(kPrefix + QStringLiteral("window ") + windowText(*found) + QStringLiteral(" shows ") + folder
-        + QStringLiteral(" (") + QString::number(millisecondsSince(answeredAt))
-        + QStringLiteral(" ms after the file manager answered)"));
-    if (placement)
-        place(*found, *placement, answeredAt);
+    if (!found) {
+        noteOnce(what,
+            QStringLiteral("no window of the file manager showed the folder within ")
+                + secondsText(
+                    std::chrono::duration_cast<std::chrono::milliseconds>(deadline - request.answeredAt))
+                + QStringLiteral(" s of its answer (a file manager that is not an X11 client, or "
+                                 "that does not name the folder in its window's title, cannot be "
+                                 "placed)"));
+        return std::nullopt;
+    }
+
+    bool mine = !before.clients->windows.contains(*found);
+    {
+        std::lock_guard lock(m_mutex);
+        mine = mine || std::any_of(m_opened.cbegin(), m_opened.cend(), [&](const Opened &opened) {
+            return opened.window == *found;
+        });
+        if (wait == Wait::Briefly) // a late one may belong to an earlier request than the last
+            m_last = found;
+    }
+    if (mine)
+        remember({ request.folder, *found, m_service.processId(*found).value_or(0) });
+    m_log.info(kPrefix + QStringLiteral("window ") + windowText(*found) + QStringLiteral(" shows ")
+        + request.folder + QStringLiteral(" (") + QString::number(millisecondsSince(request.answeredAt))
+        + QStringLiteral(" ms after the file manager answered")
+        + (mine ? QString() : QStringLiteral("; a window Mirvale did not open")) + QStringLiteral(")"));
+    if (request.placement)
+        place(*found, *request.placement, request.answeredAt);
+    if (!request.takesFocus)
+        keepFocus(before, *found);
+    else if (wait == Wait::Late)
+        raise(*found); // the request to bring it to front came and went before it showed
     return found;
+}
+
+std::optional<FileManagerWindows::WindowId> FileManagerWindows::find(const Before &before,
+    const WindowService::Clients &after, const Request &request, Family &family, bool reuseAllowed)
+{
+    const auto fits
+        = [&](WindowId window) { return belongs(family, window) && showsFolder(window, request.folder); };
+    // A window the request opened or brought forward.
+    if (const std::optional<WindowId> window = WindowMatch::pick(*before.clients, after, fits))
+        return window;
+    if (!reuseAllowed)
+        return std::nullopt;
+    // The file manager showed the folder in a window it already had, without raising it:
+    // the one Mirvale remembers for the folder first, then the newest.
+    QList<WindowId> candidates;
+    {
+        std::lock_guard lock(m_mutex);
+        for (auto it = m_opened.crbegin(); it != m_opened.crend(); ++it) {
+            if (it->folder == request.folder)
+                candidates.append(it->window);
+        }
+    }
+    for (auto it = after.windows.crbegin(); it != after.windows.crend(); ++it)
+        candidates.append(*it);
+    for (const WindowId window : std::as_const(candidates)) {
+        if (after.windows.contains(window) && fits(window))
+            return window;
+    }
+    return std::nullopt;
+}
+
+bool FileManagerWindows::belongs(Family &family, WindowId window)
+{
+    if (const auto it = family.known.constFind(window); it != family.known.cend())
+        return *it;
+    bool belongs = false;
+    if (!family.startupId.isEmpty() && m_service.startupId(window) == family.startupId) {
+        belongs = true;
+    } else if (const std::optional<qint64> process = m_service.processId(window)) {
+        // The bus owner itself, a process it started, or another copy of its program (a
+        // file manager may hand the window to a process of its own that outlives it).
+        std::optional<qint64> ancestor = process;
+        for (int level = 0; ancestor && level < kAncestors && !belongs; ++level) {
+            belongs = ancestor == family.owner;
+            ancestor = m_processes.parent(*ancestor);
+        }
+        if (!belongs && family.executable)
+            belongs = m_processes.executable(*process) == family.executable;
+    } else if (family.executable) {
+        // No process to ask (another process namespace): the window class names the program.
+        const QString program = QFileInfo(*family.executable).fileName().toLower();
+        const QStringList names
+            = m_service.windowClass(window).value_or(QString()).toLower().split(QLatin1Char(' '));
+        belongs = !program.isEmpty() && std::any_of(names.cbegin(), names.cend(), [&](const QString &name) {
+            return name.contains(program);
+        });
+    }
+    family.known.insert(window, belongs);
+    return belongs;
+}
+
+bool FileManagerWindows::showsFolder(WindowId window, const QString &folder)
+{
+    const std::optional<QString> title = m_service.title(window);
+    return title && WindowMatch::titleShows(*title, folder);
 }
 
 bool FileManagerWindows::place(
@@ -188,6 +269,22 @@ bool FileManagerWindows::place(
                 + QStringLiteral(" instead of ") + WindowFrames::boundsText(frame)
                : QStringLiteral("the window went away"));
     return false;
+}
+
+void FileManagerWindows::keepFocus(const Before &before, WindowId window)
+{
+    // The rule leaves the file manager where it is: a window that took the focus on its own
+    // gives it back to the window that had it.
+    if (!before.clients || !before.clients->active)
+        return;
+    const WindowId previous = *before.clients->active;
+    const std::optional<WindowService::Clients> clients = m_service.clients();
+    if (!clients || clients->active != window || previous == window || !clients->windows.contains(previous))
+        return;
+    const std::optional<quint32> time = m_service.serverTime();
+    if (time && m_service.activate(previous, *time))
+        m_log.info(kPrefix + QStringLiteral("window ") + windowText(window)
+            + QStringLiteral(" took the focus; gave it back to window ") + windowText(previous));
 }
 
 std::optional<QString> FileManagerWindows::raise(WindowId window)
@@ -241,9 +338,10 @@ std::variant<Placement, QString> FileManagerWindows::frontWindowFrame(std::optio
         why = QStringLiteral("no file manager is running");
     } else {
         const std::optional<WindowService::Clients> clients = m_service.clients();
+        Family family { owner, m_processes.executable(*owner), {}, {} };
         if (!clients || !clients->active || *clients->active == 0)
             why = QStringLiteral("no window is active");
-        else if (m_service.processId(*clients->active) != owner)
+        else if (!belongs(family, *clients->active))
             why = QStringLiteral("the front window is not the file manager's");
         else if (const std::optional<Placement> frame = frameOf(*clients->active))
             return *frame;
@@ -263,7 +361,7 @@ std::optional<Placement> FileManagerWindows::frameOf(WindowId window)
         geometry->client, geometry->extents.value_or(WindowService::FrameExtents {}));
 }
 
-void FileManagerWindows::closeWindowsOfCard(const QString &cardPath)
+QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(const QString &cardPath)
 {
     QList<Opened> closing;
     {
@@ -279,19 +377,47 @@ void FileManagerWindows::closeWindowsOfCard(const QString &cardPath)
             }
         }
     }
+    QList<WindowId> closed;
     if (closing.isEmpty() || m_service.unavailableReason())
-        return;
+        return closed;
     const std::optional<WindowService::Clients> clients = m_service.clients();
     const quint32 time = m_service.serverTime().value_or(0);
     for (const Opened &opened : std::as_const(closing)) {
         // Gone already, or the id now names someone else's window: leave it alone.
         if (!clients || !clients->windows.contains(opened.window)
-            || m_service.processId(opened.window) != opened.owner)
+            || m_service.processId(opened.window).value_or(0) != opened.process)
             continue;
-        if (m_service.close(opened.window, time))
+        // The user may have taken the window elsewhere: it is closed only while it still
+        // shows the folder or one above it on the card.
+        const QString title = m_service.title(opened.window).value_or(QString());
+        if (!WindowMatch::titleShowsFolderUpTo(title, opened.folder, cardPath)) {
+            m_log.info(kPrefix + QStringLiteral("left window ") + windowText(opened.window)
+                + QStringLiteral(" open: it shows \u201c") + title
+                + QStringLiteral("\u201d, no longer a folder on the card"));
+            continue;
+        }
+        if (m_service.close(opened.window, time)) {
+            closed.append(opened.window);
             m_log.info(kPrefix + QStringLiteral("asked to close window ") + windowText(opened.window)
-                + QStringLiteral(", opened for ") + opened.folder
-                + QStringLiteral(" on a card that is gone"));
+                + QStringLiteral(", opened for ") + opened.folder + QStringLiteral(" on card ") + cardPath);
+        }
+    }
+    return closed;
+}
+
+bool FileManagerWindows::waitUntilClosed(const QList<WindowId> &windows)
+{
+    const Clock::time_point giveUp = Clock::now() + m_limits.settle;
+    for (;;) {
+        const std::optional<WindowService::Clients> clients = m_service.clients();
+        if (!clients)
+            return false;
+        if (std::none_of(windows.cbegin(), windows.cend(),
+                [&](WindowId window) { return clients->windows.contains(window); }))
+            return true;
+        if (Clock::now() >= giveUp || m_stopping)
+            return false;
+        std::this_thread::sleep_for(m_limits.poll);
     }
 }
 
@@ -316,14 +442,7 @@ void FileManagerWindows::noteOnce(const QString &what, const QString &reason)
 void FileManagerWindows::remember(const Opened &opened)
 {
     std::lock_guard lock(m_mutex);
-    m_opened.removeIf(
-        [&](const Opened &known) { return known.folder == opened.folder || known.window == opened.window; });
+    // A window shows one folder at a time; a folder may be in several windows.
+    m_opened.removeIf([&](const Opened &known) { return known.window == opened.window; });
     m_opened.append(opened);
-    m_last = opened.window;
-}
-
-void FileManagerWindows::forget(WindowId window)
-{
-    std::lock_guard lock(m_mutex);
-    m_opened.removeIf([window](const Opened &known) { return known.window == window; });
 }

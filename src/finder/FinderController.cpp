@@ -106,6 +106,7 @@ void FinderController::open(const QUrl &folder, const std::optional<Placement> &
     request.label = QStringLiteral("open ") + path;
     request.folderPath = path;
     request.watchdog = m_limits.run;
+    request.takesFocus = bringToFront;
     request.preflight = [path]() -> std::optional<DovettaError> {
         // A card pulled before its turn fails here without talking to the file manager.
         if (!QFileInfo(path).isDir())
@@ -334,7 +335,7 @@ void FinderController::execute(const Request &request, int attempt,
         return;
     }
 
-    const ScriptRunner::Result result = m_runner.execute(*compiled);
+    const ScriptRunner::Result result = m_runner.execute(*compiled, request.takesFocus);
     if (const auto *value = std::get_if<QVariant>(&result)) {
         box->value = ScriptOutcome { std::nullopt, *value, false };
     } else {

@@ -74,6 +74,8 @@ private:
         std::optional<QString> folderPath;
         std::chrono::milliseconds watchdog { 0 };
         bool isAutomationCheck = false;
+        /// An open whose window is brought to front next may take the focus.
+        bool takesFocus = true;
         Preflight preflight;
     };
 

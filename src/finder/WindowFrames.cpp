@@ -9,10 +9,12 @@ namespace WindowFrames {
 
 Request requestFor(const Placement &frame, const WindowService::FrameExtents &extents)
 {
-    // A frame smaller than its own decoration still asks for a window of one pixel.
+    // A frame smaller than its own decoration still asks for a window of one pixel. Negative
+    // extents are a client-side shadow outside the visible frame: the window starts before it.
     const qint64 width = std::max<qint64>(1, frame.width - extents.left - extents.right);
     const qint64 height = std::max<qint64>(1, frame.height - extents.top - extents.bottom);
-    return { QPoint(int(frame.left), int(frame.top)), QSize(int(width), int(height)) };
+    return { QPoint(int(frame.left + std::min(0, extents.left)), int(frame.top + std::min(0, extents.top))),
+        QSize(int(width), int(height)) };
 }
 
 Placement frameOf(const QRect &client, const WindowService::FrameExtents &extents)

@@ -34,7 +34,9 @@ public:
     /// Null when the text cannot be run at all.
     virtual std::unique_ptr<Compiled> compile(const QString &source) = 0;
     /// Runs a script from compile(); blocks until it answers or cancel() is called.
-    virtual Result execute(const Compiled &script) = 0;
+    /// `takesFocus`: whether a window an open shows may take the focus (the caller brings
+    /// the file manager to front next); the other scripts ignore it.
+    virtual Result execute(const Compiled &script, bool takesFocus) = 0;
     /// Makes a running execute() give up at once with a time-out failure, and every later
     /// one fail the same way without running. For quitting; callable from any thread.
     virtual void cancel() = 0;

@@ -16,7 +16,8 @@ class WindowService {
 public:
     using WindowId = quint32;
 
-    /// What the window manager's decoration adds around a window, in pixels.
+    /// What the window manager's decoration adds around a window, in pixels; negative where a
+    /// client-side decoration's shadow (_GTK_FRAME_EXTENTS) lies outside the visible frame.
     struct FrameExtents {
         int left = 0;
         int right = 0;
@@ -44,6 +45,12 @@ public:
     /// Nothing when the display or the window manager does not publish a client list.
     virtual std::optional<Clients> clients() = 0;
     virtual std::optional<qint64> processId(WindowId window) = 0;
+    /// The window's title (_NET_WM_NAME, else WM_NAME); file managers name the folder they show.
+    virtual std::optional<QString> title(WindowId window) = 0;
+    /// The startup id the program set on the window (_NET_STARTUP_ID), when it set one.
+    virtual std::optional<QString> startupId(WindowId window) = 0;
+    /// The window's class and instance names (WM_CLASS), "instance class".
+    virtual std::optional<QString> windowClass(WindowId window) = 0;
     virtual std::optional<Geometry> geometry(WindowId window) = 0;
     /// Asks the window manager to put the frame's top-left corner at `frameTopLeft` and give
     /// the window itself `clientSize`. False when the request could not be sent.

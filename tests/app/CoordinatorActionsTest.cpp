@@ -53,6 +53,7 @@ protected:
                 = [this](Coordinator &) { return std::make_unique<RecordingWindow>(m_windowShown); };
         }
         services.fileCount = [](const QString &) { return 7; };
+        services.closeCardWindows = m_closeCardWindows;
         m_coordinator = std::make_unique<Coordinator>(services);
         m_coordinator->start();
         return *m_coordinator;
@@ -86,6 +87,7 @@ protected:
     }
 
     QTemporaryDir m_card;
+    std::function<void(const QString &, std::function<void()>)> m_closeCardWindows;
     int m_iconRefreshes = 0;
     QList<bool> m_windowShown;
     std::unique_ptr<Coordinator> m_coordinator;
@@ -210,6 +212,21 @@ TEST_F(CoordinatorActionsTest, FailedEjectShowsTheError)
     coordinator.eject(card());
     ASSERT_TRUE(pollUntil([&] { return m_notifier.problems().size() == 1; }));
     EXPECT_EQ(m_notifier.problems().first().message, QStringLiteral("Disk error: busy"));
+}
+
+TEST_F(CoordinatorActionsTest, EjectClosesMirvalesWindowsOnTheCardFirst)
+{
+    QString closedFor;
+    std::function<void()> unmount;
+    m_closeCardWindows = [&](const QString &path, std::function<void()> then) {
+        closedFor = path;
+        unmount = std::move(then);
+    };
+    make().eject(card());
+    EXPECT_EQ(closedFor, m_card.path());
+    EXPECT_TRUE(m_watcher->ejectRequests().isEmpty());
+    unmount();
+    EXPECT_EQ(m_watcher->ejectRequests().size(), 1);
 }
 
 TEST_F(CoordinatorActionsTest, PauseTogglesAndRedrawsTheIcon)

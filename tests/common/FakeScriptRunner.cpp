@@ -31,7 +31,7 @@ std::unique_ptr<ScriptRunner::Compiled> FakeScriptRunner::compile(const QString 
     return compiled;
 }
 
-ScriptRunner::Result FakeScriptRunner::execute(const Compiled &script)
+ScriptRunner::Result FakeScriptRunner::execute(const Compiled &script, bool /*takesFocus*/)
 {
     const auto &compiled = static_cast<const FakeCompiled &>(script);
     std::unique_lock lock(m_mutex);

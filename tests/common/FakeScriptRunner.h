@@ -28,7 +28,7 @@ public:
     ~FakeScriptRunner() override;
 
     std::unique_ptr<Compiled> compile(const QString &source) override;
-    Result execute(const Compiled &script) override;
+    Result execute(const Compiled &script, bool takesFocus) override;
     /// Scripts hung now return a time-out failure instead of their result. (Later ones run
     /// as scripted: tests hand one runner to several controllers in turn.)
     void cancel() override;

@@ -36,6 +36,37 @@ void FakeWindowService::setActive(std::optional<WindowId> id)
     m_active = id;
 }
 
+void FakeWindowService::setTitle(WindowId id, const QString &title)
+{
+    std::lock_guard lock(m_mutex);
+    if (const auto it = m_windows.find(id); it != m_windows.end())
+        it->title = title;
+}
+
+std::optional<QString> FakeWindowService::text(WindowId id, QString Window::*field)
+{
+    std::lock_guard lock(m_mutex);
+    const auto it = m_windows.constFind(id);
+    if (m_unavailable || it == m_windows.cend() || ((*it).*field).isEmpty())
+        return std::nullopt;
+    return (*it).*field;
+}
+
+std::optional<QString> FakeWindowService::title(WindowId window)
+{
+    return text(window, &Window::title);
+}
+
+std::optional<QString> FakeWindowService::startupId(WindowId window)
+{
+    return text(window, &Window::startupId);
+}
+
+std::optional<QString> FakeWindowService::windowClass(WindowId window)
+{
+    return text(window, &Window::windowClass);
+}
+
 void FakeWindowService::setIgnoresMoves(bool ignores)
 {
     std::lock_guard lock(m_mutex);
@@ -130,7 +161,8 @@ bool FakeWindowService::moveResize(WindowId window, QPoint frameTopLeft, QSize c
         m_extentsOnMove.erase(extents);
     }
     const FrameExtents extents = it->extents.value_or(FrameExtents {});
-    it->client = QRect(frameTopLeft + QPoint(extents.left, extents.top), clientSize);
+    it->client
+        = QRect(frameTopLeft + QPoint(std::max(0, extents.left), std::max(0, extents.top)), clientSize);
     return true;
 }
 

@@ -12,9 +12,22 @@
 class FakeWindowService final : public WindowService {
 public:
     struct Window {
+        Window(qint64 pid = 0, QRect client = {}, std::optional<FrameExtents> extents = {},
+            QString title = {}, QString startupId = {}, QString windowClass = {})
+            : pid(pid)
+            , client(client)
+            , extents(extents)
+            , title(std::move(title))
+            , startupId(std::move(startupId))
+            , windowClass(std::move(windowClass))
+        {
+        }
         qint64 pid = 0;
         QRect client;
         std::optional<FrameExtents> extents;
+        QString title;
+        QString startupId;
+        QString windowClass;
     };
 
     /// Without a display every call fails and unavailableReason() says `reason`.
@@ -25,12 +38,16 @@ public:
     void addWindowAfterReads(WindowId id, const Window &window, int reads, bool activate);
     void removeWindow(WindowId id);
     void setActive(std::optional<WindowId> id);
+    /// The user takes the window to another folder.
+    void setTitle(WindowId id, const QString &title);
     /// Moves are recorded but the window stays where it is.
     void setIgnoresMoves(bool ignores);
     /// The decoration the window manager puts on a window at its first move.
     void setExtentsOnMove(WindowId id, FrameExtents extents);
 
     std::optional<Window> window(WindowId id) const;
+    /// A text of a window, or nothing when the window is gone or the text is empty.
+    std::optional<QString> text(WindowId id, QString Window::*field);
     /// "move ID x,y WxH", "activate ID TIME", "close ID TIME", in order.
     QStringList requests() const;
     int clientReads() const;
@@ -38,6 +55,9 @@ public:
     std::optional<QString> unavailableReason() override;
     std::optional<Clients> clients() override;
     std::optional<qint64> processId(WindowId window) override;
+    std::optional<QString> title(WindowId window) override;
+    std::optional<QString> startupId(WindowId window) override;
+    std::optional<QString> windowClass(WindowId window) override;
     std::optional<Geometry> geometry(WindowId window) override;
     bool moveResize(WindowId window, QPoint frameTopLeft, QSize clientSize) override;
     bool activate(WindowId window, quint32 timestamp) override;

@@ -1,88 +1,156 @@
 #!/usr/bin/env bash
-# End to end with a real file manager: Thunar under Xvfb with openbox, on a private session
-# bus whose only service is Thunar's org.freedesktop.FileManager1. A real exFAT card image is
-# mounted through FUSE while the real mirvale binary runs with a rule that places the window.
-# The window must open on the newest folder at the rule's bounds and in front; a second
-# insertion must raise that window instead of opening another; pulling the card must close
-# it and nothing else. A second run without a display must say what it did not do and still
-# open the folder.
+# End to end with a real file manager under Xvfb with openbox, the only owner of
+# org.freedesktop.FileManager1 on a closed session bus, and real exFAT cards through FUSE.
+# FM21_CARD's rule places the window and brings it to front; FM21_BACK's places it and
+# leaves the focus where it is. Checked: the window shows the right folder (its title), its
+# frame is the rule's (decoration included), it is active exactly when the rule asks; after
+# the user takes that window elsewhere, opening the card again shows the card's folder;
+# pulling the card closes Mirvale's window and spares the user's own and the repurposed one.
+# For Thunar, a second run without a display must say what it did not do.
 #
-#   file_manager_window.sh MIRVALE_BINARY
+#   file_manager_window.sh MIRVALE_BINARY FILE_MANAGER
+#   FILE_MANAGER: thunar, nemo, nautilus, dolphin, caja or pcmanfm-qt
 # Exits 77 (skipped) where cards cannot be mounted, except under CI=true, where that fails.
-# MIRVALE_WINDOW_BENCH_ROUNDS=N also times N placements with Thunar already running.
+# MIRVALE_WINDOW_BENCH_ROUNDS=N also times N placements with the file manager running;
+# MIRVALE_E2E_DISPLAY=:N uses display numbers N to N+5 (one a file manager) instead of free ones.
 set -uo pipefail
 
-MIRVALE="$1"
-LABEL="${MIRVALE_E2E_LABEL:-EOS_DIGITAL}" # exFAT: at most 11 characters
-BOUNDS_LEFT=120 BOUNDS_TOP=80 BOUNDS_WIDTH=700 BOUNDS_HEIGHT=500
-
-E2E_NAME=window
+MIRVALE="$1" FM="$2"
+E2E_NAME="window-$FM"
 . "$(dirname "$0")/lib.sh"
-
-need_card_rights
-need_tools mkfs.exfat mount.exfat-fuse losetup dbus-run-session dbus-send Xvfb openbox thunar xprop xwininfo
-THUNAR="$(command -v thunar)"
-
-MOUNTPOINT="/media/root/$LABEL"
-e2e_cleanup() {
-  while mountpoint -q "$MOUNTPOINT"; do umount "$MOUNTPOINT" || break; done
-  for dir in /media/root/MVBENCH_*; do mountpoint -q "$dir" && umount "$dir"; rmdir "$dir" 2>/dev/null; done
-  rmdir "$MOUNTPOINT" 2>/dev/null
+fail() {
+  [ -n "${LOGFILE:-}" ] && grep -F "FileManagerWindows" "$LOGFILE" >&2
+  [ -n "${MIRVALE_E2E_SHOT:-}" ] && xwd -root -silent > "$MIRVALE_E2E_SHOT"
+  for w in $(clients 2>/dev/null); do echo "window $(hex "$w"): \"$(window_title "$w")\"" >&2; done
+  tail -n3 "$WORK/xvfb.log" "$WORK/openbox.log" >&2 2>/dev/null
+  echo "FAIL: $*" >&2
+  exit 1
+}
+wait_until() { # wait_until SECONDS COMMAND...: evaluates COMMAND until it succeeds
+  local deadline=$(( $(date +%s) + $1 )); shift
+  until eval "$*"; do [ "$(date +%s)" -lt "$deadline" ] || return 1; sleep 0.1; done
 }
 
-# The display: Xvfb on a free display number, openbox managing it.
-start_xvfb 1280x1024
-start_openbox
+FRONT=FM21_CARD BACK=FM21_BACK
+FRONT_BOUNDS=(120 80 700 500) BACK_BOUNDS=(400 300 640 420) # left top width height
+# How each file manager is started: activated by the bus, or running before Mirvale starts.
+case "$FM" in
+  thunar) ACTIVATE="thunar --gapplication-service" ;;
+  nautilus) ACTIVATE="nautilus --gapplication-service" ;;
+  nemo) ACTIVATE="nemo --no-default-window" ;;
+  # Caja quits at once on a bare bus unless it keeps the desktop, as it does in a MATE session.
+  caja) ACTIVATE="caja --no-default-window --force-desktop" ;;
+  dolphin) DAEMON="dolphin --daemon" ;;
+  pcmanfm-qt) DAEMON="pcmanfm-qt --daemon-mode" ;; # no activation file
+  *) fail "unknown file manager $FM" ;;
+esac
 
-# The private bus: its only service is Thunar's file manager interface.
+need_card_rights
+need_tools mkfs.exfat mount.exfat-fuse losetup dbus-run-session dbus-send Xvfb openbox xprop xwininfo xdotool xmessage "$FM"
+
+BACK_LOOP=""
+e2e_cleanup() {
+  local dir
+  for dir in "/media/root/$FRONT" "/media/root/$BACK" /media/root/FM21_BENCH_*; do
+    while mountpoint -q "$dir"; do umount "$dir" || break; done
+    rmdir "$dir" 2>/dev/null
+  done
+  [ -n "$BACK_LOOP" ] && losetup -d "$BACK_LOOP" 2>/dev/null
+}
+
+if [ -n "${MIRVALE_E2E_DISPLAY:-}" ]; then
+  # One number a file manager after the given one, so that runs one after another do not
+  # meet a server that is still going away.
+  FMS=(thunar nemo nautilus dolphin caja pcmanfm-qt)
+  for i in "${!FMS[@]}"; do [ "${FMS[$i]}" = "$FM" ] && export DISPLAY=":$(( ${MIRVALE_E2E_DISPLAY#:} + i ))"; done
+  wait_until 10 '[ ! -e "/tmp/.X${DISPLAY#:}-lock" ]' || fail "display $DISPLAY is taken"
+  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp 2>"$WORK/xvfb.log" &
+  PIDS+=($!)
+  wait_until 10 'xprop -root >/dev/null 2>&1' || fail "Xvfb did not start on $DISPLAY"
+  # A loaded machine has been seen to refuse openbox its first connection: one more try.
+  openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+  PIDS+=($!)
+  wait_until 10 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' || start_openbox
+else
+  start_xvfb 1280x1024
+  start_openbox
+fi
+
 write_bus_config "$WORK/bus.conf"
-cat > "$WORK/services/org.freedesktop.FileManager1.service" <<SERVICE
-[D-BUS Service]
-Name=org.freedesktop.FileManager1
-Exec=$THUNAR --gapplication-service
-SERVICE
+if [ -n "${ACTIVATE:-}" ]; then
+  printf '[D-BUS Service]\nName=org.freedesktop.FileManager1\nExec=%s\n' "$(command -v "${ACTIVATE%% *}") ${ACTIVATE#* }" \
+    > "$WORK/services/org.freedesktop.FileManager1.service"
+fi
 
-# The card: DCIM with two camera folders, the newer one by name.
 fill_card() {
   mkdir -p "$1/DCIM/100CANON" "$1/DCIM/101CANON"
   for n in 0001 0002; do echo "raw $n" > "$1/DCIM/100CANON/IMG_$n.CR3"; done
   for n in 0003 0004; do echo "raw $n" > "$1/DCIM/101CANON/IMG_$n.CR3"; done
 }
-make_card_image "$LABEL" fill_card
+make_card_image "$FRONT" fill_card
+truncate -s 64M "$WORK/back.img"
+mkfs.exfat -L "$BACK" "$WORK/back.img" >/dev/null || skip "mkfs.exfat failed"
+BACK_LOOP="$(losetup -f --show "$WORK/back.img")" || skip "no free loop device"
+mkdir -p "$WORK/elsewhere" "$WORK/mine"
 
 # X helpers. Windows are decimal ids.
+hex() { printf '0x%x' "$1"; }
 clients() { xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*' | while read -r w; do echo $((w)); done; }
 active_window() { echo $(( $(xprop -root _NET_ACTIVE_WINDOW | grep -o '0x[0-9a-f]*' | head -n1) )); }
-window_pid() { xprop -id "$1" _NET_WM_PID 2>/dev/null | grep -o '[0-9]*$'; }
 window_title() { xprop -id "$1" _NET_WM_NAME 2>/dev/null | sed -n 's/.*= "\(.*\)"$/\1/p'; }
-thunar_windows() { for w in $(clients); do [ "$(window_pid "$w")" = "$THUNAR_PID" ] && echo "$w"; done; }
-frame_of() { # prints "left top right bottom" of the window's outer frame
-  local x y w h l r t b
-  x=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print $4}')
-  y=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ {print $4}')
-  w=$(xwininfo -id "$1" | awk '/Width:/ {print $2}')
-  h=$(xwininfo -id "$1" | awk '/Height:/ {print $2}')
-  read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-  echo "$((x - l)) $((y - t)) $((x + w + r)) $((y + h + b)) $((l > r ? (l > t ? (l > b ? l : b) : (t > b ? t : b)) : (r > t ? (r > b ? r : b) : (t > b ? t : b))))"
+frame_of() { # "left top right bottom" of the window's visible frame: decoration in, CSD shadow out
+  local x y w h l r t b gl=0 gr=0 gt=0 gb=0
+  read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+    /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+  read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g; s/.*found.*/0 0 0 0/')
+  xprop -id "$1" _GTK_FRAME_EXTENTS | grep -q = && read -r gl gr gt gb < <(xprop -id "$1" _GTK_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  echo "$((x - l + gl)) $((y - t + gt)) $((x + w + r - gr)) $((y + h + b - gb))"
+}
+check_frame() { # check_frame WINDOW LEFT TOP WIDTH HEIGHT
+  local want=("$2" "$3" "$(($2 + $4))" "$(($3 + $5))") got i
+  read -r -a got < <(frame_of "$1")
+  for i in 0 1 2 3; do
+    (( ${got[$i]} - ${want[$i]} <= 2 && ${want[$i]} - ${got[$i]} <= 2 )) \
+      || fail "$FM: frame {${got[*]}} of $(hex "$1") is not the rule's {${want[*]}}"
+  done
+}
+title_has() { window_title "$1" | grep -q -F -- "$2"; }
+is_active() { [ "$(active_window)" = "$1" ]; }
+is_gone() { ! clients | grep -q -x "$1"; }
+# The window Mirvale found for its Nth open of FOLDER, from its log.
+found_window() { # found_window FOLDER N
+  wait_for "$LOGFILE" "shows $1 (" 30 >/dev/null || return 1
+  local w
+  w="$(grep -F "shows $1 (" "$LOGFILE" | sed -n "$2p" | grep -o 'window 0x[0-9a-f]*' | cut -d' ' -f2)"
+  [ -n "$w" ] && echo $((w))
 }
 bus() { DBUS_SESSION_BUS_ADDRESS="$(cat "$HOME_DIR/bus")" dbus-send --session --print-reply "$@"; }
+show_folder() { # as the user would: a window of the file manager's on FOLDER
+  bus --dest=org.freedesktop.FileManager1 /org/freedesktop/FileManager1 \
+    org.freedesktop.FileManager1.ShowFolders array:string:"file://$1" string:"" >/dev/null
+}
+# A window of another program that has the focus, clicked as a user would.
+focus_holder() { xdotool windowactivate --sync "$HOLDER" mousemove --window "$HOLDER" 5 5 click 1 2>/dev/null; }
 
 run_session() { # run_session NAME [no-display]
   HOME_DIR="$WORK/$1"
   mkdir -p "$HOME_DIR/.config/Mirvale"
-  cat > "$HOME_DIR/.config/Mirvale/rules.json" <<RULES
-[{"name": "Placed", "match": {"kind": "anyCard"}, "subfolder": {"kind": "smart"},
-  "openNewestFolder": true, "bringToFront": true,
-  "placement": {"left": $BOUNDS_LEFT, "top": $BOUNDS_TOP, "width": $BOUNDS_WIDTH, "height": $BOUNDS_HEIGHT}}]
-RULES
+  rule() { # rule LABEL FRONT LEFT TOP WIDTH HEIGHT
+    echo "{\"name\": \"$1\", \"match\": {\"kind\": \"volumeName\", \"name\": \"$1\"}, \"subfolder\": {\"kind\": \"smart\"},
+      \"openNewestFolder\": true, \"bringToFront\": $2,
+      \"placement\": {\"left\": $3, \"top\": $4, \"width\": $5, \"height\": $6}}"
+  }
+  echo "[$(rule "$FRONT" true "${FRONT_BOUNDS[@]}"), $(rule "$BACK" false "${BACK_BOUNDS[@]}")]" \
+    > "$HOME_DIR/.config/Mirvale/rules.json"
   local platform=xcb unset_display=""
   if [ "${2:-}" = "no-display" ]; then platform=offscreen; unset_display="-u DISPLAY"; fi
   HOME="$HOME_DIR" XDG_CONFIG_HOME="$HOME_DIR/.config" XDG_STATE_HOME="$HOME_DIR/.local/state" \
   XDG_CACHE_HOME="$HOME_DIR/.cache" XDG_DATA_HOME="$HOME_DIR/.local/share" XDG_RUNTIME_DIR="$HOME_DIR/run" \
-  MIRVALE="$MIRVALE" PLATFORM="$platform" UNSET_DISPLAY="$unset_display" \
+  MIRVALE="$MIRVALE" PLATFORM="$platform" UNSET_DISPLAY="$unset_display" DAEMON="${DAEMON:-}" QT_QPA_PLATFORM=xcb \
   dbus-run-session --config-file="$WORK/bus.conf" -- bash -c '
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     echo "$DBUS_SESSION_BUS_ADDRESS" > "$HOME/bus"
+    if [ -n "$DAEMON" ]; then $DAEMON >"$HOME/fm.log" 2>&1 & wait_for_bus_name org.freedesktop.FileManager1; fi
     env $UNSET_DISPLAY QT_QPA_PLATFORM="$PLATFORM" "$MIRVALE" & app=$!
     echo "$app" > "$HOME/mirvale.pid"
     wait "$app"; exit $?
@@ -95,102 +163,129 @@ RULES
 
 stop_session() {
   [ -n "${MIRVALE_E2E_VERBOSE:-}" ] && grep -E "FileManagerWindows|FileManager\[|FileManager: |ScriptRunner|opened" "$LOGFILE"
-  [ -n "${THUNAR_PID:-}" ] && kill "$THUNAR_PID" 2>/dev/null
+  local fm
+  fm="$(bus --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetConnectionUnixProcessID \
+    string:org.freedesktop.FileManager1 2>/dev/null | awk '/uint32/ {print $2}')"
   kill -TERM "$(cat "$HOME_DIR/mirvale.pid")"
   wait "$SESSION_PID"; local status=$?
+  # Every process of the file manager's program that this session started goes with it.
+  for w in $(clients); do
+    pid="$(xprop -id "$w" _NET_WM_PID 2>/dev/null | grep -o '[0-9]*$')"
+    [ -n "$pid" ] && [ "$pid" != "$HOLDER_PID" ] && kill "$pid" 2>/dev/null
+  done
+  [ -n "$fm" ] && kill "$fm" 2>/dev/null
   [ "$status" -eq 0 ] || { cat "$HOME_DIR/stdout" >&2; fail "mirvale exited with $status after SIGTERM"; }
-  THUNAR_PID=""
 }
 
-thunar_pid() {
-  bus --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetConnectionUnixProcessID \
-    string:org.freedesktop.FileManager1 2>/dev/null | awk '/uint32/ {print $2}'
-}
+xmessage -geometry +900+900 "the user's other program" &
+HOLDER_PID=$!
+PIDS+=($HOLDER_PID)
+wait_until 10 'test -n "$(xdotool search --class Xmessage 2>/dev/null)"' || fail "xmessage did not map"
+HOLDER="$(clients | tail -n1)"
 
-# Run 1: a display, a window manager and Thunar.
 run_session placed
-mkdir -p "$MOUNTPOINT"
-mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || fail "mount"
-FIRST_MOUNT=$(date +%s)
-wait_for "$LOGFILE" "$LABEL: opened DCIM/101CANON" 30 || exit 1
-wait_for "$LOGFILE" "FileManagerWindows: brought window" 10 || exit 1
-THUNAR_PID="$(thunar_pid)"
-[ -n "$THUNAR_PID" ] || fail "Thunar does not own org.freedesktop.FileManager1"
-PIDS+=("$THUNAR_PID")
-mapfile -t WINDOWS < <(thunar_windows)
-[ "${#WINDOWS[@]}" -eq 1 ] || fail "expected one Thunar window, found ${#WINDOWS[@]}"
-WINDOW="${WINDOWS[0]}"
-grep -q -F "FileManagerWindows: placed window $(printf '0x%x' "$WINDOW") at {$BOUNDS_LEFT, $BOUNDS_TOP, $((BOUNDS_LEFT + BOUNDS_WIDTH)), $((BOUNDS_TOP + BOUNDS_HEIGHT))}" "$LOGFILE" \
-  || { cat "$LOGFILE" >&2; fail "the placement was not logged for the window"; }
-read -r left top right bottom slack < <(frame_of "$WINDOW")
-echo "Thunar window $(printf '0x%x' "$WINDOW") \"$(window_title "$WINDOW")\": frame {$left, $top, $right, $bottom}"
-for pair in "$left $BOUNDS_LEFT" "$top $BOUNDS_TOP" "$right $((BOUNDS_LEFT + BOUNDS_WIDTH))" "$bottom $((BOUNDS_TOP + BOUNDS_HEIGHT))"; do
-  set -- $pair
-  diff=$(( $1 > $2 ? $1 - $2 : $2 - $1 ))
-  [ "$diff" -le "$slack" ] || fail "frame {$left, $top, $right, $bottom} is not at the rule's bounds"
-done
-window_title "$WINDOW" | grep -q "101CANON" || fail "the window does not show 101CANON: $(window_title "$WINDOW")"
-[ "$(active_window)" = "$WINDOW" ] || fail "the Thunar window is not in front"
-echo "PASS: Thunar opened on DCIM/101CANON at the rule's bounds, in front"
+FRONT_DIR="/media/root/$FRONT" BACK_DIR="/media/root/$BACK"
+FOLDER="$FRONT_DIR/DCIM/101CANON"
+mkdir -p "$FRONT_DIR" "$BACK_DIR"
+focus_holder
+mount.exfat-fuse "$LOOP" "$FRONT_DIR" >/dev/null 2>&1 || fail "mount"
+wait_for "$LOGFILE" "$FRONT: opened DCIM/101CANON" 30 || exit 1
+FIRST="$(found_window "$FOLDER" 1)" || fail "$FM: Mirvale found no window for $FOLDER"
+wait_for "$LOGFILE" "brought window $(hex "$FIRST") to front" 10 || exit 1
+title_has "$FIRST" 101CANON || fail "$FM: window $(hex "$FIRST") shows \"$(window_title "$FIRST")\""
+check_frame "$FIRST" "${FRONT_BOUNDS[@]}"
+wait_until 3 is_active "$FIRST" || fail "$FM: the window is not in front"
+echo "PASS: $FM opened DCIM/101CANON at the rule's frame, in front"
 
-# A window of the user's own (not Mirvale's) takes the front.
-bus --dest=org.freedesktop.FileManager1 /org/freedesktop/FileManager1 org.freedesktop.FileManager1.ShowFolders \
-  array:string:"file://$WORK" string:"" >/dev/null || fail "could not open the user's own window"
-for _ in $(seq 100); do [ "$(thunar_windows | wc -l)" -eq 2 ] && break; sleep 0.05; done
-USER_WINDOW="$(thunar_windows | grep -v -x "$WINDOW" | head -n1)"
-[ -n "$USER_WINDOW" ] || fail "the user's window did not open"
-for _ in $(seq 100); do [ "$(active_window)" = "$USER_WINDOW" ] && break; sleep 0.05; done
+# The user's own window on the card, and the user takes Mirvale's window elsewhere.
+show_folder "$FRONT_DIR/DCIM/100CANON" || fail "could not open the user's own window"
+wait_until 10 'test -n "$(clients | grep -v -x -e "$FIRST" -e "$HOLDER")"' || fail "$FM: no window of the user's own"
+MINE="$(clients | grep -v -x -e "$FIRST" -e "$HOLDER" | tail -n1)"
+wait_until 3 is_active "$MINE" # it takes the focus on its own; keys go to Mirvale's after that
+take_elsewhere() { # through the location bar, as a user would; again when a slow machine lost keys
+  xdotool windowactivate --sync "$FIRST" sleep 0.3 key --clearmodifiers ctrl+l sleep 1 type --delay 20 "$WORK/elsewhere"
+  xdotool sleep 0.5 key --clearmodifiers Return
+  wait_until 10 title_has "$FIRST" elsewhere
+}
+take_elsewhere || take_elsewhere || take_elsewhere || fail "$FM: could not take the window elsewhere: \"$(window_title "$FIRST")\""
 
-# Opening the card again (the user picks it in the tray menu): the same window comes forward.
-# (A mount stacked on the card's own mount point is ignored, so the menu is the way back.)
+# Opening the card again shows the card's folder, in front, in whatever window.
+focus_holder
 bus --dest=io.github.mirvale.Mirvale /io/github/mirvale/Mirvale io.github.mirvale.Mirvale1.OpenCard \
-  string:"$MOUNTPOINT" >/dev/null || fail "could not ask Mirvale to open the card again"
-wait_for "$LOGFILE" "FileManagerWindows: reusing window $(printf '0x%x' "$WINDOW")" 30 || exit 1
-wait_for "$LOGFILE" "FileManagerWindows: brought window $(printf '0x%x' "$WINDOW") to front" 10 || exit 1
-[ "$(thunar_windows | wc -l)" -eq 2 ] || fail "another window was opened: $(thunar_windows | wc -l) Thunar windows"
-for _ in $(seq 100); do [ "$(active_window)" = "$WINDOW" ] && break; sleep 0.05; done
-[ "$(active_window)" = "$WINDOW" ] || fail "the window Mirvale opened was not raised"
-echo "PASS: opening the card again raised the same window"
+  string:"$FRONT_DIR" >/dev/null || fail "could not ask Mirvale to open the card again"
+wait_until 30 'test -n "$(found_window "$FOLDER" 2)"' || fail "$FM: Mirvale found no window on the second open"
+AGAIN="$(found_window "$FOLDER" 2)"
+title_has "$AGAIN" 101CANON || fail "$FM: the second open shows \"$(window_title "$AGAIN")\""
+[ "$AGAIN" = "$FIRST" ] || title_has "$FIRST" elsewhere || fail "$FM: the user's window was taken back"
+check_frame "$AGAIN" "${FRONT_BOUNDS[@]}"
+wait_until 3 is_active "$AGAIN" || fail "$FM: the window is not in front after the second open"
+echo "PASS: $FM showed DCIM/101CANON again after the user took the window elsewhere"
 
-# Pulling the card closes Mirvale's window and leaves the user's.
-# Lazily, as a card pulled from its reader: the file manager may still be reading the folder.
-umount -l "$MOUNTPOINT" || fail "umount"
-wait_for "$LOGFILE" "FileManagerWindows: asked to close window $(printf '0x%x' "$WINDOW")" 15 || exit 1
-for _ in $(seq 100); do clients | grep -q -x "$WINDOW" || break; sleep 0.05; done
-clients | grep -q -x "$WINDOW" && fail "the window Mirvale opened is still open"
-clients | grep -q -x "$USER_WINDOW" || fail "the user's own window was closed"
-echo "PASS: pulling the card closed the window Mirvale opened, and only that one"
+# A card whose rule leaves the file manager behind: placed, and the focus stays.
+focus_holder
+mount.exfat-fuse "$BACK_LOOP" "$BACK_DIR" >/dev/null 2>&1 || fail "mount $BACK"
+wait_for "$LOGFILE" "$BACK: opened" 30 || exit 1
+BEHIND="$(found_window "$BACK_DIR" 1)" || fail "$FM: Mirvale found no window for $BACK_DIR"
+check_frame "$BEHIND" "${BACK_BOUNDS[@]}"
+sleep 0.5
+is_active "$BEHIND" && fail "$FM: $BACK's window took the focus for a rule that leaves it"
+grep -q "brought window $(hex "$BEHIND")" "$LOGFILE" && fail "$FM: a raise was claimed for $BACK"
+echo "PASS: $FM placed $BACK's window and left the focus where it was"
+
+# Unmounting through Mirvale closes its window on the card first, so the file manager lets go.
+bus --dest=io.github.mirvale.Mirvale /io/github/mirvale/Mirvale io.github.mirvale.Mirvale1.Eject \
+  string:"$BACK_DIR" >/dev/null || fail "$FM: unmounting $BACK failed: $(grep -F "$BACK" "$LOGFILE" | tail -n3)"
+grep -q "asked to close window $(hex "$BEHIND")" "$LOGFILE" || fail "$FM: $BACK's window was not closed first"
+wait_for "$LOGFILE" "Volume unmounted: $BACK_DIR" 10 || exit 1
+echo "PASS: $FM: unmounting through Mirvale closed its window first"
+
+# Pulling the card closes Mirvale's window on it, and only that one. What Mirvale spares is
+# read from its log; whether the windows are still there, only where the file manager itself
+# leaves them alone: PCManFM-Qt and at times Caja close every window on a folder that goes
+# away, and Nemo takes them to the home folder, closes them, or quits.
+umount -l "$FRONT_DIR" || fail "umount"
+wait_for "$LOGFILE" "Volume unmounted: $FRONT_DIR" 10 || exit 1
+wait_until 5 'is_gone "$AGAIN" || { [ "$FM" = nemo ] && title_has "$AGAIN" Home; }' \
+  || fail "$FM: the window Mirvale opened still shows \"$(window_title "$AGAIN")\""
+wait_until 5 'is_gone "$AGAIN" || grep -q "asked to close window $(hex "$AGAIN")\|left window $(hex "$AGAIN")" "$LOGFILE"' \
+  || fail "$FM: Mirvale did not look at its window when the card went"
+grep -q "asked to close window $(hex "$MINE")" "$LOGFILE" && fail "$FM: Mirvale asked to close the user's own window"
+[ "$AGAIN" = "$FIRST" ] || wait_until 5 'grep -q "left window $(hex "$FIRST") open" "$LOGFILE"' \
+  || fail "$FM: Mirvale did not spare the window the user took elsewhere"
+case "$FM" in
+  pcmanfm-qt | nemo | caja) ;;
+  *) ! is_gone "$MINE" && { [ "$AGAIN" = "$FIRST" ] || ! is_gone "$FIRST"; } || fail "$FM: a window not Mirvale's to close went" ;;
+esac
+echo "PASS: $FM: pulling the card left no Mirvale window on it and spared the user's own and the repurposed one"
 
 if [ -n "${MIRVALE_WINDOW_BENCH_ROUNDS:-}" ]; then
   times=()
   for round in $(seq "$MIRVALE_WINDOW_BENCH_ROUNDS"); do
-    dir="/media/root/MVBENCH_$round"
+    dir="/media/root/FM21_BENCH_$round"
     mkdir -p "$dir"
     before=$(count_lines "$LOGFILE" "FileManagerWindows: placed window")
     mount.exfat-fuse "$LOOP" "$dir" >/dev/null 2>&1 || fail "bench mount"
-    for _ in $(seq 400); do [ "$(count_lines "$LOGFILE" "FileManagerWindows: placed window")" -gt "$before" ] && break; sleep 0.05; done
+    wait_until 15 '[ "$(count_lines "$LOGFILE" "FileManagerWindows: placed window")" -gt "$before" ]'
     ms=$(grep -F "FileManagerWindows: placed window" "$LOGFILE" | tail -n1 | sed -n 's/.*(\([0-9]*\) ms after the file manager answered).*/\1/p')
     [ -n "$ms" ] && times+=("$ms")
     umount -l "$dir"; wait_for "$LOGFILE" "Volume unmounted: $dir" 10 >/dev/null; rmdir "$dir"
   done
   sorted=($(printf '%s\n' "${times[@]}" | sort -n))
-  echo "measure: file manager answered -> window placed, ${#sorted[@]} rounds with Thunar running: median ${sorted[$(( ${#sorted[@]} / 2 ))]} ms (min ${sorted[0]}, max ${sorted[-1]})"
+  echo "measure: $FM answered -> window placed, ${#sorted[@]} rounds: median ${sorted[$(( ${#sorted[@]} / 2 ))]} ms (min ${sorted[0]}, max ${sorted[-1]})"
 fi
 stop_session
+[ "$FM" = thunar ] || exit 0
 
-# Run 2: Mirvale without a display (Thunar still has one): it opens the folder and says what it did not do.
+# Mirvale without a display (Thunar still has one): it opens the folder and says what it did not do.
 run_session blind no-display
-mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || fail "mount"
-wait_for "$LOGFILE" "$LABEL: opened DCIM/101CANON" 30 || exit 1
+mount.exfat-fuse "$LOOP" "$FRONT_DIR" >/dev/null 2>&1 || fail "mount"
+wait_for "$LOGFILE" "$FRONT: opened DCIM/101CANON" 30 || exit 1
 wait_for "$LOGFILE" "[WARN] FileManagerWindows: could not place the file manager's window: no X11 display (DISPLAY is not set)" 5 || exit 1
 wait_for "$LOGFILE" "[WARN] FileManagerWindows: could not bring the file manager's window to front: no X11 display (DISPLAY is not set)" 5 || exit 1
 grep -q "brought window\|placed window\|brought the file manager to front" "$LOGFILE" && fail "a raise or a placement was claimed without a display"
-THUNAR_PID="$(thunar_pid)"
-PIDS+=("$THUNAR_PID")
-for _ in $(seq 100); do [ -n "$(thunar_windows)" ] && break; sleep 0.05; done
-thunar_windows | while read -r w; do window_title "$w"; done | grep -q "101CANON" || fail "Thunar did not show 101CANON"
-umount -l "$MOUNTPOINT"
-wait_for "$LOGFILE" "Volume unmounted: $MOUNTPOINT" 10 || exit 1
+wait_until 10 'for w in $(clients); do window_title "$w"; done | grep -q 101CANON' || fail "Thunar did not show 101CANON"
+umount -l "$FRONT_DIR"
+wait_for "$LOGFILE" "Volume unmounted: $FRONT_DIR" 10 || exit 1
 stop_session
 echo "PASS: without a display the folder opened and the log says what was not done"
 grep -rnE "Finder|AppleScript|DiskArbitration|diskutil|System Settings|Privacy & Security" "$WORK"/*/.local/state/Logs \

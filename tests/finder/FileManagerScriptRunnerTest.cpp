@@ -7,6 +7,7 @@
 #include "platform/linux/FileManagerName.h"
 
 #include "common/FakeFileManager.h"
+#include "common/FakeProcessTable.h"
 #include "common/FakeWindowService.h"
 #include "common/PollUntil.h"
 #include "common/RecordingLogger.h"
@@ -83,7 +84,8 @@ protected:
     QString file() const { return folder() + QStringLiteral("/IMG 1.JPG"); }
     static QString uri(const QString &path) { return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded); }
 
-    ScriptRunner::Result run(const QString &source, FileManagerScriptRunner *runner = nullptr)
+    ScriptRunner::Result run(
+        const QString &source, FileManagerScriptRunner *runner = nullptr, bool takesFocus = true)
     {
         struct Shared {
             std::mutex mutex;
@@ -92,10 +94,10 @@ protected:
         auto shared = std::make_shared<Shared>();
         if (!runner)
             runner = &m_runner;
-        m_worker.async([runner, source, shared] {
+        m_worker.async([runner, source, shared, takesFocus] {
             std::unique_ptr<ScriptRunner::Compiled> compiled = runner->compile(source);
             ScriptRunner::Result result = compiled
-                ? runner->execute(*compiled)
+                ? runner->execute(*compiled, takesFocus)
                 : ScriptRunner::Result(Failure { 0, QStringLiteral("not compiled") });
             std::lock_guard lock(shared->mutex);
             shared->result = std::move(result);
@@ -119,7 +121,9 @@ protected:
     RecordingLogger m_log;
     FileManagerScriptRunner m_runner { m_log, 1s };
     FakeWindowService m_windowService;
-    FileManagerWindows m_windows { m_windowService, m_log, FileManagerWindows::Limits { 1ms, 200ms } };
+    FakeProcessTable m_processes;
+    FileManagerWindows m_windows { m_windowService, m_processes, m_log,
+        FileManagerWindows::Limits { 1ms, 200ms, 500ms, 20ms } };
     FileManagerScriptRunner m_placingRunner { m_log, 2s, &m_windows };
     SerialQueue m_worker { QStringLiteral("test.finder.execute") };
 };
@@ -227,7 +231,9 @@ TEST_F(FileManagerScriptRunnerTest, TheFileManagersWindowIsPlacedRaisedReusedAnd
     WindowService::WindowId nextWindow = 41;
     FakeFileManager fileManager([&](const QString &) {
         m_windowService.addWindow(nextWindow++,
-            { self, QRect(300, 300, 640, 480), WindowService::FrameExtents { 1, 1, 20, 1 } }, true);
+            { self, QRect(300, 300, 640, 480), WindowService::FrameExtents { 1, 1, 20, 1 },
+                QStringLiteral("100 \"A\" - Files") },
+            true);
     });
     ASSERT_TRUE(fileManager.isRegistered());
     m_windowService.addWindow(7, { self + 1, QRect(0, 0, 100, 100), {} }, true);
@@ -235,25 +241,28 @@ TEST_F(FileManagerScriptRunnerTest, TheFileManagersWindowIsPlacedRaisedReusedAnd
     const QString placed = FinderScripts::openScript(
         QUrl::fromLocalFile(folder()), Placement { 10, 20, 400, 300 }, std::nullopt);
     EXPECT_EQ(std::get<QVariant>(run(placed, &m_placingRunner)), QVariant(qint64(41)));
-    EXPECT_TRUE(fileManager.lastStartupId().startsWith(QStringLiteral("_TIME")))
+    EXPECT_TRUE(fileManager.lastStartupId().startsWith(QStringLiteral("mirvale-")))
         << fileManager.lastStartupId().toStdString();
     EXPECT_EQ(m_windowService.window(41)->client, QRect(11, 40, 398, 279));
 
-    // Again while it is open: the same window comes forward, the file manager is not asked.
+    // Again, where the rule leaves the file manager behind: the file manager is asked again
+    // whatever Mirvale remembers, and its new window does not keep the focus.
     m_windowService.setActive(7);
-    EXPECT_EQ(std::get<QVariant>(run(placed, &m_placingRunner)), QVariant(qint64(41)));
-    EXPECT_EQ(fileManager.calls().size(), 1);
-    EXPECT_EQ(m_windowService.clients()->active, 41u);
+    EXPECT_EQ(std::get<QVariant>(run(placed, &m_placingRunner, false)), QVariant(qint64(42)));
+    EXPECT_EQ(fileManager.calls().size(), 2);
+    EXPECT_TRUE(fileManager.lastStartupId().endsWith(QStringLiteral("_TIME1")));
+    EXPECT_EQ(m_windowService.clients()->active, 7u);
+    EXPECT_EQ(m_windowService.window(42)->client, QRect(11, 40, 398, 279));
 
     m_windowService.setActive(7);
     EXPECT_EQ(std::get<QVariant>(run(FinderScripts::activateScript(), &m_placingRunner)), QVariant(true));
-    EXPECT_EQ(m_windowService.clients()->active, 41u);
+    EXPECT_EQ(m_windowService.clients()->active, 42u);
     EXPECT_EQ(std::get<QVariant>(run(FinderScripts::frontWindowBoundsScript(), &m_placingRunner)),
         QVariant(QVariantList { 10, 20, 410, 320 }));
     m_windowService.setActive(7);
     EXPECT_EQ(
         std::get<QVariant>(run(FinderScripts::frontWindowBoundsScript(), &m_placingRunner)), QVariant());
-    m_windowService.removeWindow(41);
+    m_windowService.removeWindow(42);
     EXPECT_EQ(std::get<QVariant>(run(FinderScripts::activateScript(), &m_placingRunner)), QVariant(false));
 }
 
@@ -291,7 +300,7 @@ TEST(FileManagerScriptRunnerCancel, CancelEndsACallTheFileManagerNeverAnswers)
     std::optional<ScriptRunner::Result> result;
     worker.async([&] {
         const auto compiled = runner.compile(open);
-        ScriptRunner::Result answer = runner.execute(*compiled);
+        ScriptRunner::Result answer = runner.execute(*compiled, true);
         std::lock_guard lock(mutex);
         result = std::move(answer);
     });
@@ -308,7 +317,7 @@ TEST(FileManagerScriptRunnerCancel, CancelEndsACallTheFileManagerNeverAnswers)
 
     // Later scripts fail the same way without reaching the file manager.
     std::optional<ScriptRunner::Result> later;
-    worker.sync([&] { later = runner.execute(*runner.compile(open)); });
+    worker.sync([&] { later = runner.execute(*runner.compile(open), true); });
     EXPECT_EQ(std::get<Failure>(*later).number, -1712);
     EXPECT_EQ(fileManager.calls().size(), 1);
 }
@@ -366,7 +375,7 @@ TEST(FakeFileManagerTool, RecordsCallsFromAnotherProcess)
     std::optional<ScriptRunner::Result> result;
     worker.sync([&] {
         if (const auto compiled = runner.compile(open))
-            result = runner.execute(*compiled);
+            result = runner.execute(*compiled, true);
     });
     ASSERT_TRUE(result && std::holds_alternative<QVariant>(*result));
     process.terminate();

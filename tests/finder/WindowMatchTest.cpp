@@ -67,6 +67,8 @@ TEST(WindowFrames, FramesAndRequestsConvertThroughTheDecoration)
         { { -40, 10, 300, 200 }, { 4, 6, 30, 2 }, { { -40, 10 }, { 290, 168 } } },
         // A frame smaller than its decoration still asks for a window of one pixel.
         { { 0, 0, 10, 10 }, { 8, 8, 30, 4 }, { { 0, 0 }, { 1, 1 } } },
+        // A client-side shadow outside the visible frame: the window starts before the frame.
+        { { 100, 50, 800, 600 }, { -20, -20, -15, -25 }, { { 80, 35 }, { 840, 640 } } },
     };
     for (const Row &row : rows) {
         const WindowFrames::Request request = WindowFrames::requestFor(row.frame, row.extents);
@@ -74,7 +76,8 @@ TEST(WindowFrames, FramesAndRequestsConvertThroughTheDecoration)
         if (request.clientSize.width() > 1) {
             // The window manager puts the window inside its decoration: the frame comes back.
             const QRect client(
-                request.frameTopLeft + QPoint(row.extents.left, row.extents.top), request.clientSize);
+                request.frameTopLeft + QPoint(std::max(0, row.extents.left), std::max(0, row.extents.top)),
+                request.clientSize);
             EXPECT_EQ(WindowFrames::frameOf(client, row.extents), row.frame);
         }
     }

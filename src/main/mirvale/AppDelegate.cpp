@@ -18,6 +18,7 @@
 #include "platform/linux/PortalMotionPreference.h"
 #include "platform/linux/PosixFileAccess.h"
 #include "platform/linux/PosixFolderLister.h"
+#include "platform/linux/ProcProcessTable.h"
 #include "platform/linux/ProcessCommandRunner.h"
 #include "platform/linux/SettingsFileUserDefaults.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
@@ -81,7 +82,8 @@ AppDelegate::AppDelegate(QObject *parent)
     , m_rules(std::make_unique<RulesStore>(RulesStore::defaultStorageFolder(XdgStandardFolders()), *m_log,
           std::make_shared<PosixFileAccess>()))
     , m_windowService(std::make_unique<X11WindowService>())
-    , m_windows(std::make_unique<FileManagerWindows>(*m_windowService, *m_log))
+    , m_processes(std::make_unique<ProcProcessTable>())
+    , m_windows(std::make_unique<FileManagerWindows>(*m_windowService, *m_processes, *m_log))
     , m_windowTidier(std::make_unique<CardWindowTidier>(*m_windows))
     , m_scriptRunner(std::make_unique<FileManagerScriptRunner>(
           *m_log, FileManagerScriptRunner::kCallTimeout, m_windows.get()))
@@ -124,6 +126,9 @@ AppDelegate::AppDelegate(QObject *parent)
         return std::make_unique<StatusMenu>(std::move(menu));
     };
     services.refreshLoginItemStatus = [this] { m_loginItem->refreshStatus(); };
+    services.closeCardWindows = [this](const QString &cardPath, std::function<void()> then) {
+        m_windowTidier->closeBeforeUnmount(cardPath, std::move(then));
+    };
     services.makeSettingsWindow = [this](Coordinator &coordinator) {
         SettingsWindow::Services window;
         window.store = m_rules.get();

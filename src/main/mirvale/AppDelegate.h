@@ -18,6 +18,7 @@ class PackageKitUpdateService;
 class MainLoopTimers;
 class Notifier;
 class PortalMotionPreference;
+class ProcProcessTable;
 class QtPointerControl;
 class QtScreenSource;
 class RulesStore;
@@ -42,6 +43,7 @@ private:
     std::unique_ptr<Log> m_log;
     std::unique_ptr<RulesStore> m_rules;
     std::unique_ptr<X11WindowService> m_windowService;
+    std::unique_ptr<ProcProcessTable> m_processes;
     std::unique_ptr<FileManagerWindows> m_windows;
     std::unique_ptr<CardWindowTidier> m_windowTidier;
     std::unique_ptr<FileManagerScriptRunner> m_scriptRunner;

@@ -115,7 +115,7 @@ std::unique_ptr<ScriptRunner::Compiled> FileManagerScriptRunner::compile(const Q
     return std::make_unique<CompiledScript>(std::move(*script));
 }
 
-ScriptRunner::Result FileManagerScriptRunner::execute(const Compiled &compiled)
+ScriptRunner::Result FileManagerScriptRunner::execute(const Compiled &compiled, bool takesFocus)
 {
     {
         std::lock_guard lock(m_cancelLock);
@@ -136,13 +136,13 @@ ScriptRunner::Result FileManagerScriptRunner::execute(const Compiled &compiled)
     case FileManagerScript::Kind::FrontWindowBounds:
         return frontWindowBounds(deadline);
     case FileManagerScript::Kind::Open:
-        return open(script.folderPath, script.selectFile, script.placement, deadline);
+        return open(script.folderPath, script.selectFile, script.placement, takesFocus, deadline);
     }
     return Failure { std::nullopt, QStringLiteral("unknown script") };
 }
 
 ScriptRunner::Result FileManagerScriptRunner::open(const QString &folder, const std::optional<QString> &file,
-    const std::optional<Placement> &placement, Deadline deadline)
+    const std::optional<Placement> &placement, bool takesFocus, Deadline deadline)
 {
     if (!m_windows && placement && !m_toldAboutPlacement) {
         m_toldAboutPlacement = true;
@@ -152,16 +152,11 @@ ScriptRunner::Result FileManagerScriptRunner::open(const QString &folder, const 
     if (!QFileInfo(folder).isDir())
         return failure(kNotFound, QStringLiteral("No such folder: ") + folder);
 
-    // The window Mirvale opened for this folder earlier comes forward instead of another.
-    std::optional<qint64> owner = m_windows ? fileManagerProcess(deadline) : std::nullopt;
-    if (m_windows && owner) {
-        if (const std::optional<FileManagerWindows::WindowId> window
-            = m_windows->reuse(folder, owner, placement))
-            return QVariant(qint64(*window));
-    }
+    // The file manager is asked every time, whatever Mirvale showed before: only it knows
+    // what its windows show now, and only it selects the newest file.
     const FileManagerWindows::Before before
         = m_windows ? m_windows->prepare() : FileManagerWindows::Before {};
-    const QString startupId = before.startupId();
+    const QString startupId = before.startupId(takesFocus);
 
     // Any failure to select the file (it is gone, the file manager cannot select, refuses or
     // does not know the method) falls back to the folder alone, as the script's try block
@@ -184,20 +179,22 @@ ScriptRunner::Result FileManagerScriptRunner::open(const QString &folder, const 
     if (!m_windows)
         return QVariant(m_nextWindowId++);
 
+    // Read after the answer: the call may have started the file manager, or it may have
+    // handed its name to another process of its own.
     const auto answeredAt = std::chrono::steady_clock::now();
-    if (!owner) // started by this very call
-        owner = fileManagerProcess(deadline);
-    if (!placement) {
-        // Nothing to do to the window now: the folder is shown, and the window is noted in
-        // the background for raising and tidying later.
-        FileManagerWindows *windows = m_windows;
-        m_adoptions->async([windows, before, folder, owner, answeredAt, deadline] {
-            windows->adopt(before, folder, owner, std::nullopt, answeredAt, deadline);
-        });
-        return QVariant(m_nextWindowId++);
-    }
+    const FileManagerWindows::Request request { folder, fileManagerProcess(deadline), placement, takesFocus,
+        answeredAt, answeredAt + m_callTimeout };
+    // The open waits briefly for a window it must place or bring to front; a window that
+    // comes later, or one only noted for tidying up, is seen to in the background, so a slow
+    // file manager holds up neither the report nor the next card.
+    const bool waits = placement || takesFocus;
     const std::optional<FileManagerWindows::WindowId> window
-        = m_windows->adopt(before, folder, owner, placement, answeredAt, deadline);
+        = waits ? m_windows->adopt(before, request, FileManagerWindows::Wait::Briefly) : std::nullopt;
+    if (!window) {
+        FileManagerWindows *windows = m_windows;
+        m_adoptions->async(
+            [windows, before, request] { windows->adopt(before, request, FileManagerWindows::Wait::Late); });
+    }
     return window ? QVariant(qint64(*window)) : QVariant(m_nextWindowId++);
 }
 
@@ -208,8 +205,6 @@ ScriptRunner::Result FileManagerScriptRunner::bringToFront(Deadline deadline)
     Result reachable = checkReachable(deadline);
     if (std::holds_alternative<Failure>(reachable))
         return reachable;
-    if (m_adoptions)
-        m_adoptions->sync([] {}); // the window of the last open, once it has been looked for
     return QVariant(m_windows && !m_windows->bringToFront());
 }
 

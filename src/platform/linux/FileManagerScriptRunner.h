@@ -42,7 +42,7 @@ public:
     ~FileManagerScriptRunner() override;
 
     std::unique_ptr<Compiled> compile(const QString &source) override;
-    Result execute(const Compiled &script) override;
+    Result execute(const Compiled &script, bool takesFocus) override;
     void cancel() override;
 
     /// The D-Bus error `name` as a script failure with one of the controller's numbers.
@@ -54,7 +54,7 @@ private:
     using Deadline = std::chrono::steady_clock::time_point;
 
     Result open(const QString &folder, const std::optional<QString> &file,
-        const std::optional<Placement> &placement, Deadline deadline);
+        const std::optional<Placement> &placement, bool takesFocus, Deadline deadline);
     Result bringToFront(Deadline deadline);
     Result frontWindowBounds(Deadline deadline);
     /// The process that owns the file manager's name now, when one does.

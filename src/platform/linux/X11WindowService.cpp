@@ -24,6 +24,8 @@ struct X11WindowService::Connection {
     xcb_window_t root = XCB_NONE;
     xcb_window_t timeWindow = XCB_NONE; // ours, for reading the server time
     xcb_atom_t timeAtom = XCB_NONE;
+    xcb_atom_t startupIdAtom = XCB_NONE;
+    xcb_atom_t gtkExtentsAtom = XCB_NONE;
 
     ~Connection()
     {
@@ -70,11 +72,14 @@ X11WindowService::Connection *X11WindowService::connection()
     }
     connection->root = connection->ewmh.screens[connection->screen]->root;
 
-    const QByteArray atomName("_MIRVALE_TIME");
-    Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(connection->xcb,
-        xcb_intern_atom(connection->xcb, 0, uint16_t(atomName.size()), atomName.constData()), nullptr));
-    if (atom)
-        connection->timeAtom = atom->atom;
+    const auto intern = [&connection](const QByteArray &name) -> xcb_atom_t {
+        Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(connection->xcb,
+            xcb_intern_atom(connection->xcb, 0, uint16_t(name.size()), name.constData()), nullptr));
+        return atom ? atom->atom : XCB_NONE;
+    };
+    connection->timeAtom = intern("_MIRVALE_TIME");
+    connection->startupIdAtom = intern("_NET_STARTUP_ID");
+    connection->gtkExtentsAtom = intern("_GTK_FRAME_EXTENTS");
     connection->timeWindow = xcb_generate_id(connection->xcb);
     const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_create_window(connection->xcb, XCB_COPY_FROM_PARENT, connection->timeWindow, connection->root, -1, -1,
@@ -132,6 +137,54 @@ std::optional<qint64> X11WindowService::processId(WindowId window)
     return qint64(pid);
 }
 
+std::optional<QByteArray> X11WindowService::property(WindowId window, quint32 atom)
+{
+    Connection *c = connection();
+    if (!c || atom == XCB_NONE)
+        return std::nullopt;
+    Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c->xcb, xcb_get_property(c->xcb, 0, window, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr));
+    if (!reply || reply->type == XCB_NONE || reply->format != 8)
+        return std::nullopt;
+    return QByteArray(static_cast<const char *>(xcb_get_property_value(reply.get())),
+        xcb_get_property_value_length(reply.get()));
+}
+
+std::optional<QString> X11WindowService::title(WindowId window)
+{
+    std::lock_guard lock(m_mutex);
+    Connection *c = connection();
+    if (!c)
+        return std::nullopt;
+    if (const std::optional<QByteArray> name = property(window, c->ewmh._NET_WM_NAME))
+        return QString::fromUtf8(*name);
+    if (const std::optional<QByteArray> name = property(window, XCB_ATOM_WM_NAME))
+        return QString::fromLatin1(*name);
+    return std::nullopt;
+}
+
+std::optional<QString> X11WindowService::startupId(WindowId window)
+{
+    std::lock_guard lock(m_mutex);
+    Connection *c = connection();
+    if (!c)
+        return std::nullopt;
+    const std::optional<QByteArray> id = property(window, c->startupIdAtom);
+    return id ? std::optional<QString>(QString::fromUtf8(*id)) : std::nullopt;
+}
+
+std::optional<QString> X11WindowService::windowClass(WindowId window)
+{
+    std::lock_guard lock(m_mutex);
+    // Two strings, each ending in a NUL: the instance and the class.
+    std::optional<QByteArray> names = property(window, XCB_ATOM_WM_CLASS);
+    if (!names)
+        return std::nullopt;
+    if (names->endsWith('\0'))
+        names->chop(1);
+    return QString::fromLatin1(names->replace('\0', ' '));
+}
+
 std::optional<WindowService::Geometry> X11WindowService::geometry(WindowId window)
 {
     std::lock_guard lock(m_mutex);
@@ -142,11 +195,14 @@ std::optional<WindowService::Geometry> X11WindowService::geometry(WindowId windo
     const xcb_translate_coordinates_cookie_t originCookie
         = xcb_translate_coordinates(c->xcb, window, c->root, 0, 0);
     const xcb_get_property_cookie_t extentsCookie = xcb_ewmh_get_frame_extents(&c->ewmh, window);
+    const xcb_get_property_cookie_t shadowCookie
+        = xcb_get_property(c->xcb, 0, window, c->gtkExtentsAtom, XCB_ATOM_CARDINAL, 0, 4);
     Reply<xcb_get_geometry_reply_t> size(xcb_get_geometry_reply(c->xcb, sizeCookie, nullptr));
     Reply<xcb_translate_coordinates_reply_t> origin(
         xcb_translate_coordinates_reply(c->xcb, originCookie, nullptr));
     xcb_ewmh_get_extents_reply_t extents {};
     const bool hasExtents = xcb_ewmh_get_frame_extents_reply(&c->ewmh, extentsCookie, &extents, nullptr);
+    Reply<xcb_get_property_reply_t> shadow(xcb_get_property_reply(c->xcb, shadowCookie, nullptr));
     if (!size || !origin)
         return std::nullopt;
     Geometry geometry;
@@ -154,6 +210,15 @@ std::optional<WindowService::Geometry> X11WindowService::geometry(WindowId windo
     if (hasExtents)
         geometry.extents
             = FrameExtents { int(extents.left), int(extents.right), int(extents.top), int(extents.bottom) };
+    // A client-side decoration's shadow is part of the window but not of its visible frame.
+    if (shadow && shadow->format == 32 && xcb_get_property_value_length(shadow.get()) == 16) {
+        const auto *gtk = static_cast<const uint32_t *>(xcb_get_property_value(shadow.get()));
+        FrameExtents &frame = geometry.extents.emplace(geometry.extents.value_or(FrameExtents {}));
+        frame.left -= int(gtk[0]);
+        frame.right -= int(gtk[1]);
+        frame.top -= int(gtk[2]);
+        frame.bottom -= int(gtk[3]);
+    }
     return geometry;
 }
 

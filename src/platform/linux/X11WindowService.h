@@ -22,6 +22,9 @@ public:
     std::optional<QString> unavailableReason() override;
     std::optional<Clients> clients() override;
     std::optional<qint64> processId(WindowId window) override;
+    std::optional<QString> title(WindowId window) override;
+    std::optional<QString> startupId(WindowId window) override;
+    std::optional<QString> windowClass(WindowId window) override;
     std::optional<Geometry> geometry(WindowId window) override;
     bool moveResize(WindowId window, QPoint frameTopLeft, QSize clientSize) override;
     bool activate(WindowId window, quint32 timestamp) override;
@@ -33,6 +36,8 @@ private:
 
     /// The live connection, or null with the reason in m_reason. Called with m_mutex held.
     Connection *connection();
+    /// The bytes of a window's text property of any type; nothing when it is not set.
+    std::optional<QByteArray> property(WindowId window, quint32 atom);
 
     std::mutex m_mutex;
     std::unique_ptr<Connection> m_connection;
