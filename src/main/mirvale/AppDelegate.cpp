@@ -30,6 +30,7 @@
 #include "platform/linux/gui/QtPointerControl.h"
 #include "platform/linux/gui/QtScreenSource.h"
 #include "platform/linux/gui/X11Compositing.h"
+#include "platform/linux/gui/XWayland.h"
 #include "rules/RulesStore.h"
 #include "support/Log.h"
 #include "support/LoginItem.h"
@@ -88,8 +89,8 @@ AppDelegate::AppDelegate(QObject *parent)
     , m_finder(std::make_unique<FinderController>(*m_scriptRunner, *m_log))
     , m_timers(std::make_unique<MainLoopTimers>())
     , m_motion(std::make_unique<PortalMotionPreference>(QDBusConnection::sessionBus()))
-    , m_notifier(std::make_unique<Notifier>(Notifier::Services {
-          m_rules.get(), m_log.get(), m_timers.get(), m_motion.get(), &X11Compositing::isRunning }))
+    , m_notifier(std::make_unique<Notifier>(Notifier::Services { m_rules.get(), m_log.get(), m_timers.get(),
+          m_motion.get(), &X11Compositing::isRunning, XWayland::isDisplayServer() }))
     , m_screens(std::make_unique<QtScreenSource>())
     , m_pointer(std::make_unique<QtPointerControl>())
     , m_loginItem(std::make_unique<LoginItem>(
