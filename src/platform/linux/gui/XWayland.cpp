@@ -15,7 +15,7 @@ bool XWayland::isDisplayServer()
     // Every XWayland names its outputs XWAYLAND0, XWAYLAND1, ...; its XWAYLAND extension
     // came only with Xwayland 23.1.
     const QList<QScreen *> screens = QGuiApplication::screens();
-    return !screens.isEmpty()
-        && std::all_of(screens.cbegin(), screens.cend(),
-            [](const QScreen *screen) { return screen->name().startsWith(QLatin1String("XWAYLAND")); });
+    return !screens.isEmpty() && std::all_of(screens.cbegin(), screens.cend(), [](const QScreen *screen) {
+        return screen->name().startsWith(QLatin1String("XWAYLAND"));
+    });
 }
