@@ -101,6 +101,11 @@ AppDelegate::AppDelegate(QObject *parent)
     , m_updates(std::make_unique<UpdateController>(m_updateService.get()))
 {
     m_motion->start();
+    if (XWayland::isDisplayServer())
+        m_log->info(QStringLiteral(
+            "Session: Wayland, with Mirvale on XWayland. Mirvale cannot ask the compositor for an activation "
+            "token, so the file manager decides itself whether its window comes to the front; a file manager "
+            "running on Wayland itself can be neither placed nor raised by Mirvale."));
     Coordinator::Services services;
     services.rules = m_rules.get();
     services.finder = m_finder.get();
