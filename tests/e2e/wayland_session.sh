@@ -20,44 +20,29 @@ LABEL=WL24_CARD
 SCREEN_W=1280
 SCREEN_H=800
 
-skip() {
-  [ "${CI:-}" = "true" ] && { echo "FAIL: cannot run the Wayland session test in CI: $*" >&2; exit 1; }
-  echo "SKIP: $*"
-  exit 77
-}
-fail() { echo "FAIL: $*" >&2; exit 1; }
+E2E_NAME=wayland
+. "$(dirname "$0")/lib.sh"
 
-[ "$(id -u)" -eq 0 ] || skip "needs root to attach and mount a card image"
-[ -e /dev/fuse ] || skip "no /dev/fuse"
-for tool in weston Xwayland mkfs.exfat mount.exfat-fuse losetup dbus-run-session xdotool xwininfo; do
-  command -v "$tool" >/dev/null || skip "$tool is not installed"
-done
+need_card_rights
+need_tools weston Xwayland mkfs.exfat mount.exfat-fuse losetup dbus-run-session xdotool xwininfo
 
-WORK="$(mktemp -d /tmp/mirvale-wayland-XXXXXX)"
 MOUNTPOINT="/media/root/$LABEL"
-LOOP=""
-PIDS=()
-cleanup() {
+SESSIONS=()
+e2e_cleanup() {
   # Each session is a process group of its own, so its bus and helpers go with it.
-  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill -- "-${PIDS[$i]}" "${PIDS[$i]}" 2>/dev/null; wait "${PIDS[$i]}" 2>/dev/null; done
+  local pid
+  for pid in ${SESSIONS[@]+"${SESSIONS[@]}"}; do kill -- "-$pid" 2>/dev/null; done
   mountpoint -q "$MOUNTPOINT" && umount "$MOUNTPOINT"
-  mountpoint -q "$WORK/stage" && umount "$WORK/stage"
-  [ -n "$LOOP" ] && losetup -d "$LOOP" 2>/dev/null
   rmdir "$MOUNTPOINT" 2>/dev/null
-  rm -rf "$WORK"
 }
-trap cleanup EXIT
-
-now_ms() { date +%s%3N; }
-log_time_ms() { # log_time_ms FILE TEXT: the timestamp of the last log line containing TEXT
-  local line
-  line="$(grep -F -- "$2" "$1" | tail -n1)" || return 1
-  date -d "${line:0:23}" +%s%3N
-}
-wait_for() { # wait_for SECONDS COMMAND...
+poll() { # poll SECONDS COMMAND...: until COMMAND succeeds
   local deadline=$(( $(now_ms) + $1 * 1000 )); shift
   while [ "$(now_ms)" -le "$deadline" ]; do "$@" && return 0; sleep 0.02; done
   return 1
+}
+last_time_ms() { # last_time_ms FILE TEXT: the timestamp of the last line containing TEXT
+  local line
+  line="$(grep -F -- "$2" "$1" | tail -n1)" && [ -n "$line" ] && date -d "${line:0:23}" +%s%3N
 }
 logged() { grep -q -F -- "$1" "$LOGFILE" 2>/dev/null; }
 
@@ -73,36 +58,23 @@ export WAYLAND_DISPLAY="mirvale-test-$$"
 weston --backend=headless-backend.so --xwayland --socket="$WAYLAND_DISPLAY" --idle-time=0 \
   --width=$SCREEN_W --height=$SCREEN_H >"$WORK/weston.log" 2>&1 &
 PIDS+=($!)
-wait_for 20 grep -q "xserver listening on display" "$WORK/weston.log"
-rm -f "${HELD[@]}"
+poll 20 grep -q "xserver listening on display" "$WORK/weston.log"
+rm -f ${HELD[@]+"${HELD[@]}"}
 DISPLAY="$(grep -o "xserver listening on display :[0-9]*" "$WORK/weston.log" | grep -o ":[0-9]*$")" \
   || { cat "$WORK/weston.log" >&2; skip "weston did not start XWayland"; }
 export DISPLAY
 echo "weston on $WAYLAND_DISPLAY, XWayland on $DISPLAY"
 
-cat >"$WORK/bus.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:tmpdir=$WORK</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
-
-truncate -s 64M "$WORK/card.img"
-mkfs.exfat -L "$LABEL" "$WORK/card.img" >/dev/null || skip "mkfs.exfat failed"
-LOOP="$(losetup -f --show "$WORK/card.img")" || skip "no free loop device"
-mkdir -p "$WORK/stage" "$MOUNTPOINT"
-mount.exfat-fuse "$LOOP" "$WORK/stage" >/dev/null 2>&1 || skip "exfat-fuse cannot mount here"
-mkdir -p "$WORK/stage/DCIM/100CANON"
-for n in 1 2 3; do echo "raw $n" >"$WORK/stage/DCIM/100CANON/IMG_000$n.CR3"; touch -d "2026-01-01 10:00:0$n" "$WORK/stage/DCIM/100CANON/IMG_000$n.CR3"; done
-umount "$WORK/stage"
+write_bus_config "$WORK/bus.conf"
+fill_card() { # the newest file last, by its time as well as its name
+  mkdir -p "$1/DCIM/100CANON"
+  for n in 1 2 3; do
+    echo "raw $n" >"$1/DCIM/100CANON/IMG_000$n.CR3"
+    touch -d "2026-01-01 10:00:0$n" "$1/DCIM/100CANON/IMG_000$n.CR3"
+  done
+}
+make_card_image "$LABEL" fill_card
+mkdir -p "$MOUNTPOINT"
 
 run_session() { # run_session NAME fake|nautilus [RULE_JSON]: mirvale, a tray host and a file manager on a closed bus
   local home="$WORK/$1"
@@ -119,33 +91,27 @@ RULES
   MIRVALE="$MIRVALE" FAKE_FM="$FAKE_FM" HOST="$HOST" FM="$2" \
   setsid dbus-run-session --config-file="$WORK/bus.conf" -- bash -c '
     echo "$DBUS_SESSION_BUS_ADDRESS" >"$HOME/bus"
-    owned() { # owned NAME: waits up to 10 s for NAME on the bus
-      for _ in $(seq 200); do
-        dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-          "string:$1" 2>/dev/null | grep -q "boolean true" && return 0
-        sleep 0.05
-      done
-    }
     "$HOST" watch >"$HOME/host.out" 2>&1 & helpers=($!)
     if [ "$FM" = nautilus ]; then
       /usr/libexec/at-spi-bus-launcher >"$HOME/a11y.out" 2>&1 & helpers+=($!)
-      owned org.a11y.Bus
+      wait_for_bus_name org.a11y.Bus
       GDK_BACKEND=wayland nautilus --gapplication-service >"$HOME/fm.out" 2>&1 & helpers+=($!)
     else
       "$FAKE_FM" "$HOME/fm.log" & helpers+=($!)
     fi
-    owned org.freedesktop.FileManager1
+    wait_for_bus_name org.freedesktop.FileManager1
     "$MIRVALE" >"$HOME/stdout" 2>&1 & app=$!
     echo "$app" >"$HOME/mirvale.pid"
     wait "$app"; status=$?
     kill "${helpers[@]}" 2>/dev/null
     exit $status
   ' &
-  PIDS+=($!)
   SESSION_PID=$!
+  PIDS+=($SESSION_PID)
+  SESSIONS+=($SESSION_PID)
   HOME_DIR="$home"
   LOGFILE="$home/.local/state/Logs/Mirvale/dovetta.log"
-  wait_for 30 logged "Coordinator started" || { cat "$home/stdout" >&2; fail "mirvale did not start"; }
+  poll 30 logged "Coordinator started" || { cat "$home/stdout" >&2; fail "mirvale did not start"; }
   APP_PID="$(cat "$home/mirvale.pid")"
 }
 stop_session() {
@@ -168,36 +134,37 @@ check_corner() {
   [ "$y" -eq 12 ] && [ $(( SCREEN_W - x - w )) -eq 12 ] \
     || fail "the panel is at $x,$y (${w}x$h), not 12 px from the top and right of the ${SCREEN_W}x$SCREEN_H screen"
 }
-open_card() { # open_card: mounts the card; sets MOUNT_TO_PANEL_MS from the log's mount line to the panel on X
+open_card() { # mounts the card; MOUNT_TO_PANEL_MS: from the log's mount line to the panel on X
   mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || fail "cannot mount the card"
-  wait_for 30 panel_shown || { cat "$LOGFILE" >&2; fail "no panel appeared"; }
-  local shown_ms mounted_ms
+  poll 30 panel_shown || { cat "$LOGFILE" >&2; fail "no panel appeared"; }
+  local shown_ms mounted_ms ready_ms
   shown_ms=$(now_ms)
-  mounted_ms="$(log_time_ms "$LOGFILE" "Card mounted: $MOUNTPOINT")" || fail "the mount was not logged"
+  mounted_ms="$(last_time_ms "$LOGFILE" "Card mounted: $MOUNTPOINT")" || fail "the mount was not logged"
+  ready_ms="$(last_time_ms "$LOGFILE" "Card ready: $LABEL")" || fail "the settled card was not logged"
   MOUNT_TO_PANEL_MS=$(( shown_ms - mounted_ms ))
+  echo "measure: card mounted -> panel on screen: $MOUNT_TO_PANEL_MS ms (settled -> panel: $(( shown_ms - ready_ms )) ms)"
   check_corner
 }
 
 # Session 1: the fake file manager; tray, panel, its corner and time, and a second start.
 run_session fake fake
-wait_for 20 grep -q registered "$HOME_DIR/host.out" || { cat "$HOME_DIR/stdout" >&2; fail "no tray item registered"; }
+poll 20 grep -q registered "$HOME_DIR/host.out" || { cat "$HOME_DIR/stdout" >&2; fail "no tray item registered"; }
 logged "Notifier: panels bypass the window manager" || fail "mirvale did not notice it runs on XWayland"
 TIMES=()
 for ((round = 1; round <= ${WAYLAND_TEST_ROUNDS:-1}; round++)); do
   open_card
   TIMES+=($MOUNT_TO_PANEL_MS)
-  echo "measure: card mounted -> panel on screen: $MOUNT_TO_PANEL_MS ms"
-  wait_for 12 no_panel || fail "the report panel did not go"
-  stay=$(( $(now_ms) - $(log_time_ms "$LOGFILE" "Notifier: showing panel") ))
+  poll 12 no_panel || fail "the report panel did not go"
+  stay=$(( $(now_ms) - $(last_time_ms "$LOGFILE" "Notifier: showing panel") ))
   [ "$stay" -ge 7900 ] && [ "$stay" -le 9500 ] || fail "the report panel stayed $stay ms, expected 8 s"
   umount "$MOUNTPOINT" || fail "cannot unmount the card"
-  wait_for 10 logged "Volume unmounted: $MOUNTPOINT"
+  poll 10 logged "Volume unmounted: $MOUNTPOINT"
 done
 echo "measure: median card mounted -> panel on screen over ${#TIMES[@]}: $(printf '%s\n' "${TIMES[@]}" | sort -n | sed -n "$(( (${#TIMES[@]} + 1) / 2 ))p") ms"
 grep -q "DCIM/100CANON/IMG_0003.CR3" "$HOME_DIR/fm.log" || fail "the newest file was not asked for"
 HOME="$WORK" XDG_STATE_HOME="$WORK/second" DBUS_SESSION_BUS_ADDRESS="$(cat "$HOME_DIR/bus")" timeout 20 "$MIRVALE" >"$WORK/second.out" 2>&1 \
   || { cat "$WORK/second.out" >&2; fail "a second start did not exit 0"; }
-wait_for 10 xdotool search --onlyvisible --pid "$APP_PID" --name "Mirvale Settings" >/dev/null \
+poll 10 xdotool search --onlyvisible --pid "$APP_PID" --name "Mirvale Settings" >/dev/null \
   || fail "the settings window did not appear after a second start"
 stop_session
 echo "PASS: on XWayland: tray item, panel in the top-right corner for 8 s, settings window on a second start"
@@ -225,15 +192,15 @@ selected() { # Nautilus's accessible objects: the window's title and the file se
   done
   return 1
 }
-wait_for 20 selected || fail "Nautilus does not show 100CANON with IMG_0003.CR3 selected (selected: ${SELECTED:-nothing})"
-opening="$(log_time_ms "$LOGFILE" "$LABEL: opening")" opened="$(log_time_ms "$LOGFILE" "$LABEL: opened")"
+poll 20 selected || fail "Nautilus does not show 100CANON with IMG_0003.CR3 selected (selected: ${SELECTED:-nothing})"
+opening="$(last_time_ms "$LOGFILE" "$LABEL: opening")" opened="$(last_time_ms "$LOGFILE" "$LABEL: opened")"
 echo "measure: Nautilus on Wayland: asked -> answered: $(( opened - opening )) ms"
 [ $(( opened - opening )) -le 5000 ] || fail "the report waited $(( opened - opening )) ms for the file manager"
 # A second open of the card: what cannot be done is still said once.
-umount "$MOUNTPOINT" && wait_for 10 logged "Volume unmounted: $MOUNTPOINT" || fail "cannot unmount the card"
+umount "$MOUNTPOINT" && poll 10 logged "Volume unmounted: $MOUNTPOINT" || fail "cannot unmount the card"
 mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || fail "cannot mount the card again"
 opened_twice() { [ "$(grep -c -F "$LABEL: opened" "$LOGFILE")" -eq 2 ]; }
-wait_for 20 opened_twice || fail "the second open was not reported"
+poll 20 opened_twice || fail "the second open was not reported"
 [ "$(grep -c "Session: Wayland, with Mirvale on XWayland" "$LOGFILE")" -eq 1 ] || fail "the session is not described once"
 [ -z "$(grep -o "FileManagerWindows: could not.*" "$LOGFILE" | sort | uniq -d)" ] || fail "a reason is logged twice"
 grep -q "FileManagerWindows: could not place" "$LOGFILE" || fail "the log does not say the window could not be placed"
