@@ -16,7 +16,7 @@ set -uo pipefail
 MIRVALE="$1"
 FAKE_FM="$2"
 HOST="$3"
-LABEL=WL24_CARD
+LABEL="${MIRVALE_E2E_LABEL:-WAYLAND}" # exFAT: at most 11 characters
 SCREEN_W=1280
 SCREEN_H=800
 
