@@ -16,6 +16,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format-14
   dbus dbus-bin procps
+  # The Wayland session test: a headless compositor with XWayland; Nautilus read over AT-SPI.
+  weston xwayland at-spi2-core libglib2.0-bin
   # The end-to-end card test: an exFAT image through FUSE, udev and udisks2.
   exfatprogs exfat-fuse udev udisks2
   # The desktop tests: a real X server, a window manager, the file managers Linux users run.

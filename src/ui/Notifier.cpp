@@ -23,6 +23,7 @@ Notifier::Notifier(Services services)
         = [this](const PanelContent &content, PanelView::Events events) -> std::unique_ptr<PanelView> {
         m_windows.removeAll(nullptr);
         auto *window = new NotificationPanel(content, std::move(events), m_services.seeThroughWorks);
+        window->setWindowFlag(Qt::X11BypassWindowManagerHint, m_services.bypassWindowManager);
         m_windows.append(window);
         return std::make_unique<NotificationPanelView>(window);
     };
@@ -48,6 +49,9 @@ Notifier::~Notifier()
 void Notifier::setup()
 {
     m_services.log->info(QStringLiteral("Notifier ready (in-app panels, no permission needed)"));
+    if (m_services.bypassWindowManager)
+        m_services.log->info(QStringLiteral("Notifier: panels bypass the window manager, which on a Wayland "
+                                            "session would place them itself"));
 }
 
 void Notifier::setOnEjectRequested(std::function<void(const QUrl &)> callback)

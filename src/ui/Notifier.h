@@ -29,6 +29,9 @@ public:
         const MotionPreference *motion = nullptr;
         /// Whether translucent window parts show as such; empty means they do.
         std::function<bool()> seeThroughWorks;
+        /// Panels bypass the window manager: on XWayland the compositor places the windows it
+        /// manages itself, and only an unmanaged window stays where it is put.
+        bool bypassWindowManager = false;
     };
 
     explicit Notifier(Services services);

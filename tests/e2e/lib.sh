@@ -148,3 +148,39 @@ make_card_image() { # make_card_image LABEL FILL
   "$2" "$stage"
   umount "$stage"
 }
+
+# Report panels as the X server at DISPLAY has them: "X Y W H" of each mapped 330-pixel-wide
+# window of the Mirvale run APP_PID, one a line. check_corner needs SCREEN_W.
+panels() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+    xwininfo -id "$id" 2>/dev/null | awk '
+      /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+      /Width:/ {w=$NF} /Height:/ {h=$NF} /Map State: IsViewable/ {v=1}
+      END { if (v && w == 330) print x, y, w, h }'
+  done
+}
+wait_for_panel() { # wait_for_panel SECONDS: sets GEOMETRY
+  local deadline=$(( $(now_ms) + $1 * 1000 ))
+  while [ "$(now_ms)" -le "$deadline" ]; do
+    GEOMETRY="$(panels | head -n1)"
+    [ -n "$GEOMETRY" ] && return 0
+    sleep 0.01
+  done
+  return 1
+}
+wait_for_no_panel() { # wait_for_no_panel SECONDS: sets GONE_MS
+  local deadline=$(( $(now_ms) + $1 * 1000 ))
+  while [ "$(now_ms)" -le "$deadline" ]; do
+    if [ -z "$(panels)" ]; then GONE_MS=$(now_ms); return 0; fi
+    sleep 0.02
+  done
+  return 1
+}
+check_corner() { # check_corner "X Y W H"
+  read -r x y w h <<<"$1"
+  [ "$w" -eq 330 ] || fail "panel is $w px wide"
+  [ "$y" -eq 12 ] || fail "panel top is at $y, not 12 px from the top edge"
+  [ $(( SCREEN_W - x - w )) -eq 12 ] || fail "panel right edge is $(( SCREEN_W - x - w )) px from the screen's, not 12"
+  [ "$h" -gt 40 ] && [ "$h" -lt 200 ] || fail "panel is $h px high"
+}

@@ -31,6 +31,7 @@
 #include "platform/linux/gui/QtPointerControl.h"
 #include "platform/linux/gui/QtScreenSource.h"
 #include "platform/linux/gui/X11Compositing.h"
+#include "platform/linux/gui/XWayland.h"
 #include "rules/RulesStore.h"
 #include "support/Log.h"
 #include "support/LoginItem.h"
@@ -90,8 +91,8 @@ AppDelegate::AppDelegate(QObject *parent)
     , m_finder(std::make_unique<FinderController>(*m_scriptRunner, *m_log))
     , m_timers(std::make_unique<MainLoopTimers>())
     , m_motion(std::make_unique<PortalMotionPreference>(QDBusConnection::sessionBus()))
-    , m_notifier(std::make_unique<Notifier>(Notifier::Services {
-          m_rules.get(), m_log.get(), m_timers.get(), m_motion.get(), &X11Compositing::isRunning }))
+    , m_notifier(std::make_unique<Notifier>(Notifier::Services { m_rules.get(), m_log.get(), m_timers.get(),
+          m_motion.get(), &X11Compositing::isRunning, XWayland::isDisplayServer() }))
     , m_screens(std::make_unique<QtScreenSource>())
     , m_pointer(std::make_unique<QtPointerControl>())
     , m_loginItem(std::make_unique<LoginItem>(
@@ -102,6 +103,11 @@ AppDelegate::AppDelegate(QObject *parent)
     , m_updates(std::make_unique<UpdateController>(m_updateService.get()))
 {
     m_motion->start();
+    if (XWayland::isDisplayServer())
+        m_log->info(QStringLiteral(
+            "Session: Wayland, with Mirvale on XWayland. Mirvale cannot ask the compositor for an activation "
+            "token, so the file manager decides itself whether its window comes to the front; a file manager "
+            "running on Wayland itself can be neither placed nor raised by Mirvale."));
     Coordinator::Services services;
     services.rules = m_rules.get();
     services.finder = m_finder.get();
