@@ -1,5 +1,7 @@
 #include "platform/linux/LinuxVolumeInspector.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,32 +28,36 @@ LinuxVolumeInspector::LinuxVolumeInspector(
 
 bool LinuxVolumeInspector::isNetworkFileSystem(const QString &fsType)
 {
-    static const QSet<QString> network = {
-        QStringLiteral("nfs"),
-        QStringLiteral("nfs4"),
-        QStringLiteral("cifs"),
-        QStringLiteral("smb3"),
-        QStringLiteral("smbfs"),
-        QStringLiteral("9p"),
-        QStringLiteral("afs"),
-        QStringLiteral("ceph"),
-        QStringLiteral("ncpfs"),
-        QStringLiteral("coda"),
-        QStringLiteral("davfs"),
-        QStringLiteral("lustre"),
-        QStringLiteral("glusterfs"),
-        QStringLiteral("gfs2"),
-        QStringLiteral("ocfs2"),
-        QStringLiteral("fuse.sshfs"),
-        QStringLiteral("fuse.rclone"),
-        QStringLiteral("fuse.davfs2"),
-        QStringLiteral("fuse.glusterfs"),
-        QStringLiteral("fuse.s3fs"),
-        QStringLiteral("fuse.gvfsd-fuse"),
-        QStringLiteral("sshfs"),
-        QStringLiteral("virtiofs"),
+    // Plain constants, nothing to destroy at exit: a read stuck on a hung card may still be
+    // asking on its own thread while the process quits.
+    static constexpr QLatin1String kNetwork[] = {
+        QLatin1String("nfs"),
+        QLatin1String("nfs4"),
+        QLatin1String("cifs"),
+        QLatin1String("smb3"),
+        QLatin1String("smbfs"),
+        QLatin1String("9p"),
+        QLatin1String("afs"),
+        QLatin1String("ceph"),
+        QLatin1String("ncpfs"),
+        QLatin1String("coda"),
+        QLatin1String("davfs"),
+        QLatin1String("lustre"),
+        QLatin1String("glusterfs"),
+        QLatin1String("gfs2"),
+        QLatin1String("ocfs2"),
+        QLatin1String("fuse.sshfs"),
+        QLatin1String("fuse.rclone"),
+        QLatin1String("fuse.davfs2"),
+        QLatin1String("fuse.glusterfs"),
+        QLatin1String("fuse.s3fs"),
+        QLatin1String("fuse.gvfsd-fuse"),
+        QLatin1String("sshfs"),
+        QLatin1String("virtiofs"),
     };
-    return network.contains(fsType.toLower());
+    const QString lower = fsType.toLower();
+    return std::any_of(
+        std::begin(kNetwork), std::end(kNetwork), [&lower](QLatin1String name) { return lower == name; });
 }
 
 QString LinuxVolumeInspector::volumeKind(const QString &fsType)
