@@ -6,7 +6,7 @@
 # Exits 77 (skipped) where cards cannot be mounted, except under CI=true, where that fails.
 set -uo pipefail
 MIRVALE="$1" FAKE_FM="$2" MIRVALECTL="$3"
-LABEL=Q18_QUIT RUNS=5 LIMIT_MS=1000
+LABEL=Q18_QUIT RUNS=5 LIMIT_MS="${MIRVALE_QUIT_LIMIT_MS:-1000}"
 
 skip() {
   [ "${CI:-}" = "true" ] && { echo "FAIL: cannot run the quit test in CI: $*" >&2; exit 1; }
