@@ -137,6 +137,8 @@ private:
         VolumeWatching::MountCallback onMount;
     };
 
+    /// Calls `outcome` on the main thread (at once when already there); does nothing when empty.
+    static VolumeWatching::RequestCompletion onMainThread(VolumeWatching::RequestCompletion outcome);
     /// Ejects the mounted card at `volume`; a panel's Unmount button.
     void ejectByURL(const QUrl &volume);
     /// The unmount itself, once Mirvale's windows on the card are closed.

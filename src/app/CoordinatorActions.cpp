@@ -1,0 +1,169 @@
+#include "app/Coordinator.h"
+
+#include "app/AbstractNotifier.h"
+#include "app/AbstractSettingsWindow.h"
+#include "app/AbstractStatusMenu.h"
+#include "rules/RulesProvider.h"
+#include "support/DovettaError.h"
+#include "support/Logger.h"
+#include "support/MainQueue.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+// What the user asks for from the menu, the panels, the settings window and the control
+// interface; the card pipeline itself is in Coordinator.cpp.
+
+void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestCompletion outcome)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    const VolumeWatching::RequestCompletion report = onMainThread(outcome);
+    Logger *log = m_services.log;
+    if (card.isEjected) {
+        log->info(
+            card.name + QStringLiteral(": ejected (powered down but still in the slot), reinsert to use"));
+        report(DovettaError::diskError(card.name
+            + QStringLiteral(" is ejected (powered down but still in the "
+                             "slot); reinsert it to use it")));
+        return;
+    }
+
+    const LifeToken<Coordinator>::Weak alive = m_life;
+    if (!card.mountURL) {
+        log->info(card.name + QStringLiteral(": not mounted, mounting ") + card.bsdName);
+        const QString pendingName = card.name.toLower();
+        m_pendingUserOpenNames.insert(pendingName);
+        if (outcome)
+            m_pendingOutcomes.insert(pendingName, outcome);
+        m_volumeWatcher->mount(
+            card, [this, alive, card, pendingName, report](const std::optional<DovettaError> &error) {
+                if (error) {
+                    if (alive) {
+                        m_pendingUserOpenNames.remove(pendingName);
+                        m_pendingOutcomes.remove(pendingName);
+                        m_services.log->error(
+                            card.name + QStringLiteral(": mount failed \u2014 ") + error->description());
+                        MountedCard synthetic;
+                        synthetic.url = QUrl::fromLocalFile(QStringLiteral("/media/") + card.name);
+                        synthetic.name = card.name;
+                        synthetic.isRemovable = true;
+                        synthetic.isEjectable = true;
+                        m_services.notifier->cardProblem(synthetic, error->description());
+                    }
+                }
+                // On success the volume arrives through the mount callback, which finds the name
+                // and the outcome waiting for it.
+                if (error)
+                    report(error);
+            });
+        return;
+    }
+
+    const QString path = card.mountURL->toLocalFile();
+    const QList<MountedCard> mounted = m_volumeWatcher->mountedCards();
+    for (const MountedCard &candidate : mounted) {
+        if (candidate.url.toLocalFile() == path) {
+            handle(candidate, true, outcome);
+            return;
+        }
+    }
+    m_volumeWatcher->makeCardAsync(*card.mountURL,
+        [this, alive, name = card.name, path, report](const std::optional<MountedCard> &made) {
+            if (alive && made) {
+                handle(*made, true, report);
+                return;
+            }
+            if (alive)
+                m_services.log->warn(name + QStringLiteral(": reported mounted at ") + path
+                    + QStringLiteral(" but no matching card was found"));
+            report(DovettaError::diskError(QStringLiteral("no readable card was found at ") + path));
+        });
+}
+
+void Coordinator::test(const Rule &rule, const MountedCard &card)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    const ScreenSnapshot screens = currentScreens();
+    // The queue is joined before the other fields go, so `this` outlives the block.
+    m_pipelineQueue->async([this, rule, card, screens] { openAndReport(rule, card, screens); });
+}
+
+void Coordinator::showSettings(bool revealExtras)
+{
+    MainQueue::async(this, [this, revealExtras] {
+        if (AbstractSettingsWindow *window = settingsWindow())
+            window->show(revealExtras);
+        else
+            m_services.log->info(QStringLiteral("Coordinator: this session has no settings window to show"));
+    });
+}
+
+void Coordinator::togglePause()
+{
+    setPaused(!m_services.rules->settings().paused);
+}
+
+void Coordinator::setPaused(bool paused)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    AppSettings settings = m_services.rules->settings();
+    settings.paused = paused;
+    m_services.rules->setSettings(settings);
+    m_services.log->info(QStringLiteral("Paused set to ")
+        + (settings.paused ? QStringLiteral("true") : QStringLiteral("false")));
+    if (m_statusMenu)
+        m_statusMenu->refreshIcon();
+}
+
+void Coordinator::eject(const MountedCard &card, VolumeWatching::RequestCompletion onDone)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    m_services.log->info(QStringLiteral("Ejecting ") + card.name);
+    const LifeToken<Coordinator>::Weak alive = m_life;
+    if (m_services.closeCardWindows) {
+        // A file manager window still showing the card keeps it busy: Mirvale's own go first.
+        m_services.closeCardWindows(card.path(), [alive, card, onDone] {
+            if (Coordinator *coordinator = alive.get())
+                coordinator->unmountCard(card, onDone);
+        });
+        return;
+    }
+    unmountCard(card, onDone);
+}
+
+void Coordinator::unmountCard(const MountedCard &card, VolumeWatching::RequestCompletion onDone)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    const LifeToken<Coordinator>::Weak alive = m_life;
+    AbstractNotifier *notifier = m_services.notifier;
+    m_volumeWatcher->eject(card, [alive, notifier, card, onDone](const std::optional<DovettaError> &error) {
+        // On success the watcher sees the unmount; nothing to report here.
+        if (error) {
+            if (alive)
+                notifier->cardProblem(card, error->description());
+        }
+        if (onDone)
+            onDone(error);
+    });
+}
+
+void Coordinator::ejectByURL(const QUrl &volume)
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    const QString path = volume.toLocalFile();
+    const QList<MountedCard> mounted = m_volumeWatcher->mountedCards();
+    for (const MountedCard &card : mounted) {
+        if (card.url.toLocalFile() == path) {
+            eject(card);
+            return;
+        }
+    }
+    m_services.log->warn(
+        QStringLiteral("eject requested for ") + path + QStringLiteral(" but it is not currently mounted"));
+    MountedCard synthetic;
+    synthetic.url = volume;
+    synthetic.name = QFileInfo(QDir::cleanPath(path)).fileName();
+    synthetic.isRemovable = true;
+    synthetic.isEjectable = true;
+    m_services.notifier->cardProblem(synthetic, QStringLiteral("That card is no longer mounted."));
+}
