@@ -67,8 +67,10 @@ for run in $(seq "$RUNS"); do
 done
 report "$WORK/command.ms" "quit during a stuck disk command"
 
+# LeakSanitizer stops every thread at exit to look for leaks, and a thread waiting in the kernel
+# on the stopped card never stops: it is turned off for these runs only.
 for run in $(seq "$RUNS"); do
-  start "card$run"
+  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" start "card$run"
   mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || fail "mount"
   DAEMON="$(pgrep -n -f "exfat-fuse $LOOP $MOUNTPOINT")" || fail "no FUSE daemon found"
   kill -STOP "$DAEMON"
