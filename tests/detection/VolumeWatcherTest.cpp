@@ -153,6 +153,8 @@ TEST_F(VolumeWatcherTest, CardUnmountedWhileItsSettledReadRunsIsDropped)
     volumes->closeGate();
     ASSERT_TRUE(pollUntil([&] { return volumes->readsWaiting() > 0; })); // the settled read is held
     mountTable->unmount(kCard);
+    // The read may only finish once the unmount has been seen, or it would win the race.
+    ASSERT_TRUE(waitForLog(QStringLiteral("[INFO] Volume unmounted: ") + kCard));
     volumes->openGate();
     ASSERT_TRUE(waitForLog(
         QStringLiteral("[INFO] ") + kCard + QStringLiteral(" went away before it settled, ignoring")));
