@@ -24,6 +24,11 @@ void FakeVolumes::passGate() const
 std::optional<VolumeValues> FakeVolumes::read(const QString &mountPath) const
 {
     passGate();
+    return lookUp(mountPath);
+}
+
+std::optional<VolumeValues> FakeVolumes::lookUp(const QString &mountPath) const
+{
     std::lock_guard lock(m_mutex);
     if (m_unreadable.contains(mountPath))
         return std::nullopt;
@@ -35,7 +40,11 @@ std::optional<VolumeValues> FakeVolumes::read(const QString &mountPath) const
 
 std::optional<qint64> FakeVolumes::availableBytes(const QString &mountPath) const
 {
-    const std::optional<VolumeValues> values = read(mountPath);
+    {
+        std::lock_guard lock(m_mutex);
+        ++m_reads;
+    }
+    const std::optional<VolumeValues> values = lookUp(mountPath);
     return values ? values->availableBytes : std::nullopt;
 }
 

@@ -37,7 +37,8 @@ public:
     void setDescription(const QString &mountPath, const DiskDescription &description);
     void setUnreadable(const QString &mountPath, bool unreadable);
 
-    /// While closed, read() waits; readsWaiting() tells how many are held.
+    /// While closed, read() waits; readsWaiting() tells how many are held. Free-space reads
+    /// pass, so a refresh of the card list cannot stand in for the probe or settle read held.
     void closeGate();
     void openGate();
     int readsWaiting() const;
@@ -45,6 +46,7 @@ public:
 
 private:
     void passGate() const;
+    std::optional<VolumeValues> lookUp(const QString &mountPath) const;
 
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_gateChanged;
