@@ -37,6 +37,8 @@ e2e_exit() {
   declare -F e2e_cleanup >/dev/null && e2e_cleanup
   mountpoint -q "$WORK/stage" && umount "$WORK/stage"
   [ -n "$LOOP" ] && losetup -d "$LOOP" 2>/dev/null
+  # A bus daemon outlives dbus-run-session when the test stopped early; it names its config here.
+  pkill -f -- "--config-file[= ]$WORK/" 2>/dev/null
   rm -rf "$WORK"
 }
 trap e2e_exit EXIT
