@@ -1,6 +1,7 @@
 #include "app/CardReportText.h"
 
 #include "support/ByteCountFormatter.h"
+#include "support/ShownText.h"
 #include "targets/TargetResolver.h"
 
 #include <QStringList>
@@ -8,7 +9,8 @@
 QString CardReportText::openedBody(
     const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
 {
-    QStringList parts { QStringLiteral("Opened ") + TargetResolver::describe(target) };
+    // A folder or card name cannot reorder the words around it.
+    QStringList parts { QStringLiteral("Opened ") + ShownText::isolated(TargetResolver::describe(target)) };
     if (fileCount)
         parts.append(QString::number(*fileCount)
             + (*fileCount == 1 ? QStringLiteral(" file") : QStringLiteral(" files")));
