@@ -112,9 +112,7 @@ protected:
             DetectedCard {
                 QStringLiteral("sdc1"), QStringLiteral("NIKON"), std::nullopt, std::nullopt, false },
             DetectedCard {
-                QStringLiteral("slot:42"), QStringLiteral("SD64"), std::nullopt, std::nullopt, true },
-            DetectedCard { QStringLiteral("sdd1"), QStringLiteral("\u0645\u0635\u0648\u0631\u202E"),
-                std::nullopt, std::nullopt, false } };
+                QStringLiteral("slot:42"), QStringLiteral("\u0645"), std::nullopt, std::nullopt, true } };
     }
 
     QTemporaryDir m_cardDir; // a card with a camera folder, so the catch-all rule matches
@@ -137,15 +135,14 @@ TEST_F(ControlInterfaceTest, CardsListsTheMenuTitlesAndTheirDictionaries)
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out,
         QStringLiteral("EOS_DIGITAL \u2014 29.5 GB free\nNIKON \u2014 unmounted\n"
-                       "SD64 \u2014 ejected by the system, pull it out and reinsert\n"
-                       "\u2068\u0645\u0635\u0648\u0631<U+202E>\u2069 \u2014 unmounted\n"));
+                       "\u2068\u0645\u2069 \u2014 ejected by the system, pull it out and reinsert\n"));
     m_watcher->onFreeSpaceRefresh = nullptr;
     m_watcher->setCards({ mounted() }, lines());
 
     run = ctl({ QStringLiteral("cards"), QStringLiteral("--json") });
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const nlohmann::json cards = nlohmann::json::parse(run.out.toStdString());
-    ASSERT_EQ(cards.size(), 4u);
+    ASSERT_EQ(cards.size(), 3u);
     EXPECT_EQ(cards[0]["state"], "mounted");
     EXPECT_EQ(cards[0]["mountPath"], m_cardDir.path().toStdString());
     EXPECT_EQ(cards[0]["device"], "sdb1");
