@@ -14,6 +14,7 @@
 #include "support/Logger.h"
 #include "support/MainQueue.h"
 #include "support/Semaphore.h"
+#include "support/ShownText.h"
 #include "targets/TargetResolver.h"
 
 // The card pipeline, from a mounted card to its report; what the user asks for from the menu and
@@ -23,7 +24,8 @@ namespace {
 
 DovettaError removedError(const MountedCard &card)
 {
-    return DovettaError::diskError(card.name + QStringLiteral(" was removed before it could be opened"));
+    return DovettaError::diskError(
+        ShownText::isolated(card.name) + QStringLiteral(" was removed before it could be opened"));
 }
 
 QString pathOrRoot(const QString &relativePath)

@@ -7,6 +7,7 @@
 #include "support/DovettaError.h"
 #include "support/Logger.h"
 #include "support/MainQueue.h"
+#include "support/ShownText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,7 +23,7 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
     if (card.isEjected) {
         log->info(
             card.name + QStringLiteral(": ejected (powered down but still in the slot), reinsert to use"));
-        report(DovettaError::diskError(card.name
+        report(DovettaError::diskError(ShownText::isolated(card.name)
             + QStringLiteral(" is ejected (powered down but still in the "
                              "slot); reinsert it to use it")));
         return;

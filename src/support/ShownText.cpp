@@ -1,5 +1,7 @@
 #include "support/ShownText.h"
 
+#include "support/LogLine.h"
+
 #include <algorithm>
 
 namespace {
@@ -51,6 +53,24 @@ QString ShownText::isolated(const QString &text)
     if (std::none_of(shown.cbegin(), shown.cend(), isRightToLeft))
         return shown;
     return QChar(kFirstStrongIsolate) + shown + QChar(kPopDirectionalIsolate);
+}
+
+QString ShownText::forTerminal(const QString &text)
+{
+    // Each isolate is closed before the next opens, and what it holds is escaped: no raw
+    // control can reach the terminal, and an unclosed isolate cannot swallow the line.
+    QString out;
+    qsizetype from = 0;
+    for (qsizetype open = text.indexOf(QChar(kFirstStrongIsolate)); open >= 0;
+         open = text.indexOf(QChar(kFirstStrongIsolate), from)) {
+        const qsizetype close = text.indexOf(QChar(kPopDirectionalIsolate), open + 1);
+        if (close < 0)
+            break;
+        out += LogLine::escaped(text.mid(from, open - from)) + QChar(kFirstStrongIsolate)
+            + LogLine::escaped(text.mid(open + 1, close - open - 1)) + QChar(kPopDirectionalIsolate);
+        from = close + 1;
+    }
+    return out + LogLine::escaped(text.mid(from));
 }
 
 QString ShownText::forQtMenu(const QString &label)

@@ -15,6 +15,11 @@ QString visible(const QString &text);
 /// text, so that it cannot reorder the words around it; left-to-right text stays as it is.
 QString isolated(const QString &text);
 
+/// A line for a terminal: the isolates that isolated() sets stay characters, so the terminal
+/// orders the text as the menu does; every other control, bidirectional control and
+/// unpaired isolate is written as LogLine::escaped writes it.
+QString forTerminal(const QString &text);
+
 /// The text of a menu entry that Qt draws itself, where `&` marks a mnemonic.
 QString forQtMenu(const QString &label);
 

@@ -1,6 +1,7 @@
 #include "targets/TargetResolver.h"
 
 #include "support/Logger.h"
+#include "support/ShownText.h"
 #include "targets/CardPaths.h"
 #include "targets/NewestFile.h"
 #include "targets/NewestFolder.h"
@@ -144,7 +145,8 @@ ResolvedTarget TargetResolver::resolve(
         folder = root;
         target.usedFallbackToRoot = true;
         const QString description = expectedFolderDescription(rule.subfolder);
-        target.note = description + QStringLiteral(" not found on this card, opened the card instead");
+        target.note = ShownText::isolated(description)
+            + QStringLiteral(" not found on this card, opened the card instead");
         log.warn(QStringLiteral("TargetResolver: ") + CardPaths::forLog(description)
             + QStringLiteral(" not found on ") + cardName + QStringLiteral(", opened the card root instead"));
     }

@@ -112,7 +112,7 @@ protected:
             DetectedCard {
                 QStringLiteral("sdc1"), QStringLiteral("NIKON"), std::nullopt, std::nullopt, false },
             DetectedCard {
-                QStringLiteral("slot:42"), QStringLiteral("SD64"), std::nullopt, std::nullopt, true } };
+                QStringLiteral("slot:42"), QStringLiteral("\u0645"), std::nullopt, std::nullopt, true } };
     }
 
     QTemporaryDir m_cardDir; // a card with a camera folder, so the catch-all rule matches
@@ -135,7 +135,7 @@ TEST_F(ControlInterfaceTest, CardsListsTheMenuTitlesAndTheirDictionaries)
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out,
         QStringLiteral("EOS_DIGITAL \u2014 29.5 GB free\nNIKON \u2014 unmounted\n"
-                       "SD64 \u2014 ejected by the system, pull it out and reinsert\n"));
+                       "\u2068\u0645\u2069 \u2014 ejected by the system, pull it out and reinsert\n"));
     m_watcher->onFreeSpaceRefresh = nullptr;
     m_watcher->setCards({ mounted() }, lines());
 

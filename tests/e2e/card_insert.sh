@@ -98,7 +98,10 @@ if [ -x /usr/libexec/udisks2/udisksd ]; then
     for _ in $(seq 100); do udisksctl status >/dev/null 2>&1 && break; sleep 0.1; done
   fi
   udisksctl status >/dev/null 2>&1 || { echo "FAIL: udisks2 did not start" >&2; exit 1; }
+  # Attached while Mirvale runs: its file system reaches udisks2's clients as an added interface.
+  losetup -d "$LOOP"
   start_mirvale udisks offscreen yes
+  LOOP="$(losetup -f --show "$WORK/card.img")" || { echo "FAIL: no free loop device" >&2; exit 1; }
   wait_for "$LOGFILE" "Disk appeared: $(basename "$LOOP") (Virtual Interface, exfat)" 15 || exit 1
   grep -q "Failed to create udisks2 session" "$LOGFILE" && { echo "FAIL: no disk session" >&2; exit 1; }
   ctl() { DBUS_SESSION_BUS_ADDRESS="$(cat "$WORK/udisks/bus")" "$MIRVALECTL" "$@"; }

@@ -25,6 +25,8 @@ TEST(ShownText, NamesShownExactlyOnEveryMedium)
         { u"\u0645\u0635\u0648\u0631 1", u"\u2068\u0645\u0635\u0648\u0631 1\u2069", u"", u"" },
         { u"\u2067X\u2069\u0085", u"<U+2067>X<U+2069><U+0085>", u"", u"" },
     };
+    EXPECT_EQ(ShownText::forTerminal(QString::fromUtf16(u"\u2068\u0645\u2069\u2069\u2068\u202E\n")),
+        QString::fromUtf16(u"\u2068\u0645\u2069\\u2069\\u2068\\u202E\\n")); // a terminal's line
     for (const Row &row : rows) {
         const QString name = QString::fromUtf16(row.name);
         const QString shown = ShownText::isolated(name);

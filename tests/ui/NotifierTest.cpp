@@ -90,8 +90,8 @@ TEST_F(NotifierTest, AnOpenedCardGetsAPanelWhoseUnmountEjectsThatCardOnly)
     ASSERT_EQ(panels.size(), 2);
     EXPECT_EQ(panels[0]->width(), 330);
     EXPECT_EQ(titleOf(panels[0]), QStringLiteral("EOS_DIGITAL"));
-    EXPECT_EQ(
-        bodyOf(panels[0]), QStringLiteral("Opened DCIM/101CANON \u00b7 2 files \u00b7 31.9\u00a0GB free"));
+    EXPECT_EQ(bodyOf(panels[0]),
+        QStringLiteral("Opened DCIM/101CANON \u00b7 2 files \u00b7 31.9\u00a0GB\u00a0free"));
     EXPECT_EQ(bodyOf(panels[1]), QStringLiteral("Folder not found."));
     EXPECT_EQ(panels[1]->findChild<QPushButton *>(QStringLiteral("unmountButton")), nullptr);
     auto *unmount = panels[0]->findChild<QPushButton *>(QStringLiteral("unmountButton"));
@@ -130,7 +130,7 @@ TEST_F(NotifierTest, ReportsFromOtherThreadsAreShownOnTheMainThreadInOrder)
         (QStringList {
             QStringLiteral("[INFO] Notifier: showing panel \"EOS_DIGITAL: first\""),
             QStringLiteral("[INFO] Notifier: showing panel \"EOS_DIGITAL: Opened DCIM/101CANON \u00b7 "
-                           "31.9\u00a0GB free\""),
+                           "31.9\u00a0GB\u00a0free\""),
         }));
 }
 

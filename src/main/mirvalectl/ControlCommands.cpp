@@ -1,7 +1,7 @@
 #include "main/mirvalectl/ControlCommands.h"
 
 #include "app/ControlInterface.h"
-#include "support/LogLine.h"
+#include "support/ShownText.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
@@ -56,7 +56,9 @@ std::optional<QDBusMessage> call(QDBusConnection &connection, const QString &int
         print(err, kNotRunning);
         exitCode = ControlCommands::NotRunning;
     } else {
-        print(err, QStringLiteral("mirvalectl: ") + reply.errorMessage() + QLatin1Char('\n'));
+        print(err,
+            QStringLiteral("mirvalectl: ") + ShownText::forTerminal(reply.errorMessage())
+                + QLatin1Char('\n'));
         exitCode = ControlCommands::Refused;
     }
     return std::nullopt;
@@ -109,7 +111,8 @@ int cards(QDBusConnection &connection, const QStringList &arguments, std::FILE *
         return ControlCommands::Success;
     }
     for (const QVariantMap &card : list)
-        print(out, LogLine::escaped(card.value(QStringLiteral("title")).toString()) + QLatin1Char('\n'));
+        print(
+            out, ShownText::forTerminal(card.value(QStringLiteral("title")).toString()) + QLatin1Char('\n'));
     return ControlCommands::Success;
 }
 

@@ -16,6 +16,9 @@ QDBusPendingReply<DBusObjectMap> DBusObjectManagerProxy::GetManagedObjects()
 
 void DBusObjectManagerProxy::registerTypes()
 {
+    // QtDBus finds a signal's parameter types by name: until the object path type is registered
+    // by name, InterfacesAdded and InterfacesRemoved are silently never connected.
+    qRegisterMetaType<QDBusObjectPath>();
     qDBusRegisterMetaType<QVariantMap>();
     qDBusRegisterMetaType<DBusInterfaceMap>();
     qDBusRegisterMetaType<DBusObjectMap>();
