@@ -14,7 +14,6 @@ std::optional<DiskDescription> FakeVolumes::Lookup::describeVolume(const QString
 void FakeVolumes::passGate() const
 {
     std::unique_lock lock(m_mutex);
-    ++m_reads;
     ++m_waiting;
     m_gateChanged.notify_all();
     m_gateChanged.wait(lock, [this] { return !m_gateClosed; });
@@ -30,6 +29,7 @@ std::optional<VolumeValues> FakeVolumes::read(const QString &mountPath) const
 std::optional<VolumeValues> FakeVolumes::lookUp(const QString &mountPath) const
 {
     std::lock_guard lock(m_mutex);
+    ++m_reads;
     if (m_unreadable.contains(mountPath))
         return std::nullopt;
     const auto found = m_values.constFind(mountPath);
@@ -40,10 +40,6 @@ std::optional<VolumeValues> FakeVolumes::lookUp(const QString &mountPath) const
 
 std::optional<qint64> FakeVolumes::availableBytes(const QString &mountPath) const
 {
-    {
-        std::lock_guard lock(m_mutex);
-        ++m_reads;
-    }
     const std::optional<VolumeValues> values = lookUp(mountPath);
     return values ? values->availableBytes : std::nullopt;
 }
