@@ -2,12 +2,20 @@
 
 #include "support/LogLine.h"
 
+#include <QStringList>
+#include <QTextBoundaryFinder>
+
 #include <algorithm>
 
 namespace {
 
 constexpr char16_t kFirstStrongIsolate = 0x2068;
 constexpr char16_t kPopDirectionalIsolate = 0x2069;
+constexpr char16_t kZeroWidthSpace = 0x200B;
+// Runs longer than this wrap inside, at slashes, and every step in parts longer than this;
+// lines then end at most a step short of the edge.
+constexpr qsizetype kLongRun = 24;
+constexpr qsizetype kBreakStep = 12;
 
 bool isBidiControl(char16_t c)
 {
@@ -71,6 +79,41 @@ QString ShownText::forTerminal(const QString &text)
         from = close + 1;
     }
     return out + LogLine::escaped(text.mid(from));
+}
+
+QString ShownText::wrappable(const QString &text)
+{
+    // Whole characters (a base and its accents, a surrogate pair), so that no break splits one.
+    QStringList characters;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype from = 0, to = graphemes.toNextBoundary(); to > from;
+         from = to, to = graphemes.toNextBoundary())
+        characters.append(text.mid(from, to - from));
+    const auto isSpace = [&characters](qsizetype at) { return characters.at(at).front().isSpace(); };
+    QString out;
+    out.reserve(text.size() + text.size() / kBreakStep);
+    for (qsizetype at = 0; at < characters.size();) {
+        qsizetype end = at;
+        while (end < characters.size() && !isSpace(end))
+            ++end;
+        const bool longRun = end - at > kLongRun;
+        qsizetype breakAfter = -1;
+        for (; at < end; ++at) {
+            if (longRun && breakAfter < at) {
+                // After the next slash, unless the part before it would not fit a line itself.
+                qsizetype slash = at;
+                while (slash < end && characters.at(slash) != u"/")
+                    ++slash;
+                breakAfter = (slash < end ? slash + 1 : end) - at > kLongRun ? at + kBreakStep - 1 : slash;
+            }
+            out += characters.at(at);
+            if (at == breakAfter && at + 1 < end)
+                out += QChar(kZeroWidthSpace);
+        }
+        for (; at < characters.size() && isSpace(at); ++at)
+            out += characters.at(at);
+    }
+    return out;
 }
 
 QString ShownText::forQtMenu(const QString &label)

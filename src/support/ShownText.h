@@ -20,6 +20,11 @@ QString isolated(const QString &text);
 /// unpaired isolate is written as LogLine::escaped writes it.
 QString forTerminal(const QString &text);
 
+/// `text` for a word-wrapped label, which breaks lines only where words end: its long runs
+/// without a space (paths, file names) get invisible break opportunities (U+200B) after each
+/// `/` and at least every few characters, never inside a character. For showing only.
+QString wrappable(const QString &text);
+
 /// The text of a menu entry that Qt draws itself, where `&` marks a mnemonic.
 QString forQtMenu(const QString &label);
 

@@ -4,6 +4,7 @@
 #include "finder/MouseWarp.h"
 #include "support/Logger.h"
 #include "support/MainQueue.h"
+#include "ui/AlertBox.h"
 #include "ui/BrowseCardPanel.h"
 #include "ui/model/CardFolderBrowser.h"
 
@@ -14,7 +15,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -301,10 +301,9 @@ void RuleEditorView::captureAnswered(const std::optional<Placement> &bounds)
     if (outcome.failed) {
         if (m_services.log)
             m_services.log->warn(captureFailedLogLine());
-        auto *alert = new QMessageBox(
-            QMessageBox::Information, QString(), captureFailedTitle(), QMessageBox::Ok, window());
+        auto *alert
+            = new AlertBox(QMessageBox::Information, captureFailedTitle(), captureFailedText(), window());
         alert->setObjectName(QStringLiteral("captureFailedAlert"));
-        alert->setInformativeText(captureFailedText());
         alert->setAttribute(Qt::WA_DeleteOnClose);
         // A sheet on the settings window; application-modal when the editor stands alone.
         alert->setWindowModality(window() == this ? Qt::ApplicationModal : Qt::WindowModal);

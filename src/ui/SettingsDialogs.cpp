@@ -1,10 +1,10 @@
 #include "ui/SettingsDialogs.h"
 
+#include "ui/AlertBox.h"
 #include "ui/model/FirstRunHint.h"
 
 #include <QDir>
 #include <QFileDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -13,7 +13,6 @@
 namespace {
 
 const QString kJsonFilter = QStringLiteral("JSON files (*.json)");
-constexpr int kTextWidth = 340;
 
 /// Opens a file dialog as a sheet and hands the chosen path (empty when cancelled) over once.
 void openFileDialog(QFileDialog *dialog, std::function<void(const QString &)> answer)
@@ -32,26 +31,9 @@ void openFileDialog(QFileDialog *dialog, std::function<void(const QString &)> an
 QMessageBox *SettingsDialogs::messageBox(const QString &objectName, int icon, const QString &message,
     const QString &informative, const QList<Button> &buttons, std::function<void(int)> answer)
 {
-    auto *box = new QMessageBox(m_window);
+    auto *box = new AlertBox(static_cast<QMessageBox::Icon>(icon), message, informative, m_window);
     box->setObjectName(objectName);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setIcon(static_cast<QMessageBox::Icon>(icon));
-    box->setWindowTitle(QStringLiteral("Mirvale"));
-    box->setText(message);
-    box->setInformativeText(informative);
-    // After the informative text exists, so that both stay plain: rule names are user text.
-    box->setTextFormat(Qt::PlainText);
-    // As alerts read elsewhere: the message in bold, both wide enough not to wrap every few
-    // words, and both wrapping rather than cutting a long one (plain text turns wrapping off).
-    if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
-        label->setMinimumWidth(kTextWidth);
-        label->setWordWrap(true);
-    }
-    if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel")))
-        label->setMinimumWidth(kTextWidth);
     QList<QPushButton *> pushButtons;
     for (qsizetype index = 0; index < buttons.size(); ++index) {
         // The roles only place the buttons: first the main answer, last the way out.

@@ -9,6 +9,7 @@
 #include "support/MainQueue.h"
 #include "support/ShownText.h"
 #include "support/UpdateController.h"
+#include "ui/AlertBox.h"
 #include "ui/MenuBarIcon.h"
 #include "ui/model/StatusMenuModel.h"
 
@@ -17,7 +18,6 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -63,13 +63,13 @@ void StatusMenu::noticeMissingTray()
     if (m_services.log)
         m_services.log->warn(QStringLiteral("No system tray on this desktop: Mirvale runs without an icon; "
                                             "starting it again opens Settings, and mirvalectl reaches it"));
-    auto *notice = new QMessageBox(QMessageBox::Information, QStringLiteral("Mirvale"),
-        QStringLiteral("Mirvale is running, but this desktop shows no tray icons"), QMessageBox::Ok);
+    auto *notice = new AlertBox(QMessageBox::Information,
+        QStringLiteral("Mirvale is running, but this desktop shows no tray icons"),
+        QStringLiteral(
+            "To reach Mirvale, start it again: that opens its settings. From a terminal, mirvalectl lists "
+            "the cards and pauses or resumes watching. If a tray is added to the desktop later, the icon "
+            "shows there; some trays show it only after Mirvale is started again."));
     notice->setObjectName(QStringLiteral("noTrayNotice"));
-    notice->setInformativeText(QStringLiteral(
-        "To reach Mirvale, start it again: that opens its settings. From a terminal, mirvalectl lists "
-        "the cards and pauses or resumes watching. If a tray is added to the desktop later, the icon "
-        "shows there; some trays show it only after Mirvale is started again."));
     notice->setAttribute(Qt::WA_DeleteOnClose);
     notice->open();
 }
@@ -245,10 +245,9 @@ void StatusMenu::toggleLaunchAtLogin()
 
 void StatusMenu::showLaunchAtLoginAlert(const QString &description)
 {
-    auto *alert = new QMessageBox(QMessageBox::Warning, QStringLiteral("Mirvale"),
-        QStringLiteral("Couldn't change Launch at Login"), QMessageBox::Ok);
+    auto *alert
+        = new AlertBox(QMessageBox::Warning, QStringLiteral("Couldn't change Launch at Login"), description);
     alert->setObjectName(QStringLiteral("launchAtLoginAlert"));
-    alert->setInformativeText(description);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->open();
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // One row per name: how it is shown, and the entry texts for Qt's own menu and for DBusMenu.
@@ -36,6 +38,22 @@ TEST(ShownText, NamesShownExactlyOnEveryMedium)
             EXPECT_EQ(ShownText::forDBusMenu(shown), QString::fromUtf16(row.dbusMenu)) << name.toStdString();
         }
     }
+}
+
+// "|" marks where a label may now wrap: only inside long runs, never inside a character.
+TEST(ShownText, LongRunsWrapInAlerts)
+{
+    const QString accents = u"e\u0301"_s.repeated(12), camera = u"\U0001F4F7"_s;
+    const std::pair<QString, QString> rows[] = {
+        { u"Couldn\u2019t import \u201cexp2.json\u201d"_s, u"Couldn\u2019t import \u201cexp2.json\u201d"_s },
+        { u"/home/u/Pictures/Exports/2026/a.json"_s, u"/|home/|u/|Pictures/|Exports/|2026/|a.json"_s },
+        { u"EOS_DIGITAL_"_s.repeated(3) + u" ok"_s, u"EOS_DIGITAL_|EOS_DIGITAL_EOS_DIGITAL_ ok"_s },
+        { accents + camera.repeated(26), accents + u'|' + camera.repeated(12) + u'|' + camera.repeated(14) },
+        { u"/media/u/Folder_10_of_Exports/Folder_11_of_Exports"_s,
+            u"/|media/|u/|Folder_10_of_Exports/|Folder_11_of_Exports"_s },
+    };
+    for (const auto &[text, shown] : rows)
+        EXPECT_EQ(ShownText::wrappable(text), QString(shown).replace(u'|', QChar(0x200B)));
 }
 
 } // namespace

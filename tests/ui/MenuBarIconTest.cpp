@@ -1,4 +1,5 @@
 #include "ui/MenuBarIcon.h"
+#include "ui/Appearance.h"
 
 #include <QPainter>
 
@@ -146,4 +147,17 @@ TEST(MenuBarIcon, TheTrayIconReadsOnDarkAndLightPanels)
     }
     EXPECT_EQ(
         standingOut(MenuBarIcon::image(false, QColor(0x1d, 0x1d, 0x1f), 22), QColor(0x30, 0x30, 0x30)), 0);
+}
+
+// Greyed-out text reads on the window, fields and buttons (3:1, as for controls that cannot be
+// used), and stays plainly dimmer than enabled text.
+TEST(Appearance, DisabledTextReadsAndLooksDisabled)
+{
+    for (const auto mode : { Appearance::Mode::Light, Appearance::Mode::Dark }) {
+        const QPalette p = Appearance::palette(mode);
+        const QRgb disabled = p.color(QPalette::Disabled, QPalette::Text).rgb();
+        EXPECT_GE(contrast(p.color(QPalette::Text).rgb(), disabled), 2.0);
+        for (const auto role : { QPalette::Window, QPalette::Base, QPalette::Button })
+            EXPECT_GE(contrast(disabled, p.color(QPalette::Disabled, role).rgb()), 3.0) << qRed(disabled);
+    }
 }

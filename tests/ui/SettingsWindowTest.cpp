@@ -21,6 +21,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -47,7 +48,9 @@ bool showsWholeText(const QLabel *label)
 {
     if (!label->wordWrap())
         return label->sizeHint().width() <= label->width();
-    return label->heightForWidth(label->width()) <= label->height();
+    // Its longest unbreakable piece fits across, and its lines fit down.
+    return label->minimumSizeHint().width() <= label->width()
+        && label->heightForWidth(label->width()) <= label->height();
 }
 
 class SettingsWindowTest : public ::testing::Test {
@@ -236,13 +239,17 @@ TEST_F(SettingsWindowTest, AFailedImportSaysWhatFailedInFull)
     const struct {
         QByteArray content;
         QString detail;
+        QString name = QStringLiteral("exp2.json");
     } cases[] = {
         { "[x", QStringLiteral("The file is not valid JSON (line 1, column 2).") },
         { R"([{"enabled": "yes", "name": "a very long rule name that makes the detail wrap"}])",
             QStringLiteral("Rule 1, \u201cenabled\u201d: expected a boolean but found a string.") },
+        // No space to wrap at; copying the alert still gives the name as it is.
+        { "[x", QStringLiteral("The file is not valid JSON (line 1, column 2)."),
+            QStringLiteral("EOS_DIGITAL_").repeated(20) + QStringLiteral(".json") },
     };
     for (const auto &c : cases) {
-        const QString path = m_temp.path() + QStringLiteral("/exp2.json");
+        const QString path = m_temp.path() + QLatin1Char('/') + c.name;
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(c.content);
@@ -255,8 +262,9 @@ TEST_F(SettingsWindowTest, AFailedImportSaysWhatFailedInFull)
         QMessageBox *alert = nullptr;
         ASSERT_TRUE(pollUntil([&] { return (alert = visibleBox(QStringLiteral("transferErrorAlert"))); }));
         processEventsFor(std::chrono::milliseconds(20));
-        EXPECT_EQ(alert->text(), QStringLiteral("Couldn\u2019t import \u201cexp2.json\u201d"));
-        EXPECT_EQ(alert->informativeText(), c.detail);
+        const QString title = QStringLiteral("Couldn\u2019t import \u201c%1\u201d").arg(c.name);
+        QTest::keySequence(alert, QKeySequence::Copy);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), title + QStringLiteral("\n\n") + c.detail);
         for (const QLabel *label : alert->findChildren<QLabel *>()) {
             if (!label->text().isEmpty()) {
                 EXPECT_TRUE(showsWholeText(label)) << label->text().toStdString();
