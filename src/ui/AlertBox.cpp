@@ -15,16 +15,11 @@ constexpr int kTextWidth = 340;
 
 AlertBox::AlertBox(Icon icon, const QString &message, const QString &detail, QWidget *parent)
     : QMessageBox(parent)
+    , m_message(message)
+    , m_detail(detail)
 {
     setIcon(icon);
     setWindowTitle(QStringLiteral("Mirvale"));
-    setTexts(message, detail);
-}
-
-void AlertBox::setTexts(const QString &message, const QString &detail)
-{
-    m_message = message;
-    m_detail = detail;
     setText(ShownText::wrappable(message));
     setInformativeText(ShownText::wrappable(detail));
     // After the detail exists, so that both stay plain: names and paths are user text.

@@ -9,8 +9,6 @@ class AlertBox : public QMessageBox {
 public:
     AlertBox(Icon icon, const QString &message, const QString &detail, QWidget *parent = nullptr);
 
-    void setTexts(const QString &message, const QString &detail);
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
