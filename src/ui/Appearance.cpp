@@ -1,5 +1,7 @@
 #include "ui/Appearance.h"
 
+#include "ui/IndicatorEdgeStyle.h"
+
 #include <QApplication>
 #include <QStyleFactory>
 
@@ -92,7 +94,7 @@ QPalette Appearance::palette(Mode mode)
 void Appearance::apply(QApplication &app, Mode mode)
 {
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+        QApplication::setStyle(new IndicatorEdgeStyle(fusion));
     app.setPalette(palette(mode));
 }
 

@@ -1,7 +1,10 @@
 #include "ui/MenuBarIcon.h"
 #include "ui/Appearance.h"
+#include "ui/IndicatorEdgeStyle.h"
 
 #include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 #include <cmath>
@@ -159,5 +162,26 @@ TEST(Appearance, DisabledTextReadsAndLooksDisabled)
         EXPECT_GE(contrast(p.color(QPalette::Text).rgb(), disabled), 2.0);
         for (const auto role : { QPalette::Window, QPalette::Base, QPalette::Button })
             EXPECT_GE(contrast(disabled, p.color(QPalette::Disabled, role).rgb()), 3.0) << qRed(disabled);
+    }
+}
+
+// An unchecked indicator's edge stands out from the window in both appearances; Fusion's own
+// reached 3:1 nowhere on the dark window.
+TEST(Appearance, CheckBoxesAndRadioButtonsReadOnTheirWindow)
+{
+    const IndicatorEdgeStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
+    for (const auto mode : { Appearance::Mode::Light, Appearance::Mode::Dark }) {
+        QStyleOptionButton option;
+        option.palette = Appearance::palette(mode);
+        option.rect = QRect(0, 0, 16, 16);
+        option.state = QStyle::State_Enabled | QStyle::State_Off;
+        for (const auto element : { QStyle::PE_IndicatorCheckBox, QStyle::PE_IndicatorRadioButton }) {
+            QImage drawn(16, 16, QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            style.drawPrimitive(element, &option, &painter);
+            painter.end();
+            EXPECT_GE(standingOut(drawn, option.palette.color(QPalette::Window)), 12) << element;
+        }
     }
 }
