@@ -28,16 +28,11 @@ void appendNumber(QByteArray &out, int value, int width)
     out.append(digits, width);
 }
 
-bool isBidiControl(char16_t u)
-{
-    return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E)
-        || (u >= 0x2066 && u <= 0x2069);
-}
-
 /// Needs an escape, leaving surrogates aside.
 bool isUnsafe(char16_t u)
 {
-    return u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0) || u == 0x2028 || u == 0x2029 || isBidiControl(u);
+    return u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0) || u == 0x2028 || u == 0x2029
+        || LogLine::isBidiControl(u);
 }
 
 QString hex(char16_t u, int width)
@@ -112,4 +107,10 @@ QByteArray LogLine::format(const QDateTime &localTime, Logger::Level level, cons
     line.append(text);
     line.append('\n');
     return line;
+}
+
+bool LogLine::isBidiControl(char16_t u)
+{
+    return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E)
+        || (u >= 0x2066 && u <= 0x2069);
 }

@@ -18,4 +18,7 @@ QByteArray format(const QDateTime &localTime, Logger::Level level, const QString
 /// unpaired surrogates. Volume labels and file names reach the log as they are.
 QString escaped(const QString &message);
 
+/// Whether `u` reorders text on screen: the bidirectional marks, embeddings, overrides and isolates.
+bool isBidiControl(char16_t u);
+
 } // namespace LogLine

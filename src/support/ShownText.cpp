@@ -17,12 +17,6 @@ constexpr char16_t kZeroWidthSpace = 0x200B;
 constexpr qsizetype kLongRun = 24;
 constexpr qsizetype kBreakStep = 12;
 
-bool isBidiControl(char16_t c)
-{
-    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E)
-        || (c >= 0x2066 && c <= 0x2069);
-}
-
 bool isRightToLeft(QChar c)
 {
     switch (c.direction()) {
@@ -47,7 +41,8 @@ QString ShownText::visible(const QString &text)
             shown.append(QChar(char16_t(0x2400 + code)));
         else if (code == 0x7F)
             shown.append(QChar(char16_t(0x2421)));
-        else if ((code >= 0x80 && code < 0xA0) || isBidiControl(code) || code == 0x2028 || code == 0x2029)
+        else if ((code >= 0x80 && code < 0xA0) || LogLine::isBidiControl(code) || code == 0x2028
+            || code == 0x2029)
             shown.append(QStringLiteral("<U+%1>").arg(int(code), 4, 16, QLatin1Char('0')).toUpper());
         else
             shown.append(c);
