@@ -3,7 +3,7 @@
 #include "app/AbstractNotifier.h"
 #include "app/ControlInterface.h"
 #include "app/Coordinator.h"
-#include "finder/FinderService.h"
+#include "filemanager/FileManagerService.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
 #include "rules/RulesProvider.h"
 #include "support/Logger.h"
@@ -30,12 +30,12 @@ struct StillRules final : RulesProvider {
     void setSettings(const AppSettings &) override { }
 };
 
-struct IdleFinder final : FinderService {
+struct IdleFinder final : FileManagerService {
     void open(const QUrl &, const std::optional<Placement> &, bool, const std::optional<QUrl> &,
         Completion) override
     {
     }
-    void checkAutomationPermission(std::function<void(bool)>) override { }
+    void checkFileManager(std::function<void(bool)>) override { }
     void captureFrontWindowBounds(std::function<void(std::optional<Placement>)>) override { }
 };
 

@@ -10,18 +10,18 @@ DetectedCardList::Inputs busyMachine()
     DetectedCardList::Inputs inputs;
     for (int i = 0; i < 64; ++i) {
         DiskDescription disk;
-        disk.bsdName = QStringLiteral("sd") + QString::number(i) + QStringLiteral("1");
+        disk.deviceName = QStringLiteral("sd") + QString::number(i) + QStringLiteral("1");
         disk.volumeName = QStringLiteral("CARD ") + QString::number(i);
-        disk.deviceProtocol = i % 4 == 0 ? QStringLiteral("Secure Digital") : QStringLiteral("USB");
+        disk.bus = i % 4 == 0 ? DiskBus::Mmc : DiskBus::Usb;
         disk.volumeKind = QStringLiteral("exfat");
         disk.isMountable = disk.isRemovable = true;
         if (i < 16) {
             disk.volumePath = QStringLiteral("/media/me/CARD ") + QString::number(i);
             inputs.mountedCards.append(MountedCard { QUrl::fromLocalFile(disk.volumePath), disk.volumeName,
                 true, true, qint64(i) * 1'000'000'000 });
-            inputs.bsdNamesByMountPath.insert(disk.volumePath, disk.bsdName);
+            inputs.deviceNamesByMountPath.insert(disk.volumePath, disk.deviceName);
         }
-        inputs.disks.insert(disk.bsdName, disk);
+        inputs.disks.insert(disk.deviceName, disk);
     }
     for (int i = 0; i < 4; ++i) {
         inputs.slotCards.append(SlotCard { QString::number(1000 + i), QStringLiteral("SD64") });

@@ -44,7 +44,7 @@ echo '[{"name": "Placed", "match": {"kind": "volumeName", "name": "FM21_NEVER"},
 start_mirvale never xcb yes
 mount.exfat-fuse "$LOOP" /media/root/FM21_NEVER >/dev/null 2>&1 || fail "mount"
 wait_for "$LOGFILE" "FM21_NEVER: opened" 30 || exit 1
-started="$(log_time_ms "$LOGFILE" "FinderController[open /media/root/FM21_NEVER] attempt 1: running")"
+started="$(log_time_ms "$LOGFILE" "FileManagerClient[open /media/root/FM21_NEVER] attempt 1: running")"
 reported="$(log_time_ms "$LOGFILE" "FM21_NEVER: opened")"
 echo "measure: a window that never comes holds the open $((reported - started)) ms (call, wait and report)"
 grep -F "FileManagerWindows" "$LOGFILE" | sed 's/^/  /'

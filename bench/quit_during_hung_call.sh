@@ -62,7 +62,7 @@ for run in $(seq "$RUNS"); do
     kill "$fm" 2>/dev/null
   ' > "$home/stdout" 2>&1 &
   SESSION=$!
-  log="$home/.local/state/Logs/Mirvale/dovetta.log"
+  log="$home/.local/state/mirvale/mirvale.log"
   wait_for "$log" "Coordinator started" 20 || exit 1
   mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1
   wait_for "$home/fm.log" "ShowFolders" 20 || exit 1

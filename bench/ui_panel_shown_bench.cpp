@@ -58,7 +58,7 @@ void BM_ReportToPanelShown(benchmark::State &state)
     ShowingRules rules;
     MainLoopTimers timers;
     NoMotion motion;
-    Notifier notifier({ &rules, &log, &timers, &motion, {} });
+    Notifier notifier({ &rules, &log, &timers, &motion, {}, false, {} });
     MountedCard card { QUrl::fromLocalFile(QStringLiteral("/media/me/EOS_DIGITAL")),
         QStringLiteral("EOS_DIGITAL"), true, true, 31'900'000'000 };
     ResolvedTarget target;

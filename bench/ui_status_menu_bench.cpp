@@ -11,7 +11,7 @@ StatusMenuModel::Input twentyCards()
     for (int i = 0; i < 20; ++i) {
         const QString name = QStringLiteral("CARD_%1").arg(i);
         DetectedCard card;
-        card.bsdName = QStringLiteral("sd%1").arg(QChar(u'b' + i));
+        card.deviceName = QStringLiteral("sd%1").arg(QChar(u'b' + i));
         card.name = name;
         if (i % 4 == 3) {
             card.isEjected = true; // resting in a slot

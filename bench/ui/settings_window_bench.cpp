@@ -2,7 +2,7 @@
 // use, filling it from the store and laying out and painting it, as the tray's Settings
 // item does.
 #include "detection/VolumeWatching.h"
-#include "finder/FinderService.h"
+#include "filemanager/FileManagerService.h"
 #include "platform/PointerControl.h"
 #include "platform/linux/PosixFileAccess.h"
 #include "platform/linux/PosixFolderLister.h"
@@ -23,13 +23,13 @@ public:
     void write(Level, const QString &) override { }
 };
 
-class SilentFinder final : public FinderService {
+class SilentFinder final : public FileManagerService {
 public:
     void open(const QUrl &, const std::optional<Placement> &, bool, const std::optional<QUrl> &,
         Completion) override
     {
     }
-    void checkAutomationPermission(std::function<void(bool)>) override { }
+    void checkFileManager(std::function<void(bool)>) override { }
     void captureFrontWindowBounds(std::function<void(std::optional<Placement>)>) override { }
 };
 

@@ -68,7 +68,7 @@ QVariantMap ControlInterface::describe(const DetectedCard &card)
         { QStringLiteral("name"), card.name },
         { QStringLiteral("state"), state(card) },
         { QStringLiteral("mountPath"), mountPath(card) },
-        { QStringLiteral("device"), card.bsdName },
+        { QStringLiteral("device"), card.deviceName },
         { QStringLiteral("freeBytes"), qint64(card.freeBytes.value_or(-1)) },
         { QStringLiteral("title"), CardLineTitle::title(card) },
     };
@@ -112,9 +112,10 @@ std::optional<DetectedCard> ControlInterface::findCard(const QString &card) cons
     const QString asPath = card.startsWith(QLatin1Char('/')) ? QDir::cleanPath(card) : QString();
     // Exact forms first, then the name without regard to case.
     for (const DetectedCard &candidate : cards) {
-        if (candidate.name == card || candidate.bsdName == card
+        if (candidate.name == card || candidate.deviceName == card
             || (!asPath.isEmpty()
-                && (mountPath(candidate) == asPath || QStringLiteral("/dev/") + candidate.bsdName == asPath)))
+                && (mountPath(candidate) == asPath
+                    || QStringLiteral("/dev/") + candidate.deviceName == asPath)))
             return candidate;
     }
     for (const DetectedCard &candidate : cards) {
@@ -153,7 +154,7 @@ void ControlInterface::openCard(const QString &card, Reply reply)
             QStringLiteral("no outcome within ") + DurationText::seconds(limit)
                 + QStringLiteral("; the card may still open") });
     });
-    m_coordinator.cardClicked(*found, [once](const std::optional<DovettaError> &error) {
+    m_coordinator.cardClicked(*found, [once](const std::optional<MirvaleError> &error) {
         once(error ? std::optional(Error { kFailed, error->description() }) : std::nullopt);
     });
 }
@@ -177,7 +178,7 @@ void ControlInterface::eject(const QString &card, Reply reply)
             break;
         }
     }
-    m_coordinator.eject(mounted, [reply](const std::optional<DovettaError> &error) {
+    m_coordinator.eject(mounted, [reply](const std::optional<MirvaleError> &error) {
         reply(error ? std::optional(Error { kFailed, error->description() }) : std::nullopt);
     });
 }

@@ -3,16 +3,16 @@
 #include "app/AbstractNotifier.h"
 #include "app/AbstractSettingsWindow.h"
 #include "app/AbstractStatusMenu.h"
-#include "finder/FinderScripts.h"
-#include "finder/FinderService.h"
-#include "finder/MouseWarp.h"
+#include "filemanager/FileManagerService.h"
+#include "filemanager/FinderScripts.h"
+#include "filemanager/MouseWarp.h"
 #include "platform/ScreenSource.h"
 #include "rules/RulesProvider.h"
-#include "support/DovettaError.h"
 #include "support/DurationText.h"
 #include "support/GlobalQueue.h"
 #include "support/Logger.h"
 #include "support/MainQueue.h"
+#include "support/MirvaleError.h"
 #include "support/Semaphore.h"
 #include "support/ShownText.h"
 #include "targets/TargetResolver.h"
@@ -22,9 +22,9 @@
 
 namespace {
 
-DovettaError removedError(const MountedCard &card)
+MirvaleError removedError(const MountedCard &card)
 {
-    return DovettaError::diskError(
+    return MirvaleError::diskError(
         ShownText::isolated(card.name) + QStringLiteral(" was removed before it could be opened"));
 }
 
@@ -37,7 +37,7 @@ QString pathOrRoot(const QString &relativePath)
 
 VolumeWatching::RequestCompletion Coordinator::onMainThread(VolumeWatching::RequestCompletion outcome)
 {
-    return [outcome](const std::optional<DovettaError> &error) {
+    return [outcome](const std::optional<MirvaleError> &error) {
         if (!outcome)
             return;
         if (MainQueue::isMainThread())
@@ -77,8 +77,7 @@ Coordinator::Coordinator(Services services, Limits limits, QObject *parent)
     , m_services(std::move(services))
     , m_limits(limits)
     , m_mountRelay(std::make_shared<MountRelay>())
-    , m_pipelineQueue(
-          std::make_unique<SerialQueue>(QStringLiteral("com.ferrowind.dovetta.coordinator.pipeline")))
+    , m_pipelineQueue(std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.coordinator.pipeline")))
 {
     // The watcher is built before the coordinator is ready to take cards; the relay drops
     // anything that arrives in between.
@@ -126,12 +125,12 @@ void Coordinator::start()
         m_statusMenu = m_services.makeStatusMenu(*this);
     m_volumeWatcher->start();
     m_services.log->info(QStringLiteral("Coordinator started"));
-    if (m_services.refreshLoginItemStatus)
-        m_services.refreshLoginItemStatus();
+    if (m_services.refreshAutostartStatus)
+        m_services.refreshAutostartStatus();
 
     Logger *log = m_services.log;
-    FinderService *finder = m_services.finder;
-    m_services.finder->checkAutomationPermission([log, alive, finder](bool granted) {
+    FileManagerService *finder = m_services.finder;
+    m_services.finder->checkFileManager([log, alive, finder](bool granted) {
         if (!alive)
             return;
         const QString name = finder->fileManagerName();
@@ -188,8 +187,8 @@ void Coordinator::handle(const MountedCard &card, bool ignorePause, VolumeWatchi
         if (!rule) {
             log->info(QStringLiteral("no rule for ") + card.name);
             if (userAsked)
-                notifier->cardProblem(card, DovettaError::noMatchingRule().description());
-            tell(DovettaError::noMatchingRule());
+                notifier->cardProblem(card, MirvaleError::noMatchingRule().description());
+            tell(MirvaleError::noMatchingRule());
             return;
         }
         openAndReport(*rule, card, screens, tell);
@@ -232,7 +231,7 @@ void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const
 
     const LifeToken<Coordinator>::Weak alive = m_life;
     m_services.finder->open(target.folder, placement, rule.bringToFront, target.newestFile,
-        [this, alive, target, guard, finished, tell](std::optional<DovettaError> error) {
+        [this, alive, target, guard, finished, tell](std::optional<MirvaleError> error) {
             // On the main thread; the coordinator may be gone by now.
             if (alive)
                 completeRequest(target, guard, error);
@@ -259,7 +258,7 @@ void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const
 }
 
 void Coordinator::completeRequest(const ResolvedTarget &target, const std::shared_ptr<ReportGuard> &guard,
-    const std::optional<DovettaError> &error)
+    const std::optional<MirvaleError> &error)
 {
     MIRVALE_ASSERT_MAIN_THREAD();
     Logger *log = m_services.log;

@@ -4,8 +4,8 @@
 #include "detection/VolumeWatching.h"
 #include "platform/ScreenSnapshot.h"
 #include "rules/Rule.h"
-#include "support/DovettaError.h"
 #include "support/LifeToken.h"
+#include "support/MirvaleError.h"
 #include "support/SerialQueue.h"
 
 #include <QHash>
@@ -24,7 +24,7 @@ class AbstractNotifier;
 class AbstractSettingsWindow;
 class AbstractStatusMenu;
 class EntryAttributeSource;
-class FinderService;
+class FileManagerService;
 class Logger;
 class PointerControl;
 class RulesProvider;
@@ -47,7 +47,7 @@ public:
     /// The collaborators; all must outlive the Coordinator. The optional ones may be empty.
     struct Services {
         RulesProvider *rules = nullptr;
-        FinderService *finder = nullptr;
+        FileManagerService *finder = nullptr;
         AbstractNotifier *notifier = nullptr;
         ScreenSource *screens = nullptr;
         PointerControl *pointer = nullptr;
@@ -60,7 +60,7 @@ public:
         /// Builds the settings window on first use; may be empty.
         std::function<std::unique_ptr<AbstractSettingsWindow>(Coordinator &)> makeSettingsWindow;
         /// Re-reads the launch-at-login status in the background.
-        std::function<void()> refreshLoginItemStatus;
+        std::function<void()> refreshAutostartStatus;
         /// Counts the regular files of a folder for the success panel (off the main thread).
         std::function<int(const QString &folder)> fileCount;
         /// Whether a card is still mounted where it was found (any thread); empty: always.
@@ -144,7 +144,7 @@ private:
     /// The unmount itself, once Mirvale's windows on the card are closed.
     void unmountCard(const MountedCard &card, VolumeWatching::RequestCompletion onDone);
     void completeRequest(const ResolvedTarget &target, const std::shared_ptr<ReportGuard> &guard,
-        const std::optional<DovettaError> &error);
+        const std::optional<MirvaleError> &error);
     void handleOpenSuccess(const ResolvedTarget &target);
     void observeScreenChanges();
     void observeSaveFailures();

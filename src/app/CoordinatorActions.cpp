@@ -4,9 +4,9 @@
 #include "app/AbstractSettingsWindow.h"
 #include "app/AbstractStatusMenu.h"
 #include "rules/RulesProvider.h"
-#include "support/DovettaError.h"
 #include "support/Logger.h"
 #include "support/MainQueue.h"
+#include "support/MirvaleError.h"
 #include "support/ShownText.h"
 
 #include <QDir>
@@ -23,7 +23,7 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
     if (card.isEjected) {
         log->info(
             card.name + QStringLiteral(": ejected (powered down but still in the slot), reinsert to use"));
-        report(DovettaError::diskError(ShownText::isolated(card.name)
+        report(MirvaleError::diskError(ShownText::isolated(card.name)
             + QStringLiteral(" is ejected (powered down but still in the "
                              "slot); reinsert it to use it")));
         return;
@@ -31,13 +31,13 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
 
     const LifeToken<Coordinator>::Weak alive = m_life;
     if (!card.mountURL) {
-        log->info(card.name + QStringLiteral(": not mounted, mounting ") + card.bsdName);
+        log->info(card.name + QStringLiteral(": not mounted, mounting ") + card.deviceName);
         const QString pendingName = card.name.toLower();
         m_pendingUserOpenNames.insert(pendingName);
         if (outcome)
             m_pendingOutcomes.insert(pendingName, outcome);
         m_volumeWatcher->mount(
-            card, [this, alive, card, pendingName, report](const std::optional<DovettaError> &error) {
+            card, [this, alive, card, pendingName, report](const std::optional<MirvaleError> &error) {
                 if (error) {
                     if (alive) {
                         m_pendingUserOpenNames.remove(pendingName);
@@ -77,7 +77,7 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
             if (alive)
                 m_services.log->warn(name + QStringLiteral(": reported mounted at ") + path
                     + QStringLiteral(" but no matching card was found"));
-            report(DovettaError::diskError(QStringLiteral("no readable card was found at ") + path));
+            report(MirvaleError::diskError(QStringLiteral("no readable card was found at ") + path));
         });
 }
 
@@ -137,7 +137,7 @@ void Coordinator::unmountCard(const MountedCard &card, VolumeWatching::RequestCo
     MIRVALE_ASSERT_MAIN_THREAD();
     const LifeToken<Coordinator>::Weak alive = m_life;
     AbstractNotifier *notifier = m_services.notifier;
-    m_volumeWatcher->eject(card, [alive, notifier, card, onDone](const std::optional<DovettaError> &error) {
+    m_volumeWatcher->eject(card, [alive, notifier, card, onDone](const std::optional<MirvaleError> &error) {
         // On success the watcher sees the unmount; nothing to report here.
         if (error) {
             if (alive)

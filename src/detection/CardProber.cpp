@@ -6,12 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-const QLatin1String kVirtualInterface("Virtual Interface");
-
-} // namespace
-
 CardProber::CardProber(std::shared_ptr<const MountTable> mountTable,
     std::shared_ptr<const VolumeValueReader> volumeValues, DescriptionSessionFactory makeDescriptionSession)
     : m_mountTable(std::move(mountTable))
@@ -22,18 +16,15 @@ CardProber::CardProber(std::shared_ptr<const MountTable> mountTable,
 
 bool CardProber::isUserVisibleMountPath(const QString &path)
 {
-    static const QLatin1String roots[]
-        = { QLatin1String("/run/media/"), QLatin1String("/media/"), QLatin1String("/Volumes/") };
+    static const QLatin1String roots[] = { QLatin1String("/run/media/"), QLatin1String("/media/") };
     for (const QLatin1String &root : roots) {
         if (!path.startsWith(root))
             continue;
         const QStringList components = path.mid(root.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
         if (components.isEmpty())
             return false;
-        return std::none_of(components.cbegin(), components.cend(), [](const QString &component) {
-            return component.startsWith(QLatin1Char('.'))
-                || component.startsWith(QLatin1String("com.apple."));
-        });
+        return std::none_of(components.cbegin(), components.cend(),
+            [](const QString &component) { return component.startsWith(QLatin1Char('.')); });
     }
     return false;
 }
@@ -58,10 +49,10 @@ CardProber::CardProbe CardProber::probeCard(const QUrl &url)
         return CardProbe::notACard;
 
     const std::optional<DiskDescription> description = describe(path);
-    if (description && description->deviceProtocol == kVirtualInterface) {
+    if (description && description->bus == DiskBus::Loop) {
         const QString kind = description->volumeKind.toLower();
-        return kind == QLatin1String("msdos") || kind == QLatin1String("exfat") ? CardProbe::card
-                                                                                : CardProbe::notACard;
+        return kind == QLatin1String("vfat") || kind == QLatin1String("exfat") ? CardProbe::card
+                                                                               : CardProbe::notACard;
     }
     return CardProbe::card;
 }
@@ -102,9 +93,9 @@ CardProber::Scan CardProber::scanExistingCards()
     }
     std::sort(scan.cards.begin(), scan.cards.end(), &MountedCard::isOrderedBefore);
     for (const MountedCard &card : std::as_const(scan.cards)) {
-        const QString name = bsdNameForVolume(card.url.toLocalFile());
+        const QString name = deviceNameForVolume(card.url.toLocalFile());
         if (!name.isEmpty())
-            scan.bsdNamesByKey.insert(standardizedPath(card.url), name);
+            scan.deviceNamesByKey.insert(standardizedPath(card.url), name);
     }
     return scan;
 }
@@ -114,10 +105,10 @@ std::optional<qint64> CardProber::freeBytes(const QUrl &url) const
     return m_volumeValues->availableBytes(url.toLocalFile());
 }
 
-QString CardProber::bsdNameForVolume(const QString &mountPath)
+QString CardProber::deviceNameForVolume(const QString &mountPath)
 {
     const std::optional<DiskDescription> description = describe(mountPath);
-    return description ? description->bsdName : QString();
+    return description ? description->deviceName : QString();
 }
 
 std::optional<DiskDescription> CardProber::describe(const QString &mountPath)

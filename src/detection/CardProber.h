@@ -24,7 +24,7 @@ public:
 
     struct Scan {
         QList<MountedCard> cards; ///< sorted with MountedCard::isOrderedBefore
-        QHash<QString, QString> bsdNamesByKey; ///< standardized mount path to device name
+        QHash<QString, QString> deviceNamesByKey; ///< standardized mount path to device name
     };
 
     CardProber(std::shared_ptr<const MountTable> mountTable,
@@ -37,10 +37,10 @@ public:
     Scan scanExistingCards();
     std::optional<qint64> freeBytes(const QUrl &url) const;
     /// The kernel device name behind a mounted volume; empty when it cannot be found.
-    QString bsdNameForVolume(const QString &mountPath);
+    QString deviceNameForVolume(const QString &mountPath);
 
     /// True when `path` lies under a root where removable media are mounted for the user
-    /// ("/media/", "/run/media/", "/Volumes/") and no component below the root is hidden.
+    /// ("/media/", "/run/media/") and no component below the root is hidden.
     static bool isUserVisibleMountPath(const QString &path);
     /// The key every map of the watcher uses for a volume: its path with "."/".." resolved.
     static QString standardizedPath(const QUrl &url);

@@ -4,14 +4,14 @@
 #include "support/MainQueue.h"
 #include "support/SerialQueue.h"
 
-CardRecords::CardRecords(InputSource inputs, std::shared_ptr<UserDefaults> userDefaults, Logger &logger,
+CardRecords::CardRecords(InputSource inputs, std::shared_ptr<StateStore> stateStore, Logger &logger,
     std::shared_ptr<ProbeState> probe, SerialQueue &probeQueue)
     : m_inputs(std::move(inputs))
-    , m_userDefaults(std::move(userDefaults))
+    , m_stateStore(std::move(stateStore))
     , m_logger(logger)
     , m_probe(std::move(probe))
     , m_probeQueue(probeQueue)
-    , m_knownCardNames(m_userDefaults.get())
+    , m_knownCardNames(m_stateStore.get())
 {
 }
 
@@ -60,7 +60,7 @@ void CardRecords::rebuildDetectedCards()
         QString inSlot = products.join(QStringLiteral(", "));
         if (inSlot.isEmpty())
             inSlot = QStringLiteral("unknown");
-        m_logger.info(QStringLiteral("A Secure Digital disk has no mountable volume (card in slot: ") + inSlot
+        m_logger.info(QStringLiteral("An mmc disk has no mountable volume (card in slot: ") + inSlot
             + QStringLiteral(") \u2014 the card probably needs formatting; not listing it as ejected"));
     }
 

@@ -13,7 +13,7 @@
 #include <memory>
 
 class SerialQueue;
-class UserDefaults;
+class StateStore;
 struct ProbeState;
 
 /// The menu's card list (mounted, known but unmounted, ejected in a slot) with the free space
@@ -25,8 +25,8 @@ public:
     /// known names are the records' own).
     using InputSource = std::function<DetectedCardList::Inputs()>;
 
-    /// `userDefaults` is where card names are remembered by serial; may be null.
-    CardRecords(InputSource inputs, std::shared_ptr<UserDefaults> userDefaults, Logger &logger,
+    /// `stateStore` is where card names are remembered by serial; may be null.
+    CardRecords(InputSource inputs, std::shared_ptr<StateStore> stateStore, Logger &logger,
         std::shared_ptr<ProbeState> probe, SerialQueue &probeQueue);
     ~CardRecords() override;
 
@@ -54,7 +54,7 @@ private:
     static CardRecords *resolve(const WeakSelf &self);
 
     const InputSource m_inputs;
-    const std::shared_ptr<UserDefaults> m_userDefaults;
+    const std::shared_ptr<StateStore> m_stateStore;
     Logger &m_logger;
     const std::shared_ptr<ProbeState> m_probe;
     SerialQueue &m_probeQueue;

@@ -1,8 +1,8 @@
 #include "detection/CardRequests.h"
 
 #include "detection/CardProber.h"
-#include "detection/DAMountContext.h"
 #include "detection/DiskInventory.h"
+#include "detection/DiskRequest.h"
 #include "detection/ProbeState.h"
 #include "support/CutOffLogger.h"
 #include "support/GlobalQueue.h"
@@ -23,7 +23,7 @@ QString commandLine(const QString &program, const QStringList &arguments)
 
 /// Runs one command and logs it as the fallback does; no error on success. Once the watcher is
 /// gone the command is killed and nothing more is logged.
-std::optional<DovettaError> runLogged(CommandRunner *runner, const std::shared_ptr<CutOffLogger> &log,
+std::optional<MirvaleError> runLogged(CommandRunner *runner, const std::shared_ptr<CutOffLogger> &log,
     std::chrono::milliseconds timeLimit, const QString &program, const QStringList &arguments,
     const QString &successLine)
 {
@@ -31,22 +31,22 @@ std::optional<DovettaError> runLogged(CommandRunner *runner, const std::shared_p
     log->info(QStringLiteral("Running ") + command);
     if (!runner) {
         log->error(QStringLiteral("Failed to run ") + command + QStringLiteral(": no command runner"));
-        return DovettaError::diskError(QStringLiteral("no command runner"));
+        return MirvaleError::diskError(QStringLiteral("no command runner"));
     }
     const CommandRunner::Result result
         = runner->run(program, arguments, { timeLimit, [log] { return log->isCutOff(); } });
     if (!result.started) {
         log->error(QStringLiteral("Failed to run ") + command + QStringLiteral(": ") + result.startError);
-        return DovettaError::diskError(result.startError);
+        return MirvaleError::diskError(result.startError);
     }
     if (result.cutOff)
-        return DovettaError::diskError(command + QStringLiteral(" was stopped at quit"));
+        return MirvaleError::diskError(command + QStringLiteral(" was stopped at quit"));
     if (result.timedOut) {
         const QString message = command + QStringLiteral(" did not finish within ")
             + QString::number(qint64(std::ceil(double(timeLimit.count()) / 1000.0)))
             + QStringLiteral(" seconds");
         log->error(message + QStringLiteral("; stopped it"));
-        return DovettaError::diskError(message);
+        return MirvaleError::diskError(message);
     }
     if (result.crashed || result.exitStatus != 0) {
         const QString message = result.crashed
@@ -54,10 +54,10 @@ std::optional<DovettaError> runLogged(CommandRunner *runner, const std::shared_p
             : command + QStringLiteral(" exited with status ") + QString::number(result.exitStatus);
         log->error(message);
         if (result.standardError.isEmpty())
-            return DovettaError::diskError(message);
+            return MirvaleError::diskError(message);
         log->info(program + QStringLiteral(" said: ") + result.standardError);
         // The status alone tells nobody why ("target is busy" does).
-        return DovettaError::diskError(
+        return MirvaleError::diskError(
             message + QStringLiteral(": ") + result.standardError.section(u'\n', 0, 0));
     }
     log->info(successLine + command);
@@ -66,7 +66,7 @@ std::optional<DovettaError> runLogged(CommandRunner *runner, const std::shared_p
 
 /// Hands the outcome to the main thread, unless the watcher that asked is gone.
 void deliver(const std::shared_ptr<CutOffLogger> &log, const VolumeWatching::RequestCompletion &completion,
-    const std::optional<DovettaError> &error)
+    const std::optional<MirvaleError> &error)
 {
     if (!log->isCutOff())
         MainQueue::async([completion, error] { completion(error); });
@@ -75,12 +75,12 @@ void deliver(const std::shared_ptr<CutOffLogger> &log, const VolumeWatching::Req
 } // namespace
 
 CardRequests::CardRequests(Logger &logger, const VolumeWatcherLimits &limits, DiskInventory &disks,
-    const QHash<QString, QString> &bsdNamesByMountPath, std::shared_ptr<CommandRunner> commands,
+    const QHash<QString, QString> &deviceNamesByMountPath, std::shared_ptr<CommandRunner> commands,
     std::shared_ptr<ProbeState> probe, SerialQueue &probeQueue)
     : m_logger(logger)
     , m_limits(limits)
     , m_disks(disks)
-    , m_bsdNamesByMountPath(bsdNamesByMountPath)
+    , m_deviceNamesByMountPath(deviceNamesByMountPath)
     , m_commands(std::move(commands))
     , m_commandLog(std::make_shared<CutOffLogger>(logger))
     , m_probe(std::move(probe))
@@ -101,9 +101,9 @@ CardRequests *CardRequests::resolve(const WeakSelf &self)
 
 void CardRequests::failOutstanding()
 {
-    const QList<std::shared_ptr<DAMountContext>> outstanding = m_outstandingDARequests;
-    for (const std::shared_ptr<DAMountContext> &context : outstanding) {
-        const DovettaError error = DovettaError::diskError(QStringLiteral("the disk session stopped before ")
+    const QList<std::shared_ptr<DiskRequest>> outstanding = m_outstandingDARequests;
+    for (const std::shared_ptr<DiskRequest> &context : outstanding) {
+        const MirvaleError error = MirvaleError::diskError(QStringLiteral("the disk session stopped before ")
             + context->name() + QStringLiteral(" finished mounting or unmounting"));
         if (MainQueue::isMainThread())
             context->finish(error);
@@ -116,45 +116,45 @@ void CardRequests::failOutstanding()
 void CardRequests::dropRegistered()
 {
     if (MainQueue::isMainThread())
-        DAMountContext::dropBoxes(this);
+        DiskRequest::dropBoxes(this);
 }
 
-void CardRequests::trackDARequest(const std::shared_ptr<DAMountContext> &context)
+void CardRequests::trackDARequest(const std::shared_ptr<DiskRequest> &context)
 {
     m_outstandingDARequests.append(context);
-    const std::weak_ptr<DAMountContext> weak = context;
+    const std::weak_ptr<DiskRequest> weak = context;
     const auto limit = m_limits.requestTimeout;
     const qint64 seconds = qint64(std::ceil(double(limit.count()) / 1000.0));
     context->armTimeout(limit, [weak, seconds] {
-        const std::shared_ptr<DAMountContext> request = weak.lock();
+        const std::shared_ptr<DiskRequest> request = weak.lock();
         if (!request)
             return;
         request->logger().error(
             QStringLiteral("udisks2 never answered for ") + request->name() + QStringLiteral("; giving up"));
-        request->complete(DovettaError::diskError(QStringLiteral("the disk system did not respond within ")
+        request->complete(MirvaleError::diskError(QStringLiteral("the disk system did not respond within ")
             + QString::number(seconds) + QStringLiteral(" seconds")));
     });
 }
 
-void CardRequests::forgetDARequest(const DAMountContext *context)
+void CardRequests::forgetDARequest(const DiskRequest *context)
 {
     m_outstandingDARequests.removeIf(
-        [context](const std::shared_ptr<DAMountContext> &entry) { return entry.get() == context; });
+        [context](const std::shared_ptr<DiskRequest> &entry) { return entry.get() == context; });
 }
 
 void CardRequests::mount(const DetectedCard &card, RequestCompletion completion)
 {
     MIRVALE_ASSERT_MAIN_THREAD();
     m_logger.info(
-        QStringLiteral("Mounting ") + card.name + QStringLiteral(" (") + card.bsdName + QLatin1Char(')'));
-    if (!m_disks.hasSession() || !m_disks.session()->hasDisk(card.bsdName)) {
-        const QString reason = QStringLiteral("could not create a disk reference for ") + card.bsdName;
+        QStringLiteral("Mounting ") + card.name + QStringLiteral(" (") + card.deviceName + QLatin1Char(')'));
+    if (!m_disks.hasSession() || !m_disks.session()->hasDisk(card.deviceName)) {
+        const QString reason = QStringLiteral("could not create a disk reference for ") + card.deviceName;
         m_logger.error(QStringLiteral("Cannot mount ") + card.name + QStringLiteral(": ") + reason);
-        MainQueue::async([completion, reason] { completion(DovettaError::diskError(reason)); });
+        MainQueue::async([completion, reason] { completion(MirvaleError::diskError(reason)); });
         return;
     }
     const WeakSelf weak = m_self;
-    auto wrapped = [weak, completion](const std::optional<DovettaError> &error) {
+    auto wrapped = [weak, completion](const std::optional<MirvaleError> &error) {
         if (!error) {
             CardRequests *self = resolve(weak);
             if (self && self->onMounted)
@@ -162,31 +162,31 @@ void CardRequests::mount(const DetectedCard &card, RequestCompletion completion)
         }
         completion(error);
     };
-    auto context = std::make_shared<DAMountContext>(
-        card.bsdName, card.name, std::move(wrapped), weak, std::nullopt, m_logger, m_limits.registryGrace);
+    auto context = std::make_shared<DiskRequest>(
+        card.deviceName, card.name, std::move(wrapped), weak, std::nullopt, m_logger, m_limits.registryGrace);
     trackDARequest(context);
     const quintptr token = context->registerForCallback();
-    if (!m_disks.session()->mount(
-            card.bsdName, [token](const std::optional<QString> &dissent) { mountAnswered(token, dissent); }))
-        context->finish(
-            DovettaError::diskError(QStringLiteral("could not create a disk reference for ") + card.bsdName));
+    if (!m_disks.session()->mount(card.deviceName,
+            [token](const std::optional<QString> &dissent) { mountAnswered(token, dissent); }))
+        context->finish(MirvaleError::diskError(
+            QStringLiteral("could not create a disk reference for ") + card.deviceName));
 }
 
 void CardRequests::mountAnswered(quintptr token, const std::optional<QString> &dissent)
 {
-    const std::shared_ptr<DAMountContext> context = DAMountContext::claim(token);
+    const std::shared_ptr<DiskRequest> context = DiskRequest::claim(token);
     if (!context || context->isFinished())
         return;
     Logger &log = context->logger();
     if (dissent) {
         log.warn(QStringLiteral("udisks2 Filesystem.Mount dissented for ") + context->name()
             + QStringLiteral(" (") + *dissent + QStringLiteral("); falling back to udisksctl mount -b /dev/")
-            + context->bsdName());
+            + context->deviceName());
         // From here the command decides; the service's time limit no longer applies.
         context->cancelTimeout();
         if (CardRequests *self = resolve(context->watcher())) {
-            self->mountWithUdisksctl(context->bsdName(), context->name(),
-                [context](const std::optional<DovettaError> &error) { context->complete(error); });
+            self->mountWithUdisksctl(context->deviceName(), context->name(),
+                [context](const std::optional<MirvaleError> &error) { context->complete(error); });
         }
         return;
     }
@@ -195,14 +195,14 @@ void CardRequests::mountAnswered(quintptr token, const std::optional<QString> &d
 }
 
 void CardRequests::mountWithUdisksctl(
-    const QString &bsdName, const QString &name, RequestCompletion completion)
+    const QString &deviceName, const QString &name, RequestCompletion completion)
 {
     std::shared_ptr<CommandRunner> runner = m_commands;
     std::shared_ptr<CutOffLogger> log = m_commandLog;
     const auto limit = m_limits.commandTimeout;
-    GlobalQueue::async([runner, log, limit, bsdName, name, completion] {
-        const std::optional<DovettaError> error = runLogged(runner.get(), log, limit, kUdisksctl,
-            { QStringLiteral("mount"), QStringLiteral("-b"), QStringLiteral("/dev/") + bsdName },
+    GlobalQueue::async([runner, log, limit, deviceName, name, completion] {
+        const std::optional<MirvaleError> error = runLogged(runner.get(), log, limit, kUdisksctl,
+            { QStringLiteral("mount"), QStringLiteral("-b"), QStringLiteral("/dev/") + deviceName },
             QStringLiteral("Mounted ") + name + QStringLiteral(" via "));
         deliver(log, completion, error);
     });
@@ -226,7 +226,7 @@ void CardRequests::eject(const MountedCard &card, RequestCompletion completion)
             return;
         }
     }
-    const QString known = m_bsdNamesByMountPath.value(key);
+    const QString known = m_deviceNamesByMountPath.value(key);
     if (!known.isEmpty() && m_disks.session()->hasDisk(known)) {
         performUnmount(known, card, std::move(completion));
         return;
@@ -237,46 +237,46 @@ void CardRequests::eject(const MountedCard &card, RequestCompletion completion)
     const WeakSelf weak = m_self;
     const std::shared_ptr<ProbeState> probe = m_probe;
     m_probeQueue.async([weak, probe, card, path, completion] {
-        const QString bsdName = probe->prober.bsdNameForVolume(path);
-        MainQueue::async([weak, card, path, bsdName, completion] {
+        const QString deviceName = probe->prober.deviceNameForVolume(path);
+        MainQueue::async([weak, card, path, deviceName, completion] {
             CardRequests *self = resolve(weak);
             if (!self || !self->m_probe->isRunning() || !self->m_disks.hasSession()) {
                 if (self)
                     self->m_logger.warn(QStringLiteral("Cannot unmount ") + card.name
                         + QStringLiteral(": the disk session went away while ") + path
                         + QStringLiteral(" was being resolved"));
-                completion(DovettaError::diskError(QStringLiteral("the disk session stopped before ")
+                completion(MirvaleError::diskError(QStringLiteral("the disk session stopped before ")
                     + card.name + QStringLiteral(" could be unmounted")));
                 return;
             }
-            if (bsdName.isEmpty() || !self->m_disks.session()->hasDisk(bsdName)) {
+            if (deviceName.isEmpty() || !self->m_disks.session()->hasDisk(deviceName)) {
                 const QString reason = QStringLiteral("could not create a disk reference for ") + path;
                 self->m_logger.error(
                     QStringLiteral("Cannot unmount ") + card.name + QStringLiteral(": ") + reason);
-                completion(DovettaError::diskError(reason));
+                completion(MirvaleError::diskError(reason));
                 return;
             }
-            self->performUnmount(bsdName, card, completion);
+            self->performUnmount(deviceName, card, completion);
         });
     });
 }
 
 void CardRequests::performUnmount(
-    const QString &bsdName, const MountedCard &card, RequestCompletion completion)
+    const QString &deviceName, const MountedCard &card, RequestCompletion completion)
 {
-    auto context = std::make_shared<DAMountContext>(bsdName, card.name, std::move(completion), m_self,
+    auto context = std::make_shared<DiskRequest>(deviceName, card.name, std::move(completion), m_self,
         card.url.toLocalFile(), m_logger, m_limits.registryGrace);
     trackDARequest(context);
     const quintptr token = context->registerForCallback();
     if (!m_disks.session()->unmount(
-            bsdName, [token](const std::optional<QString> &dissent) { unmountAnswered(token, dissent); }))
+            deviceName, [token](const std::optional<QString> &dissent) { unmountAnswered(token, dissent); }))
         context->finish(
-            DovettaError::diskError(QStringLiteral("could not create a disk reference for ") + bsdName));
+            MirvaleError::diskError(QStringLiteral("could not create a disk reference for ") + deviceName));
 }
 
 void CardRequests::unmountAnswered(quintptr token, const std::optional<QString> &dissent)
 {
-    const std::shared_ptr<DAMountContext> context = DAMountContext::claim(token);
+    const std::shared_ptr<DiskRequest> context = DiskRequest::claim(token);
     if (!context || context->isFinished())
         return;
     Logger &log = context->logger();
@@ -285,9 +285,9 @@ void CardRequests::unmountAnswered(quintptr token, const std::optional<QString> 
             + QStringLiteral(" (") + *dissent + QStringLiteral("); falling back to the unmount command"));
         context->cancelTimeout();
         if (CardRequests *self = resolve(context->watcher())) {
-            self->unmountWithCommand(context->mountPath().value_or(QString()), context->bsdName(),
+            self->unmountWithCommand(context->mountPath().value_or(QString()), context->deviceName(),
                 context->name(),
-                [context](const std::optional<DovettaError> &error) { context->complete(error); });
+                [context](const std::optional<MirvaleError> &error) { context->complete(error); });
         }
         return;
     }
@@ -296,25 +296,25 @@ void CardRequests::unmountAnswered(quintptr token, const std::optional<QString> 
 }
 
 void CardRequests::unmountWithCommand(
-    const QString &mountPath, const QString &bsdName, const QString &name, RequestCompletion completion)
+    const QString &mountPath, const QString &deviceName, const QString &name, RequestCompletion completion)
 {
     std::shared_ptr<CommandRunner> runner = m_commands;
     std::shared_ptr<CutOffLogger> log = m_commandLog;
     const auto limit = m_limits.commandTimeout;
     // udisksctl only while udisks2 runs and knows the device; umount takes the mount path.
-    const bool tryUdisksctl = m_disks.hasSession() && !bsdName.isEmpty();
-    GlobalQueue::async([runner, log, limit, mountPath, bsdName, name, completion, tryUdisksctl] {
+    const bool tryUdisksctl = m_disks.hasSession() && !deviceName.isEmpty();
+    GlobalQueue::async([runner, log, limit, mountPath, deviceName, name, completion, tryUdisksctl] {
         const QString success = QStringLiteral("Unmounted ") + name + QStringLiteral(" via ");
-        std::optional<DovettaError> error;
+        std::optional<MirvaleError> error;
         if (tryUdisksctl) {
             error = runLogged(runner.get(), log, limit, kUdisksctl,
-                { QStringLiteral("unmount"), QStringLiteral("-b"), QStringLiteral("/dev/") + bsdName },
+                { QStringLiteral("unmount"), QStringLiteral("-b"), QStringLiteral("/dev/") + deviceName },
                 success);
         }
         if (!tryUdisksctl || error) {
             // A mount point is absolute; anything else could read as an option to umount.
             if (!mountPath.startsWith(QLatin1Char('/'))) {
-                error = error ? error : DovettaError::diskError(QStringLiteral("no mount path to unmount"));
+                error = error ? error : MirvaleError::diskError(QStringLiteral("no mount path to unmount"));
             } else {
                 error = runLogged(runner.get(), log, limit, kUmount, { mountPath }, success);
             }

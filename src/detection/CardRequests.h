@@ -15,7 +15,7 @@
 #include <memory>
 
 class CutOffLogger;
-class DAMountContext;
+class DiskRequest;
 class DiskInventory;
 class SerialQueue;
 struct ProbeState;
@@ -26,9 +26,9 @@ class CardRequests final {
 public:
     using RequestCompletion = VolumeWatching::RequestCompletion;
 
-    /// `bsdNamesByMountPath` is the watcher's last scan; `commands` may be null.
+    /// `deviceNamesByMountPath` is the watcher's last scan; `commands` may be null.
     CardRequests(Logger &logger, const VolumeWatcherLimits &limits, DiskInventory &disks,
-        const QHash<QString, QString> &bsdNamesByMountPath, std::shared_ptr<CommandRunner> commands,
+        const QHash<QString, QString> &deviceNamesByMountPath, std::shared_ptr<CommandRunner> commands,
         std::shared_ptr<ProbeState> probe, SerialQueue &probeQueue);
     ~CardRequests();
 
@@ -48,30 +48,30 @@ public:
     /// Releases the registry entries of this object's requests (main thread only).
     void dropRegistered();
     /// A request ended; called by the request itself.
-    void forgetDARequest(const DAMountContext *context);
+    void forgetDARequest(const DiskRequest *context);
 
 private:
     using WeakSelf = LifeToken<CardRequests>::Weak;
 
-    void trackDARequest(const std::shared_ptr<DAMountContext> &context);
+    void trackDARequest(const std::shared_ptr<DiskRequest> &context);
     static void mountAnswered(quintptr token, const std::optional<QString> &dissent);
     static void unmountAnswered(quintptr token, const std::optional<QString> &dissent);
-    void performUnmount(const QString &bsdName, const MountedCard &card, RequestCompletion completion);
-    void mountWithUdisksctl(const QString &bsdName, const QString &name, RequestCompletion completion);
-    void unmountWithCommand(
-        const QString &mountPath, const QString &bsdName, const QString &name, RequestCompletion completion);
+    void performUnmount(const QString &deviceName, const MountedCard &card, RequestCompletion completion);
+    void mountWithUdisksctl(const QString &deviceName, const QString &name, RequestCompletion completion);
+    void unmountWithCommand(const QString &mountPath, const QString &deviceName, const QString &name,
+        RequestCompletion completion);
 
     static CardRequests *resolve(const WeakSelf &self);
 
     Logger &m_logger;
     const VolumeWatcherLimits m_limits;
     DiskInventory &m_disks;
-    const QHash<QString, QString> &m_bsdNamesByMountPath;
+    const QHash<QString, QString> &m_deviceNamesByMountPath;
     const std::shared_ptr<CommandRunner> m_commands;
     // What the commands on worker threads log through; silenced when the requests go.
     const std::shared_ptr<CutOffLogger> m_commandLog;
     const std::shared_ptr<ProbeState> m_probe;
     SerialQueue &m_probeQueue;
-    QList<std::shared_ptr<DAMountContext>> m_outstandingDARequests;
+    QList<std::shared_ptr<DiskRequest>> m_outstandingDARequests;
     const LifeToken<CardRequests> m_self { this };
 };

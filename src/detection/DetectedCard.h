@@ -9,7 +9,7 @@
 /// not mounted, or a card resting ejected in a built-in slot.
 struct DetectedCard {
     /// A kernel device name ("mmcblk0p1"), "path:" + the mount path, or a slot identity.
-    QString bsdName;
+    QString deviceName;
     QString name;
     std::optional<QUrl> mountURL;
     std::optional<qint64> freeBytes;

@@ -8,23 +8,20 @@
 
 namespace {
 
-const QLatin1String kSecureDigital("Secure Digital");
-const QLatin1String kVirtualInterface("Virtual Interface");
-
 bool allDigits(QStringView text)
 {
     return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
 }
 
-/// Whether `bsdName` names `whole` itself or one of its partitions: "mmcblk0p1" and "sdb1" on
+/// Whether `deviceName` names `whole` itself or one of its partitions: "mmcblk0p1" and "sdb1" on
 /// Linux, "disk4s1" elsewhere.
-bool isVolumeOf(const QString &bsdName, const QString &whole)
+bool isVolumeOf(const QString &deviceName, const QString &whole)
 {
-    if (bsdName == whole)
+    if (deviceName == whole)
         return true;
-    if (!bsdName.startsWith(whole))
+    if (!deviceName.startsWith(whole))
         return false;
-    const QStringView rest = QStringView(bsdName).mid(whole.size());
+    const QStringView rest = QStringView(deviceName).mid(whole.size());
     if ((rest.startsWith(u'p') || rest.startsWith(u's')) && allDigits(rest.mid(1)))
         return true;
     return !whole.isEmpty() && !whole.back().isDigit() && allDigits(rest);
@@ -33,7 +30,7 @@ bool isVolumeOf(const QString &bsdName, const QString &whole)
 } // namespace
 
 std::optional<DetectedCard> DetectedCardList::makeDetectedCard(
-    const QString &bsdName, const DiskDescription &description, const QString &mountPath)
+    const QString &deviceName, const DiskDescription &description, const QString &mountPath)
 {
     if (!description.isMountable || description.volumeName.isEmpty())
         return std::nullopt;
@@ -44,13 +41,13 @@ std::optional<DetectedCard> DetectedCardList::makeDetectedCard(
         return std::nullopt;
     if (!path.isEmpty() && !CardProber::isUserVisibleMountPath(path))
         return std::nullopt;
-    if (description.deviceProtocol == kVirtualInterface) {
+    if (description.bus == DiskBus::Loop) {
         const QString kind = description.volumeKind.toLower();
-        if (kind != QLatin1String("msdos") && kind != QLatin1String("exfat"))
+        if (kind != QLatin1String("vfat") && kind != QLatin1String("exfat"))
             return std::nullopt;
     }
     DetectedCard card;
-    card.bsdName = bsdName;
+    card.deviceName = deviceName;
     card.name = description.volumeName;
     if (!path.isEmpty())
         card.mountURL = QUrl::fromLocalFile(path);
@@ -67,12 +64,12 @@ DetectedCardList::Outcome DetectedCardList::rebuild(const Inputs &inputs)
     }
 
     // The mount table knows mounts the disk service may not (FUSE); by device name.
-    QHash<QString, QString> mountPathByBSDName;
+    QHash<QString, QString> mountPathByDeviceName;
     for (const MountedCard &mounted : inputs.mountedCards) {
         const QString key = CardProber::standardizedPath(mounted.url);
-        const QString bsdName = inputs.bsdNamesByMountPath.value(key);
-        if (!bsdName.isEmpty() && !mountPathByBSDName.contains(bsdName))
-            mountPathByBSDName.insert(bsdName, key);
+        const QString deviceName = inputs.deviceNamesByMountPath.value(key);
+        if (!deviceName.isEmpty() && !mountPathByDeviceName.contains(deviceName))
+            mountPathByDeviceName.insert(deviceName, key);
     }
 
     QList<DetectedCard> &newCards = outcome.cards;
@@ -82,17 +79,18 @@ DetectedCardList::Outcome DetectedCardList::rebuild(const Inputs &inputs)
     QStringList wholeSDDisks;
 
     // Device-name order, so the outcome never depends on the hash's order.
-    QStringList bsdNames = inputs.disks.keys();
-    std::sort(bsdNames.begin(), bsdNames.end());
-    for (const QString &bsdName : std::as_const(bsdNames)) {
-        const DiskDescription &disk = inputs.disks[bsdName];
-        const bool isSD = disk.deviceProtocol == kSecureDigital;
+    QStringList deviceNames = inputs.disks.keys();
+    std::sort(deviceNames.begin(), deviceNames.end());
+    for (const QString &deviceName : std::as_const(deviceNames)) {
+        const DiskDescription &disk = inputs.disks[deviceName];
+        const bool isSD = disk.bus == DiskBus::Mmc;
         if (isSD) {
             ++sdDiskCount;
             if (disk.isWhole)
-                wholeSDDisks.append(bsdName);
+                wholeSDDisks.append(deviceName);
         }
-        std::optional<DetectedCard> card = makeDetectedCard(bsdName, disk, mountPathByBSDName.value(bsdName));
+        std::optional<DetectedCard> card
+            = makeDetectedCard(deviceName, disk, mountPathByDeviceName.value(deviceName));
         if (!card)
             continue;
         if (card->mountURL) {
@@ -100,7 +98,7 @@ DetectedCardList::Outcome DetectedCardList::rebuild(const Inputs &inputs)
             if (free != previousFree.cend())
                 card->freeBytes = *free;
         }
-        cardBSDs.insert(bsdName);
+        cardBSDs.insert(deviceName);
         newCards.append(*card);
         if (isSD)
             sdCards.append(*card);
@@ -117,8 +115,8 @@ DetectedCardList::Outcome DetectedCardList::rebuild(const Inputs &inputs)
             continue;
         coveredPaths.insert(key);
         DetectedCard card;
-        const QString bsdName = inputs.bsdNamesByMountPath.value(key);
-        card.bsdName = bsdName.isEmpty() ? QStringLiteral("path:") + key : bsdName;
+        const QString deviceName = inputs.deviceNamesByMountPath.value(key);
+        card.deviceName = deviceName.isEmpty() ? QStringLiteral("path:") + key : deviceName;
         card.name = mounted.name;
         card.mountURL = mounted.url;
         card.leavesWhenUnmounted = true;
@@ -147,7 +145,7 @@ DetectedCardList::Outcome DetectedCardList::rebuild(const Inputs &inputs)
             mountedNames.insert(card.name.toLower());
     }
 
-    // A whole Secure Digital disk none of whose volumes made a line: an unformatted card.
+    // A whole MMC disk none of whose volumes made a line: an unformatted card.
     for (const QString &whole : std::as_const(wholeSDDisks)) {
         const bool hasVolume = std::any_of(
             cardBSDs.cbegin(), cardBSDs.cend(), [&](const QString &b) { return isVolumeOf(b, whole); });
@@ -170,7 +168,7 @@ DetectedCardList::Outcome DetectedCardList::rebuild(const Inputs &inputs)
         if (outcome.unmountableSDDisk)
             continue;
         DetectedCard card;
-        card.bsdName = slot.identity(int(i));
+        card.deviceName = slot.identity(int(i));
         card.name = hasName ? *remembered : slot.productName;
         card.isEjected = true;
         newCards.append(card);

@@ -22,7 +22,7 @@ struct Inputs {
     QHash<QString, DiskDescription> disks;
     QList<MountedCard> mountedCards;
     /// Standardized mount path to device name, from the mounted-volume scan.
-    QHash<QString, QString> bsdNamesByMountPath;
+    QHash<QString, QString> deviceNamesByMountPath;
     QList<SlotCard> slotCards;
     /// Serial to the volume name last seen for it.
     QHash<QString, QString> knownNames;
@@ -30,9 +30,9 @@ struct Inputs {
 
 struct Outcome {
     QList<DetectedCard> cards; ///< sorted with DetectedCard::isOrderedBefore
-    /// A name to remember for a serial: the one Secure Digital card and the one slot card.
+    /// A name to remember for a serial: the one MMC card and the one slot card.
     std::optional<std::pair<QString, QString>> learntName; ///< (serial, name)
-    /// A whole Secure Digital disk has no mountable volume: slot cards were not listed.
+    /// A whole MMC disk has no mountable volume: slot cards were not listed.
     bool unmountableSDDisk = false;
 };
 
@@ -40,7 +40,7 @@ struct Outcome {
 /// `mountPath` stands in for the description's volume path when that is empty (a volume the
 /// mount table shows mounted but the disk service does not, as with FUSE).
 std::optional<DetectedCard> makeDetectedCard(
-    const QString &bsdName, const DiskDescription &description, const QString &mountPath = QString());
+    const QString &deviceName, const DiskDescription &description, const QString &mountPath = QString());
 
 Outcome rebuild(const Inputs &inputs);
 

@@ -53,9 +53,9 @@ void DiskInventory::start()
         if (DiskInventory *self = resolve(weak))
             self->diskAppeared(disk);
     };
-    callbacks.disappeared = [weak](const QString &bsdName) {
+    callbacks.disappeared = [weak](const QString &deviceName) {
         if (DiskInventory *self = resolve(weak))
-            self->diskDisappeared(bsdName);
+            self->diskDisappeared(deviceName);
     };
     callbacks.descriptionChanged = [weak](const DiskDescription &disk) {
         if (DiskInventory *self = resolve(weak))
@@ -70,31 +70,30 @@ void DiskInventory::start()
 
 void DiskInventory::diskAppeared(const DiskDescription &disk)
 {
-    if (disk.bsdName.isEmpty() || m_disks.contains(disk.bsdName))
+    if (disk.deviceName.isEmpty() || m_disks.contains(disk.deviceName))
         return;
-    m_disks.insert(disk.bsdName, disk);
+    m_disks.insert(disk.deviceName, disk);
     // One line per disk, so a support log shows which disks the session could see.
-    m_logger.info(QStringLiteral("Disk appeared: ") + disk.bsdName + QStringLiteral(" (")
-        + (disk.deviceProtocol.isEmpty() ? QStringLiteral("unknown protocol") : disk.deviceProtocol)
-        + QStringLiteral(", ")
+    m_logger.info(QStringLiteral("Disk appeared: ") + disk.deviceName + QStringLiteral(" (")
+        + diskBusName(disk.bus) + QStringLiteral(", ")
         + (disk.volumeKind.isEmpty() ? QStringLiteral("no file system") : disk.volumeKind)
         + QLatin1Char(')'));
     changed();
 }
 
-void DiskInventory::diskDisappeared(const QString &bsdName)
+void DiskInventory::diskDisappeared(const QString &deviceName)
 {
-    if (m_disks.remove(bsdName)) {
-        m_logger.info(QStringLiteral("Disk disappeared: ") + bsdName);
+    if (m_disks.remove(deviceName)) {
+        m_logger.info(QStringLiteral("Disk disappeared: ") + deviceName);
         changed();
     }
 }
 
 void DiskInventory::diskDescriptionChanged(const DiskDescription &disk)
 {
-    if (disk.bsdName.isEmpty())
+    if (disk.deviceName.isEmpty())
         return;
-    m_disks.insert(disk.bsdName, disk);
+    m_disks.insert(disk.deviceName, disk);
     changed();
 }
 

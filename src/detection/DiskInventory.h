@@ -41,7 +41,7 @@ private:
     using WeakSelf = LifeToken<DiskInventory>::Weak;
 
     void diskAppeared(const DiskDescription &disk);
-    void diskDisappeared(const QString &bsdName);
+    void diskDisappeared(const QString &deviceName);
     void diskDescriptionChanged(const DiskDescription &disk);
     void changed();
 

@@ -1,6 +1,6 @@
 #include "detection/KnownCardNames.h"
 
-#include "platform/UserDefaults.h"
+#include "platform/StateStore.h"
 
 #include <QVariantMap>
 
@@ -9,7 +9,7 @@
 const QString KnownCardNames::kNamesKey = QStringLiteral("knownCardNamesBySerial");
 const QString KnownCardNames::kLastSeenKey = QStringLiteral("knownCardNamesLastSeenBySerial");
 
-KnownCardNames::KnownCardNames(UserDefaults *defaults, Clock now)
+KnownCardNames::KnownCardNames(StateStore *defaults, Clock now)
     : m_defaults(defaults)
     , m_now(std::move(now))
 {

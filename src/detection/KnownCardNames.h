@@ -6,7 +6,7 @@
 
 #include <functional>
 
-class UserDefaults;
+class StateStore;
 
 /// Remembers the volume name last seen for each card serial, so that a card resting ejected
 /// in a built-in slot can be listed under the name its volume had. Main thread only.
@@ -20,7 +20,7 @@ public:
     using Clock = std::function<QDateTime()>;
 
     /// `defaults` may be null: then nothing is remembered across restarts.
-    explicit KnownCardNames(UserDefaults *defaults, Clock now = &QDateTime::currentDateTimeUtc);
+    explicit KnownCardNames(StateStore *defaults, Clock now = &QDateTime::currentDateTimeUtc);
 
     /// Serial to name; empty when nothing (or something of another type) is stored.
     QHash<QString, QString> knownCardNames() const;
@@ -31,6 +31,6 @@ public:
 private:
     QHash<QString, QDateTime> lastSeen() const;
 
-    UserDefaults *m_defaults;
+    StateStore *m_defaults;
     Clock m_now;
 };

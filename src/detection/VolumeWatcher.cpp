@@ -9,7 +9,7 @@
 
 namespace {
 constexpr std::chrono::milliseconds kProbeTearDownCutOff { 250 };
-const QString kProbeQueueLabel = QStringLiteral("com.ferrowind.dovetta.volumeprobe");
+const QString kProbeQueueLabel = QStringLiteral("io.github.mirvale.volumeprobe");
 }
 
 VolumeWatcher::VolumeWatcher(MountCallback onMount, Logger &logger, Services services)
@@ -35,12 +35,12 @@ VolumeWatcher::VolumeWatcher(MountCallback onMount, Logger &logger, Services ser
             DetectedCardList::Inputs inputs;
             inputs.disks = m_disks->disks();
             inputs.mountedCards = m_mountedCards;
-            inputs.bsdNamesByMountPath = m_bsdNamesByMountPath;
+            inputs.deviceNamesByMountPath = m_deviceNamesByMountPath;
             inputs.slotCards = m_cardSlotWatcher->refreshNow();
             return inputs;
         },
-        std::move(services.userDefaults), logger, m_probe, *m_probeQueue);
-    m_requests = std::make_unique<CardRequests>(logger, limits, *m_disks, m_bsdNamesByMountPath,
+        std::move(services.stateStore), logger, m_probe, *m_probeQueue);
+    m_requests = std::make_unique<CardRequests>(logger, limits, *m_disks, m_deviceNamesByMountPath,
         std::move(services.commands), m_probe, *m_probeQueue);
     m_settler = std::make_unique<MountSettler>(
         std::move(onMount), [this] { scanExistingAsync({}); }, logger, limits, m_mountTable, m_probe,
@@ -139,8 +139,8 @@ void VolumeWatcher::scanExistingAsync(ScanCallback completion)
         CardProber::Scan scan = probe->prober.scanExistingCards();
         MainQueue::async([weak, scan = std::move(scan), completion] {
             if (VolumeWatcher *self = resolve(weak)) {
-                if (scan.bsdNamesByKey != self->m_bsdNamesByMountPath)
-                    self->m_bsdNamesByMountPath = scan.bsdNamesByKey;
+                if (scan.deviceNamesByKey != self->m_deviceNamesByMountPath)
+                    self->m_deviceNamesByMountPath = scan.deviceNamesByKey;
                 if (scan.cards != self->m_mountedCards) {
                     self->m_mountedCards = scan.cards;
                     emit self->mountedCardsChanged();
@@ -192,7 +192,7 @@ void VolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
     m_requests->eject(card, std::move(completion));
 }
 
-const QHash<QString, DiskDescription> &VolumeWatcher::daDisks() const
+const QHash<QString, DiskDescription> &VolumeWatcher::diskServiceDisks() const
 {
     return m_disks->disks();
 }

@@ -21,7 +21,7 @@ class CardRecords;
 class CardRequests;
 class DiskInventory;
 class MountSettler;
-class UserDefaults;
+class StateStore;
 struct ProbeState;
 
 /// The single source of truth about memory cards: watches mounts and disks, decides which
@@ -47,7 +47,7 @@ public:
         /// Runs the mount and unmount commands when the disk service refuses; may be empty.
         std::shared_ptr<CommandRunner> commands;
         /// Where card names are remembered by serial; may be null (then only for this run).
-        std::shared_ptr<UserDefaults> userDefaults;
+        std::shared_ptr<StateStore> stateStore;
     };
 
     VolumeWatcher(MountCallback onMount, Logger &logger, Services services);
@@ -67,7 +67,7 @@ public:
     void eject(const MountedCard &card, RequestCompletion completion) override;
     void refreshFreeSpaceNow() override;
     /// Every disk the disk session reported and that has not disappeared, by device name.
-    const QHash<QString, DiskDescription> &daDisks() const;
+    const QHash<QString, DiskDescription> &diskServiceDisks() const;
     bool hasDiskSession() const;
     CardSlotWatcher &cardSlotWatcher() { return *m_cardSlotWatcher; }
     /// Mount and unmount requests that have not finished yet.
@@ -92,7 +92,7 @@ private:
     Logger &m_logger;
 
     QList<MountedCard> m_mountedCards;
-    QHash<QString, QString> m_bsdNamesByMountPath;
+    QHash<QString, QString> m_deviceNamesByMountPath;
     bool m_watchingMounts = false; // stands for the two workspace observers
     std::unique_ptr<CardSlotWatcher> m_cardSlotWatcher;
 

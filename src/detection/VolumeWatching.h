@@ -2,7 +2,7 @@
 
 #include "detection/DetectedCard.h"
 #include "detection/MountedCard.h"
-#include "support/DovettaError.h"
+#include "support/MirvaleError.h"
 
 #include <QList>
 #include <QUrl>
@@ -19,7 +19,7 @@ public:
     using MountCallback = std::function<void(const MountedCard &card)>;
     using ScanCallback = std::function<void(const QList<MountedCard> &cards)>;
     /// No error on success. Called once, on the main thread.
-    using RequestCompletion = std::function<void(const std::optional<DovettaError> &error)>;
+    using RequestCompletion = std::function<void(const std::optional<MirvaleError> &error)>;
     using CardCompletion = std::function<void(const std::optional<MountedCard> &card)>;
 
     virtual ~VolumeWatching() = default;

@@ -23,7 +23,7 @@ public:
         /// again once it returns.
         std::function<void()> departed;
         std::function<void(const DiskDescription &disk)> appeared;
-        std::function<void(const QString &bsdName)> disappeared;
+        std::function<void(const QString &deviceName)> disappeared;
         std::function<void(const DiskDescription &disk)> descriptionChanged;
     };
 
@@ -39,10 +39,10 @@ public:
     virtual void stop() = 0;
 
     /// True when the session knows a disk by this device name (a handle can be made).
-    virtual bool hasDisk(const QString &bsdName) const = 0;
+    virtual bool hasDisk(const QString &deviceName) const = 0;
     /// Asks the service to mount or unmount the volume on the named disk. Returns false
     /// (and never calls `completion`) when the disk is unknown; otherwise `completion` follows
     /// on the main thread unless the session is stopped first.
-    virtual bool mount(const QString &bsdName, Completion completion) = 0;
-    virtual bool unmount(const QString &bsdName, Completion completion) = 0;
+    virtual bool mount(const QString &deviceName, Completion completion) = 0;
+    virtual bool unmount(const QString &deviceName, Completion completion) = 0;
 };

@@ -7,7 +7,7 @@
 #include <optional>
 #include <variant>
 
-/// Carries out the scripts that FinderController writes. The text handed in is exactly the
+/// Carries out the scripts that FileManagerClient writes. The text handed in is exactly the
 /// script text; the answer is the script's result or an error number with a message, as the
 /// file manager reported it. Used only from the controller's execution queue.
 class ScriptRunner {

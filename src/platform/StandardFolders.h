@@ -9,7 +9,7 @@ public:
 
     /// Where applications keep their own data folders ("Mirvale" holds the rules and the
     /// settings); absolute.
-    virtual QString applicationSupportFolder() const = 0;
-    /// The folder that holds "Logs/Mirvale"; absolute.
-    virtual QString libraryFolder() const = 0;
+    virtual QString configHome() const = 0;
+    /// $XDG_STATE_HOME: where the log lives ("mirvale" inside it); absolute.
+    virtual QString stateHome() const = 0;
 };

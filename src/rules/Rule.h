@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/Placement.h"
 #include "rules/Extras.h"
-#include "rules/Placement.h"
 #include "rules/Subfolder.h"
 #include "rules/VolumeMatch.h"
 

@@ -7,9 +7,9 @@
 /// its argument, so it runs on any thread and on lists that are not stored.
 namespace RuleValidator {
 
-inline constexpr qint64 kMinPlacementSize = 200;
-inline constexpr qint64 kMaxPlacementSize = 20000;
-inline constexpr qint64 kMaxCoordinate = 20000;
+inline constexpr qint64 kMinPlacementSize = Placement::kMinSize;
+inline constexpr qint64 kMaxPlacementSize = Placement::kMaxSize;
+inline constexpr qint64 kMaxCoordinate = Placement::kMaxCoordinate;
 
 /// Per-rule errors in list order, then duplicate ids, then one warning per rule that does
 /// the same thing as an earlier one, then warnings for extra catch-all smart rules.

@@ -32,22 +32,12 @@ RulesStore::~RulesStore()
 
 QString RulesStore::defaultStorageFolder(const StandardFolders &folders)
 {
-    return folders.applicationSupportFolder() + QStringLiteral("/Mirvale");
+    return folders.configHome() + QStringLiteral("/Mirvale");
 }
 
 QString RulesStore::storageDir()
 {
-    std::call_once(m_storageOnce, [this] {
-        const QString legacy = QFileInfo(m_storageFolder).dir().filePath(QLatin1String(kLegacyFolderName));
-        if (!m_files->exists(m_storageFolder) && m_files->exists(legacy)) {
-            try {
-                m_files->move(legacy, m_storageFolder);
-            } catch (const DescribedError &) {
-                // The new folder is used regardless; the old one stays where it was.
-            }
-        }
-        m_storageDir = m_storageFolder;
-    });
+    std::call_once(m_storageOnce, [this] { m_storageDir = m_storageFolder; });
     return m_storageDir;
 }
 

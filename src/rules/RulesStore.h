@@ -32,14 +32,12 @@ public:
     /// Rules and settings files are a few hundred kilobytes at most; anything far beyond
     /// that is not ours, and is refused rather than read into memory.
     static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
-    static constexpr char kSettingsQueueLabel[] = "com.ferrowind.dovetta.rulesstore.settings";
-    static constexpr char kLegacyFolderName[] = "Dovetta";
+    static constexpr char kSettingsQueueLabel[] = "io.github.mirvale.rulesstore.settings";
 
     /// Whole seconds since 1970-01-01 UTC; names the moved-aside copies of corrupt files.
     using SecondsClock = std::function<qint64()>;
 
-    /// `storageFolder` holds rules.json and settings.json (see defaultStorageFolder());
-    /// a "Dovetta" folder beside it is moved to its name once, when it does not exist yet.
+    /// `storageFolder` holds rules.json and settings.json (see defaultStorageFolder()).
     /// Every file operation goes through `files`.
     RulesStore(QString storageFolder, Logger &logger, std::shared_ptr<FileAccess> files,
         SecondsClock clock = {}, QObject *parent = nullptr);

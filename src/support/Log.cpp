@@ -8,28 +8,47 @@
 
 namespace {
 
-const QString kFileName = QStringLiteral("dovetta.log");
+const QString kFileName = QStringLiteral("mirvale.log");
 
 QString generation(const QString &directory, int index)
 {
     return directory + QLatin1Char('/') + kFileName + QLatin1Char('.') + QString::number(index);
 }
 
+/// Earlier versions kept one log and its generations in "Logs/Mirvale" under the state
+/// folder; they move to `folder` once, so a bug report still has the history.
+void moveEarlierLog(const QString &stateHome, const QString &folder)
+{
+    const QString earlierPath = stateHome + QStringLiteral("/Logs/Mirvale");
+    const QDir earlier(earlierPath);
+    if (!earlier.exists() || QFileInfo::exists(folder + QLatin1Char('/') + kFileName))
+        return;
+    QDir().mkpath(folder);
+    const QStringList patterns { QStringLiteral("*.log"), QStringLiteral("*.log.1"),
+        QStringLiteral("*.log.2") };
+    for (const QFileInfo &entry : earlier.entryInfoList(patterns, QDir::Files)) {
+        const QString name = entry.fileName();
+        const QString target
+            = folder + QLatin1Char('/') + kFileName + name.mid(name.lastIndexOf(QLatin1String(".log")) + 4);
+        if (!QFileInfo::exists(target))
+            QFile::rename(entry.filePath(), target);
+    }
+    // Only folders left empty go.
+    QDir().rmdir(earlierPath);
+    QDir().rmdir(stateHome + QStringLiteral("/Logs"));
+}
+
 } // namespace
 
-Log::Log(const QString &libraryFolder)
+Log::Log(const QString &stateHome)
 {
-    const QString logs = libraryFolder + QStringLiteral("/Logs");
-    const QString folder = logs + QStringLiteral("/Mirvale");
-    const QString legacy = logs + QStringLiteral("/Dovetta");
-    // Older versions logged under the old name; keep their history in the new place.
-    if (!QFileInfo::exists(folder) && QFileInfo(legacy).isDir())
-        QDir().rename(legacy, folder);
+    const QString folder = stateHome + QStringLiteral("/mirvale");
+    moveEarlierLog(stateHome, folder);
 
     m_directory = folder;
     m_logFilePath = folder + QLatin1Char('/') + kFileName;
     QDir().mkpath(m_directory);
-    m_queue = std::make_unique<SerialQueue>(QStringLiteral("com.ferrowind.dovetta.log"));
+    m_queue = std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.log"));
     m_queue->sync([this] { openHandleForAppend(true); });
 }
 

@@ -10,15 +10,15 @@
 #include <mutex>
 #include <vector>
 
-/// The application's rotating log file: "dovetta.log" with two older generations,
+/// The application's rotating log file: "mirvale.log" with two older generations,
 /// written on a serial queue of its own so that callers never wait for the disk.
 class Log final : public Logger {
 public:
     static constexpr qint64 kMaxBytes = 512 * 1024;
 
-    /// `libraryFolder` is the folder that holds "Logs/Mirvale" (the platform's
-    /// StandardFolders::libraryFolder()).
-    explicit Log(const QString &libraryFolder);
+    /// The log lives in "mirvale" under `stateHome` (StandardFolders::stateHome());
+    /// a log an earlier version left in "Logs/Mirvale" there is moved in once.
+    explicit Log(const QString &stateHome);
     ~Log() override;
 
     void write(Level level, const QString &message) override;

@@ -1,6 +1,5 @@
 #include "ui/NotificationPanel.h"
 
-#include "platform/linux/gui/X11WindowHints.h"
 #include "support/ShownText.h"
 #include "ui/PanelSymbol.h"
 
@@ -48,9 +47,6 @@ NotificationPanel::NotificationPanel(const PanelContent &content, PanelView::Eve
     setObjectName(QStringLiteral("notificationPanel"));
     setWindowTitle(m_title);
     buildContent(content);
-    // A report, not a window to switch to: it stays out of task lists and pagers.
-    winId();
-    X11WindowHints::markAsNotification(windowHandle());
 }
 
 void NotificationPanel::buildContent(const PanelContent &content)

@@ -24,6 +24,10 @@ Notifier::Notifier(Services services)
         m_windows.removeAll(nullptr);
         auto *window = new NotificationPanel(content, std::move(events), m_services.seeThroughWorks);
         window->setWindowFlag(Qt::X11BypassWindowManagerHint, m_services.bypassWindowManager);
+        if (m_services.markAsNotification) {
+            window->winId(); // the native window the hints go on
+            m_services.markAsNotification(window->windowHandle());
+        }
         m_windows.append(window);
         return std::make_unique<NotificationPanelView>(window);
     };

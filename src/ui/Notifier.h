@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class QWindow;
+
 class Logger;
 class MotionPreference;
 class NotificationPanel;
@@ -32,6 +34,9 @@ public:
         /// Panels bypass the window manager: on XWayland the compositor places the windows it
         /// manages itself, and only an unmanaged window stays where it is put.
         bool bypassWindowManager = false;
+        /// Tells the desktop a panel is a notification that stays out of task lists and pagers;
+        /// empty where there is nothing to tell.
+        std::function<void(QWindow *)> markAsNotification;
     };
 
     explicit Notifier(Services services);

@@ -1,7 +1,7 @@
 #include "ui/RuleEditorView.h"
 
-#include "finder/FinderService.h"
-#include "finder/MouseWarp.h"
+#include "filemanager/FileManagerService.h"
+#include "filemanager/MouseWarp.h"
 #include "support/Logger.h"
 #include "support/MainQueue.h"
 #include "ui/AlertBox.h"

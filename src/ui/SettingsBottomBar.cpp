@@ -36,18 +36,18 @@ SettingsBottomBar::SettingsBottomBar(SettingsWindowModel &model, QWidget *parent
     setMinimumHeight(24);
 
     m_dot = new QLabel(QStringLiteral("\u25cf"));
-    m_dot->setObjectName(QStringLiteral("automationDot"));
+    m_dot->setObjectName(QStringLiteral("fileManagerDot"));
     setPixelSize(m_dot, 14);
     m_status = new QLabel;
-    m_status->setObjectName(QStringLiteral("automationStatusLabel"));
+    m_status->setObjectName(QStringLiteral("fileManagerStatusLabel"));
     m_status->setTextFormat(Qt::PlainText);
     setPixelSize(m_status, 12);
     // As wide as its longest text, so that "Check…" stays put whatever the answer.
     int statusWidth = 0;
-    for (const auto state : { AutomationStatus::State::NotChecked, AutomationStatus::State::Checking,
-             AutomationStatus::State::Allowed, AutomationStatus::State::NotAllowed })
+    for (const auto state : { FileManagerStatus::State::NotChecked, FileManagerStatus::State::Checking,
+             FileManagerStatus::State::Allowed, FileManagerStatus::State::NotAllowed })
         statusWidth = std::max(
-            statusWidth, m_status->fontMetrics().horizontalAdvance(AutomationStatus { state, {} }.text()));
+            statusWidth, m_status->fontMetrics().horizontalAdvance(FileManagerStatus { state, {} }.text()));
     m_status->setMinimumWidth(statusWidth + 2);
     auto *check = new QPushButton(QStringLiteral("Check\u2026"));
     check->setObjectName(QStringLiteral("checkButton"));
@@ -68,7 +68,7 @@ SettingsBottomBar::SettingsBottomBar(SettingsWindowModel &model, QWidget *parent
     m_save->setDefault(true);
     m_save->setMinimumWidth(80);
 
-    connect(check, &QPushButton::clicked, &m_model, &SettingsWindowModel::checkAutomation);
+    connect(check, &QPushButton::clicked, &m_model, &SettingsWindowModel::checkFileManager);
     connect(m_save, &QPushButton::clicked, &m_model, [this] { m_model.trySave(); });
 
     auto *layout = new QHBoxLayout(this);
@@ -84,17 +84,18 @@ SettingsBottomBar::SettingsBottomBar(SettingsWindowModel &model, QWidget *parent
     layout->addWidget(m_testPopup);
     layout->addWidget(m_save);
 
-    connect(&model, &SettingsWindowModel::automationChanged, this, &SettingsBottomBar::showAutomation);
+    connect(
+        &model, &SettingsWindowModel::fileManagerChanged, this, &SettingsBottomBar::showFileManagerStatus);
     connect(&model, &SettingsWindowModel::testMenuChanged, this, &SettingsBottomBar::showTestMenu);
     connect(&model, &SettingsWindowModel::saveStateChanged, this, &SettingsBottomBar::showSaveState);
-    showAutomation();
+    showFileManagerStatus();
     showTestMenu();
     showSaveState();
 }
 
-void SettingsBottomBar::showAutomation()
+void SettingsBottomBar::showFileManagerStatus()
 {
-    const AutomationStatus status = m_model.automation();
+    const FileManagerStatus status = m_model.fileManagerStatus();
     m_status->setText(status.text());
     setTextColor(m_status, Appearance::toneColor(Tone::Secondary, palette()));
     setTextColor(m_dot, Appearance::toneColor(status.dotTone(), palette()));
@@ -128,5 +129,5 @@ void SettingsBottomBar::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
-        showAutomation();
+        showFileManagerStatus();
 }

@@ -22,7 +22,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void showAutomation();
+    void showFileManagerStatus();
     void showTestMenu();
     void showSaveState();
 

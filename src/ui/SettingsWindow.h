@@ -10,7 +10,7 @@
 
 #include <functional>
 
-class FinderService;
+class FileManagerService;
 class FolderLister;
 class Logger;
 class PointerControl;
@@ -31,7 +31,7 @@ public:
 
     struct Services {
         RulesStore *store = nullptr;
-        FinderService *finder = nullptr;
+        FileManagerService *finder = nullptr;
         PointerControl *pointer = nullptr;
         Logger *log = nullptr;
         /// Lists a card's folders for the editor's card browser.

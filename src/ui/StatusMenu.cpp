@@ -1,16 +1,16 @@
 #include "ui/StatusMenu.h"
 
+#include "app/Autostart.h"
 #include "app/Coordinator.h"
+#include "app/UpdateController.h"
 #include "rules/RulesProvider.h"
 #include "support/DescribedError.h"
 #include "support/GlobalQueue.h"
 #include "support/Logger.h"
-#include "support/LoginItem.h"
 #include "support/MainQueue.h"
 #include "support/ShownText.h"
-#include "support/UpdateController.h"
 #include "ui/AlertBox.h"
-#include "ui/MenuBarIcon.h"
+#include "ui/TrayIcon.h"
 #include "ui/model/StatusMenuModel.h"
 
 #include <QCoreApplication>
@@ -33,7 +33,7 @@ StatusMenu::StatusMenu(Services services, QObject *parent)
     connect(m_menu.get(), &QMenu::aboutToShow, this, [this] {
         rebuild();
         m_menuOpen = true;
-        m_services.loginItem->refreshStatus();
+        m_services.autostart->refreshStatus();
         // Fresh free space arrives later as a card change and retitles the open menu.
         m_services.coordinator->volumeWatcher().refreshFreeSpaceNow();
     });
@@ -96,10 +96,10 @@ void StatusMenu::drawIcon(bool paused)
     // application's palette says nothing about the panel's.
     const QIcon themed = QIcon::fromTheme(
         paused ? QStringLiteral("mirvale-tray-paused-symbolic") : QStringLiteral("mirvale-tray-symbolic"));
-    if (!themed.isNull() && !themed.pixmap(MenuBarIcon::kTraySizes[0]).isNull())
+    if (!themed.isNull() && !themed.pixmap(TrayIcon::kTraySizes[0]).isNull())
         m_trayIcon->setIcon(themed);
     else
-        m_trayIcon->setIcon(MenuBarIcon::trayIcon(paused));
+        m_trayIcon->setIcon(TrayIcon::trayIcon(paused));
 }
 
 void StatusMenu::handleExternalChange()
@@ -116,7 +116,7 @@ void StatusMenu::rebuild()
     input.detectedCards = coordinator.volumeWatcher().detectedCards();
     input.mountedCards = coordinator.volumeWatcher().mountedCards();
     input.settings = coordinator.rules().settings();
-    input.launchAtLogin = m_services.loginItem->lastKnownEnabled();
+    input.launchAtLogin = m_services.autostart->lastKnownEnabled();
     if (m_services.updates) {
         const UpdateController::MenuItem update = m_services.updates->makeMenuItem();
         input.updateTitle = update.title;
@@ -225,14 +225,14 @@ void StatusMenu::perform(qsizetype index)
 
 void StatusMenu::toggleLaunchAtLogin()
 {
-    LoginItem *loginItem = m_services.loginItem;
-    const bool wanted = !loginItem->lastKnownEnabled();
+    Autostart *autostart = m_services.autostart;
+    const bool wanted = !autostart->lastKnownEnabled();
     QPointer<StatusMenu> self(this);
     // The file work happens off the main thread; only the alert comes back to it.
-    GlobalQueue::async([loginItem, wanted, self] {
+    GlobalQueue::async([autostart, wanted, self] {
         try {
-            loginItem->setEnabled(wanted);
-            loginItem->refreshStatus();
+            autostart->setEnabled(wanted);
+            autostart->refreshStatus();
         } catch (const DescribedError &error) {
             const QString description = error.description();
             MainQueue::async([self, description] {

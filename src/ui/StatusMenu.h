@@ -14,7 +14,7 @@
 
 class Coordinator;
 class Logger;
-class LoginItem;
+class Autostart;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
@@ -27,7 +27,7 @@ class StatusMenu final : public QObject, public AbstractStatusMenu {
 public:
     struct Services {
         Coordinator *coordinator = nullptr;
-        LoginItem *loginItem = nullptr;
+        Autostart *autostart = nullptr;
         /// May be null where updates cannot be had.
         UpdateController *updates = nullptr;
         /// Shows the log file in the file manager.

@@ -1,8 +1,4 @@
 #include "app/CardReportText.h"
-#include "app/LoggingNotifier.h"
-
-#include "common/FakeRulesProvider.h"
-#include "common/RecordingLogger.h"
 
 #include <gtest/gtest.h>
 
@@ -28,31 +24,6 @@ TEST(CardReportText, OpenedBodyPartsAppearOnlyWhenKnown)
     target.relativePath = QStringLiteral("DCIM/\u0645"); // right to left: isolated
     EXPECT_EQ(CardReportText::openedBody(card, target, 2),
         QStringLiteral("Opened \u2068DCIM/\u0645\u2069 \u00b7 2 files \u00b7 31.9\u00a0GB\u00a0free"));
-}
-
-TEST(LoggingNotifier, SkipsOpenedReportsWhenSwitchedOffButNeverProblems)
-{
-    FakeRulesProvider rules;
-    RecordingLogger log;
-    LoggingNotifier notifier(rules, log);
-    notifier.setup();
-    MountedCard card { QUrl::fromLocalFile(QStringLiteral("/media/u/EOS")), QStringLiteral("EOS"), true, true,
-        std::nullopt };
-    ResolvedTarget target;
-    target.card = card;
-    notifier.cardOpened(card, target, 3);
-    notifier.cardProblem(card, QStringLiteral("Folder not found: /x"));
-    AppSettings on;
-    on.showNotifications = true;
-    rules.setSettings(on);
-    notifier.cardOpened(card, target, 3);
-    EXPECT_EQ(log.lines(),
-        (QStringList {
-            QStringLiteral("[INFO] Notifier ready (in-app panels, no permission needed)"),
-            QStringLiteral("[INFO] Notifier: skipping card-opened panel (notifications disabled)."),
-            QStringLiteral("[INFO] Notifier: showing panel \"EOS: Folder not found: /x\""),
-            QStringLiteral("[INFO] Notifier: showing panel \"EOS: Opened EOS \u00b7 3 files\""),
-        }));
 }
 
 } // namespace

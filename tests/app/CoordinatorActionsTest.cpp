@@ -40,7 +40,7 @@ protected:
     {
         QDir(m_card.path()).mkpath(QStringLiteral("DCIM"));
         m_rules.setRules({ Rule::makeDefaultCatchAll() });
-        m_finder.answerImmediately(std::nullopt);
+        m_fileManager.answerImmediately(std::nullopt);
     }
 
     Coordinator &make(bool withWindow = true)
@@ -100,7 +100,7 @@ TEST_F(CoordinatorActionsTest, ClickOnAMountedCardOpensItWhilePaused)
     m_watcher->setCards({ card() }, { mountedLine() });
     coordinator.cardClicked(mountedLine());
     ASSERT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opened DCIM")));
-    EXPECT_EQ(m_finder.requestCount(), 1);
+    EXPECT_EQ(m_fileManager.requestCount(), 1);
 }
 
 TEST_F(CoordinatorActionsTest, ClickOnAListedCardMissingFromTheMountedListBuildsItOrWarns)
@@ -111,13 +111,13 @@ TEST_F(CoordinatorActionsTest, ClickOnAListedCardMissingFromTheMountedListBuilds
     ASSERT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opened DCIM")));
 
     m_watcher->setMadeCard(std::nullopt);
-    std::optional<DovettaError> outcome;
+    std::optional<MirvaleError> outcome;
     coordinator.cardClicked(
-        mountedLine(), [&](const std::optional<DovettaError> &error) { outcome = error; });
+        mountedLine(), [&](const std::optional<MirvaleError> &error) { outcome = error; });
     ASSERT_TRUE(logged(QStringLiteral("[WARN] EOS_DIGITAL: reported mounted at ") + m_card.path()
         + QStringLiteral(" but no matching card was found")));
     EXPECT_TRUE(outcome.has_value());
-    EXPECT_EQ(m_finder.requestCount(), 1);
+    EXPECT_EQ(m_fileManager.requestCount(), 1);
     EXPECT_TRUE(m_notifier.problems().isEmpty());
 }
 
@@ -128,9 +128,9 @@ TEST_F(CoordinatorActionsTest, ClickOnAnUnmountedCardMountsThenOpensAlthoughPaus
         m_rules.setRules(hasRule ? RuleList { Rule::makeDefaultCatchAll() } : RuleList {});
         pause();
         Coordinator &coordinator = make();
-        std::optional<std::optional<DovettaError>> outcome;
+        std::optional<std::optional<MirvaleError>> outcome;
         coordinator.cardClicked(
-            unmountedLine(), [&](const std::optional<DovettaError> &error) { outcome = error; });
+            unmountedLine(), [&](const std::optional<MirvaleError> &error) { outcome = error; });
         EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] EOS_DIGITAL: not mounted, mounting sdb1")));
         EXPECT_EQ(coordinator.pendingUserOpenNames(), QSet<QString> { QStringLiteral("eos_digital") });
         ASSERT_EQ(m_watcher->mountRequests().size(), 1);
@@ -158,7 +158,7 @@ TEST_F(CoordinatorActionsTest, FailedMountClearsThePendingName)
     pause();
     Coordinator &coordinator = make();
     m_watcher->setRequestError(
-        DovettaError::diskError(QStringLiteral("udisksctl mount -b /dev/sdb1 exited with status 1")));
+        MirvaleError::diskError(QStringLiteral("udisksctl mount -b /dev/sdb1 exited with status 1")));
     coordinator.cardClicked(unmountedLine());
     const QString description
         = QStringLiteral("Disk error: udisksctl mount -b /dev/sdb1 exited with status 1");
@@ -180,8 +180,8 @@ TEST_F(CoordinatorActionsTest, ClickOnAnEjectedCardOnlyLogs)
     Coordinator &coordinator = make();
     DetectedCard ejected { QStringLiteral("slot:1234"), QStringLiteral("EOS_DIGITAL"), std::nullopt,
         std::nullopt, true };
-    std::optional<DovettaError> outcome;
-    coordinator.cardClicked(ejected, [&](const std::optional<DovettaError> &error) { outcome = error; });
+    std::optional<MirvaleError> outcome;
+    coordinator.cardClicked(ejected, [&](const std::optional<MirvaleError> &error) { outcome = error; });
     EXPECT_TRUE(m_log.contains(
         QStringLiteral("[INFO] EOS_DIGITAL: ejected (powered down but still in the slot), reinsert to use")));
     EXPECT_TRUE(outcome.has_value());
@@ -208,7 +208,7 @@ TEST_F(CoordinatorActionsTest, EjectFromAPanel)
 TEST_F(CoordinatorActionsTest, FailedEjectShowsTheError)
 {
     Coordinator &coordinator = make();
-    m_watcher->setRequestError(DovettaError::diskError(QStringLiteral("busy")));
+    m_watcher->setRequestError(MirvaleError::diskError(QStringLiteral("busy")));
     coordinator.eject(card());
     ASSERT_TRUE(pollUntil([&] { return m_notifier.problems().size() == 1; }));
     EXPECT_EQ(m_notifier.problems().first().message, QStringLiteral("Disk error: busy"));

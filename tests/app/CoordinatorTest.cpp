@@ -54,16 +54,16 @@ TEST_F(CoordinatorTest, PausedCardIsIgnoredUnlessTheUserAsked)
     AppSettings settings;
     settings.paused = true;
     m_rules.setSettings(settings);
-    m_finder.answerImmediately(std::nullopt);
+    m_fileManager.answerImmediately(std::nullopt);
     Coordinator &coordinator = make();
 
     coordinator.handle(card(), false);
     ASSERT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: watching is paused, ignoring")));
-    EXPECT_EQ(m_finder.requestCount(), 0);
+    EXPECT_EQ(m_fileManager.requestCount(), 0);
 
     coordinator.handle(card(), true);
     ASSERT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opened DCIM")));
-    EXPECT_EQ(m_finder.requestCount(), 1);
+    EXPECT_EQ(m_fileManager.requestCount(), 1);
     EXPECT_TRUE(m_notifier.problems().isEmpty());
 }
 
@@ -79,12 +79,12 @@ TEST_F(CoordinatorTest, NoRuleLogsAndShowsAPanelOnlyWhenAsked)
     ASSERT_TRUE(pollUntil([&] { return m_notifier.problems().size() == 1; }));
     EXPECT_EQ(m_notifier.problems()[0].card.name, QStringLiteral("ASKED"));
     EXPECT_EQ(m_notifier.problems()[0].message, QStringLiteral("No rule matches this card."));
-    EXPECT_EQ(m_finder.requestCount(), 0);
+    EXPECT_EQ(m_fileManager.requestCount(), 0);
 }
 
 TEST_F(CoordinatorTest, MountCallbackReachesThePipeline)
 {
-    m_finder.answerImmediately(std::nullopt);
+    m_fileManager.answerImmediately(std::nullopt);
     make();
     m_watcher->mount(card());
     EXPECT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opening DCIM")));
@@ -107,9 +107,9 @@ TEST_F(CoordinatorTest, LateSuccessIsReportedOnceAfterThePipelineMovedOn)
         logged(QStringLiteral("[WARN] FIRST: releasing the pipeline after 0.05s; the file manager controller "
                               "still has this request and will report its own outcome")));
     // The pipeline moved on to the next card while the first is still unanswered.
-    ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 2; }));
+    ASSERT_TRUE(pollUntil([&] { return m_fileManager.requestCount() == 2; }));
 
-    m_finder.complete(0);
+    m_fileManager.complete(0);
     EXPECT_TRUE(
         m_log.contains(QStringLiteral("[INFO] FIRST: the file manager answered after the pipeline released "
                                       "at 0.05s; reporting the window it opened")));
@@ -121,27 +121,27 @@ TEST_F(CoordinatorTest, LateSuccessIsReportedOnceAfterThePipelineMovedOn)
     EXPECT_EQ(m_pointer.moves(), QList<QPointF> { QPointF(100, 200) });
 
     // A second outcome for the same request is logged, never reported again.
-    m_finder.complete(0);
+    m_fileManager.complete(0);
     EXPECT_TRUE(
         m_log.contains(QStringLiteral("[INFO] FIRST: the file manager answered but this card was already "
                                       "reported; not reporting twice")));
     processEventsFor(50ms);
     EXPECT_EQ(m_notifier.opened().size(), 1);
     EXPECT_EQ(m_pointer.moves().size(), 1);
-    m_finder.complete(1);
+    m_fileManager.complete(1);
 }
 
 TEST_F(CoordinatorTest, CardPulledWhileItWaitsIsNeitherOpenedNorReported)
 {
     Coordinator &coordinator = make();
     coordinator.handle(card(QStringLiteral("FIRST")), false); // the file manager is slow
-    ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 1; }));
+    ASSERT_TRUE(pollUntil([&] { return m_fileManager.requestCount() == 1; }));
     coordinator.handle(card(QStringLiteral("PULLED")), true);
     m_pulled.insert(QStringLiteral("PULLED"));
-    m_finder.complete(0);
+    m_fileManager.complete(0);
     ASSERT_TRUE(logged(QStringLiteral("[INFO] PULLED: removed before it could be opened")));
     processEventsFor(20ms);
-    EXPECT_EQ(m_finder.requestCount(), 1);
+    EXPECT_EQ(m_fileManager.requestCount(), 1);
     EXPECT_FALSE(m_log.contains(QStringLiteral("[INFO] PULLED: opening DCIM")));
     EXPECT_TRUE(m_notifier.problems().isEmpty());
 }
@@ -153,11 +153,11 @@ TEST_F(CoordinatorTest, LateFailureCarriesTheSuffixAndShowsOnePanel)
     ASSERT_TRUE(logged(
         QStringLiteral("[WARN] EOS_DIGITAL: releasing the pipeline after 0.03s; the file manager controller "
                        "still has this request and will report its own outcome")));
-    m_finder.complete(0, DovettaError::finderTimeout());
+    m_fileManager.complete(0, MirvaleError::fileManagerTimeout());
     EXPECT_TRUE(m_log.contains(
         QStringLiteral("[ERROR] EOS_DIGITAL: failed to open DCIM \u2014 The file manager did not respond "
                        "in time. (after the pipeline had already been released)")));
-    m_finder.complete(0, DovettaError::finderScriptError(QStringLiteral("again")));
+    m_fileManager.complete(0, MirvaleError::fileManagerError(QStringLiteral("again")));
     ASSERT_EQ(m_notifier.problems().size(), 1);
     EXPECT_EQ(m_notifier.problems()[0].message, QStringLiteral("The file manager did not respond in time."));
     EXPECT_TRUE(m_notifier.opened().isEmpty());
@@ -167,9 +167,9 @@ TEST_F(CoordinatorTest, FailureThenSuccessReportsOnlyTheFailure)
 {
     Coordinator &coordinator = make();
     coordinator.handle(card(), false);
-    ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 1; }));
-    m_finder.complete(0, DovettaError::folderMissing(QStringLiteral("/media/x")));
-    m_finder.complete(0);
+    ASSERT_TRUE(pollUntil([&] { return m_fileManager.requestCount() == 1; }));
+    m_fileManager.complete(0, MirvaleError::folderMissing(QStringLiteral("/media/x")));
+    m_fileManager.complete(0);
     EXPECT_TRUE(m_log.contains(
         QStringLiteral("[ERROR] EOS_DIGITAL: failed to open DCIM \u2014 Folder not found: /media/x")));
     EXPECT_TRUE(m_log.contains(
@@ -189,10 +189,10 @@ TEST_F(CoordinatorTest, RequestCarriesTheRuleAndTarget)
     rule.placement = Placement { 10, 20, 300, 400 };
     rule.bringToFront = true;
     m_rules.setRules({ rule });
-    m_finder.answerImmediately(std::nullopt);
+    m_fileManager.answerImmediately(std::nullopt);
     make().handle(card(), false);
-    ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 1; }));
-    const auto request = m_finder.request(0);
+    ASSERT_TRUE(pollUntil([&] { return m_fileManager.requestCount() == 1; }));
+    const auto request = m_fileManager.request(0);
     EXPECT_EQ(request.folder, QUrl::fromLocalFile(m_card.path() + QStringLiteral("/DCIM")));
     EXPECT_TRUE(request.bringToFront);
     EXPECT_TRUE(request.placement.has_value());
@@ -207,7 +207,7 @@ TEST_F(CoordinatorTest, StartRunsTheSequenceAndHandlesCardsPresentAtLaunch)
     settings.handleCardsPresentAtLaunch = true;
     settings.paused = true; // pause still applies to the launch scan
     m_rules.setSettings(settings);
-    m_finder.setPermissionGranted(false);
+    m_fileManager.setPermissionGranted(false);
     Coordinator &coordinator = make();
     m_watcher->setExisting({ card(QStringLiteral("A")), card(QStringLiteral("B")) });
     coordinator.start();
@@ -234,7 +234,7 @@ TEST_F(CoordinatorTest, CardsPresentAtLaunchAreLeftAloneWhenSwitchedOff)
     coordinator.start();
     ASSERT_TRUE(logged(QStringLiteral("[INFO] A file manager is available")));
     processEventsFor(30ms);
-    EXPECT_EQ(m_finder.requestCount(), 0);
+    EXPECT_EQ(m_fileManager.requestCount(), 0);
     EXPECT_TRUE(m_watcher->notedAtLaunch().isEmpty());
 }
 
@@ -278,9 +278,9 @@ TEST_F(CoordinatorTest, TearDownWhileWaitingDoesNotHangOrReport)
 {
     Coordinator &coordinator = make(10s);
     coordinator.handle(card(), false);
-    ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 1; }));
+    ASSERT_TRUE(pollUntil([&] { return m_fileManager.requestCount() == 1; }));
     m_coordinator.reset(); // must not wait the full limit
-    m_finder.complete(0);
+    m_fileManager.complete(0);
     EXPECT_TRUE(m_notifier.opened().isEmpty());
 }
 

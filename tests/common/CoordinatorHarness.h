@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Coordinator.h"
-#include "common/FakeFinderService.h"
+#include "common/FakeFileManagerService.h"
 #include "common/FakeNotifier.h"
 #include "common/FakePointer.h"
 #include "common/FakeRulesProvider.h"
@@ -19,7 +19,7 @@ protected:
     Coordinator::Services coordinatorServices(const EntryAttributeSource &files);
 
     FakeRulesProvider m_rules;
-    FakeFinderService m_finder;
+    FakeFileManagerService m_fileManager;
     FakeNotifier m_notifier;
     FakeScreenSource m_screens;
     FakePointer m_pointer;

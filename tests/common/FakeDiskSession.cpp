@@ -15,20 +15,20 @@ void FakeDiskSession::stop()
     m_probe->callbacks = {};
 }
 
-bool FakeDiskSession::mount(const QString &bsdName, Completion completion)
+bool FakeDiskSession::mount(const QString &deviceName, Completion completion)
 {
-    if (!hasDisk(bsdName))
+    if (!hasDisk(deviceName))
         return false;
-    m_probe->requests.append(QStringLiteral("mount ") + bsdName);
+    m_probe->requests.append(QStringLiteral("mount ") + deviceName);
     m_probe->pending.append(std::move(completion));
     return true;
 }
 
-bool FakeDiskSession::unmount(const QString &bsdName, Completion completion)
+bool FakeDiskSession::unmount(const QString &deviceName, Completion completion)
 {
-    if (!hasDisk(bsdName))
+    if (!hasDisk(deviceName))
         return false;
-    m_probe->requests.append(QStringLiteral("unmount ") + bsdName);
+    m_probe->requests.append(QStringLiteral("unmount ") + deviceName);
     m_probe->pending.append(std::move(completion));
     return true;
 }

@@ -28,9 +28,9 @@ public:
 
     bool start(Callbacks callbacks) override;
     void stop() override;
-    bool hasDisk(const QString &bsdName) const override { return m_probe->disks.contains(bsdName); }
-    bool mount(const QString &bsdName, Completion completion) override;
-    bool unmount(const QString &bsdName, Completion completion) override;
+    bool hasDisk(const QString &deviceName) const override { return m_probe->disks.contains(deviceName); }
+    bool mount(const QString &deviceName, Completion completion) override;
+    bool unmount(const QString &deviceName, Completion completion) override;
 
 private:
     std::shared_ptr<Probe> m_probe;

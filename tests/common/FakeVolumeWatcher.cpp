@@ -23,14 +23,14 @@ void FakeVolumeWatcher::setCards(const QList<MountedCard> &mounted, const QList<
 void FakeVolumeWatcher::mount(const DetectedCard &card, RequestCompletion completion)
 {
     m_mountRequests.append(card);
-    const std::optional<DovettaError> error = m_requestError;
+    const std::optional<MirvaleError> error = m_requestError;
     MainQueue::async([completion, error] { completion(error); });
 }
 
 void FakeVolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
 {
     m_ejectRequests.append(card);
-    const std::optional<DovettaError> error = m_requestError;
+    const std::optional<MirvaleError> error = m_requestError;
     MainQueue::async([completion, error] { completion(error); });
 }
 

@@ -31,7 +31,7 @@ public:
     /// Replaces both lists and tells the observers.
     void setCards(const QList<MountedCard> &mounted, const QList<DetectedCard> &detected);
     /// How the next mount or eject requests end; no error means success.
-    void setRequestError(std::optional<DovettaError> error) { m_requestError = std::move(error); }
+    void setRequestError(std::optional<MirvaleError> error) { m_requestError = std::move(error); }
     /// What makeCardAsync answers.
     void setMadeCard(std::optional<MountedCard> card) { m_madeCard = std::move(card); }
 
@@ -54,7 +54,7 @@ private:
     QList<DetectedCard> m_detected;
     QList<DetectedCard> m_mountRequests;
     QList<MountedCard> m_ejectRequests;
-    std::optional<DovettaError> m_requestError;
+    std::optional<MirvaleError> m_requestError;
     std::optional<MountedCard> m_madeCard;
     bool m_started = false;
     int m_freeSpaceRefreshes = 0;

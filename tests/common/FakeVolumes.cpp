@@ -45,7 +45,7 @@ std::optional<qint64> FakeVolumes::availableBytes(const QString &mountPath) cons
 }
 
 void FakeVolumes::addCard(
-    const QString &mountPath, const QString &name, const QString &volumeKind, const QString &protocol)
+    const QString &mountPath, const QString &name, const QString &volumeKind, DiskBus bus)
 {
     VolumeValues values;
     values.isRemovable = true;
@@ -55,11 +55,11 @@ void FakeVolumes::addCard(
     values.availableBytes = 31'900'000'000;
     setValues(mountPath, values);
     DiskDescription description;
-    description.bsdName
+    description.deviceName
         = QStringLiteral("sd") + QFileInfo(mountPath).fileName().toLower() + QStringLiteral("1");
     description.volumePath = mountPath;
     description.volumeName = name;
-    description.deviceProtocol = protocol;
+    description.bus = bus;
     description.volumeKind = volumeKind;
     description.isMountable = true;
     description.isRemovable = true;

@@ -32,7 +32,7 @@ public:
 
     /// A removable card with a disk description ("exfat" on a USB reader unless told otherwise).
     void addCard(const QString &mountPath, const QString &name,
-        const QString &volumeKind = QStringLiteral("exfat"), const QString &protocol = QStringLiteral("USB"));
+        const QString &volumeKind = QStringLiteral("exfat"), DiskBus bus = DiskBus::Usb);
     void setValues(const QString &mountPath, const VolumeValues &values);
     void setDescription(const QString &mountPath, const DiskDescription &description);
     void setUnreadable(const QString &mountPath, bool unreadable);

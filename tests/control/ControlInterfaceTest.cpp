@@ -62,7 +62,7 @@ protected:
         ASSERT_EQ(SingleInstance::claim(QDBusConnection::sessionBus()), SingleInstance::Claim::Owned);
         QDir(m_cardDir.path()).mkpath(QStringLiteral("DCIM"));
         m_rules.setRules({ Rule::makeDefaultCatchAll() });
-        m_finder.answerImmediately(std::nullopt);
+        m_fileManager.answerImmediately(std::nullopt);
         Coordinator::Services services = coordinatorServices(StatxEntryAttributeSource::instance());
         services.makeSettingsWindow
             = [this](Coordinator &) { return std::make_unique<RecordingWindow>(m_shown); };
@@ -178,7 +178,7 @@ TEST_F(ControlInterfaceTest, RequestsNameACardByNameMountPathOrDevice)
     }
     EXPECT_EQ(m_watcher->ejectRequests().size(), 3);
     EXPECT_EQ(m_watcher->ejectRequests().first(), mounted());
-    ASSERT_TRUE(pollUntil([&] { return m_finder.requestCount() == 1; }))
+    ASSERT_TRUE(pollUntil([&] { return m_fileManager.requestCount() == 1; }))
         << m_log.lines().join(QLatin1Char('\n')).toStdString();
 }
 
@@ -186,7 +186,7 @@ TEST_F(ControlInterfaceTest, ARefusedMountOrEjectIsReportedWithItsReason)
 {
     m_watcher->setCards({ mounted() }, lines());
     m_watcher->setRequestError(
-        DovettaError::diskError(QStringLiteral("udisksctl mount -b /dev/sdc1 exited with status 1")));
+        MirvaleError::diskError(QStringLiteral("udisksctl mount -b /dev/sdc1 exited with status 1")));
     CtlRun run = ctl({ QStringLiteral("open"), QStringLiteral("NIKON") });
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err,
@@ -203,16 +203,16 @@ TEST_F(ControlInterfaceTest, OpenSucceedsOnlyForAnOpenThatHappened)
     m_watcher->setCards({ mounted() }, lines());
     m_control->setOpenReplyLimit(300ms);
     const QString dcim = m_cardDir.path() + QStringLiteral("/DCIM");
-    m_finder.answerImmediately(DovettaError::folderMissing(dcim));
+    m_fileManager.answerImmediately(MirvaleError::folderMissing(dcim));
     CtlRun run = ctl({ QStringLiteral("open"), QStringLiteral("EOS_DIGITAL") });
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, QStringLiteral("mirvalectl: Folder not found: ") + dcim + QLatin1Char('\n'));
 
-    m_finder.answerLater(); // a hung file manager: the limit answers
+    m_fileManager.answerLater(); // a hung file manager: the limit answers
     run = ctl({ QStringLiteral("open"), QStringLiteral("EOS_DIGITAL") });
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, QStringLiteral("mirvalectl: no outcome within 0.3s; the card may still open\n"));
-    m_finder.complete(1);
+    m_fileManager.complete(1);
 
     m_rules.setRules({});
     run = ctl({ QStringLiteral("open"), QStringLiteral("EOS_DIGITAL") });

@@ -6,9 +6,9 @@
 
 namespace {
 
-DetectedCard detected(const QString &bsdName, const QString &name)
+DetectedCard detected(const QString &deviceName, const QString &name)
 {
-    return DetectedCard { bsdName, name, std::nullopt, std::nullopt, false };
+    return DetectedCard { deviceName, name, std::nullopt, std::nullopt, false };
 }
 
 MountedCard mounted(const QString &path, const QString &name)

@@ -1,5 +1,5 @@
 // The detected card list as the watcher keeps it, and mounting and unmounting on request.
-#include "detection/DAMountContext.h"
+#include "detection/DiskRequest.h"
 #include "detection/VolumeWatcherHarness.h"
 
 #include "common/PollUntil.h"
@@ -40,27 +40,27 @@ protected:
     }
 
     /// A card volume the disk service reports; mounted at `path` when it is given.
-    void addDisk(const QString &bsdName, const QString &path = QString())
+    void addDisk(const QString &deviceName, const QString &path = QString())
     {
         DiskDescription disk;
-        disk.bsdName = bsdName;
+        disk.deviceName = deviceName;
         disk.volumeName = QStringLiteral("EOS_DIGITAL");
         disk.volumePath = path;
-        disk.deviceProtocol = QStringLiteral("USB");
+        disk.bus = DiskBus::Usb;
         disk.volumeKind = QStringLiteral("exfat");
         disk.isMountable = disk.isRemovable = true;
-        session->disks.insert(bsdName);
+        session->disks.insert(deviceName);
         session->callbacks.appeared(disk);
     }
 
     VolumeWatching::RequestCompletion record()
     {
-        return [this](const std::optional<DovettaError> &error) { outcomes.append(error); };
+        return [this](const std::optional<MirvaleError> &error) { outcomes.append(error); };
     }
 
-    static DetectedCard line(const QString &bsdName)
+    static DetectedCard line(const QString &deviceName)
     {
-        return DetectedCard { bsdName, QStringLiteral("EOS_DIGITAL"), std::nullopt, std::nullopt, false };
+        return DetectedCard { deviceName, QStringLiteral("EOS_DIGITAL"), std::nullopt, std::nullopt, false };
     }
     static MountedCard card()
     {
@@ -69,7 +69,7 @@ protected:
 
     bool logged(const QString &line) const { return logger.contains(line); }
 
-    QList<std::optional<DovettaError>> outcomes;
+    QList<std::optional<MirvaleError>> outcomes;
     int changes = 0;
     std::unique_ptr<VolumeWatcher> watcher; // last: goes first
 };
@@ -93,7 +93,7 @@ TEST_F(CardRequestsTest, MountedCardGetsItsLineAndFreshFreeSpace)
     volumes->addCard(kCard, QStringLiteral("EOS_DIGITAL"));
     mountTable->mount(kCard);
     ASSERT_TRUE(pollUntil([&] { return watcher->detectedCards().size() == 1; }));
-    EXPECT_EQ(watcher->detectedCards().first().bsdName, QStringLiteral("sdeos_digital1"));
+    EXPECT_EQ(watcher->detectedCards().first().deviceName, QStringLiteral("sdeos_digital1"));
     EXPECT_EQ(watcher->detectedCards().first().freeBytes, 31'900'000'000);
 
     VolumeValues fuller;
@@ -112,12 +112,12 @@ TEST_F(CardRequestsTest, UnformattedCardInTheSlotIsExplainedOnce)
     QDir().mkpath(sysfs.path() + QStringLiteral("/class/mmc_host/mmc0/mmc0:aaaa")); // a card, no serial
     startWatcher();
     DiskDescription whole;
-    whole.bsdName = QStringLiteral("mmcblk0");
-    whole.deviceProtocol = QStringLiteral("Secure Digital");
+    whole.deviceName = QStringLiteral("mmcblk0");
+    whole.bus = DiskBus::Mmc;
     whole.isRemovable = whole.isWhole = true;
     session->callbacks.appeared(whole);
     const QString line
-        = QStringLiteral("[INFO] A Secure Digital disk has no mountable volume (card in slot: Card) "
+        = QStringLiteral("[INFO] An mmc disk has no mountable volume (card in slot: Card) "
                          "\u2014 the card probably needs formatting; not listing it as ejected");
     ASSERT_TRUE(pollUntil([&] { return logged(line); }));
     whole.volumeName = QStringLiteral("still nothing");
@@ -131,7 +131,7 @@ TEST_F(CardRequestsTest, MountThroughTheDiskService)
 {
     startWatcher();
     addDisk(QStringLiteral("sdb1"));
-    const int registered = DAMountContext::registeredCount();
+    const int registered = DiskRequest::registeredCount();
     watcher->mount(line(QStringLiteral("sdb1")), record());
     EXPECT_TRUE(logged(QStringLiteral("[INFO] Mounting EOS_DIGITAL (sdb1)")));
     ASSERT_EQ(session->requests, QStringList { QStringLiteral("mount sdb1") });
@@ -141,7 +141,7 @@ TEST_F(CardRequestsTest, MountThroughTheDiskService)
     EXPECT_FALSE(outcomes.first());
     EXPECT_TRUE(logged(QStringLiteral("[INFO] Mounted EOS_DIGITAL via udisks2")));
     EXPECT_EQ(watcher->outstandingRequestCount(), 0);
-    EXPECT_EQ(DAMountContext::registeredCount(), registered);
+    EXPECT_EQ(DiskRequest::registeredCount(), registered);
     EXPECT_TRUE(commands->calls().isEmpty());
 }
 
@@ -225,13 +225,13 @@ TEST_F(CardRequestsTest, WatcherGoneBeforeTheAnswer)
     startWatcher();
     addDisk(QStringLiteral("sdb1"));
     watcher->mount(line(QStringLiteral("sdb1")), record());
-    const int registered = DAMountContext::registeredCount();
+    const int registered = DiskRequest::registeredCount();
     watcher.reset();
     ASSERT_EQ(outcomes.size(), 1);
     EXPECT_EQ(outcomes.first()->description(),
         QStringLiteral(
             "Disk error: the disk session stopped before EOS_DIGITAL finished mounting or unmounting"));
-    EXPECT_EQ(DAMountContext::registeredCount(), registered - 1);
+    EXPECT_EQ(DiskRequest::registeredCount(), registered - 1);
     session->pending.takeFirst()(kDissent); // the answer finds nothing to do
     processEventsFor(100ms);
     EXPECT_EQ(outcomes.size(), 1);

@@ -1,9 +1,10 @@
 #include "detection/DetectedCardList.h"
 #include "detection/KnownCardNames.h"
-#include "platform/linux/SettingsFileUserDefaults.h"
+#include "platform/linux/StateFile.h"
 
-#include "common/MemoryUserDefaults.h"
+#include "common/MemoryStateStore.h"
 #include "common/QtPrinters.h"
+#include "common/RecordingLogger.h"
 
 #include <QTemporaryDir>
 
@@ -11,24 +12,23 @@
 
 namespace {
 
-DiskDescription disk(const QString &bsdName, const QString &name, const QString &path = QString(),
-    const QString &protocol = QStringLiteral("USB"), const QString &kind = QStringLiteral("exfat"))
+DiskDescription disk(const QString &deviceName, const QString &name, const QString &path = QString(),
+    DiskBus bus = DiskBus::Usb, const QString &kind = QStringLiteral("exfat"))
 {
     DiskDescription description;
-    description.bsdName = bsdName;
+    description.deviceName = deviceName;
     description.volumeName = name;
     description.volumePath = path;
-    description.deviceProtocol = protocol;
+    description.bus = bus;
     description.volumeKind = kind;
     description.isMountable = !name.isEmpty();
     description.isRemovable = true;
     return description;
 }
 
-DiskDescription wholeSD(const QString &bsdName)
+DiskDescription wholeSD(const QString &deviceName)
 {
-    DiskDescription description
-        = disk(bsdName, QString(), QString(), QStringLiteral("Secure Digital"), QString());
+    DiskDescription description = disk(deviceName, QString(), QString(), DiskBus::Mmc, QString());
     description.isMountable = false;
     description.isWhole = true;
     return description;
@@ -43,7 +43,7 @@ QStringList lines(const QList<DetectedCard> &cards)
 {
     QStringList out;
     for (const DetectedCard &card : cards) {
-        out.append(card.bsdName + QLatin1Char('|') + card.name + QLatin1Char('|')
+        out.append(card.deviceName + QLatin1Char('|') + card.name + QLatin1Char('|')
             + (card.mountURL ? card.mountURL->toLocalFile() : QStringLiteral("-")) + QLatin1Char('|')
             + (card.freeBytes ? QString::number(*card.freeBytes) : QStringLiteral("-"))
             + (card.isEjected ? QStringLiteral("|ejected") : QString()));
@@ -63,29 +63,29 @@ TEST(DetectedCardListTest, DiskDescriptionsBecomeLinesOnlyForCardVolumes)
         { "mounted outside the media roots",
             disk(QStringLiteral("sdb1"), QStringLiteral("EOS"), QStringLiteral("/mnt/eos")), false },
         { "FAT image",
-            disk(QStringLiteral("loop0"), QStringLiteral("IMG"), QString(),
-                QStringLiteral("Virtual Interface"), QStringLiteral("MSDOS")),
+            disk(QStringLiteral("loop0"), QStringLiteral("IMG"), QString(), DiskBus::Loop,
+                QStringLiteral("VFAT")),
             true },
         { "ext4 image",
-            disk(QStringLiteral("loop0"), QStringLiteral("IMG"), QString(),
-                QStringLiteral("Virtual Interface"), QStringLiteral("ext4")),
+            disk(QStringLiteral("loop0"), QStringLiteral("IMG"), QString(), DiskBus::Loop,
+                QStringLiteral("ext4")),
             false },
         { "ext4 on a USB reader",
-            disk(QStringLiteral("sdc1"), QStringLiteral("X"), QString(), QStringLiteral("USB"),
-                QStringLiteral("ext4")),
+            disk(
+                QStringLiteral("sdc1"), QStringLiteral("X"), QString(), DiskBus::Usb, QStringLiteral("ext4")),
             true },
     };
     for (const auto &row : rows)
-        EXPECT_EQ(DetectedCardList::makeDetectedCard(row.description.bsdName, row.description).has_value(),
+        EXPECT_EQ(DetectedCardList::makeDetectedCard(row.description.deviceName, row.description).has_value(),
             row.listed)
             << row.what;
 
     DiskDescription fixed = disk(QStringLiteral("sda1"), QStringLiteral("DATA"));
     fixed.isRemovable = false;
-    EXPECT_FALSE(DetectedCardList::makeDetectedCard(fixed.bsdName, fixed));
+    EXPECT_FALSE(DetectedCardList::makeDetectedCard(fixed.deviceName, fixed));
     DiskDescription network = disk(QStringLiteral("nfs"), QStringLiteral("NAS"));
     network.isNetwork = true;
-    EXPECT_FALSE(DetectedCardList::makeDetectedCard(network.bsdName, network));
+    EXPECT_FALSE(DetectedCardList::makeDetectedCard(network.deviceName, network));
 }
 
 TEST(DetectedCardListTest, ThreeSourcesMakeOneSortedList)
@@ -97,7 +97,7 @@ TEST(DetectedCardListTest, ThreeSourcesMakeOneSortedList)
     inputs.mountedCards = { mounted(QStringLiteral("/media/me/card 10"), QStringLiteral("card 10"), 5),
         mounted(QStringLiteral("/media/me/Card 2"), QStringLiteral("Card 2"), 7),
         mounted(QStringLiteral("/run/media/me/NIKON"), QStringLiteral("NIKON")) };
-    inputs.bsdNamesByMountPath.insert(QStringLiteral("/media/me/Card 2"), QStringLiteral("sdd1"));
+    inputs.deviceNamesByMountPath.insert(QStringLiteral("/media/me/Card 2"), QStringLiteral("sdd1"));
     inputs.slotCards = { SlotCard { QStringLiteral("42"), QStringLiteral("SD64") } };
     inputs.knownNames.insert(QStringLiteral("42"), QStringLiteral("EOS_DIGITAL"));
 
@@ -119,7 +119,7 @@ TEST(DetectedCardListTest, ThreeSourcesMakeOneSortedList)
 TEST(DetectedCardListTest, SlotCardLinesFollowTheDisksAndTheRememberedNames)
 {
     const DiskDescription sdVolume = disk(QStringLiteral("mmcblk0p1"), QStringLiteral("EOS_DIGITAL"),
-        QStringLiteral("/media/me/EOS_DIGITAL"), QStringLiteral("Secure Digital"));
+        QStringLiteral("/media/me/EOS_DIGITAL"), DiskBus::Mmc);
     const SlotCard slot { QStringLiteral("1234"), QStringLiteral("SD64") };
     const SlotCard noSerial { QString(), QStringLiteral("Card") };
     const struct {
@@ -146,14 +146,13 @@ TEST(DetectedCardListTest, SlotCardLinesFollowTheDisksAndTheRememberedNames)
             { QStringLiteral("slot:99|SD32|-|-|ejected") }, false },
         { "the partition of another whole disk does not count",
             { wholeSD(QStringLiteral("mmcblk1")),
-                disk(QStringLiteral("mmcblk10p1"), QStringLiteral("X"), QString(),
-                    QStringLiteral("Secure Digital")) },
+                disk(QStringLiteral("mmcblk10p1"), QStringLiteral("X"), QString(), DiskBus::Mmc) },
             { noSerial }, {}, {}, true },
     };
     for (const auto &row : rows) {
         DetectedCardList::Inputs inputs;
         for (const DiskDescription &description : row.disks)
-            inputs.disks.insert(description.bsdName, description);
+            inputs.disks.insert(description.deviceName, description);
         inputs.slotCards = row.inSlots;
         inputs.knownNames = row.known;
         const DetectedCardList::Outcome outcome = DetectedCardList::rebuild(inputs);
@@ -172,8 +171,7 @@ TEST(DetectedCardListTest, OneSDCardAndOneSlotCardTeachTheName)
     DetectedCardList::Inputs inputs;
     inputs.disks.insert(QStringLiteral("mmcblk0"), wholeSD(QStringLiteral("mmcblk0")));
     inputs.disks.insert(QStringLiteral("mmcblk0p1"),
-        disk(QStringLiteral("mmcblk0p1"), QStringLiteral("EOS_DIGITAL"), QString(),
-            QStringLiteral("Secure Digital")));
+        disk(QStringLiteral("mmcblk0p1"), QStringLiteral("EOS_DIGITAL"), QString(), DiskBus::Mmc));
     inputs.slotCards = { SlotCard { QStringLiteral("1234"), QStringLiteral("SD64") } };
     const DetectedCardList::Outcome outcome = DetectedCardList::rebuild(inputs);
     ASSERT_TRUE(outcome.learntName);
@@ -209,11 +207,10 @@ TEST(DetectedCardListTest, AVolumeTheMountTableShowsMountedIsOneMountedLine)
     // FUSE mounts: the disk service lists the device unmounted while the mount table has it.
     DetectedCardList::Inputs inputs;
     inputs.disks.insert(QStringLiteral("loop0"),
-        disk(QStringLiteral("loop0"), QStringLiteral("EOS_DIGITAL"), QString(),
-            QStringLiteral("Virtual Interface")));
+        disk(QStringLiteral("loop0"), QStringLiteral("EOS_DIGITAL"), QString(), DiskBus::Loop));
     inputs.mountedCards
         = { mounted(QStringLiteral("/media/root/EOS_DIGITAL"), QStringLiteral("EOS_DIGITAL"), 60) };
-    inputs.bsdNamesByMountPath.insert(QStringLiteral("/media/root/EOS_DIGITAL"), QStringLiteral("loop0"));
+    inputs.deviceNamesByMountPath.insert(QStringLiteral("/media/root/EOS_DIGITAL"), QStringLiteral("loop0"));
     EXPECT_EQ(lines(DetectedCardList::rebuild(inputs).cards),
         QStringList { QStringLiteral("loop0|EOS_DIGITAL|/media/root/EOS_DIGITAL|-") });
 }
@@ -221,7 +218,7 @@ TEST(DetectedCardListTest, AVolumeTheMountTableShowsMountedIsOneMountedLine)
 class KnownCardNamesTest : public ::testing::Test {
 protected:
     QDateTime now = QDateTime(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
-    MemoryUserDefaults defaults;
+    MemoryStateStore defaults;
     KnownCardNames names { &defaults, [this] { return now; } };
 };
 
@@ -274,15 +271,18 @@ TEST_F(KnownCardNamesTest, ValuesOfAnotherTypeReadAsNothing)
         names.knownCardNames(), (QHash<QString, QString> { { QStringLiteral("2"), QStringLiteral("B") } }));
 }
 
-TEST(SettingsFileUserDefaultsTest, NamesSurviveARestart)
+TEST(StateFileTest, NamesSurviveARestartAndTheMoveToTheStateFolder)
 {
     QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("Mirvale/defaults.ini"));
+    const QString earlier = folder.filePath(QStringLiteral("config/Mirvale/defaults.ini"));
+    const QString file = folder.filePath(QStringLiteral("state/mirvale/state.ini"));
     {
-        SettingsFileUserDefaults defaults(file);
+        StateFile defaults(earlier);
         KnownCardNames(&defaults).rememberCardName(QStringLiteral("EOS DIGITAL/ü"), QStringLiteral("0x1a"));
     }
-    SettingsFileUserDefaults reopened(file);
+    RecordingLogger log;
+    ASSERT_EQ(StateFile::moveEarlier(file, earlier, log), file);
+    StateFile reopened(file);
     EXPECT_EQ(KnownCardNames(&reopened).knownCardNames(),
         (QHash<QString, QString> { { QStringLiteral("0x1a"), QStringLiteral("EOS DIGITAL/ü") } }));
     EXPECT_TRUE(reopened.value(KnownCardNames::kLastSeenKey)
@@ -290,6 +290,19 @@ TEST(SettingsFileUserDefaultsTest, NamesSurviveARestart)
                     .value(QStringLiteral("0x1a"))
                     .toDateTime()
                     .isValid());
+    EXPECT_FALSE(QFileInfo::exists(earlier));
+
+    // Both present: the new one wins, the earlier stays. A move that cannot be made (a file
+    // where the folder should be) reads the earlier file where it is.
+    QFile(earlier).open(QIODevice::WriteOnly);
+    EXPECT_EQ(StateFile::moveEarlier(file, earlier, log), file);
+    EXPECT_TRUE(QFileInfo::exists(earlier));
+    QFile(folder.filePath(QStringLiteral("blocked"))).open(QIODevice::WriteOnly);
+    EXPECT_EQ(
+        StateFile::moveEarlier(folder.filePath(QStringLiteral("blocked/mirvale/state.ini")), earlier, log),
+        earlier);
+    EXPECT_TRUE(
+        log.lines().last().startsWith(QStringLiteral("[WARN] Could not move the remembered card names")));
 }
 
 } // namespace

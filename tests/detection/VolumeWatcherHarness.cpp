@@ -15,6 +15,6 @@ VolumeWatcher::Services VolumeWatcherHarness::watcherServices()
     services.cardSlots = std::make_unique<SysfsCardSlots>(sysfs.path());
     services.slotEvents = std::make_unique<FakeDeviceEvents>(slotEvents);
     services.commands = commands;
-    services.userDefaults = defaults;
+    services.stateStore = defaults;
     return services;
 }

@@ -7,7 +7,7 @@
 #include "common/FakeDiskSession.h"
 #include "common/FakeMountTable.h"
 #include "common/FakeVolumes.h"
-#include "common/MemoryUserDefaults.h"
+#include "common/MemoryStateStore.h"
 #include "common/RecordingLogger.h"
 
 #include <QTemporaryDir>
@@ -28,5 +28,5 @@ protected:
     std::shared_ptr<FakeDiskSession::Probe> session = std::make_shared<FakeDiskSession::Probe>();
     std::shared_ptr<FakeDeviceEvents::Probe> slotEvents = std::make_shared<FakeDeviceEvents::Probe>();
     std::shared_ptr<FakeCommandRunner> commands = std::make_shared<FakeCommandRunner>();
-    std::shared_ptr<MemoryUserDefaults> defaults = std::make_shared<MemoryUserDefaults>();
+    std::shared_ptr<MemoryStateStore> defaults = std::make_shared<MemoryStateStore>();
 };

@@ -102,7 +102,7 @@ if [ -x /usr/libexec/udisks2/udisksd ]; then
   losetup -d "$LOOP"
   start_mirvale udisks offscreen yes
   LOOP="$(losetup -f --show "$WORK/card.img")" || { echo "FAIL: no free loop device" >&2; exit 1; }
-  wait_for "$LOGFILE" "Disk appeared: $(basename "$LOOP") (Virtual Interface, exfat)" 15 || exit 1
+  wait_for "$LOGFILE" "Disk appeared: $(basename "$LOOP") (loop, exfat)" 15 || exit 1
   grep -q "Failed to create udisks2 session" "$LOGFILE" && { echo "FAIL: no disk session" >&2; exit 1; }
   ctl() { DBUS_SESSION_BUS_ADDRESS="$(cat "$WORK/udisks/bus")" "$MIRVALECTL" "$@"; }
   cards_show() { # cards_show PATTERN: mirvalectl cards lists a line matching PATTERN

@@ -168,7 +168,7 @@ run_session() { # run_session NAME [no-display]
   ' > "$HOME_DIR/stdout" 2>&1 &
   SESSION_PID=$!
   PIDS+=($SESSION_PID)
-  LOGFILE="$HOME_DIR/.local/state/Logs/Mirvale/dovetta.log"
+  LOGFILE="$HOME_DIR/.local/state/mirvale/mirvale.log"
   wait_for "$LOGFILE" "Coordinator started" 20 || exit 1
 }
 

@@ -97,7 +97,7 @@ start_mirvale() { # start_mirvale NAME QT_PLATFORM WITH_FM
   ' > "$home/stdout" 2>&1 &
   SESSION_PID=$!
   PIDS+=($SESSION_PID)
-  LOGFILE="$home/.local/state/Logs/Mirvale/dovetta.log"
+  LOGFILE="$home/.local/state/mirvale/mirvale.log"
   FM_LOG="$WORK/$name-fm.log"
   wait_for "$LOGFILE" "Coordinator started" 20 || exit 1
   APP_PID="$(cat "$home/mirvale.pid")"

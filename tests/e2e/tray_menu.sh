@@ -62,7 +62,7 @@ set -uo pipefail
 PIDS=()
 finish() { for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done; }
 trap finish EXIT
-fail() { echo "FAIL: $*" >&2; echo "---- mirvale log" >&2; cat "$XDG_STATE_HOME/Logs/Mirvale/dovetta.log" >&2 2>/dev/null; exit 1; }
+fail() { echo "FAIL: $*" >&2; echo "---- mirvale log" >&2; cat "$XDG_STATE_HOME/mirvale/mirvale.log" >&2 2>/dev/null; exit 1; }
 wait_until() { # wait_until SECONDS COMMAND...
   local deadline=$(( $(date +%s) + $1 )); shift
   while [ "$(date +%s)" -le "$deadline" ]; do "$@" && return 0; sleep 0.05; done
@@ -124,7 +124,7 @@ wait_until 10 test ! -e "$entry" || fail "the autostart entry was not removed"
 echo "launch at login: the entry was written and removed"
 
 [ -n "${TRAY_SNAPSHOT_DIR:-}" ] && cp "$WORK/normal.png" "$WORK/paused.png" "$TRAY_SNAPSHOT_DIR/"
-grep -q "Paused set to true" "$XDG_STATE_HOME/Logs/Mirvale/dovetta.log" || fail "no pause line in the log"
-grep -q "UpdateController: no update checks: " "$XDG_STATE_HOME/Logs/Mirvale/dovetta.log" || fail "no line says why updates are off"
+grep -q "Paused set to true" "$XDG_STATE_HOME/mirvale/mirvale.log" || fail "no pause line in the log"
+grep -q "UpdateController: no update checks: " "$XDG_STATE_HOME/mirvale/mirvale.log" || fail "no line says why updates are off"
 exit 0
 '

@@ -110,7 +110,7 @@ RULES
   PIDS+=($SESSION_PID)
   SESSIONS+=($SESSION_PID)
   HOME_DIR="$home"
-  LOGFILE="$home/.local/state/Logs/Mirvale/dovetta.log"
+  LOGFILE="$home/.local/state/mirvale/mirvale.log"
   poll 30 logged "Coordinator started" || { cat "$home/stdout" >&2; fail "mirvale did not start"; }
   APP_PID="$(cat "$home/mirvale.pid")"
 }

@@ -96,17 +96,4 @@ TEST_F(RulesStoreReadOnlyTest, CorruptFilesStayWhereTheyAre)
     EXPECT_TRUE(m_log.lines().at(1).endsWith(QStringLiteral("); showing no rules, file left as it is.")));
 }
 
-TEST_F(RulesStoreReadOnlyTest, ALegacyFolderIsNotMoved)
-{
-    put(config() + QStringLiteral("/Dovetta"), QStringLiteral("rules.json"),
-        RulesFormat::encodeRules({ Rule::makeNew() }));
-    const auto before = tree();
-
-    RulesStore store(folder(), m_log, std::make_shared<PosixFileAccess>());
-    store.loadReadOnly();
-
-    EXPECT_TRUE(store.rules().isEmpty());
-    EXPECT_EQ(tree(), before);
-}
-
 } // namespace

@@ -5,7 +5,6 @@
 #include "platform/StandardFolders.h"
 #include "rules/DecodingError.h"
 #include "rules/FileError.h"
-#include "rules/NotificationNames.h"
 #include "rules/RulesFormat.h"
 #include "rules/RulesStore.h"
 #include "rules/RulesStoreError.h"
@@ -95,18 +94,14 @@ protected:
     std::shared_ptr<ScriptedFileAccess> m_files = std::make_shared<ScriptedFileAccess>();
 };
 
-TEST(RulesStoreNames, NotificationNamesAndQueue)
+TEST(RulesStoreNames, QueueAndFolder)
 {
-    EXPECT_STREQ(NotificationNames::dovettaRulesChanged, "Dovetta.rulesChanged");
-    EXPECT_STREQ(NotificationNames::dovettaSettingsChanged, "Dovetta.settingsChanged");
-    EXPECT_STREQ(NotificationNames::dovettaSettingsSaveFailed, "Dovetta.settingsSaveFailed");
-    EXPECT_STREQ(NotificationNames::dovettaMountedCardsChanged, "Dovetta.mountedCardsChanged");
-    EXPECT_STREQ(RulesStore::kSettingsQueueLabel, "com.ferrowind.dovetta.rulesstore.settings");
+    EXPECT_STREQ(RulesStore::kSettingsQueueLabel, "io.github.mirvale.rulesstore.settings");
 
     class Folders final : public StandardFolders {
     public:
-        QString applicationSupportFolder() const override { return QStringLiteral("/somewhere/config"); }
-        QString libraryFolder() const override { return QStringLiteral("/somewhere/state"); }
+        QString configHome() const override { return QStringLiteral("/somewhere/config"); }
+        QString stateHome() const override { return QStringLiteral("/somewhere/state"); }
     };
     EXPECT_EQ(RulesStore::defaultStorageFolder(Folders()), QStringLiteral("/somewhere/config/Mirvale"));
 }
@@ -260,30 +255,6 @@ TEST_F(RulesStoreTest, FailuresWhileLoadingAreLoggedAndDefaultsStandIn)
         QStringLiteral("[ERROR] Could not move settings.json aside: The file could not be moved.")));
     EXPECT_TRUE(m_log.contains(
         QStringLiteral("[ERROR] Could not write recovery settings.json: The volume is full.")));
-}
-
-TEST_F(RulesStoreTest, LegacyFolderIsMovedOnce)
-{
-    const QString legacy = m_temp.path() + QStringLiteral("/config/Dovetta");
-    QDir().mkpath(legacy);
-    const Rule rule = volumeRule(QStringLiteral("Old"), QStringLiteral("EOS"));
-    QFile old(legacy + QStringLiteral("/rules.json"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(RulesFormat::encodeRules({ rule }));
-    old.close();
-
-    auto store = makeStore();
-    store->load();
-    EXPECT_EQ(store->rules(), RuleList({ rule }));
-    EXPECT_FALSE(QFileInfo::exists(legacy));
-    EXPECT_TRUE(QFileInfo::exists(file(QStringLiteral("rules.json"))));
-
-    // With both present, the new folder wins and the old one is left alone.
-    QDir().mkpath(legacy);
-    auto later = makeStore();
-    later->load();
-    EXPECT_TRUE(QFileInfo::exists(legacy));
-    EXPECT_EQ(later->rules(), RuleList({ rule }));
 }
 
 TEST_F(RulesStoreTest, RefusedSaveLeavesEverythingUntouched)

@@ -14,8 +14,8 @@ namespace {
 
 class LogTest : public ::testing::Test {
 protected:
-    QString folder() const { return m_library.path() + QStringLiteral("/Logs/Mirvale"); }
-    QString file(const QString &name = QStringLiteral("dovetta.log")) const
+    QString folder() const { return m_library.path() + QStringLiteral("/mirvale"); }
+    QString file(const QString &name = QStringLiteral("mirvale.log")) const
     {
         return folder() + QLatin1Char('/') + name;
     }
@@ -114,7 +114,7 @@ TEST_F(LogTest, RotatesBeforeALineWouldPassTheLimit)
     const QString message(300, QLatin1Char('m'));
     log.info(message);
     log.sync();
-    EXPECT_EQ(sizeOf(file(QStringLiteral("dovetta.log.1"))), 524000);
+    EXPECT_EQ(sizeOf(file(QStringLiteral("mirvale.log.1"))), 524000);
     EXPECT_EQ(sizeOf(file()), lineBytes(message));
     EXPECT_TRUE(read(file()).endsWith(message.toUtf8() + '\n'));
 }
@@ -127,10 +127,10 @@ TEST_F(LogTest, ExactlyAtTheLimitDoesNotRotateUntilTheNextLine)
     log.info(message);
     log.sync();
     EXPECT_EQ(sizeOf(file()), Log::kMaxBytes);
-    EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral("dovetta.log.1"))));
+    EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral("mirvale.log.1"))));
     log.info(QStringLiteral("x"));
     log.sync();
-    EXPECT_EQ(sizeOf(file(QStringLiteral("dovetta.log.1"))), Log::kMaxBytes);
+    EXPECT_EQ(sizeOf(file(QStringLiteral("mirvale.log.1"))), Log::kMaxBytes);
     EXPECT_EQ(sizeOf(file()), lineBytes(QStringLiteral("x")));
 }
 
@@ -144,8 +144,8 @@ TEST_F(LogTest, KeepsTwoOlderGenerations)
     QStringList names = QDir(folder()).entryList(QDir::Files);
     names.sort();
     EXPECT_EQ(names,
-        (QStringList { QStringLiteral("dovetta.log"), QStringLiteral("dovetta.log.1"),
-            QStringLiteral("dovetta.log.2") }));
+        (QStringList { QStringLiteral("mirvale.log"), QStringLiteral("mirvale.log.1"),
+            QStringLiteral("mirvale.log.2") }));
     for (const QString &name : names)
         EXPECT_LE(sizeOf(file(name)), Log::kMaxBytes);
 }
@@ -163,7 +163,7 @@ TEST_F(LogTest, FileDeletedWhileRunningStartsAFreshOne)
     // Counted from zero: a line that fits after the deletion does not rotate.
     log.info(QString(30000, QLatin1Char('z')));
     log.sync();
-    EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral("dovetta.log.1"))));
+    EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral("mirvale.log.1"))));
 }
 
 TEST_F(LogTest, WholeFolderDeletedIsRecreated)
@@ -177,27 +177,30 @@ TEST_F(LogTest, WholeFolderDeletedIsRecreated)
     EXPECT_TRUE(read(file()).endsWith("[INFO] second\n"));
 }
 
-TEST_F(LogTest, LegacyFolderMovesOnlyWhenTheNewOneIsMissing)
+TEST_F(LogTest, EarlierLogMovesOnlyWhenTheNewOneIsMissing)
 {
-    const QString legacy = m_library.path() + QStringLiteral("/Logs/Dovetta");
-    QDir().mkpath(legacy);
-    QFile old(legacy + QStringLiteral("/dovetta.log"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old line\n");
-    old.close();
+    const QString earlier = m_library.path() + QStringLiteral("/Logs/Mirvale");
+    QDir().mkpath(earlier);
+    for (const char *name : { "app.log", "app.log.1" }) {
+        QFile old(earlier + QLatin1Char('/') + QLatin1String(name));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(name) + " line\n");
+    }
     {
         Log log(m_library.path());
         log.info(QStringLiteral("continued"));
     }
-    EXPECT_FALSE(QFileInfo::exists(legacy));
-    EXPECT_TRUE(read(file()).startsWith("old line\n"));
+    EXPECT_FALSE(QFileInfo::exists(m_library.path() + QStringLiteral("/Logs")));
+    EXPECT_TRUE(read(file()).startsWith("app.log line\n"));
+    EXPECT_EQ(read(file(QStringLiteral("mirvale.log.1"))), "app.log.1 line\n");
 
     // Both present: nothing moves.
-    QDir().mkpath(legacy);
+    QDir().mkpath(earlier);
+    QFile(earlier + QStringLiteral("/app.log")).open(QIODevice::WriteOnly);
     {
         Log log(m_library.path());
     }
-    EXPECT_TRUE(QFileInfo(legacy).isDir());
+    EXPECT_TRUE(QFileInfo::exists(earlier + QStringLiteral("/app.log")));
 }
 
 TEST_F(LogTest, LinesFromManyThreadsAreAllWrittenWhole)

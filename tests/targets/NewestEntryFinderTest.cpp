@@ -1,5 +1,5 @@
-#include "CardTree.h"
 #include "FakeEntryAttributeSource.h"
+#include "common/CardTree.h"
 #include "common/RecordingLogger.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
 #include "targets/NewestFile.h"

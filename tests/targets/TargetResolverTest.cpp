@@ -1,6 +1,6 @@
 #include "targets/TargetResolver.h"
-#include "CardTree.h"
 #include "FakeEntryAttributeSource.h"
+#include "common/CardTree.h"
 #include "common/RecordingLogger.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
 

@@ -57,7 +57,8 @@ protected:
         AppSettings settings;
         settings.showNotifications = true;
         rules.setSettings(settings);
-        notifier = std::make_unique<Notifier>(Notifier::Services { &rules, &log, &timers, &motion, {} });
+        notifier = std::make_unique<Notifier>(
+            Notifier::Services { &rules, &log, &timers, &motion, {}, false, {} });
         card = MountedCard { QUrl::fromLocalFile(QStringLiteral("/media/u/EOS_DIGITAL")),
             QStringLiteral("EOS_DIGITAL"), true, true, 31'900'000'000 };
         target.card = card;

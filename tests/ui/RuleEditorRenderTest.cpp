@@ -1,4 +1,4 @@
-#include "common/FakeFinderService.h"
+#include "common/FakeFileManagerService.h"
 #include "common/FakeFolderLister.h"
 #include "common/FakePointer.h"
 #include "common/PollUntil.h"
@@ -79,7 +79,7 @@ protected:
     QString m_previousStyle;
     QString m_folder;
     QMap<QString, double> m_lightness;
-    FakeFinderService finder;
+    FakeFileManagerService finder;
     FakePointer pointer;
     RecordingLogger log;
     FakeFolderLister folders;

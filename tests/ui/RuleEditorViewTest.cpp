@@ -1,5 +1,5 @@
 #include "ui/RuleEditorView.h"
-#include "common/FakeFinderService.h"
+#include "common/FakeFileManagerService.h"
 #include "common/FakeFolderLister.h"
 #include "common/FakePointer.h"
 #include "common/PollUntil.h"
@@ -79,7 +79,7 @@ protected:
 
     bool isShown(QWidget *widget) { return widget->isVisibleTo(editor); }
 
-    FakeFinderService finder;
+    FakeFileManagerService finder;
     FakePointer pointer;
     RecordingLogger log;
     FakeFolderLister folders;

@@ -1,5 +1,5 @@
 #include "ui/SettingsWindow.h"
-#include "common/FakeFinderService.h"
+#include "common/FakeFileManagerService.h"
 #include "common/FakePointer.h"
 #include "common/FakeScriptRunner.h"
 #include "common/FakeVolumeWatcher.h"
@@ -7,7 +7,7 @@
 #include "common/QtPrinters.h"
 #include "common/RecordingLogger.h"
 #include "detection/CardLineTitle.h"
-#include "finder/FinderController.h"
+#include "filemanager/FileManagerClient.h"
 #include "platform/linux/FileManagerScriptRunner.h"
 #include "platform/linux/PosixFileAccess.h"
 #include "rules/RulesFormat.h"
@@ -72,7 +72,7 @@ protected:
         m_store.save(rules);
         SettingsWindow::Services services;
         services.store = &m_store;
-        services.finder = &m_finder;
+        services.finder = &m_fileManager;
         services.pointer = &m_pointer;
         services.log = &m_log;
         services.cards = &m_cards;
@@ -156,7 +156,7 @@ protected:
     RecordingLogger m_log;
     RulesStore m_store { m_temp.path() + QStringLiteral("/Mirvale"), m_log,
         std::make_shared<PosixFileAccess>() };
-    FakeFinderService m_finder;
+    FakeFileManagerService m_fileManager;
     FakePointer m_pointer;
     FakeVolumeWatcher m_cards { [](const MountedCard &) {} };
     QList<std::pair<Rule, MountedCard>> m_tested;
@@ -326,7 +326,7 @@ TEST_F(SettingsWindowTest, OpensAtItsSizeWithTheSavedRules)
     EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Enabled: B"));
     EXPECT_TRUE(cell->state().checkable && cell->state().checked);
 
-    auto *status = find<QLabel>(QStringLiteral("automationStatusLabel"));
+    auto *status = find<QLabel>(QStringLiteral("fileManagerStatusLabel"));
     EXPECT_EQ(status->text(), QStringLiteral("File manager: Checking\u2026"));
     EXPECT_TRUE(pollUntil([&] { return status->text() == QStringLiteral("File manager: found"); }));
 }
@@ -489,9 +489,9 @@ TEST_F(SettingsWindowTest, EveryTextSpeaksLinux)
     }
     for (const QAction *action : m_window->findChildren<QAction *>())
         texts << action->text();
-    for (const auto state : { AutomationStatus::State::NotChecked, AutomationStatus::State::Checking,
-             AutomationStatus::State::Allowed, AutomationStatus::State::NotAllowed })
-        texts << AutomationStatus { state, {} }.text();
+    for (const auto state : { FileManagerStatus::State::NotChecked, FileManagerStatus::State::Checking,
+             FileManagerStatus::State::Allowed, FileManagerStatus::State::NotAllowed })
+        texts << FileManagerStatus { state, {} }.text();
     DetectedCard ejected;
     ejected.name = QStringLiteral("SD");
     ejected.isEjected = true;
@@ -503,8 +503,8 @@ TEST_F(SettingsWindowTest, EveryTextSpeaksLinux)
     FakeScriptRunner runner;
     RecordingLogger log;
     {
-        FinderController controller(runner, log,
-            FinderController::Limits { std::chrono::seconds(10), std::chrono::seconds(10),
+        FileManagerClient controller(runner, log,
+            FileManagerClient::Limits { std::chrono::seconds(10), std::chrono::seconds(10),
                 std::chrono::seconds(10), std::chrono::milliseconds(1) });
         for (const char *name : { "org.freedesktop.DBus.Error.ServiceUnknown",
                  "org.freedesktop.DBus.Error.AccessDenied", "org.freedesktop.DBus.Error.NoReply",
@@ -512,9 +512,9 @@ TEST_F(SettingsWindowTest, EveryTextSpeaksLinux)
             const ScriptRunner::Failure failure
                 = FileManagerScriptRunner::failureFromDBusError(QLatin1String(name), QStringLiteral("no"));
             runner.setDefault({ failure, false, false });
-            std::optional<std::optional<DovettaError>> answer;
+            std::optional<std::optional<MirvaleError>> answer;
             controller.open(QUrl::fromLocalFile(QDir::tempPath()), std::nullopt, false, std::nullopt,
-                [&answer](std::optional<DovettaError> error) { answer = error; });
+                [&answer](std::optional<MirvaleError> error) { answer = error; });
             ASSERT_TRUE(pollUntil([&] { return answer.has_value(); }));
             texts << (*answer ? (*answer)->description() : QString());
         }
@@ -523,9 +523,9 @@ TEST_F(SettingsWindowTest, EveryTextSpeaksLinux)
         ASSERT_TRUE(
             pollUntil([&] { return log.lines().join(QString()).contains(QStringLiteral("fallback")); }));
     }
-    for (const DovettaError &error :
-        { DovettaError::finderScriptError(QStringLiteral("x")), DovettaError::finderTimeout(),
-            DovettaError::automationDenied(), DovettaError::automationPending() })
+    for (const MirvaleError &error :
+        { MirvaleError::fileManagerError(QStringLiteral("x")), MirvaleError::fileManagerTimeout(),
+            MirvaleError::fileManagerAccessDenied(), MirvaleError::fileManagerCheckPending() })
         texts << error.description();
     texts << log.lines();
 

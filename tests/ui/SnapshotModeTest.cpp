@@ -21,10 +21,7 @@ constexpr QSize kImageSize { 980, 620 + 32 };
 class SnapshotModeTest : public ::testing::Test {
 protected:
     QString configFolder() const { return m_home.path() + QStringLiteral("/.config/Mirvale"); }
-    QString logFile() const
-    {
-        return m_home.path() + QStringLiteral("/.local/state/Logs/Mirvale/dovetta.log");
-    }
+    QString logFile() const { return m_home.path() + QStringLiteral("/.local/state/mirvale/mirvale.log"); }
     QString output(const QString &name) const { return m_out.path() + QLatin1Char('/') + name; }
 
     void start(QProcess &process, const QStringList &arguments) const

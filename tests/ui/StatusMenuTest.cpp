@@ -1,14 +1,14 @@
 #include "ui/StatusMenu.h"
 
+#include "app/Autostart.h"
 #include "app/Coordinator.h"
+#include "app/UpdateController.h"
 #include "common/CoordinatorHarness.h"
 #include "common/FakeUpdateService.h"
 #include "common/PollUntil.h"
-#include "platform/LoginItemService.h"
+#include "platform/AutostartService.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
-#include "support/LoginItem.h"
-#include "support/UpdateController.h"
-#include "ui/MenuBarIcon.h"
+#include "ui/TrayIcon.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,7 +23,7 @@
 
 namespace {
 
-class ScriptedLoginItemService final : public LoginItemService {
+class ScriptedAutostartService final : public AutostartService {
 public:
     Status status() const override { return m_enabled ? Status::Enabled : Status::NotRegistered; }
     std::optional<QString> setRegistered(bool on) override
@@ -40,7 +40,7 @@ public:
 DetectedCard mounted(const QString &name, qint64 freeBytes)
 {
     DetectedCard card;
-    card.bsdName = QStringLiteral("sd") + name;
+    card.deviceName = QStringLiteral("sd") + name;
     card.name = name;
     card.mountURL = QUrl::fromLocalFile(QStringLiteral("/media/me/") + name);
     card.freeBytes = freeBytes;
@@ -55,7 +55,7 @@ protected:
         services.makeStatusMenu = [this](Coordinator &coordinator) -> std::unique_ptr<AbstractStatusMenu> {
             StatusMenu::Services menu;
             menu.coordinator = &coordinator;
-            menu.loginItem = &m_loginItem;
+            menu.autostart = &m_autostart;
             menu.updates = &m_updates;
             menu.showLog = [this] { ++m_showLogs; };
             menu.quit = [this] { ++m_quits; };
@@ -92,8 +92,8 @@ protected:
         return nullptr;
     }
 
-    std::shared_ptr<ScriptedLoginItemService> m_loginService = std::make_shared<ScriptedLoginItemService>();
-    LoginItem m_loginItem { m_loginService, m_log };
+    std::shared_ptr<ScriptedAutostartService> m_loginService = std::make_shared<ScriptedAutostartService>();
+    Autostart m_autostart { m_loginService, m_log };
     FakeUpdateService m_updateService;
     UpdateController m_updates { &m_updateService };
     StatusMenu *m_menu = nullptr;
@@ -170,7 +170,7 @@ TEST_F(StatusMenuTest, PauseTicksAndRedrawsTheIconAlsoWhenChangedElsewhere)
     action(QStringLiteral("Pause watching"))->trigger();
     EXPECT_TRUE(m_rules.settings().paused);
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] Paused set to true")));
-    EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(), MenuBarIcon::trayIcon(true).cacheKey());
+    EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(), TrayIcon::trayIcon(true).cacheKey());
     close();
     open();
     EXPECT_TRUE(action(QStringLiteral("Pause watching"))->isChecked());
@@ -186,12 +186,12 @@ TEST_F(StatusMenuTest, PauseTicksAndRedrawsTheIconAlsoWhenChangedElsewhere)
 // The application's palette says nothing about the panel's colour: the drawn icon reads on any.
 TEST_F(StatusMenuTest, TheDrawnIconIsTheOneForAnyPanel)
 {
-    EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(), MenuBarIcon::trayIcon(false).cacheKey());
+    EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(), TrayIcon::trayIcon(false).cacheKey());
     const QPalette original = QApplication::palette();
     QPalette dark = original;
     dark.setColor(QPalette::WindowText, QColor(240, 240, 240));
     QApplication::setPalette(dark);
-    EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(), MenuBarIcon::trayIcon(false).cacheKey());
+    EXPECT_EQ(m_menu->trayIcon()->icon().cacheKey(), TrayIcon::trayIcon(false).cacheKey());
     QApplication::setPalette(original);
 }
 
@@ -199,7 +199,7 @@ TEST_F(StatusMenuTest, LaunchAtLoginTogglesInTheBackground)
 {
     open();
     action(QStringLiteral("Launch at Login"))->trigger();
-    ASSERT_TRUE(pollUntil([&] { return m_loginItem.lastKnownEnabled(); }));
+    ASSERT_TRUE(pollUntil([&] { return m_autostart.lastKnownEnabled(); }));
     EXPECT_TRUE(m_loginService->m_enabled);
     close();
     open();
@@ -222,7 +222,7 @@ TEST_F(StatusMenuTest, AFailedLaunchAtLoginChangeShowsAnAlert)
     EXPECT_EQ(alert->text(), QStringLiteral("Couldn't change Launch at Login"));
     EXPECT_EQ(alert->informativeText(), QStringLiteral("Could not write the entry."));
     EXPECT_EQ(alert->icon(), QMessageBox::Warning);
-    EXPECT_FALSE(m_loginItem.lastKnownEnabled());
+    EXPECT_FALSE(m_autostart.lastKnownEnabled());
     alert->close();
 }
 
@@ -255,11 +255,11 @@ TEST_F(StatusMenuTest, Snapshots)
         GTEST_SKIP() << "MIRVALE_SNAPSHOT_DIR is not set";
     QDir().mkpath(folder);
     DetectedCard ejected;
-    ejected.bsdName = QStringLiteral("slot:mmc0");
+    ejected.deviceName = QStringLiteral("slot:mmc0");
     ejected.name = QStringLiteral("SD_CARD");
     ejected.isEjected = true;
     DetectedCard unmounted;
-    unmounted.bsdName = QStringLiteral("sdc1");
+    unmounted.deviceName = QStringLiteral("sdc1");
     unmounted.name = QStringLiteral("NIKON D850");
     m_watcher->setCards({}, { mounted(QStringLiteral("EOS_DIGITAL"), 31'900'000'000), unmounted, ejected });
     AppSettings settings = m_rules.settings();
@@ -300,8 +300,8 @@ TEST_F(StatusMenuTest, Snapshots)
         QImage strip(2 * (22 + 8) * 2 + 8, (22 + 8) * 2, QImage::Format_ARGB32);
         strip.fill(palette.color(QPalette::Window));
         QPainter painter(&strip);
-        painter.drawPixmap(QPoint(8, 8), MenuBarIcon::trayIcon(false).pixmap(QSize(22, 22), 2));
-        painter.drawPixmap(QPoint(8 + (22 + 8) * 2, 8), MenuBarIcon::trayIcon(true).pixmap(QSize(22, 22), 2));
+        painter.drawPixmap(QPoint(8, 8), TrayIcon::trayIcon(false).pixmap(QSize(22, 22), 2));
+        painter.drawPixmap(QPoint(8 + (22 + 8) * 2, 8), TrayIcon::trayIcon(true).pixmap(QSize(22, 22), 2));
         painter.end();
         EXPECT_TRUE(strip.save(folder + QStringLiteral("/icon-") + name + QStringLiteral(".png")));
     }

@@ -1,4 +1,4 @@
-#include "AppDelegate.h"
+#include "Application.h"
 
 #include "app/ControlInterface.h"
 #include "app/DisplayPlatform.h"
@@ -85,9 +85,9 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    AppDelegate delegate;
+    Application delegate;
     if (claim == SingleInstance::Claim::Owned)
         delegate.exportControl(sessionBus);
-    QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
+    QTimer::singleShot(0, &delegate, &Application::start);
     return QApplication::exec();
 }

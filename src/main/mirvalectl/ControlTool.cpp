@@ -1,6 +1,6 @@
 #include "main/mirvalectl/ControlTool.h"
 
-#include "finder/FinderScripts.h"
+#include "filemanager/FinderScripts.h"
 #include "main/mirvalectl/ControlCommands.h"
 #include "platform/FileAccess.h"
 #include "rules/DecodingError.h"

@@ -1,6 +1,6 @@
 #include "platform/linux/FileManagerScript.h"
 
-#include "finder/FinderScripts.h"
+#include "filemanager/FinderScripts.h"
 
 #include <QStringList>
 #include <QUrl>

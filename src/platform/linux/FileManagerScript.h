@@ -1,12 +1,12 @@
 #pragma once
 
-#include "rules/Placement.h"
+#include "platform/Placement.h"
 
 #include <QString>
 
 #include <optional>
 
-/// One of the scripts that FinderController writes, recognised from its exact text so that
+/// One of the scripts that FileManagerClient writes, recognised from its exact text so that
 /// the desktop's file manager can carry it out. Anything else is refused, never guessed at.
 struct FileManagerScript {
     enum class Kind { PermissionCheck, FrontWindowBounds, Activate, Open };

@@ -1,6 +1,6 @@
 #include "platform/linux/FileManagerScriptRunner.h"
 
-#include "finder/FileManagerWindows.h"
+#include "filemanager/FileManagerWindows.h"
 #include "platform/linux/FileManagerName.h"
 #include "platform/linux/FileManagerScript.h"
 #include "support/Logger.h"
@@ -57,7 +57,7 @@ FileManagerScriptRunner::FileManagerScriptRunner(
     static std::atomic<int> instances { 0 };
     m_connectionName = QStringLiteral("mirvale-script-runner-%1").arg(++instances);
     if (m_windows)
-        m_adoptions = std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.finder.windows"));
+        m_adoptions = std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.filemanager.windows"));
 }
 
 FileManagerScriptRunner::~FileManagerScriptRunner()

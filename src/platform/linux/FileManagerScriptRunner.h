@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/Placement.h"
 #include "platform/ScriptErrorNumber.h"
 #include "platform/ScriptRunner.h"
-#include "rules/Placement.h"
 
 #include <QDBusConnection>
 #include <QString>

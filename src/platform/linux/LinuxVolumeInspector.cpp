@@ -65,7 +65,7 @@ QString LinuxVolumeInspector::volumeKind(const QString &fsType)
     const QString lower = fsType.toLower();
     if (lower == QLatin1String("vfat") || lower == QLatin1String("msdos") || lower == QLatin1String("fat")
         || lower == QLatin1String("fat32") || lower == QLatin1String("fat16"))
-        return QStringLiteral("msdos");
+        return QStringLiteral("vfat");
     return lower;
 }
 
@@ -144,10 +144,10 @@ std::optional<DiskDescription> LinuxVolumeInspector::describeVolume(const QStrin
         fsType = entry->fsType;
 
     DiskDescription description;
-    description.bsdName = device->name;
+    description.deviceName = device->name;
     description.volumePath = entry->mountPoint;
     description.volumeName = UdevProperties::label(properties);
-    description.deviceProtocol = device->deviceProtocol();
+    description.bus = device->bus;
     description.volumeKind = volumeKind(fsType);
     description.isMountable = true;
     description.isRemovable = device->isRemovable;

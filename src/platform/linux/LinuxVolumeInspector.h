@@ -22,7 +22,7 @@ public:
 
     /// Network and remote file systems: nfs, cifs/smb, sshfs, 9p and their kind.
     static bool isNetworkFileSystem(const QString &fsType);
-    /// The disk service's volume kind for a file system type: "vfat" reads as "msdos".
+    /// The file system type as Mirvale compares it: every FAT variant reads as "vfat".
     static QString volumeKind(const QString &fsType);
 
 private:

@@ -22,25 +22,6 @@ bool isPlainName(const QString &name)
 
 } // namespace
 
-QString SysfsBlockDevices::Device::deviceProtocol() const
-{
-    switch (bus) {
-    case Bus::loop:
-        return QStringLiteral("Virtual Interface");
-    case Bus::usb:
-        return QStringLiteral("USB");
-    case Bus::mmc:
-        return QStringLiteral("Secure Digital");
-    case Bus::other:
-        break;
-    }
-    if (wholeName.startsWith(QLatin1String("nvme")))
-        return QStringLiteral("PCI-Express");
-    if (wholeName.startsWith(QLatin1String("sd")))
-        return QStringLiteral("SATA");
-    return QString();
-}
-
 SysfsBlockDevices::SysfsBlockDevices(QString sysfsRoot)
     : m_sysfsRoot(std::move(sysfsRoot))
 {
@@ -76,12 +57,12 @@ std::optional<SysfsBlockDevices::Device> SysfsBlockDevices::fromFolder(const QSt
     // The device's place in the tree names its bus: .../usb2/2-1/... or .../mmc_host/mmc0/...
     const QStringList components = canonicalFolder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     if (device.wholeName.startsWith(QLatin1String("loop")))
-        device.bus = Bus::loop;
+        device.bus = DiskBus::Loop;
     else if (components.contains(QLatin1String("mmc_host"))
         || device.wholeName.startsWith(QLatin1String("mmcblk")))
-        device.bus = Bus::mmc;
+        device.bus = DiskBus::Mmc;
     else if (std::any_of(components.cbegin(), components.cend(),
                  [](const QString &part) { return part.startsWith(QLatin1String("usb")); }))
-        device.bus = Bus::usb;
+        device.bus = DiskBus::Usb;
     return device;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DiskDescription.h"
+
 #include <QString>
 
 #include <optional>
@@ -7,19 +9,15 @@
 /// What sysfs tells about a block device: where it sits, whether its medium can be removed.
 class SysfsBlockDevices {
 public:
-    enum class Bus { loop, usb, mmc, other };
-
     struct Device {
         QString name; ///< kernel name: "sdb1", "mmcblk0p1", "loop0"
         QString wholeName; ///< the whole disk: "sdb", "mmcblk0", "loop0"
         bool isPartition = false;
         bool isRemovable = false; ///< the whole disk's "removable" attribute
-        Bus bus = Bus::other;
+        DiskBus bus = DiskBus::Other;
 
         /// Loop devices (disk images), USB disks and SD/MMC cards can be ejected.
-        bool isEjectable() const { return isRemovable || bus != Bus::other; }
-        /// "Secure Digital", "USB", "Virtual Interface", ... as the disk service names them.
-        QString deviceProtocol() const;
+        bool isEjectable() const { return isRemovable || bus != DiskBus::Other; }
     };
 
     /// `sysfsRoot` is normally "/sys".

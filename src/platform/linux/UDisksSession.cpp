@@ -112,30 +112,30 @@ void UDisksSession::stop()
     m_reported.clear();
 }
 
-bool UDisksSession::hasDisk(const QString &bsdName) const
+bool UDisksSession::hasDisk(const QString &deviceName) const
 {
     for (const DiskDescription &disk : m_reported) {
-        if (disk.bsdName == bsdName)
+        if (disk.deviceName == deviceName)
             return true;
     }
     return false;
 }
 
-bool UDisksSession::mount(const QString &bsdName, Completion completion)
+bool UDisksSession::mount(const QString &deviceName, Completion completion)
 {
-    return callFilesystem(bsdName, QStringLiteral("Mount"), std::move(completion));
+    return callFilesystem(deviceName, QStringLiteral("Mount"), std::move(completion));
 }
 
-bool UDisksSession::unmount(const QString &bsdName, Completion completion)
+bool UDisksSession::unmount(const QString &deviceName, Completion completion)
 {
-    return callFilesystem(bsdName, QStringLiteral("Unmount"), std::move(completion));
+    return callFilesystem(deviceName, QStringLiteral("Unmount"), std::move(completion));
 }
 
-bool UDisksSession::callFilesystem(const QString &bsdName, const QString &method, Completion completion)
+bool UDisksSession::callFilesystem(const QString &deviceName, const QString &method, Completion completion)
 {
     QString path;
     for (auto disk = m_reported.cbegin(); disk != m_reported.cend() && path.isEmpty(); ++disk) {
-        if (disk->bsdName == bsdName)
+        if (disk->deviceName == deviceName)
             path = disk.key();
     }
     if (!m_started || path.isEmpty())
@@ -319,7 +319,7 @@ void UDisksSession::publish()
     const Callbacks callbacks = m_callbacks;
     for (auto old = previous.cbegin(); old != previous.cend(); ++old) {
         if (!current.contains(old.key()) && callbacks.disappeared)
-            callbacks.disappeared(old.value().bsdName);
+            callbacks.disappeared(old.value().deviceName);
     }
     for (auto now = current.cbegin(); now != current.cend(); ++now) {
         const auto old = previous.constFind(now.key());
@@ -342,11 +342,12 @@ std::optional<DiskDescription> UDisksSession::describe(const ObjectMap &objects,
     const bool isLoop = interfaces.contains(kLoop);
 
     DiskDescription description;
-    description.bsdName
+    description.deviceName
         = QFileInfo(QString::fromLocal8Bit(stripNul(block.value(QStringLiteral("Device")).toByteArray())))
               .fileName();
     // udisks2 lists every loop device, attached or not; only an attached image is a disk.
-    if (description.bsdName.isEmpty() || (isLoop && block.value(QStringLiteral("Size")).toULongLong() == 0))
+    if (description.deviceName.isEmpty()
+        || (isLoop && block.value(QStringLiteral("Size")).toULongLong() == 0))
         return std::nullopt;
     description.isRemovable = drive.value(QStringLiteral("MediaRemovable")).toBool()
         || drive.value(QStringLiteral("Removable")).toBool();
@@ -356,11 +357,11 @@ std::optional<DiskDescription> UDisksSession::describe(const ObjectMap &objects,
 
     const QString bus = drive.value(QStringLiteral("ConnectionBus")).toString();
     if (isLoop)
-        description.deviceProtocol = QStringLiteral("Virtual Interface");
-    else if (bus == QLatin1String("sdio") || description.bsdName.startsWith(QLatin1String("mmcblk")))
-        description.deviceProtocol = QStringLiteral("Secure Digital");
+        description.bus = DiskBus::Loop;
+    else if (bus == QLatin1String("sdio") || description.deviceName.startsWith(QLatin1String("mmcblk")))
+        description.bus = DiskBus::Mmc;
     else if (bus == QLatin1String("usb"))
-        description.deviceProtocol = QStringLiteral("USB");
+        description.bus = DiskBus::Usb;
 
     description.volumeName = block.value(QStringLiteral("IdLabel")).toString();
     description.volumeKind

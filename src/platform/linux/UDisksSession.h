@@ -32,9 +32,9 @@ public:
 
     bool start(Callbacks callbacks) override;
     void stop() override;
-    bool hasDisk(const QString &bsdName) const override;
-    bool mount(const QString &bsdName, Completion completion) override;
-    bool unmount(const QString &bsdName, Completion completion) override;
+    bool hasDisk(const QString &deviceName) const override;
+    bool mount(const QString &deviceName, Completion completion) override;
+    bool unmount(const QString &deviceName, Completion completion) override;
 
     /// The description udisks2's objects give for one block object; absent when the object is
     /// no block device or its medium is neither removable nor ejectable.
@@ -53,7 +53,7 @@ private:
     void managedObjectsArrived(QDBusPendingCallWatcher *call);
     void serviceVanished();
     void publish();
-    bool callFilesystem(const QString &bsdName, const QString &method, Completion completion);
+    bool callFilesystem(const QString &deviceName, const QString &method, Completion completion);
 
     QDBusConnection m_connection;
     Callbacks m_callbacks;

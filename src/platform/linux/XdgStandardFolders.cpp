@@ -14,12 +14,12 @@ QString baseDirectory(const char *variable, const QString &fallbackUnderHome)
 
 } // namespace
 
-QString XdgStandardFolders::applicationSupportFolder() const
+QString XdgStandardFolders::configHome() const
 {
     return baseDirectory("XDG_CONFIG_HOME", QStringLiteral("/.config"));
 }
 
-QString XdgStandardFolders::libraryFolder() const
+QString XdgStandardFolders::stateHome() const
 {
     return baseDirectory("XDG_STATE_HOME", QStringLiteral("/.local/state"));
 }

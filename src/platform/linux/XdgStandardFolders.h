@@ -7,6 +7,6 @@
 /// ignored, as the specification asks.
 class XdgStandardFolders final : public StandardFolders {
 public:
-    QString applicationSupportFolder() const override;
-    QString libraryFolder() const override;
+    QString configHome() const override;
+    QString stateHome() const override;
 };

@@ -8,7 +8,7 @@ CardFolderBrowser::CardFolderBrowser(const FolderLister *lister)
     : m_lister(lister)
     , m_generation(std::make_shared<std::atomic<quint64>>(0))
     , m_lifetime(std::make_shared<int>(0))
-    , m_queue(std::make_unique<SerialQueue>(QStringLiteral("com.Ferrowind.Dovetta.browseScan")))
+    , m_queue(std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.browseScan")))
 {
 }
 

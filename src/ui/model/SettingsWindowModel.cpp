@@ -1,7 +1,7 @@
 #include "ui/model/SettingsWindowModel.h"
 
 #include "detection/VolumeWatching.h"
-#include "finder/FinderService.h"
+#include "filemanager/FileManagerService.h"
 #include "rules/RulesStore.h"
 #include "rules/RulesStoreError.h"
 #include "support/DescribedError.h"
@@ -101,7 +101,7 @@ void SettingsWindowModel::show(bool windowVisible, bool revealExtras)
     if (revealExtras)
         setGeneral(&AppSettings::extrasRevealed, true);
     refreshEditorContext();
-    checkAutomation();
+    checkFileManager();
 }
 
 void SettingsWindowModel::presentFirstRunHintIfNeeded()
@@ -116,8 +116,8 @@ void SettingsWindowModel::prepareForSnapshot()
 {
     reloadFromStore(std::nullopt);
     refreshEditorContext();
-    m_automation = { AutomationStatus::State::NotChecked, {} };
-    emit automationChanged();
+    m_fileManagerStatus = { FileManagerStatus::State::NotChecked, {} };
+    emit fileManagerChanged();
 }
 
 void SettingsWindowModel::reloadFromStore(const std::optional<QUuid> &keepSelected)
@@ -307,20 +307,20 @@ void SettingsWindowModel::settingsSaveFailed(const QString &message)
     displayValidation(ValidationDisplay::settingsSaveFailed(message));
 }
 
-void SettingsWindowModel::checkAutomation()
+void SettingsWindowModel::checkFileManager()
 {
-    m_automation = { AutomationStatus::State::Checking, {} };
-    emit automationChanged();
+    m_fileManagerStatus = { FileManagerStatus::State::Checking, {} };
+    emit fileManagerChanged();
     // Only the newest check's answer counts; the model may be gone when it arrives.
     const quint64 check = ++m_automationCheck;
     QPointer<SettingsWindowModel> self(this);
-    m_services.finder->checkAutomationPermission([self, check](bool granted) {
+    m_services.finder->checkFileManager([self, check](bool granted) {
         if (!self || check != self->m_automationCheck)
             return;
-        self->m_automation
-            = { granted ? AutomationStatus::State::Allowed : AutomationStatus::State::NotAllowed,
+        self->m_fileManagerStatus
+            = { granted ? FileManagerStatus::State::Allowed : FileManagerStatus::State::NotAllowed,
                   granted ? self->m_services.finder->fileManagerName() : QString() };
-        emit self->automationChanged();
+        emit self->fileManagerChanged();
     });
 }
 

@@ -3,7 +3,7 @@
 #include "detection/MountedCard.h"
 #include "rules/AppSettings.h"
 #include "rules/Rule.h"
-#include "ui/model/AutomationStatus.h"
+#include "ui/model/FileManagerStatus.h"
 #include "ui/model/RuleListModel.h"
 #include "ui/model/RuleTransfer.h"
 #include "ui/model/TestMenuModel.h"
@@ -15,7 +15,7 @@
 #include <functional>
 #include <optional>
 
-class FinderService;
+class FileManagerService;
 class Logger;
 class RulesStore;
 class SettingsPrompts;
@@ -30,7 +30,7 @@ class SettingsWindowModel : public QObject {
 public:
     struct Services {
         RulesStore *store = nullptr;
-        FinderService *finder = nullptr;
+        FileManagerService *finder = nullptr;
         Logger *log = nullptr;
         /// The mounted cards for the editor and the test menu; may be null (no cards).
         VolumeWatching *cards = nullptr;
@@ -57,7 +57,7 @@ public:
     /// "Save" while there is something to save, else "Saved" (disabled).
     QString saveTitle() const;
     AppSettings generalSettings() const;
-    AutomationStatus automation() const { return m_automation; }
+    FileManagerStatus fileManagerStatus() const { return m_fileManagerStatus; }
     QStringList testMenuItems() const { return m_testMenu.items(); }
     bool isTestMenuEnabled() const { return m_testMenuEnabled; }
 
@@ -83,7 +83,7 @@ public:
     void setShowNotifications(bool on);
     void setShowUnmountItems(bool on);
 
-    void checkAutomation();
+    void checkFileManager();
     /// Item `index` of the test menu (item 0 is its title).
     void testItemChosen(int index);
     void mountedCardsChanged();
@@ -105,7 +105,7 @@ signals:
     void validationChanged();
     void saveStateChanged();
     void generalSettingsChanged();
-    void automationChanged();
+    void fileManagerChanged();
     void testMenuChanged();
 
 private:
@@ -131,7 +131,7 @@ private:
     ValidationDisplay m_validation;
     TestMenuModel m_testMenu;
     bool m_testMenuEnabled = false;
-    AutomationStatus m_automation;
+    FileManagerStatus m_fileManagerStatus;
     quint64 m_automationCheck = 0;
     QList<MountedCard> m_editorCards;
     bool m_extrasRevealed = false;

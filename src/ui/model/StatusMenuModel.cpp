@@ -134,7 +134,7 @@ QList<StatusMenuItem> StatusMenuModel::build(const Input &input)
 
 QString StatusMenuModel::identityKey(const DetectedCard &card)
 {
-    return card.mountURL ? cleanMountPath(*card.mountURL) : card.bsdName;
+    return card.mountURL ? cleanMountPath(*card.mountURL) : card.deviceName;
 }
 
 QList<qsizetype> StatusMenuModel::retitle(

@@ -1,5 +1,5 @@
 #include "ui/model/RuleListModel.h"
-#include "ui/model/AutomationStatus.h"
+#include "ui/model/FileManagerStatus.h"
 #include "ui/model/FirstRunHint.h"
 #include "ui/model/TestMenuModel.h"
 #include "ui/model/ValidationDisplay.h"
@@ -171,9 +171,9 @@ TEST(TestMenuModel, RebuildsOnlyWhenTheMountPathsChange)
     EXPECT_EQ(TestMenuModel::cardIndexForItem(3, 2), -1);
 }
 
-TEST(AutomationStatus, TextsAndDots)
+TEST(FileManagerStatus, TextsAndDots)
 {
-    using State = AutomationStatus::State;
+    using State = FileManagerStatus::State;
     const struct {
         State state;
         QString name;
@@ -187,8 +187,8 @@ TEST(AutomationStatus, TextsAndDots)
         { State::NotAllowed, {}, QStringLiteral("File manager: none found"), Tone::Error },
     };
     for (const auto &c : cases) {
-        EXPECT_EQ((AutomationStatus { c.state, c.name }.text()), c.text);
-        EXPECT_EQ((AutomationStatus { c.state, c.name }.dotTone()), c.tone);
+        EXPECT_EQ((FileManagerStatus { c.state, c.name }.text()), c.text);
+        EXPECT_EQ((FileManagerStatus { c.state, c.name }.dotTone()), c.tone);
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "ScriptedPrompts.h"
 
-#include "common/FakeFinderService.h"
+#include "common/FakeFileManagerService.h"
 #include "common/FakeVolumeWatcher.h"
 #include "common/RecordingLogger.h"
 #include "platform/linux/PosixFileAccess.h"
@@ -38,7 +38,7 @@ protected:
     QTemporaryDir m_temp;
     RecordingLogger m_log;
     std::unique_ptr<RulesStore> m_store;
-    FakeFinderService m_finder;
+    FakeFileManagerService m_fileManager;
     FakeVolumeWatcher m_cards { [](const MountedCard &) {} };
     ScriptedPrompts m_prompts;
     QList<std::pair<Rule, MountedCard>> m_tests;

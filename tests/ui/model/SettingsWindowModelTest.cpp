@@ -299,21 +299,22 @@ TEST_F(SettingsWindowModelTest, TestMenuFollowsSelectionAndCards)
     EXPECT_EQ(m_tests.size(), 1);
 }
 
-TEST_F(SettingsWindowModelTest, AutomationStatusShowsTheNewestAnswer)
+TEST_F(SettingsWindowModelTest, FileManagerStatusShowsTheNewestAnswer)
 {
-    m_finder.setPermissionGranted(false);
+    m_fileManager.setPermissionGranted(false);
     showWith(abc());
-    EXPECT_EQ(m_model->automation().state, AutomationStatus::State::Checking);
-    ASSERT_TRUE(pollUntil([&] { return m_model->automation().state != AutomationStatus::State::Checking; }));
-    EXPECT_EQ(m_model->automation().state, AutomationStatus::State::NotAllowed);
+    EXPECT_EQ(m_model->fileManagerStatus().state, FileManagerStatus::State::Checking);
+    ASSERT_TRUE(
+        pollUntil([&] { return m_model->fileManagerStatus().state != FileManagerStatus::State::Checking; }));
+    EXPECT_EQ(m_model->fileManagerStatus().state, FileManagerStatus::State::NotAllowed);
 
     // Two checks in a row: the first answer is stale and changes nothing.
-    m_finder.setPermissionGranted(true);
-    QSignalSpy changes(m_model.get(), &SettingsWindowModel::automationChanged);
-    m_model->checkAutomation();
-    m_model->checkAutomation();
+    m_fileManager.setPermissionGranted(true);
+    QSignalSpy changes(m_model.get(), &SettingsWindowModel::fileManagerChanged);
+    m_model->checkFileManager();
+    m_model->checkFileManager();
     drain();
-    EXPECT_EQ(m_model->automation().state, AutomationStatus::State::Allowed);
+    EXPECT_EQ(m_model->fileManagerStatus().state, FileManagerStatus::State::Allowed);
     EXPECT_EQ(changes.size(), 3);
 }
 
@@ -365,13 +366,13 @@ TEST_F(SettingsWindowModelTest, TheSnapshotFillsTheWindowAndWritesNothing)
     readOnly.loadReadOnly();
     SettingsWindowModel::Services services;
     services.store = &readOnly;
-    services.finder = &m_finder;
+    services.finder = &m_fileManager;
     services.log = &m_log;
     SettingsWindowModel model(services, m_prompts);
     model.prepareForSnapshot();
     drain();
     EXPECT_TRUE(model.workingRules().isEmpty());
-    EXPECT_EQ(model.automation().text(), QStringLiteral("File manager: \u2014"));
+    EXPECT_EQ(model.fileManagerStatus().text(), QStringLiteral("File manager: \u2014"));
     EXPECT_FALSE(QDir(m_temp.path() + QStringLiteral("/elsewhere")).exists());
     EXPECT_TRUE(m_prompts.asked.isEmpty());
 }

@@ -12,7 +12,7 @@ DetectedCard mountedCard(
     const QString &name, std::optional<qint64> freeBytes, const QString &bsd = QStringLiteral("sdb1"))
 {
     DetectedCard card;
-    card.bsdName = bsd;
+    card.deviceName = bsd;
     card.name = name;
     card.mountURL = QUrl::fromLocalFile(QStringLiteral("/media/me/") + name);
     card.freeBytes = freeBytes;
@@ -22,7 +22,7 @@ DetectedCard mountedCard(
 DetectedCard unmountedCard(const QString &name, const QString &bsd)
 {
     DetectedCard card;
-    card.bsdName = bsd;
+    card.deviceName = bsd;
     card.name = name;
     return card;
 }

@@ -1,0 +1,66 @@
+#include "app/Autostart.h"
+
+#include "platform/AutostartService.h"
+#include "support/DescribedError.h"
+#include "support/GlobalQueue.h"
+#include "support/Logger.h"
+#include "support/MainQueue.h"
+
+namespace {
+
+QString boolText(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+} // namespace
+
+Autostart::Autostart(std::shared_ptr<AutostartService> service, Logger &log)
+    : m_service(std::move(service))
+    , m_log(log)
+{
+}
+
+Autostart::~Autostart() = default;
+
+bool Autostart::lastKnownEnabled() const
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    return m_state->lastKnownEnabled;
+}
+
+void Autostart::refreshStatus(std::function<void(bool enabled)> callback)
+{
+    std::shared_ptr<AutostartService> service = m_service;
+    std::weak_ptr<State> state = m_state;
+    GlobalQueue::async([service, state, callback = std::move(callback)] {
+        const bool enabled = service->status() == AutostartService::Status::Enabled;
+        MainQueue::async([state, callback, enabled] {
+            const std::shared_ptr<State> alive = state.lock();
+            if (!alive)
+                return;
+            alive->lastKnownEnabled = enabled;
+            if (callback)
+                callback(enabled);
+        });
+    });
+}
+
+void Autostart::setEnabled(bool on)
+{
+    const QString call = QStringLiteral("Autostart.setEnabled(") + boolText(on) + QStringLiteral(")");
+    if (const std::optional<QString> failure = m_service->setRegistered(on)) {
+        m_log.error(call + QStringLiteral(" failed: ") + *failure);
+        throw DescribedError(*failure);
+    }
+    if (MainQueue::isMainThread()) {
+        m_state->lastKnownEnabled = on;
+    } else {
+        std::weak_ptr<State> state = m_state;
+        MainQueue::async([state, on] {
+            if (const std::shared_ptr<State> alive = state.lock())
+                alive->lastKnownEnabled = on;
+        });
+    }
+    m_log.info(call + QStringLiteral(" succeeded"));
+}

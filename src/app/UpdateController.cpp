@@ -1,0 +1,59 @@
+#include "app/UpdateController.h"
+
+#include "platform/UpdateService.h"
+#include "support/MainQueue.h"
+
+UpdateController::UpdateController(UpdateService *service, QObject *parent)
+    : QObject(parent)
+    , m_service(service)
+{
+}
+
+void UpdateController::start()
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    if (m_started || !m_service)
+        return;
+    m_started = true;
+    connect(
+        m_service, &UpdateService::canCheckForUpdatesChanged, this, &UpdateController::setCanCheckForUpdates);
+    connect(m_service, &UpdateService::updateFound, this,
+        [this](const QString &version) { setAvailableVersion(version); });
+    connect(m_service, &UpdateService::userAttended, this, [this] { setAvailableVersion(std::nullopt); });
+    connect(m_service, &UpdateService::sessionFinished, this, [this] { setAvailableVersion(std::nullopt); });
+    m_service->start();
+}
+
+void UpdateController::checkForUpdates()
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    start();
+    if (m_service)
+        m_service->checkForUpdates();
+}
+
+UpdateController::MenuItem UpdateController::makeMenuItem() const
+{
+    MenuItem item;
+    item.title = m_availableVersion
+        ? QStringLiteral("Update to ") + *m_availableVersion + QStringLiteral("\u2026")
+        : QStringLiteral("Check for Updates\u2026");
+    item.enabled = m_canCheckForUpdates;
+    return item;
+}
+
+void UpdateController::setAvailableVersion(const std::optional<QString> &version)
+{
+    if (version == m_availableVersion)
+        return;
+    m_availableVersion = version;
+    emit updateAvailabilityChanged();
+}
+
+void UpdateController::setCanCheckForUpdates(bool canCheck)
+{
+    if (canCheck == m_canCheckForUpdates)
+        return;
+    m_canCheckForUpdates = canCheck;
+    emit canCheckForUpdatesChanged(canCheck);
+}

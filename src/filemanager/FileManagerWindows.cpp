@@ -1,0 +1,448 @@
+#include "filemanager/FileManagerWindows.h"
+
+#include "filemanager/WindowFrames.h"
+#include "filemanager/WindowMatch.h"
+#include "platform/ProcessTable.h"
+#include "support/Logger.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <thread>
+
+namespace {
+
+const QString kPrefix = QStringLiteral("FileManagerWindows: ");
+/// How far up the process tree a window's process is traced to the file manager.
+constexpr int kAncestors = 8;
+
+QString windowText(WindowService::WindowId window)
+{
+    return QStringLiteral("0x") + QString::number(window, 16);
+}
+
+qint64 millisecondsSince(FileManagerWindows::Clock::time_point start)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(FileManagerWindows::Clock::now() - start)
+        .count();
+}
+
+QString secondsText(std::chrono::milliseconds duration)
+{
+    return QString::number(double(duration.count()) / 1000.0, 'g', 3);
+}
+
+bool isOnCard(const QString &folder, const QString &cardPath)
+{
+    if (cardPath.isEmpty())
+        return false;
+    if (folder == cardPath)
+        return true;
+    const QString root = cardPath.endsWith(QLatin1Char('/')) ? cardPath : cardPath + QLatin1Char('/');
+    return folder.startsWith(root);
+}
+
+} // namespace
+
+/// What tells the file manager's windows from others: its bus owner's process and program,
+/// and the startup id this request sent. Answers are kept for the request.
+struct FileManagerWindows::Family {
+    std::optional<qint64> owner;
+    std::optional<QString> executable;
+    QString startupId;
+    QHash<WindowId, bool> known;
+};
+
+QString FileManagerWindows::Before::startupId(bool takesFocus) const
+{
+    if (token.isEmpty() || !time)
+        return {};
+    return token + QStringLiteral("_TIME") + QString::number(takesFocus ? *time : 1u);
+}
+
+FileManagerWindows::FileManagerWindows(WindowService &service, ProcessTable &processes, Logger &log)
+    : FileManagerWindows(service, processes, log, Limits {})
+{
+}
+
+FileManagerWindows::FileManagerWindows(
+    WindowService &service, ProcessTable &processes, Logger &log, Limits limits)
+    : m_service(service)
+    , m_processes(processes)
+    , m_log(log)
+    , m_limits(limits)
+{
+}
+
+FileManagerWindows::Before FileManagerWindows::prepare()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_last.reset();
+    }
+    if (m_service.unavailableReason())
+        return {};
+    const QString token = QStringLiteral("mirvale-") + QString::number(QCoreApplication::applicationPid())
+        + QLatin1Char('-') + QString::number(++m_requests);
+    return { m_service.clients(), m_service.serverTime(), token };
+}
+
+std::optional<FileManagerWindows::WindowId> FileManagerWindows::adopt(
+    const Before &before, const Request &request, Wait wait)
+{
+    const QString what = request.placement ? QStringLiteral("could not place the file manager's window")
+                                           : QStringLiteral("could not find the file manager's window");
+    if (const std::optional<QString> why = m_service.unavailableReason()) {
+        noteOnce(what, *why);
+        return std::nullopt;
+    }
+    if (!before.clients) {
+        noteOnce(what, QStringLiteral("the window manager does not list its windows (_NET_CLIENT_LIST)"));
+        return std::nullopt;
+    }
+    Family family { request.owner, std::nullopt, before.startupId(request.takesFocus), {} };
+    if (request.owner)
+        family.executable = m_processes.executable(*request.owner);
+    if (!request.owner && family.startupId.isEmpty()) {
+        noteOnce(what, QStringLiteral("the file manager's process is unknown"));
+        return std::nullopt;
+    }
+
+    const Clock::time_point briefly = request.answeredAt + m_limits.find;
+    const Clock::time_point deadline
+        = wait == Wait::Late ? request.deadline : std::min(request.deadline, briefly);
+    std::optional<WindowId> found;
+    for (;;) {
+        const bool reuseAllowed = Clock::now() >= request.answeredAt + m_limits.reuseGrace;
+        if (const std::optional<WindowService::Clients> after = m_service.clients())
+            found = find(before, *after, request, family, reuseAllowed);
+        if (found || Clock::now() >= deadline || m_stopping)
+            break;
+        std::this_thread::sleep_for(m_limits.poll);
+    }
+    if (!found && wait == Wait::Briefly && request.deadline > briefly) {
+        noteOnce(QStringLiteral("still looking for the file manager's window"),
+            QStringLiteral("none showed the folder within ") + secondsText(m_limits.find)
+                + QStringLiteral(" s of its answer; the open is reported without it"));
+        return std::nullopt;
+    }
+    if (!found) {
+        noteOnce(what,
+            QStringLiteral("no window of the file manager showed the folder within ")
+                + secondsText(
+                    std::chrono::duration_cast<std::chrono::milliseconds>(deadline - request.answeredAt))
+                + QStringLiteral(" s of its answer (a file manager that is not an X11 client, or "
+                                 "that does not name the folder in its window's title, cannot be "
+                                 "placed)"));
+        return std::nullopt;
+    }
+
+    bool mine = !before.clients->windows.contains(*found);
+    {
+        std::lock_guard lock(m_mutex);
+        mine = mine || std::any_of(m_opened.cbegin(), m_opened.cend(), [&](const Opened &opened) {
+            return opened.window == *found;
+        });
+        if (wait == Wait::Briefly) // a late one may belong to an earlier request than the last
+            m_last = found;
+    }
+    if (mine)
+        remember({ request.folder, *found, m_service.processId(*found).value_or(0) });
+    m_log.info(kPrefix + QStringLiteral("window ") + windowText(*found) + QStringLiteral(" shows ")
+        + request.folder + QStringLiteral(" (") + QString::number(millisecondsSince(request.answeredAt))
+        + QStringLiteral(" ms after the file manager answered")
+        + (mine ? QString() : QStringLiteral("; a window Mirvale did not open")) + QStringLiteral(")"));
+    if (request.placement)
+        place(*found, *request.placement, request.answeredAt);
+    if (!request.takesFocus)
+        keepFocus(before, *found);
+    else if (wait == Wait::Late)
+        raise(*found); // the request to bring it to front came and went before it showed
+    return found;
+}
+
+std::optional<FileManagerWindows::WindowId> FileManagerWindows::find(const Before &before,
+    const WindowService::Clients &after, const Request &request, Family &family, bool reuseAllowed)
+{
+    const auto fits
+        = [&](WindowId window) { return belongs(family, window) && showsFolder(window, request.folder); };
+    // A window the request opened or brought forward.
+    if (const std::optional<WindowId> window = WindowMatch::pick(*before.clients, after, fits))
+        return window;
+    if (!reuseAllowed)
+        return std::nullopt;
+    // The file manager showed the folder in a window it already had, without raising it:
+    // the one Mirvale remembers for the folder first, then the newest.
+    QList<WindowId> candidates;
+    {
+        std::lock_guard lock(m_mutex);
+        for (auto it = m_opened.crbegin(); it != m_opened.crend(); ++it) {
+            if (it->folder == request.folder)
+                candidates.append(it->window);
+        }
+    }
+    for (auto it = after.windows.crbegin(); it != after.windows.crend(); ++it)
+        candidates.append(*it);
+    for (const WindowId window : std::as_const(candidates)) {
+        if (after.windows.contains(window) && fits(window))
+            return window;
+    }
+    return std::nullopt;
+}
+
+bool FileManagerWindows::belongs(Family &family, WindowId window)
+{
+    if (const auto it = family.known.constFind(window); it != family.known.cend())
+        return *it;
+    bool belongs = false;
+    if (!family.startupId.isEmpty() && m_service.startupId(window) == family.startupId) {
+        belongs = true;
+    } else if (const std::optional<qint64> process = m_service.processId(window)) {
+        // The bus owner itself, a process it started, or another copy of its program (a
+        // file manager may hand the window to a process of its own that outlives it).
+        std::optional<qint64> ancestor = process;
+        for (int level = 0; ancestor && level < kAncestors && !belongs; ++level) {
+            belongs = ancestor == family.owner;
+            ancestor = m_processes.parent(*ancestor);
+        }
+        if (!belongs && family.executable)
+            belongs = m_processes.executable(*process) == family.executable;
+    } else if (family.executable) {
+        // No process to ask (another process namespace): the window class names the program.
+        const QString program = QFileInfo(*family.executable).fileName().toLower();
+        const QStringList names
+            = m_service.windowClass(window).value_or(QString()).toLower().split(QLatin1Char(' '));
+        belongs = !program.isEmpty() && std::any_of(names.cbegin(), names.cend(), [&](const QString &name) {
+            return name.contains(program);
+        });
+    }
+    family.known.insert(window, belongs);
+    return belongs;
+}
+
+bool FileManagerWindows::showsFolder(WindowId window, const QString &folder)
+{
+    const std::optional<QString> title = m_service.title(window);
+    return title && WindowMatch::titleShows(*title, folder);
+}
+
+bool FileManagerWindows::place(
+    WindowId window, const Placement &frame, std::optional<Clock::time_point> answeredAt)
+{
+    // The window manager may add or change the decoration after the first move, and a new
+    // window may still size itself: ask again until the frame sits where it should.
+    const Clock::time_point giveUp = Clock::now() + m_limits.settle;
+    std::optional<Placement> actual;
+    Clock::time_point lastAsked;
+    std::optional<WindowFrames::Request> lastRequest;
+    for (;;) {
+        const std::optional<WindowService::Geometry> geometry = m_service.geometry(window);
+        if (!geometry)
+            break;
+        const WindowService::FrameExtents extents
+            = geometry->extents.value_or(WindowService::FrameExtents {});
+        actual = WindowFrames::frameOf(geometry->client, extents);
+        if (lastRequest && WindowFrames::isClose(*actual, frame, 0)) {
+            const QString after = answeredAt
+                ? QStringLiteral(" (") + QString::number(millisecondsSince(*answeredAt))
+                    + QStringLiteral(" ms after the file manager answered)")
+                : QString();
+            m_log.info(kPrefix + QStringLiteral("placed window ") + windowText(window)
+                + QStringLiteral(" at ") + WindowFrames::boundsText(frame) + after);
+            return true;
+        }
+        const Clock::time_point now = Clock::now();
+        if (now >= giveUp)
+            break;
+        const WindowFrames::Request request = WindowFrames::requestFor(frame, extents);
+        if (request != lastRequest || now - lastAsked >= std::chrono::milliseconds(200)) {
+            if (!m_service.moveResize(window, request.frameTopLeft, request.clientSize))
+                break;
+            lastRequest = request;
+            lastAsked = now;
+        }
+        std::this_thread::sleep_for(m_limits.poll);
+    }
+    noteOnce(QStringLiteral("could not place the file manager's window"),
+        actual ? QStringLiteral("the window manager left it at ") + WindowFrames::boundsText(*actual)
+                + QStringLiteral(" instead of ") + WindowFrames::boundsText(frame)
+               : QStringLiteral("the window went away"));
+    return false;
+}
+
+void FileManagerWindows::keepFocus(const Before &before, WindowId window)
+{
+    // The rule leaves the file manager where it is: a window that took the focus on its own
+    // gives it back to the window that had it.
+    if (!before.clients || !before.clients->active)
+        return;
+    const WindowId previous = *before.clients->active;
+    const std::optional<WindowService::Clients> clients = m_service.clients();
+    if (!clients || clients->active != window || previous == window || !clients->windows.contains(previous))
+        return;
+    const std::optional<quint32> time = m_service.serverTime();
+    if (time && m_service.activate(previous, *time))
+        m_log.info(kPrefix + QStringLiteral("window ") + windowText(window)
+            + QStringLiteral(" took the focus; gave it back to window ") + windowText(previous));
+}
+
+std::optional<QString> FileManagerWindows::raise(WindowId window)
+{
+    const std::optional<quint32> time = m_service.serverTime();
+    if (!time)
+        return QStringLiteral("the display server did not tell its time");
+    if (!m_service.activate(window, *time))
+        return QStringLiteral("the request could not be sent");
+    const Clock::time_point giveUp = Clock::now() + m_limits.settle;
+    for (;;) {
+        const std::optional<WindowService::Clients> clients = m_service.clients();
+        if (clients && clients->active == window) {
+            m_log.info(kPrefix + QStringLiteral("brought window ") + windowText(window)
+                + QStringLiteral(" to front"));
+            return std::nullopt;
+        }
+        if (Clock::now() >= giveUp)
+            return QStringLiteral("the window manager did not make it the active window");
+        std::this_thread::sleep_for(m_limits.poll);
+    }
+}
+
+std::optional<QString> FileManagerWindows::bringToFront()
+{
+    const QString what = QStringLiteral("could not bring the file manager's window to front");
+    std::optional<WindowId> last;
+    {
+        std::lock_guard lock(m_mutex);
+        last = m_last;
+    }
+    QString why;
+    if (const std::optional<QString> unavailable = m_service.unavailableReason())
+        why = *unavailable;
+    else if (!last)
+        why = QStringLiteral("the window of the last request was not found");
+    else if (const std::optional<QString> failed = raise(*last))
+        why = *failed;
+    if (why.isEmpty())
+        return std::nullopt;
+    noteOnce(what, why);
+    return why;
+}
+
+std::variant<Placement, QString> FileManagerWindows::frontWindowFrame(std::optional<qint64> owner)
+{
+    QString why;
+    if (const std::optional<QString> unavailable = m_service.unavailableReason()) {
+        why = *unavailable;
+    } else if (!owner) {
+        why = QStringLiteral("no file manager is running");
+    } else {
+        const std::optional<WindowService::Clients> clients = m_service.clients();
+        Family family { owner, m_processes.executable(*owner), {}, {} };
+        if (!clients || !clients->active || *clients->active == 0)
+            why = QStringLiteral("no window is active");
+        else if (!belongs(family, *clients->active))
+            why = QStringLiteral("the front window is not the file manager's");
+        else if (const std::optional<Placement> frame = frameOf(*clients->active))
+            return *frame;
+        else
+            why = QStringLiteral("the front window went away");
+    }
+    noteOnce(QStringLiteral("could not read the front window's bounds"), why);
+    return why;
+}
+
+std::optional<Placement> FileManagerWindows::frameOf(WindowId window)
+{
+    const std::optional<WindowService::Geometry> geometry = m_service.geometry(window);
+    if (!geometry)
+        return std::nullopt;
+    return WindowFrames::frameOf(
+        geometry->client, geometry->extents.value_or(WindowService::FrameExtents {}));
+}
+
+QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(const QString &cardPath)
+{
+    QList<Opened> closing;
+    {
+        std::lock_guard lock(m_mutex);
+        for (auto it = m_opened.begin(); it != m_opened.end();) {
+            if (isOnCard(it->folder, cardPath)) {
+                closing.append(*it);
+                if (m_last == it->window)
+                    m_last.reset();
+                it = m_opened.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+    QList<WindowId> closed;
+    if (closing.isEmpty() || m_service.unavailableReason())
+        return closed;
+    const std::optional<WindowService::Clients> clients = m_service.clients();
+    const quint32 time = m_service.serverTime().value_or(0);
+    for (const Opened &opened : std::as_const(closing)) {
+        // Gone already, or the id now names someone else's window: leave it alone.
+        if (!clients || !clients->windows.contains(opened.window)
+            || m_service.processId(opened.window).value_or(0) != opened.process)
+            continue;
+        // The user may have taken the window elsewhere: it is closed only while it still
+        // shows the folder or one above it on the card.
+        const QString title = m_service.title(opened.window).value_or(QString());
+        if (!WindowMatch::titleShowsFolderUpTo(title, opened.folder, cardPath)) {
+            m_log.info(kPrefix + QStringLiteral("left window ") + windowText(opened.window)
+                + QStringLiteral(" open: it shows \u201c") + title
+                + QStringLiteral("\u201d, no longer a folder on the card"));
+            continue;
+        }
+        if (m_service.close(opened.window, time)) {
+            closed.append(opened.window);
+            m_log.info(kPrefix + QStringLiteral("asked to close window ") + windowText(opened.window)
+                + QStringLiteral(", opened for ") + opened.folder + QStringLiteral(" on card ") + cardPath);
+        }
+    }
+    return closed;
+}
+
+bool FileManagerWindows::waitUntilClosed(const QList<WindowId> &windows)
+{
+    const Clock::time_point giveUp = Clock::now() + m_limits.settle;
+    for (;;) {
+        const std::optional<WindowService::Clients> clients = m_service.clients();
+        if (!clients)
+            return false;
+        if (std::none_of(windows.cbegin(), windows.cend(),
+                [&](WindowId window) { return clients->windows.contains(window); }))
+            return true;
+        if (Clock::now() >= giveUp || m_stopping)
+            return false;
+        std::this_thread::sleep_for(m_limits.poll);
+    }
+}
+
+QList<FileManagerWindows::Opened> FileManagerWindows::opened() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_opened;
+}
+
+void FileManagerWindows::noteOnce(const QString &what, const QString &reason)
+{
+    const QString message = kPrefix + what + QStringLiteral(": ") + reason;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_noted.contains(message))
+            return;
+        m_noted.insert(message);
+    }
+    m_log.warn(message);
+}
+
+void FileManagerWindows::remember(const Opened &opened)
+{
+    std::lock_guard lock(m_mutex);
+    // A window shows one folder at a time; a folder may be in several windows.
+    m_opened.removeIf([&](const Opened &known) { return known.window == opened.window; });
+    m_opened.append(opened);
+}

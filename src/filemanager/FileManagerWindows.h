@@ -1,0 +1,130 @@
+#pragma once
+
+#include "platform/Placement.h"
+#include "platform/WindowService.h"
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <optional>
+#include <variant>
+
+class Logger;
+class ProcessTable;
+
+/// The file manager's windows as Mirvale drives them: finds the window that shows the folder
+/// a request asked for (a new one, or one the file manager reused), places it, brings it
+/// forward or leaves the focus where it was, reads the front window's frame, and keeps the
+/// windows Mirvale opened so that a pulled card's windows can be closed. It never closes a
+/// window it did not open, nor one that no longer shows a folder on the card.
+///
+/// Used from the script runner's thread and the tidy-up queue; the bookkeeping is locked.
+class FileManagerWindows {
+public:
+    using WindowId = WindowService::WindowId;
+    using Clock = std::chrono::steady_clock;
+
+    struct Limits {
+        /// How often the window list is read while waiting for a window.
+        std::chrono::milliseconds poll { 10 };
+        /// How long a move, a raise or a close may take to show before it counts as not done.
+        std::chrono::milliseconds settle { 1'000 };
+        /// How long after the file manager's answer an open waits for its window; a window
+        /// that comes later is placed in the background until the request's deadline.
+        std::chrono::milliseconds find { 2'000 };
+        /// How long a new window is waited for before an existing one showing the folder
+        /// counts as the one the file manager reused.
+        std::chrono::milliseconds reuseGrace { 400 };
+    };
+
+    /// What was on screen before a request, to tell its window from the others.
+    struct Before {
+        std::optional<WindowService::Clients> clients;
+        std::optional<quint32> time;
+        /// Names this request in the startup id; empty without a display.
+        QString token;
+        /// "<token>_TIME<time>": focus-stealing prevention lets the window come forward, or,
+        /// when it may not take the focus, keeps it back (the earliest time there is).
+        QString startupId(bool takesFocus) const;
+    };
+
+    /// How long adopt() looks for the window: the find limit, or until the request's deadline
+    /// (in the background, after a brief look found nothing).
+    enum class Wait { Briefly, Late };
+
+    /// One request to show a folder, as the file manager answered it.
+    struct Request {
+        QString folder;
+        /// The process that owns the file manager's bus name, when known.
+        std::optional<qint64> owner;
+        std::optional<Placement> placement;
+        bool takesFocus = true;
+        Clock::time_point answeredAt;
+        Clock::time_point deadline;
+    };
+
+    struct Opened {
+        QString folder;
+        WindowId window = 0;
+        /// The window's own process, to tell it from a later window with the same id.
+        qint64 process = 0;
+        friend bool operator==(const Opened &, const Opened &) = default;
+    };
+
+    FileManagerWindows(WindowService &service, ProcessTable &processes, Logger &log);
+    FileManagerWindows(WindowService &service, ProcessTable &processes, Logger &log, Limits limits);
+
+    /// Call right before asking the file manager to show something.
+    Before prepare();
+    /// After the file manager answered: waits for the window that shows the folder, notes it
+    /// as Mirvale's when it is new, places it as asked and keeps the focus where it was when
+    /// the window may not take it (a late one is also raised when it may take the focus).
+    /// Nothing (logged once) when no such window shows in time.
+    std::optional<WindowId> adopt(const Before &before, const Request &request, Wait wait = Wait::Briefly);
+    /// Raises and focuses the window of the last request. Nothing (logged) when it cannot.
+    std::optional<QString> bringToFront();
+    /// The outer frame of the active window when it is the file manager's, else why not.
+    std::variant<Placement, QString> frontWindowFrame(std::optional<qint64> owner);
+    /// Asks to close the windows Mirvale opened on the card mounted at `cardPath` that still
+    /// show a folder on it; returns them.
+    QList<WindowId> closeWindowsOfCard(const QString &cardPath);
+    /// Waits until `windows` are gone or the settle time passed; false when some remain.
+    bool waitUntilClosed(const QList<WindowId> &windows);
+    /// Ends every wait for a window at once; for shutting down.
+    void stop() { m_stopping = true; }
+
+    QList<Opened> opened() const;
+
+private:
+    struct Family;
+
+    std::optional<WindowId> find(const Before &before, const WindowService::Clients &after,
+        const Request &request, Family &family, bool reuseAllowed);
+    bool belongs(Family &family, WindowId window);
+    bool showsFolder(WindowId window, const QString &folder);
+    /// `answeredAt`: when the file manager answered the request, for the log.
+    bool place(WindowId window, const Placement &frame, std::optional<Clock::time_point> answeredAt);
+    void keepFocus(const Before &before, WindowId window);
+    std::optional<QString> raise(WindowId window);
+    std::optional<Placement> frameOf(WindowId window);
+    /// Logs a thing that could not be done, once per run for each reason.
+    void noteOnce(const QString &what, const QString &reason);
+    void remember(const Opened &opened);
+
+    WindowService &m_service;
+    ProcessTable &m_processes;
+    Logger &m_log;
+    const Limits m_limits;
+
+    mutable std::mutex m_mutex;
+    QList<Opened> m_opened;
+    std::optional<WindowId> m_last;
+    std::atomic<bool> m_stopping { false };
+    std::atomic<int> m_requests { 0 };
+    QSet<QString> m_noted;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+
+#include <memory>
+
+class CardWindowTidier;
+class ControlInterface;
+class Coordinator;
+class FileManagerScriptRunner;
+class FileManagerWindows;
+class FileManagerClient;
+class Log;
+class Autostart;
+class PackageKitUpdateService;
+class MainLoopTimers;
+class Notifier;
+class PortalMotionPreference;
+class ProcProcessTable;
+class QtPointerControl;
+class QtScreenSource;
+class RulesStore;
+class UpdateController;
+class X11WindowService;
+
+/// Builds Mirvale's services from their Linux implementations, once, and starts the
+/// Coordinator. Owns everything it builds and takes it down in order.
+class Application : public QObject {
+    Q_OBJECT
+public:
+    explicit Application(QObject *parent = nullptr);
+    ~Application() override;
+
+    /// Offers the control interface on `connection`, whose service name this process owns.
+    void exportControl(QDBusConnection connection);
+    /// Once the event loop runs: snapshot mode when the command line asks for it (and
+    /// nothing else), else normal operation.
+    void start();
+
+private:
+    std::unique_ptr<Log> m_log;
+    std::unique_ptr<RulesStore> m_rules;
+    std::unique_ptr<X11WindowService> m_windowService;
+    std::unique_ptr<ProcProcessTable> m_processes;
+    std::unique_ptr<FileManagerWindows> m_windows;
+    std::unique_ptr<CardWindowTidier> m_windowTidier;
+    std::unique_ptr<FileManagerScriptRunner> m_scriptRunner;
+    std::unique_ptr<FileManagerClient> m_fileManager;
+    std::unique_ptr<MainLoopTimers> m_timers;
+    std::unique_ptr<PortalMotionPreference> m_motion;
+    std::unique_ptr<Notifier> m_notifier;
+    std::unique_ptr<QtScreenSource> m_screens;
+    std::unique_ptr<QtPointerControl> m_pointer;
+    std::unique_ptr<Autostart> m_autostart;
+    std::unique_ptr<PackageKitUpdateService> m_updateService;
+    std::unique_ptr<UpdateController> m_updates;
+    std::unique_ptr<Coordinator> m_coordinator;
+    std::unique_ptr<ControlInterface> m_control;
+    bool m_snapshotMode = false;
+};

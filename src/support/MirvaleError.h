@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+/// The application's errors, each with the description that panels show.
+class MirvaleError {
+public:
+    enum class Kind {
+        FileManagerError,
+        FolderMissing,
+        DiskError,
+        FileManagerTimeout,
+        NoMatchingRule,
+        FileManagerAccessDenied,
+        FileManagerCheckPending,
+    };
+
+    static MirvaleError fileManagerError(const QString &message)
+    {
+        return { Kind::FileManagerError, message };
+    }
+    static MirvaleError folderMissing(const QString &path) { return { Kind::FolderMissing, path }; }
+    static MirvaleError diskError(const QString &message) { return { Kind::DiskError, message }; }
+    static MirvaleError fileManagerTimeout() { return { Kind::FileManagerTimeout, {} }; }
+    static MirvaleError noMatchingRule() { return { Kind::NoMatchingRule, {} }; }
+    static MirvaleError fileManagerAccessDenied() { return { Kind::FileManagerAccessDenied, {} }; }
+    static MirvaleError fileManagerCheckPending() { return { Kind::FileManagerCheckPending, {} }; }
+
+    Kind kind() const { return m_kind; }
+    /// The message or path the error carries; empty for the cases without one.
+    const QString &payload() const { return m_payload; }
+    /// The user-readable description.
+    QString description() const;
+    /// The plain form for logs, such as "fileManagerTimeout" or "fileManagerError(\"message\")".
+    QString plainText() const;
+
+    friend bool operator==(const MirvaleError &, const MirvaleError &) = default;
+
+private:
+    MirvaleError(Kind kind, QString payload)
+        : m_kind(kind)
+        , m_payload(std::move(payload))
+    {
+    }
+
+    Kind m_kind;
+    QString m_payload;
+};
