@@ -40,6 +40,11 @@ void moveEarlierLog(const QString &stateHome, const QString &folder)
 
 } // namespace
 
+QString Log::filePathFor(const QString &stateHome)
+{
+    return stateHome + QStringLiteral("/mirvale/") + kFileName;
+}
+
 Log::Log(const QString &stateHome)
 {
     const QString folder = stateHome + QStringLiteral("/mirvale");

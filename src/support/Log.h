@@ -19,6 +19,8 @@ public:
     /// The log lives in "mirvale" under `stateHome` (StandardFolders::stateHome());
     /// a log an earlier version left in "Logs/Mirvale" there is moved in once.
     explicit Log(const QString &stateHome);
+    /// Where the log is for `stateHome`, without opening it.
+    static QString filePathFor(const QString &stateHome);
     ~Log() override;
 
     void write(Level level, const QString &message) override;

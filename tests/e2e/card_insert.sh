@@ -40,6 +40,15 @@ fill_card() {
 }
 make_card_image "$LABEL" fill_card
 
+# The command line answers before anything starts: the usage, exit 0, no log; 2 for a typo.
+mkdir -p "$WORK/help"
+HOME="$WORK/help" XDG_STATE_HOME="$WORK/help/state" timeout 10 "$MIRVALE" --help > "$WORK/help/usage" \
+  || fail "mirvale --help exited with $?"
+HOME="$WORK/help" XDG_STATE_HOME="$WORK/help/state" timeout 10 "$MIRVALE" --bogus 2>/dev/null
+[ $? -eq 2 ] || fail "mirvale --bogus did not exit 2"
+grep -q "^Usage: mirvale" "$WORK/help/usage" && [ ! -e "$WORK/help/state/mirvale" ] \
+  || fail "mirvale --help printed no usage or wrote a log"
+
 # Run 1: no udisks2 needed; the mount table drives everything.
 start_mirvale plain offscreen yes
 mkdir -p "$MOUNTPOINT"
@@ -152,8 +161,8 @@ elif [ "${CI:-}" = "true" ]; then
 fi
 
 # What a user reads (the logs of every run, mirvalectl's answers) names only what Linux has.
-if grep -rnE "Finder|AppleScript|DiskArbitration|diskutil|System Settings|Privacy & Security" \
-    "$WORK"/*/.local/state/Logs "$WORK"/second/state "$WORK"/*/stdout "$WORK"/*.txt "$WORK"/*.err \
+if grep -rniE "Finder|AppleScript|DiskArbitration|diskutil|System Settings|Privacy & Security" \
+    "$WORK"/*/.local/state/mirvale "$WORK"/second/state "$WORK"/*/stdout "$WORK"/*.txt "$WORK"/*.err \
     "$WORK"/*.out 2>/dev/null; then
   echo "FAIL: another platform's words in what a user reads (above)" >&2
   exit 1

@@ -301,6 +301,6 @@ umount -l "$FRONT_DIR"
 wait_for "$LOGFILE" "Volume unmounted: $FRONT_DIR" 10 || exit 1
 stop_session
 echo "PASS: without a display the folder opened and the log says what was not done"
-grep -rnE "Finder|AppleScript|DiskArbitration|diskutil|System Settings|Privacy & Security" "$WORK"/*/.local/state/Logs \
+grep -rniE "Finder|AppleScript|DiskArbitration|diskutil|System Settings|Privacy & Security" "$WORK"/*/.local/state/mirvale \
   && fail "another platform's words in the log (above)"
 exit 0

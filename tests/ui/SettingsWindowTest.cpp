@@ -530,7 +530,8 @@ TEST_F(SettingsWindowTest, EveryTextSpeaksLinux)
     texts << log.lines();
 
     const QRegularExpression foreign(
-        QStringLiteral("Finder|AppleScript|DiskArbitration|diskutil|System Settings|Privacy & Security"));
+        QStringLiteral("Finder|AppleScript|DiskArbitration|diskutil|System Settings|Privacy & Security"),
+        QRegularExpression::CaseInsensitiveOption);
     for (const QString &text : texts)
         EXPECT_FALSE(foreign.match(text).hasMatch()) << text.toStdString();
     EXPECT_GT(texts.size(), 40);

@@ -1,11 +1,15 @@
 #include "Application.h"
 
+#include "app/CommandLine.h"
 #include "app/ControlInterface.h"
 #include "app/DisplayPlatform.h"
 #include "app/SingleInstance.h"
 #include "app/SnapshotOptions.h"
 #include "platform/linux/PortalColorScheme.h"
 #include "platform/linux/UnixSignalWatcher.h"
+#include "platform/linux/XdgStandardFolders.h"
+#include "rules/RulesStore.h"
+#include "support/Log.h"
 #include "ui/Appearance.h"
 
 #include <QApplication>
@@ -13,6 +17,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <cstdio>
 
 namespace {
 
@@ -30,6 +35,33 @@ Appearance::Mode appearanceFor(PortalColorScheme::Preference preference, const Q
     return Appearance::forDesktop(platformPalette);
 }
 
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+/// Answers --help, --version and unknown options before anything starts: no log, no bus
+/// name, no window. An exit code, or none when Mirvale should start.
+std::optional<int> answerCommandLine(const QStringList &arguments)
+{
+    const CommandLine::Outcome outcome = CommandLine::read(arguments);
+    if (outcome.action == CommandLine::Action::Start)
+        return std::nullopt;
+    if (outcome.action == CommandLine::Action::Version) {
+        print(stdout, CommandLine::version() + QLatin1Char('\n'));
+        return 0;
+    }
+    const XdgStandardFolders folders;
+    const QString usage = CommandLine::usage(
+        RulesStore::defaultStorageFolder(folders), Log::filePathFor(folders.stateHome()));
+    if (outcome.action == CommandLine::Action::Help) {
+        print(stdout, usage);
+        return 0;
+    }
+    print(stderr, CommandLine::unknownOption(outcome.option) + QLatin1Char('\n') + usage);
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -38,6 +70,8 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (const std::optional<int> answered = answerCommandLine(arguments))
+        return *answered;
     const QByteArray platform
         = DisplayPlatform::platformOverride([](const char *name) { return qgetenv(name); }, arguments);
     if (!platform.isEmpty())
