@@ -28,16 +28,18 @@ QString tr(const char *text)
 
 CommandLine::Outcome CommandLine::read(const QStringList &arguments)
 {
+    // The snapshot reads "light" wherever it stands.
+    const bool snapshot = arguments.contains(QStringLiteral("--snapshot-settings"));
     for (qsizetype index = 1; index < arguments.size(); ++index) {
         const QString &argument = arguments.at(index);
+        if (snapshot && argument == QLatin1String("light"))
+            continue;
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
             return { Action::Help, {} };
         if (argument == QLatin1String("--version"))
             return { Action::Version, {} };
         if (argument == QLatin1String("--snapshot-settings")) {
-            ++index; // the file; "light" after it is read by the snapshot itself
-            if (index + 1 < arguments.size() && arguments.at(index + 1) == QLatin1String("light"))
-                ++index;
+            ++index; // the file
             continue;
         }
         if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-"))
