@@ -30,7 +30,7 @@ struct StillRules final : RulesProvider {
     void setSettings(const AppSettings &) override { }
 };
 
-struct IdleFinder final : FileManagerService {
+struct IdleFileManager final : FileManagerService {
     void open(const QUrl &, const std::optional<Placement> &, bool, const std::optional<QUrl> &,
         Completion) override
     {
@@ -98,11 +98,11 @@ int main(int argc, char **argv)
     }
     QuietLog log;
     StillRules rules;
-    IdleFinder finder;
+    IdleFileManager fileManager;
     SilentNotifier notifier;
     Coordinator::Services services;
     services.rules = &rules;
-    services.finder = &finder;
+    services.fileManager = &fileManager;
     services.notifier = &notifier;
     services.log = &log;
     services.files = &StatxEntryAttributeSource::instance();

@@ -23,7 +23,7 @@ public:
     void write(Level, const QString &) override { }
 };
 
-class SilentFinder final : public FileManagerService {
+class SilentFileManager final : public FileManagerService {
 public:
     void open(const QUrl &, const std::optional<Placement> &, bool, const std::optional<QUrl> &,
         Completion) override
@@ -64,12 +64,12 @@ void BM_showSettingsWindow(benchmark::State &state)
     settings.firstRunHintShown = true;
     store.setSettings(settings);
     store.save(makeRules(int(state.range(0))));
-    SilentFinder finder;
+    SilentFileManager fileManager;
     StillPointer pointer;
 
     SettingsWindow::Services services;
     services.store = &store;
-    services.finder = &finder;
+    services.fileManager = &fileManager;
     services.pointer = &pointer;
     services.log = &log;
     services.folders = &PosixFolderLister::instance();

@@ -129,11 +129,11 @@ void Coordinator::start()
         m_services.refreshAutostartStatus();
 
     Logger *log = m_services.log;
-    FileManagerService *finder = m_services.finder;
-    m_services.finder->checkFileManager([log, alive, finder](bool granted) {
+    FileManagerService *fileManager = m_services.fileManager;
+    m_services.fileManager->checkFileManager([log, alive, fileManager](bool granted) {
         if (!alive)
             return;
-        const QString name = finder->fileManagerName();
+        const QString name = fileManager->fileManagerName();
         log->info(granted ? QStringLiteral("A file manager is available")
                     + (name.isEmpty() ? QString() : QStringLiteral(": ") + name)
                           : QStringLiteral("No file manager is available yet (no file manager offers "
@@ -230,7 +230,7 @@ void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const
     }
 
     const LifeToken<Coordinator>::Weak alive = m_life;
-    m_services.finder->open(target.folder, placement, rule.bringToFront, target.newestFile,
+    m_services.fileManager->open(target.folder, placement, rule.bringToFront, target.newestFile,
         [this, alive, target, guard, finished, tell](std::optional<MirvaleError> error) {
             // On the main thread; the coordinator may be gone by now.
             if (alive)

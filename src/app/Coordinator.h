@@ -47,7 +47,7 @@ public:
     /// The collaborators; all must outlive the Coordinator. The optional ones may be empty.
     struct Services {
         RulesProvider *rules = nullptr;
-        FileManagerService *finder = nullptr;
+        FileManagerService *fileManager = nullptr;
         AbstractNotifier *notifier = nullptr;
         ScreenSource *screens = nullptr;
         PointerControl *pointer = nullptr;

@@ -29,7 +29,7 @@ public:
     static constexpr std::chrono::milliseconds kPermissionRunLimit { 120'000 };
     static constexpr std::chrono::milliseconds kRetryDelay { 1'000 };
 
-    /// Script errors after which a request is tried once more (Finder not reachable yet).
+    /// Script errors after which a request is tried once more (the file manager not reachable yet).
     static constexpr std::array<int, 3> retryableErrorNumbers { ScriptErrorNumber::applicationNotRunning,
         ScriptErrorNumber::applicationNotLaunched, ScriptErrorNumber::connectionInvalid };
 

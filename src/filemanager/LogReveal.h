@@ -7,6 +7,6 @@ namespace LogReveal {
 
 /// Has the file manager show the current log file selected (its folder when the file is
 /// not there yet). Main thread.
-void revealInFileManager(const Log &log, FileManagerService &finder);
+void revealInFileManager(const Log &log, FileManagerService &fileManager);
 
 } // namespace LogReveal

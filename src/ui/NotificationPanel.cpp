@@ -57,7 +57,7 @@ void NotificationPanel::buildContent(const PanelContent &content)
         m_symbol->setAccessibleName(QStringLiteral("Problem"));
 
     QFont titleFont = font();
-    // The design's sizes are in device-independent pixels, like the rest of the panel.
+    // In device-independent pixels, like the rest of the panel.
     titleFont.setPixelSize(13);
     titleFont.setBold(true);
     m_titleLabel = new QLabel(this);

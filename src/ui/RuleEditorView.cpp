@@ -279,14 +279,14 @@ void RuleEditorView::captureClicked()
         return;
     m_isCapturing = true;
     updateEnablement();
-    if (!m_services.finder) {
+    if (!m_services.fileManager) {
         captureAnswered(std::nullopt);
         return;
     }
     // The answer may come on any thread; it is handled on the main thread, if the editor is
     // still there.
     QPointer<RuleEditorView> guard(this);
-    m_services.finder->captureFrontWindowBounds([guard](std::optional<Placement> bounds) {
+    m_services.fileManager->captureFrontWindowBounds([guard](std::optional<Placement> bounds) {
         MainQueue::async([guard, bounds] {
             if (guard)
                 guard->captureAnswered(bounds);

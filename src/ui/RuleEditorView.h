@@ -29,7 +29,7 @@ class RuleEditorView : public QWidget {
     Q_OBJECT
 public:
     struct Services {
-        FileManagerService *finder = nullptr; ///< captures the front file-manager window's bounds
+        FileManagerService *fileManager = nullptr; ///< captures the front file-manager window's bounds
         PointerControl *pointer = nullptr; ///< "Use current mouse position"
         Logger *log = nullptr;
         /// Lists a card's folders for "Browse card…"; without one the sheet lists nothing.

@@ -19,7 +19,7 @@ namespace {
 
 SettingsWindowModel::Services modelServices(const SettingsWindow::Services &services)
 {
-    return { services.store, services.finder, services.log, services.cards, services.testRule };
+    return { services.store, services.fileManager, services.log, services.cards, services.testRule };
 }
 
 } // namespace
@@ -34,7 +34,7 @@ SettingsWindow::SettingsWindow(const Services &services, QWidget *parent)
     resize(kSize);
     setMinimumSize(kMinimumSize);
 
-    m_editor = new RuleEditorView({ services.finder, services.pointer, services.log, services.folders });
+    m_editor = new RuleEditorView({ services.fileManager, services.pointer, services.log, services.folders });
     m_editor->onChange = [this](const Rule &rule) { m_model.editorChanged(rule); };
     m_editor->onHideExtras = [this] { m_model.hideExtras(); };
     connect(&m_model, &SettingsWindowModel::editorRuleChanged, m_editor,

@@ -31,7 +31,7 @@ public:
 
     struct Services {
         RulesStore *store = nullptr;
-        FileManagerService *finder = nullptr;
+        FileManagerService *fileManager = nullptr;
         PointerControl *pointer = nullptr;
         Logger *log = nullptr;
         /// Lists a card's folders for the editor's card browser.

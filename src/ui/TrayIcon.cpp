@@ -10,8 +10,8 @@
 
 namespace {
 
-// The drawing is specified with y growing upwards from the bottom-left corner; Qt's y grows
-// downwards, so every y below is kSide - y of the specification. Arc angles are the same in
+// The drawing's coordinates grow upwards from the bottom-left corner; Qt's y grows
+// downwards, so every y below is kSide - y of the drawing. Arc angles are the same in
 // both, as Qt measures them counter-clockwise as seen on screen.
 constexpr qreal flip(qreal y)
 {

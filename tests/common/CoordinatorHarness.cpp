@@ -4,7 +4,7 @@ Coordinator::Services CoordinatorHarness::coordinatorServices(const EntryAttribu
 {
     Coordinator::Services services;
     services.rules = &m_rules;
-    services.finder = &m_fileManager;
+    services.fileManager = &m_fileManager;
     services.notifier = &m_notifier;
     services.screens = &m_screens;
     services.pointer = &m_pointer;

@@ -125,7 +125,7 @@ protected:
     FileManagerWindows m_windows { m_windowService, m_processes, m_log,
         FileManagerWindows::Limits { 1ms, 200ms, 500ms, 20ms } };
     FileManagerScriptRunner m_placingRunner { m_log, 2s, &m_windows };
-    SerialQueue m_worker { QStringLiteral("test.finder.execute") };
+    SerialQueue m_worker { QStringLiteral("test.fileManager.execute") };
 };
 
 TEST_F(FileManagerScriptRunnerTest, WithoutAFileManagerEveryScriptFailsAsNotRunning)
@@ -292,7 +292,7 @@ TEST(FileManagerScriptRunnerCancel, CancelEndsACallTheFileManagerNeverAnswers)
     fileManager.setSilent(true);
     RecordingLogger log;
     FileManagerScriptRunner runner(log, 60s);
-    SerialQueue worker(QStringLiteral("test.finder.cancel"));
+    SerialQueue worker(QStringLiteral("test.fileManager.cancel"));
     const QString open
         = FinderScripts::openScript(QUrl::fromLocalFile(card.path()), std::nullopt, std::nullopt);
 
@@ -369,7 +369,7 @@ TEST(FakeFileManagerTool, RecordsCallsFromAnotherProcess)
 
     RecordingLogger log;
     FileManagerScriptRunner runner(log, 2s);
-    SerialQueue worker(QStringLiteral("test.finder.tool"));
+    SerialQueue worker(QStringLiteral("test.fileManager.tool"));
     const QString open
         = FinderScripts::openScript(QUrl::fromLocalFile(dir.path()), std::nullopt, std::nullopt);
     std::optional<ScriptRunner::Result> result;

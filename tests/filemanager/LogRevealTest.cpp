@@ -10,11 +10,11 @@ TEST(LogReveal, AsksTheFileManagerToShowTheLogFileSelected)
 {
     QTemporaryDir library;
     Log log(library.path());
-    FakeFileManagerService finder;
-    LogReveal::revealInFileManager(log, finder);
+    FakeFileManagerService fileManager;
+    LogReveal::revealInFileManager(log, fileManager);
 
-    ASSERT_EQ(finder.requestCount(), 1);
-    const FakeFileManagerService::Request request = finder.request(0);
+    ASSERT_EQ(fileManager.requestCount(), 1);
+    const FakeFileManagerService::Request request = fileManager.request(0);
     EXPECT_EQ(request.folder, QUrl::fromLocalFile(library.path() + QStringLiteral("/mirvale")));
     EXPECT_EQ(
         request.selectFile, QUrl::fromLocalFile(library.path() + QStringLiteral("/mirvale/mirvale.log")));

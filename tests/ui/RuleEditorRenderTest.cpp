@@ -79,7 +79,7 @@ protected:
     QString m_previousStyle;
     QString m_folder;
     QMap<QString, double> m_lightness;
-    FakeFileManagerService finder;
+    FakeFileManagerService fileManager;
     FakePointer pointer;
     RecordingLogger log;
     FakeFolderLister folders;
@@ -119,7 +119,7 @@ TEST_F(RuleEditorRender, EditorInLightAndDark)
         QApplication::setPalette(dark ? darkPalette() : lightPalette());
         const QString appearance = dark ? u"dark"_s : u"light"_s;
         for (int index = 0; index <= rules.size(); ++index) {
-            RuleEditorView editor({ &finder, &pointer, &log, &folders });
+            RuleEditorView editor({ &fileManager, &pointer, &log, &folders });
             editor.resize(600, index == 0 ? 780 : 620);
             editor.setMountedCards(cards);
             editor.setExtrasRevealed(index == 0);
@@ -154,7 +154,7 @@ TEST_F(RuleEditorRender, BrowseSheetInLightAndDark)
         QApplication::setPalette(dark ? darkPalette() : lightPalette());
         QWidget window;
         window.resize(600, 620);
-        RuleEditorView editor({ &finder, &pointer, &log, &folders }, &window);
+        RuleEditorView editor({ &fileManager, &pointer, &log, &folders }, &window);
         editor.setMountedCards({ card });
         editor.setRule(sampleRules().first());
         window.show();

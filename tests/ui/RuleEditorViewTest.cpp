@@ -33,7 +33,7 @@ protected:
     RuleEditorViewTest()
     {
         window.resize(640, 900);
-        editor = new RuleEditorView({ &finder, &pointer, &log, &folders }, &window);
+        editor = new RuleEditorView({ &fileManager, &pointer, &log, &folders }, &window);
         editor->resize(640, 900);
         editor->onChange = [this](const Rule &rule) { changes.append(rule); };
         rule = Rule::makeNew();
@@ -79,7 +79,7 @@ protected:
 
     bool isShown(QWidget *widget) { return widget->isVisibleTo(editor); }
 
-    FakeFileManagerService finder;
+    FakeFileManagerService fileManager;
     FakePointer pointer;
     RecordingLogger log;
     FakeFolderLister folders;
@@ -293,7 +293,7 @@ TEST_F(RuleEditorViewTest, CaptureStoresTheFrontWindowsBounds)
 {
     find<QCheckBox>("placeWindowCheckbox")->click();
     auto *capture = find<QPushButton>("captureButton");
-    finder.setFrontWindowBounds(Placement { 100, 50, 900, 700 });
+    fileManager.setFrontWindowBounds(Placement { 100, 50, 900, 700 });
     capture->click();
     EXPECT_TRUE(editor->isCapturing());
     EXPECT_FALSE(capture->isEnabled());
@@ -307,7 +307,7 @@ TEST_F(RuleEditorViewTest, AFailedCaptureLeavesTheRuleAndSaysSo)
 {
     find<QCheckBox>("placeWindowCheckbox")->click();
     const Rule before = *editor->rule();
-    finder.setFrontWindowBounds(std::nullopt);
+    fileManager.setFrontWindowBounds(std::nullopt);
     find<QPushButton>("captureButton")->click();
     ASSERT_TRUE(pollUntil([&] { return !editor->isCapturing(); }));
     EXPECT_EQ(editor->rule(), before);

@@ -72,7 +72,7 @@ protected:
         m_store.save(rules);
         SettingsWindow::Services services;
         services.store = &m_store;
-        services.finder = &m_fileManager;
+        services.fileManager = &m_fileManager;
         services.pointer = &m_pointer;
         services.log = &m_log;
         services.cards = &m_cards;

@@ -114,7 +114,7 @@ Application::Application(QObject *parent)
             "running on Wayland itself can be neither placed nor raised by Mirvale."));
     Coordinator::Services services;
     services.rules = m_rules.get();
-    services.finder = m_fileManager.get();
+    services.fileManager = m_fileManager.get();
     services.notifier = m_notifier.get();
     services.screens = m_screens.get();
     services.pointer = m_pointer.get();
@@ -142,7 +142,7 @@ Application::Application(QObject *parent)
     services.makeSettingsWindow = [this](Coordinator &coordinator) {
         SettingsWindow::Services window;
         window.store = m_rules.get();
-        window.finder = m_fileManager.get();
+        window.fileManager = m_fileManager.get();
         window.pointer = m_pointer.get();
         window.log = m_log.get();
         window.cards = &coordinator.volumeWatcher();

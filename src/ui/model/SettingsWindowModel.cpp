@@ -314,12 +314,12 @@ void SettingsWindowModel::checkFileManager()
     // Only the newest check's answer counts; the model may be gone when it arrives.
     const quint64 check = ++m_automationCheck;
     QPointer<SettingsWindowModel> self(this);
-    m_services.finder->checkFileManager([self, check](bool granted) {
+    m_services.fileManager->checkFileManager([self, check](bool granted) {
         if (!self || check != self->m_automationCheck)
             return;
         self->m_fileManagerStatus
             = { granted ? FileManagerStatus::State::Allowed : FileManagerStatus::State::NotAllowed,
-                  granted ? self->m_services.finder->fileManagerName() : QString() };
+                  granted ? self->m_services.fileManager->fileManagerName() : QString() };
         emit self->fileManagerChanged();
     });
 }

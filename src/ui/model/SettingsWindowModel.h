@@ -30,7 +30,7 @@ class SettingsWindowModel : public QObject {
 public:
     struct Services {
         RulesStore *store = nullptr;
-        FileManagerService *finder = nullptr;
+        FileManagerService *fileManager = nullptr;
         Logger *log = nullptr;
         /// The mounted cards for the editor and the test menu; may be null (no cards).
         VolumeWatching *cards = nullptr;

@@ -24,7 +24,7 @@ void SettingsModelFixture::buildModel()
 {
     SettingsWindowModel::Services services;
     services.store = m_store.get();
-    services.finder = &m_fileManager;
+    services.fileManager = &m_fileManager;
     services.log = &m_log;
     services.cards = &m_cards;
     services.testRule = [this](const Rule &rule, const MountedCard &card) { m_tests.append({ rule, card }); };

@@ -366,7 +366,7 @@ TEST_F(SettingsWindowModelTest, TheSnapshotFillsTheWindowAndWritesNothing)
     readOnly.loadReadOnly();
     SettingsWindowModel::Services services;
     services.store = &readOnly;
-    services.finder = &m_fileManager;
+    services.fileManager = &m_fileManager;
     services.log = &m_log;
     SettingsWindowModel model(services, m_prompts);
     model.prepareForSnapshot();
