@@ -49,8 +49,13 @@ HOME="$WORK/help" XDG_STATE_HOME="$WORK/help/state" timeout 10 "$MIRVALE" --bogu
 grep -q "^Usage: mirvale" "$WORK/help/usage" && [ ! -e "$WORK/help/state/mirvale" ] \
   || fail "mirvale --help printed no usage or wrote a log"
 
-# Run 1: no udisks2 needed; the mount table drives everything.
+# Run 1: no udisks2 needed; the mount table drives everything. A log an earlier version
+# left in the old place moves to the new one.
+mkdir -p "$WORK/plain/.local/state/Logs/Mirvale"
+echo "an earlier line" > "$WORK/plain/.local/state/Logs/Mirvale/earlier.log"
 start_mirvale plain offscreen yes
+grep -q "^an earlier line" "$LOGFILE" && [ ! -e "$WORK/plain/.local/state/Logs" ] \
+  || fail "the earlier log was not moved to $LOGFILE"
 mkdir -p "$MOUNTPOINT"
 mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || { echo "FAIL: mount" >&2; exit 1; }
 MOUNTED_AT=$(now_ms)
