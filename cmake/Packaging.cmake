@@ -70,9 +70,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/mirvale/mirvale")
 # The libraries (Qt with its X11 platform plugin, libmount, libudev, libblkid, xcb) come from
-# the binaries themselves; what they talk to over D-Bus is named here.
+# the binaries themselves; Qt's Wayland plugin, for a session without XWayland, and what they
+# talk to over D-Bus are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "default-dbus-session-bus | dbus-session-bus")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, default-dbus-session-bus | dbus-session-bus")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udisks2, thunar | nautilus | nemo | dolphin | caja")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "exfat-fuse, packagekit")
 include(CPack)

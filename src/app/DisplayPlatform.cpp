@@ -3,7 +3,7 @@
 QByteArray DisplayPlatform::platformOverride(const Environment &environment, const QStringList &arguments)
 {
     const auto isSet = [&environment](const char *name) { return !environment(name).trimmed().isEmpty(); };
-    if (!isSet("WAYLAND_DISPLAY") || !isSet("DISPLAY") || isSet("QT_QPA_PLATFORM"))
+    if (isSet("QT_QPA_PLATFORM"))
         return {};
     // Qt reads "-platform NAME" (and "--platform", "-platform=NAME") from the command line too.
     for (const QString &argument : arguments) {
@@ -12,5 +12,10 @@ QByteArray DisplayPlatform::platformOverride(const Environment &environment, con
             || argument.startsWith(QStringLiteral("--platform=")))
             return {};
     }
-    return QByteArrayLiteral("xcb");
+    QByteArray platforms;
+    if (isSet("DISPLAY"))
+        platforms += "xcb;";
+    if (isSet("WAYLAND_DISPLAY"))
+        platforms += "wayland;";
+    return platforms + "offscreen";
 }

@@ -45,6 +45,7 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QGuiApplication>
 
 namespace {
 
@@ -107,6 +108,8 @@ Application::Application(QObject *parent)
     , m_updates(std::make_unique<UpdateController>(m_updateService.get()))
 {
     m_motion->start();
+    // Qt took the first platform of the list that worked; a support log says which.
+    m_log->info(QStringLiteral("Display platform: ") + QGuiApplication::platformName());
     if (XWayland::isDisplayServer())
         m_log->info(QStringLiteral(
             "Session: Wayland, with Mirvale on XWayland. Mirvale cannot ask the compositor for an activation "

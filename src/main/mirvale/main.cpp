@@ -74,13 +74,10 @@ int main(int argc, char *argv[])
         return *answered;
     const QByteArray platform
         = DisplayPlatform::platformOverride([](const char *name) { return qgetenv(name); }, arguments);
+    // A platform the user chose stays; with no display at all (a server, a test), the
+    // offscreen platform still lets the windows be built and drawn.
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
-    // With no display at all (a server, a test), the offscreen platform still lets the
-    // windows be built and drawn; a platform the user chose stays.
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirvale"));
