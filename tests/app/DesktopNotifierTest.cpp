@@ -77,25 +77,6 @@ TEST(DesktopNotifier, OneNotificationPerCardWithActionsReplacedByWhatFollows)
     EXPECT_TRUE(h.panels.opened().isEmpty() && h.panels.problems().isEmpty());
 }
 
-TEST(DesktopNotifier, BodyAloneWithoutActionsOrMarkupAndOpeningsOnlyWhenWanted)
-{
-    Harness h(QStringList { u"body"_s });
-    AppSettings settings = h.rules.settings();
-    settings.showNotifications = false;
-    h.rules.setSettings(settings);
-    h.notifier.cardOpened(h.card, h.target, 3);
-    h.notifier.cardProblem(h.card, u"Could not & cannot"_s);
-    h.server.answerAll();
-    ASSERT_EQ(h.server.sent.size(), 1u);
-    EXPECT_EQ(h.server.sent[0].body, u"Could not & cannot"_s);
-    settings.showNotifications = true;
-    h.rules.setSettings(settings);
-    h.notifier.cardOpened(h.card, h.target, 3);
-    h.server.answerAll();
-    ASSERT_EQ(h.server.sent.size(), 2u);
-    EXPECT_TRUE(h.server.sent[1].actions.isEmpty());
-}
-
 TEST(DesktopNotifier, PanelsWhenChosenOrWithoutAServerWithOneLogLine)
 {
     EXPECT_EQ(DesktopNotifier::medium(AppSettings(), true), ReportMedium::Panels);
@@ -110,16 +91,26 @@ TEST(DesktopNotifier, PanelsWhenChosenOrWithoutAServerWithOneLogLine)
     h.notifier.cardOpened(h.card, h.target, 3);
     h.notifier.cardProblem(h.card, u"Oops"_s);
     h.server.answerAll();
-    // A server that comes, and goes in the middle of a call.
-    h.server.serve(QStringList());
+    // A server without actions or markup comes, and goes in the middle of a call.
+    h.server.serve(QStringList { u"body"_s });
+    h.notifier.cardOpened(h.card, h.target, 3);
+    h.notifier.cardProblem(h.card, u"A & B"_s);
+    h.server.answerAll();
     h.notifier.cardProblem(h.card, u"Later"_s);
-    h.server.answerOne();
     h.server.serve(std::nullopt);
-    h.server.answerOne();
-    EXPECT_EQ(h.server.sent.size() + chosen.server.sent.size(), 1u);
+    h.server.answerAll();
+    ASSERT_EQ(h.server.sent.size() + chosen.server.sent.size(), 3u);
+    EXPECT_TRUE(h.server.sent[0].actions.isEmpty());
+    EXPECT_EQ(h.server.sent[1].body, u"A & B"_s);
     EXPECT_EQ(h.panels.opened().size(), 1);
     EXPECT_EQ(h.panels.problems().size(), 2);
-    EXPECT_EQ(h.log.lines().filter(u"[WARN]"_s).size(), 1);
+    EXPECT_EQ(h.log.lines().filter(u"[WARN]"_s).size(), 2) << "once per loss of the server";
+    AppSettings quiet = h.rules.settings(); // openings unwanted: problems only
+    quiet.showNotifications = false;
+    h.rules.setSettings(quiet);
+    h.notifier.cardOpened(h.card, h.target, 3);
+    h.server.answerAll();
+    EXPECT_EQ(h.server.sent.size(), 3u);
 }
 
 } // namespace

@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
-# End to end with a real notification server: dunst on Xvfb and on the private session bus,
-# Mirvale set to report through the desktop's notifications, a real exFAT card image mounted
-# through FUSE. Opening the card sends one Notify (app "Mirvale", the card's name as summary,
-# the report as body, "Show Folder" and "Unmount" as actions); choosing Unmount in dunst's
-# context menu unmounts the card, and the same notification is replaced by the outcome.
-#
-#   desktop_notifications.sh MIRVALE_BINARY FAKE_FILE_MANAGER_BINARY
-# Exits 77 (skipped) without root, FUSE, Xvfb or dunst, except under CI=true.
+# A real notification server (dunst on Xvfb, on the private session bus) and reportWith
+# "desktop": opening an exFAT card sends one Notify (app, card name, report, actions); Unmount
+# chosen in dunst's menu unmounts the card and the outcome replaces the notification.
+#   desktop_notifications.sh MIRVALE_BINARY FAKE_FILE_MANAGER_BINARY (77: skipped)
 set -uo pipefail
 
 MIRVALE="$1"
@@ -21,6 +17,7 @@ need_tools mkfs.exfat mount.exfat-fuse losetup dbus-run-session dbus-monitor Xvf
 
 MOUNTPOINT="/media/root/$LABEL"
 e2e_cleanup() {
+  [ -s "$WORK/helpers.pid" ] && kill $(cat "$WORK/helpers.pid") 2>/dev/null
   mountpoint -q "$MOUNTPOINT" && umount "$MOUNTPOINT"
   rmdir "$MOUNTPOINT" 2>/dev/null
   [ -n "${MIRVALE_E2E_KEEP_LOGS:-}" ] && cp -r "$WORK" "$MIRVALE_E2E_KEEP_LOGS" 2>/dev/null
@@ -57,6 +54,7 @@ dbus-run-session --config-file="$WORK/bus.conf" -- bash -c '
   wait_for_bus_name org.freedesktop.FileManager1
   "$MIRVALE" & app=$!
   echo "$app" > "$WORK/mirvale.pid"
+  echo "$fm $monitor $dunst" > "$WORK/helpers.pid"
   wait "$app"; status=$?
   kill "$fm" "$monitor" "$dunst" 2>/dev/null
   exit $status
@@ -65,12 +63,12 @@ SESSION_PID=$!
 PIDS+=($SESSION_PID)
 wait_for "$LOGFILE" "Coordinator started" 20 || { cat "$WORK/stdout" "$WORK/dunst.log" >&2; exit 1; }
 APP_PID="$(cat "$WORK/mirvale.pid")"
+PIDS+=("$APP_PID")
 
 mkdir -p "$MOUNTPOINT"
 mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || fail "mount"
 wait_for "$LOGFILE" "$LABEL: opened DCIM/100CANON" 15 || exit 1
 wait_for "$MONITOR" "Opened DCIM/100CANON" 10 || exit 1
-# One Notify: app name, replaces_id 0, icon, summary, body, then the actions.
 NOTIFY="$(awk '/member=Notify/ { n++ } n == 1' "$MONITOR")"
 for expected in 'string "Mirvale"' 'uint32 0' 'string "mirvale-tray-symbolic"' "string \"$LABEL\"" \
     'string "unmount"' 'string "Unmount"' 'string "show-folder"' 'string "device.added"' \
@@ -80,7 +78,6 @@ done
 [ "$(grep -c "member=Notify" "$MONITOR")" -eq 1 ] || { cat "$MONITOR" >&2; fail "not exactly one Notify"; }
 grep -q "Notifier: the notification server can do: .*actions" "$LOGFILE" || fail "capabilities not read"
 
-# Unmount from dunst's own context menu: the card goes, and the notification is replaced.
 DBUS_SESSION_BUS_ADDRESS="$(cat "$WORK/bus")" dunstctl context || fail "dunstctl context"
 wait_for "$LOGFILE" "Notifier: Unmount chosen for $MOUNTPOINT" 10 || exit 1
 for _ in $(seq 200); do mountpoint -q "$MOUNTPOINT" || break; sleep 0.05; done
