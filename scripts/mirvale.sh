@@ -27,6 +27,8 @@ PACKAGES=(
   lintian appstream desktop-file-utils
   # A real panel with a task list and an XEmbed tray, and screenshots of it.
   tint2 imagemagick
+  # A real notification server for the desktop-notification test; mkfs.ext4 for udisks2's mounts.
+  dunst libnotify-bin e2fsprogs
 )
 RUN_PACKAGES=()
 

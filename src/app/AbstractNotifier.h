@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-/// The panels that report openings and problems.
+/// Reports openings and problems: in panels, or through the desktop's notifications.
 class AbstractNotifier {
 public:
     virtual ~AbstractNotifier() = default;
@@ -24,4 +24,6 @@ public:
         = 0;
     /// Something about `card` went wrong. Any thread.
     virtual void cardProblem(const MountedCard &card, const QString &message) = 0;
+    /// `card` was unmounted at the user's request. Main thread.
+    virtual void cardUnmounted(const MountedCard &card) { (void)card; }
 };

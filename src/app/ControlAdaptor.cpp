@@ -70,6 +70,22 @@ void ControlAdaptor::ShowSettings(bool revealExtras)
     m_control.showSettings(revealExtras);
 }
 
+QString ControlAdaptor::GetSetting(const QString &key, const QDBusMessage &message)
+{
+    std::optional<ControlInterface::Error> error;
+    const QString value = m_control.setting(key, error);
+    if (error) {
+        message.setDelayedReply(true);
+        m_connection.send(message.createErrorReply(error->name, error->message));
+    }
+    return value;
+}
+
+void ControlAdaptor::SetSetting(const QString &key, const QString &value, const QDBusMessage &message)
+{
+    m_control.setSetting(key, value, replyTo(m_connection, message));
+}
+
 void ControlAdaptor::announcePaused(bool paused)
 {
     QDBusMessage signal = QDBusMessage::createSignal(ControlInterface::kObjectPath,

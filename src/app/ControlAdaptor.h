@@ -26,6 +26,8 @@ public Q_SLOTS:
     void TogglePause(const QDBusMessage &message);
     void SetPaused(bool paused, const QDBusMessage &message);
     void ShowSettings(bool revealExtras);
+    QString GetSetting(const QString &key, const QDBusMessage &message);
+    void SetSetting(const QString &key, const QString &value, const QDBusMessage &message);
 
 Q_SIGNALS:
     void CardsChanged();

@@ -2,6 +2,7 @@
 
 #include "app/ControlAdaptor.h"
 #include "app/Coordinator.h"
+#include "app/SettingKeys.h"
 #include "detection/CardLineTitle.h"
 #include "rules/RulesProvider.h"
 #include "support/DurationText.h"
@@ -23,6 +24,8 @@ namespace {
 const QString kUnknownCard = QStringLiteral("io.github.mirvale.Mirvale1.Error.UnknownCard");
 const QString kNotMounted = QStringLiteral("io.github.mirvale.Mirvale1.Error.NotMounted");
 const QString kFailed = QStringLiteral("io.github.mirvale.Mirvale1.Error.Failed");
+const QString kUnknownSetting = QStringLiteral("io.github.mirvale.Mirvale1.Error.UnknownSetting");
+const QString kInvalidValue = QStringLiteral("io.github.mirvale.Mirvale1.Error.InvalidValue");
 
 QString state(const DetectedCard &card)
 {
@@ -190,6 +193,40 @@ void ControlInterface::togglePause(Reply reply)
 
 void ControlInterface::setPaused(bool paused, Reply reply)
 {
+    replyWhenSaved(std::move(reply));
+    m_coordinator.setPaused(paused);
+}
+
+QString ControlInterface::setting(const QString &key, std::optional<Error> &error) const
+{
+    const std::optional<QString> value
+        = SettingKeys::value(m_coordinator.rules().settings(), key, m_reportDefault);
+    if (!value) {
+        AppSettings scratch;
+        error = Error { kUnknownSetting, *SettingKeys::assign(scratch, key, QString()) };
+        return {};
+    }
+    return *value;
+}
+
+void ControlInterface::setSetting(const QString &key, const QString &value, Reply reply)
+{
+    AppSettings settings = m_coordinator.rules().settings();
+    if (const std::optional<QString> problem = SettingKeys::assign(settings, key, value)) {
+        reply(Error { SettingKeys::names().contains(key) ? kInvalidValue : kUnknownSetting, *problem });
+        return;
+    }
+    m_log.info(QStringLiteral("Control: setting ") + key + QStringLiteral(" to ") + value);
+    if (key == QLatin1String("paused")) {
+        setPaused(settings.paused, std::move(reply));
+        return;
+    }
+    replyWhenSaved(std::move(reply));
+    m_coordinator.rules().setSettings(settings);
+}
+
+void ControlInterface::replyWhenSaved(Reply reply)
+{
     RulesProvider &rules = m_coordinator.rules();
     // Whichever outcome of this change's write comes first answers; the other is dropped.
     auto answered = std::make_shared<bool>(false);
@@ -210,7 +247,6 @@ void ControlInterface::setPaused(bool paused, Reply reply)
                     + QStringLiteral("; Mirvale stays ")
                     + (this->paused() ? QStringLiteral("paused") : QStringLiteral("watching")) });
         }));
-    m_coordinator.setPaused(paused);
 }
 
 void ControlInterface::showSettings(bool revealExtras)

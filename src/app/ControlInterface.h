@@ -1,6 +1,7 @@
 #pragma once
 
 #include "detection/DetectedCard.h"
+#include "rules/AppSettings.h"
 
 #include <QDBusConnection>
 #include <QList>
@@ -61,6 +62,12 @@ public:
     void setPaused(bool paused, Reply reply);
     void showSettings(bool revealExtras);
     bool paused() const;
+    /// The value of the setting `key` as text, or why there is none.
+    QString setting(const QString &key, std::optional<Error> &error) const;
+    /// Sets the setting `key` from text; `reply` hears as for togglePause, or the refusal.
+    void setSetting(const QString &key, const QString &value, Reply reply);
+    /// What reportWith means while the user has not chosen.
+    void setReportDefault(ReportMedium medium) { m_reportDefault = medium; }
 
     /// One card as ListCards gives it.
     static QVariantMap describe(const DetectedCard &card);
@@ -72,9 +79,12 @@ signals:
 private:
     std::optional<DetectedCard> findCard(const QString &card) const;
     static Error unknownCard(const QString &card);
+    /// Answers `reply` once the settings change made next is saved, or could not be.
+    void replyWhenSaved(Reply reply);
 
     Coordinator &m_coordinator;
     Logger &m_log;
     bool m_lastPaused = false;
+    ReportMedium m_reportDefault = ReportMedium::Panels;
     std::chrono::milliseconds m_openReplyLimit = kOpenReplyLimit;
 };

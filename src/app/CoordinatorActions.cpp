@@ -138,10 +138,12 @@ void Coordinator::unmountCard(const MountedCard &card, VolumeWatching::RequestCo
     const LifeToken<Coordinator>::Weak alive = m_life;
     AbstractNotifier *notifier = m_services.notifier;
     m_volumeWatcher->eject(card, [alive, notifier, card, onDone](const std::optional<MirvaleError> &error) {
-        // On success the watcher sees the unmount; nothing to report here.
-        if (error) {
-            if (alive)
+        // On success the watcher sees the unmount; only a report that offered it hears.
+        if (alive) {
+            if (error)
                 notifier->cardProblem(card, error->description());
+            else
+                notifier->cardUnmounted(card);
         }
         if (onDone)
             onDone(error);

@@ -50,9 +50,13 @@ CardProber::CardProbe CardProber::probeCard(const QUrl &url)
 
     const std::optional<DiskDescription> description = describe(path);
     if (description && description->bus == DiskBus::Loop) {
+        // A disk image is a card when it has a card's file system, or when udev rules make
+        // udisks2 treat it as a card reader's card.
         const QString kind = description->volumeKind.toLower();
-        return kind == QLatin1String("vfat") || kind == QLatin1String("exfat") ? CardProbe::card
-                                                                               : CardProbe::notACard;
+        const bool readerCard = description->hintAuto && !description->hintSystem;
+        return kind == QLatin1String("vfat") || kind == QLatin1String("exfat") || readerCard
+            ? CardProbe::card
+            : CardProbe::notACard;
     }
     return CardProbe::card;
 }

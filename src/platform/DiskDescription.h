@@ -20,6 +20,11 @@ struct DiskDescription {
     bool isEjectable = false;
     bool isNetwork = false;
     bool isWhole = false;
+    /// udisks2's hints: a device a desktop would mount when it appears (a card in a reader),
+    /// a system device, one to hide and leave alone.
+    bool hintAuto = false;
+    bool hintSystem = false;
+    bool hintIgnore = false;
 
     friend bool operator==(const DiskDescription &, const DiskDescription &) = default;
 };

@@ -45,4 +45,10 @@ public:
     /// on the main thread unless the session is stopped first.
     virtual bool mount(const QString &deviceName, Completion completion) = 0;
     virtual bool unmount(const QString &deviceName, Completion completion) = 0;
+    /// As mount(), but the service asks the user nothing (no password dialog): a mount the
+    /// user did not ask for.
+    virtual bool mountWithoutAsking(const QString &deviceName, Completion completion)
+    {
+        return mount(deviceName, std::move(completion));
+    }
 };

@@ -351,7 +351,10 @@ QByteArray RulesFormat::encodeSettings(const AppSettings &settings)
     json["extrasRevealed"] = settings.extrasRevealed;
     json["firstRunHintShown"] = settings.firstRunHintShown;
     json["handleCardsPresentAtLaunch"] = settings.handleCardsPresentAtLaunch;
+    json["mountInsertedCards"] = settings.mountInsertedCards;
     json["paused"] = settings.paused;
+    if (settings.reportWith)
+        json["reportWith"] = *settings.reportWith == ReportMedium::Desktop ? "desktop" : "panels";
     json["showNotifications"] = settings.showNotifications;
     json["showUnmountItems"] = settings.showUnmountItems;
     return dump(json);
@@ -372,5 +375,12 @@ AppSettings RulesFormat::decodeSettings(const QByteArray &data)
     settings.firstRunHintShown = readBool(document, "firstRunHintShown", defaults.firstRunHintShown, root);
     settings.extrasRevealed = readBool(document, "extrasRevealed", defaults.extrasRevealed, root);
     settings.showUnmountItems = readBool(document, "showUnmountItems", defaults.showUnmountItems, root);
+    settings.mountInsertedCards = readBool(document, "mountInsertedCards", defaults.mountInsertedCards, root);
+    // A medium this version does not know is left to the default.
+    const QString medium = readString(document, "reportWith", QString(), root);
+    if (medium == QStringLiteral("panels"))
+        settings.reportWith = ReportMedium::Panels;
+    else if (medium == QStringLiteral("desktop"))
+        settings.reportWith = ReportMedium::Desktop;
     return settings;
 }

@@ -1,14 +1,17 @@
 #include "ui/RuleListPane.h"
 
+#include "app/DesktopNotifier.h"
 #include "ui/Appearance.h"
 #include "ui/ElidedLines.h"
 #include "ui/ListBoxFrame.h"
 #include "ui/RuleRowDelegate.h"
+#include "ui/WheelSafeComboBox.h"
 #include "ui/model/SettingsWindowModel.h"
 
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -155,18 +158,39 @@ QWidget *RuleListPane::buildGeneralBox()
     m_showPanels->setObjectName(QStringLiteral("showPanelsCheckbox"));
     m_showUnmount = new QCheckBox(QStringLiteral("Show Unmount in the menu"));
     m_showUnmount->setObjectName(QStringLiteral("showUnmountCheckbox"));
+    m_mountInserted = new QCheckBox(tr("Mount cards when they are inserted"));
+    m_mountInserted->setObjectName(QStringLiteral("mountInsertedCheckbox"));
+    m_mountInserted->setToolTip(tr("When the desktop does not mount a card within moments of its insertion, "
+                                   "Mirvale mounts it."));
 
     // clicked, not toggled: only the user's own clicks change the settings.
     connect(
         m_handleAtLaunch, &QCheckBox::clicked, &m_model, &SettingsWindowModel::setHandleCardsPresentAtLaunch);
     connect(m_showPanels, &QCheckBox::clicked, &m_model, &SettingsWindowModel::setShowNotifications);
     connect(m_showUnmount, &QCheckBox::clicked, &m_model, &SettingsWindowModel::setShowUnmountItems);
+    connect(m_mountInserted, &QCheckBox::clicked, &m_model, &SettingsWindowModel::setMountInsertedCards);
+
+    auto *reportLabel = new QLabel(tr("Show reports as:"));
+    m_reportWith = new WheelSafeComboBox;
+    m_reportWith->setObjectName(QStringLiteral("reportWithCombo"));
+    m_reportWith->setAccessibleName(tr("Show reports as"));
+    m_reportWith->addItem(tr("Mirvale's panels"), static_cast<int>(ReportMedium::Panels));
+    m_reportWith->addItem(tr("the desktop's notifications"), static_cast<int>(ReportMedium::Desktop));
+    reportLabel->setBuddy(m_reportWith);
+    connect(m_reportWith, &QComboBox::activated, this, [this](int index) {
+        m_model.setReportWith(static_cast<ReportMedium>(m_reportWith->itemData(index).toInt()));
+    });
+    auto *reportRow = new QHBoxLayout;
+    reportRow->addWidget(reportLabel);
+    reportRow->addWidget(m_reportWith, 1);
 
     auto *layout = new QVBoxLayout(box);
     layout->setSpacing(6);
     layout->addWidget(m_handleAtLaunch);
     layout->addWidget(m_showPanels);
     layout->addWidget(m_showUnmount);
+    layout->addWidget(m_mountInserted);
+    layout->addLayout(reportRow);
     return box;
 }
 
@@ -189,6 +213,11 @@ void RuleListPane::loadGeneralToggles()
     m_handleAtLaunch->setChecked(settings.handleCardsPresentAtLaunch);
     m_showPanels->setChecked(settings.showNotifications);
     m_showUnmount->setChecked(settings.showUnmountItems);
+    m_mountInserted->setChecked(settings.mountInsertedCards);
+    // Panels need a display server that lets Mirvale place them: not a native Wayland one.
+    const bool panelsPlaceable = QGuiApplication::platformName() != QStringLiteral("wayland");
+    m_reportWith->setCurrentIndex(
+        m_reportWith->findData(static_cast<int>(DesktopNotifier::medium(settings, panelsPlaceable))));
 }
 
 void RuleListPane::changeEvent(QEvent *event)

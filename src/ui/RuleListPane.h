@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -36,4 +37,6 @@ private:
     QCheckBox *m_handleAtLaunch = nullptr;
     QCheckBox *m_showPanels = nullptr;
     QCheckBox *m_showUnmount = nullptr;
+    QCheckBox *m_mountInserted = nullptr;
+    QComboBox *m_reportWith = nullptr;
 };

@@ -63,6 +63,18 @@ void StatusMenu::noticeMissingTray()
     if (m_services.log)
         m_services.log->warn(QStringLiteral("No system tray on this desktop: Mirvale runs without an icon; "
                                             "starting it again opens Settings, and mirvalectl reaches it"));
+    if (m_services.tellNoTray) {
+        m_services.tellNoTray([menu = QPointer<StatusMenu>(this)] {
+            if (menu)
+                menu->showNoTrayWindow();
+        });
+        return;
+    }
+    showNoTrayWindow();
+}
+
+void StatusMenu::showNoTrayWindow()
+{
     auto *notice = new AlertBox(QMessageBox::Information,
         QStringLiteral("Mirvale is running, but this desktop shows no tray icons"),
         QStringLiteral(
@@ -71,6 +83,8 @@ void StatusMenu::noticeMissingTray()
             "shows there; some trays show it only after Mirvale is started again."));
     notice->setObjectName(QStringLiteral("noTrayNotice"));
     notice->setAttribute(Qt::WA_DeleteOnClose);
+    // Told, not asked: the window does not take the focus from what the user is doing.
+    notice->setAttribute(Qt::WA_ShowWithoutActivating);
     notice->open();
 }
 

@@ -38,6 +38,9 @@ public:
         Logger *log = nullptr;
         /// How long the desktop has to bring up a tray before the user is told there is none.
         std::chrono::milliseconds trayGrace = std::chrono::seconds(10);
+        /// Tells the user once about the missing tray, calling `showWindow` where a window
+        /// must do; empty: the window is shown at every start.
+        std::function<void(std::function<void()> showWindow)> tellNoTray;
     };
 
     /// The collaborators must outlive the menu. Shows the icon at once.
@@ -56,6 +59,7 @@ private:
     void handleExternalChange();
     /// Says once, in the log and on screen, how to reach Mirvale when no tray shows its icon.
     void noticeMissingTray();
+    void showNoTrayWindow();
     void retitleOpenMenuCards();
     QString entryText(const StatusMenuItem &item) const;
     /// Gives `action` the line's text, tick, enablement and shortcut.

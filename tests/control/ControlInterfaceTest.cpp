@@ -22,6 +22,7 @@
 #include <atomic>
 #include <cstdio>
 #include <thread>
+#include <vector>
 
 using namespace std::chrono_literals;
 
@@ -254,6 +255,43 @@ TEST_F(ControlInterfaceTest, PauseResumeAndSettings)
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] Control: asked to show the settings window")));
 }
 
+TEST_F(ControlInterfaceTest, GetAndSetReadAndChangeTheSettings)
+{
+    const struct {
+        std::vector<const char *> arguments;
+        int exitCode;
+        const char *out;
+        const char *errStart;
+    } rows[] = {
+        { { "get", "reportWith" }, 0, "panels\n", "" },
+        { { "set", "reportWith", "desktop" }, 0, "", "" },
+        { { "get", "reportWith" }, 0, "desktop\n", "" },
+        { { "set", "showUnmountItems", "false" }, 0, "", "" },
+        { { "get", "showUnmountItems" }, 0, "false\n", "" },
+        { { "set", "paused", "true" }, 0, "", "" },
+        { { "set", "reportWith", "pigeon" }, 1, "", "mirvalectl: reportWith takes panels or desktop" },
+        { { "set", "paused", "yes" }, 1, "", "mirvalectl: paused takes true or false" },
+        { { "get", "volume" }, 1, "", "mirvalectl: unknown setting \"volume\"; the settings are: paused, " },
+        { { "get" }, 2, "", "mirvalectl: get takes one KEY" },
+        { { "set", "paused" }, 2, "", "mirvalectl: set takes a KEY and a VALUE" },
+    };
+    for (const auto &row : rows) {
+        QStringList arguments;
+        for (const char *argument : row.arguments)
+            arguments.append(QString::fromUtf8(argument));
+        SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
+        const CtlRun run = ctl(arguments);
+        EXPECT_EQ(run.exitCode, row.exitCode) << run.err.toStdString();
+        EXPECT_EQ(run.out, QString::fromUtf8(row.out));
+        const QString errStart = QString::fromUtf8(row.errStart);
+        EXPECT_EQ(run.err.left(errStart.size()), errStart) << run.err.toStdString();
+    }
+    const AppSettings settings = m_rules.settings();
+    EXPECT_EQ(settings.reportWith, ReportMedium::Desktop);
+    EXPECT_FALSE(settings.showUnmountItems);
+    EXPECT_TRUE(settings.paused);
+}
+
 TEST_F(ControlInterfaceTest, ASecondStartFindsTheFirstAndAsksForItsSettings)
 {
     QDBusConnection second
@@ -278,6 +316,7 @@ TEST_F(ControlInterfaceTest, NothingRunningIsExitFour)
     QDBusConnection::sessionBus().unregisterService(ControlInterface::kServiceName);
     const CtlRun run = ctl({ QStringLiteral("cards") });
     EXPECT_EQ(run.exitCode, 4);
+    EXPECT_EQ(ctl({ QStringLiteral("set"), QStringLiteral("paused"), QStringLiteral("true") }).exitCode, 4);
     EXPECT_EQ(run.err, QStringLiteral("mirvalectl: Mirvale is not running\n"));
 }
 

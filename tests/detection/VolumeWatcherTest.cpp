@@ -227,6 +227,8 @@ TEST_F(VolumeWatcherTest, ProbeDecidesByLocalityMediaAndImageKind)
         { "exFAT disk image", true, false, true, DiskBus::Loop, "exfat", CardProber::CardProbe::card },
         { "FAT disk image", true, false, true, DiskBus::Loop, "VFAT", CardProber::CardProbe::card },
         { "ext4 disk image", true, false, true, DiskBus::Loop, "ext4", CardProber::CardProbe::notACard },
+        { "ext4 image udev makes a reader's card", true, false, true, DiskBus::Loop, "ext4+auto",
+            CardProber::CardProbe::card },
         { "image of unknown kind", true, false, true, DiskBus::Loop, "", CardProber::CardProbe::notACard },
         { "ext4 on a USB reader", true, true, true, DiskBus::Usb, "ext4", CardProber::CardProbe::card },
         { "SD card, no description", true, true, false, std::nullopt, "", CardProber::CardProbe::card },
@@ -249,7 +251,8 @@ TEST_F(VolumeWatcherTest, ProbeDecidesByLocalityMediaAndImageKind)
         if (row.bus) {
             DiskDescription description;
             description.bus = *row.bus;
-            description.volumeKind = QString::fromUtf8(row.kind);
+            description.volumeKind = QString::fromUtf8(row.kind).section(QLatin1Char('+'), 0, 0);
+            description.hintAuto = QByteArray(row.kind).endsWith("+auto");
             fakes->setDescription(path, description);
         }
         CardProber prober(

@@ -86,7 +86,11 @@ TEST(RulesFormat, EveryFieldSurvivesAWriteAndARead)
     settings.paused = true;
     settings.extrasRevealed = true;
     settings.showUnmountItems = false;
-    EXPECT_EQ(RulesFormat::decodeSettings(RulesFormat::encodeSettings(settings)), settings);
+    settings.mountInsertedCards = false;
+    for (const ReportMedium medium : { ReportMedium::Panels, ReportMedium::Desktop }) {
+        settings.reportWith = medium;
+        EXPECT_EQ(RulesFormat::decodeSettings(RulesFormat::encodeSettings(settings)), settings);
+    }
 }
 
 TEST(RulesFormat, WritesSortedIndentedKeysAndOmitsWhatIsNotSet)
@@ -128,6 +132,7 @@ TEST(RulesFormat, WritesSortedIndentedKeysAndOmitsWhatIsNotSet)
   "extrasRevealed": false,
   "firstRunHintShown": false,
   "handleCardsPresentAtLaunch": false,
+  "mountInsertedCards": true,
   "paused": false,
   "showNotifications": false,
   "showUnmountItems": true
@@ -140,6 +145,7 @@ TEST(RulesFormat, SettingsReadMissingMembersAsDefaults)
     expected.paused = true;
     EXPECT_EQ(RulesFormat::decodeSettings(bytes(R"({"paused": true, "later": [1]})")), expected);
     EXPECT_EQ(RulesFormat::decodeSettings(bytes(R"({"showUnmountItems": null})")), AppSettings::defaults());
+    EXPECT_EQ(RulesFormat::decodeSettings(bytes(R"({"reportWith": "pigeon"})")), AppSettings::defaults());
     EXPECT_THROW(RulesFormat::decodeSettings(bytes(R"({"paused": 1})")), DecodingError);
     EXPECT_THROW(RulesFormat::decodeSettings(bytes("[]")), DecodingError);
 }

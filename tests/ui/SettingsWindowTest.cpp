@@ -378,10 +378,17 @@ TEST_F(SettingsWindowTest, GeneralCheckboxesChangeTheSettingsAtOnce)
     find<QCheckBox>(QStringLiteral("handleAtLaunchCheckbox"))->click();
     find<QCheckBox>(QStringLiteral("showPanelsCheckbox"))->click();
     find<QCheckBox>(QStringLiteral("showUnmountCheckbox"))->click();
+    find<QCheckBox>(QStringLiteral("mountInsertedCheckbox"))->click();
+    auto *reportWith = find<QComboBox>(QStringLiteral("reportWithCombo"));
+    EXPECT_EQ(reportWith->currentText(), QStringLiteral("Mirvale's panels"));
+    reportWith->setCurrentIndex(1);
+    emit reportWith->activated(1);
     const AppSettings settings = m_store.settings();
     EXPECT_TRUE(settings.handleCardsPresentAtLaunch);
     EXPECT_TRUE(settings.showNotifications);
     EXPECT_FALSE(settings.showUnmountItems);
+    EXPECT_FALSE(settings.mountInsertedCards);
+    EXPECT_EQ(settings.reportWith, ReportMedium::Desktop);
 }
 
 TEST_F(SettingsWindowTest, ImportAndExportThroughTheirSheets)

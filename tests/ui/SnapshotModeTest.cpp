@@ -75,7 +75,7 @@ protected:
     /// Whether the inside of the rule list is one plain colour (no row drawn).
     static bool listIsEmpty(const QImage &image)
     {
-        const QRect inside(40, 32 + 30, 260, 320);
+        const QRect inside(40, 32 + 30, 260, 260);
         const QRgb first = image.pixel(inside.topLeft());
         for (int y = inside.top(); y <= inside.bottom(); ++y) {
             for (int x = inside.left(); x <= inside.right(); ++x) {

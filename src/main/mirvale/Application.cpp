@@ -3,9 +3,12 @@
 #include "app/Autostart.h"
 #include "app/ControlInterface.h"
 #include "app/Coordinator.h"
+#include "app/DesktopNotifier.h"
+#include "app/NoTrayNotice.h"
 #include "app/SnapshotOptions.h"
 #include "app/UpdateController.h"
 #include "detection/FileCount.h"
+#include "detection/InsertedCardMounter.h"
 #include "detection/StillMounted.h"
 #include "detection/TimeLimitedVolumeReader.h"
 #include "detection/VolumeWatcher.h"
@@ -15,6 +18,7 @@
 #include "filemanager/LogReveal.h"
 #include "platform/linux/AutostartEntry.h"
 #include "platform/linux/FileManagerScriptRunner.h"
+#include "platform/linux/FreedesktopNotifications.h"
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
 #include "platform/linux/PackageKitUpdateService.h"
@@ -49,9 +53,16 @@
 
 namespace {
 
-VolumeWatcherFactory linuxVolumeWatcher(Logger &log)
+/// Only a native Wayland session, without XWayland, keeps Mirvale from placing its panels.
+bool panelsPlaceable()
 {
-    return [&log](VolumeWatching::MountCallback onMount) -> std::unique_ptr<VolumeWatching> {
+    return QGuiApplication::platformName() != QStringLiteral("wayland");
+}
+
+VolumeWatcherFactory linuxVolumeWatcher(
+    Logger &log, std::shared_ptr<StateStore> state, InsertedCardMounter::Services mounting)
+{
+    return [&log, state, mounting](VolumeWatching::MountCallback onMount) -> std::unique_ptr<VolumeWatching> {
         auto mountTable = std::make_shared<LibmountMountTable>();
         VolumeWatcher::Services services;
         services.mountTable = mountTable;
@@ -61,8 +72,9 @@ VolumeWatcherFactory linuxVolumeWatcher(Logger &log)
         services.makeDescriptionSession = [mountTable]() -> std::unique_ptr<DiskDescriptionLookup> {
             return std::make_unique<LinuxVolumeInspector>(mountTable);
         };
-        services.makeDiskSession = []() -> std::unique_ptr<DiskSession> {
-            return std::make_unique<UDisksSession>(QDBusConnection::systemBus());
+        services.makeDiskSession = [mounting]() -> std::unique_ptr<DiskSession> {
+            return std::make_unique<InsertedCardMounter>(
+                std::make_unique<UDisksSession>(QDBusConnection::systemBus()), mounting);
         };
         services.cardSlots = std::make_unique<SysfsCardSlots>(QStringLiteral("/sys"));
         services.slotEvents = std::make_unique<UdevDeviceEventSource>(
@@ -71,10 +83,7 @@ VolumeWatcherFactory linuxVolumeWatcher(Logger &log)
         // one runner for the life of the process, never destroyed.
         static auto *const commandRunner = new ProcessCommandRunner;
         services.commands = std::shared_ptr<CommandRunner>(std::shared_ptr<CommandRunner>(), commandRunner);
-        const XdgStandardFolders folders;
-        services.stateStore = std::make_shared<StateFile>(
-            StateFile::moveEarlier(folders.stateHome() + QStringLiteral("/mirvale/state.ini"),
-                RulesStore::defaultStorageFolder(folders) + QStringLiteral("/defaults.ini"), log));
+        services.stateStore = state;
         return std::make_unique<VolumeWatcher>(std::move(onMount), log, std::move(services));
     };
 }
@@ -84,6 +93,9 @@ VolumeWatcherFactory linuxVolumeWatcher(Logger &log)
 Application::Application(QObject *parent)
     : QObject(parent)
     , m_log(std::make_unique<Log>(XdgStandardFolders().stateHome()))
+    , m_state(std::make_shared<StateFile>(StateFile::moveEarlier(
+          XdgStandardFolders().stateHome() + QStringLiteral("/mirvale/state.ini"),
+          RulesStore::defaultStorageFolder(XdgStandardFolders()) + QStringLiteral("/defaults.ini"), *m_log)))
     , m_rules(std::make_unique<RulesStore>(RulesStore::defaultStorageFolder(XdgStandardFolders()), *m_log,
           std::make_shared<PosixFileAccess>()))
     , m_windowService(std::make_unique<X11WindowService>())
@@ -98,6 +110,18 @@ Application::Application(QObject *parent)
     , m_notifier(std::make_unique<Notifier>(
           Notifier::Services { m_rules.get(), m_log.get(), m_timers.get(), m_motion.get(),
               &X11Compositing::isRunning, XWayland::isDisplayServer(), &X11WindowHints::markAsNotification }))
+    , m_desktopNotifications(std::make_unique<FreedesktopNotifications>(QDBusConnection::sessionBus(),
+          FreedesktopNotifications::Identity {
+              QStringLiteral("Mirvale"), QStringLiteral("io.github.mirvale.Mirvale") }))
+    , m_reports(std::make_unique<DesktopNotifier>(DesktopNotifier::Services { m_rules.get(), m_log.get(),
+          m_notifier.get(), m_desktopNotifications.get(),
+          [this](const QUrl &folder) {
+              m_fileManager->open(
+                  folder, std::nullopt, true, std::nullopt, [](const std::optional<MirvaleError> &) {});
+          },
+          panelsPlaceable() }))
+    , m_noTray(std::make_unique<NoTrayNotice>(
+          NoTrayNotice::Services { m_state.get(), m_desktopNotifications.get(), m_log.get() }))
     , m_screens(std::make_unique<QtScreenSource>())
     , m_pointer(std::make_unique<QtPointerControl>())
     , m_autostart(std::make_unique<Autostart>(
@@ -118,11 +142,21 @@ Application::Application(QObject *parent)
     Coordinator::Services services;
     services.rules = m_rules.get();
     services.fileManager = m_fileManager.get();
-    services.notifier = m_notifier.get();
+    services.notifier = m_reports.get();
     services.screens = m_screens.get();
     services.pointer = m_pointer.get();
     services.log = m_log.get();
-    services.makeVolumeWatcher = linuxVolumeWatcher(*m_log);
+    InsertedCardMounter::Services mounting;
+    mounting.log = m_log.get();
+    mounting.timers = m_timers.get();
+    mounting.enabled = [this] { return m_rules->settings().mountInsertedCards; };
+    mounting.reportProblem = [this](const QString &card, const QString &message) {
+        MountedCard shown;
+        shown.name = card;
+        m_reports->cardProblem(shown, message);
+    };
+    mounting.memory = std::make_shared<InsertedCardMounter::Memory>();
+    services.makeVolumeWatcher = linuxVolumeWatcher(*m_log, m_state, std::move(mounting));
     services.files = &StatxEntryAttributeSource::instance();
     services.fileCount = [](const QString &folder) {
         return FileCount::regularFiles(folder, StatxEntryAttributeSource::instance());
@@ -136,6 +170,7 @@ Application::Application(QObject *parent)
         menu.updates = m_updates.get();
         menu.showLog = [this] { LogReveal::revealInFileManager(*m_log, *m_fileManager); };
         menu.log = m_log.get();
+        menu.tellNoTray = [this](std::function<void()> showWindow) { m_noTray->tell(std::move(showWindow)); };
         return std::make_unique<StatusMenu>(std::move(menu));
     };
     services.refreshAutostartStatus = [this] { m_autostart->refreshStatus(); };
@@ -175,6 +210,7 @@ Application::~Application()
 void Application::exportControl(QDBusConnection connection)
 {
     m_control = std::make_unique<ControlInterface>(*m_coordinator, *m_log);
+    m_control->setReportDefault(DesktopNotifier::medium(AppSettings::defaults(), panelsPlaceable()));
     if (!m_control->registerOn(connection))
         m_log->warn(QStringLiteral("Control: could not export the control interface on the session bus"));
 }

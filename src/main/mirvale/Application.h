@@ -6,6 +6,10 @@
 #include <memory>
 
 class CardWindowTidier;
+class DesktopNotifier;
+class FreedesktopNotifications;
+class NoTrayNotice;
+class StateFile;
 class ControlInterface;
 class Coordinator;
 class FileManagerScriptRunner;
@@ -40,6 +44,8 @@ public:
 
 private:
     std::unique_ptr<Log> m_log;
+    // One state file for the whole application: each writer replaces the file whole.
+    std::shared_ptr<StateFile> m_state;
     std::unique_ptr<RulesStore> m_rules;
     std::unique_ptr<X11WindowService> m_windowService;
     std::unique_ptr<ProcProcessTable> m_processes;
@@ -50,6 +56,10 @@ private:
     std::unique_ptr<MainLoopTimers> m_timers;
     std::unique_ptr<PortalMotionPreference> m_motion;
     std::unique_ptr<Notifier> m_notifier;
+    std::unique_ptr<FreedesktopNotifications> m_desktopNotifications;
+    // Reports: the panels above, or the desktop's notifications.
+    std::unique_ptr<DesktopNotifier> m_reports;
+    std::unique_ptr<NoTrayNotice> m_noTray;
     std::unique_ptr<QtScreenSource> m_screens;
     std::unique_ptr<QtPointerControl> m_pointer;
     std::unique_ptr<Autostart> m_autostart;

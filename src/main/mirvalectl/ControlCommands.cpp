@@ -138,6 +138,22 @@ int setPaused(QDBusConnection &connection, bool wanted, std::FILE *err)
     return exitCode;
 }
 
+int settingRequest(QDBusConnection &connection, const QString &command, const QStringList &arguments,
+    std::FILE *out, std::FILE *err)
+{
+    const bool get = command == QLatin1String("get");
+    if (arguments.size() != (get ? 1 : 2))
+        return usageError(
+            err, get ? QStringLiteral("get takes one KEY") : QStringLiteral("set takes a KEY and a VALUE"));
+    int exitCode = ControlCommands::Success;
+    const std::optional<QDBusMessage> reply = call(connection, ControlInterface::kInterfaceName,
+        get ? QStringLiteral("GetSetting") : QStringLiteral("SetSetting"),
+        QVariantList(arguments.cbegin(), arguments.cend()), kQuickTimeoutMs, err, exitCode);
+    if (reply && get && !reply->arguments().isEmpty())
+        print(out, reply->arguments().constFirst().toString() + QLatin1Char('\n'));
+    return exitCode;
+}
+
 } // namespace
 
 QString ControlCommands::usage()
@@ -150,6 +166,9 @@ QString ControlCommands::usage()
         "  eject CARD                         unmount a card\n"
         "  pause | resume                     stop or go on watching for cards\n"
         "  settings                           show the settings window\n"
+        "  get KEY                            print a setting's value\n"
+        "  set KEY VALUE                      change a setting (true or false; reportWith:\n"
+        "                                     panels or desktop)\n"
         "Exit status: 1 refused (the reason on standard error), 4 Mirvale is not running.\n");
 }
 
@@ -157,7 +176,7 @@ bool ControlCommands::handles(const QString &command)
 {
     static const QStringList commands { QStringLiteral("cards"), QStringLiteral("open"),
         QStringLiteral("eject"), QStringLiteral("pause"), QStringLiteral("resume"),
-        QStringLiteral("settings") };
+        QStringLiteral("settings"), QStringLiteral("get"), QStringLiteral("set") };
     return commands.contains(command);
 }
 
@@ -184,6 +203,8 @@ int ControlCommands::run(QDBusConnection connection, const QString &command, con
         return cardRequest(connection, QStringLiteral("OpenCard"), arguments, err);
     if (command == QLatin1String("eject"))
         return cardRequest(connection, QStringLiteral("Eject"), arguments, err);
+    if (command == QLatin1String("get") || command == QLatin1String("set"))
+        return settingRequest(connection, command, arguments, out, err);
     if (!arguments.isEmpty())
         return usageError(err, command + QStringLiteral(" takes no arguments"));
     int exitCode = Success;

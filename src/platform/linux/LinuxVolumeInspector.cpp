@@ -153,5 +153,12 @@ std::optional<DiskDescription> LinuxVolumeInspector::describeVolume(const QStrin
     description.isRemovable = device->isRemovable;
     description.isEjectable = device->isEjectable();
     description.isWhole = !device->isPartition;
+    // udisks2's hints as udev rules set them (a loop image is a system device unless told).
+    const auto hint = [&properties](const char *name) {
+        return properties.value(QString::fromLatin1(name)) == QLatin1String("1");
+    };
+    description.hintAuto = hint("UDISKS_AUTO");
+    description.hintSystem = hint("UDISKS_SYSTEM");
+    description.hintIgnore = hint("UDISKS_IGNORE");
     return description;
 }

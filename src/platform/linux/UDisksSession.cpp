@@ -126,12 +126,19 @@ bool UDisksSession::mount(const QString &deviceName, Completion completion)
     return callFilesystem(deviceName, QStringLiteral("Mount"), std::move(completion));
 }
 
+bool UDisksSession::mountWithoutAsking(const QString &deviceName, Completion completion)
+{
+    return callFilesystem(deviceName, QStringLiteral("Mount"), std::move(completion),
+        { { QStringLiteral("auth.no_user_interaction"), true } });
+}
+
 bool UDisksSession::unmount(const QString &deviceName, Completion completion)
 {
     return callFilesystem(deviceName, QStringLiteral("Unmount"), std::move(completion));
 }
 
-bool UDisksSession::callFilesystem(const QString &deviceName, const QString &method, Completion completion)
+bool UDisksSession::callFilesystem(
+    const QString &deviceName, const QString &method, Completion completion, const QVariantMap &options)
 {
     QString path;
     for (auto disk = m_reported.cbegin(); disk != m_reported.cend() && path.isEmpty(); ++disk) {
@@ -141,7 +148,7 @@ bool UDisksSession::callFilesystem(const QString &deviceName, const QString &met
     if (!m_started || path.isEmpty())
         return false;
     QDBusMessage call = QDBusMessage::createMethodCall(kService, path, kFilesystem, method);
-    call << QVariantMap();
+    call << options;
     auto *watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(call), this);
     const quint64 generation = m_sessionGeneration;
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
@@ -374,5 +381,8 @@ std::optional<DiskDescription> UDisksSession::describe(const ObjectMap &objects,
             description.volumePath = QString::fromLocal8Bit(stripNul(mountPoints.first()));
     }
     description.isWhole = !interfaces.contains(kPartition);
+    description.hintAuto = block.value(QStringLiteral("HintAuto")).toBool();
+    description.hintSystem = block.value(QStringLiteral("HintSystem")).toBool();
+    description.hintIgnore = block.value(QStringLiteral("HintIgnore")).toBool();
     return description;
 }

@@ -35,6 +35,7 @@ public:
     bool hasDisk(const QString &deviceName) const override;
     bool mount(const QString &deviceName, Completion completion) override;
     bool unmount(const QString &deviceName, Completion completion) override;
+    bool mountWithoutAsking(const QString &deviceName, Completion completion) override;
 
     /// The description udisks2's objects give for one block object; absent when the object is
     /// no block device or its medium is neither removable nor ejectable.
@@ -53,7 +54,8 @@ private:
     void managedObjectsArrived(QDBusPendingCallWatcher *call);
     void serviceVanished();
     void publish();
-    bool callFilesystem(const QString &deviceName, const QString &method, Completion completion);
+    bool callFilesystem(const QString &deviceName, const QString &method, Completion completion,
+        const QVariantMap &options = {});
 
     QDBusConnection m_connection;
     Callbacks m_callbacks;

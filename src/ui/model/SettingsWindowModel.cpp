@@ -294,6 +294,18 @@ void SettingsWindowModel::setShowUnmountItems(bool on)
     setGeneral(&AppSettings::showUnmountItems, on);
 }
 
+void SettingsWindowModel::setMountInsertedCards(bool on)
+{
+    setGeneral(&AppSettings::mountInsertedCards, on);
+}
+
+void SettingsWindowModel::setReportWith(ReportMedium medium)
+{
+    AppSettings settings = m_services.store->settings();
+    settings.reportWith = medium;
+    m_services.store->setSettings(settings);
+}
+
 void SettingsWindowModel::setGeneral(bool AppSettings::*field, bool on)
 {
     AppSettings settings = m_services.store->settings();

@@ -82,6 +82,8 @@ public:
     void setHandleCardsPresentAtLaunch(bool on);
     void setShowNotifications(bool on);
     void setShowUnmountItems(bool on);
+    void setReportWith(ReportMedium medium);
+    void setMountInsertedCards(bool on);
 
     void checkFileManager();
     /// Item `index` of the test menu (item 0 is its title).
