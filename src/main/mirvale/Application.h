@@ -8,7 +8,7 @@
 class CardWindowTidier;
 class ControlInterface;
 class Coordinator;
-class FileManagerScriptRunner;
+class FileManager1Connection;
 class FileManagerWindows;
 class FileManagerClient;
 class Log;
@@ -45,7 +45,7 @@ private:
     std::unique_ptr<ProcProcessTable> m_processes;
     std::unique_ptr<FileManagerWindows> m_windows;
     std::unique_ptr<CardWindowTidier> m_windowTidier;
-    std::unique_ptr<FileManagerScriptRunner> m_scriptRunner;
+    std::unique_ptr<FileManager1Connection> m_fileManagerConnection;
     std::unique_ptr<FileManagerClient> m_fileManager;
     std::unique_ptr<MainLoopTimers> m_timers;
     std::unique_ptr<PortalMotionPreference> m_motion;
