@@ -34,6 +34,8 @@ struct FileManagerAnswer {
     QString name; ///< Check: the name the user knows the file manager by; empty when unknown
     std::optional<Placement> bounds; ///< FrontWindowBounds: absent when no window can be read
     bool raised = true; ///< Activate: false when it answered but no window could be raised
+
+    bool operator==(const FileManagerAnswer &) const = default;
 };
 
 /// Why a request to the file manager failed.

@@ -250,7 +250,7 @@ TEST_F(MirvaleCtlTest, ResolveChoosesTheRuleAndDescribesTheTarget)
     Result result = run({ QStringLiteral("resolve"), QStringLiteral("--rules"), rules, card });
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     QJsonObject object = json(result);
-    EXPECT_EQ(object.keys().size(), 10);
+    EXPECT_EQ(object.keys().size(), 9);
     EXPECT_EQ(object[QStringLiteral("rule")].toString(), QStringLiteral("Any camera card"));
     EXPECT_EQ(object[QStringLiteral("ruleId")].toString(), any.idString());
     EXPECT_EQ(object[QStringLiteral("relativePath")].toString(), QStringLiteral("DCIM/101CANON"));
