@@ -4,8 +4,8 @@
 #include "app/AbstractSettingsWindow.h"
 #include "app/AbstractStatusMenu.h"
 #include "filemanager/FileManagerService.h"
-#include "filemanager/FinderScripts.h"
 #include "filemanager/MouseWarp.h"
+#include "filemanager/ShowFolderArguments.h"
 #include "platform/ScreenSource.h"
 #include "rules/RulesProvider.h"
 #include "support/DurationText.h"
@@ -218,7 +218,7 @@ void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const
 
     std::optional<Placement> placement = rule.placement;
     if (placement)
-        placement = FinderScripts::clamp(*placement, screens);
+        placement = ShowFolderArguments::clamp(*placement, screens);
 
     auto finished = std::make_shared<Semaphore>(0);
     auto guard = std::make_shared<ReportGuard>();

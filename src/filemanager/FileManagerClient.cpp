@@ -1,15 +1,14 @@
 #include "filemanager/FileManagerClient.h"
 
-#include "filemanager/FinderScripts.h"
-#include "filemanager/ScriptAnswers.h"
+#include "filemanager/FileManagerErrors.h"
+#include "filemanager/ShowFolderArguments.h"
 #include "support/Logger.h"
 #include "support/MainQueue.h"
 #include "support/Semaphore.h"
 #include "support/SerialQueue.h"
 
+#include <QDir>
 #include <QFileInfo>
-
-#include <algorithm>
 
 namespace {
 
@@ -30,7 +29,7 @@ QString retryDelayText(std::chrono::milliseconds duration)
 } // namespace
 
 struct FileManagerClient::OutcomeBox {
-    std::optional<ScriptOutcome> value;
+    std::optional<Outcome> value;
 };
 
 struct FileManagerClient::WorkItemState {
@@ -41,13 +40,13 @@ struct FileManagerClient::WorkItemState {
     bool markedOutstanding = false;
 };
 
-FileManagerClient::FileManagerClient(ScriptRunner &runner, Logger &log)
-    : FileManagerClient(runner, log, Limits {})
+FileManagerClient::FileManagerClient(FileManagerConnection &connection, Logger &log)
+    : FileManagerClient(connection, log, Limits {})
 {
 }
 
-FileManagerClient::FileManagerClient(ScriptRunner &runner, Logger &log, Limits limits)
-    : m_runner(runner)
+FileManagerClient::FileManagerClient(FileManagerConnection &connection, Logger &log, Limits limits)
+    : m_connection(connection)
     , m_log(log)
     , m_limits(limits)
     , m_executionQueue(std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.filemanager.execute")))
@@ -58,9 +57,9 @@ FileManagerClient::FileManagerClient(ScriptRunner &runner, Logger &log, Limits l
 FileManagerClient::~FileManagerClient()
 {
     // Quitting never waits for a file manager that does not answer: the request queue's wait
-    // is cut short, the runner drops the call in flight, and only then are the threads joined.
+    // is cut short, the connection drops the call in flight, and only then are the threads joined.
     cutWaitsShort();
-    m_runner.cancel();
+    m_connection.cancel();
     m_queue.reset();
     m_executionQueue.reset();
 }
@@ -100,13 +99,18 @@ bool FileManagerClient::admit(const QString &label)
 void FileManagerClient::open(const QUrl &folder, const std::optional<Placement> &placement, bool bringToFront,
     const std::optional<QUrl> &selectFile, Completion completion)
 {
-    const QString path = FinderScripts::standardizedPath(folder);
+    const QString path = ShowFolderArguments::standardizedPath(folder);
     Request request;
-    request.script = FinderScripts::openScript(folder, placement, selectFile);
+    request.call.kind = FileManagerRequest::Kind::Show;
+    request.call.folder = path;
+    if (selectFile)
+        request.call.selectFile = QDir::cleanPath(selectFile->toLocalFile());
+    // A rule loaded from a file was never validated; its edges must not overflow.
+    if (placement)
+        request.call.placement = placement->withinValidRanges();
+    request.call.takesFocus = bringToFront;
     request.label = QStringLiteral("open ") + path;
-    request.folderPath = path;
     request.watchdog = m_limits.run;
-    request.takesFocus = bringToFront;
     request.preflight = [path]() -> std::optional<MirvaleError> {
         // A card pulled before its turn fails here without talking to the file manager.
         if (!QFileInfo(path).isDir())
@@ -119,7 +123,7 @@ void FileManagerClient::open(const QUrl &folder, const std::optional<Placement> 
         return;
     }
     m_queue->async([this, request, bringToFront, completion] {
-        runWithRetry(request, [this, bringToFront, completion](const ScriptOutcome &outcome) {
+        runWithRetry(request, [this, bringToFront, completion](const Outcome &outcome) {
             if (outcome.error || !bringToFront) {
                 const std::optional<MirvaleError> error = outcome.error;
                 MainQueue::async([completion, error] { completion(error); });
@@ -135,7 +139,7 @@ void FileManagerClient::open(const QUrl &folder, const std::optional<Placement> 
 void FileManagerClient::checkFileManager(std::function<void(bool)> completion)
 {
     Request request;
-    request.script = FinderScripts::permissionCheckScript();
+    request.call.kind = FileManagerRequest::Kind::Check;
     request.label = QStringLiteral("checkFileManager");
     request.watchdog = m_limits.permissionRun;
     request.isFileManagerCheck = true;
@@ -145,11 +149,11 @@ void FileManagerClient::checkFileManager(std::function<void(bool)> completion)
         return;
     }
     m_queue->async([this, request, completion] {
-        runWithRetry(request, [this, completion](const ScriptOutcome &outcome) {
+        runWithRetry(request, [this, completion](const Outcome &outcome) {
             const bool granted = !outcome.error;
             {
                 std::lock_guard lock(m_fileManagerStateLock);
-                m_fileManagerName = granted ? outcome.value.toString() : QString();
+                m_fileManagerName = granted ? outcome.answer.name : QString();
             }
             MainQueue::async([completion, granted] { completion(granted); });
         });
@@ -165,7 +169,7 @@ QString FileManagerClient::fileManagerName() const
 void FileManagerClient::captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion)
 {
     Request request;
-    request.script = FinderScripts::frontWindowBoundsScript();
+    request.call.kind = FileManagerRequest::Kind::FrontWindowBounds;
     request.label = QStringLiteral("captureFrontWindowBounds");
     request.watchdog = m_limits.run;
 
@@ -174,9 +178,8 @@ void FileManagerClient::captureFrontWindowBounds(std::function<void(std::optiona
         return;
     }
     m_queue->async([this, request, completion] {
-        runWithRetry(request, [completion](const ScriptOutcome &outcome) {
-            const std::optional<Placement> placement
-                = outcome.error ? std::nullopt : ScriptAnswers::placementFromBounds(outcome.value);
+        runWithRetry(request, [completion](const Outcome &outcome) {
+            const std::optional<Placement> placement = outcome.error ? std::nullopt : outcome.answer.bounds;
             MainQueue::async([completion, placement] { completion(placement); });
         });
     });
@@ -184,11 +187,10 @@ void FileManagerClient::captureFrontWindowBounds(std::function<void(std::optiona
 
 void FileManagerClient::bringFileManagerToFront(std::function<void()> completion)
 {
-    // The desktop offers no portable way to raise another application's windows from
-    // here, so the activate script is the only route (the first-choice route of asking
-    // the running file manager process directly does not exist on this platform).
+    // The desktop offers no portable way to ask another application to raise its own
+    // windows, so the activate request (which raises them from outside) is the only route.
     Request request;
-    request.script = FinderScripts::activateScript();
+    request.call.kind = FileManagerRequest::Kind::Activate;
     request.label = QStringLiteral("activate-fallback");
     request.watchdog = m_limits.run;
 
@@ -199,11 +201,11 @@ void FileManagerClient::bringFileManagerToFront(std::function<void()> completion
         return;
     }
     m_queue->async([this, request, completion] {
-        runWithRetry(request, [this, completion](const ScriptOutcome &outcome) {
+        runWithRetry(request, [this, completion](const Outcome &outcome) {
             if (outcome.error)
                 m_log.warn(QStringLiteral("FileManager: could not bring the file manager to front: ")
                     + outcome.error->plainText());
-            else if (outcome.value.typeId() == QMetaType::Bool && !outcome.value.toBool())
+            else if (!outcome.answer.raised)
                 m_log.info(QStringLiteral("FileManager: did not bring the file manager to front: it "
                                           "answered, but its windows cannot be raised on this desktop"));
             else
@@ -216,7 +218,7 @@ void FileManagerClient::bringFileManagerToFront(std::function<void()> completion
 
 void FileManagerClient::runWithRetry(const Request &request, OutcomeHandler completion)
 {
-    const ScriptOutcome first = runOnce(request, 1);
+    const Outcome first = runOnce(request, 1);
     if (!first.error || !first.isRetryable) {
         completion(first);
         return;
@@ -227,7 +229,7 @@ void FileManagerClient::runWithRetry(const Request &request, OutcomeHandler comp
         m_limits.retryDelay, [this, request, completion] { completion(runOnce(request, 2)); });
 }
 
-FileManagerClient::ScriptOutcome FileManagerClient::runOnce(const Request &request, int attempt)
+FileManagerClient::Outcome FileManagerClient::runOnce(const Request &request, int attempt)
 {
     const QString prefix = QStringLiteral("FileManager[") + request.label + QStringLiteral("] attempt ")
         + QString::number(attempt) + QStringLiteral(": ");
@@ -243,12 +245,12 @@ FileManagerClient::ScriptOutcome FileManagerClient::runOnce(const Request &reque
         m_waitFinished = finished;
     }
     m_log.info(prefix + QStringLiteral("queued"));
-    const auto quitting = [&]() -> std::optional<ScriptOutcome> {
+    const auto quitting = [&]() -> std::optional<Outcome> {
         if (!isShuttingDown())
             return std::nullopt;
         abandon(request, *state);
         m_log.info(prefix + QStringLiteral("abandoned, Mirvale is quitting"));
-        return ScriptOutcome { MirvaleError::fileManagerTimeout(), {}, false };
+        return Outcome { MirvaleError::fileManagerTimeout(), {}, false };
     };
     // Never cancelled: an abandoned attempt skips itself or runs out and is ignored.
     m_executionQueue->async([this, request, attempt, state, box, started, finished] {
@@ -256,7 +258,7 @@ FileManagerClient::ScriptOutcome FileManagerClient::runOnce(const Request &reque
     });
 
     const bool gotTurn = started->waitFor(m_limits.turn);
-    if (const std::optional<ScriptOutcome> abandoned = quitting())
+    if (const std::optional<Outcome> abandoned = quitting())
         return *abandoned;
     if (!gotTurn) {
         abandon(request, *state);
@@ -266,7 +268,7 @@ FileManagerClient::ScriptOutcome FileManagerClient::runOnce(const Request &reque
     }
     const auto startedAt = Semaphore::Clock::now();
     const bool finishedInTime = finished->waitUntil(startedAt + request.watchdog);
-    if (const std::optional<ScriptOutcome> abandoned = quitting())
+    if (const std::optional<Outcome> abandoned = quitting())
         return *abandoned;
     if (!finishedInTime) {
         abandon(request, *state);
@@ -308,21 +310,11 @@ void FileManagerClient::execute(const Request &request, int attempt,
     if (request.preflight) {
         if (const std::optional<MirvaleError> error = request.preflight()) {
             m_log.warn(prefix + QStringLiteral("skipped \u2014 ") + error->description());
-            box->value = ScriptOutcome { error, {}, false };
+            box->value = Outcome { error, {}, false };
             finished->signal();
             exitAttempt(request, *state);
             return;
         }
-    }
-
-    const std::unique_ptr<ScriptRunner::Compiled> compiled = m_runner.compile(request.script);
-    if (!compiled) {
-        box->value
-            = ScriptOutcome { MirvaleError::fileManagerError(QStringLiteral("could not compile script")), {},
-                  false };
-        finished->signal();
-        exitAttempt(request, *state);
-        return;
     }
 
     {
@@ -335,18 +327,15 @@ void FileManagerClient::execute(const Request &request, int attempt,
         return;
     }
 
-    const ScriptRunner::Result result = m_runner.execute(*compiled, request.takesFocus);
-    if (const auto *value = std::get_if<QVariant>(&result)) {
-        box->value = ScriptOutcome { std::nullopt, *value, false };
+    const FileManagerConnection::Result result = m_connection.perform(request.call);
+    if (const auto *answer = std::get_if<FileManagerAnswer>(&result)) {
+        box->value = Outcome { std::nullopt, *answer, false };
     } else {
-        const auto &failure = std::get<ScriptRunner::Failure>(result);
-        const QString message = failure.message.value_or(QStringLiteral("unknown file manager error"));
-        const int number = failure.number.value_or(0);
-        m_log.warn(prefix + QStringLiteral("the file manager call failed - ") + message);
-        const bool retryable = std::find(retryableErrorNumbers.begin(), retryableErrorNumbers.end(), number)
-            != retryableErrorNumbers.end();
-        box->value
-            = ScriptOutcome { ScriptAnswers::errorFor(number, message, request.folderPath), {}, retryable };
+        const auto &failure = std::get<FileManagerFailure>(result);
+        const MirvaleError error = FileManagerErrors::errorFor(failure, request.call.folder);
+        m_log.warn(prefix + QStringLiteral("the file manager call failed - ")
+            + (failure.detail.isEmpty() ? error.description() : failure.detail));
+        box->value = Outcome { error, {}, FileManagerErrors::isRetryable(failure) };
     }
     finished->signal();
     exitAttempt(request, *state);

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "filemanager/FileManagerService.h"
-#include "platform/ScriptErrorNumber.h"
-#include "platform/ScriptRunner.h"
+#include "platform/FileManagerConnection.h"
 
 #include <QString>
-#include <QVariant>
 
-#include <array>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -18,20 +15,16 @@ class Logger;
 class Semaphore;
 class SerialQueue;
 
-/// Runs the file manager scripts one at a time under hard time limits and turns their
-/// answers into success or a MirvaleError. No caller waits longer than a known bound, a
-/// script that never got its turn is reported as a time-out rather than run late, and an
-/// unanswered permission prompt makes later requests fail at once instead of piling up.
+/// Hands requests to the desktop's file manager one at a time under hard time limits and turns
+/// their answers into success or a MirvaleError. No caller waits longer than a known bound, a
+/// request that never got its turn is reported as a time-out rather than made late, and an
+/// unanswered file manager check makes later requests fail at once instead of piling up.
 class FileManagerClient final : public FileManagerService {
 public:
     static constexpr std::chrono::milliseconds kTurnLimit { 120'000 };
     static constexpr std::chrono::milliseconds kRunLimit { 8'000 };
     static constexpr std::chrono::milliseconds kPermissionRunLimit { 120'000 };
     static constexpr std::chrono::milliseconds kRetryDelay { 1'000 };
-
-    /// Script errors after which a request is tried once more (the file manager not reachable yet).
-    static constexpr std::array<int, 3> retryableErrorNumbers { ScriptErrorNumber::applicationNotRunning,
-        ScriptErrorNumber::applicationNotLaunched, ScriptErrorNumber::connectionInvalid };
 
     struct Limits {
         /// How long an attempt may wait for its turn on the execution queue.
@@ -43,8 +36,8 @@ public:
         std::chrono::milliseconds retryDelay = kRetryDelay;
     };
 
-    FileManagerClient(ScriptRunner &runner, Logger &log);
-    FileManagerClient(ScriptRunner &runner, Logger &log, Limits limits);
+    FileManagerClient(FileManagerConnection &connection, Logger &log);
+    FileManagerClient(FileManagerConnection &connection, Logger &log, Limits limits);
     ~FileManagerClient() override;
 
     void open(const QUrl &folder, const std::optional<Placement> &placement, bool bringToFront,
@@ -58,31 +51,28 @@ public:
     bool isFileManagerCheckOutstanding() const;
 
 private:
-    struct ScriptOutcome {
+    struct Outcome {
         std::optional<MirvaleError> error; // absent on success
-        QVariant value;
+        FileManagerAnswer answer;
         bool isRetryable = false;
     };
     struct OutcomeBox;
     struct WorkItemState;
     using Preflight = std::function<std::optional<MirvaleError>()>;
-    using OutcomeHandler = std::function<void(const ScriptOutcome &)>;
+    using OutcomeHandler = std::function<void(const Outcome &)>;
 
     struct Request {
-        QString script;
+        FileManagerRequest call;
         QString label;
-        std::optional<QString> folderPath;
         std::chrono::milliseconds watchdog { 0 };
         bool isFileManagerCheck = false;
-        /// An open whose window is brought to front next may take the focus.
-        bool takesFocus = true;
         Preflight preflight;
     };
 
     /// False (and logged) when an unanswered permission prompt refuses the request.
     bool admit(const QString &label);
     void runWithRetry(const Request &request, OutcomeHandler completion);
-    ScriptOutcome runOnce(const Request &request, int attempt);
+    Outcome runOnce(const Request &request, int attempt);
     void execute(const Request &request, int attempt, const std::shared_ptr<WorkItemState> &state,
         const std::shared_ptr<OutcomeBox> &box, const std::shared_ptr<Semaphore> &started,
         const std::shared_ptr<Semaphore> &finished);
@@ -95,7 +85,7 @@ private:
     void cutWaitsShort();
     bool isShuttingDown();
 
-    ScriptRunner &m_runner;
+    FileManagerConnection &m_connection;
     Logger &m_log;
     const Limits m_limits;
 

@@ -23,7 +23,7 @@ class ProcessTable;
 /// windows Mirvale opened so that a pulled card's windows can be closed. It never closes a
 /// window it did not open, nor one that no longer shows a folder on the card.
 ///
-/// Used from the script runner's thread and the tidy-up queue; the bookkeeping is locked.
+/// Used from the file manager connection's thread and the tidy-up queue; the bookkeeping is locked.
 class FileManagerWindows {
 public:
     using WindowId = WindowService::WindowId;

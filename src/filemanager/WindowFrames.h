@@ -26,7 +26,7 @@ Placement frameOf(const QRect &client, const WindowService::FrameExtents &extent
 /// True when every edge of `actual` is within `tolerance` pixels of `wanted`.
 bool isClose(const Placement &actual, const Placement &wanted, int tolerance);
 
-/// "{left, top, right, bottom}", as bounds are written in scripts and logs.
+/// "{left, top, right, bottom}", as bounds are written in the log.
 QString boundsText(const Placement &frame);
 
 } // namespace WindowFrames

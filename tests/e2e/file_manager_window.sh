@@ -173,7 +173,7 @@ run_session() { # run_session NAME [no-display]
 }
 
 stop_session() {
-  [ -n "${MIRVALE_E2E_VERBOSE:-}" ] && grep -E "FileManagerWindows|FileManager\[|FileManager: |ScriptRunner|opened" "$LOGFILE"
+  [ -n "${MIRVALE_E2E_VERBOSE:-}" ] && grep -E "FileManagerWindows|FileManager\[|FileManager: |FileManager1:|opened" "$LOGFILE"
   local fm
   fm="$(bus --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetConnectionUnixProcessID \
     string:org.freedesktop.FileManager1 2>/dev/null | awk '/uint32/ {print $2}')"

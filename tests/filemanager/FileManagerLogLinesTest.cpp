@@ -2,7 +2,7 @@
 // its own line.
 #include "filemanager/FileManagerClient.h"
 
-#include "common/FakeScriptRunner.h"
+#include "common/FakeFileManagerConnection.h"
 #include "common/PollUntil.h"
 #include "support/Log.h"
 
@@ -28,8 +28,8 @@ TEST(FileManagerLogLines, AFolderNameWithALineFeedCannotStartALogLine)
 
     {
         Log log(library);
-        FakeScriptRunner runner;
-        FileManagerClient controller(runner, log, FileManagerClient::Limits { 10s, 10s, 10s, 50ms });
+        FakeFileManagerConnection connection;
+        FileManagerClient controller(connection, log, FileManagerClient::Limits { 10s, 10s, 10s, 50ms });
         bool answered = false;
         controller.open(QUrl::fromLocalFile(card), std::nullopt, false, std::nullopt,
             [&answered](std::optional<MirvaleError>) { answered = true; });

@@ -1,14 +1,15 @@
 #include "ui/SettingsWindow.h"
+#include "common/FakeFileManagerConnection.h"
 #include "common/FakeFileManagerService.h"
 #include "common/FakePointer.h"
-#include "common/FakeScriptRunner.h"
 #include "common/FakeVolumeWatcher.h"
 #include "common/PollUntil.h"
 #include "common/QtPrinters.h"
 #include "common/RecordingLogger.h"
 #include "detection/CardLineTitle.h"
 #include "filemanager/FileManagerClient.h"
-#include "platform/linux/FileManagerScriptRunner.h"
+#include "filemanager/FileManagerErrors.h"
+#include "platform/linux/FileManager1Connection.h"
 #include "platform/linux/PosixFileAccess.h"
 #include "rules/RulesFormat.h"
 #include "rules/RulesStore.h"
@@ -504,28 +505,28 @@ TEST_F(SettingsWindowTest, EveryTextSpeaksLinux)
     ejected.isEjected = true;
     texts << CardLineTitle::title(ejected) << RuleEditorLogic::captureFailedTitle()
           << RuleEditorLogic::captureFailedText() << RuleEditorLogic::captureFailedLogLine()
-          << FileManagerScriptRunner::noFileManagerMessage();
+          << FileManagerErrors::noFileManagerMessage();
 
     // Each way the file manager can answer, as the panel and the log put it.
-    FakeScriptRunner runner;
+    FakeFileManagerConnection connection;
     RecordingLogger log;
     {
-        FileManagerClient controller(runner, log,
+        FileManagerClient controller(connection, log,
             FileManagerClient::Limits { std::chrono::seconds(10), std::chrono::seconds(10),
                 std::chrono::seconds(10), std::chrono::milliseconds(1) });
         for (const char *name : { "org.freedesktop.DBus.Error.ServiceUnknown",
                  "org.freedesktop.DBus.Error.AccessDenied", "org.freedesktop.DBus.Error.NoReply",
                  "org.freedesktop.DBus.Error.FileNotFound", "org.freedesktop.DBus.Error.Failed" }) {
-            const ScriptRunner::Failure failure
-                = FileManagerScriptRunner::failureFromDBusError(QLatin1String(name), QStringLiteral("no"));
-            runner.setDefault({ failure, false, false });
+            connection.setDefault(
+                { FileManager1Connection::failureFromDBusError(QLatin1String(name), QStringLiteral("no")),
+                    false });
             std::optional<std::optional<MirvaleError>> answer;
             controller.open(QUrl::fromLocalFile(QDir::tempPath()), std::nullopt, false, std::nullopt,
                 [&answer](std::optional<MirvaleError> error) { answer = error; });
             ASSERT_TRUE(pollUntil([&] { return answer.has_value(); }));
             texts << (*answer ? (*answer)->description() : QString());
         }
-        runner.setDefault(FakeScriptRunner::succeed());
+        connection.setDefault(FakeFileManagerConnection::succeed());
         controller.open(QUrl::fromLocalFile(QDir::tempPath()), std::nullopt, true, std::nullopt, [](auto) {});
         ASSERT_TRUE(
             pollUntil([&] { return log.lines().join(QString()).contains(QStringLiteral("fallback")); }));

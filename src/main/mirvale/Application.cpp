@@ -17,7 +17,7 @@
 #include "filemanager/FileManagerWindows.h"
 #include "filemanager/LogReveal.h"
 #include "platform/linux/AutostartEntry.h"
-#include "platform/linux/FileManagerScriptRunner.h"
+#include "platform/linux/FileManager1Connection.h"
 #include "platform/linux/FreedesktopNotifications.h"
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
@@ -102,9 +102,9 @@ Application::Application(QObject *parent)
     , m_processes(std::make_unique<ProcProcessTable>())
     , m_windows(std::make_unique<FileManagerWindows>(*m_windowService, *m_processes, *m_log))
     , m_windowTidier(std::make_unique<CardWindowTidier>(*m_windows))
-    , m_scriptRunner(std::make_unique<FileManagerScriptRunner>(
-          *m_log, FileManagerScriptRunner::kCallTimeout, m_windows.get()))
-    , m_fileManager(std::make_unique<FileManagerClient>(*m_scriptRunner, *m_log))
+    , m_fileManagerConnection(std::make_unique<FileManager1Connection>(
+          *m_log, FileManager1Connection::kCallTimeout, m_windows.get()))
+    , m_fileManager(std::make_unique<FileManagerClient>(*m_fileManagerConnection, *m_log))
     , m_timers(std::make_unique<MainLoopTimers>())
     , m_motion(std::make_unique<PortalMotionPreference>(QDBusConnection::sessionBus()))
     , m_notifier(std::make_unique<Notifier>(
@@ -200,7 +200,7 @@ Application::~Application()
     m_updates.reset();
     m_updateService.reset();
     m_fileManager.reset();
-    m_scriptRunner.reset();
+    m_fileManagerConnection.reset();
     m_windowTidier.reset();
     m_rules.reset();
     if (!m_snapshotMode)

@@ -12,7 +12,7 @@ class NoTrayNotice;
 class StateFile;
 class ControlInterface;
 class Coordinator;
-class FileManagerScriptRunner;
+class FileManager1Connection;
 class FileManagerWindows;
 class FileManagerClient;
 class Log;
@@ -51,7 +51,7 @@ private:
     std::unique_ptr<ProcProcessTable> m_processes;
     std::unique_ptr<FileManagerWindows> m_windows;
     std::unique_ptr<CardWindowTidier> m_windowTidier;
-    std::unique_ptr<FileManagerScriptRunner> m_scriptRunner;
+    std::unique_ptr<FileManager1Connection> m_fileManagerConnection;
     std::unique_ptr<FileManagerClient> m_fileManager;
     std::unique_ptr<MainLoopTimers> m_timers;
     std::unique_ptr<PortalMotionPreference> m_motion;

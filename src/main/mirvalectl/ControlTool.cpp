@@ -1,6 +1,5 @@
 #include "main/mirvalectl/ControlTool.h"
 
-#include "filemanager/FinderScripts.h"
 #include "main/mirvalectl/ControlCommands.h"
 #include "platform/FileAccess.h"
 #include "rules/DecodingError.h"
@@ -45,9 +44,9 @@ const char *const kResolveHelp
       "Treats CARD_DIR as a mounted card named VOLUME_NAME (default: the last component of\n"
       "CARD_DIR), chooses the first matching rule of FILE and resolves the folder to open.\n"
       "Prints one JSON object: rule, ruleId, folder, relativePath, usedFallbackToRoot,\n"
-      "newestFolderName, newestFile, note, script (the request as Mirvale writes it) and call\n"
-      "(the org.freedesktop.FileManager1 method Mirvale calls for it, with its URIs, startup id\n"
-      "and the window placement it then applies; try it with dbus-send).\n"
+      "newestFolderName, newestFile, note and call (the org.freedesktop.FileManager1 method\n"
+      "Mirvale calls for it, with its URIs, startup id and the window placement it then\n"
+      "applies; try it with dbus-send).\n"
       "Diagnostics go to standard error in the log's line format.\n"
       "\n"
       "Exit status: 0 a rule matched, 3 no rule matched, 2 unreadable or undecodable FILE,\n"
@@ -212,10 +211,6 @@ int resolve(const QStringList &arguments, FileAccess &files, const EntryAttribut
     result["newestFile"] = target.newestFile ? nlohmann::json(target.newestFile->toLocalFile().toStdString())
                                              : nlohmann::json(nullptr);
     result["note"] = optionalString(target.note);
-    result["script"] = rule
-        ? nlohmann::json(
-            FinderScripts::openScript(target.folder, rule->placement, target.newestFile).toStdString())
-        : nlohmann::json(nullptr);
     result["call"] = rule ? fileManagerCall(target, rule->placement) : nlohmann::ordered_json(nullptr);
     print(out, QString::fromStdString(result.dump(2)) + QLatin1Char('\n'));
     return rule ? ControlTool::Success : ControlTool::NoMatchingRule;

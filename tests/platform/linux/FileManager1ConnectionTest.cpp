@@ -1,7 +1,7 @@
-#include "platform/linux/FileManagerScriptRunner.h"
+#include "platform/linux/FileManager1Connection.h"
 
 #include "filemanager/FileManagerClient.h"
-#include "filemanager/FinderScripts.h"
+#include "filemanager/FileManagerErrors.h"
 
 #include "filemanager/FileManagerWindows.h"
 #include "platform/linux/FileManagerName.h"
@@ -29,48 +29,58 @@ using namespace std::chrono_literals;
 
 namespace {
 
-using Failure = ScriptRunner::Failure;
+using Kind = FileManagerFailure::Kind;
 
-TEST(FileManagerScriptRunnerErrors, DBusErrorsMapOntoScriptErrorNumbers)
+FileManagerRequest request(FileManagerRequest::Kind kind)
 {
-    struct Row {
-        const char *name;
-        std::optional<int> number;
-    };
-    const Row rows[] = {
-        { "org.freedesktop.DBus.Error.ServiceUnknown", -600 },
-        { "org.freedesktop.DBus.Error.NameHasNoOwner", -600 },
-        { "org.freedesktop.DBus.Error.Spawn.ChildExited", -600 },
-        { "org.freedesktop.DBus.Error.AccessDenied", -1743 },
-        { "org.freedesktop.DBus.Error.NoReply", -1712 },
-        { "org.freedesktop.DBus.Error.Timeout", -1712 },
-        { "org.freedesktop.DBus.Error.FileNotFound", -43 },
-        { "org.freedesktop.DBus.Error.InvalidArgs", std::nullopt },
-    };
-    for (const Row &row : rows) {
-        const Failure failure = FileManagerScriptRunner::failureFromDBusError(
-            QLatin1String(row.name), QStringLiteral("the bus said"));
-        EXPECT_EQ(failure.number, row.number) << row.name;
-        ASSERT_TRUE(failure.message) << row.name;
-    }
-    EXPECT_EQ(
-        FileManagerScriptRunner::failureFromDBusError(QStringLiteral("org.freedesktop.DBus.Error.NoReply"),
-            QStringLiteral("Message recipient disconnected from message bus without replying"))
-            .message,
-        QStringLiteral("the file manager quit during the call"));
-    EXPECT_EQ(FileManagerScriptRunner::failureFromDBusError(
-                  QStringLiteral("org.example.Odd"), QStringLiteral("odd"))
-                  .message,
-        QStringLiteral("odd"));
-    EXPECT_EQ(FileManagerScriptRunner::failureFromDBusError(
-                  QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"), {})
-                  .message,
-        FileManagerScriptRunner::noFileManagerMessage());
+    FileManagerRequest made;
+    made.kind = kind;
+    return made;
 }
 
-/// Runs the runner on a thread of its own, as the controller's execution queue does, while
+FileManagerRequest show(const QString &folder, std::optional<QString> file = std::nullopt,
+    std::optional<Placement> placement = std::nullopt, bool takesFocus = true)
+{
+    return { FileManagerRequest::Kind::Show, folder, std::move(file), placement, takesFocus };
+}
+
+std::optional<Kind> failureKind(const FileManagerConnection::Result &result)
+{
+    const auto *failure = std::get_if<FileManagerFailure>(&result);
+    return failure ? std::optional<Kind>(failure->kind) : std::nullopt;
+}
+
+TEST(FileManager1ConnectionErrors, DBusErrorsMapOntoFailures)
+{
+    const std::pair<const char *, Kind> rows[] = {
+        { "org.freedesktop.DBus.Error.ServiceUnknown", Kind::NoFileManager },
+        { "org.freedesktop.DBus.Error.NameHasNoOwner", Kind::NoFileManager },
+        { "org.freedesktop.DBus.Error.Spawn.ChildExited", Kind::NoFileManager },
+        { "org.freedesktop.DBus.Error.AccessDenied", Kind::AccessDenied },
+        { "org.freedesktop.DBus.Error.NoReply", Kind::TimedOut },
+        { "org.freedesktop.DBus.Error.Timeout", Kind::TimedOut },
+        { "org.freedesktop.DBus.Error.FileNotFound", Kind::FolderMissing },
+        { "org.freedesktop.DBus.Error.InvalidArgs", Kind::Other },
+    };
+    for (const auto &[name, kind] : rows) {
+        const FileManagerFailure failure = FileManager1Connection::failureFromDBusError(
+            QLatin1String(name), QStringLiteral("the bus said"));
+        EXPECT_EQ(failure.kind, kind) << name;
+        EXPECT_FALSE(failure.detail.isEmpty()) << name;
+    }
+    EXPECT_EQ(
+        FileManager1Connection::failureFromDBusError(QStringLiteral("org.freedesktop.DBus.Error.NoReply"),
+            QStringLiteral("Message recipient disconnected from message bus without replying"))
+            .kind,
+        Kind::QuitDuringCall);
+    EXPECT_EQ(FileManager1Connection::failureFromDBusError(
+                  QStringLiteral("org.example.Odd"), QStringLiteral("odd")),
+        (FileManagerFailure { Kind::Other, QStringLiteral("odd") }));
+}
+
+/// Runs the connection on a thread of its own, as the client's execution queue does, while
 /// the main thread keeps serving the fake file manager.
-class FileManagerScriptRunnerTest : public ::testing::Test {
+class FileManager1ConnectionTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -84,21 +94,18 @@ protected:
     QString file() const { return folder() + QStringLiteral("/IMG 1.JPG"); }
     static QString uri(const QString &path) { return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded); }
 
-    ScriptRunner::Result run(
-        const QString &source, FileManagerScriptRunner *runner = nullptr, bool takesFocus = true)
+    FileManagerConnection::Result run(
+        const FileManagerRequest &request, FileManager1Connection *connection = nullptr)
     {
         struct Shared {
             std::mutex mutex;
-            std::optional<ScriptRunner::Result> result;
+            std::optional<FileManagerConnection::Result> result;
         };
         auto shared = std::make_shared<Shared>();
-        if (!runner)
-            runner = &m_runner;
-        m_worker.async([runner, source, shared, takesFocus] {
-            std::unique_ptr<ScriptRunner::Compiled> compiled = runner->compile(source);
-            ScriptRunner::Result result = compiled
-                ? runner->execute(*compiled, takesFocus)
-                : ScriptRunner::Result(Failure { 0, QStringLiteral("not compiled") });
+        if (!connection)
+            connection = &m_connection;
+        m_worker.async([connection, request, shared] {
+            FileManagerConnection::Result result = connection->perform(request);
             std::lock_guard lock(shared->mutex);
             shared->result = std::move(result);
         });
@@ -108,70 +115,62 @@ protected:
         });
         EXPECT_TRUE(done);
         std::lock_guard lock(shared->mutex);
-        return shared->result.value_or(Failure {});
+        return shared->result.value_or(FileManagerFailure {});
     }
-
-    static std::optional<int> errorNumber(const ScriptRunner::Result &result)
+    FileManagerAnswer answer(const FileManagerRequest &request, FileManager1Connection *connection = nullptr)
     {
-        const auto *failure = std::get_if<Failure>(&result);
-        return failure ? std::optional<int>(failure->number.value_or(0)) : std::nullopt;
+        const FileManagerConnection::Result result = run(request, connection);
+        EXPECT_TRUE(std::holds_alternative<FileManagerAnswer>(result));
+        return std::holds_alternative<FileManagerAnswer>(result) ? std::get<FileManagerAnswer>(result)
+                                                                 : FileManagerAnswer { {}, {}, false };
     }
 
     QTemporaryDir m_card;
     RecordingLogger m_log;
-    FileManagerScriptRunner m_runner { m_log, 1s };
+    FileManager1Connection m_connection { m_log, 1s };
     FakeWindowService m_windowService;
     FakeProcessTable m_processes;
     FileManagerWindows m_windows { m_windowService, m_processes, m_log,
         FileManagerWindows::Limits { 1ms, 200ms, 500ms, 20ms } };
-    FileManagerScriptRunner m_placingRunner { m_log, 2s, &m_windows };
-    SerialQueue m_worker { QStringLiteral("test.fileManager.execute") };
+    FileManager1Connection m_placingConnection { m_log, 2s, &m_windows };
+    SerialQueue m_worker { QStringLiteral("test.filemanager.execute") };
 };
 
-TEST_F(FileManagerScriptRunnerTest, WithoutAFileManagerEveryScriptFailsAsNotRunning)
+TEST_F(FileManager1ConnectionTest, WithoutAFileManagerEveryRequestFailsAsNoFileManager)
 {
-    for (const QString &script : { FinderScripts::permissionCheckScript(), FinderScripts::activateScript(),
-             FinderScripts::openScript(QUrl::fromLocalFile(folder()), std::nullopt, std::nullopt) }) {
-        const ScriptRunner::Result result = run(script);
-        EXPECT_EQ(errorNumber(result), -600);
-        EXPECT_EQ(std::get<Failure>(result).message, FileManagerScriptRunner::noFileManagerMessage());
-    }
+    for (const FileManagerRequest &request :
+        { FileManagerRequest {}, ::request(FileManagerRequest::Kind::Activate), show(folder()) })
+        EXPECT_EQ(failureKind(run(request)), Kind::NoFileManager);
 }
 
-TEST_F(FileManagerScriptRunnerTest, OpenShowsTheFolderOrSelectsTheFile)
+TEST_F(FileManager1ConnectionTest, OpenShowsTheFolderOrSelectsTheFile)
 {
     FakeFileManager fileManager;
     ASSERT_TRUE(fileManager.isRegistered());
-    const QUrl folderUrl = QUrl::fromLocalFile(folder());
 
-    EXPECT_EQ(
-        errorNumber(run(FinderScripts::openScript(folderUrl, std::nullopt, std::nullopt))), std::nullopt);
-    EXPECT_EQ(
-        errorNumber(run(FinderScripts::openScript(folderUrl, std::nullopt, QUrl::fromLocalFile(file())))),
-        std::nullopt);
+    EXPECT_EQ(failureKind(run(show(folder()))), std::nullopt);
+    EXPECT_EQ(failureKind(run(show(folder(), file()))), std::nullopt);
     // A file that is gone falls back to its folder.
-    EXPECT_EQ(errorNumber(run(FinderScripts::openScript(
-                  folderUrl, std::nullopt, QUrl::fromLocalFile(folder() + QStringLiteral("/gone.jpg"))))),
-        std::nullopt);
+    EXPECT_EQ(failureKind(run(show(folder(), folder() + QStringLiteral("/gone.jpg")))), std::nullopt);
     EXPECT_EQ(fileManager.calls(),
         (QStringList { QStringLiteral("ShowFolders ") + uri(folder()),
             QStringLiteral("ShowItems ") + uri(file()), QStringLiteral("ShowFolders ") + uri(folder()) }));
 
     // The check answers with the bus owner's name: this test's own executable, with no desktop entry.
-    EXPECT_EQ(std::get<QVariant>(run(FinderScripts::permissionCheckScript())),
-        QVariant(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
+    EXPECT_EQ(
+        answer(FileManagerRequest {}).name, QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     // Without a window service nothing can be raised or read, and nothing claims so.
-    EXPECT_EQ(std::get<QVariant>(run(FinderScripts::activateScript())), QVariant(false));
-    EXPECT_EQ(std::get<QVariant>(run(FinderScripts::frontWindowBoundsScript())), QVariant());
+    EXPECT_FALSE(answer(request(FileManagerRequest::Kind::Activate)).raised);
+    EXPECT_EQ(answer(request(FileManagerRequest::Kind::FrontWindowBounds)).bounds, std::nullopt);
     EXPECT_EQ(fileManager.calls().size(), 3);
 }
 
-TEST(FileManagerScriptRunnerWithController, FrontWindowBoundsAreAbsentWithoutAWarning)
+TEST(FileManager1ConnectionWithClient, FrontWindowBoundsAreAbsentWithoutAWarning)
 {
     FakeFileManager fileManager;
     RecordingLogger log;
-    FileManagerScriptRunner runner(log, 2s);
-    FileManagerClient controller(runner, log, FileManagerClient::Limits { 2s, 2s, 2s, 20ms });
+    FileManager1Connection connection(log, 2s);
+    FileManagerClient controller(connection, log, FileManagerClient::Limits { 2s, 2s, 2s, 20ms });
     for (int request = 0; request < 2; ++request) {
         std::optional<std::optional<Placement>> bounds;
         controller.captureFrontWindowBounds([&bounds](std::optional<Placement> answer) { bounds = answer; });
@@ -182,18 +181,17 @@ TEST(FileManagerScriptRunnerWithController, FrontWindowBoundsAreAbsentWithoutAWa
         << log.lines().join(u'\n').toStdString();
 }
 
-TEST_F(FileManagerScriptRunnerTest, AFileManagerThatCannotSelectStillShowsTheFolder)
+TEST_F(FileManager1ConnectionTest, AFileManagerThatCannotSelectStillShowsTheFolder)
 {
     FakeFileManager fileManager;
-    const QString select
-        = FinderScripts::openScript(QUrl::fromLocalFile(folder()), std::nullopt, QUrl::fromLocalFile(file()));
+    const FileManagerRequest select = show(folder(), file());
     for (const char *error :
         { "org.freedesktop.DBus.Error.UnknownMethod", "org.freedesktop.DBus.Error.Failed",
             "org.freedesktop.DBus.Error.AccessDenied", "org.example.Broken" }) {
         fileManager.setErrorReply(
             QLatin1String(error), QStringLiteral("cannot select"), QStringLiteral("ShowItems"));
         const qsizetype before = fileManager.calls().size();
-        EXPECT_EQ(errorNumber(run(select)), std::nullopt) << error;
+        EXPECT_EQ(failureKind(run(select)), std::nullopt) << error;
         EXPECT_EQ(fileManager.calls().mid(before),
             (QStringList {
                 QStringLiteral("ShowItems ") + uri(file()), QStringLiteral("ShowFolders ") + uri(folder()) }))
@@ -203,28 +201,25 @@ TEST_F(FileManagerScriptRunnerTest, AFileManagerThatCannotSelectStillShowsTheFol
     fileManager.setErrorReply({}, {});
     fileManager.setSilent(true);
     const qsizetype before = fileManager.calls().size();
-    EXPECT_EQ(errorNumber(run(select)), -1712);
+    EXPECT_EQ(failureKind(run(select)), Kind::TimedOut);
     EXPECT_EQ(fileManager.calls().size(), before + 1);
 }
 
-TEST_F(FileManagerScriptRunnerTest, PlacementIsMentionedOnceAndMissingFoldersAreNotFound)
+TEST_F(FileManager1ConnectionTest, PlacementIsMentionedOnceAndMissingFoldersAreNotFound)
 {
     FakeFileManager fileManager;
-    const QString placed = FinderScripts::openScript(
-        QUrl::fromLocalFile(folder()), Placement { 0, 0, 400, 300 }, std::nullopt);
+    const FileManagerRequest placed = show(folder(), std::nullopt, Placement { 0, 0, 400, 300 });
     run(placed);
     run(placed);
     const QStringList placementLines = m_log.lines().filter(QStringLiteral("could not place"));
     EXPECT_EQ(placementLines.size(), 1);
 
     const QString gone = m_card.path() + QStringLiteral("/gone");
-    EXPECT_EQ(
-        errorNumber(run(FinderScripts::openScript(QUrl::fromLocalFile(gone), std::nullopt, std::nullopt))),
-        -43);
+    EXPECT_EQ(failureKind(run(show(gone))), Kind::FolderMissing);
     EXPECT_EQ(fileManager.calls().size(), 2);
 }
 
-TEST_F(FileManagerScriptRunnerTest, TheFileManagersWindowIsPlacedRaisedReusedAndRead)
+TEST_F(FileManager1ConnectionTest, TheFileManagersWindowIsPlacedRaisedReusedAndRead)
 {
     // The file manager is this process; each call maps a window of ours.
     const qint64 self = QCoreApplication::applicationPid();
@@ -238,9 +233,8 @@ TEST_F(FileManagerScriptRunnerTest, TheFileManagersWindowIsPlacedRaisedReusedAnd
     ASSERT_TRUE(fileManager.isRegistered());
     m_windowService.addWindow(7, { self + 1, QRect(0, 0, 100, 100), {} }, true);
 
-    const QString placed = FinderScripts::openScript(
-        QUrl::fromLocalFile(folder()), Placement { 10, 20, 400, 300 }, std::nullopt);
-    EXPECT_EQ(std::get<QVariant>(run(placed, &m_placingRunner)), QVariant(qint64(41)));
+    const FileManagerRequest placed = show(folder(), std::nullopt, Placement { 10, 20, 400, 300 });
+    EXPECT_EQ(failureKind(run(placed, &m_placingConnection)), std::nullopt);
     EXPECT_TRUE(fileManager.lastStartupId().startsWith(QStringLiteral("mirvale-")))
         << fileManager.lastStartupId().toStdString();
     EXPECT_EQ(m_windowService.window(41)->client, QRect(11, 40, 398, 279));
@@ -248,64 +242,63 @@ TEST_F(FileManagerScriptRunnerTest, TheFileManagersWindowIsPlacedRaisedReusedAnd
     // Again, where the rule leaves the file manager behind: the file manager is asked again
     // whatever Mirvale remembers, and its new window does not keep the focus.
     m_windowService.setActive(7);
-    EXPECT_EQ(std::get<QVariant>(run(placed, &m_placingRunner, false)), QVariant(qint64(42)));
+    FileManagerRequest behind = placed;
+    behind.takesFocus = false;
+    EXPECT_EQ(failureKind(run(behind, &m_placingConnection)), std::nullopt);
     EXPECT_EQ(fileManager.calls().size(), 2);
     EXPECT_TRUE(fileManager.lastStartupId().endsWith(QStringLiteral("_TIME1")));
     EXPECT_EQ(m_windowService.clients()->active, 7u);
     EXPECT_EQ(m_windowService.window(42)->client, QRect(11, 40, 398, 279));
 
     m_windowService.setActive(7);
-    EXPECT_EQ(std::get<QVariant>(run(FinderScripts::activateScript(), &m_placingRunner)), QVariant(true));
+    const FileManagerRequest activate = request(FileManagerRequest::Kind::Activate);
+    const FileManagerRequest bounds = request(FileManagerRequest::Kind::FrontWindowBounds);
+    EXPECT_TRUE(answer(activate, &m_placingConnection).raised);
     EXPECT_EQ(m_windowService.clients()->active, 42u);
-    EXPECT_EQ(std::get<QVariant>(run(FinderScripts::frontWindowBoundsScript(), &m_placingRunner)),
-        QVariant(QVariantList { 10, 20, 410, 320 }));
+    EXPECT_EQ(answer(bounds, &m_placingConnection).bounds, (Placement { 10, 20, 400, 300 }));
     m_windowService.setActive(7);
-    EXPECT_EQ(
-        std::get<QVariant>(run(FinderScripts::frontWindowBoundsScript(), &m_placingRunner)), QVariant());
+    EXPECT_EQ(answer(bounds, &m_placingConnection).bounds, std::nullopt);
     m_windowService.removeWindow(42);
-    EXPECT_EQ(std::get<QVariant>(run(FinderScripts::activateScript(), &m_placingRunner)), QVariant(false));
+    EXPECT_FALSE(answer(activate, &m_placingConnection).raised);
 }
 
-TEST_F(FileManagerScriptRunnerTest, RefusalsAndSilenceBecomeTheirNumbers)
+TEST_F(FileManager1ConnectionTest, RefusalsAndSilenceBecomeTheirFailures)
 {
     FakeFileManager fileManager;
-    const QString open = FinderScripts::openScript(QUrl::fromLocalFile(folder()), std::nullopt, std::nullopt);
+    const FileManagerRequest open = show(folder());
     fileManager.setErrorReply(
         QStringLiteral("org.freedesktop.DBus.Error.AccessDenied"), QStringLiteral("no"));
-    EXPECT_EQ(errorNumber(run(open)), -1743);
+    EXPECT_EQ(failureKind(run(open)), Kind::AccessDenied);
     fileManager.setErrorReply(QStringLiteral("org.example.Broken"), QStringLiteral("it broke"));
-    const ScriptRunner::Result broken = run(open);
-    EXPECT_EQ(std::get<Failure>(broken).number, std::nullopt);
-    EXPECT_EQ(std::get<Failure>(broken).message, QStringLiteral("it broke"));
+    EXPECT_EQ(run(open),
+        FileManagerConnection::Result(FileManagerFailure { Kind::Other, QStringLiteral("it broke") }));
 
     fileManager.setErrorReply({}, {});
     fileManager.setSilent(true);
     const auto before = std::chrono::steady_clock::now();
-    EXPECT_EQ(errorNumber(run(open)), -1712);
+    EXPECT_EQ(failureKind(run(open)), Kind::TimedOut);
     EXPECT_LT(std::chrono::steady_clock::now() - before, 3s); // the call timeout, and no more
 }
 
-TEST(FileManagerScriptRunnerCancel, CancelEndsACallTheFileManagerNeverAnswers)
+TEST(FileManager1ConnectionCancel, CancelEndsACallTheFileManagerNeverAnswers)
 {
     QTemporaryDir card;
     FakeFileManager fileManager;
     fileManager.setSilent(true);
     RecordingLogger log;
-    FileManagerScriptRunner runner(log, 60s);
-    SerialQueue worker(QStringLiteral("test.fileManager.cancel"));
-    const QString open
-        = FinderScripts::openScript(QUrl::fromLocalFile(card.path()), std::nullopt, std::nullopt);
+    FileManager1Connection connection(log, 60s);
+    SerialQueue worker(QStringLiteral("test.filemanager.cancel"));
+    const FileManagerRequest open = show(card.path());
 
     std::mutex mutex;
-    std::optional<ScriptRunner::Result> result;
+    std::optional<FileManagerConnection::Result> result;
     worker.async([&] {
-        const auto compiled = runner.compile(open);
-        ScriptRunner::Result answer = runner.execute(*compiled, true);
+        FileManagerConnection::Result answer = connection.perform(open);
         std::lock_guard lock(mutex);
         result = std::move(answer);
     });
     ASSERT_TRUE(pollUntil([&] { return fileManager.calls().size() == 1; }));
-    runner.cancel();
+    connection.cancel();
     // Far inside the call's own 60 s limit.
     ASSERT_TRUE(pollUntil(
         [&] {
@@ -313,37 +306,28 @@ TEST(FileManagerScriptRunnerCancel, CancelEndsACallTheFileManagerNeverAnswers)
             return result.has_value();
         },
         5s));
-    EXPECT_EQ(std::get<Failure>(*result).number, -1712);
+    EXPECT_EQ(failureKind(*result), Kind::TimedOut);
 
-    // Later scripts fail the same way without reaching the file manager.
-    std::optional<ScriptRunner::Result> later;
-    worker.sync([&] { later = runner.execute(*runner.compile(open), true); });
-    EXPECT_EQ(std::get<Failure>(*later).number, -1712);
+    // Later requests fail the same way without reaching the file manager.
+    std::optional<FileManagerConnection::Result> later;
+    worker.sync([&] { later = connection.perform(open); });
+    EXPECT_EQ(failureKind(*later), Kind::TimedOut);
     EXPECT_EQ(fileManager.calls().size(), 1);
 }
 
-TEST_F(FileManagerScriptRunnerTest, ForeignScriptsAreRefusedWithoutTouchingTheBus)
-{
-    FakeFileManager fileManager;
-    EXPECT_EQ(
-        errorNumber(run(QStringLiteral("tell application \"Finder\"\n    delete every item\nend tell"))), 0);
-    EXPECT_TRUE(fileManager.calls().isEmpty());
-    EXPECT_EQ(m_log.lines().filter(QStringLiteral("[WARN] ScriptRunner: refused a script")).size(), 1);
-}
-
-TEST(FileManagerScriptRunnerWithController, NoFileManagerIsRetriedOnceThenReported)
+TEST(FileManager1ConnectionWithClient, NoFileManagerIsRetriedOnceThenReported)
 {
     QTemporaryDir card;
     RecordingLogger log;
-    FileManagerScriptRunner runner(log, 2s);
-    FileManagerClient controller(runner, log, FileManagerClient::Limits { 2s, 2s, 2s, 20ms });
+    FileManager1Connection connection(log, 2s);
+    FileManagerClient controller(connection, log, FileManagerClient::Limits { 2s, 2s, 2s, 20ms });
     std::optional<std::optional<MirvaleError>> answer;
     controller.open(QUrl::fromLocalFile(card.path()), std::nullopt, false, std::nullopt,
         [&answer](std::optional<MirvaleError> error) { answer = error; });
     ASSERT_TRUE(pollUntil([&] { return answer.has_value(); }));
     ASSERT_TRUE(answer->has_value());
     EXPECT_EQ((*answer)->description(),
-        QStringLiteral("File manager error: ") + FileManagerScriptRunner::noFileManagerMessage());
+        QStringLiteral("File manager error: ") + FileManagerErrors::noFileManagerMessage());
     EXPECT_EQ(log.lines().filter(QStringLiteral("retrying after")).size(), 1);
 }
 
@@ -368,16 +352,11 @@ TEST(FakeFileManagerTool, RecordsCallsFromAnotherProcess)
     }));
 
     RecordingLogger log;
-    FileManagerScriptRunner runner(log, 2s);
-    SerialQueue worker(QStringLiteral("test.fileManager.tool"));
-    const QString open
-        = FinderScripts::openScript(QUrl::fromLocalFile(dir.path()), std::nullopt, std::nullopt);
-    std::optional<ScriptRunner::Result> result;
-    worker.sync([&] {
-        if (const auto compiled = runner.compile(open))
-            result = runner.execute(*compiled, true);
-    });
-    ASSERT_TRUE(result && std::holds_alternative<QVariant>(*result));
+    FileManager1Connection connection(log, 2s);
+    SerialQueue worker(QStringLiteral("test.filemanager.tool"));
+    std::optional<FileManagerConnection::Result> result;
+    worker.sync([&] { result = connection.perform(show(dir.path())); });
+    ASSERT_TRUE(result && std::holds_alternative<FileManagerAnswer>(*result));
     process.terminate();
     process.waitForFinished();
     QFile file(calls);

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "platform/Placement.h"
-#include "platform/ScriptErrorNumber.h"
-#include "platform/ScriptRunner.h"
+#include "platform/FileManagerConnection.h"
 
 #include <QDBusConnection>
 #include <QString>
+#include <QVariant>
 #include <QVariantList>
 
 #include <chrono>
@@ -13,48 +12,43 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <variant>
 
 class FileManagerWindows;
 class Logger;
 class QDBusPendingCall;
 class SerialQueue;
 
-/// Carries out Mirvale's own scripts through the desktop's file manager on the session bus
-/// (org.freedesktop.FileManager1) and answers with the error numbers the controller knows.
+/// Carries out file manager requests through the desktop's file manager on the session bus
+/// (org.freedesktop.FileManager1) and tells apart what went wrong from the D-Bus errors.
 ///
-/// It is used only on the controller's execution thread, which has no event loop: it opens
+/// It is used only on the client's execution thread, which has no event loop: it opens
 /// a private bus connection there on first use and makes blocking calls, each bounded by
-/// what is left of the call timeout, so no script blocks longer than that. With the file
+/// what is left of the call timeout, so no request blocks longer than that. With the file
 /// manager's windows at hand it also finds, places, raises and remembers the windows it opens.
-class FileManagerScriptRunner final : public ScriptRunner {
+class FileManager1Connection final : public FileManagerConnection {
 public:
-    /// The longest one script may take, matching the scripts' own time limit.
+    /// The longest one request may take.
     static constexpr std::chrono::milliseconds kCallTimeout { 7'000 };
 
-    static constexpr int kNotRunning = ScriptErrorNumber::applicationNotRunning;
-    static constexpr int kAccessDenied = ScriptErrorNumber::accessDenied;
-    static constexpr int kTimedOut = ScriptErrorNumber::timedOut;
-    static constexpr int kNotFound = ScriptErrorNumber::fileNotFound;
-
     /// `windows` may be null: folders are then shown without placing or raising their windows.
-    explicit FileManagerScriptRunner(Logger &log, std::chrono::milliseconds callTimeout = kCallTimeout,
+    explicit FileManager1Connection(Logger &log, std::chrono::milliseconds callTimeout = kCallTimeout,
         FileManagerWindows *windows = nullptr);
-    ~FileManagerScriptRunner() override;
+    ~FileManager1Connection() override;
 
-    std::unique_ptr<Compiled> compile(const QString &source) override;
-    Result execute(const Compiled &script, bool takesFocus) override;
+    Result perform(const FileManagerRequest &request) override;
     void cancel() override;
 
-    /// The D-Bus error `name` as a script failure with one of the controller's numbers.
-    static Failure failureFromDBusError(const QString &name, const QString &message);
-    /// What the user reads when the desktop has no file manager to ask.
-    static QString noFileManagerMessage();
+    /// What the D-Bus error `name` (with its `message`) means for a request.
+    static FileManagerFailure failureFromDBusError(const QString &name, const QString &message);
 
 private:
     using Deadline = std::chrono::steady_clock::time_point;
 
-    Result open(const QString &folder, const std::optional<QString> &file,
-        const std::optional<Placement> &placement, bool takesFocus, Deadline deadline);
+    /// The bus's answer to one call: its first value, or why it failed.
+    using CallResult = std::variant<QVariant, FileManagerFailure>;
+
+    Result show(const FileManagerRequest &request, Deadline deadline);
     Result bringToFront(Deadline deadline);
     Result frontWindowBounds(Deadline deadline);
     /// The process that owns the file manager's name now, when one does.
@@ -62,9 +56,9 @@ private:
     /// The running (or else the activatable) file manager's name; empty when unknown.
     QString displayName(Deadline deadline);
     /// Succeeds when a file manager owns the name or the bus can start one.
-    Result checkReachable(Deadline deadline);
-    Result call(const QString &service, const QString &path, const QString &interface, const QString &method,
-        const QVariantList &arguments, Deadline deadline, bool quiet = false);
+    std::optional<FileManagerFailure> checkReachable(Deadline deadline);
+    CallResult call(const QString &service, const QString &path, const QString &interface,
+        const QString &method, const QVariantList &arguments, Deadline deadline, bool quiet = false);
     QDBusConnection &connection();
     /// Waits for the answer until it comes, the deadline passes or cancel() is called;
     /// false when cancelled.
@@ -79,7 +73,6 @@ private:
     std::condition_variable m_cancelled;
     bool m_isCancelled = false; // guarded by m_cancelLock
     bool m_toldAboutPlacement = false;
-    qint64 m_nextWindowId = 1;
     // Looks for the windows of opens that need no placement, so their report is not held up
     // by a file manager that shows no X11 window. Last: stopped before the members above go.
     std::unique_ptr<SerialQueue> m_adoptions;
