@@ -7,7 +7,6 @@
 #include "app/UpdateController.h"
 #include "detection/FileCount.h"
 #include "detection/StillMounted.h"
-#include "detection/TimeLimitedVolumeReader.h"
 #include "detection/VolumeWatcher.h"
 #include "filemanager/CardWindowTidier.h"
 #include "filemanager/FileManagerClient.h"
@@ -54,9 +53,7 @@ VolumeWatcherFactory linuxVolumeWatcher(Logger &log)
         auto mountTable = std::make_shared<LibmountMountTable>();
         VolumeWatcher::Services services;
         services.mountTable = mountTable;
-        // A hung card's reads give up after a while, so the other cards are still handled.
-        services.volumeValues = std::make_shared<TimeLimitedVolumeReader>(
-            std::make_shared<LinuxVolumeInspector>(mountTable), std::chrono::seconds(5));
+        services.volumeValues = std::make_shared<LinuxVolumeInspector>(mountTable);
         services.makeDescriptionSession = [mountTable]() -> std::unique_ptr<DiskDescriptionLookup> {
             return std::make_unique<LinuxVolumeInspector>(mountTable);
         };
