@@ -51,7 +51,9 @@ for label in "${HEALTHY[@]}"; do
   [ "$(count_lines "$LOGFILE" "$label: opened")" -eq 1 ] || fail "$label was not opened exactly once"
 done
 for label in "${HUNG[@]}"; do
-  [ "$(count_lines "$LOGFILE" "$label does not answer")" -eq 1 ] || fail "$label was not reported exactly once"
+  [ "$(count_lines "$LOGFILE" "$label does not answer at")" -eq 1 ] || fail "$label was not logged exactly once"
+  [ "$(count_lines "$LOGFILE" "showing panel \"$label: $label does not answer: pull it out and insert it again\"")" -eq 1 ] \
+    || fail "$label was not reported exactly once"
   grep -q -F "Card ready: $label" "$LOGFILE" && fail "the hung card $label was read"
 done
 
