@@ -9,9 +9,7 @@
 E2E_LIB_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 PIDS=()
 LOOP=""
-LOOPS=()
-MOUNTS=()
-STOPPED=()
+LOOPS=() MOUNTS=() STOPPED=()
 
 # Exits 77 (skipped), except under CI=true, where a test that cannot run fails.
 skip() {
@@ -40,16 +38,12 @@ e2e_exit() {
   for i in "${STOPPED[@]}"; do kill -CONT "$i" 2>/dev/null; done
   for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null; wait "${PIDS[$i]}" 2>/dev/null; done
   declare -F e2e_cleanup >/dev/null && e2e_cleanup
-  for mount in "${MOUNTS[@]}"; do
-    # A card that hung lets go a moment after its reader is gone.
-    for _ in 1 2 3 4 5; do mountpoint -q "$mount" || break; umount "$mount" 2>/dev/null || sleep 1; done
-    rmdir "$mount" 2>/dev/null
+  for mount in "${MOUNTS[@]}"; do # a card that hung lets go a moment after its reader is gone
+    for _ in 1 2 3 4 5; do mountpoint -q "$mount" || break; umount "$mount" 2>/dev/null || sleep 1; done; rmdir "$mount"
   done
   mountpoint -q "$WORK/stage" && umount "$WORK/stage"
   # Only the loop devices still backed by this test's images: a number may be another's by now.
-  for i in "${LOOPS[@]}" $LOOP; do
-    losetup -nO BACK-FILE "$i" 2>/dev/null | grep -q "^$WORK/" && losetup -d "$i" 2>/dev/null
-  done
+  for i in "${LOOPS[@]}" $LOOP; do losetup -nO BACK-FILE "$i" 2>/dev/null | grep -q "^$WORK/" && losetup -d "$i"; done
   # A bus daemon outlives dbus-run-session when the test stopped early; it names its config here.
   pkill -f -- "--config-file[= ]$WORK/" 2>/dev/null
   rm -rf "$WORK"
@@ -166,30 +160,22 @@ make_card_image() { # make_card_image LABEL FILL
   umount "$stage"
 }
 
-# Mounts the card image attached as LOOP through FUSE at MOUNTPOINT, until the test ends.
+# Mounts the card image attached as LOOP at MOUNTPOINT through FUSE, until the test ends;
+# hang_card stops that mount's FUSE daemon until the test ends.
 mount_card() { # mount_card LOOP MOUNTPOINT
-  mkdir -p "$2"
-  MOUNTS+=("$2")
+  mkdir -p "$2"; MOUNTS+=("$2")
   mount.exfat-fuse "$1" "$2" >/dev/null 2>&1 || fail "cannot mount $1 at $2"
 }
-# Hangs the card mount_card mounted: its FUSE daemon is stopped until the test ends.
 hang_card() { # hang_card LOOP MOUNTPOINT
-  local daemon
-  daemon="$(pgrep -n -f "exfat-fuse $1 $2")" || fail "no FUSE daemon found for $2"
-  kill -STOP "$daemon"
-  STOPPED+=("$daemon")
+  STOPPED+=("$(pgrep -n -f "exfat-fuse $1 $2")") && kill -STOP "${STOPPED[-1]}" || fail "no FUSE daemon for $2"
 }
-# Sends SIGTERM to the Mirvale run APP_PID and prints the milliseconds until it has exited;
-# fails after 20 s. Exited: gone, or a zombie whose last thread waits in the kernel for a
-# stopped FUSE daemon.
+# SIGTERM to the run APP_PID; prints the milliseconds until it has exited (gone, or a zombie
+# whose last thread waits in the kernel for a stopped card), or fails after 20 s.
 quit_ms() {
-  local start
-  start=$(now_ms); kill -TERM "$APP_PID"
+  local start; start=$(now_ms); kill -TERM "$APP_PID"
   while kill -0 "$APP_PID" 2>/dev/null && [ "$(awk '/^State:/ {print $2}' "/proc/$APP_PID/status" 2>/dev/null)" != Z ]; do
-    [ $(( $(now_ms) - start )) -lt 20000 ] || { kill -KILL "$APP_PID"; return 1; }
-    sleep 0.01
-  done
-  echo $(( $(now_ms) - start ))
+    [ $(( $(now_ms) - start )) -lt 20000 ] || { kill -KILL "$APP_PID"; return 1; }; sleep 0.01
+  done; echo $(( $(now_ms) - start ))
 }
 
 # Report panels as the X server at DISPLAY has them: "X Y W H" of each mapped 330-pixel-wide
