@@ -1,9 +1,8 @@
 # Shared by the real-binary tests: skips, waits, log timing, a display, a closed session bus and
 # a card image. Source it after setting E2E_NAME (the test's name in messages); it makes WORK,
 # a folder of the test's own that goes at exit, and stops every process in PIDS at exit,
-# newest first, after continuing the FUSE daemons hang_card stopped. A test with more to undo
-# defines e2e_cleanup, which runs after that and before the mounts of mount_card go and the
-# card images are detached.
+# newest first. A test with more to undo defines e2e_cleanup, which runs after that and before
+# the mounts of mount_card go and the card images are detached.
 # shellcheck shell=bash
 
 E2E_LIB_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
