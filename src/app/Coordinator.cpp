@@ -114,6 +114,7 @@ void Coordinator::start()
     m_services.notifier->setup();
     observeScreenChanges();
     observeSaveFailures();
+    observeCardsNotAnswering();
 
     const LifeToken<Coordinator>::Weak alive = m_life;
     m_services.notifier->setOnEjectRequested([this, alive](const QUrl &volume) {
@@ -358,6 +359,18 @@ void Coordinator::observeSaveFailures()
         settingsCard.name = QStringLiteral("Mirvale settings");
         m_services.notifier->cardProblem(
             settingsCard, QStringLiteral("Your change could not be saved: ") + reason);
+    });
+}
+
+void Coordinator::observeCardsNotAnswering()
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    m_volumeWatcher->observeCardsNotAnswering(this, [this](const MountedCard &card) {
+        m_services.log->warn(card.name + QStringLiteral(" does not answer at ") + card.url.toLocalFile()
+            + QStringLiteral("; given up until it is inserted again"));
+        //: %1 is the card's name.
+        m_services.notifier->cardProblem(
+            card, tr("%1 does not answer: pull it out and insert it again").arg(card.name));
     });
 }
 

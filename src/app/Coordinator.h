@@ -148,6 +148,7 @@ private:
     void handleOpenSuccess(const ResolvedTarget &target);
     void observeScreenChanges();
     void observeSaveFailures();
+    void observeCardsNotAnswering();
     void refreshScreens();
 
     Services m_services;

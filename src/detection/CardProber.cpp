@@ -82,9 +82,9 @@ std::optional<MountedCard> CardProber::cardFromValues(const QUrl &url, const Vol
     return card;
 }
 
-CardProber::Scan CardProber::scanExistingCards()
+QList<QUrl> CardProber::mountedVolumes() const
 {
-    Scan scan;
+    QList<QUrl> volumes;
     QSet<QString> seen;
     const QList<MountEntry> entries = m_mountTable->entries();
     // Later entries hide earlier ones at the same point, so walk the table backwards.
@@ -92,9 +92,16 @@ CardProber::Scan CardProber::scanExistingCards()
         if (seen.contains(entry->mountPoint))
             continue;
         seen.insert(entry->mountPoint);
-        if (std::optional<MountedCard> card = makeCard(QUrl::fromLocalFile(entry->mountPoint)))
-            scan.cards.append(*card);
+        if (isUserVisibleMountPath(entry->mountPoint))
+            volumes.append(QUrl::fromLocalFile(entry->mountPoint));
     }
+    return volumes;
+}
+
+CardProber::Scan CardProber::finishScan(QList<MountedCard> cards)
+{
+    Scan scan;
+    scan.cards = std::move(cards);
     std::sort(scan.cards.begin(), scan.cards.end(), &MountedCard::isOrderedBefore);
     for (const MountedCard &card : std::as_const(scan.cards)) {
         const QString name = deviceNameForVolume(card.url.toLocalFile());

@@ -15,7 +15,7 @@
 #include <optional>
 
 /// Decides whether a mounted volume is a memory card and reads the card's values. Safe from
-/// any thread; the volume watcher runs it on its probe queue, never on the main thread.
+/// any thread; the volume watcher reads cards on their lanes, never on the main thread.
 class CardProber {
 public:
     enum class CardProbe { card, notACard, unreadable };
@@ -34,7 +34,10 @@ public:
     CardProbe probeCard(const QUrl &url);
     bool isCard(const QUrl &url) { return probeCard(url) == CardProbe::card; }
     std::optional<MountedCard> makeCard(const QUrl &url);
-    Scan scanExistingCards();
+    /// The user-visible volumes mounted now, the topmost at each point; reads only the table.
+    QList<QUrl> mountedVolumes() const;
+    /// The scan of the cards read from mountedVolumes(): sorted, with their device names.
+    Scan finishScan(QList<MountedCard> cards);
     std::optional<qint64> freeBytes(const QUrl &url) const;
     /// The kernel device name behind a mounted volume; empty when it cannot be found.
     QString deviceNameForVolume(const QString &mountPath);

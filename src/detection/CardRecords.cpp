@@ -1,16 +1,16 @@
 #include "detection/CardRecords.h"
 
+#include "detection/CardLanes.h"
 #include "detection/ProbeState.h"
 #include "support/MainQueue.h"
-#include "support/SerialQueue.h"
 
 CardRecords::CardRecords(InputSource inputs, std::shared_ptr<StateStore> stateStore, Logger &logger,
-    std::shared_ptr<ProbeState> probe, SerialQueue &probeQueue)
+    std::shared_ptr<ProbeState> probe, CardLanes &lanes)
     : m_inputs(std::move(inputs))
     , m_stateStore(std::move(stateStore))
     , m_logger(logger)
     , m_probe(std::move(probe))
-    , m_probeQueue(probeQueue)
+    , m_lanes(lanes)
     , m_knownCardNames(m_stateStore.get())
 {
 }
@@ -84,26 +84,23 @@ void CardRecords::refreshFreeSpaceNow()
 
 void CardRecords::refreshDetectedCardFreeSpace()
 {
-    QList<QUrl> urls;
-    for (const DetectedCard &card : std::as_const(m_detectedCards)) {
-        if (card.mountURL)
-            urls.append(*card.mountURL);
-    }
-    if (urls.isEmpty())
-        return;
     const WeakSelf weak = m_self;
     const std::shared_ptr<ProbeState> probe = m_probe;
-    m_probeQueue.async([weak, probe, urls] {
-        QHash<QString, qint64> figures;
-        for (const QUrl &url : urls) {
+    // Each card on its own lane: a hung card's figure never holds up the others'.
+    for (const DetectedCard &card : std::as_const(m_detectedCards)) {
+        if (!card.mountURL)
+            continue;
+        const QUrl url = *card.mountURL;
+        m_lanes.async(CardProber::standardizedPath(url), [weak, probe, url] {
+            QHash<QString, qint64> figures;
             if (const std::optional<qint64> free = probe->prober.freeBytes(url))
                 figures.insert(url.toLocalFile(), *free);
-        }
-        MainQueue::async([weak, figures] {
-            if (CardRecords *self = resolve(weak))
-                self->applyFreeSpace(figures);
+            MainQueue::async([weak, figures] {
+                if (CardRecords *self = resolve(weak))
+                    self->applyFreeSpace(figures);
+            });
         });
-    });
+    }
 }
 
 void CardRecords::applyFreeSpace(const QHash<QString, qint64> &figures)

@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-class SerialQueue;
+class CardLanes;
 class StateStore;
 struct ProbeState;
 
@@ -27,7 +27,7 @@ public:
 
     /// `stateStore` is where card names are remembered by serial; may be null.
     CardRecords(InputSource inputs, std::shared_ptr<StateStore> stateStore, Logger &logger,
-        std::shared_ptr<ProbeState> probe, SerialQueue &probeQueue);
+        std::shared_ptr<ProbeState> probe, CardLanes &lanes);
     ~CardRecords() override;
 
     const QList<DetectedCard> &cards() const { return m_detectedCards; }
@@ -57,7 +57,7 @@ private:
     const std::shared_ptr<StateStore> m_stateStore;
     Logger &m_logger;
     const std::shared_ptr<ProbeState> m_probe;
-    SerialQueue &m_probeQueue;
+    CardLanes &m_lanes;
 
     QList<DetectedCard> m_detectedCards;
     bool m_loggedUnmountableSDDisk = false;

@@ -1,5 +1,6 @@
 #include "detection/CardRequests.h"
 
+#include "detection/CardLanes.h"
 #include "detection/CardProber.h"
 #include "detection/DiskInventory.h"
 #include "detection/DiskRequest.h"
@@ -7,7 +8,6 @@
 #include "support/CutOffLogger.h"
 #include "support/GlobalQueue.h"
 #include "support/MainQueue.h"
-#include "support/SerialQueue.h"
 
 #include <cmath>
 
@@ -76,7 +76,7 @@ void deliver(const std::shared_ptr<CutOffLogger> &log, const VolumeWatching::Req
 
 CardRequests::CardRequests(Logger &logger, const VolumeWatcherLimits &limits, DiskInventory &disks,
     const QHash<QString, QString> &deviceNamesByMountPath, std::shared_ptr<CommandRunner> commands,
-    std::shared_ptr<ProbeState> probe, SerialQueue &probeQueue)
+    std::shared_ptr<ProbeState> probe, CardLanes &lanes)
     : m_logger(logger)
     , m_limits(limits)
     , m_disks(disks)
@@ -84,7 +84,7 @@ CardRequests::CardRequests(Logger &logger, const VolumeWatcherLimits &limits, Di
     , m_commands(std::move(commands))
     , m_commandLog(std::make_shared<CutOffLogger>(logger))
     , m_probe(std::move(probe))
-    , m_probeQueue(probeQueue)
+    , m_lanes(lanes)
 {
 }
 
@@ -236,7 +236,7 @@ void CardRequests::eject(const MountedCard &card, RequestCompletion completion)
         + QStringLiteral(" off the main thread"));
     const WeakSelf weak = m_self;
     const std::shared_ptr<ProbeState> probe = m_probe;
-    m_probeQueue.async([weak, probe, card, path, completion] {
+    m_lanes.async(key, [weak, probe, card, path, completion] {
         const QString deviceName = probe->prober.deviceNameForVolume(path);
         MainQueue::async([weak, card, path, deviceName, completion] {
             CardRequests *self = resolve(weak);

@@ -17,7 +17,7 @@
 class CutOffLogger;
 class DiskRequest;
 class DiskInventory;
-class SerialQueue;
+class CardLanes;
 struct ProbeState;
 
 /// Mounting and ejecting on the user's request: through the disk service first, with the
@@ -29,7 +29,7 @@ public:
     /// `deviceNamesByMountPath` is the watcher's last scan; `commands` may be null.
     CardRequests(Logger &logger, const VolumeWatcherLimits &limits, DiskInventory &disks,
         const QHash<QString, QString> &deviceNamesByMountPath, std::shared_ptr<CommandRunner> commands,
-        std::shared_ptr<ProbeState> probe, SerialQueue &probeQueue);
+        std::shared_ptr<ProbeState> probe, CardLanes &lanes);
     ~CardRequests();
 
     CardRequests(const CardRequests &) = delete;
@@ -71,7 +71,7 @@ private:
     // What the commands on worker threads log through; silenced when the requests go.
     const std::shared_ptr<CutOffLogger> m_commandLog;
     const std::shared_ptr<ProbeState> m_probe;
-    SerialQueue &m_probeQueue;
+    CardLanes &m_lanes;
     QList<std::shared_ptr<DiskRequest>> m_outstandingDARequests;
     const LifeToken<CardRequests> m_self { this };
 };

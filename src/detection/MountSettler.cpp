@@ -1,21 +1,21 @@
 #include "detection/MountSettler.h"
 
+#include "detection/CardLanes.h"
 #include "detection/ProbeState.h"
 #include "support/MainQueue.h"
-#include "support/SerialQueue.h"
 
 #include <QTimer>
 
 MountSettler::MountSettler(VolumeWatching::MountCallback onMount, std::function<void()> rescan,
     Logger &logger, const VolumeWatcherLimits &limits, std::shared_ptr<const MountTable> mountTable,
-    std::shared_ptr<ProbeState> probe, SerialQueue &probeQueue)
+    std::shared_ptr<ProbeState> probe, CardLanes &lanes)
     : m_onMount(std::move(onMount))
     , m_rescan(std::move(rescan))
     , m_logger(logger)
     , m_limits(limits)
     , m_mountTable(std::move(mountTable))
     , m_probe(std::move(probe))
-    , m_probeQueue(probeQueue)
+    , m_lanes(lanes)
 {
 }
 
@@ -89,7 +89,7 @@ void MountSettler::handleDidMount(const QString &path)
 
     const WeakSelf weak = m_self;
     const std::shared_ptr<ProbeState> probe = m_probe;
-    m_probeQueue.async([weak, probe, url, key, stamp] {
+    m_lanes.async(key, [weak, probe, url, key, stamp] {
         if (!probe->isRunning())
             return;
         const CardProbe result = probe->prober.probeCard(url);
@@ -147,7 +147,7 @@ void MountSettler::settleFired(const QUrl &url, const QString &key, Stamp stamp)
     }
     const WeakSelf weak = m_self;
     const std::shared_ptr<ProbeState> probe = m_probe;
-    m_probeQueue.async([weak, probe, url, key, stamp] {
+    m_lanes.async(key, [weak, probe, url, key, stamp] {
         if (!probe->isRunning())
             return;
         std::optional<MountedCard> card = probe->prober.makeCard(url);

@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 
-class SerialQueue;
+class CardLanes;
 struct ProbeState;
 
 /// Decides which newly mounted volumes are cards and lets each settle before handing it to
@@ -28,7 +28,7 @@ public:
     /// `rescan` asks the watcher to read the mounted cards again.
     MountSettler(VolumeWatching::MountCallback onMount, std::function<void()> rescan, Logger &logger,
         const VolumeWatcherLimits &limits, std::shared_ptr<const MountTable> mountTable,
-        std::shared_ptr<ProbeState> probe, SerialQueue &probeQueue);
+        std::shared_ptr<ProbeState> probe, CardLanes &lanes);
     ~MountSettler() override;
 
     void handleDidMount(const QString &path);
@@ -66,7 +66,7 @@ private:
     const VolumeWatcherLimits m_limits;
     const std::shared_ptr<const MountTable> m_mountTable;
     const std::shared_ptr<ProbeState> m_probe;
-    SerialQueue &m_probeQueue;
+    CardLanes &m_lanes;
 
     QHash<QString, Stamp> m_lastMountTimes;
     quint64 m_nextStampSerial = 1;

@@ -5,7 +5,7 @@
 #include <memory>
 #include <mutex>
 
-/// What the probe queue shares with the card watcher's parts; it outlives them while blocks
+/// What the card lanes share with the card watcher's parts; it outlives them while blocks
 /// run, and tells those blocks whether the watcher still runs.
 struct ProbeState {
     ProbeState(std::shared_ptr<const MountTable> mountTable,

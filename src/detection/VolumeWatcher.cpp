@@ -1,15 +1,35 @@
 #include "detection/VolumeWatcher.h"
 
+#include "detection/CardLanes.h"
 #include "detection/CardRecords.h"
 #include "detection/CardRequests.h"
 #include "detection/DiskInventory.h"
 #include "detection/MountSettler.h"
 #include "detection/ProbeState.h"
+#include "detection/TimeLimitedVolumeReader.h"
 #include "support/MainQueue.h"
+
+#include <QFileInfo>
 
 namespace {
 constexpr std::chrono::milliseconds kProbeTearDownCutOff { 250 };
-const QString kProbeQueueLabel = QStringLiteral("io.github.mirvale.volumeprobe");
+// Lanes wait on a hung card for the read limit at most, so a few threads serve many cards.
+constexpr int kLaneThreads = 16;
+
+/// One scan's cards, read each on its own lane; the last to be read finishes the scan.
+struct ScanGather {
+    std::mutex mutex;
+    qsizetype remaining = 0;
+    QList<MountedCard> cards;
+};
+
+std::shared_ptr<TimeLimitedVolumeReader> timeLimited(
+    std::shared_ptr<const VolumeValueReader> inner, const VolumeWatcherLimits &limits)
+{
+    return inner
+        ? std::make_shared<TimeLimitedVolumeReader>(std::move(inner), limits.readLimit, limits.stuckReadBound)
+        : nullptr;
+}
 }
 
 VolumeWatcher::VolumeWatcher(MountCallback onMount, Logger &logger, Services services)
@@ -22,13 +42,27 @@ VolumeWatcher::VolumeWatcher(MountCallback onMount, Logger &logger, Services ser
     , m_logger(logger)
     , m_cardSlotWatcher(std::make_unique<CardSlotWatcher>(
           std::move(services.cardSlots), std::move(services.slotEvents), logger))
-    , m_probe(std::make_shared<ProbeState>(std::move(services.mountTable), std::move(services.volumeValues),
-          std::move(services.makeDescriptionSession)))
-    , m_probeQueue(std::make_unique<SerialQueue>(kProbeQueueLabel))
+    , m_lanes(std::make_unique<CardLanes>(kLaneThreads))
 {
+    const std::shared_ptr<TimeLimitedVolumeReader> reader
+        = timeLimited(std::move(services.volumeValues), limits);
+    if (reader) {
+        reader->setOnGivenUp([weak = WeakSelf(m_self)](const QString &path) {
+            MainQueue::async([weak, path] {
+                if (VolumeWatcher *self = resolve(weak)) {
+                    MountedCard card;
+                    card.url = QUrl::fromLocalFile(path);
+                    card.name = QFileInfo(CardProber::standardizedPath(card.url)).fileName();
+                    emit self->cardNotAnswering(card);
+                }
+            });
+        });
+    }
+    m_probe = std::make_shared<ProbeState>(
+        std::move(services.mountTable), reader, std::move(services.makeDescriptionSession));
     // A read stuck on a hung card must not hold up quitting; its block holds what it uses.
-    m_probeQueue->setTearDownCutOff(kProbeTearDownCutOff);
-    // The parts share the probe queue, which is made last so that it goes first.
+    m_lanes->setTearDownCutOff(kProbeTearDownCutOff);
+    // The parts share the lanes, which are made last so that they go first.
     m_disks = std::make_unique<DiskInventory>(std::move(services.makeDiskSession), logger);
     m_cards = std::make_unique<CardRecords>(
         [this] {
@@ -39,12 +73,12 @@ VolumeWatcher::VolumeWatcher(MountCallback onMount, Logger &logger, Services ser
             inputs.slotCards = m_cardSlotWatcher->refreshNow();
             return inputs;
         },
-        std::move(services.stateStore), logger, m_probe, *m_probeQueue);
-    m_requests = std::make_unique<CardRequests>(logger, limits, *m_disks, m_deviceNamesByMountPath,
-        std::move(services.commands), m_probe, *m_probeQueue);
+        std::move(services.stateStore), logger, m_probe, *m_lanes);
+    m_requests = std::make_unique<CardRequests>(
+        logger, limits, *m_disks, m_deviceNamesByMountPath, std::move(services.commands), m_probe, *m_lanes);
     m_settler = std::make_unique<MountSettler>(
         std::move(onMount), [this] { scanExistingAsync({}); }, logger, limits, m_mountTable, m_probe,
-        *m_probeQueue);
+        *m_lanes);
 
     connect(m_cards.get(), &CardRecords::cardsChanged, this, &VolumeWatcher::mountedCardsChanged);
     m_disks->onChange = [this] { m_cards->setNeedsRebuildDetectedCards(); };
@@ -135,28 +169,57 @@ void VolumeWatcher::scanExistingAsync(ScanCallback completion)
 {
     const WeakSelf weak = m_self;
     const std::shared_ptr<ProbeState> probe = m_probe;
-    m_probeQueue->async([weak, probe, completion = std::move(completion)] {
-        CardProber::Scan scan = probe->prober.scanExistingCards();
-        MainQueue::async([weak, scan = std::move(scan), completion] {
-            if (VolumeWatcher *self = resolve(weak)) {
-                if (scan.deviceNamesByKey != self->m_deviceNamesByMountPath)
-                    self->m_deviceNamesByMountPath = scan.deviceNamesByKey;
-                if (scan.cards != self->m_mountedCards) {
-                    self->m_mountedCards = scan.cards;
-                    emit self->mountedCardsChanged();
-                    self->m_cards->setNeedsRebuildDetectedCards();
-                }
-            }
+    const quint64 serial = ++m_scansStarted;
+    const QList<QUrl> volumes = probe->prober.mountedVolumes();
+    auto gather = std::make_shared<ScanGather>();
+    gather->remaining = volumes.size();
+    auto finish = [weak, probe, serial, gather, completion = std::move(completion)] {
+        CardProber::Scan scan = probe->prober.finishScan(std::move(gather->cards));
+        MainQueue::async([weak, serial, scan = std::move(scan), completion] {
+            if (VolumeWatcher *self = resolve(weak))
+                self->applyScan(serial, scan);
             if (completion)
                 completion(scan.cards);
         });
-    });
+    };
+    if (volumes.isEmpty()) {
+        finish();
+        return;
+    }
+    for (const QUrl &url : volumes) {
+        m_lanes->async(CardProber::standardizedPath(url), [probe, gather, finish, url] {
+            std::optional<MountedCard> card = probe->prober.makeCard(url);
+            {
+                std::lock_guard lock(gather->mutex);
+                if (card)
+                    gather->cards.append(*card);
+                if (--gather->remaining > 0)
+                    return;
+            }
+            finish();
+        });
+    }
+}
+
+void VolumeWatcher::applyScan(quint64 serial, const CardProber::Scan &scan)
+{
+    // Scans finish in any order; an older one never overwrites a newer one.
+    if (serial < m_scanApplied)
+        return;
+    m_scanApplied = serial;
+    if (scan.deviceNamesByKey != m_deviceNamesByMountPath)
+        m_deviceNamesByMountPath = scan.deviceNamesByKey;
+    if (scan.cards != m_mountedCards) {
+        m_mountedCards = scan.cards;
+        emit mountedCardsChanged();
+        m_cards->setNeedsRebuildDetectedCards();
+    }
 }
 
 void VolumeWatcher::makeCardAsync(const QUrl &url, CardCompletion completion)
 {
     const std::shared_ptr<ProbeState> probe = m_probe;
-    m_probeQueue->async([probe, url, completion = std::move(completion)] {
+    m_lanes->async(CardProber::standardizedPath(url), [probe, url, completion = std::move(completion)] {
         std::optional<MountedCard> card = probe->prober.makeCard(url);
         MainQueue::async([card = std::move(card), completion] {
             if (completion)
@@ -210,4 +273,9 @@ int VolumeWatcher::outstandingRequestCount() const
 void VolumeWatcher::observeCardsChanged(QObject *context, std::function<void()> observer)
 {
     connect(this, &VolumeWatcher::mountedCardsChanged, context, std::move(observer));
+}
+
+void VolumeWatcher::observeCardsNotAnswering(QObject *context, CardObserver observer)
+{
+    connect(this, &VolumeWatcher::cardNotAnswering, context, std::move(observer));
 }

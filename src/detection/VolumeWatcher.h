@@ -10,13 +10,13 @@
 #include "platform/DiskSession.h"
 #include "support/LifeToken.h"
 #include "support/Logger.h"
-#include "support/SerialQueue.h"
 
 #include <QHash>
 #include <QObject>
 
 #include <memory>
 
+class CardLanes;
 class CardRecords;
 class CardRequests;
 class DiskInventory;
@@ -36,8 +36,9 @@ public:
 
     struct Services {
         std::shared_ptr<MountTable> mountTable;
+        /// Read with the time limit of the limits, each card on its own lane.
         std::shared_ptr<const VolumeValueReader> volumeValues;
-        /// Makes the lookup session on first use, on the probe queue.
+        /// Makes the lookup session on first use, off the main thread.
         CardProber::DescriptionSessionFactory makeDescriptionSession;
         /// Makes the disk service session on each start; may be empty.
         std::function<std::unique_ptr<DiskSession>()> makeDiskSession;
@@ -63,6 +64,7 @@ public:
     QList<MountedCard> mountedCards() const override { return m_mountedCards; }
     QList<DetectedCard> detectedCards() const override;
     void observeCardsChanged(QObject *context, std::function<void()> observer) override;
+    void observeCardsNotAnswering(QObject *context, CardObserver observer) override;
     void mount(const DetectedCard &card, RequestCompletion completion) override;
     void eject(const MountedCard &card, RequestCompletion completion) override;
     void refreshFreeSpaceNow() override;
@@ -78,6 +80,8 @@ public:
 signals:
     /// The mounted-card list or the detected-card list changed.
     void mountedCardsChanged();
+    /// A card stopped answering its reads and was given up.
+    void cardNotAnswering(const MountedCard &card);
 
 private:
     using WeakSelf = LifeToken<VolumeWatcher>::Weak;
@@ -87,21 +91,24 @@ private:
     void tearDown();
 
     static VolumeWatcher *resolve(const WeakSelf &self);
+    void applyScan(quint64 serial, const CardProber::Scan &scan);
 
     std::shared_ptr<MountTable> m_mountTable;
     Logger &m_logger;
 
     QList<MountedCard> m_mountedCards;
     QHash<QString, QString> m_deviceNamesByMountPath;
+    quint64 m_scansStarted = 0;
+    quint64 m_scanApplied = 0;
     bool m_watchingMounts = false; // stands for the two workspace observers
     std::unique_ptr<CardSlotWatcher> m_cardSlotWatcher;
 
-    const std::shared_ptr<ProbeState> m_probe;
+    std::shared_ptr<ProbeState> m_probe;
     std::unique_ptr<DiskInventory> m_disks;
     std::unique_ptr<CardRecords> m_cards;
     std::unique_ptr<CardRequests> m_requests;
     std::unique_ptr<MountSettler> m_settler;
     const LifeToken<VolumeWatcher> m_self { this };
     // Declared last: destroyed first, so no queued block outlives the members above.
-    std::unique_ptr<SerialQueue> m_probeQueue;
+    std::unique_ptr<CardLanes> m_lanes;
 };

@@ -16,6 +16,10 @@ struct VolumeWatcherLimits {
     static constexpr std::chrono::milliseconds kRegistryGrace { 60'000 };
     /// How long a mount or unmount command may run before it is killed.
     static constexpr std::chrono::milliseconds kCommandTimeout { 60'000 };
+    /// How long a read of a card may take before the card is given up as hung.
+    static constexpr std::chrono::milliseconds kReadLimit { 5'000 };
+    /// How many threads reads stuck on hung cards may hold; past it, cards are given up unread.
+    static constexpr int kStuckReadBound = 8;
 
     std::chrono::milliseconds debounceInterval = kDebounceInterval;
     std::chrono::milliseconds settleDelay = kSettleDelay;
@@ -23,4 +27,6 @@ struct VolumeWatcherLimits {
     std::chrono::milliseconds requestTimeout = kRequestTimeout;
     std::chrono::milliseconds registryGrace = kRegistryGrace;
     std::chrono::milliseconds commandTimeout = kCommandTimeout;
+    std::chrono::milliseconds readLimit = kReadLimit;
+    int stuckReadBound = kStuckReadBound;
 };

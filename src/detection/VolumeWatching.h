@@ -21,6 +21,7 @@ public:
     /// No error on success. Called once, on the main thread.
     using RequestCompletion = std::function<void(const std::optional<MirvaleError> &error)>;
     using CardCompletion = std::function<void(const std::optional<MountedCard> &card)>;
+    using CardObserver = std::function<void(const MountedCard &card)>;
 
     virtual ~VolumeWatching() = default;
 
@@ -38,6 +39,9 @@ public:
     /// Calls `observer` on the main thread after either list changed, for as long as `context`
     /// lives.
     virtual void observeCardsChanged(QObject *context, std::function<void()> observer) = 0;
+    /// Calls `observer` on the main thread with each card given up because it stopped
+    /// answering (its name is its mount point's), once each time, for as long as `context` lives.
+    virtual void observeCardsNotAnswering(QObject * /*context*/, CardObserver /*observer*/) { }
 
     /// Mounts a detected card's volume by its device name. Main thread.
     virtual void mount(const DetectedCard &card, RequestCompletion completion) = 0;

@@ -28,7 +28,8 @@ std::optional<VolumeValues> FakeVolumes::read(const QString &mountPath) const
 
 std::optional<VolumeValues> FakeVolumes::lookUp(const QString &mountPath) const
 {
-    std::lock_guard lock(m_mutex);
+    std::unique_lock lock(m_mutex);
+    m_gateChanged.wait(lock, [&] { return !m_hung.contains(mountPath); });
     ++m_reads;
     if (m_unreadable.contains(mountPath))
         return std::nullopt;
@@ -65,6 +66,16 @@ void FakeVolumes::addCard(
     description.isRemovable = true;
     description.isEjectable = true;
     setDescription(mountPath, description);
+}
+
+void FakeVolumes::setHung(const QString &mountPath, bool hung)
+{
+    std::lock_guard lock(m_mutex);
+    if (hung)
+        m_hung.insert(mountPath);
+    else
+        m_hung.remove(mountPath);
+    m_gateChanged.notify_all();
 }
 
 void FakeVolumes::setValues(const QString &mountPath, const VolumeValues &values)

@@ -42,6 +42,8 @@ public:
     void closeGate();
     void openGate();
     int readsWaiting() const;
+    /// While hung, every read of the card waits, as on a card whose FUSE daemon is stopped.
+    void setHung(const QString &mountPath, bool hung);
     int readCount() const;
 
 private:
@@ -53,6 +55,7 @@ private:
     QHash<QString, VolumeValues> m_values;
     QHash<QString, DiskDescription> m_descriptions;
     QSet<QString> m_unreadable;
+    QSet<QString> m_hung;
     bool m_gateClosed = false;
     mutable int m_waiting = 0;
     mutable int m_reads = 0;

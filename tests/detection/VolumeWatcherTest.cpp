@@ -444,6 +444,60 @@ TEST_F(VolumeWatcherTest, DiskServiceFailingLaterIsDroppedOnce)
     EXPECT_EQ(logger.count(QStringLiteral("[ERROR] Failed to create udisks2 session")), 1);
 }
 
+TEST_F(VolumeWatcherTest, HungCardsNeverHoldUpAHealthyCardMountedAfterThem)
+{
+    VolumeWatcher::Limits limits = shortLimits();
+    limits.readLimit = 1h; // the hung cards stay unanswered throughout
+    const QStringList hung { QStringLiteral("/media/me/H1"), QStringLiteral("/media/me/H2"),
+        QStringLiteral("/media/me/H3") };
+    for (const int count : { 1, 2, 3 }) {
+        for (const bool hungBeforeStart : { true, false }) {
+            SCOPED_TRACE(testing::Message() << count << " hung, before start: " << hungBeforeStart);
+            ready.clear();
+            makeWatcher(limits);
+            if (!hungBeforeStart)
+                watcher->start();
+            for (const QString &path : hung.first(count)) {
+                volumes->setHung(path, true);
+                mountCard(path, QStringLiteral("HUNG"));
+            }
+            if (hungBeforeStart)
+                watcher->start();
+            mountCard();
+            ASSERT_TRUE(pollUntil([&] { return ready.size() == 1; }));
+            EXPECT_EQ(ready.first().url, QUrl::fromLocalFile(kCard));
+            for (const QString &path : hung + QStringList { kCard }) {
+                volumes->setHung(path, false);
+                mountTable->unmount(path);
+            }
+        }
+    }
+}
+
+TEST_F(VolumeWatcherTest, AHungCardIsGivenUpAndReportedOnceAndPastTheBoundUnread)
+{
+    VolumeWatcher::Limits limits = shortLimits();
+    limits.readLimit = 100ms;
+    limits.stuckReadBound = 1; // the first hung card takes the only thread stuck reads may hold
+    startWatcher(limits);
+    QStringList reported;
+    watcher->observeCardsNotAnswering(
+        watcher.get(), [&](const MountedCard &card) { reported.append(card.name); });
+    for (const QString &name : { QStringLiteral("HUNG_A"), QStringLiteral("HUNG_B") }) {
+        volumes->setHung(QStringLiteral("/media/me/") + name, true);
+        mountCard(QStringLiteral("/media/me/") + name, name);
+        ASSERT_TRUE(waitForLog(QStringLiteral("[WARN] /media/me/") + name
+            + QStringLiteral(" could not be read when it mounted; will handle the next mount event for it")));
+    }
+    mountTable->notifyMount(QString()); // a rescan reads both again
+    drainProbeQueue();
+    EXPECT_EQ(reported, (QStringList { QStringLiteral("HUNG_A"), QStringLiteral("HUNG_B") }));
+    const int reads = volumes->readCount(); // the stuck read returns after the watcher is gone
+    watcher.reset();
+    volumes->setHung(QStringLiteral("/media/me/HUNG_A"), false);
+    EXPECT_TRUE(pollUntil([&] { return volumes->readCount() > reads; }));
+}
+
 TEST(TimeLimitedVolumeReader, AHungCardGivesUpAfterTheLimitAndNeverHoldsUpTheOthers)
 {
     struct Reader final : VolumeValueReader {

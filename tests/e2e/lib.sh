@@ -1,13 +1,14 @@
 # Shared by the real-binary tests: skips, waits, log timing, a display, a closed session bus and
 # a card image. Source it after setting E2E_NAME (the test's name in messages); it makes WORK,
 # a folder of the test's own that goes at exit, and stops every process in PIDS at exit,
-# newest first. A test with more to undo (its mounts) defines e2e_cleanup, which runs after
-# that and before the card image is detached.
+# newest first. A test with more to undo defines e2e_cleanup, which runs after that and before
+# the mounts of mount_card go and the card images are detached.
 # shellcheck shell=bash
 
 E2E_LIB_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 PIDS=()
 LOOP=""
+LOOPS=() MOUNTS=() STOPPED=()
 
 # Exits 77 (skipped), except under CI=true, where a test that cannot run fails.
 skip() {
@@ -32,11 +33,16 @@ need_card_rights() {
 
 WORK="$(mktemp -d "/tmp/mirvale-$E2E_NAME-XXXXXX")"
 e2e_exit() {
-  local i
+  local i mount _
+  for i in "${STOPPED[@]}"; do kill -CONT "$i" 2>/dev/null; done
   for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null; wait "${PIDS[$i]}" 2>/dev/null; done
   declare -F e2e_cleanup >/dev/null && e2e_cleanup
+  for mount in "${MOUNTS[@]}"; do # a card that hung lets go a moment after its reader is gone
+    for _ in 1 2 3 4 5; do mountpoint -q "$mount" || break; umount "$mount" 2>/dev/null || sleep 1; done; rmdir "$mount"
+  done
   mountpoint -q "$WORK/stage" && umount "$WORK/stage"
-  [ -n "$LOOP" ] && losetup -d "$LOOP" 2>/dev/null
+  # Only the loop devices still backed by this test's images: a number may be another's by now.
+  for i in "${LOOPS[@]}" $LOOP; do losetup -nO BACK-FILE "$i" 2>/dev/null | grep -q "^$WORK/" && losetup -d "$i"; done
   # A bus daemon outlives dbus-run-session when the test stopped early; it names its config here.
   pkill -f -- "--config-file[= ]$WORK/" 2>/dev/null
   rm -rf "$WORK"
@@ -139,16 +145,36 @@ write_bus_config() { # write_bus_config FILE
 }
 
 # An exFAT card image labelled LABEL, attached as LOOP; FILL is called with the image mounted
-# at its argument to put the card's files there.
+# at its argument to put the card's files there. Each call makes an image of its own.
 make_card_image() { # make_card_image LABEL FILL
-  local stage="$WORK/stage"
-  truncate -s 64M "$WORK/card.img"
-  mkfs.exfat -L "$1" "$WORK/card.img" >/dev/null || skip "mkfs.exfat failed"
-  LOOP="$(losetup -f --show "$WORK/card.img")" || skip "no free loop device"
+  local stage="$WORK/stage" image="$WORK/card.img"
+  [ ${#LOOPS[@]} -eq 0 ] || image="$WORK/card${#LOOPS[@]}.img"
+  truncate -s 64M "$image"
+  mkfs.exfat -L "$1" "$image" >/dev/null || skip "mkfs.exfat failed"
+  LOOP="$(losetup -f --show "$image")" || skip "no free loop device"
+  LOOPS+=("$LOOP")
   mkdir -p "$stage"
   mount.exfat-fuse "$LOOP" "$stage" >/dev/null 2>&1 || skip "exfat-fuse cannot mount here"
   "$2" "$stage"
   umount "$stage"
+}
+
+# Mounts the card image attached as LOOP at MOUNTPOINT through FUSE, until the test ends;
+# hang_card stops that mount's FUSE daemon until the test ends.
+mount_card() { # mount_card LOOP MOUNTPOINT
+  mkdir -p "$2"; MOUNTS+=("$2")
+  mount.exfat-fuse "$1" "$2" >/dev/null 2>&1 || fail "cannot mount $1 at $2"
+}
+hang_card() { # hang_card LOOP MOUNTPOINT
+  STOPPED+=("$(pgrep -n -f "exfat-fuse $1 $2")") && kill -STOP "${STOPPED[-1]}" || fail "no FUSE daemon for $2"
+}
+# SIGTERM to the run APP_PID; prints the milliseconds until it has exited (gone, or a zombie
+# whose last thread waits in the kernel for a stopped card), or fails after 20 s.
+quit_ms() {
+  local start; start=$(now_ms); kill -TERM "$APP_PID"
+  while kill -0 "$APP_PID" 2>/dev/null && [ "$(awk '/^State:/ {print $2}' "/proc/$APP_PID/status" 2>/dev/null)" != Z ]; do
+    [ $(( $(now_ms) - start )) -lt 20000 ] || { kill -KILL "$APP_PID"; return 1; }; sleep 0.01
+  done; echo $(( $(now_ms) - start ))
 }
 
 # Report panels as the X server at DISPLAY has them: "X Y W H" of each mapped 330-pixel-wide

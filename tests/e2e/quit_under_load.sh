@@ -39,14 +39,7 @@ start() { # start NAME
   PATH="$WORK/bin:$PATH" DBUS_SYSTEM_BUS_ADDRESS="unix:path=$WORK/none" start_mirvale "$1" offscreen yes
 }
 quit() { # SIGTERM to the run's mirvale; appends the milliseconds until it has exited to $1
-  local start
-  start=$(now_ms); kill -TERM "$APP_PID"
-  # Exited: gone, or a zombie whose last thread waits in the kernel for the stopped daemon.
-  while kill -0 "$APP_PID" 2>/dev/null && [ "$(awk '/^State:/ {print $2}' "/proc/$APP_PID/status" 2>/dev/null)" != Z ]; do
-    [ $(( $(now_ms) - start )) -lt 20000 ] || { kill -KILL "$APP_PID"; fail "still running 20 s after SIGTERM ($1)"; }
-    sleep 0.01
-  done
-  echo $(( $(now_ms) - start )) >> "$1"
+  quit_ms >> "$1" || fail "still running 20 s after SIGTERM ($1)"
   [ "$(tail -n1 "$1")" -lt "$LIMIT_MS" ] || fail "quit took $(tail -n1 "$1") ms ($1)"
 }
 ended() { # ended NAME WHAT: the run's mirvale exited 0

@@ -10,7 +10,6 @@
 #include "detection/FileCount.h"
 #include "detection/InsertedCardMounter.h"
 #include "detection/StillMounted.h"
-#include "detection/TimeLimitedVolumeReader.h"
 #include "detection/VolumeWatcher.h"
 #include "filemanager/CardWindowTidier.h"
 #include "filemanager/FileManagerClient.h"
@@ -66,9 +65,7 @@ VolumeWatcherFactory linuxVolumeWatcher(
         auto mountTable = std::make_shared<LibmountMountTable>();
         VolumeWatcher::Services services;
         services.mountTable = mountTable;
-        // A hung card's reads give up after a while, so the other cards are still handled.
-        services.volumeValues = std::make_shared<TimeLimitedVolumeReader>(
-            std::make_shared<LinuxVolumeInspector>(mountTable), std::chrono::seconds(5));
+        services.volumeValues = std::make_shared<LinuxVolumeInspector>(mountTable);
         services.makeDescriptionSession = [mountTable]() -> std::unique_ptr<DiskDescriptionLookup> {
             return std::make_unique<LinuxVolumeInspector>(mountTable);
         };

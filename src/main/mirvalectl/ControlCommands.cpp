@@ -40,6 +40,17 @@ bool isNotRunning(const QDBusMessage &reply)
         || name == QLatin1String("org.freedesktop.DBus.Error.UnknownObject");
 }
 
+/// Qt's bus thread goes on handling an error reply after it has woken the caller, copying the
+/// reply into a signal of its own; if the program ends meanwhile, the copy finds its types gone
+/// and Qt warns on standard error. One more round trip to the bus outlasts that handling.
+void settleErrorReply(QDBusConnection &connection)
+{
+    QDBusMessage ping = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+        QStringLiteral("/org/freedesktop/DBus"), QStringLiteral("org.freedesktop.DBus.Peer"),
+        QStringLiteral("Ping"));
+    connection.call(ping, QDBus::Block, kQuickTimeoutMs);
+}
+
 /// Calls one method; prints why it failed and sets `exitCode` when it did.
 std::optional<QDBusMessage> call(QDBusConnection &connection, const QString &interface, const QString &method,
     const QVariantList &arguments, int timeoutMs, std::FILE *err, int &exitCode)
@@ -52,6 +63,7 @@ std::optional<QDBusMessage> call(QDBusConnection &connection, const QString &int
     const QDBusMessage reply = connection.call(message, QDBus::Block, timeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage)
         return reply;
+    settleErrorReply(connection);
     if (isNotRunning(reply)) {
         print(err, kNotRunning);
         exitCode = ControlCommands::NotRunning;
