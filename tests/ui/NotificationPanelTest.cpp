@@ -1,5 +1,6 @@
 #include "ui/NotificationPanel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -67,6 +68,15 @@ TEST(NotificationPanel, ReadsWellInLightAndDarkPalettes)
             panel.setPalette(look.palette);
             EXPECT_EQ(panel.width(), 330);
             EXPECT_EQ(panel.findChild<QPushButton *>() != nullptr, content.hasUnmount);
+            // Read aloud as it appears: a notification, an alert for a problem, with the card
+            // and the report; the tray menu's line is the keyboard's way to the same.
+            QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(&panel);
+            ASSERT_TRUE(spoken);
+            EXPECT_EQ(spoken->role(), content.isProblem ? QAccessible::AlertMessage : QAccessible::Notification);
+            EXPECT_TRUE(spoken->text(QAccessible::Name).contains(content.title));
+            EXPECT_TRUE(spoken->text(QAccessible::Name).contains(content.body));
+            EXPECT_EQ(spoken->text(QAccessible::Description).contains(QStringLiteral("Unmount")), content.hasUnmount);
+            EXPECT_EQ(panel.focusPolicy(), Qt::NoFocus);
             const QImage image = panel.grab().toImage();
             // The panel's face follows the palette, and its corners are see-through.
             const int middle = qGray(image.pixel(image.width() / 2, image.height() - 4));

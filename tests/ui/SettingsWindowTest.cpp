@@ -34,7 +34,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
-#include <QTableView>
+#include <QAbstractItemView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -222,7 +222,7 @@ TEST_F(SettingsWindowTest, ValidationShowsTwoWholeLinesAndTheListStaysPut)
     // A rule added at the end appears whole, though the validation line changes under the list.
     for (int removed = 0; removed < 3; ++removed)
         find<QAbstractButton>(QStringLiteral("removeButton"))->click();
-    auto *table = find<QTableView>(QStringLiteral("ruleTable"));
+    auto *table = find<QAbstractItemView>(QStringLiteral("ruleTable"));
     table->scrollToTop();
     const int listHeight = table->viewport()->height();
     find<QAbstractButton>(QStringLiteral("addButton"))->click();
@@ -287,7 +287,7 @@ TEST_F(SettingsWindowTest, AFailedSaveShowsInTheWindowAndKeepsTheEdits)
     auto *label = find<QLabel>(QStringLiteral("validationLabel"));
     EXPECT_TRUE(label->isVisible());
     EXPECT_TRUE(label->text().startsWith(QStringLiteral("Rules not saved: "))) << label->text().toStdString();
-    EXPECT_EQ(find<QTableView>(QStringLiteral("ruleTable"))->model()->rowCount(), 2);
+    EXPECT_EQ(find<QAbstractItemView>(QStringLiteral("ruleTable"))->model()->rowCount(), 2);
     EXPECT_TRUE(find<QPushButton>(QStringLiteral("saveButton"))->isEnabled());
 
     label->clear();
@@ -295,7 +295,7 @@ TEST_F(SettingsWindowTest, AFailedSaveShowsInTheWindowAndKeepsTheEdits)
     answer(QStringLiteral("closeQuestion"), QStringLiteral("saveChoice"));
     EXPECT_TRUE(m_window->isVisible());
     EXPECT_TRUE(label->text().startsWith(QStringLiteral("Rules not saved: ")));
-    EXPECT_EQ(find<QTableView>(QStringLiteral("ruleTable"))->model()->rowCount(), 2);
+    EXPECT_EQ(find<QAbstractItemView>(QStringLiteral("ruleTable"))->model()->rowCount(), 2);
     EXPECT_EQ(m_store.rules().size(), 3);
 }
 
@@ -305,7 +305,7 @@ TEST_F(SettingsWindowTest, OpensAtItsSizeWithTheSavedRules)
     EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Mirvale Settings"));
     EXPECT_EQ(m_window->size(), QSize(980, 620));
     EXPECT_EQ(m_window->minimumSize(), QSize(900, 540));
-    auto *table = find<QTableView>(QStringLiteral("ruleTable"));
+    auto *table = find<QAbstractItemView>(QStringLiteral("ruleTable"));
     EXPECT_EQ(table->model()->rowCount(), 3);
     EXPECT_EQ(table->selectionModel()->selectedRows().value(0).row(), 0);
     EXPECT_EQ(find<RuleEditorView>(QStringLiteral("ruleEditor"))->rule()->name, QStringLiteral("A"));
@@ -334,26 +334,103 @@ TEST_F(SettingsWindowTest, OpensAtItsSizeWithTheSavedRules)
 TEST_F(SettingsWindowTest, ButtonsEditTheListAndSaveStoresIt)
 {
     m_window->show(false);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get())); // for the Return shortcut
-    auto *table = find<QTableView>(QStringLiteral("ruleTable"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get())); // for the Ctrl+S shortcut
+    auto *table = find<QAbstractItemView>(QStringLiteral("ruleTable"));
     auto *save = find<QPushButton>(QStringLiteral("saveButton"));
     find<QAbstractButton>(QStringLiteral("downButton"))->click();
     find<QAbstractButton>(QStringLiteral("removeButton"))->click();
     EXPECT_EQ(table->model()->rowCount(), 2);
     EXPECT_EQ(find<RuleEditorView>(QStringLiteral("ruleEditor"))->rule()->name, QStringLiteral("C"));
-    EXPECT_EQ(save->text(), QStringLiteral("Save"));
+    EXPECT_EQ(save->text(), QStringLiteral("&Save"));
     EXPECT_TRUE(save->isEnabled());
 
     // The checkbox of the first row, clicked where the row draws it.
     const QRect row = table->visualRect(table->model()->index(0, 0));
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, RuleRowDelegate::checkboxRect(row).center());
-    QTest::keyClick(m_window.get(), Qt::Key_Return);
+    QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(storedNames(), QStringList({ QStringLiteral("B"), QStringLiteral("C") }));
     EXPECT_FALSE(m_store.rules().at(0).enabled);
     EXPECT_EQ(save->text(), QStringLiteral("Saved"));
     auto *label = find<QLabel>(QStringLiteral("validationLabel"));
     EXPECT_TRUE(label->isVisible());
     EXPECT_EQ(label->text(), QStringLiteral("Saved. Rules take effect on the next card insert."));
+}
+
+TEST_F(SettingsWindowTest, TheKeyboardWalksTheWindowAndItsCommandsAct)
+{
+    m_window->show(false);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    auto *table = find<QAbstractItemView>(QStringLiteral("ruleTable"));
+    // Every field is named by its label and related to it.
+    for (QLineEdit *field : m_window->findChildren<QLineEdit *>()) {
+        QAccessibleInterface *read = QAccessible::queryAccessibleInterface(field);
+        EXPECT_FALSE(read->text(QAccessible::Name).isEmpty()) << field->objectName().toStdString();
+        EXPECT_FALSE(read->relations(QAccessible::Label).isEmpty()) << field->objectName().toStdString();
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(m_window.get())->role(), QAccessible::Window);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(find<QWidget>(QStringLiteral("folderPresetPopup")))
+                  ->text(QAccessible::Name),
+        QStringLiteral("Folder"));
+
+    // The commands, each from where a user gives it.
+    auto *name = find<QLineEdit>(QStringLiteral("nameField"));
+    const struct {
+        const char *what;
+        QWidget *from;
+        QKeyCombination key;
+        QStringList names;
+        QStringList stored;
+    } commands[] = {
+        { "Alt+Down moves the rule down", table, Qt::ALT | Qt::Key_Down, { "B", "A", "C" }, { "A", "B", "C" } },
+        { "Alt+Up moves it back", table, Qt::ALT | Qt::Key_Up, { "A", "B", "C" }, { "A", "B", "C" } },
+        { "Delete removes it", table, QKeyCombination(Qt::Key_Delete), { "B", "C" }, { "A", "B", "C" } },
+        { "Delete in a field edits the text", name, QKeyCombination(Qt::Key_Delete), { "B", "C" }, { "A", "B", "C" } },
+        { "Return in a field does not save", name, QKeyCombination(Qt::Key_Return), { "B", "C" }, { "A", "B", "C" } },
+        { "Ctrl+S saves", name, Qt::CTRL | Qt::Key_S, { "B", "C" }, { "B", "C" } },
+        { "Ctrl+N adds", table, Qt::CTRL | Qt::Key_N, { "B", "C", "New rule" }, { "B", "C" } },
+    };
+    for (const auto &command : commands) {
+        SCOPED_TRACE(command.what);
+        command.from->setFocus();
+        QTest::keyClick(command.from, command.key.key(), command.key.keyboardModifiers());
+        QStringList names;
+        for (const Rule &rule : m_window->model().workingRules())
+            names.append(rule.name);
+        EXPECT_EQ(names, command.names);
+        EXPECT_EQ(storedNames(), command.stored);
+    }
+
+    // From the first focus, one Tab cycle and one Shift+Tab cycle visit every control once.
+    table->setFocus();
+    const auto cycle = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QList<QWidget *> visited { QApplication::focusWidget() };
+        for (int press = 0; press < 80; ++press) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            if (QApplication::focusWidget() == visited.first())
+                break;
+            visited.append(QApplication::focusWidget());
+        }
+        return visited;
+    };
+    QList<QWidget *> forward = cycle(Qt::Key_Tab, {});
+    const auto at = [&](const char *name) { return forward.indexOf(find<QWidget>(QLatin1String(name))); };
+    // Tab leaves the list at once; the window reads as it is laid out; nothing comes twice.
+    EXPECT_EQ(at("addButton"), 1);
+    EXPECT_LT(at("exportButton"), at("handleAtLaunchCheckbox"));
+    EXPECT_LT(at("showUnmountCheckbox"), at("nameField"));
+    EXPECT_LT(at("nameField"), at("enabledCheckbox"));
+    EXPECT_EQ(forward.last(), find<QWidget>(QStringLiteral("saveButton")));
+    EXPECT_EQ(QSet<QWidget *>(forward.begin(), forward.end()).size(), forward.size());
+    for (QWidget *widget : forward)
+        EXPECT_FALSE(qobject_cast<QScrollArea *>(widget)) << widget->objectName().toStdString();
+    QList<QWidget *> backward = cycle(Qt::Key_Backtab, {});
+    std::reverse(backward.begin() + 1, backward.end());
+    EXPECT_EQ(backward, forward);
+
+    // Escape closes, asking first about the new rule.
+    QTest::keyClick(table, Qt::Key_Escape);
+    answer(QStringLiteral("closeQuestion"), QStringLiteral("dontSaveChoice"));
+    EXPECT_TRUE(pollUntil([&] { return !m_window->isVisible(); }));
 }
 
 TEST_F(SettingsWindowTest, ARefusedSaveListsTheErrorsInASheet)
@@ -403,7 +480,7 @@ TEST_F(SettingsWindowTest, ImportAndExportThroughTheirSheets)
     EXPECT_EQ(open->windowModality(), Qt::WindowModal);
     choose(open, importPath);
     EXPECT_TRUE(pollUntil([&] { return storedNames().size() == 4; }));
-    EXPECT_EQ(find<QTableView>(QStringLiteral("ruleTable"))->model()->rowCount(), 4);
+    EXPECT_EQ(find<QAbstractItemView>(QStringLiteral("ruleTable"))->model()->rowCount(), 4);
 
     find<QPushButton>(QStringLiteral("exportButton"))->click();
     QFileDialog *save = fileDialog(QStringLiteral("exportFileDialog"));
@@ -437,7 +514,7 @@ TEST_F(SettingsWindowTest, ClosingWithUnsavedWorkAsksFirst)
 
     // Shown again, the window starts from the saved rules.
     m_window->show(false);
-    EXPECT_EQ(find<QTableView>(QStringLiteral("ruleTable"))->model()->rowCount(), 3);
+    EXPECT_EQ(find<QAbstractItemView>(QStringLiteral("ruleTable"))->model()->rowCount(), 3);
     m_window->close();
     EXPECT_FALSE(m_window->isVisible());
 }
