@@ -74,8 +74,8 @@ QList<QWidget *> addRow(QGridLayout *grid, const QString &label, QWidget *conten
 
 // Widgets side by side, left-aligned, laid out in the box itself: fields stay the siblings of
 // the label that names them.
-QList<QWidget *> addStripRow(QGridLayout *grid, const QString &label, std::initializer_list<QWidget *> widgets,
-    int spacing, QWidget *field = nullptr, bool stretch = false)
+QList<QWidget *> addStripRow(QGridLayout *grid, const QString &label,
+    std::initializer_list<QWidget *> widgets, int spacing, QWidget *field = nullptr, bool stretch = false)
 {
     const int row = grid->rowCount();
     QList<QWidget *> shown;
@@ -141,7 +141,8 @@ void RuleEditorControls::build(QWidget *pane)
     document->setObjectName(QStringLiteral("sectionsStack"));
     auto *sections = new QVBoxLayout(document);
     sections->setSpacing(14);
-    sections->setContentsMargins(20, 20, 20, 20);
+    // Narrow at the sides: the whole form fits beside the list on a 1280×720 screen at 150 %.
+    sections->setContentsMargins(8, 16, 8, 16);
     scrollView->setWidget(document);
     // No background of its own: the pane's shows through.
     scrollView->viewport()->setAutoFillBackground(false);
@@ -196,7 +197,8 @@ void RuleEditorControls::build(QWidget *pane)
     customPathField->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     browseButton = named<QPushButton>("browseButton", QStringLiteral("&Browse card\u2026"));
     // The path field stretches with the pane.
-    openPathRow = addStripRow(openGrid, QObject::tr("Path"), { customPathField, browseButton }, 8, customPathField, true);
+    openPathRow = addStripRow(
+        openGrid, QObject::tr("Path"), { customPathField, browseButton }, 8, customPathField, true);
     openNewestCheckbox
         = named<QCheckBox>("openNewestCheckbox", QStringLiteral("Then open the newest folder inside it"));
     addRow(openGrid, {}, openNewestCheckbox);

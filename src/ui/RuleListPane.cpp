@@ -11,8 +11,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QListView>
+#include <QPushButton>
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -28,8 +28,8 @@ RuleListPane::RuleListPane(SettingsWindowModel &model, QWidget *parent)
     m_table = new QListView;
     m_table->setObjectName(QStringLiteral("ruleTable"));
     m_table->setAccessibleName(tr("Rules"));
-    m_table->setAccessibleDescription(
-        tr("Arrows choose a rule, Space turns it on or off, Alt+Up and Alt+Down move it, Delete removes it."));
+    m_table->setAccessibleDescription(tr(
+        "Arrows choose a rule, Space turns it on or off, Alt+Up and Alt+Down move it, Delete removes it."));
     // Tab leaves the list; the arrows move inside it.
     m_table->setTabKeyNavigation(false);
     m_table->setModel(model.ruleList());
@@ -120,11 +120,12 @@ QToolButton *RuleListPane::symbolButton(
 
 QWidget *RuleListPane::buildButtonRow()
 {
-    QToolButton *add
-        = symbolButton(QStringLiteral("addButton"), QStringLiteral("Add rule"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QToolButton *add = symbolButton(
+        QStringLiteral("addButton"), QStringLiteral("Add rule"), QKeySequence(Qt::CTRL | Qt::Key_N));
     add->setText(QStringLiteral("+"));
     add->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QToolButton *remove = symbolButton(QStringLiteral("removeButton"), QStringLiteral("Remove rule"), QKeySequence::Delete);
+    QToolButton *remove
+        = symbolButton(QStringLiteral("removeButton"), QStringLiteral("Remove rule"), QKeySequence::Delete);
     remove->setText(QStringLiteral("\u2212"));
     remove->setToolButtonStyle(Qt::ToolButtonTextOnly);
     QToolButton *up = symbolButton(

@@ -32,7 +32,8 @@ protected:
 private:
     QWidget *buildButtonRow();
     QWidget *buildGeneralBox();
-    QToolButton *symbolButton(const QString &objectName, const QString &accessibleName, const QKeySequence &key);
+    QToolButton *symbolButton(
+        const QString &objectName, const QString &accessibleName, const QKeySequence &key);
     void showValidation();
     void loadGeneralToggles();
 

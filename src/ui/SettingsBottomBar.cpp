@@ -67,7 +67,8 @@ SettingsBottomBar::SettingsBottomBar(SettingsWindowModel &model, QWidget *parent
     m_save = new QPushButton(QStringLiteral("Save"));
     m_save->setObjectName(QStringLiteral("saveButton"));
     m_save->setDefault(true);
-    m_save->setToolTip(tr("Save the rules (%1)").arg(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText)));
+    m_save->setToolTip(
+        tr("Save the rules (%1)").arg(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText)));
     m_save->setMinimumWidth(80);
 
     m_focusOrder = { check, m_testPopup, m_save };
@@ -114,7 +115,8 @@ void SettingsBottomBar::showTestMenu()
         // Item 0 is the title, shown on the button; the menu lists the cards.
         m_testItems = items;
         // With its Alt key; a title from elsewhere keeps any '&' it has as text.
-        m_testPopup->setText(QStringLiteral("&") + QString(items.value(0)).replace(u'&', QStringLiteral("&&")));
+        m_testPopup->setText(
+            QStringLiteral("&") + QString(items.value(0)).replace(u'&', QStringLiteral("&&")));
         m_testMenu->clear();
         for (int index = 1; index < items.size(); ++index) {
             // A card named "R&D" is shown as such, not with a shortcut letter.

@@ -1,8 +1,8 @@
 #include "ui/SettingsWindow.h"
 
 #include "ui/AccessibleRoles.h"
-#include "ui/FocusRing.h"
 #include "ui/BrowseCardPanel.h" // RuleEditorView.h needs it complete for its QPointer
+#include "ui/FocusRing.h"
 #include "ui/Hairline.h"
 #include "ui/HintBar.h"
 #include "ui/RuleEditorView.h"
@@ -95,10 +95,13 @@ SettingsWindow::SettingsWindow(const Services &services, QWidget *parent)
     for (const QKeySequence &key : { QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape) })
         addShortcut(key, Qt::WindowShortcut, [this] { close(); });
     // On the list and its buttons only: elsewhere Delete edits text and Alt+Down opens a menu.
-    addShortcut(QKeySequence::Delete, Qt::WidgetWithChildrenShortcut, [this] { m_model.removeRule(); }, listPane);
-    addShortcut(QKeySequence(Qt::ALT | Qt::Key_Up), Qt::WidgetWithChildrenShortcut,
-        [this] { m_model.moveRuleUp(); }, listPane);
-    addShortcut(QKeySequence(Qt::ALT | Qt::Key_Down), Qt::WidgetWithChildrenShortcut,
+    addShortcut(
+        QKeySequence::Delete, Qt::WidgetWithChildrenShortcut, [this] { m_model.removeRule(); }, listPane);
+    addShortcut(
+        QKeySequence(Qt::ALT | Qt::Key_Up), Qt::WidgetWithChildrenShortcut, [this] { m_model.moveRuleUp(); },
+        listPane);
+    addShortcut(
+        QKeySequence(Qt::ALT | Qt::Key_Down), Qt::WidgetWithChildrenShortcut,
         [this] { m_model.moveRuleDown(); }, listPane);
 
     // The window reads left to right, top to bottom: the list and its buttons, the General
@@ -119,8 +122,8 @@ SettingsWindow::SettingsWindow(const Services &services, QWidget *parent)
 
 SettingsWindow::~SettingsWindow() = default;
 
-void SettingsWindow::addShortcut(const QKeySequence &key, Qt::ShortcutContext context,
-    std::function<void()> action, QWidget *on)
+void SettingsWindow::addShortcut(
+    const QKeySequence &key, Qt::ShortcutContext context, std::function<void()> action, QWidget *on)
 {
     auto *shortcut = new QShortcut(key, on ? on : this);
     shortcut->setContext(context);

@@ -27,8 +27,9 @@ class SettingsWindow : public QWidget, public AbstractSettingsWindow {
     Q_OBJECT
 public:
     static constexpr QSize kSize { 980, 620 };
-    /// Below 853×480, what a 1280×720 screen at 150 % leaves; the panes scroll inside it.
-    static constexpr QSize kMinimumSize { 760, 440 };
+    /// Within what a 1280×720 screen at 150 % leaves (853×480, less the desktop's bars and the
+    /// title bar): the panes scroll, the bottom bar stays in view.
+    static constexpr QSize kMinimumSize { 840, 400 };
 
     struct Services {
         RulesStore *store = nullptr;

@@ -102,7 +102,8 @@ time.sleep(0.5)
 
 nodes = list(walk(window))
 controls = [n for n in nodes if focusable(n) and n.getRole() not in (pyatspi.ROLE_LIST_ITEM, pyatspi.ROLE_TABLE_CELL)]
-fields = [n for n in nodes if n.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY) and focusable(n)]
+fields = [n for n in nodes if n.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)
+          and states(n).contains(pyatspi.STATE_SHOWING)]
 rules = next((n for n in nodes if n.getRole() == pyatspi.ROLE_LIST and n.name == "Rules"), None)
 rows = [n for n in rules] if rules else []
 

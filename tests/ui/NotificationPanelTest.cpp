@@ -72,10 +72,12 @@ TEST(NotificationPanel, ReadsWellInLightAndDarkPalettes)
             // and the report; the tray menu's line is the keyboard's way to the same.
             QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(&panel);
             ASSERT_TRUE(spoken);
-            EXPECT_EQ(spoken->role(), content.isProblem ? QAccessible::AlertMessage : QAccessible::Notification);
+            EXPECT_EQ(
+                spoken->role(), content.isProblem ? QAccessible::AlertMessage : QAccessible::Notification);
             EXPECT_TRUE(spoken->text(QAccessible::Name).contains(content.title));
             EXPECT_TRUE(spoken->text(QAccessible::Name).contains(content.body));
-            EXPECT_EQ(spoken->text(QAccessible::Description).contains(QStringLiteral("Unmount")), content.hasUnmount);
+            EXPECT_EQ(spoken->text(QAccessible::Description).contains(QStringLiteral("Unmount")),
+                content.hasUnmount);
             EXPECT_EQ(panel.focusPolicy(), Qt::NoFocus);
             const QImage image = panel.grab().toImage();
             // The panel's face follows the palette, and its corners are see-through.

@@ -18,8 +18,10 @@
 #include "ui/model/RuleEditorLogic.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -34,12 +36,14 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
-#include <QAbstractItemView>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -178,6 +182,11 @@ TEST_F(SettingsWindowTest, TheEditorFitsItsPaneAndTheWheelOnlyScrollsIt)
         ASSERT_TRUE(pollUntil([&] { return m_window->size() == size; }));
         const QWidget *viewport = scroll->viewport();
         EXPECT_LE(scroll->widget()->width(), viewport->width()) << size.width();
+        // Save stays in view; the panes above it scroll, never sideways.
+        const QWidget *save = find<QWidget>(QStringLiteral("saveButton"));
+        EXPECT_TRUE(m_window->rect().contains(QRect(save->mapTo(m_window.get(), QPoint()), save->size())));
+        const auto *panes = find<QScrollArea>(QStringLiteral("settingsScroll"));
+        EXPECT_LE(panes->widget()->width(), panes->viewport()->width()) << size.width();
         for (const QWidget *child : scroll->widget()->findChildren<QWidget *>()) {
             const bool titled
                 = qobject_cast<const QComboBox *>(child) || qobject_cast<const QPushButton *>(child);
@@ -381,11 +390,14 @@ TEST_F(SettingsWindowTest, TheKeyboardWalksTheWindowAndItsCommandsAct)
         QStringList names;
         QStringList stored;
     } commands[] = {
-        { "Alt+Down moves the rule down", table, Qt::ALT | Qt::Key_Down, { "B", "A", "C" }, { "A", "B", "C" } },
+        { "Alt+Down moves the rule down", table, Qt::ALT | Qt::Key_Down, { "B", "A", "C" },
+            { "A", "B", "C" } },
         { "Alt+Up moves it back", table, Qt::ALT | Qt::Key_Up, { "A", "B", "C" }, { "A", "B", "C" } },
         { "Delete removes it", table, QKeyCombination(Qt::Key_Delete), { "B", "C" }, { "A", "B", "C" } },
-        { "Delete in a field edits the text", name, QKeyCombination(Qt::Key_Delete), { "B", "C" }, { "A", "B", "C" } },
-        { "Return in a field does not save", name, QKeyCombination(Qt::Key_Return), { "B", "C" }, { "A", "B", "C" } },
+        { "Delete in a field edits the text", name, QKeyCombination(Qt::Key_Delete), { "B", "C" },
+            { "A", "B", "C" } },
+        { "Return in a field does not save", name, QKeyCombination(Qt::Key_Return), { "B", "C" },
+            { "A", "B", "C" } },
         { "Ctrl+S saves", name, Qt::CTRL | Qt::Key_S, { "B", "C" }, { "B", "C" } },
         { "Ctrl+N adds", table, Qt::CTRL | Qt::Key_N, { "B", "C", "New rule" }, { "B", "C" } },
     };
@@ -431,6 +443,22 @@ TEST_F(SettingsWindowTest, TheKeyboardWalksTheWindowAndItsCommandsAct)
     QTest::keyClick(table, Qt::Key_Escape);
     answer(QStringLiteral("closeQuestion"), QStringLiteral("dontSaveChoice"));
     EXPECT_TRUE(pollUntil([&] { return !m_window->isVisible(); }));
+}
+
+TEST_F(SettingsWindowTest, TheFirstRunHintIsABarInTheWindowNotAWindowOfItsOwn)
+{
+    AppSettings settings = m_store.settings();
+    settings.firstRunHintShown = false;
+    m_store.setSettings(settings);
+    m_window->show(false);
+    auto *hint = find<QWidget>(QStringLiteral("firstRunHint"));
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_FALSE(hint->isWindow());
+    for (QWidget *top : QApplication::topLevelWidgets())
+        EXPECT_TRUE(top == m_window.get() || !top->isVisible()) << top->objectName().toStdString();
+    hint->findChild<QPushButton *>(QStringLiteral("gotItButton"))->click();
+    EXPECT_FALSE(hint->isVisible());
+    EXPECT_TRUE(m_store.settings().firstRunHintShown);
 }
 
 TEST_F(SettingsWindowTest, ARefusedSaveListsTheErrorsInASheet)
