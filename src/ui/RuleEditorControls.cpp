@@ -1,5 +1,6 @@
 #include "ui/RuleEditorControls.h"
 
+#include "ui/AccessibleRoles.h"
 #include "ui/Appearance.h"
 #include "ui/WheelSafeComboBox.h"
 #include "ui/model/RuleEditorLogic.h"
@@ -20,7 +21,7 @@
 
 namespace {
 
-constexpr int kLabelColumnWidth = 96;
+constexpr int kLabelColumnWidth = 64;
 constexpr int kNumberFieldWidth = 64;
 constexpr int kPathFieldMinimumWidth = 160;
 
@@ -35,7 +36,7 @@ template <typename Widget, typename... Args> Widget *named(const char *objectNam
 QGridLayout *configureBox(QGroupBox *box)
 {
     auto *grid = new QGridLayout(box);
-    grid->setContentsMargins(12, 12, 12, 12);
+    grid->setContentsMargins(10, 12, 10, 12);
     grid->setVerticalSpacing(8);
     grid->setHorizontalSpacing(10);
     grid->setColumnMinimumWidth(0, kLabelColumnWidth);
@@ -123,6 +124,7 @@ QWidget *numberGrid(const QList<std::pair<QString, QLineEdit *>> &fields)
 
 void RuleEditorControls::build(QWidget *pane)
 {
+    AccessibleRoles::install();
     auto *stack = new QStackedLayout(pane);
     stack->setContentsMargins(0, 0, 0, 0);
 
@@ -263,7 +265,8 @@ QList<QWidget *> RuleEditorControls::focusOrder() const
     // The sections' controls as they read, top to bottom: the order they were added in.
     QList<QWidget *> order;
     for (QWidget *child : scrollView->widget()->findChildren<QWidget *>()) {
-        if (child->focusPolicy() & Qt::TabFocus)
+        // A menu's pop-up list is a window of its own, out of the chain.
+        if ((child->focusPolicy() & Qt::TabFocus) && child->window() == scrollView->widget()->window())
             order.append(child);
     }
     return order;

@@ -94,7 +94,8 @@ QList<QWidget *> RuleListPane::focusOrder() const
     // The General switches, as many as the box holds, in the order they were added.
     QList<QWidget *> order = m_focusOrder;
     for (QWidget *child : m_generalBox->findChildren<QWidget *>()) {
-        if (child->focusPolicy() & Qt::TabFocus)
+        // A menu's pop-up list is a window of its own, out of the chain.
+        if ((child->focusPolicy() & Qt::TabFocus) && child->window() == m_generalBox->window())
             order.append(child);
     }
     return order;
