@@ -6,20 +6,23 @@
 # Name field does not save, Ctrl+S does; a card's report panel appears on the bus as a
 # notification named with the card.
 #
-#   settings_accessibility.sh MIRVALE_BINARY FAKE_FILE_MANAGER_BINARY
+#   settings_accessibility.sh MIRVALE_BINARY FAKE_FILE_MANAGER_BINARY FAKE_TRAY_HOST_BINARY
 # Exits 77 (skipped) without X, pyatspi or cards, except under CI=true.
 set -uo pipefail
 
 MIRVALE="$1"
 FAKE_FM="$2"
+HOST="$3" # a tray: without one, the no-tray notice would come up over the window
 LABEL="${MIRVALE_E2E_LABEL:-A11Y_CARD}" # exFAT: at most 11 characters
 E2E_NAME=a11y
 . "$(dirname "$0")/lib.sh"
 
 need_card_rights
-need_tools mkfs.exfat mount.exfat-fuse losetup dbus-run-session Xvfb openbox xdotool python3
+need_tools mkfs.exfat mount.exfat-fuse losetup dbus-run-session Xvfb openbox xdotool
+# Debian's Python, where python3-pyatspi installs, whatever python3 comes first on PATH.
+PYTHON=/usr/bin/python3
 [ -x /usr/libexec/at-spi-bus-launcher ] || skip "at-spi2-core is missing"
-python3 -c "import pyatspi" 2>/dev/null || skip "python3-pyatspi is missing"
+"$PYTHON" -c "import pyatspi" 2>/dev/null || skip "python3-pyatspi is missing"
 
 MOUNTPOINT="/media/root/$LABEL"
 e2e_cleanup() {
@@ -45,11 +48,13 @@ RULES="$HOME_DIR/.config/Mirvale/rules.json"
 # Mirvale, the recording file manager and an accessibility bus, all on the closed session bus.
 HOME="$HOME_DIR" XDG_CONFIG_HOME="$HOME_DIR/.config" XDG_STATE_HOME="$HOME_DIR/.local/state" \
   XDG_RUNTIME_DIR="$WORK/runtime" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-  MIRVALE="$MIRVALE" FAKE_FM="$FAKE_FM" \
+  MIRVALE="$MIRVALE" FAKE_FM="$FAKE_FM" HOST="$HOST" \
   setsid dbus-run-session --config-file="$WORK/bus.conf" -- bash -c '
     echo "$DBUS_SESSION_BUS_ADDRESS" >"$HOME/bus"
     /usr/libexec/at-spi-bus-launcher >"$HOME/a11y.out" 2>&1 & helpers=($!)
     wait_for_bus_name org.a11y.Bus
+    "$HOST" watch >"$HOME/host.out" 2>&1 & helpers+=($!)
+    wait_for_bus_name org.kde.StatusNotifierWatcher
     "$FAKE_FM" "$HOME/fm.log" & helpers+=($!)
     wait_for_bus_name org.freedesktop.FileManager1
     "$MIRVALE" & app=$!
@@ -71,7 +76,7 @@ HOME="$HOME_DIR" XDG_CONFIG_HOME="$HOME_DIR/.config" XDG_STATE_HOME="$HOME_DIR/.
   || fail "the second start failed"
 
 DBUS_SESSION_BUS_ADDRESS="$(cat "$HOME_DIR/bus")" RULES="$RULES" LABEL="$LABEL" MOUNT_CMD="mkdir -p '$MOUNTPOINT' && mount.exfat-fuse '$LOOP' '$MOUNTPOINT'" \
-  python3 "$(dirname "$0")/settings_accessibility.py" || fail "the accessibility checks failed (above)"
+  "$PYTHON" "$(dirname "$0")/settings_accessibility.py" || fail "the accessibility checks failed (above)"
 umount "$MOUNTPOINT" 2>/dev/null
 kill -TERM "$APP_PID"
 wait "$SESSION_PID" || fail "mirvale exited with $? after SIGTERM"
