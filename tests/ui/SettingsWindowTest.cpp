@@ -36,14 +36,11 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace {
 
@@ -182,11 +179,8 @@ TEST_F(SettingsWindowTest, TheEditorFitsItsPaneAndTheWheelOnlyScrollsIt)
         ASSERT_TRUE(pollUntil([&] { return m_window->size() == size; }));
         const QWidget *viewport = scroll->viewport();
         EXPECT_LE(scroll->widget()->width(), viewport->width()) << size.width();
-        // Save stays in view; the panes above it scroll, never sideways.
-        const QWidget *save = find<QWidget>(QStringLiteral("saveButton"));
+        const QWidget *save = find<QWidget>(QStringLiteral("saveButton")); // in view; the panes scroll
         EXPECT_TRUE(m_window->rect().contains(QRect(save->mapTo(m_window.get(), QPoint()), save->size())));
-        const auto *panes = find<QScrollArea>(QStringLiteral("settingsScroll"));
-        EXPECT_LE(panes->widget()->width(), panes->viewport()->width()) << size.width();
         for (const QWidget *child : scroll->widget()->findChildren<QWidget *>()) {
             const bool titled
                 = qobject_cast<const QComboBox *>(child) || qobject_cast<const QPushButton *>(child);
@@ -365,79 +359,35 @@ TEST_F(SettingsWindowTest, ButtonsEditTheListAndSaveStoresIt)
     EXPECT_EQ(label->text(), QStringLiteral("Saved. Rules take effect on the next card insert."));
 }
 
-TEST_F(SettingsWindowTest, TheKeyboardWalksTheWindowAndItsCommandsAct)
+// The keyboard's commands, each from where a user gives it; Tab's order is the bus test's.
+TEST_F(SettingsWindowTest, KeyboardCommandsActWhereTheyAreGiven)
 {
     m_window->show(false);
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     auto *table = find<QAbstractItemView>(QStringLiteral("ruleTable"));
-    // Every field is named by its label and related to it.
-    for (QLineEdit *field : m_window->findChildren<QLineEdit *>()) {
-        QAccessibleInterface *read = QAccessible::queryAccessibleInterface(field);
-        EXPECT_FALSE(read->text(QAccessible::Name).isEmpty()) << field->objectName().toStdString();
-        EXPECT_FALSE(read->relations(QAccessible::Label).isEmpty()) << field->objectName().toStdString();
-    }
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(m_window.get())->role(), QAccessible::Window);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(find<QWidget>(QStringLiteral("folderPresetPopup")))
-                  ->text(QAccessible::Name),
-        QStringLiteral("Folder"));
-
-    // The commands, each from where a user gives it.
     auto *name = find<QLineEdit>(QStringLiteral("nameField"));
     const struct {
-        const char *what;
         QWidget *from;
         QKeyCombination key;
-        const char *names; ///< the working rules, joined by commas
-        const char *stored;
+        const char *names; ///< the working rules, then the stored ones
     } commands[] = {
-        { "Alt+Down moves the rule down", table, Qt::ALT | Qt::Key_Down, "B,A,C", "A,B,C" },
-        { "Alt+Up moves it back", table, Qt::ALT | Qt::Key_Up, "A,B,C", "A,B,C" },
-        { "Delete removes it", table, QKeyCombination(Qt::Key_Delete), "B,C", "A,B,C" },
-        { "Delete in a field edits the text", name, QKeyCombination(Qt::Key_Delete), "B,C", "A,B,C" },
-        { "Return in a field does not save", name, QKeyCombination(Qt::Key_Return), "B,C", "A,B,C" },
-        { "Ctrl+S saves", name, Qt::CTRL | Qt::Key_S, "B,C", "B,C" },
-        { "Ctrl+N adds", table, Qt::CTRL | Qt::Key_N, "B,C,New rule", "B,C" },
+        { table, Qt::ALT | Qt::Key_Down, "B,A,C A,B,C" },
+        { table, Qt::ALT | Qt::Key_Up, "A,B,C A,B,C" },
+        { table, QKeyCombination(Qt::Key_Delete), "B,C A,B,C" },
+        { name, QKeyCombination(Qt::Key_Delete), "B,C A,B,C" },
+        { name, QKeyCombination(Qt::Key_Return), "B,C A,B,C" },
+        { name, Qt::CTRL | Qt::Key_S, "B,C B,C" },
+        { table, Qt::CTRL | Qt::Key_N, "B,C,New rule B,C" },
     };
     for (const auto &command : commands) {
-        SCOPED_TRACE(command.what);
         command.from->setFocus();
         QTest::keyClick(command.from, command.key.key(), command.key.keyboardModifiers());
         QStringList names;
         for (const Rule &rule : m_window->model().workingRules())
             names.append(rule.name);
-        EXPECT_EQ(names.join(u','), QLatin1String(command.names));
-        EXPECT_EQ(storedNames().join(u','), QLatin1String(command.stored));
+        EXPECT_EQ(names.join(u',') + u' ' + storedNames().join(u','), QLatin1String(command.names));
     }
-
-    // From the first focus, one Tab cycle and one Shift+Tab cycle visit every control once.
-    table->setFocus();
-    const auto cycle = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
-        QList<QWidget *> visited { QApplication::focusWidget() };
-        for (int press = 0; press < 80; ++press) {
-            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-            if (QApplication::focusWidget() == visited.first())
-                break;
-            visited.append(QApplication::focusWidget());
-        }
-        return visited;
-    };
-    QList<QWidget *> forward = cycle(Qt::Key_Tab, {});
-    const auto at = [&](const char *object) { return forward.indexOf(find<QWidget>(QLatin1String(object))); };
-    // Tab leaves the list at once; the window reads as it is laid out; nothing comes twice.
-    EXPECT_EQ(at("addButton"), 1);
-    EXPECT_LT(at("exportButton"), at("handleAtLaunchCheckbox"));
-    EXPECT_LT(at("showUnmountCheckbox"), at("nameField"));
-    EXPECT_LT(at("nameField"), at("enabledCheckbox"));
-    EXPECT_EQ(forward.last(), find<QWidget>(QStringLiteral("saveButton")));
-    EXPECT_EQ(QSet<QWidget *>(forward.begin(), forward.end()).size(), forward.size());
-    for (QWidget *widget : forward)
-        EXPECT_FALSE(qobject_cast<QScrollArea *>(widget)) << widget->objectName().toStdString();
-    QList<QWidget *> backward = cycle(Qt::Key_Backtab, {});
-    std::reverse(backward.begin() + 1, backward.end());
-    EXPECT_EQ(backward, forward);
-
-    // Escape closes, asking first about the new rule.
-    QTest::keyClick(table, Qt::Key_Escape);
+    QTest::keyClick(table, Qt::Key_Escape); // closes, asking first about the new rule
     answer(QStringLiteral("closeQuestion"), QStringLiteral("dontSaveChoice"));
     EXPECT_TRUE(pollUntil([&] { return !m_window->isVisible(); }));
 }
@@ -551,11 +501,8 @@ TEST_F(SettingsWindowTest, TheFirstRunHintComesOnce)
     settings.firstRunHintShown = false;
     m_store.setSettings(settings);
     m_window->show(false);
-    // A bar in the window, not a window of its own: a first start shows one window at most.
-    auto *hint = find<QWidget>(QStringLiteral("firstRunHint"));
-    EXPECT_TRUE(hint->isVisible());
-    for (QWidget *top : QApplication::topLevelWidgets())
-        EXPECT_TRUE(top == m_window.get() || !top->isVisible()) << top->objectName().toStdString();
+    auto *hint = find<QWidget>(QStringLiteral("firstRunHint")); // in the window, not a window
+    EXPECT_TRUE(hint->isVisible() && !visibleBox(QStringLiteral("firstRunHint")));
     hint->findChild<QPushButton *>(QStringLiteral("gotItButton"))->click();
     EXPECT_FALSE(hint->isVisible());
     m_window->close();
