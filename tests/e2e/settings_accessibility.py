@@ -38,26 +38,26 @@ def focused(window):  # a list's current row says it is focused whether the list
                  and n.getRole() not in (A.ROLE_LIST_ITEM, A.ROLE_TABLE_CELL)), None)
 
 
-def key(keys):
-    subprocess.run(["xdotool", "key", "--clearmodifiers", keys], check=True)
+def value(node):
+    try:
+        return node.queryText().getText(0, -1)
+    except NotImplementedError:
+        return None
+
+
+def key(*keys):
+    subprocess.run(["xdotool", *keys], check=True)
 
 
 def cycle(window, keys, first):  # presses keys until the focus is back on first
     visited = [first]
     for _ in range(80):
-        key(keys)
+        key("key", "--clearmodifiers", keys)
         now = poll(lambda: (lambda f: f if f is not None and f != visited[-1] else None)(focused(window)), 5)
         if now is None or now == first:
             return visited
         visited.append(now)
     return visited
-
-
-def text_of(node):
-    try:
-        return node.queryText().getText(0, -1)
-    except NotImplementedError:
-        return None
 
 
 window = poll(lambda: next((w for w in mirvale() if w and w.name == "Mirvale Settings"), None))
@@ -73,7 +73,7 @@ labelled = lambda n: any(r.getRelationType() == A.RELATION_LABELLED_BY for r in 
 for what, ok, detail in [
     ("the window is a frame", window.getRole() == A.ROLE_FRAME, window.getRoleName()),
     ("every focusable control is named, not by its value",
-     all(c.name and c.name != text_of(c) for c in controls), [c.name for c in controls]),
+     all(c.name and c.name != value(c) for c in controls), [c.name for c in controls]),
     ("every text field has a labelled-by relation", fields and all(map(labelled, fields)), [f.name for f in fields]),
     ("the number fields and Name are named", {"Left", "Top", "Width", "Height", "Name"} <= {f.name for f in fields}, ""),
     ("the folder menu is named Folder", any(c.name == "Folder" and c.getRole() == A.ROLE_COMBO_BOX for c in controls), ""),
@@ -101,14 +101,10 @@ for what, ok in [("one Tab leaves the list for Add", names[1:2] == ["Add rule"])
 before = open(RULES).read()
 next(f for f in fields if f.name == "Name").queryComponent().grabFocus()
 time.sleep(0.3)
-if os.environ.get("MIRVALE_A11Y_SCREENSHOT"):
-    subprocess.run(["import", "-window", "root", os.environ["MIRVALE_A11Y_SCREENSHOT"]], check=False)
-key("End")
-subprocess.run(["xdotool", "type", "--delay", "30", "X"], check=True)
-key("Return")
+key("key", "End", "type", "X", "key", "Return")
 time.sleep(0.5)
 check("Return in the Name field does not save", open(RULES).read() == before)
-key("ctrl+s")
+key("key", "ctrl+s")
 check("Ctrl+S saves", poll(lambda: "CameraX" in open(RULES).read(), 5))
 
 subprocess.run(["bash", "-c", os.environ["MOUNT_CMD"]], check=True, capture_output=True)
