@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -257,6 +258,9 @@ void RuleEditorControls::build(QWidget *pane)
     for (QGroupBox *box : { ruleBox, whenBox, openBox, windowBox, extrasBox })
         sections->addWidget(box);
     sections->addStretch(1);
+    // Never narrower than the form: on a small screen the window's panes scroll sideways instead.
+    pane->setMinimumWidth(
+        document->sizeHint().width() + scrollView->verticalScrollBar()->sizeHint().width());
     applyTones(pane->palette());
 }
 

@@ -27,9 +27,9 @@ class SettingsWindow : public QWidget, public AbstractSettingsWindow {
     Q_OBJECT
 public:
     static constexpr QSize kSize { 980, 620 };
-    /// Within what a 1280×720 screen at 150 % leaves (853×480, less the desktop's bars and the
-    /// title bar): the panes scroll, the bottom bar stays in view.
-    static constexpr QSize kMinimumSize { 840, 400 };
+    /// Within what a 1280×720 screen at 150 % (853×480) and a 1600×1000 one at 200 % (800×500)
+    /// leave, less the desktop's bars and the title bar: the panes scroll, the bottom bar stays.
+    static constexpr QSize kMinimumSize { 780, 400 };
 
     struct Services {
         RulesStore *store = nullptr;

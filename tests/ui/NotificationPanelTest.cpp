@@ -71,7 +71,7 @@ TEST(NotificationPanel, ReadsWellInLightAndDarkPalettes)
             QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(&panel); // read aloud
             EXPECT_EQ(
                 spoken->role(), content.isProblem ? QAccessible::AlertMessage : QAccessible::Notification);
-            EXPECT_EQ(spoken->text(QAccessible::Name), content.title + u": " + content.body);
+            EXPECT_EQ(spoken->text(QAccessible::Name), content.title + QStringLiteral(": ") + content.body);
             const QImage image = panel.grab().toImage();
             // The panel's face follows the palette, and its corners are see-through.
             const int middle = qGray(image.pixel(image.width() / 2, image.height() - 4));

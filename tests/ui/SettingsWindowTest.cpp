@@ -307,7 +307,7 @@ TEST_F(SettingsWindowTest, OpensAtItsSizeWithTheSavedRules)
     m_window->show(false);
     EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Mirvale Settings"));
     EXPECT_EQ(m_window->size(), QSize(980, 620));
-    EXPECT_EQ(m_window->minimumSize(), QSize(840, 400));
+    EXPECT_EQ(m_window->minimumSize(), QSize(780, 400));
     auto *table = find<QAbstractItemView>(QStringLiteral("ruleTable"));
     EXPECT_EQ(table->model()->rowCount(), 3);
     EXPECT_EQ(table->selectionModel()->selectedRows().value(0).row(), 0);
