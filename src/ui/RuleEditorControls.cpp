@@ -259,8 +259,7 @@ void RuleEditorControls::build(QWidget *pane)
         sections->addWidget(box);
     sections->addStretch(1);
     // Never narrower than the form: on a small screen the window's panes scroll sideways instead.
-    pane->setMinimumWidth(
-        document->sizeHint().width() + scrollView->verticalScrollBar()->sizeHint().width());
+    pane->setMinimumWidth(document->sizeHint().width() + scrollView->verticalScrollBar()->sizeHint().width());
     applyTones(pane->palette());
 }
 
