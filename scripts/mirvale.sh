@@ -18,6 +18,8 @@ PACKAGES=(
   dbus dbus-bin procps
   # The Wayland session test: a headless compositor with XWayland; Nautilus read over AT-SPI.
   weston xwayland at-spi2-core libglib2.0-bin
+  # The accessibility test: the settings window read over AT-SPI as a screen reader reads it.
+  python3-pyatspi
   # The end-to-end card test: an exFAT image through FUSE, udev and udisks2.
   exfatprogs exfat-fuse udev udisks2
   # The desktop tests: a real X server, a window manager, the file managers Linux users run.

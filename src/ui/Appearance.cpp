@@ -133,3 +133,9 @@ QColor Appearance::separatorColor(const QPalette &palette)
 {
     return isDark(palette) ? QColor(0x48, 0x48, 0x4c) : QColor(0xd0, 0xd0, 0xd4);
 }
+
+QColor Appearance::focusRingColor(const QPalette &palette)
+{
+    // Light: 5.0:1 on the window, 3.2:1 on a field's border. Dark: 6.5:1 and 4.2:1.
+    return isDark(palette) ? QColor(0x6c, 0xb4, 0xff) : QColor(0x1a, 0x5f, 0xd0);
+}

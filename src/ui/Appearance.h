@@ -26,6 +26,8 @@ bool isDark(const QPalette &palette);
 QColor toneColor(Tone tone, const QPalette &palette);
 /// Behind lists: darker than the window in the dark appearance, white in the light one.
 QColor controlBackground(const QPalette &palette);
+/// The keyboard focus ring: 3:1 and more against the window, the fields and their borders.
+QColor focusRingColor(const QPalette &palette);
 /// Hairlines between panes and around the list.
 QColor separatorColor(const QPalette &palette);
 

@@ -2,7 +2,8 @@
 
 #include <QWidget>
 
-/// The rounded box the rule list sits in: a hairline border around the control background.
+/// The rounded box the rule list sits in: a hairline border around the control background,
+/// 2 px in the focus colour while the list has the focus.
 class ListBoxFrame : public QWidget {
     Q_OBJECT
 public:
@@ -13,4 +14,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *m_content = nullptr;
 };

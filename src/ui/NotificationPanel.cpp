@@ -1,6 +1,7 @@
 #include "ui/NotificationPanel.h"
 
 #include "support/ShownText.h"
+#include "ui/AccessibleRoles.h"
 #include "ui/PanelSymbol.h"
 
 #include <QEvent>
@@ -46,6 +47,16 @@ NotificationPanel::NotificationPanel(const PanelContent &content, PanelView::Eve
     setFocusPolicy(Qt::NoFocus);
     setObjectName(QStringLiteral("notificationPanel"));
     setWindowTitle(m_title);
+    // Read by a screen reader as it appears: its role, then the card's name and the report. The
+    // panel never takes the focus; the tray menu's line for the card offers the same.
+    AccessibleRoles::install();
+    setProperty("isProblem", content.isProblem);
+    //: What a screen reader says as a report panel appears: the card's name, then the report.
+    setAccessibleName(tr("%1: %2").arg(m_title, content.body));
+    setAccessibleDescription(content.hasUnmount
+            ? tr("From the keyboard: the card's line in Mirvale's tray menu opens it, and Unmount there "
+                 "unmounts it.")
+            : tr("From the keyboard: the card's line in Mirvale's tray menu opens it."));
     buildContent(content);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/RuleEditorControls.h"
 
+#include "ui/AccessibleRoles.h"
 #include "ui/Appearance.h"
 #include "ui/WheelSafeComboBox.h"
 #include "ui/model/RuleEditorLogic.h"
@@ -15,12 +16,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
 namespace {
 
-constexpr int kLabelColumnWidth = 96;
+constexpr int kLabelColumnWidth = 64;
 constexpr int kNumberFieldWidth = 64;
 constexpr int kPathFieldMinimumWidth = 160;
 
@@ -35,7 +37,7 @@ template <typename Widget, typename... Args> Widget *named(const char *objectNam
 QGridLayout *configureBox(QGroupBox *box)
 {
     auto *grid = new QGridLayout(box);
-    grid->setContentsMargins(12, 12, 12, 12);
+    grid->setContentsMargins(10, 12, 10, 12);
     grid->setVerticalSpacing(8);
     grid->setHorizontalSpacing(10);
     grid->setColumnMinimumWidth(0, kLabelColumnWidth);
@@ -43,13 +45,26 @@ QGridLayout *configureBox(QGroupBox *box)
     return grid;
 }
 
+// A label read with its field: the field's accessible name, and the labelled-by relation
+// (the field must be the label's sibling for that).
+QLabel *labelFor(const QString &text, QWidget *field)
+{
+    auto *label = new QLabel(text);
+    if (field) {
+        label->setBuddy(field);
+        field->setAccessibleName(text);
+    }
+    return label;
+}
+
 // Adds a row; returns the row's widgets (label, if any, and content) so it can be hidden.
-QList<QWidget *> addRow(QGridLayout *grid, const QString &label, QWidget *content)
+// `field` is what the label names, when it names one.
+QList<QWidget *> addRow(QGridLayout *grid, const QString &label, QWidget *content, QWidget *field = nullptr)
 {
     const int row = grid->rowCount();
     QList<QWidget *> widgets;
     if (!label.isEmpty()) {
-        auto *text = new QLabel(label);
+        QLabel *text = labelFor(label, field);
         text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(text, row, 0, Qt::AlignRight | Qt::AlignVCenter);
         widgets.append(text);
@@ -59,16 +74,30 @@ QList<QWidget *> addRow(QGridLayout *grid, const QString &label, QWidget *conten
     return widgets;
 }
 
-// Widgets side by side, left-aligned, in a plain container.
-QWidget *strip(std::initializer_list<QWidget *> widgets, int spacing)
+// Widgets side by side, left-aligned, laid out in the box itself: fields stay the siblings of
+// the label that names them.
+QList<QWidget *> addStripRow(QGridLayout *grid, const QString &label,
+    std::initializer_list<QWidget *> widgets, int spacing, QWidget *field = nullptr, bool stretch = false)
 {
-    auto *container = new QWidget;
-    auto *layout = new QHBoxLayout(container);
+    const int row = grid->rowCount();
+    QList<QWidget *> shown;
+    if (!label.isEmpty()) {
+        QLabel *text = labelFor(label, field);
+        text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(text, row, 0, Qt::AlignRight | Qt::AlignVCenter);
+        shown.append(text);
+    }
+    auto *layout = new QHBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(spacing);
-    for (QWidget *widget : widgets)
+    for (QWidget *widget : widgets) {
         layout->addWidget(widget);
-    return container;
+        shown.append(widget);
+    }
+    if (!stretch)
+        layout->addStretch(1);
+    grid->addLayout(layout, row, 1);
+    return shown;
 }
 
 /// Labelled number fields, two to a line, so the rows stay within the narrowest pane.
@@ -83,7 +112,8 @@ QWidget *numberGrid(const QList<std::pair<QString, QLineEdit *>> &fields)
         const int row = int(index / 2);
         const int column = int(index % 2) * 3;
         fields.at(index).second->setFixedWidth(kNumberFieldWidth);
-        grid->addWidget(new QLabel(fields.at(index).first), row, column, Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(labelFor(fields.at(index).first, fields.at(index).second), row, column,
+            Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(fields.at(index).second, row, column + 1);
     }
     // The gap between the two pairs of a line.
@@ -95,6 +125,7 @@ QWidget *numberGrid(const QList<std::pair<QString, QLineEdit *>> &fields)
 
 void RuleEditorControls::build(QWidget *pane)
 {
+    AccessibleRoles::install();
     auto *stack = new QStackedLayout(pane);
     stack->setContentsMargins(0, 0, 0, 0);
 
@@ -106,12 +137,15 @@ void RuleEditorControls::build(QWidget *pane)
     scrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scrollView->setFrameShape(QFrame::NoFrame);
+    // Tab goes to the fields inside, never to the area itself.
+    scrollView->setFocusPolicy(Qt::NoFocus);
     scrollView->setWidgetResizable(true);
     auto *document = new QWidget;
     document->setObjectName(QStringLiteral("sectionsStack"));
     auto *sections = new QVBoxLayout(document);
     sections->setSpacing(14);
-    sections->setContentsMargins(20, 20, 20, 20);
+    // Narrow at the sides: the whole form fits beside the list on a 1280×720 screen at 150 %.
+    sections->setContentsMargins(8, 16, 8, 16);
     scrollView->setWidget(document);
     // No background of its own: the pane's shows through.
     scrollView->viewport()->setAutoFillBackground(false);
@@ -119,28 +153,30 @@ void RuleEditorControls::build(QWidget *pane)
     stack->addWidget(scrollView);
 
     // Rule
-    ruleBox = named<QGroupBox>("ruleBox", QStringLiteral("Rule"));
+    ruleBox = named<QGroupBox>("ruleBox", QStringLiteral("&Rule"));
     QGridLayout *ruleGrid = configureBox(ruleBox);
     nameField = named<QLineEdit>("nameField");
     nameField->setMinimumWidth(240);
-    addRow(ruleGrid, QStringLiteral("Name"), nameField);
+    addRow(ruleGrid, QObject::tr("Name"), nameField, nameField);
     ruleGrid->itemAtPosition(ruleGrid->rowCount() - 1, 1)->setAlignment(Qt::Alignment());
     enabledCheckbox = named<QCheckBox>("enabledCheckbox", QStringLiteral("Enabled"));
     addRow(ruleGrid, {}, enabledCheckbox);
 
     // When a card is inserted
-    whenBox = named<QGroupBox>("whenBox", QStringLiteral("When a card is inserted"));
+    whenBox = named<QGroupBox>("whenBox", QStringLiteral("&When a card is inserted"));
     QGridLayout *whenGrid = configureBox(whenBox);
     namedRadio = named<QRadioButton>("namedRadio", QStringLiteral("Card named"));
     volumeNameField = named<QLineEdit>("volumeNameField");
     volumeNameField->setFixedWidth(180);
+    volumeNameField->setAccessibleName(QObject::tr("Card name"));
     pickMountedCardPopup = named<WheelSafeComboBox>("pickMountedCardPopup");
     pickMountedCardPopup->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    addRow(whenGrid, QStringLiteral("Trigger"), strip({ namedRadio, volumeNameField }, 8));
+    pickMountedCardPopup->setAccessibleName(QObject::tr("Card name from a mounted card"));
+    addStripRow(whenGrid, QStringLiteral("Trigger"), { namedRadio, volumeNameField }, 8);
     // The card menu goes under the name field: beside it, the row is wider than the pane.
     auto *pickIndent = new QWidget;
     pickIndent->setFixedWidth(namedRadio->sizeHint().width());
-    addRow(whenGrid, {}, strip({ pickIndent, pickMountedCardPopup }, 8));
+    addStripRow(whenGrid, {}, { pickIndent, pickMountedCardPopup }, 8);
     anyCardRadio
         = named<QRadioButton>("anyCardRadio", QStringLiteral("Any card that contains the folder below"));
     addRow(whenGrid, {}, anyCardRadio);
@@ -149,23 +185,23 @@ void RuleEditorControls::build(QWidget *pane)
     matchGroup->addButton(anyCardRadio);
 
     // Open
-    openBox = named<QGroupBox>("openBox", QStringLiteral("Open"));
+    openBox = named<QGroupBox>("openBox", QStringLiteral("&Open"));
     QGridLayout *openGrid = configureBox(openBox);
     folderPresetPopup = named<WheelSafeComboBox>("folderPresetPopup");
+    folderPresetPopup->setToolTip(QObject::tr("The folder to open on the card"));
     for (const RuleEditorLogic::MenuItem &item : RuleEditorLogic::folderMenuItems())
         folderPresetPopup->addItem(item.title, item.tag);
     // 300 wide, or as wide as its longest title.
     folderPresetPopup->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     folderPresetPopup->setMinimumWidth(300);
-    addRow(openGrid, QStringLiteral("Folder"), folderPresetPopup);
+    addRow(openGrid, QObject::tr("Folder"), folderPresetPopup, folderPresetPopup);
     customPathField = named<QLineEdit>("customPathField");
     customPathField->setMinimumWidth(kPathFieldMinimumWidth);
     customPathField->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    browseButton = named<QPushButton>("browseButton", QStringLiteral("Browse card\u2026"));
-    QWidget *pathStrip = strip({ customPathField, browseButton }, 8);
-    openPathRow = addRow(openGrid, QStringLiteral("Path"), pathStrip);
+    browseButton = named<QPushButton>("browseButton", QStringLiteral("&Browse card\u2026"));
     // The path field stretches with the pane.
-    openGrid->itemAtPosition(openGrid->rowCount() - 1, 1)->setAlignment(Qt::Alignment());
+    openPathRow = addStripRow(
+        openGrid, QObject::tr("Path"), { customPathField, browseButton }, 8, customPathField, true);
     openNewestCheckbox
         = named<QCheckBox>("openNewestCheckbox", QStringLiteral("Then open the newest folder inside it"));
     addRow(openGrid, {}, openNewestCheckbox);
@@ -174,7 +210,7 @@ void RuleEditorControls::build(QWidget *pane)
     addRow(openGrid, {}, selectNewestFileCheckbox);
 
     // Window
-    windowBox = named<QGroupBox>("windowBox", QStringLiteral("Window"));
+    windowBox = named<QGroupBox>("windowBox", QStringLiteral("Wi&ndow"));
     QGridLayout *windowGrid = configureBox(windowBox);
     placeWindowCheckbox = named<QCheckBox>("placeWindowCheckbox", QStringLiteral("Place the window"));
     addRow(windowGrid, {}, placeWindowCheckbox);
@@ -183,8 +219,8 @@ void RuleEditorControls::build(QWidget *pane)
     widthField = named<QLineEdit>("widthField");
     heightField = named<QLineEdit>("heightField");
     const QList<QWidget *> positionRow = addRow(windowGrid, QStringLiteral("Position"),
-        numberGrid({ { QStringLiteral("Left"), leftField }, { QStringLiteral("Top"), topField },
-            { QStringLiteral("Width"), widthField }, { QStringLiteral("Height"), heightField } }));
+        numberGrid({ { QObject::tr("Left"), leftField }, { QObject::tr("Top"), topField },
+            { QObject::tr("Width"), widthField }, { QObject::tr("Height"), heightField } }));
     // Beside two lines of fields, the label reads with the first.
     positionRow.first()->setMinimumHeight(leftField->sizeHint().height());
     windowGrid->setAlignment(positionRow.first(), Qt::AlignRight | Qt::AlignTop);
@@ -198,31 +234,45 @@ void RuleEditorControls::build(QWidget *pane)
     positionHintRow = addRow(windowGrid, {}, positionHintLabel);
     windowGrid->itemAtPosition(windowGrid->rowCount() - 1, 1)->setAlignment(Qt::Alignment());
     captureButton
-        = named<QPushButton>("captureButton", QStringLiteral("Capture from front file manager window"));
+        = named<QPushButton>("captureButton", QStringLiteral("Ca&pture from front file manager window"));
     addRow(windowGrid, {}, captureButton);
     bringToFrontCheckbox
         = named<QCheckBox>("bringToFrontCheckbox", QStringLiteral("Bring the window to the front"));
     addRow(windowGrid, {}, bringToFrontCheckbox);
 
     // Extras
-    extrasBox = named<QGroupBox>("extrasBox", QStringLiteral("Extras"));
+    extrasBox = named<QGroupBox>("extrasBox", QStringLiteral("E&xtras"));
     QGridLayout *extrasGrid = configureBox(extrasBox);
     mouseWarpCheckbox = named<QCheckBox>("mouseWarpCheckbox", QStringLiteral("Move the mouse to"));
     addRow(extrasGrid, {}, mouseWarpCheckbox);
     mouseXField = named<QLineEdit>("mouseXField");
     mouseYField = named<QLineEdit>("mouseYField");
     useCurrentPositionButton
-        = named<QPushButton>("useCurrentPositionButton", QStringLiteral("Use current mouse position"));
+        = named<QPushButton>("useCurrentPositionButton", QStringLiteral("&Use current mouse position"));
     addRow(extrasGrid, QStringLiteral("Point"),
-        numberGrid({ { QStringLiteral("X"), mouseXField }, { QStringLiteral("Y"), mouseYField } }));
+        numberGrid({ { QObject::tr("X"), mouseXField }, { QObject::tr("Y"), mouseYField } }));
     addRow(extrasGrid, {}, useCurrentPositionButton);
-    hideExtrasButton = named<QPushButton>("hideExtrasButton", QStringLiteral("Hide extras"));
+    hideExtrasButton = named<QPushButton>("hideExtrasButton", QStringLiteral("&Hide extras"));
     addRow(extrasGrid, {}, hideExtrasButton);
 
     for (QGroupBox *box : { ruleBox, whenBox, openBox, windowBox, extrasBox })
         sections->addWidget(box);
     sections->addStretch(1);
+    // Never narrower than the form: on a small screen the window's panes scroll sideways instead.
+    pane->setMinimumWidth(document->sizeHint().width() + scrollView->verticalScrollBar()->sizeHint().width());
     applyTones(pane->palette());
+}
+
+QList<QWidget *> RuleEditorControls::focusOrder() const
+{
+    // The sections' controls as they read, top to bottom: the order they were added in.
+    QList<QWidget *> order;
+    for (QWidget *child : scrollView->widget()->findChildren<QWidget *>()) {
+        // A menu's pop-up list is a window of its own, out of the chain.
+        if ((child->focusPolicy() & Qt::TabFocus) && child->window() == scrollView->widget()->window())
+            order.append(child);
+    }
+    return order;
 }
 
 void RuleEditorControls::applyTones(const QPalette &palette)

@@ -61,6 +61,9 @@ struct RuleEditorControls {
     /// Builds everything as children of `pane`, which gets its layout.
     void build(QWidget *pane);
 
+    /// The sections' controls in the order Tab visits them.
+    QList<QWidget *> focusOrder() const;
+
     /// Colours that follow the appearance: the empty message and the range hint.
     void applyTones(const QPalette &palette);
 

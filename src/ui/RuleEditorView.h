@@ -54,6 +54,9 @@ public:
     /// The "Browse Card" sheet while it is open.
     BrowseCardPanel *browsePanel() const;
 
+    /// The editor's controls in the order Tab visits them.
+    QList<QWidget *> focusOrder() const { return m_controls.focusOrder(); }
+
     /// Called after every edit with the whole edited rule.
     std::function<void(const Rule &)> onChange;
     /// Called by the "Hide extras" button.

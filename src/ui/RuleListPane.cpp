@@ -13,10 +13,10 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
-#include <QTableView>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -27,26 +27,28 @@ RuleListPane::RuleListPane(SettingsWindowModel &model, QWidget *parent)
     setObjectName(QStringLiteral("ruleListPane"));
     setFixedWidth(kWidth);
 
-    m_table = new QTableView;
+    // A list, not a table: assistive tools read rows with a name and a second line, no headers.
+    m_table = new QListView;
     m_table->setObjectName(QStringLiteral("ruleTable"));
+    m_table->setAccessibleName(tr("Rules"));
+    m_table->setAccessibleDescription(tr(
+        "Arrows choose a rule, Space turns it on or off, Alt+Up and Alt+Down move it, Delete removes it."));
+    // Tab leaves the list; the arrows move inside it.
+    m_table->setTabKeyNavigation(false);
     m_table->setModel(model.ruleList());
     m_table->setSelectionModel(model.selection());
     m_table->setItemDelegate(new RuleRowDelegate(m_table));
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->horizontalHeader()->hide();
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->verticalHeader()->setDefaultSectionSize(RuleRowDelegate::kRowHeight);
-    m_table->setShowGrid(false);
+    m_table->setUniformItemSizes(true);
     m_table->setAlternatingRowColors(false);
     m_table->setFrameShape(QFrame::NoFrame);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_table->setWordWrap(false);
+    m_table->setResizeMode(QListView::Adjust);
     // The box behind the table draws the background.
     m_table->viewport()->setAutoFillBackground(false);
     QPalette transparent = m_table->palette();
@@ -90,12 +92,31 @@ RuleListPane::RuleListPane(SettingsWindowModel &model, QWidget *parent)
     loadGeneralToggles();
 }
 
-QToolButton *RuleListPane::symbolButton(const QString &objectName, const QString &accessibleName)
+QList<QWidget *> RuleListPane::focusOrder() const
+{
+    // The General switches, as many as the box holds, in the order they were added.
+    QList<QWidget *> order = m_focusOrder;
+    for (QWidget *child : m_generalBox->findChildren<QWidget *>()) {
+        // A menu's pop-up list is a window of its own, out of the chain.
+        if ((child->focusPolicy() & Qt::TabFocus) && child->window() == m_generalBox->window())
+            order.append(child);
+    }
+    return order;
+}
+
+QString RuleListPane::withKey(const QString &text, const QKeySequence &key)
+{
+    //: A button's tooltip: what it does and its key, as "Add rule (Ctrl+N)".
+    return tr("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText));
+}
+
+QToolButton *RuleListPane::symbolButton(
+    const QString &objectName, const QString &accessibleName, const QKeySequence &key)
 {
     auto *button = new QToolButton;
     button->setObjectName(objectName);
     button->setAccessibleName(accessibleName);
-    button->setToolTip(accessibleName);
+    button->setToolTip(withKey(accessibleName, key));
     button->setFixedSize(28, 24);
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     return button;
@@ -103,24 +124,28 @@ QToolButton *RuleListPane::symbolButton(const QString &objectName, const QString
 
 QWidget *RuleListPane::buildButtonRow()
 {
-    QToolButton *add = symbolButton(QStringLiteral("addButton"), QStringLiteral("Add rule"));
+    QToolButton *add = symbolButton(
+        QStringLiteral("addButton"), QStringLiteral("Add rule"), QKeySequence(Qt::CTRL | Qt::Key_N));
     add->setText(QStringLiteral("+"));
     add->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QToolButton *remove = symbolButton(QStringLiteral("removeButton"), QStringLiteral("Remove rule"));
+    QToolButton *remove
+        = symbolButton(QStringLiteral("removeButton"), QStringLiteral("Remove rule"), QKeySequence::Delete);
     remove->setText(QStringLiteral("\u2212"));
     remove->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QToolButton *up = symbolButton(QStringLiteral("upButton"), QStringLiteral("Move rule up"));
+    QToolButton *up = symbolButton(
+        QStringLiteral("upButton"), QStringLiteral("Move rule up"), QKeySequence(Qt::ALT | Qt::Key_Up));
     up->setArrowType(Qt::UpArrow);
-    QToolButton *down = symbolButton(QStringLiteral("downButton"), QStringLiteral("Move rule down"));
+    QToolButton *down = symbolButton(
+        QStringLiteral("downButton"), QStringLiteral("Move rule down"), QKeySequence(Qt::ALT | Qt::Key_Down));
     down->setArrowType(Qt::DownArrow);
     QFont symbolFont = add->font();
     symbolFont.setPixelSize(15);
     add->setFont(symbolFont);
     remove->setFont(symbolFont);
 
-    auto *importButton = new QPushButton(QStringLiteral("Import\u2026"));
+    auto *importButton = new QPushButton(QStringLiteral("&Import\u2026"));
     importButton->setObjectName(QStringLiteral("importButton"));
-    auto *exportButton = new QPushButton(QStringLiteral("Export\u2026"));
+    auto *exportButton = new QPushButton(QStringLiteral("&Export\u2026"));
     exportButton->setObjectName(QStringLiteral("exportButton"));
     for (QPushButton *button : { importButton, exportButton }) {
         QFont font = button->font();
@@ -136,6 +161,7 @@ QWidget *RuleListPane::buildButtonRow()
     connect(importButton, &QPushButton::clicked, &m_model, &SettingsWindowModel::importRules);
     connect(exportButton, &QPushButton::clicked, &m_model, &SettingsWindowModel::exportRules);
 
+    m_focusOrder = { m_table, add, remove, up, down, importButton, exportButton };
     auto *row = new QWidget;
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -150,8 +176,9 @@ QWidget *RuleListPane::buildButtonRow()
 
 QWidget *RuleListPane::buildGeneralBox()
 {
-    auto *box = new QGroupBox(QStringLiteral("General"));
+    auto *box = new QGroupBox(QStringLiteral("&General"));
     box->setObjectName(QStringLiteral("generalBox"));
+    m_generalBox = box;
     m_handleAtLaunch = new QCheckBox(QStringLiteral("Open cards already inserted at launch"));
     m_handleAtLaunch->setObjectName(QStringLiteral("handleAtLaunchCheckbox"));
     m_showPanels = new QCheckBox(QStringLiteral("Show a panel when a card opens"));

@@ -6,7 +6,8 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTableView;
+class QKeySequence;
+class QListView;
 class QToolButton;
 class SettingsWindowModel;
 
@@ -20,6 +21,11 @@ public:
 
     explicit RuleListPane(SettingsWindowModel &model, QWidget *parent = nullptr);
 
+    /// The pane's controls in the order Tab visits them.
+    QList<QWidget *> focusOrder() const;
+    /// A tooltip that names the key doing the same.
+    static QString withKey(const QString &text, const QKeySequence &key);
+
 protected:
     /// Colours are set per label; a new palette (the desktop went dark) recolours them.
     void changeEvent(QEvent *event) override;
@@ -27,12 +33,15 @@ protected:
 private:
     QWidget *buildButtonRow();
     QWidget *buildGeneralBox();
-    QToolButton *symbolButton(const QString &objectName, const QString &accessibleName);
+    QToolButton *symbolButton(
+        const QString &objectName, const QString &accessibleName, const QKeySequence &key);
     void showValidation();
     void loadGeneralToggles();
 
     SettingsWindowModel &m_model;
-    QTableView *m_table = nullptr;
+    QListView *m_table = nullptr;
+    QList<QWidget *> m_focusOrder;
+    QWidget *m_generalBox = nullptr;
     QLabel *m_validationLabel = nullptr;
     QCheckBox *m_handleAtLaunch = nullptr;
     QCheckBox *m_showPanels = nullptr;

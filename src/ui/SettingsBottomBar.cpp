@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -49,7 +50,7 @@ SettingsBottomBar::SettingsBottomBar(SettingsWindowModel &model, QWidget *parent
         statusWidth = std::max(
             statusWidth, m_status->fontMetrics().horizontalAdvance(FileManagerStatus { state, {} }.text()));
     m_status->setMinimumWidth(statusWidth + 2);
-    auto *check = new QPushButton(QStringLiteral("Check\u2026"));
+    auto *check = new QPushButton(QStringLiteral("&Check\u2026"));
     check->setObjectName(QStringLiteral("checkButton"));
     setPixelSize(check, 12);
     check->setAutoDefault(false);
@@ -66,8 +67,11 @@ SettingsBottomBar::SettingsBottomBar(SettingsWindowModel &model, QWidget *parent
     m_save = new QPushButton(QStringLiteral("Save"));
     m_save->setObjectName(QStringLiteral("saveButton"));
     m_save->setDefault(true);
+    m_save->setToolTip(
+        tr("Save the rules (%1)").arg(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText)));
     m_save->setMinimumWidth(80);
 
+    m_focusOrder = { check, m_testPopup, m_save };
     connect(check, &QPushButton::clicked, &m_model, &SettingsWindowModel::checkFileManager);
     connect(m_save, &QPushButton::clicked, &m_model, [this] { m_model.trySave(); });
 
@@ -97,6 +101,9 @@ void SettingsBottomBar::showFileManagerStatus()
 {
     const FileManagerStatus status = m_model.fileManagerStatus();
     m_status->setText(status.text());
+    // The dot is the state's colour; read aloud or hovered, it says the state in words.
+    m_dot->setAccessibleName(status.text());
+    m_dot->setToolTip(status.text());
     setTextColor(m_status, Appearance::toneColor(Tone::Secondary, palette()));
     setTextColor(m_dot, Appearance::toneColor(status.dotTone(), palette()));
 }
@@ -107,7 +114,9 @@ void SettingsBottomBar::showTestMenu()
     if (items != m_testItems) {
         // Item 0 is the title, shown on the button; the menu lists the cards.
         m_testItems = items;
-        m_testPopup->setText(items.value(0));
+        // With its Alt key; a title from elsewhere keeps any '&' it has as text.
+        m_testPopup->setText(
+            QStringLiteral("&") + QString(items.value(0)).replace(u'&', QStringLiteral("&&")));
         m_testMenu->clear();
         for (int index = 1; index < items.size(); ++index) {
             // A card named "R&D" is shown as such, not with a shortcut letter.
@@ -121,7 +130,7 @@ void SettingsBottomBar::showTestMenu()
 
 void SettingsBottomBar::showSaveState()
 {
-    m_save->setText(m_model.saveTitle());
+    m_save->setText(m_model.isDirty() ? QStringLiteral("&") + m_model.saveTitle() : m_model.saveTitle());
     m_save->setEnabled(m_model.isDirty());
 }
 

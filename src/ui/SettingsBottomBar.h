@@ -16,6 +16,8 @@ public:
     explicit SettingsBottomBar(SettingsWindowModel &model, QWidget *parent = nullptr);
 
     QPushButton *saveButton() const { return m_save; }
+    /// The bar's controls in the order Tab visits them.
+    QList<QWidget *> focusOrder() const { return m_focusOrder; }
 
 protected:
     /// Colours are set per label; a new palette (the desktop went dark) recolours them.
@@ -33,4 +35,5 @@ private:
     QMenu *m_testMenu = nullptr;
     QStringList m_testItems;
     QPushButton *m_save = nullptr;
+    QList<QWidget *> m_focusOrder;
 };

@@ -1,6 +1,7 @@
 #include "ui/SettingsDialogs.h"
 
 #include "ui/AlertBox.h"
+#include "ui/HintBar.h"
 #include "ui/model/FirstRunHint.h"
 
 #include <QDir>
@@ -139,6 +140,10 @@ void SettingsDialogs::showFirstRunHint()
 {
     const FirstRunHint hint
         = FirstRunHint::forDesktop(QStandardPaths::findExecutable(QStringLiteral("gnome-control-center")));
+    if (m_hintBar) {
+        m_hintBar->showHint(hint);
+        return;
+    }
     QList<Button> buttons;
     if (!hint.openButtonTitle.isEmpty())
         buttons.append({ hint.openButtonTitle, QStringLiteral("openSettingsButton") });

@@ -4,6 +4,7 @@
 
 #include <QList>
 
+class HintBar;
 class QMessageBox;
 class QWidget;
 
@@ -25,6 +26,8 @@ public:
     void showSaveRefused(const QStringList &errors) override;
     void showTransferError(const QString &title, const QString &detail) override;
     void showFirstRunHint() override;
+    /// Where the first-run hint goes: a bar inside the window, not a window of its own.
+    void setHintBar(HintBar *bar) { m_hintBar = bar; }
 
 private:
     struct Button {
@@ -38,4 +41,5 @@ private:
         const QString &informative, const QList<Button> &buttons, std::function<void(int)> answer);
 
     QWidget *m_window;
+    HintBar *m_hintBar = nullptr;
 };

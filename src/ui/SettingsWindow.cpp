@@ -1,7 +1,10 @@
 #include "ui/SettingsWindow.h"
 
+#include "ui/AccessibleRoles.h"
 #include "ui/BrowseCardPanel.h" // RuleEditorView.h needs it complete for its QPointer
+#include "ui/FocusRing.h"
 #include "ui/Hairline.h"
+#include "ui/HintBar.h"
 #include "ui/RuleEditorView.h"
 #include "ui/RuleListPane.h"
 #include "ui/SettingsBottomBar.h"
@@ -12,6 +15,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -29,11 +33,15 @@ SettingsWindow::SettingsWindow(const Services &services, QWidget *parent)
     , m_dialogs(this)
     , m_model(modelServices(services), m_dialogs)
 {
+    AccessibleRoles::install();
     setObjectName(QStringLiteral("settingsWindow"));
     setWindowTitle(QStringLiteral("Mirvale Settings"));
+    setAccessibleName(windowTitle());
     resize(kSize);
     setMinimumSize(kMinimumSize);
 
+    // Made first: widgets join the focus chain in the order they are made.
+    auto *listPane = new RuleListPane(m_model);
     m_editor = new RuleEditorView({ services.fileManager, services.pointer, services.log, services.folders });
     m_editor->onChange = [this](const Rule &rule) { m_model.editorChanged(rule); };
     m_editor->onHideExtras = [this] { m_model.hideExtras(); };
@@ -44,10 +52,13 @@ SettingsWindow::SettingsWindow(const Services &services, QWidget *parent)
     connect(&m_model, &SettingsWindowModel::extrasRevealedChanged, m_editor,
         [this] { m_editor->setExtrasRevealed(m_model.extrasRevealed()); });
 
-    auto *panes = new QHBoxLayout;
+    // On a small screen the panes scroll; the bottom bar stays in view.
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("settingsContent"));
+    auto *panes = new QHBoxLayout(content);
     panes->setContentsMargins(0, 0, 0, 0);
     panes->setSpacing(16);
-    panes->addWidget(new RuleListPane(m_model));
+    panes->addWidget(listPane);
     panes->addWidget(new Hairline(Qt::Vertical));
     panes->addWidget(m_editor, 1);
 
@@ -56,23 +67,53 @@ SettingsWindow::SettingsWindow(const Services &services, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 16);
     layout->setSpacing(0);
-    layout->addLayout(panes, 1);
+    auto *hintBar = new HintBar;
+    m_dialogs.setHintBar(hintBar);
+    layout->addWidget(hintBar);
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("settingsScroll"));
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
+    layout->addWidget(scroll, 1);
     layout->addSpacing(16);
     layout->addWidget(new Hairline(Qt::Horizontal));
     layout->addSpacing(12);
     layout->addWidget(m_bottomBar);
 
-    // Return saves, as the default button of the window; Ctrl+W closes it.
-    for (const QKeySequence &key : { QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter) }) {
-        auto *save = new QShortcut(key, this);
-        connect(save, &QShortcut::activated, this, [this] {
-            if (m_bottomBar->saveButton()->isEnabled())
-                m_bottomBar->saveButton()->click();
-        });
-    }
-    auto *closeKey = new QShortcut(QKeySequence::Close, this);
-    connect(closeKey, &QShortcut::activated, this, &QWidget::close);
+    // The keyboard's commands. Return is left to the focused control: in a field it only ends
+    // the typing, it never saves.
+    addShortcut(QKeySequence::Save, Qt::WindowShortcut, [this] {
+        if (m_bottomBar->saveButton()->isEnabled())
+            m_bottomBar->saveButton()->click();
+    });
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), Qt::WindowShortcut, [this] { m_model.addRule(); });
+    // Escape closes as it closes a dialog; the unsaved-edits question comes from closeEvent.
+    for (const QKeySequence &key : { QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape) })
+        addShortcut(key, Qt::WindowShortcut, [this] { close(); });
+    // On the list and its buttons only: elsewhere Delete edits text and Alt+Down opens a menu.
+    addShortcut(
+        QKeySequence::Delete, Qt::WidgetWithChildrenShortcut, [this] { m_model.removeRule(); }, listPane);
+    addShortcut(
+        QKeySequence(Qt::ALT | Qt::Key_Up), Qt::WidgetWithChildrenShortcut, [this] { m_model.moveRuleUp(); },
+        listPane);
+    addShortcut(
+        QKeySequence(Qt::ALT | Qt::Key_Down), Qt::WidgetWithChildrenShortcut,
+        [this] { m_model.moveRuleDown(); }, listPane);
 
+    // The window reads left to right, top to bottom: the list and its buttons, the General
+    // switches, the editor's fields, the bottom bar.
+    QWidget *previous = nullptr;
+    for (QWidget *widget : listPane->focusOrder() + m_editor->focusOrder() + m_bottomBar->focusOrder()) {
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+
+    new FocusRing(this);
     centreOnScreen();
     // A quit (a signal, the session ending, the menu) closes every window first; this one
     // must not hold it up with its question.
@@ -80,6 +121,14 @@ SettingsWindow::SettingsWindow(const Services &services, QWidget *parent)
 }
 
 SettingsWindow::~SettingsWindow() = default;
+
+void SettingsWindow::addShortcut(
+    const QKeySequence &key, Qt::ShortcutContext context, std::function<void()> action, QWidget *on)
+{
+    auto *shortcut = new QShortcut(key, on ? on : this);
+    shortcut->setContext(context);
+    connect(shortcut, &QShortcut::activated, this, std::move(action));
+}
 
 void SettingsWindow::centreOnScreen()
 {

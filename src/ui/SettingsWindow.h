@@ -14,7 +14,7 @@ class FileManagerService;
 class FolderLister;
 class Logger;
 class PointerControl;
-class FolderLister;
+class QKeySequence;
 class RuleEditorView;
 class RulesStore;
 class SettingsBottomBar;
@@ -27,7 +27,9 @@ class SettingsWindow : public QWidget, public AbstractSettingsWindow {
     Q_OBJECT
 public:
     static constexpr QSize kSize { 980, 620 };
-    static constexpr QSize kMinimumSize { 900, 540 };
+    /// Within what a 1280×720 screen at 150 % (853×480) and a 1600×1000 one at 200 % (800×500)
+    /// leave, less the desktop's bars and the title bar: the panes scroll, the bottom bar stays.
+    static constexpr QSize kMinimumSize { 780, 400 };
 
     struct Services {
         RulesStore *store = nullptr;
@@ -57,6 +59,10 @@ protected:
 
 private:
     void centreOnScreen();
+    /// `key` runs `action` while the focus is where `context` says, relative to `on` (the window
+    /// when null).
+    void addShortcut(const QKeySequence &key, Qt::ShortcutContext context, std::function<void()> action,
+        QWidget *on = nullptr);
 
     SettingsDialogs m_dialogs;
     SettingsWindowModel m_model;

@@ -1,5 +1,6 @@
 #include "ui/NotificationPanel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -67,6 +68,10 @@ TEST(NotificationPanel, ReadsWellInLightAndDarkPalettes)
             panel.setPalette(look.palette);
             EXPECT_EQ(panel.width(), 330);
             EXPECT_EQ(panel.findChild<QPushButton *>() != nullptr, content.hasUnmount);
+            QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(&panel); // read aloud
+            EXPECT_EQ(
+                spoken->role(), content.isProblem ? QAccessible::AlertMessage : QAccessible::Notification);
+            EXPECT_EQ(spoken->text(QAccessible::Name), content.title + QStringLiteral(": ") + content.body);
             const QImage image = panel.grab().toImage();
             // The panel's face follows the palette, and its corners are see-through.
             const int middle = qGray(image.pixel(image.width() / 2, image.height() - 4));

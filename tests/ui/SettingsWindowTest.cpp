@@ -19,8 +19,10 @@
 #include "ui/model/RuleEditorLogic.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -35,7 +37,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -179,6 +180,8 @@ TEST_F(SettingsWindowTest, TheEditorFitsItsPaneAndTheWheelOnlyScrollsIt)
         ASSERT_TRUE(pollUntil([&] { return m_window->size() == size; }));
         const QWidget *viewport = scroll->viewport();
         EXPECT_LE(scroll->widget()->width(), viewport->width()) << size.width();
+        const QWidget *save = find<QWidget>(QStringLiteral("saveButton")); // in view; the panes scroll
+        EXPECT_TRUE(m_window->rect().contains(QRect(save->mapTo(m_window.get(), QPoint()), save->size())));
         for (const QWidget *child : scroll->widget()->findChildren<QWidget *>()) {
             const bool titled
                 = qobject_cast<const QComboBox *>(child) || qobject_cast<const QPushButton *>(child);
@@ -223,7 +226,7 @@ TEST_F(SettingsWindowTest, ValidationShowsTwoWholeLinesAndTheListStaysPut)
     // A rule added at the end appears whole, though the validation line changes under the list.
     for (int removed = 0; removed < 3; ++removed)
         find<QAbstractButton>(QStringLiteral("removeButton"))->click();
-    auto *table = find<QTableView>(QStringLiteral("ruleTable"));
+    auto *table = find<QAbstractItemView>(QStringLiteral("ruleTable"));
     table->scrollToTop();
     const int listHeight = table->viewport()->height();
     find<QAbstractButton>(QStringLiteral("addButton"))->click();
@@ -288,7 +291,7 @@ TEST_F(SettingsWindowTest, AFailedSaveShowsInTheWindowAndKeepsTheEdits)
     auto *label = find<QLabel>(QStringLiteral("validationLabel"));
     EXPECT_TRUE(label->isVisible());
     EXPECT_TRUE(label->text().startsWith(QStringLiteral("Rules not saved: "))) << label->text().toStdString();
-    EXPECT_EQ(find<QTableView>(QStringLiteral("ruleTable"))->model()->rowCount(), 2);
+    EXPECT_EQ(find<QAbstractItemView>(QStringLiteral("ruleTable"))->model()->rowCount(), 2);
     EXPECT_TRUE(find<QPushButton>(QStringLiteral("saveButton"))->isEnabled());
 
     label->clear();
@@ -296,7 +299,7 @@ TEST_F(SettingsWindowTest, AFailedSaveShowsInTheWindowAndKeepsTheEdits)
     answer(QStringLiteral("closeQuestion"), QStringLiteral("saveChoice"));
     EXPECT_TRUE(m_window->isVisible());
     EXPECT_TRUE(label->text().startsWith(QStringLiteral("Rules not saved: ")));
-    EXPECT_EQ(find<QTableView>(QStringLiteral("ruleTable"))->model()->rowCount(), 2);
+    EXPECT_EQ(find<QAbstractItemView>(QStringLiteral("ruleTable"))->model()->rowCount(), 2);
     EXPECT_EQ(m_store.rules().size(), 3);
 }
 
@@ -305,8 +308,8 @@ TEST_F(SettingsWindowTest, OpensAtItsSizeWithTheSavedRules)
     m_window->show(false);
     EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Mirvale Settings"));
     EXPECT_EQ(m_window->size(), QSize(980, 620));
-    EXPECT_EQ(m_window->minimumSize(), QSize(900, 540));
-    auto *table = find<QTableView>(QStringLiteral("ruleTable"));
+    EXPECT_EQ(m_window->minimumSize(), QSize(780, 400));
+    auto *table = find<QAbstractItemView>(QStringLiteral("ruleTable"));
     EXPECT_EQ(table->model()->rowCount(), 3);
     EXPECT_EQ(table->selectionModel()->selectedRows().value(0).row(), 0);
     EXPECT_EQ(find<RuleEditorView>(QStringLiteral("ruleEditor"))->rule()->name, QStringLiteral("A"));
@@ -317,7 +320,7 @@ TEST_F(SettingsWindowTest, OpensAtItsSizeWithTheSavedRules)
     EXPECT_EQ(
         find<QAbstractButton>(QStringLiteral("addButton"))->accessibleName(), QStringLiteral("Add rule"));
     EXPECT_EQ(
-        find<QPushButton>(QStringLiteral("testPopup"))->text(), QStringLiteral("Test rule on card\u2026"));
+        find<QPushButton>(QStringLiteral("testPopup"))->text(), QStringLiteral("&Test rule on card\u2026"));
     EXPECT_FALSE(find<QPushButton>(QStringLiteral("testPopup"))->isEnabled());
     // The drawn check box of a row is named for its rule.
     QAccessibleInterface *list = QAccessible::queryAccessibleInterface(table);
@@ -335,26 +338,59 @@ TEST_F(SettingsWindowTest, OpensAtItsSizeWithTheSavedRules)
 TEST_F(SettingsWindowTest, ButtonsEditTheListAndSaveStoresIt)
 {
     m_window->show(false);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get())); // for the Return shortcut
-    auto *table = find<QTableView>(QStringLiteral("ruleTable"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get())); // for the Ctrl+S shortcut
+    auto *table = find<QAbstractItemView>(QStringLiteral("ruleTable"));
     auto *save = find<QPushButton>(QStringLiteral("saveButton"));
     find<QAbstractButton>(QStringLiteral("downButton"))->click();
     find<QAbstractButton>(QStringLiteral("removeButton"))->click();
     EXPECT_EQ(table->model()->rowCount(), 2);
     EXPECT_EQ(find<RuleEditorView>(QStringLiteral("ruleEditor"))->rule()->name, QStringLiteral("C"));
-    EXPECT_EQ(save->text(), QStringLiteral("Save"));
+    EXPECT_EQ(save->text(), QStringLiteral("&Save"));
     EXPECT_TRUE(save->isEnabled());
 
     // The checkbox of the first row, clicked where the row draws it.
     const QRect row = table->visualRect(table->model()->index(0, 0));
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, RuleRowDelegate::checkboxRect(row).center());
-    QTest::keyClick(m_window.get(), Qt::Key_Return);
+    QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(storedNames(), QStringList({ QStringLiteral("B"), QStringLiteral("C") }));
     EXPECT_FALSE(m_store.rules().at(0).enabled);
     EXPECT_EQ(save->text(), QStringLiteral("Saved"));
     auto *label = find<QLabel>(QStringLiteral("validationLabel"));
     EXPECT_TRUE(label->isVisible());
     EXPECT_EQ(label->text(), QStringLiteral("Saved. Rules take effect on the next card insert."));
+}
+
+// The keyboard's commands, each from where a user gives it; Tab's order is the bus test's.
+TEST_F(SettingsWindowTest, KeyboardCommandsActWhereTheyAreGiven)
+{
+    m_window->show(false);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    auto *table = find<QAbstractItemView>(QStringLiteral("ruleTable"));
+    auto *name = find<QLineEdit>(QStringLiteral("nameField"));
+    const struct {
+        QWidget *from;
+        QKeyCombination key;
+        const char *names; ///< the working rules, then the stored ones
+    } commands[] = {
+        { table, Qt::ALT | Qt::Key_Down, "B,A,C A,B,C" },
+        { table, Qt::ALT | Qt::Key_Up, "A,B,C A,B,C" },
+        { table, QKeyCombination(Qt::Key_Delete), "B,C A,B,C" },
+        { name, QKeyCombination(Qt::Key_Delete), "B,C A,B,C" },
+        { name, QKeyCombination(Qt::Key_Return), "B,C A,B,C" },
+        { name, Qt::CTRL | Qt::Key_S, "B,C B,C" },
+        { table, Qt::CTRL | Qt::Key_N, "B,C,New rule B,C" },
+    };
+    for (const auto &command : commands) {
+        command.from->setFocus();
+        QTest::keyClick(command.from, command.key.key(), command.key.keyboardModifiers());
+        QStringList names;
+        for (const Rule &rule : m_window->model().workingRules())
+            names.append(rule.name);
+        EXPECT_EQ(names.join(u',') + u' ' + storedNames().join(u','), QLatin1String(command.names));
+    }
+    QTest::keyClick(table, Qt::Key_Escape); // closes, asking first about the new rule
+    answer(QStringLiteral("closeQuestion"), QStringLiteral("dontSaveChoice"));
+    EXPECT_TRUE(pollUntil([&] { return !m_window->isVisible(); }));
 }
 
 TEST_F(SettingsWindowTest, ARefusedSaveListsTheErrorsInASheet)
@@ -411,7 +447,7 @@ TEST_F(SettingsWindowTest, ImportAndExportThroughTheirSheets)
     EXPECT_EQ(open->windowModality(), Qt::WindowModal);
     choose(open, importPath);
     EXPECT_TRUE(pollUntil([&] { return storedNames().size() == 4; }));
-    EXPECT_EQ(find<QTableView>(QStringLiteral("ruleTable"))->model()->rowCount(), 4);
+    EXPECT_EQ(find<QAbstractItemView>(QStringLiteral("ruleTable"))->model()->rowCount(), 4);
 
     find<QPushButton>(QStringLiteral("exportButton"))->click();
     QFileDialog *save = fileDialog(QStringLiteral("exportFileDialog"));
@@ -445,7 +481,7 @@ TEST_F(SettingsWindowTest, ClosingWithUnsavedWorkAsksFirst)
 
     // Shown again, the window starts from the saved rules.
     m_window->show(false);
-    EXPECT_EQ(find<QTableView>(QStringLiteral("ruleTable"))->model()->rowCount(), 3);
+    EXPECT_EQ(find<QAbstractItemView>(QStringLiteral("ruleTable"))->model()->rowCount(), 3);
     m_window->close();
     EXPECT_FALSE(m_window->isVisible());
 }
@@ -473,11 +509,14 @@ TEST_F(SettingsWindowTest, TheFirstRunHintComesOnce)
     settings.firstRunHintShown = false;
     m_store.setSettings(settings);
     m_window->show(false);
-    answer(QStringLiteral("firstRunHint"), QStringLiteral("gotItButton"));
+    auto *hint = find<QWidget>(QStringLiteral("firstRunHint")); // in the window, not a window
+    EXPECT_TRUE(hint->isVisible() && !visibleBox(QStringLiteral("firstRunHint")));
+    hint->findChild<QPushButton *>(QStringLiteral("gotItButton"))->click();
+    EXPECT_FALSE(hint->isVisible());
     m_window->close();
     m_window->show(false);
     processEventsFor(std::chrono::milliseconds(50));
-    EXPECT_FALSE(visibleBox(QStringLiteral("firstRunHint")));
+    EXPECT_FALSE(hint->isVisible());
     EXPECT_TRUE(m_store.settings().firstRunHintShown);
 }
 

@@ -24,6 +24,8 @@ QVariant RuleListModel::data(const QModelIndex &index, int role) const
         return QStringLiteral("Enabled: ") + rule.name;
     case Qt::CheckStateRole:
         return rule.enabled ? Qt::Checked : Qt::Unchecked;
+    // The row's second line, read after its name.
+    case Qt::AccessibleDescriptionRole:
     case SummaryRole:
         return rule.matchSummary() + QStringLiteral(" \u00b7 ") + rule.openSummary();
     case RuleIdRole:
