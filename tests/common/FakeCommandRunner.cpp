@@ -7,6 +7,9 @@ CommandRunner::Result FakeCommandRunner::run(
 {
     std::unique_lock lock(m_mutex);
     m_calls.append(QStringList { program } + arguments);
+    const QString line = (QStringList { program } + arguments).join(QLatin1Char(' '));
+    if (m_lineResults.contains(line))
+        return m_lineResults.value(line);
     if (!m_hanging.count(program))
         return m_results.value(program, exited(0));
     ++m_hangingCount;
@@ -36,6 +39,12 @@ void FakeCommandRunner::script(const QString &program, const Result &result)
 {
     std::lock_guard lock(m_mutex);
     m_results.insert(program, result);
+}
+
+void FakeCommandRunner::scriptLine(const QString &commandLine, const Result &result)
+{
+    std::lock_guard lock(m_mutex);
+    m_lineResults.insert(commandLine, result);
 }
 
 QList<QStringList> FakeCommandRunner::calls() const
