@@ -77,16 +77,16 @@ QString DesktopMediaHandling::schemaFor(const QString &currentDesktop)
     return {};
 }
 
-DesktopMediaHandling::Values DesktopMediaHandling::readValues() const
+DesktopMediaHandling::Values DesktopMediaHandling::readValues(CommandRunner &commands, const QString &schema)
 {
     Values values;
-    if (m_schema.isEmpty())
+    if (schema.isEmpty())
         return values;
     CommandRunner::Limits limits;
     limits.timeLimit = kTimeLimit;
     const auto get = [&](const QString &key, QString *text) {
-        const CommandRunner::Result result = m_services.commands->run(
-            QStringLiteral("gsettings"), { QStringLiteral("get"), m_schema, key }, limits);
+        const CommandRunner::Result result
+            = commands.run(QStringLiteral("gsettings"), { QStringLiteral("get"), schema, key }, limits);
         *text = result.standardOutput.trimmed();
         return succeeded(result);
     };
@@ -115,14 +115,14 @@ DesktopMediaHandling::State DesktopMediaHandling::stateOf(const Values &values) 
     return m_services.state->value(stateKey(kIgnore)).isValid() ? State::MirvaleOpens : State::Quiet;
 }
 
-DesktopMediaHandling::Written DesktopMediaHandling::write(
-    const QStringList &keys, const QStringList &before, const QStringList &after) const
+DesktopMediaHandling::Written DesktopMediaHandling::write(CommandRunner &commands, const QString &schema,
+    const QStringList &keys, const QStringList &before, const QStringList &after)
 {
     CommandRunner::Limits limits;
     limits.timeLimit = kTimeLimit;
     const auto set = [&](int index, const QStringList &values) {
-        return m_services.commands->run(QStringLiteral("gsettings"),
-            { QStringLiteral("set"), m_schema, keys.at(index), values.at(index) }, limits);
+        return commands.run(QStringLiteral("gsettings"),
+            { QStringLiteral("set"), schema, keys.at(index), values.at(index) }, limits);
     };
     Written written { keys, before, after, {} };
     for (int index = 0; index < keys.size(); ++index) {
@@ -130,7 +130,7 @@ DesktopMediaHandling::Written DesktopMediaHandling::write(
         if (succeeded(result))
             continue;
         written.problem
-            = QStringLiteral("gsettings set %1 %2 failed: %3").arg(m_schema, keys.at(index), failure(result));
+            = QStringLiteral("gsettings set %1 %2 failed: %3").arg(schema, keys.at(index), failure(result));
         for (int back = index - 1; back >= 0; --back)
             set(back, before);
         break;
@@ -158,9 +158,10 @@ void DesktopMediaHandling::logWritten(const Written &written, const QString &why
 
 void DesktopMediaHandling::read(std::function<void(Outcome)> done)
 {
-    m_services.background([this, life = m_life.weak(), done = std::move(done)] {
-        const Values values = readValues();
-        m_services.main([this, life, values, done] {
+    m_services.background([this, life = m_life.weak(), main = m_services.main, commands = m_services.commands,
+                              schema = m_schema, done = std::move(done)] {
+        const Values values = readValues(*commands, schema);
+        main([this, life, values, done] {
             if (life)
                 done(Outcome { stateOf(values), {} });
         });
@@ -169,8 +170,9 @@ void DesktopMediaHandling::read(std::function<void(Outcome)> done)
 
 void DesktopMediaHandling::letMirvaleOpen(std::function<void(Outcome)> done)
 {
-    m_services.background([this, life = m_life.weak(), done = std::move(done)] {
-        const Values values = readValues();
+    m_services.background([this, life = m_life.weak(), main = m_services.main, commands = m_services.commands,
+                              schema = m_schema, done = std::move(done)] {
+        const Values values = readValues(*commands, schema);
         Written written;
         if (values.readable) {
             QStringList keys, before, after;
@@ -186,11 +188,11 @@ void DesktopMediaHandling::letMirvaleOpen(std::function<void(Outcome)> done)
                 before.append(values.texts.at(index));
                 after.append(formatList(items));
             }
-            written = write(keys, before, after);
+            written = write(*commands, schema, keys, before, after);
         } else {
             written.problem = QStringLiteral("the desktop's media handling could not be read");
         }
-        m_services.main([this, life, values, written, done] {
+        main([this, life, values, written, done] {
             if (!life)
                 return;
             logWritten(written, QStringLiteral("Mirvale opens them"));
@@ -216,20 +218,21 @@ void DesktopMediaHandling::letDesktopOpen(std::function<void(Outcome)> done)
             before.append(earlier.toString());
         }
     }
-    m_services.background([this, life = m_life.weak(), keys, before, done = std::move(done)] {
-        Values values = readValues();
+    m_services.background([this, life = m_life.weak(), main = m_services.main, commands = m_services.commands,
+                              schema = m_schema, keys, before, done = std::move(done)] {
+        Values values = readValues(*commands, schema);
         Written written;
         if (values.readable) {
             QStringList now;
             for (int index = 0; index < keys.size(); ++index)
                 now.append(values.texts.at(kListKeys.indexOf(keys.at(index))));
-            written = write(keys, now, before);
+            written = write(*commands, schema, keys, now, before);
             if (written.problem.isEmpty())
-                values = readValues();
+                values = readValues(*commands, schema);
         } else {
             written.problem = QStringLiteral("the desktop's media handling could not be read");
         }
-        m_services.main([this, life, values, written, done] {
+        main([this, life, values, written, done] {
             if (!life)
                 return;
             logWritten(written, QStringLiteral("the desktop opens them"));

@@ -33,6 +33,7 @@ public:
     using Runner = std::function<void(std::function<void()>)>;
 
     struct Services {
+        /// Must outlive work still running in the background after this object is gone.
         CommandRunner *commands = nullptr;
         StateStore *state = nullptr;
         Logger *log = nullptr;
@@ -64,10 +65,12 @@ private:
         QString problem;
     };
 
-    Values readValues() const;
+    // Run off the main thread: they touch nothing of the object's.
+    static Values readValues(CommandRunner &commands, const QString &schema);
     State stateOf(const Values &values) const;
     /// Sets the keys in order; on a failure sets back the ones already set.
-    Written write(const QStringList &keys, const QStringList &before, const QStringList &after) const;
+    static Written write(CommandRunner &commands, const QString &schema, const QStringList &keys,
+        const QStringList &before, const QStringList &after);
     QString stateKey(const QString &key) const;
     void logWritten(const Written &written, const QString &why) const;
 

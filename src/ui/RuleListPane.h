@@ -30,6 +30,7 @@ private:
     QToolButton *symbolButton(const QString &objectName, const QString &accessibleName);
     void showValidation();
     void loadGeneralToggles();
+    void showCameraCards();
 
     SettingsWindowModel &m_model;
     QTableView *m_table = nullptr;
@@ -39,4 +40,6 @@ private:
     QCheckBox *m_showUnmount = nullptr;
     QCheckBox *m_mountInserted = nullptr;
     QComboBox *m_reportWith = nullptr;
+    QLabel *m_cameraCardsLabel = nullptr;
+    QPushButton *m_cameraCardsButton = nullptr;
 };

@@ -1,8 +1,10 @@
 #include "ui/SettingsWindow.h"
+#include "common/FakeCommandRunner.h"
 #include "common/FakeFileManagerConnection.h"
 #include "common/FakeFileManagerService.h"
 #include "common/FakePointer.h"
 #include "common/FakeVolumeWatcher.h"
+#include "common/MemoryStateStore.h"
 #include "common/PollUntil.h"
 #include "common/QtPrinters.h"
 #include "common/RecordingLogger.h"
@@ -479,6 +481,42 @@ TEST_F(SettingsWindowTest, TheFirstRunHintComesOnce)
     processEventsFor(std::chrono::milliseconds(50));
     EXPECT_FALSE(visibleBox(QStringLiteral("firstRunHint")));
     EXPECT_TRUE(m_store.settings().firstRunHintShown);
+}
+
+TEST_F(SettingsWindowTest, WhereTheDesktopsSettingIsReadTheCameraCardsLineTakesTheHintsPlace)
+{
+    AppSettings settings = m_store.settings();
+    settings.firstRunHintShown = false;
+    m_store.setSettings(settings);
+    FakeCommandRunner commands;
+    CommandRunner::Result opens = FakeCommandRunner::exited(0);
+    opens.standardOutput = QStringLiteral("true");
+    commands.scriptLine(QStringLiteral("gsettings get org.mate.media-handling automount-open"), opens);
+    MemoryStateStore state;
+    const DesktopMediaHandling::Runner now = [](std::function<void()> work) { work(); };
+    DesktopMediaHandling handling(
+        { &commands, &state, &m_log, now, now }, QStringLiteral("org.mate.media-handling"));
+    m_window.reset();
+    m_window = std::make_unique<SettingsWindow>(SettingsWindow::Services {
+        &m_store, &m_fileManager, &m_pointer, &m_log, nullptr, &m_cards, {}, &handling });
+    m_window->show(false);
+    processEventsFor(std::chrono::milliseconds(50));
+    EXPECT_FALSE(visibleBox(QStringLiteral("firstRunHint")));
+    EXPECT_FALSE(m_store.settings().firstRunHintShown);
+    auto *label = find<QLabel>(QStringLiteral("cameraCardsLabel"));
+    auto *button = find<QPushButton>(QStringLiteral("cameraCardsButton"));
+    EXPECT_EQ(label->text(), QStringLiteral("The desktop also opens camera cards"));
+    EXPECT_TRUE(button->isVisible() && button->accessibleName() == QStringLiteral("Let Mirvale open them"));
+    EXPECT_FALSE(commands.commandLines().join(QLatin1Char('\n')).contains(QStringLiteral("gsettings set")));
+    button->click();
+    EXPECT_TRUE(commands.commandLines().contains(QStringLiteral(
+        "gsettings set org.mate.media-handling autorun-x-content-ignore ['x-content/image-dcf']")));
+    EXPECT_EQ(button->text(), QStringLiteral("Let the desktop open them"));
+    // The line's button is the next control after the report medium in the keyboard order.
+    QWidget *next = find<QComboBox>(QStringLiteral("reportWithCombo"))->nextInFocusChain();
+    while (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisible())
+        next = next->nextInFocusChain();
+    EXPECT_EQ(next, button);
 }
 
 // Nothing a user reads names another platform's programs: the window, its dialogs, the
