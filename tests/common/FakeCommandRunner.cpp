@@ -61,11 +61,12 @@ QStringList FakeCommandRunner::commandLines() const
     return lines;
 }
 
-CommandRunner::Result FakeCommandRunner::exited(int status)
+CommandRunner::Result FakeCommandRunner::exited(int status, const QString &output)
 {
     Result result;
     result.started = true;
     result.exitStatus = status;
+    result.standardOutput = output;
     return result;
 }
 

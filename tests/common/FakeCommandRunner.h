@@ -26,7 +26,7 @@ public:
     QList<QStringList> calls() const;
     QStringList commandLines() const;
 
-    static Result exited(int status);
+    static Result exited(int status, const QString &output = {});
     static Result notStarted(const QString &reason);
 
 private:
