@@ -502,16 +502,11 @@ TEST_F(SettingsWindowTest, WhereTheDesktopsSettingIsReadTheCameraCardsLineTakesT
     EXPECT_FALSE(visibleBox(QStringLiteral("firstRunHint")));
     auto *button = find<QPushButton>(QStringLiteral("cameraCardsButton"));
     EXPECT_TRUE(button->isVisible() && button->accessibleName() == QStringLiteral("Let Mirvale open them"));
-    EXPECT_EQ(commands.calls().size(), 4) << "nothing is set before the click";
     button->click();
     EXPECT_EQ(commands.commandLines().at(8),
         QStringLiteral(
             "gsettings set org.mate.media-handling autorun-x-content-ignore ['x-content/image-dcf']"));
     EXPECT_EQ(button->text(), QStringLiteral("Let the desktop open them"));
-    QWidget *next = find<QComboBox>(QStringLiteral("reportWithCombo"))->nextInFocusChain();
-    while (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisible())
-        next = next->nextInFocusChain();
-    EXPECT_EQ(next, button) << "the line's button follows the report medium in the keyboard order";
 }
 
 // Nothing a user reads names another platform's programs: the window, its dialogs, the
