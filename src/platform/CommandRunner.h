@@ -16,6 +16,7 @@ public:
         bool crashed = false; ///< ended by a signal
         int exitStatus = -1; ///< the exit status when it ended normally
         QString standardError; ///< what it wrote to standard error, trimmed
+        QString standardOutput; ///< what it wrote to standard output (its first 64 KiB)
         bool timedOut = false; ///< killed because it ran past its time limit
         bool cutOff = false; ///< killed because its owner was going away
     };

@@ -211,6 +211,17 @@ QWidget *RuleListPane::buildGeneralBox()
     reportRow->addWidget(reportLabel);
     reportRow->addWidget(m_reportWith, 1);
 
+    m_cameraCardsLabel = new QLabel;
+    m_cameraCardsLabel->setObjectName(QStringLiteral("cameraCardsLabel"));
+    m_cameraCardsLabel->setWordWrap(true);
+    m_cameraCardsButton = new QPushButton;
+    m_cameraCardsButton->setObjectName(QStringLiteral("cameraCardsButton"));
+    connect(m_cameraCardsButton, &QPushButton::clicked, &m_model, &SettingsWindowModel::switchCameraCards);
+    connect(&m_model, &SettingsWindowModel::cameraCardsChanged, this, &RuleListPane::showCameraCards);
+    auto *cameraCardsRow = new QHBoxLayout;
+    cameraCardsRow->addWidget(m_cameraCardsLabel, 1);
+    cameraCardsRow->addWidget(m_cameraCardsButton);
+
     auto *layout = new QVBoxLayout(box);
     layout->setSpacing(6);
     layout->addWidget(m_handleAtLaunch);
@@ -218,6 +229,8 @@ QWidget *RuleListPane::buildGeneralBox()
     layout->addWidget(m_showUnmount);
     layout->addWidget(m_mountInserted);
     layout->addLayout(reportRow);
+    layout->addLayout(cameraCardsRow);
+    showCameraCards();
     return box;
 }
 
@@ -245,6 +258,18 @@ void RuleListPane::loadGeneralToggles()
     const bool panelsPlaceable = QGuiApplication::platformName() != QStringLiteral("wayland");
     m_reportWith->setCurrentIndex(
         m_reportWith->findData(static_cast<int>(DesktopNotifier::medium(settings, panelsPlaceable))));
+}
+
+void RuleListPane::showCameraCards()
+{
+    const SettingsWindowModel::CameraCardsLine line = m_model.cameraCardsLine();
+    m_cameraCardsLabel->setText(line.text);
+    m_cameraCardsLabel->setVisible(line.visible);
+    m_cameraCardsButton->setText(line.buttonTitle);
+    m_cameraCardsButton->setAccessibleName(line.buttonTitle);
+    m_cameraCardsButton->setAccessibleDescription(line.text);
+    m_cameraCardsButton->setEnabled(line.buttonEnabled);
+    m_cameraCardsButton->setVisible(line.visible);
 }
 
 void RuleListPane::changeEvent(QEvent *event)

@@ -37,6 +37,7 @@ private:
         const QString &objectName, const QString &accessibleName, const QKeySequence &key);
     void showValidation();
     void loadGeneralToggles();
+    void showCameraCards();
 
     SettingsWindowModel &m_model;
     QListView *m_table = nullptr;
@@ -48,4 +49,6 @@ private:
     QCheckBox *m_showUnmount = nullptr;
     QCheckBox *m_mountInserted = nullptr;
     QComboBox *m_reportWith = nullptr;
+    QLabel *m_cameraCardsLabel = nullptr;
+    QPushButton *m_cameraCardsButton = nullptr;
 };

@@ -23,7 +23,8 @@ namespace {
 
 SettingsWindowModel::Services modelServices(const SettingsWindow::Services &services)
 {
-    return { services.store, services.fileManager, services.log, services.cards, services.testRule };
+    return { services.store, services.fileManager, services.log, services.cards, services.testRule,
+        services.mediaHandling };
 }
 
 } // namespace

@@ -41,6 +41,8 @@ public:
         /// The mounted cards; may be null.
         VolumeWatching *cards = nullptr;
         std::function<void(const Rule &, const MountedCard &)> testRule;
+        /// The desktop's own handling of camera cards; may be null.
+        DesktopMediaHandling *mediaHandling = nullptr;
     };
 
     explicit SettingsWindow(const Services &services, QWidget *parent = nullptr);

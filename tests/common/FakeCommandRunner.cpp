@@ -7,6 +7,9 @@ CommandRunner::Result FakeCommandRunner::run(
 {
     std::unique_lock lock(m_mutex);
     m_calls.append(QStringList { program } + arguments);
+    const QString line = (QStringList { program } + arguments).join(QLatin1Char(' '));
+    if (m_lineResults.contains(line))
+        return m_lineResults.value(line);
     if (!m_hanging.count(program))
         return m_results.value(program, exited(0));
     ++m_hangingCount;
@@ -38,6 +41,12 @@ void FakeCommandRunner::script(const QString &program, const Result &result)
     m_results.insert(program, result);
 }
 
+void FakeCommandRunner::scriptLine(const QString &commandLine, const Result &result)
+{
+    std::lock_guard lock(m_mutex);
+    m_lineResults.insert(commandLine, result);
+}
+
 QList<QStringList> FakeCommandRunner::calls() const
 {
     std::lock_guard lock(m_mutex);
@@ -52,11 +61,12 @@ QStringList FakeCommandRunner::commandLines() const
     return lines;
 }
 
-CommandRunner::Result FakeCommandRunner::exited(int status)
+CommandRunner::Result FakeCommandRunner::exited(int status, const QString &output)
 {
     Result result;
     result.started = true;
     result.exitStatus = status;
+    result.standardOutput = output;
     return result;
 }
 

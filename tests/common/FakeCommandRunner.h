@@ -20,16 +20,19 @@ public:
     int hangingCount() const;
 
     void script(const QString &program, const Result &result);
+    /// The result of one exact command line ("gsettings get S K"), ahead of the program's.
+    void scriptLine(const QString &commandLine, const Result &result);
     /// The argument lists as they were handed over, one per run.
     QList<QStringList> calls() const;
     QStringList commandLines() const;
 
-    static Result exited(int status);
+    static Result exited(int status, const QString &output = {});
     static Result notStarted(const QString &reason);
 
 private:
     mutable std::mutex m_mutex;
     QHash<QString, Result> m_results;
+    QHash<QString, Result> m_lineResults;
     QList<QStringList> m_calls;
     std::set<QString> m_hanging;
     int m_hangingCount = 0;

@@ -1,8 +1,10 @@
 #include "ui/SettingsWindow.h"
+#include "common/FakeCommandRunner.h"
 #include "common/FakeFileManagerConnection.h"
 #include "common/FakeFileManagerService.h"
 #include "common/FakePointer.h"
 #include "common/FakeVolumeWatcher.h"
+#include "common/MemoryStateStore.h"
 #include "common/PollUntil.h"
 #include "common/QtPrinters.h"
 #include "common/RecordingLogger.h"
@@ -518,6 +520,30 @@ TEST_F(SettingsWindowTest, TheFirstRunHintComesOnce)
     processEventsFor(std::chrono::milliseconds(50));
     EXPECT_FALSE(hint->isVisible());
     EXPECT_TRUE(m_store.settings().firstRunHintShown);
+}
+
+TEST_F(SettingsWindowTest, WhereTheDesktopsSettingIsReadTheCameraCardsLineTakesTheHintsPlace)
+{
+    AppSettings settings = m_store.settings();
+    settings.firstRunHintShown = false;
+    m_store.setSettings(settings);
+    FakeCommandRunner commands;
+    commands.scriptLine(QStringLiteral("gsettings get org.mate.media-handling automount-open"),
+        FakeCommandRunner::exited(0, QStringLiteral("true")));
+    MemoryStateStore state;
+    const DesktopMediaHandling::Runner now = [](std::function<void()> work) { work(); };
+    DesktopMediaHandling handling(
+        { &commands, &state, &m_log, now, now }, QStringLiteral("org.mate.media-handling"));
+    m_window = std::make_unique<SettingsWindow>(SettingsWindow::Services {
+        &m_store, &m_fileManager, &m_pointer, &m_log, nullptr, &m_cards, {}, &handling });
+    m_window->show(false);
+    processEventsFor(std::chrono::milliseconds(50));
+    EXPECT_FALSE(visibleBox(QStringLiteral("firstRunHint")));
+    auto *button = find<QPushButton>(QStringLiteral("cameraCardsButton"));
+    EXPECT_TRUE(button->isVisible() && button->accessibleName() == QStringLiteral("Let Mirvale open them"));
+    button->click();
+    EXPECT_TRUE(commands.commandLines().at(8).endsWith(QStringLiteral("ignore ['x-content/image-dcf']")));
+    EXPECT_EQ(button->text(), QStringLiteral("Let the desktop open them"));
 }
 
 // Nothing a user reads names another platform's programs: the window, its dialogs, the

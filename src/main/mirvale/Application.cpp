@@ -3,6 +3,7 @@
 #include "app/Autostart.h"
 #include "app/ControlInterface.h"
 #include "app/Coordinator.h"
+#include "app/DesktopMediaHandling.h"
 #include "app/DesktopNotifier.h"
 #include "app/NoTrayNotice.h"
 #include "app/SnapshotOptions.h"
@@ -39,8 +40,10 @@
 #include "platform/linux/gui/X11WindowHints.h"
 #include "platform/linux/gui/XWayland.h"
 #include "rules/RulesStore.h"
+#include "support/GlobalQueue.h"
 #include "support/Log.h"
 #include "support/MainLoopTimers.h"
+#include "support/MainQueue.h"
 #include "ui/Notifier.h"
 #include "ui/SettingsWindow.h"
 #include "ui/SnapshotMode.h"
@@ -128,6 +131,13 @@ Application::Application(QObject *parent)
     , m_updateService(std::make_unique<PackageKitUpdateService>(QDBusConnection::systemBus(), *m_log))
     , m_updates(std::make_unique<UpdateController>(m_updateService.get()))
 {
+    // Lives as long as the process: background reads may outlast the application object.
+    static auto *const mediaCommands = new ProcessCommandRunner;
+    m_mediaHandling = std::make_unique<DesktopMediaHandling>(
+        DesktopMediaHandling::Services { mediaCommands, m_state.get(), m_log.get(),
+            [](std::function<void()> work) { GlobalQueue::async(std::move(work)); },
+            [](std::function<void()> work) { MainQueue::async(std::move(work)); } },
+        DesktopMediaHandling::schemaFor(qEnvironmentVariable("XDG_CURRENT_DESKTOP")));
     m_motion->start();
     // Qt took the first platform of the list that worked; a support log says which.
     m_log->info(QStringLiteral("Display platform: ") + QGuiApplication::platformName());
@@ -184,6 +194,7 @@ Application::Application(QObject *parent)
         window.folders = &PosixFolderLister::instance();
         window.testRule
             = [&coordinator](const Rule &rule, const MountedCard &card) { coordinator.test(rule, card); };
+        window.mediaHandling = m_mediaHandling.get();
         return std::unique_ptr<AbstractSettingsWindow>(std::make_unique<SettingsWindow>(window));
     };
     m_coordinator = std::make_unique<Coordinator>(std::move(services));

@@ -8,6 +8,7 @@
 class CardWindowTidier;
 class DesktopNotifier;
 class FreedesktopNotifications;
+class DesktopMediaHandling;
 class NoTrayNotice;
 class StateFile;
 class ControlInterface;
@@ -60,6 +61,7 @@ private:
     // Reports: the panels above, or the desktop's notifications.
     std::unique_ptr<DesktopNotifier> m_reports;
     std::unique_ptr<NoTrayNotice> m_noTray;
+    std::unique_ptr<DesktopMediaHandling> m_mediaHandling;
     std::unique_ptr<QtScreenSource> m_screens;
     std::unique_ptr<QtPointerControl> m_pointer;
     std::unique_ptr<Autostart> m_autostart;

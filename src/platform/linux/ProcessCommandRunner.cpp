@@ -20,7 +20,6 @@ CommandRunner::Result ProcessCommandRunner::run(
     process.setProgram(program);
     process.setArguments(arguments);
     process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardOutputFile(QProcess::nullDevice());
     process.start();
     if (!process.waitForStarted(-1)) {
         result.startError = process.errorString();
@@ -44,5 +43,6 @@ CommandRunner::Result ProcessCommandRunner::run(
     result.exitStatus = process.exitCode();
     // Enough to explain a refusal; a runaway writer cannot fill the log.
     result.standardError = QString::fromLocal8Bit(process.readAllStandardError().left(2048)).trimmed();
+    result.standardOutput = QString::fromLocal8Bit(process.readAllStandardOutput().left(65536));
     return result;
 }

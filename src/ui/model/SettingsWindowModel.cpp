@@ -102,14 +102,73 @@ void SettingsWindowModel::show(bool windowVisible, bool revealExtras)
         setGeneral(&AppSettings::extrasRevealed, true);
     refreshEditorContext();
     checkFileManager();
+    if (m_services.mediaHandling && !m_cameraCardsBusy) {
+        m_cameraCardsBusy = true;
+        m_services.mediaHandling->read(
+            [this](const DesktopMediaHandling::Outcome &outcome) { cameraCardsRead(outcome); });
+    }
 }
 
 void SettingsWindowModel::presentFirstRunHintIfNeeded()
 {
     if (generalSettings().firstRunHintShown)
         return;
+    // Where the desktop's setting can be read, the camera cards line takes the hint's place.
+    if (m_services.mediaHandling && !m_cameraCards) {
+        m_hintWaiting = true;
+        return;
+    }
+    m_hintWaiting = false;
+    if (m_cameraCards && m_cameraCards->state != DesktopMediaHandling::State::Unreadable)
+        return;
     setGeneral(&AppSettings::firstRunHintShown, true);
     m_prompts.showFirstRunHint();
+}
+
+SettingsWindowModel::CameraCardsLine SettingsWindowModel::cameraCardsLine() const
+{
+    using State = DesktopMediaHandling::State;
+    CameraCardsLine line;
+    if (!m_cameraCards)
+        return line;
+    const State state = m_cameraCards->state;
+    line.visible = state == State::DesktopOpens || state == State::MirvaleOpens;
+    line.buttonEnabled = !m_cameraCardsBusy;
+    if (state == State::MirvaleOpens) {
+        line.text = tr("Mirvale opens camera cards; the desktop leaves them alone");
+        line.buttonTitle = tr("Let the desktop open them");
+    } else {
+        line.text = tr("The desktop also opens camera cards");
+        line.buttonTitle = tr("Let Mirvale open them");
+    }
+    if (!m_cameraCards->problem.isEmpty()) {
+        line.visible = true;
+        line.text += QLatin1Char('\n')
+            + tr("The desktop\u2019s setting could not be changed: %1").arg(m_cameraCards->problem);
+    }
+    return line;
+}
+
+void SettingsWindowModel::switchCameraCards()
+{
+    if (!m_services.mediaHandling || !m_cameraCards || m_cameraCardsBusy)
+        return;
+    m_cameraCardsBusy = true;
+    emit cameraCardsChanged();
+    auto done = [this](const DesktopMediaHandling::Outcome &outcome) { cameraCardsRead(outcome); };
+    if (m_cameraCards->state == DesktopMediaHandling::State::MirvaleOpens)
+        m_services.mediaHandling->letDesktopOpen(done);
+    else
+        m_services.mediaHandling->letMirvaleOpen(done);
+}
+
+void SettingsWindowModel::cameraCardsRead(const DesktopMediaHandling::Outcome &outcome)
+{
+    m_cameraCards = outcome;
+    m_cameraCardsBusy = false;
+    emit cameraCardsChanged();
+    if (m_hintWaiting)
+        presentFirstRunHintIfNeeded();
 }
 
 void SettingsWindowModel::prepareForSnapshot()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DesktopMediaHandling.h"
 #include "detection/MountedCard.h"
 #include "rules/AppSettings.h"
 #include "rules/Rule.h"
@@ -36,6 +37,16 @@ public:
         VolumeWatching *cards = nullptr;
         /// Opens a rule on a card now, ignoring pause and matching.
         std::function<void(const Rule &, const MountedCard &)> testRule;
+        /// The desktop's own handling of camera cards; may be null (not known).
+        DesktopMediaHandling *mediaHandling = nullptr;
+    };
+
+    /// The General group's line about the desktop's own handling of camera cards.
+    struct CameraCardsLine {
+        bool visible = false;
+        QString text;
+        QString buttonTitle;
+        bool buttonEnabled = false;
     };
 
     SettingsWindowModel(Services services, SettingsPrompts &prompts, QObject *parent = nullptr);
@@ -60,6 +71,7 @@ public:
     FileManagerStatus fileManagerStatus() const { return m_fileManagerStatus; }
     QStringList testMenuItems() const { return m_testMenu.items(); }
     bool isTestMenuEnabled() const { return m_testMenuEnabled; }
+    CameraCardsLine cameraCardsLine() const;
 
     /// Fills the window before it is shown; a window already visible keeps its working copy.
     void show(bool windowVisible, bool revealExtras);
@@ -84,6 +96,8 @@ public:
     void setShowUnmountItems(bool on);
     void setReportWith(ReportMedium medium);
     void setMountInsertedCards(bool on);
+    /// The camera cards line's button: Mirvale or the desktop opens them from now on.
+    void switchCameraCards();
 
     void checkFileManager();
     /// Item `index` of the test menu (item 0 is its title).
@@ -109,6 +123,7 @@ signals:
     void generalSettingsChanged();
     void fileManagerChanged();
     void testMenuChanged();
+    void cameraCardsChanged();
 
 private:
     /// Runs a list command with the selection's own notifications held back, then loads
@@ -125,8 +140,13 @@ private:
     void setGeneral(bool AppSettings::*field, bool on);
     QList<MountedCard> currentCards() const;
 
+    void cameraCardsRead(const DesktopMediaHandling::Outcome &outcome);
+
     Services m_services;
     SettingsPrompts &m_prompts;
+    std::optional<DesktopMediaHandling::Outcome> m_cameraCards;
+    bool m_cameraCardsBusy = false;
+    bool m_hintWaiting = false;
     RuleListModel m_rules;
     QItemSelectionModel m_selection;
     RuleTransfer m_transfer;
