@@ -6,6 +6,8 @@
 
 #include <libudev.h>
 
+#include <mutex>
+
 namespace {
 
 /// Without a running udev daemon (containers, early boot, CI) the database has no file
@@ -30,14 +32,11 @@ void addProbedFileSystem(QHash<QString, QString> &properties, const QString &dev
     blkid_free_probe(probe);
 }
 
-} // namespace
-
-QHash<QString, QString> UdevProperties::forBlockDevice(const QString &deviceName)
+void readUdevDatabase(QHash<QString, QString> &properties, const QString &deviceName)
 {
-    QHash<QString, QString> properties;
     udev *context = udev_new();
     if (!context)
-        return properties;
+        return;
     const QByteArray name = QFile::encodeName(deviceName);
     if (udev_device *device = udev_device_new_from_subsystem_sysname(context, "block", name.constData())) {
         for (udev_list_entry *entry = udev_device_get_properties_list_entry(device); entry;
@@ -49,6 +48,21 @@ QHash<QString, QString> UdevProperties::forBlockDevice(const QString &deviceName
         udev_device_unref(device);
     }
     udev_unref(context);
+}
+
+} // namespace
+
+QHash<QString, QString> UdevProperties::forBlockDevice(const QString &deviceName)
+{
+    QHash<QString, QString> properties;
+    {
+        // libudev sets up process-wide state (its hash seed) without a lock, and cards are read
+        // side by side; the lookups take turns. They read udev's database and sysfs only, never
+        // the card, so a card that hangs cannot hold the lock.
+        static std::mutex lookups;
+        std::lock_guard lock(lookups);
+        readUdevDatabase(properties, deviceName);
+    }
     if (!properties.contains(QStringLiteral("ID_FS_TYPE")))
         addProbedFileSystem(properties, deviceName);
     return properties;
