@@ -50,7 +50,7 @@ TEST(NotificationPanel, ReadsWellInLightAndDarkPalettes)
         QStringLiteral("Opened DCIM/101CANON \u00b7 245 files \u00b7 31.9\u00a0GB\u00a0free"), false, true };
     const PanelContent problem { QStringLiteral(
                                      "NIKON D850 with a name far too long for a single line of the panel"),
-        QStringLiteral("Finder could not open the folder: the card was removed before it "
+        QStringLiteral("The file manager could not open the folder: the card was removed before it "
                        "answered, so nothing was shown."),
         true, false };
     const struct {
