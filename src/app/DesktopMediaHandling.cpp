@@ -59,6 +59,8 @@ bool succeeded(const CommandRunner::Result &result)
 
 } // namespace
 
+const QString DesktopMediaHandling::kThunarVolman = QStringLiteral("thunar-volman");
+
 DesktopMediaHandling::DesktopMediaHandling(Services services, QString schema)
     : m_services(std::move(services))
     , m_schema(std::move(schema))
@@ -74,6 +76,8 @@ QString DesktopMediaHandling::schemaFor(const QString &currentDesktop)
         return QStringLiteral("org.cinnamon.desktop.media-handling");
     if (names.contains(QStringLiteral("GNOME")) || names.contains(QStringLiteral("UNITY")))
         return QStringLiteral("org.gnome.desktop.media-handling");
+    if (names.contains(QStringLiteral("XFCE")))
+        return kThunarVolman;
     return {};
 }
 
@@ -82,6 +86,8 @@ DesktopMediaHandling::Values DesktopMediaHandling::readValues(CommandRunner &com
     Values values;
     if (schema.isEmpty())
         return values;
+    if (schema == kThunarVolman)
+        return readThunarVolman(commands);
     CommandRunner::Limits limits;
     limits.timeLimit = kTimeLimit;
     const auto get = [&](const QString &key, QString *text) {
@@ -104,10 +110,47 @@ DesktopMediaHandling::Values DesktopMediaHandling::readValues(CommandRunner &com
     return values;
 }
 
+DesktopMediaHandling::Values DesktopMediaHandling::readThunarVolman(CommandRunner &commands)
+{
+    CommandRunner::Limits limits;
+    limits.timeLimit = kTimeLimit;
+    bool readable = true;
+    // A property nobody set is missing from xfconf, and thunar-volman then uses its built-in
+    // default; anything else (no xfconf-query, no xfconfd) leaves the setting unknown.
+    const auto get = [&](const QString &channel, const QString &property, const QString &byDefault) {
+        const CommandRunner::Result result = commands.run(QStringLiteral("xfconf-query"),
+            { QStringLiteral("-c"), channel, QStringLiteral("-p"), property }, limits);
+        if (succeeded(result))
+            return result.standardOutput.trimmed();
+        if (!(result.started && result.exitStatus == 1
+                && result.standardError.contains(QStringLiteral("does not exist"))))
+            readable = false;
+        return byDefault;
+    };
+    const QString on = QStringLiteral("true");
+    // Thunar hands inserted media to thunar-volman only with volume management on; for a card
+    // with a DCIM folder thunar-volman then asks to import photos, or else opens a window.
+    const bool managed = get(QStringLiteral("thunar"), QStringLiteral("/misc-volume-management"), on) == on;
+    const bool browses = get(kThunarVolman, QStringLiteral("/autobrowse/enabled"), QString()) == on;
+    const bool imports = get(kThunarVolman, QStringLiteral("/autophoto/enabled"), QString()) == on
+        && !get(kThunarVolman, QStringLiteral("/autophoto/command"), QString()).isEmpty();
+    Values values;
+    values.readable = readable;
+    values.opensFolders = managed && (browses || imports);
+    return values;
+}
+
+DesktopMediaHandling::Outcome DesktopMediaHandling::outcomeOf(const Values &values, QString problem) const
+{
+    return Outcome { stateOf(values), std::move(problem), m_schema != kThunarVolman };
+}
+
 DesktopMediaHandling::State DesktopMediaHandling::stateOf(const Values &values) const
 {
     if (!values.readable)
         return State::Unreadable;
+    if (m_schema == kThunarVolman)
+        return values.opensFolders ? State::DesktopOpens : State::Quiet;
     // With automount-open off the desktop opens nothing on its own; otherwise only the ignore
     // list keeps it from asking, starting an application or opening a folder for the card.
     if (values.opensFolders && !parseList(values.texts.at(0)).contains(kCameraCards))
@@ -163,7 +206,7 @@ void DesktopMediaHandling::read(std::function<void(Outcome)> done)
         const Values values = readValues(*commands, schema);
         main([this, life, values, done] {
             if (life)
-                done(Outcome { stateOf(values), {} });
+                done(outcomeOf(values));
         });
     });
 }
@@ -174,7 +217,10 @@ void DesktopMediaHandling::letMirvaleOpen(std::function<void(Outcome)> done)
                               schema = m_schema, done = std::move(done)] {
         const Values values = readValues(*commands, schema);
         Written written;
-        if (values.readable) {
+        if (schema == kThunarVolman) {
+            written.problem
+                = QStringLiteral("thunar-volman's setting covers every medium, not camera cards only");
+        } else if (values.readable) {
             QStringList keys, before, after;
             for (int index = 0; index < kListKeys.size(); ++index) {
                 QStringList items = parseList(values.texts.at(index));
@@ -197,13 +243,13 @@ void DesktopMediaHandling::letMirvaleOpen(std::function<void(Outcome)> done)
                 return;
             logWritten(written, QStringLiteral("Mirvale opens them"));
             if (!written.problem.isEmpty()) {
-                done(Outcome { stateOf(values), written.problem });
+                done(outcomeOf(values, written.problem));
                 return;
             }
             // Every list, changed or not, so that the way back knows Mirvale made the change.
             for (int index = 0; index < kListKeys.size(); ++index)
                 m_services.state->setValue(stateKey(kListKeys.at(index)), values.texts.at(index));
-            done(Outcome { State::MirvaleOpens, {} });
+            done(Outcome { State::MirvaleOpens, {}, true });
         });
     });
 }
@@ -239,7 +285,7 @@ void DesktopMediaHandling::letDesktopOpen(std::function<void(Outcome)> done)
             if (written.problem.isEmpty())
                 for (const QString &key : kListKeys)
                     m_services.state->setValue(stateKey(key), QVariant());
-            done(Outcome { stateOf(values), written.problem });
+            done(outcomeOf(values, written.problem));
         });
     });
 }

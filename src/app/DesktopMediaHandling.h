@@ -13,7 +13,9 @@ class StateStore;
 
 /// Whether the desktop's own media handling also acts on a camera card (content type
 /// x-content/image-dcf), and the user's switch between it and Mirvale. GNOME, MATE and
-/// Cinnamon keep it in their media-handling settings, read and written with gsettings. Letting
+/// Cinnamon keep it in their media-handling settings, read and written with gsettings; Xfce's
+/// thunar-volman keeps its own in xfconf, read with xfconf-query and never written, because its
+/// switches cover every drive and medium, not camera cards only. Letting
 /// Mirvale open camera cards puts that content type on the desktop's ignore list and takes it off
 /// its start-app and open-folder lists, keeping the earlier values in the state file; letting the
 /// desktop open them again writes those values back exactly. Commands run on the background
@@ -29,6 +31,8 @@ public:
     struct Outcome {
         State state = State::Unreadable;
         QString problem; ///< empty unless a command failed
+        /// False where the desktop's setting covers every medium: the user changes it there.
+        bool cameraCardsOnly = true;
     };
     using Runner = std::function<void(std::function<void()>)>;
 
@@ -45,8 +49,10 @@ public:
     /// `schema` is the desktop's media-handling schema, empty when there is none.
     DesktopMediaHandling(Services services, QString schema);
 
-    /// The schema of the desktop named by XDG_CURRENT_DESKTOP, or empty.
+    /// The schema of the desktop named by XDG_CURRENT_DESKTOP (for Xfce, thunar-volman's
+    /// xfconf channel), or empty.
     static QString schemaFor(const QString &currentDesktop);
+    static const QString kThunarVolman;
 
     void read(std::function<void(Outcome)> done);
     void letMirvaleOpen(std::function<void(Outcome)> done);
@@ -67,7 +73,9 @@ private:
 
     // Run off the main thread: they touch nothing of the object's.
     static Values readValues(CommandRunner &commands, const QString &schema);
+    static Values readThunarVolman(CommandRunner &commands);
     State stateOf(const Values &values) const;
+    Outcome outcomeOf(const Values &values, QString problem = {}) const;
     /// Sets the keys in order; on a failure sets back the ones already set.
     static Written write(CommandRunner &commands, const QString &schema, const QStringList &keys,
         const QStringList &before, const QStringList &after);

@@ -1,5 +1,6 @@
 #include "ui/SettingsDialogs.h"
 
+#include "app/DesktopMediaHandling.h"
 #include "ui/AlertBox.h"
 #include "ui/HintBar.h"
 #include "ui/model/FirstRunHint.h"
@@ -138,8 +139,11 @@ void SettingsDialogs::showTransferError(const QString &title, const QString &det
 
 void SettingsDialogs::showFirstRunHint()
 {
+    const bool xfce = DesktopMediaHandling::schemaFor(qEnvironmentVariable("XDG_CURRENT_DESKTOP"))
+        == DesktopMediaHandling::kThunarVolman;
     const FirstRunHint hint
-        = FirstRunHint::forDesktop(QStandardPaths::findExecutable(QStringLiteral("gnome-control-center")));
+        = FirstRunHint::forDesktop(QStandardPaths::findExecutable(QStringLiteral("gnome-control-center")),
+            xfce ? QStandardPaths::findExecutable(QStringLiteral("thunar-volman-settings")) : QString());
     if (m_hintBar) {
         m_hintBar->showHint(hint);
         return;

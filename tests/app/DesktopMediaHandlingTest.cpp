@@ -106,3 +106,42 @@ TEST(DesktopMediaHandling, RoundTripsTheRealSettingThroughGsettings)
     EXPECT_TRUE(harness.log.contains(u"[INFO] Camera cards: Mirvale opens them: set "_s + schema
         + u" autorun-x-content-ignore from @as [] to ['x-content/image-dcf']"_s));
 }
+
+TEST(DesktopMediaHandling, ReadsThunarVolmanAndNeverWritesIt)
+{
+    CommandRunner::Result missing = FakeCommandRunner::exited(1);
+    missing.standardError = u"Property does not exist on channel"_s;
+    const CommandRunner::Result on = FakeCommandRunner::exited(0, u"true\n"_s),
+                                off = FakeCommandRunner::exited(0, u"false\n"_s);
+    const QString query = u"xfconf-query -c thunar-volman -p /"_s;
+    const struct {
+        const char *what;
+        CommandRunner::Result managed, browse, photo, command;
+        State state;
+    } rows[] = {
+        { "thunar-volman's defaults", missing, missing, missing, missing, State::Quiet },
+        { "browses every medium", missing, on, missing, missing, State::DesktopOpens },
+        { "imports photos", on, off, on, FakeCommandRunner::exited(0, u"shotwell --show-import"_s),
+            State::DesktopOpens },
+        { "imports with no command", on, off, on, missing, State::Quiet },
+        { "volume management off", off, on, on, on, State::Quiet },
+        { "no xfconf", FakeCommandRunner::notStarted(u"not found"_s), missing, missing, missing,
+            State::Unreadable },
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        FakeCommandRunner commands;
+        Harness harness;
+        commands.scriptLine(u"xfconf-query -c thunar -p /misc-volume-management"_s, row.managed);
+        commands.scriptLine(query + u"autobrowse/enabled"_s, row.browse);
+        commands.scriptLine(query + u"autophoto/enabled"_s, row.photo);
+        commands.scriptLine(query + u"autophoto/command"_s, row.command);
+        const QString channel = DesktopMediaHandling::schemaFor(u"XFCE"_s);
+        DesktopMediaHandling handling({ &commands, &harness.state, &harness.log, kNow, kNow }, channel);
+        harness.run(handling, &DesktopMediaHandling::read);
+        EXPECT_TRUE(harness.last.state == row.state && !harness.last.cameraCardsOnly);
+        harness.run(handling, &DesktopMediaHandling::letMirvaleOpen);
+        EXPECT_FALSE(harness.last.problem.isEmpty());
+        EXPECT_TRUE(commands.commandLines().filter(u" set"_s).isEmpty() && harness.state.writes() == 0);
+    }
+}

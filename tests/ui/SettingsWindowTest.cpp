@@ -544,6 +544,18 @@ TEST_F(SettingsWindowTest, WhereTheDesktopsSettingIsReadTheCameraCardsLineTakesT
     button->click();
     EXPECT_TRUE(commands.commandLines().at(8).endsWith(QStringLiteral("ignore ['x-content/image-dcf']")));
     EXPECT_EQ(button->text(), QStringLiteral("Let the desktop open them"));
+
+    // Xfce's switch covers every medium: no camera cards line, the hint points at its settings.
+    for (const char *line : { "thunar -p /misc-volume-management", "thunar-volman -p /autobrowse/enabled" })
+        commands.scriptLine(QStringLiteral("xfconf-query -c ") + QLatin1String(line),
+            FakeCommandRunner::exited(0, QStringLiteral("true")));
+    DesktopMediaHandling xfce({ &commands, &state, &m_log, now, now }, DesktopMediaHandling::kThunarVolman);
+    m_window = std::make_unique<SettingsWindow>(SettingsWindow::Services {
+        &m_store, &m_fileManager, &m_pointer, &m_log, nullptr, &m_cards, {}, &xfce });
+    m_window->show(false);
+    processEventsFor(std::chrono::milliseconds(50));
+    EXPECT_FALSE(find<QPushButton>(QStringLiteral("cameraCardsButton"))->isVisible());
+    EXPECT_TRUE(find<QWidget>(QStringLiteral("firstRunHint"))->isVisible());
 }
 
 // Nothing a user reads names another platform's programs: the window, its dialogs, the

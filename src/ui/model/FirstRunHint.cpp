@@ -1,14 +1,26 @@
 #include "ui/model/FirstRunHint.h"
 
+#include <QCoreApplication>
+
 QString FirstRunHint::dismissButtonTitle()
 {
     return QStringLiteral("Got it");
 }
 
-FirstRunHint FirstRunHint::forDesktop(const QString &controlCenter)
+FirstRunHint FirstRunHint::forDesktop(const QString &controlCenter, const QString &removableDrives)
 {
     FirstRunHint hint;
     hint.message = QStringLiteral("Another Application May Also Open");
+    if (!removableDrives.isEmpty()) {
+        hint.informativeText = QCoreApplication::translate("FirstRunHint",
+            "Xfce may also open a window or offer to import photos when you insert a card, and its "
+            "setting is for every drive and medium, not camera cards only. To stop it: open Removable "
+            "Drives and Media and turn off \u201cBrowse removable media when inserted\u201d and, under "
+            "Cameras, \u201cImport digital photographs when connected\u201d.");
+        hint.openButtonTitle = QStringLiteral("Open Removable Media Settings");
+        hint.program = removableDrives;
+        return hint;
+    }
     if (controlCenter.isEmpty()) {
         hint.informativeText = QStringLiteral(
             "Your desktop may also open a window or an application when you insert a card. To stop "

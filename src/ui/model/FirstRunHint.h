@@ -17,6 +17,7 @@ struct FirstRunHint {
     static QString dismissButtonTitle();
 
     /// The hint for a desktop; `controlCenter` is the path of GNOME Settings
-    /// (gnome-control-center), empty when it is not installed.
-    static FirstRunHint forDesktop(const QString &controlCenter);
+    /// (gnome-control-center), empty when it is not installed; `removableDrives` is the path of
+    /// Xfce's Removable Drives and Media settings (thunar-volman-settings) in an Xfce session.
+    static FirstRunHint forDesktop(const QString &controlCenter, const QString &removableDrives = {});
 };

@@ -119,8 +119,13 @@ void SettingsWindowModel::presentFirstRunHintIfNeeded()
         return;
     }
     m_hintWaiting = false;
-    if (m_cameraCards && m_cameraCards->state != DesktopMediaHandling::State::Unreadable)
-        return;
+    if (m_cameraCards && m_cameraCards->state != DesktopMediaHandling::State::Unreadable) {
+        // A setting for every medium is the user's to change in the desktop's own settings:
+        // the hint points there, and only when the desktop would act on a camera card.
+        if (m_cameraCards->cameraCardsOnly
+            || m_cameraCards->state != DesktopMediaHandling::State::DesktopOpens)
+            return;
+    }
     setGeneral(&AppSettings::firstRunHintShown, true);
     m_prompts.showFirstRunHint();
 }
@@ -132,7 +137,8 @@ SettingsWindowModel::CameraCardsLine SettingsWindowModel::cameraCardsLine() cons
     if (!m_cameraCards)
         return line;
     const State state = m_cameraCards->state;
-    line.visible = state == State::DesktopOpens || state == State::MirvaleOpens;
+    line.visible
+        = m_cameraCards->cameraCardsOnly && (state == State::DesktopOpens || state == State::MirvaleOpens);
     line.buttonEnabled = !m_cameraCardsBusy;
     if (state == State::MirvaleOpens) {
         line.text = tr("Mirvale opens camera cards; the desktop leaves them alone");

@@ -206,6 +206,11 @@ TEST(FirstRunHint, PointsAtTheDesktopsOwnSetting)
     EXPECT_EQ(other.message, gnome.message);
     EXPECT_FALSE(other.informativeText.contains(QStringLiteral("Removable Media")));
     EXPECT_EQ(FirstRunHint::dismissButtonTitle(), QStringLiteral("Got it"));
+
+    const FirstRunHint xfce
+        = FirstRunHint::forDesktop(QString(), QStringLiteral("/usr/bin/thunar-volman-settings"));
+    EXPECT_EQ(xfce.program, QStringLiteral("/usr/bin/thunar-volman-settings"));
+    EXPECT_TRUE(xfce.informativeText.contains(QStringLiteral("Browse removable media when inserted")));
 }
 
 } // namespace
