@@ -73,17 +73,20 @@ TEST(TrayMenuExportTest, EachHostShowsCardNamesExactly)
         { QStringLiteral("wrapper-2.0"), Style::MarkupMnemonic },
         { QStringLiteral("waybar"), Style::MarkupMnemonic },
     };
-    const QString names[] = { QStringLiteral("EOS_DIGITAL"), QStringLiteral("R&D_CARD"), QStringLiteral("DESK_1"),
-        QStringLiteral("DESK&2"), QStringLiteral("__A&amp;<b>_") };
+    const QString names[] = { QStringLiteral("EOS_DIGITAL"), QStringLiteral("R&D_CARD"),
+        QStringLiteral("DESK_1"), QStringLiteral("DESK&2"), QStringLiteral("__A&amp;<b>_") };
     for (const auto &host : hosts) {
         const Style style = TrayMenuExport::labelStyleFor(host.program);
-        EXPECT_EQ(style, host.style) << host.program;
+        EXPECT_EQ(style, host.style) << qPrintable(host.program);
         for (const QString &name : names) {
-            EXPECT_EQ(shownBy(style, TrayMenuExport::label(name, style)), name) << host.program << " " << name;
+            EXPECT_EQ(shownBy(style, TrayMenuExport::label(name, style)), name)
+                << qPrintable(host.program + u' ' + name);
             // What the other kind of host would make of it: the escaping is per host.
             const Style other = style == Style::Mnemonic ? Style::MarkupMnemonic : Style::Mnemonic;
-            if (name.contains(u'&') || name.contains(u'<'))
-                EXPECT_NE(shownBy(other, TrayMenuExport::label(name, style)), name) << host.program << " " << name;
+            if (name.contains(u'&') || name.contains(u'<')) {
+                EXPECT_NE(shownBy(other, TrayMenuExport::label(name, style)), name)
+                    << qPrintable(host.program + u' ' + name);
+            }
         }
     }
     EXPECT_EQ(TrayMenuExport::shortcutKeys(QStringLiteral("Ctrl+,")),
@@ -101,7 +104,8 @@ TEST(TrayMenuExportTest, IdsStayWhileTheShapeHoldsAndOnlyChangesAreSent)
     EXPECT_EQ(menu.take(menuWith({ QStringLiteral("A") }), Style::Mnemonic), TrayMenuExport::Change::None);
 
     // Paused: one tick changes, under the same id.
-    ASSERT_EQ(menu.take(menuWith({ QStringLiteral("A") }, true), Style::Mnemonic), TrayMenuExport::Change::Entries);
+    ASSERT_EQ(
+        menu.take(menuWith({ QStringLiteral("A") }, true), Style::Mnemonic), TrayMenuExport::Change::Entries);
     ASSERT_EQ(menu.changedIds().size(), 1);
     const qsizetype pause = menu.indexOf(menu.changedIds().first());
     EXPECT_TRUE(menu.entries()[pause].checked);
