@@ -105,18 +105,17 @@ QVariantMap DBusMenuObject::propertiesOf(int id, const QStringList &names) const
     return {};
 }
 
-DBusMenuLayoutItem DBusMenuObject::GetLayout(
-    int parentId, int recursionDepth, const QStringList &propertyNames, uint &revision)
+uint DBusMenuObject::GetLayout(
+    int parentId, int recursionDepth, const QStringList &propertyNames, DBusMenuLayoutItem &layout)
 {
-    revision = m_revision;
-    DBusMenuLayoutItem layout;
+    layout = {};
     layout.id = has(parentId) ? parentId : 0;
     layout.properties = propertiesOf(layout.id, propertyNames);
     if (layout.id == 0 && recursionDepth != 0) {
         for (const TrayMenuEntry &entry : m_entries)
             layout.children.append({ entry.id, only(entryProperties(entry), propertyNames), {} });
     }
-    return layout;
+    return m_revision;
 }
 
 DBusMenuItemPropertiesList DBusMenuObject::GetGroupProperties(

@@ -33,8 +33,8 @@ public:
     QStringList iconThemePath() const { return {}; }
 
 public Q_SLOTS:
-    DBusMenuLayoutItem GetLayout(
-        int parentId, int recursionDepth, const QStringList &propertyNames, uint &revision);
+    uint GetLayout(
+        int parentId, int recursionDepth, const QStringList &propertyNames, DBusMenuLayoutItem &layout);
     DBusMenuItemPropertiesList GetGroupProperties(const QList<int> &ids, const QStringList &propertyNames);
     QDBusVariant GetProperty(int id, const QString &name);
     void Event(int id, const QString &eventId, const QDBusVariant &data, uint timestamp);
