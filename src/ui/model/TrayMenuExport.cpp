@@ -2,13 +2,18 @@
 
 #include "ui/model/StatusMenuModel.h"
 
+#include <QRegularExpression>
+
 TrayMenuExport::LabelStyle TrayMenuExport::labelStyleFor(const QString &program)
 {
-    // Xfce's panel runs its tray in the panel or in the plugin wrapper; both hand the menu to
-    // libdbusmenu-gtk, as waybar does, and that sets each label as markup with mnemonics.
+    // Xfce's panel runs its tray plugin in the panel or in a plugin wrapper, which names its
+    // process "panel-6-systray"; both hand the menu to libdbusmenu-gtk, as waybar does, and
+    // that sets each label as markup with mnemonics.
     static const QStringList markupHosts
         = { QStringLiteral("xfce4-panel"), QStringLiteral("wrapper-2.0"), QStringLiteral("waybar") };
-    return markupHosts.contains(program) ? LabelStyle::MarkupMnemonic : LabelStyle::Mnemonic;
+    static const QRegularExpression xfceWrapper(QStringLiteral("^panel-[0-9]+-systray$"));
+    return markupHosts.contains(program) || xfceWrapper.match(program).hasMatch() ? LabelStyle::MarkupMnemonic
+                                                                                  : LabelStyle::Mnemonic;
 }
 
 QString TrayMenuExport::label(const QString &text, LabelStyle style)

@@ -71,6 +71,8 @@ TEST(TrayMenuExportTest, EachHostShowsCardNamesExactly)
         { QString(), Style::Mnemonic },
         { QStringLiteral("xfce4-panel"), Style::MarkupMnemonic },
         { QStringLiteral("wrapper-2.0"), Style::MarkupMnemonic },
+        { QStringLiteral("panel-6-systray"), Style::MarkupMnemonic }, // Xfce 4.18's plugin wrapper
+        { QStringLiteral("panel-6-systrayx"), Style::Mnemonic },
         { QStringLiteral("waybar"), Style::MarkupMnemonic },
     };
     const QString names[] = { QStringLiteral("EOS_DIGITAL"), QStringLiteral("R&D_CARD"),
