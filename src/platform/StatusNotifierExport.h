@@ -18,8 +18,6 @@ public:
 
     /// Whether a tray host shows the item: a watcher runs and a host registered with it.
     virtual bool isShown() const = 0;
-    /// The program behind the tray host (its process name, "xfce4-panel"), empty when unknown.
-    virtual QString hostProgram() const = 0;
 
     /// Starts looking for a watcher and registers with every one that appears.
     virtual void start() = 0;
@@ -30,7 +28,7 @@ public:
     virtual void updateEntries(const QList<TrayMenuEntry> &entries, const QList<int> &changedIds) = 0;
 
 signals:
-    /// isShown() or hostProgram() changed, or was found out for the first time.
+    /// isShown() changed, or was found out for the first time.
     void hostChanged();
     /// The user chose the entry with this id.
     void entryClicked(int id);

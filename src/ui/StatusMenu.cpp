@@ -214,8 +214,7 @@ void StatusMenu::exportMenu()
     if (!tray || !tray->isShown())
         return;
     m_exportedItems = currentItems();
-    const TrayMenuExport::LabelStyle style = TrayMenuExport::labelStyleFor(tray->hostProgram());
-    switch (m_export.take(m_exportedItems, style)) {
+    switch (m_export.take(m_exportedItems)) {
     case TrayMenuExport::Change::None:
         return;
     case TrayMenuExport::Change::Entries:

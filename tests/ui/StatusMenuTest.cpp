@@ -52,7 +52,6 @@ DetectedCard mounted(const QString &name, qint64 freeBytes)
 class FakeTrayExport final : public StatusNotifierExport {
 public:
     bool isShown() const override { return m_shown; }
-    QString hostProgram() const override { return m_program; }
     void start() override { }
     void setIcon(const QString &, const QList<TrayIconImage> &images) override
     {
@@ -68,10 +67,9 @@ public:
         m_entries = entries;
         m_updated.append(changedIds);
     }
-    void show(const QString &program)
+    void show()
     {
         m_shown = true;
-        m_program = program;
         emit hostChanged();
     }
     QStringList labels() const
@@ -83,7 +81,6 @@ public:
     }
 
     bool m_shown = false;
-    QString m_program;
     QList<TrayMenuEntry> m_entries;
     int m_layouts = 0;
     QList<QList<int>> m_updated;
@@ -365,7 +362,7 @@ TEST_F(StatusMenuTest, Snapshots)
 TEST_F(StatusMenuExportTest, TheExportedMenuIsCurrentBeforeAnyHostAsks)
 {
     EXPECT_EQ(m_menu->trayIcon(), nullptr); // no second item beside Mirvale's own
-    m_trayExport->show(QStringLiteral("xfce4-panel"));
+    m_trayExport->show();
     EXPECT_EQ(m_trayExport->m_layouts, 1);
     EXPECT_EQ(m_trayExport->m_iconImages, std::size(TrayIcon::kTraySizes));
 
@@ -376,7 +373,7 @@ TEST_F(StatusMenuExportTest, TheExportedMenuIsCurrentBeforeAnyHostAsks)
     processEventsFor(std::chrono::milliseconds(20));
     EXPECT_EQ(m_trayExport->m_layouts, 2);
     EXPECT_EQ(m_trayExport->labels().mid(2, 2),
-        (QStringList { QStringLiteral("R&amp;D__CARD \u2014 2 KB free"),
+        (QStringList { QStringLiteral("R&D__CARD \u2014 2 KB free"),
             QStringLiteral("    Unmount (keeps it in this menu)") }));
 
     // Same shape: only the changed entries, under the ids the host holds.

@@ -2,37 +2,10 @@
 
 #include "ui/model/StatusMenuModel.h"
 
-#include <QRegularExpression>
-
-TrayMenuExport::LabelStyle TrayMenuExport::labelStyleFor(const QString &program)
+QString TrayMenuExport::label(const QString &text)
 {
-    // Xfce's panel runs its tray plugin in the panel or in a plugin wrapper, which names its
-    // process "panel-6-systray"; both hand the menu to libdbusmenu-gtk, as waybar does, and
-    // that sets each label as markup with mnemonics.
-    static const QStringList markupHosts
-        = { QStringLiteral("xfce4-panel"), QStringLiteral("wrapper-2.0"), QStringLiteral("waybar") };
-    static const QRegularExpression xfceWrapper(QStringLiteral("^panel-[0-9]+-systray$"));
-    return markupHosts.contains(program) || xfceWrapper.match(program).hasMatch() ? LabelStyle::MarkupMnemonic
-                                                                                  : LabelStyle::Mnemonic;
-}
-
-QString TrayMenuExport::label(const QString &text, LabelStyle style)
-{
-    QString escaped;
-    escaped.reserve(text.size() + 8);
-    for (const QChar c : text) {
-        if (c == u'_')
-            escaped += QStringLiteral("__");
-        else if (style == LabelStyle::MarkupMnemonic && c == u'&')
-            escaped += QStringLiteral("&amp;");
-        else if (style == LabelStyle::MarkupMnemonic && c == u'<')
-            escaped += QStringLiteral("&lt;");
-        else if (style == LabelStyle::MarkupMnemonic && c == u'>')
-            escaped += QStringLiteral("&gt;");
-        else
-            escaped += c;
-    }
-    return escaped;
+    QString escaped = text;
+    return escaped.replace(u'_', QStringLiteral("__"));
 }
 
 QStringList TrayMenuExport::shortcutKeys(const QString &portable)
@@ -55,7 +28,7 @@ QStringList TrayMenuExport::shortcutKeys(const QString &portable)
     return keys;
 }
 
-TrayMenuEntry TrayMenuExport::entryFor(const StatusMenuItem &item, int id, LabelStyle style) const
+TrayMenuEntry TrayMenuExport::entryFor(const StatusMenuItem &item, int id) const
 {
     TrayMenuEntry entry;
     entry.id = id;
@@ -63,7 +36,7 @@ TrayMenuEntry TrayMenuExport::entryFor(const StatusMenuItem &item, int id, Label
     if (item.isSeparator)
         return entry;
     // Menus show no indentation levels; leading spaces stand in for them.
-    entry.label = label(QString(item.indentation * 4, u' ') + item.title, style);
+    entry.label = label(QString(item.indentation * 4, u' ') + item.title);
     entry.enabled = item.enabled;
     entry.checkable = item.checkable;
     entry.checked = item.checked;
@@ -71,21 +44,19 @@ TrayMenuEntry TrayMenuExport::entryFor(const StatusMenuItem &item, int id, Label
     return entry;
 }
 
-TrayMenuExport::Change TrayMenuExport::take(const QList<StatusMenuItem> &items, LabelStyle style)
+TrayMenuExport::Change TrayMenuExport::take(const QList<StatusMenuItem> &items)
 {
     m_changedIds.clear();
-    const bool sameShape
-        = m_style == style && !m_entries.isEmpty() && StatusMenuModel::sameShape(m_items, items);
+    const bool sameShape = !m_entries.isEmpty() && StatusMenuModel::sameShape(m_items, items);
     m_items = items;
-    m_style = style;
     if (!sameShape) {
         m_entries.clear();
         for (const StatusMenuItem &item : items)
-            m_entries.append(entryFor(item, m_nextId++, style));
+            m_entries.append(entryFor(item, m_nextId++));
         return Change::Layout;
     }
     for (qsizetype i = 0; i < items.size(); ++i) {
-        TrayMenuEntry fresh = entryFor(items[i], m_entries[i].id, style);
+        TrayMenuEntry fresh = entryFor(items[i], m_entries[i].id);
         if (fresh == m_entries[i])
             continue;
         m_entries[i] = std::move(fresh);

@@ -5,35 +5,23 @@
 
 #include <QList>
 
-#include <optional>
-
 /// The tray menu as Mirvale exports it over DBusMenu: the entries for the lines the core
-/// built, with ids that stay while the menu keeps its shape, labels escaped for the host
-/// that reads them, and what changed since the menu last sent.
+/// built, with ids that stay while the menu keeps its shape, labels escaped for the hosts,
+/// and what changed since the menu last sent.
 class TrayMenuExport {
 public:
-    /// How a host turns a label into its menu's text.
-    enum class LabelStyle {
-        /// Plain text, `_` marks the mnemonic and `__` is a literal one (Plasma, GNOME's
-        /// AppIndicator extension, LXQt, MATE).
-        Mnemonic,
-        /// Pango markup with mnemonics, as libdbusmenu-gtk reads it (Xfce's panel, waybar):
-        /// `&` and `<` are entities too, and a label that is not valid markup shows empty.
-        MarkupMnemonic,
-    };
-
     enum class Change { None, Entries, Layout };
 
-    /// The style of the host run by `program` (its process name).
-    static LabelStyle labelStyleFor(const QString &program);
-    /// `text` for a host of `style`, so that it shows `text` exactly.
-    static QString label(const QString &text, LabelStyle style);
+    /// `text` as a label that hosts show exactly: they read `_` as the mnemonic marker and
+    /// `__` as a literal one (Plasma, GNOME's AppIndicator extension, LXQt, MATE, and Xfce's
+    /// panel, whose libdbusmenu-gtk menu shows `&` and `<` as they are).
+    static QString label(const QString &text);
     /// A portable key sequence ("Ctrl+,") as DBusMenu names its keys ("Control", ",").
     static QStringList shortcutKeys(const QString &portable);
 
     /// Takes the lines the menu shows now. Says whether hosts must read the whole layout
     /// again (another shape), only the entries in changedIds(), or nothing.
-    Change take(const QList<StatusMenuItem> &items, LabelStyle style);
+    Change take(const QList<StatusMenuItem> &items);
 
     const QList<TrayMenuEntry> &entries() const { return m_entries; }
     const QList<int> &changedIds() const { return m_changedIds; }
@@ -41,12 +29,11 @@ public:
     qsizetype indexOf(int id) const;
 
 private:
-    TrayMenuEntry entryFor(const StatusMenuItem &item, int id, LabelStyle style) const;
+    TrayMenuEntry entryFor(const StatusMenuItem &item, int id) const;
 
     QList<StatusMenuItem> m_items;
     QList<TrayMenuEntry> m_entries;
     QList<int> m_changedIds;
-    std::optional<LabelStyle> m_style;
     /// Ids are never reused, so a click a host sends for an entry of an earlier shape
     /// cannot reach the line that took its place.
     int m_nextId = 1;

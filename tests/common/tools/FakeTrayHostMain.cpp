@@ -5,9 +5,7 @@
 //   mirvale_fake_tray_host menu           print the icon's menu, one line per entry, as a host shows it
 //   mirvale_fake_tray_host layout         the same without AboutToShow first; then AboutToShow's answer
 //                                         and how many LayoutUpdated the item sent after it
-//   --markup before a command reads labels as libdbusmenu-gtk does (Xfce's panel, waybar): markup
-//   with mnemonics, a label that is not valid markup showing empty. Run as `xfce4-panel` (a link),
-//   `watch` is a watcher that Mirvale takes for Xfce's.
+//   Run as `xfce4-panel` (a link), `watch` is a watcher that Mirvale takes for Xfce's panel.
 //   mirvale_fake_tray_host click LABEL    choose the entry titled LABEL, after opening the menu again
 //   mirvale_fake_tray_host icon FILE.png  save the icon's largest image
 #include <QCoreApplication>
@@ -148,7 +146,6 @@ std::optional<Item> firstItem(QDBusConnection &bus, QString *error)
     return Item { name, QStringLiteral("/StatusNotifierItem") };
 }
 
-bool g_markup = false;
 bool g_aboutToShow = true;
 
 std::optional<MenuNode> readMenu(QDBusConnection &bus, const Item &item, QString *menuPath, QString *error)
@@ -181,21 +178,7 @@ QString shownLabel(const QVariantMap &properties)
     const QString label = properties.value(QStringLiteral("label")).toString();
     QString shown;
     for (qsizetype i = 0; i < label.size(); ++i) {
-        if (g_markup && label[i] == u'<')
-            return {};
-        if (g_markup && label[i] == u'&') {
-            const qsizetype end = label.indexOf(u';', i);
-            const QString entity = end < 0 ? QString() : label.mid(i, end - i + 1);
-            if (entity == QLatin1String("&amp;"))
-                shown.append(u'&');
-            else if (entity == QLatin1String("&lt;"))
-                shown.append(u'<');
-            else if (entity == QLatin1String("&gt;"))
-                shown.append(u'>');
-            else
-                return {}; // GTK shows nothing for a label it cannot parse
-            i = end;
-        } else if (label[i] != u'_')
+        if (label[i] != u'_')
             shown.append(label[i]);
         else if (i + 1 < label.size() && label[i + 1] == u'_')
             shown.append(label[++i]);
@@ -277,8 +260,7 @@ int saveIcon(QDBusConnection &bus, const Item &item, const QString &file)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
-    g_markup = arguments.removeAll(QStringLiteral("--markup")) > 0;
+    const QStringList arguments = app.arguments().mid(1);
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return fail(QStringLiteral("no session bus"));

@@ -22,7 +22,6 @@ public:
     ~DBusStatusNotifierItem() override;
 
     bool isShown() const override { return m_shown; }
-    QString hostProgram() const override { return m_hostProgram; }
     void start() override;
     void setIcon(const QString &themedName, const QList<TrayIconImage> &images) override;
     void setLayout(const QList<TrayMenuEntry> &entries) override;
