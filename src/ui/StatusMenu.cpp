@@ -3,6 +3,7 @@
 #include "app/Autostart.h"
 #include "app/Coordinator.h"
 #include "app/UpdateController.h"
+#include "platform/StatusNotifierExport.h"
 #include "rules/RulesProvider.h"
 #include "support/DescribedError.h"
 #include "support/GlobalQueue.h"
@@ -21,15 +22,13 @@
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QtEndian>
 
 StatusMenu::StatusMenu(Services services, QObject *parent)
     : QObject(parent)
     , m_services(std::move(services))
     , m_menu(std::make_unique<QMenu>())
-    , m_trayIcon(std::make_unique<QSystemTrayIcon>())
 {
-    m_trayIcon->setToolTip(QStringLiteral("Mirvale"));
-    m_trayIcon->setContextMenu(m_menu.get());
     connect(m_menu.get(), &QMenu::aboutToShow, this, [this] {
         rebuild();
         m_menuOpen = true;
@@ -38,27 +37,66 @@ StatusMenu::StatusMenu(Services services, QObject *parent)
         m_services.coordinator->volumeWatcher().refreshFreeSpaceNow();
     });
     connect(m_menu.get(), &QMenu::aboutToHide, this, [this] { m_menuOpen = false; });
+
+    Coordinator &coordinator = *m_services.coordinator;
+    coordinator.volumeWatcher().observeCardsChanged(this, [this] { handleExternalChange(); });
+    connect(&coordinator.rules(), &RulesProvider::settingsChanged, this, &StatusMenu::handleExternalChange);
+    if (UpdateController *updates = m_services.updates) {
+        connect(updates, &UpdateController::updateAvailabilityChanged, this, &StatusMenu::scheduleExport);
+        connect(updates, &UpdateController::canCheckForUpdatesChanged, this, &StatusMenu::scheduleExport);
+    }
+    rebuild();
+    if (!m_services.trayExport)
+        makeTrayIcon();
+    refreshIcon();
+    if (StatusNotifierExport *tray = m_services.trayExport) {
+        connect(tray, &StatusNotifierExport::hostChanged, this, &StatusMenu::handleHostChanged);
+        connect(tray, &StatusNotifierExport::entryClicked, this, [this](int id) {
+            const qsizetype index = m_export.indexOf(id);
+            if (index >= 0 && index < m_exportedItems.size())
+                perform(m_exportedItems[index]);
+        });
+        connect(tray, &StatusNotifierExport::menuRequested, this, [this](QPoint position) {
+            if (!m_menu->isVisible())
+                m_menu->popup(position);
+        });
+        QPointer<StatusMenu> self(this);
+        m_services.autostart->refreshStatus([self](bool) {
+            if (self)
+                self->scheduleExport();
+        });
+        // The icon goes to the XEmbed tray only once it is known that no host shows it.
+        tray->start();
+    } else {
+        // Shown even without a tray: Qt puts the icon in a system tray that appears later.
+        m_trayIcon->show();
+    }
+    // At login the panel may come up after Mirvale; look for a tray once it has had time to.
+    QTimer::singleShot(m_services.trayGrace, this, &StatusMenu::noticeMissingTray);
+}
+
+void StatusMenu::makeTrayIcon()
+{
+    // Qt decides once, when its first tray icon is made, whether that icon goes to a
+    // status-notifier watcher; made only where no host shows Mirvale's own item, it is the
+    // XEmbed one, and never a second item beside Mirvale's.
+    m_trayIcon = std::make_unique<QSystemTrayIcon>();
+    m_trayIcon->setToolTip(QStringLiteral("Mirvale"));
+    m_trayIcon->setContextMenu(m_menu.get());
     // A click on the icon opens the menu too, where the tray tells us about it.
     connect(m_trayIcon.get(), &QSystemTrayIcon::activated, this,
         [this](QSystemTrayIcon::ActivationReason reason) {
             if (reason == QSystemTrayIcon::Trigger && !m_menu->isVisible())
                 m_menu->popup(QCursor::pos());
         });
-
-    Coordinator &coordinator = *m_services.coordinator;
-    coordinator.volumeWatcher().observeCardsChanged(this, [this] { handleExternalChange(); });
-    connect(&coordinator.rules(), &RulesProvider::settingsChanged, this, &StatusMenu::handleExternalChange);
-    rebuild();
-    refreshIcon();
-    // Shown even without a tray: Qt puts the icon in a system tray that appears later.
-    m_trayIcon->show();
-    // At login the panel may come up after Mirvale; look for a tray once it has had time to.
-    QTimer::singleShot(m_services.trayGrace, this, &StatusMenu::noticeMissingTray);
+    if (m_iconPaused)
+        drawIcon(*m_iconPaused);
 }
 
 void StatusMenu::noticeMissingTray()
 {
-    if (QSystemTrayIcon::isSystemTrayAvailable())
+    if ((m_services.trayExport && m_services.trayExport->isShown())
+        || QSystemTrayIcon::isSystemTrayAvailable())
         return;
     if (m_services.log)
         m_services.log->warn(QStringLiteral("No system tray on this desktop: Mirvale runs without an icon; "
@@ -90,7 +128,8 @@ void StatusMenu::showNoTrayWindow()
 
 StatusMenu::~StatusMenu()
 {
-    m_trayIcon->setContextMenu(nullptr);
+    if (m_trayIcon)
+        m_trayIcon->setContextMenu(nullptr);
 }
 
 void StatusMenu::refreshIcon()
@@ -110,21 +149,85 @@ void StatusMenu::drawIcon(bool paused)
     // application's palette says nothing about the panel's.
     const QIcon themed = QIcon::fromTheme(
         paused ? QStringLiteral("mirvale-tray-paused-symbolic") : QStringLiteral("mirvale-tray-symbolic"));
-    if (!themed.isNull() && !themed.pixmap(TrayIcon::kTraySizes[0]).isNull())
-        m_trayIcon->setIcon(themed);
-    else
-        m_trayIcon->setIcon(TrayIcon::trayIcon(paused));
+    const bool hasThemed = !themed.isNull() && !themed.pixmap(TrayIcon::kTraySizes[0]).isNull();
+    if (m_trayIcon)
+        m_trayIcon->setIcon(hasThemed ? themed : TrayIcon::trayIcon(paused));
+    if (!m_services.trayExport)
+        return;
+    // Hosts that cannot find the name in their theme draw the pixels.
+    QList<TrayIconImage> images;
+    for (const int side : TrayIcon::kTraySizes) {
+        const QImage image = TrayIcon::trayIcon(paused)
+                                 .pixmap(QSize(side, side), 1.0)
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_ARGB32);
+        TrayIconImage converted { image.width(), image.height(), QByteArray() };
+        converted.argb.resize(qsizetype(image.width()) * image.height() * 4);
+        auto *out = reinterpret_cast<quint32 *>(converted.argb.data());
+        for (int y = 0; y < image.height(); ++y) {
+            const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                *out++ = qToBigEndian(line[x]);
+        }
+        images.append(converted);
+    }
+    m_services.trayExport->setIcon(hasThemed ? themed.name() : QString(), images);
 }
 
 void StatusMenu::handleExternalChange()
 {
     refreshIcon();
     retitleOpenMenuCards();
+    scheduleExport();
 }
 
-void StatusMenu::rebuild()
+void StatusMenu::handleHostChanged()
+{
+    StatusNotifierExport *tray = m_services.trayExport;
+    if (tray->isShown()) {
+        if (m_trayIcon)
+            m_trayIcon->hide();
+        exportMenu();
+        return;
+    }
+    if (!m_trayIcon)
+        makeTrayIcon();
+    // Shown even without a tray: Qt puts the icon in an XEmbed tray that appears later.
+    m_trayIcon->show();
+}
+
+void StatusMenu::scheduleExport()
+{
+    if (!m_services.trayExport || m_exportQueued)
+        return;
+    m_exportQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_exportQueued = false;
+        exportMenu();
+    });
+}
+
+void StatusMenu::exportMenu()
 {
     MIRVALE_ASSERT_MAIN_THREAD();
+    StatusNotifierExport *tray = m_services.trayExport;
+    if (!tray || !tray->isShown())
+        return;
+    m_exportedItems = currentItems();
+    switch (m_export.take(m_exportedItems)) {
+    case TrayMenuExport::Change::None:
+        return;
+    case TrayMenuExport::Change::Entries:
+        tray->updateEntries(m_export.entries(), m_export.changedIds());
+        return;
+    case TrayMenuExport::Change::Layout:
+        tray->setLayout(m_export.entries());
+        return;
+    }
+}
+
+QList<StatusMenuItem> StatusMenu::currentItems() const
+{
     Coordinator &coordinator = *m_services.coordinator;
     StatusMenuModel::Input input;
     input.detectedCards = coordinator.volumeWatcher().detectedCards();
@@ -136,7 +239,13 @@ void StatusMenu::rebuild()
         input.updateTitle = update.title;
         input.updateEnabled = update.enabled;
     }
-    QList<StatusMenuItem> fresh = StatusMenuModel::build(input);
+    return StatusMenuModel::build(input);
+}
+
+void StatusMenu::rebuild()
+{
+    MIRVALE_ASSERT_MAIN_THREAD();
+    QList<StatusMenuItem> fresh = currentItems();
 
     // A tray host may still hold the entries of the menu it showed last and send a click on
     // one of them; while the shape holds, the same entries take the fresh lines.
@@ -193,10 +302,13 @@ void StatusMenu::retitleOpenMenuCards()
 
 void StatusMenu::perform(qsizetype index)
 {
+    if (index >= 0 && index < m_items.size())
+        perform(StatusMenuItem(m_items[index]));
+}
+
+void StatusMenu::perform(const StatusMenuItem &item)
+{
     MIRVALE_ASSERT_MAIN_THREAD();
-    if (index < 0 || index >= m_items.size())
-        return;
-    const StatusMenuItem item = m_items[index];
     Coordinator &coordinator = *m_services.coordinator;
     using Action = StatusMenuItem::Action;
     switch (item.action) {
@@ -213,6 +325,7 @@ void StatusMenu::perform(qsizetype index)
     case Action::TogglePause:
         coordinator.togglePause();
         refreshIcon();
+        scheduleExport();
         return;
     case Action::ShowSettings:
         coordinator.showSettings(QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier));
@@ -246,7 +359,10 @@ void StatusMenu::toggleLaunchAtLogin()
     GlobalQueue::async([autostart, wanted, self] {
         try {
             autostart->setEnabled(wanted);
-            autostart->refreshStatus();
+            autostart->refreshStatus([self](bool) {
+                if (self)
+                    self->scheduleExport();
+            });
         } catch (const DescribedError &error) {
             const QString description = error.description();
             MainQueue::async([self, description] {

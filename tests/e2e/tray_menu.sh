@@ -5,7 +5,11 @@
 # Login" (each clicked after the menu was opened again, with the entries read before) changes
 # settings.json and the autostart entry; the icon's pixels change with pause. Where cards can
 # be mounted (root, FUSE), three cards whose names a host could misread (EOS_DIGITAL,
-# R&D_CARD, one with a right-to-left override) are listed exactly, as a host shows the labels.
+# R&D_CARD, one with a right-to-left override) are listed exactly, as a host shows the labels;
+# a card mounted later (DESK_1) is in the layout once "Card ready" is logged, read without
+# AboutToShow, which then answers false and brings no LayoutUpdated; and when the watcher is
+# replaced by one run as xfce4-panel, Mirvale registers again, its log names the host, and the
+# names still read exactly.
 #
 #   tray_menu.sh MIRVALE_BINARY FAKE_TRAY_HOST_BINARY
 # Exits 77 (skipped) without Xvfb or dbus-daemon, except under CI=true, where that fails.
@@ -44,6 +48,14 @@ if [ "$(id -u)" -eq 0 ] && [ -e /dev/fuse ] && command -v mkfs.exfat >/dev/null 
     mkdir -p "$CARD_ROOT/${CARD_LABELS[$i]}"
     mount.exfat-fuse "$loop" "$CARD_ROOT/${CARD_LABELS[$i]}" >/dev/null 2>&1 || fail "cannot mount a card"
   done
+  # Mounted while Mirvale runs.
+  truncate -s 16M "$WORK/late.img"
+  mkfs.exfat -L DESK_1 "$WORK/late.img" >/dev/null || fail "mkfs.exfat"
+  LATE_LOOP="$(losetup -f --show "$WORK/late.img")" || fail "no free loop device"
+  LOOPS+=("$LATE_LOOP")
+  LATE_DIR="$CARD_ROOT/DESK_1"
+  mkdir -p "$LATE_DIR"
+  export LATE_LOOP LATE_DIR
   cards_mounted=yes
 else
   echo "cards: skipped (mounting a card image needs root, FUSE and exfatprogs)"
@@ -122,6 +134,29 @@ wait_until 10 ticked "Launch at Login" || { cat "$WORK/menu.out" >&2; fail "Laun
 "$HOST" click "Launch at Login" >/dev/null || fail "cannot choose Launch at Login again"
 wait_until 10 test ! -e "$entry" || fail "the autostart entry was not removed"
 echo "launch at login: the entry was written and removed"
+
+if [ "$cards_mounted" = yes ]; then
+  mount.exfat-fuse "$LATE_LOOP" "$LATE_DIR" >/dev/null 2>&1 || fail "cannot mount the late card"
+  wait_until 20 grep -q "Card ready: DESK_1" "$XDG_STATE_HOME/mirvale/mirvale.log" || fail "no Card ready for DESK_1"
+  "$HOST" layout >"$WORK/layout.out" || fail "cannot read the layout"
+  grep -Eqx -- "DESK_1( — .*)?" "$WORK/layout.out" || { cat "$WORK/layout.out" >&2; fail "the layout lacks DESK_1 after Card ready"; }
+  grep -qx "about-to-show false" "$WORK/layout.out" || { cat "$WORK/layout.out" >&2; fail "AboutToShow did not answer false"; }
+  grep -qx "updates 0" "$WORK/layout.out" || { cat "$WORK/layout.out" >&2; fail "LayoutUpdated came after AboutToShow"; }
+  echo "card ready: DESK_1 in the layout before any AboutToShow; AboutToShow false, no LayoutUpdated after it"
+
+  # The panel restarts as Xfce'"'"'s: Mirvale registers with the new watcher.
+  kill "${PIDS[0]}"; wait "${PIDS[0]}" 2>/dev/null
+  ln -sf "$HOST" "$WORK/xfce4-panel"
+  "$WORK/xfce4-panel" watch >"$WORK/xfce.out" 2>&1 & PIDS+=($!)
+  wait_until 20 grep -q registered "$WORK/xfce.out" || fail "mirvale did not register with the new watcher"
+  for line in "EOS_DIGITAL — $size" "R&D_CARD — $size" "DESK_1( — $size)?"; do
+    shown() { "$HOST" layout >"$WORK/menu.out" && grep -Eqx -- "$line" "$WORK/menu.out"; }
+    wait_until 20 shown || { cat "$WORK/menu.out" >&2; fail "no menu line shows as \"$line\" after the watcher changed"; }
+  done
+  grep -q "Tray: the status-notifier host shows the icon (watcher run by xfce4-panel)" \
+    "$XDG_STATE_HOME/mirvale/mirvale.log" || fail "no log line names the new host"
+  echo "new watcher: registered again, the host named in the log, the names read exactly"
+fi
 
 [ -n "${TRAY_SNAPSHOT_DIR:-}" ] && cp "$WORK/normal.png" "$WORK/paused.png" "$TRAY_SNAPSHOT_DIR/"
 grep -q "Paused set to true" "$XDG_STATE_HOME/mirvale/mirvale.log" || fail "no pause line in the log"

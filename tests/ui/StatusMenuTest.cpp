@@ -7,6 +7,7 @@
 #include "common/FakeUpdateService.h"
 #include "common/PollUntil.h"
 #include "platform/AutostartService.h"
+#include "platform/StatusNotifierExport.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
 #include "ui/TrayIcon.h"
 
@@ -47,6 +48,45 @@ DetectedCard mounted(const QString &name, qint64 freeBytes)
     return card;
 }
 
+/// A tray host's view of Mirvale's own item: what was sent, and how often.
+class FakeTrayExport final : public StatusNotifierExport {
+public:
+    bool isShown() const override { return m_shown; }
+    void start() override { }
+    void setIcon(const QString &, const QList<TrayIconImage> &images) override
+    {
+        m_iconImages = images.size();
+    }
+    void setLayout(const QList<TrayMenuEntry> &entries) override
+    {
+        m_entries = entries;
+        ++m_layouts;
+    }
+    void updateEntries(const QList<TrayMenuEntry> &entries, const QList<int> &changedIds) override
+    {
+        m_entries = entries;
+        m_updated.append(changedIds);
+    }
+    void show()
+    {
+        m_shown = true;
+        emit hostChanged();
+    }
+    QStringList labels() const
+    {
+        QStringList labels;
+        for (const TrayMenuEntry &entry : m_entries)
+            labels.append(entry.label);
+        return labels;
+    }
+
+    bool m_shown = false;
+    QList<TrayMenuEntry> m_entries;
+    int m_layouts = 0;
+    QList<QList<int>> m_updated;
+    qsizetype m_iconImages = 0;
+};
+
 class StatusMenuTest : public ::testing::Test, protected CoordinatorHarness {
 protected:
     void SetUp() override
@@ -61,6 +101,7 @@ protected:
             menu.quit = [this] { ++m_quits; };
             menu.log = &m_log;
             menu.trayGrace = m_trayGrace;
+            menu.trayExport = m_trayExport.get();
             auto made = std::make_unique<StatusMenu>(std::move(menu));
             m_menu = made.get();
             return made;
@@ -101,6 +142,16 @@ protected:
     int m_showLogs = 0;
     int m_quits = 0;
     std::chrono::milliseconds m_trayGrace = std::chrono::hours(1);
+    std::unique_ptr<FakeTrayExport> m_trayExport;
+};
+
+class StatusMenuExportTest : public StatusMenuTest {
+protected:
+    void SetUp() override
+    {
+        m_trayExport = std::make_unique<FakeTrayExport>();
+        StatusMenuTest::SetUp();
+    }
 };
 
 /// The offscreen platform has no system tray, as stock GNOME has none.
@@ -306,4 +357,40 @@ TEST_F(StatusMenuTest, Snapshots)
         EXPECT_TRUE(strip.save(folder + QStringLiteral("/icon-") + name + QStringLiteral(".png")));
     }
     QApplication::setPalette(original);
+}
+
+TEST_F(StatusMenuExportTest, TheExportedMenuIsCurrentBeforeAnyHostAsks)
+{
+    EXPECT_EQ(m_menu->trayIcon(), nullptr); // no second item beside Mirvale's own
+    m_trayExport->show();
+    EXPECT_EQ(m_trayExport->m_layouts, 1);
+    EXPECT_EQ(m_trayExport->m_iconImages, std::size(TrayIcon::kTraySizes));
+
+    // A burst of changes in one turn of the event loop: one new layout, sent without being asked.
+    m_watcher->setCards({}, { mounted(QStringLiteral("R&D_CARD"), 1'000) });
+    m_watcher->setCards(
+        {}, { mounted(QStringLiteral("R&D_CARD"), 2'000), mounted(QStringLiteral("B"), 1'000) });
+    processEventsFor(std::chrono::milliseconds(20));
+    EXPECT_EQ(m_trayExport->m_layouts, 2);
+    EXPECT_EQ(m_trayExport->labels().mid(2, 2),
+        (QStringList { QStringLiteral("R&D__CARD \u2014 2 KB free"),
+            QStringLiteral("    Unmount (keeps it in this menu)") }));
+
+    // Same shape: only the changed entries, under the ids the host holds.
+    const QList<TrayMenuEntry> before = m_trayExport->m_entries;
+    m_watcher->setCards(
+        {}, { mounted(QStringLiteral("R&D_CARD"), 3'000), mounted(QStringLiteral("B"), 1'000) });
+    processEventsFor(std::chrono::milliseconds(20));
+    EXPECT_EQ(m_trayExport->m_layouts, 2);
+    ASSERT_EQ(m_trayExport->m_updated, (QList<QList<int>> { { before[2].id } }));
+
+    // A click the host sends by id reaches the line.
+    for (const TrayMenuEntry &entry : m_trayExport->m_entries) {
+        if (entry.label == QLatin1String("Pause watching"))
+            emit m_trayExport->entryClicked(entry.id);
+    }
+    processEventsFor(std::chrono::milliseconds(20));
+    EXPECT_TRUE(m_rules.settings().paused);
+    EXPECT_EQ(m_trayExport->m_updated.size(), 2);
+    EXPECT_EQ(m_trayExport->m_layouts, 2);
 }

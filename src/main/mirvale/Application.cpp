@@ -34,6 +34,7 @@
 #include "platform/linux/UdevDeviceEventSource.h"
 #include "platform/linux/X11WindowService.h"
 #include "platform/linux/XdgStandardFolders.h"
+#include "platform/linux/gui/DBusStatusNotifierItem.h"
 #include "platform/linux/gui/QtPointerControl.h"
 #include "platform/linux/gui/QtScreenSource.h"
 #include "platform/linux/gui/X11Compositing.h"
@@ -130,6 +131,7 @@ Application::Application(QObject *parent)
           *m_log))
     , m_updateService(std::make_unique<PackageKitUpdateService>(QDBusConnection::systemBus(), *m_log))
     , m_updates(std::make_unique<UpdateController>(m_updateService.get()))
+    , m_trayExport(std::make_unique<DBusStatusNotifierItem>(QDBusConnection::sessionBus(), m_log.get()))
 {
     // Lives as long as the process: background reads may outlast the application object.
     static auto *const mediaCommands = new ProcessCommandRunner;
@@ -178,6 +180,7 @@ Application::Application(QObject *parent)
         menu.showLog = [this] { LogReveal::revealInFileManager(*m_log, *m_fileManager); };
         menu.log = m_log.get();
         menu.tellNoTray = [this](std::function<void()> showWindow) { m_noTray->tell(std::move(showWindow)); };
+        menu.trayExport = m_trayExport.get();
         return std::make_unique<StatusMenu>(std::move(menu));
     };
     services.refreshAutostartStatus = [this] { m_autostart->refreshStatus(); };

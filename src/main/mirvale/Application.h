@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class DBusStatusNotifierItem;
 class CardWindowTidier;
 class DesktopNotifier;
 class FreedesktopNotifications;
@@ -67,6 +68,8 @@ private:
     std::unique_ptr<Autostart> m_autostart;
     std::unique_ptr<PackageKitUpdateService> m_updateService;
     std::unique_ptr<UpdateController> m_updates;
+    // Outlives the status menu, which the Coordinator owns.
+    std::unique_ptr<DBusStatusNotifierItem> m_trayExport;
     std::unique_ptr<Coordinator> m_coordinator;
     std::unique_ptr<ControlInterface> m_control;
     bool m_snapshotMode = false;

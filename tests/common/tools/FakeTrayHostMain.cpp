@@ -3,6 +3,9 @@
 //
 //   mirvale_fake_tray_host watch          own the watcher; print each registered item
 //   mirvale_fake_tray_host menu           print the icon's menu, one line per entry, as a host shows it
+//   mirvale_fake_tray_host layout         the same without AboutToShow first; then AboutToShow's answer
+//                                         and how many LayoutUpdated the item sent after it
+//   Run as `xfce4-panel` (a link), `watch` is a watcher that Mirvale takes for Xfce's panel.
 //   mirvale_fake_tray_host click LABEL    choose the entry titled LABEL, after opening the menu again
 //   mirvale_fake_tray_host icon FILE.png  save the icon's largest image
 #include <QCoreApplication>
@@ -13,6 +16,7 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QImage>
+#include <QTimer>
 #include <QtEndian>
 
 #include <cstdio>
@@ -74,6 +78,15 @@ private:
     QStringList m_items;
 };
 
+/// Counts the menu updates an item sends.
+class UpdateCounter : public QObject {
+    Q_OBJECT
+public:
+    int m_count = 0;
+public slots:
+    void count() { ++m_count; }
+};
+
 namespace {
 
 struct MenuNode {
@@ -133,6 +146,8 @@ std::optional<Item> firstItem(QDBusConnection &bus, QString *error)
     return Item { name, QStringLiteral("/StatusNotifierItem") };
 }
 
+bool g_aboutToShow = true;
+
 std::optional<MenuNode> readMenu(QDBusConnection &bus, const Item &item, QString *menuPath, QString *error)
 {
     const QVariant path
@@ -144,7 +159,8 @@ std::optional<MenuNode> readMenu(QDBusConnection &bus, const Item &item, QString
     QDBusMessage aboutToShow = QDBusMessage::createMethodCall(
         item.service, *menuPath, kMenuInterface, QStringLiteral("AboutToShow"));
     aboutToShow.setArguments({ 0 });
-    bus.call(aboutToShow, QDBus::Block, 5000);
+    if (g_aboutToShow)
+        bus.call(aboutToShow, QDBus::Block, 5000);
     QDBusMessage layout = QDBusMessage::createMethodCall(
         item.service, *menuPath, kMenuInterface, QStringLiteral("GetLayout"));
     layout.setArguments({ 0, -1, QStringList() });
@@ -268,6 +284,8 @@ int main(int argc, char **argv)
     if (command == QLatin1String("icon") && arguments.size() == 2)
         return saveIcon(bus, *item, arguments.at(1));
 
+    if (command == QLatin1String("layout"))
+        g_aboutToShow = false;
     QString menuPath;
     const std::optional<MenuNode> root = readMenu(bus, *item, &menuPath, &error);
     if (!root)
@@ -276,6 +294,29 @@ int main(int argc, char **argv)
         for (const MenuNode &child : visibleChildren(*root))
             say(describe(child));
         return 0;
+    }
+    if (command == QLatin1String("layout")) {
+        for (const MenuNode &child : visibleChildren(*root))
+            say(describe(child));
+        UpdateCounter counter;
+        bus.connect(item->service, menuPath, kMenuInterface, QStringLiteral("LayoutUpdated"), &counter,
+            SLOT(count()));
+        QDBusMessage aboutToShow = QDBusMessage::createMethodCall(
+            item->service, menuPath, kMenuInterface, QStringLiteral("AboutToShow"));
+        aboutToShow.setArguments({ 0 });
+        const QDBusMessage answer = bus.call(aboutToShow, QDBus::Block, 5000);
+        say(QStringLiteral("about-to-show ")
+            + (answer.arguments().value(0).toBool() ? QStringLiteral("true") : QStringLiteral("false")));
+        // Whatever the item sends for it has come once two more calls were answered after it
+        // and its event loop had time for a further turn.
+        readMenu(bus, *item, &menuPath, &error);
+        QTimer::singleShot(300, &app, [&] {
+            readMenu(bus, *item, &menuPath, &error);
+            QCoreApplication::processEvents();
+            say(QStringLiteral("updates %1").arg(counter.m_count));
+            app.quit();
+        });
+        return QCoreApplication::exec();
     }
     if (command == QLatin1String("click") && arguments.size() == 2) {
         for (const MenuNode &child : visibleChildren(*root)) {
