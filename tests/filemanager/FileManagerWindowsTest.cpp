@@ -56,7 +56,7 @@ protected:
     FakeProcessTable m_processes;
     RecordingLogger m_log;
     FileManagerWindows m_windows { m_service, m_processes, m_log,
-        FileManagerWindows::Limits { 1ms, 100ms, 200ms, 20ms } };
+        FileManagerWindows::Limits { 1ms, 100ms, 200ms, 20ms, 7s, 1ms } };
     QString m_startupId;
 };
 
@@ -245,13 +245,20 @@ TEST_F(FileManagerWindowsTest, AnUnmountedCardClosesOnlyTheWindowsMirvaleOpenedT
     ASSERT_EQ(open(kFolder, std::nullopt), 14u);
     m_service.addWindowAfterReads(15, shown(), 2, true);
     ASSERT_EQ(open(kFolder, std::nullopt), 15u);
+    m_service.addWindowAfterReads(16, shown(), 2, true);
+    ASSERT_EQ(open(kFolder, std::nullopt), 16u);
     m_service.removeWindow(12); // closed by the user meanwhile
     m_service.setTitle(14, QStringLiteral("me - Thunar")); // taken to the user's home
     m_service.setTitle(15, QStringLiteral("DCIM - Thunar")); // up a folder, still on the card
+    m_windows.lookAtOpened();
+    // As the card goes the file manager takes the window still on it to the card's parent
+    // /media/me, titled as the user's home /home/me is.
+    m_service.setTitle(16, QStringLiteral("me - Thunar"));
 
-    EXPECT_EQ(m_windows.closeWindowsOfCard(kCard), (QList<WindowService::WindowId> { 11, 15 }));
-    EXPECT_EQ(m_service.requests().filter(QStringLiteral("close")).size(), 2);
-    EXPECT_TRUE(m_windows.waitUntilClosed({ 11, 15 }));
+    EXPECT_EQ(m_windows.closeWindowsOfCard(kCard), (QList<WindowService::WindowId> { 11, 15, 16 }));
+    EXPECT_EQ(m_service.requests().filter(QStringLiteral("close")).size(), 3);
+    EXPECT_TRUE(m_windows.waitUntilClosed({ 11, 15, 16 }));
+    EXPECT_EQ(infos(QStringLiteral("(the file manager moved it to /media/me)")), 1);
     for (const WindowService::WindowId spared : { 13, 14, 20 })
         EXPECT_TRUE(m_service.window(spared)) << spared;
     EXPECT_EQ(infos(QStringLiteral("left window 0xe open: it shows \u201cme - Thunar\u201d")), 1);
@@ -286,6 +293,72 @@ TEST_F(FileManagerWindowsTest, TheTidierClosesWindowsWhenTheirCardLeavesTheMount
     bool unmounted = false;
     tidier.closeBeforeUnmount(second, [&] { unmounted = !m_service.window(12); });
     EXPECT_TRUE(pollUntil([&] { return unmounted; }));
+}
+
+TEST_F(FileManagerWindowsTest, AFileManagerOnWaylandIsNotWaitedForAndThatIsToldOnce)
+{
+    m_processes.add(kFileManager, 1, QStringLiteral("/usr/bin/nautilus"));
+    m_processes.setRunsWith(kFileManager,
+        { { QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-0") },
+            { QStringLiteral("DISPLAY"), QStringLiteral(":0") } },
+        { QStringLiteral("libgtk-4.so.1") });
+    m_service.addWindow(11, shown()); // an X11 window of the same program, never waited for
+    const int reads = m_service.clientReads();
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(open(kFolder, Placement { 0, 0, 400, 300 }, 5s), std::nullopt);
+        const auto now = FileManagerWindows::Clock::now();
+        m_windows.adoptLater(m_windows.prepare(), { kFolder, kFileManager, {}, true, now, now + 5s });
+        m_windows.adoptPending();
+    }
+    EXPECT_EQ(m_service.clientReads() - reads, 4); // those of prepare() alone
+    EXPECT_EQ(warnings(QStringLiteral("the file manager nautilus runs as a Wayland client: where its windows "
+                                      "go and whether they come to front is the compositor's choice")),
+        1);
+    EXPECT_TRUE(m_windows.bringToFront()->contains(QStringLiteral("Wayland client")));
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_TRUE(m_windows.closeWindowsOfCard(kCard).isEmpty());
+        EXPECT_EQ(open(kFolder, std::nullopt, 5s), std::nullopt);
+    }
+    EXPECT_EQ(warnings(QStringLiteral("could not close the file manager's windows on a card that goes")), 1);
+    EXPECT_TRUE(m_service.requests().isEmpty());
+}
+
+TEST_F(FileManagerWindowsTest, LateWindowsArePlacedUntilTheirCardGoesButNeverComeForwardLate)
+{
+    // Every late window comes after the time to come to front.
+    FileManagerWindows patient { m_service, m_processes, m_log,
+        FileManagerWindows::Limits { 1ms, 100ms, 200ms, 20ms, 0ms, 1ms } };
+    const QString second = QStringLiteral("/media/me/SECOND");
+    const QString third = QStringLiteral("/media/me/THIRD");
+    const auto request = [](const QString &folder, std::chrono::milliseconds patience) {
+        const auto now = FileManagerWindows::Clock::now();
+        return FileManagerWindows::Request { folder, kFileManager, Placement { 0, 0, 400, 300 }, true, now,
+            now + patience };
+    };
+    patient.adoptLater(patient.prepare(), request(kFolder, 30s));
+    patient.adoptLater(patient.prepare(), request(second, 30s));
+    patient.adoptLater(patient.prepare(), request(third, 0ms));
+    patient.closeWindowsOfCard(second); // the second card is pulled before its window shows
+    m_service.addWindowAfterReads(11, shown(), 30, true);
+    m_service.addWindowAfterReads(12, shown(QStringLiteral("SECOND")), 1, false);
+    patient.adoptPending();
+
+    EXPECT_EQ(m_service.window(11)->client, QRect(0, 0, 400, 300));
+    EXPECT_EQ(infos(QStringLiteral("too late to come to front")), 1);
+    EXPECT_EQ(m_service.requests(), QStringList { QStringLiteral("move 11 0,0 400x300") });
+    for (const QString &folder : { second, third })
+        EXPECT_EQ(infos(QStringLiteral("gave up looking for the window that shows ") + folder), 1);
+    EXPECT_EQ(patient.opened(), (QList<FileManagerWindows::Opened> { { kFolder, 11, kFileManager } }));
+
+    // A file manager with no X11 window at all by its deadline is not waited for again.
+    constexpr qint64 kSilent = 700;
+    const auto now = FileManagerWindows::Clock::now();
+    patient.adoptLater(patient.prepare(), { kFolder, kSilent, {}, true, now, now });
+    patient.adoptPending();
+    const FileManagerWindows::Before before = patient.prepare();
+    m_service.addWindowAfterReads(13, shown(kTitle, kSilent), 2, true);
+    const auto then = FileManagerWindows::Clock::now();
+    EXPECT_EQ(patient.adopt(before, { kFolder, kSilent, {}, true, then, then + 5s }), std::nullopt);
 }
 
 } // namespace
