@@ -144,8 +144,8 @@ bool FileManagerWindows::onWayland(const Request &request)
         const ClientWindowSystem::Kind kind = environment
             ? ClientWindowSystem::of(*environment, m_processes.libraries(*request.owner))
             : ClientWindowSystem::Kind::Unknown;
-        // Unknown: looked for like an X11 client; one that shows no X11 window at all is
-        // taken for a Wayland client afterwards.
+        // Unknown: looked for as an X11 client is; one that showed no X11 window at all by
+        // the end of a search is not waited for afterwards.
         if (kind != ClientWindowSystem::Kind::Unknown) {
             known = kind == ClientWindowSystem::Kind::Wayland;
             std::lock_guard lock(m_mutex);
@@ -266,8 +266,10 @@ void FileManagerWindows::adoptPending()
                     + it->request.folder);
                 // No X11 window of the file manager at all, long after its answer: a Wayland
                 // client whose environment could not be read.
-                const std::optional<WindowService::Clients> clients = m_service.clients();
-                if (it->request.owner && Clock::now() >= it->request.deadline && clients
+                const bool timedOut = it->request.owner && Clock::now() >= it->request.deadline;
+                const std::optional<WindowService::Clients> clients
+                    = timedOut ? m_service.clients() : std::nullopt;
+                if (clients
                     && std::none_of(clients->windows.cbegin(), clients->windows.cend(),
                         [&](WindowId window) { return belongs(it->family, window); })) {
                     std::lock_guard lock(m_mutex);

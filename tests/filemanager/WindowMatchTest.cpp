@@ -8,6 +8,8 @@
 
 #include <QHash>
 
+#include <tuple>
+
 namespace {
 
 using Clients = WindowService::Clients;
@@ -97,38 +99,29 @@ TEST(WindowFrames, ClosenessLooksAtEveryEdge)
 TEST(ClientWindowSystem, ToldFromTheEnvironmentAsEachToolkitReadsIt)
 {
     using Kind = ClientWindowSystem::Kind;
-    const QStringList gtk { QStringLiteral("libgtk-4.so.1") };
-    const QStringList qt5 { QStringLiteral("libQt5Gui.so.5") };
-    struct Row {
-        const char *what;
-        const char *environment;
-        QStringList libraries;
-        Kind expected;
+    const QStringList gtk { QStringLiteral("libgtk-4.so.1") }, qt { QStringLiteral("libQt5Gui.so.5") };
+    // Each with WAYLAND_DISPLAY=w DISPLAY=:0 before it, unless it starts with "-".
+    const std::tuple<const char *, QStringList, Kind> rows[] = {
+        { "", gtk, Kind::Wayland },
+        { "GDK_BACKEND=x11,wayland", gtk, Kind::X11 },
+        { "XDG_SESSION_TYPE=wayland", qt, Kind::Wayland },
+        { "XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME", qt, Kind::X11 },
+        { "XDG_SESSION_TYPE=wayland QT_QPA_PLATFORM=xcb", qt, Kind::X11 },
+        { "- WAYLAND_DISPLAY=w", qt, Kind::Wayland },
+        { "GDK_BACKEND=x11", {}, Kind::X11 },
+        { "", {}, Kind::Wayland },
+        { "- HOME=/root", {}, Kind::Unknown },
     };
-    const Row rows[] = {
-        { "GTK in a Wayland session", "WAYLAND_DISPLAY=wayland-0 DISPLAY=:0", gtk, Kind::Wayland },
-        { "GTK told to use X11 first", "WAYLAND_DISPLAY=w DISPLAY=:0 GDK_BACKEND=x11,wayland", gtk,
-            Kind::X11 },
-        { "Qt in Plasma's Wayland session", "WAYLAND_DISPLAY=w DISPLAY=:0 XDG_SESSION_TYPE=wayland", qt5,
-            Kind::Wayland },
-        { "Qt under GNOME takes XWayland",
-            "WAYLAND_DISPLAY=w DISPLAY=:0 XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME", qt5,
-            Kind::X11 },
-        { "Qt told to use xcb", "WAYLAND_DISPLAY=w DISPLAY=:0 XDG_SESSION_TYPE=wayland QT_QPA_PLATFORM=xcb",
-            qt5, Kind::X11 },
-        { "Qt told Wayland first", "WAYLAND_DISPLAY=w DISPLAY=:0 QT_QPA_PLATFORM=wayland;xcb", qt5,
-            Kind::Wayland },
-        { "no X server to use", "WAYLAND_DISPLAY=w", qt5, Kind::Wayland },
-        { "an X11 session", "DISPLAY=:0", gtk, Kind::X11 },
-        { "toolkit unknown, X11 forced", "WAYLAND_DISPLAY=w DISPLAY=:0 GDK_BACKEND=x11", {}, Kind::X11 },
-        { "toolkit unknown", "WAYLAND_DISPLAY=w DISPLAY=:0", {}, Kind::Wayland },
-        { "no display at all", "HOME=/root", {}, Kind::Unknown },
-    };
-    for (const Row &row : rows) {
+    for (const auto &[variables, libraries, expected] : rows) {
         QHash<QString, QString> environment;
-        for (const QString &entry : QString::fromLatin1(row.environment).split(QLatin1Char(' ')))
+        if (variables[0] != '-')
+            environment = { { QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("w") },
+                { QStringLiteral("DISPLAY"), QStringLiteral(":0") } };
+        for (const QString &entry :
+            QString::fromLatin1(variables).split(QLatin1Char(' '), Qt::SkipEmptyParts))
             environment.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
-        EXPECT_EQ(ClientWindowSystem::of(environment, row.libraries), row.expected) << row.what;
+        environment.remove(QStringLiteral("-"));
+        EXPECT_EQ(ClientWindowSystem::of(environment, libraries), expected) << variables << libraries.size();
     }
 }
 
