@@ -594,9 +594,17 @@ void FileManagerWindows::lookAtOpened()
     const QList<Opened> opened = this->opened();
     if (opened.isEmpty() || m_service.unavailableReason())
         return;
+    QHash<WindowId, QString> seen;
+    {
+        std::lock_guard lock(m_mutex);
+        seen = m_seen;
+    }
     QHash<WindowId, QString> titles;
     for (const Opened &window : opened) {
-        if (const std::optional<QString> title = m_service.title(window.window))
+        // A window whose folder went is one the file manager may be moving off a card that
+        // is going: what it showed before stays what was last seen.
+        const std::optional<QString> title = m_service.title(window.window);
+        if (title && (*title == seen.value(window.window) || QFileInfo::exists(window.folder)))
             titles.insert(window.window, *title);
     }
     std::lock_guard lock(m_mutex);

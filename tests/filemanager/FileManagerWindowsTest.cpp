@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -233,35 +237,42 @@ TEST_F(FileManagerWindowsTest, TheFrontWindowIsReadOnlyWhenItIsTheFileManagers)
 
 TEST_F(FileManagerWindowsTest, AnUnmountedCardClosesOnlyTheWindowsMirvaleOpenedThatStillShowIt)
 {
+    // The card is mounted in a folder named as the user's home is ("root" for /media/root and /root).
+    QTemporaryDir media;
+    const QString card = media.filePath(QStringLiteral("EOS_DIGITAL"));
+    const QString folder = card + QStringLiteral("/DCIM/101CANON");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString home = QFileInfo(media.path()).fileName() + QStringLiteral(" - Thunar");
     const QString other = QStringLiteral("/media/me/EOS_DIGITAL2/DCIM");
     m_service.addWindow(20, shown()); // the user's own, on the card
     m_service.addWindowAfterReads(11, shown(), 2, true);
-    ASSERT_EQ(open(kFolder, std::nullopt), 11u);
+    ASSERT_EQ(open(folder, std::nullopt), 11u);
     m_service.addWindowAfterReads(12, shown(QStringLiteral("EOS_DIGITAL")), 2, true);
-    ASSERT_EQ(open(kCard, std::nullopt), 12u);
+    ASSERT_EQ(open(card, std::nullopt), 12u);
     m_service.addWindowAfterReads(13, shown(QStringLiteral("DCIM")), 2, true);
     ASSERT_EQ(open(other, std::nullopt), 13u);
-    m_service.addWindowAfterReads(14, shown(), 2, true);
-    ASSERT_EQ(open(kFolder, std::nullopt), 14u);
-    m_service.addWindowAfterReads(15, shown(), 2, true);
-    ASSERT_EQ(open(kFolder, std::nullopt), 15u);
-    m_service.addWindowAfterReads(16, shown(), 2, true);
-    ASSERT_EQ(open(kFolder, std::nullopt), 16u);
+    for (const WindowService::WindowId window : { 14, 15, 16 }) {
+        m_service.addWindowAfterReads(window, shown(), 2, true);
+        ASSERT_EQ(open(folder, std::nullopt), window);
+    }
     m_service.removeWindow(12); // closed by the user meanwhile
-    m_service.setTitle(14, QStringLiteral("me - Thunar")); // taken to the user's home
+    m_service.setTitle(14, home); // taken to the user's home
     m_service.setTitle(15, QStringLiteral("DCIM - Thunar")); // up a folder, still on the card
     m_windows.lookAtOpened();
-    // As the card goes the file manager takes the window still on it to the card's parent
-    // /media/me, titled as the user's home /home/me is.
-    m_service.setTitle(16, QStringLiteral("me - Thunar"));
+    // The card goes and the file manager takes the window still on it to the card's parent,
+    // just before Mirvale looks again.
+    ASSERT_TRUE(QDir(card).removeRecursively());
+    m_service.setTitle(16, home);
+    m_windows.lookAtOpened();
 
-    EXPECT_EQ(m_windows.closeWindowsOfCard(kCard), (QList<WindowService::WindowId> { 11, 15, 16 }));
+    EXPECT_EQ(m_windows.closeWindowsOfCard(card), (QList<WindowService::WindowId> { 11, 15, 16 }));
     EXPECT_EQ(m_service.requests().filter(QStringLiteral("close")).size(), 3);
     EXPECT_TRUE(m_windows.waitUntilClosed({ 11, 15, 16 }));
-    EXPECT_EQ(infos(QStringLiteral("(the file manager moved it to /media/me)")), 1);
+    EXPECT_EQ(infos(QStringLiteral("(the file manager moved it to ") + media.path() + QLatin1Char(')')), 1);
     for (const WindowService::WindowId spared : { 13, 14, 20 })
         EXPECT_TRUE(m_service.window(spared)) << spared;
-    EXPECT_EQ(infos(QStringLiteral("left window 0xe open: it shows \u201cme - Thunar\u201d")), 1);
+    EXPECT_EQ(
+        infos(QStringLiteral("left window 0xe open: it shows \u201c") + home + QStringLiteral("\u201d")), 1);
     EXPECT_EQ(m_windows.opened(), (QList<FileManagerWindows::Opened> { { other, 13, kFileManager } }));
 }
 
