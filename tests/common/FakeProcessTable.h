@@ -22,21 +22,17 @@ public:
         return it == m_processes.cend() ? std::nullopt : std::optional<qint64>(it->parent);
     }
 
-    /// The environment and libraries `pid` runs with; others have none known.
     void setRunsWith(qint64 pid, const QHash<QString, QString> &environment, const QStringList &libraries)
     {
         std::lock_guard lock(m_mutex);
         m_environments.insert(pid, environment);
         m_libraries.insert(pid, libraries);
     }
-
     std::optional<QHash<QString, QString>> environment(qint64 pid) override
     {
         std::lock_guard lock(m_mutex);
-        const auto it = m_environments.constFind(pid);
-        return it == m_environments.cend() ? std::nullopt : std::optional(*it);
+        return m_environments.contains(pid) ? std::optional(m_environments.value(pid)) : std::nullopt;
     }
-
     QStringList libraries(qint64 pid) override
     {
         std::lock_guard lock(m_mutex);

@@ -8,8 +8,6 @@
 
 #include <QHash>
 
-#include <tuple>
-
 namespace {
 
 using Clients = WindowService::Clients;
