@@ -4,13 +4,25 @@
 #include "support/MainQueue.h"
 #include "support/SerialQueue.h"
 
-CardWindowTidier::CardWindowTidier(FileManagerWindows &windows)
+#include <QTimer>
+
+CardWindowTidier::CardWindowTidier(FileManagerWindows &windows, std::chrono::milliseconds lookEvery)
     : m_windows(windows)
     , m_queue(std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.windows.tidy")))
+    , m_look(std::make_unique<QTimer>())
 {
+    m_look->setInterval(lookEvery);
+    QTimer::connect(m_look.get(), &QTimer::timeout, m_look.get(), [this] {
+        FileManagerWindows *looked = &m_windows;
+        m_queue->async([looked] { looked->lookAtOpened(); });
+    });
 }
 
-CardWindowTidier::~CardWindowTidier() = default;
+CardWindowTidier::~CardWindowTidier()
+{
+    m_look.reset();
+    m_queue.reset(); // its last looks finish before the windows go
+}
 
 void CardWindowTidier::cardsChanged(const QList<MountedCard> &mounted)
 {
@@ -19,6 +31,10 @@ void CardWindowTidier::cardsChanged(const QList<MountedCard> &mounted)
         now.insert(card.path());
     const QSet<QString> gone = m_mounted - now;
     m_mounted = now;
+    if (m_mounted.isEmpty())
+        m_look->stop();
+    else if (!m_look->isActive())
+        m_look->start();
     for (const QString &path : gone) {
         FileManagerWindows *windows = &m_windows;
         m_queue->async([windows, path] { windows->closeWindowsOfCard(path); });

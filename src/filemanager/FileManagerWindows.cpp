@@ -1,5 +1,6 @@
 #include "filemanager/FileManagerWindows.h"
 
+#include "filemanager/ClientWindowSystem.h"
 #include "filemanager/WindowFrames.h"
 #include "filemanager/WindowMatch.h"
 #include "platform/ProcessTable.h"
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <iterator>
 #include <thread>
 
 namespace {
@@ -75,11 +77,14 @@ FileManagerWindows::FileManagerWindows(
 {
 }
 
+FileManagerWindows::~FileManagerWindows() = default;
+
 FileManagerWindows::Before FileManagerWindows::prepare()
 {
     {
         std::lock_guard lock(m_mutex);
         m_last.reset();
+        m_lastOnWayland = false;
     }
     if (m_service.unavailableReason())
         return {};
@@ -88,7 +93,17 @@ FileManagerWindows::Before FileManagerWindows::prepare()
     return { m_service.clients(), m_service.serverTime(), token };
 }
 
-std::optional<FileManagerWindows::WindowId> FileManagerWindows::adopt(
+/// One request's search for its window.
+struct FileManagerWindows::Search {
+    Before before;
+    Request request;
+    Family family;
+    Wait wait = Wait::Briefly;
+    /// How many cards had gone when the search began.
+    qsizetype cardsGoneBefore = 0;
+};
+
+std::optional<FileManagerWindows::Search> FileManagerWindows::begin(
     const Before &before, const Request &request, Wait wait)
 {
     const QString what = request.placement ? QStringLiteral("could not place the file manager's window")
@@ -101,6 +116,8 @@ std::optional<FileManagerWindows::WindowId> FileManagerWindows::adopt(
         noteOnce(what, QStringLiteral("the window manager does not list its windows (_NET_CLIENT_LIST)"));
         return std::nullopt;
     }
+    if (onWayland(request))
+        return std::nullopt;
     Family family { request.owner, std::nullopt, before.startupId(request.takesFocus), {} };
     if (request.owner)
         family.executable = m_processes.executable(*request.owner);
@@ -108,58 +125,201 @@ std::optional<FileManagerWindows::WindowId> FileManagerWindows::adopt(
         noteOnce(what, QStringLiteral("the file manager's process is unknown"));
         return std::nullopt;
     }
+    std::lock_guard lock(m_mutex);
+    return Search { before, request, std::move(family), wait, m_cardsGone.size() };
+}
 
+bool FileManagerWindows::onWayland(const Request &request)
+{
+    if (!request.owner)
+        return false;
+    std::optional<bool> known;
+    {
+        std::lock_guard lock(m_mutex);
+        if (const auto it = m_onWayland.constFind(*request.owner); it != m_onWayland.cend())
+            known = *it;
+    }
+    if (!known) {
+        const std::optional<QHash<QString, QString>> environment = m_processes.environment(*request.owner);
+        const ClientWindowSystem::Kind kind = environment
+            ? ClientWindowSystem::of(*environment, m_processes.libraries(*request.owner))
+            : ClientWindowSystem::Kind::Unknown;
+        // Unknown: looked for as an X11 client is; one that showed no X11 window at all by
+        // the end of a search is not waited for afterwards.
+        if (kind != ClientWindowSystem::Kind::Unknown) {
+            known = kind == ClientWindowSystem::Kind::Wayland;
+            std::lock_guard lock(m_mutex);
+            m_onWayland.insert(*request.owner, *known);
+        }
+    }
+    if (!known.value_or(false))
+        return false;
+    {
+        std::lock_guard lock(m_mutex);
+        m_lastOnWayland = true;
+        if (!m_waylandFolders.contains(request.folder))
+            m_waylandFolders.append(request.folder);
+    }
+    const QString program = QFileInfo(m_processes.executable(*request.owner).value_or(QString())).fileName();
+    noteOnce(QStringLiteral("the file manager ")
+            + (program.isEmpty() ? QString() : program + QLatin1Char(' '))
+            + QStringLiteral("runs as a Wayland client"),
+        QStringLiteral("where its windows go and whether they come to front is the compositor's "
+                       "choice; its opens are reported without waiting for a window"));
+    return true;
+}
+
+std::optional<FileManagerWindows::WindowId> FileManagerWindows::look(Search &search)
+{
+    const bool reuseAllowed = Clock::now() >= search.request.answeredAt + m_limits.reuseGrace;
+    if (const std::optional<WindowService::Clients> after = m_service.clients())
+        return find(search.before, *after, search.request, search.family, reuseAllowed);
+    return std::nullopt;
+}
+
+bool FileManagerWindows::isOver(const Search &search)
+{
+    if (m_stopping || Clock::now() >= search.request.deadline)
+        return true;
+    std::lock_guard lock(m_mutex);
+    for (qsizetype index = search.cardsGoneBefore; index < m_cardsGone.size(); ++index) {
+        if (isOnCard(search.request.folder, m_cardsGone.at(index)))
+            return true;
+    }
+    return false;
+}
+
+std::optional<FileManagerWindows::WindowId> FileManagerWindows::adopt(
+    const Before &before, const Request &request, Wait wait)
+{
+    std::optional<Search> search = begin(before, request, wait);
+    if (!search)
+        return std::nullopt;
     const Clock::time_point briefly = request.answeredAt + m_limits.find;
-    const Clock::time_point deadline
-        = wait == Wait::Late ? request.deadline : std::min(request.deadline, briefly);
+    if (wait == Wait::Briefly) {
+        search->request.deadline = std::min(request.deadline, briefly);
+        // A file manager that showed no X11 window at all after an earlier answer is not
+        // waited for; its window is still looked for in the background.
+        std::lock_guard lock(m_mutex);
+        if (request.owner && m_showedNoWindow.contains(*request.owner))
+            search->request.deadline = request.answeredAt;
+    }
     std::optional<WindowId> found;
     for (;;) {
-        const bool reuseAllowed = Clock::now() >= request.answeredAt + m_limits.reuseGrace;
-        if (const std::optional<WindowService::Clients> after = m_service.clients())
-            found = find(before, *after, request, family, reuseAllowed);
-        if (found || Clock::now() >= deadline || m_stopping)
+        found = look(*search);
+        if (found || isOver(*search))
             break;
-        std::this_thread::sleep_for(m_limits.poll);
+        std::this_thread::sleep_for(wait == Wait::Late ? m_limits.latePoll : m_limits.poll);
     }
-    if (!found && wait == Wait::Briefly && request.deadline > briefly) {
+    if (found) {
+        settle(*search, *found);
+        return found;
+    }
+    if (wait == Wait::Briefly && request.deadline > briefly) {
         noteOnce(QStringLiteral("still looking for the file manager's window"),
             QStringLiteral("none showed the folder within ") + secondsText(m_limits.find)
                 + QStringLiteral(" s of its answer; the open is reported without it"));
         return std::nullopt;
     }
-    if (!found) {
-        noteOnce(what,
-            QStringLiteral("no window of the file manager showed the folder within ")
-                + secondsText(
-                    std::chrono::duration_cast<std::chrono::milliseconds>(deadline - request.answeredAt))
-                + QStringLiteral(" s of its answer (a file manager that is not an X11 client, or "
-                                 "that does not name the folder in its window's title, cannot be "
-                                 "placed)"));
-        return std::nullopt;
-    }
+    noteOnce(request.placement ? QStringLiteral("could not place the file manager's window")
+                               : QStringLiteral("could not find the file manager's window"),
+        QStringLiteral("no window of the file manager showed the folder within ")
+            + secondsText(std::chrono::duration_cast<std::chrono::milliseconds>(
+                search->request.deadline - request.answeredAt))
+            + QStringLiteral(" s of its answer (a file manager that is not an X11 client, or "
+                             "that does not name the folder in its window's title, cannot be "
+                             "placed)"));
+    return std::nullopt;
+}
 
-    bool mine = !before.clients->windows.contains(*found);
+void FileManagerWindows::adoptLater(const Before &before, const Request &request)
+{
+    std::optional<Search> search = begin(before, request, Wait::Late);
+    if (!search)
+        return;
+    std::lock_guard lock(m_mutex);
+    m_pending.push_back(std::move(*search));
+}
+
+void FileManagerWindows::adoptPending()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_adoptingPending)
+            return;
+        m_adoptingPending = true;
+    }
+    std::vector<Search> searches;
+    for (;;) {
+        {
+            std::lock_guard lock(m_mutex);
+            std::move(m_pending.begin(), m_pending.end(), std::back_inserter(searches));
+            m_pending.clear();
+            if (searches.empty()) {
+                m_adoptingPending = false;
+                return;
+            }
+        }
+        for (auto it = searches.begin(); it != searches.end();) {
+            if (isOver(*it)) {
+                m_log.info(kPrefix + QStringLiteral("gave up looking for the window that shows ")
+                    + it->request.folder);
+                // No X11 window of the file manager at all, long after its answer: a Wayland
+                // client whose environment could not be read.
+                const bool timedOut = it->request.owner && Clock::now() >= it->request.deadline;
+                const std::optional<WindowService::Clients> clients
+                    = timedOut ? m_service.clients() : std::nullopt;
+                if (clients
+                    && std::none_of(clients->windows.cbegin(), clients->windows.cend(),
+                        [&](WindowId window) { return belongs(it->family, window); })) {
+                    std::lock_guard lock(m_mutex);
+                    m_showedNoWindow.insert(*it->request.owner);
+                }
+                it = searches.erase(it);
+            } else if (const std::optional<WindowId> found = look(*it)) {
+                settle(*it, *found);
+                it = searches.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        if (!searches.empty())
+            std::this_thread::sleep_for(m_limits.latePoll);
+    }
+}
+
+void FileManagerWindows::settle(const Search &search, WindowId found)
+{
+    const Request &request = search.request;
+    bool mine = !search.before.clients->windows.contains(found);
     {
         std::lock_guard lock(m_mutex);
         mine = mine || std::any_of(m_opened.cbegin(), m_opened.cend(), [&](const Opened &opened) {
-            return opened.window == *found;
+            return opened.window == found;
         });
-        if (wait == Wait::Briefly) // a late one may belong to an earlier request than the last
+        if (search.wait == Wait::Briefly) // a late one may belong to an earlier request than the last
             m_last = found;
+        if (request.owner)
+            m_showedNoWindow.remove(*request.owner);
     }
     if (mine)
-        remember({ request.folder, *found, m_service.processId(*found).value_or(0) });
-    m_log.info(kPrefix + QStringLiteral("window ") + windowText(*found) + QStringLiteral(" shows ")
+        remember({ request.folder, found, m_service.processId(found).value_or(0) });
+    // A window that shows long after the open neither comes to front nor moves the focus:
+    // the user has moved on.
+    const bool tooLate = Clock::now() > request.answeredAt + m_limits.frontWithin;
+    m_log.info(kPrefix + QStringLiteral("window ") + windowText(found) + QStringLiteral(" shows ")
         + request.folder + QStringLiteral(" (") + QString::number(millisecondsSince(request.answeredAt))
         + QStringLiteral(" ms after the file manager answered")
-        + (mine ? QString() : QStringLiteral("; a window Mirvale did not open")) + QStringLiteral(")"));
+        + (mine ? QString() : QStringLiteral("; a window Mirvale did not open"))
+        + (tooLate ? QStringLiteral("; too late to come to front") : QString()) + QStringLiteral(")"));
     if (request.placement)
-        place(*found, *request.placement, request.answeredAt);
+        place(found, *request.placement, request.answeredAt);
+    if (tooLate)
+        return;
     if (!request.takesFocus)
-        keepFocus(before, *found);
-    else if (wait == Wait::Late)
-        raise(*found); // the request to bring it to front came and went before it showed
-    return found;
+        keepFocus(search.before, found);
+    else if (search.wait == Wait::Late)
+        raise(found); // the request to bring it to front came and went before it showed
 }
 
 std::optional<FileManagerWindows::WindowId> FileManagerWindows::find(const Before &before,
@@ -312,13 +472,18 @@ std::optional<QString> FileManagerWindows::bringToFront()
 {
     const QString what = QStringLiteral("could not bring the file manager's window to front");
     std::optional<WindowId> last;
+    bool onWayland = false;
     {
         std::lock_guard lock(m_mutex);
         last = m_last;
+        onWayland = m_lastOnWayland;
     }
     QString why;
     if (const std::optional<QString> unavailable = m_service.unavailableReason())
         why = *unavailable;
+    else if (onWayland)
+        why = QStringLiteral(
+            "the file manager runs as a Wayland client; the compositor decides what comes to front");
     else if (!last)
         why = QStringLiteral("the window of the last request was not found");
     else if (const std::optional<QString> failed = raise(*last))
@@ -364,11 +529,15 @@ std::optional<Placement> FileManagerWindows::frameOf(WindowId window)
 QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(const QString &cardPath)
 {
     QList<Opened> closing;
+    QHash<WindowId, QString> seen;
+    bool waylandWindows = false;
     {
         std::lock_guard lock(m_mutex);
+        m_cardsGone.append(cardPath);
         for (auto it = m_opened.begin(); it != m_opened.end();) {
             if (isOnCard(it->folder, cardPath)) {
                 closing.append(*it);
+                seen.insert(it->window, m_seen.take(it->window));
                 if (m_last == it->window)
                     m_last.reset();
                 it = m_opened.erase(it);
@@ -376,21 +545,34 @@ QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(const
                 ++it;
             }
         }
+        waylandWindows = m_waylandFolders.removeIf([&](const QString &folder) {
+            return isOnCard(folder, cardPath);
+        }) > 0;
     }
+    if (waylandWindows)
+        noteOnce(QStringLiteral("could not close the file manager's windows on a card that goes"),
+            QStringLiteral("it runs as a Wayland client, so they are not X11 windows; it closes or "
+                           "moves them itself"));
     QList<WindowId> closed;
     if (closing.isEmpty() || m_service.unavailableReason())
         return closed;
     const std::optional<WindowService::Clients> clients = m_service.clients();
     const quint32 time = m_service.serverTime().value_or(0);
+    const QString parent = QFileInfo(cardPath).path();
     for (const Opened &opened : std::as_const(closing)) {
         // Gone already, or the id now names someone else's window: leave it alone.
         if (!clients || !clients->windows.contains(opened.window)
             || m_service.processId(opened.window).value_or(0) != opened.process)
             continue;
         // The user may have taken the window elsewhere: it is closed only while it still
-        // shows the folder or one above it on the card.
+        // shows the folder or one above it on the card, or when the file manager took it to
+        // the card's parent as the card went (it showed the card when last looked at; the
+        // user's own trip to the parent was seen before).
         const QString title = m_service.title(opened.window).value_or(QString());
-        if (!WindowMatch::titleShowsFolderUpTo(title, opened.folder, cardPath)) {
+        const bool onCard = WindowMatch::titleShowsFolderUpTo(title, opened.folder, cardPath);
+        const bool movedOff = !onCard && WindowMatch::titleShows(title, parent)
+            && WindowMatch::titleShowsFolderUpTo(seen.value(opened.window), opened.folder, cardPath);
+        if (!onCard && !movedOff) {
             m_log.info(kPrefix + QStringLiteral("left window ") + windowText(opened.window)
                 + QStringLiteral(" open: it shows \u201c") + title
                 + QStringLiteral("\u201d, no longer a folder on the card"));
@@ -399,10 +581,38 @@ QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(const
         if (m_service.close(opened.window, time)) {
             closed.append(opened.window);
             m_log.info(kPrefix + QStringLiteral("asked to close window ") + windowText(opened.window)
-                + QStringLiteral(", opened for ") + opened.folder + QStringLiteral(" on card ") + cardPath);
+                + QStringLiteral(", opened for ") + opened.folder + QStringLiteral(" on card ") + cardPath
+                + (movedOff ? QStringLiteral(" (the file manager moved it to ") + parent + QStringLiteral(")")
+                            : QString()));
         }
     }
     return closed;
+}
+
+void FileManagerWindows::lookAtOpened()
+{
+    const QList<Opened> opened = this->opened();
+    if (opened.isEmpty() || m_service.unavailableReason())
+        return;
+    QHash<WindowId, QString> seen;
+    {
+        std::lock_guard lock(m_mutex);
+        seen = m_seen;
+    }
+    QHash<WindowId, QString> titles;
+    for (const Opened &window : opened) {
+        // A window whose folder went is one the file manager may be moving off a card that
+        // is going: what it showed before stays what was last seen.
+        const std::optional<QString> title = m_service.title(window.window);
+        if (title && (*title == seen.value(window.window) || QFileInfo::exists(window.folder)))
+            titles.insert(window.window, *title);
+    }
+    std::lock_guard lock(m_mutex);
+    for (auto it = titles.cbegin(); it != titles.cend(); ++it) {
+        if (std::any_of(m_opened.cbegin(), m_opened.cend(),
+                [&](const Opened &known) { return known.window == it.key(); }))
+            m_seen.insert(it.key(), it.value());
+    }
 }
 
 bool FileManagerWindows::waitUntilClosed(const QList<WindowId> &windows)
@@ -441,7 +651,9 @@ void FileManagerWindows::noteOnce(const QString &what, const QString &reason)
 
 void FileManagerWindows::remember(const Opened &opened)
 {
+    const QString title = m_service.title(opened.window).value_or(QString());
     std::lock_guard lock(m_mutex);
+    m_seen.insert(opened.window, title);
     // A window shows one folder at a time; a folder may be in several windows.
     m_opened.removeIf([&](const Opened &known) { return known.window == opened.window; });
     m_opened.append(opened);

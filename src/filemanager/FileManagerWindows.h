@@ -7,12 +7,14 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <chrono>
 #include <mutex>
 #include <optional>
 #include <variant>
+#include <vector>
 
 class Logger;
 class ProcessTable;
@@ -23,11 +25,18 @@ class ProcessTable;
 /// windows Mirvale opened so that a pulled card's windows can be closed. It never closes a
 /// window it did not open, nor one that no longer shows a folder on the card.
 ///
+/// A file manager that runs as a Wayland client has no X11 windows to wait for: its opens
+/// are reported at once and where its windows go is left to the compositor.
+///
 /// Used from the file manager connection's thread and the tidy-up queue; the bookkeeping is locked.
 class FileManagerWindows {
 public:
     using WindowId = WindowService::WindowId;
     using Clock = std::chrono::steady_clock;
+
+    /// How long after the file manager's answer a late window is still looked for and placed
+    /// (a cold file manager on a loaded machine may take many seconds), unless its card goes.
+    static constexpr std::chrono::milliseconds kPatience { 30'000 };
 
     struct Limits {
         /// How often the window list is read while waiting for a window.
@@ -40,6 +49,11 @@ public:
         /// How long a new window is waited for before an existing one showing the folder
         /// counts as the one the file manager reused.
         std::chrono::milliseconds reuseGrace { 400 };
+        /// How long after the file manager's answer a late window may still come to front or
+        /// hand the focus back; one that shows later is placed only, so it steals no focus.
+        std::chrono::milliseconds frontWithin { 7'000 };
+        /// How often the window list is read while late windows are waited for.
+        std::chrono::milliseconds latePoll { 100 };
     };
 
     /// What was on screen before a request, to tell its window from the others.
@@ -65,6 +79,7 @@ public:
         std::optional<Placement> placement;
         bool takesFocus = true;
         Clock::time_point answeredAt;
+        /// When the search for a window that comes late gives up.
         Clock::time_point deadline;
     };
 
@@ -78,6 +93,7 @@ public:
 
     FileManagerWindows(WindowService &service, ProcessTable &processes, Logger &log);
     FileManagerWindows(WindowService &service, ProcessTable &processes, Logger &log, Limits limits);
+    ~FileManagerWindows();
 
     /// Call right before asking the file manager to show something.
     Before prepare();
@@ -86,13 +102,24 @@ public:
     /// the window may not take it (a late one is also raised when it may take the focus).
     /// Nothing (logged once) when no such window shows in time.
     std::optional<WindowId> adopt(const Before &before, const Request &request, Wait wait = Wait::Briefly);
+    /// Notes a request whose window did not show in the brief look, for adoptPending().
+    void adoptLater(const Before &before, const Request &request);
+    /// Looks for the windows of every noted request together, adopting each as it shows,
+    /// until all showed, passed their deadline or lost their card; picks up requests noted
+    /// meanwhile. Nothing to do (returns at once) when another call is looking already.
+    void adoptPending();
     /// Raises and focuses the window of the last request. Nothing (logged) when it cannot.
     std::optional<QString> bringToFront();
     /// The outer frame of the active window when it is the file manager's, else why not.
     std::variant<Placement, QString> frontWindowFrame(std::optional<qint64> owner);
     /// Asks to close the windows Mirvale opened on the card mounted at `cardPath` that still
-    /// show a folder on it; returns them.
+    /// show a folder on it, or that the file manager moved to the card's parent folder as the
+    /// card went (shown on the card when last looked at); returns them. Ends the search for
+    /// windows of requests on the card.
     QList<WindowId> closeWindowsOfCard(const QString &cardPath);
+    /// Notes what Mirvale's windows show now, to tell a window the file manager moves off a
+    /// card that goes from one the user took to the card's parent folder before.
+    void lookAtOpened();
     /// Waits until `windows` are gone or the settle time passed; false when some remain.
     bool waitUntilClosed(const QList<WindowId> &windows);
     /// Ends every wait for a window at once; for shutting down.
@@ -102,7 +129,16 @@ public:
 
 private:
     struct Family;
+    struct Search;
 
+    /// The search for a request's window; nothing (the reason logged once) when no window
+    /// can be found for it.
+    std::optional<Search> begin(const Before &before, const Request &request, Wait wait);
+    std::optional<WindowId> look(Search &search);
+    bool isOver(const Search &search);
+    void settle(const Search &search, WindowId window);
+    /// True when the file manager of `request` runs as a Wayland client (logged once for each).
+    bool onWayland(const Request &request);
     std::optional<WindowId> find(const Before &before, const WindowService::Clients &after,
         const Request &request, Family &family, bool reuseAllowed);
     bool belongs(Family &family, WindowId window);
@@ -127,4 +163,18 @@ private:
     std::atomic<bool> m_stopping { false };
     std::atomic<int> m_requests { 0 };
     QSet<QString> m_noted;
+    /// What each of Mirvale's windows showed when last looked at.
+    QHash<WindowId, QString> m_seen;
+    /// The cards that went, in order; a search ends when its folder's card is among those
+    /// that went after it began.
+    QStringList m_cardsGone;
+    /// Whether the file manager's bus owner runs as a Wayland client, by process.
+    QHash<qint64, bool> m_onWayland;
+    /// File managers (by process) that showed no X11 window after an answer.
+    QSet<qint64> m_showedNoWindow;
+    /// Folders Mirvale had a file manager that is a Wayland client show.
+    QStringList m_waylandFolders;
+    bool m_lastOnWayland = false;
+    std::vector<Search> m_pending;
+    bool m_adoptingPending = false;
 };

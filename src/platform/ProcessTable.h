@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <optional>
@@ -15,4 +17,8 @@ public:
     virtual std::optional<qint64> parent(qint64 pid) = 0;
     /// The program file `pid` runs; nothing when it has ended or cannot be read.
     virtual std::optional<QString> executable(qint64 pid) = 0;
+    /// The environment `pid` was started with; nothing when it cannot be read.
+    virtual std::optional<QHash<QString, QString>> environment(qint64 pid) = 0;
+    /// The file names of the shared libraries `pid` has loaded ("libgtk-4.so.1"); empty when unknown.
+    virtual QStringList libraries(qint64 pid) = 0;
 };

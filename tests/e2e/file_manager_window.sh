@@ -202,11 +202,14 @@ focus_holder
 mount.exfat-fuse "$LOOP" "$FRONT_DIR" >/dev/null 2>&1 || fail "mount"
 wait_for "$LOGFILE" "$FRONT: opened DCIM/101CANON" 30 || exit 1
 FIRST="$(found_window "$FOLDER" 1)" || fail "$FM: Mirvale found no window for $FOLDER"
-wait_for "$LOGFILE" "brought window $(hex "$FIRST") to front" 10 || exit 1
+# A cold file manager's window more than 7 s after its answer is placed but kept from the focus.
+LATE="window $(hex "$FIRST") shows $FOLDER (.*too late to come to front)"
+wait_until 10 'grep -qF "brought window $(hex "$FIRST") to front" "$LOGFILE" || grep -q "$LATE" "$LOGFILE"' \
+  || fail "$FM: window $(hex "$FIRST") was neither brought to front nor logged as too late for it"
 title_has "$FIRST" 101CANON || fail "$FM: window $(hex "$FIRST") shows \"$(window_title "$FIRST")\""
 check_frame "$FIRST" "${FRONT_BOUNDS[@]}"
-wait_until 3 is_active "$FIRST" || fail "$FM: the window is not in front"
-echo "PASS: $FM opened DCIM/101CANON at the rule's frame, in front"
+grep -q "$LATE" "$LOGFILE" || wait_until 3 is_active "$FIRST" || fail "$FM: the window is not in front"
+echo "PASS: $FM opened DCIM/101CANON at the rule's frame, in front unless it came too late for that"
 
 # The user's own window on the card, and the user takes Mirvale's window elsewhere.
 show_folder "$FRONT_DIR/DCIM/100CANON" || fail "could not open the user's own window"

@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -56,7 +60,7 @@ protected:
     FakeProcessTable m_processes;
     RecordingLogger m_log;
     FileManagerWindows m_windows { m_service, m_processes, m_log,
-        FileManagerWindows::Limits { 1ms, 100ms, 200ms, 20ms } };
+        FileManagerWindows::Limits { 1ms, 100ms, 200ms, 20ms, 7s, 1ms } };
     QString m_startupId;
 };
 
@@ -233,28 +237,42 @@ TEST_F(FileManagerWindowsTest, TheFrontWindowIsReadOnlyWhenItIsTheFileManagers)
 
 TEST_F(FileManagerWindowsTest, AnUnmountedCardClosesOnlyTheWindowsMirvaleOpenedThatStillShowIt)
 {
+    // The card is mounted in a folder named as the user's home is ("root" for /media/root and /root).
+    QTemporaryDir media;
+    const QString card = media.filePath(QStringLiteral("EOS_DIGITAL")),
+                  folder = card + QStringLiteral("/DCIM/101CANON");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString home = QFileInfo(media.path()).fileName() + QStringLiteral(" - Thunar");
     const QString other = QStringLiteral("/media/me/EOS_DIGITAL2/DCIM");
     m_service.addWindow(20, shown()); // the user's own, on the card
     m_service.addWindowAfterReads(11, shown(), 2, true);
-    ASSERT_EQ(open(kFolder, std::nullopt), 11u);
+    ASSERT_EQ(open(folder, std::nullopt), 11u);
     m_service.addWindowAfterReads(12, shown(QStringLiteral("EOS_DIGITAL")), 2, true);
-    ASSERT_EQ(open(kCard, std::nullopt), 12u);
+    ASSERT_EQ(open(card, std::nullopt), 12u);
     m_service.addWindowAfterReads(13, shown(QStringLiteral("DCIM")), 2, true);
     ASSERT_EQ(open(other, std::nullopt), 13u);
-    m_service.addWindowAfterReads(14, shown(), 2, true);
-    ASSERT_EQ(open(kFolder, std::nullopt), 14u);
-    m_service.addWindowAfterReads(15, shown(), 2, true);
-    ASSERT_EQ(open(kFolder, std::nullopt), 15u);
+    for (const WindowService::WindowId window : { 14, 15, 16 }) {
+        m_service.addWindowAfterReads(window, shown(), 2, true);
+        ASSERT_EQ(open(folder, std::nullopt), window);
+    }
     m_service.removeWindow(12); // closed by the user meanwhile
-    m_service.setTitle(14, QStringLiteral("me - Thunar")); // taken to the user's home
+    m_service.setTitle(14, home); // taken to the user's home
     m_service.setTitle(15, QStringLiteral("DCIM - Thunar")); // up a folder, still on the card
+    m_windows.lookAtOpened();
+    // The card goes and the file manager takes the window still on it to the card's parent,
+    // just before Mirvale looks again.
+    ASSERT_TRUE(QDir(card).removeRecursively());
+    m_service.setTitle(16, home);
+    m_windows.lookAtOpened();
 
-    EXPECT_EQ(m_windows.closeWindowsOfCard(kCard), (QList<WindowService::WindowId> { 11, 15 }));
-    EXPECT_EQ(m_service.requests().filter(QStringLiteral("close")).size(), 2);
-    EXPECT_TRUE(m_windows.waitUntilClosed({ 11, 15 }));
+    EXPECT_EQ(m_windows.closeWindowsOfCard(card), (QList<WindowService::WindowId> { 11, 15, 16 }));
+    EXPECT_EQ(m_service.requests().filter(QStringLiteral("close")).size(), 3);
+    EXPECT_TRUE(m_windows.waitUntilClosed({ 11, 15, 16 }));
+    EXPECT_EQ(infos(QStringLiteral("(the file manager moved it to ") + media.path() + QLatin1Char(')')), 1);
     for (const WindowService::WindowId spared : { 13, 14, 20 })
         EXPECT_TRUE(m_service.window(spared)) << spared;
-    EXPECT_EQ(infos(QStringLiteral("left window 0xe open: it shows \u201cme - Thunar\u201d")), 1);
+    EXPECT_EQ(
+        infos(QStringLiteral("left window 0xe open: it shows \u201c") + home + QStringLiteral("\u201d")), 1);
     EXPECT_EQ(m_windows.opened(), (QList<FileManagerWindows::Opened> { { other, 13, kFileManager } }));
 }
 
@@ -286,6 +304,55 @@ TEST_F(FileManagerWindowsTest, TheTidierClosesWindowsWhenTheirCardLeavesTheMount
     bool unmounted = false;
     tidier.closeBeforeUnmount(second, [&] { unmounted = !m_service.window(12); });
     EXPECT_TRUE(pollUntil([&] { return unmounted; }));
+}
+
+TEST_F(FileManagerWindowsTest, AFileManagerOnWaylandIsNotWaitedForAndThatIsToldOnce)
+{
+    m_processes.add(kFileManager, 1, QStringLiteral("/usr/bin/nautilus"));
+    m_processes.setRunsWith(kFileManager, { { QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("w") } }, {});
+    m_service.addWindow(11, shown()); // an X11 window of the same program, never waited for
+    const int reads = m_service.clientReads();
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(open(kFolder, Placement { 0, 0, 400, 300 }, 5s), std::nullopt);
+        EXPECT_TRUE(m_windows.closeWindowsOfCard(kCard).isEmpty());
+    }
+    EXPECT_EQ(m_service.clientReads() - reads, 2); // those of prepare() alone
+    EXPECT_EQ(
+        warnings(QStringLiteral("the file manager nautilus runs as a Wayland client: where its windows go")),
+        1);
+    EXPECT_EQ(warnings(QStringLiteral("could not close the file manager's windows on a card that goes")), 1);
+    EXPECT_TRUE(m_windows.bringToFront()->contains(QStringLiteral("Wayland client")));
+    EXPECT_TRUE(m_service.requests().isEmpty());
+}
+
+TEST_F(FileManagerWindowsTest, LateWindowsArePlacedUntilTheirCardGoesButNeverComeForwardLate)
+{
+    FileManagerWindows patient { m_service, m_processes, m_log,
+        { 1ms, 100ms, 200ms, 20ms, 0ms, 1ms } }; // all too late
+    const QString second = QStringLiteral("/media/me/SECOND"), third = QStringLiteral("/media/me/THIRD");
+    const auto now = FileManagerWindows::Clock::now();
+    for (const auto &[folder, patience] :
+        { std::pair(kFolder, 30s), std::pair(second, 30s), std::pair(third, 0s) })
+        patient.adoptLater(patient.prepare(),
+            { folder, kFileManager, Placement { 0, 0, 400, 300 }, true, now, now + patience });
+    patient.closeWindowsOfCard(second); // the second card is pulled before its window shows
+    m_service.addWindowAfterReads(11, shown(), 30, true);
+    m_service.addWindowAfterReads(12, shown(QStringLiteral("SECOND")), 1, false);
+    patient.adoptPending();
+    EXPECT_EQ(m_service.window(11)->client, QRect(0, 0, 400, 300));
+    EXPECT_EQ(m_service.requests(), QStringList { QStringLiteral("move 11 0,0 400x300") }); // not raised
+    EXPECT_EQ(infos(QStringLiteral("too late to come to front")), 1);
+    for (const QString &folder : { second, third })
+        EXPECT_EQ(infos(QStringLiteral("gave up looking for the window that shows ") + folder), 1);
+
+    // A file manager with no X11 window at all by its deadline is not waited for again.
+    constexpr qint64 kSilent = 700;
+    patient.adoptLater(patient.prepare(), { kFolder, kSilent, {}, true, now, now });
+    patient.adoptPending();
+    const FileManagerWindows::Before before = patient.prepare();
+    m_service.addWindowAfterReads(13, shown(kTitle, kSilent), 2, true);
+    const auto then = FileManagerWindows::Clock::now();
+    EXPECT_EQ(patient.adopt(before, { kFolder, kSilent, {}, true, then, then + 5s }), std::nullopt);
 }
 
 } // namespace

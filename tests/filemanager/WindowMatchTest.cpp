@@ -1,4 +1,5 @@
 #include "filemanager/WindowMatch.h"
+#include "filemanager/ClientWindowSystem.h"
 #include "filemanager/WindowFrames.h"
 
 #include "common/QtPrinters.h"
@@ -91,6 +92,35 @@ TEST(WindowFrames, ClosenessLooksAtEveryEdge)
     EXPECT_TRUE(WindowFrames::isClose({ 102, 99, 398, 303 }, wanted, 3));
     EXPECT_FALSE(WindowFrames::isClose({ 100, 100, 400, 304 }, wanted, 3));
     EXPECT_FALSE(WindowFrames::isClose({ 96, 100, 400, 300 }, wanted, 3));
+}
+
+TEST(ClientWindowSystem, ToldFromTheEnvironmentAsEachToolkitReadsIt)
+{
+    using Kind = ClientWindowSystem::Kind;
+    const QStringList gtk { QStringLiteral("libgtk-4.so.1") }, qt { QStringLiteral("libQt5Gui.so.5") };
+    // Each with WAYLAND_DISPLAY=w DISPLAY=:0 before it, unless it starts with "-".
+    const std::tuple<const char *, QStringList, Kind> rows[] = {
+        { "", gtk, Kind::Wayland },
+        { "GDK_BACKEND=x11,wayland", gtk, Kind::X11 },
+        { "XDG_SESSION_TYPE=wayland", qt, Kind::Wayland },
+        { "XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME", qt, Kind::X11 },
+        { "XDG_SESSION_TYPE=wayland QT_QPA_PLATFORM=xcb", qt, Kind::X11 },
+        { "- WAYLAND_DISPLAY=w", qt, Kind::Wayland },
+        { "GDK_BACKEND=x11", {}, Kind::X11 },
+        { "", {}, Kind::Wayland },
+        { "- HOME=/root", {}, Kind::Unknown },
+    };
+    for (const auto &[variables, libraries, expected] : rows) {
+        QHash<QString, QString> environment;
+        if (variables[0] != '-')
+            environment = { { QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("w") },
+                { QStringLiteral("DISPLAY"), QStringLiteral(":0") } };
+        for (const QString &entry :
+            QString::fromLatin1(variables).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            environment.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+        environment.remove(QStringLiteral("-"));
+        EXPECT_EQ(ClientWindowSystem::of(environment, libraries), expected) << variables << libraries.size();
+    }
 }
 
 } // namespace

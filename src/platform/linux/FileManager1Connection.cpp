@@ -168,18 +168,18 @@ FileManagerConnection::Result FileManager1Connection::show(
     // handed its name to another process of its own.
     const auto answeredAt = std::chrono::steady_clock::now();
     const FileManagerWindows::Request windowRequest { folder, fileManagerProcess(deadline), placement,
-        takesFocus, answeredAt, answeredAt + m_callTimeout };
+        takesFocus, answeredAt, answeredAt + FileManagerWindows::kPatience };
     // The open waits briefly for a window it must place or bring to front; a window that
-    // comes later, or one only noted for tidying up, is seen to in the background, so a slow
-    // file manager holds up neither the report nor the next card.
+    // comes later (a cold file manager on a loaded machine), or one only noted for tidying
+    // up, is seen to in the background until it shows or its card goes, so a slow file
+    // manager holds up neither the report nor the next card.
     const bool waits = placement || takesFocus;
     const std::optional<FileManagerWindows::WindowId> window
         = waits ? m_windows->adopt(before, windowRequest, FileManagerWindows::Wait::Briefly) : std::nullopt;
     if (!window) {
+        m_windows->adoptLater(before, windowRequest);
         FileManagerWindows *windows = m_windows;
-        m_adoptions->async([windows, before, windowRequest] {
-            windows->adopt(before, windowRequest, FileManagerWindows::Wait::Late);
-        });
+        m_adoptions->async([windows] { windows->adoptPending(); });
     }
     return FileManagerAnswer {};
 }

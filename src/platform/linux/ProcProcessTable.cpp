@@ -35,3 +35,37 @@ std::optional<QString> ProcProcessTable::executable(qint64 pid)
         return std::nullopt;
     return target;
 }
+
+std::optional<QHash<QString, QString>> ProcProcessTable::environment(qint64 pid)
+{
+    QFile environ(procPath(pid, "environ"));
+    if (pid <= 0 || !environ.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QHash<QString, QString> values;
+    const QList<QByteArray> entries = environ.readAll().split('\0');
+    for (const QByteArray &entry : entries) {
+        const qsizetype equals = entry.indexOf('=');
+        if (equals > 0)
+            values.insert(
+                QString::fromLocal8Bit(entry.left(equals)), QString::fromLocal8Bit(entry.mid(equals + 1)));
+    }
+    return values;
+}
+
+QStringList ProcProcessTable::libraries(qint64 pid)
+{
+    QFile maps(procPath(pid, "maps"));
+    if (pid <= 0 || !maps.open(QIODevice::ReadOnly))
+        return {};
+    QStringList names;
+    // "address perms offset dev inode path": the mapped file's path is the last field.
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        const qsizetype slash = line.lastIndexOf('/');
+        if (slash < 0 || !line.contains(".so"))
+            continue;
+        const QString name = QString::fromLocal8Bit(line.mid(slash + 1));
+        if (!names.contains(name))
+            names.append(name);
+    }
+    return names;
+}

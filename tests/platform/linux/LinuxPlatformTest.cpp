@@ -1,6 +1,7 @@
 #include "detection/CardProber.h"
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
+#include "platform/linux/ProcProcessTable.h"
 #include "platform/linux/SysfsBlockDevices.h"
 #include "platform/linux/UDisksSession.h"
 #include "platform/linux/UdevProperties.h"
@@ -8,6 +9,7 @@
 #include "common/FakeMountTable.h"
 #include "common/PollUntil.h"
 
+#include <QCoreApplication>
 #include <QDBusObjectPath>
 #include <QDir>
 #include <QFile>
@@ -331,3 +333,13 @@ TEST(LinuxPlatform, UDisksObjectsBecomeDiskDescriptions)
 }
 
 } // namespace
+
+TEST(ProcProcessTable, ReadsTheEnvironmentAndLibrariesOfAProcess)
+{
+    ProcProcessTable table;
+    const qint64 self = QCoreApplication::applicationPid();
+    EXPECT_EQ(table.environment(self).value_or(QHash<QString, QString> {}).value(QStringLiteral("PATH")),
+        qEnvironmentVariable("PATH"));
+    EXPECT_EQ(table.libraries(self).filter(QStringLiteral("libQt6Core.so")).size(), 1);
+    EXPECT_TRUE(!table.environment(0) && table.libraries(-1).isEmpty());
+}
