@@ -5,6 +5,10 @@
 //   mirvale_fake_tray_host menu           print the icon's menu, one line per entry, as a host shows it
 //   mirvale_fake_tray_host click LABEL    choose the entry titled LABEL, after opening the menu again
 //   mirvale_fake_tray_host icon FILE.png  save the icon's largest image
+//   mirvale_fake_tray_host first-read     print the menu as read without AboutToShow, then what
+//                                         AboutToShow answers and how many LayoutUpdated follow
+// In a desktop session, whose own host and watcher run: --pid PID reads the item of that
+// process, --labels raw shows labels as sent (a host without DBusMenu's mnemonic rules).
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -13,6 +17,7 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QImage>
+#include <QTimer>
 #include <QtEndian>
 
 #include <cstdio>
@@ -36,6 +41,9 @@ int fail(const QString &why)
     std::fputs(qPrintable(QStringLiteral("fake tray host: ") + why + u'\n'), stderr);
     return 1;
 }
+
+qint64 g_itemPid = 0;
+bool g_rawLabels = false;
 
 } // namespace
 
@@ -126,14 +134,19 @@ std::optional<Item> firstItem(QDBusConnection &bus, QString *error)
             *error = QStringLiteral("no tray icon registered");
         return std::nullopt;
     }
-    const QString name = names.first();
-    const qsizetype slash = name.indexOf(u'/');
-    if (slash > 0)
-        return Item { name.left(slash), name.mid(slash) };
-    return Item { name, QStringLiteral("/StatusNotifierItem") };
+    for (const QString &name : names) {
+        const qsizetype slash = name.indexOf(u'/');
+        const Item item = slash > 0 ? Item { name.left(slash), name.mid(slash) }
+                                    : Item { name, QStringLiteral("/StatusNotifierItem") };
+        if (g_itemPid == 0 || bus.interface()->servicePid(item.service).value() == g_itemPid)
+            return item;
+    }
+    *error = QStringLiteral("no tray icon of process %1 among %2").arg(g_itemPid).arg(names.join(u' '));
+    return std::nullopt;
 }
 
-std::optional<MenuNode> readMenu(QDBusConnection &bus, const Item &item, QString *menuPath, QString *error)
+std::optional<MenuNode> readMenu(
+    QDBusConnection &bus, const Item &item, QString *menuPath, QString *error, bool aboutToShowFirst = true)
 {
     const QVariant path
         = getProperty(bus, item.service, item.path, kItemInterface, QStringLiteral("Menu"), error);
@@ -144,7 +157,8 @@ std::optional<MenuNode> readMenu(QDBusConnection &bus, const Item &item, QString
     QDBusMessage aboutToShow = QDBusMessage::createMethodCall(
         item.service, *menuPath, kMenuInterface, QStringLiteral("AboutToShow"));
     aboutToShow.setArguments({ 0 });
-    bus.call(aboutToShow, QDBus::Block, 5000);
+    if (aboutToShowFirst)
+        bus.call(aboutToShow, QDBus::Block, 5000);
     QDBusMessage layout = QDBusMessage::createMethodCall(
         item.service, *menuPath, kMenuInterface, QStringLiteral("GetLayout"));
     layout.setArguments({ 0, -1, QStringList() });
@@ -160,6 +174,8 @@ std::optional<MenuNode> readMenu(QDBusConnection &bus, const Item &item, QString
 QString shownLabel(const QVariantMap &properties)
 {
     const QString label = properties.value(QStringLiteral("label")).toString();
+    if (g_rawLabels)
+        return label;
     QString shown;
     for (qsizetype i = 0; i < label.size(); ++i) {
         if (label[i] != u'_')
@@ -241,10 +257,26 @@ int saveIcon(QDBusConnection &bus, const Item &item, const QString &file)
 
 } // namespace
 
+/// Counts the menu's LayoutUpdated signals.
+class LayoutCounter : public QObject {
+    Q_OBJECT
+public:
+    int count = 0;
+public slots:
+    void layoutUpdated() { ++count; }
+};
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList arguments = app.arguments().mid(1);
+    QStringList arguments = app.arguments().mid(1);
+    while (arguments.size() >= 2 && arguments.first().startsWith(QLatin1String("--"))) {
+        if (arguments.first() == QLatin1String("--pid"))
+            g_itemPid = arguments.at(1).toLongLong();
+        g_rawLabels = g_rawLabels
+            || (arguments.first() == QLatin1String("--labels") && arguments.at(1) == QLatin1String("raw"));
+        arguments = arguments.mid(2);
+    }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return fail(QStringLiteral("no session bus"));
@@ -268,10 +300,32 @@ int main(int argc, char **argv)
     if (command == QLatin1String("icon") && arguments.size() == 2)
         return saveIcon(bus, *item, arguments.at(1));
 
+    if (command == QLatin1String("items")) {
+        say(QStringLiteral("registered ") + item->service + item->path);
+        return 0;
+    }
     QString menuPath;
-    const std::optional<MenuNode> root = readMenu(bus, *item, &menuPath, &error);
+    const bool firstRead = command == QLatin1String("first-read");
+    const std::optional<MenuNode> root = readMenu(bus, *item, &menuPath, &error, !firstRead);
     if (!root)
         return fail(error);
+    if (firstRead) {
+        for (const MenuNode &child : visibleChildren(*root))
+            say(describe(child));
+        LayoutCounter counter;
+        bus.connect(item->service, menuPath, kMenuInterface, QStringLiteral("LayoutUpdated"), &counter,
+            SLOT(layoutUpdated()));
+        QDBusMessage aboutToShow = QDBusMessage::createMethodCall(
+            item->service, menuPath, kMenuInterface, QStringLiteral("AboutToShow"));
+        aboutToShow.setArguments({ 0 });
+        const QDBusMessage reply = bus.call(aboutToShow, QDBus::Block, 5000);
+        say(QStringLiteral("about-to-show ")
+            + QLatin1String(reply.arguments().value(0).toBool() ? "true" : "false"));
+        QTimer::singleShot(1000, &app, &QCoreApplication::quit);
+        QCoreApplication::exec();
+        say(QStringLiteral("layout-updated %1").arg(counter.count));
+        return 0;
+    }
     if (command == QLatin1String("menu")) {
         for (const MenuNode &child : visibleChildren(*root))
             say(describe(child));
@@ -299,7 +353,8 @@ int main(int argc, char **argv)
         }
         return fail(QStringLiteral("no entry titled ") + arguments.at(1));
     }
-    return fail(QStringLiteral("usage: watch | menu | click LABEL | icon FILE.png"));
+    return fail(QStringLiteral(
+        "usage: [--pid PID] [--labels raw] watch | items | menu | first-read | click LABEL | icon FILE.png"));
 }
 
 #include "FakeTrayHostMain.moc"
