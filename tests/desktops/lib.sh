@@ -162,7 +162,7 @@ screenshot() { # screenshot NAME: the session's own way, where it has one
 # --- The checks. HOST_LABELS=raw where the session's host shows labels as they are sent.
 
 check_item() { # the session's watcher lists Mirvale's item
-  registered() { "$TRAY_HOST" --pid "$APP_PID" items >"$WORK/items.out" 2>&1; }
+  registered() { "${RUN_AS[@]}" "$TRAY_HOST" --pid "$APP_PID" items >"$WORK/items.out" 2>&1; }
   poll 60 registered || { failed "Mirvale's item is not registered with the session's watcher ($(cat "$WORK/items.out"))"; return; }
   sleep 1; screenshot tray
 }
@@ -172,7 +172,7 @@ check_menu() {
   local i name
   for i in 0 1; do mount_card "${NAME_LOOPS[$i]}" "$CARD_ROOT/${NAME_CARDS[$i]}"; done
   for name in "${NAME_CARDS[@]}"; do poll 30 logged "Card ready: $name" || failed "no \"Card ready\" for $name"; done
-  "$TRAY_HOST" --pid "$APP_PID" --labels "${HOST_LABELS:-dbusmenu}" first-read >"$WORK/menu.out" 2>&1 \
+  "${RUN_AS[@]}" "$TRAY_HOST" --pid "$APP_PID" --labels "${HOST_LABELS:-dbusmenu}" first-read >"$WORK/menu.out" 2>&1 \
     || { failed "cannot read the menu: $(cat "$WORK/menu.out")"; return; }
   for name in "${NAME_CARDS[@]}"; do
     grep -Eq "^$(printf '%s' "$name" | sed 's/[&]/\\&/g') — [0-9.]+ [kMG]?B free" "$WORK/menu.out" \
@@ -212,7 +212,7 @@ check_panel_x11() { # check_panel_x11 TOP_BAR_HEIGHT
 titled() { [ -n "$(window_titles | grep -E "^$1( .*)?\$")" ]; }
 # Unmount through Mirvale while the file manager shows the card.
 check_unmount() {
-  "$MIRVALECTL" eject "$LABEL" >"$WORK/eject.out" 2>&1 || note "mirvalectl eject: $(cat "$WORK/eject.out")"
+  "${RUN_AS[@]}" "$MIRVALECTL" eject "$LABEL" >"$WORK/eject.out" 2>&1 || note "mirvalectl eject: $(cat "$WORK/eject.out")"
   poll 30 eval '! in_ns mountpoint -q "$CARD_DIR"' \
     || { failed "Unmount while the file manager shows the card left it mounted ($(grep -iE "unmount|busy" "$LOGFILE" | tail -n2 | tr '\n' ';'))"; return; }
   poll 10 logged "Volume unmounted: $CARD_DIR" || failed "the unmount was not logged"
@@ -237,9 +237,12 @@ start_xvfb() {
   poll 20 test -s "$WORK/display" || fail "Xvfb did not start"
   export DISPLAY=":$(head -n1 "$WORK/display")"
 }
-window_titles() {
-  local id
-  for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do xdotool getwindowname "$id" 2>/dev/null; done
+window_titles() { # but Mirvale's own panels
+  local id own
+  own=" $(xdotool search --pid "$APP_PID" 2>/dev/null | tr '\n' ' ') "
+  for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    [[ "$own" == *" $id "* ]] || xdotool getwindowname "$id" 2>/dev/null
+  done
 }
 top_bar_height() { xprop -root _NET_WORKAREA 2>/dev/null | awk -F'[=,]' '{print $3 + 0}'; }
 session_screenshot() { import -display "$DISPLAY" -window root "$1"; }
@@ -249,6 +252,7 @@ finish() {
   local took=$(($(date +%s) - STARTED_S))
   if [ ${#FAILURES[@]} -gt 0 ]; then
     echo "---- mirvale log" >&2; tail -n 60 "$LOGFILE" >&2 2>/dev/null
+    local IFS=";"
     echo "FAIL: $SESSION: ${FAILURES[*]} (${took} s)"
     exit 1
   fi
