@@ -54,7 +54,9 @@ if [ "$VARIANT" != x11 ]; then
   XAUTHORITY="$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* | head -n1)"
   export DISPLAY XAUTHORITY
 fi
-window_titles() { shell_eval 'global.get_window_actors().map(a => a.meta_window.get_title()).join("\n")' | sed 's/\\n/\n/g'; }
+window_titles() { # but Mirvale's own
+  shell_eval "global.get_window_actors().map(a => a.meta_window).filter(w => w.get_pid() != $APP_PID).map(w => w.get_title()).join(String.fromCharCode(10))" | sed 's/\\n/\n/g; s/^"//; s/"$//'
+}
 session_screenshot() { gdbus call --session -d org.gnome.Shell.Screenshot -o /org/gnome/Shell/Screenshot -m org.gnome.Shell.Screenshot.Screenshot false false "$1"; }
 top_bar_height() { shell_eval 'Main.panel.height'; }
 GDK_BACKEND= spawn nautilus "${RUN_AS[@]}" nautilus --gapplication-service

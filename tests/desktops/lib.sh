@@ -18,7 +18,7 @@ NAME_CARDS=(EOS_DIGITAL "R&D_CARD")
 STARTED_S=$(date +%s)
 FAILURES=() NOTES=()
 
-skip() { echo "SKIP: $*"; exit 77; }
+skip() { echo "SKIP: $SESSION: $*"; exit 77; }
 fail() { echo "FAIL: $SESSION: $*"; exit 1; }
 # A check that failed: the test goes on with the others and fails at the end.
 failed() { FAILURES+=("$*"); echo "  failed: $*" >&2; }

@@ -135,8 +135,10 @@ std::optional<Item> firstItem(QDBusConnection &bus, QString *error)
         return std::nullopt;
     }
     for (const QString &name : names) {
+        // "SERVICE/PATH", or "SERVICE@/PATH" as GNOME's AppIndicator extension lists them.
         const qsizetype slash = name.indexOf(u'/');
-        const Item item = slash > 0 ? Item { name.left(slash), name.mid(slash) }
+        const qsizetype end = slash > 0 && name.at(slash - 1) == u'@' ? slash - 1 : slash;
+        const Item item = slash > 0 ? Item { name.left(end), name.mid(slash) }
                                     : Item { name, QStringLiteral("/StatusNotifierItem") };
         if (g_itemPid == 0 || bus.interface()->servicePid(item.service).value() == g_itemPid)
             return item;
