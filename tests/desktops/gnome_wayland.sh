@@ -8,6 +8,7 @@ SESSION="${SESSION:-gnome-wayland}"
 . "$(dirname "$0")/lib.sh" "$@"
 need_tools gnome-shell nautilus gsettings gdbus unshare nsenter xdotool xwininfo xprop
 VARIANT="${GNOME_VARIANT:-appindicator}"
+[ "$VARIANT" != stock ] || NO_TRAY=yes
 [ "$VARIANT" != x11 ] || need_tools Xvfb import
 
 # gnome-shell dies where /run/systemd/seats exists but logind cannot be reached: the session
@@ -55,7 +56,7 @@ if [ "$VARIANT" != x11 ]; then
   export DISPLAY XAUTHORITY
 fi
 window_titles() { # but Mirvale's own
-  shell_eval "global.get_window_actors().map(a => a.meta_window).filter(w => w.get_pid() != $APP_PID).map(w => w.get_title()).join(String.fromCharCode(10))" | sed 's/\\n/\n/g; s/^"//; s/"$//'
+  shell_eval "global.get_window_actors().map(a => a.meta_window).filter(w => w.get_pid() != $APP_PID).map(w => w.get_title()).join(String.fromCharCode(10))" | sed 's/\\\\n/\n/g; s/\\n/\n/g; s/^"//; s/"$//'
 }
 session_screenshot() { gdbus call --session -d org.gnome.Shell.Screenshot -o /org/gnome/Shell/Screenshot -m org.gnome.Shell.Screenshot.Screenshot false false "$1"; }
 top_bar_height() { shell_eval 'Main.panel.height'; }

@@ -107,7 +107,13 @@ spawn() { # spawn NAME COMMAND...
 }
 # What a login does once the session's display is up: the activation environment, then the
 # autostart entries (here: Mirvale's).
+host_registered() {
+  "${RUN_AS[@]}" gdbus introspect --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher 2>/dev/null \
+    | grep -q "IsStatusNotifierHostRegistered = true"
+}
 login() {
+  # Autostart runs once the session's panel is up: its tray host registered (NO_TRAY: none).
+  [ -n "${NO_TRAY:-}" ] || poll 90 host_registered || failed "the session's tray host did not register with its watcher"
   "${RUN_AS[@]}" dbus-update-activation-environment DISPLAY WAYLAND_DISPLAY XAUTHORITY XDG_RUNTIME_DIR \
     XDG_CURRENT_DESKTOP XDG_SESSION_TYPE XDG_CONFIG_DIRS QT_QPA_PLATFORM GDK_BACKEND MIRVALE_DESKTOP_TEST \
     >"$WORK/activation.log" 2>&1 || fail "dbus-update-activation-environment failed"

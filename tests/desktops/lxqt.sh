@@ -10,7 +10,7 @@ start_bus
 spawn openbox openbox --sm-disable
 poll 60 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
 spawn panel lxqt-panel
-poll 60 eval 'gdbus introspect --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher 2>/dev/null | grep -q "IsStatusNotifierHostRegistered = true"' \
+poll 60 host_registered \
   || fail "lxqt-panel's status notifier did not register as a host"
 spawn fm pcmanfm-qt --daemon-mode
 login

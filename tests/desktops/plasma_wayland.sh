@@ -28,7 +28,7 @@ else
 fi
 spawn kded kded5
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-wayland}" spawn plasmashell plasmashell --no-respawn
-poll 90 eval 'gdbus introspect --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher 2>/dev/null | grep -q "IsStatusNotifierHostRegistered = true"' \
+poll 90 host_registered \
   || { tail -n 20 "$WORK/plasmashell.log" >&2; fail "plasmashell's system tray did not register as a host"; }
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-wayland}" spawn dolphin dolphin --daemon
 poll 60 eval 'gdbus call --session -d org.freedesktop.DBus -o / -m org.freedesktop.DBus.NameHasOwner org.freedesktop.FileManager1 | grep -q true' \

@@ -16,7 +16,9 @@ CONF
 cat >"$XDG_CONFIG_HOME/sway/config" <<CONF
 output HEADLESS-1 resolution ${SCREEN_W}x${SCREEN_H}
 xwayland disable
-bar { swaybar_command waybar }
+bar {
+  swaybar_command waybar
+}
 CONF
 chown -R 65534:65534 "$HOME_DIR" "$XDG_RUNTIME_DIR"
 start_bus
