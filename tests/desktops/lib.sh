@@ -55,6 +55,7 @@ desktop_exit() {
   declare -F session_cleanup >/dev/null && session_cleanup
   for _ in 1 2 3; do
     pid="$(session_pids)"; [ -z "$pid" ] && break
+    echo "teardown: ending $(echo $pid | wc -w) processes" >&2
     # shellcheck disable=SC2086
     kill $pid 2>/dev/null; sleep 0.5
   done
@@ -64,14 +65,14 @@ desktop_exit() {
     for _ in 1 2 3; do mountpoint -q "$mount" || break; umount "$mount" 2>/dev/null || sleep 0.3; done
     mountpoint -q "$mount" && umount -l "$mount"
   done
-  rm -rf "$CARD_ROOT" "/media/root/$LABEL" 2>/dev/null
+  rm -rf "$CARD_ROOT" 2>/dev/null
   # Only the loop devices still backed by this test's images: a number may be another's by now.
   for i in "${LOOPS[@]}"; do losetup -nO BACK-FILE "$i" 2>/dev/null | grep -q "^$WORK/" && losetup -d "$i"; done
   [ -n "${MIRVALE_DESKTOP_KEEP:-}" ] || rm -rf "$WORK"
   exit "$status"
 }
 trap desktop_exit EXIT
-trap 'exit 1' INT TERM
+trap 'exit 1' INT TERM HUP
 
 # The session's user, its home and the XDG folders; Mirvale's settings, a rule for the test's
 # card and its autostart entry, as after a user ticked Launch at Login.
@@ -154,9 +155,9 @@ make_card() { # make_card LABEL [FILL]: sets CARD_LOOP
 }
 mount_card() { # mount_card LOOP MOUNTPOINT: readable by the session's user
   in_ns mkdir -p "$2"; MOUNTS+=("$2")
-  in_ns mount.exfat-fuse -o allow_other "$1" "$2" >/dev/null 2>&1 || fail "cannot mount $1 at $2"
+  in_ns mount.exfat-fuse -o allow_other "$1" "$2" >"$WORK/mount.out" 2>&1 || fail "cannot mount $1 at $2: $(cat "$WORK/mount.out")"
 }
-make_card "$LABEL" fill_card && CARD="$CARD_LOOP" && CARD_DIR="/media/root/$LABEL"
+make_card "$LABEL" fill_card && CARD="$CARD_LOOP" && CARD_DIR="$CARD_ROOT/$LABEL"
 make_card "${NAME_CARDS[0]}" && NAME_LOOPS=("$CARD_LOOP")
 make_card "${NAME_CARDS[1]}" && NAME_LOOPS+=("$CARD_LOOP")
 
@@ -190,6 +191,10 @@ check_menu() {
 # The rule's card: the file manager shows the newest folder with the newest file selected.
 # WINDOW_TITLE prints the titles of the session's windows, one a line, where it can.
 open_card() {
+  # An eject may have detached the image: the card is inserted again.
+  if ! losetup -nO BACK-FILE "$CARD" 2>/dev/null | grep -q "^$WORK/card0.img"; then
+    CARD="$(losetup -f --show "$WORK/card0.img")" && LOOPS+=("$CARD") || fail "cannot attach the card again"
+  fi
   mount_card "$CARD" "$CARD_DIR"
   poll 60 logged "$LABEL: opened" || { failed "the card was not opened"; return 1; }
   # The session's own check of the report panel, while it shows (the first open only).
