@@ -7,7 +7,7 @@ SESSION=sway
 need_tools sway waybar swaymsg grim Thunar setpriv python3
 [ -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so ] || skip "qt6-wayland is not installed"
 
-SESSION_USER=nobody RUN_AS=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+SESSION_USER=nobody UNPRIVILEGED_USER=yes RUN_AS=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 export XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman
 mkdir -p "$XDG_CONFIG_HOME/waybar" "$XDG_CONFIG_HOME/sway"
 cat >"$XDG_CONFIG_HOME/waybar/config" <<'CONF'
