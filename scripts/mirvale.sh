@@ -168,7 +168,8 @@ case "${1:-}" in
       line="$(grep -aE "^(PASS|FAIL|SKIP): " "$ROOT/build/desktops/$session.log" | tail -n1)"
       [ -n "$line" ] || line="FAIL: $session: ended with status $result without a result"
       echo "$line"
-      case "$result" in 0 | 77) ;; *) status=1 ;; esac
+      # A session that cannot come up here is skipped, except in CI, where that fails.
+      case "$result" in 0) ;; 77) [ "${CI:-}" != true ] || status=1 ;; *) status=1 ;; esac
     done
     exit "$status"
     ;;
