@@ -13,7 +13,8 @@ MIRVALE="$(readlink -f "$1")" MIRVALECTL="$(readlink -f "$2")" TRAY_HOST="$(read
 DESKTOPS_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 SCREEN_W=1280 SCREEN_H=800
 # The card Mirvale opens (exFAT: at most 11 characters), and two whose names hosts misread.
-LABEL="${MIRVALE_E2E_LABEL:-MVDESK}"
+# Each session's own label, so that sessions run side by side never open each other's card.
+LABEL="${MIRVALE_E2E_LABEL:-$(echo "MV_${SESSION//[^a-zA-Z0-9]/}" | tr a-z A-Z | cut -c1-11)}"
 NAME_CARDS=(EOS_DIGITAL "R&D_CARD")
 STARTED_S=$(date +%s)
 FAILURES=() NOTES=()

@@ -34,15 +34,14 @@ QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-wayland}" spawn dolphin dolphin --daemon
 poll 60 eval 'gdbus call --session -d org.freedesktop.DBus -o / -m org.freedesktop.DBus.NameHasOwner org.freedesktop.FileManager1 | grep -q true' \
   || fail "Dolphin did not take org.freedesktop.FileManager1"
 # Window titles through a KWin script: on Wayland the compositor alone knows them.
-[ "$VARIANT" = x11 ] || window_titles() {
-  local script="$WORK/titles-$RANDOM.js" id before
-  echo 'workspace.clientList().forEach(function (c) { print("MIRVALE-TITLE " + c.pid + " " + c.caption); });' >"$script"
-  before="$(grep -c MIRVALE-TITLE "$WORK/kwin.log")"
-  id="$(gdbus call --session -d org.kde.KWin -o /Scripting -m org.kde.kwin.Scripting.loadScript "$script" "t$RANDOM" | grep -oE "[0-9]+" | head -n1)"
-  gdbus call --session -d org.kde.KWin -o "/Scripting/Script$id" -m org.kde.kwin.Script.run >/dev/null
+[ "$VARIANT" = x11 ] || window_titles() { # but Mirvale's own
+  local tag="t$RANDOM$RANDOM"
+  echo "workspace.clientList().forEach(function (c) { print(\"$tag \" + c.pid + \" \" + c.caption); });" >"$WORK/$tag.js"
+  gdbus call --session -d org.kde.KWin -o /Scripting -m org.kde.kwin.Scripting.loadScript "$WORK/$tag.js" "$tag" >/dev/null &&
+    gdbus call --session -d org.kde.KWin -o /Scripting -m org.kde.kwin.Scripting.start >/dev/null
   sleep 0.5
-  tail -n +"$((before + 1))" <(grep -o "MIRVALE-TITLE .*" "$WORK/kwin.log") | awk -v own="$APP_PID" '$2 != own' | cut -d" " -f3- | sed 's/"$//'
-  gdbus call --session -d org.kde.KWin -o "/Scripting/Script$id" -m org.kde.kwin.Script.stop >/dev/null 2>&1
+  grep -ao "$tag .*" "$WORK/kwin.log" | awk -v own="$APP_PID" '$2 != own' | cut -d" " -f3-
+  gdbus call --session -d org.kde.KWin -o /Scripting -m org.kde.kwin.Scripting.unloadScript "$tag" >/dev/null 2>&1
 }
 session_screenshot() { spectacle -b -n -f -o "$1"; }
 login
