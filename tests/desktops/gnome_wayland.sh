@@ -60,6 +60,9 @@ window_titles() { # but Mirvale's own
 }
 session_screenshot() { gdbus call --session -d org.gnome.Shell.Screenshot -o /org/gnome/Shell/Screenshot -m org.gnome.Shell.Screenshot.Screenshot false false "$1"; }
 top_bar_height() { shell_eval 'Main.panel.height'; }
+# The shell is the session's notification server (else the bus would start another one).
+poll 60 eval 'gdbus call --session -d org.freedesktop.DBus -o / -m org.freedesktop.DBus.NameHasOwner org.freedesktop.Notifications | grep -q true' \
+  || failed "gnome-shell did not take org.freedesktop.Notifications"
 GDK_BACKEND= spawn nautilus "${RUN_AS[@]}" nautilus --gapplication-service
 login
 
