@@ -68,7 +68,12 @@ desktop_exit() {
   done
   rm -rf "$CARD_ROOT" 2>/dev/null
   # Only the loop devices still backed by this test's images: a number may be another's by now.
-  for i in "${LOOPS[@]}"; do losetup -nO BACK-FILE "$i" 2>/dev/null | grep -q "^$WORK/" && losetup -d "$i"; done
+  for i in "${LOOPS[@]}"; do
+    for _ in 1 2 3 4 5; do # a lazily unmounted card lets go once its FUSE daemon has ended
+      losetup -nO BACK-FILE "$i" 2>/dev/null | grep -q "^$WORK/" || break
+      losetup -d "$i" 2>/dev/null && break; sleep 0.5
+    done
+  done
   [ -n "${MIRVALE_DESKTOP_KEEP:-}" ] || rm -rf "$WORK"
   exit "$status"
 }
@@ -272,8 +277,7 @@ finish() {
   local took=$(($(date +%s) - STARTED_S))
   if [ ${#FAILURES[@]} -gt 0 ]; then
     echo "---- mirvale log" >&2; tail -n 60 "$LOGFILE" >&2 2>/dev/null
-    local IFS=";"
-    echo "FAIL: $SESSION: ${FAILURES[*]} (${took} s)"
+    echo "FAIL: $SESSION: $(printf '%s; ' "${FAILURES[@]}" | sed 's/; $//') (${took} s)"
     exit 1
   fi
   echo "PASS: $SESSION: $* (${took} s)"
