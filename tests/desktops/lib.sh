@@ -189,7 +189,7 @@ check_menu() {
     || { failed "cannot read the menu: $(cat "$WORK/menu.out")"; return; }
   for name in "${NAME_CARDS[@]}"; do
     grep -Eq "^$(printf '%s' "$name" | sed 's/[&]/\\&/g') — [0-9.]+ [kMG]?B free" "$WORK/menu.out" \
-      || failed "the menu's first read does not show \"$name\" exactly ($(grep -F "B free" "$WORK/menu.out" | tr '\n' ';'))"
+      || failed "the menu's first read does not show \"$name\" exactly (its cards: $(awk '/^---$/ { n++; next } n == 1' "$WORK/menu.out" | tr '\n' ';'))"
   done
   grep -qx "about-to-show false" "$WORK/menu.out" || failed "AboutToShow after a card change still asks for an update"
   grep -qx "layout-updated 0" "$WORK/menu.out" || failed "AboutToShow caused $(grep -o '[0-9]*$' <<<"$(grep layout-updated "$WORK/menu.out")") LayoutUpdated"
