@@ -4,6 +4,9 @@
 #   scripts/mirvale.sh test    install what is missing, build, run the test suite
 #   scripts/mirvale.sh sanitize [address|thread]   the test suite under a sanitizer build
 #   scripts/mirvale.sh format-check   every C++ file against .clang-format (format: rewrite them)
+#   scripts/mirvale.sh test-desktops [--all]   Mirvale in real desktop sessions brought up headless:
+#                     GNOME Wayland with the AppIndicator extension, Plasma Wayland, Xfce and sway
+#                     (--all: also MATE, LXQt, GNOME on X11, stock GNOME and Plasma on X11)
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -33,6 +36,17 @@ PACKAGES=(
   dunst libnotify-bin e2fsprogs
 )
 RUN_PACKAGES=()
+# The desktop sessions of test-desktops, and screenshots of them.
+DESKTOP_PACKAGES=(
+  gnome-shell gnome-shell-extension-appindicator nautilus libglib2.0-bin
+  kwin-wayland plasma-workspace plasma-desktop dolphin qtwayland5 kde-spectacle
+  xfwm4 xfce4-panel xfce4-settings thunar thunar-volman
+  sway waybar grim qt6-wayland python3
+  util-linux xvfb x11-utils xdotool imagemagick exfatprogs exfat-fuse udisks2 dbus-bin
+)
+ALL_DESKTOP_PACKAGES=(kwin-x11 mate-panel marco mate-settings-daemon-common caja lxqt-panel openbox pcmanfm-qt)
+DESKTOPS=(gnome_wayland plasma_wayland xfce sway)
+ALL_DESKTOPS=(mate lxqt gnome_x11 gnome_stock plasma_x11)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -136,8 +150,31 @@ case "${1:-}" in
     skip='^e2e_window_'
     run_tests "$ROOT/build-$kind" -E "$skip"
     ;;
+  test-desktops)
+    sessions=("${DESKTOPS[@]}") packages=("${DESKTOP_PACKAGES[@]}")
+    if [ "${2:-}" = --all ]; then sessions+=("${ALL_DESKTOPS[@]}") packages+=("${ALL_DESKTOP_PACKAGES[@]}"); fi
+    ensure_packages "${PACKAGES[@]}" "${packages[@]}"
+    start_services
+    cmake -S "$ROOT" -B "$ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRVALE_WERROR=ON >/dev/null
+    cmake --build "$ROOT/build" -j "$JOBS" --target mirvale mirvalectl mirvale_fake_tray_host >/dev/null
+    # One line per session; the details of a failure in build/desktops/NAME.log.
+    mkdir -p "$ROOT/build/desktops"
+    status=0
+    for session in "${sessions[@]}"; do
+      result=0
+      MIRVALE_DESKTOP_SHOTS="$ROOT/build/desktops" timeout 300 bash "$ROOT/tests/desktops/$session.sh" \
+        "$ROOT/build/src/mirvale" "$ROOT/build/src/mirvalectl" "$ROOT/build/tests/mirvale_fake_tray_host" \
+        >"$ROOT/build/desktops/$session.log" 2>&1 || result=$?
+      line="$(grep -aE "^(PASS|FAIL|SKIP): " "$ROOT/build/desktops/$session.log" | tail -n1)"
+      [ -n "$line" ] || line="FAIL: $session: ended with status $result without a result"
+      echo "$line"
+      # A session that cannot come up here is skipped, except in CI, where that fails.
+      case "$result" in 0) ;; 77) [ "${CI:-}" != true ] || status=1 ;; *) status=1 ;; esac
+    done
+    exit "$status"
+    ;;
   *)
-    echo "usage: $0 run|test|sanitize [address|thread]|format|format-check" >&2
+    echo "usage: $0 run|test|test-desktops [--all]|sanitize [address|thread]|format|format-check" >&2
     exit 2
     ;;
 esac

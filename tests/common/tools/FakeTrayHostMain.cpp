@@ -8,6 +8,10 @@
 //   Run as `xfce4-panel` (a link), `watch` is a watcher that Mirvale takes for Xfce's panel.
 //   mirvale_fake_tray_host click LABEL    choose the entry titled LABEL, after opening the menu again
 //   mirvale_fake_tray_host icon FILE.png  save the icon's largest image
+//   mirvale_fake_tray_host first-read     print the menu as read without AboutToShow, then what
+//                                         AboutToShow answers and how many LayoutUpdated follow
+// In a desktop session, whose own host and watcher run: --pid PID reads the item of that
+// process, --labels raw shows labels as sent (a host without DBusMenu's mnemonic rules).
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -40,6 +44,9 @@ int fail(const QString &why)
     std::fputs(qPrintable(QStringLiteral("fake tray host: ") + why + u'\n'), stderr);
     return 1;
 }
+
+qint64 g_itemPid = 0;
+bool g_rawLabels = false;
 
 } // namespace
 
@@ -139,11 +146,17 @@ std::optional<Item> firstItem(QDBusConnection &bus, QString *error)
             *error = QStringLiteral("no tray icon registered");
         return std::nullopt;
     }
-    const QString name = names.first();
-    const qsizetype slash = name.indexOf(u'/');
-    if (slash > 0)
-        return Item { name.left(slash), name.mid(slash) };
-    return Item { name, QStringLiteral("/StatusNotifierItem") };
+    for (const QString &name : names) {
+        // "SERVICE/PATH", or "SERVICE@/PATH" as GNOME's AppIndicator extension lists them.
+        const qsizetype slash = name.indexOf(u'/');
+        const qsizetype end = slash > 0 && name.at(slash - 1) == u'@' ? slash - 1 : slash;
+        const Item item = slash > 0 ? Item { name.left(end), name.mid(slash) }
+                                    : Item { name, QStringLiteral("/StatusNotifierItem") };
+        if (g_itemPid == 0 || bus.interface()->servicePid(item.service).value() == g_itemPid)
+            return item;
+    }
+    *error = QStringLiteral("no tray icon of process %1 among %2").arg(g_itemPid).arg(names.join(u' '));
+    return std::nullopt;
 }
 
 bool g_aboutToShow = true;
@@ -176,6 +189,8 @@ std::optional<MenuNode> readMenu(QDBusConnection &bus, const Item &item, QString
 QString shownLabel(const QVariantMap &properties)
 {
     const QString label = properties.value(QStringLiteral("label")).toString();
+    if (g_rawLabels)
+        return label;
     QString shown;
     for (qsizetype i = 0; i < label.size(); ++i) {
         if (label[i] != u'_')
@@ -260,7 +275,14 @@ int saveIcon(QDBusConnection &bus, const Item &item, const QString &file)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList arguments = app.arguments().mid(1);
+    QStringList arguments = app.arguments().mid(1);
+    while (arguments.size() >= 2 && arguments.first().startsWith(QLatin1String("--"))) {
+        if (arguments.first() == QLatin1String("--pid"))
+            g_itemPid = arguments.at(1).toLongLong();
+        g_rawLabels = g_rawLabels
+            || (arguments.first() == QLatin1String("--labels") && arguments.at(1) == QLatin1String("raw"));
+        arguments = arguments.mid(2);
+    }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return fail(QStringLiteral("no session bus"));
@@ -284,7 +306,13 @@ int main(int argc, char **argv)
     if (command == QLatin1String("icon") && arguments.size() == 2)
         return saveIcon(bus, *item, arguments.at(1));
 
-    if (command == QLatin1String("layout"))
+    if (command == QLatin1String("items")) {
+        say(QStringLiteral("registered ") + item->service + item->path);
+        return 0;
+    }
+    // "first-read" is "layout" as the desktop session tests word its last line.
+    const bool firstRead = command == QLatin1String("first-read");
+    if (command == QLatin1String("layout") || firstRead)
         g_aboutToShow = false;
     QString menuPath;
     const std::optional<MenuNode> root = readMenu(bus, *item, &menuPath, &error);
@@ -295,7 +323,7 @@ int main(int argc, char **argv)
             say(describe(child));
         return 0;
     }
-    if (command == QLatin1String("layout")) {
+    if (command == QLatin1String("layout") || firstRead) {
         for (const MenuNode &child : visibleChildren(*root))
             say(describe(child));
         UpdateCounter counter;
@@ -313,7 +341,8 @@ int main(int argc, char **argv)
         QTimer::singleShot(300, &app, [&] {
             readMenu(bus, *item, &menuPath, &error);
             QCoreApplication::processEvents();
-            say(QStringLiteral("updates %1").arg(counter.m_count));
+            say((firstRead ? QStringLiteral("layout-updated %1") : QStringLiteral("updates %1"))
+                    .arg(counter.m_count));
             app.quit();
         });
         return QCoreApplication::exec();
@@ -340,7 +369,8 @@ int main(int argc, char **argv)
         }
         return fail(QStringLiteral("no entry titled ") + arguments.at(1));
     }
-    return fail(QStringLiteral("usage: watch | menu | click LABEL | icon FILE.png"));
+    return fail(QStringLiteral(
+        "usage: [--pid PID] [--labels raw] watch | items | menu | first-read | click LABEL | icon FILE.png"));
 }
 
 #include "FakeTrayHostMain.moc"
