@@ -24,7 +24,7 @@ need_tools mkfs.exfat mount.exfat-fuse losetup dbus-run-session
 
 MOUNTPOINT="/media/root/$LABEL"
 e2e_cleanup() {
-  mountpoint -q "$MOUNTPOINT" && umount "$MOUNTPOINT"
+  release_mount "$MOUNTPOINT"
   rmdir "$MOUNTPOINT" 2>/dev/null
   [ -n "${MIRVALE_E2E_KEEP_LOGS:-}" ] && cp -r "$WORK" "$MIRVALE_E2E_KEEP_LOGS" 2>/dev/null
 }
