@@ -26,6 +26,8 @@
 #include "platform/linux/PosixFileAccess.h"
 #include "platform/linux/PosixFolderLister.h"
 #include "platform/linux/ProcProcessTable.h"
+#include "platform/linux/FileManagerName.h"
+#include "platform/linux/ProcMountUsers.h"
 #include "platform/linux/ProcessCommandRunner.h"
 #include "platform/linux/StateFile.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
@@ -184,6 +186,8 @@ Application::Application(QObject *parent)
     services.closeCardWindows = [this](const QString &cardPath, std::function<void()> then) {
         m_windowTidier->closeBeforeUnmount(cardPath, std::move(then));
     };
+    services.timers = m_timers.get();
+    services.mountUsers = std::make_shared<ProcMountUsers>(FileManagerName::dataDirs());
     services.makeSettingsWindow = [this](Coordinator &coordinator) {
         SettingsWindow::Services window;
         window.store = m_rules.get();
