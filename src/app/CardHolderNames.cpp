@@ -13,8 +13,8 @@ constexpr int kMaxHelperDepth = 6;
 
 bool isHelperName(const QString &name)
 {
-    static const char *const prefixes[] = { "kioslave", "kioworker", "kio_", "kiod", "kdeinit", "gvfs", "tumbler",
-        "bwrap", "glycin" };
+    static const char *const prefixes[]
+        = { "kioslave", "kioworker", "kio_", "kiod", "kdeinit", "gvfs", "tumbler", "bwrap", "glycin" };
     if (name.contains(QLatin1String("thumbnail")) || name.endsWith(QLatin1String(".so")))
         return true;
     return std::any_of(std::begin(prefixes), std::end(prefixes),
@@ -24,11 +24,12 @@ bool isHelperName(const QString &name)
 // Processes that start programs for everyone: a helper they started works for nobody in particular.
 bool startsForEveryone(const MountUsers::Process &process)
 {
-    static const char *const names[] = { "systemd", "init", "dbus-daemon", "dbus-broker", "dbus-broker-launch",
-        "dbus-run-session", "klauncher", "kded5", "kded6", "gnome-session-binary", "xfce4-session" };
-    return process.pid <= 1
-        || std::any_of(std::begin(names), std::end(names),
-            [&process](const char *name) { return process.command == QLatin1String(name); });
+    static const char *const names[]
+        = { "systemd", "init", "dbus-daemon", "dbus-broker", "dbus-broker-launch", "dbus-run-session",
+              "klauncher", "kded5", "kded6", "gnome-session-binary", "xfce4-session" };
+    return process.pid <= 1 || std::any_of(std::begin(names), std::end(names), [&process](const char *name) {
+        return process.command == QLatin1String(name);
+    });
 }
 
 QString nameOf(const MountUsers::Process &process)

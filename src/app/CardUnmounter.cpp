@@ -89,8 +89,8 @@ void CardUnmounter::answered(const QString &key, const std::optional<MirvaleErro
     if (!attempt->refused) {
         attempt->refused = true;
         attempt->firstRefusal = now();
-        m_services.log->info(attempt->card.name
-            + QStringLiteral(": busy, trying again while the programs using it let go"));
+        m_services.log->info(
+            attempt->card.name + QStringLiteral(": busy, trying again while the programs using it let go"));
     }
     if (!m_services.timers || now() - attempt->firstRefusal >= m_limits.busyPatience) {
         reportHolders(key, *error);
@@ -128,8 +128,10 @@ void CardUnmounter::reportHolders(const QString &key, const MirvaleError &error)
             if (!attempt)
                 return;
             unmounter->m_services.log->warn(attempt->card.name + QStringLiteral(": still busy, used by ")
-                + (seen.isEmpty() ? QStringLiteral("no process Mirvale can see") : seen.join(QStringLiteral(", "))));
-            unmounter->finish(key, error, names.isEmpty() ? error.description() : busyText(names, attempt->card.name));
+                + (seen.isEmpty() ? QStringLiteral("no process Mirvale can see")
+                                  : seen.join(QStringLiteral(", "))));
+            unmounter->finish(
+                key, error, names.isEmpty() ? error.description() : busyText(names, attempt->card.name));
         });
     });
 }

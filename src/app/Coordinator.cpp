@@ -102,8 +102,8 @@ Coordinator::Coordinator(Services services, Limits limits, QObject *parent)
     unmounting.self = QCoreApplication::applicationPid();
     unmounting.now = m_services.now;
     unmounting.closeCardWindows = m_services.closeCardWindows;
-    m_unmounter = std::make_unique<CardUnmounter>(
-        std::move(unmounting), CardUnmounter::Limits { m_limits.busyUnmountPatience, m_limits.busyUnmountRetry });
+    m_unmounter = std::make_unique<CardUnmounter>(std::move(unmounting),
+        CardUnmounter::Limits { m_limits.busyUnmountPatience, m_limits.busyUnmountRetry });
 }
 
 Coordinator::~Coordinator()

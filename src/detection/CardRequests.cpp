@@ -290,8 +290,8 @@ void CardRequests::unmountAnswered(quintptr token, const std::optional<QString> 
     Logger &log = context->logger();
     if (dissent && dissent->startsWith(kDeviceBusy)) {
         // The command would meet the same program holding the volume.
-        log.warn(QStringLiteral("udisks2 Filesystem.Unmount: ") + context->name() + QStringLiteral(" is busy (")
-            + *dissent + QLatin1Char(')'));
+        log.warn(QStringLiteral("udisks2 Filesystem.Unmount: ") + context->name()
+            + QStringLiteral(" is busy (") + *dissent + QLatin1Char(')'));
         context->complete(MirvaleError::diskBusy(dissent->section(QStringLiteral(": "), 1)));
         return;
     }

@@ -1,6 +1,7 @@
 #include "detection/CardProber.h"
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
+#include "platform/linux/ProcMountUsers.h"
 #include "platform/linux/SysfsBlockDevices.h"
 #include "platform/linux/UDisksSession.h"
 #include "platform/linux/UdevProperties.h"
@@ -11,6 +12,7 @@
 #include <QDBusObjectPath>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -331,3 +333,38 @@ TEST(LinuxPlatform, UDisksObjectsBecomeDiskDescriptions)
 }
 
 } // namespace
+
+TEST(LinuxPlatform, ProcNamesTheProcessesUsingAFolderByTheirDesktopEntries)
+{
+    QTemporaryDir card, data, elsewhere;
+    writeFile(data.filePath(QStringLiteral("applications/sleep.desktop")),
+        "[Desktop Entry]\nName=Sleeper\nExec=sleep\n");
+    QDir(card.path()).mkpath(QStringLiteral("DCIM"));
+    QFile open(card.filePath(QStringLiteral("DCIM/IMG_0001.CR3")));
+    ASSERT_TRUE(open.open(QIODevice::WriteOnly)); // this test's process holds a file on the card
+    QProcess inside, outside;
+    inside.setWorkingDirectory(card.filePath(QStringLiteral("DCIM")));
+    outside.setWorkingDirectory(elsewhere.path());
+    for (QProcess *process : { &inside, &outside }) {
+        process->start(QStringLiteral("sleep"), { QStringLiteral("30") });
+        ASSERT_TRUE(process->waitForStarted());
+    }
+
+    const qint64 sleeping = inside.processId();
+    ProcMountUsers users({ data.path() });
+    QList<qint64> pids;
+    for (const MountUsers::Process &user : users.usersOf(card.path() + QLatin1Char('/')))
+        pids.append(user.pid);
+    EXPECT_EQ(pids, (QList<qint64> { qint64(getpid()), sleeping }));
+    const std::optional<MountUsers::Process> sleeper = users.process(sleeping);
+    ASSERT_TRUE(sleeper);
+    EXPECT_EQ(sleeper->parent, getpid());
+    EXPECT_EQ(sleeper->command, QStringLiteral("sleep"));
+    EXPECT_EQ(sleeper->programName, QStringLiteral("Sleeper"));
+    EXPECT_TRUE(users.process(getpid())->programName.isEmpty()); // no entry: the short name serves
+    for (QProcess *process : { &inside, &outside }) {
+        process->kill();
+        process->waitForFinished();
+    }
+    EXPECT_FALSE(users.process(sleeping));
+}
