@@ -10,6 +10,8 @@
 #include "common/QtPrinters.h"
 #include "common/RecordingLogger.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
@@ -41,7 +43,7 @@ protected:
 
     static MountedCard card()
     {
-        return { QUrl::fromLocalFile(QStringLiteral("/media/me/DESK2QStringLiteral(")), ")DESK2", true, true,
+        return { QUrl::fromLocalFile(QStringLiteral("/media/me/DESK2")), QStringLiteral("DESK2"), true, true,
             1 };
     }
     static MirvaleError busy() { return MirvaleError::diskBusy(QStringLiteral("target is busy")); }
@@ -93,8 +95,9 @@ TEST_F(CardUnmounterTest, ACardStillBusyAfterThePatienceNamesItsHoldersInOnePane
     // Tried from the first refusal until the patience ran out, every retry interval.
     EXPECT_EQ(m_watcher.ejectRequests().size(), 1 + CardUnmounter::kBusyPatience / CardUnmounter::kBusyRetry);
     ASSERT_EQ(m_notifier.problems().size(), 1);
-    const QString text = QStringLiteral(
-        "bash and Dolphin are using DESK2: close their windows on the card, then Unmount again");
+    // "bash and Dolphin" as the user's language joins a list.
+    const QString text = QLocale().createSeparatedList({ QStringLiteral("bash"), QStringLiteral("Dolphin") })
+        + QStringLiteral(" are using DESK2: close their windows on the card, then Unmount again");
     EXPECT_EQ(m_notifier.problems().first().message, text);
     EXPECT_EQ(outcome->kind(), MirvaleError::Kind::DiskBusy);
     EXPECT_TRUE(m_log.contains(QStringLiteral("[WARN] DESK2: still busy, used by kioworker 201, bash 300")));
