@@ -2,39 +2,24 @@
 
 #include "platform/MountUsers.h"
 
-#include <QHash>
-
-#include <mutex>
-
-/// A process table in memory; the processes marked as users hold every mount asked about.
+/// A process table in memory, filled before use; the processes marked as users hold every mount.
 class FakeMountUsers final : public MountUsers {
 public:
-    void add(const Process &process, bool holdsTheCard)
+    void add(qint64 pid, qint64 parent, const char *command, const char *name, bool holdsTheCard)
     {
-        std::lock_guard lock(m_mutex);
-        m_processes.insert(process.pid, process);
+        m_all.append({ pid, parent, QString::fromUtf8(command), {}, QString::fromUtf8(name) });
         if (holdsTheCard)
-            m_users.append(process.pid);
+            m_users.append(m_all.constLast());
     }
-
-    QList<Process> usersOf(const QString &) override
-    {
-        std::lock_guard lock(m_mutex);
-        QList<Process> users;
-        for (const qint64 pid : std::as_const(m_users))
-            users.append(m_processes.value(pid));
-        return users;
-    }
-
+    QList<Process> usersOf(const QString &) override { return m_users; }
     std::optional<Process> process(qint64 pid) override
     {
-        std::lock_guard lock(m_mutex);
-        const auto it = m_processes.constFind(pid);
-        return it == m_processes.cend() ? std::nullopt : std::optional<Process>(*it);
+        for (const Process &process : std::as_const(m_all))
+            if (process.pid == pid)
+                return process;
+        return std::nullopt;
     }
 
 private:
-    std::mutex m_mutex;
-    QHash<qint64, Process> m_processes;
-    QList<qint64> m_users;
+    QList<Process> m_all, m_users;
 };

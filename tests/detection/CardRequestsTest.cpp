@@ -301,11 +301,9 @@ TEST_F(CardRequestsTest, AVolumeTheServiceCallsBusyIsBusyWithoutTheCommands)
     startWatcher();
     addDisk(QStringLiteral("sdb1"), kCard);
     watcher->eject(card(), record());
-    session->pending.takeFirst()(QStringLiteral(
-        "org.freedesktop.UDisks2.Error.DeviceBusy: Error unmounting /dev/sdb1: target is busy"));
+    session->pending.takeFirst()(QStringLiteral("org.freedesktop.UDisks2.Error.DeviceBusy: target is busy"));
     ASSERT_TRUE(pollUntil([&] { return !outcomes.isEmpty(); }));
-    EXPECT_EQ(outcomes.first(),
-        MirvaleError::diskBusy(QStringLiteral("Error unmounting /dev/sdb1: target is busy")));
+    EXPECT_EQ(outcomes.first(), MirvaleError::diskBusy(QStringLiteral("target is busy")));
     EXPECT_TRUE(commands->calls().isEmpty());
 }
 

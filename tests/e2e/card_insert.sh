@@ -135,16 +135,11 @@ if [ -x /usr/libexec/udisks2/udisksd ]; then
   ctl cards --json | grep -q "\"mountPath\": \"$MOUNTPOINT\"" || { echo "FAIL: cards --json" >&2; exit 1; }
   echo "PASS: mirvalectl cards lists $(cat "$WORK/cards.txt")"
 
-  # A program using the card keeps it busy: Mirvale tries again for a while, then names it.
+  # A program using the card: tried again for a while, then named; one that lets go in time is waited for.
   (cd "$MOUNTPOINT/DCIM" && exec sleep 60) & HOLDER=$!
-  PIDS+=($HOLDER)
   ctl eject "$LABEL" 2> "$WORK/busy.err" && fail "mirvalectl eject succeeded while sleep used the card"
   grep -q "sleep is using $LABEL: close its window on the card, then Unmount again" "$WORK/busy.err" \
-    || { cat "$WORK/busy.err" >&2; fail "the busy card's error names no holder"; }
-  grep -q "$LABEL: busy, trying again" "$LOGFILE" && grep -q "$LABEL: still busy, used by sleep $HOLDER" "$LOGFILE" \
-    || fail "the busy card was not tried again"
-  echo "PASS: a card still busy names its holder: $(cat "$WORK/busy.err")"
-  # One that lets go while Mirvale tries again: the unmount succeeds.
+    && grep -q "$LABEL: busy, trying again" "$LOGFILE" || { cat "$WORK/busy.err" "$LOGFILE" >&2; fail "busy card"; }
   (sleep 1; kill "$HOLDER") &
   ctl eject "$LABEL" || { echo "FAIL: mirvalectl eject exited $?" >&2; cat "$LOGFILE" >&2; exit 1; }
   wait_for "$LOGFILE" "Volume unmounted: $MOUNTPOINT" 10 || exit 1

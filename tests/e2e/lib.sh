@@ -1,10 +1,8 @@
 # Shared by the real-binary tests: skips, waits, log timing, a display, a closed session bus and
 # a card image. Source it after setting E2E_NAME (the test's name in messages); it makes WORK,
-# a folder of the test's own that goes at exit, and at exit (also on SIGINT, SIGTERM, SIGHUP)
-# stops every process in PIDS, newest first, then every other process the test started (the
-# file manager and its helpers, bus daemons: all inherit MIRVALE_E2E_WORK). A test with more
-# to undo defines e2e_cleanup, which runs after that and before the mounts of mount_card go
-# (lazily when something still holds them) and the card images are detached.
+# a folder of the test's own that goes at exit, and stops every process in PIDS at exit (or
+# SIGINT, SIGTERM), newest first, then all else the test started. A test with more to undo defines
+# e2e_cleanup, which runs after that and before the mounts of mount_card go and the card images are detached.
 # shellcheck shell=bash
 
 E2E_LIB_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -34,44 +32,26 @@ need_card_rights() {
 }
 
 WORK="$(mktemp -d "/tmp/mirvale-$E2E_NAME-XXXXXX")"
-# Every process the test starts inherits the mark, however it was started (bus activation,
-# a daemon's own children): so the test finds exactly its own, never another test's.
+# Every process the test starts inherits the mark (bus-activated ones and daemons' children
+# too): at exit the test finds its own, never another test's. FUSE daemons go by unmounting.
 export MIRVALE_E2E_WORK="$WORK"
-
-# The processes that carry this test's mark, except this shell and the card images' FUSE
-# daemons (their mounts go by unmounting).
 own_processes() {
-  local dir pid
+  local dir
   for dir in /proc/[0-9]*; do
-    pid="${dir#/proc/}"
-    [ "$pid" = "$$" ] || [ "$pid" = "$BASHPID" ] && continue
-    grep -qxzF "MIRVALE_E2E_WORK=$WORK" "$dir/environ" 2>/dev/null || continue
-    [[ "$(cat "$dir/comm" 2>/dev/null)" == mount.exfat* ]] || echo "$pid"
+    [ "${dir#/proc/}" != "$$" ] && [ "${dir#/proc/}" != "$BASHPID" ] && grep -qxzF "MIRVALE_E2E_WORK=$WORK" "$dir/environ" 2>/dev/null \
+      && [[ "$(cat "$dir/comm" 2>/dev/null)" != mount.exfat* ]] && echo "${dir#/proc/}"
   done
 }
-# SIGTERM to the test's own processes, SIGKILL to those still there 3 s later.
-end_own_processes() {
+end_own_processes() { # SIGTERM, and SIGKILL to what is still there 3 s later
   local left _
-  left="$(own_processes)"
-  [ -n "$left" ] || return 0
-  kill -TERM $left 2>/dev/null
-  for _ in $(seq 30); do
-    left="$(own_processes)"
-    [ -n "$left" ] || return 0
-    sleep 0.1
-  done
-  echo "note: $E2E_NAME: killing what ignored SIGTERM: $(for p in $left; do cat "/proc/$p/comm" 2>/dev/null; done | sort -u | tr '\n' ' ')" >&2
+  for _ in $(seq 30); do left="$(own_processes)"; [ -n "$left" ] || return 0; kill -TERM $left 2>/dev/null; sleep 0.1; done
   kill -KILL $left 2>/dev/null
 }
-# Unmounts DIR when it is mounted: a card that hung lets go a moment after its reader is gone;
-# one still held after that is detached lazily, so the next test finds the mount point free.
+# A card that hung lets go a moment after its reader is gone; one still held then goes lazily.
 release_mount() { # release_mount DIR
   local _
-  for _ in 1 2 3 4 5; do
-    mountpoint -q "$1" || return 0
-    umount "$1" 2>/dev/null || sleep 1
-  done
-  mountpoint -q "$1" && { echo "note: $E2E_NAME: $1 still busy, unmounting it lazily" >&2; umount -l "$1"; }
+  for _ in 1 2 3 4 5; do mountpoint -q "$1" || return 0; umount "$1" 2>/dev/null || sleep 1; done
+  mountpoint -q "$1" && echo "note: $E2E_NAME: $1 still busy, unmounting it lazily" >&2 && umount -l "$1"
 }
 
 e2e_exit() {
@@ -84,17 +64,13 @@ e2e_exit() {
   for mount in "${MOUNTS[@]}"; do release_mount "$mount"; rmdir "$mount" 2>/dev/null; done
   release_mount "$WORK/stage"
   # Only the loop devices still backed by this test's images: a number may be another's by now.
-  # One still held by a lazy unmount is cleared by the kernel once that lets go.
   for i in "${LOOPS[@]}" $LOOP; do losetup -nO BACK-FILE "$i" 2>/dev/null | grep -q "^$WORK/" && losetup -d "$i"; done
   # A bus daemon outlives dbus-run-session when the test stopped early; it names its config here.
   pkill -f -- "--config-file[= ]$WORK/" 2>/dev/null
   rm -rf "$WORK"
 }
 trap e2e_exit EXIT
-# Interrupted or stopped by ctest's time limit: the same clean-up, through the exit.
-trap 'exit 130' INT
-trap 'exit 143' TERM
-trap 'exit 129' HUP
+trap 'exit 130' INT; trap 'exit 143' TERM; trap 'exit 129' HUP # the same clean-up, through the exit
 
 now_ms() { date +%s%3N; }
 # Milliseconds since the epoch of the first line of FILE containing TEXT, from its timestamp.
