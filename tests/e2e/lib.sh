@@ -1,8 +1,8 @@
 # Shared by the real-binary tests: skips, waits, log timing, a display, a closed session bus and
 # a card image. Source it after setting E2E_NAME (the test's name in messages); it makes WORK,
-# a folder of the test's own that goes at exit, and stops every process in PIDS at exit (or
-# SIGINT, SIGTERM), newest first, then all else the test started. A test with more to undo defines
-# e2e_cleanup, which runs after that and before the mounts of mount_card go and the card images are detached.
+# a folder of the test's own that goes at exit, and stops every process in PIDS at exit,
+# newest first. A test with more to undo defines e2e_cleanup, which runs after that and before
+# the mounts of mount_card go and the card images are detached.
 # shellcheck shell=bash
 
 E2E_LIB_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -32,8 +32,8 @@ need_card_rights() {
 }
 
 WORK="$(mktemp -d "/tmp/mirvale-$E2E_NAME-XXXXXX")"
-# Every process the test starts inherits the mark (bus-activated ones and daemons' children
-# too): at exit the test finds its own, never another test's. FUSE daemons go by unmounting.
+# Every process the test starts inherits the mark (bus-activated ones and daemons' children too):
+# at exit (or SIGINT, SIGTERM) the test ends its own, never another test's. FUSE daemons go by unmounting.
 export MIRVALE_E2E_WORK="$WORK"
 own_processes() {
   local dir
