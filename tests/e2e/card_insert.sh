@@ -140,6 +140,7 @@ if [ -x /usr/libexec/udisks2/udisksd ]; then
   ctl eject "$LABEL" 2> "$WORK/busy.err" && fail "mirvalectl eject succeeded while sleep used the card"
   grep -q "sleep is using $LABEL: close its window on the card, then Unmount again" "$WORK/busy.err" \
     && grep -q "$LABEL: busy, trying again" "$LOGFILE" || { cat "$WORK/busy.err" "$LOGFILE" >&2; fail "busy card"; }
+  echo "PASS: a busy card names its holder: $(cat "$WORK/busy.err")"
   (sleep 1; kill "$HOLDER") &
   ctl eject "$LABEL" || { echo "FAIL: mirvalectl eject exited $?" >&2; cat "$LOGFILE" >&2; exit 1; }
   wait_for "$LOGFILE" "Volume unmounted: $MOUNTPOINT" 10 || exit 1
