@@ -17,6 +17,8 @@
 #include "support/ShownText.h"
 #include "targets/TargetResolver.h"
 
+#include <QCoreApplication>
+
 // The card pipeline, from a mounted card to its report; what the user asks for from the menu and
 // the control interface is in CoordinatorActions.cpp.
 
@@ -91,11 +93,23 @@ Coordinator::Coordinator(Services services, Limits limits, QObject *parent)
         if (alive)
             handle(card, false);
     };
+    CardUnmounter::Services unmounting;
+    unmounting.watcher = m_volumeWatcher.get();
+    unmounting.notifier = m_services.notifier;
+    unmounting.log = m_services.log;
+    unmounting.timers = m_services.timers;
+    unmounting.users = m_services.mountUsers;
+    unmounting.self = QCoreApplication::applicationPid();
+    unmounting.now = m_services.now;
+    unmounting.closeCardWindows = m_services.closeCardWindows;
+    m_unmounter = std::make_unique<CardUnmounter>(std::move(unmounting),
+        CardUnmounter::Limits { m_limits.busyUnmountPatience, m_limits.busyUnmountRetry });
 }
 
 Coordinator::~Coordinator()
 {
     m_life.end();
+    m_unmounter.reset();
     m_mountRelay->onMount = nullptr;
     {
         std::lock_guard lock(m_waitMutex);

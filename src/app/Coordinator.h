@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CardUnmounter.h"
 #include "detection/MountedCard.h"
 #include "detection/VolumeWatching.h"
 #include "platform/ScreenSnapshot.h"
@@ -26,6 +27,7 @@ class AbstractStatusMenu;
 class EntryAttributeSource;
 class FileManagerService;
 class Logger;
+class MountUsers;
 class PointerControl;
 class RulesProvider;
 class ScreenSource;
@@ -42,6 +44,9 @@ public:
 
     struct Limits {
         std::chrono::milliseconds pipelineRelease = kPipelineRelease;
+        /// How long and how often an unmount the card's users refuse is tried again.
+        std::chrono::milliseconds busyUnmountPatience = CardUnmounter::kBusyPatience;
+        std::chrono::milliseconds busyUnmountRetry = CardUnmounter::kBusyRetry;
     };
 
     /// The collaborators; all must outlive the Coordinator. The optional ones may be empty.
@@ -65,9 +70,15 @@ public:
         std::function<int(const QString &folder)> fileCount;
         /// Whether a card is still mounted where it was found (any thread); empty: always.
         std::function<bool(const MountedCard &card)> isStillMounted;
-        /// Closes Mirvale's file manager windows on the card at `cardPath`, then calls `then`
-        /// on the main thread; may be empty.
+        /// Closes Mirvale's file manager windows on the card at `cardPath` (or takes them off
+        /// it through the file manager), then calls `then` on the main thread; may be empty.
         std::function<void(const QString &cardPath, std::function<void()> then)> closeCardWindows;
+        /// Main-thread timers for trying a busy unmount again; without them it is not.
+        TimerScheduler *timers = nullptr;
+        /// Who keeps a busy card busy; may be empty.
+        std::shared_ptr<MountUsers> mountUsers;
+        /// The time; empty: the steady clock.
+        std::function<std::chrono::steady_clock::time_point()> now;
     };
 
     explicit Coordinator(Services services, QObject *parent = nullptr);
@@ -141,8 +152,6 @@ private:
     static VolumeWatching::RequestCompletion onMainThread(VolumeWatching::RequestCompletion outcome);
     /// Ejects the mounted card at `volume`; a panel's Unmount button.
     void ejectByURL(const QUrl &volume);
-    /// The unmount itself, once Mirvale's windows on the card are closed.
-    void unmountCard(const MountedCard &card, VolumeWatching::RequestCompletion onDone);
     void completeRequest(const ResolvedTarget &target, const std::shared_ptr<ReportGuard> &guard,
         const std::optional<MirvaleError> &error);
     void handleOpenSuccess(const ResolvedTarget &target);
@@ -157,6 +166,7 @@ private:
     std::unique_ptr<VolumeWatching> m_volumeWatcher;
     std::unique_ptr<AbstractStatusMenu> m_statusMenu;
     std::unique_ptr<AbstractSettingsWindow> m_settingsWindow;
+    std::unique_ptr<CardUnmounter> m_unmounter;
     QSet<QString> m_pendingUserOpenNames;
     // Who waits for the outcome of a user's open that waits for its mount, by lower-case name.
     QHash<QString, VolumeWatching::RequestCompletion> m_pendingOutcomes;

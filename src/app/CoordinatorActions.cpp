@@ -120,34 +120,7 @@ void Coordinator::eject(const MountedCard &card, VolumeWatching::RequestCompleti
 {
     MIRVALE_ASSERT_MAIN_THREAD();
     m_services.log->info(QStringLiteral("Ejecting ") + card.name);
-    const LifeToken<Coordinator>::Weak alive = m_life;
-    if (m_services.closeCardWindows) {
-        // A file manager window still showing the card keeps it busy: Mirvale's own go first.
-        m_services.closeCardWindows(card.path(), [alive, card, onDone] {
-            if (Coordinator *coordinator = alive.get())
-                coordinator->unmountCard(card, onDone);
-        });
-        return;
-    }
-    unmountCard(card, onDone);
-}
-
-void Coordinator::unmountCard(const MountedCard &card, VolumeWatching::RequestCompletion onDone)
-{
-    MIRVALE_ASSERT_MAIN_THREAD();
-    const LifeToken<Coordinator>::Weak alive = m_life;
-    AbstractNotifier *notifier = m_services.notifier;
-    m_volumeWatcher->eject(card, [alive, notifier, card, onDone](const std::optional<MirvaleError> &error) {
-        // On success the watcher sees the unmount; only a report that offered it hears.
-        if (alive) {
-            if (error)
-                notifier->cardProblem(card, error->description());
-            else
-                notifier->cardUnmounted(card);
-        }
-        if (onDone)
-            onDone(error);
-    });
+    m_unmounter->unmount(card, std::move(onDone));
 }
 
 void Coordinator::ejectByURL(const QUrl &volume)

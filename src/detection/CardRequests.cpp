@@ -15,6 +15,14 @@ namespace {
 
 const QString kUdisksctl = QStringLiteral("udisksctl");
 const QString kUmount = QStringLiteral("umount");
+const QString kDeviceBusy = QStringLiteral("org.freedesktop.UDisks2.Error.DeviceBusy");
+
+// umount(8) ends with status 32 on any failure; only its message tells a volume in use apart,
+// and udisksctl passes on udisks2's error name.
+bool saysBusy(const QString &standardError)
+{
+    return standardError.contains(QLatin1String("target is busy")) || standardError.contains(kDeviceBusy);
+}
 
 QString commandLine(const QString &program, const QStringList &arguments)
 {
@@ -57,8 +65,8 @@ std::optional<MirvaleError> runLogged(CommandRunner *runner, const std::shared_p
             return MirvaleError::diskError(message);
         log->info(program + QStringLiteral(" said: ") + result.standardError);
         // The status alone tells nobody why ("target is busy" does).
-        return MirvaleError::diskError(
-            message + QStringLiteral(": ") + result.standardError.section(u'\n', 0, 0));
+        const QString said = message + QStringLiteral(": ") + result.standardError.section(u'\n', 0, 0);
+        return saysBusy(result.standardError) ? MirvaleError::diskBusy(said) : MirvaleError::diskError(said);
     }
     log->info(successLine + command);
     return std::nullopt;
@@ -280,6 +288,13 @@ void CardRequests::unmountAnswered(quintptr token, const std::optional<QString> 
     if (!context || context->isFinished())
         return;
     Logger &log = context->logger();
+    if (dissent && dissent->startsWith(kDeviceBusy)) {
+        // The command would meet the same program holding the volume.
+        log.warn(QStringLiteral("udisks2 Filesystem.Unmount: ") + context->name()
+            + QStringLiteral(" is busy (") + *dissent + QLatin1Char(')'));
+        context->complete(MirvaleError::diskBusy(dissent->section(QStringLiteral(": "), 1)));
+        return;
+    }
     if (dissent) {
         log.warn(QStringLiteral("udisks2 Filesystem.Unmount dissented for ") + context->name()
             + QStringLiteral(" (") + *dissent + QStringLiteral("); falling back to the unmount command"));

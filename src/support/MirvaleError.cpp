@@ -8,6 +8,7 @@ QString MirvaleError::description() const
     case Kind::FolderMissing:
         return QStringLiteral("Folder not found: ") + m_payload;
     case Kind::DiskError:
+    case Kind::DiskBusy:
         return QStringLiteral("Disk error: ") + m_payload;
     case Kind::FileManagerTimeout:
         return QStringLiteral("The file manager did not respond in time.");
@@ -35,6 +36,8 @@ QString MirvaleError::plainText() const
         return withPayload("folderMissing");
     case Kind::DiskError:
         return withPayload("diskError");
+    case Kind::DiskBusy:
+        return withPayload("diskBusy");
     case Kind::FileManagerTimeout:
         return QStringLiteral("fileManagerTimeout");
     case Kind::NoMatchingRule:

@@ -13,6 +13,8 @@ public:
         NoMatchingRule,
         FileManagerAccessDenied,
         FileManagerCheckPending,
+        /// A disk error because something still uses the volume (worth trying again).
+        DiskBusy,
     };
 
     static MirvaleError fileManagerError(const QString &message)
@@ -21,6 +23,7 @@ public:
     }
     static MirvaleError folderMissing(const QString &path) { return { Kind::FolderMissing, path }; }
     static MirvaleError diskError(const QString &message) { return { Kind::DiskError, message }; }
+    static MirvaleError diskBusy(const QString &message) { return { Kind::DiskBusy, message }; }
     static MirvaleError fileManagerTimeout() { return { Kind::FileManagerTimeout, {} }; }
     static MirvaleError noMatchingRule() { return { Kind::NoMatchingRule, {} }; }
     static MirvaleError fileManagerAccessDenied() { return { Kind::FileManagerAccessDenied, {} }; }

@@ -290,9 +290,21 @@ TEST_F(CardRequestsTest, UnmountPicksTheDiskAndFallsBackInOrder)
                 QStringLiteral("Disk error: umount ") + kCard
                     + QStringLiteral(" exited with status 32: umount: ") + kCard
                     + QStringLiteral(": target is busy."));
+            EXPECT_EQ(outcomes.first()->kind(), MirvaleError::Kind::DiskBusy); // worth trying again
         }
         watcher.reset();
     }
+}
+
+TEST_F(CardRequestsTest, AVolumeTheServiceCallsBusyIsBusyWithoutTheCommands)
+{
+    startWatcher();
+    addDisk(QStringLiteral("sdb1"), kCard);
+    watcher->eject(card(), record());
+    session->pending.takeFirst()(QStringLiteral("org.freedesktop.UDisks2.Error.DeviceBusy: target is busy"));
+    ASSERT_TRUE(pollUntil([&] { return !outcomes.isEmpty(); }));
+    EXPECT_EQ(outcomes.first(), MirvaleError::diskBusy(QStringLiteral("target is busy")));
+    EXPECT_TRUE(commands->calls().isEmpty());
 }
 
 TEST_F(CardRequestsTest, UnmountWithoutTheDiskServiceRunsUmount)

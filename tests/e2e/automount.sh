@@ -24,7 +24,8 @@ LOOPS=()
 e2e_cleanup() {
   local loop
   for loop in "${LOOPS[@]}"; do
-    udisksctl unmount -b "$loop" --no-user-interaction >/dev/null 2>&1
+    udisksctl unmount -b "$loop" --no-user-interaction >/dev/null 2>&1 \
+      || udisksctl unmount -b "$loop" --force --no-user-interaction >/dev/null 2>&1
     udisksctl loop-delete -b "$loop" --no-user-interaction >/dev/null 2>&1 || losetup -d "$loop" 2>/dev/null
   done
   rm -f "$RULE"

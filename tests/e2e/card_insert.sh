@@ -24,7 +24,7 @@ need_tools mkfs.exfat mount.exfat-fuse losetup dbus-run-session
 
 MOUNTPOINT="/media/root/$LABEL"
 e2e_cleanup() {
-  mountpoint -q "$MOUNTPOINT" && umount "$MOUNTPOINT"
+  release_mount "$MOUNTPOINT"
   rmdir "$MOUNTPOINT" 2>/dev/null
   [ -n "${MIRVALE_E2E_KEEP_LOGS:-}" ] && cp -r "$WORK" "$MIRVALE_E2E_KEEP_LOGS" 2>/dev/null
 }
@@ -135,6 +135,13 @@ if [ -x /usr/libexec/udisks2/udisksd ]; then
   ctl cards --json | grep -q "\"mountPath\": \"$MOUNTPOINT\"" || { echo "FAIL: cards --json" >&2; exit 1; }
   echo "PASS: mirvalectl cards lists $(cat "$WORK/cards.txt")"
 
+  # A program using the card: tried again for a while, then named; one that lets go in time is waited for.
+  (cd "$MOUNTPOINT/DCIM" && exec sleep 60) & HOLDER=$!
+  ctl eject "$LABEL" 2> "$WORK/busy.err" && fail "mirvalectl eject succeeded while sleep used the card"
+  grep -q "sleep is using $LABEL: close its window on the card, then Unmount again" "$WORK/busy.err" \
+    && grep -q "$LABEL: busy, trying again" "$LOGFILE" || { cat "$WORK/busy.err" "$LOGFILE" >&2; fail "busy card"; }
+  echo "PASS: a busy card names its holder: $(cat "$WORK/busy.err")"
+  (sleep 1; kill "$HOLDER") &
   ctl eject "$LABEL" || { echo "FAIL: mirvalectl eject exited $?" >&2; cat "$LOGFILE" >&2; exit 1; }
   wait_for "$LOGFILE" "Volume unmounted: $MOUNTPOINT" 10 || exit 1
   mountpoint -q "$MOUNTPOINT" && { echo "FAIL: still mounted after eject" >&2; exit 1; }

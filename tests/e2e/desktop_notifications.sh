@@ -18,7 +18,7 @@ need_tools mkfs.exfat mount.exfat-fuse losetup dbus-run-session dbus-monitor Xvf
 MOUNTPOINT="/media/root/$LABEL"
 e2e_cleanup() {
   [ -s "$WORK/helpers.pid" ] && kill $(cat "$WORK/helpers.pid") 2>/dev/null
-  mountpoint -q "$MOUNTPOINT" && umount "$MOUNTPOINT"
+  release_mount "$MOUNTPOINT"
   rmdir "$MOUNTPOINT" 2>/dev/null
   [ -n "${MIRVALE_E2E_KEEP_LOGS:-}" ] && cp -r "$WORK" "$MIRVALE_E2E_KEEP_LOGS" 2>/dev/null
 }

@@ -52,7 +52,7 @@ BACK_LOOP=""
 e2e_cleanup() {
   local dir
   for dir in "/media/root/$FRONT" "/media/root/$BACK" /media/root/FM21_BENCH_*; do
-    while mountpoint -q "$dir"; do umount "$dir" || break; done
+    release_mount "$dir"
     rmdir "$dir" 2>/dev/null
   done
   [ -n "$BACK_LOOP" ] && losetup -d "$BACK_LOOP" 2>/dev/null

@@ -32,15 +32,37 @@ need_card_rights() {
 }
 
 WORK="$(mktemp -d "/tmp/mirvale-$E2E_NAME-XXXXXX")"
+# Every process the test starts inherits the mark (bus-activated ones and daemons' children too):
+# at exit (or SIGINT, SIGTERM) the test ends its own, never another test's. FUSE daemons go by unmounting.
+export MIRVALE_E2E_WORK="$WORK"
+own_processes() {
+  local dir
+  for dir in /proc/[0-9]*; do
+    [ "${dir#/proc/}" != "$$" ] && [ "${dir#/proc/}" != "$BASHPID" ] && grep -qxzF "MIRVALE_E2E_WORK=$WORK" "$dir/environ" 2>/dev/null \
+      && [[ "$(cat "$dir/comm" 2>/dev/null)" != mount.exfat* ]] && echo "${dir#/proc/}"
+  done
+}
+end_own_processes() { # SIGTERM, and SIGKILL to what is still there 3 s later
+  local left _
+  for _ in $(seq 30); do left="$(own_processes)"; [ -n "$left" ] || return 0; kill -TERM $left 2>/dev/null; sleep 0.1; done
+  kill -KILL $left 2>/dev/null
+}
+# A card that hung lets go a moment after its reader is gone; one still held then goes lazily.
+release_mount() { # release_mount DIR
+  local _
+  for _ in 1 2 3 4 5; do mountpoint -q "$1" || return 0; umount "$1" 2>/dev/null || sleep 1; done
+  mountpoint -q "$1" && echo "note: $E2E_NAME: $1 still busy, unmounting it lazily" >&2 && umount -l "$1"
+}
+
 e2e_exit() {
-  local i mount _
+  local i mount
+  trap '' INT TERM HUP
   for i in "${STOPPED[@]}"; do kill -CONT "$i" 2>/dev/null; done
   for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[$i]}" 2>/dev/null; wait "${PIDS[$i]}" 2>/dev/null; done
+  end_own_processes
   declare -F e2e_cleanup >/dev/null && e2e_cleanup
-  for mount in "${MOUNTS[@]}"; do # a card that hung lets go a moment after its reader is gone
-    for _ in 1 2 3 4 5; do mountpoint -q "$mount" || break; umount "$mount" 2>/dev/null || sleep 1; done; rmdir "$mount"
-  done
-  mountpoint -q "$WORK/stage" && umount "$WORK/stage"
+  for mount in "${MOUNTS[@]}"; do release_mount "$mount"; rmdir "$mount" 2>/dev/null; done
+  release_mount "$WORK/stage"
   # Only the loop devices still backed by this test's images: a number may be another's by now.
   for i in "${LOOPS[@]}" $LOOP; do losetup -nO BACK-FILE "$i" 2>/dev/null | grep -q "^$WORK/" && losetup -d "$i"; done
   # A bus daemon outlives dbus-run-session when the test stopped early; it names its config here.
@@ -48,6 +70,7 @@ e2e_exit() {
   rm -rf "$WORK"
 }
 trap e2e_exit EXIT
+trap 'exit 130' INT; trap 'exit 143' TERM; trap 'exit 129' HUP # the same clean-up, through the exit
 
 now_ms() { date +%s%3N; }
 # Milliseconds since the epoch of the first line of FILE containing TEXT, from its timestamp.

@@ -24,7 +24,7 @@ need_tools mkfs.exfat mount.exfat-fuse losetup dbus-run-session Xvfb openbox xdo
 
 MOUNTPOINT="/media/root/$LABEL"
 e2e_cleanup() {
-  mountpoint -q "$MOUNTPOINT" && umount "$MOUNTPOINT"
+  release_mount "$MOUNTPOINT"
   rmdir "$MOUNTPOINT" 2>/dev/null
 }
 

@@ -21,10 +21,7 @@ e2e_cleanup() {
   [ -n "$DAEMON" ] && kill -CONT "$DAEMON" 2>/dev/null
   [ -n "${APP_PID:-}" ] && kill -KILL "$APP_PID" 2>/dev/null
   # A run killed while its card hung lets go of the card a moment after it is gone.
-  for _ in 1 2 3 4 5; do
-    mountpoint -q "$MOUNTPOINT" || break
-    umount "$MOUNTPOINT" 2>/dev/null || sleep 1
-  done
+  release_mount "$MOUNTPOINT"
   rmdir "$MOUNTPOINT" 2>/dev/null
 }
 

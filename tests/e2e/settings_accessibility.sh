@@ -15,7 +15,7 @@ need_tools mkfs.exfat mount.exfat-fuse losetup dbus-run-session Xvfb openbox xdo
 PYTHON=/usr/bin/python3 # Debian's, where python3-pyatspi is, whatever python3 PATH finds first
 [ -x /usr/libexec/at-spi-bus-launcher ] && "$PYTHON" -c "import pyatspi" 2>/dev/null || skip "no AT-SPI or pyatspi"
 MOUNTPOINT="/media/root/$LABEL"
-e2e_cleanup() { mountpoint -q "$MOUNTPOINT" && umount "$MOUNTPOINT"; rmdir "$MOUNTPOINT" 2>/dev/null; }
+e2e_cleanup() { release_mount "$MOUNTPOINT"; rmdir "$MOUNTPOINT" 2>/dev/null; }
 
 start_xvfb 1280x800
 start_openbox

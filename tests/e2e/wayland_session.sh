@@ -32,7 +32,7 @@ e2e_cleanup() {
   # Each session is a process group of its own, so its bus and helpers go with it.
   local pid
   for pid in ${SESSIONS[@]+"${SESSIONS[@]}"}; do kill -- "-$pid" 2>/dev/null; done
-  mountpoint -q "$MOUNTPOINT" && umount "$MOUNTPOINT"
+  release_mount "$MOUNTPOINT"
   rmdir "$MOUNTPOINT" 2>/dev/null
 }
 poll() { # poll SECONDS COMMAND...: until COMMAND succeeds

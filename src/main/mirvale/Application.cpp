@@ -18,6 +18,7 @@
 #include "filemanager/LogReveal.h"
 #include "platform/linux/AutostartEntry.h"
 #include "platform/linux/FileManager1Connection.h"
+#include "platform/linux/FileManagerName.h"
 #include "platform/linux/FreedesktopNotifications.h"
 #include "platform/linux/LibmountMountTable.h"
 #include "platform/linux/LinuxVolumeInspector.h"
@@ -25,6 +26,7 @@
 #include "platform/linux/PortalMotionPreference.h"
 #include "platform/linux/PosixFileAccess.h"
 #include "platform/linux/PosixFolderLister.h"
+#include "platform/linux/ProcMountUsers.h"
 #include "platform/linux/ProcProcessTable.h"
 #include "platform/linux/ProcessCommandRunner.h"
 #include "platform/linux/StateFile.h"
@@ -187,6 +189,8 @@ Application::Application(QObject *parent)
     services.closeCardWindows = [this](const QString &cardPath, std::function<void()> then) {
         m_windowTidier->closeBeforeUnmount(cardPath, std::move(then));
     };
+    services.timers = m_timers.get();
+    services.mountUsers = std::make_shared<ProcMountUsers>(FileManagerName::dataDirs());
     services.makeSettingsWindow = [this](Coordinator &coordinator) {
         SettingsWindow::Services window;
         window.store = m_rules.get();

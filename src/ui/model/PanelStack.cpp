@@ -17,6 +17,16 @@ PanelStack::PanelId PanelStack::present(
     m_services.log->info(QStringLiteral("Notifier: showing panel \"") + title + QStringLiteral(": ") + body
         + QLatin1Char('"'));
 
+    if (isProblem) {
+        QList<PanelId> same;
+        for (const std::unique_ptr<Panel> &shown : m_panels) {
+            if (!shown->isClosing && shown->content.isProblem && shown->content.title == title
+                && shown->content.body == body)
+                same.append(shown->id);
+        }
+        for (const PanelId id : std::as_const(same))
+            dismiss(id);
+    }
     const QList<PanelId> live = livePanels();
     const auto keep = kMaxLivePanels - 1;
     if (live.size() > keep) {
@@ -34,8 +44,8 @@ PanelStack::PanelId PanelStack::present(
     panel->id = m_nextId++;
     panel->dismissDelay = isProblem ? kProblemDelay : kReportDelay;
     panel->ejectAction = std::move(ejectAction);
-    const PanelContent content { title, body, isProblem, bool(panel->ejectAction) };
-    panel->view = m_services.makeView(content, eventsFor(panel->id));
+    panel->content = { title, body, isProblem, bool(panel->ejectAction) };
+    panel->view = m_services.makeView(panel->content, eventsFor(panel->id));
     resetDismissTimer(*panel);
     armLifetimeTimer(*panel);
 

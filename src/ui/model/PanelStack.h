@@ -50,7 +50,8 @@ public:
     PanelStack(const PanelStack &) = delete;
     PanelStack &operator=(const PanelStack &) = delete;
 
-    /// Shows a panel, dismissing the oldest live ones beyond the limit. `ejectAction`, when
+    /// Shows a panel, dismissing the oldest live ones beyond the limit, and a live problem
+    /// panel that says the same (a problem met again replaces its panel). `ejectAction`, when
     /// given, is what the panel's Unmount button does before the panel goes.
     PanelId present(
         const QString &title, const QString &body, bool isProblem, std::function<void()> ejectAction);
@@ -67,6 +68,7 @@ public:
 private:
     struct Panel {
         PanelId id = 0;
+        PanelContent content;
         std::unique_ptr<PanelView> view;
         std::chrono::milliseconds dismissDelay { 0 };
         std::function<void()> ejectAction;

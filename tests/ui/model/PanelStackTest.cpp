@@ -267,3 +267,13 @@ TEST_F(PanelStackTest, AFadeEndingAfterTheStackIsGoneDoesNothing)
 }
 
 } // namespace
+
+TEST_F(PanelStackTest, AProblemMetAgainReplacesItsPanel)
+{
+    const QString busy
+        = QStringLiteral("Dolphin is using DESK2: close its window on the card, then Unmount again");
+    report(QStringLiteral("DESK2"));
+    for (const char *card : { "DESK2", "DESK1", "DESK2" }) // a second DESK2 replaces the first
+        stack->present(QString::fromLatin1(card), busy, true, {});
+    EXPECT_TRUE(stack->livePanels().size() == 3 && records[1]->fading());
+}
