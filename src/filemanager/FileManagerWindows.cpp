@@ -110,6 +110,8 @@ std::optional<FileManagerWindows::Search> FileManagerWindows::begin(
                                            : QStringLiteral("could not find the file manager's window");
     if (const std::optional<QString> why = m_service.unavailableReason()) {
         noteOnce(what, *why);
+        std::lock_guard lock(m_mutex);
+        m_unreachableFolders.insert(request.folder, *why);
         return std::nullopt;
     }
     if (!before.clients) {
@@ -531,6 +533,7 @@ QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(const
     QList<Opened> closing;
     QHash<WindowId, QString> seen;
     bool waylandWindows = false;
+    QString unreachable;
     {
         std::lock_guard lock(m_mutex);
         m_cardsGone.append(cardPath);
@@ -548,7 +551,18 @@ QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(const
         waylandWindows = m_waylandFolders.removeIf([&](const QString &folder) {
             return isOnCard(folder, cardPath);
         }) > 0;
+        for (auto it = m_unreachableFolders.begin(); it != m_unreachableFolders.end();) {
+            if (isOnCard(it.key(), cardPath)) {
+                unreachable = it.value();
+                it = m_unreachableFolders.erase(it);
+            } else {
+                ++it;
+            }
+        }
     }
+    if (!unreachable.isEmpty())
+        noteOnce(
+            QStringLiteral("could not close the file manager's windows on a card that goes"), unreachable);
     if (waylandWindows)
         noteOnce(QStringLiteral("could not close the file manager's windows on a card that goes"),
             QStringLiteral("it runs as a Wayland client, so they are not X11 windows; it closes or "

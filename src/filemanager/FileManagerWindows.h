@@ -174,6 +174,8 @@ private:
     QSet<qint64> m_showedNoWindow;
     /// Folders Mirvale had a file manager that is a Wayland client show.
     QStringList m_waylandFolders;
+    /// Folders shown while no X11 window could be reached at all, with the reason.
+    QHash<QString, QString> m_unreachableFolders;
     bool m_lastOnWayland = false;
     std::vector<Search> m_pending;
     bool m_adoptingPending = false;

@@ -250,7 +250,15 @@ check_pull() {
   poll 10 logged "Volume unmounted: $CARD_DIR" || failed "the pull was not logged"
   if declare -F window_titles >/dev/null; then
     sleep 3
-    ! titled "(101CANON|100CANON|DCIM|$LABEL|root)" || failed "a window stayed after the pull (titles: $(window_titles | tr '\n' ';'))"
+    if titled "(101CANON|100CANON|DCIM|$LABEL|root)"; then
+      # Where neither X11 nor the file manager's D-Bus can close a Wayland client's window,
+      # the log must say so once.
+      if grep -q "could not close the file manager's windows on a card that goes: " "$LOGFILE"; then
+        note "pull: the file manager's window stays, as the log says: $(grep -o "could not close the file manager's windows on a card that goes: .*" "$LOGFILE" | head -n1)"
+      else
+        failed "a window stayed after the pull (titles: $(window_titles | tr '\n' ';'))"
+      fi
+    fi
   fi
 }
 

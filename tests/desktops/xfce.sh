@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Xfce 4.18 on Xvfb: xfwm4, the panel with its status-notifier host, Thunar as the file manager.
-# Its host shows labels as they are sent (no mnemonic rules), so the names must be sent plain.
+# Its host reads labels through libdbusmenu as the other hosts do: `__` shows as `_`.
 set -uo pipefail
 SESSION=xfce
 . "$(dirname "$0")/lib.sh" "$@"
 need_tools Xvfb xfwm4 xfce4-panel xfsettingsd Thunar xdotool xwininfo xprop import
 
-export XDG_CURRENT_DESKTOP=XFCE HOST_LABELS=raw
+export XDG_CURRENT_DESKTOP=XFCE
 mkdir -p "$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml"
 # Without a panel configuration the panel asks which one to use.
 cp /etc/xdg/xfce4/panel/default.xml "$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"
