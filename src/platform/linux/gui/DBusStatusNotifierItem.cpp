@@ -38,8 +38,8 @@ QString registrationFor(const QString &watcherProgram, const QString &serviceNam
     // GNOME Shell's AppIndicator extension follows an item registered by a well-known name with
     // a name watch of its own besides the item's proxy; when the watch reports the name just
     // after the proxy has read the item's properties, it clears Id and Menu, fails reading them
-    // again and drops the item about a second after taking it. Registered by object path, the item
-    // is followed through Mirvale's connection alone. The other watchers take the name, as
+    // again and drops the item about a second after taking it. Registered by object path, the
+    // item is followed through Mirvale's connection alone. The other watchers take the name, as
     // their hosts have always been given it.
     return watcherProgram == QLatin1String("gnome-shell") ? kItemPath : serviceName;
 }
