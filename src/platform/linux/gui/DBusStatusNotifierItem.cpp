@@ -32,6 +32,18 @@ QString programOf(uint pid)
     return QString::fromUtf8(comm.readAll()).trimmed();
 }
 
+/// What to register with a watcher run by `watcherProgram`: the item's object path or its name.
+QString registrationFor(const QString &watcherProgram, const QString &serviceName)
+{
+    // GNOME Shell's AppIndicator extension follows an item registered by a well-known name with
+    // a name watch of its own besides the item's proxy; when the watch reports the name just
+    // after the proxy has read the item's properties, it clears Id and Menu, fails reading them
+    // again and drops the item about a second after taking it. Registered by object path, the
+    // item is followed through Mirvale's connection alone. The other watchers take the name, as
+    // their hosts have always been given it.
+    return watcherProgram == QLatin1String("gnome-shell") ? kItemPath : serviceName;
+}
+
 } // namespace
 
 DBusStatusNotifierItem::DBusStatusNotifierItem(QDBusConnection bus, Logger *log, QObject *parent)
@@ -95,10 +107,31 @@ void DBusStatusNotifierItem::onHostRegistered(const QDBusMessage &message)
 
 void DBusStatusNotifierItem::registerWithWatcher()
 {
+    // The watcher's process first: it says which host reads the menu, and how to register.
     const int generation = ++m_generation;
+    QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+        QStringLiteral("/org/freedesktop/DBus"), QStringLiteral("org.freedesktop.DBus"),
+        QStringLiteral("GetConnectionUnixProcessID"));
+    call.setArguments({ watcherService() });
+    auto *pending = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(
+        pending, &QDBusPendingCallWatcher::finished, this, [this, generation](QDBusPendingCallWatcher *done) {
+            done->deleteLater();
+            if (generation != m_generation)
+                return;
+            const QDBusPendingReply<uint> answer = *done;
+            // The watcher is the host's own in every panel Mirvale knows (Plasma, Xfce, waybar,
+            // LXQt, MATE, GNOME's extension), so its process says which host reads the menu.
+            m_watcherProgram = answer.isError() ? QString() : programOf(answer.value());
+            sendRegistration(generation);
+        });
+}
+
+void DBusStatusNotifierItem::sendRegistration(int generation)
+{
     QDBusMessage call = QDBusMessage::createMethodCall(
         watcherService(), kWatcherPath, watcherService(), QStringLiteral("RegisterStatusNotifierItem"));
-    call.setArguments({ m_serviceName });
+    call.setArguments({ registrationFor(m_watcherProgram, m_serviceName) });
     auto *pending = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(
         pending, &QDBusPendingCallWatcher::finished, this, [this, generation](QDBusPendingCallWatcher *done) {
@@ -129,31 +162,7 @@ void DBusStatusNotifierItem::askWhetherHostRuns()
                 return;
             const QDBusPendingReply<QDBusVariant> answer = *done;
             const bool hostRuns = !answer.isError() && answer.value().variant().toBool();
-            if (!hostRuns) {
-                setHost(false, {});
-                return;
-            }
-            findHostProgram();
-        });
-}
-
-void DBusStatusNotifierItem::findHostProgram()
-{
-    const int generation = m_generation;
-    QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
-        QStringLiteral("/org/freedesktop/DBus"), QStringLiteral("org.freedesktop.DBus"),
-        QStringLiteral("GetConnectionUnixProcessID"));
-    call.setArguments({ watcherService() });
-    auto *pending = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
-    connect(
-        pending, &QDBusPendingCallWatcher::finished, this, [this, generation](QDBusPendingCallWatcher *done) {
-            done->deleteLater();
-            if (generation != m_generation)
-                return;
-            const QDBusPendingReply<uint> answer = *done;
-            // The watcher is the host's own in every panel Mirvale knows (Plasma, Xfce, waybar,
-            // LXQt, MATE, GNOME's extension), so its process says which host reads the menu.
-            setHost(true, answer.isError() ? QString() : programOf(answer.value()));
+            setHost(hostRuns, hostRuns ? m_watcherProgram : QString());
         });
 }
 

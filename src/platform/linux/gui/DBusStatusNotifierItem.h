@@ -23,6 +23,7 @@ public:
 
     bool isShown() const override { return m_shown; }
     void start() override;
+
     void setIcon(const QString &themedName, const QList<TrayIconImage> &images) override;
     void setLayout(const QList<TrayMenuEntry> &entries) override;
     void updateEntries(const QList<TrayMenuEntry> &entries, const QList<int> &changedIds) override;
@@ -33,8 +34,8 @@ private Q_SLOTS:
 
 private:
     void registerWithWatcher();
+    void sendRegistration(int generation);
     void askWhetherHostRuns();
-    void findHostProgram();
     void setHost(bool shown, const QString &program);
 
     QDBusConnection m_bus;
@@ -47,6 +48,8 @@ private:
     /// Whether the first answer about a host has come.
     bool m_settled = false;
     QString m_hostProgram;
+    /// The process running the watcher last registered with ("gnome-shell"), empty if unknown.
+    QString m_watcherProgram;
     /// Counts registrations, so that answers to an earlier one are dropped.
     int m_generation = 0;
 };
