@@ -1,6 +1,7 @@
 #include "filemanager/FileManagerWindows.h"
 #include "filemanager/CardWindowTidier.h"
 
+#include "common/FakeFileManagerViews.h"
 #include "common/FakeProcessTable.h"
 #include "common/FakeWindowService.h"
 #include "common/PollUntil.h"
@@ -322,6 +323,32 @@ TEST_F(FileManagerWindowsTest, AFileManagerOnWaylandIsNotWaitedForAndThatIsToldO
         1);
     EXPECT_EQ(warnings(QStringLiteral("could not close the file manager's windows on a card that goes")), 1);
     EXPECT_TRUE(m_windows.bringToFront()->contains(QStringLiteral("Wayland client")));
+    EXPECT_TRUE(m_service.requests().isEmpty());
+}
+
+TEST_F(FileManagerWindowsTest, AFileManagerOnWaylandIsAskedToTakeItsWindowsOffTheCardThatGoes)
+{
+    FakeFileManagerViews views;
+    m_windows.setViews(&views);
+    m_processes.add(kFileManager, 1, QStringLiteral("/usr/bin/dolphin"));
+    m_processes.setRunsWith(kFileManager, { { QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("w") } }, {});
+    const QString otherCard = kCard + QStringLiteral("_2"); // a name that starts like the card's
+    open(kFolder, std::nullopt);
+    open(kCard, std::nullopt);
+    open(otherCard + QStringLiteral("/DCIM"), std::nullopt);
+
+    EXPECT_TRUE(m_windows.closeWindowsOfCard(kCard).isEmpty());
+    m_windows.closeWindowsOfCard(kCard); // asked once per card that goes
+    views.outcome = { 0, QStringLiteral("a tab stayed") };
+    m_windows.closeWindowsOfCard(otherCard);
+    EXPECT_EQ(views.asked,
+        (QList<QPair<QString, QStringList>> { { QStringLiteral("dolphin"), { kCard, kFolder } },
+            { QStringLiteral("dolphin"), { otherCard + QStringLiteral("/DCIM") } } }));
+    EXPECT_EQ(infos(QStringLiteral("asked dolphin to take 1 of its windows on card ") + kCard), 1);
+    EXPECT_EQ(warnings(QStringLiteral("could not take the file manager's windows off a card that goes: a tab "
+                                      "stayed")),
+        1);
+    EXPECT_EQ(warnings(QStringLiteral("could not close the file manager's windows")), 0);
     EXPECT_TRUE(m_service.requests().isEmpty());
 }
 
