@@ -528,7 +528,8 @@ std::optional<Placement> FileManagerWindows::frameOf(WindowId window)
         geometry->client, geometry->extents.value_or(WindowService::FrameExtents {}));
 }
 
-QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(const QString &cardPath)
+QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(
+    const QString &cardPath, bool cardGone)
 {
     QList<Opened> closing;
     QHash<WindowId, QString> seen;
@@ -576,13 +577,15 @@ QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(const
         // Its windows are not Mirvale's to close: the file manager moves those that show a
         // folder Mirvale had it open on the card, so that it lets go of the card.
         std::sort(it.value().begin(), it.value().end());
+        if (cardGone)
+            it.value().append(QFileInfo(cardPath).path());
         const FileManagerViews::Outcome outcome = m_views->moveToHome(it.key(), it.value());
         if (outcome.moved > 0)
             m_log.info(kPrefix + QStringLiteral("asked ") + it.key() + QStringLiteral(" to take ")
                 + QString::number(outcome.moved) + QStringLiteral(" of its windows on card ") + cardPath
                 + QStringLiteral(" to the home folder"));
         if (!outcome.failure.isEmpty())
-            noteOnce(QStringLiteral("could not take the file manager's windows off a card that goes"),
+            noteOnce(QStringLiteral("could not close the file manager's windows on a card that goes"),
                 outcome.failure);
     }
     QList<WindowId> closed;
