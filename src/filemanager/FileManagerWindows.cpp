@@ -574,16 +574,16 @@ QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(
             QStringLiteral("it runs as a Wayland client, so they are not X11 windows; it closes or "
                            "moves them itself"));
     for (auto it = waylandFolders.begin(); m_views && it != waylandFolders.end(); ++it) {
-        // Its windows are not Mirvale's to close: the file manager moves those that show a
-        // folder Mirvale had it open on the card, so that it lets go of the card.
+        // Its windows are not Mirvale's to close: the file manager closes (or moves) those
+        // that show a folder Mirvale had it open on the card, so that it lets go of the card.
         std::sort(it.value().begin(), it.value().end());
         if (cardGone)
             it.value().append(QFileInfo(cardPath).path());
-        const FileManagerViews::Outcome outcome = m_views->moveToHome(it.key(), it.value());
+        const FileManagerViews::Outcome outcome = m_views->takeOff(it.key(), it.value());
         if (outcome.moved > 0)
             m_log.info(kPrefix + QStringLiteral("asked ") + it.key() + QStringLiteral(" to take ")
                 + QString::number(outcome.moved) + QStringLiteral(" of its windows on card ") + cardPath
-                + QStringLiteral(" to the home folder"));
+                + QStringLiteral(" off it"));
         if (!outcome.failure.isEmpty())
             noteOnce(QStringLiteral("could not close the file manager's windows on a card that goes"),
                 outcome.failure);

@@ -119,8 +119,8 @@ public:
     /// Asks to close the windows Mirvale opened on the card mounted at `cardPath` that still
     /// show a folder on it, or that the file manager moved to the card's parent folder as the
     /// card went (shown on the card when last looked at); returns them. A file manager that
-    /// runs as a Wayland client and was asked to show a folder on the card is asked to take
-    /// its windows showing such folders to the home folder, and, once the card is gone, those
+    /// runs as a Wayland client and was asked to show a folder on the card is asked to close
+    /// its windows showing such folders (or take them home), and, once the card is gone, those
     /// showing the card's parent folder, where it takes a window off a card that went. Ends
     /// the search for windows of requests on the card.
     QList<WindowId> closeWindowsOfCard(const QString &cardPath, bool cardGone = true);

@@ -8,14 +8,15 @@
 class FileManagerViews {
 public:
     struct Outcome {
-        /// How many of its windows left the folders.
+        /// How many of its windows were closed or left the folders.
         int moved = 0;
         /// Why windows still show them, or why nothing could be asked; empty when none do.
         QString failure;
     };
 
     virtual ~FileManagerViews() = default;
-    /// Asks the file manager `program` (its executable's name) to take every window that shows
-    /// one of `folders` to the home folder; windows showing other folders are not touched.
-    virtual Outcome moveToHome(const QString &program, const QStringList &folders) = 0;
+    /// Asks the file manager `program` (its executable's name) to close every window that
+    /// shows one of `folders`, or to take it to the home folder where closing would not free
+    /// the folder sooner; windows showing other folders are not touched.
+    virtual Outcome takeOff(const QString &program, const QStringList &folders) = 0;
 };

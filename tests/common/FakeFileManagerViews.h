@@ -5,10 +5,10 @@
 #include <QList>
 #include <QPair>
 
-/// Records what it is asked to move and answers with `outcome`.
+/// Records what it is asked to take off and answers with `outcome`.
 class FakeFileManagerViews final : public FileManagerViews {
 public:
-    Outcome moveToHome(const QString &program, const QStringList &folders) override
+    Outcome takeOff(const QString &program, const QStringList &folders) override
     {
         asked.append({ program, folders });
         return outcome;

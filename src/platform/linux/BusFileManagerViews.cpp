@@ -24,10 +24,10 @@ BusFileManagerViews::BusFileManagerViews(QDBusConnection bus)
 {
 }
 
-FileManagerViews::Outcome BusFileManagerViews::moveToHome(const QString &program, const QStringList &folders)
+FileManagerViews::Outcome BusFileManagerViews::takeOff(const QString &program, const QStringList &folders)
 {
     if (program == QStringLiteral("dolphin"))
-        return moveDolphinHome(folders);
+        return closeDolphinWindows(folders);
     if (program == QStringLiteral("nautilus"))
         return moveNautilusHome(folders);
     return { 0,
@@ -40,7 +40,7 @@ QString BusFileManagerViews::stayedText(const QString &program, const QStringLis
         + windows.join(QStringLiteral(", "));
 }
 
-FileManagerViews::Outcome BusFileManagerViews::moveDolphinHome(const QStringList &folders)
+FileManagerViews::Outcome BusFileManagerViews::closeDolphinWindows(const QStringList &folders)
 {
     const QDBusMessage names
         = m_bus.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
@@ -57,18 +57,23 @@ FileManagerViews::Outcome BusFileManagerViews::moveDolphinHome(const QStringList
         for (const QString &window : dolphinWindowsOf(service)) {
             if (!dolphinShowsAny(service, window, folders))
                 continue;
-            QDBusMessage home = QDBusMessage::createMethodCall(
-                service, window, QStringLiteral("org.kde.KMainWindow"), QStringLiteral("activateAction"));
-            home << QStringLiteral("go_home");
-            m_bus.call(home, QDBus::Block, kCallTimeoutMs);
-            if (dolphinShowsAny(service, window, folders))
-                stayed.append(service + window);
-            else
+            // Closed, not moved: a Dolphin that Dolphin's own service started for a folder has
+            // that folder as its working directory (and so have its workers) until it ends,
+            // which it does with its last window. One with several tabs asks first.
+            const QDBusMessage closed
+                = m_bus.call(QDBusMessage::createMethodCall(service, window,
+                                 QStringLiteral("org.qtproject.Qt.QWidget"), QStringLiteral("close")),
+                    QDBus::Block, kCallTimeoutMs);
+            if (closed.type() == QDBusMessage::ReplyMessage && !closed.arguments().isEmpty()
+                && closed.arguments().constFirst().toBool())
                 ++outcome.moved;
+            else
+                stayed.append(service + window);
         }
     }
     if (!stayed.isEmpty())
-        outcome.failure = stayedText(QStringLiteral("Dolphin"), stayed);
+        outcome.failure
+            = QStringLiteral("Dolphin did not close its window ") + stayed.join(QStringLiteral(", "));
     return outcome;
 }
 

@@ -8,18 +8,18 @@
 
 /// What Dolphin and Nautilus offer over the session bus to take a window off a folder: each
 /// of Dolphin's processes owns org.kde.dolphin-PID and exports its windows as
-/// /dolphin/Dolphin_N, which answer whether they show a folder (isUrlOpen) and run their
-/// actions (activateAction "go_home"); Nautilus lists what its windows show
-/// (OpenWindowsWithLocations) and runs a window's actions at /org/gnome/Nautilus/window/N
-/// (org.gtk.Actions "go-home"). Both act on the window's active view. Other file managers
-/// offer no such thing. Blocking calls: use off the main thread.
+/// /dolphin/Dolphin_N, which answer whether they show a folder (isUrlOpen) and can be closed
+/// (QWidget's close); Nautilus lists what its windows show (OpenWindowsWithLocations) and runs
+/// a window's actions at /org/gnome/Nautilus/window/N (org.gtk.Actions "go-home", which moves
+/// the window's active view). Other file managers offer no such thing. Blocking calls: use
+/// off the main thread.
 class BusFileManagerViews final : public FileManagerViews {
 public:
     explicit BusFileManagerViews(QDBusConnection bus);
-    Outcome moveToHome(const QString &program, const QStringList &folders) override;
+    Outcome takeOff(const QString &program, const QStringList &folders) override;
 
 private:
-    Outcome moveDolphinHome(const QStringList &folders);
+    Outcome closeDolphinWindows(const QStringList &folders);
     Outcome moveNautilusHome(const QStringList &folders);
     QStringList dolphinWindowsOf(const QString &service);
     bool dolphinShowsAny(const QString &service, const QString &window, const QStringList &folders);
