@@ -576,6 +576,9 @@ QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(
     for (auto it = waylandFolders.begin(); m_views && it != waylandFolders.end(); ++it) {
         // Its windows are not Mirvale's to close: the file manager closes (or moves) those
         // that show a folder Mirvale had it open on the card, so that it lets go of the card.
+        // The card's own folder too: where a file manager goes up to as a deeper folder goes.
+        if (!it.value().contains(cardPath))
+            it.value().append(cardPath);
         std::sort(it.value().begin(), it.value().end());
         if (cardGone)
             it.value().append(QFileInfo(cardPath).path());

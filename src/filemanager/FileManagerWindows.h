@@ -120,9 +120,9 @@ public:
     /// show a folder on it, or that the file manager moved to the card's parent folder as the
     /// card went (shown on the card when last looked at); returns them. A file manager that
     /// runs as a Wayland client and was asked to show a folder on the card is asked to close
-    /// its windows showing such folders (or take them home), and, once the card is gone, those
-    /// showing the card's parent folder, where it takes a window off a card that went. Ends
-    /// the search for windows of requests on the card.
+    /// its windows showing such folders or the card's own (or take them home), and, once the card is gone,
+    /// those showing the card's parent folder, where it takes a window off a card that went. Ends the search
+    /// for windows of requests on the card.
     QList<WindowId> closeWindowsOfCard(const QString &cardPath, bool cardGone = true);
     /// Notes what Mirvale's windows show now, to tell a window the file manager moves off a
     /// card that goes from one the user took to the card's parent folder before.

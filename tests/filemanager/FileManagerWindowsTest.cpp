@@ -337,8 +337,8 @@ TEST_F(FileManagerWindowsTest, AFileManagerOnWaylandIsAskedToTakeItsWindowsOffTh
     open(kCard, std::nullopt);
     open(otherCard + QStringLiteral("/DCIM"), std::nullopt);
 
-    // Before an unmount, the folders on the card; after a pull also the card's parent, where
-    // the file manager takes a window off a card that went.
+    // Before an unmount, the folders on the card and the card's own; after a pull also the
+    // card's parent, where the file manager takes a window off a card that went.
     EXPECT_TRUE(m_windows.closeWindowsOfCard(kCard, false).isEmpty());
     m_windows.closeWindowsOfCard(kCard); // asked once per card
     views.outcome = { 0, QStringLiteral("a tab stayed") };
@@ -346,7 +346,7 @@ TEST_F(FileManagerWindowsTest, AFileManagerOnWaylandIsAskedToTakeItsWindowsOffTh
     const QString parent = QStringLiteral("/media/me");
     EXPECT_EQ(views.asked,
         (QList<QPair<QString, QStringList>> { { QStringLiteral("dolphin"), { kCard, kFolder } },
-            { QStringLiteral("dolphin"), { otherCard + QStringLiteral("/DCIM"), parent } } }));
+            { QStringLiteral("dolphin"), { otherCard, otherCard + QStringLiteral("/DCIM"), parent } } }));
     EXPECT_EQ(infos(QStringLiteral("asked dolphin to take 1 of its windows on card ") + kCard), 1);
     EXPECT_EQ(warnings(QStringLiteral("could not close the file manager's windows on a card that goes")), 1);
     EXPECT_EQ(warnings(QStringLiteral("on a card that goes: a tab stayed")), 1);
