@@ -45,7 +45,7 @@ void CardWindowTidier::closeBeforeUnmount(const QString &cardPath, std::function
 {
     FileManagerWindows *windows = &m_windows;
     m_queue->async([windows, cardPath, then] {
-        const QList<FileManagerWindows::WindowId> closed = windows->closeWindowsOfCard(cardPath);
+        const QList<FileManagerWindows::WindowId> closed = windows->closeWindowsOfCard(cardPath, false);
         if (!closed.isEmpty())
             windows->waitUntilClosed(closed);
         MainQueue::async(then);

@@ -3,6 +3,7 @@
 #include "filemanager/ClientWindowSystem.h"
 #include "filemanager/WindowFrames.h"
 #include "filemanager/WindowMatch.h"
+#include "platform/FileManagerViews.h"
 #include "platform/ProcessTable.h"
 #include "support/Logger.h"
 
@@ -156,13 +157,12 @@ bool FileManagerWindows::onWayland(const Request &request)
     }
     if (!known.value_or(false))
         return false;
+    const QString program = QFileInfo(m_processes.executable(*request.owner).value_or(QString())).fileName();
     {
         std::lock_guard lock(m_mutex);
         m_lastOnWayland = true;
-        if (!m_waylandFolders.contains(request.folder))
-            m_waylandFolders.append(request.folder);
+        m_waylandFolders.insert(request.folder, program);
     }
-    const QString program = QFileInfo(m_processes.executable(*request.owner).value_or(QString())).fileName();
     noteOnce(QStringLiteral("the file manager ")
             + (program.isEmpty() ? QString() : program + QLatin1Char(' '))
             + QStringLiteral("runs as a Wayland client"),
@@ -528,11 +528,12 @@ std::optional<Placement> FileManagerWindows::frameOf(WindowId window)
         geometry->client, geometry->extents.value_or(WindowService::FrameExtents {}));
 }
 
-QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(const QString &cardPath)
+QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(
+    const QString &cardPath, bool cardGone)
 {
     QList<Opened> closing;
     QHash<WindowId, QString> seen;
-    bool waylandWindows = false;
+    QHash<QString, QStringList> waylandFolders; // by program
     QString unreachable;
     {
         std::lock_guard lock(m_mutex);
@@ -548,9 +549,14 @@ QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(const
                 ++it;
             }
         }
-        waylandWindows = m_waylandFolders.removeIf([&](const QString &folder) {
-            return isOnCard(folder, cardPath);
-        }) > 0;
+        for (auto it = m_waylandFolders.begin(); it != m_waylandFolders.end();) {
+            if (isOnCard(it.key(), cardPath)) {
+                waylandFolders[it.value()].append(it.key());
+                it = m_waylandFolders.erase(it);
+            } else {
+                ++it;
+            }
+        }
         for (auto it = m_unreachableFolders.begin(); it != m_unreachableFolders.end();) {
             if (isOnCard(it.key(), cardPath)) {
                 unreachable = it.value();
@@ -563,10 +569,28 @@ QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(const
     if (!unreachable.isEmpty())
         noteOnce(
             QStringLiteral("could not close the file manager's windows on a card that goes"), unreachable);
-    if (waylandWindows)
+    if (!waylandFolders.isEmpty() && !m_views)
         noteOnce(QStringLiteral("could not close the file manager's windows on a card that goes"),
             QStringLiteral("it runs as a Wayland client, so they are not X11 windows; it closes or "
                            "moves them itself"));
+    for (auto it = waylandFolders.begin(); m_views && it != waylandFolders.end(); ++it) {
+        // Its windows are not Mirvale's to close: the file manager closes (or moves) those
+        // that show a folder Mirvale had it open on the card, so that it lets go of the card.
+        // The card's own folder too: where a file manager goes up to as a deeper folder goes.
+        if (!it.value().contains(cardPath))
+            it.value().append(cardPath);
+        std::sort(it.value().begin(), it.value().end());
+        if (cardGone)
+            it.value().append(QFileInfo(cardPath).path());
+        const FileManagerViews::Outcome outcome = m_views->takeOff(it.key(), it.value());
+        if (outcome.moved > 0)
+            m_log.info(kPrefix + QStringLiteral("asked ") + it.key() + QStringLiteral(" to take ")
+                + QString::number(outcome.moved) + QStringLiteral(" of its windows on card ") + cardPath
+                + QStringLiteral(" off it"));
+        if (!outcome.failure.isEmpty())
+            noteOnce(QStringLiteral("could not close the file manager's windows on a card that goes"),
+                outcome.failure);
+    }
     QList<WindowId> closed;
     if (closing.isEmpty() || m_service.unavailableReason())
         return closed;

@@ -16,6 +16,7 @@
 #include <variant>
 #include <vector>
 
+class FileManagerViews;
 class Logger;
 class ProcessTable;
 
@@ -112,11 +113,17 @@ public:
     std::optional<QString> bringToFront();
     /// The outer frame of the active window when it is the file manager's, else why not.
     std::variant<Placement, QString> frontWindowFrame(std::optional<qint64> owner);
+    /// What a file manager that runs as a Wayland client offers to take its windows off a
+    /// card; set before use. Without it such windows are left to the file manager.
+    void setViews(FileManagerViews *views) { m_views = views; }
     /// Asks to close the windows Mirvale opened on the card mounted at `cardPath` that still
     /// show a folder on it, or that the file manager moved to the card's parent folder as the
-    /// card went (shown on the card when last looked at); returns them. Ends the search for
-    /// windows of requests on the card.
-    QList<WindowId> closeWindowsOfCard(const QString &cardPath);
+    /// card went (shown on the card when last looked at); returns them. A file manager that
+    /// runs as a Wayland client and was asked to show a folder on the card is asked to close
+    /// its windows showing such folders or the card's own (or take them home), and, once the card is gone,
+    /// those showing the card's parent folder, where it takes a window off a card that went. Ends the search
+    /// for windows of requests on the card.
+    QList<WindowId> closeWindowsOfCard(const QString &cardPath, bool cardGone = true);
     /// Notes what Mirvale's windows show now, to tell a window the file manager moves off a
     /// card that goes from one the user took to the card's parent folder before.
     void lookAtOpened();
@@ -156,6 +163,7 @@ private:
     ProcessTable &m_processes;
     Logger &m_log;
     const Limits m_limits;
+    FileManagerViews *m_views = nullptr;
 
     mutable std::mutex m_mutex;
     QList<Opened> m_opened;
@@ -172,8 +180,8 @@ private:
     QHash<qint64, bool> m_onWayland;
     /// File managers (by process) that showed no X11 window after an answer.
     QSet<qint64> m_showedNoWindow;
-    /// Folders Mirvale had a file manager that is a Wayland client show.
-    QStringList m_waylandFolders;
+    /// Folders Mirvale had a file manager that is a Wayland client show, with its program.
+    QHash<QString, QString> m_waylandFolders;
     /// Folders shown while no X11 window could be reached at all, with the reason.
     QHash<QString, QString> m_unreachableFolders;
     bool m_lastOnWayland = false;

@@ -1,6 +1,7 @@
 #include "filemanager/FileManagerWindows.h"
 #include "filemanager/CardWindowTidier.h"
 
+#include "common/FakeFileManagerViews.h"
 #include "common/FakeProcessTable.h"
 #include "common/FakeWindowService.h"
 #include "common/PollUntil.h"
@@ -322,6 +323,33 @@ TEST_F(FileManagerWindowsTest, AFileManagerOnWaylandIsNotWaitedForAndThatIsToldO
         1);
     EXPECT_EQ(warnings(QStringLiteral("could not close the file manager's windows on a card that goes")), 1);
     EXPECT_TRUE(m_windows.bringToFront()->contains(QStringLiteral("Wayland client")));
+    EXPECT_TRUE(m_service.requests().isEmpty());
+}
+
+TEST_F(FileManagerWindowsTest, AFileManagerOnWaylandIsAskedToTakeItsWindowsOffTheCardThatGoes)
+{
+    FakeFileManagerViews views;
+    m_windows.setViews(&views);
+    m_processes.add(kFileManager, 1, QStringLiteral("/usr/bin/dolphin"));
+    m_processes.setRunsWith(kFileManager, { { QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("w") } }, {});
+    const QString otherCard = kCard + QStringLiteral("_2"); // a name that starts like the card's
+    open(kFolder, std::nullopt);
+    open(kCard, std::nullopt);
+    open(otherCard + QStringLiteral("/DCIM"), std::nullopt);
+
+    // Before an unmount, the folders on the card and the card's own; after a pull also the
+    // card's parent, where the file manager takes a window off a card that went.
+    EXPECT_TRUE(m_windows.closeWindowsOfCard(kCard, false).isEmpty());
+    m_windows.closeWindowsOfCard(kCard); // asked once per card
+    views.outcome = { 0, QStringLiteral("a tab stayed") };
+    m_windows.closeWindowsOfCard(otherCard);
+    const QString parent = QStringLiteral("/media/me");
+    EXPECT_EQ(views.asked,
+        (QList<QPair<QString, QStringList>> { { QStringLiteral("dolphin"), { kCard, kFolder } },
+            { QStringLiteral("dolphin"), { otherCard, otherCard + QStringLiteral("/DCIM"), parent } } }));
+    EXPECT_EQ(infos(QStringLiteral("asked dolphin to take 1 of its windows on card ") + kCard), 1);
+    EXPECT_EQ(warnings(QStringLiteral("could not close the file manager's windows on a card that goes")), 1);
+    EXPECT_EQ(warnings(QStringLiteral("on a card that goes: a tab stayed")), 1);
     EXPECT_TRUE(m_service.requests().isEmpty());
 }
 

@@ -17,6 +17,7 @@
 #include "filemanager/FileManagerWindows.h"
 #include "filemanager/LogReveal.h"
 #include "platform/linux/AutostartEntry.h"
+#include "platform/linux/BusFileManagerViews.h"
 #include "platform/linux/FileManager1Connection.h"
 #include "platform/linux/FileManagerName.h"
 #include "platform/linux/FreedesktopNotifications.h"
@@ -103,6 +104,7 @@ Application::Application(QObject *parent)
           std::make_shared<PosixFileAccess>()))
     , m_windowService(std::make_unique<X11WindowService>())
     , m_processes(std::make_unique<ProcProcessTable>())
+    , m_fileManagerViews(std::make_unique<BusFileManagerViews>(QDBusConnection::sessionBus()))
     , m_windows(std::make_unique<FileManagerWindows>(*m_windowService, *m_processes, *m_log))
     , m_windowTidier(std::make_unique<CardWindowTidier>(*m_windows))
     , m_fileManagerConnection(std::make_unique<FileManager1Connection>(
@@ -135,6 +137,7 @@ Application::Application(QObject *parent)
     , m_updates(std::make_unique<UpdateController>(m_updateService.get()))
     , m_trayExport(std::make_unique<DBusStatusNotifierItem>(QDBusConnection::sessionBus(), m_log.get()))
 {
+    m_windows->setViews(m_fileManagerViews.get());
     // Lives as long as the process: background reads may outlast the application object.
     static auto *const mediaCommands = new ProcessCommandRunner;
     m_mediaHandling = std::make_unique<DesktopMediaHandling>(

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class BusFileManagerViews;
 class DBusStatusNotifierItem;
 class CardWindowTidier;
 class DesktopNotifier;
@@ -51,6 +52,8 @@ private:
     std::unique_ptr<RulesStore> m_rules;
     std::unique_ptr<X11WindowService> m_windowService;
     std::unique_ptr<ProcProcessTable> m_processes;
+    // Outlives the windows, which use it from the tidy-up queue.
+    std::unique_ptr<BusFileManagerViews> m_fileManagerViews;
     std::unique_ptr<FileManagerWindows> m_windows;
     std::unique_ptr<CardWindowTidier> m_windowTidier;
     std::unique_ptr<FileManager1Connection> m_fileManagerConnection;
