@@ -580,8 +580,13 @@ QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(
         if (!it.value().contains(cardPath))
             it.value().append(cardPath);
         std::sort(it.value().begin(), it.value().end());
+        // A window the file manager took to the card's parent as the card went cannot be told
+        // from the user's own window there over D-Bus: that one is left, and the log says so.
         if (cardGone)
-            it.value().append(QFileInfo(cardPath).path());
+            noteOnce(QStringLiteral("could not close the file manager's windows on a card that goes"),
+                QStringLiteral("%1 runs as a Wayland client: a window of it on %2 may be the user's, so "
+                               "it is left there")
+                    .arg(it.key(), QFileInfo(cardPath).path()));
         const FileManagerViews::Outcome outcome = m_views->takeOff(it.key(), it.value());
         if (outcome.moved > 0)
             m_log.info(kPrefix + QStringLiteral("asked ") + it.key() + QStringLiteral(" to take ")
