@@ -5,8 +5,8 @@
 #   scripts/mirvale.sh sanitize [address|thread]   the test suite under a sanitizer build
 #   scripts/mirvale.sh format-check   every C++ file against .clang-format (format: rewrite them)
 #   scripts/mirvale.sh test-desktops [--all]   Mirvale in real desktop sessions brought up headless:
-#                     Xfce, sway, MATE and LXQt (--all: also GNOME Wayland with the AppIndicator
-#                     extension, Plasma Wayland, GNOME on X11, stock GNOME and Plasma on X11)
+#                     GNOME Wayland with the AppIndicator extension, Plasma Wayland, Xfce and sway
+#                     (--all: also MATE, LXQt, GNOME on X11, stock GNOME and Plasma on X11)
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -38,19 +38,15 @@ PACKAGES=(
 RUN_PACKAGES=()
 # The desktop sessions of test-desktops, and screenshots of them.
 DESKTOP_PACKAGES=(
-  xfwm4 xfce4-panel xfce4-settings thunar thunar-volman
-  sway waybar grim qt6-wayland python3
-  mate-panel marco mate-settings-daemon-common caja lxqt-panel openbox pcmanfm-qt
-  util-linux xvfb x11-utils xdotool imagemagick exfatprogs exfat-fuse udisks2 dbus-bin
-)
-ALL_DESKTOP_PACKAGES=(
   gnome-shell gnome-shell-extension-appindicator nautilus libglib2.0-bin
   kwin-wayland plasma-workspace plasma-desktop dolphin qtwayland5 kde-spectacle
-  kwin-x11
+  xfwm4 xfce4-panel xfce4-settings thunar thunar-volman
+  sway waybar grim qt6-wayland python3
+  util-linux xvfb x11-utils xdotool imagemagick exfatprogs exfat-fuse udisks2 dbus-bin
 )
-# CI runs the sessions that pass today; --all adds those that still show open faults.
-DESKTOPS=(xfce sway mate lxqt)
-ALL_DESKTOPS=(gnome_wayland plasma_wayland gnome_x11 gnome_stock plasma_x11)
+ALL_DESKTOP_PACKAGES=(kwin-x11 mate-panel marco mate-settings-daemon-common caja lxqt-panel openbox pcmanfm-qt)
+DESKTOPS=(gnome_wayland plasma_wayland xfce sway)
+ALL_DESKTOPS=(mate lxqt gnome_x11 gnome_stock plasma_x11)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
