@@ -290,6 +290,15 @@ top_bar_height() { xprop -root _NET_WORKAREA 2>/dev/null | awk -F'[=,]' '{print 
 session_screenshot() { import -display "$DISPLAY" -window root "$1"; }
 
 # The last line, and the exit status.
+# What every session with a tray checks, in order; the session defines check_panel before.
+check_session() {
+  check_item
+  check_menu
+  open_card panel
+  check_unmount
+  check_pull
+  finish "$1"
+}
 finish() {
   local took=$(($(date +%s) - STARTED_S))
   if [ ${#FAILURES[@]} -gt 0 ]; then

@@ -15,10 +15,5 @@ poll 60 host_registered \
 spawn fm pcmanfm-qt --daemon-mode
 login
 
-check_item
-check_menu
 check_panel() { check_panel_x11 "$(top_bar_height)"; }
-open_card panel
-check_unmount
-check_pull
-finish "item in the panel, menu current with exact names, folder shown, panel in place, unmount, pull"
+check_session "item in the panel, menu current with exact names, folder shown, panel in place, unmount, pull"

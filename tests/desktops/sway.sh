@@ -60,9 +60,4 @@ check_panel() {
 }
 grep -q "Display platform: wayland" "$LOGFILE" || failed "Mirvale does not run natively on Wayland ($(grep "Display platform" "$LOGFILE"))"
 
-check_item
-check_menu
-open_card panel
-check_unmount
-check_pull
-finish "no X server; item in waybar, menu current with exact names, folder shown, report, unmount, pull"
+check_session "no X server; item in waybar, menu current with exact names, folder shown, report, unmount, pull"

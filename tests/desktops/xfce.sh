@@ -20,10 +20,5 @@ poll 60 eval '[ "$(top_bar_height)" -gt 0 ]' || fail "the panel did not reserve 
 spawn thunar Thunar --daemon
 login
 
-check_item
-check_menu
 check_panel() { check_panel_x11 "$(top_bar_height)"; }
-open_card panel
-check_unmount
-check_pull
-finish "item in the panel's tray, menu current with exact names, folder shown, panel in place, unmount, pull"
+check_session "item in the panel's tray, menu current with exact names, folder shown, panel in place, unmount, pull"
