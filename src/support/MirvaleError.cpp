@@ -24,6 +24,11 @@ QString MirvaleError::description() const
     return {};
 }
 
+QString MirvaleError::englishDescription() const
+{
+    return description();
+}
+
 QString MirvaleError::plainText() const
 {
     const auto withPayload = [this](const char *name) {

@@ -32,8 +32,10 @@ public:
     Kind kind() const { return m_kind; }
     /// The message or path the error carries; empty for the cases without one.
     const QString &payload() const { return m_payload; }
-    /// The user-readable description.
+    /// The user-readable description, in the user's language.
     QString description() const;
+    /// The description in English, for the log.
+    QString englishDescription() const;
     /// The plain form for logs, such as "fileManagerTimeout" or "fileManagerError(\"message\")".
     QString plainText() const;
 
