@@ -10,7 +10,7 @@ struct ValidationDisplay {
     QString text;
     Tone tone = Tone::Secondary;
     /// The closing " (+N more …)" that `text` ends with, empty when there is none.
-    QString more;
+    QString more = {};
 
     bool isVisible() const { return !text.isEmpty(); }
     /// The closing " (+N more …)" of the text, empty when there is none; a shortened text
