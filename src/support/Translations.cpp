@@ -23,6 +23,8 @@ constexpr const char *kBuiltIn = ":/i18n";
         "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.");
 }
 
+QString s_installedLanguage = QStringLiteral("en");
+
 /// Mirvale's catalogue for `locale`'s languages, from the installed folder or the built-in copy.
 bool loadMirvale(QTranslator &translator, const QLocale &locale, const QString &installedFolder = {})
 {
@@ -62,9 +64,10 @@ QString Translations::install(QCoreApplication &app, const QString &installedFol
     if (!loadMirvale(*mirvale, wanted, installedFolder)
         || mirvale->language().startsWith(QLatin1String("en"))) {
         delete mirvale;
-        return QStringLiteral("en");
+        return s_installedLanguage = QStringLiteral("en");
     }
     const QString language = mirvale->language();
+    s_installedLanguage = language;
     // Qt's own buttons in the language Mirvale speaks, so an alert never mixes two.
     auto *qt = new QTranslator(&app);
     if (qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -74,6 +77,21 @@ QString Translations::install(QCoreApplication &app, const QString &installedFol
         delete qt;
     QCoreApplication::installTranslator(mirvale);
     return language;
+}
+
+QString Translations::installedLanguage()
+{
+    return s_installedLanguage;
+}
+
+void Translations::uninstall(QCoreApplication &app)
+{
+    UserText::setEnglishCatalogue(nullptr);
+    for (QTranslator *translator : app.findChildren<QTranslator *>(Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    s_installedLanguage = QStringLiteral("en");
 }
 
 bool Translations::installFile(QCoreApplication &app, const QString &path)

@@ -15,6 +15,12 @@ namespace Translations {
 /// language ("de"), or "en" for none.
 QString install(QCoreApplication &app, const QString &installedFolder);
 
+/// The language install() chose, for the log ("en" before it ran).
+QString installedLanguage();
+
+/// Takes every catalogue install() and its kin put on `app` off it again.
+void uninstall(QCoreApplication &app);
+
 /// Only the English catalogue, for tests that check the English texts.
 void installEnglish(QCoreApplication &app);
 
