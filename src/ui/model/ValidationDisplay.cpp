@@ -20,10 +20,14 @@ ValidationDisplay summarise(const RuleIssueList &issues, bool errors)
     if (count == 1)
         return { first->message, errors ? Tone::Error : Tone::Warning };
     const int more = int(count - 1);
-    //: Follows a rule's first problem, with a space before it: how many more there are.
-    const QString moreText = errors
-        ? QCoreApplication::translate("ValidationDisplay", " (+%n more errors)", nullptr, more)
-        : QCoreApplication::translate("ValidationDisplay", " (+%n more warnings)", nullptr, more);
+    QString moreText;
+    if (errors) {
+        //: Follows a rule's first error, with a space before it: how many more there are.
+        moreText = QCoreApplication::translate("ValidationDisplay", " (+%n more errors)", nullptr, more);
+    } else {
+        //: Follows a rule's first warning, with a space before it: how many more there are.
+        moreText = QCoreApplication::translate("ValidationDisplay", " (+%n more warnings)", nullptr, more);
+    }
     return { first->message + moreText, errors ? Tone::Error : Tone::Warning, moreText };
 }
 
