@@ -6,6 +6,8 @@
 #include "common/CoordinatorHarness.h"
 #include "common/FakeUpdateService.h"
 #include "common/PollUntil.h"
+#include "common/PseudoLanguage.h"
+#include "common/QtPrinters.h"
 #include "platform/AutostartService.h"
 #include "platform/StatusNotifierExport.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
@@ -16,6 +18,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QSystemTrayIcon>
@@ -152,6 +155,12 @@ protected:
         m_trayExport = std::make_unique<FakeTrayExport>();
         StatusMenuTest::SetUp();
     }
+};
+
+class StatusMenuInPseudoLanguageTest : public StatusMenuExportTest {
+public:
+    static void SetUpTestSuite() { ASSERT_TRUE(PseudoLanguage::install()); }
+    static void TearDownTestSuite() { PseudoLanguage::uninstall(); }
 };
 
 /// The offscreen platform has no system tray, as stock GNOME has none.
@@ -393,4 +402,21 @@ TEST_F(StatusMenuExportTest, TheExportedMenuIsCurrentBeforeAnyHostAsks)
     EXPECT_TRUE(m_rules.settings().paused);
     EXPECT_EQ(m_trayExport->m_updated.size(), 2);
     EXPECT_EQ(m_trayExport->m_layouts, 2);
+}
+
+TEST_F(StatusMenuInPseudoLanguageTest, EveryLineAsAHostReadsItIsTranslated)
+{
+    m_trayExport->show();
+    m_updates.start();
+    emit m_updateService.canCheckForUpdatesChanged(true);
+    emit m_updateService.updateFound(QStringLiteral("2.3"));
+    DetectedCard ejected = mounted(QStringLiteral("SD"), 0);
+    ejected.isEjected = true;
+    m_watcher->setCards({}, { mounted(QStringLiteral("EOS_DIGITAL"), 31'900'000'000), ejected });
+    processEventsFor(std::chrono::milliseconds(20));
+    QStringList labels = m_trayExport->labels();
+    EXPECT_EQ(
+        PseudoLanguage::untranslated(labels.filter(QRegularExpression(QStringLiteral("^(?!Mirvale$)")))),
+        QStringList());
+    EXPECT_GT(labels.size(), 8);
 }
