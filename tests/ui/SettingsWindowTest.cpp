@@ -632,7 +632,8 @@ TEST_F(SettingsWindowInPseudoLanguageTest, EveryTextIsTranslatedAndTheLogStaysEn
 {
     QStringList logLines;
     const QStringList texts = shownTexts(logLines);
-    EXPECT_EQ(PseudoLanguage::untranslated(texts), QStringList());
+    const QStringList untranslated = PseudoLanguage::untranslated(texts);
+    EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(QLatin1Char('\n')).toStdString();
     for (const QString &line : logLines)
         EXPECT_FALSE(line.contains(QLatin1String("[["))) << line.toStdString();
     EXPECT_GT(texts.size(), 40);
