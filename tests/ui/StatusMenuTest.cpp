@@ -7,7 +7,6 @@
 #include "common/FakeUpdateService.h"
 #include "common/PollUntil.h"
 #include "common/PseudoLanguage.h"
-#include "common/QtPrinters.h"
 #include "platform/AutostartService.h"
 #include "platform/StatusNotifierExport.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
@@ -18,7 +17,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QSystemTrayIcon>
@@ -415,8 +413,9 @@ TEST_F(StatusMenuInPseudoLanguageTest, EveryLineAsAHostReadsItIsTranslated)
     m_watcher->setCards({}, { mounted(QStringLiteral("EOS_DIGITAL"), 31'900'000'000), ejected });
     processEventsFor(std::chrono::milliseconds(20));
     QStringList labels = m_trayExport->labels();
-    EXPECT_EQ(
-        PseudoLanguage::untranslated(labels.filter(QRegularExpression(QStringLiteral("^(?!Mirvale$)")))),
-        QStringList());
+    // Mirvale's name heads the menu as it is.
+    labels.removeAll(QStringLiteral("Mirvale"));
+    const QStringList untranslated = PseudoLanguage::untranslated(labels);
+    EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(QLatin1Char('\n')).toStdString();
     EXPECT_GT(labels.size(), 8);
 }
