@@ -73,7 +73,9 @@ QVariantMap ControlInterface::describe(const DetectedCard &card)
         { QStringLiteral("mountPath"), mountPath(card) },
         { QStringLiteral("device"), card.deviceName },
         { QStringLiteral("freeBytes"), qint64(card.freeBytes.value_or(-1)) },
-        { QStringLiteral("title"), CardLineTitle::title(card) },
+        // English, as scripts read it; mirvalectl shows the user's language.
+        { QStringLiteral("title"), CardLineTitle::text(card).english() },
+        { QStringLiteral("shownTitle"), CardLineTitle::title(card) },
     };
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/UserText.h"
+
 #include <QString>
 
 /// The application's errors, each with the description that panels show.
@@ -38,6 +40,8 @@ public:
     QString englishDescription() const;
     /// The plain form for logs, such as "fileManagerTimeout" or "fileManagerError(\"message\")".
     QString plainText() const;
+    /// The description in both forms.
+    UserText text() const;
 
     friend bool operator==(const MirvaleError &, const MirvaleError &) = default;
 

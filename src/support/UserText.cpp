@@ -31,6 +31,11 @@ UserText UserText::arg(const UserText &argument) const
     return { m_shown.arg(argument.m_shown), m_english.arg(argument.m_english) };
 }
 
+UserText UserText::arg(const UserText &first, const UserText &second) const
+{
+    return { m_shown.arg(first.m_shown, second.m_shown), m_english.arg(first.m_english, second.m_english) };
+}
+
 UserText UserText::arg(qlonglong number) const
 {
     return { m_shown.arg(number), m_english.arg(number) };

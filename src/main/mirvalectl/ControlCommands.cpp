@@ -122,9 +122,11 @@ int cards(QDBusConnection &connection, const QStringList &arguments, std::FILE *
         print(out, QString::fromStdString(array.dump(2)) + QLatin1Char('\n'));
         return ControlCommands::Success;
     }
-    for (const QVariantMap &card : list)
-        print(
-            out, ShownText::forTerminal(card.value(QStringLiteral("title")).toString()) + QLatin1Char('\n'));
+    for (const QVariantMap &card : list) {
+        const QString shown = card.value(QStringLiteral("shownTitle")).toString();
+        const QString title = shown.isEmpty() ? card.value(QStringLiteral("title")).toString() : shown;
+        print(out, ShownText::forTerminal(title) + QLatin1Char('\n'));
+    }
     return ControlCommands::Success;
 }
 
