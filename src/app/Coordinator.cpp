@@ -367,12 +367,12 @@ void Coordinator::observeSaveFailures()
 {
     MIRVALE_ASSERT_MAIN_THREAD();
     connect(m_services.rules, &RulesProvider::settingsSaveFailed, this, [this](const QString &message) {
-        const QString reason = message.isEmpty() ? QStringLiteral("unknown error") : message;
+        const QString reason = message.isEmpty() ? tr("unknown error") : message;
         MountedCard settingsCard;
         settingsCard.url = QUrl::fromLocalFile(QStringLiteral("/"));
-        settingsCard.name = QStringLiteral("Mirvale settings");
-        m_services.notifier->cardProblem(
-            settingsCard, QStringLiteral("Your change could not be saved: ") + reason);
+        settingsCard.name = tr("Mirvale settings");
+        //: %1 is the reason, such as the file system's message.
+        m_services.notifier->cardProblem(settingsCard, tr("Your change could not be saved: %1").arg(reason));
     });
 }
 

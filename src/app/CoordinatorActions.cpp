@@ -141,5 +141,5 @@ void Coordinator::ejectByURL(const QUrl &volume)
     synthetic.name = QFileInfo(QDir::cleanPath(path)).fileName();
     synthetic.isRemovable = true;
     synthetic.isEjectable = true;
-    m_services.notifier->cardProblem(synthetic, QStringLiteral("That card is no longer mounted."));
+    m_services.notifier->cardProblem(synthetic, tr("That card is no longer mounted."));
 }
