@@ -315,7 +315,7 @@ void Coordinator::handleOpenSuccess(const ResolvedTarget &target)
         MouseWarp::warp(*target.rule.extras.mouseWarp, *m_services.pointer, *log);
 
     if (target.usedFallbackToRoot && target.note) {
-        log->warn(name + QStringLiteral(": ") + *target.note);
+        log->warn(name + QStringLiteral(": ") + target.englishNote.value_or(*target.note));
         m_services.notifier->cardProblem(target.card, *target.note);
     }
 

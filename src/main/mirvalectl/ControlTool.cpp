@@ -221,7 +221,7 @@ int resolve(const QStringList &arguments, FileAccess &files, const EntryAttribut
     result["newestFolderName"] = optionalString(target.newestFolderName);
     result["newestFile"] = target.newestFile ? nlohmann::json(target.newestFile->toLocalFile().toStdString())
                                              : nlohmann::json(nullptr);
-    result["note"] = optionalString(target.note);
+    result["note"] = optionalString(target.englishNote);
     result["call"] = rule ? fileManagerCall(target, rule->placement) : nlohmann::ordered_json(nullptr);
     print(out, QString::fromStdString(result.dump(2)) + QLatin1Char('\n'));
     return rule ? ControlTool::Success : ControlTool::NoMatchingRule;
