@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QTranslator;
 
@@ -25,6 +26,9 @@ public:
     /// Each form of `argument` goes into the same form of this text.
     UserText arg(const UserText &argument) const;
     UserText arg(qlonglong number) const;
+    /// Texts Mirvale does not own (paths, the system's messages), up to four, put in at once
+    /// as QString::arg(a, b, …) puts them: a `%2` inside the first one stays as it is.
+    UserText args(const QStringList &arguments) const;
     /// Both arguments at once, so that a `%2` inside the first one stays as it is.
     UserText arg(const UserText &first, const UserText &second) const;
 

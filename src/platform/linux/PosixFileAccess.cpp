@@ -41,23 +41,9 @@ QString fileName(const QString &path)
     return name;
 }
 
-/// `sentence` (in context "PosixFileAccess") with `arguments` put in all at once, so that a
-/// `%2` in a file name stays as it is; the arguments are the same in both languages.
 UserText sentence(const char *source, const QStringList &arguments)
 {
-    const UserText text = UserText::translate("PosixFileAccess", source);
-    QString shown = text.shown();
-    QString english = text.english();
-    // QString::arg with up to three strings at once covers every sentence here.
-    switch (arguments.size()) {
-    case 1:
-        return UserText::of(shown.arg(arguments[0]), english.arg(arguments[0]));
-    case 2:
-        return UserText::of(shown.arg(arguments[0], arguments[1]), english.arg(arguments[0], arguments[1]));
-    default:
-        return UserText::of(shown.arg(arguments[0], arguments[1], arguments[2]),
-            english.arg(arguments[0], arguments[1], arguments[2]));
-    }
+    return UserText::translate("PosixFileAccess", source).args(arguments);
 }
 
 /// `source` has %1 for the file's name and %2 for the system's reason.
