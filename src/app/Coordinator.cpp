@@ -15,6 +15,7 @@
 #include "support/MirvaleError.h"
 #include "support/Semaphore.h"
 #include "support/ShownText.h"
+#include "support/UserText.h"
 #include "targets/TargetResolver.h"
 
 #include <QCoreApplication>
@@ -26,8 +27,10 @@ namespace {
 
 MirvaleError removedError(const MountedCard &card)
 {
+    //: %1 is the card's name.
     return MirvaleError::diskError(
-        ShownText::isolated(card.name) + QStringLiteral(" was removed before it could be opened"));
+        UserText::translate("Coordinator", "%1 was removed before it could be opened")
+            .arg(UserText::verbatim(ShownText::isolated(card.name))));
 }
 
 QString pathOrRoot(const QString &relativePath)
@@ -283,7 +286,7 @@ void Coordinator::completeRequest(const ResolvedTarget &target, const std::share
 
     if (error) {
         QString line = name + QStringLiteral(": failed to open ") + pathOrRoot(target.relativePath)
-            + QStringLiteral(" \u2014 ") + error->description();
+            + QStringLiteral(" \u2014 ") + error->englishDescription();
         if (isLate)
             line += QStringLiteral(" (after the pipeline had already been released)");
         log->error(line);

@@ -42,8 +42,8 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
                     if (alive) {
                         m_pendingUserOpenNames.remove(pendingName);
                         m_pendingOutcomes.remove(pendingName);
-                        m_services.log->error(
-                            card.name + QStringLiteral(": mount failed \u2014 ") + error->description());
+                        m_services.log->error(card.name + QStringLiteral(": mount failed \u2014 ")
+                            + error->englishDescription());
                         MountedCard synthetic;
                         synthetic.url = QUrl::fromLocalFile(QStringLiteral("/media/") + card.name);
                         synthetic.name = card.name;

@@ -5,7 +5,7 @@
 UserText MirvaleError::text() const
 {
     const auto with = [this](const char *source) {
-        return UserText::translate("MirvaleError", source).arg(UserText::verbatim(m_payload));
+        return UserText::translate("MirvaleError", source).arg(UserText::of(m_payload, m_englishPayload));
     };
     switch (m_kind) {
     case Kind::FileManagerError:
@@ -46,7 +46,7 @@ QString MirvaleError::englishDescription() const
 QString MirvaleError::plainText() const
 {
     const auto withPayload = [this](const char *name) {
-        return QLatin1String(name) + QStringLiteral("(\"") + m_payload + QStringLiteral("\")");
+        return QLatin1String(name) + QStringLiteral("(\"") + m_englishPayload + QStringLiteral("\")");
     };
     switch (m_kind) {
     case Kind::FileManagerError:

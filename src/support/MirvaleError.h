@@ -25,6 +25,15 @@ public:
     }
     static MirvaleError folderMissing(const QString &path) { return { Kind::FolderMissing, path }; }
     static MirvaleError diskError(const QString &message) { return { Kind::DiskError, message }; }
+    /// Errors whose message is Mirvale's own sentence, in the user's language and in English.
+    static MirvaleError fileManagerError(const UserText &message)
+    {
+        return { Kind::FileManagerError, message.shown(), message.english() };
+    }
+    static MirvaleError diskError(const UserText &message)
+    {
+        return { Kind::DiskError, message.shown(), message.english() };
+    }
     static MirvaleError diskBusy(const QString &message) { return { Kind::DiskBusy, message }; }
     static MirvaleError fileManagerTimeout() { return { Kind::FileManagerTimeout, {} }; }
     static MirvaleError noMatchingRule() { return { Kind::NoMatchingRule, {} }; }
@@ -48,10 +57,19 @@ public:
 private:
     MirvaleError(Kind kind, QString payload)
         : m_kind(kind)
+        , m_payload(payload)
+        , m_englishPayload(std::move(payload))
+    {
+    }
+    MirvaleError(Kind kind, QString payload, QString englishPayload)
+        : m_kind(kind)
         , m_payload(std::move(payload))
+        , m_englishPayload(std::move(englishPayload))
     {
     }
 
     Kind m_kind;
     QString m_payload;
+    /// The payload in English: the same as m_payload unless Mirvale wrote it.
+    QString m_englishPayload;
 };
