@@ -8,6 +8,7 @@
 #include "support/MainQueue.h"
 #include "support/MirvaleError.h"
 #include "support/ShownText.h"
+#include "support/UserText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,9 +24,10 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
     if (card.isEjected) {
         log->info(
             card.name + QStringLiteral(": ejected (powered down but still in the slot), reinsert to use"));
-        report(MirvaleError::diskError(ShownText::isolated(card.name)
-            + QStringLiteral(" is ejected (powered down but still in the "
-                             "slot); reinsert it to use it")));
+        //: %1 is the card's name.
+        report(MirvaleError::diskError(UserText::translate(
+            "Coordinator", "%1 is ejected (powered down but still in the slot); reinsert it to use it")
+                                           .arg(UserText::verbatim(ShownText::isolated(card.name)))));
         return;
     }
 

@@ -4,20 +4,18 @@
 
 UserText MirvaleError::text() const
 {
-    const auto with = [this](const char *source) {
-        return UserText::translate("MirvaleError", source).arg(UserText::of(m_payload, m_englishPayload));
-    };
+    const UserText payload = UserText::of(m_payload, m_englishPayload);
     switch (m_kind) {
     case Kind::FileManagerError:
         //: %1 is the file manager's own message.
-        return with("File manager error: %1");
+        return UserText::translate("MirvaleError", "File manager error: %1").arg(payload);
     case Kind::FolderMissing:
         //: %1 is the folder's path.
-        return with("Folder not found: %1");
+        return UserText::translate("MirvaleError", "Folder not found: %1").arg(payload);
     case Kind::DiskError:
     case Kind::DiskBusy:
         //: %1 is the disk service's own message.
-        return with("Disk error: %1");
+        return UserText::translate("MirvaleError", "Disk error: %1").arg(payload);
     case Kind::FileManagerTimeout:
         return UserText::translate("MirvaleError", "The file manager did not respond in time.");
     case Kind::NoMatchingRule:
