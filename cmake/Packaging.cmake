@@ -73,7 +73,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/mirvale/mirvale")
 # the binaries themselves; Qt's Wayland plugin, for a session without XWayland, and what they
 # talk to over D-Bus are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, default-dbus-session-bus | dbus-session-bus")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, qt6-translations-l10n, default-dbus-session-bus | dbus-session-bus")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udisks2, thunar | nautilus | nemo | dolphin | caja")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "exfat-fuse, packagekit")
 include(CPack)

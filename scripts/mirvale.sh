@@ -15,6 +15,8 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 PACKAGES=(
   build-essential cmake pkg-config git
   qt6-base-dev libgl-dev libmount-dev libudev-dev libblkid-dev nlohmann-json3-dev
+  # The catalogues: lupdate/lrelease and their CMake package, and Qt's own translations.
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libxcb1-dev libxcb-ewmh-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format-14

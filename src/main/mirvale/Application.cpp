@@ -48,6 +48,7 @@
 #include "support/Log.h"
 #include "support/MainLoopTimers.h"
 #include "support/MainQueue.h"
+#include "support/Translations.h"
 #include "ui/Notifier.h"
 #include "ui/SettingsWindow.h"
 #include "ui/SnapshotMode.h"
@@ -56,6 +57,7 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QGuiApplication>
+#include <QLocale>
 
 namespace {
 
@@ -148,6 +150,11 @@ Application::Application(QObject *parent)
     m_motion->start();
     // Qt took the first platform of the list that worked; a support log says which.
     m_log->info(QStringLiteral("Display platform: ") + QGuiApplication::platformName());
+    m_log->info(
+        QStringLiteral("Language: %1 (the user asks for %2), laid out %3")
+            .arg(Translations::installedLanguage(), QLocale::system().uiLanguages().join(QLatin1Char(':')),
+                QGuiApplication::isRightToLeft() ? QStringLiteral("right to left")
+                                                 : QStringLiteral("left to right")));
     if (XWayland::isDisplayServer())
         m_log->info(QStringLiteral(
             "Session: Wayland, with Mirvale on XWayland. Mirvale cannot ask the compositor for an activation "

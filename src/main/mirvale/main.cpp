@@ -10,6 +10,7 @@
 #include "platform/linux/XdgStandardFolders.h"
 #include "rules/RulesStore.h"
 #include "support/Log.h"
+#include "support/Translations.h"
 #include "ui/Appearance.h"
 
 #include <QApplication>
@@ -42,11 +43,14 @@ void print(std::FILE *stream, const QString &text)
 
 /// Answers --help, --version and unknown options before anything starts: no log, no bus
 /// name, no window. An exit code, or none when Mirvale should start.
-std::optional<int> answerCommandLine(const QStringList &arguments)
+std::optional<int> answerCommandLine(int &argc, char **argv, const QStringList &arguments)
 {
     const CommandLine::Outcome outcome = CommandLine::read(arguments);
     if (outcome.action == CommandLine::Action::Start)
         return std::nullopt;
+    // Only for the catalogues: the display platform is not chosen yet, and no window comes.
+    QCoreApplication app(argc, argv);
+    Translations::install(app, QStringLiteral(MIRVALE_TRANSLATIONS_DIR));
     if (outcome.action == CommandLine::Action::Version) {
         print(stdout, CommandLine::version() + QLatin1Char('\n'));
         return 0;
@@ -70,7 +74,7 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (const std::optional<int> answered = answerCommandLine(arguments))
+    if (const std::optional<int> answered = answerCommandLine(argc, argv, arguments))
         return *answered;
     const QByteArray platform
         = DisplayPlatform::platformOverride([](const char *name) { return qgetenv(name); }, arguments);
@@ -80,6 +84,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", platform);
 
     QApplication app(argc, argv);
+    Translations::install(app, QStringLiteral(MIRVALE_TRANSLATIONS_DIR));
     QApplication::setApplicationName(QStringLiteral("Mirvale"));
     QApplication::setOrganizationName(QStringLiteral("Mirvale"));
     // Desktops match windows and notifications to the desktop file named like the bus name.
