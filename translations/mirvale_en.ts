@@ -22,4 +22,22 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>CardRequests</name>
+    <message numerus="yes">
+        <source>%1 did not finish within %n seconds</source>
+        <extracomment>%1 is a command, such as &quot;udisksctl mount -b /dev/sdb1&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 did not finish within %n second</numerusform>
+            <numerusform>%1 did not finish within %n seconds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the disk system did not respond within %n seconds</source>
+        <translation>
+            <numerusform>the disk system did not respond within %n second</numerusform>
+            <numerusform>the disk system did not respond within %n seconds</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

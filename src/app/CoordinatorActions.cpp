@@ -79,7 +79,9 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
             if (alive)
                 m_services.log->warn(name + QStringLiteral(": reported mounted at ") + path
                     + QStringLiteral(" but no matching card was found"));
-            report(MirvaleError::diskError(QStringLiteral("no readable card was found at ") + path));
+            //: %1 is a path.
+            report(MirvaleError::diskError(
+                UserText::translate("Coordinator", "no readable card was found at %1").arg(path)));
         });
 }
 
