@@ -55,11 +55,10 @@ void Translations::installEnglish(QCoreApplication &app)
     englishCatalogue(app);
 }
 
-QString Translations::install(QCoreApplication &app, const QString &installedFolder)
+QString Translations::install(QCoreApplication &app, const QString &installedFolder, const QLocale &wanted)
 {
     englishCatalogue(app);
     // The system locale's ui languages are LANGUAGE's list, else LC_ALL, LC_MESSAGES, LANG.
-    const QLocale wanted = QLocale::system();
     auto *mirvale = new QTranslator(&app);
     if (!loadMirvale(*mirvale, wanted, installedFolder)
         || mirvale->language().startsWith(QLatin1String("en"))) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 class QCoreApplication;
@@ -12,8 +13,10 @@ namespace Translations {
 /// the user's that Mirvale has, asked for as Linux programs ask: `LANGUAGE`, then `LC_ALL`,
 /// `LC_MESSAGES`, `LANG`. Mirvale's catalogues are read from `installedFolder` (the data
 /// folder of an installed Mirvale), else from the copy built into the program. Returns that
-/// language ("de"), or "en" for none.
-QString install(QCoreApplication &app, const QString &installedFolder);
+/// language ("de"), or "en" for none. `wanted` is for tests; the system locale's languages
+/// are the user's list.
+QString install(
+    QCoreApplication &app, const QString &installedFolder, const QLocale &wanted = QLocale::system());
 
 /// The language install() chose, for the log ("en" before it ran).
 QString installedLanguage();

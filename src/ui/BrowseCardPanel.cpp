@@ -15,7 +15,7 @@ BrowseCardPanel::BrowseCardPanel(CardFolderBrowser &browser, QWidget *parent)
     , m_browser(browser)
 {
     setObjectName(QStringLiteral("browsePanel"));
-    setWindowTitle(QStringLiteral("Browse Card"));
+    setWindowTitle(tr("Browse Card"));
     setWindowModality(Qt::WindowModal);
     resize(420, 360);
 
@@ -35,10 +35,10 @@ BrowseCardPanel::BrowseCardPanel(CardFolderBrowser &browser, QWidget *parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     stack->addWidget(m_table, 1);
 
-    m_chooseButton = new QPushButton(QStringLiteral("Choose"));
+    m_chooseButton = new QPushButton(tr("Choose"));
     m_chooseButton->setObjectName(QStringLiteral("browseChooseButton"));
     m_chooseButton->setDefault(true);
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"));
+    m_cancelButton = new QPushButton(tr("Cancel"));
     m_cancelButton->setObjectName(QStringLiteral("browseCancelButton"));
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(8);

@@ -5,6 +5,7 @@
 #include "ui/PanelSymbol.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 #include <QPainterPath>
 #include <QPropertyAnimation>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -65,7 +67,7 @@ void NotificationPanel::buildContent(const PanelContent &content)
     m_symbol = new QLabel(this);
     m_symbol->setFixedSize(kSymbolSize, kSymbolSize);
     if (content.isProblem)
-        m_symbol->setAccessibleName(QStringLiteral("Problem"));
+        m_symbol->setAccessibleName(tr("Problem"));
 
     QFont titleFont = font();
     // In device-independent pixels, like the rest of the panel.
@@ -74,9 +76,7 @@ void NotificationPanel::buildContent(const PanelContent &content)
     m_titleLabel = new QLabel(this);
     m_titleLabel->setObjectName(QStringLiteral("panelTitle"));
     m_titleLabel->setFont(titleFont);
-    m_titleLabel->setFixedWidth(kTextWidth);
     m_titleLabel->setTextFormat(Qt::PlainText);
-    m_titleLabel->setText(QFontMetrics(titleFont).elidedText(m_title, Qt::ElideRight, kTextWidth));
     m_titleLabel->setAccessibleName(m_title);
 
     QFont bodyFont = font();
@@ -86,7 +86,6 @@ void NotificationPanel::buildContent(const PanelContent &content)
     m_bodyLabel->setFont(bodyFont);
     m_bodyLabel->setTextFormat(Qt::PlainText);
     m_bodyLabel->setWordWrap(true);
-    m_bodyLabel->setFixedWidth(kTextWidth);
     m_bodyLabel->setText(content.body);
 
     auto *text = new QVBoxLayout;
@@ -106,7 +105,7 @@ void NotificationPanel::buildContent(const PanelContent &content)
     outer->setSpacing(8);
     outer->addLayout(row);
     if (content.hasUnmount) {
-        m_unmountButton = new QPushButton(QStringLiteral("Unmount"), this);
+        m_unmountButton = new QPushButton(tr("Unmount"), this);
         m_unmountButton->setObjectName(QStringLiteral("unmountButton"));
         m_unmountButton->setFocusPolicy(Qt::NoFocus);
         m_unmountButton->setAutoDefault(false);
@@ -121,11 +120,23 @@ void NotificationPanel::buildContent(const PanelContent &content)
         outer->addWidget(m_unmountButton, 0, Qt::AlignLeft);
     }
 
+    // As wide as today's English at least; wider where a button's text needs it, within the screen.
+    const int margins = outer->contentsMargins().left() + outer->contentsMargins().right();
+    int width = kWidth;
+    if (m_unmountButton)
+        width = std::max(width, m_unmountButton->sizeHint().width() + margins);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        width = std::max(kWidth, std::min(width, screen->availableGeometry().width() - 2 * kScreenInset));
+    const int textWidth = width - (kWidth - kTextWidth);
+    m_titleLabel->setFixedWidth(textWidth);
+    m_titleLabel->setText(QFontMetrics(titleFont).elidedText(m_title, Qt::ElideRight, textWidth));
+    m_bodyLabel->setFixedWidth(textWidth);
+
     applyColors();
     outer->activate();
     const int height
-        = outer->hasHeightForWidth() ? outer->totalHeightForWidth(kWidth) : outer->totalSizeHint().height();
-    setFixedSize(kWidth, std::max(1, height));
+        = outer->hasHeightForWidth() ? outer->totalHeightForWidth(width) : outer->totalSizeHint().height();
+    setFixedSize(width, std::max(1, height));
 }
 
 void NotificationPanel::applyColors()

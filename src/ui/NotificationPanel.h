@@ -18,7 +18,10 @@ class QPushButton;
 class NotificationPanel final : public QWidget {
     Q_OBJECT
 public:
+    /// The narrowest a panel is; it grows where a button's text needs more.
     static constexpr int kWidth = 330;
+    /// Room a panel leaves at each side of the screen's free area.
+    static constexpr int kScreenInset = 12;
     static constexpr int kSymbolSize = 26;
     static constexpr int kTextWidth = 270;
     static constexpr int kCornerRadius = 12;

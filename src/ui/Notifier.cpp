@@ -38,6 +38,7 @@ Notifier::Notifier(Services services)
         return screen ? screen->availableGeometry() : QRect();
     };
     stack.pointer = [] { return QCursor::pos(); };
+    stack.layoutDirection = [] { return QGuiApplication::layoutDirection(); };
     stack.reducedMotion = [motion = m_services.motion] { return motion && motion->prefersReducedMotion(); };
     m_stack = std::make_unique<PanelStack>(std::move(stack));
     followScreens();

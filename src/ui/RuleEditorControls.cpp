@@ -153,74 +153,73 @@ void RuleEditorControls::build(QWidget *pane)
     stack->addWidget(scrollView);
 
     // Rule
-    ruleBox = named<QGroupBox>("ruleBox", QStringLiteral("&Rule"));
+    ruleBox = named<QGroupBox>("ruleBox", tr("&Rule"));
     QGridLayout *ruleGrid = configureBox(ruleBox);
     nameField = named<QLineEdit>("nameField");
     nameField->setMinimumWidth(240);
-    addRow(ruleGrid, QObject::tr("Name"), nameField, nameField);
+    addRow(ruleGrid, tr("Name"), nameField, nameField);
     ruleGrid->itemAtPosition(ruleGrid->rowCount() - 1, 1)->setAlignment(Qt::Alignment());
-    enabledCheckbox = named<QCheckBox>("enabledCheckbox", QStringLiteral("Enabled"));
+    enabledCheckbox = named<QCheckBox>("enabledCheckbox", tr("Enabled"));
     addRow(ruleGrid, {}, enabledCheckbox);
 
     // When a card is inserted
-    whenBox = named<QGroupBox>("whenBox", QStringLiteral("&When a card is inserted"));
+    whenBox = named<QGroupBox>("whenBox", tr("&When a card is inserted"));
     QGridLayout *whenGrid = configureBox(whenBox);
-    namedRadio = named<QRadioButton>("namedRadio", QStringLiteral("Card named"));
+    namedRadio = named<QRadioButton>("namedRadio", tr("Card named"));
     volumeNameField = named<QLineEdit>("volumeNameField");
-    volumeNameField->setFixedWidth(180);
-    volumeNameField->setAccessibleName(QObject::tr("Card name"));
+    volumeNameField->setMinimumWidth(180);
+    volumeNameField->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    volumeNameField->setAccessibleName(tr("Card name"));
     pickMountedCardPopup = named<WheelSafeComboBox>("pickMountedCardPopup");
     pickMountedCardPopup->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    pickMountedCardPopup->setAccessibleName(QObject::tr("Card name from a mounted card"));
-    addStripRow(whenGrid, QStringLiteral("Trigger"), { namedRadio, volumeNameField }, 8);
+    pickMountedCardPopup->setAccessibleName(tr("Card name from a mounted card"));
+    addStripRow(whenGrid, tr("Trigger"), { namedRadio, volumeNameField }, 8);
     // The card menu goes under the name field: beside it, the row is wider than the pane.
     auto *pickIndent = new QWidget;
     pickIndent->setFixedWidth(namedRadio->sizeHint().width());
     addStripRow(whenGrid, {}, { pickIndent, pickMountedCardPopup }, 8);
-    anyCardRadio
-        = named<QRadioButton>("anyCardRadio", QStringLiteral("Any card that contains the folder below"));
+    anyCardRadio = named<QRadioButton>("anyCardRadio", tr("Any card that contains the folder below"));
     addRow(whenGrid, {}, anyCardRadio);
     matchGroup = new QButtonGroup(whenBox);
     matchGroup->addButton(namedRadio);
     matchGroup->addButton(anyCardRadio);
 
     // Open
-    openBox = named<QGroupBox>("openBox", QStringLiteral("&Open"));
+    openBox = named<QGroupBox>("openBox", tr("&Open"));
     QGridLayout *openGrid = configureBox(openBox);
     folderPresetPopup = named<WheelSafeComboBox>("folderPresetPopup");
-    folderPresetPopup->setToolTip(QObject::tr("The folder to open on the card"));
+    folderPresetPopup->setToolTip(tr("The folder to open on the card"));
     for (const RuleEditorLogic::MenuItem &item : RuleEditorLogic::folderMenuItems())
         folderPresetPopup->addItem(item.title, item.tag);
     // 300 wide, or as wide as its longest title.
     folderPresetPopup->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     folderPresetPopup->setMinimumWidth(300);
-    addRow(openGrid, QObject::tr("Folder"), folderPresetPopup, folderPresetPopup);
+    addRow(openGrid, tr("Folder"), folderPresetPopup, folderPresetPopup);
     customPathField = named<QLineEdit>("customPathField");
     customPathField->setMinimumWidth(kPathFieldMinimumWidth);
     customPathField->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    browseButton = named<QPushButton>("browseButton", QStringLiteral("&Browse card\u2026"));
+    browseButton = named<QPushButton>("browseButton", tr("&Browse card\u2026"));
     // The path field stretches with the pane.
-    openPathRow = addStripRow(
-        openGrid, QObject::tr("Path"), { customPathField, browseButton }, 8, customPathField, true);
-    openNewestCheckbox
-        = named<QCheckBox>("openNewestCheckbox", QStringLiteral("Then open the newest folder inside it"));
+    openPathRow
+        = addStripRow(openGrid, tr("Path"), { customPathField, browseButton }, 8, customPathField, true);
+    openNewestCheckbox = named<QCheckBox>("openNewestCheckbox", tr("Then open the newest folder inside it"));
     addRow(openGrid, {}, openNewestCheckbox);
-    selectNewestFileCheckbox = named<QCheckBox>(
-        "selectNewestFileCheckbox", QStringLiteral("Then select the newest file in that folder"));
+    selectNewestFileCheckbox
+        = named<QCheckBox>("selectNewestFileCheckbox", tr("Then select the newest file in that folder"));
     addRow(openGrid, {}, selectNewestFileCheckbox);
 
     // Window
-    windowBox = named<QGroupBox>("windowBox", QStringLiteral("Wi&ndow"));
+    windowBox = named<QGroupBox>("windowBox", tr("Wi&ndow"));
     QGridLayout *windowGrid = configureBox(windowBox);
-    placeWindowCheckbox = named<QCheckBox>("placeWindowCheckbox", QStringLiteral("Place the window"));
+    placeWindowCheckbox = named<QCheckBox>("placeWindowCheckbox", tr("Place the window"));
     addRow(windowGrid, {}, placeWindowCheckbox);
     leftField = named<QLineEdit>("leftField");
     topField = named<QLineEdit>("topField");
     widthField = named<QLineEdit>("widthField");
     heightField = named<QLineEdit>("heightField");
-    const QList<QWidget *> positionRow = addRow(windowGrid, QStringLiteral("Position"),
-        numberGrid({ { QObject::tr("Left"), leftField }, { QObject::tr("Top"), topField },
-            { QObject::tr("Width"), widthField }, { QObject::tr("Height"), heightField } }));
+    const QList<QWidget *> positionRow = addRow(windowGrid, tr("Position"),
+        numberGrid({ { tr("Left"), leftField }, { tr("Top"), topField }, { tr("Width"), widthField },
+            { tr("Height"), heightField } }));
     // Beside two lines of fields, the label reads with the first.
     positionRow.first()->setMinimumHeight(leftField->sizeHint().height());
     windowGrid->setAlignment(positionRow.first(), Qt::AlignRight | Qt::AlignTop);
@@ -233,26 +232,23 @@ void RuleEditorControls::build(QWidget *pane)
     positionHintLabel->setMaximumHeight(2 * positionHintLabel->fontMetrics().lineSpacing() + 2);
     positionHintRow = addRow(windowGrid, {}, positionHintLabel);
     windowGrid->itemAtPosition(windowGrid->rowCount() - 1, 1)->setAlignment(Qt::Alignment());
-    captureButton
-        = named<QPushButton>("captureButton", QStringLiteral("Ca&pture from front file manager window"));
+    captureButton = named<QPushButton>("captureButton", tr("Ca&pture from front file manager window"));
     addRow(windowGrid, {}, captureButton);
-    bringToFrontCheckbox
-        = named<QCheckBox>("bringToFrontCheckbox", QStringLiteral("Bring the window to the front"));
+    bringToFrontCheckbox = named<QCheckBox>("bringToFrontCheckbox", tr("Bring the window to the front"));
     addRow(windowGrid, {}, bringToFrontCheckbox);
 
     // Extras
-    extrasBox = named<QGroupBox>("extrasBox", QStringLiteral("E&xtras"));
+    extrasBox = named<QGroupBox>("extrasBox", tr("E&xtras"));
     QGridLayout *extrasGrid = configureBox(extrasBox);
-    mouseWarpCheckbox = named<QCheckBox>("mouseWarpCheckbox", QStringLiteral("Move the mouse to"));
+    mouseWarpCheckbox = named<QCheckBox>("mouseWarpCheckbox", tr("Move the mouse to"));
     addRow(extrasGrid, {}, mouseWarpCheckbox);
     mouseXField = named<QLineEdit>("mouseXField");
     mouseYField = named<QLineEdit>("mouseYField");
     useCurrentPositionButton
-        = named<QPushButton>("useCurrentPositionButton", QStringLiteral("&Use current mouse position"));
-    addRow(extrasGrid, QStringLiteral("Point"),
-        numberGrid({ { QObject::tr("X"), mouseXField }, { QObject::tr("Y"), mouseYField } }));
+        = named<QPushButton>("useCurrentPositionButton", tr("&Use current mouse position"));
+    addRow(extrasGrid, tr("Point"), numberGrid({ { tr("X"), mouseXField }, { tr("Y"), mouseYField } }));
     addRow(extrasGrid, {}, useCurrentPositionButton);
-    hideExtrasButton = named<QPushButton>("hideExtrasButton", QStringLiteral("&Hide extras"));
+    hideExtrasButton = named<QPushButton>("hideExtrasButton", tr("&Hide extras"));
     addRow(extrasGrid, {}, hideExtrasButton);
 
     for (QGroupBox *box : { ruleBox, whenBox, openBox, windowBox, extrasBox })

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 class QButtonGroup;
@@ -17,6 +18,9 @@ class QScrollArea;
 /// The rule editor's controls, built in the order of the form: the empty message, and a
 /// scroll area with the five sections. Every control carries its object name for tests.
 struct RuleEditorControls {
+    Q_DECLARE_TR_FUNCTIONS(RuleEditorControls)
+
+public:
     QLabel *emptyLabel = nullptr;
     QScrollArea *scrollView = nullptr;
 

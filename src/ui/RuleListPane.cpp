@@ -25,7 +25,9 @@ RuleListPane::RuleListPane(SettingsWindowModel &model, QWidget *parent)
     , m_model(model)
 {
     setObjectName(QStringLiteral("ruleListPane"));
-    setFixedWidth(kWidth);
+    // As wide as its widest text, and never narrower than the English needs.
+    setMinimumWidth(kWidth);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 
     // A list, not a table: assistive tools read rows with a name and a second line, no headers.
     m_table = new QListView;
@@ -72,6 +74,8 @@ RuleListPane::RuleListPane(SettingsWindowModel &model, QWidget *parent)
     m_validationLabel->setFixedHeight(QFontMetrics(small).lineSpacing() * kValidationLines);
     QSizePolicy keepSpace = m_validationLabel->sizePolicy();
     keepSpace.setRetainSizeWhenHidden(true);
+    // Its text is fitted to the pane, never the pane to its text.
+    keepSpace.setHorizontalPolicy(QSizePolicy::Ignored);
     m_validationLabel->setSizePolicy(keepSpace);
     m_validationLabel->hide();
 
@@ -124,28 +128,28 @@ QToolButton *RuleListPane::symbolButton(
 
 QWidget *RuleListPane::buildButtonRow()
 {
-    QToolButton *add = symbolButton(
-        QStringLiteral("addButton"), QStringLiteral("Add rule"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QToolButton *add
+        = symbolButton(QStringLiteral("addButton"), tr("Add rule"), QKeySequence(Qt::CTRL | Qt::Key_N));
     add->setText(QStringLiteral("+"));
     add->setToolButtonStyle(Qt::ToolButtonTextOnly);
     QToolButton *remove
-        = symbolButton(QStringLiteral("removeButton"), QStringLiteral("Remove rule"), QKeySequence::Delete);
+        = symbolButton(QStringLiteral("removeButton"), tr("Remove rule"), QKeySequence::Delete);
     remove->setText(QStringLiteral("\u2212"));
     remove->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QToolButton *up = symbolButton(
-        QStringLiteral("upButton"), QStringLiteral("Move rule up"), QKeySequence(Qt::ALT | Qt::Key_Up));
+    QToolButton *up
+        = symbolButton(QStringLiteral("upButton"), tr("Move rule up"), QKeySequence(Qt::ALT | Qt::Key_Up));
     up->setArrowType(Qt::UpArrow);
     QToolButton *down = symbolButton(
-        QStringLiteral("downButton"), QStringLiteral("Move rule down"), QKeySequence(Qt::ALT | Qt::Key_Down));
+        QStringLiteral("downButton"), tr("Move rule down"), QKeySequence(Qt::ALT | Qt::Key_Down));
     down->setArrowType(Qt::DownArrow);
     QFont symbolFont = add->font();
     symbolFont.setPixelSize(15);
     add->setFont(symbolFont);
     remove->setFont(symbolFont);
 
-    auto *importButton = new QPushButton(QStringLiteral("&Import\u2026"));
+    auto *importButton = new QPushButton(tr("&Import\u2026"));
     importButton->setObjectName(QStringLiteral("importButton"));
-    auto *exportButton = new QPushButton(QStringLiteral("&Export\u2026"));
+    auto *exportButton = new QPushButton(tr("&Export\u2026"));
     exportButton->setObjectName(QStringLiteral("exportButton"));
     for (QPushButton *button : { importButton, exportButton }) {
         QFont font = button->font();
@@ -176,14 +180,14 @@ QWidget *RuleListPane::buildButtonRow()
 
 QWidget *RuleListPane::buildGeneralBox()
 {
-    auto *box = new QGroupBox(QStringLiteral("&General"));
+    auto *box = new QGroupBox(tr("&General"));
     box->setObjectName(QStringLiteral("generalBox"));
     m_generalBox = box;
-    m_handleAtLaunch = new QCheckBox(QStringLiteral("Open cards already inserted at launch"));
+    m_handleAtLaunch = new QCheckBox(tr("Open cards already inserted at launch"));
     m_handleAtLaunch->setObjectName(QStringLiteral("handleAtLaunchCheckbox"));
-    m_showPanels = new QCheckBox(QStringLiteral("Show a panel when a card opens"));
+    m_showPanels = new QCheckBox(tr("Show a panel when a card opens"));
     m_showPanels->setObjectName(QStringLiteral("showPanelsCheckbox"));
-    m_showUnmount = new QCheckBox(QStringLiteral("Show Unmount in the menu"));
+    m_showUnmount = new QCheckBox(tr("Show Unmount in the menu"));
     m_showUnmount->setObjectName(QStringLiteral("showUnmountCheckbox"));
     m_mountInserted = new QCheckBox(tr("Mount cards when they are inserted"));
     m_mountInserted->setObjectName(QStringLiteral("mountInsertedCheckbox"));
@@ -238,8 +242,8 @@ void RuleListPane::showValidation()
 {
     const ValidationDisplay display = m_model.validation();
     // Whole lines only, the count of further issues whole at the end; the tooltip has it all.
-    m_validationLabel->setText(ElidedLines::fit(
-        display.text, display.moreCount(), m_validationLabel->fontMetrics(), kWidth, kValidationLines));
+    m_validationLabel->setText(ElidedLines::fit(display.text, display.moreCount(),
+        m_validationLabel->fontMetrics(), std::max(kWidth, width()), kValidationLines));
     QPalette palette = m_validationLabel->palette();
     palette.setColor(QPalette::WindowText, Appearance::toneColor(display.tone, this->palette()));
     m_validationLabel->setPalette(palette);

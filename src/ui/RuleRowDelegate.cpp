@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
 
 namespace {
 
@@ -30,6 +31,12 @@ QFont summaryFont(const QFont &base)
     QFont font(base);
     font.setPixelSize(11);
     return font;
+}
+
+/// `rect`, laid out left to right in the row, where it goes in the row's own direction.
+QRect inDirection(const QStyleOptionViewItem &option, const QRect &rect)
+{
+    return QStyle::visualRect(option.direction, option.rect, rect);
 }
 
 } // namespace
@@ -58,7 +65,7 @@ void RuleRowDelegate::paint(
     }
 
     QStyleOptionButton check;
-    check.rect = checkboxRect(option.rect);
+    check.rect = inDirection(option, checkboxRect(option.rect));
     check.state = QStyle::State_Enabled | (option.state & QStyle::State_Active);
     check.state
         |= index.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStyle::State_On : QStyle::State_Off;
@@ -72,7 +79,7 @@ void RuleRowDelegate::paint(
     const QFont summary = summaryFont(option.font);
     const QFontMetrics nameMetrics(name);
     const QFontMetrics summaryMetrics(summary);
-    const int textLeft = check.rect.right() + 1 + kSpacing;
+    const int textLeft = checkboxRect(option.rect).right() + 1 + kSpacing;
     const int textWidth = std::max(0, option.rect.right() - 10 - textLeft);
     const int blockHeight = nameMetrics.height() + kLineSpacing + summaryMetrics.height();
     const int top = option.rect.top() + (option.rect.height() - blockHeight) / 2;
@@ -86,13 +93,16 @@ void RuleRowDelegate::paint(
 
     painter->setFont(name);
     painter->setPen(textColor);
-    painter->drawText(QRect(textLeft, top, textWidth, nameMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
+    const Qt::Alignment alignment
+        = QStyle::visualAlignment(option.direction, Qt::AlignLeft) | Qt::AlignVCenter;
+    painter->drawText(inDirection(option, QRect(textLeft, top, textWidth, nameMetrics.height())), alignment,
         nameMetrics.elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight, textWidth));
     painter->setFont(summary);
     painter->setPen(secondary);
     painter->drawText(
-        QRect(textLeft, top + nameMetrics.height() + kLineSpacing, textWidth, summaryMetrics.height()),
-        Qt::AlignLeft | Qt::AlignVCenter,
+        inDirection(option,
+            QRect(textLeft, top + nameMetrics.height() + kLineSpacing, textWidth, summaryMetrics.height())),
+        alignment,
         summaryMetrics.elidedText(
             index.data(RuleListModel::SummaryRole).toString(), Qt::ElideRight, textWidth));
     painter->restore();
@@ -116,13 +126,13 @@ bool RuleRowDelegate::editorEvent(
         // Swallowed on the checkbox, so a double click does not flip it twice.
         const auto *mouse = static_cast<QMouseEvent *>(event);
         return mouse->button() == Qt::LeftButton
-            && checkboxRect(option.rect).contains(mouse->position().toPoint())
+            && inDirection(option, checkboxRect(option.rect)).contains(mouse->position().toPoint())
             && event->type() == QEvent::MouseButtonDblClick;
     }
     case QEvent::MouseButtonRelease: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() != Qt::LeftButton
-            || !checkboxRect(option.rect).contains(mouse->position().toPoint()))
+            || !inDirection(option, checkboxRect(option.rect)).contains(mouse->position().toPoint()))
             return false;
         return model->setData(index, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
     }

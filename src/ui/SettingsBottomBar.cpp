@@ -50,7 +50,7 @@ SettingsBottomBar::SettingsBottomBar(SettingsWindowModel &model, QWidget *parent
         statusWidth = std::max(
             statusWidth, m_status->fontMetrics().horizontalAdvance(FileManagerStatus { state, {} }.text()));
     m_status->setMinimumWidth(statusWidth + 2);
-    auto *check = new QPushButton(QStringLiteral("&Check\u2026"));
+    auto *check = new QPushButton(tr("&Check\u2026"));
     check->setObjectName(QStringLiteral("checkButton"));
     setPixelSize(check, 12);
     check->setAutoDefault(false);
@@ -64,7 +64,7 @@ SettingsBottomBar::SettingsBottomBar(SettingsWindowModel &model, QWidget *parent
     // Room for the menu arrow beside the title.
     m_testPopup->setMinimumWidth(m_testPopup->fontMetrics().horizontalAdvance(TestMenuModel::title()) + 44);
 
-    m_save = new QPushButton(QStringLiteral("Save"));
+    m_save = new QPushButton(tr("Save"));
     m_save->setObjectName(QStringLiteral("saveButton"));
     m_save->setDefault(true);
     m_save->setToolTip(

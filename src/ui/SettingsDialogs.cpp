@@ -5,6 +5,7 @@
 #include "ui/HintBar.h"
 #include "ui/model/FirstRunHint.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -14,13 +15,16 @@
 
 namespace {
 
-const QString kJsonFilter = QStringLiteral("JSON files (*.json)");
+QString jsonFilter()
+{
+    return QCoreApplication::translate("SettingsDialogs", "JSON files (*.json)");
+}
 
 /// Opens a file dialog as a sheet and hands the chosen path (empty when cancelled) over once.
 void openFileDialog(QFileDialog *dialog, std::function<void(const QString &)> answer)
 {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setNameFilter(kJsonFilter);
+    dialog->setNameFilter(jsonFilter());
     QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, answer](int result) {
         const QStringList files = dialog->selectedFiles();
         answer(result == QDialog::Accepted && !files.isEmpty() ? files.first() : QString());
@@ -59,12 +63,13 @@ QMessageBox *SettingsDialogs::messageBox(const QString &objectName, int icon, co
 void SettingsDialogs::askSaveBeforeImport(std::function<void(SaveChoice)> answer)
 {
     messageBox(QStringLiteral("saveBeforeImportQuestion"), QMessageBox::Warning,
-        QStringLiteral("Save Changes Before Importing?"),
-        QStringLiteral("You have unsaved changes to Mirvale\u2019s rules. Importing reloads the rules list "
-                       "from disk, so unsaved changes would be lost."),
-        { { QStringLiteral("Save"), QStringLiteral("saveChoice") },
-            { QStringLiteral("Discard"), QStringLiteral("discardChoice") },
-            { QStringLiteral("Cancel"), QStringLiteral("cancelChoice") } },
+        QCoreApplication::translate("SettingsDialogs", "Save Changes Before Importing?"),
+        QCoreApplication::translate("SettingsDialogs",
+            "You have unsaved changes to Mirvale\u2019s rules. Importing reloads the rules list "
+            "from disk, so unsaved changes would be lost."),
+        { { QCoreApplication::translate("SettingsDialogs", "Save"), QStringLiteral("saveChoice") },
+            { QCoreApplication::translate("SettingsDialogs", "Discard"), QStringLiteral("discardChoice") },
+            { QCoreApplication::translate("SettingsDialogs", "Cancel"), QStringLiteral("cancelChoice") } },
         [answer](int index) {
             answer(index == 0 ? SaveChoice::Save : index == 1 ? SaveChoice::Discard : SaveChoice::Cancel);
         })
@@ -73,11 +78,13 @@ void SettingsDialogs::askSaveBeforeImport(std::function<void(SaveChoice)> answer
 
 void SettingsDialogs::askImportMode(std::function<void(ImportChoice)> answer)
 {
-    messageBox(QStringLiteral("importChoiceQuestion"), QMessageBox::Question, QStringLiteral("Import Rules"),
-        QStringLiteral("Replace all existing rules, or add the imported ones to the list?"),
-        { { QStringLiteral("Replace"), QStringLiteral("replaceChoice") },
-            { QStringLiteral("Append"), QStringLiteral("appendChoice") },
-            { QStringLiteral("Cancel"), QStringLiteral("cancelChoice") } },
+    messageBox(QStringLiteral("importChoiceQuestion"), QMessageBox::Question,
+        QCoreApplication::translate("SettingsDialogs", "Import Rules"),
+        QCoreApplication::translate(
+            "SettingsDialogs", "Replace all existing rules, or add the imported ones to the list?"),
+        { { QCoreApplication::translate("SettingsDialogs", "Replace"), QStringLiteral("replaceChoice") },
+            { QCoreApplication::translate("SettingsDialogs", "Append"), QStringLiteral("appendChoice") },
+            { QCoreApplication::translate("SettingsDialogs", "Cancel"), QStringLiteral("cancelChoice") } },
         [answer](int index) {
             answer(index == 0    ? ImportChoice::Replace
                     : index == 1 ? ImportChoice::Append
@@ -88,7 +95,8 @@ void SettingsDialogs::askImportMode(std::function<void(ImportChoice)> answer)
 
 void SettingsDialogs::chooseImportFile(std::function<void(const QString &)> answer)
 {
-    auto *dialog = new QFileDialog(m_window, QStringLiteral("Import Rules"), QDir::homePath());
+    auto *dialog = new QFileDialog(
+        m_window, QCoreApplication::translate("SettingsDialogs", "Import Rules"), QDir::homePath());
     dialog->setObjectName(QStringLiteral("importFileDialog"));
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
@@ -97,7 +105,8 @@ void SettingsDialogs::chooseImportFile(std::function<void(const QString &)> answ
 
 void SettingsDialogs::chooseExportFile(std::function<void(const QString &)> answer)
 {
-    auto *dialog = new QFileDialog(m_window, QStringLiteral("Export Rules"), QDir::homePath());
+    auto *dialog = new QFileDialog(
+        m_window, QCoreApplication::translate("SettingsDialogs", "Export Rules"), QDir::homePath());
     dialog->setObjectName(QStringLiteral("exportFileDialog"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
@@ -109,11 +118,12 @@ void SettingsDialogs::chooseExportFile(std::function<void(const QString &)> answ
 void SettingsDialogs::askSaveBeforeClosing(std::function<void(SaveChoice)> answer)
 {
     QMessageBox *box = messageBox(QStringLiteral("closeQuestion"), QMessageBox::Warning,
-        QStringLiteral("Save changes to your rules?"),
-        QStringLiteral("You have unsaved changes to Mirvale\u2019s rules."),
-        { { QStringLiteral("Save"), QStringLiteral("saveChoice") },
-            { QStringLiteral("Don\u2019t Save"), QStringLiteral("dontSaveChoice") },
-            { QStringLiteral("Cancel"), QStringLiteral("cancelChoice") } },
+        QCoreApplication::translate("SettingsDialogs", "Save changes to your rules?"),
+        QCoreApplication::translate("SettingsDialogs", "You have unsaved changes to Mirvale\u2019s rules."),
+        { { QCoreApplication::translate("SettingsDialogs", "Save"), QStringLiteral("saveChoice") },
+            { QCoreApplication::translate("SettingsDialogs", "Don\u2019t Save"),
+                QStringLiteral("dontSaveChoice") },
+            { QCoreApplication::translate("SettingsDialogs", "Cancel"), QStringLiteral("cancelChoice") } },
         [answer](int index) {
             answer(index == 0 ? SaveChoice::Save : index == 1 ? SaveChoice::Discard : SaveChoice::Cancel);
         });
@@ -125,15 +135,16 @@ void SettingsDialogs::askSaveBeforeClosing(std::function<void(SaveChoice)> answe
 void SettingsDialogs::showSaveRefused(const QStringList &errors)
 {
     messageBox(QStringLiteral("saveRefusedAlert"), QMessageBox::Warning,
-        QStringLiteral("Can\u2019t Save Rules"), errors.join(QLatin1Char('\n')),
-        { { QStringLiteral("OK"), QStringLiteral("okButton") } }, [](int) {})
+        QCoreApplication::translate("SettingsDialogs", "Can\u2019t Save Rules"),
+        errors.join(QLatin1Char('\n')),
+        { { QCoreApplication::translate("SettingsDialogs", "OK"), QStringLiteral("okButton") } }, [](int) {})
         ->open();
 }
 
 void SettingsDialogs::showTransferError(const QString &title, const QString &detail)
 {
     messageBox(QStringLiteral("transferErrorAlert"), QMessageBox::Warning, title, detail,
-        { { QStringLiteral("OK"), QStringLiteral("okButton") } }, [](int) {})
+        { { QCoreApplication::translate("SettingsDialogs", "OK"), QStringLiteral("okButton") } }, [](int) {})
         ->open();
 }
 

@@ -36,7 +36,7 @@ SettingsWindow::SettingsWindow(const Services &services, QWidget *parent)
 {
     AccessibleRoles::install();
     setObjectName(QStringLiteral("settingsWindow"));
-    setWindowTitle(QStringLiteral("Mirvale Settings"));
+    setWindowTitle(tr("Mirvale Settings"));
     setAccessibleName(windowTitle());
     resize(kSize);
     setMinimumSize(kMinimumSize);

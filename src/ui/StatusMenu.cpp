@@ -114,11 +114,10 @@ void StatusMenu::noticeMissingTray()
 void StatusMenu::showNoTrayWindow()
 {
     auto *notice = new AlertBox(QMessageBox::Information,
-        QStringLiteral("Mirvale is running, but this desktop shows no tray icons"),
-        QStringLiteral(
-            "To reach Mirvale, start it again: that opens its settings. From a terminal, mirvalectl lists "
-            "the cards and pauses or resumes watching. If a tray is added to the desktop later, the icon "
-            "shows there; some trays show it only after Mirvale is started again."));
+        tr("Mirvale is running, but this desktop shows no tray icons"),
+        tr("To reach Mirvale, start it again: that opens its settings. From a terminal, mirvalectl lists "
+           "the cards and pauses or resumes watching. If a tray is added to the desktop later, the icon "
+           "shows there; some trays show it only after Mirvale is started again."));
     notice->setObjectName(QStringLiteral("noTrayNotice"));
     notice->setAttribute(Qt::WA_DeleteOnClose);
     // Told, not asked: the window does not take the focus from what the user is doing.
@@ -375,8 +374,7 @@ void StatusMenu::toggleLaunchAtLogin()
 
 void StatusMenu::showLaunchAtLoginAlert(const QString &description)
 {
-    auto *alert
-        = new AlertBox(QMessageBox::Warning, QStringLiteral("Couldn't change Launch at Login"), description);
+    auto *alert = new AlertBox(QMessageBox::Warning, tr("Couldn't change Launch at Login"), description);
     alert->setObjectName(QStringLiteral("launchAtLoginAlert"));
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->open();

@@ -7,8 +7,10 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -90,6 +92,39 @@ TEST(NotificationPanel, ReadsWellInLightAndDarkPalettes)
             }
         }
     }
+}
+
+/// Puts the panel's Unmount button into a language with a longer word for it.
+class LongUnmount : public QTranslator {
+public:
+    int repeats = 1;
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        return qstrcmp(context, "NotificationPanel") == 0 && qstrcmp(source, "Unmount") == 0
+            ? QStringLiteral("Unmount ").repeated(repeats).trimmed()
+            : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST(NotificationPanel, GrowsForALongerButtonButStaysOnTheScreen)
+{
+    const int screenRoom
+        = QGuiApplication::primaryScreen()->availableGeometry().width() - 2 * NotificationPanel::kScreenInset;
+    LongUnmount longer;
+    QCoreApplication::installTranslator(&longer);
+    for (const int repeats : { 8, 200 }) {
+        longer.repeats = repeats;
+        NotificationPanel panel(
+            { QStringLiteral("EOS_DIGITAL"), QStringLiteral("Opened DCIM"), false, true }, {});
+        const int needed = panel.findChild<QPushButton *>()->sizeHint().width() + 24;
+        EXPECT_EQ(panel.width(), std::min(needed, screenRoom)) << repeats;
+        EXPECT_GT(panel.width(), NotificationPanel::kWidth) << repeats;
+        // The texts use the room too.
+        EXPECT_EQ(panel.findChild<QLabel *>(QStringLiteral("panelBody"))->width(),
+            panel.width() - (NotificationPanel::kWidth - NotificationPanel::kTextWidth));
+    }
+    QCoreApplication::removeTranslator(&longer);
 }
 
 } // namespace

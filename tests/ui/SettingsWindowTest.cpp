@@ -6,6 +6,7 @@
 #include "common/FakeVolumeWatcher.h"
 #include "common/MemoryStateStore.h"
 #include "common/PollUntil.h"
+#include "common/PseudoLanguage.h"
 #include "common/QtPrinters.h"
 #include "common/RecordingLogger.h"
 #include "detection/CardLineTitle.h"
@@ -165,6 +166,72 @@ protected:
     FakeVolumeWatcher m_cards { [](const MountedCard &) {} };
     QList<std::pair<Rule, MountedCard>> m_tested;
     std::unique_ptr<SettingsWindow> m_window;
+
+    /// Every text the window and its parts show (the file manager's answers as the panel puts
+    /// them, too); `logLines` gets what was logged meanwhile.
+    QStringList shownTexts(QStringList &logLines)
+    {
+        QStringList texts { m_window->windowTitle() };
+        for (const QWidget *widget : m_window->findChildren<QWidget *>()) {
+            texts << widget->windowTitle() << widget->toolTip() << widget->accessibleName()
+                  << widget->accessibleDescription();
+            if (const auto *label = qobject_cast<const QLabel *>(widget))
+                texts << label->text();
+            if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+                texts << button->text();
+            if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
+                texts << edit->placeholderText();
+        }
+        for (const QAction *action : m_window->findChildren<QAction *>())
+            texts << action->text();
+        for (const auto state : { FileManagerStatus::State::NotChecked, FileManagerStatus::State::Checking,
+                 FileManagerStatus::State::Allowed, FileManagerStatus::State::NotAllowed })
+            texts << FileManagerStatus { state, {} }.text();
+        DetectedCard ejected;
+        ejected.name = QStringLiteral("SD");
+        ejected.isEjected = true;
+        texts << CardLineTitle::title(ejected) << RuleEditorLogic::captureFailedTitle()
+              << RuleEditorLogic::captureFailedText() << FileManagerErrors::noFileManagerMessage();
+
+        // Each way the file manager can answer, as the panel and the log put it.
+        FakeFileManagerConnection connection;
+        RecordingLogger log;
+        {
+            FileManagerClient controller(connection, log,
+                FileManagerClient::Limits { std::chrono::seconds(10), std::chrono::seconds(10),
+                    std::chrono::seconds(10), std::chrono::milliseconds(1) });
+            for (const char *name : { "org.freedesktop.DBus.Error.ServiceUnknown",
+                     "org.freedesktop.DBus.Error.AccessDenied", "org.freedesktop.DBus.Error.NoReply",
+                     "org.freedesktop.DBus.Error.FileNotFound", "org.freedesktop.DBus.Error.Failed" }) {
+                connection.setDefault(
+                    { FileManager1Connection::failureFromDBusError(QLatin1String(name), QStringLiteral("no")),
+                        false });
+                std::optional<std::optional<MirvaleError>> answer;
+                controller.open(QUrl::fromLocalFile(QDir::tempPath()), std::nullopt, false, std::nullopt,
+                    [&answer](std::optional<MirvaleError> error) { answer = error; });
+                EXPECT_TRUE(pollUntil([&] { return answer.has_value(); }));
+                texts << (*answer ? (*answer)->description() : QString());
+            }
+            connection.setDefault(FakeFileManagerConnection::succeed());
+            controller.open(
+                QUrl::fromLocalFile(QDir::tempPath()), std::nullopt, true, std::nullopt, [](auto) {});
+            EXPECT_TRUE(
+                pollUntil([&] { return log.lines().join(QString()).contains(QStringLiteral("fallback")); }));
+        }
+        for (const MirvaleError &error :
+            { MirvaleError::fileManagerError(QStringLiteral("x")), MirvaleError::fileManagerTimeout(),
+                MirvaleError::fileManagerAccessDenied(), MirvaleError::fileManagerCheckPending() })
+            texts << error.description();
+        logLines = log.lines() << RuleEditorLogic::captureFailedLogLine();
+        return texts;
+    }
+};
+
+/// The window built in a language whose every translated text reads "[[source]]".
+class SettingsWindowInPseudoLanguageTest : public SettingsWindowTest {
+public:
+    static void SetUpTestSuite() { ASSERT_TRUE(PseudoLanguage::install()); }
+    static void TearDownTestSuite() { PseudoLanguage::uninstall(); }
 };
 
 TEST_F(SettingsWindowTest, TheEditorFitsItsPaneAndTheWheelOnlyScrollsIt)
@@ -560,59 +627,23 @@ TEST_F(SettingsWindowTest, WhereTheDesktopsSettingIsReadTheCameraCardsLineTakesT
 
 // Nothing a user reads names another platform's programs: the window, its dialogs, the
 // panels' error texts and the file manager's log lines for every way a call can end.
+// A text that skips translation shows without the markers; the log stays English.
+TEST_F(SettingsWindowInPseudoLanguageTest, EveryTextIsTranslatedAndTheLogStaysEnglish)
+{
+    QStringList logLines;
+    const QStringList texts = shownTexts(logLines);
+    const QStringList untranslated = PseudoLanguage::untranslated(texts);
+    EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(QLatin1Char('\n')).toStdString();
+    for (const QString &line : logLines)
+        EXPECT_FALSE(line.contains(QLatin1String("[["))) << line.toStdString();
+    EXPECT_GT(texts.size(), 40);
+}
+
 TEST_F(SettingsWindowTest, EveryTextSpeaksLinux)
 {
-    QStringList texts { m_window->windowTitle() };
-    for (const QWidget *widget : m_window->findChildren<QWidget *>()) {
-        texts << widget->windowTitle() << widget->toolTip();
-        if (const auto *label = qobject_cast<const QLabel *>(widget))
-            texts << label->text();
-        if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
-            texts << button->text();
-        if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
-            texts << edit->placeholderText();
-    }
-    for (const QAction *action : m_window->findChildren<QAction *>())
-        texts << action->text();
-    for (const auto state : { FileManagerStatus::State::NotChecked, FileManagerStatus::State::Checking,
-             FileManagerStatus::State::Allowed, FileManagerStatus::State::NotAllowed })
-        texts << FileManagerStatus { state, {} }.text();
-    DetectedCard ejected;
-    ejected.name = QStringLiteral("SD");
-    ejected.isEjected = true;
-    texts << CardLineTitle::title(ejected) << RuleEditorLogic::captureFailedTitle()
-          << RuleEditorLogic::captureFailedText() << RuleEditorLogic::captureFailedLogLine()
-          << FileManagerErrors::noFileManagerMessage();
-
-    // Each way the file manager can answer, as the panel and the log put it.
-    FakeFileManagerConnection connection;
-    RecordingLogger log;
-    {
-        FileManagerClient controller(connection, log,
-            FileManagerClient::Limits { std::chrono::seconds(10), std::chrono::seconds(10),
-                std::chrono::seconds(10), std::chrono::milliseconds(1) });
-        for (const char *name : { "org.freedesktop.DBus.Error.ServiceUnknown",
-                 "org.freedesktop.DBus.Error.AccessDenied", "org.freedesktop.DBus.Error.NoReply",
-                 "org.freedesktop.DBus.Error.FileNotFound", "org.freedesktop.DBus.Error.Failed" }) {
-            connection.setDefault(
-                { FileManager1Connection::failureFromDBusError(QLatin1String(name), QStringLiteral("no")),
-                    false });
-            std::optional<std::optional<MirvaleError>> answer;
-            controller.open(QUrl::fromLocalFile(QDir::tempPath()), std::nullopt, false, std::nullopt,
-                [&answer](std::optional<MirvaleError> error) { answer = error; });
-            ASSERT_TRUE(pollUntil([&] { return answer.has_value(); }));
-            texts << (*answer ? (*answer)->description() : QString());
-        }
-        connection.setDefault(FakeFileManagerConnection::succeed());
-        controller.open(QUrl::fromLocalFile(QDir::tempPath()), std::nullopt, true, std::nullopt, [](auto) {});
-        ASSERT_TRUE(
-            pollUntil([&] { return log.lines().join(QString()).contains(QStringLiteral("fallback")); }));
-    }
-    for (const MirvaleError &error :
-        { MirvaleError::fileManagerError(QStringLiteral("x")), MirvaleError::fileManagerTimeout(),
-            MirvaleError::fileManagerAccessDenied(), MirvaleError::fileManagerCheckPending() })
-        texts << error.description();
-    texts << log.lines();
+    QStringList logLines;
+    QStringList texts = shownTexts(logLines);
+    texts << logLines;
 
     const QRegularExpression foreign(
         QStringLiteral("Finder|AppleScript|DiskArbitration|diskutil|System Settings|Privacy & Security"),

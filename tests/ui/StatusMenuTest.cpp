@@ -6,6 +6,7 @@
 #include "common/CoordinatorHarness.h"
 #include "common/FakeUpdateService.h"
 #include "common/PollUntil.h"
+#include "common/PseudoLanguage.h"
 #include "platform/AutostartService.h"
 #include "platform/StatusNotifierExport.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
@@ -152,6 +153,12 @@ protected:
         m_trayExport = std::make_unique<FakeTrayExport>();
         StatusMenuTest::SetUp();
     }
+};
+
+class StatusMenuInPseudoLanguageTest : public StatusMenuExportTest {
+public:
+    static void SetUpTestSuite() { ASSERT_TRUE(PseudoLanguage::install()); }
+    static void TearDownTestSuite() { PseudoLanguage::uninstall(); }
 };
 
 /// The offscreen platform has no system tray, as stock GNOME has none.
@@ -393,4 +400,22 @@ TEST_F(StatusMenuExportTest, TheExportedMenuIsCurrentBeforeAnyHostAsks)
     EXPECT_TRUE(m_rules.settings().paused);
     EXPECT_EQ(m_trayExport->m_updated.size(), 2);
     EXPECT_EQ(m_trayExport->m_layouts, 2);
+}
+
+TEST_F(StatusMenuInPseudoLanguageTest, EveryLineAsAHostReadsItIsTranslated)
+{
+    m_trayExport->show();
+    m_updates.start();
+    emit m_updateService.canCheckForUpdatesChanged(true);
+    emit m_updateService.updateFound(QStringLiteral("2.3"));
+    DetectedCard ejected = mounted(QStringLiteral("SD"), 0);
+    ejected.isEjected = true;
+    m_watcher->setCards({}, { mounted(QStringLiteral("EOS_DIGITAL"), 31'900'000'000), ejected });
+    processEventsFor(std::chrono::milliseconds(20));
+    QStringList labels = m_trayExport->labels();
+    // Mirvale's name heads the menu as it is.
+    labels.removeAll(QStringLiteral("Mirvale"));
+    const QStringList untranslated = PseudoLanguage::untranslated(labels);
+    EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(QLatin1Char('\n')).toStdString();
+    EXPECT_GT(labels.size(), 8);
 }

@@ -3,6 +3,7 @@
 #include "platform/FolderLister.h"
 #include "support/MainQueue.h"
 #include "support/SerialQueue.h"
+#include <QCoreApplication>
 
 CardFolderBrowser::CardFolderBrowser(const FolderLister *lister)
     : m_lister(lister)
@@ -101,7 +102,7 @@ int CardFolderBrowser::preselectedIndex(const QList<MountedCard> &cards, const V
 
 QString CardFolderBrowser::loadingText()
 {
-    return QStringLiteral("Loading\u2026");
+    return QCoreApplication::translate("CardFolderBrowser", "Loading\u2026");
 }
 
 void CardFolderBrowser::reload()

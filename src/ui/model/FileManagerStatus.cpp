@@ -1,17 +1,20 @@
 #include "ui/model/FileManagerStatus.h"
+#include <QCoreApplication>
 
 QString FileManagerStatus::text() const
 {
     switch (state) {
     case State::NotChecked:
-        return QStringLiteral("File manager: \u2014");
+        return QCoreApplication::translate("FileManagerStatus", "File manager: \u2014");
     case State::Checking:
-        return QStringLiteral("File manager: Checking\u2026");
+        return QCoreApplication::translate("FileManagerStatus", "File manager: Checking\u2026");
     case State::Allowed:
-        return QStringLiteral("File manager: ")
-            + (fileManager.isEmpty() ? QStringLiteral("found") : fileManager);
+        if (fileManager.isEmpty())
+            return QCoreApplication::translate("FileManagerStatus", "File manager: found");
+        //: %1 is the file manager's name, as "Files" or "Dolphin".
+        return QCoreApplication::translate("FileManagerStatus", "File manager: %1").arg(fileManager);
     case State::NotAllowed:
-        return QStringLiteral("File manager: none found");
+        return QCoreApplication::translate("FileManagerStatus", "File manager: none found");
     }
     return {};
 }

@@ -4,20 +4,20 @@
 
 QString FirstRunHint::dismissButtonTitle()
 {
-    return QStringLiteral("Got it");
+    return QCoreApplication::translate("FirstRunHint", "Got it");
 }
 
 FirstRunHint FirstRunHint::forDesktop(const QString &controlCenter, const QString &removableDrives)
 {
     FirstRunHint hint;
-    hint.message = QStringLiteral("Another Application May Also Open");
+    hint.message = QCoreApplication::translate("FirstRunHint", "Another Application May Also Open");
     if (!removableDrives.isEmpty()) {
         hint.informativeText = QCoreApplication::translate("FirstRunHint",
             "Xfce may also open a window or offer to import photos when you insert a card, and its "
             "setting is for every drive and medium, not camera cards only. To stop it: open Removable "
             "Drives and Media and turn off \u201cBrowse removable media when inserted\u201d and, under "
             "Cameras, \u201cImport digital photographs when connected\u201d.");
-        hint.openButtonTitle = QStringLiteral("Open Removable Media Settings");
+        hint.openButtonTitle = QCoreApplication::translate("FirstRunHint", "Open Removable Media Settings");
         hint.program = removableDrives;
         return hint;
     }
@@ -31,7 +31,7 @@ FirstRunHint FirstRunHint::forDesktop(const QString &controlCenter, const QStrin
     hint.informativeText = QStringLiteral(
         "Your desktop may also open a window or an application when you insert a card. To stop that: "
         "open Removable Media in Settings and set \u201cPhotos\u201d to \u201cDo nothing\u201d.");
-    hint.openButtonTitle = QStringLiteral("Open Removable Media Settings");
+    hint.openButtonTitle = QCoreApplication::translate("FirstRunHint", "Open Removable Media Settings");
     hint.program = controlCenter;
     hint.arguments = { QStringLiteral("removable-media") };
     return hint;

@@ -64,6 +64,7 @@ void PanelStack::reflow()
     if (area.isEmpty())
         return;
     const QPoint pointer = m_services.pointer();
+    const bool rightToLeft = m_services.layoutDirection && m_services.layoutDirection() == Qt::RightToLeft;
     const int right = area.x() + area.width();
     const int bottom = area.y() + area.height();
     int y = area.y() + kEdgeInset;
@@ -72,8 +73,8 @@ void PanelStack::reflow()
             continue;
         const QSize size = panel->view->size();
         // One that would run off the bottom rests on it instead.
-        const QRect frame(right - kEdgeInset - size.width(), std::min(y, bottom - size.height()),
-            size.width(), size.height());
+        const int x = rightToLeft ? area.x() + kEdgeInset : right - kEdgeInset - size.width();
+        const QRect frame(x, std::min(y, bottom - size.height()), size.width(), size.height());
         panel->view->moveTo(frame.topLeft());
         if (!panel->dismissTimer && !frame.contains(pointer))
             resetDismissTimer(*panel);

@@ -15,9 +15,10 @@
 
 class Logger;
 
-/// The report panels on screen: at most four live ones hanging from the top-right corner of the
-/// screen's free area, oldest at the top, each leaving after a delay that the pointer can
-/// hold off, but never beyond half a minute. Main thread only.
+/// The report panels on screen: at most four live ones hanging from the top corner of the
+/// screen's free area on the side where lines end (right, or left in a right-to-left language), oldest at the
+/// top, each leaving after a delay that the pointer can hold off, but never beyond half a minute. Main thread
+/// only.
 class PanelStack {
 public:
     using PanelId = quint64;
@@ -27,7 +28,7 @@ public:
     static constexpr std::chrono::milliseconds kReportDelay { 8'000 };
     static constexpr std::chrono::milliseconds kProblemDelay { 12'000 };
     static constexpr std::chrono::milliseconds kLifetime { 30'000 };
-    /// Distance from the top and right edges of the free area, and between panels.
+    /// Distance from the top and side edges of the free area, and between panels.
     static constexpr int kEdgeInset = 12;
     static constexpr int kSpacing = 8;
 
@@ -43,6 +44,9 @@ public:
         std::function<QPoint()> pointer;
         /// True when the desktop asks for no animations.
         std::function<bool()> reducedMotion;
+        /// The application's layout direction; right to left stacks the panels at the left.
+        /// Left to right when not given.
+        std::function<Qt::LayoutDirection()> layoutDirection;
     };
 
     explicit PanelStack(Services services);

@@ -1,5 +1,6 @@
 #include "ui/model/RuleEditorLogic.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace {
@@ -26,8 +27,8 @@ QList<RuleEditorLogic::MenuItem> RuleEditorLogic::folderMenuItems()
     QList<MenuItem> items;
     for (int index = 0; index < int(Presets::allCases.size()); ++index)
         items.append({ Presets::title(Presets::allCases.at(index)), index });
-    items.append({ QStringLiteral("Smart (first that exists)"), smartTag });
-    items.append({ QStringLiteral("Custom\u2026"), customTag });
+    items.append({ QCoreApplication::translate("RuleEditorLogic", "Smart (first that exists)"), smartTag });
+    items.append({ QCoreApplication::translate("RuleEditorLogic", "Custom\u2026"), customTag });
     return items;
 }
 
@@ -50,7 +51,7 @@ int RuleEditorLogic::folderTag(const Subfolder &subfolder)
 
 QStringList RuleEditorLogic::cardMenuItems(const QList<MountedCard> &cards)
 {
-    QStringList items { QStringLiteral("Pick mounted card") };
+    QStringList items { QCoreApplication::translate("RuleEditorLogic", "Pick mounted card") };
     for (const MountedCard &card : cards)
         items.append(card.name);
     return items;
@@ -243,15 +244,18 @@ QString RuleEditorLogic::rangeMessage(NumberField field)
     switch (field) {
     case NumberField::Width:
     case NumberField::Height:
-        return QStringLiteral("Width and Height must be whole numbers from 200 to 20000.");
+        return QCoreApplication::translate(
+            "RuleEditorLogic", "Width and Height must be whole numbers from 200 to 20000.");
     case NumberField::Left:
     case NumberField::Top:
-        return QStringLiteral("Left and Top must be whole numbers from -20000 to 20000.");
+        return QCoreApplication::translate(
+            "RuleEditorLogic", "Left and Top must be whole numbers from -20000 to 20000.");
     case NumberField::X:
     case NumberField::Y:
-        return QStringLiteral("X and Y must be whole numbers from -20000 to 20000.");
+        return QCoreApplication::translate(
+            "RuleEditorLogic", "X and Y must be whole numbers from -20000 to 20000.");
     }
-    return QStringLiteral("That value is out of range.");
+    return QCoreApplication::translate("RuleEditorLogic", "That value is out of range.");
 }
 
 Rule RuleEditorLogic::withPlacementTexts(Rule rule, bool placeWindowOn, const std::array<QString, 4> &texts)
@@ -293,7 +297,7 @@ RuleEditorLogic::CaptureOutcome RuleEditorLogic::captured(
 
 QString RuleEditorLogic::emptyMessage()
 {
-    return QStringLiteral("Select a rule, or press + to add one.");
+    return QCoreApplication::translate("RuleEditorLogic", "Select a rule, or press + to add one.");
 }
 
 QString RuleEditorLogic::captureFailedLogLine()
@@ -304,12 +308,12 @@ QString RuleEditorLogic::captureFailedLogLine()
 
 QString RuleEditorLogic::captureFailedTitle()
 {
-    return QStringLiteral("Couldn\u2019t Read the File Manager Window");
+    return QCoreApplication::translate("RuleEditorLogic", "Couldn\u2019t Read the File Manager Window");
 }
 
 QString RuleEditorLogic::captureFailedText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("RuleEditorLogic",
         "Couldn\u2019t read the front file manager window. Make sure a file manager window is open and "
         "Mirvale is allowed to control the file manager.");
 }

@@ -21,13 +21,15 @@ QVariant RuleListModel::data(const QModelIndex &index, int role) const
     // The row's check box is drawn, not a widget: the row stands for it to assistive tools.
     case Qt::AccessibleTextRole:
     case EnabledLabelRole:
-        return QStringLiteral("Enabled: ") + rule.name;
+        //: What a screen reader says for a rule's check box; %1 is the rule's name.
+        return tr("Enabled: %1").arg(rule.name);
     case Qt::CheckStateRole:
         return rule.enabled ? Qt::Checked : Qt::Unchecked;
     // The row's second line, read after its name.
     case Qt::AccessibleDescriptionRole:
     case SummaryRole:
-        return rule.matchSummary() + QStringLiteral(" \u00b7 ") + rule.openSummary();
+        //: A rule's second line: which cards it matches, then what it opens.
+        return tr("%1 \u00b7 %2").arg(rule.matchSummary(), rule.openSummary());
     case RuleIdRole:
         return rule.id;
     default:

@@ -12,9 +12,16 @@
 
 namespace {
 
-QString alertTitle(const QString &verb, const QString &path)
+QString importTitle(const QString &path)
 {
-    return QStringLiteral("Couldn\u2019t %1 \u201c%2\u201d").arg(verb, QFileInfo(path).fileName());
+    //: %1 is the file's name.
+    return RuleTransfer::tr("Couldn\u2019t import \u201c%1\u201d").arg(QFileInfo(path).fileName());
+}
+
+QString exportTitle(const QString &path)
+{
+    //: %1 is the file's name.
+    return RuleTransfer::tr("Couldn\u2019t export \u201c%1\u201d").arg(QFileInfo(path).fileName());
 }
 
 /// The reason as the user can act on it: where in the file, without the parser's own terms
@@ -25,23 +32,30 @@ QString alertDetail(const DescribedError &error)
     const auto *decoding = dynamic_cast<const DecodingError *>(&error);
     if (!decoding)
         return description;
-    if (description.startsWith(QStringLiteral("The data is not valid JSON"))) {
+    // Read in English, which names the parser's position the same way in every language.
+    const QString english = error.englishDescription();
+    if (english.startsWith(QStringLiteral("The data is not valid JSON"))) {
         static const QRegularExpression position(QStringLiteral("line (\\d+), column (\\d+)"));
-        const QRegularExpressionMatch at = position.match(description);
-        return at.hasMatch() ? QStringLiteral("The file is not valid JSON (line %1, column %2).")
+        const QRegularExpressionMatch at = position.match(english);
+        return at.hasMatch() ? RuleTransfer::tr("The file is not valid JSON (line %1, column %2).")
                                    .arg(at.captured(1), at.captured(2))
-                             : QStringLiteral("The file is not valid JSON.");
+                             : RuleTransfer::tr("The file is not valid JSON.");
     }
     static const QRegularExpression rulePath(QStringLiteral("^\\[(\\d+)\\](?:\\.(.+))?$"));
     const QRegularExpressionMatch rule = rulePath.match(decoding->codingPath());
     const QString where = QStringLiteral(" at ") + decoding->codingPath() + QLatin1Char('.');
     if (!rule.hasMatch() || !description.endsWith(where))
         return description;
-    QString place = QStringLiteral("Rule %1").arg(rule.captured(1).toLongLong() + 1);
-    if (!rule.captured(2).isEmpty())
-        place += QStringLiteral(", \u201c%1\u201d").arg(rule.captured(2));
     const QString reason = description.chopped(where.size());
-    return place + QStringLiteral(": ") + reason.left(1).toLower() + reason.mid(1) + QLatin1Char('.');
+    const QString lowered = reason.left(1).toLower() + reason.mid(1);
+    const qlonglong number = rule.captured(1).toLongLong() + 1;
+    if (rule.captured(2).isEmpty()) {
+        //: %1 is the rule's number in the file, %2 what is wrong with it.
+        return RuleTransfer::tr("Rule %1: %2.").arg(QString::number(number), lowered);
+    }
+    //: %1 is the rule's number in the file, %2 the setting's name as the file spells it, %3 what is wrong.
+    return RuleTransfer::tr("Rule %1, \u201c%2\u201d: %3.")
+        .arg(QString::number(number), rule.captured(2), lowered);
 }
 
 } // namespace
@@ -106,8 +120,8 @@ void RuleTransfer::importFrom(const QString &path, bool replace)
     try {
         count = m_store.importRules(path, replace);
     } catch (const DescribedError &error) {
-        m_log.error(QStringLiteral("Rule import failed: ") + error.description());
-        m_prompts.showTransferError(alertTitle(QStringLiteral("import"), path), alertDetail(error));
+        m_log.error(QStringLiteral("Rule import failed: ") + error.englishDescription());
+        m_prompts.showTransferError(importTitle(path), alertDetail(error));
         return;
     }
     m_hooks.imported();
@@ -128,8 +142,8 @@ void RuleTransfer::exportTo(const QString &path)
     try {
         m_store.exportRules(path);
     } catch (const DescribedError &error) {
-        m_log.error(QStringLiteral("Rule export failed: ") + error.description());
-        m_prompts.showTransferError(alertTitle(QStringLiteral("export"), path), alertDetail(error));
+        m_log.error(QStringLiteral("Rule export failed: ") + error.englishDescription());
+        m_prompts.showTransferError(exportTitle(path), alertDetail(error));
         return;
     }
     m_log.info(QStringLiteral("Exported rules to ") + QFileInfo(path).fileName());

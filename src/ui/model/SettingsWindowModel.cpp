@@ -62,7 +62,7 @@ bool SettingsWindowModel::isDirty() const
 
 QString SettingsWindowModel::saveTitle() const
 {
-    return isDirty() ? QStringLiteral("Save") : QStringLiteral("Saved");
+    return isDirty() ? tr("Save") : tr("Saved");
 }
 
 AppSettings SettingsWindowModel::generalSettings() const
@@ -301,7 +301,7 @@ bool SettingsWindowModel::trySave()
         m_prompts.showSaveRefused(errors);
         return false;
     } catch (const DescribedError &error) {
-        m_services.log->error(QStringLiteral("Save failed: ") + error.description());
+        m_services.log->error(QStringLiteral("Save failed: ") + error.englishDescription());
         // Said where the user looks; the edits stay for another try.
         displayValidation(ValidationDisplay::rulesSaveFailed(error.description()));
         return false;

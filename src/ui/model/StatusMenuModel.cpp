@@ -4,6 +4,7 @@
 
 #include <QDir>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <tuple>
 
@@ -87,10 +88,10 @@ QList<StatusMenuItem> cardLines(const DetectedCard &card, const MountedIndex &mo
     QList<StatusMenuItem> items { cardLine };
     if (card.mountURL && showUnmountItems) {
         // Only a card the disk service knows can stay in the menu once it is unmounted.
-        StatusMenuItem unmount
-            = line(card.leavesWhenUnmounted ? QStringLiteral("Unmount (removes it from this menu)")
-                                            : QStringLiteral("Unmount (keeps it in this menu)"),
-                Action::EjectCard);
+        StatusMenuItem unmount = line(card.leavesWhenUnmounted
+                ? QCoreApplication::translate("StatusMenuModel", "Unmount (removes it from this menu)")
+                : QCoreApplication::translate("StatusMenuModel", "Unmount (keeps it in this menu)"),
+            Action::EjectCard);
         unmount.indentation = 1;
         unmount.card = unmountTarget(card, mounted);
         items.append(unmount);
@@ -113,22 +114,25 @@ QList<StatusMenuItem> StatusMenuModel::build(const Input &input)
     items.append(disabledLine(QStringLiteral("Mirvale")));
     items.append(StatusMenuItem::separator());
     if (input.detectedCards.isEmpty())
-        items.append(disabledLine(QStringLiteral("No cards inserted")));
+        items.append(disabledLine(QCoreApplication::translate("StatusMenuModel", "No cards inserted")));
     const MountedIndex mounted(input.mountedCards);
     for (const DetectedCard &card : input.detectedCards)
         items.append(cardLines(card, mounted, input.settings.showUnmountItems));
     items.append(StatusMenuItem::separator());
-    items.append(tickLine(QStringLiteral("Pause watching"), Action::TogglePause, input.settings.paused));
+    items.append(tickLine(QCoreApplication::translate("StatusMenuModel", "Pause watching"),
+        Action::TogglePause, input.settings.paused));
     items.append(StatusMenuItem::separator());
-    items.append(line(QStringLiteral("Settings\u2026"), Action::ShowSettings, QStringLiteral("Ctrl+,")));
-    items.append(
-        tickLine(QStringLiteral("Launch at Login"), Action::ToggleLaunchAtLogin, input.launchAtLogin));
-    items.append(line(QStringLiteral("Show Log"), Action::ShowLog));
+    items.append(line(QCoreApplication::translate("StatusMenuModel", "Settings\u2026"), Action::ShowSettings,
+        QStringLiteral("Ctrl+,")));
+    items.append(tickLine(QCoreApplication::translate("StatusMenuModel", "Launch at Login"),
+        Action::ToggleLaunchAtLogin, input.launchAtLogin));
+    items.append(line(QCoreApplication::translate("StatusMenuModel", "Show Log"), Action::ShowLog));
     StatusMenuItem update = line(input.updateTitle, Action::CheckForUpdates);
     update.enabled = input.updateEnabled;
     items.append(update);
     items.append(StatusMenuItem::separator());
-    items.append(line(QStringLiteral("Quit Mirvale"), Action::Quit, QStringLiteral("Ctrl+Q")));
+    items.append(line(QCoreApplication::translate("StatusMenuModel", "Quit Mirvale"), Action::Quit,
+        QStringLiteral("Ctrl+Q")));
     return items;
 }
 

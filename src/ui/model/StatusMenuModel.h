@@ -3,6 +3,7 @@
 #include "rules/AppSettings.h"
 #include "ui/model/StatusMenuItem.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 /// What the tray menu holds, worked out from the cards, the settings, the launch-at-login
@@ -14,7 +15,7 @@ struct Input {
     QList<MountedCard> mountedCards;
     AppSettings settings;
     bool launchAtLogin = false;
-    QString updateTitle = QStringLiteral("Check for Updates\u2026");
+    QString updateTitle = QCoreApplication::translate("StatusMenuModel", "Check for Updates\u2026");
     bool updateEnabled = false;
 };
 

@@ -1,4 +1,5 @@
 #include "ui/model/TestMenuModel.h"
+#include <QCoreApplication>
 
 bool TestMenuModel::rebuild(const QList<MountedCard> &cards)
 {
@@ -30,5 +31,5 @@ int TestMenuModel::cardIndexForItem(int index, qsizetype cardCount)
 
 QString TestMenuModel::title()
 {
-    return QStringLiteral("Test rule on card\u2026");
+    return QCoreApplication::translate("TestMenuModel", "Test rule on card\u2026");
 }

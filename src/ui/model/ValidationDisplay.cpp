@@ -1,6 +1,6 @@
 #include "ui/model/ValidationDisplay.h"
 
-#include <QRegularExpression>
+#include <QCoreApplication>
 
 namespace {
 
@@ -17,14 +17,18 @@ ValidationDisplay summarise(const RuleIssueList &issues, bool errors)
     }
     if (!first)
         return {};
-    QString text = first->message;
-    if (count > 1) {
-        const qsizetype more = count - 1;
-        text += QStringLiteral(" (+%1 more ").arg(more)
-            + (errors ? QStringLiteral("error") : QStringLiteral("warning"))
-            + (more == 1 ? QString() : QStringLiteral("s")) + QLatin1Char(')');
+    if (count == 1)
+        return { first->message, errors ? Tone::Error : Tone::Warning };
+    const int more = int(count - 1);
+    QString moreText;
+    if (errors) {
+        //: Follows a rule's first error, with a space before it: how many more there are.
+        moreText = QCoreApplication::translate("ValidationDisplay", " (+%n more errors)", nullptr, more);
+    } else {
+        //: Follows a rule's first warning, with a space before it: how many more there are.
+        moreText = QCoreApplication::translate("ValidationDisplay", " (+%n more warnings)", nullptr, more);
     }
-    return { text, errors ? Tone::Error : Tone::Warning };
+    return { first->message + moreText, errors ? Tone::Error : Tone::Warning, moreText };
 }
 
 } // namespace
@@ -39,22 +43,27 @@ ValidationDisplay ValidationDisplay::fromIssues(const RuleIssueList &issues)
 
 ValidationDisplay ValidationDisplay::saved()
 {
-    return { QStringLiteral("Saved. Rules take effect on the next card insert."), Tone::Secondary };
+    return { QCoreApplication::translate(
+                 "ValidationDisplay", "Saved. Rules take effect on the next card insert."),
+        Tone::Secondary };
 }
 
 ValidationDisplay ValidationDisplay::settingsSaveFailed(const QString &message)
 {
-    return { message.isEmpty() ? QStringLiteral("Couldn\u2019t save settings.") : message, Tone::Warning };
+    return { message.isEmpty()
+            ? QCoreApplication::translate("ValidationDisplay", "Couldn\u2019t save settings.")
+            : message,
+        Tone::Warning };
 }
 
 ValidationDisplay ValidationDisplay::rulesSaveFailed(const QString &reason)
 {
-    return { QStringLiteral("Rules not saved: ") + reason, Tone::Error };
+    //: %1 is the reason, a whole sentence.
+    return { QCoreApplication::translate("ValidationDisplay", "Rules not saved: %1").arg(reason),
+        Tone::Error };
 }
 
 QString ValidationDisplay::moreCount() const
 {
-    static const QRegularExpression count(QStringLiteral(" \\(\\+\\d+ more (error|warning)s?\\)$"));
-    const QRegularExpressionMatch match = count.match(text);
-    return match.hasMatch() ? match.captured() : QString();
+    return more;
 }

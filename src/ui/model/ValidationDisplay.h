@@ -9,6 +9,8 @@
 struct ValidationDisplay {
     QString text;
     Tone tone = Tone::Secondary;
+    /// The closing " (+N more …)" that `text` ends with, empty when there is none.
+    QString more = {};
 
     bool isVisible() const { return !text.isEmpty(); }
     /// The closing " (+N more …)" of the text, empty when there is none; a shortened text

@@ -28,6 +28,7 @@ protected:
         services.availableArea = [this] { return area; };
         services.pointer = [this] { return pointer; };
         services.reducedMotion = [this] { return reducedMotion; };
+        services.layoutDirection = [this] { return direction; };
         stack = std::make_unique<PanelStack>(std::move(services));
     }
 
@@ -49,6 +50,7 @@ protected:
     QRect area { 100, 30, 1000, 700 };
     QPoint pointer { 0, 0 };
     bool reducedMotion = false;
+    Qt::LayoutDirection direction = Qt::LeftToRight;
     int nextHeight = 80;
     QList<std::shared_ptr<FakePanelRecord>> records;
     std::unique_ptr<PanelStack> stack;
@@ -63,6 +65,10 @@ TEST_F(PanelStackTest, PanelsHangFromTheTopRightCornerOldestFirst)
     report();
     // 12 in from the right (100 + 1000 - 12 - 330) and the top, 8 apart.
     EXPECT_EQ(positions(), (QList<QPoint> { { 758, 42 }, { 758, 130 }, { 758, 238 } }));
+    // Right to left, the stack moves to the top-left corner, 12 in from the left.
+    direction = Qt::RightToLeft;
+    stack->reflow();
+    EXPECT_EQ(positions(), (QList<QPoint> { { 112, 42 }, { 112, 130 }, { 112, 238 } }));
     for (const auto &record : records)
         EXPECT_TRUE(record->shown);
     EXPECT_EQ(log.lines().first(), QStringLiteral("[INFO] Notifier: showing panel \"EOS: Opened DCIM\""));
