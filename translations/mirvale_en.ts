@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>ByteCountFormatter</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>A size below a kilobyte, such as &quot;512 bytes&quot;.</extracomment>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CardReportText</name>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CardRequests</name>
+    <message numerus="yes">
+        <source>%1 did not finish within %n seconds</source>
+        <extracomment>%1 is a command, such as &quot;udisksctl mount -b /dev/sdb1&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 did not finish within %n second</numerusform>
+            <numerusform>%1 did not finish within %n seconds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the disk system did not respond within %n seconds</source>
+        <translation>
+            <numerusform>the disk system did not respond within %n second</numerusform>
+            <numerusform>the disk system did not respond within %n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ValidationDisplay</name>
     <message numerus="yes">
         <source> (+%n more errors)</source>

@@ -49,8 +49,8 @@ void Autostart::refreshStatus(std::function<void(bool enabled)> callback)
 void Autostart::setEnabled(bool on)
 {
     const QString call = QStringLiteral("Autostart.setEnabled(") + boolText(on) + QStringLiteral(")");
-    if (const std::optional<QString> failure = m_service->setRegistered(on)) {
-        m_log.error(call + QStringLiteral(" failed: ") + *failure);
+    if (const std::optional<UserText> failure = m_service->setRegistered(on)) {
+        m_log.error(call + QStringLiteral(" failed: ") + failure->english());
         throw DescribedError(*failure);
     }
     if (MainQueue::isMainThread()) {

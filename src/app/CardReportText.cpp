@@ -4,22 +4,26 @@
 #include "support/ShownText.h"
 #include "targets/TargetResolver.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 QString CardReportText::openedBody(
     const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
 {
     // A folder or card name cannot reorder the words around it.
-    QStringList parts { QStringLiteral("Opened ") + ShownText::isolated(TargetResolver::describe(target)) };
+    //: %1 is the folder that the file manager shows, such as "EOS_DIGITAL/DCIM/101CANON".
+    QStringList parts { QCoreApplication::translate("CardReportText", "Opened %1")
+                            .arg(ShownText::isolated(TargetResolver::describe(target))) };
     if (fileCount)
-        parts.append(QString::number(*fileCount)
-            + (*fileCount == 1 ? QStringLiteral(" file") : QStringLiteral(" files")));
+        parts.append(QCoreApplication::translate("CardReportText", "%n files", nullptr, *fileCount));
     if (card.freeBytes) {
         // No-break spaces keep "31.9 GB free" together when the panel wraps the line, so that
         // "free" never sits alone on a line of its own.
-        QString size = ByteCountFormatter::fileStyle(*card.freeBytes, false);
-        size.replace(QLatin1Char(' '), QChar(0x00A0));
-        parts.append(size + QChar(0x00A0) + QStringLiteral("free"));
+        //: %1 is the card's free space, such as "31.9 GB".
+        QString free = QCoreApplication::translate("CardReportText", "%1 free")
+                           .arg(ByteCountFormatter::fileStyle(*card.freeBytes, false));
+        free.replace(QLatin1Char(' '), QChar(0x00A0));
+        parts.append(free);
     }
     return parts.join(QStringLiteral(" \u00b7 "));
 }

@@ -73,7 +73,9 @@ QVariantMap ControlInterface::describe(const DetectedCard &card)
         { QStringLiteral("mountPath"), mountPath(card) },
         { QStringLiteral("device"), card.deviceName },
         { QStringLiteral("freeBytes"), qint64(card.freeBytes.value_or(-1)) },
-        { QStringLiteral("title"), CardLineTitle::title(card) },
+        // English, as scripts read it; mirvalectl shows the user's language.
+        { QStringLiteral("title"), CardLineTitle::text(card).english() },
+        { QStringLiteral("shownTitle"), CardLineTitle::title(card) },
     };
 }
 
@@ -135,8 +137,8 @@ ControlInterface::Error ControlInterface::unknownCard(const QString &card)
     const QString echoed
         = card.size() > kEchoedCharacters ? card.left(kEchoedCharacters) + QChar(0x2026) : card;
     return { kUnknownCard,
-        QStringLiteral("No card matches \"") + echoed
-            + QStringLiteral("\"; name a card by its name, mount path or device") };
+        //: %1 is what the caller named the card.
+        tr("No card matches \"%1\"; name a card by its name, mount path or device").arg(echoed) };
 }
 
 void ControlInterface::openCard(const QString &card, Reply reply)
@@ -154,8 +156,8 @@ void ControlInterface::openCard(const QString &card, Reply reply)
     };
     QTimer::singleShot(m_openReplyLimit, this, [once, limit = m_openReplyLimit] {
         once(Error { kFailed,
-            QStringLiteral("no outcome within ") + DurationText::seconds(limit)
-                + QStringLiteral("; the card may still open") });
+            //: %1 is a time, such as "45s".
+            tr("no outcome within %1; the card may still open").arg(DurationText::seconds(limit)) });
     });
     m_coordinator.cardClicked(*found, [once](const std::optional<MirvaleError> &error) {
         once(error ? std::optional(Error { kFailed, error->description() }) : std::nullopt);
@@ -170,7 +172,8 @@ void ControlInterface::eject(const QString &card, Reply reply)
         return;
     }
     if (!found->mountURL) {
-        reply(Error { kNotMounted, found->name + QStringLiteral(" is not mounted") });
+        //: %1 is the card's name.
+        reply(Error { kNotMounted, tr("%1 is not mounted").arg(found->name) });
         return;
     }
     // The watcher's own record when it has one, as the menu's unmount line does.
@@ -241,11 +244,15 @@ void ControlInterface::replyWhenSaved(Reply reply)
     connections->append(connect(&rules, &RulesProvider::settingsSaved, this, [once] { once(std::nullopt); }));
     connections->append(
         connect(&rules, &RulesProvider::settingsSaveFailed, this, [this, once](const QString &message) {
-            once(Error { kFailed,
-                QStringLiteral("could not save the settings")
-                    + (message.isEmpty() ? QString() : QStringLiteral(" (") + message + QLatin1Char(')'))
-                    + QStringLiteral("; Mirvale stays ")
-                    + (this->paused() ? QStringLiteral("paused") : QStringLiteral("watching")) });
+            const bool paused = this->paused();
+            //: %1 is the reason, such as the file system's message.
+            const QString text = message.isEmpty()
+                ? (paused ? tr("could not save the settings; Mirvale stays paused")
+                          : tr("could not save the settings; Mirvale stays watching"))
+                : (paused ? tr("could not save the settings (%1); Mirvale stays paused")
+                          : tr("could not save the settings (%1); Mirvale stays watching"))
+                      .arg(message);
+            once(Error { kFailed, text });
         }));
 }
 

@@ -15,6 +15,7 @@
 #include "support/MirvaleError.h"
 #include "support/Semaphore.h"
 #include "support/ShownText.h"
+#include "support/UserText.h"
 #include "targets/TargetResolver.h"
 
 #include <QCoreApplication>
@@ -26,8 +27,10 @@ namespace {
 
 MirvaleError removedError(const MountedCard &card)
 {
+    //: %1 is the card's name.
     return MirvaleError::diskError(
-        ShownText::isolated(card.name) + QStringLiteral(" was removed before it could be opened"));
+        UserText::translate("Coordinator", "%1 was removed before it could be opened")
+            .arg(UserText::verbatim(ShownText::isolated(card.name))));
 }
 
 QString pathOrRoot(const QString &relativePath)
@@ -283,7 +286,7 @@ void Coordinator::completeRequest(const ResolvedTarget &target, const std::share
 
     if (error) {
         QString line = name + QStringLiteral(": failed to open ") + pathOrRoot(target.relativePath)
-            + QStringLiteral(" \u2014 ") + error->description();
+            + QStringLiteral(" \u2014 ") + error->englishDescription();
         if (isLate)
             line += QStringLiteral(" (after the pipeline had already been released)");
         log->error(line);
@@ -315,7 +318,7 @@ void Coordinator::handleOpenSuccess(const ResolvedTarget &target)
         MouseWarp::warp(*target.rule.extras.mouseWarp, *m_services.pointer, *log);
 
     if (target.usedFallbackToRoot && target.note) {
-        log->warn(name + QStringLiteral(": ") + *target.note);
+        log->warn(name + QStringLiteral(": ") + target.englishNote.value_or(*target.note));
         m_services.notifier->cardProblem(target.card, *target.note);
     }
 
@@ -367,12 +370,12 @@ void Coordinator::observeSaveFailures()
 {
     MIRVALE_ASSERT_MAIN_THREAD();
     connect(m_services.rules, &RulesProvider::settingsSaveFailed, this, [this](const QString &message) {
-        const QString reason = message.isEmpty() ? QStringLiteral("unknown error") : message;
+        const QString reason = message.isEmpty() ? tr("unknown error") : message;
         MountedCard settingsCard;
         settingsCard.url = QUrl::fromLocalFile(QStringLiteral("/"));
-        settingsCard.name = QStringLiteral("Mirvale settings");
-        m_services.notifier->cardProblem(
-            settingsCard, QStringLiteral("Your change could not be saved: ") + reason);
+        settingsCard.name = tr("Mirvale settings");
+        //: %1 is the reason, such as the file system's message.
+        m_services.notifier->cardProblem(settingsCard, tr("Your change could not be saved: %1").arg(reason));
     });
 }
 

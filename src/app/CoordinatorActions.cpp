@@ -8,6 +8,7 @@
 #include "support/MainQueue.h"
 #include "support/MirvaleError.h"
 #include "support/ShownText.h"
+#include "support/UserText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,9 +24,10 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
     if (card.isEjected) {
         log->info(
             card.name + QStringLiteral(": ejected (powered down but still in the slot), reinsert to use"));
-        report(MirvaleError::diskError(ShownText::isolated(card.name)
-            + QStringLiteral(" is ejected (powered down but still in the "
-                             "slot); reinsert it to use it")));
+        //: %1 is the card's name.
+        report(MirvaleError::diskError(UserText::translate(
+            "Coordinator", "%1 is ejected (powered down but still in the slot); reinsert it to use it")
+                                           .arg(UserText::verbatim(ShownText::isolated(card.name)))));
         return;
     }
 
@@ -42,8 +44,8 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
                     if (alive) {
                         m_pendingUserOpenNames.remove(pendingName);
                         m_pendingOutcomes.remove(pendingName);
-                        m_services.log->error(
-                            card.name + QStringLiteral(": mount failed \u2014 ") + error->description());
+                        m_services.log->error(card.name + QStringLiteral(": mount failed \u2014 ")
+                            + error->englishDescription());
                         MountedCard synthetic;
                         synthetic.url = QUrl::fromLocalFile(QStringLiteral("/media/") + card.name);
                         synthetic.name = card.name;
@@ -77,7 +79,9 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
             if (alive)
                 m_services.log->warn(name + QStringLiteral(": reported mounted at ") + path
                     + QStringLiteral(" but no matching card was found"));
-            report(MirvaleError::diskError(QStringLiteral("no readable card was found at ") + path));
+            //: %1 is a path.
+            report(MirvaleError::diskError(
+                UserText::translate("Coordinator", "no readable card was found at %1").arg(path)));
         });
 }
 
@@ -141,5 +145,5 @@ void Coordinator::ejectByURL(const QUrl &volume)
     synthetic.name = QFileInfo(QDir::cleanPath(path)).fileName();
     synthetic.isRemovable = true;
     synthetic.isEjectable = true;
-    m_services.notifier->cardProblem(synthetic, QStringLiteral("That card is no longer mounted."));
+    m_services.notifier->cardProblem(synthetic, tr("That card is no longer mounted."));
 }

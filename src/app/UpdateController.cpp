@@ -1,5 +1,7 @@
 #include "app/UpdateController.h"
 
+#include <QCoreApplication>
+
 #include "platform/UpdateService.h"
 #include "support/MainQueue.h"
 
@@ -35,9 +37,10 @@ void UpdateController::checkForUpdates()
 UpdateController::MenuItem UpdateController::makeMenuItem() const
 {
     MenuItem item;
+    //: A menu entry; %1 is the version, such as "1.4.2".
     item.title = m_availableVersion
-        ? QStringLiteral("Update to ") + *m_availableVersion + QStringLiteral("\u2026")
-        : QStringLiteral("Check for Updates\u2026");
+        ? QCoreApplication::translate("UpdateController", "Update to %1…").arg(*m_availableVersion)
+        : QCoreApplication::translate("UpdateController", "Check for Updates…");
     item.enabled = m_canCheckForUpdates;
     return item;
 }

@@ -3,15 +3,25 @@
 #include "support/ByteCountFormatter.h"
 #include "support/ShownText.h"
 
+UserText CardLineTitle::text(const DetectedCard &card)
+{
+    const UserText name = UserText::verbatim(ShownText::isolated(card.name));
+    if (card.isEjected)
+        //: A card's line in the menu; %1 is the card's name.
+        return UserText::translate("CardLineTitle", "%1 — ejected by the system, pull it out and reinsert")
+            .arg(name);
+    if (!card.isMounted())
+        //: A card's line in the menu; %1 is the card's name.
+        return UserText::translate("CardLineTitle", "%1 — unmounted").arg(name);
+    if (!card.freeBytes)
+        //: A card's line in the menu; %1 is the card's name.
+        return UserText::translate("CardLineTitle", "%1 — free space unknown").arg(name);
+    //: A card's line in the menu; %1 is the card's name, %2 its free space, such as "31.9 GB".
+    return UserText::translate("CardLineTitle", "%1 — %2 free")
+        .arg(name, ByteCountFormatter::fileStyleText(*card.freeBytes));
+}
+
 QString CardLineTitle::title(const DetectedCard &card)
 {
-    const QString separator = QStringLiteral(" \u2014 ");
-    const QString name = ShownText::isolated(card.name);
-    if (card.isEjected)
-        return name + separator + QStringLiteral("ejected by the system, pull it out and reinsert");
-    if (!card.isMounted())
-        return name + separator + QStringLiteral("unmounted");
-    if (!card.freeBytes)
-        return name + separator + QStringLiteral("free space unknown");
-    return name + separator + ByteCountFormatter::fileStyle(*card.freeBytes) + QStringLiteral(" free");
+    return text(card).shown();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "detection/DetectedCard.h"
+#include "support/UserText.h"
 
 #include <QString>
 
@@ -11,5 +12,8 @@ namespace CardLineTitle {
 /// resting ejected in its slot, "… — ejected by the system, pull it out and reinsert". The name
 /// is shown as ShownText::isolated shows it.
 QString title(const DetectedCard &card);
+/// The title in the user's language and in English (which the control interface lists, so
+/// that scripts read the same words whatever the language).
+UserText text(const DetectedCard &card);
 
 } // namespace CardLineTitle

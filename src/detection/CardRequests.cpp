@@ -8,6 +8,7 @@
 #include "support/CutOffLogger.h"
 #include "support/GlobalQueue.h"
 #include "support/MainQueue.h"
+#include "support/UserText.h"
 
 #include <cmath>
 
@@ -39,7 +40,7 @@ std::optional<MirvaleError> runLogged(CommandRunner *runner, const std::shared_p
     log->info(QStringLiteral("Running ") + command);
     if (!runner) {
         log->error(QStringLiteral("Failed to run ") + command + QStringLiteral(": no command runner"));
-        return MirvaleError::diskError(QStringLiteral("no command runner"));
+        return MirvaleError::diskError(UserText::translate("CardRequests", "no command runner"));
     }
     const CommandRunner::Result result
         = runner->run(program, arguments, { timeLimit, [log] { return log->isCutOff(); } });
@@ -48,24 +49,32 @@ std::optional<MirvaleError> runLogged(CommandRunner *runner, const std::shared_p
         return MirvaleError::diskError(result.startError);
     }
     if (result.cutOff)
-        return MirvaleError::diskError(command + QStringLiteral(" was stopped at quit"));
+        //: %1 is a command, such as "udisksctl mount -b /dev/sdb1".
+        return MirvaleError::diskError(
+            UserText::translate("CardRequests", "%1 was stopped at quit").arg(command));
     if (result.timedOut) {
-        const QString message = command + QStringLiteral(" did not finish within ")
-            + QString::number(qint64(std::ceil(double(timeLimit.count()) / 1000.0)))
-            + QStringLiteral(" seconds");
-        log->error(message + QStringLiteral("; stopped it"));
+        const int seconds = int(std::ceil(double(timeLimit.count()) / 1000.0));
+        //: %1 is a command, such as "udisksctl mount -b /dev/sdb1".
+        const UserText message
+            = UserText::translate("CardRequests", "%1 did not finish within %n seconds", nullptr, seconds)
+                  .arg(command);
+        log->error(message.english() + QStringLiteral("; stopped it"));
         return MirvaleError::diskError(message);
     }
     if (result.crashed || result.exitStatus != 0) {
-        const QString message = result.crashed
-            ? command + QStringLiteral(" crashed")
-            : command + QStringLiteral(" exited with status ") + QString::number(result.exitStatus);
-        log->error(message);
+        //: %1 is a command, such as "udisksctl mount -b /dev/sdb1".
+        const UserText message = result.crashed
+            ? UserText::translate("CardRequests", "%1 crashed").arg(command)
+            //: %1 is a command, such as "udisksctl mount -b /dev/sdb1"; %2 a number.
+            : UserText::translate("CardRequests", "%1 exited with status %2")
+                  .arg(UserText::verbatim(command), UserText::verbatim(QString::number(result.exitStatus)));
+        log->error(message.english());
         if (result.standardError.isEmpty())
             return MirvaleError::diskError(message);
         log->info(program + QStringLiteral(" said: ") + result.standardError);
         // The status alone tells nobody why ("target is busy" does).
-        const QString said = message + QStringLiteral(": ") + result.standardError.section(u'\n', 0, 0);
+        const QString said
+            = message.shown() + QStringLiteral(": ") + result.standardError.section(u'\n', 0, 0);
         return saysBusy(result.standardError) ? MirvaleError::diskBusy(said) : MirvaleError::diskError(said);
     }
     log->info(successLine + command);
@@ -111,8 +120,10 @@ void CardRequests::failOutstanding()
 {
     const QList<std::shared_ptr<DiskRequest>> outstanding = m_outstandingDARequests;
     for (const std::shared_ptr<DiskRequest> &context : outstanding) {
-        const MirvaleError error = MirvaleError::diskError(QStringLiteral("the disk session stopped before ")
-            + context->name() + QStringLiteral(" finished mounting or unmounting"));
+        //: %1 is the card's name or device.
+        const MirvaleError error = MirvaleError::diskError(UserText::translate(
+            "CardRequests", "the disk session stopped before %1 finished mounting or unmounting")
+                                                               .arg(context->name()));
         if (MainQueue::isMainThread())
             context->finish(error);
         else
@@ -139,8 +150,8 @@ void CardRequests::trackDARequest(const std::shared_ptr<DiskRequest> &context)
             return;
         request->logger().error(
             QStringLiteral("udisks2 never answered for ") + request->name() + QStringLiteral("; giving up"));
-        request->complete(MirvaleError::diskError(QStringLiteral("the disk system did not respond within ")
-            + QString::number(seconds) + QStringLiteral(" seconds")));
+        request->complete(MirvaleError::diskError(UserText::translate(
+            "CardRequests", "the disk system did not respond within %n seconds", nullptr, int(seconds))));
     });
 }
 
@@ -253,8 +264,10 @@ void CardRequests::eject(const MountedCard &card, RequestCompletion completion)
                     self->m_logger.warn(QStringLiteral("Cannot unmount ") + card.name
                         + QStringLiteral(": the disk session went away while ") + path
                         + QStringLiteral(" was being resolved"));
-                completion(MirvaleError::diskError(QStringLiteral("the disk session stopped before ")
-                    + card.name + QStringLiteral(" could be unmounted")));
+                //: %1 is the card's name.
+                completion(MirvaleError::diskError(UserText::translate(
+                    "CardRequests", "the disk session stopped before %1 could be unmounted")
+                                                       .arg(card.name)));
                 return;
             }
             if (deviceName.isEmpty() || !self->m_disks.session()->hasDisk(deviceName)) {
@@ -278,8 +291,8 @@ void CardRequests::performUnmount(
     const quintptr token = context->registerForCallback();
     if (!m_disks.session()->unmount(
             deviceName, [token](const std::optional<QString> &dissent) { unmountAnswered(token, dissent); }))
-        context->finish(
-            MirvaleError::diskError(QStringLiteral("could not create a disk reference for ") + deviceName));
+        context->finish(MirvaleError::diskError(
+            UserText::translate("CardRequests", "could not create a disk reference for %1").arg(deviceName)));
 }
 
 void CardRequests::unmountAnswered(quintptr token, const std::optional<QString> &dissent)
@@ -329,7 +342,9 @@ void CardRequests::unmountWithCommand(
         if (!tryUdisksctl || error) {
             // A mount point is absolute; anything else could read as an option to umount.
             if (!mountPath.startsWith(QLatin1Char('/'))) {
-                error = error ? error : MirvaleError::diskError(QStringLiteral("no mount path to unmount"));
+                error = error ? error
+                              : MirvaleError::diskError(
+                                  UserText::translate("CardRequests", "no mount path to unmount"));
             } else {
                 error = runLogged(runner.get(), log, limit, kUmount, { mountPath }, success);
             }

@@ -309,7 +309,7 @@ void FileManagerClient::execute(const Request &request, int attempt,
 
     if (request.preflight) {
         if (const std::optional<MirvaleError> error = request.preflight()) {
-            m_log.warn(prefix + QStringLiteral("skipped \u2014 ") + error->description());
+            m_log.warn(prefix + QStringLiteral("skipped \u2014 ") + error->englishDescription());
             box->value = Outcome { error, {}, false };
             finished->signal();
             exitAttempt(request, *state);
@@ -334,7 +334,7 @@ void FileManagerClient::execute(const Request &request, int attempt,
         const auto &failure = std::get<FileManagerFailure>(result);
         const MirvaleError error = FileManagerErrors::errorFor(failure, request.call.folder);
         m_log.warn(prefix + QStringLiteral("the file manager call failed - ")
-            + (failure.detail.isEmpty() ? error.description() : failure.detail));
+            + (failure.detail.isEmpty() ? error.englishDescription() : failure.detail));
         box->value = Outcome { error, {}, FileManagerErrors::isRetryable(failure) };
     }
     finished->signal();

@@ -2,6 +2,7 @@
 
 #include "platform/FileManagerRequest.h"
 #include "support/MirvaleError.h"
+#include "support/UserText.h"
 
 #include <QString>
 
@@ -16,5 +17,7 @@ bool isRetryable(const FileManagerFailure &failure);
 
 /// What the user reads when the desktop has no file manager to ask.
 QString noFileManagerMessage();
+/// noFileManagerMessage() on screen and in English.
+UserText noFileManagerText();
 
 } // namespace FileManagerErrors

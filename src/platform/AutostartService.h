@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/UserText.h"
+
 #include <QString>
 
 #include <optional>
@@ -21,5 +23,5 @@ public:
     virtual Status status() const = 0;
     /// Registers (true) or unregisters (false) Mirvale; the reason, readable by the user, on
     /// failure.
-    virtual std::optional<QString> setRegistered(bool on) = 0;
+    virtual std::optional<UserText> setRegistered(bool on) = 0;
 };

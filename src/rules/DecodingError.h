@@ -11,6 +11,11 @@ public:
         , m_codingPath(std::move(codingPath))
     {
     }
+    DecodingError(UserText description, QString codingPath)
+        : DescribedError(std::move(description))
+        , m_codingPath(std::move(codingPath))
+    {
+    }
 
     const QString &codingPath() const { return m_codingPath; }
 

@@ -2,6 +2,7 @@
 
 #include "rules/DecodingError.h"
 #include "rules/JsonGuard.h"
+#include "support/UserText.h"
 
 #include <limits>
 #include <string>
@@ -102,8 +103,8 @@ Json JsonDocument::parse(const QByteArray &data)
         Json::sax_parse(begin, begin + data.size(), &builder, nlohmann::detail::input_format_t::json, true);
     } catch (const std::exception &error) {
         // The guard has seen the same text; only a resource failure gets here.
-        throw DecodingError(
-            QStringLiteral("The data could not be read as JSON: %1").arg(QString::fromUtf8(error.what())),
+        throw DecodingError(UserText::translate("JsonDocument", "The data could not be read as JSON: %1")
+                                .arg(QString::fromUtf8(error.what())),
             QString());
     }
     return document;

@@ -1,6 +1,7 @@
 #include "rules/JsonGuard.h"
 
 #include "rules/DecodingError.h"
+#include "support/UserText.h"
 
 #include <nlohmann/json.hpp>
 
@@ -49,8 +50,9 @@ public:
     {
         Frame &frame = m_frames.back();
         if (!frame.keys.insert(key).second) {
-            m_error = QStringLiteral("The member %1 appears twice in the same object%2.")
-                          .arg(quoted(key), where(m_frames.size() - 1));
+            //: %1 is the member's name, %2 where the object is (" at rules[2]"), or empty.
+            m_error = UserText::translate("JsonGuard", "The member %1 appears twice in the same object%2.")
+                          .arg(UserText::verbatim(quoted(key)), where(m_frames.size() - 1));
             m_errorPath = path(m_frames.size() - 1);
             return false;
         }
@@ -61,11 +63,13 @@ public:
     bool parse_error(std::size_t position, const std::string &, const nlohmann::detail::exception &error)
     {
         m_parseErrorPosition = position;
-        m_error = QStringLiteral("The data is not valid JSON: %1").arg(jsonErrorText(error));
+        //: %1 is the JSON parser's own message.
+        m_error
+            = UserText::translate("JsonGuard", "The data is not valid JSON: %1").arg(jsonErrorText(error));
         return false;
     }
 
-    const QString &error() const { return m_error; }
+    const UserText &error() const { return m_error; }
     const QString &errorPath() const { return m_errorPath; }
     /// How many bytes had been read when the text stopped being JSON; 0 for other errors.
     std::size_t parseErrorPosition() const { return m_parseErrorPosition; }
@@ -90,9 +94,9 @@ private:
     {
         value();
         if (static_cast<int>(m_frames.size()) >= m_maxDepth) {
-            m_error = QStringLiteral("The data is nested more than %1 levels deep%2.")
-                          .arg(m_maxDepth)
-                          .arg(where(m_frames.size()));
+            //: %1 is a number of levels, %2 where the data is (" at rules[2]"), or empty.
+            m_error = UserText::translate("JsonGuard", "The data is nested more than %1 levels deep%2.")
+                          .arg(UserText::verbatim(QString::number(m_maxDepth)), where(m_frames.size()));
             m_errorPath = path(m_frames.size());
             return false;
         }
@@ -144,15 +148,16 @@ private:
         return rendered;
     }
 
-    QString where(std::size_t count) const
+    /// " at rules[2]", with its leading space, or nothing at the top level.
+    UserText where(std::size_t count) const
     {
         const QString rendered = path(count);
-        return rendered.isEmpty() ? QString() : QStringLiteral(" at ") + rendered;
+        return rendered.isEmpty() ? UserText() : UserText::translate("JsonGuard", " at %1").arg(rendered);
     }
 
     int m_maxDepth;
     std::vector<Frame> m_frames;
-    QString m_error;
+    UserText m_error;
     QString m_errorPath;
     std::size_t m_parseErrorPosition = 0;
 };
@@ -169,7 +174,8 @@ void JsonGuard::check(const QByteArray &data, int maxDepth)
             begin, begin + data.size(), &handler, nlohmann::detail::input_format_t::json, true);
     } catch (const std::exception &error) {
         throw DecodingError(
-            QStringLiteral("The data is not valid JSON: %1").arg(jsonErrorText(error)), QString());
+            UserText::translate("JsonGuard", "The data is not valid JSON: %1").arg(jsonErrorText(error)),
+            QString());
     }
     // The parser takes a NUL byte for the end of the text and would accept "[]" followed by
     // a NUL and anything at all. A NUL is an error where it stands, unless the text went
@@ -177,12 +183,13 @@ void JsonGuard::check(const QByteArray &data, int maxDepth)
     const qsizetype nul = data.indexOf('\0');
     if (nul >= 0 && (accepted || handler.parseErrorPosition() > std::size_t(nul))) {
         throw DecodingError(
-            QStringLiteral("The data is not valid JSON: a NUL byte at offset %1.").arg(nul), QString());
+            UserText::translate("JsonGuard", "The data is not valid JSON: a NUL byte at offset %1.").arg(nul),
+            QString());
     }
     if (!accepted) {
-        QString description = handler.error();
+        UserText description = handler.error();
         if (description.isEmpty())
-            description = QStringLiteral("The data is not valid JSON.");
+            description = UserText::translate("JsonGuard", "The data is not valid JSON.");
         throw DecodingError(description, handler.errorPath());
     }
 }

@@ -1,5 +1,7 @@
 #include "rules/Preset.h"
 
+#include <QCoreApplication>
+
 QString Presets::rawValue(Preset preset)
 {
     switch (preset) {
@@ -39,11 +41,11 @@ QString Presets::title(Preset preset)
 {
     switch (preset) {
     case Preset::Photos:
-        return QStringLiteral("Photos (DCIM)");
+        return QCoreApplication::translate("Presets", "Photos (DCIM)");
     case Preset::Avchd:
-        return QStringLiteral("AVCHD video (PRIVATE/AVCHD/BDMV/STREAM)");
+        return QCoreApplication::translate("Presets", "AVCHD video (PRIVATE/AVCHD/BDMV/STREAM)");
     case Preset::Xavc:
-        return QStringLiteral("Sony XAVC (PRIVATE/M4ROOT/CLIP)");
+        return QCoreApplication::translate("Presets", "Sony XAVC (PRIVATE/M4ROOT/CLIP)");
     }
     return {};
 }

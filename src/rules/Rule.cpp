@@ -1,5 +1,7 @@
 #include "rules/Rule.h"
 
+#include <QCoreApplication>
+
 Rule Rule::makeDefaultCatchAll()
 {
     Rule rule;
@@ -23,18 +25,24 @@ Rule Rule::makeNew()
 QString Rule::matchSummary() const
 {
     if (match.isAnyCard())
-        return QStringLiteral("Any card");
-    return QStringLiteral("Card named ") + match.name();
+        return QCoreApplication::translate("Rule", "Any card");
+    //: %1 is the card's name, as the rule matches it.
+    return QCoreApplication::translate("Rule", "Card named %1").arg(match.name());
 }
 
 QString Rule::openSummary() const
 {
-    QString summary = subfolder.summary();
+    const QString folder = subfolder.summary();
+    if (openNewestFolder && selectNewestFile)
+        //: %1 is the folder, such as "DCIM".
+        return QCoreApplication::translate("Rule", "%1 → newest, select last file").arg(folder);
     if (openNewestFolder)
-        summary += QStringLiteral(" \u2192 newest");
+        //: %1 is the folder, such as "DCIM".
+        return QCoreApplication::translate("Rule", "%1 → newest").arg(folder);
     if (selectNewestFile)
-        summary += QStringLiteral(", select last file");
-    return summary;
+        //: %1 is the folder, such as "DCIM".
+        return QCoreApplication::translate("Rule", "%1, select last file").arg(folder);
+    return folder;
 }
 
 QString Rule::idString() const

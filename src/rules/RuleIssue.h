@@ -11,8 +11,15 @@ struct RuleIssue {
     std::optional<QUuid> ruleID;
     QString message;
     bool isError = false;
+    /// The message in English, for the log; empty when it is the message itself.
+    QString englishMessage = {};
 
-    friend bool operator==(const RuleIssue &, const RuleIssue &) = default;
+    const QString &english() const { return englishMessage.isEmpty() ? message : englishMessage; }
+
+    friend bool operator==(const RuleIssue &a, const RuleIssue &b)
+    {
+        return a.ruleID == b.ruleID && a.message == b.message && a.isError == b.isError;
+    }
 };
 
 using RuleIssueList = QList<RuleIssue>;

@@ -1,5 +1,7 @@
 #include "rules/RuleValidator.h"
 
+#include "support/UserText.h"
+
 #include <QHash>
 #include <QSet>
 
@@ -7,17 +9,32 @@
 
 namespace {
 
-RuleIssue error(const Rule &rule, const QString &text)
+RuleIssue issue(const Rule &rule, const UserText &text, bool isError)
 {
-    return RuleIssue { rule.id, RuleValidator::label(rule) + text, true };
+    return RuleIssue { rule.id, text.shown(), isError, text.english() };
+}
+
+/// `text` has `%1` for the rule's name.
+RuleIssue error(const Rule &rule, const char *text)
+{
+    return issue(rule, UserText::translate("RuleValidator", text).arg(RuleValidator::labelText(rule)), true);
 }
 
 void checkRange(
     RuleIssueList &issues, const Rule &rule, qint64 value, qint64 low, qint64 high, const char *what)
 {
     if (value < low || value > high) {
-        issues.append(error(rule,
-            QStringLiteral(": %1 must be between %2 and %3.").arg(QLatin1String(what)).arg(low).arg(high)));
+        //: %1 is the rule's name, %2 the value's name ("placement width"), %3 and %4 numbers.
+        const UserText text = UserText::translate("RuleValidator", "%1: %2 must be between %3 and %4.");
+        const UserText label = RuleValidator::labelText(rule);
+        const UserText name = UserText::translate("RuleValidator", what);
+        const QString lowText = QString::number(low);
+        const QString highText = QString::number(high);
+        // All at once, so that a `%3` in the rule's name stays as it is.
+        issues.append(issue(rule,
+            UserText::of(text.shown().arg(label.shown(), name.shown(), lowText, highText),
+                text.english().arg(label.english(), name.english(), lowText, highText)),
+            true));
     }
 }
 
@@ -25,28 +42,37 @@ void checkRule(RuleIssueList &issues, const Rule &rule)
 {
     using namespace RuleValidator;
     if (rule.name.trimmed().isEmpty())
-        issues.append(error(rule, QStringLiteral(": rule name cannot be empty.")));
+        issues.append(error(rule, QT_TRANSLATE_NOOP("RuleValidator", "%1: rule name cannot be empty.")));
     if (!rule.match.isAnyCard() && rule.match.name().trimmed().isEmpty())
-        issues.append(error(rule, QStringLiteral(": card name cannot be empty.")));
+        issues.append(error(rule, QT_TRANSLATE_NOOP("RuleValidator", "%1: card name cannot be empty.")));
     if (rule.subfolder.kind() == Subfolder::Kind::Custom) {
         const QString path = rule.subfolder.customPath().trimmed();
         if (path.isEmpty())
-            issues.append(error(rule, QStringLiteral(": custom folder path cannot be empty.")));
+            issues.append(
+                error(rule, QT_TRANSLATE_NOOP("RuleValidator", "%1: custom folder path cannot be empty.")));
         else if (path.startsWith(QLatin1Char('/')))
-            issues.append(error(
-                rule, QStringLiteral(": custom folder path must be relative to the card, not absolute.")));
+            issues.append(error(rule,
+                QT_TRANSLATE_NOOP(
+                    "RuleValidator", "%1: custom folder path must be relative to the card, not absolute.")));
         else if (path.contains(QLatin1String("..")))
-            issues.append(error(rule, QStringLiteral(": custom folder path cannot contain \"..\".")));
+            issues.append(error(
+                rule, QT_TRANSLATE_NOOP("RuleValidator", "%1: custom folder path cannot contain \"..\".")));
     }
     if (const auto &placement = rule.placement) {
-        checkRange(issues, rule, placement->width, kMinPlacementSize, kMaxPlacementSize, "placement width");
-        checkRange(issues, rule, placement->height, kMinPlacementSize, kMaxPlacementSize, "placement height");
-        checkRange(issues, rule, placement->left, -kMaxCoordinate, kMaxCoordinate, "placement left");
-        checkRange(issues, rule, placement->top, -kMaxCoordinate, kMaxCoordinate, "placement top");
+        checkRange(issues, rule, placement->width, kMinPlacementSize, kMaxPlacementSize,
+            QT_TRANSLATE_NOOP("RuleValidator", "placement width"));
+        checkRange(issues, rule, placement->height, kMinPlacementSize, kMaxPlacementSize,
+            QT_TRANSLATE_NOOP("RuleValidator", "placement height"));
+        checkRange(issues, rule, placement->left, -kMaxCoordinate, kMaxCoordinate,
+            QT_TRANSLATE_NOOP("RuleValidator", "placement left"));
+        checkRange(issues, rule, placement->top, -kMaxCoordinate, kMaxCoordinate,
+            QT_TRANSLATE_NOOP("RuleValidator", "placement top"));
     }
     if (const auto &warp = rule.extras.mouseWarp) {
-        checkRange(issues, rule, warp->x, -kMaxCoordinate, kMaxCoordinate, "mouse warp x");
-        checkRange(issues, rule, warp->y, -kMaxCoordinate, kMaxCoordinate, "mouse warp y");
+        checkRange(issues, rule, warp->x, -kMaxCoordinate, kMaxCoordinate,
+            QT_TRANSLATE_NOOP("RuleValidator", "mouse warp x"));
+        checkRange(issues, rule, warp->y, -kMaxCoordinate, kMaxCoordinate,
+            QT_TRANSLATE_NOOP("RuleValidator", "mouse warp y"));
     }
 }
 
@@ -98,10 +124,11 @@ void checkRepeats(RuleIssueList &issues, const RuleList &rules)
         const QString &firstName = rules[group.front()].name;
         for (auto later = group.begin() + 1; later != group.end(); ++later) {
             const Rule &repeat = rules[*later];
-            issues.append(RuleIssue { repeat.id,
-                QStringLiteral("\"%1\" matches the same card and folder as \"%2\".")
-                    .arg(repeat.name, firstName),
-                false });
+            //: %1 and %2 are rules' names.
+            issues.append(issue(repeat,
+                UserText::translate("RuleValidator", "\"%1\" matches the same card and folder as \"%2\".")
+                    .arg(UserText::verbatim(repeat.name), UserText::verbatim(firstName)),
+                false));
         }
     }
 }
@@ -110,7 +137,13 @@ void checkRepeats(RuleIssueList &issues, const RuleList &rules)
 
 QString RuleValidator::label(const Rule &rule)
 {
-    return rule.name.trimmed().isEmpty() ? QStringLiteral("Untitled rule") : rule.name;
+    return labelText(rule).shown();
+}
+
+UserText RuleValidator::labelText(const Rule &rule)
+{
+    return rule.name.trimmed().isEmpty() ? UserText::translate("RuleValidator", "Untitled rule")
+                                         : UserText::verbatim(rule.name);
 }
 
 RuleIssueList RuleValidator::errors(const RuleList &rules)
@@ -123,7 +156,7 @@ RuleIssueList RuleValidator::errors(const RuleList &rules)
     seen.reserve(rules.size());
     for (const Rule &rule : rules) {
         if (seen.contains(rule.id))
-            issues.append(error(rule, QStringLiteral(": duplicate rule id.")));
+            issues.append(error(rule, QT_TRANSLATE_NOOP("RuleValidator", "%1: duplicate rule id.")));
         else
             seen.insert(rule.id);
     }
@@ -142,10 +175,10 @@ RuleIssueList RuleValidator::validate(const RuleList &rules)
         if (firstCatchAll)
             firstCatchAll = false;
         else
-            issues.append(RuleIssue { rule.id,
-                QStringLiteral(
+            issues.append(issue(rule,
+                UserText::translate("RuleValidator",
                     "More than one \"any card, smart folder\" rule; only the first can ever match."),
-                false });
+                false));
     }
     return issues;
 }

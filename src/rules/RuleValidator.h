@@ -2,6 +2,7 @@
 
 #include "rules/Rule.h"
 #include "rules/RuleIssue.h"
+#include "support/UserText.h"
 
 /// Checks a rule list before it is saved and after every edit. Pure: it reads nothing but
 /// its argument, so it runs on any thread and on lists that are not stored.
@@ -21,5 +22,7 @@ RuleIssueList errors(const RuleList &rules);
 
 /// The name as stored, or "Untitled rule" when it is blank.
 QString label(const Rule &rule);
+/// label() on screen and in English.
+UserText labelText(const Rule &rule);
 
 } // namespace RuleValidator

@@ -2,6 +2,9 @@
 
 #include "rules/DecodingError.h"
 #include "rules/JsonDocument.h"
+#include "support/UserText.h"
+
+#include <QCoreApplication>
 
 #include <nlohmann/json.hpp>
 
@@ -32,46 +35,53 @@ struct Path {
         return parentText;
     }
 
-    QString where() const
+    /// " at the top level" or " at rules[2].name", with its leading space: the end of a sentence.
+    UserText where() const
     {
         const QString rendered = render();
-        return rendered.isEmpty() ? QStringLiteral(" at the top level") : QStringLiteral(" at ") + rendered;
+        return rendered.isEmpty() ? UserText::translate("RulesFormat", " at the top level")
+                                  : UserText::translate("RulesFormat", " at %1").arg(rendered);
     }
 };
 
-QString typeName(const Json &value)
+UserText typeName(const Json &value)
 {
     switch (value.type()) {
     case Json::value_t::null:
-        return QStringLiteral("null");
+        return UserText::verbatim(QStringLiteral("null"));
     case Json::value_t::object:
-        return QStringLiteral("an object");
+        return UserText::translate("RulesFormat", "an object");
     case Json::value_t::array:
-        return QStringLiteral("an array");
+        return UserText::translate("RulesFormat", "an array");
     case Json::value_t::string:
-        return QStringLiteral("a string");
+        return UserText::translate("RulesFormat", "a string");
     case Json::value_t::boolean:
-        return QStringLiteral("a boolean");
+        return UserText::translate("RulesFormat", "a boolean");
     case Json::value_t::number_float:
-        return QStringLiteral("a number with a fraction or exponent");
+        return UserText::translate("RulesFormat", "a number with a fraction or exponent");
     case Json::value_t::number_integer:
     case Json::value_t::number_unsigned:
-        return QStringLiteral("an integer");
+        return UserText::translate("RulesFormat", "an integer");
     default:
-        return QStringLiteral("an unsupported value");
+        return UserText::translate("RulesFormat", "an unsupported value");
     }
 }
 
 [[noreturn]] void wrongType(const Json &value, const char *expected, const Path &path)
 {
-    throw DecodingError(QStringLiteral("Expected %1 but found %2%3.")
-                            .arg(QLatin1String(expected), typeName(value), path.where()),
+    //: %1 and %2 are kinds of value ("a string"), %3 where it is (" at rules[2].name").
+    throw DecodingError(UserText::translate("RulesFormat", "Expected %1 but found %2%3.")
+                            .arg(UserText::translate("RulesFormat", expected), typeName(value))
+                            .arg(path.where()),
         path.render());
 }
 
 [[noreturn]] void missing(const Path &path)
 {
-    throw DecodingError(QStringLiteral("A required value is missing%1.").arg(path.where()), path.render());
+    //: %1 is where the value is missing (" at rules[2].name").
+    throw DecodingError(
+        UserText::translate("RulesFormat", "A required value is missing%1.").arg(path.where()),
+        path.render());
 }
 
 /// The member, or nullptr when it is absent or null.
@@ -94,7 +104,7 @@ const Json &requiredMember(const Json &object, const char *key, const Path &path
 const Json &expectObject(const Json &value, const Path &path)
 {
     if (!value.is_object())
-        wrongType(value, "an object", path);
+        wrongType(value, QT_TRANSLATE_NOOP("RulesFormat", "an object"), path);
     return value;
 }
 
@@ -104,14 +114,14 @@ bool readBool(const Json &object, const char *key, bool fallback, const Path &pa
     if (!value)
         return fallback;
     if (!value->is_boolean())
-        wrongType(*value, "a boolean", parent.member(key));
+        wrongType(*value, QT_TRANSLATE_NOOP("RulesFormat", "a boolean"), parent.member(key));
     return value->get<bool>();
 }
 
 QString stringValue(const Json &value, const Path &path)
 {
     if (!value.is_string())
-        wrongType(value, "a string", path);
+        wrongType(value, QT_TRANSLATE_NOOP("RulesFormat", "a string"), path);
     return QString::fromStdString(value.get_ref<const std::string &>());
 }
 
@@ -124,7 +134,9 @@ QString readString(const Json &object, const char *key, const QString &fallback,
 [[noreturn]] void tooLarge(const QString &number, const Path &path)
 {
     throw DecodingError(
-        QStringLiteral("The number %1 does not fit a 64-bit integer%2.").arg(number, path.where()),
+        //: %1 is a number, %2 where it is (" at rules[2].placement.left").
+        UserText::translate("RulesFormat", "The number %1 does not fit a 64-bit integer%2.")
+            .arg(UserText::verbatim(number), path.where()),
         path.render());
 }
 
@@ -147,7 +159,7 @@ qint64 readInteger(const Json &object, const char *key, const Path &parent)
         if (!std::isfinite(number) || (std::trunc(number) == number && std::fabs(number) >= 0x1p63))
             tooLarge(QString::number(number, 'g', 17), path);
     }
-    wrongType(value, "an integer", path);
+    wrongType(value, QT_TRANSLATE_NOOP("RulesFormat", "an integer"), path);
 }
 
 bool isHex(QChar c)
@@ -169,7 +181,9 @@ QUuid readId(const Json &value, const Path &path)
     }
     if (!canonical) {
         throw DecodingError(
-            QStringLiteral("The rule id is not a UUID in 8-4-4-4-12 form%1.").arg(path.where()),
+            //: %1 is where the id is (" at rules[2].id").
+            UserText::translate("RulesFormat", "The rule id is not a UUID in 8-4-4-4-12 form%1.")
+                .arg(path.where()),
             path.render());
     }
     return QUuid::fromString(text);
@@ -184,7 +198,8 @@ VolumeMatch readMatch(const Json &value, const Path &path)
         return VolumeMatch::anyCard();
     if (kind == QLatin1String("volumeName"))
         return VolumeMatch::volumeName(readString(value, "name", QString(), path));
-    throw DecodingError(QStringLiteral("Unknown VolumeMatch kind \"%1\"").arg(kind), kindPath.render());
+    throw DecodingError(
+        UserText::translate("RulesFormat", "Unknown VolumeMatch kind \"%1\"").arg(kind), kindPath.render());
 }
 
 Subfolder readSubfolder(const Json &value, const Path &path)
@@ -202,11 +217,15 @@ Subfolder readSubfolder(const Json &value, const Path &path)
         if (!preset) {
             const Path presetPath = path.member("preset");
             throw DecodingError(
-                QStringLiteral("Unknown Preset \"%1\"%2.").arg(raw, presetPath.where()), presetPath.render());
+                //: %1 is the value found, %2 where it is (" at rules[2].subfolder.preset").
+                UserText::translate("RulesFormat", "Unknown Preset \"%1\"%2.")
+                    .arg(UserText::verbatim(raw), presetPath.where()),
+                presetPath.render());
         }
         return Subfolder::preset(*preset);
     }
-    throw DecodingError(QStringLiteral("Unknown Subfolder kind \"%1\"").arg(kind), kindPath.render());
+    throw DecodingError(
+        UserText::translate("RulesFormat", "Unknown Subfolder kind \"%1\"").arg(kind), kindPath.render());
 }
 
 Placement readPlacement(const Json &value, const Path &path)
@@ -336,7 +355,7 @@ RuleList RulesFormat::decodeRules(const QByteArray &data)
     const Json document = JsonDocument::parse(data);
     const Path root;
     if (!document.is_array())
-        wrongType(document, "an array of rules", root);
+        wrongType(document, QT_TRANSLATE_NOOP("RulesFormat", "an array of rules"), root);
     RuleList rules;
     rules.reserve(static_cast<qsizetype>(document.size()));
     qsizetype index = 0;
@@ -365,7 +384,7 @@ AppSettings RulesFormat::decodeSettings(const QByteArray &data)
     const Json document = JsonDocument::parse(data);
     const Path root;
     if (!document.is_object())
-        wrongType(document, "a settings object", root);
+        wrongType(document, QT_TRANSLATE_NOOP("RulesFormat", "a settings object"), root);
     const AppSettings defaults = AppSettings::defaults();
     AppSettings settings;
     settings.paused = readBool(document, "paused", defaults.paused, root);

@@ -68,7 +68,7 @@ void RulesStore::loadReadOnly()
             m_storedSettings = loaded;
             m_lastPersistedSettings = loaded;
         } catch (const DescribedError &error) {
-            m_logger.error(QStringLiteral("settings.json could not be read (") + error.description()
+            m_logger.error(QStringLiteral("settings.json could not be read (") + error.englishDescription()
                 + QStringLiteral("); using the defaults, file left as it is."));
         }
     }
@@ -82,7 +82,7 @@ void RulesStore::loadReadOnly()
         }
         m_logger.info(QStringLiteral("Loaded %1 rule(s).").arg(loaded.size()));
     } catch (const DescribedError &error) {
-        m_logger.error(QStringLiteral("rules.json could not be read (") + error.description()
+        m_logger.error(QStringLiteral("rules.json could not be read (") + error.englishDescription()
             + QStringLiteral("); showing no rules, file left as it is."));
     }
 }
@@ -120,7 +120,7 @@ void RulesStore::ensureStorageDir()
         m_files->createFolder(dir);
     } catch (const DescribedError &error) {
         m_logger.error(
-            QStringLiteral("Could not create ") + dir + QStringLiteral(": ") + error.description());
+            QStringLiteral("Could not create ") + dir + QStringLiteral(": ") + error.englishDescription());
     }
 }
 
@@ -138,7 +138,7 @@ void RulesStore::loadSettings()
         m_lastPersistedSettings = loaded;
         return;
     } catch (const DescribedError &error) {
-        m_logger.error(QStringLiteral("settings.json is corrupt (") + error.description()
+        m_logger.error(QStringLiteral("settings.json is corrupt (") + error.englishDescription()
             + QStringLiteral("); moving it aside."));
     }
     backupCorruptFile(path);
@@ -156,7 +156,7 @@ void RulesStore::writeDefaultSettings(const QString &failurePrefix)
     try {
         m_files->writeAtomically(settingsPath(), RulesFormat::encodeSettings(defaults));
     } catch (const DescribedError &error) {
-        m_logger.error(failurePrefix + error.description());
+        m_logger.error(failurePrefix + error.englishDescription());
     }
 }
 
@@ -177,7 +177,7 @@ void RulesStore::loadRules()
         m_logger.info(QStringLiteral("Loaded %1 rule(s).").arg(loaded.size()));
         return;
     } catch (const DescribedError &error) {
-        m_logger.error(QStringLiteral("rules.json is corrupt (") + error.description()
+        m_logger.error(QStringLiteral("rules.json is corrupt (") + error.englishDescription()
             + QStringLiteral("); moving it aside."));
     }
     backupCorruptFile(path);
@@ -190,7 +190,7 @@ void RulesStore::seed()
     try {
         save(seeded);
     } catch (const DescribedError &error) {
-        m_logger.error(QStringLiteral("Could not persist the default rule: ") + error.description());
+        m_logger.error(QStringLiteral("Could not persist the default rule: ") + error.englishDescription());
         std::lock_guard lock(m_stateLock);
         m_storedRules = seeded;
     }
@@ -207,7 +207,7 @@ void RulesStore::backupCorruptFile(const QString &path)
         m_files->move(path, destination);
     } catch (const DescribedError &error) {
         m_logger.error(QStringLiteral("Could not move ") + QFileInfo(path).fileName()
-            + QStringLiteral(" aside: ") + error.description());
+            + QStringLiteral(" aside: ") + error.englishDescription());
     }
 }
 
@@ -254,7 +254,7 @@ void RulesStore::writeSettings(const AppSettings &value, qint64 sequence)
     try {
         m_files->writeAtomically(settingsPath(), RulesFormat::encodeSettings(value));
     } catch (const DescribedError &error) {
-        m_logger.error(QStringLiteral("Could not save settings.json: ") + error.description());
+        m_logger.error(QStringLiteral("Could not save settings.json: ") + error.englishDescription());
         bool reverted = false;
         {
             std::lock_guard lock(m_stateLock);

@@ -12,7 +12,7 @@ public:
     const RuleIssueList &issues() const { return m_issues; }
 
 private:
-    RulesStoreError(QString description, RuleIssueList issues);
+    RulesStoreError(UserText description, RuleIssueList issues);
 
     RuleIssueList m_issues;
 };

@@ -1,14 +1,17 @@
 #include "rules/Subfolder.h"
 
+#include <QCoreApplication>
+
 QString Subfolder::summary() const
 {
     switch (m_kind) {
     case Kind::Smart:
-        return QStringLiteral("Smart (DCIM / AVCHD / XAVC)");
+        return QCoreApplication::translate("Subfolder", "Smart (DCIM / AVCHD / XAVC)");
     case Kind::Preset:
         return Presets::relativePath(m_preset);
     case Kind::Custom:
-        return m_customPath.isEmpty() ? QStringLiteral("(no folder)") : m_customPath;
+        return m_customPath.isEmpty() ? QCoreApplication::translate("Subfolder", "(no folder)")
+                                      : m_customPath;
     }
     return {};
 }

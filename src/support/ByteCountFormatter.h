@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/UserText.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -7,4 +9,6 @@
 namespace ByteCountFormatter {
 /// `allowsNonnumeric` writes zero as "Zero KB"; otherwise zero is "0 bytes".
 QString fileStyle(qint64 bytes, bool allowsNonnumeric = false);
+/// fileStyle() on screen, and in English (numbers and words) for the log and for scripts.
+UserText fileStyleText(qint64 bytes, bool allowsNonnumeric = false);
 }

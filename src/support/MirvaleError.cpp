@@ -1,38 +1,50 @@
 #include "support/MirvaleError.h"
 
-QString MirvaleError::description() const
+#include "support/UserText.h"
+
+UserText MirvaleError::text() const
 {
+    const UserText payload = UserText::of(m_payload, m_englishPayload);
     switch (m_kind) {
     case Kind::FileManagerError:
-        return QStringLiteral("File manager error: ") + m_payload;
+        //: %1 is the file manager's own message.
+        return UserText::translate("MirvaleError", "File manager error: %1").arg(payload);
     case Kind::FolderMissing:
-        return QStringLiteral("Folder not found: ") + m_payload;
+        //: %1 is the folder's path.
+        return UserText::translate("MirvaleError", "Folder not found: %1").arg(payload);
     case Kind::DiskError:
     case Kind::DiskBusy:
-        return QStringLiteral("Disk error: ") + m_payload;
+        //: %1 is the disk service's own message.
+        return UserText::translate("MirvaleError", "Disk error: %1").arg(payload);
     case Kind::FileManagerTimeout:
-        return QStringLiteral("The file manager did not respond in time.");
+        return UserText::translate("MirvaleError", "The file manager did not respond in time.");
     case Kind::NoMatchingRule:
-        return QStringLiteral("No rule matches this card.");
+        return UserText::translate("MirvaleError", "No rule matches this card.");
     case Kind::FileManagerAccessDenied:
-        return QStringLiteral(
-            "Mirvale is not allowed to control the file manager. Allow it in the desktop\u2019s "
+        return UserText::translate("MirvaleError",
+            "Mirvale is not allowed to control the file manager. Allow it in the desktop’s "
             "settings, or install or start another file manager.");
     case Kind::FileManagerCheckPending:
-        return QStringLiteral("Still waiting for the file manager to answer an earlier request.");
+        return UserText::translate(
+            "MirvaleError", "Still waiting for the file manager to answer an earlier request.");
     }
     return {};
 }
 
+QString MirvaleError::description() const
+{
+    return text().shown();
+}
+
 QString MirvaleError::englishDescription() const
 {
-    return description();
+    return text().english();
 }
 
 QString MirvaleError::plainText() const
 {
     const auto withPayload = [this](const char *name) {
-        return QLatin1String(name) + QStringLiteral("(\"") + m_payload + QStringLiteral("\")");
+        return QLatin1String(name) + QStringLiteral("(\"") + m_englishPayload + QStringLiteral("\")");
     };
     switch (m_kind) {
     case Kind::FileManagerError:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/UserText.h"
+
 #include <QString>
 
 /// The application's errors, each with the description that panels show.
@@ -23,6 +25,15 @@ public:
     }
     static MirvaleError folderMissing(const QString &path) { return { Kind::FolderMissing, path }; }
     static MirvaleError diskError(const QString &message) { return { Kind::DiskError, message }; }
+    /// Errors whose message is Mirvale's own sentence, in the user's language and in English.
+    static MirvaleError fileManagerError(const UserText &message)
+    {
+        return { Kind::FileManagerError, message.shown(), message.english() };
+    }
+    static MirvaleError diskError(const UserText &message)
+    {
+        return { Kind::DiskError, message.shown(), message.english() };
+    }
     static MirvaleError diskBusy(const QString &message) { return { Kind::DiskBusy, message }; }
     static MirvaleError fileManagerTimeout() { return { Kind::FileManagerTimeout, {} }; }
     static MirvaleError noMatchingRule() { return { Kind::NoMatchingRule, {} }; }
@@ -38,16 +49,27 @@ public:
     QString englishDescription() const;
     /// The plain form for logs, such as "fileManagerTimeout" or "fileManagerError(\"message\")".
     QString plainText() const;
+    /// The description in both forms.
+    UserText text() const;
 
     friend bool operator==(const MirvaleError &, const MirvaleError &) = default;
 
 private:
     MirvaleError(Kind kind, QString payload)
         : m_kind(kind)
+        , m_payload(payload)
+        , m_englishPayload(std::move(payload))
+    {
+    }
+    MirvaleError(Kind kind, QString payload, QString englishPayload)
+        : m_kind(kind)
         , m_payload(std::move(payload))
+        , m_englishPayload(std::move(englishPayload))
     {
     }
 
     Kind m_kind;
     QString m_payload;
+    /// The payload in English: the same as m_payload unless Mirvale wrote it.
+    QString m_englishPayload;
 };

@@ -31,6 +31,36 @@ UserText UserText::arg(const UserText &argument) const
     return { m_shown.arg(argument.m_shown), m_english.arg(argument.m_english) };
 }
 
+UserText UserText::arg(const UserText &first, const UserText &second) const
+{
+    return { m_shown.arg(first.m_shown, second.m_shown), m_english.arg(first.m_english, second.m_english) };
+}
+
+namespace {
+
+QString withArguments(const QString &text, const QStringList &a)
+{
+    switch (a.size()) {
+    case 0:
+        return text;
+    case 1:
+        return text.arg(a[0]);
+    case 2:
+        return text.arg(a[0], a[1]);
+    case 3:
+        return text.arg(a[0], a[1], a[2]);
+    default:
+        return text.arg(a[0], a[1], a[2], a[3]);
+    }
+}
+
+} // namespace
+
+UserText UserText::args(const QStringList &arguments) const
+{
+    return { withArguments(m_shown, arguments), withArguments(m_english, arguments) };
+}
+
 UserText UserText::arg(qlonglong number) const
 {
     return { m_shown.arg(number), m_english.arg(number) };

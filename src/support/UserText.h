@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QTranslator;
 
@@ -17,11 +18,19 @@ public:
         const char *context, const char *source, const char *comment = nullptr, int n = -1);
     /// A text Mirvale does not own (a path, udisks2's message): the same in both forms.
     static UserText verbatim(const QString &text);
+    /// A text built twice, once in each language (such as a size, whose number format
+    /// follows the language too).
+    static UserText of(QString shown, QString english) { return { std::move(shown), std::move(english) }; }
 
     UserText arg(const QString &argument) const;
     /// Each form of `argument` goes into the same form of this text.
     UserText arg(const UserText &argument) const;
     UserText arg(qlonglong number) const;
+    /// Texts Mirvale does not own (paths, the system's messages), up to four, put in at once
+    /// as QString::arg(a, b, …) puts them: a `%2` inside the first one stays as it is.
+    UserText args(const QStringList &arguments) const;
+    /// Both arguments at once, so that a `%2` inside the first one stays as it is.
+    UserText arg(const UserText &first, const UserText &second) const;
 
     /// Joins two texts, each form with its own.
     UserText operator+(const UserText &other) const;

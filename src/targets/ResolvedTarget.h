@@ -18,6 +18,7 @@ struct ResolvedTarget {
     std::optional<QString> newestFolderName;
     std::optional<QUrl> newestFile;
     std::optional<QString> note; ///< present only after a fallback to the root
+    std::optional<QString> englishNote; ///< the note in English, for the log and for scripts
 
     friend bool operator==(const ResolvedTarget &, const ResolvedTarget &) = default;
 };

@@ -2,6 +2,7 @@
 
 #include "support/Logger.h"
 #include "support/ShownText.h"
+#include "support/UserText.h"
 #include "targets/CardPaths.h"
 #include "targets/NewestFile.h"
 #include "targets/NewestFolder.h"
@@ -145,8 +146,12 @@ ResolvedTarget TargetResolver::resolve(
         folder = root;
         target.usedFallbackToRoot = true;
         const QString description = expectedFolderDescription(rule.subfolder);
-        target.note = ShownText::isolated(description)
-            + QStringLiteral(" not found on this card, opened the card instead");
+        //: %1 is the folder the rule expects, such as "DCIM" or "DCIM, AVCHD, or XAVC".
+        const UserText note
+            = UserText::translate("TargetResolver", "%1 not found on this card, opened the card instead")
+                  .arg(UserText::verbatim(ShownText::isolated(description)));
+        target.note = note.shown();
+        target.englishNote = note.english();
         log.warn(QStringLiteral("TargetResolver: ") + CardPaths::forLog(description)
             + QStringLiteral(" not found on ") + cardName + QStringLiteral(", opened the card root instead"));
     }

@@ -204,7 +204,7 @@ TEST_F(CardRequestsTest, SilentServiceHitsTheTimeLimitAndTheEntryIsReleasedLater
     watcher->mount(line(QStringLiteral("sdc1")), record());
     ASSERT_TRUE(pollUntil([&] { return outcomes.size() == 2; }));
     EXPECT_EQ(outcomes.first()->description(),
-        QStringLiteral("Disk error: the disk system did not respond within 1 seconds"));
+        QStringLiteral("Disk error: the disk system did not respond within 1 second"));
     EXPECT_EQ(logger.count(QStringLiteral("[ERROR] udisks2 never answered for EOS_DIGITAL; giving up")), 2);
 
     session->pending.takeFirst()(std::nullopt); // a late answer: nothing more happens

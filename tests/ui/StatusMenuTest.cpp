@@ -28,10 +28,10 @@ namespace {
 class ScriptedAutostartService final : public AutostartService {
 public:
     Status status() const override { return m_enabled ? Status::Enabled : Status::NotRegistered; }
-    std::optional<QString> setRegistered(bool on) override
+    std::optional<UserText> setRegistered(bool on) override
     {
         if (m_failure)
-            return m_failure;
+            return UserText::verbatim(*m_failure);
         m_enabled = on;
         return std::nullopt;
     }

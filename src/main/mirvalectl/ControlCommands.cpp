@@ -3,6 +3,7 @@
 #include "app/ControlInterface.h"
 #include "support/ShownText.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -17,7 +18,16 @@ namespace {
 constexpr int kRequestTimeoutMs = 120'000;
 constexpr int kQuickTimeoutMs = 10'000;
 
-const QString kNotRunning = QStringLiteral("mirvalectl: Mirvale is not running\n");
+QString text(const char *source)
+{
+    return QCoreApplication::translate("ControlCommands", source);
+}
+
+QString notRunning()
+{
+    return QStringLiteral("mirvalectl: ")
+        + text(QT_TRANSLATE_NOOP("ControlCommands", "Mirvale is not running")) + QLatin1Char('\n');
+}
 
 void print(std::FILE *stream, const QString &text)
 {
@@ -65,7 +75,7 @@ std::optional<QDBusMessage> call(QDBusConnection &connection, const QString &int
         return reply;
     settleErrorReply(connection);
     if (isNotRunning(reply)) {
-        print(err, kNotRunning);
+        print(err, notRunning());
         exitCode = ControlCommands::NotRunning;
     } else {
         print(err,
@@ -107,7 +117,7 @@ int cards(QDBusConnection &connection, const QStringList &arguments, std::FILE *
         if (argument == QLatin1String("--json"))
             json = true;
         else
-            return usageError(err, QStringLiteral("cards takes only --json"));
+            return usageError(err, text(QT_TRANSLATE_NOOP("ControlCommands", "cards takes only --json")));
     }
     int exitCode = ControlCommands::Success;
     const std::optional<QDBusMessage> reply = call(connection, ControlInterface::kInterfaceName,
@@ -122,9 +132,11 @@ int cards(QDBusConnection &connection, const QStringList &arguments, std::FILE *
         print(out, QString::fromStdString(array.dump(2)) + QLatin1Char('\n'));
         return ControlCommands::Success;
     }
-    for (const QVariantMap &card : list)
-        print(
-            out, ShownText::forTerminal(card.value(QStringLiteral("title")).toString()) + QLatin1Char('\n'));
+    for (const QVariantMap &card : list) {
+        const QString shown = card.value(QStringLiteral("shownTitle")).toString();
+        const QString title = shown.isEmpty() ? card.value(QStringLiteral("title")).toString() : shown;
+        print(out, ShownText::forTerminal(title) + QLatin1Char('\n'));
+    }
     return ControlCommands::Success;
 }
 
@@ -133,8 +145,9 @@ int cardRequest(
 {
     if (arguments.size() != 1 || arguments.first().isEmpty())
         return usageError(err,
-            method == QLatin1String("OpenCard") ? QStringLiteral("open takes one CARD")
-                                                : QStringLiteral("eject takes one CARD"));
+            method == QLatin1String("OpenCard")
+                ? text(QT_TRANSLATE_NOOP("ControlCommands", "open takes one CARD"))
+                : text(QT_TRANSLATE_NOOP("ControlCommands", "eject takes one CARD")));
     int exitCode = ControlCommands::Success;
     call(connection, ControlInterface::kInterfaceName, method, { arguments.first() }, kRequestTimeoutMs, err,
         exitCode);
@@ -155,8 +168,9 @@ int settingRequest(QDBusConnection &connection, const QString &command, const QS
 {
     const bool get = command == QLatin1String("get");
     if (arguments.size() != (get ? 1 : 2))
-        return usageError(
-            err, get ? QStringLiteral("get takes one KEY") : QStringLiteral("set takes a KEY and a VALUE"));
+        return usageError(err,
+            get ? text(QT_TRANSLATE_NOOP("ControlCommands", "get takes one KEY"))
+                : text(QT_TRANSLATE_NOOP("ControlCommands", "set takes a KEY and a VALUE")));
     int exitCode = ControlCommands::Success;
     const std::optional<QDBusMessage> reply = call(connection, ControlInterface::kInterfaceName,
         get ? QStringLiteral("GetSetting") : QStringLiteral("SetSetting"),
@@ -170,7 +184,7 @@ int settingRequest(QDBusConnection &connection, const QString &command, const QS
 
 QString ControlCommands::usage()
 {
-    return QStringLiteral(
+    return text(QT_TRANSLATE_NOOP("ControlCommands",
         "Commands for the running Mirvale:\n"
         "  cards [--json]                     list the cards, as the menu shows them\n"
         "  open CARD                          open a card (a name, mount path or device),\n"
@@ -181,7 +195,7 @@ QString ControlCommands::usage()
         "  get KEY                            print a setting's value\n"
         "  set KEY VALUE                      change a setting (true or false; reportWith:\n"
         "                                     panels or desktop)\n"
-        "Exit status: 1 refused (the reason on standard error), 4 Mirvale is not running.\n");
+        "Exit status: 1 refused (the reason on standard error), 4 Mirvale is not running.\n"));
 }
 
 bool ControlCommands::handles(const QString &command)
@@ -205,7 +219,7 @@ int ControlCommands::run(QDBusConnection connection, const QString &command, con
         return Success;
     }
     if (!connection.isConnected()) {
-        print(err, kNotRunning);
+        print(err, notRunning());
         return NotRunning;
     }
     qDBusRegisterMetaType<QList<QVariantMap>>();
@@ -218,7 +232,8 @@ int ControlCommands::run(QDBusConnection connection, const QString &command, con
     if (command == QLatin1String("get") || command == QLatin1String("set"))
         return settingRequest(connection, command, arguments, out, err);
     if (!arguments.isEmpty())
-        return usageError(err, command + QStringLiteral(" takes no arguments"));
+        return usageError(
+            err, text(QT_TRANSLATE_NOOP("ControlCommands", "%1 takes no arguments")).arg(command));
     int exitCode = Success;
     if (command == QLatin1String("pause"))
         return setPaused(connection, true, err);
@@ -228,6 +243,6 @@ int ControlCommands::run(QDBusConnection connection, const QString &command, con
         call(connection, ControlInterface::kInterfaceName, QStringLiteral("ShowSettings"), { false },
             kQuickTimeoutMs, err, exitCode);
     else
-        return usageError(err, QStringLiteral("unknown command ") + command);
+        return usageError(err, text(QT_TRANSLATE_NOOP("ControlCommands", "unknown command %1")).arg(command));
     return exitCode;
 }

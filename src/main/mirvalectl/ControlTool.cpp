@@ -11,6 +11,7 @@
 #include "support/StreamLogger.h"
 #include "targets/TargetResolver.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -19,38 +20,43 @@
 
 namespace {
 
-const char *const kUsage
-    = "usage: mirvalectl COMMAND [OPTIONS]\n"
-      "\n"
-      "Commands:\n"
-      "  validate FILE                      check a rules file (rules.json or an export)\n"
-      "  resolve --rules FILE [--name NAME] CARD_DIR\n"
-      "                                     show what Mirvale would open for a card\n"
-      "\n"
-      "Run 'mirvalectl COMMAND --help' for the details of a command.\n";
+const char *const kUsage = QT_TRANSLATE_NOOP("ControlTool",
+    "usage: mirvalectl COMMAND [OPTIONS]\n"
+    "\n"
+    "Commands:\n"
+    "  validate FILE                      check a rules file (rules.json or an export)\n"
+    "  resolve --rules FILE [--name NAME] CARD_DIR\n"
+    "                                     show what Mirvale would open for a card\n"
+    "\n"
+    "Run 'mirvalectl COMMAND --help' for the details of a command.\n");
 
-const char *const kValidateHelp
-    = "usage: mirvalectl validate FILE\n"
-      "\n"
-      "Decodes FILE as a Mirvale rules file and checks the rules as the settings window does.\n"
-      "Prints one line per finding, in order, as 'error: MESSAGE' or 'warning: MESSAGE'.\n"
-      "\n"
-      "Exit status: 0 no errors (warnings allowed), 1 at least one error,\n"
-      "2 the file cannot be read or is not a rules file.\n";
+const char *const kValidateHelp = QT_TRANSLATE_NOOP("ControlTool",
+    "usage: mirvalectl validate FILE\n"
+    "\n"
+    "Decodes FILE as a Mirvale rules file and checks the rules as the settings window does.\n"
+    "Prints one line per finding, in order, as 'error: MESSAGE' or 'warning: MESSAGE'.\n"
+    "\n"
+    "Exit status: 0 no errors (warnings allowed), 1 at least one error,\n"
+    "2 the file cannot be read or is not a rules file.\n");
 
-const char *const kResolveHelp
-    = "usage: mirvalectl resolve --rules FILE [--name VOLUME_NAME] CARD_DIR\n"
-      "\n"
-      "Treats CARD_DIR as a mounted card named VOLUME_NAME (default: the last component of\n"
-      "CARD_DIR), chooses the first matching rule of FILE and resolves the folder to open.\n"
-      "Prints one JSON object: rule, ruleId, folder, relativePath, usedFallbackToRoot,\n"
-      "newestFolderName, newestFile, note and call (the org.freedesktop.FileManager1 method\n"
-      "Mirvale calls for it, with its URIs, startup id and the window placement it then\n"
-      "applies; try it with dbus-send).\n"
-      "Diagnostics go to standard error in the log's line format.\n"
-      "\n"
-      "Exit status: 0 a rule matched, 3 no rule matched, 2 unreadable or undecodable FILE,\n"
-      "or CARD_DIR is not a directory.\n";
+const char *const kResolveHelp = QT_TRANSLATE_NOOP("ControlTool",
+    "usage: mirvalectl resolve --rules FILE [--name VOLUME_NAME] CARD_DIR\n"
+    "\n"
+    "Treats CARD_DIR as a mounted card named VOLUME_NAME (default: the last component of\n"
+    "CARD_DIR), chooses the first matching rule of FILE and resolves the folder to open.\n"
+    "Prints one JSON object: rule, ruleId, folder, relativePath, usedFallbackToRoot,\n"
+    "newestFolderName, newestFile, note and call (the org.freedesktop.FileManager1 method\n"
+    "Mirvale calls for it, with its URIs, startup id and the window placement it then\n"
+    "applies; try it with dbus-send).\n"
+    "Diagnostics go to standard error in the log's line format.\n"
+    "\n"
+    "Exit status: 0 a rule matched, 3 no rule matched, 2 unreadable or undecodable FILE,\n"
+    "or CARD_DIR is not a directory.\n");
+
+QString text(const char *source)
+{
+    return QCoreApplication::translate("ControlTool", source);
+}
 
 void print(std::FILE *stream, const QString &text)
 {
@@ -68,7 +74,7 @@ QString oneLine(const QString &text)
 int usageError(std::FILE *err, const QString &problem)
 {
     print(err, QStringLiteral("mirvalectl: ") + oneLine(problem) + QLatin1Char('\n'));
-    print(err, QString::fromUtf8(kUsage));
+    print(err, text(kUsage));
     return ControlTool::Usage;
 }
 
@@ -85,7 +91,8 @@ std::optional<RuleList> loadRules(const QString &path, FileAccess &files, std::F
         const QByteArray data = files.read(path, RulesStore::kMaxFileBytes);
         return RulesFormat::decodeRules(data);
     } catch (const DecodingError &error) {
-        failure(err, path + QStringLiteral(": ") + error.description());
+        //: %1 is the file's path, %2 what is wrong with it.
+        failure(err, text(QT_TRANSLATE_NOOP("ControlTool", "%1: %2")).arg(path, error.description()));
     } catch (const DescribedError &error) {
         failure(err, error.description());
     }
@@ -100,15 +107,15 @@ bool wantsHelp(const QStringList &arguments)
 int validate(const QStringList &arguments, FileAccess &files, std::FILE *out, std::FILE *err)
 {
     if (wantsHelp(arguments)) {
-        print(out, QString::fromUtf8(kValidateHelp));
+        print(out, text(kValidateHelp));
         return ControlTool::Success;
     }
     if (arguments.size() != 1)
-        return usageError(err, QStringLiteral("validate takes exactly one FILE"));
+        return usageError(err, text(QT_TRANSLATE_NOOP("ControlTool", "validate takes exactly one FILE")));
     if (arguments[0].startsWith(QLatin1Char('-')) && arguments[0] != QStringLiteral("-"))
-        return usageError(err, QStringLiteral("unknown option ") + arguments[0]);
+        return usageError(err, text(QT_TRANSLATE_NOOP("ControlTool", "unknown option %1")).arg(arguments[0]));
     if (arguments[0].isEmpty())
-        return usageError(err, QStringLiteral("validate needs a FILE"));
+        return usageError(err, text(QT_TRANSLATE_NOOP("ControlTool", "validate needs a FILE")));
     const std::optional<RuleList> rules = loadRules(arguments[0], files, err);
     if (!rules)
         return ControlTool::Unreadable;
@@ -116,7 +123,10 @@ int validate(const QStringList &arguments, FileAccess &files, std::FILE *out, st
     for (const RuleIssue &issue : RuleValidator::validate(*rules)) {
         hasErrors = hasErrors || issue.isError;
         print(out,
-            (issue.isError ? QStringLiteral("error: ") : QStringLiteral("warning: ")) + oneLine(issue.message)
+            //: A finding of `mirvalectl validate`; %1 is its message.
+            (issue.isError ? text(QT_TRANSLATE_NOOP("ControlTool", "error: %1"))
+                           : text(QT_TRANSLATE_NOOP("ControlTool", "warning: %1")))
+                    .arg(oneLine(issue.message))
                 + QLatin1Char('\n'));
     }
     return hasErrors ? ControlTool::HasErrors : ControlTool::Success;
@@ -148,7 +158,7 @@ int resolve(const QStringList &arguments, FileAccess &files, const EntryAttribut
     std::FILE *out, std::FILE *err)
 {
     if (wantsHelp(arguments)) {
-        print(out, QString::fromUtf8(kResolveHelp));
+        print(out, text(kResolveHelp));
         return ControlTool::Success;
     }
     QString rulesPath;
@@ -162,27 +172,28 @@ int resolve(const QStringList &arguments, FileAccess &files, const EntryAttribut
             = !optionsEnded && argument.startsWith(QLatin1Char('-')) && argument != QStringLiteral("-");
         if (isOption && (argument == QStringLiteral("--rules") || argument == QStringLiteral("--name"))) {
             if (i + 1 >= arguments.size())
-                return usageError(err, argument + QStringLiteral(" needs a value"));
+                return usageError(
+                    err, text(QT_TRANSLATE_NOOP("ControlTool", "%1 needs a value")).arg(argument));
             (argument == QStringLiteral("--rules") ? rulesPath : name.emplace()) = arguments[++i];
         } else if (isOption && argument == QStringLiteral("--")) {
             optionsEnded = true; // a card folder whose name begins with "-" follows
         } else if (isOption) {
-            return usageError(err, QStringLiteral("unknown option ") + argument);
+            return usageError(err, text(QT_TRANSLATE_NOOP("ControlTool", "unknown option %1")).arg(argument));
         } else if (!hasCardDir) {
             cardDir = argument;
             hasCardDir = true;
         } else {
-            return usageError(err, QStringLiteral("resolve takes one CARD_DIR"));
+            return usageError(err, text(QT_TRANSLATE_NOOP("ControlTool", "resolve takes one CARD_DIR")));
         }
     }
     if (rulesPath.isEmpty())
-        return usageError(err, QStringLiteral("resolve needs --rules FILE"));
+        return usageError(err, text(QT_TRANSLATE_NOOP("ControlTool", "resolve needs --rules FILE")));
     if (cardDir.isEmpty())
-        return usageError(err, QStringLiteral("resolve needs a CARD_DIR"));
+        return usageError(err, text(QT_TRANSLATE_NOOP("ControlTool", "resolve needs a CARD_DIR")));
 
     const QFileInfo cardInfo(cardDir);
     if (!cardInfo.isDir())
-        return failure(err, cardDir + QStringLiteral(" is not a directory"));
+        return failure(err, text(QT_TRANSLATE_NOOP("ControlTool", "%1 is not a directory")).arg(cardDir));
     const std::optional<RuleList> rules = loadRules(rulesPath, files, err);
     if (!rules)
         return ControlTool::Unreadable;
@@ -210,7 +221,7 @@ int resolve(const QStringList &arguments, FileAccess &files, const EntryAttribut
     result["newestFolderName"] = optionalString(target.newestFolderName);
     result["newestFile"] = target.newestFile ? nlohmann::json(target.newestFile->toLocalFile().toStdString())
                                              : nlohmann::json(nullptr);
-    result["note"] = optionalString(target.note);
+    result["note"] = optionalString(target.englishNote);
     result["call"] = rule ? fileManagerCall(target, rule->placement) : nlohmann::ordered_json(nullptr);
     print(out, QString::fromStdString(result.dump(2)) + QLatin1Char('\n'));
     return rule ? ControlTool::Success : ControlTool::NoMatchingRule;
@@ -244,18 +255,19 @@ int ControlTool::run(const QByteArrayList &rawArguments, FileAccess &files, cons
         QString argument = decoder(raw);
         if (decoder.hasError()) {
             return failure(err,
-                QStringLiteral("the argument \"") + shownBytes(raw)
-                    + QStringLiteral("\" is not UTF-8; Mirvale reads only names in UTF-8"));
+                text(QT_TRANSLATE_NOOP("ControlTool",
+                         "the argument \"%1\" is not UTF-8; Mirvale reads only names in UTF-8"))
+                    .arg(shownBytes(raw)));
         }
         arguments.append(std::move(argument));
     }
     if (arguments.isEmpty())
-        return usageError(err, QStringLiteral("no command given"));
+        return usageError(err, text(QT_TRANSLATE_NOOP("ControlTool", "no command given")));
     const QString &command = arguments[0];
     const QStringList rest = arguments.mid(1);
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h")
         || command == QStringLiteral("help")) {
-        print(out, QString::fromUtf8(kUsage));
+        print(out, text(kUsage));
         print(out, QStringLiteral("\n") + ControlCommands::usage());
         return Success;
     }
@@ -265,5 +277,5 @@ int ControlTool::run(const QByteArrayList &rawArguments, FileAccess &files, cons
         return validate(rest, files, out, err);
     if (command == QStringLiteral("resolve"))
         return resolve(rest, files, cards, out, err);
-    return usageError(err, QStringLiteral("unknown command ") + command);
+    return usageError(err, text(QT_TRANSLATE_NOOP("ControlTool", "unknown command %1")).arg(command));
 }

@@ -2,6 +2,7 @@
 
 #include "platform/linux/XdgStandardFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,11 @@
 #include <algorithm>
 
 namespace {
+
+UserText sentence(const char *source, const QStringList &arguments)
+{
+    return UserText::translate("AutostartEntry", source).args(arguments);
+}
 
 // Characters that never need quoting in an Exec word.
 bool isPlain(QChar c)
@@ -169,7 +175,7 @@ AutostartService::Status AutostartEntry::status() const
     return readStatus(m_filePath);
 }
 
-std::optional<QString> AutostartEntry::adoptLegacyEntry() const
+std::optional<UserText> AutostartEntry::adoptLegacyEntry() const
 {
     const QString legacy = m_folder + u'/' + QLatin1String(kLegacyFileName);
     if (!QFile::exists(legacy) || readStatus(legacy) == Status::NotOurs)
@@ -179,7 +185,8 @@ std::optional<QString> AutostartEntry::adoptLegacyEntry() const
     QFile file(legacy);
     if (QFile::exists(m_filePath) ? file.remove() : file.rename(m_filePath))
         return std::nullopt;
-    return QStringLiteral("Could not move %1 to %2: %3").arg(legacy, m_filePath, file.errorString());
+    return sentence(QT_TRANSLATE_NOOP("AutostartEntry", "Could not move %1 to %2: %3"),
+        { legacy, m_filePath, file.errorString() });
 }
 
 AutostartService::Status AutostartEntry::readStatus(const QString &path) const
@@ -199,10 +206,10 @@ AutostartService::Status AutostartEntry::readStatus(const QString &path) const
     return isRunnable(program) ? Status::Enabled : Status::Stale;
 }
 
-std::optional<QString> AutostartEntry::setRegistered(bool on)
+std::optional<UserText> AutostartEntry::setRegistered(bool on)
 {
     std::lock_guard lock(m_mutex);
-    if (const std::optional<QString> problem = adoptLegacyEntry())
+    if (const std::optional<UserText> problem = adoptLegacyEntry())
         return problem;
     const Status current = readStatus(m_filePath);
     if (!on) {
@@ -211,21 +218,25 @@ std::optional<QString> AutostartEntry::setRegistered(bool on)
             return std::nullopt;
         QFile file(m_filePath);
         if (!file.remove())
-            return QStringLiteral("Could not remove %1: %2").arg(m_filePath, file.errorString());
+            return sentence(QT_TRANSLATE_NOOP("AutostartEntry", "Could not remove %1: %2"),
+                { m_filePath, file.errorString() });
         return std::nullopt;
     }
 
     if (current == Status::NotOurs)
-        return QStringLiteral("%1 belongs to another program, so Mirvale leaves it as it is. Rename or "
-                              "remove it to let Mirvale start at login.")
-            .arg(m_filePath);
+        return sentence(QT_TRANSLATE_NOOP("AutostartEntry",
+                            "%1 belongs to another program, so Mirvale leaves it as it is. Rename or "
+                            "remove it to let Mirvale start at login."),
+            { m_filePath });
     if (!QDir().mkpath(m_folder))
-        return QStringLiteral("Could not create the folder %1.").arg(m_folder);
+        return sentence(QT_TRANSLATE_NOOP("AutostartEntry", "Could not create the folder %1."), { m_folder });
     QSaveFile file(m_filePath);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Could not write %1: %2").arg(m_filePath, file.errorString());
+        return sentence(QT_TRANSLATE_NOOP("AutostartEntry", "Could not write %1: %2"),
+            { m_filePath, file.errorString() });
     file.write(entryText(m_executable).toUtf8());
     if (!file.commit())
-        return QStringLiteral("Could not write %1: %2").arg(m_filePath, file.errorString());
+        return sentence(QT_TRANSLATE_NOOP("AutostartEntry", "Could not write %1: %2"),
+            { m_filePath, file.errorString() });
     return std::nullopt;
 }

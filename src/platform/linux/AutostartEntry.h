@@ -25,7 +25,7 @@ public:
     static QString defaultAutostartFolder();
 
     Status status() const override;
-    std::optional<QString> setRegistered(bool on) override;
+    std::optional<UserText> setRegistered(bool on) override;
 
     QString filePath() const { return m_filePath; }
     /// The file's whole text for `executable`.
@@ -37,7 +37,7 @@ public:
 
 private:
     Status readStatus(const QString &path) const;
-    std::optional<QString> adoptLegacyEntry() const;
+    std::optional<UserText> adoptLegacyEntry() const;
 
     const QString m_folder;
     const QString m_filePath;

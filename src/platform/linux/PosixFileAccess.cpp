@@ -1,7 +1,9 @@
 #include "platform/linux/PosixFileAccess.h"
 
 #include "rules/FileError.h"
+#include "support/UserText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -39,10 +41,15 @@ QString fileName(const QString &path)
     return name;
 }
 
-[[noreturn]] void fail(const QString &what, const QString &path, int error)
+UserText sentence(const char *source, const QStringList &arguments)
 {
-    throw FileError(
-        QStringLiteral("The file \"%1\" could not be %2: %3.").arg(fileName(path), what, errorText(error)));
+    return UserText::translate("PosixFileAccess", source).args(arguments);
+}
+
+/// `source` has %1 for the file's name and %2 for the system's reason.
+[[noreturn]] void fail(const char *source, const QString &path, int error)
+{
+    throw FileError(sentence(source, { fileName(path), errorText(error) }));
 }
 
 QByteArray native(const QString &path)
@@ -88,7 +95,8 @@ void writeAll(int fd, const QByteArray &data, const QString &path)
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            fail(QStringLiteral("saved"), path, errno);
+            fail(
+                QT_TRANSLATE_NOOP("PosixFileAccess", "The file \"%1\" could not be saved: %2."), path, errno);
         }
         cursor += written;
         left -= written;
@@ -130,8 +138,9 @@ void PosixFileAccess::createFolder(const QString &path)
         struct stat info;
         if (error == EEXIST && ::stat(prefix.constData(), &info) == 0 && S_ISDIR(info.st_mode))
             continue;
-        throw FileError(QStringLiteral("The folder \"%1\" could not be created: %2.")
-                            .arg(QFile::decodeName(prefix), errorText(error == EEXIST ? ENOTDIR : error)));
+        throw FileError(
+            sentence(QT_TRANSLATE_NOOP("PosixFileAccess", "The folder \"%1\" could not be created: %2."),
+                { QFile::decodeName(prefix), errorText(error == EEXIST ? ENOTDIR : error) }));
     }
 }
 
@@ -140,18 +149,18 @@ QByteArray PosixFileAccess::read(const QString &path, qint64 maxBytes)
     // Non-blocking, so that a FIFO put in the file's place cannot hang the reader.
     Descriptor fd(::open(native(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0)
-        fail(QStringLiteral("read"), path, errno);
+        fail(QT_TRANSLATE_NOOP("PosixFileAccess", "The file \"%1\" could not be read: %2."), path, errno);
     struct stat info;
     if (::fstat(fd.get(), &info) != 0)
-        fail(QStringLiteral("read"), path, errno);
+        fail(QT_TRANSLATE_NOOP("PosixFileAccess", "The file \"%1\" could not be read: %2."), path, errno);
     if (!S_ISREG(info.st_mode))
-        throw FileError(QStringLiteral("The file \"%1\" could not be read: it is not a regular file.")
-                            .arg(fileName(path)));
+        throw FileError(sentence(QT_TRANSLATE_NOOP("PosixFileAccess",
+                                     "The file \"%1\" could not be read: it is not a regular file."),
+            { fileName(path) }));
     if (info.st_size > maxBytes) {
-        throw FileError(QStringLiteral("The file \"%1\" is too large (%2 bytes; at most %3 are read).")
-                            .arg(fileName(path))
-                            .arg(info.st_size)
-                            .arg(maxBytes));
+        throw FileError(sentence(QT_TRANSLATE_NOOP("PosixFileAccess",
+                                     "The file \"%1\" is too large (%2 bytes; at most %3 are read)."),
+            { fileName(path), QString::number(info.st_size), QString::number(maxBytes) }));
     }
     QByteArray data;
     data.reserve(static_cast<qsizetype>(info.st_size));
@@ -161,13 +170,14 @@ QByteArray PosixFileAccess::read(const QString &path, qint64 maxBytes)
         if (count < 0) {
             if (errno == EINTR)
                 continue;
-            fail(QStringLiteral("read"), path, errno);
+            fail(QT_TRANSLATE_NOOP("PosixFileAccess", "The file \"%1\" could not be read: %2."), path, errno);
         }
         if (count == 0)
             break;
         if (data.size() + count > maxBytes)
-            throw FileError(
-                QStringLiteral("The file \"%1\" grew too large while it was read.").arg(fileName(path)));
+            throw FileError(sentence(
+                QT_TRANSLATE_NOOP("PosixFileAccess", "The file \"%1\" grew too large while it was read."),
+                { fileName(path) }));
         data.append(buffer, static_cast<qsizetype>(count));
     }
     return data;
@@ -220,7 +230,7 @@ void PosixFileAccess::writeAtomically(const QString &path, const QByteArray &dat
             break;
     }
     if (fdValue < 0)
-        fail(QStringLiteral("saved"), path, errno);
+        fail(QT_TRANSLATE_NOOP("PosixFileAccess", "The file \"%1\" could not be saved: %2."), path, errno);
 
     Descriptor fd(fdValue);
     try {
@@ -229,11 +239,14 @@ void PosixFileAccess::writeAtomically(const QString &path, const QByteArray &dat
             ::fchmod(fd.get(), existing.st_mode & 07777);
         writeAll(fd.get(), data, path);
         if (::fsync(fd.get()) != 0)
-            fail(QStringLiteral("saved"), path, errno);
+            fail(
+                QT_TRANSLATE_NOOP("PosixFileAccess", "The file \"%1\" could not be saved: %2."), path, errno);
         if (const int error = fd.close())
-            fail(QStringLiteral("saved"), path, error);
+            fail(
+                QT_TRANSLATE_NOOP("PosixFileAccess", "The file \"%1\" could not be saved: %2."), path, error);
         if (::rename(native(temporary).constData(), targetName.constData()) != 0)
-            fail(QStringLiteral("saved"), path, errno);
+            fail(
+                QT_TRANSLATE_NOOP("PosixFileAccess", "The file \"%1\" could not be saved: %2."), path, errno);
     } catch (...) {
         ::unlink(native(temporary).constData());
         throw;
@@ -257,5 +270,5 @@ void PosixFileAccess::move(const QString &from, const QString &to)
         else
             error = errno;
     }
-    fail(QStringLiteral("moved"), from, error);
+    fail(QT_TRANSLATE_NOOP("PosixFileAccess", "The file \"%1\" could not be moved: %2."), from, error);
 }
