@@ -43,7 +43,7 @@ struct SilentNotifier final : AbstractNotifier {
     void setup() override { }
     void setOnEjectRequested(std::function<void(const QUrl &)>) override { }
     void cardOpened(const MountedCard &, const ResolvedTarget &, std::optional<int>) override { }
-    void cardProblem(const MountedCard &, const QString &) override { }
+    void cardProblem(const MountedCard &, const UserText &) override { }
 };
 
 /// Sixteen mounted cards, as the menu would list them.

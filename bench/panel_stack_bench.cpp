@@ -53,7 +53,8 @@ void BM_ReflowFourPanels(benchmark::State &state)
     services.reducedMotion = [] { return false; };
     PanelStack stack(std::move(services));
     for (int i = 0; i < 4; ++i)
-        stack.present(QStringLiteral("EOS_DIGITAL"), QStringLiteral("Opened DCIM/100CANON"), i == 2, {});
+        stack.present(QStringLiteral("EOS_DIGITAL"),
+            UserText::verbatim(QStringLiteral("Opened DCIM/100CANON")), i == 2, {});
     for (auto _ : state)
         stack.reflow();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "detection/MountedCard.h"
+#include "support/UserText.h"
 #include "targets/ResolvedTarget.h"
 
 #include <QString>
@@ -22,8 +23,9 @@ public:
     virtual void cardOpened(
         const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
         = 0;
-    /// Something about `card` went wrong. Any thread.
-    virtual void cardProblem(const MountedCard &card, const QString &message) = 0;
+    /// Something about `card` went wrong: `message` as the user reads it, and in English for
+    /// the log. Any thread.
+    virtual void cardProblem(const MountedCard &card, const UserText &message) = 0;
     /// `card` was unmounted at the user's request. Main thread.
     virtual void cardUnmounted(const MountedCard &card) { (void)card; }
 };

@@ -25,17 +25,18 @@ std::chrono::steady_clock::time_point CardUnmounter::now() const
     return m_services.now ? m_services.now() : std::chrono::steady_clock::now();
 }
 
-QString CardUnmounter::busyText(const QStringList &holders, const QString &cardName)
+UserText CardUnmounter::busyText(const QStringList &holders, const QString &cardName)
 {
     if (holders.size() == 1)
         //: %1: a program ("Dolphin"), %2: the card's name
-        return QCoreApplication::translate(
+        return UserText::translate(
             "CardUnmounter", "%1 is using %2: close its window on the card, then Unmount again")
-            .arg(holders.constFirst(), cardName);
+            .args({ holders.constFirst(), cardName });
     //: %1: programs ("Dolphin and Konsole"), %2: the card's name
-    return QCoreApplication::translate(
+    return UserText::translate(
         "CardUnmounter", "%1 are using %2: close their windows on the card, then Unmount again")
-        .arg(QLocale().createSeparatedList(holders), cardName);
+        .arg(UserText::of(QLocale().createSeparatedList(holders), QLocale::c().createSeparatedList(holders)),
+            UserText::verbatim(cardName));
 }
 
 void CardUnmounter::unmount(const MountedCard &card, VolumeWatching::RequestCompletion onDone)
@@ -83,7 +84,7 @@ void CardUnmounter::answered(const QString &key, const std::optional<MirvaleErro
     if (!attempt)
         return;
     if (!error || error->kind() != MirvaleError::Kind::DiskBusy) {
-        finish(key, error, error ? error->description() : QString());
+        finish(key, error, error ? error->text() : UserText());
         return;
     }
     if (!attempt->refused) {
@@ -107,7 +108,7 @@ void CardUnmounter::reportHolders(const QString &key, const MirvaleError &error)
 {
     const std::shared_ptr<MountUsers> users = m_services.users;
     if (!users) {
-        finish(key, error, error.description());
+        finish(key, error, error.text());
         return;
     }
     const LifeToken<CardUnmounter>::Weak alive = m_life;
@@ -131,12 +132,13 @@ void CardUnmounter::reportHolders(const QString &key, const MirvaleError &error)
                 + (seen.isEmpty() ? QStringLiteral("no process Mirvale can see")
                                   : seen.join(QStringLiteral(", "))));
             unmounter->finish(
-                key, error, names.isEmpty() ? error.description() : busyText(names, attempt->card.name));
+                key, error, names.isEmpty() ? error.text() : busyText(names, attempt->card.name));
         });
     });
 }
 
-void CardUnmounter::finish(const QString &key, const std::optional<MirvaleError> &error, const QString &shown)
+void CardUnmounter::finish(
+    const QString &key, const std::optional<MirvaleError> &error, const UserText &shown)
 {
     const std::shared_ptr<Attempt> attempt = m_attempts.take(key);
     if (!attempt)
@@ -146,8 +148,9 @@ void CardUnmounter::finish(const QString &key, const std::optional<MirvaleError>
         m_services.notifier->cardProblem(attempt->card, shown);
     else
         m_services.notifier->cardUnmounted(attempt->card);
-    const std::optional<MirvaleError> outcome
-        = error && shown != error->description() ? std::optional(MirvaleError::diskBusy(shown)) : error;
+    const std::optional<MirvaleError> outcome = error && shown.shown() != error->description()
+        ? std::optional(MirvaleError::diskBusy(shown))
+        : error;
     for (const VolumeWatching::RequestCompletion &onDone : std::as_const(attempt->waiting))
         onDone(outcome);
 }

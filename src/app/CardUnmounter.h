@@ -5,8 +5,10 @@
 #include "support/LifeToken.h"
 #include "support/TimerScheduler.h"
 
+#include "support/UserText.h"
 #include <QHash>
 #include <QList>
+
 #include <QString>
 #include <QStringList>
 
@@ -60,7 +62,7 @@ public:
     void unmount(const MountedCard &card, VolumeWatching::RequestCompletion onDone);
 
     /// The sentence a panel shows for a card that `holders` keep busy.
-    static QString busyText(const QStringList &holders, const QString &cardName);
+    static UserText busyText(const QStringList &holders, const QString &cardName);
 
 private:
     struct Attempt {
@@ -75,7 +77,7 @@ private:
     void tryUnmount(const QString &key);
     void answered(const QString &key, const std::optional<MirvaleError> &error);
     void reportHolders(const QString &key, const MirvaleError &error);
-    void finish(const QString &key, const std::optional<MirvaleError> &error, const QString &shown);
+    void finish(const QString &key, const std::optional<MirvaleError> &error, const UserText &shown);
 
     Services m_services;
     Limits m_limits;

@@ -205,7 +205,7 @@ void Coordinator::handle(const MountedCard &card, bool ignorePause, VolumeWatchi
         if (!rule) {
             log->info(QStringLiteral("no rule for ") + card.name);
             if (userAsked)
-                notifier->cardProblem(card, MirvaleError::noMatchingRule().description());
+                notifier->cardProblem(card, MirvaleError::noMatchingRule().text());
             tell(MirvaleError::noMatchingRule());
             return;
         }
@@ -291,7 +291,7 @@ void Coordinator::completeRequest(const ResolvedTarget &target, const std::share
             line += QStringLiteral(" (after the pipeline had already been released)");
         log->error(line);
         if (firstOutcome)
-            m_services.notifier->cardProblem(target.card, error->description());
+            m_services.notifier->cardProblem(target.card, error->text());
         return;
     }
 
@@ -319,7 +319,8 @@ void Coordinator::handleOpenSuccess(const ResolvedTarget &target)
 
     if (target.usedFallbackToRoot && target.note) {
         log->warn(name + QStringLiteral(": ") + target.englishNote.value_or(*target.note));
-        m_services.notifier->cardProblem(target.card, *target.note);
+        m_services.notifier->cardProblem(
+            target.card, UserText::of(*target.note, target.englishNote.value_or(*target.note)));
     }
 
     AbstractNotifier *notifier = m_services.notifier;
@@ -370,12 +371,14 @@ void Coordinator::observeSaveFailures()
 {
     MIRVALE_ASSERT_MAIN_THREAD();
     connect(m_services.rules, &RulesProvider::settingsSaveFailed, this, [this](const QString &message) {
-        const QString reason = message.isEmpty() ? tr("unknown error") : message;
+        const UserText reason = message.isEmpty() ? UserText::translate("Coordinator", "unknown error")
+                                                  : UserText::verbatim(message);
         MountedCard settingsCard;
         settingsCard.url = QUrl::fromLocalFile(QStringLiteral("/"));
         settingsCard.name = tr("Mirvale settings");
         //: %1 is the reason, such as the file system's message.
-        m_services.notifier->cardProblem(settingsCard, tr("Your change could not be saved: %1").arg(reason));
+        m_services.notifier->cardProblem(settingsCard,
+            UserText::translate("Coordinator", "Your change could not be saved: %1").arg(reason));
     });
 }
 
@@ -386,8 +389,9 @@ void Coordinator::observeCardsNotAnswering()
         m_services.log->warn(card.name + QStringLiteral(" does not answer at ") + card.url.toLocalFile()
             + QStringLiteral("; given up until it is inserted again"));
         //: %1 is the card's name.
-        m_services.notifier->cardProblem(
-            card, tr("%1 does not answer: pull it out and insert it again").arg(card.name));
+        m_services.notifier->cardProblem(card,
+            UserText::translate("Coordinator", "%1 does not answer: pull it out and insert it again")
+                .arg(card.name));
     });
 }
 

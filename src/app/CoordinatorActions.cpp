@@ -51,7 +51,7 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
                         synthetic.name = card.name;
                         synthetic.isRemovable = true;
                         synthetic.isEjectable = true;
-                        m_services.notifier->cardProblem(synthetic, error->description());
+                        m_services.notifier->cardProblem(synthetic, error->text());
                     }
                 }
                 // On success the volume arrives through the mount callback, which finds the name
@@ -145,5 +145,6 @@ void Coordinator::ejectByURL(const QUrl &volume)
     synthetic.name = QFileInfo(QDir::cleanPath(path)).fileName();
     synthetic.isRemovable = true;
     synthetic.isEjectable = true;
-    m_services.notifier->cardProblem(synthetic, tr("That card is no longer mounted."));
+    m_services.notifier->cardProblem(
+        synthetic, UserText::translate("Coordinator", "That card is no longer mounted."));
 }

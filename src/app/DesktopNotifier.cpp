@@ -59,7 +59,7 @@ void DesktopNotifier::setOnEjectRequested(std::function<void(const QUrl &)> call
 void DesktopNotifier::cardOpened(
     const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
 {
-    QString body = CardReportText::openedBody(card, target, fileCount);
+    QString body = CardReportText::openedBody(card, target, fileCount).shown();
     onMainThread([this, card, target, fileCount, body = std::move(body)] {
         const AppSettings settings = m_services.rules->settings();
         if (medium(settings, m_services.panelsPlaceable) == ReportMedium::Panels) {
@@ -84,7 +84,7 @@ void DesktopNotifier::cardOpened(
     });
 }
 
-void DesktopNotifier::cardProblem(const MountedCard &card, const QString &message)
+void DesktopNotifier::cardProblem(const MountedCard &card, const UserText &message)
 {
     onMainThread([this, card, message] {
         if (medium(m_services.rules->settings(), m_services.panelsPlaceable) == ReportMedium::Panels) {
@@ -94,7 +94,7 @@ void DesktopNotifier::cardProblem(const MountedCard &card, const QString &messag
         Report report;
         report.cardKey = cardKey(card);
         report.summary = ShownText::visible(card.name);
-        report.body = message;
+        report.body = message.shown();
         report.problem = true;
         report.volume = card.url;
         report.inPanel = [this, card, message] { m_services.panels->cardProblem(card, message); };

@@ -53,7 +53,7 @@ public:
     void setOnEjectRequested(std::function<void(const QUrl &volume)> callback) override;
     void cardOpened(
         const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount) override;
-    void cardProblem(const MountedCard &card, const QString &message) override;
+    void cardProblem(const MountedCard &card, const UserText &message) override;
     void cardUnmounted(const MountedCard &card) override;
 
 private:

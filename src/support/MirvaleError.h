@@ -35,6 +35,10 @@ public:
         return { Kind::DiskError, message.shown(), message.english() };
     }
     static MirvaleError diskBusy(const QString &message) { return { Kind::DiskBusy, message }; }
+    static MirvaleError diskBusy(const UserText &message)
+    {
+        return { Kind::DiskBusy, message.shown(), message.english() };
+    }
     static MirvaleError fileManagerTimeout() { return { Kind::FileManagerTimeout, {} }; }
     static MirvaleError noMatchingRule() { return { Kind::NoMatchingRule, {} }; }
     static MirvaleError fileManagerAccessDenied() { return { Kind::FileManagerAccessDenied, {} }; }

@@ -67,7 +67,7 @@ void Notifier::setOnEjectRequested(std::function<void(const QUrl &)> callback)
 
 void Notifier::cardOpened(const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
 {
-    QString body = CardReportText::openedBody(card, target, fileCount);
+    UserText body = CardReportText::openedBody(card, target, fileCount);
     onMainThread([this, title = card.name, body = std::move(body), volume = card.url] {
         if (!m_services.rules->settings().showNotifications) {
             m_services.log->info(
@@ -81,7 +81,7 @@ void Notifier::cardOpened(const MountedCard &card, const ResolvedTarget &target,
     });
 }
 
-void Notifier::cardProblem(const MountedCard &card, const QString &message)
+void Notifier::cardProblem(const MountedCard &card, const UserText &message)
 {
     onMainThread([this, title = card.name, message] { m_stack->present(title, message, true, {}); });
 }

@@ -46,7 +46,7 @@ public:
     void setOnEjectRequested(std::function<void(const QUrl &)> callback) override;
     void cardOpened(
         const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount) override;
-    void cardProblem(const MountedCard &card, const QString &message) override;
+    void cardProblem(const MountedCard &card, const UserText &message) override;
 
 private:
     void onMainThread(std::function<void()> work);

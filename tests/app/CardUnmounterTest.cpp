@@ -69,7 +69,7 @@ TEST_F(CardUnmounterTest, ABusyCardIsTriedAgainThenItsHoldersAreNamedInOnePanel)
     EXPECT_EQ(m_outcomes.first()->kind(), MirvaleError::Kind::DiskBusy);
     EXPECT_TRUE(m_log.contains(QStringLiteral("[WARN] DESK2: still busy, used by gdk-pixbuf-thumbnailer 102, "
                                               "dolphin 200, file.so 201, gvfsd-trash 300, mirvale 10")));
-    EXPECT_EQ(CardUnmounter::busyText({ QStringLiteral("Dolphin") }, QStringLiteral("DESK2")),
+    EXPECT_EQ(CardUnmounter::busyText({ QStringLiteral("Dolphin") }, QStringLiteral("DESK2")).shown(),
         QStringLiteral("Dolphin is using DESK2: close its window on the card, then Unmount again"));
 
     // Holders that let go between two tries: the unmount succeeds and nothing is shown.

@@ -40,7 +40,8 @@ TEST(DesktopNotifier, OneNotificationPerCardWithActionsReplacedByWhatFollows)
 {
     Harness h(QStringList { u"actions"_s, u"body-markup"_s });
     h.notifier.cardOpened(h.card, h.target, 3);
-    h.notifier.cardProblem(h.card, u"Could not & cannot"_s); // waits for the id it replaces
+    h.notifier.cardProblem(
+        h.card, UserText::verbatim(u"Could not & cannot"_s)); // waits for the id it replaces
     h.server.answerAll();
     ASSERT_EQ(h.server.sent.size(), 2u);
     const DesktopNotifications::Notification &opened = h.server.sent[0], &problem = h.server.sent[1];
@@ -89,14 +90,14 @@ TEST(DesktopNotifier, PanelsWhenChosenOrWithoutAServerWithOneLogLine)
 
     Harness h(std::nullopt);
     h.notifier.cardOpened(h.card, h.target, 3);
-    h.notifier.cardProblem(h.card, u"Oops"_s);
+    h.notifier.cardProblem(h.card, UserText::verbatim(u"Oops"_s));
     h.server.answerAll();
     // A server without actions or markup comes, and goes in the middle of a call.
     h.server.serve(QStringList { u"body"_s });
     h.notifier.cardOpened(h.card, h.target, 3);
-    h.notifier.cardProblem(h.card, u"A & B"_s);
+    h.notifier.cardProblem(h.card, UserText::verbatim(u"A & B"_s));
     h.server.answerAll();
-    h.notifier.cardProblem(h.card, u"Later"_s);
+    h.notifier.cardProblem(h.card, UserText::verbatim(u"Later"_s));
     h.server.serve(std::nullopt);
     h.server.answerAll();
     ASSERT_EQ(h.server.sent.size() + chosen.server.sent.size(), 3u);

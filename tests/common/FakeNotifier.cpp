@@ -7,10 +7,10 @@ void FakeNotifier::cardOpened(
     m_opened.append({ card, target, fileCount });
 }
 
-void FakeNotifier::cardProblem(const MountedCard &card, const QString &message)
+void FakeNotifier::cardProblem(const MountedCard &card, const UserText &message)
 {
     std::lock_guard lock(m_mutex);
-    m_problems.append({ card, message });
+    m_problems.append({ card, message.shown() });
 }
 
 QList<FakeNotifier::Problem> FakeNotifier::problems() const

@@ -26,7 +26,7 @@ public:
     }
     void cardOpened(
         const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount) override;
-    void cardProblem(const MountedCard &card, const QString &message) override;
+    void cardProblem(const MountedCard &card, const UserText &message) override;
 
     QList<Problem> problems() const;
     QList<Opened> opened() const;

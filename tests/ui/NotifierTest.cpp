@@ -85,7 +85,7 @@ TEST_F(NotifierTest, AnOpenedCardGetsAPanelWhoseUnmountEjectsThatCardOnly)
     QList<QUrl> ejected;
     notifier->setOnEjectRequested([&ejected](const QUrl &volume) { ejected.append(volume); });
     notifier->cardOpened(card, target, 2);
-    notifier->cardProblem(card, QStringLiteral("Folder not found."));
+    notifier->cardProblem(card, UserText::verbatim(QStringLiteral("Folder not found.")));
 
     auto panels = visiblePanels();
     ASSERT_EQ(panels.size(), 2);
@@ -113,14 +113,14 @@ TEST_F(NotifierTest, WithNotificationsOffOnlyProblemsAreShown)
     EXPECT_TRUE(visiblePanels().isEmpty());
     EXPECT_TRUE(log.contains(
         QStringLiteral("[INFO] Notifier: skipping card-opened panel (notifications disabled).")));
-    notifier->cardProblem(card, QStringLiteral("Finder did not answer in time."));
+    notifier->cardProblem(card, UserText::verbatim(QStringLiteral("Finder did not answer in time.")));
     EXPECT_EQ(visiblePanels().size(), 1);
 }
 
 TEST_F(NotifierTest, ReportsFromOtherThreadsAreShownOnTheMainThreadInOrder)
 {
     std::thread worker([this] {
-        notifier->cardProblem(card, QStringLiteral("first"));
+        notifier->cardProblem(card, UserText::verbatim(QStringLiteral("first")));
         notifier->cardOpened(card, target, std::nullopt);
     });
     worker.join();
@@ -137,7 +137,7 @@ TEST_F(NotifierTest, ReportsFromOtherThreadsAreShownOnTheMainThreadInOrder)
 
 TEST_F(NotifierTest, ReportsQueuedForANotifierThatIsGoneAreDropped)
 {
-    std::thread worker([this] { notifier->cardProblem(card, QStringLiteral("late")); });
+    std::thread worker([this] { notifier->cardProblem(card, UserText::verbatim(QStringLiteral("late"))); });
     worker.join();
     notifier.reset();
     processEventsFor(50ms);
@@ -147,7 +147,7 @@ TEST_F(NotifierTest, ReportsQueuedForANotifierThatIsGoneAreDropped)
 
 TEST_F(NotifierTest, PanelsFloatWithoutTakingFocusAndHangFromTheTopRight)
 {
-    notifier->cardProblem(card, QStringLiteral("x"));
+    notifier->cardProblem(card, UserText::verbatim(QStringLiteral("x")));
     const auto panels = visiblePanels();
     ASSERT_EQ(panels.size(), 1);
     const Qt::WindowFlags flags = panels[0]->windowFlags();
@@ -167,8 +167,8 @@ TEST_F(NotifierTest, LongTitlesEndInAnEllipsisAndBodiesWrap)
     MountedCard named = card;
     named.name = QStringLiteral("A card with a very long name that does not fit on one line of the panel");
     notifier->cardProblem(named,
-        QStringLiteral("The folder DCIM/100CANON/VERY/DEEP/PATH/THAT/GOES/ON could not be "
-                       "found on the card, so the card itself was opened instead."));
+        UserText::verbatim(QStringLiteral("The folder DCIM/100CANON/VERY/DEEP/PATH/THAT/GOES/ON could not be "
+                                          "found on the card, so the card itself was opened instead.")));
     const auto panels = visiblePanels();
     ASSERT_EQ(panels.size(), 1);
     const auto *title = panels[0]->findChild<QLabel *>(QStringLiteral("panelTitle"));
@@ -181,8 +181,8 @@ TEST_F(NotifierTest, LongTitlesEndInAnEllipsisAndBodiesWrap)
 
 TEST_F(NotifierTest, AClickFadesThePanelOutAndTheTimerDismissesTheRest)
 {
-    notifier->cardProblem(card, QStringLiteral("clicked"));
-    notifier->cardProblem(card, QStringLiteral("timed"));
+    notifier->cardProblem(card, UserText::verbatim(QStringLiteral("clicked")));
+    notifier->cardProblem(card, UserText::verbatim(QStringLiteral("timed")));
     auto panels = visiblePanels();
     ASSERT_EQ(panels.size(), 2);
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,

@@ -174,7 +174,7 @@ Application::Application(QObject *parent)
     mounting.reportProblem = [this](const QString &card, const QString &message) {
         MountedCard shown;
         shown.name = card;
-        m_reports->cardProblem(shown, message);
+        m_reports->cardProblem(shown, UserText::verbatim(message));
     };
     mounting.memory = std::make_shared<InsertedCardMounter::Memory>();
     services.makeVolumeWatcher = linuxVolumeWatcher(*m_log, m_state, std::move(mounting));

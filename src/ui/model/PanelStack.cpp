@@ -12,10 +12,11 @@ PanelStack::PanelStack(Services services)
 PanelStack::~PanelStack() = default;
 
 PanelStack::PanelId PanelStack::present(
-    const QString &title, const QString &body, bool isProblem, std::function<void()> ejectAction)
+    const QString &title, const UserText &shownBody, bool isProblem, std::function<void()> ejectAction)
 {
-    m_services.log->info(QStringLiteral("Notifier: showing panel \"") + title + QStringLiteral(": ") + body
-        + QLatin1Char('"'));
+    m_services.log->info(QStringLiteral("Notifier: showing panel \"") + title + QStringLiteral(": ")
+        + shownBody.english() + QLatin1Char('"'));
+    const QString &body = shownBody.shown();
 
     if (isProblem) {
         QList<PanelId> same;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/TimerScheduler.h"
+#include "support/UserText.h"
 #include "ui/model/PanelContent.h"
 #include "ui/model/PanelView.h"
 
@@ -57,8 +58,9 @@ public:
     /// Shows a panel, dismissing the oldest live ones beyond the limit, and a live problem
     /// panel that says the same (a problem met again replaces its panel). `ejectAction`, when
     /// given, is what the panel's Unmount button does before the panel goes.
+    /// `body` goes on screen in the user's language and into the log in English.
     PanelId present(
-        const QString &title, const QString &body, bool isProblem, std::function<void()> ejectAction);
+        const QString &title, const UserText &body, bool isProblem, std::function<void()> ejectAction);
     /// Starts the panel's way out; a second call, or one for a panel already gone, does nothing.
     void dismiss(PanelId id);
     /// Places the live panels again; after every present and every close.

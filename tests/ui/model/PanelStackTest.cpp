@@ -34,7 +34,8 @@ protected:
 
     PanelStack::PanelId report(const QString &title = QStringLiteral("EOS"), std::function<void()> eject = {})
     {
-        return stack->present(title, QStringLiteral("Opened DCIM"), false, std::move(eject));
+        return stack->present(
+            title, UserText::verbatim(QStringLiteral("Opened DCIM")), false, std::move(eject));
     }
 
     QList<QPoint> positions() const
@@ -130,7 +131,7 @@ TEST_F(PanelStackTest, ReportsLeaveAfterEightSecondsAndProblemsAfterTwelve)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.isProblem ? "problem" : "report");
         records.clear();
-        stack->present(QStringLiteral("EOS"), QStringLiteral("x"), c.isProblem, {});
+        stack->present(QStringLiteral("EOS"), UserText::verbatim(QStringLiteral("x")), c.isProblem, {});
         EXPECT_EQ(records[0]->content.isProblem, c.isProblem);
         timers.advance(c.delay - 1ms);
         EXPECT_FALSE(records[0]->fading());
@@ -189,8 +190,12 @@ TEST_F(PanelStackTest, UnmountRunsTheActionOnceAndDismissesThatPanelOnly)
     report(QStringLiteral("EOS"), [&ejects] { ++ejects; });
     report(QStringLiteral("OTHER"));
     EXPECT_TRUE(records[0]->content.hasUnmount);
-    stack->present(QStringLiteral("P"), QStringLiteral("x"), true, {});
+    stack->present(
+        QStringLiteral("P"), UserText::of(QStringLiteral("Fehler"), QStringLiteral("Failure")), true, {});
     EXPECT_FALSE(records[2]->content.hasUnmount);
+    // The panel in the user's language, the log in English.
+    EXPECT_EQ(records[2]->content.body, QStringLiteral("Fehler"));
+    EXPECT_TRUE(log.lines().contains(QStringLiteral("[INFO] Notifier: showing panel \"P: Failure\"")));
 
     records[0]->events.unmountPressed();
     records[0]->events.unmountPressed(); // a double click while it fades
@@ -206,8 +211,9 @@ TEST_F(PanelStackTest, AnUnmountThatReportsAProblemAtOnceStillDismissesItsPanel)
     reducedMotion = true;
     for (int i = 0; i < 3; ++i)
         report();
-    report(QStringLiteral("EOS"),
-        [this] { stack->present(QStringLiteral("EOS"), QStringLiteral("Busy"), true, {}); });
+    report(QStringLiteral("EOS"), [this] {
+        stack->present(QStringLiteral("EOS"), UserText::verbatim(QStringLiteral("Busy")), true, {});
+    });
     records[3]->events.unmountPressed();
     EXPECT_TRUE(records[0]->destroyed); // the fifth live panel pushed out the oldest
     EXPECT_TRUE(records[3]->destroyed);
@@ -280,6 +286,6 @@ TEST_F(PanelStackTest, AProblemMetAgainReplacesItsPanel)
         = QStringLiteral("Dolphin is using DESK2: close its window on the card, then Unmount again");
     report(QStringLiteral("DESK2"));
     for (const char *card : { "DESK2", "DESK1", "DESK2" }) // a second DESK2 replaces the first
-        stack->present(QString::fromLatin1(card), busy, true, {});
+        stack->present(QString::fromLatin1(card), UserText::verbatim(busy), true, {});
     EXPECT_TRUE(stack->livePanels().size() == 3 && records[1]->fading());
 }
