@@ -745,12 +745,12 @@ nicht dekodierbar, oder CARD_DIR ist kein Verzeichnis.
     <message>
         <source>%1 → newest, select last file</source>
         <extracomment>%1 is the folder, such as &quot;DCIM&quot;.</extracomment>
-        <translation>%1 → neuester, letzte Datei auswählen</translation>
+        <translation>%1 → neuester Ordner, letzte Datei auswählen</translation>
     </message>
     <message>
         <source>%1 → newest</source>
         <extracomment>%1 is the folder, such as &quot;DCIM&quot;.</extracomment>
-        <translation>%1 → neuester</translation>
+        <translation>%1 → neuester Ordner</translation>
     </message>
     <message>
         <source>%1, select last file</source>
@@ -893,7 +893,7 @@ nicht dekodierbar, oder CARD_DIR ist kein Verzeichnis.
     <name>RuleEditorLogic</name>
     <message>
         <source>Smart (first that exists)</source>
-        <translation>Automatisch (der erste vorhandene)</translation>
+        <translation>Automatisch (erster vorhandener Ordner)</translation>
     </message>
     <message>
         <source>Custom…</source>
