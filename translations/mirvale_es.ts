@@ -982,11 +982,11 @@ ilegible o no decodificable, o DIR_TARJETA no es un directorio.
     </message>
     <message>
         <source>Mirvale&apos;s panels</source>
-        <translation>paneles de Mirvale</translation>
+        <translation>los paneles de Mirvale</translation>
     </message>
     <message>
         <source>the desktop&apos;s notifications</source>
-        <translation>notificaciones del escritorio</translation>
+        <translation>las notificaciones del escritorio</translation>
     </message>
     <message>
         <source>Add rule</source>
