@@ -281,8 +281,8 @@ Exit status: 1 refused (the reason on standard error), 4 Mirvale is not running.
   get CLAVE                          imprime el valor de un ajuste
   set CLAVE VALOR                    cambia un ajuste (true o false; reportWith:
                                      panels o desktop)
-Estado de salida: 1 rechazada (el motivo, en la salida de error estándar), 4 Mirvale no
-se está ejecutando.
+Estado de salida: 1 orden rechazada (el motivo, en la salida de error estándar),
+4 Mirvale no se está ejecutando.
 </translation>
     </message>
     <message>
@@ -344,7 +344,8 @@ Run &apos;mirvalectl COMMAND --help&apos; for the details of a command.
         <translation>uso: mirvalectl ORDEN [OPCIONES]
 
 Órdenes:
-  validate ARCHIVO                   comprueba un archivo de reglas (rules.json o una exportación)
+  validate ARCHIVO                   comprueba un archivo de reglas (rules.json o una
+                                     exportación)
   resolve --rules ARCHIVO [--name NOMBRE] DIR_TARJETA
                                      muestra lo que Mirvale abriría para una tarjeta
 
