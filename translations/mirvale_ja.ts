@@ -862,7 +862,7 @@ dbus-send で試せます)。
     </message>
     <message>
         <source>Move the mouse to</source>
-        <translation>マウスを移動する</translation>
+        <translation>マウスを次の位置に移動する</translation>
     </message>
     <message>
         <source>&amp;Use current mouse position</source>
