@@ -518,10 +518,6 @@ or CARD_DIR is not a directory.
 <context>
     <name>FirstRunHint</name>
     <message>
-        <source>Xfce may also open a window or offer to import photos when you insert a card, and its setting is for every drive and medium, not camera cards only. To stop it: open Removable Drives and Media and turn off ǋrowse removable media when inserted” and, under Cameras, “Import digital photographs when connected”.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Got it</source>
         <translation type="unfinished"></translation>
     </message>
@@ -531,6 +527,18 @@ or CARD_DIR is not a directory.
     </message>
     <message>
         <source>Open Removable Media Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xfce may also open a window or offer to import photos when you insert a card, and its setting is for every drive and medium, not camera cards only. To stop it: open Removable Drives and Media and turn off “Browse removable media when inserted” and, under Cameras, “Import digital photographs when connected”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your desktop may also open a window or an application when you insert a card. To stop that: open your desktop’s settings, find what happens when media is inserted, and choose to do nothing for photos.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your desktop may also open a window or an application when you insert a card. To stop that: open Removable Media in Settings and set “Photos” to “Do nothing”.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

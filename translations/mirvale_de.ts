@@ -347,7 +347,7 @@ Befehle:
   resolve --rules FILE [--name NAME] CARD_DIR
                                      zeigen, was Mirvale für eine Karte öffnen würde
 
-Mit 'mirvalectl COMMAND --help' erhalten Sie die Einzelheiten eines Befehls.
+Mit &apos;mirvalectl COMMAND --help&apos; erhalten Sie die Einzelheiten eines Befehls.
 </translation>
     </message>
     <message>
@@ -362,7 +362,7 @@ Exit status: 0 no errors (warnings allowed), 1 at least one error,
         <translation>Aufruf: mirvalectl validate FILE
 
 Liest FILE als Mirvale-Regeldatei und prüft die Regeln wie das Einstellungsfenster.
-Gibt eine Zeile je Befund aus, der Reihe nach, als 'error: MESSAGE' oder 'warning: MESSAGE'.
+Gibt eine Zeile je Befund aus, der Reihe nach, als &apos;error: MESSAGE&apos; oder &apos;warning: MESSAGE&apos;.
 
 Exit-Status: 0 keine Fehler (Warnungen erlaubt), 1 mindestens ein Fehler,
 2 die Datei kann nicht gelesen werden oder ist keine Regeldatei.
@@ -552,10 +552,6 @@ nicht dekodierbar, oder CARD_DIR ist kein Verzeichnis.
 <context>
     <name>FirstRunHint</name>
     <message>
-        <source>Xfce may also open a window or offer to import photos when you insert a card, and its setting is for every drive and medium, not camera cards only. To stop it: open Removable Drives and Media and turn off ǋrowse removable media when inserted” and, under Cameras, “Import digital photographs when connected”.</source>
-        <translation>Xfce öffnet beim Einlegen einer Karte möglicherweise ebenfalls ein Fenster oder bietet an, Fotos zu importieren, und diese Einstellung gilt für alle Laufwerke und Medien, nicht nur für Kamerakarten. Um das abzustellen: Öffnen Sie „Wechseldatenträger- und Medieneinstellungen“ und schalten Sie „Wechselmedien beim Einlegen öffnen“ und unter „Kameras“ „Nach dem Verbinden digitale Fotos importieren“ aus.</translation>
-    </message>
-    <message>
         <source>Got it</source>
         <translation>Verstanden</translation>
     </message>
@@ -566,6 +562,18 @@ nicht dekodierbar, oder CARD_DIR ist kein Verzeichnis.
     <message>
         <source>Open Removable Media Settings</source>
         <translation>Einstellungen für Wechselmedien öffnen</translation>
+    </message>
+    <message>
+        <source>Xfce may also open a window or offer to import photos when you insert a card, and its setting is for every drive and medium, not camera cards only. To stop it: open Removable Drives and Media and turn off “Browse removable media when inserted” and, under Cameras, “Import digital photographs when connected”.</source>
+        <translation>Xfce öffnet beim Einlegen einer Karte möglicherweise ebenfalls ein Fenster oder bietet an, Fotos zu importieren, und diese Einstellung gilt für alle Laufwerke und Medien, nicht nur für Kamerakarten. Um das abzustellen: Öffnen Sie „Wechseldatenträger- und Medieneinstellungen“ und schalten Sie „Wechselmedien beim Einlegen öffnen“ und unter „Kameras“ „Nach dem Verbinden digitale Fotos importieren“ aus.</translation>
+    </message>
+    <message>
+        <source>Your desktop may also open a window or an application when you insert a card. To stop that: open your desktop’s settings, find what happens when media is inserted, and choose to do nothing for photos.</source>
+        <translation>Ihre Arbeitsumgebung öffnet beim Einlegen einer Karte möglicherweise ebenfalls ein Fenster oder eine Anwendung. So verhindern Sie das: Öffnen Sie die Einstellungen Ihrer Arbeitsumgebung, suchen Sie, was beim Einlegen von Medien geschieht, und wählen Sie für Fotos „Nichts tun“.</translation>
+    </message>
+    <message>
+        <source>Your desktop may also open a window or an application when you insert a card. To stop that: open Removable Media in Settings and set “Photos” to “Do nothing”.</source>
+        <translation>Ihre Arbeitsumgebung öffnet beim Einlegen einer Karte möglicherweise ebenfalls ein Fenster oder eine Anwendung. So verhindern Sie das: Öffnen Sie in den Einstellungen „Wechselmedien“ und setzen Sie „Fotos“ auf „Nichts tun“.</translation>
     </message>
 </context>
 <context>
@@ -1081,7 +1089,7 @@ nicht dekodierbar, oder CARD_DIR ist kein Verzeichnis.
     </message>
     <message>
         <source>%1: custom folder path cannot contain &quot;..&quot;.</source>
-        <translation>%1: Der benutzerdefinierte Ordnerpfad darf kein ".." enthalten.</translation>
+        <translation>%1: Der benutzerdefinierte Ordnerpfad darf kein &quot;..&quot; enthalten.</translation>
     </message>
     <message>
         <source>placement width</source>

@@ -557,10 +557,6 @@ ilegible o no decodificable, o DIR_TARJETA no es un directorio.
 <context>
     <name>FirstRunHint</name>
     <message>
-        <source>Xfce may also open a window or offer to import photos when you insert a card, and its setting is for every drive and medium, not camera cards only. To stop it: open Removable Drives and Media and turn off ǋrowse removable media when inserted” and, under Cameras, “Import digital photographs when connected”.</source>
-        <translation>Puede que Xfce también abra una ventana u ofrezca importar fotos al insertar una tarjeta, y su ajuste se aplica a todas las unidades y soportes, no solo a las tarjetas de cámara. Para evitarlo: abra Dispositivos y soportes extraíbles y desactive «Examinar los soportes extraíbles al insertarlos» y, en Cámaras, «Importar las fotografías digitales al conectarlas».</translation>
-    </message>
-    <message>
         <source>Got it</source>
         <translation>Entendido</translation>
     </message>
@@ -571,6 +567,18 @@ ilegible o no decodificable, o DIR_TARJETA no es un directorio.
     <message>
         <source>Open Removable Media Settings</source>
         <translation>Abrir la configuración de soportes extraíbles</translation>
+    </message>
+    <message>
+        <source>Xfce may also open a window or offer to import photos when you insert a card, and its setting is for every drive and medium, not camera cards only. To stop it: open Removable Drives and Media and turn off “Browse removable media when inserted” and, under Cameras, “Import digital photographs when connected”.</source>
+        <translation>Puede que Xfce también abra una ventana u ofrezca importar fotos al insertar una tarjeta, y su ajuste se aplica a todas las unidades y soportes, no solo a las tarjetas de cámara. Para evitarlo: abra Dispositivos y soportes extraíbles y desactive «Examinar los soportes extraíbles al insertarlos» y, en Cámaras, «Importar las fotografías digitales al conectarlas».</translation>
+    </message>
+    <message>
+        <source>Your desktop may also open a window or an application when you insert a card. To stop that: open your desktop’s settings, find what happens when media is inserted, and choose to do nothing for photos.</source>
+        <translation>Es posible que su escritorio también abra una ventana o una aplicación al insertar una tarjeta. Para evitarlo: abra la configuración de su escritorio, busque qué ocurre al insertar soportes y elija no hacer nada con las fotos.</translation>
+    </message>
+    <message>
+        <source>Your desktop may also open a window or an application when you insert a card. To stop that: open Removable Media in Settings and set “Photos” to “Do nothing”.</source>
+        <translation>Es posible que su escritorio también abra una ventana o una aplicación al insertar una tarjeta. Para evitarlo: abra «Soportes extraíbles» en Configuración y establezca «Fotos» en «No hacer nada».</translation>
     </message>
 </context>
 <context>
@@ -1086,7 +1094,7 @@ ilegible o no decodificable, o DIR_TARJETA no es un directorio.
     </message>
     <message>
         <source>%1: custom folder path cannot contain &quot;..&quot;.</source>
-        <translation>%1: la ruta de la carpeta personalizada no puede contener "..".</translation>
+        <translation>%1: la ruta de la carpeta personalizada no puede contener &quot;..&quot;.</translation>
     </message>
     <message>
         <source>placement width</source>

@@ -294,7 +294,7 @@ Exit status: 1 refused (the reason on standard error), 4 Mirvale is not running.
     <message>
         <source>No card matches &quot;%1&quot;; name a card by its name, mount path or device</source>
         <extracomment>%1 is what the caller named the card.</extracomment>
-        <translation>"%1" に一致するカードはありません。カードは名前、マウントパス、またはデバイスで指定してください</translation>
+        <translation>&quot;%1&quot; に一致するカードはありません。カードは名前、マウントパス、またはデバイスで指定してください</translation>
     </message>
     <message>
         <source>no outcome within %1; the card may still open</source>
@@ -343,7 +343,7 @@ Run &apos;mirvalectl COMMAND --help&apos; for the details of a command.
   resolve --rules FILE [--name NAME] CARD_DIR
                                      カードに対して Mirvale が開くものを表示します
 
-コマンドの詳細は 'mirvalectl COMMAND --help' を実行して確認してください。
+コマンドの詳細は &apos;mirvalectl COMMAND --help&apos; を実行して確認してください。
 </translation>
     </message>
     <message>
@@ -358,7 +358,7 @@ Exit status: 0 no errors (warnings allowed), 1 at least one error,
         <translation>使い方: mirvalectl validate FILE
 
 FILE を Mirvale のルールファイルとしてデコードし、設定ウィンドウと同じようにルールを検査します。
-検出した項目を順に 1 行ずつ、'エラー: MESSAGE' または '警告: MESSAGE' の形式で出力します。
+検出した項目を順に 1 行ずつ、&apos;エラー: MESSAGE&apos; または &apos;警告: MESSAGE&apos; の形式で出力します。
 
 終了ステータス: 0 エラーなし (警告は可)、1 エラーが 1 つ以上ある、
 2 ファイルを読み込めないか、ルールファイルではない。
@@ -440,7 +440,7 @@ dbus-send で試せます)。
     </message>
     <message>
         <source>the argument &quot;%1&quot; is not UTF-8; Mirvale reads only names in UTF-8</source>
-        <translation>引数 "%1" は UTF-8 ではありません。Mirvale は UTF-8 の名前しか読み込みません</translation>
+        <translation>引数 &quot;%1&quot; は UTF-8 ではありません。Mirvale は UTF-8 の名前しか読み込みません</translation>
     </message>
     <message>
         <source>no command given</source>
@@ -548,10 +548,6 @@ dbus-send で試せます)。
 <context>
     <name>FirstRunHint</name>
     <message>
-        <source>Xfce may also open a window or offer to import photos when you insert a card, and its setting is for every drive and medium, not camera cards only. To stop it: open Removable Drives and Media and turn off ǋrowse removable media when inserted” and, under Cameras, “Import digital photographs when connected”.</source>
-        <translation>Xfce でも、カードを挿入したときにウィンドウが開いたり、写真の取り込みを提案されたりすることがあります。また、この設定はカメラのカードだけでなく、すべてのドライブとメディアに適用されます。止めるには、「リムーバブルドライブとメディア」を開き、「リムーバブルメディアが挿入されたら参照する」と、「カメラ」の下の「接続されたら写真を取り込む」をオフにしてください。</translation>
-    </message>
-    <message>
         <source>Got it</source>
         <translation>了解</translation>
     </message>
@@ -562,6 +558,18 @@ dbus-send で試せます)。
     <message>
         <source>Open Removable Media Settings</source>
         <translation>リムーバブルメディアの設定を開く</translation>
+    </message>
+    <message>
+        <source>Xfce may also open a window or offer to import photos when you insert a card, and its setting is for every drive and medium, not camera cards only. To stop it: open Removable Drives and Media and turn off “Browse removable media when inserted” and, under Cameras, “Import digital photographs when connected”.</source>
+        <translation>Xfce でも、カードを挿入したときにウィンドウが開いたり、写真の取り込みを提案されたりすることがあります。また、この設定はカメラのカードだけでなく、すべてのドライブとメディアに適用されます。止めるには、「リムーバブルドライブとメディア」を開き、「リムーバブルメディアが挿入されたら参照する」と、「カメラ」の下の「接続されたら写真を取り込む」をオフにしてください。</translation>
+    </message>
+    <message>
+        <source>Your desktop may also open a window or an application when you insert a card. To stop that: open your desktop’s settings, find what happens when media is inserted, and choose to do nothing for photos.</source>
+        <translation>カードを挿入すると、デスクトップもウィンドウやアプリケーションを開く場合があります。これを止めるには、デスクトップの設定を開き、メディアを挿入したときの動作を探して、写真に対して「何もしない」を選択してください。</translation>
+    </message>
+    <message>
+        <source>Your desktop may also open a window or an application when you insert a card. To stop that: open Removable Media in Settings and set “Photos” to “Do nothing”.</source>
+        <translation>カードを挿入すると、デスクトップもウィンドウやアプリケーションを開く場合があります。これを止めるには、設定の「リムーバブルメディア」を開き、「写真」を「何もしない」に設定してください。</translation>
     </message>
 </context>
 <context>
@@ -677,31 +685,31 @@ dbus-send で試せます)。
     <name>PosixFileAccess</name>
     <message>
         <source>The file &quot;%1&quot; could not be saved: %2.</source>
-        <translation>ファイル "%1" を保存できませんでした: %2。</translation>
+        <translation>ファイル &quot;%1&quot; を保存できませんでした: %2。</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; could not be created: %2.</source>
-        <translation>フォルダー "%1" を作成できませんでした: %2。</translation>
+        <translation>フォルダー &quot;%1&quot; を作成できませんでした: %2。</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be read: %2.</source>
-        <translation>ファイル "%1" を読み込めませんでした: %2。</translation>
+        <translation>ファイル &quot;%1&quot; を読み込めませんでした: %2。</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be read: it is not a regular file.</source>
-        <translation>ファイル "%1" を読み込めませんでした: 通常のファイルではありません。</translation>
+        <translation>ファイル &quot;%1&quot; を読み込めませんでした: 通常のファイルではありません。</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is too large (%2 bytes; at most %3 are read).</source>
-        <translation>ファイル "%1" が大きすぎます (%2 バイト。読み込むのは最大 %3 バイトです)。</translation>
+        <translation>ファイル &quot;%1&quot; が大きすぎます (%2 バイト。読み込むのは最大 %3 バイトです)。</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; grew too large while it was read.</source>
-        <translation>ファイル "%1" は読み込み中に大きくなりすぎました。</translation>
+        <translation>ファイル &quot;%1&quot; は読み込み中に大きくなりすぎました。</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be moved: %2.</source>
-        <translation>ファイル "%1" を移動できませんでした: %2。</translation>
+        <translation>ファイル &quot;%1&quot; を移動できませんでした: %2。</translation>
     </message>
 </context>
 <context>
@@ -1077,7 +1085,7 @@ dbus-send で試せます)。
     </message>
     <message>
         <source>%1: custom folder path cannot contain &quot;..&quot;.</source>
-        <translation>%1: カスタムフォルダーのパスに ".." を含めることはできません。</translation>
+        <translation>%1: カスタムフォルダーのパスに &quot;..&quot; を含めることはできません。</translation>
     </message>
     <message>
         <source>placement width</source>
@@ -1106,7 +1114,7 @@ dbus-send で試せます)。
     <message>
         <source>&quot;%1&quot; matches the same card and folder as &quot;%2&quot;.</source>
         <extracomment>%1 and %2 are rules&apos; names.</extracomment>
-        <translation>"%1" は "%2" と同じカードとフォルダーに一致します。</translation>
+        <translation>&quot;%1&quot; は &quot;%2&quot; と同じカードとフォルダーに一致します。</translation>
     </message>
     <message>
         <source>Untitled rule</source>
@@ -1181,16 +1189,16 @@ dbus-send で試せます)。
     </message>
     <message>
         <source>Unknown VolumeMatch kind &quot;%1&quot;</source>
-        <translation>不明な VolumeMatch の種類 "%1"</translation>
+        <translation>不明な VolumeMatch の種類 &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Unknown Preset &quot;%1&quot;%2.</source>
         <extracomment>%1 is the value found, %2 where it is (&quot; at rules[2].subfolder.preset&quot;).</extracomment>
-        <translation>不明な Preset "%1"%2。</translation>
+        <translation>不明な Preset &quot;%1&quot;%2。</translation>
     </message>
     <message>
         <source>Unknown Subfolder kind &quot;%1&quot;</source>
-        <translation>不明な Subfolder の種類 "%1"</translation>
+        <translation>不明な Subfolder の種類 &quot;%1&quot;</translation>
     </message>
     <message>
         <source>an array of rules</source>
@@ -1205,15 +1213,15 @@ dbus-send で試せます)。
     <name>SettingKeys</name>
     <message>
         <source>%1 takes true or false, not &quot;%2&quot;</source>
-        <translation>%1 には true または false を指定してください ("%2" は指定できません)</translation>
+        <translation>%1 には true または false を指定してください (&quot;%2&quot; は指定できません)</translation>
     </message>
     <message>
         <source>%1 takes panels or desktop, not &quot;%2&quot;</source>
-        <translation>%1 には panels または desktop を指定してください ("%2" は指定できません)</translation>
+        <translation>%1 には panels または desktop を指定してください (&quot;%2&quot; は指定できません)</translation>
     </message>
     <message>
         <source>unknown setting &quot;%1&quot;; the settings are: %2</source>
-        <translation>不明な設定 "%1"。設定は次のとおりです: %2</translation>
+        <translation>不明な設定 &quot;%1&quot;。設定は次のとおりです: %2</translation>
     </message>
 </context>
 <context>
