@@ -25,8 +25,7 @@ RuleListPane::RuleListPane(SettingsWindowModel &model, QWidget *parent)
     , m_model(model)
 {
     setObjectName(QStringLiteral("ruleListPane"));
-    // As wide as its widest text, and never narrower than the English needs.
-    setMinimumWidth(kWidth);
+    // As wide as its widest text, and never narrower than the English needs (sizeHint).
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 
     // A list, not a table: assistive tools read rows with a name and a second line, no headers.
@@ -94,6 +93,11 @@ RuleListPane::RuleListPane(SettingsWindowModel &model, QWidget *parent)
     connect(&model, &SettingsWindowModel::generalSettingsChanged, this, &RuleListPane::loadGeneralToggles);
     showValidation();
     loadGeneralToggles();
+}
+
+QSize RuleListPane::sizeHint() const
+{
+    return QWidget::sizeHint().expandedTo(QSize(kWidth, 0));
 }
 
 QList<QWidget *> RuleListPane::focusOrder() const

@@ -23,6 +23,10 @@ public:
 
     /// The pane's controls in the order Tab visits them.
     QList<QWidget *> focusOrder() const;
+
+    /// As wide as its widest text needs, never narrower than kWidth; never squeezed below it.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
     /// A tooltip that names the key doing the same.
     static QString withKey(const QString &text, const QKeySequence &key);
 

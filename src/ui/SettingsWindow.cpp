@@ -84,6 +84,13 @@ SettingsWindow::SettingsWindow(const Services &services, QWidget *parent)
     layout->addWidget(new Hairline(Qt::Horizontal));
     layout->addSpacing(12);
     layout->addWidget(m_bottomBar);
+    // A language with longer words widens the window, within the screen, rather than scroll it.
+    const QMargins margins = layout->contentsMargins();
+    const int wanted = content->minimumSizeHint().width() + margins.left() + margins.right();
+    // (A screen narrower than the usual size already holds less than the window: no limit then.)
+    const int room = screen() ? screen()->availableGeometry().width() : 0;
+    if (wanted > width())
+        resize(room > width() ? std::min(wanted, room) : wanted, height());
 
     // The keyboard's commands. Return is left to the focused control: in a field it only ends
     // the typing, it never saves.
