@@ -105,12 +105,12 @@
     <message>
         <source>%1 — free space unknown</source>
         <extracomment>A card&apos;s line in the menu; %1 is the card&apos;s name.</extracomment>
-        <translation>%1 — المساحة الحرة مجهولة</translation>
+        <translation>%1 — المساحة الحرّة مجهولة</translation>
     </message>
     <message>
         <source>%1 — %2 free</source>
         <extracomment>A card&apos;s line in the menu; %1 is the card&apos;s name, %2 its free space, such as &quot;31.9 GB&quot;.</extracomment>
-        <translation>%1 — %2 حرة</translation>
+        <translation>%1 — %2 حرّة</translation>
     </message>
 </context>
 <context>
@@ -134,7 +134,7 @@
     <message>
         <source>%1 free</source>
         <extracomment>%1 is the card&apos;s free space, such as &quot;31.9 GB&quot;.</extracomment>
-        <translation>%1 حرة</translation>
+        <translation>%1 حرّة</translation>
     </message>
 </context>
 <context>
@@ -146,7 +146,7 @@
     <message>
         <source>%1 was stopped at quit</source>
         <extracomment>%1 is a command, such as &quot;udisksctl mount -b /dev/sdb1&quot;.</extracomment>
-        <translation>أُوقِف %1 عند الإنهاء</translation>
+        <translation>أُوقِف %1 عند إنهاء البرنامج</translation>
     </message>
     <message numerus="yes">
         <source>%1 did not finish within %n seconds</source>
@@ -515,7 +515,7 @@ newestFolderName، newestFile، note و call (أسلوب org.freedesktop.FileMan
     <name>DesktopNotifier</name>
     <message>
         <source>Unmounted. The card can be removed.</source>
-        <translation>فُصلت. يمكن نزع البطاقة الآن.</translation>
+        <translation>فُصلت البطاقة. يمكن نزعها الآن.</translation>
     </message>
     <message>
         <source>Show Folder</source>
@@ -569,7 +569,7 @@ newestFolderName، newestFile، note و call (أسلوب org.freedesktop.FileMan
     <name>FirstRunHint</name>
     <message>
         <source>Xfce may also open a window or offer to import photos when you insert a card, and its setting is for every drive and medium, not camera cards only. To stop it: open Removable Drives and Media and turn off ǋrowse removable media when inserted” and, under Cameras, “Import digital photographs when connected”.</source>
-        <translation>قد تفتح Xfce أيضًا نافذة أو تعرض استيراد الصور عند إدخال بطاقة، وإعدادها يسري على كل الأقراص والوسائط، لا على بطاقات الكاميرا وحدها. لإيقاف ذلك: افتح «أجهزة و وسائط متنقلة» وعطّل «تصفح الوسائط المتنقلة عند إدخالها»، وتحت «كاميرات» عطّل «استيراد الصور الرقمية عند التوصيل».</translation>
+        <translation>قد يفتح Xfce أيضًا نافذة أو يعرض استيراد الصور عند إدخال بطاقة، وإعداده يسري على كل الأقراص والوسائط، لا على بطاقات الكاميرا وحدها. لإيقاف ذلك: افتح «أجهزة و وسائط متنقلة» وعطّل «تصفح الوسائط المتنقلة عند إدخالها»، وتحت «كاميرات» عطّل «استيراد الصور الرقمية عند التوصيل».</translation>
     </message>
     <message>
         <source>Got it</source>
@@ -909,7 +909,7 @@ newestFolderName، newestFile، note و call (أسلوب org.freedesktop.FileMan
     <name>RuleEditorLogic</name>
     <message>
         <source>Smart (first that exists)</source>
-        <translation>ذكي (أول موجود)</translation>
+        <translation>ذكي (أول مجلد موجود)</translation>
     </message>
     <message>
         <source>Custom…</source>
@@ -1030,7 +1030,7 @@ newestFolderName، newestFile، note و call (أسلوب org.freedesktop.FileMan
     </message>
     <message>
         <source>Open cards already inserted at launch</source>
-        <translation>افتح البطاقات المُدخلة مسبقًا عند البدء</translation>
+        <translation>افتح البطاقات المُدخلة مسبقًا عند بدء التشغيل</translation>
     </message>
     <message>
         <source>Show a panel when a card opens</source>
@@ -1182,7 +1182,7 @@ newestFolderName، newestFile، note و call (أسلوب org.freedesktop.FileMan
     <message>
         <source>Expected %1 but found %2%3.</source>
         <extracomment>%1 and %2 are kinds of value (&quot;a string&quot;), %3 where it is (&quot; at rules[2].name&quot;).</extracomment>
-        <translation>المتوقع %1 لكن وُجد %2%3.</translation>
+        <translation>كان المتوقع %1 لكن وُجد %2%3.</translation>
     </message>
     <message>
         <source>A required value is missing%1.</source>
@@ -1353,7 +1353,7 @@ newestFolderName، newestFile، note و call (أسلوب org.freedesktop.FileMan
     </message>
     <message>
         <source>Saved</source>
-        <translation>حُفظت</translation>
+        <translation>حُفِظ</translation>
     </message>
 </context>
 <context>
@@ -1364,7 +1364,7 @@ newestFolderName، newestFile، note و call (أسلوب org.freedesktop.FileMan
     </message>
     <message>
         <source>To reach Mirvale, start it again: that opens its settings. From a terminal, mirvalectl lists the cards and pauses or resumes watching. If a tray is added to the desktop later, the icon shows there; some trays show it only after Mirvale is started again.</source>
-        <translation>للوصول إلى Mirvale، شغّله مجددًا: سيفتح ذلك إعداداته. من الطرفية، يسرد mirvalectl البطاقات ويوقف المراقبة مؤقتًا أو يستأنفها. إذا أُضيفت صينية نظام إلى سطح المكتب لاحقًا، تظهر الأيقونة فيها؛ بعض الصواني لا تعرضها إلا بعد تشغيل Mirvale مجددًا.</translation>
+        <translation>للوصول إلى Mirvale، شغّله مجددًا: سيفتح ذلك إعداداته. من الطرفية، يسرد mirvalectl البطاقات ويوقف المراقبة مؤقتًا أو يستأنفها. إذا أُضيفت صينية نظام إلى سطح المكتب لاحقًا، تظهر الأيقونة فيها؛ بعض صواني النظام لا تعرضها إلا بعد تشغيل Mirvale مجددًا.</translation>
     </message>
     <message>
         <source>Couldn&apos;t change Launch at Login</source>
@@ -1476,7 +1476,7 @@ newestFolderName، newestFile، note و call (أسلوب org.freedesktop.FileMan
     </message>
     <message>
         <source>Saved. Rules take effect on the next card insert.</source>
-        <translation>حُفظت. تسري القواعد عند إدخال البطاقة التالية.</translation>
+        <translation>حُفِظت القواعد. تسري عند إدخال البطاقة التالية.</translation>
     </message>
     <message>
         <source>Couldn’t save settings.</source>
