@@ -19,11 +19,6 @@ bool contains(const char *const *begin, const char *const *end, const QString &n
     return std::any_of(begin, end, [&name](const char *known) { return name == QLatin1String(known); });
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 } // namespace
 
 CommandLine::Outcome CommandLine::read(const QStringList &arguments)
@@ -63,19 +58,20 @@ CommandLine::Outcome CommandLine::read(const QStringList &arguments)
 
 QString CommandLine::usage(const QString &rulesFolder, const QString &logFile)
 {
-    return tr("Usage: mirvale [OPTION...]\n"
-              "Waits for camera cards and shows each one's pictures in the file manager.\n"
-              "\n"
-              "Options:\n"
-              "  -h, --help                        show this summary and exit\n"
-              "  --version                         show the version and exit\n"
-              "  --snapshot-settings FILE [light]  draw the settings window into FILE (PNG) and exit\n"
-              "\n"
-              "Qt's own options are accepted too: -platform NAME, -display DISPLAY, -style STYLE, "
-              "-session ID and the others Qt documents.\n"
-              "\n"
-              "Rules and settings: %1\n"
-              "Log: %2\n")
+    return QCoreApplication::translate("CommandLine",
+        "Usage: mirvale [OPTION...]\n"
+        "Waits for camera cards and shows each one's pictures in the file manager.\n"
+        "\n"
+        "Options:\n"
+        "  -h, --help                        show this summary and exit\n"
+        "  --version                         show the version and exit\n"
+        "  --snapshot-settings FILE [light]  draw the settings window into FILE (PNG) and exit\n"
+        "\n"
+        "Qt's own options are accepted too: -platform NAME, -display DISPLAY, -style STYLE, "
+        "-session ID and the others Qt documents.\n"
+        "\n"
+        "Rules and settings: %1\n"
+        "Log: %2\n")
         .arg(rulesFolder, logFile);
 }
 
@@ -86,5 +82,5 @@ QString CommandLine::version()
 
 QString CommandLine::unknownOption(const QString &option)
 {
-    return tr("mirvale: unknown option %1").arg(option);
+    return QCoreApplication::translate("CommandLine", "mirvale: unknown option %1").arg(option);
 }
