@@ -32,12 +32,13 @@ def window():  # a frame or a dialog, not a report panel named with a card
 def button(name):  # enabled: Mirvale's waits greyed out while it reads the desktop's setting
     found = window()
     return found and next((n for n in walk(found) if n.getRole() == A.ROLE_PUSH_BUTTON and n.name == name
-                 and n.getState().contains(A.STATE_ENABLED)), None)
+                           and n.getState().contains(A.STATE_ENABLED) and n.getState().contains(A.STATE_SHOWING)),
+                          None)
 
 
 found = poll(lambda: button(NAME))
 if found is None:
-    sys.exit(f"no enabled button \"{NAME}\" in the window \"{WINDOW}\" on the accessibility bus")
+    sys.exit(f"no button \"{NAME}\" showing and enabled in the window \"{WINDOW}\" on the accessibility bus")
 found.queryAction().doAction(0)
 if THEN and poll(lambda: button(THEN)) is None:
     sys.exit(f"after \"{NAME}\", no button \"{THEN}\" in the window \"{WINDOW}\"")
