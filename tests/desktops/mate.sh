@@ -21,7 +21,7 @@ gsettings set "$MEDIA" automount false
 gsettings list-recursively "$MEDIA" >"$WORK/media-before"
 start_accessibility
 spawn marco marco --no-composite
-poll 60 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "marco did not start"
+poll 60 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "marco did not start ($(tail -n2 "$WORK/marco.log" | tr "\n" " "))"
 spawn panel mate-panel
 poll 60 eval '[ "$(top_bar_height)" -gt 0 ]' || fail "mate-panel did not reserve its space"
 spawn caja caja --force-desktop --no-default-window
