@@ -46,7 +46,9 @@ caja_dialog() { new_titles | grep -qx "$LABEL"; }
 window_titles | sort >"$WORK/titles"
 insert_card
 open_card panel
+shown_ms=$(now_ms)
 poll 20 caja_dialog || failed "no Caja dialog without Mirvale's change (new windows: $(new_titles | tr '\n' ';'))"
+note "Caja's dialog: there $(($(now_ms) - shown_ms)) ms after Mirvale's window"
 screenshot caja-dialog
 press_button "$LABEL" Cancel
 check_unmount
@@ -65,7 +67,7 @@ logged "Camera cards: Mirvale opens them: set $MEDIA autorun-x-content-ignore fr
 window_titles | sort >"$WORK/titles"
 insert_card
 open_card
-sleep 3 # Caja's dialog came within a second of the mount
+sleep 3 # without the change, Caja's dialog is there by the time Mirvale's window is
 [ "$(new_titles)" = 101CANON ] || failed "not one window on the newest folder (new windows: $(new_titles | tr '\n' ';'))"
 
 # "Let the desktop open them": the settings as they were.
