@@ -46,7 +46,7 @@ DESKTOP_PACKAGES=(
   sway waybar grim qt6-wayland python3
   util-linux xvfb x11-utils xdotool imagemagick exfatprogs exfat-fuse udisks2 dbus-bin
 )
-ALL_DESKTOP_PACKAGES=(kwin-x11 mate-panel marco mate-settings-daemon-common caja lxqt-panel openbox pcmanfm-qt)
+ALL_DESKTOP_PACKAGES=(kwin-x11 mate-panel marco mate-settings-daemon-common caja gvfs-daemons lxqt-panel openbox pcmanfm-qt)
 DESKTOPS=(gnome_wayland plasma_wayland xfce sway)
 ALL_DESKTOPS=(mate lxqt gnome_x11 gnome_stock plasma_x11)
 

@@ -96,10 +96,13 @@ DesktopMediaHandling::Values DesktopMediaHandling::readValues(CommandRunner &com
         *text = result.standardOutput.trimmed();
         return succeeded(result);
     };
-    QString opens;
-    if (!get(QStringLiteral("automount-open"), &opens))
+    // The file managers and shells that read these settings act on a camera card unless
+    // autorun-never is set or the ignore list holds it: automount-open is for media of no
+    // known content, and a camera card's dialog shows with it off.
+    QString never;
+    if (!get(QStringLiteral("autorun-never"), &never))
         return values;
-    values.opensFolders = opens == QStringLiteral("true");
+    values.acts = never != QStringLiteral("true");
     for (const QString &key : kListKeys) {
         QString text;
         if (!get(key, &text))
@@ -136,7 +139,7 @@ DesktopMediaHandling::Values DesktopMediaHandling::readThunarVolman(CommandRunne
         && !get(kThunarVolman, QStringLiteral("/autophoto/command"), QString()).isEmpty();
     Values values;
     values.readable = readable;
-    values.opensFolders = managed && (browses || imports);
+    values.acts = managed && (browses || imports);
     return values;
 }
 
@@ -150,10 +153,10 @@ DesktopMediaHandling::State DesktopMediaHandling::stateOf(const Values &values) 
     if (!values.readable)
         return State::Unreadable;
     if (m_schema == kThunarVolman)
-        return values.opensFolders ? State::DesktopOpens : State::Quiet;
-    // With automount-open off the desktop opens nothing on its own; otherwise only the ignore
-    // list keeps it from asking, starting an application or opening a folder for the card.
-    if (values.opensFolders && !parseList(values.texts.at(0)).contains(kCameraCards))
+        return values.acts ? State::DesktopOpens : State::Quiet;
+    // Only the ignore list keeps a desktop that acts on media from asking, starting an
+    // application or opening a folder for the card.
+    if (values.acts && !parseList(values.texts.at(0)).contains(kCameraCards))
         return State::DesktopOpens;
     return m_services.state->value(stateKey(kIgnore)).isValid() ? State::MirvaleOpens : State::Quiet;
 }
@@ -269,10 +272,17 @@ void DesktopMediaHandling::letDesktopOpen(std::function<void(Outcome)> done)
         Values values = readValues(*commands, schema);
         Written written;
         if (values.readable) {
-            QStringList now;
-            for (int index = 0; index < keys.size(); ++index)
-                now.append(values.texts.at(kListKeys.indexOf(keys.at(index))));
-            written = write(*commands, schema, keys, now, before);
+            // Only the lists that differ from the earlier values are set (and logged).
+            QStringList changed, now, earlier;
+            for (int index = 0; index < keys.size(); ++index) {
+                const QString current = values.texts.at(kListKeys.indexOf(keys.at(index)));
+                if (current == before.at(index))
+                    continue;
+                changed.append(keys.at(index));
+                now.append(current);
+                earlier.append(before.at(index));
+            }
+            written = write(*commands, schema, changed, now, earlier);
             if (written.problem.isEmpty())
                 values = readValues(*commands, schema);
         } else {

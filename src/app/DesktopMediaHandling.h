@@ -61,7 +61,7 @@ public:
 private:
     struct Values {
         bool readable = false;
-        bool opensFolders = false;
+        bool acts = false; ///< the desktop acts on inserted media at all
         QStringList texts; ///< the lists' values as gsettings prints them, in kListKeys order
     };
     struct Written {

@@ -32,18 +32,18 @@ struct Harness {
 TEST(DesktopMediaHandling, ReadsEachDesktopChangesCameraCardsOnlyAndRestoresExactly)
 {
     const struct {
-        QString desktop, open, ignore, startApp, openFolder;
+        QString desktop, never, ignore, startApp, openFolder;
         State state;
         QStringList sets; // letMirvaleOpen's writes, as "KEY VALUE"
     } rows[] = {
-        { u"MATE"_s, u"true"_s, u"['x-content/audio-cdda']"_s,
+        { u"MATE"_s, u"false"_s, u"['x-content/audio-cdda']"_s,
             u"['x-content/image-dcf', 'x-content/software']"_s, u"['x-content/image-dcf']"_s,
             State::DesktopOpens,
             { u"autorun-x-content-ignore ['x-content/audio-cdda', 'x-content/image-dcf']"_s,
                 u"autorun-x-content-start-app ['x-content/software']"_s,
                 u"autorun-x-content-open-folder @as []"_s } },
-        { u"X-Cinnamon"_s, u"false"_s, u"@as []"_s, u"@as []"_s, u"@as []"_s, State::Quiet, {} },
-        { u"ubuntu:GNOME"_s, u"true"_s, u"['x-content/image-dcf']"_s, u"@as []"_s, u"@as []"_s, State::Quiet,
+        { u"X-Cinnamon"_s, u"true"_s, u"@as []"_s, u"@as []"_s, u"@as []"_s, State::Quiet, {} },
+        { u"ubuntu:GNOME"_s, u"false"_s, u"['x-content/image-dcf']"_s, u"@as []"_s, u"@as []"_s, State::Quiet,
             {} },
         { u"i3"_s, {}, {}, {}, {}, State::Unreadable, {} },
     };
@@ -53,11 +53,14 @@ TEST(DesktopMediaHandling, ReadsEachDesktopChangesCameraCardsOnlyAndRestoresExac
         Harness harness;
         const QString schema = DesktopMediaHandling::schemaFor(row.desktop);
         for (const auto &[key, value] :
-            { std::pair(u"automount-open"_s, row.open), { u"autorun-x-content-ignore"_s, row.ignore },
+            { std::pair(u"autorun-never"_s, row.never), { u"autorun-x-content-ignore"_s, row.ignore },
                 { u"autorun-x-content-start-app"_s, row.startApp },
                 { u"autorun-x-content-open-folder"_s, row.openFolder } })
             commands.scriptLine(
                 u"gsettings get "_s + schema + u' ' + key, FakeCommandRunner::exited(0, value));
+        // Camera cards have a content type: automount-open (media without one) does not count.
+        commands.scriptLine(u"gsettings get "_s + schema + u" automount-open"_s,
+            FakeCommandRunner::exited(0, row.never == u"true"_s ? u"true"_s : u"false"_s));
         DesktopMediaHandling handling({ &commands, &harness.state, &harness.log, kNow, kNow }, schema);
         harness.run(handling, &DesktopMediaHandling::read);
         EXPECT_EQ(harness.last.state, row.state);
@@ -105,6 +108,9 @@ TEST(DesktopMediaHandling, RoundTripsTheRealSettingThroughGsettings)
     EXPECT_EQ(gsettings({ u"get"_s, schema, u"autorun-x-content-ignore"_s }), u"@as []"_s);
     EXPECT_TRUE(harness.log.contains(u"[INFO] Camera cards: Mirvale opens them: set "_s + schema
         + u" autorun-x-content-ignore from @as [] to ['x-content/image-dcf']"_s));
+    // The way back sets only what differs: the open-folder list was left as it was.
+    EXPECT_FALSE(harness.log.contains(u"[INFO] Camera cards: the desktop opens them: set "_s + schema
+        + u" autorun-x-content-open-folder from @as [] to @as []"_s));
 }
 
 TEST(DesktopMediaHandling, ReadsThunarVolmanAndNeverWritesIt)

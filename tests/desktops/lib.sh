@@ -271,6 +271,28 @@ check_pull() {
   fi
 }
 
+# Mirvale's settings window driven over the accessibility bus, as assistive technologies do:
+# the bus on before the session's programs start, so that they put their windows on it.
+need_accessibility() {
+  [ -x /usr/libexec/at-spi-bus-launcher ] && /usr/bin/python3 -c "import pyatspi" 2>/dev/null || skip "no AT-SPI or pyatspi"
+}
+start_accessibility() {
+  "${RUN_AS[@]}" gdbus call --session -d org.a11y.Bus -o /org/a11y/bus -m org.freedesktop.DBus.Properties.Set \
+    org.a11y.Status IsEnabled '<true>' >"$WORK/a11y.out" 2>&1 || fail "cannot turn the accessibility bus on: $(cat "$WORK/a11y.out")"
+}
+# Presses the button NAME of the window WINDOW and waits for the button THEN in its place or,
+# without THEN, for the window to go.
+press_button() { # press_button WINDOW NAME [THEN]
+  "${RUN_AS[@]}" /usr/bin/python3 "$DESKTOPS_DIR/press_button.py" "$@" >"$WORK/press.out" 2>&1 \
+    || { failed "$(tail -n1 "$WORK/press.out")"; return 1; }
+}
+# The same in Mirvale's settings window: `mirvale` started again shows it in the running
+# instance, as from the applications menu.
+press_in_settings() { # press_in_settings NAME THEN
+  "${RUN_AS[@]}" "$MIRVALE" >>"$WORK/mirvale-again.out" 2>&1 || { failed "mirvale started again did not show its settings"; return 1; }
+  press_button "Mirvale Settings" "$@"
+}
+
 # X11 sessions: an X server of the session's own, the titles of its windows, the top bar's
 # height from the work area, and screenshots of the whole screen.
 start_xvfb() {

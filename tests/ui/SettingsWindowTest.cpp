@@ -595,8 +595,8 @@ TEST_F(SettingsWindowTest, WhereTheDesktopsSettingIsReadTheCameraCardsLineTakesT
     settings.firstRunHintShown = false;
     m_store.setSettings(settings);
     FakeCommandRunner commands;
-    commands.scriptLine(QStringLiteral("gsettings get org.mate.media-handling automount-open"),
-        FakeCommandRunner::exited(0, QStringLiteral("true")));
+    commands.scriptLine(QStringLiteral("gsettings get org.mate.media-handling autorun-never"),
+        FakeCommandRunner::exited(0, QStringLiteral("false")));
     MemoryStateStore state;
     const DesktopMediaHandling::Runner now = [](std::function<void()> work) { work(); };
     DesktopMediaHandling handling(
