@@ -36,28 +36,39 @@ bool loadMirvale(QTranslator &translator, const QLocale &locale, const QString &
     return false;
 }
 
-QTranslator *englishCatalogue(QCoreApplication &app)
+/// Loaded once and kept for the whole process, never deleted: threads that outlive the
+/// application object (a hung disk command answering at quit) still build English texts from it.
+QTranslator *englishCatalogue()
 {
-    auto *english = new QTranslator(&app);
-    if (!loadMirvale(*english, QLocale(QLocale::English))) {
-        delete english;
-        return nullptr;
-    }
-    QCoreApplication::installTranslator(english);
-    UserText::setEnglishCatalogue(english);
+    static QTranslator *const english = [] {
+        auto *catalogue = new QTranslator;
+        if (!loadMirvale(*catalogue, QLocale(QLocale::English))) {
+            delete catalogue;
+            return static_cast<QTranslator *>(nullptr);
+        }
+        return catalogue;
+    }();
     return english;
+}
+
+void installEnglishCatalogue()
+{
+    if (QTranslator *english = englishCatalogue()) {
+        QCoreApplication::installTranslator(english);
+        UserText::setEnglishCatalogue(english);
+    }
 }
 
 } // namespace
 
-void Translations::installEnglish(QCoreApplication &app)
+void Translations::installEnglish(QCoreApplication &)
 {
-    englishCatalogue(app);
+    installEnglishCatalogue();
 }
 
 QString Translations::install(QCoreApplication &app, const QString &installedFolder, const QLocale &wanted)
 {
-    englishCatalogue(app);
+    installEnglishCatalogue();
     // The system locale's ui languages are LANGUAGE's list, else LC_ALL, LC_MESSAGES, LANG.
     auto *mirvale = new QTranslator(&app);
     if (!loadMirvale(*mirvale, wanted, installedFolder)
@@ -85,7 +96,8 @@ QString Translations::installedLanguage()
 
 void Translations::uninstall(QCoreApplication &app)
 {
-    UserText::setEnglishCatalogue(nullptr);
+    if (QTranslator *english = englishCatalogue())
+        QCoreApplication::removeTranslator(english);
     for (QTranslator *translator : app.findChildren<QTranslator *>(Qt::FindDirectChildrenOnly)) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
