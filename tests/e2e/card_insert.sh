@@ -71,7 +71,7 @@ PID=$(cat "$WORK/plain/mirvale.pid")
 echo "measure: mount returned -> \"Card mounted\" logged: $(( CARD_MOUNTED_MS - MOUNTED_AT )) ms"
 [ -n "$FM_CALL_MS" ] && echo "measure: \"Card ready\" (settle over) -> file manager called: $(( FM_CALL_MS - CARD_READY_MS )) ms"
 
-umount "$MOUNTPOINT"
+release_mount "$MOUNTPOINT"
 wait_for "$LOGFILE" "Volume unmounted: $MOUNTPOINT" 10 || exit 1
 
 # Idle cost with a card mounted: CPU ticks over a quiet period and resident memory.
@@ -94,7 +94,7 @@ DBUS_SYSTEM_BUS_ADDRESS="unix:path=$WORK/no-system-bus" start_mirvale bare offsc
 wait_for "$LOGFILE" "No file manager is available yet" 10 || exit 1
 mount.exfat-fuse "$LOOP" "$MOUNTPOINT" >/dev/null 2>&1 || { echo "FAIL: mount" >&2; exit 1; }
 wait_for "$LOGFILE" "$LABEL: failed to open DCIM/101CANON" 20 || exit 1
-umount "$MOUNTPOINT"
+release_mount "$MOUNTPOINT"
 stop_mirvale bare
 echo "PASS: without a file manager or udisks2 the card's failure is logged"
 

@@ -48,9 +48,21 @@ end_own_processes() { # SIGTERM, and SIGKILL to what is still there 3 s later
   kill -KILL $left 2>/dev/null
 }
 # A card that hung lets go a moment after its reader is gone; one still held then goes lazily.
+holders() { # holders DIR: the processes with a file or folder open under DIR
+  local link
+  for link in /proc/[0-9]*/cwd /proc/[0-9]*/fd/*; do
+    [[ "$(readlink "$link" 2>/dev/null)" == "$1"/* || "$(readlink "$link" 2>/dev/null)" == "$1" ]] \
+      && echo "$(cut -d/ -f3 <<<"$link") $(cat "/proc/$(cut -d/ -f3 <<<"$link")/comm" 2>/dev/null)"
+  done | sort -u | tr '\n' ' '
+}
 release_mount() { # release_mount DIR
-  local _
-  for _ in 1 2 3 4 5; do mountpoint -q "$1" || return 0; umount "$1" 2>/dev/null || sleep 1; done
+  local try
+  for try in 1 2 3 4 5; do
+    mountpoint -q "$1" || return 0
+    umount "$1" 2>/dev/null && return 0
+    [ "$try" = 1 ] && echo "note: $E2E_NAME: $1 busy, held by: $(holders "$1")" >&2
+    sleep 1
+  done
   mountpoint -q "$1" && echo "note: $E2E_NAME: $1 still busy, unmounting it lazily" >&2 && umount -l "$1"
 }
 
