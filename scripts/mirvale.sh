@@ -40,7 +40,8 @@ PACKAGES=(
 RUN_PACKAGES=()
 # The desktop sessions of test-desktops, and screenshots of them.
 DESKTOP_PACKAGES=(
-  gnome-shell gnome-shell-extension-appindicator nautilus libglib2.0-bin
+  # gjs runs the shell's notification service, which a GNOME desktop installs with it.
+  gnome-shell gnome-shell-extension-appindicator gjs nautilus libglib2.0-bin
   kwin-wayland plasma-workspace plasma-desktop dolphin qtwayland5 kde-spectacle
   xfwm4 xfce4-panel xfce4-settings thunar thunar-volman
   sway waybar grim qt6-wayland python3

@@ -7,6 +7,7 @@ set -uo pipefail
 SESSION="${SESSION:-gnome-wayland}"
 . "$(dirname "$0")/lib.sh" "$@"
 need_tools gnome-shell nautilus gsettings gdbus unshare nsenter xdotool xwininfo xprop
+need_accessibility
 VARIANT="${GNOME_VARIANT:-appindicator}"
 [ "$VARIANT" != stock ] || NO_TRAY=yes
 [ "$VARIANT" != x11 ] || need_tools Xvfb import
@@ -25,6 +26,7 @@ mkdir -p "$ext"
 echo '{"uuid": "mirvale-test@mirvale.example", "name": "Mirvale test", "description": "unsafe mode", "shell-version": ["43"]}' >"$ext/metadata.json"
 printf 'function init() {}\nfunction enable() { global.context.unsafe_mode = true; }\nfunction disable() { global.context.unsafe_mode = false; }\n' >"$ext/extension.js"
 start_bus
+start_accessibility
 extensions="'mirvale-test@mirvale.example'"
 [ "$VARIANT" = stock ] || extensions+=", 'ubuntu-appindicators@ubuntu.com'"
 "${RUN_AS[@]}" gsettings set org.gnome.shell disable-user-extensions false

@@ -179,29 +179,33 @@ check_item() { # the session's watcher lists Mirvale's item
   poll 60 registered || { failed "Mirvale's item is not registered with the session's watcher ($(cat "$WORK/items.out"))"; return; }
   sleep 1; screenshot tray
 }
-# After a card change, the menu read as a host first reads it (no AboutToShow) holds the card
-# exactly; AboutToShow then needs no update and sends no LayoutUpdated.
-check_menu() {
-  local i name
-  for i in 0 1; do mount_card "${NAME_LOOPS[$i]}" "$CARD_ROOT/${NAME_CARDS[$i]}"; done
-  for name in "${NAME_CARDS[@]}"; do poll 30 logged "Card ready: $name" || failed "no \"Card ready\" for $name"; done
+# After a card change, the menu read as a host first reads it (no AboutToShow) is current;
+# AboutToShow then needs no update and sends no LayoutUpdated.
+first_read() { # first_read WHAT [!]LINE...: the read has a line starting so (! none), extended patterns
+  local what="$1" line disks _; shift
   # Other tests on the machine attach card images of their own, which Mirvale lists like any
   # card: a read during which a disk came or went updated the menu for that, and is done again.
-  local disks _
   for _ in 1 2 3; do
     disks="$(grep -c 'Disk \(appeared\|disappeared\): ' "$LOGFILE")"
     "${RUN_AS[@]}" "$TRAY_HOST" --pid "$APP_PID" --labels "${HOST_LABELS:-dbusmenu}" first-read >"$WORK/menu.out" 2>&1 \
-      || { failed "cannot read the menu: $(cat "$WORK/menu.out")"; return; }
+      || { failed "cannot read the menu $what: $(cat "$WORK/menu.out")"; return; }
     grep -qx "layout-updated 0" "$WORK/menu.out" && break
     [ "$(grep -c 'Disk \(appeared\|disappeared\): ' "$LOGFILE")" != "$disks" ] || break
     note "a disk came or went while the menu was read: reading it again"
   done
-  for name in "${NAME_CARDS[@]}"; do
-    grep -Eq "^$(printf '%s' "$name" | sed 's/[&]/\\&/g') — [0-9.]+ [kMG]?B free" "$WORK/menu.out" \
-      || failed "the menu's first read does not show \"$name\" exactly (its cards: $(awk '/^---$/ { n++; next } n == 1' "$WORK/menu.out" | tr '\n' ';'))"
+  for line in "$@"; do
+    [ "${line:0:1}" = "!" ] && ! grep -Eq -- "^${line:1}" "$WORK/menu.out" && continue
+    [ "${line:0:1}" != "!" ] && grep -Eq -- "^$line" "$WORK/menu.out" && continue
+    failed "the menu's first read $what has $([ "${line:0:1}" = "!" ] && echo a || echo no) line \"${line#!}\" (its cards: $(awk '/^---$/ { n++; next } n == 1' "$WORK/menu.out" | tr '\n' ';'))"
   done
-  grep -qx "about-to-show false" "$WORK/menu.out" || failed "AboutToShow after a card change still asks for an update"
-  grep -qx "layout-updated 0" "$WORK/menu.out" || failed "AboutToShow caused $(grep -o '[0-9]*$' <<<"$(grep layout-updated "$WORK/menu.out")") LayoutUpdated"
+  grep -qx "about-to-show false" "$WORK/menu.out" || failed "AboutToShow $what still asks for an update"
+  grep -qx "layout-updated 0" "$WORK/menu.out" || failed "AboutToShow $what caused $(grep -o '[0-9]*$' <<<"$(grep layout-updated "$WORK/menu.out")") LayoutUpdated"
+}
+check_menu() {
+  local i name
+  for i in 0 1; do mount_card "${NAME_LOOPS[$i]}" "$CARD_ROOT/${NAME_CARDS[$i]}"; done
+  for name in "${NAME_CARDS[@]}"; do poll 30 logged "Card ready: $name" || failed "no \"Card ready\" for $name"; done
+  first_read "after cards came" "${NAME_CARDS[0]} — [0-9.]+ [kMG]?B free" "${NAME_CARDS[1]} — [0-9.]+ [kMG]?B free"
 }
 # The rule's card: the file manager shows the newest folder with the newest file selected.
 # WINDOW_TITLE prints the titles of the session's windows, one a line, where it can.
@@ -217,6 +221,14 @@ open_card() {
   if declare -F window_titles >/dev/null; then
     poll 30 titled 101CANON || failed "no file manager window titled 101CANON (titles: $(window_titles | tr '\n' ';'))"
   fi
+  [ "${1:-}" = panel ] && [ -n "${ACCESSIBILITY:-}" ] && check_selected
+  return 0
+}
+# The newest file is the one selected, as a screen reader hears the file manager's window.
+check_selected() {
+  "${RUN_AS[@]}" /usr/bin/python3 "$DESKTOPS_DIR/selected_files.py" 101CANON >"$WORK/selected.out" 2>&1 \
+    && grep -q "^IMG_1013" "$WORK/selected.out" && [ "$(wc -l <"$WORK/selected.out")" -eq 1 ] \
+    || failed "the newest file is not the one selected (selected: $(tr '\n' ';' <"$WORK/selected.out"))"
 }
 # The report panel at the top right, below the session's top bar (the work area's top), and out
 # of task lists. X11 and XWayland: read from the X server.
@@ -250,6 +262,7 @@ check_unmount() {
     return
   fi
   poll 10 logged "Volume unmounted: $CARD_DIR" || failed "the unmount was not logged"
+  first_read "after the card went" "!$LABEL — [0-9.]+ [kMG]?B free"
 }
 # A pull: no window Mirvale opened stays, on the card or moved to its parent folder.
 check_pull() {
@@ -257,6 +270,7 @@ check_pull() {
   sleep 2
   in_ns umount -l "$CARD_DIR"
   poll 10 logged "Volume unmounted: $CARD_DIR" || failed "the pull was not logged"
+  first_read "after a pull" "!$LABEL — [0-9.]+ [kMG]?B free"
   if declare -F window_titles >/dev/null; then
     sleep 3
     if titled "(101CANON|100CANON|DCIM|$LABEL|root)"; then
@@ -279,6 +293,7 @@ need_accessibility() {
 start_accessibility() {
   "${RUN_AS[@]}" gdbus call --session -d org.a11y.Bus -o /org/a11y/bus -m org.freedesktop.DBus.Properties.Set \
     org.a11y.Status IsEnabled '<true>' >"$WORK/a11y.out" 2>&1 || fail "cannot turn the accessibility bus on: $(cat "$WORK/a11y.out")"
+  ACCESSIBILITY=on
 }
 # Presses the button NAME of the window WINDOW and waits for the button THEN in its place or,
 # without THEN, for the window to go.

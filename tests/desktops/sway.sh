@@ -5,6 +5,7 @@ set -uo pipefail
 SESSION=sway
 . "$(dirname "$0")/lib.sh" "$@"
 need_tools sway waybar swaymsg grim Thunar setpriv python3
+need_accessibility
 [ -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so ] || skip "qt6-wayland is not installed"
 
 SESSION_USER=nobody UNPRIVILEGED_USER=yes RUN_AS=(setpriv --reuid=65534 --regid=65534 --clear-groups)
@@ -22,6 +23,7 @@ bar {
 CONF
 chown -R 65534:65534 "$HOME_DIR" "$XDG_RUNTIME_DIR"
 start_bus
+start_accessibility
 spawn sway sway -c "$XDG_CONFIG_HOME/sway/config"
 poll 60 eval 'ls "$XDG_RUNTIME_DIR"/wayland-? >/dev/null 2>&1 && ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock >/dev/null 2>&1' \
   || { cat "$WORK/sway.log" >&2; fail "sway did not start"; }

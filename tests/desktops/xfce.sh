@@ -5,6 +5,7 @@ set -uo pipefail
 SESSION=xfce
 . "$(dirname "$0")/lib.sh" "$@"
 need_tools Xvfb xfwm4 xfce4-panel xfsettingsd Thunar xdotool xwininfo xprop import
+need_accessibility
 
 export XDG_CURRENT_DESKTOP=XFCE
 mkdir -p "$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml"
@@ -12,6 +13,7 @@ mkdir -p "$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml"
 cp /etc/xdg/xfce4/panel/default.xml "$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"
 start_xvfb
 start_bus
+start_accessibility
 spawn xfsettingsd xfsettingsd --no-daemon
 spawn xfwm4 xfwm4 --compositor=off
 poll 60 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "xfwm4 did not start"
