@@ -79,4 +79,4 @@ logged "Camera cards: the desktop opens them: set $MEDIA autorun-x-content-ignor
   || failed "the log does not say what was put back"
 check_unmount
 check_pull
-finish "item in the notification area, menu current with exact names, folder shown, panel in place; Caja's dialog without Mirvale's change, none after Let Mirvale open them, its settings back exactly after Let the desktop open them; unmount, pull"
+finish "item in the notification area, menu current with exact names, folder shown, newest file selected, panel in place; Caja's dialog without Mirvale's change, none after Let Mirvale open them, its settings back exactly after Let the desktop open them; unmount, pull"

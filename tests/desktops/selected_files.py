@@ -24,7 +24,7 @@ def selected():
                 if node.getState().contains(A.STATE_SELECTED) and node.getRole() in ITEMS:
                     # GTK 4 names an item after its widget class; its label holds the name.
                     labels = [n.name for n in walk(node) if n.getRole() == A.ROLE_LABEL and n.name]
-                    names.update(labels or [node.name])
+                    names.update(name for name in labels or [node.name] if name)
                 # A view that gives no items (Thunar's icon view) names the selection in the
                 # status bar: "IMG_1013.CR3"  |  6 bytes  |  ...
                 elif node.getRole() == A.ROLE_STATUS_BAR and (quoted := re.match(r'"([^"]+)"', node.name or "")):

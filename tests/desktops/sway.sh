@@ -62,4 +62,4 @@ check_panel() {
 }
 grep -q "Display platform: wayland" "$LOGFILE" || failed "Mirvale does not run natively on Wayland ($(grep "Display platform" "$LOGFILE"))"
 
-check_session "no X server; item in waybar, menu current with exact names, folder shown, report, unmount, pull"
+check_session "no X server; item in waybar, menu current with exact names, folder shown, newest file selected, report, unmount, pull"

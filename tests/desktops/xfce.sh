@@ -23,4 +23,4 @@ spawn thunar Thunar --daemon
 login
 
 check_panel() { check_panel_x11 "$(top_bar_height)"; }
-check_session "item in the panel's tray, menu current with exact names, folder shown, panel in place, unmount, pull"
+check_session "item in the panel's tray, menu current with exact names, folder shown, newest file selected, panel in place, unmount, pull"
