@@ -265,6 +265,24 @@ check_unmount() {
   poll 10 logged "Volume unmounted: $CARD_DIR" || failed "the unmount was not logged"
   first_read "after the card went" "!$LABEL — [0-9.]+ [kMG]?B free"
 }
+# MIRVALE_DESKTOP_SERIES=N: N times the card is inserted, shown and unmounted through Mirvale
+# while the file manager shows it; prints the median "Card ready" -> report panel (a measure,
+# never a limit) and fails unless every unmount succeeds.
+log_ms() { local line; line="$(grep -F -- "$1" "$LOGFILE" | tail -n1)"; date -d "${line:0:23}" +%s%3N; }
+series() { # series N
+  local i panels failures times=() unmounted=0
+  for ((i = 1; i <= $1; i++)); do
+    panels="$(grep -c "showing panel \"$LABEL: " "$LOGFILE")"
+    open_card || continue
+    poll 10 eval '[ "$(grep -c "showing panel \"$LABEL: " "$LOGFILE")" -gt "$panels" ]' || { failed "no report panel for the card"; continue; }
+    times+=($(($(log_ms "showing panel \"$LABEL: ") - $(log_ms "Card ready: $LABEL"))))
+    failures=${#FAILURES[@]}
+    check_unmount
+    [ ${#FAILURES[@]} -eq "$failures" ] && unmounted=$((unmounted + 1))
+  done
+  note "measure: \"Card ready\" -> report panel, median of ${#times[@]}: $(printf '%s\n' "${times[@]}" | sort -n \
+    | awk '{ t[NR] = $1 } END { print t[int((NR + 1) / 2)] }') ms ($(echo "${times[@]}") ms); unmounted while shown: $unmounted of $1"
+}
 # A pull: no window Mirvale opened stays, on the card or moved to its parent folder.
 check_pull() {
   open_card || return
@@ -334,6 +352,7 @@ check_session() {
   check_menu
   open_card panel
   check_unmount
+  [ -z "${MIRVALE_DESKTOP_SERIES:-}" ] || series "$MIRVALE_DESKTOP_SERIES"
   check_pull
   finish "$1"
 }

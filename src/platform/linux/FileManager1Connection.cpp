@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <thread>
 
 namespace {
 
@@ -210,11 +211,24 @@ FileManagerConnection::Result FileManager1Connection::frontWindowBounds(Deadline
 
 std::optional<qint64> FileManager1Connection::fileManagerProcess(Deadline deadline)
 {
-    const CallResult process = call(kBusService, kBusPath, kBusService,
-        QStringLiteral("GetConnectionUnixProcessID"), { kService }, deadline, /*quiet=*/true);
-    if (const auto *value = std::get_if<QVariant>(&process); value && value->isValid())
-        return value->toLongLong();
-    return std::nullopt;
+    // A file manager started for a call may hand its name to another process of its own
+    // (Dolphin does): the owner read at that moment is already gone, and would name no
+    // program and no environment. Its successor holds the name a moment later.
+    constexpr int kAttempts = 10;
+    constexpr auto kHandOver = std::chrono::milliseconds(30);
+    std::optional<qint64> owner;
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        const CallResult process = call(kBusService, kBusPath, kBusService,
+            QStringLiteral("GetConnectionUnixProcessID"), { kService }, deadline, /*quiet=*/true);
+        const auto *value = std::get_if<QVariant>(&process);
+        if (!value || !value->isValid())
+            return std::nullopt;
+        owner = value->toLongLong();
+        if (!QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(*owner)).isEmpty())
+            return owner;
+        std::this_thread::sleep_for(kHandOver);
+    }
+    return owner;
 }
 
 QString FileManager1Connection::displayName(Deadline deadline)

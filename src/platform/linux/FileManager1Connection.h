@@ -51,7 +51,7 @@ private:
     Result show(const FileManagerRequest &request, Deadline deadline);
     Result bringToFront(Deadline deadline);
     Result frontWindowBounds(Deadline deadline);
-    /// The process that owns the file manager's name now, when one does.
+    /// The live process that owns the file manager's name now, when one does.
     std::optional<qint64> fileManagerProcess(Deadline deadline);
     /// The running (or else the activatable) file manager's name; empty when unknown.
     QString displayName(Deadline deadline);
