@@ -280,6 +280,7 @@ series() { # series N
     check_unmount
     [ ${#FAILURES[@]} -eq "$failures" ] && unmounted=$((unmounted + 1))
   done
+  [ -z "${USER_WINDOW:-}" ] || titled "$USER_WINDOW" || failed "the user's window on $USER_WINDOW did not stay (titles: $(window_titles | tr '\n' ';'))"
   note "measure: \"Card ready\" -> report panel, median of ${#times[@]}: $(printf '%s\n' "${times[@]}" | sort -n \
     | awk '{ t[NR] = $1 } END { print t[int((NR + 1) / 2)] }') ms ($(echo "${times[@]}") ms); unmounted while shown: $unmounted of $1"
 }
