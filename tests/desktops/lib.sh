@@ -227,7 +227,7 @@ open_card() {
 }
 # The newest file is the one selected, as a screen reader hears the file manager's window.
 check_selected() {
-  "${RUN_AS[@]}" /usr/bin/python3 "$DESKTOPS_DIR/selected_files.py" 101CANON >"$WORK/selected.out" 2>&1 \
+  "${RUN_AS[@]}" /usr/bin/python3 "$DESKTOPS_DIR/accessibility.py" selected 101CANON >"$WORK/selected.out" 2>&1 \
     && [ "$(grep "^IMG_" "$WORK/selected.out")" = IMG_1013.CR3 ] \
     || failed "the newest file is not the one selected (selected: $(tr '\n' ';' <"$WORK/selected.out"))"
 }
@@ -318,7 +318,7 @@ start_accessibility() {
 # Presses the button NAME of the window WINDOW and waits for the button THEN in its place or,
 # without THEN, for the window to go.
 press_button() { # press_button WINDOW NAME [THEN]
-  "${RUN_AS[@]}" /usr/bin/python3 "$DESKTOPS_DIR/press_button.py" "$@" >"$WORK/press.out" 2>&1 \
+  "${RUN_AS[@]}" /usr/bin/python3 "$DESKTOPS_DIR/accessibility.py" press "$@" >"$WORK/press.out" 2>&1 \
     || { failed "$(tail -n1 "$WORK/press.out")"; return 1; }
 }
 # The same in Mirvale's settings window: `mirvale` started again shows it in the running
