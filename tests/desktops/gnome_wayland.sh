@@ -34,6 +34,21 @@ extensions="'mirvale-test@mirvale.example'"
 "${RUN_AS[@]}" gsettings set org.gnome.shell welcome-dialog-last-shown-version "'99'"
 # The shell's own media handling stays off other tests' loop devices.
 "${RUN_AS[@]}" gsettings set org.gnome.desktop.media-handling automount false
+if [ "$VARIANT" = stock ]; then
+  # The shell acts on media only in the active session, as gnome-session tells it.
+  [ -x /usr/libexec/gvfs-udisks2-volume-monitor ] || skip "no gvfs-udisks2-volume-monitor: the shell sees no disks"
+  (exec "${RUN_AS[@]}" /usr/bin/python3 -c '
+from gi.repository import Gio, GLib
+xml = """<node><interface name="org.gnome.SessionManager"><property name="SessionIsActive" type="b" access="read"/>
+<method name="IsInhibited"><arg type="u" direction="in"/><arg type="b" direction="out"/></method></interface></node>"""
+def acquired(bus, name):
+    bus.register_object("/org/gnome/SessionManager", Gio.DBusNodeInfo.new_for_xml(xml).interfaces[0],
+        lambda *a: a[-1].return_value(GLib.Variant("(b)", (False,))), lambda *a: GLib.Variant("b", True), None)
+Gio.bus_own_name(Gio.BusType.SESSION, "org.gnome.SessionManager", 0, acquired, None, None)
+GLib.MainLoop().run()') >"$WORK/session-manager.log" 2>&1 &
+  poll 10 eval 'gdbus call --session -d org.freedesktop.DBus -o / -m org.freedesktop.DBus.NameHasOwner org.gnome.SessionManager | grep -q true' \
+    || fail "the session manager did not start: $(cat "$WORK/session-manager.log")"
+fi
 if [ "$VARIANT" = x11 ]; then
   export XDG_SESSION_TYPE=x11
   start_xvfb
@@ -85,8 +100,32 @@ fi
 check_panel() { check_panel_x11 "$(top_bar_height)"; }
 open_card panel
 check_unmount
+if [ "$VARIANT" = stock ]; then
+  # GNOME's own media handling: a camera card mounted just after it appeared brings the shell's
+  # notification asking what to do, over Mirvale's window; after "Let Mirvale open them", the
+  # card gives Mirvale's window alone; "Let the desktop open them" puts GNOME's settings back.
+  MEDIA=org.gnome.desktop.media-handling
+  autorun_asks() { shell_eval 'Main.messageTray.getSources().map(s => s.title).join(",")' | grep -q "$LABEL"; }
+  "${RUN_AS[@]}" gsettings list-recursively "$MEDIA" >"$WORK/media-before"
+  insert_card && open_card
+  poll 20 autorun_asks || failed "no notification of the shell's media handling without Mirvale's change"
+  note "the shell asks: $(shell_eval "Main.messageTray.getSources().filter(s => s.title == '$LABEL').map(s => s.constructor.name + ' ' + s.notifications.map(n => n.title)).join()")"
+  screenshot autorun
+  check_unmount
+  press_in_settings "Let Mirvale open them" "Let the desktop open them"
+  [ "$("${RUN_AS[@]}" gsettings get "$MEDIA" autorun-x-content-ignore)" = "['x-content/image-dcf']" ] \
+    || failed "camera cards are not on GNOME's ignore list"
+  insert_card && open_card
+  sleep 3
+  ! autorun_asks || failed "the shell's media handling still asks after Let Mirvale open them"
+  [ "$(window_titles | grep -c "^101CANON")" = 1 ] || failed "not one window on the newest folder ($(window_titles | tr '\n' ';'))"
+  press_in_settings "Let the desktop open them" "Let Mirvale open them"
+  "${RUN_AS[@]}" gsettings list-recursively "$MEDIA" | diff "$WORK/media-before" - >"$WORK/media.diff" \
+    || failed "GNOME's settings are not back as they were: $(tr '\n' ';' <"$WORK/media.diff")"
+  check_unmount
+fi
 check_pull
 if [ "$VARIANT" = stock ]; then
-  finish "stock: no tray, the notice among the shell's notifications and the focus untouched; folder shown, newest file selected, panel in place, unmount, pull"
+  finish "stock: no tray, the notice among the shell's notifications and the focus untouched; folder shown, newest file selected, panel in place, unmount; the shell's media handling asks without Mirvale's change, not after Let Mirvale open them (one window), its settings back exactly after Let the desktop open them; pull"
 fi
 finish "$VARIANT: item shown by the shell's host, menu current with exact names, folder shown, newest file selected, panel in place, unmount, pull"

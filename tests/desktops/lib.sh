@@ -231,6 +231,15 @@ check_selected() {
     && [ "$(grep "^IMG_" "$WORK/selected.out")" = IMG_1013.CR3 ] \
     || failed "the newest file is not the one selected (selected: $(tr '\n' ';' <"$WORK/selected.out"))"
 }
+# The card inserted as into a reader: its disk shows in the desktop's volume monitor (GIO's)
+# before a mount.
+card_volume() { "${RUN_AS[@]}" gio mount -l 2>/dev/null | grep -q "Volume(.*): $LABEL\$"; }
+insert_card() {
+  losetup -nO BACK-FILE "$CARD" 2>/dev/null | grep -q "^$WORK/card0.img" && losetup -d "$CARD"
+  poll 20 eval '! card_volume' || failed "the card's disk stayed in the volume monitor"
+  CARD="$(losetup -f --show "$WORK/card0.img")" && LOOPS+=("$CARD") || fail "cannot attach the card"
+  poll 20 card_volume || failed "the card's disk did not show in the volume monitor"
+}
 # The report panel at the top right, below the session's top bar (the work area's top), and out
 # of task lists. X11 and XWayland: read from the X server.
 check_panel_x11() { # check_panel_x11 TOP_BAR_HEIGHT

@@ -30,14 +30,6 @@ login
 check_item
 check_menu
 check_panel() { check_panel_x11 "$(top_bar_height)"; }
-# The card inserted as into a reader: its disk shows in Caja's volume monitor before a mount.
-card_volume() { gio mount -l 2>/dev/null | grep -q "Volume(.*): $LABEL\$"; }
-insert_card() {
-  losetup -nO BACK-FILE "$CARD" 2>/dev/null | grep -q "^$WORK/card0.img" && losetup -d "$CARD"
-  poll 20 eval '! card_volume' || failed "the card's disk stayed in the volume monitor"
-  CARD="$(losetup -f --show "$WORK/card0.img")" && LOOPS+=("$CARD") || fail "cannot attach the card"
-  poll 20 card_volume || failed "the card's disk did not show in the volume monitor"
-}
 # The titles of the windows that came since $WORK/titles.
 new_titles() { window_titles | sort | comm -13 "$WORK/titles" -; }
 caja_dialog() { new_titles | grep -qx "$LABEL"; }
