@@ -102,27 +102,13 @@ open_card panel
 check_unmount
 if [ "$VARIANT" = stock ]; then
   # GNOME's own media handling: a camera card mounted just after it appeared brings the shell's
-  # notification asking what to do, over Mirvale's window; after "Let Mirvale open them", the
-  # card gives Mirvale's window alone; "Let the desktop open them" puts GNOME's settings back.
+  # notification asking what to do.
   MEDIA=org.gnome.desktop.media-handling
-  autorun_asks() { shell_eval 'Main.messageTray.getSources().map(s => s.title).join(",")' | grep -q "$LABEL"; }
-  "${RUN_AS[@]}" gsettings list-recursively "$MEDIA" >"$WORK/media-before"
-  insert_card && open_card
-  poll 20 autorun_asks || failed "no notification of the shell's media handling without Mirvale's change"
-  note "the shell asks: $(shell_eval "Main.messageTray.getSources().filter(s => s.title == '$LABEL').map(s => s.constructor.name + ' ' + s.notifications.map(n => n.title)).join()")"
-  screenshot autorun
-  check_unmount
-  press_in_settings "Let Mirvale open them" "Let the desktop open them"
-  [ "$("${RUN_AS[@]}" gsettings get "$MEDIA" autorun-x-content-ignore)" = "['x-content/image-dcf']" ] \
-    || failed "camera cards are not on GNOME's ignore list"
-  insert_card && open_card
-  sleep 3
-  ! autorun_asks || failed "the shell's media handling still asks after Let Mirvale open them"
-  [ "$(window_titles | grep -c "^101CANON")" = 1 ] || failed "not one window on the newest folder ($(window_titles | tr '\n' ';'))"
-  press_in_settings "Let the desktop open them" "Let Mirvale open them"
-  "${RUN_AS[@]}" gsettings list-recursively "$MEDIA" | diff "$WORK/media-before" - >"$WORK/media.diff" \
-    || failed "GNOME's settings are not back as they were: $(tr '\n' ';' <"$WORK/media.diff")"
-  check_unmount
+  desktop_acts() { shell_eval 'Main.messageTray.getSources().map(s => s.title).join(",")' | grep -q "$LABEL"; }
+  after_desktop_acts() {
+    note "the shell asks: $(shell_eval "Main.messageTray.getSources().filter(s => s.title == '$LABEL').map(s => s.constructor.name + ' ' + s.notifications.map(n => n.title)).join()")"
+  }
+  check_media_handling
 fi
 check_pull
 if [ "$VARIANT" = stock ]; then

@@ -226,8 +226,9 @@ open_card() {
   return 0
 }
 # The newest file is the one selected, as a screen reader hears the file manager's window.
+# (The tool goes in on standard input: a session's user may not reach this checkout.)
 check_selected() {
-  "${RUN_AS[@]}" /usr/bin/python3 "$DESKTOPS_DIR/accessibility.py" selected 101CANON >"$WORK/selected.out" 2>&1 \
+  "${RUN_AS[@]}" /usr/bin/python3 - selected 101CANON <"$DESKTOPS_DIR/accessibility.py" >"$WORK/selected.out" 2>&1 \
     && [ "$(grep "^IMG_" "$WORK/selected.out")" = IMG_1013.CR3 ] \
     || failed "the newest file is not the one selected (selected: $(tr '\n' ';' <"$WORK/selected.out"))"
 }
@@ -239,6 +240,43 @@ insert_card() {
   poll 20 eval '! card_volume' || failed "the card's disk stayed in the volume monitor"
   CARD="$(losetup -f --show "$WORK/card0.img")" && LOOPS+=("$CARD") || fail "cannot attach the card"
   poll 20 card_volume || failed "the card's disk did not show in the volume monitor"
+}
+# The desktop's own media handling for camera cards (the gsettings schema $MEDIA): it acts on a
+# card (desktop_acts: its dialog or notification is there; after_desktop_acts: what follows)
+# until "Let Mirvale open them", which puts camera cards, and nothing else, on its ignore list
+# and logs it; the card then gives one window, Mirvale's; "Let the desktop open them" puts its
+# settings back exactly. FIRST_OPEN: open_card's argument for the first card.
+new_titles() { window_titles | sort | comm -13 "$WORK/titles" -; } # since $WORK/titles
+check_media_handling() { # check_media_handling [FIRST_OPEN]
+  local shown_ms ignore="autorun-x-content-ignore" dcf="['x-content/image-dcf']"
+  media() { "${RUN_AS[@]}" gsettings "$@"; }
+  [ -s "$WORK/media-before" ] || media list-recursively "$MEDIA" >"$WORK/media-before" # or as the session began
+  window_titles | sort >"$WORK/titles"
+  insert_card && open_card "${1:-}"
+  shown_ms=$(now_ms)
+  poll 20 desktop_acts || failed "the desktop's media handling did not act without Mirvale's change (new windows: $(new_titles | tr '\n' ';'))"
+  note "the desktop acts $(($(now_ms) - shown_ms)) ms after Mirvale's window"
+  screenshot desktop-acts
+  ! declare -F after_desktop_acts >/dev/null || after_desktop_acts
+  check_unmount
+  cmp -s "$WORK/media-before" <(media list-recursively "$MEDIA") || failed "the desktop's settings changed without the click"
+  press_in_settings "Let Mirvale open them" "Let the desktop open them"
+  [ "$(media get "$MEDIA" $ignore)" = "$dcf" ] || failed "camera cards are not on the ignore list ($(media get "$MEDIA" $ignore))"
+  diff <(grep -v $ignore "$WORK/media-before") <(media list-recursively "$MEDIA" | grep -v $ignore) >"$WORK/media.diff" \
+    || failed "other settings of the desktop's changed: $(tr '\n' ';' <"$WORK/media.diff")"
+  logged "Camera cards: Mirvale opens them: set $MEDIA $ignore from @as [] to $dcf" \
+    || failed "the log does not say what changed ($(grep "Camera cards" "$LOGFILE" | tr '\n' ';'))"
+  window_titles | sort >"$WORK/titles"
+  insert_card && open_card
+  sleep 3 # without the change, the desktop acts by the time Mirvale's window is there
+  ! desktop_acts || failed "the desktop's media handling still acts after Let Mirvale open them"
+  # (a window only passing through does not count)
+  poll 5 eval '[ "$(new_titles)" = 101CANON ]' || failed "not one window on the newest folder (new windows: $(new_titles | tr '\n' ';'))"
+  press_in_settings "Let the desktop open them" "Let Mirvale open them"
+  media list-recursively "$MEDIA" | diff "$WORK/media-before" - >"$WORK/media.diff" \
+    || failed "the desktop's settings are not back as they were: $(tr '\n' ';' <"$WORK/media.diff")"
+  logged "Camera cards: the desktop opens them: set $MEDIA $ignore from $dcf to @as []" || failed "the log does not say what was put back"
+  check_unmount
 }
 # The report panel at the top right, below the session's top bar (the work area's top), and out
 # of task lists. X11 and XWayland: read from the X server.
@@ -327,7 +365,7 @@ start_accessibility() {
 # Presses the button NAME of the window WINDOW and waits for the button THEN in its place or,
 # without THEN, for the window to go.
 press_button() { # press_button WINDOW NAME [THEN]
-  "${RUN_AS[@]}" /usr/bin/python3 "$DESKTOPS_DIR/accessibility.py" press "$@" >"$WORK/press.out" 2>&1 \
+  "${RUN_AS[@]}" /usr/bin/python3 - press "$@" <"$DESKTOPS_DIR/accessibility.py" >"$WORK/press.out" 2>&1 \
     || { failed "$(tail -n1 "$WORK/press.out")"; return 1; }
 }
 # The same in Mirvale's settings window: `mirvale` started again shows it in the running
