@@ -49,10 +49,10 @@ end_own_processes() { # SIGTERM, and SIGKILL to what is still there 3 s later
 }
 # A card that hung lets go a moment after its reader is gone; one still held then goes lazily.
 holders() { # holders DIR: the processes with a file or folder open under DIR
-  local link
+  local link target pid
   for link in /proc/[0-9]*/cwd /proc/[0-9]*/fd/*; do
-    [[ "$(readlink "$link" 2>/dev/null)" == "$1"/* || "$(readlink "$link" 2>/dev/null)" == "$1" ]] \
-      && echo "$(cut -d/ -f3 <<<"$link") $(cat "/proc/$(cut -d/ -f3 <<<"$link")/comm" 2>/dev/null)"
+    target="$(readlink "$link" 2>/dev/null)" && [[ "$target" == "$1" || "$target" == "$1"/* ]] || continue
+    pid="${link#/proc/}" && pid="${pid%%/*}" && echo "$pid $(cat "/proc/$pid/comm" 2>/dev/null)"
   done | sort -u | tr '\n' ' '
 }
 release_mount() { # release_mount DIR
