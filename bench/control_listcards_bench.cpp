@@ -7,7 +7,6 @@
 #include "platform/linux/StatxEntryAttributeSource.h"
 #include "rules/RulesProvider.h"
 #include "support/Logger.h"
-#include "support/MainQueue.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -115,7 +114,8 @@ int main(int argc, char **argv)
     // The main thread serves; the measured calls come from another thread and connection.
     std::thread client([] {
         benchmark::RunSpecifiedBenchmarks();
-        MainQueue::async([] { QCoreApplication::quit(); });
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
     });
     QCoreApplication::exec();
     client.join();

@@ -2,9 +2,11 @@
 
 #include "platform/AutostartService.h"
 #include "support/DescribedError.h"
-#include "support/GlobalQueue.h"
 #include "support/Logger.h"
-#include "support/MainQueue.h"
+#include "support/Workers.h"
+
+#include <QCoreApplication>
+#include <QThread>
 
 namespace {
 
@@ -25,7 +27,6 @@ Autostart::~Autostart() = default;
 
 bool Autostart::lastKnownEnabled() const
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     return m_state->lastKnownEnabled;
 }
 
@@ -33,9 +34,9 @@ void Autostart::refreshStatus(std::function<void(bool enabled)> callback)
 {
     std::shared_ptr<AutostartService> service = m_service;
     std::weak_ptr<State> state = m_state;
-    GlobalQueue::async([service, state, callback = std::move(callback)] {
+    Workers::start(Workers::general(), [service, state, callback = std::move(callback)] {
         const bool enabled = service->status() == AutostartService::Status::Enabled;
-        MainQueue::async([state, callback, enabled] {
+        Workers::post(QCoreApplication::instance(), [state, callback, enabled] {
             const std::shared_ptr<State> alive = state.lock();
             if (!alive)
                 return;
@@ -53,11 +54,11 @@ void Autostart::setEnabled(bool on)
         m_log.error(call + QStringLiteral(" failed: ") + failure->english());
         throw DescribedError(*failure);
     }
-    if (MainQueue::isMainThread()) {
+    // Called from a worker by the menu: the state is the main thread's.
+    if (QThread::currentThread() == QCoreApplication::instance()->thread()) {
         m_state->lastKnownEnabled = on;
     } else {
-        std::weak_ptr<State> state = m_state;
-        MainQueue::async([state, on] {
+        Workers::post(QCoreApplication::instance(), [state = std::weak_ptr<State>(m_state), on] {
             if (const std::shared_ptr<State> alive = state.lock())
                 alive->lastKnownEnabled = on;
         });

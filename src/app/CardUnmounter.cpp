@@ -3,10 +3,9 @@
 #include "app/AbstractNotifier.h"
 #include "app/CardHolderNames.h"
 #include "platform/MountUsers.h"
-#include "support/GlobalQueue.h"
 #include "support/Logger.h"
-#include "support/MainQueue.h"
 #include "support/MirvaleError.h"
+#include "support/Workers.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -41,7 +40,6 @@ UserText CardUnmounter::busyText(const QStringList &holders, const QString &card
 
 void CardUnmounter::unmount(const MountedCard &card, VolumeWatching::RequestCompletion onDone)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     const QString key = card.path();
     if (const std::shared_ptr<Attempt> running = m_attempts.value(key)) {
         m_services.log->info(card.name + QStringLiteral(": already being unmounted"));
@@ -59,9 +57,9 @@ void CardUnmounter::unmount(const MountedCard &card, VolumeWatching::RequestComp
         return;
     }
     // A file manager window still showing the card keeps it busy: Mirvale's own go first.
-    const LifeToken<CardUnmounter>::Weak alive = m_life;
+    const QPointer<CardUnmounter> alive(this);
     m_services.closeCardWindows(key, [alive, key] {
-        if (CardUnmounter *self = alive.get())
+        if (CardUnmounter *self = alive.data())
             self->tryUnmount(key);
     });
 }
@@ -71,9 +69,9 @@ void CardUnmounter::tryUnmount(const QString &key)
     const std::shared_ptr<Attempt> attempt = m_attempts.value(key);
     if (!attempt)
         return;
-    const LifeToken<CardUnmounter>::Weak alive = m_life;
+    const QPointer<CardUnmounter> alive(this);
     m_services.watcher->eject(attempt->card, [alive, key](const std::optional<MirvaleError> &error) {
-        if (CardUnmounter *self = alive.get())
+        if (CardUnmounter *self = alive.data())
             self->answered(key, error);
     });
 }
@@ -97,9 +95,9 @@ void CardUnmounter::answered(const QString &key, const std::optional<MirvaleErro
         reportHolders(key, *error);
         return;
     }
-    const LifeToken<CardUnmounter>::Weak alive = m_life;
+    const QPointer<CardUnmounter> alive(this);
     attempt->retry = m_services.timers->start(m_limits.busyRetry, [alive, key] {
-        if (CardUnmounter *self = alive.get())
+        if (CardUnmounter *self = alive.data())
             self->tryUnmount(key);
     });
 }
@@ -111,18 +109,18 @@ void CardUnmounter::reportHolders(const QString &key, const MirvaleError &error)
         finish(key, error, error.text());
         return;
     }
-    const LifeToken<CardUnmounter>::Weak alive = m_life;
+    const QPointer<CardUnmounter> alive(this);
     const qint64 self = m_services.self;
     // /proc is read off the main thread: a process table can be long.
-    GlobalQueue::async([alive, users, key, error, self] {
+    Workers::start(Workers::general(), [alive, users, key, error, self] {
         const QList<MountUsers::Process> holding = users->usersOf(key);
         const QStringList names = CardHolderNames::of(
             holding, [users](qint64 pid) { return users->process(pid); }, self);
         QStringList seen;
         for (const MountUsers::Process &process : holding)
             seen.append(process.command + QLatin1Char(' ') + QString::number(process.pid));
-        MainQueue::async([alive, key, error, names, seen] {
-            CardUnmounter *unmounter = alive.get();
+        Workers::post(QCoreApplication::instance(), [alive, key, error, names, seen] {
+            CardUnmounter *unmounter = alive.data();
             if (!unmounter)
                 return;
             const std::shared_ptr<Attempt> attempt = unmounter->m_attempts.value(key);

@@ -2,12 +2,13 @@
 
 #include "detection/MountedCard.h"
 #include "detection/VolumeWatching.h"
-#include "support/LifeToken.h"
 #include "support/TimerScheduler.h"
 
 #include "support/UserText.h"
 #include <QHash>
 #include <QList>
+#include <QObject>
+#include <QPointer>
 
 #include <QString>
 #include <QStringList>
@@ -24,7 +25,7 @@ class MountUsers;
 /// unmount refused because the card is busy is tried again while the file manager lets go, and
 /// a card still busy after that is reported once, naming the programs that hold it. A second
 /// request for a card on its way out joins the first. Main thread only.
-class CardUnmounter {
+class CardUnmounter : public QObject {
 public:
     /// How long a busy card is tried again after the first refusal, and how often.
     static constexpr std::chrono::milliseconds kBusyPatience { 5'000 };
@@ -82,5 +83,4 @@ private:
     Services m_services;
     Limits m_limits;
     QHash<QString, std::shared_ptr<Attempt>> m_attempts;
-    LifeToken<CardUnmounter> m_life { this };
 };

@@ -8,17 +8,19 @@
 #include "filemanager/ShowFolderArguments.h"
 #include "platform/ScreenSource.h"
 #include "rules/RulesProvider.h"
+#include "support/CutOffLogger.h"
 #include "support/DurationText.h"
-#include "support/GlobalQueue.h"
 #include "support/Logger.h"
-#include "support/MainQueue.h"
+#include "support/MainLoopTimers.h"
 #include "support/MirvaleError.h"
-#include "support/Semaphore.h"
 #include "support/ShownText.h"
 #include "support/UserText.h"
+#include "support/Workers.h"
+#include "targets/CountedEntryReads.h"
 #include "targets/TargetResolver.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 // The card pipeline, from a mounted card to its report; what the user asks for from the menu and
 // the control interface is in CoordinatorActions.cpp.
@@ -38,38 +40,28 @@ QString pathOrRoot(const QString &relativePath)
     return relativePath.isEmpty() ? QStringLiteral("(card root)") : relativePath;
 }
 
+UserText notAnsweringText(const MountedCard &card)
+{
+    //: %1 is the card's name.
+    return UserText::translate("Coordinator", "%1 does not answer: pull it out and insert it again")
+        .arg(card.name);
+}
+
 } // namespace
 
-VolumeWatching::RequestCompletion Coordinator::onMainThread(VolumeWatching::RequestCompletion outcome)
+struct Coordinator::CardRead {
+    enum class Found { Removed, NoRule, Resolved };
+    Found found = Found::Removed;
+    std::optional<Rule> rule;
+    std::optional<ResolvedTarget> target;
+};
+
+VolumeWatching::RequestCompletion Coordinator::orNothing(VolumeWatching::RequestCompletion outcome)
 {
     return [outcome](const std::optional<MirvaleError> &error) {
-        if (!outcome)
-            return;
-        if (MainQueue::isMainThread())
+        if (outcome)
             outcome(error);
-        else
-            MainQueue::async([outcome, error] { outcome(error); });
     };
-}
-
-bool Coordinator::ReportGuard::markReported()
-{
-    std::lock_guard lock(m_lock);
-    const bool first = !m_reported;
-    m_reported = true;
-    return first;
-}
-
-void Coordinator::ReportGuard::markLate()
-{
-    std::lock_guard lock(m_lock);
-    m_isLate = true;
-}
-
-bool Coordinator::ReportGuard::isLate()
-{
-    std::lock_guard lock(m_lock);
-    return m_isLate;
 }
 
 Coordinator::Coordinator(Services services, QObject *parent)
@@ -82,8 +74,11 @@ Coordinator::Coordinator(Services services, Limits limits, QObject *parent)
     , m_services(std::move(services))
     , m_limits(limits)
     , m_mountRelay(std::make_shared<MountRelay>())
-    , m_pipelineQueue(std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.coordinator.pipeline")))
 {
+    if (!m_services.timers) {
+        m_ownTimers = std::make_unique<MainLoopTimers>();
+        m_services.timers = m_ownTimers.get();
+    }
     // The watcher is built before the coordinator is ready to take cards; the relay drops
     // anything that arrives in between.
     std::weak_ptr<MountRelay> relay = m_mountRelay;
@@ -91,10 +86,12 @@ Coordinator::Coordinator(Services services, Limits limits, QObject *parent)
         if (auto strong = relay.lock(); strong && strong->onMount)
             strong->onMount(card);
     });
-    const LifeToken<Coordinator>::Weak alive = m_life;
-    m_mountRelay->onMount = [this, alive](const MountedCard &card) {
-        if (alive)
-            handle(card, false);
+    m_mountRelay->onMount = [self = QPointer<Coordinator>(this)](const MountedCard &card) {
+        if (!self)
+            return;
+        // Mounted again: a card given up earlier is read afresh.
+        self->m_givenUp.remove(card.url.toLocalFile());
+        self->handle(card, false);
     };
     CardUnmounter::Services unmounting;
     unmounting.watcher = m_volumeWatcher.get();
@@ -111,32 +108,28 @@ Coordinator::Coordinator(Services services, Limits limits, QObject *parent)
 
 Coordinator::~Coordinator()
 {
-    m_life.end();
     m_unmounter.reset();
     m_mountRelay->onMount = nullptr;
-    {
-        std::lock_guard lock(m_waitMutex);
-        m_shuttingDown = true;
-        if (m_currentWait)
-            m_currentWait->signal();
-    }
-    m_pipelineQueue.reset();
+    // Reads still running (a card that hangs) finish on their own and find nobody to tell;
+    // their log lines are dropped from here on. Quitting never waits for them.
+    for (const auto &[id, read] : m_reads)
+        read.log->cutOff();
+    m_reads.clear();
+    m_current.reset();
     m_volumeWatcher.reset();
 }
 
 void Coordinator::start()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     m_services.rules->load();
     m_services.notifier->setup();
     observeScreenChanges();
     observeSaveFailures();
     observeCardsNotAnswering();
 
-    const LifeToken<Coordinator>::Weak alive = m_life;
-    m_services.notifier->setOnEjectRequested([this, alive](const QUrl &volume) {
-        if (alive)
-            ejectByURL(volume);
+    m_services.notifier->setOnEjectRequested([self = QPointer<Coordinator>(this)](const QUrl &volume) {
+        if (self)
+            self->ejectByURL(volume);
     });
 
     if (m_services.makeStatusMenu)
@@ -148,8 +141,9 @@ void Coordinator::start()
 
     Logger *log = m_services.log;
     FileManagerService *fileManager = m_services.fileManager;
-    m_services.fileManager->checkFileManager([log, alive, fileManager](bool granted) {
-        if (!alive)
+    m_services.fileManager->checkFileManager([log, self = QPointer<Coordinator>(this), fileManager](
+                                                 bool granted) {
+        if (!self)
             return;
         const QString name = fileManager->fileManagerName();
         log->info(granted ? QStringLiteral("A file manager is available")
@@ -161,128 +155,235 @@ void Coordinator::start()
 
     if (!m_services.rules->settings().handleCardsPresentAtLaunch)
         return;
-    m_volumeWatcher->scanExistingAsync([this, alive](const QList<MountedCard> &cards) {
-        if (!alive)
+    m_volumeWatcher->scanExistingAsync([self = QPointer<Coordinator>(this)](const QList<MountedCard> &cards) {
+        if (!self)
             return;
-        m_volumeWatcher->noteHandledAtLaunch(cards);
+        self->m_volumeWatcher->noteHandledAtLaunch(cards);
         for (const MountedCard &card : cards)
-            handle(card, false);
+            self->handle(card, false);
     });
 }
 
 void Coordinator::handle(const MountedCard &card, bool ignorePause, VolumeWatching::RequestCompletion outcome)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
-    const AppSettings settings = m_services.rules->settings();
-    const RuleList rules = m_services.rules->rules();
-    const ScreenSnapshot screens = currentScreens();
     const QString lowerName = card.name.toLower();
     const bool userAsked = ignorePause || m_pendingUserOpenNames.remove(lowerName);
     if (const VolumeWatching::RequestCompletion waiting = m_pendingOutcomes.take(lowerName); !outcome)
         outcome = waiting;
-    const VolumeWatching::RequestCompletion tell = onMainThread(outcome);
-
-    Logger *log = m_services.log;
-    AbstractNotifier *notifier = m_services.notifier;
-    const EntryAttributeSource *files = m_services.files;
-    const bool paused = settings.paused;
-    // The queue is destroyed (and its thread joined) before the coordinator's other fields,
-    // so `this` is valid for as long as any block runs.
-    m_pipelineQueue->async([this, log, notifier, files, card, paused, userAsked, rules, screens, tell] {
-        if (paused && !userAsked) {
-            log->info(card.name + QStringLiteral(": watching is paused, ignoring"));
-            return;
-        }
-        if (!stillThere(card)) {
-            tell(removedError(card));
-            return;
-        }
-        const std::optional<Rule> rule = TargetResolver::firstMatch(rules, card, *files, log);
-        if (!rule && !stillThere(card)) { // pulled while its rules were being matched
-            tell(removedError(card));
-            return;
-        }
-        if (!rule) {
-            log->info(QStringLiteral("no rule for ") + card.name);
-            if (userAsked)
-                notifier->cardProblem(card, MirvaleError::noMatchingRule().text());
-            tell(MirvaleError::noMatchingRule());
-            return;
-        }
-        openAndReport(*rule, card, screens, tell);
-    });
+    Queued queued;
+    queued.card = card;
+    queued.paused = m_services.rules->settings().paused;
+    queued.userAsked = userAsked;
+    queued.rules = m_services.rules->rules();
+    queued.screens = currentScreens();
+    queued.tell = orNothing(std::move(outcome));
+    enqueue(std::move(queued));
 }
 
-bool Coordinator::stillThere(const MountedCard &card) const
+void Coordinator::enqueue(Queued queued)
 {
-    if (!m_services.isStillMounted || m_services.isStillMounted(card))
-        return true;
-    m_services.log->info(card.name + QStringLiteral(": removed before it could be opened"));
-    return false;
+    m_waiting.push_back(std::move(queued));
+    advance();
 }
 
-void Coordinator::openAndReport(const Rule &rule, const MountedCard &card, const ScreenSnapshot &screens,
-    const VolumeWatching::RequestCompletion &outcome)
+TimerScheduler &Coordinator::timers()
 {
-    Logger *log = m_services.log;
-    const VolumeWatching::RequestCompletion tell = onMainThread(outcome);
-    const ResolvedTarget target = TargetResolver::resolve(rule, card, *log, *m_services.files);
-    // Resolving can take a while on a large card; it may have been pulled meanwhile.
-    if (!stillThere(card)) {
-        tell(removedError(card));
+    return *m_services.timers;
+}
+
+void Coordinator::advance()
+{
+    while (!m_current && !m_waiting.empty()) {
+        Queued next = std::move(m_waiting.front());
+        m_waiting.pop_front();
+        const MountedCard &card = next.card;
+        if (next.paused && !next.userAsked) {
+            m_services.log->info(card.name + QStringLiteral(": watching is paused, ignoring"));
+            continue;
+        }
+        if (m_givenUp.contains(card.url.toLocalFile())) {
+            m_services.log->info(card.name
+                + QStringLiteral(": given up as not answering; not read again until it is inserted again"));
+            if (next.userAsked)
+                m_services.notifier->cardProblem(card, notAnsweringText(card));
+            next.tell(MirvaleError::diskError(notAnsweringText(card)));
+            continue;
+        }
+        const quint64 id = ++m_nextId;
+        m_current = Current { id, std::move(next), nullptr };
+        const Queued &current = m_current->queued;
+        const MountedCard &reading = current.card;
+        const std::function<bool(const MountedCard &)> isStillMounted = m_services.isStillMounted;
+        const auto stillThere = [isStillMounted](const MountedCard &read, Logger &log) {
+            if (!isStillMounted || isStillMounted(read))
+                return true;
+            log.info(read.name + QStringLiteral(": removed before it could be opened"));
+            return false;
+        };
+        readCard<CardRead>(
+            reading,
+            [card = reading, stillThere, rules = current.rules, forced = current.forcedRule](
+                const EntryAttributeSource &files, Logger &log) {
+                CardRead read;
+                if (!stillThere(card, log))
+                    return read;
+                read.rule = forced ? forced : TargetResolver::firstMatch(rules, card, files, &log);
+                if (!read.rule) {
+                    // Pulled while its rules were being matched, or no rule for it.
+                    read.found = stillThere(card, log) ? CardRead::Found::NoRule : CardRead::Found::Removed;
+                    return read;
+                }
+                read.target = TargetResolver::resolve(*read.rule, card, log, files);
+                // Resolving can take a while on a large card; it may have been pulled meanwhile.
+                read.found = stillThere(card, log) ? CardRead::Found::Resolved : CardRead::Found::Removed;
+                return read;
+            },
+            [this, id](const CardRead &read) { onRead(id, read); },
+            [this, id] {
+                if (m_current && m_current->id == id) {
+                    m_current->queued.tell(MirvaleError::diskError(notAnsweringText(m_current->queued.card)));
+                    release(id);
+                }
+            });
         return;
     }
-    log->info(card.name + QStringLiteral(": opening ") + pathOrRoot(target.relativePath));
+}
+
+void Coordinator::onRead(quint64 id, const CardRead &read)
+{
+    if (!m_current || m_current->id != id)
+        return;
+    const Queued &current = m_current->queued;
+    const MountedCard &card = current.card;
+    switch (read.found) {
+    case CardRead::Found::Removed:
+        current.tell(removedError(card));
+        release(id);
+        return;
+    case CardRead::Found::NoRule:
+        m_services.log->info(QStringLiteral("no rule for ") + card.name);
+        if (current.userAsked)
+            m_services.notifier->cardProblem(card, MirvaleError::noMatchingRule().text());
+        current.tell(MirvaleError::noMatchingRule());
+        release(id);
+        return;
+    case CardRead::Found::Resolved:
+        openInFileManager(id, *read.rule, *read.target);
+        return;
+    }
+}
+
+void Coordinator::openInFileManager(quint64 id, const Rule &rule, const ResolvedTarget &target)
+{
+    const Queued &current = m_current->queued;
+    const MountedCard &card = current.card;
+    m_services.log->info(card.name + QStringLiteral(": opening ") + pathOrRoot(target.relativePath));
 
     std::optional<Placement> placement = rule.placement;
     if (placement)
-        placement = ShowFolderArguments::clamp(*placement, screens);
+        placement = ShowFolderArguments::clamp(*placement, current.screens);
 
-    auto finished = std::make_shared<Semaphore>(0);
     auto guard = std::make_shared<ReportGuard>();
-    {
-        std::lock_guard lock(m_waitMutex);
-        if (m_shuttingDown)
-            return;
-        m_currentWait = finished;
-    }
-
-    const LifeToken<Coordinator>::Weak alive = m_life;
+    // The file manager has the pipeline release to answer; past it the next card goes ahead,
+    // and the late answer is still reported once.
+    m_current->timer = timers().start(m_limits.pipelineRelease, [this, id, guard, name = card.name] {
+        guard->late = true;
+        m_services.log->warn(name + QStringLiteral(": releasing the pipeline after ")
+            + DurationText::seconds(m_limits.pipelineRelease)
+            + QStringLiteral(
+                "; the file manager controller still has this request and will report its own outcome"));
+        release(id);
+    });
     m_services.fileManager->open(target.folder, placement, rule.bringToFront, target.newestFile,
-        [this, alive, target, guard, finished, tell](std::optional<MirvaleError> error) {
-            // On the main thread; the coordinator may be gone by now.
-            if (alive)
-                completeRequest(target, guard, error);
-            finished->signal();
+        [self = QPointer<Coordinator>(this), id, target, guard, tell = current.tell](
+            std::optional<MirvaleError> error) {
+            if (self) {
+                self->completeRequest(target, guard, error);
+                self->release(id);
+            }
             tell(error);
         });
+}
 
-    if (!finished->waitFor(m_limits.pipelineRelease)) {
-        guard->markLate();
-        bool shuttingDown = false;
-        {
-            std::lock_guard lock(m_waitMutex);
-            shuttingDown = m_shuttingDown;
+void Coordinator::release(quint64 id)
+{
+    if (!m_current || m_current->id != id)
+        return;
+    m_current.reset();
+    // On a later turn of the loop: the caller may be inside a timer or a completion that
+    // belongs to the card just released.
+    QMetaObject::invokeMethod(this, &Coordinator::advance, Qt::QueuedConnection);
+}
+
+template <typename Result>
+void Coordinator::readCard(const MountedCard &card,
+    std::function<Result(const EntryAttributeSource &files, Logger &log)> work,
+    std::function<void(Result)> done, std::function<void()> onGivenUp)
+{
+    const quint64 readId = ++m_nextId;
+    Read read;
+    read.card = card;
+    read.counter = std::make_shared<std::atomic<quint64>>(0);
+    read.log = std::make_shared<CutOffLogger>(*m_services.log);
+    read.onGivenUp = std::move(onGivenUp);
+    const EntryAttributeSource *files = m_services.files;
+    Workers::run(
+        Workers::cardReads(), this,
+        [work = std::move(work), files, counter = read.counter, log = read.log] {
+            const CountedEntryReads counted(*files, counter);
+            return work(counted, *log);
+        },
+        [this, readId, done = std::move(done)](Result result) {
+            // A card given up is not opened or reported when it answers after all.
+            if (m_reads.erase(readId) == 0)
+                return;
+            done(std::move(result));
+        });
+    m_reads.emplace(readId, std::move(read));
+    watch(readId);
+}
+
+void Coordinator::watch(quint64 readId)
+{
+    Read &read = m_reads[readId];
+    read.watchdog = timers().start(m_limits.readLimit, [this, readId] {
+        auto found = m_reads.find(readId);
+        if (found == m_reads.end())
+            return;
+        const quint64 seen = found->second.counter->load();
+        if (seen != found->second.lastSeen) {
+            // Still reading (a large card): give it another while.
+            found->second.lastSeen = seen;
+            watch(readId);
+            return;
         }
-        if (!shuttingDown)
-            log->warn(card.name + QStringLiteral(": releasing the pipeline after ")
-                + DurationText::seconds(m_limits.pipelineRelease)
-                + QStringLiteral(
-                    "; the file manager controller still has this request and will report its own outcome"));
-    }
-    std::lock_guard lock(m_waitMutex);
-    if (m_currentWait == finished)
-        m_currentWait.reset();
+        Read given = std::move(found->second);
+        m_reads.erase(found);
+        given.log->cutOff();
+        if (!m_givenUp.contains(given.card.url.toLocalFile()))
+            giveUp(given.card);
+        if (given.onGivenUp)
+            given.onGivenUp();
+    });
+}
+
+void Coordinator::giveUp(const MountedCard &card)
+{
+    const QString path = card.url.toLocalFile();
+    m_givenUp.insert(path);
+    m_services.log->warn(card.name + QStringLiteral(" does not answer at ") + path
+        + QStringLiteral("; given up until it is inserted again"));
+    m_services.notifier->cardProblem(card, notAnsweringText(card));
 }
 
 void Coordinator::completeRequest(const ResolvedTarget &target, const std::shared_ptr<ReportGuard> &guard,
     const std::optional<MirvaleError> &error)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     Logger *log = m_services.log;
     const QString &name = target.card.name;
-    const bool firstOutcome = guard->markReported();
-    const bool isLate = guard->isLate();
+    const bool firstOutcome = !guard->reported;
+    guard->reported = true;
+    const bool isLate = guard->late;
 
     if (error) {
         QString line = name + QStringLiteral(": failed to open ") + pathOrRoot(target.relativePath)
@@ -309,7 +410,6 @@ void Coordinator::completeRequest(const ResolvedTarget &target, const std::share
 
 void Coordinator::handleOpenSuccess(const ResolvedTarget &target)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     Logger *log = m_services.log;
     const QString &name = target.card.name;
     log->info(name + QStringLiteral(": opened ") + pathOrRoot(target.relativePath));
@@ -328,21 +428,15 @@ void Coordinator::handleOpenSuccess(const ResolvedTarget &target)
         notifier->cardOpened(target.card, target, std::nullopt);
         return;
     }
-    auto fileCount = m_services.fileCount;
-    const QString folder = target.folder.toLocalFile();
-    const LifeToken<Coordinator>::Weak alive = m_life;
-    GlobalQueue::async([fileCount, folder, target, notifier, alive] {
-        const int count = fileCount ? fileCount(folder) : 0;
-        MainQueue::async([target, notifier, alive, count] {
-            if (alive)
-                notifier->cardOpened(target.card, target, count);
-        });
-    });
+    readCard<int>(
+        target.card,
+        [fileCount = m_services.fileCount, folder = target.folder.toLocalFile()](
+            const EntryAttributeSource &files, Logger &) { return fileCount ? fileCount(folder, files) : 0; },
+        [notifier, target](int count) { notifier->cardOpened(target.card, target, count); }, {});
 }
 
 ScreenSnapshot Coordinator::currentScreens()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     if (!m_cachedScreens)
         refreshScreens();
     return *m_cachedScreens;
@@ -355,7 +449,6 @@ void Coordinator::refreshScreens()
 
 void Coordinator::observeScreenChanges()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     refreshScreens();
     if (!m_services.screens)
         return;
@@ -369,7 +462,6 @@ void Coordinator::observeScreenChanges()
 
 void Coordinator::observeSaveFailures()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     connect(m_services.rules, &RulesProvider::settingsSaveFailed, this, [this](const QString &message) {
         const UserText reason = message.isEmpty() ? UserText::translate("Coordinator", "unknown error")
                                                   : UserText::verbatim(message);
@@ -384,20 +476,11 @@ void Coordinator::observeSaveFailures()
 
 void Coordinator::observeCardsNotAnswering()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
-    m_volumeWatcher->observeCardsNotAnswering(this, [this](const MountedCard &card) {
-        m_services.log->warn(card.name + QStringLiteral(" does not answer at ") + card.url.toLocalFile()
-            + QStringLiteral("; given up until it is inserted again"));
-        //: %1 is the card's name.
-        m_services.notifier->cardProblem(card,
-            UserText::translate("Coordinator", "%1 does not answer: pull it out and insert it again")
-                .arg(card.name));
-    });
+    m_volumeWatcher->observeCardsNotAnswering(this, [this](const MountedCard &card) { giveUp(card); });
 }
 
 AbstractSettingsWindow *Coordinator::settingsWindow()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     if (!m_settingsWindow && m_services.makeSettingsWindow)
         m_settingsWindow = m_services.makeSettingsWindow(*this);
     return m_settingsWindow.get();

@@ -2,12 +2,13 @@
 
 #include "app/CardUnmounter.h"
 #include "detection/MountedCard.h"
+#include "detection/VolumeWatcherLimits.h"
 #include "detection/VolumeWatching.h"
+#include "platform/EntryAttributeSource.h"
 #include "platform/ScreenSnapshot.h"
 #include "rules/Rule.h"
-#include "support/LifeToken.h"
 #include "support/MirvaleError.h"
-#include "support/SerialQueue.h"
+#include "support/TimerScheduler.h"
 
 #include <QHash>
 #include <QObject>
@@ -15,10 +16,12 @@
 #include <QString>
 #include <QUrl>
 
+#include <atomic>
 #include <chrono>
+#include <deque>
 #include <functional>
+#include <map>
 #include <memory>
-#include <mutex>
 #include <optional>
 
 class AbstractNotifier;
@@ -30,12 +33,14 @@ class Logger;
 class MountUsers;
 class PointerControl;
 class RulesProvider;
+class CutOffLogger;
 class ScreenSource;
-class Semaphore;
 struct ResolvedTarget;
 
 /// Carries each mounted card from detection to an opened file-manager window, one card at a
-/// time, and reports every outcome exactly once.
+/// time, and reports every outcome exactly once. A small state machine on the main thread:
+/// cards wait in a queue; the one being opened has its reads on the card-read pool, watched by
+/// a timer, and then the file manager's answer, waited for at most the pipeline release.
 class Coordinator : public QObject {
     Q_OBJECT
 public:
@@ -47,6 +52,9 @@ public:
         /// How long and how often an unmount the card's users refuse is tried again.
         std::chrono::milliseconds busyUnmountPatience = CardUnmounter::kBusyPatience;
         std::chrono::milliseconds busyUnmountRetry = CardUnmounter::kBusyRetry;
+        /// How long a read of the card (matching, resolving, counting) may go without making
+        /// progress before the card is given up as not answering.
+        std::chrono::milliseconds readLimit = VolumeWatcherLimits::kReadLimit;
     };
 
     /// The collaborators; all must outlive the Coordinator. The optional ones may be empty.
@@ -66,14 +74,16 @@ public:
         std::function<std::unique_ptr<AbstractSettingsWindow>(Coordinator &)> makeSettingsWindow;
         /// Re-reads the launch-at-login status in the background.
         std::function<void()> refreshAutostartStatus;
-        /// Counts the regular files of a folder for the success panel (off the main thread).
-        std::function<int(const QString &folder)> fileCount;
+        /// Counts the regular files of a folder for the success panel, through `files` (on the
+        /// card-read pool).
+        std::function<int(const QString &folder, const EntryAttributeSource &files)> fileCount;
         /// Whether a card is still mounted where it was found (any thread); empty: always.
         std::function<bool(const MountedCard &card)> isStillMounted;
         /// Closes Mirvale's file manager windows on the card at `cardPath` (or takes them off
         /// it through the file manager), then calls `then` on the main thread; may be empty.
         std::function<void(const QString &cardPath, std::function<void()> then)> closeCardWindows;
-        /// Main-thread timers for trying a busy unmount again; without them it is not.
+        /// Timers for the pipeline's limits and for trying a busy unmount again; without them,
+        /// the event loop's own (and a busy unmount is not tried again).
         TimerScheduler *timers = nullptr;
         /// Who keeps a busy card busy; may be empty.
         std::shared_ptr<MountUsers> mountUsers;
@@ -87,18 +97,11 @@ public:
 
     void start();
 
-    /// Runs one card through the pipeline. Main thread only.
-    /// `outcome`, when given, hears once whether the card was opened (on the main thread).
+    /// Runs one card through the pipeline, after the cards handed over before it.
+    /// `outcome`, when given, hears once whether the card was opened.
     void handle(const MountedCard &card, bool ignorePause, VolumeWatching::RequestCompletion outcome = {});
 
-    /// False, with a log line, for a card pulled while it waited. Runs on the pipeline queue.
-    bool stillThere(const MountedCard &card) const;
-
-    /// Opens one rule on one card and reports the outcome. Runs on the pipeline queue.
-    void openAndReport(const Rule &rule, const MountedCard &card, const ScreenSnapshot &screens,
-        const VolumeWatching::RequestCompletion &outcome = {});
-
-    /// The cached screen arrangement. Main thread only.
+    /// The cached screen arrangement.
     ScreenSnapshot currentScreens();
 
     VolumeWatching &volumeWatcher() { return *m_volumeWatcher; }
@@ -108,7 +111,7 @@ public:
     AbstractStatusMenu *statusMenu() { return m_statusMenu.get(); }
 
     // What the user asks for, from the menu, the panels, the settings window and the control
-    // interface. Main thread only.
+    // interface.
 
     /// Opens the clicked card, mounting it first when it is not mounted. `onMounted`, when
     /// given, hears once whether the card is mounted and on its way to be opened.
@@ -130,17 +133,41 @@ public:
 
 private:
     /// One per file-manager request: makes the report happen once, whether early or late.
-    class ReportGuard {
-    public:
-        /// Marks the request reported; true the first time only.
-        bool markReported();
-        void markLate();
-        bool isLate();
+    struct ReportGuard {
+        bool reported = false;
+        bool late = false;
+    };
 
-    private:
-        std::mutex m_lock;
-        bool m_reported = false;
-        bool m_isLate = false;
+    /// A card waiting for its turn in the pipeline.
+    struct Queued {
+        MountedCard card;
+        bool paused = false;
+        bool userAsked = false;
+        RuleList rules;
+        /// Opens this rule without matching (testing a rule from the settings window).
+        std::optional<Rule> forcedRule;
+        ScreenSnapshot screens;
+        VolumeWatching::RequestCompletion tell;
+    };
+
+    /// The card that holds the pipeline; `id` tells its answers from those of cards given up.
+    struct Current {
+        quint64 id = 0;
+        Queued queued;
+        std::unique_ptr<TimerScheduler::Timer> timer;
+    };
+
+    /// What the reads of a card found.
+    struct CardRead;
+
+    /// A read of a card in flight on the card-read pool, with its watchdog.
+    struct Read {
+        MountedCard card;
+        std::shared_ptr<std::atomic<quint64>> counter;
+        quint64 lastSeen = 0;
+        std::shared_ptr<CutOffLogger> log;
+        std::unique_ptr<TimerScheduler::Timer> watchdog;
+        std::function<void()> onGivenUp;
     };
 
     /// Forwards the watcher's mount callback once the coordinator is ready for it.
@@ -148,10 +175,25 @@ private:
         VolumeWatching::MountCallback onMount;
     };
 
-    /// Calls `outcome` on the main thread (at once when already there); does nothing when empty.
-    static VolumeWatching::RequestCompletion onMainThread(VolumeWatching::RequestCompletion outcome);
+    /// Calls `outcome` (when given) once; the caller is on the main thread.
+    static VolumeWatching::RequestCompletion orNothing(VolumeWatching::RequestCompletion outcome);
     /// Ejects the mounted card at `volume`; a panel's Unmount button.
     void ejectByURL(const QUrl &volume);
+    void enqueue(Queued queued);
+    /// Takes the next card when none holds the pipeline.
+    void advance();
+    void onRead(quint64 id, const CardRead &read);
+    void openInFileManager(quint64 id, const Rule &rule, const ResolvedTarget &target);
+    /// Lets the next card in; a no-op for an id that no longer holds the pipeline.
+    void release(quint64 id);
+    /// Runs `work` on the card-read pool with a watchdog; when it stops making progress for the
+    /// read limit, the card is given up once and `done` is never called.
+    template <typename Result>
+    void readCard(const MountedCard &card,
+        std::function<Result(const EntryAttributeSource &files, Logger &log)> work,
+        std::function<void(Result)> done, std::function<void()> onGivenUp);
+    void watch(quint64 readId);
+    void giveUp(const MountedCard &card);
     void completeRequest(const ResolvedTarget &target, const std::shared_ptr<ReportGuard> &guard,
         const std::optional<MirvaleError> &error);
     void handleOpenSuccess(const ResolvedTarget &target);
@@ -159,9 +201,11 @@ private:
     void observeSaveFailures();
     void observeCardsNotAnswering();
     void refreshScreens();
+    TimerScheduler &timers();
 
     Services m_services;
     Limits m_limits;
+    std::unique_ptr<TimerScheduler> m_ownTimers;
     std::shared_ptr<MountRelay> m_mountRelay;
     std::unique_ptr<VolumeWatching> m_volumeWatcher;
     std::unique_ptr<AbstractStatusMenu> m_statusMenu;
@@ -172,15 +216,10 @@ private:
     QHash<QString, VolumeWatching::RequestCompletion> m_pendingOutcomes;
     std::optional<ScreenSnapshot> m_cachedScreens;
 
-    // Ended on the main thread when the coordinator goes away; asked on the main thread by
-    // completions that may outlive it.
-    LifeToken<Coordinator> m_life { this };
-
-    // The wait the pipeline is in, so that tear-down can cut it short.
-    std::mutex m_waitMutex;
-    std::shared_ptr<Semaphore> m_currentWait;
-    bool m_shuttingDown = false;
-
-    // Last: destroyed first, so its thread stops while the fields above still exist.
-    std::unique_ptr<SerialQueue> m_pipelineQueue;
+    std::deque<Queued> m_waiting;
+    std::optional<Current> m_current;
+    quint64 m_nextId = 0;
+    std::map<quint64, Read> m_reads;
+    // Mount paths of cards given up as not answering, until they are mounted again.
+    QSet<QString> m_givenUp;
 };

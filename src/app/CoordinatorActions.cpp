@@ -5,21 +5,20 @@
 #include "app/AbstractStatusMenu.h"
 #include "rules/RulesProvider.h"
 #include "support/Logger.h"
-#include "support/MainQueue.h"
 #include "support/MirvaleError.h"
 #include "support/ShownText.h"
 #include "support/UserText.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 
 // What the user asks for from the menu, the panels, the settings window and the control
 // interface; the card pipeline itself is in Coordinator.cpp.
 
 void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestCompletion outcome)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
-    const VolumeWatching::RequestCompletion report = onMainThread(outcome);
+    const VolumeWatching::RequestCompletion report = orNothing(outcome);
     Logger *log = m_services.log;
     if (card.isEjected) {
         log->info(
@@ -31,7 +30,7 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
         return;
     }
 
-    const LifeToken<Coordinator>::Weak alive = m_life;
+    const QPointer<Coordinator> alive(this);
     if (!card.mountURL) {
         log->info(card.name + QStringLiteral(": not mounted, mounting ") + card.deviceName);
         const QString pendingName = card.name.toLower();
@@ -87,20 +86,27 @@ void Coordinator::cardClicked(const DetectedCard &card, VolumeWatching::RequestC
 
 void Coordinator::test(const Rule &rule, const MountedCard &card)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
-    const ScreenSnapshot screens = currentScreens();
-    // The queue is joined before the other fields go, so `this` outlives the block.
-    m_pipelineQueue->async([this, rule, card, screens] { openAndReport(rule, card, screens); });
+    Queued queued;
+    queued.card = card;
+    queued.userAsked = true;
+    queued.forcedRule = rule;
+    queued.screens = currentScreens();
+    queued.tell = orNothing({});
+    enqueue(std::move(queued));
 }
 
 void Coordinator::showSettings(bool revealExtras)
 {
-    MainQueue::async(this, [this, revealExtras] {
-        if (AbstractSettingsWindow *window = settingsWindow())
-            window->show(revealExtras);
-        else
-            m_services.log->info(QStringLiteral("Coordinator: this session has no settings window to show"));
-    });
+    QMetaObject::invokeMethod(
+        this,
+        [this, revealExtras] {
+            if (AbstractSettingsWindow *window = settingsWindow())
+                window->show(revealExtras);
+            else
+                m_services.log->info(
+                    QStringLiteral("Coordinator: this session has no settings window to show"));
+        },
+        Qt::QueuedConnection);
 }
 
 void Coordinator::togglePause()
@@ -110,7 +116,6 @@ void Coordinator::togglePause()
 
 void Coordinator::setPaused(bool paused)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     AppSettings settings = m_services.rules->settings();
     settings.paused = paused;
     m_services.rules->setSettings(settings);
@@ -122,14 +127,12 @@ void Coordinator::setPaused(bool paused)
 
 void Coordinator::eject(const MountedCard &card, VolumeWatching::RequestCompletion onDone)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     m_services.log->info(QStringLiteral("Ejecting ") + card.name);
     m_unmounter->unmount(card, std::move(onDone));
 }
 
 void Coordinator::ejectByURL(const QUrl &volume)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     const QString path = volume.toLocalFile();
     const QList<MountedCard> mounted = m_volumeWatcher->mountedCards();
     for (const MountedCard &card : mounted) {

@@ -204,8 +204,8 @@ void DesktopMediaHandling::logWritten(const Written &written, const QString &why
 
 void DesktopMediaHandling::read(std::function<void(Outcome)> done)
 {
-    m_services.background([this, life = m_life.weak(), main = m_services.main, commands = m_services.commands,
-                              schema = m_schema, done = std::move(done)] {
+    m_services.background([this, life = QPointer<DesktopMediaHandling>(this), main = m_services.main,
+                              commands = m_services.commands, schema = m_schema, done = std::move(done)] {
         const Values values = readValues(*commands, schema);
         main([this, life, values, done] {
             if (life)
@@ -216,8 +216,8 @@ void DesktopMediaHandling::read(std::function<void(Outcome)> done)
 
 void DesktopMediaHandling::letMirvaleOpen(std::function<void(Outcome)> done)
 {
-    m_services.background([this, life = m_life.weak(), main = m_services.main, commands = m_services.commands,
-                              schema = m_schema, done = std::move(done)] {
+    m_services.background([this, life = QPointer<DesktopMediaHandling>(this), main = m_services.main,
+                              commands = m_services.commands, schema = m_schema, done = std::move(done)] {
         const Values values = readValues(*commands, schema);
         Written written;
         if (schema == kThunarVolman) {
@@ -267,35 +267,36 @@ void DesktopMediaHandling::letDesktopOpen(std::function<void(Outcome)> done)
             before.append(earlier.toString());
         }
     }
-    m_services.background([this, life = m_life.weak(), main = m_services.main, commands = m_services.commands,
-                              schema = m_schema, keys, before, done = std::move(done)] {
-        Values values = readValues(*commands, schema);
-        Written written;
-        if (values.readable) {
-            // Only the lists that differ from the earlier values are set (and logged).
-            QStringList changed, now, earlier;
-            for (int index = 0; index < keys.size(); ++index) {
-                const QString current = values.texts.at(kListKeys.indexOf(keys.at(index)));
-                if (current == before.at(index))
-                    continue;
-                changed.append(keys.at(index));
-                now.append(current);
-                earlier.append(before.at(index));
+    m_services.background(
+        [this, life = QPointer<DesktopMediaHandling>(this), main = m_services.main,
+            commands = m_services.commands, schema = m_schema, keys, before, done = std::move(done)] {
+            Values values = readValues(*commands, schema);
+            Written written;
+            if (values.readable) {
+                // Only the lists that differ from the earlier values are set (and logged).
+                QStringList changed, now, earlier;
+                for (int index = 0; index < keys.size(); ++index) {
+                    const QString current = values.texts.at(kListKeys.indexOf(keys.at(index)));
+                    if (current == before.at(index))
+                        continue;
+                    changed.append(keys.at(index));
+                    now.append(current);
+                    earlier.append(before.at(index));
+                }
+                written = write(*commands, schema, changed, now, earlier);
+                if (written.problem.isEmpty())
+                    values = readValues(*commands, schema);
+            } else {
+                written.problem = QStringLiteral("the desktop's media handling could not be read");
             }
-            written = write(*commands, schema, changed, now, earlier);
-            if (written.problem.isEmpty())
-                values = readValues(*commands, schema);
-        } else {
-            written.problem = QStringLiteral("the desktop's media handling could not be read");
-        }
-        main([this, life, values, written, done] {
-            if (!life)
-                return;
-            logWritten(written, QStringLiteral("the desktop opens them"));
-            if (written.problem.isEmpty())
-                for (const QString &key : kListKeys)
-                    m_services.state->setValue(stateKey(key), QVariant());
-            done(outcomeOf(values, written.problem));
+            main([this, life, values, written, done] {
+                if (!life)
+                    return;
+                logWritten(written, QStringLiteral("the desktop opens them"));
+                if (written.problem.isEmpty())
+                    for (const QString &key : kListKeys)
+                        m_services.state->setValue(stateKey(key), QVariant());
+                done(outcomeOf(values, written.problem));
+            });
         });
-    });
 }

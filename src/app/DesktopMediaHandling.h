@@ -1,7 +1,7 @@
 #pragma once
 
-#include "support/LifeToken.h"
-
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -20,7 +20,7 @@ class StateStore;
 /// its start-app and open-folder lists, keeping the earlier values in the state file; letting the
 /// desktop open them again writes those values back exactly. Commands run on the background
 /// runner, the state file is touched on the main thread only.
-class DesktopMediaHandling {
+class DesktopMediaHandling : public QObject {
 public:
     enum class State {
         Unreadable, ///< no known desktop, or its setting could not be read
@@ -84,5 +84,4 @@ private:
 
     Services m_services;
     QString m_schema;
-    LifeToken<DesktopMediaHandling> m_life { this };
 };

@@ -4,7 +4,6 @@
 #include "platform/DesktopNotifications.h"
 #include "rules/RulesProvider.h"
 #include "support/Logger.h"
-#include "support/MainQueue.h"
 #include "support/ShownText.h"
 
 #include <QCoreApplication>
@@ -34,15 +33,14 @@ ReportMedium DesktopNotifier::medium(const AppSettings &settings, bool panelsPla
 
 void DesktopNotifier::setup()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     m_services.panels->setup();
-    const LifeToken<DesktopNotifier>::Weak alive = m_life;
+    const QPointer<DesktopNotifier> alive(this);
     m_services.desktop->setOnActionInvoked([alive](uint id, const QString &key) {
-        if (DesktopNotifier *self = alive.get())
+        if (DesktopNotifier *self = alive.data())
             self->actionInvoked(id, key);
     });
     m_services.desktop->setOnClosed([alive](uint id) {
-        if (DesktopNotifier *self = alive.get())
+        if (DesktopNotifier *self = alive.data())
             self->closed(id);
     });
     if (medium(m_services.rules->settings(), m_services.panelsPlaceable) == ReportMedium::Desktop)
@@ -51,7 +49,6 @@ void DesktopNotifier::setup()
 
 void DesktopNotifier::setOnEjectRequested(std::function<void(const QUrl &)> callback)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     m_onEjectRequested = callback;
     m_services.panels->setOnEjectRequested(std::move(callback));
 }
@@ -60,7 +57,7 @@ void DesktopNotifier::cardOpened(
     const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
 {
     QString body = CardReportText::openedBody(card, target, fileCount).shown();
-    onMainThread([this, card, target, fileCount, body = std::move(body)] {
+    {
         const AppSettings settings = m_services.rules->settings();
         if (medium(settings, m_services.panelsPlaceable) == ReportMedium::Panels) {
             m_services.panels->cardOpened(card, target, fileCount);
@@ -81,12 +78,12 @@ void DesktopNotifier::cardOpened(
         report.inPanel
             = [this, card, target, fileCount] { m_services.panels->cardOpened(card, target, fileCount); };
         enqueue(std::move(report));
-    });
+    }
 }
 
 void DesktopNotifier::cardProblem(const MountedCard &card, const UserText &message)
 {
-    onMainThread([this, card, message] {
+    {
         if (medium(m_services.rules->settings(), m_services.panelsPlaceable) == ReportMedium::Panels) {
             m_services.panels->cardProblem(card, message);
             return;
@@ -99,12 +96,11 @@ void DesktopNotifier::cardProblem(const MountedCard &card, const UserText &messa
         report.volume = card.url;
         report.inPanel = [this, card, message] { m_services.panels->cardProblem(card, message); };
         enqueue(std::move(report));
-    });
+    }
 }
 
 void DesktopNotifier::cardUnmounted(const MountedCard &card)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     // Only a notification whose Unmount was chosen tells how it went; the panels say nothing.
     const auto notice = m_notices.constFind(cardKey(card));
     if (notice == m_notices.cend() || !notice->unmountAsked)
@@ -116,18 +112,6 @@ void DesktopNotifier::cardUnmounted(const MountedCard &card)
     report.volume = card.url;
     report.inPanel = [] {};
     enqueue(std::move(report));
-}
-
-void DesktopNotifier::onMainThread(std::function<void()> work)
-{
-    if (MainQueue::isMainThread()) {
-        work();
-        return;
-    }
-    MainQueue::async([alive = LifeToken<DesktopNotifier>::Weak(m_life), work = std::move(work)] {
-        if (alive)
-            work();
-    });
 }
 
 void DesktopNotifier::enqueue(Report report)
@@ -151,9 +135,9 @@ void DesktopNotifier::sendNext()
         return;
     }
     // Asked again after the server went away, so that a server started later is found.
-    const LifeToken<DesktopNotifier>::Weak alive = m_life;
+    const QPointer<DesktopNotifier> alive(this);
     m_services.desktop->capabilities([alive, report](const std::optional<QStringList> &capabilities) {
-        DesktopNotifier *self = alive.get();
+        DesktopNotifier *self = alive.data();
         if (!self)
             return;
         if (!capabilities) {
@@ -183,9 +167,9 @@ void DesktopNotifier::send(Report report)
             QCoreApplication::translate("DesktopNotifier", "Show Folder"),
             QString::fromLatin1(kUnmountAction), QCoreApplication::translate("DesktopNotifier", "Unmount") };
     notification.replacesId = m_notices.value(report.cardKey).id;
-    const LifeToken<DesktopNotifier>::Weak alive = m_life;
+    const QPointer<DesktopNotifier> alive(this);
     m_services.desktop->notify(notification, [alive, report](std::optional<uint> id, const QString &error) {
-        if (DesktopNotifier *self = alive.get()) {
+        if (DesktopNotifier *self = alive.data()) {
             self->sent(report, id, error);
             self->sendNext();
         }

@@ -2,7 +2,8 @@
 
 #include "app/AbstractNotifier.h"
 #include "rules/AppSettings.h"
-#include "support/LifeToken.h"
+#include <QObject>
+#include <QPointer>
 
 #include <QHash>
 #include <QStringList>
@@ -21,7 +22,7 @@ class RulesProvider;
 /// notification server, one notification per card that later reports about the card replace.
 /// Without a server, reports fall back to the panels. The report calls may come from any
 /// thread; everything else is main-thread only.
-class DesktopNotifier final : public AbstractNotifier {
+class DesktopNotifier final : public QObject, public AbstractNotifier {
 public:
     /// As long as the panels stay.
     static constexpr std::chrono::milliseconds kReportExpiry { 8'000 };
@@ -76,8 +77,6 @@ private:
         QUrl volume;
         bool unmountAsked = false;
     };
-
-    void onMainThread(std::function<void()> work);
     void enqueue(Report report);
     void sendNext();
     void send(Report report);
@@ -95,5 +94,4 @@ private:
     std::optional<QStringList> m_capabilities;
     bool m_toldNoServer = false;
     QHash<QString, Notice> m_notices;
-    LifeToken<DesktopNotifier> m_life { this };
 };

@@ -17,7 +17,7 @@ void NoTrayNotice::tell(std::function<void()> showWindow)
     if (m_asking || m_services.state->value(key).toBool())
         return;
     m_asking = true;
-    const LifeToken<NoTrayNotice>::Weak alive = m_life;
+    const QPointer<NoTrayNotice> alive(this);
     m_services.desktop->capabilities([this, alive, key, showWindow = std::move(showWindow)](
                                          const std::optional<QStringList> &capabilities) {
         if (!alive)

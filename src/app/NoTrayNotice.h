@@ -1,8 +1,9 @@
 #pragma once
 
-#include "support/LifeToken.h"
-
 #include <functional>
+
+#include <QObject>
+#include <QPointer>
 
 class DesktopNotifications;
 class Logger;
@@ -11,7 +12,7 @@ class StateStore;
 /// Tells the user once, ever, that Mirvale runs without a tray icon, without taking focus:
 /// through the desktop's notifications where a server runs, else in a window the caller shows
 /// without activating it. Remembered in the state file. Main thread only.
-class NoTrayNotice {
+class NoTrayNotice : public QObject {
 public:
     static constexpr const char *kToldKey = "noTrayNoticeShown";
 
@@ -29,5 +30,4 @@ public:
 private:
     Services m_services;
     bool m_asking = false;
-    LifeToken<NoTrayNotice> m_life { this };
 };

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 
 #include "platform/UpdateService.h"
-#include "support/MainQueue.h"
 
 UpdateController::UpdateController(UpdateService *service, QObject *parent)
     : QObject(parent)
@@ -13,7 +12,6 @@ UpdateController::UpdateController(UpdateService *service, QObject *parent)
 
 void UpdateController::start()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     if (m_started || !m_service)
         return;
     m_started = true;
@@ -28,7 +26,6 @@ void UpdateController::start()
 
 void UpdateController::checkForUpdates()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     start();
     if (m_service)
         m_service->checkForUpdates();

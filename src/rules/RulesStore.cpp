@@ -6,12 +6,11 @@
 #include "rules/RulesStoreError.h"
 #include "support/DescribedError.h"
 #include "support/Logger.h"
-#include "support/MainQueue.h"
-#include "support/SerialQueue.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 
 RulesStore::RulesStore(QString storageFolder, Logger &logger, std::shared_ptr<FileAccess> files,
     SecondsClock clock, QObject *parent)
@@ -20,7 +19,6 @@ RulesStore::RulesStore(QString storageFolder, Logger &logger, std::shared_ptr<Fi
     , m_logger(logger)
     , m_files(std::move(files))
     , m_clock(clock ? std::move(clock) : [] { return QDateTime::currentSecsSinceEpoch(); })
-    , m_settingsWriteQueue(std::make_unique<SerialQueue>(QLatin1String(kSettingsQueueLabel)))
 {
 }
 
@@ -241,7 +239,7 @@ void RulesStore::setSettings(const AppSettings &settings)
         sequence = ++m_settingsWriteSequence;
     }
     postOnMain([](RulesStore &store) { emit store.settingsChanged(); });
-    m_settingsWriteQueue->async([this, settings, sequence] { writeSettings(settings, sequence); });
+    m_settingsWrites.post([this, settings, sequence] { writeSettings(settings, sequence); });
 }
 
 void RulesStore::writeSettings(const AppSettings &value, qint64 sequence)
@@ -283,7 +281,7 @@ void RulesStore::writeSettings(const AppSettings &value, qint64 sequence)
 
 void RulesStore::waitForPendingWrites()
 {
-    m_settingsWriteQueue->sync([] {});
+    m_settingsWrites.flush();
 }
 
 void RulesStore::exportRules(const QString &path)
@@ -322,14 +320,11 @@ RuleList RulesStore::deduplicatingIDs(RuleList rules, QSet<QUuid> avoiding)
 
 void RulesStore::postOnMain(std::function<void(RulesStore &)> post)
 {
-    if (MainQueue::isMainThread()) {
+    if (QThread::currentThread() == thread()) {
         post(*this);
         return;
     }
-    const LifeToken<RulesStore>::Weak alive = m_life;
-    MainQueue::async([alive, post] {
-        // The store is destroyed on the main thread, so this check cannot race with it.
-        if (RulesStore *store = alive.get())
-            post(*store);
-    });
+    // Posted while the store exists (its destructor waits for the writes that post); an event
+    // still queued when it goes is dropped with it.
+    Workers::post(this, [this, post] { post(*this); });
 }

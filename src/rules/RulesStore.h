@@ -5,7 +5,7 @@
 #include "rules/Rule.h"
 #include "rules/RuleIssue.h"
 #include "rules/RulesProvider.h"
-#include "support/LifeToken.h"
+#include "support/Workers.h"
 
 #include <QSet>
 #include <QString>
@@ -16,7 +16,6 @@
 #include <mutex>
 
 class Logger;
-class SerialQueue;
 class StandardFolders;
 
 /// Owns the rule list and the application settings: loads them from the storage folder
@@ -32,7 +31,6 @@ public:
     /// Rules and settings files are a few hundred kilobytes at most; anything far beyond
     /// that is not ours, and is refused rather than read into memory.
     static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
-    static constexpr char kSettingsQueueLabel[] = "io.github.mirvale.rulesstore.settings";
 
     /// Whole seconds since 1970-01-01 UTC; names the moved-aside copies of corrupt files.
     using SecondsClock = std::function<qint64()>;
@@ -95,8 +93,8 @@ private:
     void backupCorruptFile(const QString &path);
     void writeDefaultSettings(const QString &failurePrefix);
     void writeSettings(const AppSettings &value, qint64 sequence);
-    /// Runs `post` on the main thread: at once when already there, else queued, and
-    /// skipped if the store is gone by then.
+    /// Runs `post` on the store's thread: at once when already there, else queued (and
+    /// dropped with the store).
     void postOnMain(std::function<void(RulesStore &)> post);
 
     const QString m_storageFolder;
@@ -111,10 +109,8 @@ private:
     AppSettings m_storedSettings;
     AppSettings m_lastPersistedSettings;
     qint64 m_settingsWriteSequence = 0;
-    qint64 m_newestWriteSequence = 0; // only touched on the settings queue
+    qint64 m_newestWriteSequence = 0; // only touched by the settings writes
 
-    /// Ends with the store, so queued notifications find it gone.
-    LifeToken<RulesStore> m_life { this };
-    // Last, so that it stops before the members its writes use.
-    std::unique_ptr<SerialQueue> m_settingsWriteQueue;
+    // Settings are written in order, off the caller's thread; flushed before the store goes.
+    Workers::Lane m_settingsWrites;
 };

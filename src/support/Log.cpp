@@ -53,14 +53,12 @@ Log::Log(const QString &stateHome)
     m_directory = folder;
     m_logFilePath = folder + QLatin1Char('/') + kFileName;
     QDir().mkpath(m_directory);
-    m_queue = std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.log"));
-    m_queue->sync([this] { openHandleForAppend(true); });
+    openHandleForAppend(true);
 }
 
 Log::~Log()
 {
     sync();
-    m_queue.reset();
 }
 
 void Log::write(Level level, const QString &message)
@@ -73,12 +71,13 @@ void Log::write(Level level, const QString &message)
         m_drainScheduled = true;
     }
     if (schedule)
-        m_queue->async([this] { drainPending(); });
+        m_lane.post([this] { drainPending(); });
 }
 
 void Log::sync()
 {
-    m_queue->sync([this] { drainPending(); });
+    m_lane.post([this] { drainPending(); });
+    m_lane.flush();
 }
 
 void Log::drainPending()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/Logger.h"
-#include "support/SerialQueue.h"
+#include "support/Workers.h"
 
 #include <QFile>
 #include <QString>
@@ -11,7 +11,7 @@
 #include <vector>
 
 /// The application's rotating log file: "mirvale.log" with two older generations,
-/// written on a serial queue of its own so that callers never wait for the disk.
+/// written in order on a lane of the worker pool, so that callers never wait for the disk.
 class Log final : public Logger {
 public:
     static constexpr qint64 kMaxBytes = 512 * 1024;
@@ -46,14 +46,14 @@ private:
 
     QString m_logFilePath;
     QString m_directory;
-    std::unique_ptr<SerialQueue> m_queue;
+    Workers::Lane m_lane;
 
-    // Hand-over from callers to the queue.
+    // Hand-over from callers to the lane.
     std::mutex m_pendingMutex;
     std::vector<PendingLine> m_pending;
     bool m_drainScheduled = false;
 
-    // Touched only on the queue.
+    // Touched only by the lane's work (and the constructor, before any).
     std::unique_ptr<QFile> m_handle;
     qint64 m_currentSize = 0;
 };

@@ -1,7 +1,5 @@
 #include "support/MainLoopTimers.h"
 
-#include "support/MainQueue.h"
-
 #include <QPointer>
 #include <QTimer>
 
@@ -38,6 +36,5 @@ private:
 std::unique_ptr<TimerScheduler::Timer> MainLoopTimers::start(
     std::chrono::milliseconds delay, std::function<void()> fire)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     return std::make_unique<MainLoopTimer>(delay, std::move(fire));
 }

@@ -4,7 +4,6 @@
 #include "platform/MotionPreference.h"
 #include "rules/RulesProvider.h"
 #include "support/Logger.h"
-#include "support/MainQueue.h"
 #include "ui/NotificationPanel.h"
 #include "ui/NotificationPanelView.h"
 #include "ui/model/PanelStack.h"
@@ -61,29 +60,27 @@ void Notifier::setup()
 
 void Notifier::setOnEjectRequested(std::function<void(const QUrl &)> callback)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     m_onEjectRequested = std::move(callback);
 }
 
 void Notifier::cardOpened(const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
 {
-    UserText body = CardReportText::openedBody(card, target, fileCount);
-    onMainThread([this, title = card.name, body = std::move(body), volume = card.url] {
-        if (!m_services.rules->settings().showNotifications) {
-            m_services.log->info(
-                QStringLiteral("Notifier: skipping card-opened panel (notifications disabled)."));
-            return;
-        }
-        m_stack->present(title, body, false, [this, volume, alive = std::weak_ptr<char>(m_alive)] {
-            if (!alive.expired() && m_onEjectRequested)
+    if (!m_services.rules->settings().showNotifications) {
+        m_services.log->info(
+            QStringLiteral("Notifier: skipping card-opened panel (notifications disabled)."));
+        return;
+    }
+    // The stack goes with the notifier, so its buttons never outlive it.
+    m_stack->present(
+        card.name, CardReportText::openedBody(card, target, fileCount), false, [this, volume = card.url] {
+            if (m_onEjectRequested)
                 m_onEjectRequested(volume);
         });
-    });
 }
 
 void Notifier::cardProblem(const MountedCard &card, const UserText &message)
 {
-    onMainThread([this, title = card.name, message] { m_stack->present(title, message, true, {}); });
+    m_stack->present(card.name, message, true, {});
 }
 
 void Notifier::followScreens()
@@ -105,16 +102,4 @@ void Notifier::followScreens()
     QObject::connect(app, &QGuiApplication::screenRemoved, &m_screenWatch, [this] { m_stack->reflow(); });
     QObject::connect(
         app, &QGuiApplication::primaryScreenChanged, &m_screenWatch, [this] { m_stack->reflow(); });
-}
-
-void Notifier::onMainThread(std::function<void()> work)
-{
-    if (MainQueue::isMainThread()) {
-        work();
-        return;
-    }
-    MainQueue::async([alive = std::weak_ptr<char>(m_alive), work = std::move(work)] {
-        if (!alive.expired())
-            work();
-    });
 }

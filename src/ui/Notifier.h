@@ -18,9 +18,7 @@ class RulesProvider;
 class TimerScheduler;
 
 /// Reports what Mirvale did with a card in small panels at the top-right corner of the main
-/// screen. The two report calls may come from any thread: they compose their text where they
-/// are called and do everything else on the main thread, in the order each thread made them. Everything else
-/// is main-thread only.
+/// screen.
 class Notifier final : public AbstractNotifier {
 public:
     /// The collaborators; all must outlive the notifier.
@@ -49,7 +47,6 @@ public:
     void cardProblem(const MountedCard &card, const UserText &message) override;
 
 private:
-    void onMainThread(std::function<void()> work);
     void followScreens();
 
     Services m_services;
@@ -58,8 +55,6 @@ private:
     // Windows are deleted on a later turn of the loop; the ones still waiting when the
     // notifier goes are deleted with it.
     QList<QPointer<NotificationPanel>> m_windows;
-    // Work queued from other threads checks it on the main thread before touching the rest.
-    std::shared_ptr<char> m_alive = std::make_shared<char>();
     // The context of the screen connections, so they end with the notifier.
     QObject m_screenWatch;
 };

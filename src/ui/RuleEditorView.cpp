@@ -3,7 +3,6 @@
 #include "filemanager/FileManagerService.h"
 #include "filemanager/MouseWarp.h"
 #include "support/Logger.h"
-#include "support/MainQueue.h"
 #include "ui/AlertBox.h"
 #include "ui/BrowseCardPanel.h"
 #include "ui/model/CardFolderBrowser.h"
@@ -283,14 +282,11 @@ void RuleEditorView::captureClicked()
         captureAnswered(std::nullopt);
         return;
     }
-    // The answer may come on any thread; it is handled on the main thread, if the editor is
-    // still there.
+    // Handled only if the editor is still there.
     QPointer<RuleEditorView> guard(this);
     m_services.fileManager->captureFrontWindowBounds([guard](std::optional<Placement> bounds) {
-        MainQueue::async([guard, bounds] {
-            if (guard)
-                guard->captureAnswered(bounds);
-        });
+        if (guard)
+            guard->captureAnswered(bounds);
     });
 }
 

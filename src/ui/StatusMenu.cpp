@@ -6,10 +6,9 @@
 #include "platform/StatusNotifierExport.h"
 #include "rules/RulesProvider.h"
 #include "support/DescribedError.h"
-#include "support/GlobalQueue.h"
 #include "support/Logger.h"
-#include "support/MainQueue.h"
 #include "support/ShownText.h"
+#include "support/Workers.h"
 #include "ui/AlertBox.h"
 #include "ui/TrayIcon.h"
 #include "ui/model/StatusMenuModel.h"
@@ -133,7 +132,6 @@ StatusMenu::~StatusMenu()
 
 void StatusMenu::refreshIcon()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     const bool paused = m_services.coordinator->rules().settings().paused;
     if (m_iconPaused == paused)
         return;
@@ -208,7 +206,6 @@ void StatusMenu::scheduleExport()
 
 void StatusMenu::exportMenu()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     StatusNotifierExport *tray = m_services.trayExport;
     if (!tray || !tray->isShown())
         return;
@@ -243,7 +240,6 @@ QList<StatusMenuItem> StatusMenu::currentItems() const
 
 void StatusMenu::rebuild()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     QList<StatusMenuItem> fresh = currentItems();
 
     // A tray host may still hold the entries of the menu it showed last and send a click on
@@ -307,7 +303,6 @@ void StatusMenu::perform(qsizetype index)
 
 void StatusMenu::perform(const StatusMenuItem &item)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     Coordinator &coordinator = *m_services.coordinator;
     using Action = StatusMenuItem::Action;
     switch (item.action) {
@@ -355,7 +350,7 @@ void StatusMenu::toggleLaunchAtLogin()
     const bool wanted = !autostart->lastKnownEnabled();
     QPointer<StatusMenu> self(this);
     // The file work happens off the main thread; only the alert comes back to it.
-    GlobalQueue::async([autostart, wanted, self] {
+    Workers::start(Workers::general(), [autostart, wanted, self] {
         try {
             autostart->setEnabled(wanted);
             autostart->refreshStatus([self](bool) {
@@ -364,7 +359,7 @@ void StatusMenu::toggleLaunchAtLogin()
             });
         } catch (const DescribedError &error) {
             const QString description = error.description();
-            MainQueue::async([self, description] {
+            Workers::post(QCoreApplication::instance(), [self, description] {
                 if (self)
                     self->showLaunchAtLoginAlert(description);
             });

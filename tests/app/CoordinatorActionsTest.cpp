@@ -52,7 +52,7 @@ protected:
             services.makeSettingsWindow
                 = [this](Coordinator &) { return std::make_unique<RecordingWindow>(m_windowShown); };
         }
-        services.fileCount = [](const QString &) { return 7; };
+        services.fileCount = [](const QString &, const EntryAttributeSource &) { return 7; };
         services.closeCardWindows = m_closeCardWindows;
         m_coordinator = std::make_unique<Coordinator>(services);
         m_coordinator->start();

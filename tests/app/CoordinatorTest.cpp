@@ -26,7 +26,7 @@ protected:
     Coordinator &make(std::chrono::milliseconds release = 5s)
     {
         Coordinator::Services services = coordinatorServices(StatxEntryAttributeSource::instance());
-        services.fileCount = [](const QString &) { return 7; };
+        services.fileCount = [](const QString &, const EntryAttributeSource &) { return 7; };
         services.isStillMounted = [this](const MountedCard &card) { return !m_pulled.contains(card.name); };
         m_coordinator = std::make_unique<Coordinator>(services, Coordinator::Limits { release });
         return *m_coordinator;
@@ -87,7 +87,8 @@ TEST_F(CoordinatorTest, MountCallbackReachesThePipeline)
     m_fileManager.answerImmediately(std::nullopt);
     make();
     m_watcher->mount(card());
-    EXPECT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opening DCIM")));
+    EXPECT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opening DCIM")))
+        << m_log.lines().join(QStringLiteral("\n")).toStdString();
     EXPECT_TRUE(logged(QStringLiteral("[INFO] EOS_DIGITAL: opened DCIM")));
 }
 

@@ -8,14 +8,16 @@
 #include "rules/RulesFormat.h"
 #include "rules/RulesStore.h"
 #include "rules/RulesStoreError.h"
-#include "support/MainQueue.h"
-#include "support/SerialQueue.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 #include <sys/stat.h>
 
@@ -37,14 +39,14 @@ struct SignalCounter {
         QObject::connect(&store, &RulesProvider::rulesChanged, &store, [this] { note(rulesChanged); });
         QObject::connect(&store, &RulesProvider::settingsChanged, &store, [this] { note(settingsChanged); });
         QObject::connect(&store, &RulesProvider::settingsSaveFailed, &store, [this](const QString &message) {
-            offMainThread |= !MainQueue::isMainThread();
+            offMainThread |= (QThread::currentThread() != QCoreApplication::instance()->thread());
             saveFailures.append(message);
         });
     }
 
     void note(int &counter)
     {
-        offMainThread |= !MainQueue::isMainThread();
+        offMainThread |= (QThread::currentThread() != QCoreApplication::instance()->thread());
         ++counter;
     }
 };
@@ -74,10 +76,11 @@ protected:
     }
 
     /// Lets every queued main-thread delivery run.
-    static void drainMainQueue()
+    static void drainEvents()
     {
         bool drained = false;
-        MainQueue::async([&drained] { drained = true; });
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [&drained] { drained = true; }, Qt::QueuedConnection);
         ASSERT_TRUE(pollUntil([&drained] { return drained; }));
     }
 
@@ -94,10 +97,8 @@ protected:
     std::shared_ptr<ScriptedFileAccess> m_files = std::make_shared<ScriptedFileAccess>();
 };
 
-TEST(RulesStoreNames, QueueAndFolder)
+TEST(RulesStoreNames, Folder)
 {
-    EXPECT_STREQ(RulesStore::kSettingsQueueLabel, "io.github.mirvale.rulesstore.settings");
-
     class Folders final : public StandardFolders {
     public:
         QString configHome() const override { return QStringLiteral("/somewhere/config"); }
@@ -157,7 +158,7 @@ TEST_F(RulesStoreTest, LoadsExistingFilesWithoutValidating)
     EXPECT_EQ(store->settings(), paused);
     EXPECT_EQ(store->lastPersistedSettings(), paused);
     EXPECT_EQ(m_log.lines(), QStringList({ QStringLiteral("[INFO] Loaded 1 rule(s).") }));
-    drainMainQueue();
+    drainEvents();
     EXPECT_EQ(seen.rulesChanged + seen.settingsChanged, 0);
 }
 
@@ -197,7 +198,7 @@ TEST_F(RulesStoreTest, CorruptFilesAreMovedAsideAndDefaultsStandIn)
         EXPECT_TRUE(lines[0].endsWith(QStringLiteral("); moving it aside.")));
         EXPECT_TRUE(lines[1].startsWith(QStringLiteral("[ERROR] rules.json is corrupt (")));
         EXPECT_EQ(lines[2], QStringLiteral("[INFO] Saved 1 rule(s)."));
-        drainMainQueue();
+        drainEvents();
         EXPECT_EQ(seen.settingsChanged, 0);
         EXPECT_EQ(seen.rulesChanged, 1);
     }
@@ -241,7 +242,7 @@ TEST_F(RulesStoreTest, FailuresWhileLoadingAreLoggedAndDefaultsStandIn)
                 QStringLiteral("[ERROR] Could not persist the default rule: The volume is full.") }));
     ASSERT_EQ(store->rules().size(), 1);
     EXPECT_EQ(store->settings(), AppSettings::defaults());
-    drainMainQueue();
+    drainEvents();
     EXPECT_EQ(seen.rulesChanged, 0);
 
     // A corrupt file that cannot be moved is overwritten by the recovery write.
@@ -286,7 +287,7 @@ TEST_F(RulesStoreTest, RefusedSaveLeavesEverythingUntouched)
     EXPECT_THROW(store->save({ volumeRule(QStringLiteral("ok"), QStringLiteral("A")) }), FileError);
     EXPECT_EQ(contents(file(QStringLiteral("rules.json"))), before);
     EXPECT_EQ(store->rules(), stored);
-    drainMainQueue();
+    drainEvents();
     EXPECT_EQ(seen.rulesChanged, 0);
 
     // Warnings alone never block.
@@ -311,7 +312,7 @@ TEST_F(RulesStoreTest, AFailedSettingsWriteReverts)
     EXPECT_EQ(seen.settingsChanged, 1);
     m_files->releaseWrites();
     ASSERT_TRUE(pollUntil([&] { return !seen.saveFailures.isEmpty(); }));
-    drainMainQueue();
+    drainEvents();
 
     EXPECT_EQ(store->settings(), AppSettings::defaults());
     EXPECT_EQ(seen.settingsChanged, 2);
@@ -338,7 +339,7 @@ TEST_F(RulesStoreTest, AFailedWriteSupersededByANewerOneDoesNothing)
     store->setSettings(second);
     m_files->releaseWrites();
     store->waitForPendingWrites();
-    drainMainQueue();
+    drainEvents();
 
     EXPECT_EQ(m_files->writeAttempts(QStringLiteral("settings.json")), 3); // the initial one and two
     EXPECT_EQ(store->settings(), second);
@@ -364,7 +365,7 @@ TEST_F(RulesStoreTest, WhenEveryQueuedWriteFailsOnlyTheLastReverts)
     store->setSettings(second);
     m_files->releaseWrites();
     store->waitForPendingWrites();
-    drainMainQueue();
+    drainEvents();
 
     EXPECT_EQ(store->settings(), AppSettings::defaults());
     EXPECT_EQ(seen.settingsChanged, 3);
@@ -402,10 +403,10 @@ TEST_F(RulesStoreTest, SettingsSetOffTheMainThreadSignalOnIt)
     store->load();
     SignalCounter seen(*store);
     {
-        SerialQueue other(QStringLiteral("test.other"));
         AppSettings value;
         value.extrasRevealed = true;
-        other.sync([&store, value] { store->setSettings(value); });
+        std::thread other([&store, value] { store->setSettings(value); });
+        other.join();
     }
     ASSERT_TRUE(pollUntil([&] { return seen.settingsChanged == 1; }));
     store->waitForPendingWrites();
@@ -422,7 +423,7 @@ TEST_F(RulesStoreTest, DestroyingTheStoreFinishesQueuedWrites)
         store->load();
         store->setSettings(value);
     }
-    drainMainQueue(); // a delivery queued for the destroyed store is dropped
+    drainEvents(); // a delivery queued for the destroyed store is dropped
     EXPECT_EQ(RulesFormat::decodeSettings(contents(file(QStringLiteral("settings.json")))), value);
 }
 

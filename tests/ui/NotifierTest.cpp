@@ -117,34 +117,6 @@ TEST_F(NotifierTest, WithNotificationsOffOnlyProblemsAreShown)
     EXPECT_EQ(visiblePanels().size(), 1);
 }
 
-TEST_F(NotifierTest, ReportsFromOtherThreadsAreShownOnTheMainThreadInOrder)
-{
-    std::thread worker([this] {
-        notifier->cardProblem(card, UserText::verbatim(QStringLiteral("first")));
-        notifier->cardOpened(card, target, std::nullopt);
-    });
-    worker.join();
-    ASSERT_TRUE(pollUntil([] { return visiblePanels().size() == 2; }));
-    for (const auto *panel : visiblePanels())
-        EXPECT_EQ(panel->thread(), QCoreApplication::instance()->thread());
-    EXPECT_EQ(log.lines(),
-        (QStringList {
-            QStringLiteral("[INFO] Notifier: showing panel \"EOS_DIGITAL: first\""),
-            QStringLiteral("[INFO] Notifier: showing panel \"EOS_DIGITAL: Opened DCIM/101CANON \u00b7 "
-                           "31.9\u00a0GB\u00a0free\""),
-        }));
-}
-
-TEST_F(NotifierTest, ReportsQueuedForANotifierThatIsGoneAreDropped)
-{
-    std::thread worker([this] { notifier->cardProblem(card, UserText::verbatim(QStringLiteral("late"))); });
-    worker.join();
-    notifier.reset();
-    processEventsFor(50ms);
-    EXPECT_TRUE(visiblePanels().isEmpty());
-    EXPECT_TRUE(log.lines().isEmpty());
-}
-
 TEST_F(NotifierTest, PanelsFloatWithoutTakingFocusAndHangFromTheTopRight)
 {
     notifier->cardProblem(card, UserText::verbatim(QStringLiteral("x")));

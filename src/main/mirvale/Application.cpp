@@ -44,11 +44,10 @@
 #include "platform/linux/gui/X11WindowHints.h"
 #include "platform/linux/gui/XWayland.h"
 #include "rules/RulesStore.h"
-#include "support/GlobalQueue.h"
 #include "support/Log.h"
 #include "support/MainLoopTimers.h"
-#include "support/MainQueue.h"
 #include "support/Translations.h"
+#include "support/Workers.h"
 #include "ui/Notifier.h"
 #include "ui/SettingsWindow.h"
 #include "ui/SnapshotMode.h"
@@ -144,8 +143,10 @@ Application::Application(QObject *parent)
     static auto *const mediaCommands = new ProcessCommandRunner;
     m_mediaHandling = std::make_unique<DesktopMediaHandling>(
         DesktopMediaHandling::Services { mediaCommands, m_state.get(), m_log.get(),
-            [](std::function<void()> work) { GlobalQueue::async(std::move(work)); },
-            [](std::function<void()> work) { MainQueue::async(std::move(work)); } },
+            [](std::function<void()> work) { Workers::start(Workers::general(), std::move(work)); },
+            [](std::function<void()> work) {
+                Workers::post(QCoreApplication::instance(), std::move(work));
+            } },
         DesktopMediaHandling::schemaFor(qEnvironmentVariable("XDG_CURRENT_DESKTOP")));
     m_motion->start();
     // Qt took the first platform of the list that worked; a support log says which.
@@ -179,9 +180,7 @@ Application::Application(QObject *parent)
     mounting.memory = std::make_shared<InsertedCardMounter::Memory>();
     services.makeVolumeWatcher = linuxVolumeWatcher(*m_log, m_state, std::move(mounting));
     services.files = &StatxEntryAttributeSource::instance();
-    services.fileCount = [](const QString &folder) {
-        return FileCount::regularFiles(folder, StatxEntryAttributeSource::instance());
-    };
+    services.fileCount = &FileCount::regularFiles;
     services.isStillMounted = [table = std::make_shared<LibmountMountTable>()](
                                   const MountedCard &card) { return isStillMounted(*table, card); };
     services.makeStatusMenu = [this](Coordinator &coordinator) -> std::unique_ptr<AbstractStatusMenu> {

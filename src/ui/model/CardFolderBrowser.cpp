@@ -1,15 +1,13 @@
 #include "ui/model/CardFolderBrowser.h"
 
 #include "platform/FolderLister.h"
-#include "support/MainQueue.h"
-#include "support/SerialQueue.h"
+#include "support/Workers.h"
+
 #include <QCoreApplication>
 
 CardFolderBrowser::CardFolderBrowser(const FolderLister *lister)
     : m_lister(lister)
     , m_generation(std::make_shared<std::atomic<quint64>>(0))
-    , m_lifetime(std::make_shared<int>(0))
-    , m_queue(std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.browseScan")))
 {
 }
 
@@ -20,7 +18,6 @@ CardFolderBrowser::~CardFolderBrowser()
 
 void CardFolderBrowser::open(const QList<MountedCard> &cards, const VolumeMatch &match)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     m_isOpen = true;
     m_cards = cards;
     m_selectedCardIndex = preselectedIndex(cards, match);
@@ -29,7 +26,6 @@ void CardFolderBrowser::open(const QList<MountedCard> &cards, const VolumeMatch 
 
 void CardFolderBrowser::close()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     m_isOpen = false;
     m_generation->fetch_add(1);
     m_cards.clear();
@@ -40,7 +36,6 @@ void CardFolderBrowser::close()
 
 void CardFolderBrowser::setCards(const QList<MountedCard> &cards)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     if (!m_isOpen)
         return;
     const QString selectedName = m_selectedCardIndex >= 0 && m_selectedCardIndex < m_cards.size()
@@ -59,7 +54,6 @@ void CardFolderBrowser::setCards(const QList<MountedCard> &cards)
 
 void CardFolderBrowser::selectCard(int index)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     if (!m_isOpen)
         return;
     m_selectedCardIndex = index;
@@ -120,19 +114,16 @@ void CardFolderBrowser::reload()
     const MountedCard card = m_cards.at(m_selectedCardIndex);
     const FolderLister *lister = m_lister;
     const std::shared_ptr<std::atomic<quint64>> current = m_generation;
-    const std::weak_ptr<int> alive = m_lifetime;
-    m_queue->async([this, lister, current, alive, generation, card] {
-        const auto isStale = [current, generation] { return current->load() != generation; };
-        QList<Entry> found;
-        if (lister && !isStale())
-            found = CardFolderScan::listDirectories(*lister, card.path(), 2, isStale);
-        MainQueue::async([this, alive, generation, url = card.url, found] {
-            // The browser is destroyed on the main thread too, so it cannot go away between
-            // this check and the call.
-            if (alive.lock())
-                apply(generation, url, found);
-        });
-    });
+    Workers::run(
+        Workers::cardReads(), this,
+        [lister, current, generation, card] {
+            const auto isStale = [current, generation] { return current->load() != generation; };
+            QList<Entry> found;
+            if (lister && !isStale())
+                found = CardFolderScan::listDirectories(*lister, card.path(), 2, isStale);
+            return found;
+        },
+        [this, generation, url = card.url](const QList<Entry> &found) { apply(generation, url, found); });
 }
 
 void CardFolderBrowser::apply(quint64 generation, const QUrl &cardUrl, const QList<Entry> &entries)

@@ -5,6 +5,7 @@
 #include "ui/model/CardFolderScan.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 
 #include <atomic>
@@ -13,12 +14,10 @@
 #include <optional>
 
 class FolderLister;
-class SerialQueue;
 
 /// What the "Browse Card" sheet shows: the cards, the selected one and its folders. Lists a
-/// card on a serial queue of its own and keeps only the answer for the card selected last.
-/// Main thread only, apart from the listing itself.
-class CardFolderBrowser {
+/// card on the card-read pool and keeps only the answer for the card selected last.
+class CardFolderBrowser : public QObject {
 public:
     using Entry = CardFolderScan::Entry;
 
@@ -76,9 +75,4 @@ private:
     // Bumped for every listing and on close, so that a walk that is no longer wanted stops
     // early and its answer is recognised as stale.
     std::shared_ptr<std::atomic<quint64>> m_generation;
-    // Answers coming back to the main thread check it before touching the browser.
-    std::shared_ptr<int> m_lifetime;
-    // Last, so that it is destroyed first: it waits for a running walk, which still uses the
-    // lister and the generation.
-    std::unique_ptr<SerialQueue> m_queue;
 };

@@ -1,7 +1,5 @@
 #include "platform/linux/gui/QtPointerControl.h"
 
-#include "support/MainQueue.h"
-
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
@@ -21,13 +19,11 @@ QPointF primaryOrigin()
 
 void QtPointerControl::moveTo(const QPointF &point)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     const QPointF global = point + primaryOrigin();
     QCursor::setPos(int(std::lround(global.x())), int(std::lround(global.y())));
 }
 
 QPointF QtPointerControl::position() const
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     return QPointF(QCursor::pos()) - primaryOrigin();
 }

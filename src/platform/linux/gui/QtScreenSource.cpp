@@ -1,7 +1,5 @@
 #include "platform/linux/gui/QtScreenSource.h"
 
-#include "support/MainQueue.h"
-
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -30,7 +28,6 @@ QtScreenSource::QtScreenSource(QObject *parent)
 
 ScreenSnapshot QtScreenSource::capture() const
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     ScreenSnapshot snapshot;
     QScreen *primary = QGuiApplication::primaryScreen();
     if (!primary)

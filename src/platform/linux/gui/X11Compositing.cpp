@@ -1,7 +1,5 @@
 #include "platform/linux/gui/X11Compositing.h"
 
-#include "support/MainQueue.h"
-
 #include <QGuiApplication>
 
 #include <xcb/xcb.h>
@@ -11,7 +9,6 @@
 
 bool X11Compositing::isRunning()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->connection())
         return true;

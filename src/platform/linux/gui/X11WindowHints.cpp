@@ -1,7 +1,5 @@
 #include "platform/linux/gui/X11WindowHints.h"
 
-#include "support/MainQueue.h"
-
 #include <QGuiApplication>
 #include <QWindow>
 
@@ -9,7 +7,6 @@
 
 void X11WindowHints::markAsNotification(QWindow *window)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!window || !x11 || !x11->connection())
         return;

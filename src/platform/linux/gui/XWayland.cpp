@@ -1,7 +1,5 @@
 #include "platform/linux/gui/XWayland.h"
 
-#include "support/MainQueue.h"
-
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -9,7 +7,6 @@
 
 bool XWayland::isDisplayServer()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return false;
     // Every XWayland names its outputs XWAYLAND0, XWAYLAND1, ...; its XWAYLAND extension
