@@ -10,6 +10,7 @@
 #include "rules/RulesProvider.h"
 #include "support/CutOffLogger.h"
 #include "support/DurationText.h"
+#include "support/LogCategories.h"
 #include "support/Logger.h"
 #include "support/MainLoopTimers.h"
 #include "support/MirvaleError.h"
@@ -210,6 +211,7 @@ void Coordinator::advance()
             continue;
         }
         const quint64 id = ++m_nextId;
+        qCDebug(lcApp) << "pipeline: reading" << next.card.name << "with" << m_waiting.size() << "waiting";
         m_current = Current { id, std::move(next), nullptr };
         const Queued &current = m_current->queued;
         const MountedCard &reading = current.card;
@@ -309,6 +311,7 @@ void Coordinator::release(quint64 id)
 {
     if (!m_current || m_current->id != id)
         return;
+    qCDebug(lcApp) << "pipeline: released by" << m_current->queued.card.name;
     m_current.reset();
     // On a later turn of the loop: the caller may be inside a timer or a completion that
     // belongs to the card just released.

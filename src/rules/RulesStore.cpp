@@ -5,6 +5,7 @@
 #include "rules/RulesFormat.h"
 #include "rules/RulesStoreError.h"
 #include "support/DescribedError.h"
+#include "support/LogCategories.h"
 #include "support/Logger.h"
 
 #include <QDateTime>
@@ -41,6 +42,7 @@ QString RulesStore::storageDir()
 
 void RulesStore::load()
 {
+    qCDebug(lcRules) << "loading rules and settings from" << m_storageFolder;
     ensureStorageDir();
     // A write killed halfway leaves its temporary file; nothing else writes ours yet.
     int stale = 0;

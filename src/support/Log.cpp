@@ -5,10 +5,32 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QMutex>
 
 namespace {
 
 const QString kFileName = QStringLiteral("mirvale.log");
+
+// The log that takes Qt's messages, and the handler that had them before.
+QBasicMutex g_captureMutex;
+Log *g_capturing = nullptr;
+QtMessageHandler g_previousHandler = nullptr;
+
+Logger::Level levelOf(QtMsgType type)
+{
+    switch (type) {
+    case QtDebugMsg:
+        return Logger::Level::Debug;
+    case QtInfoMsg:
+        return Logger::Level::Info;
+    case QtWarningMsg:
+        return Logger::Level::Warn;
+    case QtCriticalMsg:
+    case QtFatalMsg:
+        break;
+    }
+    return Logger::Level::Error;
+}
 
 QString generation(const QString &directory, int index)
 {
@@ -58,6 +80,13 @@ Log::Log(const QString &stateHome)
 
 Log::~Log()
 {
+    {
+        QMutexLocker lock(&g_captureMutex);
+        if (g_capturing == this) {
+            qInstallMessageHandler(g_previousHandler);
+            g_capturing = nullptr;
+        }
+    }
     sync();
 }
 
@@ -72,6 +101,31 @@ void Log::write(Level level, const QString &message)
     }
     if (schedule)
         m_lane.post([this] { drainPending(); });
+}
+
+void Log::captureQtMessages()
+{
+    QMutexLocker lock(&g_captureMutex);
+    g_capturing = this;
+    const QtMessageHandler previous = qInstallMessageHandler(&Log::handleQtMessage);
+    if (previous != &Log::handleQtMessage)
+        g_previousHandler = previous;
+}
+
+void Log::handleQtMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    {
+        QMutexLocker lock(&g_captureMutex);
+        if (g_capturing) {
+            const char *category = context.category;
+            const bool named = category && qstrcmp(category, "default") != 0;
+            g_capturing->write(levelOf(type),
+                named ? QString::fromLatin1(category) + QStringLiteral(": ") + message : message);
+        }
+    }
+    // Qt hands out its default handler as the one before, never none.
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
 }
 
 void Log::sync()

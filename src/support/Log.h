@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QString>
+#include <QtGlobal>
 
 #include <memory>
 #include <mutex>
@@ -31,6 +32,11 @@ public:
     /// Waits until every line queued before the call has been written or dropped.
     void sync();
 
+    /// Writes every Qt message from now on (Qt's own warnings, and the debug lines of Mirvale's
+    /// categories that QT_LOGGING_RULES turns on) into this log too, in its format; the handler
+    /// there before still gets them. Undone when the log goes.
+    void captureQtMessages();
+
 private:
     struct PendingLine {
         Level level;
@@ -43,6 +49,7 @@ private:
     void openHandleForAppend(bool seedSize);
     void ensureDirectoryExists();
     void closeHandle();
+    static void handleQtMessage(QtMsgType type, const QMessageLogContext &context, const QString &message);
 
     QString m_logFilePath;
     QString m_directory;

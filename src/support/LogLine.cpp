@@ -6,6 +6,8 @@
 QString Logger::levelName(Level level)
 {
     switch (level) {
+    case Level::Debug:
+        return QStringLiteral("DEBUG");
     case Level::Info:
         return QStringLiteral("INFO");
     case Level::Warn:

@@ -6,7 +6,7 @@
 /// command-line tools and tests hand in their own sinks.
 class Logger {
 public:
-    enum class Level { Info, Warn, Error };
+    enum class Level { Debug, Info, Warn, Error };
 
     virtual ~Logger() = default;
 
@@ -17,6 +17,6 @@ public:
     void warn(const QString &message) { write(Level::Warn, message); }
     void error(const QString &message) { write(Level::Error, message); }
 
-    /// "INFO", "WARN" or "ERROR".
+    /// "DEBUG", "INFO", "WARN" or "ERROR".
     static QString levelName(Level level);
 };

@@ -1,5 +1,6 @@
 #include "targets/TargetResolver.h"
 
+#include "support/LogCategories.h"
 #include "support/Logger.h"
 #include "support/ShownText.h"
 #include "support/UserText.h"
@@ -122,6 +123,7 @@ ResolvedTarget TargetResolver::resolve(
     ResolvedTarget target;
     target.card = card;
     target.rule = rule;
+    qCDebug(lcTargets) << "resolving" << rule.name << "on" << card.name;
 
     const QString root = cardRoot(card);
     const QUrl rootUrl = QUrl::fromLocalFile(root);

@@ -3,6 +3,7 @@
 #include "app/CardReportText.h"
 #include "platform/MotionPreference.h"
 #include "rules/RulesProvider.h"
+#include "support/LogCategories.h"
 #include "support/Logger.h"
 #include "ui/NotificationPanel.h"
 #include "ui/NotificationPanelView.h"
@@ -65,6 +66,7 @@ void Notifier::setOnEjectRequested(std::function<void(const QUrl &)> callback)
 
 void Notifier::cardOpened(const MountedCard &card, const ResolvedTarget &target, std::optional<int> fileCount)
 {
+    qCDebug(lcUi) << "report panel for" << card.name;
     if (!m_services.rules->settings().showNotifications) {
         m_services.log->info(
             QStringLiteral("Notifier: skipping card-opened panel (notifications disabled)."));
@@ -80,6 +82,7 @@ void Notifier::cardOpened(const MountedCard &card, const ResolvedTarget &target,
 
 void Notifier::cardProblem(const MountedCard &card, const UserText &message)
 {
+    qCDebug(lcUi) << "problem panel for" << card.name;
     m_stack->present(card.name, message, true, {});
 }
 

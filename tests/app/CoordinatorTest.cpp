@@ -1,17 +1,71 @@
 #include "app/Coordinator.h"
 
 #include "common/CoordinatorHarness.h"
+#include "common/ManualTimers.h"
 #include "common/PollUntil.h"
 #include "common/QtPrinters.h"
 #include "platform/linux/StatxEntryAttributeSource.h"
+#include "support/Workers.h"
 
 #include <QTemporaryDir>
+
+#include <condition_variable>
+#include <mutex>
 
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
 
 namespace {
+
+/// The real file system, except that every read under one folder blocks until released, as a
+/// card whose FUSE daemon stopped answering does.
+class HangingEntries final : public EntryAttributeSource {
+public:
+    explicit HangingEntries(QString hungRoot)
+        : m_hungRoot(hungRoot.toLocal8Bit())
+    {
+    }
+    ~HangingEntries() override { release(); }
+
+    void release()
+    {
+        std::lock_guard lock(m_mutex);
+        m_released = true;
+        m_wake.notify_all();
+    }
+
+    std::unique_ptr<Listing> list(const QByteArray &directory) const override
+    {
+        wait(directory);
+        return real().list(directory);
+    }
+    Resolution resolve(const QByteArray &path) const override
+    {
+        wait(path);
+        return real().resolve(path);
+    }
+    bool isDirectory(const QByteArray &path) const override
+    {
+        wait(path);
+        return real().isDirectory(path);
+    }
+
+private:
+    static const EntryAttributeSource &real() { return StatxEntryAttributeSource::instance(); }
+    void wait(const QByteArray &path) const
+    {
+        if (!path.startsWith(m_hungRoot))
+            return;
+        std::unique_lock lock(m_mutex);
+        m_wake.wait(lock, [this] { return m_released; });
+    }
+
+    const QByteArray m_hungRoot;
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_wake;
+    bool m_released = false;
+};
 
 class CoordinatorTest : public ::testing::Test, protected CoordinatorHarness {
 protected:
@@ -23,9 +77,11 @@ protected:
 
     void TearDown() override { m_coordinator.reset(); }
 
-    Coordinator &make(std::chrono::milliseconds release = 5s)
+    Coordinator &make(std::chrono::milliseconds release = 5s, TimerScheduler *timers = nullptr,
+        const EntryAttributeSource &files = StatxEntryAttributeSource::instance())
     {
-        Coordinator::Services services = coordinatorServices(StatxEntryAttributeSource::instance());
+        Coordinator::Services services = coordinatorServices(files);
+        services.timers = timers;
         services.fileCount = [](const QString &, const EntryAttributeSource &) { return 7; };
         services.isStillMounted = [this](const MountedCard &card) { return !m_pulled.contains(card.name); };
         m_coordinator = std::make_unique<Coordinator>(services, Coordinator::Limits { release });
@@ -100,36 +156,78 @@ TEST_F(CoordinatorTest, LateSuccessIsReportedOnceAfterThePipelineMovedOn)
     AppSettings settings;
     settings.showNotifications = true;
     m_rules.setSettings(settings);
-    Coordinator &coordinator = make(50ms);
+    ManualTimers clock;
+    Coordinator &coordinator = make(Coordinator::kPipelineRelease, &clock);
 
     coordinator.handle(card(QStringLiteral("FIRST")), false);
     coordinator.handle(card(QStringLiteral("SECOND")), false);
-    ASSERT_TRUE(
-        logged(QStringLiteral("[WARN] FIRST: releasing the pipeline after 0.05s; the file manager controller "
-                              "still has this request and will report its own outcome")));
+    ASSERT_TRUE(pollUntil([&] { return m_fileManager.requestCount() == 1; }));
+    clock.advance(44s);
+    EXPECT_FALSE(
+        m_log.contains(QStringLiteral("[WARN] FIRST: releasing the pipeline after 45s; the file "
+                                      "manager controller still has this request and will report its "
+                                      "own outcome")));
+    clock.advance(1s);
+    EXPECT_TRUE(
+        m_log.contains(QStringLiteral("[WARN] FIRST: releasing the pipeline after 45s; the file manager "
+                                      "controller still has this request and will report its own outcome")));
     // The pipeline moved on to the next card while the first is still unanswered.
     ASSERT_TRUE(pollUntil([&] { return m_fileManager.requestCount() == 2; }));
 
+    // The file manager answers the first card 50 s after it was asked.
+    clock.advance(5s);
     m_fileManager.complete(0);
     EXPECT_TRUE(
         m_log.contains(QStringLiteral("[INFO] FIRST: the file manager answered after the pipeline released "
-                                      "at 0.05s; reporting the window it opened")));
-    EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] FIRST: opened DCIM")));
+                                      "at 45s; reporting the window it opened")));
     EXPECT_TRUE(m_log.contains(QStringLiteral("[INFO] MouseWarp.warp(to: 100, 200)")));
     ASSERT_TRUE(pollUntil([&] { return m_notifier.opened().size() == 1; }));
     EXPECT_EQ(m_notifier.opened()[0].card.name, QStringLiteral("FIRST"));
     EXPECT_EQ(m_notifier.opened()[0].fileCount, 7);
-    EXPECT_EQ(m_pointer.moves(), QList<QPointF> { QPointF(100, 200) });
 
     // A second outcome for the same request is logged, never reported again.
     m_fileManager.complete(0);
     EXPECT_TRUE(
         m_log.contains(QStringLiteral("[INFO] FIRST: the file manager answered but this card was already "
                                       "reported; not reporting twice")));
-    processEventsFor(50ms);
-    EXPECT_EQ(m_notifier.opened().size(), 1);
-    EXPECT_EQ(m_pointer.moves().size(), 1);
     m_fileManager.complete(1);
+    ASSERT_TRUE(pollUntil([&] { return m_notifier.opened().size() == 2; }));
+    EXPECT_EQ(m_notifier.opened()[1].card.name, QStringLiteral("SECOND"));
+    EXPECT_EQ(m_pointer.moves().size(), 2);
+}
+
+TEST_F(CoordinatorTest, ACardThatStopsAnsweringIsGivenUpOnceAndHoldsUpNoOther)
+{
+    QTemporaryDir healthy;
+    QDir(healthy.path()).mkpath(QStringLiteral("DCIM"));
+    HangingEntries files(m_card.path());
+    ManualTimers clock;
+    Coordinator &coordinator = make(Coordinator::kPipelineRelease, &clock, files);
+    m_fileManager.answerImmediately(std::nullopt);
+    std::optional<MirvaleError> hungOutcome;
+    coordinator.handle(card(QStringLiteral("HUNG")), false,
+        [&hungOutcome](const std::optional<MirvaleError> &error) { hungOutcome = error; });
+    coordinator.handle(
+        MountedCard { QUrl::fromLocalFile(healthy.path()), QStringLiteral("OK"), true, true, 1 }, false);
+
+    // No read of the hung card moves for the read limit: it is given up, and the next card goes.
+    clock.advance(VolumeWatcherLimits::kReadLimit);
+    ASSERT_TRUE(pollUntil([&] { return m_fileManager.requestCount() == 1; }));
+    EXPECT_TRUE(m_fileManager.request(0).folder.toLocalFile().startsWith(healthy.path()));
+    ASSERT_EQ(m_notifier.problems().size(), 1);
+    EXPECT_EQ(m_notifier.problems()[0].message,
+        QStringLiteral("HUNG does not answer: pull it out and insert it again"));
+    ASSERT_TRUE(hungOutcome.has_value());
+
+    // Its stuck read returns at last and changes nothing; asked again, it is refused at once.
+    files.release();
+    ASSERT_TRUE(pollUntil([] { return Workers::cardReads().activeThreadCount() == 0; }));
+    QCoreApplication::processEvents();
+    coordinator.handle(card(QStringLiteral("HUNG")), false);
+    ASSERT_TRUE(pollUntil([&] { return m_notifier.opened().size() == 1; }));
+    EXPECT_EQ(m_fileManager.requestCount(), 1);
+    EXPECT_EQ(m_notifier.problems().size(), 1);
+    EXPECT_EQ(m_notifier.opened()[0].card.name, QStringLiteral("OK"));
 }
 
 TEST_F(CoordinatorTest, CardPulledWhileItWaitsIsNeitherOpenedNorReported)

@@ -1,4 +1,5 @@
 #include "support/Log.h"
+#include "support/LogCategories.h"
 #include "support/LogLine.h"
 
 #include <QDir>
@@ -63,6 +64,25 @@ TEST_F(LogTest, LineFormatAndLevels)
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral("[INFO] one")));
     EXPECT_TRUE(lines[1].endsWith(QStringLiteral("[WARN] two")));
     EXPECT_TRUE(lines[2].endsWith(QStringLiteral("[ERROR] three")));
+}
+
+TEST_F(LogTest, QtMessagesLandInTheLogWithTheirCategoryWhileItCaptures)
+{
+    {
+        Log log(m_library.path());
+        log.captureQtMessages();
+        qWarning("plain %s", "warning");
+        qCDebug(lcDetection) << "off unless the rules turn it on";
+        QLoggingCategory::setFilterRules(QStringLiteral("mirvale.detection.debug=true"));
+        qCDebug(lcDetection, "on\nnow");
+        QLoggingCategory::setFilterRules(QString());
+    }
+    qWarning("after the log went");
+    const QString text = QString::fromUtf8(read(file()));
+    EXPECT_TRUE(text.contains(QStringLiteral("[WARN] plain warning\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("[DEBUG] mirvale.detection: on\\nnow\n")));
+    EXPECT_FALSE(text.contains(QStringLiteral("off unless")));
+    EXPECT_FALSE(text.contains(QStringLiteral("after the log")));
 }
 
 TEST(LogLine, EscapesWhatCouldForgeOrHideALine)

@@ -93,11 +93,19 @@ VolumeWatcherFactory linuxVolumeWatcher(
     };
 }
 
+/// The log, taking Qt's own messages from the start, so that a platform or D-Bus warning
+/// lands in the same file.
+std::unique_ptr<Log> capturingQtMessages(std::unique_ptr<Log> log)
+{
+    log->captureQtMessages();
+    return log;
+}
+
 } // namespace
 
 Application::Application(QObject *parent)
     : QObject(parent)
-    , m_log(std::make_unique<Log>(XdgStandardFolders().stateHome()))
+    , m_log(capturingQtMessages(std::make_unique<Log>(XdgStandardFolders().stateHome())))
     , m_state(std::make_shared<StateFile>(StateFile::moveEarlier(
           XdgStandardFolders().stateHome() + QStringLiteral("/mirvale/state.ini"),
           RulesStore::defaultStorageFolder(XdgStandardFolders()) + QStringLiteral("/defaults.ini"), *m_log)))
