@@ -50,13 +50,6 @@ UserText notAnsweringText(const MountedCard &card)
 
 } // namespace
 
-struct Coordinator::CardRead {
-    enum class Found { Removed, NoRule, Resolved };
-    Found found = Found::Removed;
-    std::optional<Rule> rule;
-    std::optional<ResolvedTarget> target;
-};
-
 VolumeWatching::RequestCompletion Coordinator::orNothing(VolumeWatching::RequestCompletion outcome)
 {
     return [outcome](const std::optional<MirvaleError> &error) {
@@ -194,6 +187,13 @@ TimerScheduler &Coordinator::timers()
 
 void Coordinator::advance()
 {
+    if (!m_current && !m_resumed.empty()) {
+        Resumed resumed = std::move(m_resumed.front());
+        m_resumed.pop_front();
+        m_current = Current { resumed.id, std::move(resumed.queued), nullptr };
+        onRead(resumed.id, resumed.read);
+        return;
+    }
     while (!m_current && !m_waiting.empty()) {
         Queued next = std::move(m_waiting.front());
         m_waiting.pop_front();
@@ -240,9 +240,21 @@ void Coordinator::advance()
                 read.found = stillThere(card, log) ? CardRead::Found::Resolved : CardRead::Found::Removed;
                 return read;
             },
-            [this, id](const CardRead &read) { onRead(id, read); },
+            [this, id](const CardRead &read) {
+                if (auto aside = m_aside.find(id); aside != m_aside.end()) {
+                    m_resumed.push_back({ id, std::move(aside->second), read });
+                    m_aside.erase(aside);
+                    advance();
+                    return;
+                }
+                onRead(id, read);
+            },
+            [this, id] { stepAside(id); },
             [this, id] {
-                if (m_current && m_current->id == id) {
+                if (auto aside = m_aside.find(id); aside != m_aside.end()) {
+                    aside->second.tell(MirvaleError::diskError(notAnsweringText(aside->second.card)));
+                    m_aside.erase(aside);
+                } else if (m_current && m_current->id == id) {
                     m_current->queued.tell(MirvaleError::diskError(notAnsweringText(m_current->queued.card)));
                     release(id);
                 }
@@ -307,6 +319,17 @@ void Coordinator::openInFileManager(quint64 id, const Rule &rule, const Resolved
         });
 }
 
+void Coordinator::stepAside(quint64 id)
+{
+    if (!m_current || m_current->id != id || m_waiting.empty())
+        return;
+    m_services.log->info(m_current->queued.card.name
+        + QStringLiteral(": not answering for now; the cards waiting behind it go first"));
+    m_aside.emplace(id, std::move(m_current->queued));
+    m_current.reset();
+    advance();
+}
+
 void Coordinator::release(quint64 id)
 {
     if (!m_current || m_current->id != id)
@@ -321,11 +344,12 @@ void Coordinator::release(quint64 id)
 template <typename Result>
 void Coordinator::readCard(const MountedCard &card,
     std::function<Result(const EntryAttributeSource &files, Logger &log)> work,
-    std::function<void(Result)> done, std::function<void()> onGivenUp)
+    std::function<void(Result)> done, std::function<void()> onStalled, std::function<void()> onGivenUp)
 {
     const quint64 readId = ++m_nextId;
     Read read;
     read.card = card;
+    read.onStalled = std::move(onStalled);
     read.counter = std::make_shared<std::atomic<quint64>>(0);
     read.log = std::make_shared<CutOffLogger>(*m_services.log);
     read.onGivenUp = std::move(onGivenUp);
@@ -348,19 +372,29 @@ void Coordinator::readCard(const MountedCard &card,
 
 void Coordinator::watch(quint64 readId)
 {
-    Read &read = m_reads[readId];
-    read.watchdog = timers().start(m_limits.readLimit, [this, readId] {
+    // Looked at five times per read limit: a card whose reads stall steps aside quickly for the
+    // cards behind it, and is given up once it made no progress for the whole limit.
+    const std::chrono::milliseconds look = std::max(m_limits.readLimit / 5, std::chrono::milliseconds(1));
+    m_reads[readId].watchdog = timers().start(look, [this, readId, look] {
         auto found = m_reads.find(readId);
         if (found == m_reads.end())
             return;
-        const quint64 seen = found->second.counter->load();
-        if (seen != found->second.lastSeen) {
-            // Still reading (a large card): give it another while.
-            found->second.lastSeen = seen;
+        Read &read = found->second;
+        const quint64 seen = read.counter->load();
+        if (seen != read.lastSeen) {
+            read.lastSeen = seen;
+            read.stalledFor = std::chrono::milliseconds(0);
             watch(readId);
             return;
         }
-        Read given = std::move(found->second);
+        read.stalledFor += look;
+        if (read.stalledFor < m_limits.readLimit) {
+            watch(readId);
+            if (read.onStalled)
+                read.onStalled();
+            return;
+        }
+        Read given = std::move(read);
         m_reads.erase(found);
         given.log->cutOff();
         if (!m_givenUp.contains(given.card.url.toLocalFile()))
@@ -435,7 +469,7 @@ void Coordinator::handleOpenSuccess(const ResolvedTarget &target)
         target.card,
         [fileCount = m_services.fileCount, folder = target.folder.toLocalFile()](
             const EntryAttributeSource &files, Logger &) { return fileCount ? fileCount(folder, files) : 0; },
-        [notifier, target](int count) { notifier->cardOpened(target.card, target, count); }, {});
+        [notifier, target](int count) { notifier->cardOpened(target.card, target, count); }, {}, {});
 }
 
 ScreenSnapshot Coordinator::currentScreens()

@@ -9,6 +9,7 @@
 #include "rules/Rule.h"
 #include "support/MirvaleError.h"
 #include "support/TimerScheduler.h"
+#include "targets/ResolvedTarget.h"
 
 #include <QHash>
 #include <QObject>
@@ -158,15 +159,30 @@ private:
     };
 
     /// What the reads of a card found.
-    struct CardRead;
+    struct CardRead {
+        enum class Found { Removed, NoRule, Resolved };
+        Found found = Found::Removed;
+        std::optional<Rule> rule;
+        std::optional<ResolvedTarget> target;
+    };
+
+    /// A card whose reads stalled and stepped aside, then answered after all.
+    struct Resumed {
+        quint64 id = 0;
+        Queued queued;
+        CardRead read;
+    };
 
     /// A read of a card in flight on the card-read pool, with its watchdog.
     struct Read {
         MountedCard card;
         std::shared_ptr<std::atomic<quint64>> counter;
         quint64 lastSeen = 0;
+        std::chrono::milliseconds stalledFor { 0 };
         std::shared_ptr<CutOffLogger> log;
         std::unique_ptr<TimerScheduler::Timer> watchdog;
+        /// Called at each look that found no progress since the one before.
+        std::function<void()> onStalled;
         std::function<void()> onGivenUp;
     };
 
@@ -186,12 +202,14 @@ private:
     void openInFileManager(quint64 id, const Rule &rule, const ResolvedTarget &target);
     /// Lets the next card in; a no-op for an id that no longer holds the pipeline.
     void release(quint64 id);
+    /// A card whose reads stalled lets the cards waiting behind it go first.
+    void stepAside(quint64 id);
     /// Runs `work` on the card-read pool with a watchdog; when it stops making progress for the
     /// read limit, the card is given up once and `done` is never called.
     template <typename Result>
     void readCard(const MountedCard &card,
         std::function<Result(const EntryAttributeSource &files, Logger &log)> work,
-        std::function<void(Result)> done, std::function<void()> onGivenUp);
+        std::function<void(Result)> done, std::function<void()> onStalled, std::function<void()> onGivenUp);
     void watch(quint64 readId);
     void giveUp(const MountedCard &card);
     void completeRequest(const ResolvedTarget &target, const std::shared_ptr<ReportGuard> &guard,
@@ -218,6 +236,10 @@ private:
 
     std::deque<Queued> m_waiting;
     std::optional<Current> m_current;
+    // Cards whose reads stalled while others waited, by id; and those of them that answered
+    // after all, to be opened next.
+    std::map<quint64, Queued> m_aside;
+    std::deque<Resumed> m_resumed;
     quint64 m_nextId = 0;
     std::map<quint64, Read> m_reads;
     // Mount paths of cards given up as not answering, until they are mounted again.
