@@ -22,8 +22,11 @@ need_tools mkfs.exfat mount.exfat-fuse losetup dbus-run-session
 
 e2e_cleanup() { [ -n "${APP_PID:-}" ] && kill -KILL "$APP_PID" 2>/dev/null; }
 fill_card() { mkdir -p "$1/DCIM/100CANON"; echo raw > "$1/DCIM/100CANON/IMG_0001.CR3"; }
-# A folder large enough that looking for its newest file is still going on when the card stops.
-fill_large() { mkdir -p "$1/DCIM/100CANON"; (cd "$1/DCIM/100CANON" && for i in $(seq 20000); do : >"IMG_$i.CR3"; done); }
+# Folders enough that looking for the newest is still going on when the card stops.
+fill_large() {
+  mkdir -p "$1/DCIM" && (cd "$1/DCIM" && for i in $(seq 4000); do mkdir "F$i"; done)
+  mkdir -p "$1/DCIM/100CANON"; echo raw > "$1/DCIM/100CANON/IMG_0001.CR3"
+}
 declare -A LOOP_OF MOUNTED_AT
 for label in "${HUNG[@]}" "${HEALTHY[@]}" "${AFTER[@]}"; do make_card_image "$label" fill_card; LOOP_OF[$label]="$LOOP"; done
 make_card_image "$LATE" fill_large; LOOP_OF[$LATE]="$LOOP"
@@ -66,8 +69,9 @@ for label in "${AFTER[@]}"; do
 done
 wait_for "$LOGFILE" "$LATE does not answer at /media/root/$LATE" 20 || exit 1
 for label in "${AFTER[@]}"; do [ "$(count_lines "$LOGFILE" "$label: opened")" -eq 1 ] || fail "$label opened again"; done
-[ "$(count_lines "$LOGFILE" "$LATE does not answer at")" -eq 1 ] && [ "$(count_lines "$LOGFILE" "$LATE: opened")" -eq 0 ] \
-  || fail "$LATE was not given up exactly once"
+# Stopped while its folder was resolved, or while its files were counted: never a report.
+[ "$(count_lines "$LOGFILE" "$LATE does not answer at")" -eq 1 ] && [ "$(count_lines "$LOGFILE" "panel \"$LATE: ")" -eq 1 ] \
+  || { grep -F "$LATE" "$LOGFILE" >&2; fail "$LATE was not given up exactly once"; }
 
 QUIT_MS=$(quit_ms) || fail "still running 20 s after SIGTERM"
 echo "measure: quit with two hung cards took $QUIT_MS ms"
