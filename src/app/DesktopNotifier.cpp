@@ -34,15 +34,8 @@ ReportMedium DesktopNotifier::medium(const AppSettings &settings, bool panelsPla
 void DesktopNotifier::setup()
 {
     m_services.panels->setup();
-    const QPointer<DesktopNotifier> alive(this);
-    m_services.desktop->setOnActionInvoked([alive](uint id, const QString &key) {
-        if (DesktopNotifier *self = alive.data())
-            self->actionInvoked(id, key);
-    });
-    m_services.desktop->setOnClosed([alive](uint id) {
-        if (DesktopNotifier *self = alive.data())
-            self->closed(id);
-    });
+    connect(m_services.desktop, &DesktopNotifications::actionInvoked, this, &DesktopNotifier::actionInvoked);
+    connect(m_services.desktop, &DesktopNotifications::closed, this, &DesktopNotifier::closed);
     if (medium(m_services.rules->settings(), m_services.panelsPlaceable) == ReportMedium::Desktop)
         m_services.log->info(QStringLiteral("Notifier: reports go to the desktop's notifications"));
 }

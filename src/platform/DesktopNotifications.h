@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -8,8 +9,9 @@
 #include <optional>
 
 /// The desktop's notification server. Calls never wait; replies and events come on the main
-/// thread. Main thread only.
-class DesktopNotifications {
+/// thread.
+class DesktopNotifications : public QObject {
+    Q_OBJECT
 public:
     struct Notification {
         QString summary;
@@ -31,12 +33,14 @@ public:
     /// The notification's id, or absent with the server's (or the bus's) error.
     using NotifyReply = std::function<void(std::optional<uint> id, const QString &error)>;
 
-    virtual ~DesktopNotifications() = default;
+    using QObject::QObject;
+    ~DesktopNotifications() override = default;
 
     virtual void capabilities(CapabilitiesReply reply) = 0;
     virtual void notify(const Notification &notification, NotifyReply reply) = 0;
+signals:
     /// The user chose the action `key` of notification `id`.
-    virtual void setOnActionInvoked(std::function<void(uint id, const QString &key)> callback) = 0;
+    void actionInvoked(uint id, const QString &key);
     /// Notification `id` is gone: expired, dismissed or closed.
-    virtual void setOnClosed(std::function<void(uint id)> callback) = 0;
+    void closed(uint id);
 };

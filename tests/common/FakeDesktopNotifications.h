@@ -23,11 +23,8 @@ public:
                 reply(std::nullopt, QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown: gone"));
         });
     }
-    void setOnActionInvoked(std::function<void(uint, const QString &)> callback) override
-    {
-        invoke = callback;
-    }
-    void setOnClosed(std::function<void(uint)> callback) override { close = callback; }
+    void invoke(uint id, const QString &key) { emit actionInvoked(id, key); }
+    void close(uint id) { emit closed(id); }
 
     void serve(std::optional<QStringList> caps) { m_caps = std::move(caps); }
     void answerOne()
@@ -43,8 +40,6 @@ public:
     }
 
     std::vector<Notification> sent;
-    std::function<void(uint, const QString &)> invoke;
-    std::function<void(uint)> close;
 
 private:
     std::optional<QStringList> m_caps;

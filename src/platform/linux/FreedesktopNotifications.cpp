@@ -17,7 +17,7 @@ const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
 
 FreedesktopNotifications::FreedesktopNotifications(
     QDBusConnection bus, Identity identity, QString service, QObject *parent)
-    : QObject(parent)
+    : DesktopNotifications(parent)
     , m_bus(std::move(bus))
     , m_identity(std::move(identity))
     , m_service(std::move(service))
@@ -70,26 +70,16 @@ void FreedesktopNotifications::notify(const Notification &notification, NotifyRe
         });
 }
 
-void FreedesktopNotifications::setOnActionInvoked(std::function<void(uint, const QString &)> callback)
-{
-    m_onActionInvoked = std::move(callback);
-}
-
-void FreedesktopNotifications::setOnClosed(std::function<void(uint)> callback)
-{
-    m_onClosed = std::move(callback);
-}
-
 void FreedesktopNotifications::onActionInvoked(const QDBusMessage &message)
 {
     const QList<QVariant> arguments = message.arguments();
-    if (arguments.size() >= 2 && m_onActionInvoked)
-        m_onActionInvoked(arguments.at(0).toUInt(), arguments.at(1).toString());
+    if (arguments.size() >= 2)
+        emit actionInvoked(arguments.at(0).toUInt(), arguments.at(1).toString());
 }
 
 void FreedesktopNotifications::onClosed(const QDBusMessage &message)
 {
     const QList<QVariant> arguments = message.arguments();
-    if (!arguments.isEmpty() && m_onClosed)
-        m_onClosed(arguments.at(0).toUInt());
+    if (!arguments.isEmpty())
+        emit closed(arguments.at(0).toUInt());
 }

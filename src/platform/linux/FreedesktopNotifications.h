@@ -9,7 +9,7 @@ class QDBusMessage;
 
 /// The notification server on the session bus (org.freedesktop.Notifications), called
 /// asynchronously. Every notification names the application and its desktop entry.
-class FreedesktopNotifications final : public QObject, public DesktopNotifications {
+class FreedesktopNotifications final : public DesktopNotifications {
     Q_OBJECT
 public:
     static constexpr const char *kService = "org.freedesktop.Notifications";
@@ -24,8 +24,6 @@ public:
 
     void capabilities(CapabilitiesReply reply) override;
     void notify(const Notification &notification, NotifyReply reply) override;
-    void setOnActionInvoked(std::function<void(uint id, const QString &key)> callback) override;
-    void setOnClosed(std::function<void(uint id)> callback) override;
 
 private Q_SLOTS:
     // Qt's D-Bus signal hook-up takes a slot signature; there is no member-pointer form.
@@ -36,6 +34,4 @@ private:
     QDBusConnection m_bus;
     Identity m_identity;
     QString m_service;
-    std::function<void(uint, const QString &)> m_onActionInvoked;
-    std::function<void(uint)> m_onClosed;
 };
