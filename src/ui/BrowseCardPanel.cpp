@@ -53,14 +53,11 @@ BrowseCardPanel::BrowseCardPanel(CardFolderBrowser &browser, QWidget *parent)
     connect(m_chooseButton, &QPushButton::clicked, this, &BrowseCardPanel::chooseClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    m_browser.onChanged = [this] { refresh(); };
+    connect(&m_browser, &CardFolderBrowser::changed, this, &BrowseCardPanel::refresh);
     refresh();
 }
 
-BrowseCardPanel::~BrowseCardPanel()
-{
-    m_browser.onChanged = nullptr;
-}
+BrowseCardPanel::~BrowseCardPanel() { }
 
 void BrowseCardPanel::refresh()
 {

@@ -119,10 +119,7 @@ void RuleEditorView::connectControls()
     connect(c.mouseWarpCheckbox, &QCheckBox::clicked, this, &RuleEditorView::mouseWarpToggled);
     connect(
         c.useCurrentPositionButton, &QPushButton::clicked, this, &RuleEditorView::useCurrentPositionClicked);
-    connect(c.hideExtrasButton, &QPushButton::clicked, this, [this] {
-        if (onHideExtras)
-            onHideExtras();
-    });
+    connect(c.hideExtrasButton, &QPushButton::clicked, this, &RuleEditorView::hideExtrasRequested);
     m_numberFields.connectFields(this);
 }
 
@@ -191,11 +188,9 @@ void RuleEditorView::apply(const Rule &edited)
     m_isApplyingInternalUpdate = true;
     setRule(edited);
     m_isApplyingInternalUpdate = false;
-    if (onChange) {
-        m_isReportingChange = true;
-        onChange(edited);
-        m_isReportingChange = false;
-    }
+    m_isReportingChange = true;
+    emit this->edited(edited);
+    m_isReportingChange = false;
 }
 
 void RuleEditorView::matchRadioClicked()

@@ -57,10 +57,11 @@ public:
     /// The editor's controls in the order Tab visits them.
     QList<QWidget *> focusOrder() const { return m_controls.focusOrder(); }
 
-    /// Called after every edit with the whole edited rule.
-    std::function<void(const Rule &)> onChange;
-    /// Called by the "Hide extras" button.
-    std::function<void()> onHideExtras;
+signals:
+    /// After every edit, with the whole edited rule.
+    void edited(const Rule &rule);
+    /// The "Hide extras" button was pressed.
+    void hideExtrasRequested();
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -44,8 +44,8 @@ SettingsWindow::SettingsWindow(const Services &services, QWidget *parent)
     // Made first: widgets join the focus chain in the order they are made.
     auto *listPane = new RuleListPane(m_model);
     m_editor = new RuleEditorView({ services.fileManager, services.pointer, services.log, services.folders });
-    m_editor->onChange = [this](const Rule &rule) { m_model.editorChanged(rule); };
-    m_editor->onHideExtras = [this] { m_model.hideExtras(); };
+    connect(m_editor, &RuleEditorView::edited, &m_model, &SettingsWindowModel::editorChanged);
+    connect(m_editor, &RuleEditorView::hideExtrasRequested, &m_model, &SettingsWindowModel::hideExtras);
     connect(&m_model, &SettingsWindowModel::editorRuleChanged, m_editor,
         [this] { m_editor->setRule(m_model.editorRule()); });
     connect(&m_model, &SettingsWindowModel::editorCardsChanged, m_editor,

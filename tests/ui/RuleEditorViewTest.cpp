@@ -35,7 +35,8 @@ protected:
         window.resize(640, 900);
         editor = new RuleEditorView({ &fileManager, &pointer, &log, &folders }, &window);
         editor->resize(640, 900);
-        editor->onChange = [this](const Rule &rule) { changes.append(rule); };
+        QObject::connect(
+            editor, &RuleEditorView::edited, editor, [this](const Rule &rule) { changes.append(rule); });
         rule = Rule::makeNew();
         rule.name = u"Canon"_s;
         rule.match = VolumeMatch::volumeName(u"EOS_DIGITAL"_s);
@@ -284,7 +285,7 @@ TEST_F(RuleEditorViewTest, MousePoint)
     EXPECT_EQ(field("mouseXField")->text(), u"-4"_s);
 
     int hidden = 0;
-    editor->onHideExtras = [&] { ++hidden; };
+    QObject::connect(editor, &RuleEditorView::hideExtrasRequested, editor, [&] { ++hidden; });
     find<QPushButton>("hideExtrasButton")->click();
     EXPECT_EQ(hidden, 1);
 }
@@ -325,7 +326,8 @@ TEST_F(RuleEditorViewTest, AFailedCaptureLeavesTheRuleAndSaysSo)
 
 TEST_F(RuleEditorViewTest, AnOwnerEchoingTheRuleBackDoesNotResetTheField)
 {
-    editor->onChange = [this](const Rule &edited) { editor->setRule(edited); };
+    QObject::connect(
+        editor, &RuleEditorView::edited, editor, [this](const Rule &edited) { editor->setRule(edited); });
     find<QCheckBox>("placeWindowCheckbox")->click();
     type(field("leftField"), u"-30000"_s);
     EXPECT_EQ(field("leftField")->text(), u"-30000"_s);

@@ -138,9 +138,3 @@ void CardFolderBrowser::apply(quint64 generation, const QUrl &cardUrl, const QLi
     m_entries = entries;
     changed();
 }
-
-void CardFolderBrowser::changed()
-{
-    if (onChanged)
-        onChanged();
-}

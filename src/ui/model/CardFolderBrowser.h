@@ -18,6 +18,7 @@ class FolderLister;
 /// What the "Browse Card" sheet shows: the cards, the selected one and its folders. Lists a
 /// card on the card-read pool and keeps only the answer for the card selected last.
 class CardFolderBrowser : public QObject {
+    Q_OBJECT
 public:
     using Entry = CardFolderScan::Entry;
 
@@ -27,9 +28,6 @@ public:
 
     CardFolderBrowser(const CardFolderBrowser &) = delete;
     CardFolderBrowser &operator=(const CardFolderBrowser &) = delete;
-
-    /// Called whenever the cards, the selection, the entries or the loading state change.
-    std::function<void()> onChanged;
 
     /// Starts a browsing session: the card named by `match` (case ignored) is preselected,
     /// else the first card, and listed.
@@ -61,10 +59,13 @@ public:
 
     static QString loadingText();
 
+signals:
+    /// The cards, the selection, the entries or the loading state changed.
+    void changed();
+
 private:
     void reload();
     void apply(quint64 generation, const QUrl &cardUrl, const QList<Entry> &entries);
-    void changed();
 
     const FolderLister *m_lister;
     QList<MountedCard> m_cards;

@@ -120,7 +120,7 @@ protected:
     {
         buildCanonCard(fs, u"/media/u/EOS_DIGITAL"_s);
         fs.addFolder(u"/media/u/SONY/PRIVATE/M4ROOT"_s);
-        browser.onChanged = [this] { ++changes; };
+        QObject::connect(&browser, &CardFolderBrowser::changed, &browser, [this] { ++changes; });
     }
 
     bool loaded()
