@@ -5,6 +5,6 @@ class AbstractStatusMenu {
 public:
     virtual ~AbstractStatusMenu() = default;
 
-    /// Redraws the icon when the paused state differs from the one last drawn. Main thread.
+    /// Redraws the icon when the paused state differs from the one last drawn.
     virtual void refreshIcon() = 0;
 };

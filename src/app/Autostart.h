@@ -13,7 +13,7 @@ public:
     Autostart(std::shared_ptr<AutostartService> service, Logger &log);
     ~Autostart();
 
-    /// The state as last read or last set; false until then. Main thread.
+    /// The state as last read or last set; false until then.
     bool lastKnownEnabled() const;
 
     /// Reads the state in the background; the answer updates lastKnownEnabled() and reaches

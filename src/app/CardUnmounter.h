@@ -24,7 +24,7 @@ class MountUsers;
 /// Unmounts a card at the user's request: Mirvale's own file manager windows on it go first, an
 /// unmount refused because the card is busy is tried again while the file manager lets go, and
 /// a card still busy after that is reported once, naming the programs that hold it. A second
-/// request for a card on its way out joins the first. Main thread only.
+/// request for a card on its way out joins the first.
 class CardUnmounter : public QObject {
 public:
     /// How long a busy card is tried again after the first refusal, and how often.

@@ -17,7 +17,7 @@ class Logger;
 
 /// What the running Mirvale offers other programs (mirvalectl, scripts) on the session bus:
 /// the card list and the user's actions. The D-Bus shape is ControlAdaptor's; the decisions
-/// are here. Main thread only.
+/// are here.
 class ControlInterface : public QObject {
     Q_OBJECT
 public:

@@ -107,7 +107,7 @@ public:
 
     VolumeWatching &volumeWatcher() { return *m_volumeWatcher; }
     RulesProvider &rules() { return *m_services.rules; }
-    /// The settings window, built on first use; null when the wiring gives none. Main thread.
+    /// The settings window, built on first use; null when the wiring gives none.
     AbstractSettingsWindow *settingsWindow();
     AbstractStatusMenu *statusMenu() { return m_statusMenu.get(); }
 

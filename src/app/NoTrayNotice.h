@@ -11,7 +11,7 @@ class StateStore;
 
 /// Tells the user once, ever, that Mirvale runs without a tray icon, without taking focus:
 /// through the desktop's notifications where a server runs, else in a window the caller shows
-/// without activating it. Remembered in the state file. Main thread only.
+/// without activating it. Remembered in the state file.
 class NoTrayNotice : public QObject {
 public:
     static constexpr const char *kToldKey = "noTrayNoticeShown";

@@ -30,8 +30,8 @@ public:
     virtual QList<MountEntry> entries() const = 0;
 
     /// Starts reporting mounts and unmounts on the main thread. Returns false when the table
-    /// cannot be watched. Main thread.
+    /// cannot be watched.
     virtual bool startWatching(Callback onMount, Callback onUnmount) = 0;
-    /// Stops reporting; no callback runs after it returns. Main thread.
+    /// Stops reporting; no callback runs after it returns.
     virtual void stopWatching() = 0;
 };

@@ -7,8 +7,8 @@ class PointerControl {
 public:
     virtual ~PointerControl() = default;
 
-    /// Moves the pointer; main thread only.
+    /// Moves the pointer.
     virtual void moveTo(const QPointF &point) = 0;
-    /// The pointer's position; main thread only.
+    /// The pointer's position.
     virtual QPointF position() const = 0;
 };

@@ -10,7 +10,7 @@ class ScreenSource : public QObject {
 public:
     using QObject::QObject;
 
-    /// The current visible frames; main thread only.
+    /// The current visible frames.
     virtual ScreenSnapshot capture() const = 0;
 
 signals:

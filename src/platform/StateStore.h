@@ -4,7 +4,7 @@
 #include <QVariant>
 
 /// The application's small persistent preferences, kept apart from the rules and settings
-/// files: values by key that survive restarts. Main thread only.
+/// files: values by key that survive restarts.
 class StateStore {
 public:
     virtual ~StateStore() = default;

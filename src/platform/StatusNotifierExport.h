@@ -10,7 +10,7 @@
 
 /// Mirvale's own status-notifier item and its menu, exported to the desktop's tray host.
 /// The menu it serves is the one last handed in; it never asks for a fresh one when a host
-/// is about to show it. Main thread.
+/// is about to show it.
 class StatusNotifierExport : public QObject {
     Q_OBJECT
 public:

@@ -6,6 +6,5 @@
 /// does not stay four hundred milliseconds more; they also fire while a menu is open.
 class MainLoopTimers final : public TimerScheduler {
 public:
-    /// Main thread only.
     std::unique_ptr<Timer> start(std::chrono::milliseconds delay, std::function<void()> fire) override;
 };

@@ -19,7 +19,7 @@ public:
     explicit PortalMotionPreference(
         QDBusConnection bus, QString service = QString::fromLatin1(kService), QObject *parent = nullptr);
 
-    /// Asks the portal once and subscribes to changes; never waits. Main thread.
+    /// Asks the portal once and subscribes to changes; never waits.
     void start();
 
     bool prefersReducedMotion() const override { return m_reduced; }
