@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-CardReads::CardReads(std::chrono::milliseconds limit, int stuckBound, int threads)
+CardReads::CardReads(std::chrono::milliseconds limit, int stuckBound)
     : m_limit(limit)
-    , m_threads(std::max(1, threads > 0 ? threads : Workers::cardReads().maxThreadCount()))
+    , m_threads(std::max(1, Workers::cardReads().maxThreadCount()))
     // Past the threads handed out no read could start, so the bound is at most those.
     , m_stuckBound(std::clamp(stuckBound, 1, m_threads))
 {

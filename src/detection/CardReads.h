@@ -22,9 +22,9 @@ class QTimer;
 class CardReads final : public QObject {
     Q_OBJECT
 public:
-    /// At most `threads` reads are handed to the pool at once (its own size by default), so a
-    /// read never waits in the pool behind stuck reads; the bound is at most that.
-    CardReads(std::chrono::milliseconds limit, int stuckBound, int threads = 0);
+    /// At most as many reads as the pool has threads are handed to it at once, so a read never
+    /// waits there behind stuck ones; `stuckBound` is at most that many.
+    CardReads(std::chrono::milliseconds limit, int stuckBound);
     /// Drops the reads not started; a running one finishes on its own and is dropped.
     ~CardReads() override;
 
