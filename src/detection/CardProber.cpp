@@ -98,15 +98,24 @@ QList<QUrl> CardProber::mountedVolumes() const
     return volumes;
 }
 
-CardProber::Scan CardProber::finishScan(QList<MountedCard> cards)
+std::optional<CardProber::ScannedCard> CardProber::scanCard(const QUrl &url)
 {
+    std::optional<MountedCard> card = makeCard(url);
+    if (!card)
+        return std::nullopt;
+    return ScannedCard { *card, deviceNameForVolume(url.toLocalFile()) };
+}
+
+CardProber::Scan CardProber::finishScan(QList<ScannedCard> cards)
+{
+    std::sort(cards.begin(), cards.end(), [](const ScannedCard &a, const ScannedCard &b) {
+        return MountedCard::isOrderedBefore(a.card, b.card);
+    });
     Scan scan;
-    scan.cards = std::move(cards);
-    std::sort(scan.cards.begin(), scan.cards.end(), &MountedCard::isOrderedBefore);
-    for (const MountedCard &card : std::as_const(scan.cards)) {
-        const QString name = deviceNameForVolume(card.url.toLocalFile());
-        if (!name.isEmpty())
-            scan.deviceNamesByKey.insert(standardizedPath(card.url), name);
+    for (const ScannedCard &scanned : std::as_const(cards)) {
+        scan.cards.append(scanned.card);
+        if (!scanned.deviceName.isEmpty())
+            scan.deviceNamesByKey.insert(standardizedPath(scanned.card.url), scanned.deviceName);
     }
     return scan;
 }

@@ -15,12 +15,18 @@
 #include <optional>
 
 /// Decides whether a mounted volume is a memory card and reads the card's values. Safe from
-/// any thread; the volume watcher reads cards on their lanes, never on the main thread.
+/// any thread; the volume watcher reads cards on the card-read pool, never on the main thread.
 class CardProber {
 public:
     enum class CardProbe { card, notACard, unreadable };
 
     using DescriptionSessionFactory = std::function<std::unique_ptr<DiskDescriptionLookup>()>;
+
+    /// One volume of a scan: the card and the device behind it (empty when unknown).
+    struct ScannedCard {
+        MountedCard card;
+        QString deviceName;
+    };
 
     struct Scan {
         QList<MountedCard> cards; ///< sorted with MountedCard::isOrderedBefore
@@ -36,8 +42,10 @@ public:
     std::optional<MountedCard> makeCard(const QUrl &url);
     /// The user-visible volumes mounted now, the topmost at each point; reads only the table.
     QList<QUrl> mountedVolumes() const;
+    /// The card at `url` with its device name, for a scan; none when it is no card.
+    std::optional<ScannedCard> scanCard(const QUrl &url);
     /// The scan of the cards read from mountedVolumes(): sorted, with their device names.
-    Scan finishScan(QList<MountedCard> cards);
+    static Scan finishScan(QList<ScannedCard> cards);
     std::optional<qint64> freeBytes(const QUrl &url) const;
     /// The kernel device name behind a mounted volume; empty when it cannot be found.
     QString deviceNameForVolume(const QString &mountPath);

@@ -1,26 +1,22 @@
 #include "detection/CardRecords.h"
 
-#include "detection/CardLanes.h"
-#include "detection/ProbeState.h"
-#include "support/MainQueue.h"
+#include "detection/CardProber.h"
+#include "detection/CardReads.h"
+
+#include <QPointer>
 
 CardRecords::CardRecords(InputSource inputs, std::shared_ptr<StateStore> stateStore, Logger &logger,
-    std::shared_ptr<ProbeState> probe, CardLanes &lanes)
+    std::shared_ptr<CardProber> prober, CardReads &reads)
     : m_inputs(std::move(inputs))
     , m_stateStore(std::move(stateStore))
     , m_logger(logger)
-    , m_probe(std::move(probe))
-    , m_lanes(lanes)
+    , m_prober(std::move(prober))
+    , m_reads(reads)
     , m_knownCardNames(m_stateStore.get())
 {
 }
 
 CardRecords::~CardRecords() = default;
-
-CardRecords *CardRecords::resolve(const WeakSelf &self)
-{
-    return self.get();
-}
 
 void CardRecords::reset()
 {
@@ -33,12 +29,15 @@ void CardRecords::setNeedsRebuildDetectedCards()
     if (m_needsRebuild)
         return;
     m_needsRebuild = true;
-    MainQueue::async(this, [this] {
-        if (!m_needsRebuild)
-            return;
-        m_needsRebuild = false;
-        rebuildDetectedCards();
-    });
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!m_needsRebuild)
+                return;
+            m_needsRebuild = false;
+            rebuildDetectedCards();
+        },
+        Qt::QueuedConnection);
 }
 
 void CardRecords::rebuildDetectedCards()
@@ -77,42 +76,35 @@ void CardRecords::rebuildDetectedCards()
 
 void CardRecords::refreshFreeSpaceNow()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     m_needsFreeSpaceRefresh = true;
     setNeedsRebuildDetectedCards();
 }
 
 void CardRecords::refreshDetectedCardFreeSpace()
 {
-    const WeakSelf weak = m_self;
-    const std::shared_ptr<ProbeState> probe = m_probe;
-    // Each card on its own lane: a hung card's figure never holds up the others'.
+    const std::shared_ptr<CardProber> prober = m_prober;
+    const QPointer<CardRecords> self(this);
+    // Each card in its own turn: a hung card's figure never holds up the others'.
     for (const DetectedCard &card : std::as_const(m_detectedCards)) {
         if (!card.mountURL)
             continue;
         const QUrl url = *card.mountURL;
-        m_lanes.async(CardProber::standardizedPath(url), [weak, probe, url] {
-            QHash<QString, qint64> figures;
-            if (const std::optional<qint64> free = probe->prober.freeBytes(url))
-                figures.insert(url.toLocalFile(), *free);
-            MainQueue::async([weak, figures] {
-                if (CardRecords *self = resolve(weak))
-                    self->applyFreeSpace(figures);
+        m_reads.read<std::optional<qint64>>(
+            CardProber::standardizedPath(url), [prober, url] { return prober->freeBytes(url); },
+            [self, path = url.toLocalFile()](std::optional<std::optional<qint64>> free) {
+                if (self && free && *free)
+                    self->applyFreeSpace(path, **free);
             });
-        });
     }
 }
 
-void CardRecords::applyFreeSpace(const QHash<QString, qint64> &figures)
+void CardRecords::applyFreeSpace(const QString &mountPath, qint64 freeBytes)
 {
     // Applied to the list as it is now, matched by mount path: it may have changed meanwhile.
     bool changed = false;
     for (DetectedCard &card : m_detectedCards) {
-        if (!card.mountURL)
-            continue;
-        const auto figure = figures.constFind(card.mountURL->toLocalFile());
-        if (figure != figures.cend() && card.freeBytes != *figure) {
-            card.freeBytes = *figure;
+        if (card.mountURL && card.mountURL->toLocalFile() == mountPath && card.freeBytes != freeBytes) {
+            card.freeBytes = freeBytes;
             changed = true;
         }
     }

@@ -3,7 +3,6 @@
 #include "detection/DetectedCard.h"
 #include "detection/DetectedCardList.h"
 #include "detection/KnownCardNames.h"
-#include "support/LifeToken.h"
 #include "support/Logger.h"
 
 #include <QHash>
@@ -12,9 +11,9 @@
 #include <functional>
 #include <memory>
 
-class CardLanes;
+class CardProber;
+class CardReads;
 class StateStore;
-struct ProbeState;
 
 /// The menu's card list (mounted, known but unmounted, ejected in a slot) with the free space
 /// of the mounted ones; rebuilt once per main-loop turn however many changes came. Main thread.
@@ -27,7 +26,7 @@ public:
 
     /// `stateStore` is where card names are remembered by serial; may be null.
     CardRecords(InputSource inputs, std::shared_ptr<StateStore> stateStore, Logger &logger,
-        std::shared_ptr<ProbeState> probe, CardLanes &lanes);
+        std::shared_ptr<CardProber> prober, CardReads &reads);
     ~CardRecords() override;
 
     const QList<DetectedCard> &cards() const { return m_detectedCards; }
@@ -46,23 +45,18 @@ signals:
     void cardsChanged();
 
 private:
-    using WeakSelf = LifeToken<CardRecords>::Weak;
-
     void rebuildDetectedCards();
-    void applyFreeSpace(const QHash<QString, qint64> &figures);
-
-    static CardRecords *resolve(const WeakSelf &self);
+    void applyFreeSpace(const QString &mountPath, qint64 freeBytes);
 
     const InputSource m_inputs;
     const std::shared_ptr<StateStore> m_stateStore;
     Logger &m_logger;
-    const std::shared_ptr<ProbeState> m_probe;
-    CardLanes &m_lanes;
+    const std::shared_ptr<CardProber> m_prober;
+    CardReads &m_reads;
 
     QList<DetectedCard> m_detectedCards;
     bool m_loggedUnmountableSDDisk = false;
     bool m_needsRebuild = false;
     bool m_needsFreeSpaceRefresh = false;
     KnownCardNames m_knownCardNames;
-    const LifeToken<CardRecords> m_self { this };
 };

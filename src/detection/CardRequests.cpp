@@ -1,14 +1,15 @@
 #include "detection/CardRequests.h"
 
-#include "detection/CardLanes.h"
 #include "detection/CardProber.h"
+#include "detection/CardReads.h"
 #include "detection/DiskInventory.h"
 #include "detection/DiskRequest.h"
-#include "detection/ProbeState.h"
 #include "support/CutOffLogger.h"
-#include "support/GlobalQueue.h"
-#include "support/MainQueue.h"
 #include "support/UserText.h"
+#include "support/Workers.h"
+
+#include <QPointer>
+#include <QTimer>
 
 #include <cmath>
 
@@ -81,27 +82,19 @@ std::optional<MirvaleError> runLogged(CommandRunner *runner, const std::shared_p
     return std::nullopt;
 }
 
-/// Hands the outcome to the main thread, unless the watcher that asked is gone.
-void deliver(const std::shared_ptr<CutOffLogger> &log, const VolumeWatching::RequestCompletion &completion,
-    const std::optional<MirvaleError> &error)
-{
-    if (!log->isCutOff())
-        MainQueue::async([completion, error] { completion(error); });
-}
-
 } // namespace
 
 CardRequests::CardRequests(Logger &logger, const VolumeWatcherLimits &limits, DiskInventory &disks,
     const QHash<QString, QString> &deviceNamesByMountPath, std::shared_ptr<CommandRunner> commands,
-    std::shared_ptr<ProbeState> probe, CardLanes &lanes)
+    std::shared_ptr<CardProber> prober, CardReads &reads)
     : m_logger(logger)
     , m_limits(limits)
     , m_disks(disks)
     , m_deviceNamesByMountPath(deviceNamesByMountPath)
     , m_commands(std::move(commands))
     , m_commandLog(std::make_shared<CutOffLogger>(logger))
-    , m_probe(std::move(probe))
-    , m_lanes(lanes)
+    , m_prober(std::move(prober))
+    , m_reads(reads)
 {
 }
 
@@ -109,11 +102,6 @@ CardRequests::~CardRequests()
 {
     // Running commands are killed and log nothing more: the log may go right after us.
     m_commandLog->cutOff();
-}
-
-CardRequests *CardRequests::resolve(const WeakSelf &self)
-{
-    return self.get();
 }
 
 void CardRequests::failOutstanding()
@@ -124,18 +112,14 @@ void CardRequests::failOutstanding()
         const MirvaleError error = MirvaleError::diskError(UserText::translate(
             "CardRequests", "the disk session stopped before %1 finished mounting or unmounting")
                                                                .arg(context->name()));
-        if (MainQueue::isMainThread())
-            context->finish(error);
-        else
-            context->complete(error);
+        context->finish(error);
     }
     m_outstandingDARequests.clear();
 }
 
 void CardRequests::dropRegistered()
 {
-    if (MainQueue::isMainThread())
-        DiskRequest::dropBoxes(this);
+    DiskRequest::dropBoxes(this);
 }
 
 void CardRequests::trackDARequest(const std::shared_ptr<DiskRequest> &context)
@@ -150,7 +134,7 @@ void CardRequests::trackDARequest(const std::shared_ptr<DiskRequest> &context)
             return;
         request->logger().error(
             QStringLiteral("udisks2 never answered for ") + request->name() + QStringLiteral("; giving up"));
-        request->complete(MirvaleError::diskError(UserText::translate(
+        request->finish(MirvaleError::diskError(UserText::translate(
             "CardRequests", "the disk system did not respond within %n seconds", nullptr, int(seconds))));
     });
 }
@@ -163,26 +147,22 @@ void CardRequests::forgetDARequest(const DiskRequest *context)
 
 void CardRequests::mount(const DetectedCard &card, RequestCompletion completion)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     m_logger.info(
         QStringLiteral("Mounting ") + card.name + QStringLiteral(" (") + card.deviceName + QLatin1Char(')'));
     if (!m_disks.hasSession() || !m_disks.session()->hasDisk(card.deviceName)) {
         const QString reason = QStringLiteral("could not create a disk reference for ") + card.deviceName;
         m_logger.error(QStringLiteral("Cannot mount ") + card.name + QStringLiteral(": ") + reason);
-        MainQueue::async([completion, reason] { completion(MirvaleError::diskError(reason)); });
+        QTimer::singleShot(0, this, [completion, reason] { completion(MirvaleError::diskError(reason)); });
         return;
     }
-    const WeakSelf weak = m_self;
-    auto wrapped = [weak, completion](const std::optional<MirvaleError> &error) {
-        if (!error) {
-            CardRequests *self = resolve(weak);
-            if (self && self->onMounted)
-                self->onMounted();
-        }
+    const QPointer<CardRequests> self(this);
+    auto wrapped = [self, completion](const std::optional<MirvaleError> &error) {
+        if (!error && self && self->onMounted)
+            self->onMounted();
         completion(error);
     };
     auto context = std::make_shared<DiskRequest>(
-        card.deviceName, card.name, std::move(wrapped), weak, std::nullopt, m_logger, m_limits.registryGrace);
+        card.deviceName, card.name, std::move(wrapped), self, std::nullopt, m_logger, m_limits.registryGrace);
     trackDARequest(context);
     const quintptr token = context->registerForCallback();
     if (!m_disks.session()->mount(card.deviceName,
@@ -203,14 +183,14 @@ void CardRequests::mountAnswered(quintptr token, const std::optional<QString> &d
             + context->deviceName());
         // From here the command decides; the service's time limit no longer applies.
         context->cancelTimeout();
-        if (CardRequests *self = resolve(context->watcher())) {
+        if (const QPointer<CardRequests> self = context->watcher()) {
             self->mountWithUdisksctl(context->deviceName(), context->name(),
-                [context](const std::optional<MirvaleError> &error) { context->complete(error); });
+                [context](const std::optional<MirvaleError> &error) { context->finish(error); });
         }
         return;
     }
     log.info(QStringLiteral("Mounted ") + context->name() + QStringLiteral(" via udisks2"));
-    context->complete(std::nullopt);
+    context->finish(std::nullopt);
 }
 
 void CardRequests::mountWithUdisksctl(
@@ -219,17 +199,19 @@ void CardRequests::mountWithUdisksctl(
     std::shared_ptr<CommandRunner> runner = m_commands;
     std::shared_ptr<CutOffLogger> log = m_commandLog;
     const auto limit = m_limits.commandTimeout;
-    GlobalQueue::async([runner, log, limit, deviceName, name, completion] {
-        const std::optional<MirvaleError> error = runLogged(runner.get(), log, limit, kUdisksctl,
-            { QStringLiteral("mount"), QStringLiteral("-b"), QStringLiteral("/dev/") + deviceName },
-            QStringLiteral("Mounted ") + name + QStringLiteral(" via "));
-        deliver(log, completion, error);
-    });
+    // Once the requests are gone the command is killed and its outcome dropped.
+    Workers::run(
+        Workers::general(), this,
+        [runner, log, limit, deviceName, name] {
+            return runLogged(runner.get(), log, limit, kUdisksctl,
+                { QStringLiteral("mount"), QStringLiteral("-b"), QStringLiteral("/dev/") + deviceName },
+                QStringLiteral("Mounted ") + name + QStringLiteral(" via "));
+        },
+        std::move(completion));
 }
 
 void CardRequests::eject(const MountedCard &card, RequestCompletion completion)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     const QString path = card.url.toLocalFile();
     const QString key = CardProber::standardizedPath(card.url);
     // Without the disk service (never there, or gone for now) the command does the work.
@@ -253,13 +235,12 @@ void CardRequests::eject(const MountedCard &card, RequestCompletion completion)
 
     m_logger.info(QStringLiteral("Unmounting ") + card.name + QStringLiteral(": resolving ") + path
         + QStringLiteral(" off the main thread"));
-    const WeakSelf weak = m_self;
-    const std::shared_ptr<ProbeState> probe = m_probe;
-    m_lanes.async(key, [weak, probe, card, path, completion] {
-        const QString deviceName = probe->prober.deviceNameForVolume(path);
-        MainQueue::async([weak, card, path, deviceName, completion] {
-            CardRequests *self = resolve(weak);
-            if (!self || !self->m_probe->isRunning() || !self->m_disks.hasSession()) {
+    const std::shared_ptr<CardProber> prober = m_prober;
+    const QPointer<CardRequests> self(this);
+    m_reads.read<QString>(
+        key, [prober, path] { return prober->deviceNameForVolume(path); },
+        [self, card, path, completion](std::optional<QString> found) {
+            if (!self || !self->m_disks.hasSession()) {
                 if (self)
                     self->m_logger.warn(QStringLiteral("Cannot unmount ") + card.name
                         + QStringLiteral(": the disk session went away while ") + path
@@ -270,6 +251,7 @@ void CardRequests::eject(const MountedCard &card, RequestCompletion completion)
                                                        .arg(card.name)));
                 return;
             }
+            const QString deviceName = found.value_or(QString());
             if (deviceName.isEmpty() || !self->m_disks.session()->hasDisk(deviceName)) {
                 const QString reason = QStringLiteral("could not create a disk reference for ") + path;
                 self->m_logger.error(
@@ -279,13 +261,12 @@ void CardRequests::eject(const MountedCard &card, RequestCompletion completion)
             }
             self->performUnmount(deviceName, card, completion);
         });
-    });
 }
 
 void CardRequests::performUnmount(
     const QString &deviceName, const MountedCard &card, RequestCompletion completion)
 {
-    auto context = std::make_shared<DiskRequest>(deviceName, card.name, std::move(completion), m_self,
+    auto context = std::make_shared<DiskRequest>(deviceName, card.name, std::move(completion), this,
         card.url.toLocalFile(), m_logger, m_limits.registryGrace);
     trackDARequest(context);
     const quintptr token = context->registerForCallback();
@@ -305,22 +286,22 @@ void CardRequests::unmountAnswered(quintptr token, const std::optional<QString> 
         // The command would meet the same program holding the volume.
         log.warn(QStringLiteral("udisks2 Filesystem.Unmount: ") + context->name()
             + QStringLiteral(" is busy (") + *dissent + QLatin1Char(')'));
-        context->complete(MirvaleError::diskBusy(dissent->section(QStringLiteral(": "), 1)));
+        context->finish(MirvaleError::diskBusy(dissent->section(QStringLiteral(": "), 1)));
         return;
     }
     if (dissent) {
         log.warn(QStringLiteral("udisks2 Filesystem.Unmount dissented for ") + context->name()
             + QStringLiteral(" (") + *dissent + QStringLiteral("); falling back to the unmount command"));
         context->cancelTimeout();
-        if (CardRequests *self = resolve(context->watcher())) {
+        if (const QPointer<CardRequests> self = context->watcher()) {
             self->unmountWithCommand(context->mountPath().value_or(QString()), context->deviceName(),
                 context->name(),
-                [context](const std::optional<MirvaleError> &error) { context->complete(error); });
+                [context](const std::optional<MirvaleError> &error) { context->finish(error); });
         }
         return;
     }
     log.info(QStringLiteral("Unmounted ") + context->name());
-    context->complete(std::nullopt);
+    context->finish(std::nullopt);
 }
 
 void CardRequests::unmountWithCommand(
@@ -331,24 +312,27 @@ void CardRequests::unmountWithCommand(
     const auto limit = m_limits.commandTimeout;
     // udisksctl only while udisks2 runs and knows the device; umount takes the mount path.
     const bool tryUdisksctl = m_disks.hasSession() && !deviceName.isEmpty();
-    GlobalQueue::async([runner, log, limit, mountPath, deviceName, name, completion, tryUdisksctl] {
-        const QString success = QStringLiteral("Unmounted ") + name + QStringLiteral(" via ");
-        std::optional<MirvaleError> error;
-        if (tryUdisksctl) {
-            error = runLogged(runner.get(), log, limit, kUdisksctl,
-                { QStringLiteral("unmount"), QStringLiteral("-b"), QStringLiteral("/dev/") + deviceName },
-                success);
-        }
-        if (!tryUdisksctl || error) {
-            // A mount point is absolute; anything else could read as an option to umount.
-            if (!mountPath.startsWith(QLatin1Char('/'))) {
-                error = error ? error
-                              : MirvaleError::diskError(
-                                  UserText::translate("CardRequests", "no mount path to unmount"));
-            } else {
-                error = runLogged(runner.get(), log, limit, kUmount, { mountPath }, success);
+    Workers::run(
+        Workers::general(), this,
+        [runner, log, limit, mountPath, deviceName, name, tryUdisksctl] {
+            const QString success = QStringLiteral("Unmounted ") + name + QStringLiteral(" via ");
+            std::optional<MirvaleError> error;
+            if (tryUdisksctl) {
+                error = runLogged(runner.get(), log, limit, kUdisksctl,
+                    { QStringLiteral("unmount"), QStringLiteral("-b"), QStringLiteral("/dev/") + deviceName },
+                    success);
             }
-        }
-        deliver(log, completion, error);
-    });
+            if (!tryUdisksctl || error) {
+                // A mount point is absolute; anything else could read as an option to umount.
+                if (!mountPath.startsWith(QLatin1Char('/'))) {
+                    error = error ? error
+                                  : MirvaleError::diskError(
+                                      UserText::translate("CardRequests", "no mount path to unmount"));
+                } else {
+                    error = runLogged(runner.get(), log, limit, kUmount, { mountPath }, success);
+                }
+            }
+            return error;
+        },
+        std::move(completion));
 }

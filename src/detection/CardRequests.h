@@ -5,11 +5,11 @@
 #include "detection/VolumeWatcherLimits.h"
 #include "detection/VolumeWatching.h"
 #include "platform/CommandRunner.h"
-#include "support/LifeToken.h"
 #include "support/Logger.h"
 
 #include <QHash>
 #include <QList>
+#include <QObject>
 
 #include <functional>
 #include <memory>
@@ -17,20 +17,21 @@
 class CutOffLogger;
 class DiskRequest;
 class DiskInventory;
-class CardLanes;
-struct ProbeState;
+class CardProber;
+class CardReads;
 
 /// Mounting and ejecting on the user's request: through the disk service first, with the
 /// system's commands when it refuses, each request under its time limit. Main thread.
-class CardRequests final {
+class CardRequests final : public QObject {
+    Q_OBJECT
 public:
     using RequestCompletion = VolumeWatching::RequestCompletion;
 
     /// `deviceNamesByMountPath` is the watcher's last scan; `commands` may be null.
     CardRequests(Logger &logger, const VolumeWatcherLimits &limits, DiskInventory &disks,
         const QHash<QString, QString> &deviceNamesByMountPath, std::shared_ptr<CommandRunner> commands,
-        std::shared_ptr<ProbeState> probe, CardLanes &lanes);
-    ~CardRequests();
+        std::shared_ptr<CardProber> prober, CardReads &reads);
+    ~CardRequests() override;
 
     CardRequests(const CardRequests &) = delete;
     CardRequests &operator=(const CardRequests &) = delete;
@@ -45,14 +46,12 @@ public:
     int outstandingRequestCount() const { return int(m_outstandingDARequests.size()); }
     /// Ends every outstanding request with an error, for a disk session that stops.
     void failOutstanding();
-    /// Releases the registry entries of this object's requests (main thread only).
+    /// Releases the registry entries of this object's requests.
     void dropRegistered();
     /// A request ended; called by the request itself.
     void forgetDARequest(const DiskRequest *context);
 
 private:
-    using WeakSelf = LifeToken<CardRequests>::Weak;
-
     void trackDARequest(const std::shared_ptr<DiskRequest> &context);
     static void mountAnswered(quintptr token, const std::optional<QString> &dissent);
     static void unmountAnswered(quintptr token, const std::optional<QString> &dissent);
@@ -61,8 +60,6 @@ private:
     void unmountWithCommand(const QString &mountPath, const QString &deviceName, const QString &name,
         RequestCompletion completion);
 
-    static CardRequests *resolve(const WeakSelf &self);
-
     Logger &m_logger;
     const VolumeWatcherLimits m_limits;
     DiskInventory &m_disks;
@@ -70,8 +67,7 @@ private:
     const std::shared_ptr<CommandRunner> m_commands;
     // What the commands on worker threads log through; silenced when the requests go.
     const std::shared_ptr<CutOffLogger> m_commandLog;
-    const std::shared_ptr<ProbeState> m_probe;
-    CardLanes &m_lanes;
+    const std::shared_ptr<CardProber> m_prober;
+    CardReads &m_reads;
     QList<std::shared_ptr<DiskRequest>> m_outstandingDARequests;
-    const LifeToken<CardRequests> m_self { this };
 };

@@ -1,7 +1,5 @@
 #include "detection/CardSlotWatcher.h"
 
-#include "support/MainQueue.h"
-
 #include <algorithm>
 
 namespace {
@@ -41,7 +39,6 @@ CardSlotWatcher::~CardSlotWatcher()
 
 void CardSlotWatcher::start()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     if (m_watching)
         return;
     if (!m_events || !m_events->start([this](const DeviceEvent &event) { handleEvent(event); })) {

@@ -1,6 +1,6 @@
 #include "detection/DiskInventory.h"
 
-#include "support/MainQueue.h"
+#include <QPointer>
 
 DiskInventory::DiskInventory(std::function<std::unique_ptr<DiskSession>()> makeSession, Logger &logger)
     : m_makeSession(std::move(makeSession))
@@ -10,56 +10,53 @@ DiskInventory::DiskInventory(std::function<std::unique_ptr<DiskSession>()> makeS
 
 DiskInventory::~DiskInventory() = default;
 
-DiskInventory *DiskInventory::resolve(const WeakSelf &self)
-{
-    return self.get();
-}
-
 void DiskInventory::start()
 {
     std::unique_ptr<DiskSession> session = m_makeSession ? m_makeSession() : nullptr;
-    const WeakSelf weak = m_self;
+    // The session may report after the inventory is gone (a reply already queued).
+    const QPointer<DiskInventory> weak(this);
     const quint64 generation = ++m_sessionGeneration;
     m_presence.reset();
     DiskSession::Callbacks callbacks;
     callbacks.ready = [weak] {
-        DiskInventory *self = resolve(weak);
-        if (self && !self->m_presence.ready())
-            self->m_logger.info(QStringLiteral("udisks2 session started"));
+        if (weak && !weak->m_presence.ready())
+            weak->m_logger.info(QStringLiteral("udisks2 session started"));
     };
     callbacks.departed = [weak] {
-        if (DiskInventory *self = resolve(weak))
-            self->m_presence.departed();
+        if (weak)
+            weak->m_presence.departed();
     };
     callbacks.failed = [weak, generation](const QString &reason) {
-        DiskInventory *self = resolve(weak);
-        if (!self)
+        if (!weak)
             return;
+        DiskInventory *self = weak;
         self->m_logger.error(QStringLiteral("Failed to create udisks2 session"));
         self->m_logger.info(QStringLiteral("VolumeWatcher: the disk service is unavailable: ") + reason);
         // Dropping the session from inside its own callback would destroy it mid-call.
-        MainQueue::async(self, [weak, generation] {
-            DiskInventory *later = resolve(weak);
-            if (later && later->m_sessionGeneration == generation && later->onSessionLost)
-                later->onSessionLost();
-        });
+        QMetaObject::invokeMethod(
+            self,
+            [self, generation] {
+                if (self->m_sessionGeneration == generation && self->onSessionLost)
+                    self->onSessionLost();
+            },
+            Qt::QueuedConnection);
     };
     callbacks.waiting = [weak](const QString &reason) {
-        if (DiskInventory *self = resolve(weak))
-            self->m_logger.warn(QStringLiteral("VolumeWatcher: the disk service is not running (") + reason
+        if (weak)
+            weak->m_logger.warn(QStringLiteral("VolumeWatcher: the disk service is not running (") + reason
                 + QStringLiteral("); the udisks2 session starts when it appears"));
     };
     callbacks.appeared = [weak](const DiskDescription &disk) {
-        if (DiskInventory *self = resolve(weak))
-            self->diskAppeared(disk);
+        if (weak)
+            weak->diskAppeared(disk);
     };
     callbacks.disappeared = [weak](const QString &deviceName) {
-        if (DiskInventory *self = resolve(weak))
-            self->diskDisappeared(deviceName);
+        if (weak)
+            weak->diskDisappeared(deviceName);
     };
     callbacks.descriptionChanged = [weak](const DiskDescription &disk) {
-        if (DiskInventory *self = resolve(weak))
-            self->diskDescriptionChanged(disk);
+        if (weak)
+            weak->diskDescriptionChanged(disk);
     };
     if (!session || !session->start(std::move(callbacks))) {
         m_logger.error(QStringLiteral("Failed to create udisks2 session"));

@@ -3,7 +3,6 @@
 #include "detection/DiskServicePresence.h"
 #include "platform/DiskDescription.h"
 #include "platform/DiskSession.h"
-#include "support/LifeToken.h"
 #include "support/Logger.h"
 
 #include <QHash>
@@ -38,14 +37,10 @@ public:
     const QHash<QString, DiskDescription> &disks() const { return m_disks; }
 
 private:
-    using WeakSelf = LifeToken<DiskInventory>::Weak;
-
     void diskAppeared(const DiskDescription &disk);
     void diskDisappeared(const QString &deviceName);
     void diskDescriptionChanged(const DiskDescription &disk);
     void changed();
-
-    static DiskInventory *resolve(const WeakSelf &self);
 
     const std::function<std::unique_ptr<DiskSession>()> m_makeSession;
     Logger &m_logger;
@@ -53,5 +48,4 @@ private:
     quint64 m_sessionGeneration = 0; // tells a stale failure report from the current one
     DiskServicePresence m_presence { m_logger };
     QHash<QString, DiskDescription> m_disks;
-    const LifeToken<DiskInventory> m_self { this };
 };

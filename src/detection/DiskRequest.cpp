@@ -1,8 +1,7 @@
 #include "detection/DiskRequest.h"
 
 #include "detection/CardRequests.h"
-#include "support/MainQueue.h"
-
+#include <QCoreApplication>
 #include <QHash>
 #include <QTimer>
 
@@ -37,7 +36,6 @@ DiskRequest::~DiskRequest() = default;
 
 quintptr DiskRequest::registerForCallback()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     auto &boxes = boxesByToken();
     while (nextToken == 0 || boxes.contains(nextToken))
         nextToken = nextToken == std::numeric_limits<quintptr>::max() ? 1 : nextToken + 1;
@@ -66,24 +64,14 @@ void DiskRequest::cancelTimeout()
     }
 }
 
-void DiskRequest::complete(const std::optional<MirvaleError> &error)
-{
-    if (MainQueue::isMainThread()) {
-        finish(error);
-        return;
-    }
-    MainQueue::async([self = shared_from_this(), error] { self->finish(error); });
-}
-
 void DiskRequest::finish(const std::optional<MirvaleError> &error)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     if (m_isFinished)
         return;
     m_isFinished = true;
     cancelTimeout();
-    if (CardRequests *watcher = m_watcher.get())
-        watcher->forgetDARequest(this);
+    if (m_watcher)
+        m_watcher->forgetDARequest(this);
     scheduleGraceRemoval();
     // Dropped after the call, so whatever it captured goes with the request.
     const Completion completion = std::exchange(m_completion, nullptr);
@@ -97,7 +85,7 @@ void DiskRequest::scheduleGraceRemoval()
         return;
     const std::weak_ptr<DiskRequest> weak = weak_from_this();
     const quintptr token = m_token;
-    MainQueue::asyncAfter(m_grace, [weak, token] {
+    QTimer::singleShot(m_grace, QCoreApplication::instance(), [weak, token] {
         const std::shared_ptr<DiskRequest> self = weak.lock();
         auto &boxes = boxesByToken();
         if (!self || boxes.value(token) != self)
@@ -110,7 +98,6 @@ void DiskRequest::scheduleGraceRemoval()
 
 std::shared_ptr<DiskRequest> DiskRequest::claim(quintptr token)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     if (token == 0)
         return nullptr;
     return boxesByToken().take(token);
@@ -118,9 +105,8 @@ std::shared_ptr<DiskRequest> DiskRequest::claim(quintptr token)
 
 void DiskRequest::dropBoxes(const CardRequests *watcher)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     boxesByToken().removeIf([watcher](const QHash<quintptr, std::shared_ptr<DiskRequest>>::iterator &entry) {
-        const CardRequests *owner = entry.value()->m_watcher.get();
+        const CardRequests *owner = entry.value()->m_watcher.data();
         return !owner || owner == watcher;
     });
 }

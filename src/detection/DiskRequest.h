@@ -1,9 +1,9 @@
 #pragma once
 
-#include "support/LifeToken.h"
 #include "support/Logger.h"
 #include "support/MirvaleError.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <chrono>
@@ -17,11 +17,11 @@ class CardRequests;
 /// One mount or unmount request to the disk service: its identity, its time limit and its
 /// completion. The service's answer carries a token, looked up in a registry, so an answer
 /// that comes after the request ended (time limit, watcher stopped) finds nothing to do.
-/// Main thread only, except complete().
+/// Main thread only.
 class DiskRequest : public std::enable_shared_from_this<DiskRequest> {
 public:
     using Completion = std::function<void(const std::optional<MirvaleError> &error)>;
-    using WatcherRef = LifeToken<CardRequests>::Weak;
+    using WatcherRef = QPointer<CardRequests>;
 
     /// `deviceName` is the device to mount (for an unmount, the device being unmounted);
     /// `mountPath` is set for an unmount only.
@@ -45,8 +45,6 @@ public:
     /// Arms the time limit: `onTimeout` runs after `limit` unless cancelled or finished first.
     void armTimeout(std::chrono::milliseconds limit, std::function<void()> onTimeout);
     void cancelTimeout();
-    /// Finishes on the main thread: at once there, queued from any other thread.
-    void complete(const std::optional<MirvaleError> &error);
     /// Calls the completion the first time only; later calls do nothing.
     void finish(const std::optional<MirvaleError> &error);
     /// Releases the registry entry after the grace period if the service never claims it.

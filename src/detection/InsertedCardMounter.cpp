@@ -2,6 +2,8 @@
 
 #include "support/Logger.h"
 
+#include <QPointer>
+
 namespace {
 
 QString cardName(const DiskDescription &disk)
@@ -28,23 +30,24 @@ InsertedCardMounter::~InsertedCardMounter() = default;
 
 bool InsertedCardMounter::start(Callbacks callbacks)
 {
-    const LifeToken<InsertedCardMounter>::Weak alive = m_life;
+    // The inner session may report after this one is gone.
+    const QPointer<InsertedCardMounter> alive(this);
     Callbacks tee = callbacks;
     tee.appeared = [alive, forward = callbacks.appeared](const DiskDescription &disk) {
         if (forward)
             forward(disk);
-        if (InsertedCardMounter *self = alive.get())
-            self->seen(disk);
+        if (alive)
+            alive->seen(disk);
     };
     tee.descriptionChanged = [alive, forward = callbacks.descriptionChanged](const DiskDescription &disk) {
         if (forward)
             forward(disk);
-        if (InsertedCardMounter *self = alive.get())
-            self->seen(disk);
+        if (alive)
+            alive->seen(disk);
     };
     tee.disappeared = [alive, forward = callbacks.disappeared](const QString &deviceName) {
-        if (InsertedCardMounter *self = alive.get())
-            self->gone(deviceName);
+        if (alive)
+            alive->gone(deviceName);
         if (forward)
             forward(deviceName);
     };
@@ -96,10 +99,10 @@ void InsertedCardMounter::seen(const DiskDescription &description)
     }
     if (disk.seenMounted || disk.tried || disk.graceTimer || !wantsMounting(description))
         return;
-    const LifeToken<InsertedCardMounter>::Weak alive = m_life;
+    const QPointer<InsertedCardMounter> alive(this);
     disk.graceTimer = m_services.timers->start(kGrace, [alive, deviceName = description.deviceName] {
-        if (InsertedCardMounter *self = alive.get())
-            self->graceEnded(deviceName);
+        if (alive)
+            alive->graceEnded(deviceName);
     });
 }
 
@@ -124,11 +127,11 @@ void InsertedCardMounter::graceEnded(const QString &deviceName)
     const QString card = cardName(disk.description);
     m_services.log->info(QStringLiteral("Mounting %1: inserted and not mounted by the desktop within %2 s")
                              .arg(card, QString::number(double(kGrace.count()) / 1000.0)));
-    const LifeToken<InsertedCardMounter>::Weak alive = m_life;
+    const QPointer<InsertedCardMounter> alive(this);
     const bool asked = m_inner->mountWithoutAsking(
         deviceName, [alive, deviceName, card](const std::optional<QString> &dissent) {
-            if (InsertedCardMounter *self = alive.get())
-                self->mounted(deviceName, card, dissent);
+            if (alive)
+                alive->mounted(deviceName, card, dissent);
         });
     if (!asked)
         m_services.log->warn(QStringLiteral("Mounting ") + card + QStringLiteral(": the disk is gone"));

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "platform/DiskSession.h"
-#include "support/LifeToken.h"
 #include "support/TimerScheduler.h"
 
 #include <QHash>
+#include <QObject>
 #include <QSet>
 #include <QString>
 
@@ -20,7 +20,8 @@ class Logger;
 /// one to ignore), waits a grace period for the desktop's own automounter and then mounts it
 /// without asking the user anything. A disk is tried once per insertion, and never when it was
 /// seen mounted before (someone unmounted it). Main thread only.
-class InsertedCardMounter final : public DiskSession {
+class InsertedCardMounter final : public QObject, public DiskSession {
+    Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds kGrace { 1'500 };
 
@@ -67,5 +68,4 @@ private:
     std::unique_ptr<DiskSession> m_inner;
     Services m_services;
     QHash<QString, Disk> m_disks;
-    LifeToken<InsertedCardMounter> m_life { this };
 };

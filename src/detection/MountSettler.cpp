@@ -1,36 +1,32 @@
 #include "detection/MountSettler.h"
 
-#include "detection/CardLanes.h"
-#include "detection/ProbeState.h"
-#include "support/MainQueue.h"
+#include "detection/CardReads.h"
 
+#include <QPointer>
 #include <QTimer>
 
 MountSettler::MountSettler(VolumeWatching::MountCallback onMount, std::function<void()> rescan,
     Logger &logger, const VolumeWatcherLimits &limits, std::shared_ptr<const MountTable> mountTable,
-    std::shared_ptr<ProbeState> probe, CardLanes &lanes)
+    std::shared_ptr<CardProber> prober, CardReads &reads)
     : m_onMount(std::move(onMount))
     , m_rescan(std::move(rescan))
     , m_logger(logger)
     , m_limits(limits)
     , m_mountTable(std::move(mountTable))
-    , m_probe(std::move(probe))
-    , m_lanes(lanes)
+    , m_prober(std::move(prober))
+    , m_reads(reads)
 {
 }
 
 MountSettler::~MountSettler() = default;
 
-MountSettler *MountSettler::resolve(const WeakSelf &self)
+void MountSettler::setActive(bool active)
 {
-    return self.get();
-}
-
-void MountSettler::reset()
-{
-    for (const WorkItemPtr &item : std::as_const(m_settleWork))
-        item->cancel();
-    m_settleWork.clear();
+    m_active = active;
+    if (active)
+        return;
+    ++m_generation;
+    m_settling.clear();
     m_lastMountTimes.clear();
 }
 
@@ -54,8 +50,7 @@ void MountSettler::pruneOldDebounceEntries(Clock::time_point now)
 
 void MountSettler::cancelSettle(const QString &key)
 {
-    if (const WorkItemPtr item = m_settleWork.take(key))
-        item->cancel();
+    m_settling.remove(key);
 }
 
 void MountSettler::handleDidMount(const QString &path)
@@ -87,17 +82,16 @@ void MountSettler::handleDidMount(const QString &path)
 
     m_rescan();
 
-    const WeakSelf weak = m_self;
-    const std::shared_ptr<ProbeState> probe = m_probe;
-    m_lanes.async(key, [weak, probe, url, key, stamp] {
-        if (!probe->isRunning())
-            return;
-        const CardProbe result = probe->prober.probeCard(url);
-        MainQueue::async([weak, url, key, stamp, result] {
-            if (MountSettler *self = resolve(weak); self && self->m_probe->isRunning())
-                self->handleProbeResult(url, key, stamp, result);
+    const std::shared_ptr<CardProber> prober = m_prober;
+    const QPointer<MountSettler> self(this);
+    const quint64 generation = m_generation;
+    m_reads.read<CardProbe>(
+        key, [prober, url] { return prober->probeCard(url); },
+        [self, url, key, stamp, generation](std::optional<CardProbe> result) {
+            // A card given up reads as unreadable.
+            if (self && self->isCurrent(generation))
+                self->handleProbeResult(url, key, stamp, result.value_or(CardProbe::unreadable));
         });
-    });
 }
 
 void MountSettler::handleProbeResult(const QUrl &url, const QString &key, Stamp stamp, CardProbe result)
@@ -127,35 +121,32 @@ void MountSettler::handleProbeResult(const QUrl &url, const QString &key, Stamp 
 
 void MountSettler::scheduleSettle(const QUrl &url, const QString &key, Stamp stamp)
 {
-    cancelSettle(key);
-    const WeakSelf weak = m_self;
-    auto item = std::make_shared<WorkItem>([weak, url, key, stamp] {
-        if (MountSettler *self = resolve(weak))
-            self->settleFired(url, key, stamp);
-    });
-    m_settleWork.insert(key, item);
+    m_settling.insert(key, stamp.serial);
     // A precise timer: a coarse one may fire up to 5% early, before the card has had its time.
-    QTimer::singleShot(m_limits.settleDelay, Qt::PreciseTimer, this, [item] { item->perform(); });
+    QTimer::singleShot(m_limits.settleDelay, Qt::PreciseTimer, this, [this, url, key, stamp] {
+        // Cancelled or replaced meanwhile: another settle (or none) stands for the card now.
+        const auto settling = m_settling.constFind(key);
+        if (settling != m_settling.cend() && *settling == stamp.serial)
+            settleFired(url, key, stamp);
+    });
 }
 
 void MountSettler::settleFired(const QUrl &url, const QString &key, Stamp stamp)
 {
-    m_settleWork.remove(key);
+    m_settling.remove(key);
     if (!isCurrentStamp(key, stamp)) {
         m_logger.info(url.toLocalFile() + QStringLiteral(" went away before it settled, ignoring"));
         return;
     }
-    const WeakSelf weak = m_self;
-    const std::shared_ptr<ProbeState> probe = m_probe;
-    m_lanes.async(key, [weak, probe, url, key, stamp] {
-        if (!probe->isRunning())
-            return;
-        std::optional<MountedCard> card = probe->prober.makeCard(url);
-        MainQueue::async([weak, url, key, stamp, card = std::move(card)] {
-            if (MountSettler *self = resolve(weak); self && self->m_probe->isRunning())
-                self->settleRead(url, key, stamp, card);
+    const std::shared_ptr<CardProber> prober = m_prober;
+    const QPointer<MountSettler> self(this);
+    const quint64 generation = m_generation;
+    m_reads.read<std::optional<MountedCard>>(
+        key, [prober, url] { return prober->makeCard(url); },
+        [self, url, key, stamp, generation](std::optional<std::optional<MountedCard>> card) {
+            if (self && self->isCurrent(generation))
+                self->settleRead(url, key, stamp, card ? *card : std::nullopt);
         });
-    });
 }
 
 void MountSettler::settleRead(
@@ -206,7 +197,6 @@ int MountSettler::mountsAt(const QString &path) const
 
 void MountSettler::noteHandledAtLaunch(const QList<MountedCard> &cards)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     const Clock::time_point now = Clock::now();
     for (const MountedCard &card : cards) {
         if (!CardProber::isUserVisibleMountPath(card.url.toLocalFile()))

@@ -1,36 +1,23 @@
 #include "detection/VolumeWatcher.h"
 
-#include "detection/CardLanes.h"
+#include "detection/CardReads.h"
 #include "detection/CardRecords.h"
 #include "detection/CardRequests.h"
 #include "detection/DiskInventory.h"
 #include "detection/MountSettler.h"
-#include "detection/ProbeState.h"
-#include "detection/TimeLimitedVolumeReader.h"
-#include "support/MainQueue.h"
 
 #include <QFileInfo>
+#include <QTimer>
 
 namespace {
-constexpr std::chrono::milliseconds kProbeTearDownCutOff { 250 };
-// Lanes wait on a hung card for the read limit at most, so a few threads serve many cards.
-constexpr int kLaneThreads = 16;
 
-/// One scan's cards, read each on its own lane; the last to be read finishes the scan.
+/// One scan's cards, read each in its card's turn; the last to answer finishes the scan.
 struct ScanGather {
-    std::mutex mutex;
     qsizetype remaining = 0;
-    QList<MountedCard> cards;
+    QList<CardProber::ScannedCard> cards;
 };
 
-std::shared_ptr<TimeLimitedVolumeReader> timeLimited(
-    std::shared_ptr<const VolumeValueReader> inner, const VolumeWatcherLimits &limits)
-{
-    return inner
-        ? std::make_shared<TimeLimitedVolumeReader>(std::move(inner), limits.readLimit, limits.stuckReadBound)
-        : nullptr;
-}
-}
+} // namespace
 
 VolumeWatcher::VolumeWatcher(MountCallback onMount, Logger &logger, Services services)
     : VolumeWatcher(std::move(onMount), logger, std::move(services), Limits())
@@ -42,27 +29,11 @@ VolumeWatcher::VolumeWatcher(MountCallback onMount, Logger &logger, Services ser
     , m_logger(logger)
     , m_cardSlotWatcher(std::make_unique<CardSlotWatcher>(
           std::move(services.cardSlots), std::move(services.slotEvents), logger))
-    , m_lanes(std::make_unique<CardLanes>(kLaneThreads))
+    , m_prober(std::make_shared<CardProber>(std::move(services.mountTable), std::move(services.volumeValues),
+          std::move(services.makeDescriptionSession)))
+    , m_reads(std::make_unique<CardReads>(limits.readLimit, limits.stuckReadBound))
 {
-    const std::shared_ptr<TimeLimitedVolumeReader> reader
-        = timeLimited(std::move(services.volumeValues), limits);
-    if (reader) {
-        reader->setOnGivenUp([weak = WeakSelf(m_self)](const QString &path) {
-            MainQueue::async([weak, path] {
-                if (VolumeWatcher *self = resolve(weak)) {
-                    MountedCard card;
-                    card.url = QUrl::fromLocalFile(path);
-                    card.name = QFileInfo(CardProber::standardizedPath(card.url)).fileName();
-                    emit self->cardNotAnswering(card);
-                }
-            });
-        });
-    }
-    m_probe = std::make_shared<ProbeState>(
-        std::move(services.mountTable), reader, std::move(services.makeDescriptionSession));
-    // A read stuck on a hung card must not hold up quitting; its block holds what it uses.
-    m_lanes->setTearDownCutOff(kProbeTearDownCutOff);
-    // The parts share the lanes, which are made last so that they go first.
+    connect(m_reads.get(), &CardReads::givenUp, this, &VolumeWatcher::cardGivenUp);
     m_disks = std::make_unique<DiskInventory>(std::move(services.makeDiskSession), logger);
     m_cards = std::make_unique<CardRecords>(
         [this] {
@@ -73,12 +44,12 @@ VolumeWatcher::VolumeWatcher(MountCallback onMount, Logger &logger, Services ser
             inputs.slotCards = m_cardSlotWatcher->refreshNow();
             return inputs;
         },
-        std::move(services.stateStore), logger, m_probe, *m_lanes);
+        std::move(services.stateStore), logger, m_prober, *m_reads);
     m_requests = std::make_unique<CardRequests>(
-        logger, limits, *m_disks, m_deviceNamesByMountPath, std::move(services.commands), m_probe, *m_lanes);
+        logger, limits, *m_disks, m_deviceNamesByMountPath, std::move(services.commands), m_prober, *m_reads);
     m_settler = std::make_unique<MountSettler>(
-        std::move(onMount), [this] { scanExistingAsync({}); }, logger, limits, m_mountTable, m_probe,
-        *m_lanes);
+        std::move(onMount), [this] { scanExistingAsync({}); }, logger, limits, m_mountTable, m_prober,
+        *m_reads);
 
     connect(m_cards.get(), &CardRecords::cardsChanged, this, &VolumeWatcher::mountedCardsChanged);
     m_disks->onChange = [this] { m_cards->setNeedsRebuildDetectedCards(); };
@@ -96,26 +67,29 @@ bool VolumeWatcher::isUserVisibleMountPath(const QString &path)
     return CardProber::isUserVisibleMountPath(path);
 }
 
-VolumeWatcher *VolumeWatcher::resolve(const WeakSelf &self)
+void VolumeWatcher::cardGivenUp(const QString &key)
 {
-    return self.get();
+    MountedCard card;
+    card.url = QUrl::fromLocalFile(key);
+    card.name = QFileInfo(key).fileName();
+    emit cardNotAnswering(card);
 }
 
 void VolumeWatcher::start()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     if (m_watchingMounts)
         return;
-    m_probe->setRunning(true);
+    m_settler->setActive(true);
 
-    const WeakSelf weak = m_self;
+    // The table may be shared and outlive the watcher, which stops watching when it goes.
+    const QPointer<VolumeWatcher> self(this);
     m_watchingMounts = m_mountTable->startWatching(
-        [weak](const QString &path) {
-            if (VolumeWatcher *self = resolve(weak))
+        [self](const QString &path) {
+            if (self)
                 self->m_settler->handleDidMount(path);
         },
-        [weak](const QString &path) {
-            if (VolumeWatcher *self = resolve(weak))
+        [self](const QString &path) {
+            if (self)
                 self->m_settler->handleDidUnmount(path);
         });
     if (!m_watchingMounts)
@@ -128,32 +102,26 @@ void VolumeWatcher::start()
     if (!m_disks->hasSession())
         m_disks->start();
 
-    m_cardSlotWatcher->onChange = [weak] {
-        if (VolumeWatcher *self = resolve(weak))
-            self->m_cards->setNeedsRebuildDetectedCards();
-    };
+    m_cardSlotWatcher->onChange = [this] { m_cards->setNeedsRebuildDetectedCards(); };
     m_cardSlotWatcher->start();
 }
 
 void VolumeWatcher::stop()
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     tearDown();
 }
 
 void VolumeWatcher::tearDown()
 {
-    m_probe->setRunning(false);
     m_cards->reset();
     if (m_watchingMounts) {
         m_mountTable->stopWatching();
         m_watchingMounts = false;
     }
-    m_settler->reset();
+    m_settler->setActive(false);
     stopDiskService();
     m_cardSlotWatcher->onChange = nullptr;
-    if (MainQueue::isMainThread())
-        m_cardSlotWatcher->stop();
+    m_cardSlotWatcher->stop();
 }
 
 void VolumeWatcher::stopDiskService()
@@ -167,37 +135,32 @@ void VolumeWatcher::stopDiskService()
 
 void VolumeWatcher::scanExistingAsync(ScanCallback completion)
 {
-    const WeakSelf weak = m_self;
-    const std::shared_ptr<ProbeState> probe = m_probe;
     const quint64 serial = ++m_scansStarted;
-    const QList<QUrl> volumes = probe->prober.mountedVolumes();
+    const QList<QUrl> volumes = m_prober->mountedVolumes();
     auto gather = std::make_shared<ScanGather>();
     gather->remaining = volumes.size();
-    auto finish = [weak, probe, serial, gather, completion = std::move(completion)] {
-        CardProber::Scan scan = probe->prober.finishScan(std::move(gather->cards));
-        MainQueue::async([weak, serial, scan = std::move(scan), completion] {
-            if (VolumeWatcher *self = resolve(weak))
-                self->applyScan(serial, scan);
-            if (completion)
-                completion(scan.cards);
-        });
+    const QPointer<VolumeWatcher> self(this);
+    auto finish = [self, serial, gather, completion = std::move(completion)] {
+        const CardProber::Scan scan = CardProber::finishScan(std::move(gather->cards));
+        if (self)
+            self->applyScan(serial, scan);
+        if (completion)
+            completion(scan.cards);
     };
     if (volumes.isEmpty()) {
-        finish();
+        QTimer::singleShot(0, this, std::move(finish));
         return;
     }
+    const std::shared_ptr<CardProber> prober = m_prober;
     for (const QUrl &url : volumes) {
-        m_lanes->async(CardProber::standardizedPath(url), [probe, gather, finish, url] {
-            std::optional<MountedCard> card = probe->prober.makeCard(url);
-            {
-                std::lock_guard lock(gather->mutex);
-                if (card)
-                    gather->cards.append(*card);
-                if (--gather->remaining > 0)
-                    return;
-            }
-            finish();
-        });
+        m_reads->read<std::optional<CardProber::ScannedCard>>(
+            CardProber::standardizedPath(url), [prober, url] { return prober->scanCard(url); },
+            [gather, finish](std::optional<std::optional<CardProber::ScannedCard>> card) {
+                if (card && *card)
+                    gather->cards.append(**card);
+                if (--gather->remaining == 0)
+                    finish();
+            });
     }
 }
 
@@ -218,14 +181,13 @@ void VolumeWatcher::applyScan(quint64 serial, const CardProber::Scan &scan)
 
 void VolumeWatcher::makeCardAsync(const QUrl &url, CardCompletion completion)
 {
-    const std::shared_ptr<ProbeState> probe = m_probe;
-    m_lanes->async(CardProber::standardizedPath(url), [probe, url, completion = std::move(completion)] {
-        std::optional<MountedCard> card = probe->prober.makeCard(url);
-        MainQueue::async([card = std::move(card), completion] {
+    const std::shared_ptr<CardProber> prober = m_prober;
+    m_reads->read<std::optional<MountedCard>>(
+        CardProber::standardizedPath(url), [prober, url] { return prober->makeCard(url); },
+        [completion = std::move(completion)](std::optional<std::optional<MountedCard>> card) {
             if (completion)
-                completion(card);
+                completion(card ? *card : std::nullopt);
         });
-    });
 }
 
 // MARK: the parts

@@ -8,21 +8,20 @@
 #include "platform/CommandRunner.h"
 #include "platform/DeviceEventSource.h"
 #include "platform/DiskSession.h"
-#include "support/LifeToken.h"
 #include "support/Logger.h"
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 
-class CardLanes;
+class CardReads;
 class CardRecords;
 class CardRequests;
 class DiskInventory;
 class MountSettler;
 class StateStore;
-struct ProbeState;
 
 /// The single source of truth about memory cards: watches mounts and disks, decides which
 /// newly mounted volumes are cards, lets them settle and hands each ready card to `onMount`.
@@ -36,9 +35,9 @@ public:
 
     struct Services {
         std::shared_ptr<MountTable> mountTable;
-        /// Read with the time limit of the limits, each card on its own lane.
+        /// Read on the card-read pool, each card in turn, under the limits' time limit.
         std::shared_ptr<const VolumeValueReader> volumeValues;
-        /// Makes the lookup session on first use, off the main thread.
+        /// Makes the lookup session on first use, on the card-read pool.
         CardProber::DescriptionSessionFactory makeDescriptionSession;
         /// Makes the disk service session on each start; may be empty.
         std::function<std::unique_ptr<DiskSession>()> makeDiskSession;
@@ -84,14 +83,12 @@ signals:
     void cardNotAnswering(const MountedCard &card);
 
 private:
-    using WeakSelf = LifeToken<VolumeWatcher>::Weak;
-
     /// Ends the disk session's requests, then the session and its disks.
     void stopDiskService();
     void tearDown();
 
-    static VolumeWatcher *resolve(const WeakSelf &self);
     void applyScan(quint64 serial, const CardProber::Scan &scan);
+    void cardGivenUp(const QString &key);
 
     std::shared_ptr<MountTable> m_mountTable;
     Logger &m_logger;
@@ -103,12 +100,11 @@ private:
     bool m_watchingMounts = false; // stands for the two workspace observers
     std::unique_ptr<CardSlotWatcher> m_cardSlotWatcher;
 
-    std::shared_ptr<ProbeState> m_probe;
+    std::shared_ptr<CardProber> m_prober;
+    // Before the parts that read through it, so that it goes after them.
+    std::unique_ptr<CardReads> m_reads;
     std::unique_ptr<DiskInventory> m_disks;
     std::unique_ptr<CardRecords> m_cards;
     std::unique_ptr<CardRequests> m_requests;
     std::unique_ptr<MountSettler> m_settler;
-    const LifeToken<VolumeWatcher> m_self { this };
-    // Declared last: destroyed first, so no queued block outlives the members above.
-    std::unique_ptr<CardLanes> m_lanes;
 };

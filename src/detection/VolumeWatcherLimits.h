@@ -19,6 +19,8 @@ struct VolumeWatcherLimits {
     /// How long a read of a card may take before the card is given up as hung.
     static constexpr std::chrono::milliseconds kReadLimit { 5'000 };
     /// How many threads reads stuck on hung cards may hold; past it, cards are given up unread.
+    /// At most the card-read pool's threads, so no read ever waits for a thread that stuck reads
+    /// hold.
     static constexpr int kStuckReadBound = 8;
 
     std::chrono::milliseconds debounceInterval = kDebounceInterval;

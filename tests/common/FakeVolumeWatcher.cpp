@@ -1,11 +1,21 @@
 #include "common/FakeVolumeWatcher.h"
 
-#include "support/MainQueue.h"
+#include <QCoreApplication>
+
+namespace {
+
+/// Answers on a later turn of the main loop, as the real watcher does.
+void later(std::function<void()> answer)
+{
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(answer), Qt::QueuedConnection);
+}
+
+} // namespace
 
 void FakeVolumeWatcher::scanExistingAsync(ScanCallback completion)
 {
     const QList<MountedCard> cards = m_existing;
-    MainQueue::async([completion, cards] { completion(cards); });
+    later([completion, cards] { completion(cards); });
 }
 
 void FakeVolumeWatcher::observeCardsChanged(QObject *context, std::function<void()> observer)
@@ -24,21 +34,21 @@ void FakeVolumeWatcher::mount(const DetectedCard &card, RequestCompletion comple
 {
     m_mountRequests.append(card);
     const std::optional<MirvaleError> error = m_requestError;
-    MainQueue::async([completion, error] { completion(error); });
+    later([completion, error] { completion(error); });
 }
 
 void FakeVolumeWatcher::eject(const MountedCard &card, RequestCompletion completion)
 {
     m_ejectRequests.append(card);
     const std::optional<MirvaleError> error = m_requestError;
-    MainQueue::async([completion, error] { completion(error); });
+    later([completion, error] { completion(error); });
 }
 
 void FakeVolumeWatcher::makeCardAsync(const QUrl &url, CardCompletion completion)
 {
     Q_UNUSED(url);
     const std::optional<MountedCard> card = m_madeCard;
-    MainQueue::async([completion, card] { completion(card); });
+    later([completion, card] { completion(card); });
 }
 
 void FakeVolumeWatcher::refreshFreeSpaceNow()

@@ -1,8 +1,6 @@
-#include "detection/TimeLimitedVolumeReader.h"
 #include "detection/VolumeWatcherHarness.h"
 
 #include "common/PollUntil.h"
-#include "support/Semaphore.h"
 
 #include <gtest/gtest.h>
 
@@ -496,31 +494,6 @@ TEST_F(VolumeWatcherTest, AHungCardIsGivenUpAndReportedOnceAndPastTheBoundUnread
     watcher.reset();
     volumes->setHung(QStringLiteral("/media/me/HUNG_A"), false);
     EXPECT_TRUE(pollUntil([&] { return volumes->readCount() > reads; }));
-}
-
-TEST(TimeLimitedVolumeReader, AHungCardGivesUpAfterTheLimitAndNeverHoldsUpTheOthers)
-{
-    struct Reader final : VolumeValueReader {
-        std::optional<VolumeValues> read(const QString &) const override { return std::nullopt; }
-        std::optional<qint64> availableBytes(const QString &path) const override
-        {
-            ++calls;
-            if (path == QLatin1String("/media/me/HUNG"))
-                release->wait(); // its FUSE daemon is stopped
-            return 42;
-        }
-        std::shared_ptr<Semaphore> release = std::make_shared<Semaphore>();
-        mutable std::atomic<int> calls { 0 };
-    };
-    auto inner = std::make_shared<Reader>();
-    TimeLimitedVolumeReader reader(inner, 20ms);
-    EXPECT_EQ(reader.availableBytes(QStringLiteral("/media/me/HUNG")), std::nullopt);
-    EXPECT_EQ(reader.availableBytes(QStringLiteral("/media/me/HUNG")), std::nullopt); // at once
-    EXPECT_EQ(reader.availableBytes(QStringLiteral("/media/me/EOS")), 42);
-    EXPECT_EQ(inner->calls.load(), 2);
-    inner->release->signal(); // the daemon resumes: the card reads again
-    inner->release->signal();
-    ASSERT_TRUE(pollUntil([&] { return reader.availableBytes(QStringLiteral("/media/me/HUNG")) == 42; }));
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "platform/linux/LibmountMountTable.h"
 
-#include "support/MainQueue.h"
-
 #include <QFile>
 #include <QHash>
 
@@ -87,7 +85,6 @@ LibmountMountTable::Changes LibmountMountTable::compare(
 
 bool LibmountMountTable::startWatching(Callback onMount, Callback onUnmount)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     stopWatching();
     m_monitor = mnt_new_monitor();
     if (!m_monitor)

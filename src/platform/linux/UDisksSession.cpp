@@ -3,7 +3,6 @@
 #include "platform/linux/DBusObjectManagerProxy.h"
 #include "platform/linux/DBusPropertiesProxy.h"
 #include "platform/linux/LinuxVolumeInspector.h"
-#include "support/MainQueue.h"
 
 #include <QDBusArgument>
 #include <QDBusObjectPath>
@@ -307,11 +306,14 @@ void UDisksSession::scheduleCatchUpFetch()
     if (std::exchange(m_catchUpScheduled, true))
         return;
     const quint64 generation = m_sessionGeneration;
-    MainQueue::async(this, [this, generation] {
-        m_catchUpScheduled = false;
-        if (m_started && generation == m_sessionGeneration)
-            fetchManagedObjects();
-    });
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation] {
+            m_catchUpScheduled = false;
+            if (m_started && generation == m_sessionGeneration)
+                fetchManagedObjects();
+        },
+        Qt::QueuedConnection);
 }
 
 void UDisksSession::publish()

@@ -1,7 +1,5 @@
 #include "platform/linux/UdevDeviceEventSource.h"
 
-#include "support/MainQueue.h"
-
 #include <libudev.h>
 
 namespace {
@@ -25,7 +23,6 @@ UdevDeviceEventSource::~UdevDeviceEventSource()
 
 bool UdevDeviceEventSource::start(Callback onEvent)
 {
-    MIRVALE_ASSERT_MAIN_THREAD();
     stop();
     m_udev = udev_new();
     m_monitor = m_udev ? udev_monitor_new_from_netlink(m_udev, "udev") : nullptr;
