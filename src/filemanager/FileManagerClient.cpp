@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
+#include <QThread>
 
 namespace {
 
@@ -80,6 +81,14 @@ QString FileManagerClient::fileManagerName() const
     return m_fileManagerName;
 }
 
+bool FileManagerClient::handedOver(std::function<void()> call)
+{
+    if (QThread::currentThread() == thread())
+        return false;
+    post(std::move(call));
+    return true;
+}
+
 void FileManagerClient::post(std::function<void()> work)
 {
     QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
@@ -98,6 +107,10 @@ bool FileManagerClient::admit(const QString &label)
 void FileManagerClient::open(const QUrl &folder, const std::optional<Placement> &placement, bool bringToFront,
     const std::optional<QUrl> &selectFile, Completion completion)
 {
+    if (handedOver([this, folder, placement, bringToFront, selectFile, completion] {
+            open(folder, placement, bringToFront, selectFile, completion);
+        }))
+        return;
     const QString path = ShowFolderArguments::standardizedPath(folder);
     Request request;
     request.call.kind = FileManagerRequest::Kind::Show;
@@ -134,6 +147,8 @@ void FileManagerClient::open(const QUrl &folder, const std::optional<Placement> 
 
 void FileManagerClient::checkFileManager(std::function<void(bool)> completion)
 {
+    if (handedOver([this, completion] { checkFileManager(completion); }))
+        return;
     Request request;
     request.call.kind = FileManagerRequest::Kind::Check;
     request.label = QStringLiteral("checkFileManager");
@@ -153,6 +168,8 @@ void FileManagerClient::checkFileManager(std::function<void(bool)> completion)
 
 void FileManagerClient::captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion)
 {
+    if (handedOver([this, completion] { captureFrontWindowBounds(completion); }))
+        return;
     Request request;
     request.call.kind = FileManagerRequest::Kind::FrontWindowBounds;
     request.label = QStringLiteral("captureFrontWindowBounds");

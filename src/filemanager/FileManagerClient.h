@@ -22,7 +22,8 @@ class Logger;
 /// request that never got its turn is reported as a time-out rather than made late, and an
 /// unanswered file manager check makes later requests fail at once instead of piling up.
 ///
-/// Lives on the main thread: the requests wait in a queue, and every limit is a timer.
+/// Lives on the main thread: the requests wait in a queue, and every limit is a timer. A request
+/// made on another thread is handed to the main thread first.
 class FileManagerClient final : public QObject, public FileManagerService {
 public:
     static constexpr std::chrono::milliseconds kTurnLimit { 120'000 };
@@ -106,6 +107,8 @@ private:
     void bringFileManagerToFront(std::function<void()> completion);
     /// Calls `work` on the next turn of the main loop, unless this client is gone by then.
     void post(std::function<void()> work);
+    /// True when `call` was handed to the main thread, as a caller on another thread needs.
+    bool handedOver(std::function<void()> call);
     static QString prefixOf(const Request &request);
 
     FileManagerConnection &m_connection;
