@@ -3,11 +3,12 @@
 #include "filemanager/FileManagerService.h"
 
 #include <QList>
-#include <QObject>
 
-/// Records open requests; the test answers them when it likes, or sets an answer that is
-/// given at once (on the next turn of the event loop). Main thread only.
-class FakeFileManagerService final : public QObject, public FileManagerService {
+#include <mutex>
+
+/// Records open requests; the test answers them when it likes (on the main thread), or
+/// sets an answer that is given at once.
+class FakeFileManagerService final : public FileManagerService {
 public:
     struct Request {
         QUrl folder;
@@ -22,21 +23,20 @@ public:
     void checkFileManager(std::function<void(bool)> completion) override;
     void captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion) override;
 
-    /// Every later request is answered at once with this outcome.
+    /// Every later request is answered at once (on the next turn of the main loop) with this outcome.
     void answerImmediately(std::optional<MirvaleError> outcome);
     /// Requests wait for complete() again, as a hung file manager's would.
-    void answerLater() { m_answerImmediately = false; }
+    void answerLater();
     void setPermissionGranted(bool granted) { m_granted = granted; }
     void setFrontWindowBounds(std::optional<Placement> bounds) { m_frontBounds = std::move(bounds); }
 
-    int requestCount() const { return int(m_requests.size()); }
-    Request request(int index) const { return m_requests.at(index); }
-    /// Calls request `index`'s completion.
+    int requestCount() const;
+    Request request(int index) const;
+    /// Calls request `index`'s completion; main thread.
     void complete(int index, std::optional<MirvaleError> outcome = std::nullopt);
 
 private:
-    void post(std::function<void()> work);
-
+    mutable std::mutex m_mutex;
     QList<Request> m_requests;
     bool m_answerImmediately = false;
     std::optional<MirvaleError> m_immediateOutcome;
