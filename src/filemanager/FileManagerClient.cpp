@@ -248,7 +248,8 @@ void FileManagerClient::run()
         }
     }
     const quint64 token = attempt.token;
-    m_inFlight = InFlight { token, prefix, attempt.request.isFileManagerCheck, false };
+    m_inFlight
+        = InFlight { token, prefix, attempt.request.call.folder, attempt.request.isFileManagerCheck, false };
     attempt.limit = m_timers.start(attempt.request.watchdog, [this, token] { runExpired(token); });
     // The connection drops its answer when cancelled; the pointer guards against a connection
     // that outlives this client without having been told.
@@ -271,9 +272,7 @@ void FileManagerClient::answered(quint64 token, const FileManagerConnection::Res
         outcome.answer = *answer;
     } else {
         const auto &failure = std::get<FileManagerFailure>(result);
-        const QString folder
-            = m_current && m_current->token == token ? m_current->request.call.folder : QString();
-        outcome.error = FileManagerErrors::errorFor(failure, folder);
+        outcome.error = FileManagerErrors::errorFor(failure, ran.folder);
         outcome.isRetryable = FileManagerErrors::isRetryable(failure);
         m_log.warn(ran.prefix + QStringLiteral("the file manager call failed - ")
             + (failure.detail.isEmpty() ? outcome.error->englishDescription() : failure.detail));

@@ -86,6 +86,7 @@ private:
     struct InFlight {
         quint64 token = 0;
         QString prefix;
+        QString folder;
         bool isFileManagerCheck = false;
         bool abandoned = false;
     };
