@@ -1,27 +1,12 @@
 #include "filemanager/CardWindowTidier.h"
 
 #include "filemanager/FileManagerWindows.h"
-#include "support/MainQueue.h"
-#include "support/SerialQueue.h"
-
-#include <QTimer>
 
 CardWindowTidier::CardWindowTidier(FileManagerWindows &windows, std::chrono::milliseconds lookEvery)
     : m_windows(windows)
-    , m_queue(std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.windows.tidy")))
-    , m_look(std::make_unique<QTimer>())
 {
-    m_look->setInterval(lookEvery);
-    QTimer::connect(m_look.get(), &QTimer::timeout, m_look.get(), [this] {
-        FileManagerWindows *looked = &m_windows;
-        m_queue->async([looked] { looked->lookAtOpened(); });
-    });
-}
-
-CardWindowTidier::~CardWindowTidier()
-{
-    m_look.reset();
-    m_queue.reset(); // its last looks finish before the windows go
+    m_look.setInterval(lookEvery);
+    QObject::connect(&m_look, &QTimer::timeout, &m_look, [this] { m_windows.lookAtOpened(); });
 }
 
 void CardWindowTidier::cardsChanged(const QList<MountedCard> &mounted)
@@ -32,27 +17,16 @@ void CardWindowTidier::cardsChanged(const QList<MountedCard> &mounted)
     const QSet<QString> gone = m_mounted - now;
     m_mounted = now;
     if (m_mounted.isEmpty())
-        m_look->stop();
-    else if (!m_look->isActive())
-        m_look->start();
-    for (const QString &path : gone) {
-        FileManagerWindows *windows = &m_windows;
-        m_queue->async([windows, path] { windows->closeWindowsOfCard(path); });
-    }
+        m_look.stop();
+    else if (!m_look.isActive())
+        m_look.start();
+    for (const QString &path : gone)
+        m_windows.closeWindowsOfCard(path);
 }
 
 void CardWindowTidier::closeBeforeUnmount(const QString &cardPath, std::function<void()> then)
 {
-    FileManagerWindows *windows = &m_windows;
-    m_queue->async([windows, cardPath, then] {
-        const QList<FileManagerWindows::WindowId> closed = windows->closeWindowsOfCard(cardPath, false);
-        if (!closed.isEmpty())
-            windows->waitUntilClosed(closed);
-        MainQueue::async(then);
-    });
-}
-
-void CardWindowTidier::flush()
-{
-    m_queue->sync([] {});
+    const QList<FileManagerWindows::WindowId> closed = m_windows.closeWindowsOfCard(cardPath, false);
+    // Whether they went or not, the unmount goes ahead: it tells the user what still holds the card.
+    m_windows.waitUntilClosed(closed, [then](bool) { then(); });
 }

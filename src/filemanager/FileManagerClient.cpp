@@ -3,12 +3,12 @@
 #include "filemanager/FileManagerErrors.h"
 #include "filemanager/ShowFolderArguments.h"
 #include "support/Logger.h"
-#include "support/MainQueue.h"
-#include "support/Semaphore.h"
-#include "support/SerialQueue.h"
+#include "support/MainLoopTimers.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
+#include <QThread>
 
 namespace {
 
@@ -28,67 +28,75 @@ QString retryDelayText(std::chrono::milliseconds duration)
 
 } // namespace
 
-struct FileManagerClient::OutcomeBox {
-    std::optional<Outcome> value;
-};
-
-struct FileManagerClient::WorkItemState {
-    std::mutex lock;
-    bool isAbandoned = false;
-    bool hasStarted = false;
-    bool hasExited = false;
-    bool markedOutstanding = false;
-};
-
 FileManagerClient::FileManagerClient(FileManagerConnection &connection, Logger &log)
     : FileManagerClient(connection, log, Limits {})
 {
 }
 
 FileManagerClient::FileManagerClient(FileManagerConnection &connection, Logger &log, Limits limits)
+    : FileManagerClient(connection, log, limits, std::make_unique<MainLoopTimers>(), nullptr)
+{
+}
+
+FileManagerClient::FileManagerClient(
+    FileManagerConnection &connection, Logger &log, Limits limits, TimerScheduler &timers)
+    : FileManagerClient(connection, log, limits, nullptr, &timers)
+{
+}
+
+FileManagerClient::FileManagerClient(FileManagerConnection &connection, Logger &log, Limits limits,
+    std::unique_ptr<TimerScheduler> ownTimers, TimerScheduler *timers)
     : m_connection(connection)
     , m_log(log)
     , m_limits(limits)
-    , m_executionQueue(std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.filemanager.execute")))
-    , m_queue(std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.filemanager")))
+    , m_ownTimers(std::move(ownTimers))
+    , m_timers(timers ? *timers : *m_ownTimers)
 {
 }
 
 FileManagerClient::~FileManagerClient()
 {
-    // Quitting never waits for a file manager that does not answer: the request queue's wait
-    // is cut short, the connection drops the call in flight, and only then are the threads joined.
-    cutWaitsShort();
+    // Quitting never waits for a file manager that does not answer: the call in flight is
+    // dropped and nothing waiting is answered any more.
+    if (m_current)
+        m_log.info(prefixOf(m_current->request) + QStringLiteral("abandoned, Mirvale is quitting"));
     m_connection.cancel();
-    m_queue.reset();
-    m_executionQueue.reset();
+    m_current.reset();
+    m_retries.clear();
 }
 
-void FileManagerClient::cutWaitsShort()
+QString FileManagerClient::prefixOf(const Request &request)
 {
-    std::lock_guard lock(m_shutdownLock);
-    m_shuttingDown = true;
-    if (m_waitStarted)
-        m_waitStarted->signal();
-    if (m_waitFinished)
-        m_waitFinished->signal();
-}
-
-bool FileManagerClient::isShuttingDown()
-{
-    std::lock_guard lock(m_shutdownLock);
-    return m_shuttingDown;
+    return QStringLiteral("FileManager[") + request.label + QStringLiteral("] attempt ")
+        + QString::number(request.attempt) + QStringLiteral(": ");
 }
 
 bool FileManagerClient::isFileManagerCheckOutstanding() const
 {
-    std::lock_guard lock(m_fileManagerStateLock);
     return m_fileManagerCheckOutstanding;
+}
+
+QString FileManagerClient::fileManagerName() const
+{
+    return m_fileManagerName;
+}
+
+bool FileManagerClient::handedOver(std::function<void()> call)
+{
+    if (QThread::currentThread() == thread())
+        return false;
+    post(std::move(call));
+    return true;
+}
+
+void FileManagerClient::post(std::function<void()> work)
+{
+    QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
 }
 
 bool FileManagerClient::admit(const QString &label)
 {
-    if (!isFileManagerCheckOutstanding())
+    if (!m_fileManagerCheckOutstanding)
         return true;
     m_log.warn(QStringLiteral("FileManager[") + label
         + QStringLiteral("]: refused \u2014 the file manager check from earlier "
@@ -99,6 +107,10 @@ bool FileManagerClient::admit(const QString &label)
 void FileManagerClient::open(const QUrl &folder, const std::optional<Placement> &placement, bool bringToFront,
     const std::optional<QUrl> &selectFile, Completion completion)
 {
+    if (handedOver([this, folder, placement, bringToFront, selectFile, completion] {
+            open(folder, placement, bringToFront, selectFile, completion);
+        }))
+        return;
     const QString path = ShowFolderArguments::standardizedPath(folder);
     Request request;
     request.call.kind = FileManagerRequest::Kind::Show;
@@ -117,72 +129,60 @@ void FileManagerClient::open(const QUrl &folder, const std::optional<Placement> 
             return MirvaleError::folderMissing(path);
         return std::nullopt;
     };
-
     if (!admit(request.label)) {
-        MainQueue::async([completion] { completion(MirvaleError::fileManagerCheckPending()); });
+        post([completion] { completion(MirvaleError::fileManagerCheckPending()); });
         return;
     }
-    m_queue->async([this, request, bringToFront, completion] {
-        runWithRetry(request, [this, bringToFront, completion](const Outcome &outcome) {
-            if (outcome.error || !bringToFront) {
-                const std::optional<MirvaleError> error = outcome.error;
-                MainQueue::async([completion, error] { completion(error); });
-                return;
-            }
-            // The open succeeded whatever bringing to front does.
-            bringFileManagerToFront(
-                [completion] { MainQueue::async([completion] { completion(std::nullopt); }); });
-        });
-    });
+    request.done = [this, bringToFront, completion](const Outcome &outcome) {
+        if (outcome.error || !bringToFront) {
+            const std::optional<MirvaleError> error = outcome.error;
+            post([completion, error] { completion(error); });
+            return;
+        }
+        // The open succeeded whatever bringing to front does.
+        bringFileManagerToFront([this, completion] { post([completion] { completion(std::nullopt); }); });
+    };
+    enqueue(std::move(request));
 }
 
 void FileManagerClient::checkFileManager(std::function<void(bool)> completion)
 {
+    if (handedOver([this, completion] { checkFileManager(completion); }))
+        return;
     Request request;
     request.call.kind = FileManagerRequest::Kind::Check;
     request.label = QStringLiteral("checkFileManager");
     request.watchdog = m_limits.permissionRun;
     request.isFileManagerCheck = true;
-
     if (!admit(request.label)) {
-        MainQueue::async([completion] { completion(false); });
+        post([completion] { completion(false); });
         return;
     }
-    m_queue->async([this, request, completion] {
-        runWithRetry(request, [this, completion](const Outcome &outcome) {
-            const bool granted = !outcome.error;
-            {
-                std::lock_guard lock(m_fileManagerStateLock);
-                m_fileManagerName = granted ? outcome.answer.name : QString();
-            }
-            MainQueue::async([completion, granted] { completion(granted); });
-        });
-    });
-}
-
-QString FileManagerClient::fileManagerName() const
-{
-    std::lock_guard lock(m_fileManagerStateLock);
-    return m_fileManagerName;
+    request.done = [this, completion](const Outcome &outcome) {
+        const bool granted = !outcome.error;
+        m_fileManagerName = granted ? outcome.answer.name : QString();
+        post([completion, granted] { completion(granted); });
+    };
+    enqueue(std::move(request));
 }
 
 void FileManagerClient::captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion)
 {
+    if (handedOver([this, completion] { captureFrontWindowBounds(completion); }))
+        return;
     Request request;
     request.call.kind = FileManagerRequest::Kind::FrontWindowBounds;
     request.label = QStringLiteral("captureFrontWindowBounds");
     request.watchdog = m_limits.run;
-
     if (!admit(request.label)) {
-        MainQueue::async([completion] { completion(std::nullopt); });
+        post([completion] { completion(std::nullopt); });
         return;
     }
-    m_queue->async([this, request, completion] {
-        runWithRetry(request, [completion](const Outcome &outcome) {
-            const std::optional<Placement> placement = outcome.error ? std::nullopt : outcome.answer.bounds;
-            MainQueue::async([completion, placement] { completion(placement); });
-        });
-    });
+    request.done = [this, completion](const Outcome &outcome) {
+        const std::optional<Placement> placement = outcome.error ? std::nullopt : outcome.answer.bounds;
+        post([completion, placement] { completion(placement); });
+    };
+    enqueue(std::move(request));
 }
 
 void FileManagerClient::bringFileManagerToFront(std::function<void()> completion)
@@ -193,188 +193,153 @@ void FileManagerClient::bringFileManagerToFront(std::function<void()> completion
     request.call.kind = FileManagerRequest::Kind::Activate;
     request.label = QStringLiteral("activate-fallback");
     request.watchdog = m_limits.run;
-
     if (!admit(request.label)) {
         m_log.warn(QStringLiteral("FileManager: could not bring the file manager to front: ")
             + MirvaleError::fileManagerCheckPending().plainText());
         completion();
         return;
     }
-    m_queue->async([this, request, completion] {
-        runWithRetry(request, [this, completion](const Outcome &outcome) {
-            if (outcome.error)
-                m_log.warn(QStringLiteral("FileManager: could not bring the file manager to front: ")
-                    + outcome.error->plainText());
-            else if (!outcome.answer.raised)
-                m_log.info(QStringLiteral("FileManager: did not bring the file manager to front: it "
-                                          "answered, but its windows cannot be raised on this desktop"));
-            else
-                m_log.info(QStringLiteral(
-                    "FileManager: brought the file manager to front via the activate fallback"));
-            completion();
-        });
-    });
-}
-
-void FileManagerClient::runWithRetry(const Request &request, OutcomeHandler completion)
-{
-    const Outcome first = runOnce(request, 1);
-    if (!first.error || !first.isRetryable) {
-        completion(first);
-        return;
-    }
-    m_log.info(QStringLiteral("FileManager[") + request.label + QStringLiteral("]: retrying after ")
-        + retryDelayText(m_limits.retryDelay) + QStringLiteral("s"));
-    m_queue->asyncAfter(
-        m_limits.retryDelay, [this, request, completion] { completion(runOnce(request, 2)); });
-}
-
-FileManagerClient::Outcome FileManagerClient::runOnce(const Request &request, int attempt)
-{
-    const QString prefix = QStringLiteral("FileManager[") + request.label + QStringLiteral("] attempt ")
-        + QString::number(attempt) + QStringLiteral(": ");
-    auto started = std::make_shared<Semaphore>(0);
-    auto finished = std::make_shared<Semaphore>(0);
-    auto box = std::make_shared<OutcomeBox>();
-    auto state = std::make_shared<WorkItemState>();
-    {
-        std::lock_guard lock(m_shutdownLock);
-        if (m_shuttingDown)
-            return { MirvaleError::fileManagerTimeout(), {}, false };
-        m_waitStarted = started;
-        m_waitFinished = finished;
-    }
-    m_log.info(prefix + QStringLiteral("queued"));
-    const auto quitting = [&]() -> std::optional<Outcome> {
-        if (!isShuttingDown())
-            return std::nullopt;
-        abandon(request, *state);
-        m_log.info(prefix + QStringLiteral("abandoned, Mirvale is quitting"));
-        return Outcome { MirvaleError::fileManagerTimeout(), {}, false };
+    request.done = [this, completion](const Outcome &outcome) {
+        if (outcome.error)
+            m_log.warn(QStringLiteral("FileManager: could not bring the file manager to front: ")
+                + outcome.error->plainText());
+        else if (!outcome.answer.raised)
+            m_log.info(QStringLiteral("FileManager: did not bring the file manager to front: it "
+                                      "answered, but its windows cannot be raised on this desktop"));
+        else
+            m_log.info(
+                QStringLiteral("FileManager: brought the file manager to front via the activate fallback"));
+        completion();
     };
-    // Never cancelled: an abandoned attempt skips itself or runs out and is ignored.
-    m_executionQueue->async([this, request, attempt, state, box, started, finished] {
-        execute(request, attempt, state, box, started, finished);
-    });
-
-    const bool gotTurn = started->waitFor(m_limits.turn);
-    if (const std::optional<Outcome> abandoned = quitting())
-        return *abandoned;
-    if (!gotTurn) {
-        abandon(request, *state);
-        m_log.error(prefix + QStringLiteral("never got a turn within ") + secondsText(m_limits.turn)
-            + QStringLiteral("s, abandoned"));
-        return { MirvaleError::fileManagerTimeout(), {}, false };
-    }
-    const auto startedAt = Semaphore::Clock::now();
-    const bool finishedInTime = finished->waitUntil(startedAt + request.watchdog);
-    if (const std::optional<Outcome> abandoned = quitting())
-        return *abandoned;
-    if (!finishedInTime) {
-        abandon(request, *state);
-        m_log.error(prefix + QStringLiteral("timed out after ") + secondsText(request.watchdog)
-            + QStringLiteral("s of running, result will be discarded"));
-        return { MirvaleError::fileManagerTimeout(), {}, false };
-    }
-
-    // The execution side wrote the box before signalling `finished`.
-    if (!box->value) {
-        m_log.error(prefix + QStringLiteral("produced no result"));
-        return { MirvaleError::fileManagerError(QStringLiteral("no result")), {}, false };
-    }
-    if (!box->value->error)
-        m_log.info(prefix + QStringLiteral("succeeded"));
-    return *box->value;
+    enqueue(std::move(request));
 }
 
-void FileManagerClient::execute(const Request &request, int attempt,
-    const std::shared_ptr<WorkItemState> &state, const std::shared_ptr<OutcomeBox> &box,
-    const std::shared_ptr<Semaphore> &started, const std::shared_ptr<Semaphore> &finished)
+void FileManagerClient::enqueue(Request request)
 {
-    const QString prefix = QStringLiteral("FileManager[") + request.label + QStringLiteral("] attempt ")
-        + QString::number(attempt) + QStringLiteral(": ");
-    bool abandoned = false;
-    {
-        std::lock_guard lock(state->lock);
-        abandoned = state->isAbandoned;
-        if (!abandoned)
-            state->hasStarted = true;
-    }
-    if (abandoned) {
-        m_log.info(prefix + QStringLiteral("abandoned before it started, not running"));
-        return;
-    }
-    started->signal();
-    m_log.info(prefix + QStringLiteral("running"));
+    m_waiting.push_back(std::move(request));
+    startNext();
+}
 
-    if (request.preflight) {
-        if (const std::optional<MirvaleError> error = request.preflight()) {
+void FileManagerClient::startNext()
+{
+    if (m_current || m_waiting.empty())
+        return;
+    m_current = Attempt { std::move(m_waiting.front()), ++m_nextToken, false, nullptr };
+    m_waiting.pop_front();
+    m_log.info(prefixOf(m_current->request) + QStringLiteral("queued"));
+    const quint64 token = m_current->token;
+    m_current->limit = m_timers.start(m_limits.turn, [this, token] { turnExpired(token); });
+    if (!m_inFlight)
+        run();
+}
+
+void FileManagerClient::run()
+{
+    Attempt &attempt = *m_current;
+    const QString prefix = prefixOf(attempt.request);
+    attempt.running = true;
+    attempt.limit.reset();
+    m_log.info(prefix + QStringLiteral("running"));
+    if (attempt.request.preflight) {
+        if (const std::optional<MirvaleError> error = attempt.request.preflight()) {
             m_log.warn(prefix + QStringLiteral("skipped \u2014 ") + error->englishDescription());
-            box->value = Outcome { error, {}, false };
-            finished->signal();
-            exitAttempt(request, *state);
+            finish({ error, {}, false });
             return;
         }
     }
+    const quint64 token = attempt.token;
+    m_inFlight
+        = InFlight { token, prefix, attempt.request.call.folder, attempt.request.isFileManagerCheck, false };
+    attempt.limit = m_timers.start(attempt.request.watchdog, [this, token] { runExpired(token); });
+    // The connection drops its answer when cancelled; the pointer guards against a connection
+    // that outlives this client without having been told.
+    m_connection.perform(attempt.request.call,
+        [self = QPointer<FileManagerClient>(this), token](const FileManagerConnection::Result &result) {
+            if (self)
+                self->answered(token, result);
+        });
+}
 
-    {
-        std::lock_guard lock(state->lock);
-        abandoned = state->isAbandoned;
-    }
-    if (abandoned) {
-        m_log.info(prefix + QStringLiteral("abandoned before the event was sent, not running"));
-        exitAttempt(request, *state);
-        return;
-    }
+void FileManagerClient::answered(quint64 token, const FileManagerConnection::Result &result)
+{
+    if (!m_inFlight || m_inFlight->token != token)
+        return; // answered twice: the first answer counted
+    const InFlight ran = *m_inFlight;
+    m_inFlight.reset();
 
-    const FileManagerConnection::Result result = m_connection.perform(request.call);
+    Outcome outcome;
     if (const auto *answer = std::get_if<FileManagerAnswer>(&result)) {
-        box->value = Outcome { std::nullopt, *answer, false };
+        outcome.answer = *answer;
     } else {
         const auto &failure = std::get<FileManagerFailure>(result);
-        const MirvaleError error = FileManagerErrors::errorFor(failure, request.call.folder);
-        m_log.warn(prefix + QStringLiteral("the file manager call failed - ")
-            + (failure.detail.isEmpty() ? error.englishDescription() : failure.detail));
-        box->value = Outcome { error, {}, FileManagerErrors::isRetryable(failure) };
+        outcome.error = FileManagerErrors::errorFor(failure, ran.folder);
+        outcome.isRetryable = FileManagerErrors::isRetryable(failure);
+        m_log.warn(ran.prefix + QStringLiteral("the file manager call failed - ")
+            + (failure.detail.isEmpty() ? outcome.error->englishDescription() : failure.detail));
     }
-    finished->signal();
-    exitAttempt(request, *state);
-}
-
-void FileManagerClient::exitAttempt(const Request &request, WorkItemState &state)
-{
-    bool cleared = false;
-    {
-        std::lock_guard lock(state.lock);
-        state.hasExited = true;
-        if (state.markedOutstanding && request.isFileManagerCheck) {
-            std::lock_guard fileManagerLock(m_fileManagerStateLock);
-            cleared = m_fileManagerCheckOutstanding;
-            m_fileManagerCheckOutstanding = false;
-        }
-    }
-    if (cleared)
+    if (ran.abandoned && ran.isFileManagerCheck && m_fileManagerCheckOutstanding) {
+        m_fileManagerCheckOutstanding = false;
         m_log.info(QStringLiteral("FileManager: the abandoned file manager check finally "
                                   "returned; file manager requests are accepted again"));
+    }
+    for (const QString &prefix : std::as_const(m_skipped))
+        m_log.info(prefix + QStringLiteral("abandoned before it started, not running"));
+    m_skipped.clear();
+
+    if (!ran.abandoned && m_current && m_current->token == token) {
+        if (!outcome.error)
+            m_log.info(ran.prefix + QStringLiteral("succeeded"));
+        finish(outcome);
+    } else if (m_current && !m_current->running) {
+        run(); // its turn came
+    }
 }
 
-void FileManagerClient::abandon(const Request &request, WorkItemState &state)
+void FileManagerClient::turnExpired(quint64 token)
 {
-    bool newlyOutstanding = false;
-    {
-        std::lock_guard lock(state.lock);
-        state.isAbandoned = true;
-        if (state.hasStarted && !state.hasExited) {
-            state.markedOutstanding = true;
-            if (request.isFileManagerCheck) {
-                std::lock_guard fileManagerLock(m_fileManagerStateLock);
-                newlyOutstanding = !m_fileManagerCheckOutstanding;
-                m_fileManagerCheckOutstanding = true;
-            }
-        }
-    }
-    if (newlyOutstanding)
+    if (!m_current || m_current->token != token || m_current->running)
+        return;
+    const QString prefix = prefixOf(m_current->request);
+    m_skipped.append(prefix);
+    m_log.error(prefix + QStringLiteral("never got a turn within ") + secondsText(m_limits.turn)
+        + QStringLiteral("s, abandoned"));
+    finish({ MirvaleError::fileManagerTimeout(), {}, false });
+}
+
+void FileManagerClient::runExpired(quint64 token)
+{
+    if (!m_current || m_current->token != token || !m_inFlight || m_inFlight->token != token)
+        return;
+    m_inFlight->abandoned = true;
+    if (m_inFlight->isFileManagerCheck && !m_fileManagerCheckOutstanding) {
+        m_fileManagerCheckOutstanding = true;
         m_log.warn(
             QStringLiteral("FileManager: the file manager check is still unanswered; "
                            "further file manager requests fail immediately instead of queueing behind it"));
+    }
+    m_log.error(prefixOf(m_current->request) + QStringLiteral("timed out after ")
+        + secondsText(m_current->request.watchdog)
+        + QStringLiteral("s of running, result will be discarded"));
+    finish({ MirvaleError::fileManagerTimeout(), {}, false });
+}
+
+void FileManagerClient::finish(const Outcome &outcome)
+{
+    Request request = std::move(m_current->request);
+    m_current.reset();
+    if (outcome.error && outcome.isRetryable && request.attempt == 1) {
+        m_log.info(QStringLiteral("FileManager[") + request.label + QStringLiteral("]: retrying after ")
+            + retryDelayText(m_limits.retryDelay) + QStringLiteral("s"));
+        // The retry joins the end of the queue when its delay is over, as a new request would.
+        const quint64 key = ++m_nextToken;
+        request.attempt = 2;
+        m_retries[key] = m_timers.start(m_limits.retryDelay, [this, key, request] {
+            Request retry = request;
+            m_retries.erase(key); // the timer, and with it this function's captures
+            enqueue(std::move(retry));
+        });
+    } else {
+        request.done(outcome);
+    }
+    startNext();
 }

@@ -2,24 +2,29 @@
 
 #include "filemanager/FileManagerService.h"
 #include "platform/FileManagerConnection.h"
+#include "support/TimerScheduler.h"
 
+#include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
+#include <deque>
 #include <functional>
+#include <map>
 #include <memory>
-#include <mutex>
 #include <optional>
 
 class Logger;
-class Semaphore;
-class SerialQueue;
 
 /// Hands requests to the desktop's file manager one at a time under hard time limits and turns
 /// their answers into success or a MirvaleError. No caller waits longer than a known bound, a
 /// request that never got its turn is reported as a time-out rather than made late, and an
 /// unanswered file manager check makes later requests fail at once instead of piling up.
-class FileManagerClient final : public FileManagerService {
+///
+/// Lives on the main thread: the requests wait in a queue, and every limit is a timer. A request
+/// made on another thread is handed to the main thread first.
+class FileManagerClient final : public QObject, public FileManagerService {
 public:
     static constexpr std::chrono::milliseconds kTurnLimit { 120'000 };
     static constexpr std::chrono::milliseconds kRunLimit { 8'000 };
@@ -27,7 +32,7 @@ public:
     static constexpr std::chrono::milliseconds kRetryDelay { 1'000 };
 
     struct Limits {
-        /// How long an attempt may wait for its turn on the execution queue.
+        /// How long an attempt may wait for the connection to finish earlier ones.
         std::chrono::milliseconds turn = kTurnLimit;
         /// The watchdog for opening, reading bounds and activating.
         std::chrono::milliseconds run = kRunLimit;
@@ -38,6 +43,8 @@ public:
 
     FileManagerClient(FileManagerConnection &connection, Logger &log);
     FileManagerClient(FileManagerConnection &connection, Logger &log, Limits limits);
+    /// `timers` runs the limits; tests hand in a clock of their own.
+    FileManagerClient(FileManagerConnection &connection, Logger &log, Limits limits, TimerScheduler &timers);
     ~FileManagerClient() override;
 
     void open(const QUrl &folder, const std::optional<Placement> &placement, bool bringToFront,
@@ -56,8 +63,6 @@ private:
         FileManagerAnswer answer;
         bool isRetryable = false;
     };
-    struct OutcomeBox;
-    struct WorkItemState;
     using Preflight = std::function<std::optional<MirvaleError>()>;
     using OutcomeHandler = std::function<void(const Outcome &)>;
 
@@ -67,39 +72,60 @@ private:
         std::chrono::milliseconds watchdog { 0 };
         bool isFileManagerCheck = false;
         Preflight preflight;
+        OutcomeHandler done;
+        int attempt = 1;
     };
+    /// The request whose attempt is waiting for its turn or running.
+    struct Attempt {
+        Request request;
+        quint64 token = 0;
+        bool running = false;
+        std::unique_ptr<TimerScheduler::Timer> limit;
+    };
+    /// The attempt the connection is busy with, which may have been abandoned meanwhile.
+    struct InFlight {
+        quint64 token = 0;
+        QString prefix;
+        QString folder;
+        bool isFileManagerCheck = false;
+        bool abandoned = false;
+    };
+
+    FileManagerClient(FileManagerConnection &connection, Logger &log, Limits limits,
+        std::unique_ptr<TimerScheduler> ownTimers, TimerScheduler *timers);
 
     /// False (and logged) when an unanswered permission prompt refuses the request.
     bool admit(const QString &label);
-    void runWithRetry(const Request &request, OutcomeHandler completion);
-    Outcome runOnce(const Request &request, int attempt);
-    void execute(const Request &request, int attempt, const std::shared_ptr<WorkItemState> &state,
-        const std::shared_ptr<OutcomeBox> &box, const std::shared_ptr<Semaphore> &started,
-        const std::shared_ptr<Semaphore> &finished);
-    void exitAttempt(const Request &request, WorkItemState &state);
-    void abandon(const Request &request, WorkItemState &state);
-    /// Completion runs on the queue; the open's own answer moves to the main thread.
+    void enqueue(Request request);
+    void startNext();
+    void run();
+    void answered(quint64 token, const FileManagerConnection::Result &result);
+    void turnExpired(quint64 token);
+    void runExpired(quint64 token);
+    /// Ends the current attempt: retried once after a transient error, else reported.
+    void finish(const Outcome &outcome);
+    /// Completion runs once the activation ended; the open's own answer then goes out.
     void bringFileManagerToFront(std::function<void()> completion);
-
-    /// Wakes the request queue's wait, so tear-down need not sit out a watchdog.
-    void cutWaitsShort();
-    bool isShuttingDown();
+    /// Calls `work` on the next turn of the main loop, unless this client is gone by then.
+    void post(std::function<void()> work);
+    /// True when `call` was handed to the main thread, as a caller on another thread needs.
+    bool handedOver(std::function<void()> call);
+    static QString prefixOf(const Request &request);
 
     FileManagerConnection &m_connection;
     Logger &m_log;
     const Limits m_limits;
+    std::unique_ptr<TimerScheduler> m_ownTimers;
+    TimerScheduler &m_timers;
 
-    // The semaphores the request queue is waiting on, so that tear-down can signal them.
-    std::mutex m_shutdownLock;
-    bool m_shuttingDown = false;
-    std::shared_ptr<Semaphore> m_waitStarted;
-    std::shared_ptr<Semaphore> m_waitFinished;
+    std::deque<Request> m_waiting;
+    std::optional<Attempt> m_current;
+    std::optional<InFlight> m_inFlight;
+    /// Attempts that gave up waiting for their turn, told when the connection is free again.
+    QStringList m_skipped;
+    std::map<quint64, std::unique_ptr<TimerScheduler::Timer>> m_retries;
+    quint64 m_nextToken = 0;
 
-    mutable std::mutex m_fileManagerStateLock;
     bool m_fileManagerCheckOutstanding = false;
     QString m_fileManagerName; // from the last check that answered
-
-    // Destroyed first (reverse order): the request queue before the execution queue.
-    std::unique_ptr<SerialQueue> m_executionQueue;
-    std::unique_ptr<SerialQueue> m_queue;
 };

@@ -9,10 +9,10 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <algorithm>
 #include <iterator>
-#include <thread>
 
 namespace {
 
@@ -82,11 +82,8 @@ FileManagerWindows::~FileManagerWindows() = default;
 
 FileManagerWindows::Before FileManagerWindows::prepare()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        m_last.reset();
-        m_lastOnWayland = false;
-    }
+    m_last.reset();
+    m_lastOnWayland = false;
     if (m_service.unavailableReason())
         return {};
     const QString token = QStringLiteral("mirvale-") + QString::number(QCoreApplication::applicationPid())
@@ -111,7 +108,6 @@ std::optional<FileManagerWindows::Search> FileManagerWindows::begin(
                                            : QStringLiteral("could not find the file manager's window");
     if (const std::optional<QString> why = m_service.unavailableReason()) {
         noteOnce(what, *why);
-        std::lock_guard lock(m_mutex);
         m_unreachableFolders.insert(request.folder, *why);
         return std::nullopt;
     }
@@ -128,7 +124,6 @@ std::optional<FileManagerWindows::Search> FileManagerWindows::begin(
         noteOnce(what, QStringLiteral("the file manager's process is unknown"));
         return std::nullopt;
     }
-    std::lock_guard lock(m_mutex);
     return Search { before, request, std::move(family), wait, m_cardsGone.size() };
 }
 
@@ -137,11 +132,8 @@ bool FileManagerWindows::onWayland(const Request &request)
     if (!request.owner)
         return false;
     std::optional<bool> known;
-    {
-        std::lock_guard lock(m_mutex);
-        if (const auto it = m_onWayland.constFind(*request.owner); it != m_onWayland.cend())
-            known = *it;
-    }
+    if (const auto it = m_onWayland.constFind(*request.owner); it != m_onWayland.cend())
+        known = *it;
     if (!known) {
         const std::optional<QHash<QString, QString>> environment = m_processes.environment(*request.owner);
         const ClientWindowSystem::Kind kind = environment
@@ -151,18 +143,14 @@ bool FileManagerWindows::onWayland(const Request &request)
         // the end of a search is not waited for afterwards.
         if (kind != ClientWindowSystem::Kind::Unknown) {
             known = kind == ClientWindowSystem::Kind::Wayland;
-            std::lock_guard lock(m_mutex);
             m_onWayland.insert(*request.owner, *known);
         }
     }
     if (!known.value_or(false))
         return false;
     const QString program = QFileInfo(m_processes.executable(*request.owner).value_or(QString())).fileName();
-    {
-        std::lock_guard lock(m_mutex);
-        m_lastOnWayland = true;
-        m_waylandFolders.insert(request.folder, program);
-    }
+    m_lastOnWayland = true;
+    m_waylandFolders.insert(request.folder, program);
     noteOnce(QStringLiteral("the file manager ")
             + (program.isEmpty() ? QString() : program + QLatin1Char(' '))
             + QStringLiteral("runs as a Wayland client"),
@@ -183,7 +171,6 @@ bool FileManagerWindows::isOver(const Search &search)
 {
     if (m_stopping || Clock::now() >= search.request.deadline)
         return true;
-    std::lock_guard lock(m_mutex);
     for (qsizetype index = search.cardsGoneBefore; index < m_cardsGone.size(); ++index) {
         if (isOnCard(search.request.folder, m_cardsGone.at(index)))
             return true;
@@ -191,47 +178,54 @@ bool FileManagerWindows::isOver(const Search &search)
     return false;
 }
 
-std::optional<FileManagerWindows::WindowId> FileManagerWindows::adopt(
-    const Before &before, const Request &request, Wait wait)
+void FileManagerWindows::adopt(const Before &before, const Request &request, Wait wait, Found done)
 {
     std::optional<Search> search = begin(before, request, wait);
-    if (!search)
-        return std::nullopt;
+    if (!search) {
+        later([done] { done(std::nullopt); });
+        return;
+    }
     const Clock::time_point briefly = request.answeredAt + m_limits.find;
     if (wait == Wait::Briefly) {
         search->request.deadline = std::min(request.deadline, briefly);
         // A file manager that showed no X11 window at all after an earlier answer is not
         // waited for; its window is still looked for in the background.
-        std::lock_guard lock(m_mutex);
         if (request.owner && m_showedNoWindow.contains(*request.owner))
             search->request.deadline = request.answeredAt;
     }
-    std::optional<WindowId> found;
-    for (;;) {
-        found = look(*search);
-        if (found || isOver(*search))
-            break;
-        std::this_thread::sleep_for(wait == Wait::Late ? m_limits.latePoll : m_limits.poll);
-    }
-    if (found) {
-        settle(*search, *found);
-        return found;
-    }
-    if (wait == Wait::Briefly && request.deadline > briefly) {
+    poll(wait == Wait::Late ? m_limits.latePoll : m_limits.poll,
+        [this, search = std::move(*search), briefly, requested = request.deadline, done]() mutable {
+            const std::optional<WindowId> found = look(search);
+            if (!found && !isOver(search))
+                return false;
+            if (found) {
+                settle(search, *found, [done, found] { done(found); });
+                return true;
+            }
+            missed(search, briefly, requested);
+            done(std::nullopt);
+            return true;
+        });
+}
+
+void FileManagerWindows::missed(const Search &search, Clock::time_point briefly, Clock::time_point requested)
+{
+    // `requested`: the request's own deadline, which the brief look may have cut short.
+    const Request &request = search.request;
+    if (search.wait == Wait::Briefly && requested > briefly) {
         noteOnce(QStringLiteral("still looking for the file manager's window"),
             QStringLiteral("none showed the folder within ") + secondsText(m_limits.find)
                 + QStringLiteral(" s of its answer; the open is reported without it"));
-        return std::nullopt;
+        return;
     }
     noteOnce(request.placement ? QStringLiteral("could not place the file manager's window")
                                : QStringLiteral("could not find the file manager's window"),
         QStringLiteral("no window of the file manager showed the folder within ")
             + secondsText(std::chrono::duration_cast<std::chrono::milliseconds>(
-                search->request.deadline - request.answeredAt))
+                search.request.deadline - request.answeredAt))
             + QStringLiteral(" s of its answer (a file manager that is not an X11 client, or "
                              "that does not name the folder in its window's title, cannot be "
                              "placed)"));
-    return std::nullopt;
 }
 
 void FileManagerWindows::adoptLater(const Before &before, const Request &request)
@@ -239,71 +233,51 @@ void FileManagerWindows::adoptLater(const Before &before, const Request &request
     std::optional<Search> search = begin(before, request, Wait::Late);
     if (!search)
         return;
-    std::lock_guard lock(m_mutex);
     m_pending.push_back(std::move(*search));
+    if (m_adoptingPending)
+        return;
+    m_adoptingPending = true;
+    poll(m_limits.latePoll, [this] { return lookForPending(); });
 }
 
-void FileManagerWindows::adoptPending()
+bool FileManagerWindows::lookForPending()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        if (m_adoptingPending)
-            return;
-        m_adoptingPending = true;
-    }
-    std::vector<Search> searches;
-    for (;;) {
-        {
-            std::lock_guard lock(m_mutex);
-            std::move(m_pending.begin(), m_pending.end(), std::back_inserter(searches));
-            m_pending.clear();
-            if (searches.empty()) {
-                m_adoptingPending = false;
-                return;
-            }
+    for (auto it = m_pending.begin(); it != m_pending.end();) {
+        if (isOver(*it)) {
+            m_log.info(
+                kPrefix + QStringLiteral("gave up looking for the window that shows ") + it->request.folder);
+            // No X11 window of the file manager at all, long after its answer: a Wayland
+            // client whose environment could not be read.
+            const bool timedOut = it->request.owner && Clock::now() >= it->request.deadline;
+            const std::optional<WindowService::Clients> clients
+                = timedOut ? m_service.clients() : std::nullopt;
+            if (clients
+                && std::none_of(clients->windows.cbegin(), clients->windows.cend(),
+                    [&](WindowId window) { return belongs(it->family, window); }))
+                m_showedNoWindow.insert(*it->request.owner);
+            it = m_pending.erase(it);
+        } else if (const std::optional<WindowId> found = look(*it)) {
+            settle(*it, *found, [] {});
+            it = m_pending.erase(it);
+        } else {
+            ++it;
         }
-        for (auto it = searches.begin(); it != searches.end();) {
-            if (isOver(*it)) {
-                m_log.info(kPrefix + QStringLiteral("gave up looking for the window that shows ")
-                    + it->request.folder);
-                // No X11 window of the file manager at all, long after its answer: a Wayland
-                // client whose environment could not be read.
-                const bool timedOut = it->request.owner && Clock::now() >= it->request.deadline;
-                const std::optional<WindowService::Clients> clients
-                    = timedOut ? m_service.clients() : std::nullopt;
-                if (clients
-                    && std::none_of(clients->windows.cbegin(), clients->windows.cend(),
-                        [&](WindowId window) { return belongs(it->family, window); })) {
-                    std::lock_guard lock(m_mutex);
-                    m_showedNoWindow.insert(*it->request.owner);
-                }
-                it = searches.erase(it);
-            } else if (const std::optional<WindowId> found = look(*it)) {
-                settle(*it, *found);
-                it = searches.erase(it);
-            } else {
-                ++it;
-            }
-        }
-        if (!searches.empty())
-            std::this_thread::sleep_for(m_limits.latePoll);
     }
+    m_adoptingPending = !m_pending.empty();
+    return !m_adoptingPending;
 }
 
-void FileManagerWindows::settle(const Search &search, WindowId found)
+void FileManagerWindows::settle(const Search &search, WindowId found, std::function<void()> done)
 {
     const Request &request = search.request;
     bool mine = !search.before.clients->windows.contains(found);
-    {
-        std::lock_guard lock(m_mutex);
-        mine = mine || std::any_of(m_opened.cbegin(), m_opened.cend(), [&](const Opened &opened) {
-            return opened.window == found;
-        });
-        if (search.wait == Wait::Briefly) // a late one may belong to an earlier request than the last
-            m_last = found;
-        if (request.owner)
-            m_showedNoWindow.remove(*request.owner);
-    }
+    mine = mine || std::any_of(m_opened.cbegin(), m_opened.cend(), [&](const Opened &opened) {
+        return opened.window == found;
+    });
+    if (search.wait == Wait::Briefly) // a late one may belong to an earlier request than the last
+        m_last = found;
+    if (request.owner)
+        m_showedNoWindow.remove(*request.owner);
     if (mine)
         remember({ request.folder, found, m_service.processId(found).value_or(0) });
     // A window that shows long after the open neither comes to front nor moves the focus:
@@ -314,14 +288,22 @@ void FileManagerWindows::settle(const Search &search, WindowId found)
         + QStringLiteral(" ms after the file manager answered")
         + (mine ? QString() : QStringLiteral("; a window Mirvale did not open"))
         + (tooLate ? QStringLiteral("; too late to come to front") : QString()) + QStringLiteral(")"));
+    const auto focus = [this, before = search.before, takesFocus = request.takesFocus, wait = search.wait,
+                           found, tooLate, done] {
+        if (tooLate || (takesFocus && wait != Wait::Late)) {
+            done();
+        } else if (!takesFocus) {
+            keepFocus(before, found);
+            done();
+        } else {
+            // The request to bring it to front came and went before it showed.
+            raise(found, [done](const std::optional<QString> &) { done(); });
+        }
+    };
     if (request.placement)
-        place(found, *request.placement, request.answeredAt);
-    if (tooLate)
-        return;
-    if (!request.takesFocus)
-        keepFocus(search.before, found);
-    else if (search.wait == Wait::Late)
-        raise(found); // the request to bring it to front came and went before it showed
+        place(found, *request.placement, request.answeredAt, [focus](bool) { focus(); });
+    else
+        focus();
 }
 
 std::optional<FileManagerWindows::WindowId> FileManagerWindows::find(const Before &before,
@@ -337,12 +319,9 @@ std::optional<FileManagerWindows::WindowId> FileManagerWindows::find(const Befor
     // The file manager showed the folder in a window it already had, without raising it:
     // the one Mirvale remembers for the folder first, then the newest.
     QList<WindowId> candidates;
-    {
-        std::lock_guard lock(m_mutex);
-        for (auto it = m_opened.crbegin(); it != m_opened.crend(); ++it) {
-            if (it->folder == request.folder)
-                candidates.append(it->window);
-        }
+    for (auto it = m_opened.crbegin(); it != m_opened.crend(); ++it) {
+        if (it->folder == request.folder)
+            candidates.append(it->window);
     }
     for (auto it = after.windows.crbegin(); it != after.windows.crend(); ++it)
         candidates.append(*it);
@@ -389,48 +368,52 @@ bool FileManagerWindows::showsFolder(WindowId window, const QString &folder)
     return title && WindowMatch::titleShows(*title, folder);
 }
 
-bool FileManagerWindows::place(
-    WindowId window, const Placement &frame, std::optional<Clock::time_point> answeredAt)
+void FileManagerWindows::place(WindowId window, const Placement &frame,
+    std::optional<Clock::time_point> answeredAt, std::function<void(bool)> done)
 {
     // The window manager may add or change the decoration after the first move, and a new
     // window may still size itself: ask again until the frame sits where it should.
-    const Clock::time_point giveUp = Clock::now() + m_limits.settle;
-    std::optional<Placement> actual;
-    Clock::time_point lastAsked;
-    std::optional<WindowFrames::Request> lastRequest;
-    for (;;) {
-        const std::optional<WindowService::Geometry> geometry = m_service.geometry(window);
-        if (!geometry)
-            break;
-        const WindowService::FrameExtents extents
-            = geometry->extents.value_or(WindowService::FrameExtents {});
-        actual = WindowFrames::frameOf(geometry->client, extents);
-        if (lastRequest && WindowFrames::isClose(*actual, frame, 0)) {
-            const QString after = answeredAt
-                ? QStringLiteral(" (") + QString::number(millisecondsSince(*answeredAt))
-                    + QStringLiteral(" ms after the file manager answered)")
-                : QString();
-            m_log.info(kPrefix + QStringLiteral("placed window ") + windowText(window)
-                + QStringLiteral(" at ") + WindowFrames::boundsText(frame) + after);
+    struct Asked {
+        Clock::time_point at;
+        std::optional<WindowFrames::Request> request;
+        std::optional<Placement> actual;
+    };
+    poll(m_limits.poll,
+        [this, window, frame, answeredAt, done, giveUp = Clock::now() + m_limits.settle,
+            asked = Asked {}]() mutable {
+            if (const std::optional<WindowService::Geometry> geometry = m_service.geometry(window)) {
+                const WindowService::FrameExtents extents
+                    = geometry->extents.value_or(WindowService::FrameExtents {});
+                asked.actual = WindowFrames::frameOf(geometry->client, extents);
+                if (asked.request && WindowFrames::isClose(*asked.actual, frame, 0)) {
+                    const QString after = answeredAt
+                        ? QStringLiteral(" (") + QString::number(millisecondsSince(*answeredAt))
+                            + QStringLiteral(" ms after the file manager answered)")
+                        : QString();
+                    m_log.info(kPrefix + QStringLiteral("placed window ") + windowText(window)
+                        + QStringLiteral(" at ") + WindowFrames::boundsText(frame) + after);
+                    done(true);
+                    return true;
+                }
+                const Clock::time_point now = Clock::now();
+                const WindowFrames::Request request = WindowFrames::requestFor(frame, extents);
+                const bool again
+                    = request != asked.request || now - asked.at >= std::chrono::milliseconds(200);
+                if (now < giveUp && !again)
+                    return false;
+                if (now < giveUp && m_service.moveResize(window, request.frameTopLeft, request.clientSize)) {
+                    asked = { now, request, asked.actual };
+                    return false;
+                }
+            }
+            noteOnce(QStringLiteral("could not place the file manager's window"),
+                asked.actual ? QStringLiteral("the window manager left it at ")
+                        + WindowFrames::boundsText(*asked.actual) + QStringLiteral(" instead of ")
+                        + WindowFrames::boundsText(frame)
+                             : QStringLiteral("the window went away"));
+            done(false);
             return true;
-        }
-        const Clock::time_point now = Clock::now();
-        if (now >= giveUp)
-            break;
-        const WindowFrames::Request request = WindowFrames::requestFor(frame, extents);
-        if (request != lastRequest || now - lastAsked >= std::chrono::milliseconds(200)) {
-            if (!m_service.moveResize(window, request.frameTopLeft, request.clientSize))
-                break;
-            lastRequest = request;
-            lastAsked = now;
-        }
-        std::this_thread::sleep_for(m_limits.poll);
-    }
-    noteOnce(QStringLiteral("could not place the file manager's window"),
-        actual ? QStringLiteral("the window manager left it at ") + WindowFrames::boundsText(*actual)
-                + QStringLiteral(" instead of ") + WindowFrames::boundsText(frame)
-               : QStringLiteral("the window went away"));
-    return false;
+        });
 }
 
 void FileManagerWindows::keepFocus(const Before &before, WindowId window)
@@ -449,51 +432,51 @@ void FileManagerWindows::keepFocus(const Before &before, WindowId window)
             + QStringLiteral(" took the focus; gave it back to window ") + windowText(previous));
 }
 
-std::optional<QString> FileManagerWindows::raise(WindowId window)
+void FileManagerWindows::raise(WindowId window, Raised done)
 {
     const std::optional<quint32> time = m_service.serverTime();
-    if (!time)
-        return QStringLiteral("the display server did not tell its time");
-    if (!m_service.activate(window, *time))
-        return QStringLiteral("the request could not be sent");
-    const Clock::time_point giveUp = Clock::now() + m_limits.settle;
-    for (;;) {
+    if (!time || !m_service.activate(window, *time)) {
+        const QString why = !time ? QStringLiteral("the display server did not tell its time")
+                                  : QStringLiteral("the request could not be sent");
+        later([done, why] { done(why); });
+        return;
+    }
+    poll(m_limits.poll, [this, window, done, giveUp = Clock::now() + m_limits.settle] {
         const std::optional<WindowService::Clients> clients = m_service.clients();
         if (clients && clients->active == window) {
             m_log.info(kPrefix + QStringLiteral("brought window ") + windowText(window)
                 + QStringLiteral(" to front"));
-            return std::nullopt;
+            done(std::nullopt);
+            return true;
         }
-        if (Clock::now() >= giveUp)
-            return QStringLiteral("the window manager did not make it the active window");
-        std::this_thread::sleep_for(m_limits.poll);
-    }
+        if (Clock::now() < giveUp)
+            return false;
+        done(QStringLiteral("the window manager did not make it the active window"));
+        return true;
+    });
 }
 
-std::optional<QString> FileManagerWindows::bringToFront()
+void FileManagerWindows::bringToFront(Raised done)
 {
     const QString what = QStringLiteral("could not bring the file manager's window to front");
-    std::optional<WindowId> last;
-    bool onWayland = false;
-    {
-        std::lock_guard lock(m_mutex);
-        last = m_last;
-        onWayland = m_lastOnWayland;
-    }
     QString why;
     if (const std::optional<QString> unavailable = m_service.unavailableReason())
         why = *unavailable;
-    else if (onWayland)
+    else if (m_lastOnWayland)
         why = QStringLiteral(
             "the file manager runs as a Wayland client; the compositor decides what comes to front");
-    else if (!last)
+    else if (!m_last)
         why = QStringLiteral("the window of the last request was not found");
-    else if (const std::optional<QString> failed = raise(*last))
-        why = *failed;
-    if (why.isEmpty())
-        return std::nullopt;
+    if (why.isEmpty()) {
+        raise(*m_last, [this, what, done](const std::optional<QString> &failed) {
+            if (failed)
+                noteOnce(what, *failed);
+            done(failed);
+        });
+        return;
+    }
     noteOnce(what, why);
-    return why;
+    later([done, why] { done(why); });
 }
 
 std::variant<Placement, QString> FileManagerWindows::frontWindowFrame(std::optional<qint64> owner)
@@ -535,35 +518,32 @@ QList<FileManagerWindows::WindowId> FileManagerWindows::closeWindowsOfCard(
     QHash<WindowId, QString> seen;
     QHash<QString, QStringList> waylandFolders; // by program
     QString unreachable;
-    {
-        std::lock_guard lock(m_mutex);
-        m_cardsGone.append(cardPath);
-        for (auto it = m_opened.begin(); it != m_opened.end();) {
-            if (isOnCard(it->folder, cardPath)) {
-                closing.append(*it);
-                seen.insert(it->window, m_seen.take(it->window));
-                if (m_last == it->window)
-                    m_last.reset();
-                it = m_opened.erase(it);
-            } else {
-                ++it;
-            }
+    m_cardsGone.append(cardPath);
+    for (auto it = m_opened.begin(); it != m_opened.end();) {
+        if (isOnCard(it->folder, cardPath)) {
+            closing.append(*it);
+            seen.insert(it->window, m_seen.take(it->window));
+            if (m_last == it->window)
+                m_last.reset();
+            it = m_opened.erase(it);
+        } else {
+            ++it;
         }
-        for (auto it = m_waylandFolders.begin(); it != m_waylandFolders.end();) {
-            if (isOnCard(it.key(), cardPath)) {
-                waylandFolders[it.value()].append(it.key());
-                it = m_waylandFolders.erase(it);
-            } else {
-                ++it;
-            }
+    }
+    for (auto it = m_waylandFolders.begin(); it != m_waylandFolders.end();) {
+        if (isOnCard(it.key(), cardPath)) {
+            waylandFolders[it.value()].append(it.key());
+            it = m_waylandFolders.erase(it);
+        } else {
+            ++it;
         }
-        for (auto it = m_unreachableFolders.begin(); it != m_unreachableFolders.end();) {
-            if (isOnCard(it.key(), cardPath)) {
-                unreachable = it.value();
-                it = m_unreachableFolders.erase(it);
-            } else {
-                ++it;
-            }
+    }
+    for (auto it = m_unreachableFolders.begin(); it != m_unreachableFolders.end();) {
+        if (isOnCard(it.key(), cardPath)) {
+            unreachable = it.value();
+            it = m_unreachableFolders.erase(it);
+        } else {
+            ++it;
         }
     }
     if (!unreachable.isEmpty())
@@ -637,20 +617,14 @@ void FileManagerWindows::lookAtOpened()
     const QList<Opened> opened = this->opened();
     if (opened.isEmpty() || m_service.unavailableReason())
         return;
-    QHash<WindowId, QString> seen;
-    {
-        std::lock_guard lock(m_mutex);
-        seen = m_seen;
-    }
     QHash<WindowId, QString> titles;
     for (const Opened &window : opened) {
         // A window whose folder went is one the file manager may be moving off a card that
         // is going: what it showed before stays what was last seen.
         const std::optional<QString> title = m_service.title(window.window);
-        if (title && (*title == seen.value(window.window) || QFileInfo::exists(window.folder)))
+        if (title && (*title == m_seen.value(window.window) || QFileInfo::exists(window.folder)))
             titles.insert(window.window, *title);
     }
-    std::lock_guard lock(m_mutex);
     for (auto it = titles.cbegin(); it != titles.cend(); ++it) {
         if (std::any_of(m_opened.cbegin(), m_opened.cend(),
                 [&](const Opened &known) { return known.window == it.key(); }))
@@ -658,44 +632,68 @@ void FileManagerWindows::lookAtOpened()
     }
 }
 
-bool FileManagerWindows::waitUntilClosed(const QList<WindowId> &windows)
+void FileManagerWindows::waitUntilClosed(const QList<WindowId> &windows, std::function<void(bool)> done)
 {
-    const Clock::time_point giveUp = Clock::now() + m_limits.settle;
-    for (;;) {
+    poll(m_limits.poll, [this, windows, done, giveUp = Clock::now() + m_limits.settle] {
         const std::optional<WindowService::Clients> clients = m_service.clients();
-        if (!clients)
+        const bool closed = clients && std::none_of(windows.cbegin(), windows.cend(), [&](WindowId window) {
+            return clients->windows.contains(window);
+        });
+        if (clients && !closed && Clock::now() < giveUp)
             return false;
-        if (std::none_of(windows.cbegin(), windows.cend(),
-                [&](WindowId window) { return clients->windows.contains(window); }))
-            return true;
-        if (Clock::now() >= giveUp || m_stopping)
-            return false;
-        std::this_thread::sleep_for(m_limits.poll);
+        done(closed);
+        return true;
+    });
+}
+
+void FileManagerWindows::stop()
+{
+    m_stopping = true;
+    m_pending.clear();
+    m_adoptingPending = false;
+    for (QTimer *timer : m_waits.findChildren<QTimer *>(Qt::FindDirectChildrenOnly)) {
+        timer->stop();
+        timer->disconnect();
+        timer->deleteLater();
     }
 }
 
-QList<FileManagerWindows::Opened> FileManagerWindows::opened() const
+void FileManagerWindows::poll(std::chrono::milliseconds interval, std::function<bool()> step)
 {
-    std::lock_guard lock(m_mutex);
-    return m_opened;
+    if (m_stopping)
+        return;
+    // The first step on the next turn of the loop, so that no caller is answered from inside its call.
+    auto *timer = new QTimer(&m_waits);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, interval, step = std::move(step)] {
+        timer->setInterval(interval);
+        if (step()) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(0);
+}
+
+void FileManagerWindows::later(std::function<void()> work)
+{
+    poll(std::chrono::milliseconds(0), [work = std::move(work)] {
+        work();
+        return true;
+    });
 }
 
 void FileManagerWindows::noteOnce(const QString &what, const QString &reason)
 {
     const QString message = kPrefix + what + QStringLiteral(": ") + reason;
-    {
-        std::lock_guard lock(m_mutex);
-        if (m_noted.contains(message))
-            return;
-        m_noted.insert(message);
-    }
+    if (m_noted.contains(message))
+        return;
+    m_noted.insert(message);
     m_log.warn(message);
 }
 
 void FileManagerWindows::remember(const Opened &opened)
 {
     const QString title = m_service.title(opened.window).value_or(QString());
-    std::lock_guard lock(m_mutex);
     m_seen.insert(opened.window, title);
     // A window shows one folder at a time; a folder may be in several windows.
     m_opened.removeIf([&](const Opened &known) { return known.window == opened.window; });

@@ -5,13 +5,13 @@
 
 #include <QHash>
 #include <QList>
+#include <QObject>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
 #include <chrono>
-#include <mutex>
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -29,11 +29,16 @@ class ProcessTable;
 /// A file manager that runs as a Wayland client has no X11 windows to wait for: its opens
 /// are reported at once and where its windows go is left to the compositor.
 ///
-/// Used from the file manager connection's thread and the tidy-up queue; the bookkeeping is locked.
+/// Main thread only: every wait is a timer of the main loop, and each answers once, never
+/// from inside the call that started it.
 class FileManagerWindows {
 public:
     using WindowId = WindowService::WindowId;
     using Clock = std::chrono::steady_clock;
+    /// The window found, or nothing.
+    using Found = std::function<void(std::optional<WindowId>)>;
+    /// Nothing when it was done, else why not.
+    using Raised = std::function<void(const std::optional<QString> &)>;
 
     /// How long after the file manager's answer a late window is still looked for and placed
     /// (a cold file manager on a loaded machine may take many seconds), unless its card goes.
@@ -69,7 +74,7 @@ public:
     };
 
     /// How long adopt() looks for the window: the find limit, or until the request's deadline
-    /// (in the background, after a brief look found nothing).
+    /// (after a brief look found nothing).
     enum class Wait { Briefly, Late };
 
     /// One request to show a folder, as the file manager answered it.
@@ -100,17 +105,15 @@ public:
     Before prepare();
     /// After the file manager answered: waits for the window that shows the folder, notes it
     /// as Mirvale's when it is new, places it as asked and keeps the focus where it was when
-    /// the window may not take it (a late one is also raised when it may take the focus).
-    /// Nothing (logged once) when no such window shows in time.
-    std::optional<WindowId> adopt(const Before &before, const Request &request, Wait wait = Wait::Briefly);
-    /// Notes a request whose window did not show in the brief look, for adoptPending().
+    /// the window may not take it (a late one is also raised when it may take the focus);
+    /// then `done`. Nothing (logged once) when no such window shows in time.
+    void adopt(const Before &before, const Request &request, Wait wait, Found done);
+    /// Looks in the background for the window of a request that did not show in the brief
+    /// look, together with the others noted, adopting each as it shows, until it passed its
+    /// deadline or lost its card.
     void adoptLater(const Before &before, const Request &request);
-    /// Looks for the windows of every noted request together, adopting each as it shows,
-    /// until all showed, passed their deadline or lost their card; picks up requests noted
-    /// meanwhile. Nothing to do (returns at once) when another call is looking already.
-    void adoptPending();
     /// Raises and focuses the window of the last request. Nothing (logged) when it cannot.
-    std::optional<QString> bringToFront();
+    void bringToFront(Raised done);
     /// The outer frame of the active window when it is the file manager's, else why not.
     std::variant<Placement, QString> frontWindowFrame(std::optional<qint64> owner);
     /// What a file manager that runs as a Wayland client offers to take its windows off a
@@ -128,11 +131,11 @@ public:
     /// card that goes from one the user took to the card's parent folder before.
     void lookAtOpened();
     /// Waits until `windows` are gone or the settle time passed; false when some remain.
-    bool waitUntilClosed(const QList<WindowId> &windows);
-    /// Ends every wait for a window at once; for shutting down.
-    void stop() { m_stopping = true; }
+    void waitUntilClosed(const QList<WindowId> &windows, std::function<void(bool closed)> done);
+    /// Ends every wait at once, unanswered, and starts no more; for shutting down.
+    void stop();
 
-    QList<Opened> opened() const;
+    QList<Opened> opened() const { return m_opened; }
 
 private:
     struct Family;
@@ -143,7 +146,11 @@ private:
     std::optional<Search> begin(const Before &before, const Request &request, Wait wait);
     std::optional<WindowId> look(Search &search);
     bool isOver(const Search &search);
-    void settle(const Search &search, WindowId window);
+    /// Logs why a search found no window.
+    void missed(const Search &search, Clock::time_point briefly, Clock::time_point requested);
+    /// One look for the windows of every noted request; true when none is left.
+    bool lookForPending();
+    void settle(const Search &search, WindowId window, std::function<void()> done);
     /// True when the file manager of `request` runs as a Wayland client (logged once for each).
     bool onWayland(const Request &request);
     std::optional<WindowId> find(const Before &before, const WindowService::Clients &after,
@@ -151,9 +158,13 @@ private:
     bool belongs(Family &family, WindowId window);
     bool showsFolder(WindowId window, const QString &folder);
     /// `answeredAt`: when the file manager answered the request, for the log.
-    bool place(WindowId window, const Placement &frame, std::optional<Clock::time_point> answeredAt);
+    void place(WindowId window, const Placement &frame, std::optional<Clock::time_point> answeredAt,
+        std::function<void(bool placed)> done);
     void keepFocus(const Before &before, WindowId window);
-    std::optional<QString> raise(WindowId window);
+    void raise(WindowId window, Raised done);
+    /// Calls `step` on the next turn of the loop, then every `interval` until it returns true.
+    void poll(std::chrono::milliseconds interval, std::function<bool()> step);
+    void later(std::function<void()> work);
     std::optional<Placement> frameOf(WindowId window);
     /// Logs a thing that could not be done, once per run for each reason.
     void noteOnce(const QString &what, const QString &reason);
@@ -165,11 +176,10 @@ private:
     const Limits m_limits;
     FileManagerViews *m_views = nullptr;
 
-    mutable std::mutex m_mutex;
     QList<Opened> m_opened;
     std::optional<WindowId> m_last;
-    std::atomic<bool> m_stopping { false };
-    std::atomic<int> m_requests { 0 };
+    bool m_stopping = false;
+    int m_requests = 0;
     QSet<QString> m_noted;
     /// What each of Mirvale's windows showed when last looked at.
     QHash<WindowId, QString> m_seen;
@@ -187,4 +197,6 @@ private:
     bool m_lastOnWayland = false;
     std::vector<Search> m_pending;
     bool m_adoptingPending = false;
+    /// The parent of every wait's timer; the first member to go.
+    QObject m_waits;
 };

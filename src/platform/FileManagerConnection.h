@@ -2,19 +2,21 @@
 
 #include "platform/FileManagerRequest.h"
 
+#include <functional>
 #include <variant>
 
-/// The desktop's file manager, asked one request at a time. Used only from the file manager
-/// client's execution queue.
+/// The desktop's file manager, asked one request at a time. Used only on the main thread.
 class FileManagerConnection {
 public:
     using Result = std::variant<FileManagerAnswer, FileManagerFailure>;
+    using Answer = std::function<void(const Result &)>;
 
     virtual ~FileManagerConnection() = default;
 
-    /// Carries out `request`; blocks until it is answered or cancel() is called.
-    virtual Result perform(const FileManagerRequest &request) = 0;
-    /// Makes a running perform() give up at once with a time-out failure, and every later one
-    /// fail the same way without asking. For quitting; callable from any thread.
+    /// Carries out `request` and calls `answer` once, on the main thread, never from inside
+    /// perform() itself. The next perform() comes only after the previous one answered.
+    virtual void perform(const FileManagerRequest &request, Answer answer) = 0;
+    /// Drops the request in flight (its answer never comes) and makes every later one fail
+    /// with a time-out without asking. For quitting.
     virtual void cancel() = 0;
 };

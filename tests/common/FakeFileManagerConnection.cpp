@@ -1,13 +1,9 @@
 #include "common/FakeFileManagerConnection.h"
 
-FakeFileManagerConnection::~FakeFileManagerConnection()
-{
-    releaseHung();
-}
+#include <QTimer>
 
-FileManagerConnection::Result FakeFileManagerConnection::perform(const FileManagerRequest &request)
+void FakeFileManagerConnection::perform(const FileManagerRequest &request, Answer answer)
 {
-    std::unique_lock lock(m_mutex);
     m_performed.append(request);
     Step step = m_default;
     if (!m_steps.empty()) {
@@ -15,69 +11,38 @@ FileManagerConnection::Result FakeFileManagerConnection::perform(const FileManag
         m_steps.pop_front();
     }
     if (step.hang) {
-        ++m_hung;
-        const int cancellations = m_cancellations;
-        m_released.wait(lock, [&] { return m_releaseHung || m_cancellations != cancellations; });
-        --m_hung;
-        if (m_cancellations != cancellations) {
-            ++m_finished;
-            return FileManagerFailure { FileManagerFailure::Kind::TimedOut, QStringLiteral("cancelled") };
-        }
+        m_hung.emplace_back(step.result, std::move(answer));
+        return;
     }
-    ++m_finished;
-    return step.result;
+    const int cancellations = m_cancellations;
+    QTimer::singleShot(0, this, [this, cancellations, result = step.result, answer] {
+        if (m_cancellations != cancellations)
+            return;
+        ++m_finished;
+        answer(result);
+    });
 }
 
 void FakeFileManagerConnection::cancel()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        ++m_cancellations;
-    }
-    m_released.notify_all();
-}
-
-bool FakeFileManagerConnection::isCancelled() const
-{
-    std::lock_guard lock(m_mutex);
-    return m_cancellations > 0;
+    ++m_cancellations;
+    m_hung.clear();
 }
 
 void FakeFileManagerConnection::enqueue(Step step)
 {
-    std::lock_guard lock(m_mutex);
     m_steps.push_back(std::move(step));
 }
 
 void FakeFileManagerConnection::setDefault(Step step)
 {
-    std::lock_guard lock(m_mutex);
     m_default = std::move(step);
 }
 
 void FakeFileManagerConnection::releaseHung()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        m_releaseHung = true;
+    for (auto hung = std::exchange(m_hung, {}); auto &[result, answer] : hung) {
+        ++m_finished;
+        answer(result);
     }
-    m_released.notify_all();
-}
-
-QList<FileManagerRequest> FakeFileManagerConnection::performed() const
-{
-    std::lock_guard lock(m_mutex);
-    return m_performed;
-}
-
-int FakeFileManagerConnection::hungCount() const
-{
-    std::lock_guard lock(m_mutex);
-    return m_hung;
-}
-
-int FakeFileManagerConnection::finishedCount() const
-{
-    std::lock_guard lock(m_mutex);
-    return m_finished;
 }

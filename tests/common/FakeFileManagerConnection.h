@@ -3,14 +3,16 @@
 #include "platform/FileManagerConnection.h"
 
 #include <QList>
+#include <QObject>
 
-#include <condition_variable>
 #include <deque>
-#include <mutex>
+#include <utility>
+#include <vector>
 
 /// A file manager connection with scripted answers. Each request takes the next step (or the
-/// default one); a hanging step blocks in perform() until the test releases it.
-class FakeFileManagerConnection final : public FileManagerConnection {
+/// default one) and is answered on the next turn of the event loop; a hanging step waits
+/// until the test answers it.
+class FakeFileManagerConnection final : public QObject, public FileManagerConnection {
 public:
     struct Step {
         Result result = FileManagerAnswer {};
@@ -24,31 +26,26 @@ public:
     }
     static Step hangThen(Result result = FileManagerAnswer {}) { return { std::move(result), true }; }
 
-    ~FakeFileManagerConnection() override;
-
-    Result perform(const FileManagerRequest &request) override;
-    /// Requests hung now return a time-out failure instead of their result. (Later ones run
-    /// as scripted: tests hand one connection to several clients in turn.)
+    void perform(const FileManagerRequest &request, Answer answer) override;
+    /// Drops the hung requests unanswered. (Later ones run as scripted: tests hand one
+    /// connection to several clients in turn.)
     void cancel() override;
 
     void enqueue(Step step);
     void setDefault(Step step);
-    /// Lets every hung request (now and later) return its result.
+    /// Answers every hung request now.
     void releaseHung();
 
-    QList<FileManagerRequest> performed() const;
-    int hungCount() const;
-    int finishedCount() const;
-    bool isCancelled() const;
+    QList<FileManagerRequest> performed() const { return m_performed; }
+    int hungCount() const { return int(m_hung.size()); }
+    int finishedCount() const { return m_finished; }
+    bool isCancelled() const { return m_cancellations > 0; }
 
 private:
-    mutable std::mutex m_mutex;
-    std::condition_variable m_released;
     std::deque<Step> m_steps;
     Step m_default;
     QList<FileManagerRequest> m_performed;
-    int m_hung = 0;
+    std::vector<std::pair<Result, Answer>> m_hung;
     int m_finished = 0;
-    bool m_releaseHung = false;
     int m_cancellations = 0;
 };

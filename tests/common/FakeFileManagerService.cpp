@@ -1,6 +1,16 @@
 #include "common/FakeFileManagerService.h"
 
-#include "support/MainQueue.h"
+#include <QCoreApplication>
+
+namespace {
+
+/// On the next turn of the main loop.
+void post(std::function<void()> work)
+{
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work), Qt::QueuedConnection);
+}
+
+} // namespace
 
 void FakeFileManagerService::open(const QUrl &folder, const std::optional<Placement> &placement,
     bool bringToFront, const std::optional<QUrl> &selectFile, Completion completion)
@@ -14,13 +24,13 @@ void FakeFileManagerService::open(const QUrl &folder, const std::optional<Placem
         outcome = m_immediateOutcome;
     }
     if (immediate)
-        MainQueue::async([completion, outcome] { completion(outcome); });
+        post([completion, outcome] { completion(outcome); });
 }
 
 void FakeFileManagerService::checkFileManager(std::function<void(bool)> completion)
 {
     const bool granted = m_granted;
-    MainQueue::async([completion, granted] { completion(granted); });
+    post([completion, granted] { completion(granted); });
 }
 
 void FakeFileManagerService::answerImmediately(std::optional<MirvaleError> outcome)
@@ -57,5 +67,5 @@ void FakeFileManagerService::captureFrontWindowBounds(
     std::function<void(std::optional<Placement>)> completion)
 {
     const std::optional<Placement> bounds = m_frontBounds;
-    MainQueue::async([completion, bounds] { completion(bounds); });
+    post([completion, bounds] { completion(bounds); });
 }

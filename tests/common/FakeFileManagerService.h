@@ -23,7 +23,7 @@ public:
     void checkFileManager(std::function<void(bool)> completion) override;
     void captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion) override;
 
-    /// Every later request is answered at once (through the main queue) with this outcome.
+    /// Every later request is answered at once (on the next turn of the main loop) with this outcome.
     void answerImmediately(std::optional<MirvaleError> outcome);
     /// Requests wait for complete() again, as a hung file manager's would.
     void answerLater();

@@ -26,6 +26,15 @@ const QString kCard = QStringLiteral("/media/me/EOS_DIGITAL");
 const QString kFolder = kCard + QStringLiteral("/DCIM/101CANON");
 const QString kTitle = QStringLiteral("101CANON - Thunar");
 
+/// Starts an operation that answers later, and waits for its answer.
+template <typename T, typename Start> T answerOf(Start start)
+{
+    auto answer = std::make_shared<std::optional<T>>();
+    start([answer](T value) { *answer = std::move(value); });
+    EXPECT_TRUE(pollUntil([&] { return answer->has_value(); }));
+    return answer->value_or(T {});
+}
+
 /// A file manager window showing `title`.
 Window shown(const QString &title = kTitle, qint64 pid = kFileManager)
 {
@@ -47,7 +56,19 @@ protected:
         const FileManagerWindows::Before before = m_windows.prepare();
         m_startupId = before.startupId(takesFocus);
         const auto now = FileManagerWindows::Clock::now();
-        return m_windows.adopt(before, { folder, kFileManager, placement, takesFocus, now, now + wait });
+        return adopt(m_windows, before, { folder, kFileManager, placement, takesFocus, now, now + wait });
+    }
+
+    static std::optional<WindowService::WindowId> adopt(FileManagerWindows &windows,
+        const FileManagerWindows::Before &before, const FileManagerWindows::Request &request,
+        FileManagerWindows::Wait wait = FileManagerWindows::Wait::Briefly)
+    {
+        return answerOf<std::optional<WindowService::WindowId>>(
+            [&](auto done) { windows.adopt(before, request, wait, done); });
+    }
+    std::optional<QString> bringToFront()
+    {
+        return answerOf<std::optional<QString>>([&](auto done) { m_windows.bringToFront(done); });
     }
 
     int warnings(const QString &text) const
@@ -98,7 +119,7 @@ TEST_F(FileManagerWindowsTest, WhatCouldNotBeDoneIsLoggedOnceWithItsReason)
     EXPECT_EQ(warnings(QStringLiteral("could not place the file manager's window: no window of the file "
                                       "manager showed the folder within 0.005 s")),
         1);
-    EXPECT_EQ(m_windows.bringToFront(), QStringLiteral("the window of the last request was not found"));
+    EXPECT_EQ(bringToFront(), QStringLiteral("the window of the last request was not found"));
 
     // A window manager that ignores moves: no claim that the window was placed.
     m_service.addWindowAfterReads(
@@ -115,7 +136,7 @@ TEST_F(FileManagerWindowsTest, WhatCouldNotBeDoneIsLoggedOnceWithItsReason)
     for (int round = 0; round < 2; ++round) {
         EXPECT_EQ(open(QStringLiteral("/media/me/C"), Placement { 0, 0, 400, 300 }), std::nullopt);
         EXPECT_TRUE(m_windows.prepare().startupId(true).isEmpty());
-        EXPECT_TRUE(m_windows.bringToFront().has_value());
+        EXPECT_TRUE(bringToFront().has_value());
         EXPECT_TRUE(std::holds_alternative<QString>(m_windows.frontWindowFrame(kFileManager)));
     }
     for (const char *what : { "could not place the file manager's window: no X11 display",
@@ -162,7 +183,7 @@ TEST_F(FileManagerWindowsTest, TheFocusMovesOnlyWhenTheRuleAsksAndIsToldOnce)
     m_service.addWindowAfterReads(12, shown(), 2, false);
     ASSERT_EQ(open(kFolder, std::nullopt), 12u);
     EXPECT_FALSE(m_startupId.endsWith(QStringLiteral("_TIME1")));
-    EXPECT_EQ(m_windows.bringToFront(), std::nullopt);
+    EXPECT_EQ(bringToFront(), std::nullopt);
     EXPECT_EQ(m_service.clients()->active, 12u);
     EXPECT_EQ(infos(QStringLiteral("brought window")), 1);
 }
@@ -198,7 +219,7 @@ TEST_F(FileManagerWindowsTest, TheFileManagersWindowIsKnownAcrossItsProcesses)
             row.window.startupId = before.startupId(true);
         m_service.addWindowAfterReads(++id, row.window, 2, true);
         const auto now = FileManagerWindows::Clock::now();
-        EXPECT_EQ(m_windows.adopt(before, { kFolder, kFileManager, {}, true, now, now + 5s }).has_value(),
+        EXPECT_EQ(adopt(m_windows, before, { kFolder, kFileManager, {}, true, now, now + 5s }).has_value(),
             row.found)
             << row.what;
         // A window that never comes holds the open for the find limit, not the call's.
@@ -215,8 +236,8 @@ TEST_F(FileManagerWindowsTest, TheFileManagersWindowIsKnownAcrossItsProcesses)
     const auto now = FileManagerWindows::Clock::now();
     const FileManagerWindows::Request late { kFolder, kFileManager, Placement { 0, 0, 400, 300 }, true, now,
         now + 5s };
-    EXPECT_EQ(m_windows.adopt(before, late), std::nullopt);
-    EXPECT_EQ(m_windows.adopt(before, late, FileManagerWindows::Wait::Late), 40u);
+    EXPECT_EQ(adopt(m_windows, before, late), std::nullopt);
+    EXPECT_EQ(adopt(m_windows, before, late, FileManagerWindows::Wait::Late), 40u);
     EXPECT_EQ(m_service.window(40)->client, QRect(0, 0, 400, 300));
     EXPECT_EQ(m_service.clients()->active, 40u);
 }
@@ -268,7 +289,7 @@ TEST_F(FileManagerWindowsTest, AnUnmountedCardClosesOnlyTheWindowsMirvaleOpenedT
 
     EXPECT_EQ(m_windows.closeWindowsOfCard(card), (QList<WindowService::WindowId> { 11, 15, 16 }));
     EXPECT_EQ(m_service.requests().filter(QStringLiteral("close")).size(), 3);
-    EXPECT_TRUE(m_windows.waitUntilClosed({ 11, 15, 16 }));
+    EXPECT_TRUE(answerOf<bool>([&](auto done) { m_windows.waitUntilClosed({ 11, 15, 16 }, done); }));
     EXPECT_EQ(infos(QStringLiteral("(the file manager moved it to ") + media.path() + QLatin1Char(')')), 1);
     for (const WindowService::WindowId spared : { 13, 14, 20 })
         EXPECT_TRUE(m_service.window(spared)) << spared;
@@ -293,11 +314,9 @@ TEST_F(FileManagerWindowsTest, TheTidierClosesWindowsWhenTheirCardLeavesTheMount
     ASSERT_EQ(open(second, std::nullopt), 12u);
 
     tidier.cardsChanged({ card(kCard), card(second) });
-    tidier.flush();
     EXPECT_TRUE(m_service.requests().filter(QStringLiteral("close")).isEmpty());
 
     tidier.cardsChanged({ card(second) });
-    tidier.flush();
     EXPECT_FALSE(m_service.window(11));
     EXPECT_TRUE(m_service.window(12));
 
@@ -322,7 +341,7 @@ TEST_F(FileManagerWindowsTest, AFileManagerOnWaylandIsNotWaitedForAndThatIsToldO
         warnings(QStringLiteral("the file manager nautilus runs as a Wayland client: where its windows go")),
         1);
     EXPECT_EQ(warnings(QStringLiteral("could not close the file manager's windows on a card that goes")), 1);
-    EXPECT_TRUE(m_windows.bringToFront()->contains(QStringLiteral("Wayland client")));
+    EXPECT_TRUE(bringToFront()->contains(QStringLiteral("Wayland client")));
     EXPECT_TRUE(m_service.requests().isEmpty());
 }
 
@@ -368,8 +387,10 @@ TEST_F(FileManagerWindowsTest, LateWindowsArePlacedUntilTheirCardGoesButNeverCom
     patient.closeWindowsOfCard(second); // the second card is pulled before its window shows
     m_service.addWindowAfterReads(11, shown(), 30, true);
     m_service.addWindowAfterReads(12, shown(QStringLiteral("SECOND")), 1, false);
-    patient.adoptPending();
-    EXPECT_EQ(m_service.window(11)->client, QRect(0, 0, 400, 300));
+    ASSERT_TRUE(pollUntil([&] {
+        return m_service.window(11)->client == QRect(0, 0, 400, 300)
+            && infos(QStringLiteral("gave up looking for the window that shows ")) == 2;
+    }));
     EXPECT_EQ(m_service.requests(), QStringList { QStringLiteral("move 11 0,0 400x300") }); // not raised
     EXPECT_EQ(infos(QStringLiteral("too late to come to front")), 1);
     for (const QString &folder : { second, third })
@@ -378,11 +399,12 @@ TEST_F(FileManagerWindowsTest, LateWindowsArePlacedUntilTheirCardGoesButNeverCom
     // A file manager with no X11 window at all by its deadline is not waited for again.
     constexpr qint64 kSilent = 700;
     patient.adoptLater(patient.prepare(), { kFolder, kSilent, {}, true, now, now });
-    patient.adoptPending();
+    ASSERT_TRUE(
+        pollUntil([&] { return infos(QStringLiteral("gave up looking for the window that shows ")) == 3; }));
     const FileManagerWindows::Before before = patient.prepare();
     m_service.addWindowAfterReads(13, shown(kTitle, kSilent), 2, true);
     const auto then = FileManagerWindows::Clock::now();
-    EXPECT_EQ(patient.adopt(before, { kFolder, kSilent, {}, true, then, then + 5s }), std::nullopt);
+    EXPECT_EQ(adopt(patient, before, { kFolder, kSilent, {}, true, then, then + 5s }), std::nullopt);
 }
 
 } // namespace

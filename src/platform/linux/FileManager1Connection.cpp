@@ -3,17 +3,17 @@
 #include "filemanager/FileManagerWindows.h"
 #include "platform/linux/FileManagerName.h"
 #include "support/Logger.h"
-#include "support/SerialQueue.h"
 
 #include <QDBusMessage>
-#include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
 
 namespace {
 
@@ -60,16 +60,14 @@ FileManager1Connection::FileManager1Connection(
 {
     static std::atomic<int> instances { 0 };
     m_connectionName = QStringLiteral("mirvale-file-manager-%1").arg(++instances);
-    if (m_windows)
-        m_adoptions = std::make_unique<SerialQueue>(QStringLiteral("io.github.mirvale.filemanager.windows"));
 }
 
 FileManager1Connection::~FileManager1Connection()
 {
-    // A window still being waited for is given up at once, so quitting never waits for it.
+    // A window still being waited for is given up at once, so quitting never waits for it;
+    // the calls in flight go with this object, their watchers being its children.
     if (m_windows)
         m_windows->stop();
-    m_adoptions.reset();
     if (m_connection) {
         m_connection.reset();
         QDBusConnection::disconnectFromBus(m_connectionName);
@@ -102,229 +100,291 @@ FileManagerFailure FileManager1Connection::failureFromDBusError(const QString &n
     return failure(Kind::Other, message.isEmpty() ? name : message);
 }
 
-FileManagerConnection::Result FileManager1Connection::perform(const FileManagerRequest &request)
+template <typename T> FileManager1Connection::Then<T> FileManager1Connection::guarded(Then<T> then)
 {
-    {
-        std::lock_guard lock(m_cancelLock);
-        if (m_isCancelled)
-            return failure(Kind::TimedOut, QStringLiteral("Not run: Mirvale is quitting."));
+    return [this, request = m_request, then = std::move(then)](T value) {
+        if (request == m_request && !m_isCancelled)
+            then(std::move(value));
+    };
+}
+
+void FileManager1Connection::perform(const FileManagerRequest &request, Answer answer)
+{
+    ++m_request;
+    m_answer = std::move(answer);
+    if (m_isCancelled) {
+        finish(failure(Kind::TimedOut, QStringLiteral("Not run: Mirvale is quitting.")));
+        return;
     }
-    const Deadline deadline = std::chrono::steady_clock::now() + m_callTimeout;
+    m_deadline = std::chrono::steady_clock::now() + m_callTimeout;
     switch (request.kind) {
     case FileManagerRequest::Kind::Check:
         // The interface cannot count windows; the answer is the name the user knows it by.
-        if (std::optional<FileManagerFailure> unreachable = checkReachable(deadline))
-            return *unreachable;
-        return FileManagerAnswer { displayName(deadline), {}, true };
+        checkReachable(
+            guarded<std::optional<FileManagerFailure>>([this](std::optional<FileManagerFailure> unreachable) {
+                if (unreachable) {
+                    finish(*unreachable);
+                    return;
+                }
+                displayName(guarded<QString>([this](QString name) {
+                    finish(FileManagerAnswer { name, {}, true });
+                }));
+            }));
+        return;
     case FileManagerRequest::Kind::Activate:
-        return bringToFront(deadline);
+        bringToFront();
+        return;
     case FileManagerRequest::Kind::FrontWindowBounds:
-        return frontWindowBounds(deadline);
+        frontWindowBounds();
+        return;
     case FileManagerRequest::Kind::Show:
-        return show(request, deadline);
+        show(request);
+        return;
     }
-    return failure(Kind::Other, QStringLiteral("unknown request"));
+    finish(failure(Kind::Other, QStringLiteral("unknown request")));
 }
 
-FileManagerConnection::Result FileManager1Connection::show(
-    const FileManagerRequest &request, Deadline deadline)
+void FileManager1Connection::finish(const Result &result)
+{
+    Answer answer = std::exchange(m_answer, {});
+    if (!answer)
+        return;
+    // Dropped when cancel() comes first, unless it was the answer to a request after it.
+    QTimer::singleShot(0, this, [this, cancelled = m_isCancelled, answer, result] {
+        if (cancelled || !m_isCancelled)
+            answer(result);
+    });
+}
+
+void FileManager1Connection::show(const FileManagerRequest &request)
 {
     const QString &folder = request.folder;
-    const std::optional<QString> &file = request.selectFile;
-    const std::optional<Placement> &placement = request.placement;
-    const bool takesFocus = request.takesFocus;
-    if (!m_windows && placement && !m_toldAboutPlacement) {
+    if (!m_windows && request.placement && !m_toldAboutPlacement) {
         m_toldAboutPlacement = true;
         m_log.warn(QStringLiteral("FileManager1: could not place the file manager's window: "
                                   "no window service on this desktop"));
     }
-    if (!QFileInfo(folder).isDir())
-        return failure(Kind::FolderMissing, QStringLiteral("No such folder: ") + folder);
+    if (!QFileInfo(folder).isDir()) {
+        finish(failure(Kind::FolderMissing, QStringLiteral("No such folder: ") + folder));
+        return;
+    }
 
     // The file manager is asked every time, whatever Mirvale showed before: only it knows
     // what its windows show now, and only it selects the newest file.
     const FileManagerWindows::Before before
         = m_windows ? m_windows->prepare() : FileManagerWindows::Before {};
-    const QString startupId = before.startupId(takesFocus);
+    const QString startupId = before.startupId(request.takesFocus);
+    const Then<CallResult> shown = guarded<CallResult>([this, request, before](CallResult result) {
+        if (const auto *failed = std::get_if<FileManagerFailure>(&result)) {
+            finish(*failed);
+            return;
+        }
+        if (!m_windows) {
+            finish(FileManagerAnswer {});
+            return;
+        }
+        // Read after the answer: the call may have started the file manager, or it may have
+        // handed its name to another process of its own.
+        const auto answeredAt = std::chrono::steady_clock::now();
+        fileManagerProcess(
+            guarded<std::optional<qint64>>([this, request, before, answeredAt](std::optional<qint64> owner) {
+                const FileManagerWindows::Request windowRequest { request.folder, owner, request.placement,
+                    request.takesFocus, answeredAt, answeredAt + FileManagerWindows::kPatience };
+                // The open waits briefly for a window it must place or bring to front; a window that
+                // comes later (a cold file manager on a loaded machine), or one only noted for tidying
+                // up, is seen to in the background until it shows or its card goes, so a slow file
+                // manager holds up neither the report nor the next card.
+                if (!request.placement && !request.takesFocus) {
+                    m_windows->adoptLater(before, windowRequest);
+                    finish(FileManagerAnswer {});
+                    return;
+                }
+                m_windows->adopt(before, windowRequest, FileManagerWindows::Wait::Briefly,
+                    guarded<std::optional<FileManagerWindows::WindowId>>(
+                        [this, before, windowRequest](std::optional<FileManagerWindows::WindowId> window) {
+                            if (!window)
+                                m_windows->adoptLater(before, windowRequest);
+                            finish(FileManagerAnswer {});
+                        }));
+            }));
+    });
 
     // Any failure to select the file (it is gone, the file manager cannot select, refuses or
     // does not know the method) falls back to the folder alone. Only a file manager that is
     // gone or silent ends the open here: asking it again could not help.
-    CallResult shown = failure(Kind::FolderMissing, {});
-    if (file && QFileInfo::exists(*file)) {
-        shown = call(kService, kPath, kService, QStringLiteral("ShowItems"),
-            { QStringList { uriFor(*file) }, startupId }, deadline);
-        if (const auto *failed = std::get_if<FileManagerFailure>(&shown); failed && !endsTheRequest(*failed))
+    if (!request.selectFile || !QFileInfo::exists(*request.selectFile)) {
+        showFolder(request, startupId, shown);
+        return;
+    }
+    call(kService, kPath, kService, QStringLiteral("ShowItems"),
+        { QStringList { uriFor(*request.selectFile) }, startupId },
+        guarded<CallResult>([this, request, startupId, shown](CallResult result) {
+            const auto *failed = std::get_if<FileManagerFailure>(&result);
+            if (!failed || endsTheRequest(*failed)) {
+                shown(result);
+                return;
+            }
             m_log.info(QStringLiteral("FileManager1: could not select the file; showing its folder instead"));
-    }
-    if (const auto *failed = std::get_if<FileManagerFailure>(&shown); failed && !endsTheRequest(*failed))
-        shown = call(kService, kPath, kService, QStringLiteral("ShowFolders"),
-            { QStringList { uriFor(folder) }, startupId }, deadline);
-    if (const auto *failed = std::get_if<FileManagerFailure>(&shown))
-        return *failed;
-    if (!m_windows)
-        return FileManagerAnswer {};
-
-    // Read after the answer: the call may have started the file manager, or it may have
-    // handed its name to another process of its own.
-    const auto answeredAt = std::chrono::steady_clock::now();
-    const FileManagerWindows::Request windowRequest { folder, fileManagerProcess(deadline), placement,
-        takesFocus, answeredAt, answeredAt + FileManagerWindows::kPatience };
-    // The open waits briefly for a window it must place or bring to front; a window that
-    // comes later (a cold file manager on a loaded machine), or one only noted for tidying
-    // up, is seen to in the background until it shows or its card goes, so a slow file
-    // manager holds up neither the report nor the next card.
-    const bool waits = placement || takesFocus;
-    const std::optional<FileManagerWindows::WindowId> window
-        = waits ? m_windows->adopt(before, windowRequest, FileManagerWindows::Wait::Briefly) : std::nullopt;
-    if (!window) {
-        m_windows->adoptLater(before, windowRequest);
-        FileManagerWindows *windows = m_windows;
-        m_adoptions->async([windows] { windows->adoptPending(); });
-    }
-    return FileManagerAnswer {};
+            showFolder(request, startupId, shown);
+        }));
 }
 
-FileManagerConnection::Result FileManager1Connection::bringToFront(Deadline deadline)
+void FileManager1Connection::showFolder(
+    const FileManagerRequest &request, const QString &startupId, Then<CallResult> then)
+{
+    call(kService, kPath, kService, QStringLiteral("ShowFolders"),
+        { QStringList { uriFor(request.folder) }, startupId }, std::move(then));
+}
+
+void FileManager1Connection::bringToFront()
 {
     // Raised only when a window was; not when the file manager answered but nothing could be
     // raised (the reason is logged once by the windows).
-    if (std::optional<FileManagerFailure> unreachable = checkReachable(deadline))
-        return *unreachable;
-    FileManagerAnswer answer;
-    answer.raised = m_windows && !m_windows->bringToFront();
-    return answer;
+    checkReachable(
+        guarded<std::optional<FileManagerFailure>>([this](std::optional<FileManagerFailure> unreachable) {
+            if (unreachable) {
+                finish(*unreachable);
+                return;
+            }
+            if (!m_windows) {
+                finish(FileManagerAnswer { {}, {}, false });
+                return;
+            }
+            m_windows->bringToFront(
+                guarded<const std::optional<QString> &>([this](const std::optional<QString> &failed) {
+                    finish(FileManagerAnswer { {}, {}, !failed });
+                }));
+        }));
 }
 
-FileManagerConnection::Result FileManager1Connection::frontWindowBounds(Deadline deadline)
+void FileManager1Connection::frontWindowBounds()
 {
     // Bounds that cannot be read are no error, just nothing to capture (logged once).
-    FileManagerAnswer answer;
-    if (!m_windows)
-        return answer;
-    const std::variant<Placement, QString> frame = m_windows->frontWindowFrame(fileManagerProcess(deadline));
-    if (const auto *bounds = std::get_if<Placement>(&frame);
-        bounds && bounds->width > 0 && bounds->height > 0)
-        answer.bounds = *bounds;
-    return answer;
+    if (!m_windows) {
+        finish(FileManagerAnswer {});
+        return;
+    }
+    fileManagerProcess(guarded<std::optional<qint64>>([this](std::optional<qint64> owner) {
+        FileManagerAnswer answer;
+        const std::variant<Placement, QString> frame = m_windows->frontWindowFrame(owner);
+        if (const auto *bounds = std::get_if<Placement>(&frame);
+            bounds && bounds->width > 0 && bounds->height > 0)
+            answer.bounds = *bounds;
+        finish(answer);
+    }));
 }
 
-std::optional<qint64> FileManager1Connection::fileManagerProcess(Deadline deadline)
+void FileManager1Connection::fileManagerProcess(Then<std::optional<qint64>> then, int attempt)
 {
     // A file manager started for a call may hand its name to another process of its own
     // (Dolphin does): the owner read at that moment is already gone, and would name no
     // program and no environment. Its successor holds the name a moment later.
     constexpr int kAttempts = 10;
     constexpr auto kHandOver = std::chrono::milliseconds(30);
-    std::optional<qint64> owner;
-    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
-        const CallResult process = call(kBusService, kBusPath, kBusService,
-            QStringLiteral("GetConnectionUnixProcessID"), { kService }, deadline, /*quiet=*/true);
-        const auto *value = std::get_if<QVariant>(&process);
-        if (!value || !value->isValid())
-            return std::nullopt;
-        owner = value->toLongLong();
-        if (!QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(*owner)).isEmpty())
-            return owner;
-        std::this_thread::sleep_for(kHandOver);
-    }
-    return owner;
+    call(kBusService, kBusPath, kBusService, QStringLiteral("GetConnectionUnixProcessID"), { kService },
+        guarded<CallResult>([this, then, attempt](CallResult process) {
+            const auto *value = std::get_if<QVariant>(&process);
+            if (!value || !value->isValid()) {
+                then(std::nullopt);
+                return;
+            }
+            const qint64 owner = value->toLongLong();
+            if (attempt >= kAttempts
+                || !QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(owner)).isEmpty()) {
+                then(owner);
+                return;
+            }
+            const Then<std::monostate> again = guarded<std::monostate>(
+                [this, then, attempt](std::monostate) { fileManagerProcess(then, attempt + 1); });
+            QTimer::singleShot(kHandOver, this, [again] { again({}); });
+        }),
+        /*quiet=*/true);
 }
 
-QString FileManager1Connection::displayName(Deadline deadline)
+void FileManager1Connection::displayName(Then<QString> then)
 {
-    const QStringList dataDirs = FileManagerName::dataDirs();
-    const std::optional<qint64> process = fileManagerProcess(deadline);
-    const QString executable = process ? QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(*process))
-                                       : FileManagerName::activationExecutable(kService, dataDirs);
-    return executable.isEmpty() ? QString() : FileManagerName::forExecutable(executable, dataDirs);
+    fileManagerProcess([then](std::optional<qint64> process) {
+        const QStringList dataDirs = FileManagerName::dataDirs();
+        const QString executable = process
+            ? QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(*process))
+            : FileManagerName::activationExecutable(kService, dataDirs);
+        then(executable.isEmpty() ? QString() : FileManagerName::forExecutable(executable, dataDirs));
+    });
 }
 
-std::optional<FileManagerFailure> FileManager1Connection::checkReachable(Deadline deadline)
+void FileManager1Connection::checkReachable(Then<std::optional<FileManagerFailure>> then)
 {
-    const CallResult owned
-        = call(kBusService, kBusPath, kBusService, QStringLiteral("NameHasOwner"), { kService }, deadline);
-    if (const auto *failed = std::get_if<FileManagerFailure>(&owned))
-        return *failed;
-    if (std::get<QVariant>(owned).toBool())
-        return std::nullopt;
-    const CallResult activatable
-        = call(kBusService, kBusPath, kBusService, QStringLiteral("ListActivatableNames"), {}, deadline);
-    if (const auto *failed = std::get_if<FileManagerFailure>(&activatable))
-        return *failed;
-    if (std::get<QVariant>(activatable).toStringList().contains(kService))
-        return std::nullopt;
-    return failure(Kind::NoFileManager, kNoFileManager);
+    call(kBusService, kBusPath, kBusService, QStringLiteral("NameHasOwner"), { kService },
+        guarded<CallResult>([this, then](CallResult owned) {
+            if (const auto *failed = std::get_if<FileManagerFailure>(&owned)) {
+                then(*failed);
+                return;
+            }
+            if (std::get<QVariant>(owned).toBool()) {
+                then(std::nullopt);
+                return;
+            }
+            call(kBusService, kBusPath, kBusService, QStringLiteral("ListActivatableNames"), {},
+                guarded<CallResult>([then](CallResult activatable) {
+                    if (const auto *failed = std::get_if<FileManagerFailure>(&activatable))
+                        then(*failed);
+                    else if (std::get<QVariant>(activatable).toStringList().contains(kService))
+                        then(std::nullopt);
+                    else
+                        then(failure(Kind::NoFileManager, kNoFileManager));
+                }));
+        }));
 }
 
-FileManager1Connection::CallResult FileManager1Connection::call(const QString &service, const QString &path,
-    const QString &interface, const QString &method, const QVariantList &arguments, Deadline deadline,
-    bool quiet)
+void FileManager1Connection::call(const QString &service, const QString &path, const QString &interface,
+    const QString &method, const QVariantList &arguments, Then<CallResult> then, bool quiet)
 {
     QDBusConnection &bus = connection();
     if (!bus.isConnected()) {
         m_log.warn(QStringLiteral("FileManager1: no session bus: ") + bus.lastError().message());
-        return failure(Kind::NoFileManager, QStringLiteral("no session bus"));
+        then(failure(Kind::NoFileManager, QStringLiteral("no session bus")));
+        return;
     }
-    const auto left
-        = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0)
-        return failure(Kind::TimedOut, kNotInTime);
-
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        m_deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) {
+        then(failure(Kind::TimedOut, kNotInTime));
+        return;
+    }
     QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
     message.setArguments(arguments);
-    const QDBusPendingCall pending = bus.asyncCall(message, int(left.count()));
-    if (!waitForAnswer(pending, deadline))
-        return failure(Kind::TimedOut,
-            QStringLiteral("The call to the file manager was abandoned: Mirvale is quitting."));
-    if (!pending.isFinished())
-        return failure(Kind::TimedOut, kNotInTime);
-    const QDBusMessage reply = pending.reply();
-    if (reply.type() == QDBusMessage::ErrorMessage) {
-        if (!quiet)
-            m_log.warn(QStringLiteral("FileManager1: ") + method + QStringLiteral(" failed: ")
-                + reply.errorName() + QStringLiteral(" ") + reply.errorMessage());
-        return failureFromDBusError(reply.errorName(), reply.errorMessage());
-    }
-    if (reply.type() != QDBusMessage::ReplyMessage)
-        return failure(Kind::Other, QStringLiteral("unexpected answer from the bus"));
-    const QList<QVariant> values = reply.arguments();
-    return values.isEmpty() ? QVariant() : values.first();
+    // The bus ends the call with a time-out error at the deadline.
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, int(left.count())), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+        [this, method, quiet, then](QDBusPendingCallWatcher *done) {
+            done->deleteLater();
+            const QDBusMessage reply = done->reply();
+            if (reply.type() == QDBusMessage::ErrorMessage) {
+                if (!quiet)
+                    m_log.warn(QStringLiteral("FileManager1: ") + method + QStringLiteral(" failed: ")
+                        + reply.errorName() + QStringLiteral(" ") + reply.errorMessage());
+                then(failureFromDBusError(reply.errorName(), reply.errorMessage()));
+            } else if (reply.type() != QDBusMessage::ReplyMessage) {
+                then(failure(Kind::Other, QStringLiteral("unexpected answer from the bus")));
+            } else {
+                const QList<QVariant> values = reply.arguments();
+                then(values.isEmpty() ? QVariant() : values.first());
+            }
+        });
 }
 
 void FileManager1Connection::cancel()
 {
-    {
-        std::lock_guard lock(m_cancelLock);
-        m_isCancelled = true;
-    }
-    m_cancelled.notify_all();
+    m_isCancelled = true;
+    m_answer = {};
     if (m_windows)
         m_windows->stop(); // and no wait for a window either
 }
 
-bool FileManager1Connection::waitForAnswer(const QDBusPendingCall &pending, Deadline deadline)
-{
-    // The bus delivers the answer on its own thread, so finishing can be polled from here;
-    // short slices at first keep a quick answer quick, and cancel() wakes the wait at once.
-    // The bus itself ends the call with a time-out error at the deadline.
-    std::chrono::milliseconds slice { 1 };
-    std::unique_lock lock(m_cancelLock);
-    while (!pending.isFinished()) {
-        if (m_cancelled.wait_for(lock, slice, [this] { return m_isCancelled; }))
-            return false;
-        slice = std::min(slice * 2, std::chrono::milliseconds { 20 });
-        // A bus that never times the call out cannot keep us past the deadline and a little.
-        if (std::chrono::steady_clock::now() > deadline + std::chrono::seconds(1))
-            break;
-    }
-    return !m_isCancelled;
-}
-
 QDBusConnection &FileManager1Connection::connection()
 {
-    // Made on the first request, so it belongs to the execution thread that runs them all;
-    // made again when the bus went away in between.
+    // A connection of its own, so that a file manager served by this process (the tests') is
+    // reached through the bus; made again when the bus went away in between.
     if (m_connection && !m_connection->isConnected()) {
         m_connection.reset();
         QDBusConnection::disconnectFromBus(m_connectionName);
