@@ -4,11 +4,11 @@
 #include "filemanager/ShowFolderArguments.h"
 #include "support/Logger.h"
 #include "support/MainLoopTimers.h"
+#include "support/Workers.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
-#include <QThread>
 
 namespace {
 
@@ -81,14 +81,6 @@ QString FileManagerClient::fileManagerName() const
     return m_fileManagerName;
 }
 
-bool FileManagerClient::handedOver(std::function<void()> call)
-{
-    if (QThread::currentThread() == thread())
-        return false;
-    post(std::move(call));
-    return true;
-}
-
 void FileManagerClient::post(std::function<void()> work)
 {
     QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
@@ -107,10 +99,6 @@ bool FileManagerClient::admit(const QString &label)
 void FileManagerClient::open(const QUrl &folder, const std::optional<Placement> &placement, bool bringToFront,
     const std::optional<QUrl> &selectFile, Completion completion)
 {
-    if (handedOver([this, folder, placement, bringToFront, selectFile, completion] {
-            open(folder, placement, bringToFront, selectFile, completion);
-        }))
-        return;
     const QString path = ShowFolderArguments::standardizedPath(folder);
     Request request;
     request.call.kind = FileManagerRequest::Kind::Show;
@@ -123,11 +111,11 @@ void FileManagerClient::open(const QUrl &folder, const std::optional<Placement> 
     request.call.takesFocus = bringToFront;
     request.label = QStringLiteral("open ") + path;
     request.watchdog = m_limits.run;
-    request.preflight = [path]() -> std::optional<MirvaleError> {
+    request.preflight = [path, file = request.call.selectFile]() -> Checked {
         // A card pulled before its turn fails here without talking to the file manager.
         if (!QFileInfo(path).isDir())
-            return MirvaleError::folderMissing(path);
-        return std::nullopt;
+            return { MirvaleError::folderMissing(path) };
+        return { std::nullopt, file && !QFileInfo::exists(*file) };
     };
     if (!admit(request.label)) {
         post([completion] { completion(MirvaleError::fileManagerCheckPending()); });
@@ -147,8 +135,6 @@ void FileManagerClient::open(const QUrl &folder, const std::optional<Placement> 
 
 void FileManagerClient::checkFileManager(std::function<void(bool)> completion)
 {
-    if (handedOver([this, completion] { checkFileManager(completion); }))
-        return;
     Request request;
     request.call.kind = FileManagerRequest::Kind::Check;
     request.label = QStringLiteral("checkFileManager");
@@ -168,8 +154,6 @@ void FileManagerClient::checkFileManager(std::function<void(bool)> completion)
 
 void FileManagerClient::captureFrontWindowBounds(std::function<void(std::optional<Placement>)> completion)
 {
-    if (handedOver([this, completion] { captureFrontWindowBounds(completion); }))
-        return;
     Request request;
     request.call.kind = FileManagerRequest::Kind::FrontWindowBounds;
     request.label = QStringLiteral("captureFrontWindowBounds");
@@ -240,20 +224,38 @@ void FileManagerClient::run()
     attempt.running = true;
     attempt.limit.reset();
     m_log.info(prefix + QStringLiteral("running"));
-    if (attempt.request.preflight) {
-        if (const std::optional<MirvaleError> error = attempt.request.preflight()) {
-            m_log.warn(prefix + QStringLiteral("skipped \u2014 ") + error->englishDescription());
-            finish({ error, {}, false });
-            return;
-        }
-    }
     const quint64 token = attempt.token;
     m_inFlight
         = InFlight { token, prefix, attempt.request.call.folder, attempt.request.isFileManagerCheck, false };
+    // The run limit covers the check of the card too: a card that stops answering there fails
+    // this request in time, and its late answer is dropped.
     attempt.limit = m_timers.start(attempt.request.watchdog, [this, token] { runExpired(token); });
+    if (!attempt.request.preflight) {
+        perform(token);
+        return;
+    }
+    Workers::run(
+        Workers::cardReads(), this, attempt.request.preflight, [this, token](const Checked &checked) {
+            if (!m_inFlight || m_inFlight->token != token)
+                return;
+            if (!checked.error) {
+                if (checked.selectFileGone)
+                    m_current->request.call.selectFile.reset();
+                perform(token);
+                return;
+            }
+            m_log.warn(
+                m_inFlight->prefix + QStringLiteral("skipped \u2014 ") + checked.error->englishDescription());
+            m_inFlight.reset();
+            finish({ checked.error, {}, false });
+        });
+}
+
+void FileManagerClient::perform(quint64 token)
+{
     // The connection drops its answer when cancelled; the pointer guards against a connection
     // that outlives this client without having been told.
-    m_connection.perform(attempt.request.call,
+    m_connection.perform(m_current->request.call,
         [self = QPointer<FileManagerClient>(this), token](const FileManagerConnection::Result &result) {
             if (self)
                 self->answered(token, result);

@@ -63,7 +63,13 @@ private:
         FileManagerAnswer answer;
         bool isRetryable = false;
     };
-    using Preflight = std::function<std::optional<MirvaleError>()>;
+    /// What a look at the card just before the request found.
+    struct Checked {
+        std::optional<MirvaleError> error;
+        /// The file to select is gone: the folder is shown alone.
+        bool selectFileGone = false;
+    };
+    using Preflight = std::function<Checked()>;
     using OutcomeHandler = std::function<void(const Outcome &)>;
 
     struct Request {
@@ -99,6 +105,7 @@ private:
     void enqueue(Request request);
     void startNext();
     void run();
+    void perform(quint64 token);
     void answered(quint64 token, const FileManagerConnection::Result &result);
     void turnExpired(quint64 token);
     void runExpired(quint64 token);
@@ -108,8 +115,6 @@ private:
     void bringFileManagerToFront(std::function<void()> completion);
     /// Calls `work` on the next turn of the main loop, unless this client is gone by then.
     void post(std::function<void()> work);
-    /// True when `call` was handed to the main thread, as a caller on another thread needs.
-    bool handedOver(std::function<void()> call);
     static QString prefixOf(const Request &request);
 
     FileManagerConnection &m_connection;

@@ -382,8 +382,9 @@ TEST_F(VolumeWatcherTest, ScanListsOnlyCardsSortedAndTopmostMounts)
         mountTable->addEntry(QString::fromUtf8(path));
     startWatcher();
 
+    // Cards are read side by side: the list is whole once the last of them answered.
+    ASSERT_TRUE(pollUntil([&] { return watcher->mountedCards().size() == 3; }));
     const QList<MountedCard> cards = watcher->mountedCards();
-    ASSERT_EQ(cards.size(), 3);
     EXPECT_EQ(cards.at(0).name, QStringLiteral("Card 2"));
     EXPECT_EQ(cards.at(1).name, QStringLiteral("card 10"));
     EXPECT_EQ(cards.at(2).name, QStringLiteral("NONAME")); // no label: the mount point's name

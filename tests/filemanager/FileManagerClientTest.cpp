@@ -4,8 +4,10 @@
 #include "common/FakeFileManagerConnection.h"
 #include "common/ManualTimers.h"
 #include "common/RecordingLogger.h"
+#include "support/Workers.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -34,11 +36,14 @@ class FileManagerClientTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_card.isValid()); }
 
-    /// Lets the loop deliver what was posted: answers of the connection, completions.
+    /// Lets the loop deliver what was posted: looks at the card, answers of the connection,
+    /// completions.
     static void deliver()
     {
-        for (int round = 0; round < 10; ++round)
+        for (int round = 0; round < 10; ++round) {
+            Workers::cardReads().waitForDone();
             QCoreApplication::processEvents();
+        }
     }
     void advance(std::chrono::milliseconds by)
     {
@@ -63,6 +68,7 @@ TEST_F(FileManagerClientTest, OpenShowsTheFolderAsAskedAndAnswersOnce)
 {
     OpenAnswers answers;
     constexpr qint64 kMax = std::numeric_limits<qint64>::max();
+    QFile(m_card.path() + QStringLiteral("/a.jpg")).open(QIODevice::WriteOnly);
     m_client->open(QUrl::fromLocalFile(m_card.path() + QStringLiteral("/./")),
         Placement { kMax - 10, -kMax, kMax, 100 }, false,
         QUrl::fromLocalFile(m_card.path() + QStringLiteral("/DCIM/../a.jpg")), answers.handler());
@@ -74,6 +80,13 @@ TEST_F(FileManagerClientTest, OpenShowsTheFolderAsAskedAndAnswersOnce)
         m_card.path() + QStringLiteral("/a.jpg"), Placement { 20000, -20000, 20000, 200 }, false };
     EXPECT_EQ(m_connection.performed(), QList { show });
     EXPECT_EQ(m_timers.pending(), 0);
+
+    // A file to select that is gone by the request's turn leaves the folder to show alone.
+    m_client->open(QUrl::fromLocalFile(m_card.path()), std::nullopt, false,
+        QUrl::fromLocalFile(m_card.path() + QStringLiteral("/gone.jpg")), answers.handler());
+    deliver();
+    ASSERT_EQ(m_connection.performed().size(), 2);
+    EXPECT_EQ(m_connection.performed()[1].selectFile, std::nullopt);
 }
 
 TEST_F(FileManagerClientTest, FailuresMapAndOnlyAnUnreachableFileManagerIsRetriedOnceAfterTheDelay)

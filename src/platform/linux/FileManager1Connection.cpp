@@ -8,7 +8,6 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QFile>
-#include <QFileInfo>
 #include <QTimer>
 #include <QUrl>
 
@@ -158,16 +157,13 @@ void FileManager1Connection::finish(const Result &result)
 
 void FileManager1Connection::show(const FileManagerRequest &request)
 {
-    const QString &folder = request.folder;
     if (!m_windows && request.placement && !m_toldAboutPlacement) {
         m_toldAboutPlacement = true;
         m_log.warn(QStringLiteral("FileManager1: could not place the file manager's window: "
                                   "no window service on this desktop"));
     }
-    if (!QFileInfo(folder).isDir()) {
-        finish(failure(Kind::FolderMissing, QStringLiteral("No such folder: ") + folder));
-        return;
-    }
+    // Whether the folder is still there was read, under a time limit, just before: this runs
+    // on the main thread, which a card that stopped answering must never hold.
 
     // The file manager is asked every time, whatever Mirvale showed before: only it knows
     // what its windows show now, and only it selects the newest file.
@@ -212,7 +208,7 @@ void FileManager1Connection::show(const FileManagerRequest &request)
     // Any failure to select the file (it is gone, the file manager cannot select, refuses or
     // does not know the method) falls back to the folder alone. Only a file manager that is
     // gone or silent ends the open here: asking it again could not help.
-    if (!request.selectFile || !QFileInfo::exists(*request.selectFile)) {
+    if (!request.selectFile) {
         showFolder(request, startupId, shown);
         return;
     }

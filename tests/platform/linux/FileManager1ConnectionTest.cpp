@@ -138,11 +138,9 @@ TEST_F(FileManager1ConnectionTest, OpenShowsTheFolderOrSelectsTheFile)
 
     EXPECT_EQ(failureKind(run(show(folder()))), std::nullopt);
     EXPECT_EQ(failureKind(run(show(folder(), file()))), std::nullopt);
-    // A file that is gone falls back to its folder.
-    EXPECT_EQ(failureKind(run(show(folder(), folder() + QStringLiteral("/gone.jpg")))), std::nullopt);
     EXPECT_EQ(fileManager.calls(),
-        (QStringList { QStringLiteral("ShowFolders ") + uri(folder()),
-            QStringLiteral("ShowItems ") + uri(file()), QStringLiteral("ShowFolders ") + uri(folder()) }));
+        (QStringList {
+            QStringLiteral("ShowFolders ") + uri(folder()), QStringLiteral("ShowItems ") + uri(file()) }));
 
     // The check answers with the bus owner's name: this test's own executable, with no desktop entry.
     EXPECT_EQ(
@@ -150,7 +148,7 @@ TEST_F(FileManager1ConnectionTest, OpenShowsTheFolderOrSelectsTheFile)
     // Without a window service nothing can be raised or read, and nothing claims so.
     EXPECT_FALSE(answer(request(FileManagerRequest::Kind::Activate)).raised);
     EXPECT_EQ(answer(request(FileManagerRequest::Kind::FrontWindowBounds)).bounds, std::nullopt);
-    EXPECT_EQ(fileManager.calls().size(), 3);
+    EXPECT_EQ(fileManager.calls().size(), 2);
 }
 
 TEST(FileManager1ConnectionWithClient, FrontWindowBoundsAreAbsentWithoutAWarning)
@@ -193,7 +191,7 @@ TEST_F(FileManager1ConnectionTest, AFileManagerThatCannotSelectStillShowsTheFold
     EXPECT_EQ(fileManager.calls().size(), before + 1);
 }
 
-TEST_F(FileManager1ConnectionTest, PlacementIsMentionedOnceAndMissingFoldersAreNotFound)
+TEST_F(FileManager1ConnectionTest, PlacementIsMentionedOnce)
 {
     FakeFileManager fileManager;
     const FileManagerRequest placed = show(folder(), std::nullopt, Placement { 0, 0, 400, 300 });
@@ -201,10 +199,6 @@ TEST_F(FileManager1ConnectionTest, PlacementIsMentionedOnceAndMissingFoldersAreN
     run(placed);
     const QStringList placementLines = m_log.lines().filter(QStringLiteral("could not place"));
     EXPECT_EQ(placementLines.size(), 1);
-
-    const QString gone = m_card.path() + QStringLiteral("/gone");
-    EXPECT_EQ(failureKind(run(show(gone))), Kind::FolderMissing);
-    EXPECT_EQ(fileManager.calls().size(), 2);
 }
 
 TEST_F(FileManager1ConnectionTest, TheFileManagersWindowIsPlacedRaisedReusedAndRead)

@@ -2,8 +2,8 @@
 
 #include "common/PollUntil.h"
 #include "platform/linux/PosixFileAccess.h"
-#include "support/MainQueue.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 SettingsModelFixture::SettingsModelFixture()
@@ -74,6 +74,7 @@ void SettingsModelFixture::writeFile(const QString &name, const QByteArray &data
 void SettingsModelFixture::drain()
 {
     bool done = false;
-    MainQueue::async([&done] { done = true; });
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [&done] { done = true; }, Qt::QueuedConnection);
     pollUntil([&done] { return done; });
 }
