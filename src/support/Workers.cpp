@@ -148,7 +148,6 @@ void Workers::Lane::flush()
 {
     std::unique_lock lock(m_state->mutex);
     const quint64 target = m_state->posted;
-    m_state->idle.wait(lock, [this, target] {
-        return m_state->done >= target || (m_state->work.empty() && !m_state->running);
-    });
+    m_state->idle.wait(lock,
+        [this, target] { return m_state->done >= target || (m_state->work.empty() && !m_state->running); });
 }

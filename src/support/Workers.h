@@ -37,8 +37,7 @@ void post(QObject *receiver, std::function<void()> then);
 
 /// Runs `work` on `pool` and hands its result to `done` on the thread of `receiver` (call this
 /// on that thread), unless `receiver` is gone by then.
-template <typename Work, typename Done>
-void run(QThreadPool &pool, QObject *receiver, Work work, Done done)
+template <typename Work, typename Done> void run(QThreadPool &pool, QObject *receiver, Work work, Done done)
 {
     using Result = std::invoke_result_t<Work &>;
     struct Slot {
