@@ -34,10 +34,11 @@ struct Handover {
 
 Handover &handoverOf(QThreadPool &pool)
 {
-    // One hand-over per pool; only two pools ever exist.
-    static Handover cards;
-    static Handover general;
-    return &pool == &Workers::cardReads() ? cards : general;
+    // One hand-over per pool; only two pools ever exist. Never destroyed, like the pools: a
+    // thread may still take work from it while the process exits.
+    static Handover *const cards = new Handover;
+    static Handover *const general = new Handover;
+    return &pool == &Workers::cardReads() ? *cards : *general;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "common/QtPrinters.h"
 #include "common/TestCards.h"
 #include "platform/linux/PosixFolderLister.h"
+#include "support/Workers.h"
 #include "ui/model/CardFolderScan.h"
 
 #include <QDir>
@@ -122,6 +123,8 @@ protected:
         fs.addFolder(u"/media/u/SONY/PRIVATE/M4ROOT"_s);
         QObject::connect(&browser, &CardFolderBrowser::changed, &browser, [this] { ++changes; });
     }
+    // A walk no longer wanted may still be reading the fake card, which goes with the test.
+    ~CardFolderBrowserTest() override { Workers::cardReads().waitForDone(); }
 
     bool loaded()
     {
