@@ -42,7 +42,7 @@ RUN_PACKAGES=()
 DESKTOP_PACKAGES=(
   # gjs runs the shell's notification service, which a GNOME desktop installs with it.
   gnome-shell gnome-shell-extension-appindicator gjs nautilus libglib2.0-bin
-  kwin-wayland plasma-workspace plasma-desktop dolphin qtwayland5 kde-spectacle
+  kwin-wayland kwin-x11 plasma-workspace plasma-desktop dolphin qtwayland5 kde-spectacle
   xfwm4 xfce4-panel xfce4-settings thunar thunar-volman
   sway waybar grim qt6-wayland python3
   util-linux xvfb x11-utils xdotool imagemagick exfatprogs exfat-fuse udisks2 dbus-bin

@@ -2,6 +2,8 @@
 
 #include "support/Logger.h"
 
+#include <QPointer>
+
 #include <algorithm>
 
 PanelStack::PanelStack(Services services)
@@ -96,8 +98,8 @@ void PanelStack::dismiss(PanelId id)
         closed(id);
         return;
     }
-    panel->view->fadeOut([this, id, alive = std::weak_ptr<char>(m_alive)] {
-        if (alive.expired())
+    panel->view->fadeOut([this, id, alive = QPointer<PanelStack>(this)] {
+        if (!alive)
             return;
         if (Panel *faded = find(id))
             faded->view->close();
@@ -126,9 +128,9 @@ PanelView::Events PanelStack::eventsFor(PanelId id)
 {
     // Each event may arrive after the panel or the stack has gone; then it does nothing.
     const auto guarded
-        = [this, id, alive = std::weak_ptr<char>(m_alive)](void (PanelStack::*action)(PanelId)) {
+        = [this, id, alive = QPointer<PanelStack>(this)](void (PanelStack::*action)(PanelId)) {
               return [this, id, alive, action] {
-                  if (!alive.expired())
+                  if (alive)
                       (this->*action)(id);
               };
           };

@@ -6,6 +6,7 @@
 #include "ui/model/PanelView.h"
 
 #include <QList>
+#include <QObject>
 #include <QPoint>
 #include <QRect>
 
@@ -18,9 +19,8 @@ class Logger;
 
 /// The report panels on screen: at most four live ones hanging from the top corner of the
 /// screen's free area on the side where lines end (right, or left in a right-to-left language), oldest at the
-/// top, each leaving after a delay that the pointer can hold off, but never beyond half a minute. Main thread
-/// only.
-class PanelStack {
+/// top, each leaving after a delay that the pointer can hold off, but never beyond half a minute.
+class PanelStack : public QObject {
 public:
     using PanelId = quint64;
     using ViewFactory = std::function<std::unique_ptr<PanelView>(const PanelContent &, PanelView::Events)>;
@@ -95,6 +95,4 @@ private:
     Services m_services;
     std::vector<std::unique_ptr<Panel>> m_panels;
     PanelId m_nextId = 1;
-    // Callbacks from views and fades check it, so none reaches a stack that is gone.
-    std::shared_ptr<char> m_alive = std::make_shared<char>();
 };
