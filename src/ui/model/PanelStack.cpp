@@ -127,13 +127,12 @@ PanelStack::Panel *PanelStack::find(PanelId id)
 PanelView::Events PanelStack::eventsFor(PanelId id)
 {
     // Each event may arrive after the panel or the stack has gone; then it does nothing.
-    const auto guarded
-        = [this, id, alive = QPointer<PanelStack>(this)](void (PanelStack::*action)(PanelId)) {
-              return [this, id, alive, action] {
-                  if (alive)
-                      (this->*action)(id);
-              };
-          };
+    const auto guarded = [this, id, alive = QPointer<PanelStack>(this)](void (PanelStack::*action)(PanelId)) {
+        return [this, id, alive, action] {
+            if (alive)
+                (this->*action)(id);
+        };
+    };
     PanelView::Events events;
     events.clicked = guarded(&PanelStack::dismiss);
     events.pointerEntered = guarded(&PanelStack::pointerEntered);
